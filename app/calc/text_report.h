@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+
+#include "engine/compute_case.h"
+
+namespace qismaru::calc {
+
+// The result table for a terminal: one line per row in the table's reading
+// order (heir, share, portion, per head, percentage), then the header and
+// totals lines, the case-wide values and the messages.
+void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation);
+
+}  // namespace qismaru::calc

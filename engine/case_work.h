@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/case_result.h"
+#include "engine/count_sums.h"
+
+namespace qismaru {
+
+// What one computation shares between its steps: the counts it reads, the
+// result it fills, and the intermediate totals that later steps compare.
+struct CaseWork {
+    CaseWork(const KindCounts& c, CaseResult& r) : counts(c), sums(sumCounts(c)), result(r) {}
+
+    const KindCounts& counts;
+    const CountSums sums;
+    CaseResult& result;
+
+    // 1 minus the fixed shares before the sixth rule. Never clamped: the father's
+    // and grandfather's tests compare it with 1/6 to the last bit.
+    double remainderBeforeSixth = 0.0;
+    // The fixed shares after the sixth rule, added in their fixed order.
+    double fixedTotal = 0.0;
+    // 1 minus the fixed total; anything below 0.01 counts as nothing.
+    double remainder = 0.0;
+
+    int count(HeirKind kind) const { return counts.of(kind); }
+    bool has(HeirKind kind) const { return counts.has(kind); }
+    ShareResult& share(HeirKind kind) { return result[kind]; }
+    const ShareResult& share(HeirKind kind) const { return result[kind]; }
+};
+
+inline constexpr double kSixth = 1.0 / 6.0;
+inline constexpr double kNothingBelow = 0.01;
+
+// A fixed fraction is always the double quotient of its two integers.
+inline void setFraction(ShareResult& share, int numerator, int denominator)
+{
+    share.value = static_cast<double>(numerator) / static_cast<double>(denominator);
+    share.numerator = numerator;
+    share.denominator = denominator;
+}
+
+inline void setResiduary(ShareResult& share, double value, ShareLabel label)
+{
+    share.value = value;
+    share.numerator = 0;
+    share.denominator = 0;
+    share.label = label;
+}
+
+}  // namespace qismaru

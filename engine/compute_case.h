@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "engine/case_result.h"
+#include "engine/messages.h"
+#include "model/heir_kind.h"
+
+namespace qismaru {
+
+enum class CaseOutcome : std::uint8_t {
+    Computed,          // every share, base and correction is set
+    ValidationStop,    // husband with wives, or more than four wives: messages only
+    BeyondExactRange,  // the corrected base would pass 2^53: no exact table exists
+};
+
+struct CaseComputation {
+    CaseResult result;
+    MessageList messages;
+    CaseOutcome outcome = CaseOutcome::Computed;
+
+    bool stopped() const { return outcome == CaseOutcome::ValidationStop; }
+};
+
+// The whole division of one case, from the counts to every share, the base,
+// the increase or return, the correction and the named-case messages.
+// Pure: no I/O, no allocation.
+CaseComputation computeCase(const KindCounts& counts);
+
+// A description of the first broken rule of a computed case, or nothing.
+// computeCase checks it in debug builds; the tests check it over many cases.
+std::optional<std::string_view> findInvariantViolation(const KindCounts& counts, const CaseComputation& computation);
+
+}  // namespace qismaru

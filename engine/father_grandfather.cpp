@@ -1,0 +1,40 @@
+#include "engine/steps.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+
+// The grandfather stands in the father's place only when the father is absent.
+HeirKind standingAscendant(const CaseWork& work) { return work.has(Father) ? Father : Grandfather; }
+
+}  // namespace
+
+void applySixthRule(CaseWork& work)
+{
+    work.remainderBeforeSixth = 1.0 - sumFixedShares(work.result);
+    // Compared exactly on doubles: for mother, father and two daughters the
+    // remainder is 0.16666666666666674, just above 1/6, and the father then
+    // takes it as the sixth and the remainder rather than as a fixed sixth.
+    if (work.remainderBeforeSixth > kSixth) return;
+    const HeirKind ascendant = standingAscendant(work);
+    if (work.has(ascendant)) setFraction(work.share(ascendant), 1, 6);
+}
+
+void assignFatherResidue(CaseWork& work)
+{
+    const HeirKind ascendant = standingAscendant(work);
+    if (!work.has(ascendant) || work.remainderBeforeSixth <= kSixth) return;
+
+    // The whole remainder, the sixth included; no separate sixth is recorded.
+    if (work.sums.descendants == 0) {
+        setResiduary(work.share(ascendant), work.remainderBeforeSixth, ShareLabel::Remainder);
+    } else if (work.sums.maleDescendants == 0) {
+        const ShareLabel label = ascendant == Father ? ShareLabel::FatherSixthAndRemainder
+                                                     : ShareLabel::GrandfatherSixthAndRemainder;
+        setResiduary(work.share(ascendant), work.remainderBeforeSixth, label);
+    }
+}
+
+}  // namespace qismaru

@@ -1,0 +1,140 @@
+#include "engine/exclusion.h"
+#include "engine/steps.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+
+// One heir alone takes the first fraction, two or more share the second.
+void setByHeads(CaseWork& work, HeirKind kind, int numeratorOne, int denominatorOne, int numeratorMany,
+                int denominatorMany)
+{
+    if (work.count(kind) == 1) {
+        setFraction(work.share(kind), numeratorOne, denominatorOne);
+    } else {
+        setFraction(work.share(kind), numeratorMany, denominatorMany);
+    }
+}
+
+void assignMother(CaseWork& work)
+{
+    if (!work.has(Mother)) return;
+    // Excluded siblings reduce the mother too: the count alone decides.
+    const bool reduced = work.sums.descendants > 0 || work.sums.siblingsTotal >= 2;
+    setFraction(work.share(Mother), 1, reduced ? 6 : 3);
+    // In the 'Umariyyatan the mother takes a third of what the spouse
+    // leaves, not of the estate; her fixed share is set aside until then.
+    if (umariyyatanHusbandForm(work) || umariyyatanWifeForm(work)) work.share(Mother) = ShareResult{};
+}
+
+void assignUterineSiblings(CaseWork& work)
+{
+    if (!work.has(UterineSiblings) || isExcluded(UterineSiblings, work.counts, work.sums)) return;
+    setByHeads(work, UterineSiblings, 1, 6, 1, 3);
+}
+
+void assignGrandmothers(CaseWork& work)
+{
+    // One sixth for all grandmothers together; the mother excludes them.
+    if (work.has(Grandmothers) && !work.has(Mother)) setFraction(work.share(Grandmothers), 1, 6);
+}
+
+void assignHusband(CaseWork& work)
+{
+    if (work.has(Husband)) setFraction(work.share(Husband), 1, work.sums.descendants > 0 ? 4 : 2);
+}
+
+void assignWives(CaseWork& work)
+{
+    if (work.has(Wives)) setFraction(work.share(Wives), 1, work.sums.descendants > 0 ? 8 : 4);
+}
+
+void assignFatherAndGrandfatherSixth(CaseWork& work)
+{
+    // Beside a son or a son's son the father (or, without him, the
+    // grandfather) has only his fixed sixth.
+    if (work.sums.maleDescendants == 0) return;
+    if (work.has(Father)) {
+        setFraction(work.share(Father), 1, 6);
+    } else if (work.has(Grandfather)) {
+        setFraction(work.share(Grandfather), 1, 6);
+    }
+}
+
+void assignDaughters(CaseWork& work)
+{
+    if (work.has(Daughters) && !work.has(Sons)) setByHeads(work, Daughters, 1, 2, 2, 3);
+}
+
+void assignSonsDaughters(CaseWork& work)
+{
+    if (!work.has(SonsDaughters) || work.sums.maleDescendants > 0) return;
+    const int daughters = work.count(Daughters);
+    if (daughters == 0) {
+        setByHeads(work, SonsDaughters, 1, 2, 2, 3);
+    } else if (daughters == 1) {
+        setFraction(work.share(SonsDaughters), 1, 6);  // completing the two thirds
+    }
+}
+
+bool sistersMayHoldFractions(const CaseWork& work)
+{
+    return work.sums.descendants == 0 && !work.has(Father) && !work.has(Grandfather) &&
+           !work.has(FullBrothers);
+}
+
+void assignFullSisters(CaseWork& work)
+{
+    if (work.has(FullSisters) && sistersMayHoldFractions(work)) setByHeads(work, FullSisters, 1, 2, 2, 3);
+}
+
+void assignConsanguineSisters(CaseWork& work)
+{
+    if (!work.has(ConsanguineSisters) || !sistersMayHoldFractions(work)) return;
+    if (work.has(ConsanguineBrothers) || work.count(FullSisters) >= 2) return;
+    if (work.count(FullSisters) == 0) {
+        setByHeads(work, ConsanguineSisters, 1, 2, 2, 3);
+    } else {
+        setFraction(work.share(ConsanguineSisters), 1, 6);  // completing the two thirds
+    }
+}
+
+}  // namespace
+
+bool assignFixedShares(CaseWork& work)
+{
+    assignMother(work);
+    assignUterineSiblings(work);
+    assignGrandmothers(work);
+    assignHusband(work);
+    if (work.has(Husband) && work.has(Wives)) return false;
+    if (work.count(Wives) > kMaxWives) return false;
+    assignWives(work);
+    assignFatherAndGrandfatherSixth(work);
+    assignDaughters(work);
+    assignSonsDaughters(work);
+    assignFullSisters(work);
+    assignConsanguineSisters(work);
+    return true;
+}
+
+double sumFixedShares(const CaseResult& r)
+{
+    double total = r[Mother].value;
+    for (const HeirKind kind : {UterineSiblings, Grandmothers, Husband, Wives, Father, Grandfather, Daughters,
+                                SonsDaughters, FullSisters, ConsanguineSisters}) {
+        total += r[kind].value;
+    }
+    return total;
+}
+
+void formFixedTotalAndRemainder(CaseWork& work)
+{
+    work.fixedTotal = sumFixedShares(work.result);
+    work.remainder = 1.0 - work.fixedTotal;
+    if (work.remainder < kNothingBelow) work.remainder = 0.0;
+}
+
+}  // namespace qismaru

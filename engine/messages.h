@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace qismaru {
+
+// What Calculate announces after the table: the two validation rules, then
+// the classical named cases.
+enum class CaseMessage : std::uint8_t {
+    BothSpouses,
+    TooManyWives,
+    Umariyyatan,
+    Mubahala,
+    Mulzima,
+    Marwaniyya,
+    Shurayhiyya,
+    UmmAlAramil,
+    Mushtaraka,
+};
+
+std::string_view messageText(CaseMessage message);
+
+// The messages of one case, in the order they are shown. Fixed capacity:
+// one slot per test of the message step, so computing a case never allocates.
+class MessageList {
+public:
+    static constexpr int kCapacity = 11;
+
+    void add(CaseMessage message) { items_[size_++] = message; }
+    int size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    CaseMessage operator[](int i) const { return items_[i]; }
+    const CaseMessage* begin() const { return items_.data(); }
+    const CaseMessage* end() const { return items_.data() + size_; }
+
+private:
+    std::array<CaseMessage, kCapacity> items_{};
+    int size_ = 0;
+};
+
+}  // namespace qismaru

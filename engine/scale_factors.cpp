@@ -1,0 +1,98 @@
+#include "engine/steps.h"
+
+#include <algorithm>
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+
+// A fixed total of exactly 1 can add up to 0.9999999999999999 or
+// 1.0000000000000002 in doubles (1/3 + 1/2 + 1/6). Real increases are at
+// least 25/24 and real shortfalls at least 1/24, so the same 0.01 that turns
+// a tiny remainder into nothing keeps such a case from being read as an
+// increase or a return.
+bool sharesExceedEstate(const CaseWork& work) { return work.fixedTotal - 1.0 > kNothingBelow; }
+
+bool sharesFallShort(const CaseWork& work) { return work.fixedTotal > 0.0 && work.remainder > 0.0; }
+
+bool onlyKindPresent(const CaseWork& work, HeirKind kind)
+{
+    if (!work.has(kind)) return false;
+    for (int i = 0; i < kHeirKindCount; ++i) {
+        if (i != indexOf(kind) && work.counts.count[i] > 0) return false;
+    }
+    return true;
+}
+
+// Someone takes the remainder: the father or grandfather as residuary, or a
+// sister beside daughters or son's daughters.
+bool someoneTakesRemainder(const CaseWork& work)
+{
+    const CountSums& s = work.sums;
+    const bool aboveSixth = work.remainderBeforeSixth > kSixth;
+    const bool onlyFemaleDescendants = s.maleDescendants == 0 && s.femaleDescendants > 0;
+    const bool father = work.has(Father);
+    const bool grandfatherInPlace = work.has(Grandfather) && !father;
+    if ((father || grandfatherInPlace) && (s.descendants == 0 || (onlyFemaleDescendants && aboveSixth))) {
+        return true;
+    }
+
+    const bool fullSisterResiduary =
+        work.has(FullSisters) && !work.has(FullBrothers) && s.maleDescendants == 0;
+    const bool consanguineSisterResiduary = work.has(ConsanguineSisters) && !work.has(FullBrothers) &&
+                                            !work.has(ConsanguineBrothers) && !work.has(FullSisters) &&
+                                            s.maleDescendants == 0;
+    const bool femaleDescendant = work.has(Daughters) || work.has(SonsDaughters);
+    return (fullSisterResiduary || consanguineSisterResiduary) && femaleDescendant;
+}
+
+bool maleResiduaryPresent(const CaseWork& work)
+{
+    constexpr HeirKind males[] = {Sons,
+                                  SonsSons,
+                                  FullBrothers,
+                                  ConsanguineBrothers,
+                                  FullBrothersSons,
+                                  ConsanguineBrothersSons,
+                                  FullUncles,
+                                  ConsanguineUncles,
+                                  FullUnclesSons,
+                                  ConsanguineUnclesSons};
+    return std::any_of(std::begin(males), std::end(males), [&](HeirKind k) { return work.has(k); });
+}
+
+}  // namespace
+
+bool isReturnWithSpouse(const CaseWork& work)
+{
+    return sharesFallShort(work) && work.result.ShareScale != 1.0 && (work.has(Husband) || work.has(Wives));
+}
+
+void setScaleFactors(CaseWork& work)
+{
+    CaseResult& r = work.result;
+    r.ShareScale = r.SpouseScale = r.BaseDivisor = r.ReturnFactor = 1.0;
+
+    if (sharesExceedEstate(work)) {
+        // The increase: every share shrinks in proportion.
+        r.ShareScale = r.SpouseScale = r.BaseDivisor = 1.0 / work.fixedTotal;
+        return;
+    }
+    // A spouse alone keeps only the spouse's fraction.
+    if (onlyKindPresent(work, Husband) || onlyKindPresent(work, Wives)) return;
+    if (!sharesFallShort(work) || someoneTakesRemainder(work) || maleResiduaryPresent(work)) return;
+
+    // The return goes to the heirs other than the spouse.
+    for (const HeirKind spouse : {Husband, Wives}) {
+        if (work.has(spouse)) {
+            const double spouseValue = work.share(spouse).value;
+            r.ShareScale = (1.0 - spouseValue) / (work.fixedTotal - spouseValue);
+            return;
+        }
+    }
+    r.ShareScale = r.BaseDivisor = 1.0 / work.fixedTotal;
+}
+
+}  // namespace qismaru

@@ -1,0 +1,81 @@
+#include "model/case_entry.h"
+
+#include <algorithm>
+
+namespace qismaru {
+
+namespace {
+
+int enterAtNextRow(CaseState& state, HeirKind kind, int count)
+{
+    const int row = state.nextRow;
+    state.counts.set(kind, count);
+    state.entryRow[indexOf(kind)] = static_cast<std::int16_t>(row);
+    ++state.nextRow;
+    return row;
+}
+
+bool spouseConflict(const CaseState& state, HeirKind kind)
+{
+    if (kind == HeirKind::Husband) return state.counts.has(HeirKind::Wives);
+    if (kind == HeirKind::Wives) return state.counts.has(HeirKind::Husband);
+    return false;
+}
+
+}  // namespace
+
+PressResult pressHeirButton(CaseState& state, HeirKind kind)
+{
+    if (state.computed()) return {};
+    if (spouseConflict(state, kind)) return {PressOutcome::SpouseConflict};
+    if (state.counts.has(kind)) return {};
+
+    const HeirKindInfo& info = infoOf(kind);
+    state.currentCode = std::string(info.code);
+    if (info.entry == EntryKind::Counted) return {PressOutcome::AskCount};
+    return {PressOutcome::Entered, enterAtNextRow(state, kind, 1)};
+}
+
+CountResult confirmCount(CaseState& state, int count)
+{
+    if (count <= 0) return {};
+    const std::optional<HeirKind> kind = kindFromCode(state.currentCode);
+    if (!kind || infoOf(*kind).entry != EntryKind::Counted) return {};
+    if (*kind == HeirKind::Wives && count > kMaxWives) return {CountOutcome::TooManyWives, *kind};
+
+    const int row = enterAtNextRow(state, *kind, std::min(count, kMaxCount));
+    return {CountOutcome::Recorded, *kind, row};
+}
+
+void cancelCount(CaseState& state)
+{
+    if (state.nextRow == 1) state.currentCode = " ";
+}
+
+int countAfterUpArrow(int shown) { return std::min(shown + 1, kMaxCount); }
+
+int countAfterDownArrow(int shown) { return std::max(shown - 1, 0); }
+
+std::optional<int> cancelLastChoice(CaseState& state)
+{
+    if (state.computed() || state.nextRow == 1) return std::nullopt;
+
+    const int row = --state.nextRow;
+    if (row == 1) state.currentCode = " ";
+    for (int i = 0; i < kHeirKindCount; ++i) {
+        if (state.entryRow[i] == row) state.counts.count[i] = 0;
+    }
+    return row;
+}
+
+void startNewCase(CaseState& state)
+{
+    state.nextRow = 1;
+    state.counts = KindCounts{};
+    state.caseComputed = 0;
+    state.currentCode = " ";
+}
+
+bool canCalculate(const CaseState& state) { return !state.nothingEntered() && !state.computed(); }
+
+}  // namespace qismaru

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+
+#include "model/case_state.h"
+
+namespace qismaru {
+
+// The entry rules of the main window and the count dialog, free of any
+// window so that they can be tested directly. Each function is one press.
+
+enum class PressOutcome {
+    Ignored,         // case computed, or the kind is already entered
+    SpouseConflict,  // husband and wives never stand in one case
+    Entered,         // a single kind took row `row`
+    AskCount,        // a counted kind: the count dialog must ask how many
+};
+
+struct PressResult {
+    PressOutcome outcome = PressOutcome::Ignored;
+    int row = 0;
+};
+
+PressResult pressHeirButton(CaseState& state, HeirKind kind);
+
+enum class CountOutcome {
+    Ignored,       // a count of 0: the dialog stays open
+    TooManyWives,  // more than four wives: the dialog stays open
+    Recorded,      // the kind took row `row` with the count
+};
+
+struct CountResult {
+    CountOutcome outcome = CountOutcome::Ignored;
+    HeirKind kind = HeirKind::UterineSiblings;
+    int row = 0;
+};
+
+// OK in the count dialog, for the kind named by `currentCode`.
+CountResult confirmCount(CaseState& state, int count);
+
+// Cancel (or the close box) of the count dialog.
+void cancelCount(CaseState& state);
+
+// The count dialog's arrows: never below 0, never above a 16-bit count.
+int countAfterUpArrow(int shown);
+int countAfterDownArrow(int shown);
+
+// Removes the last entered kind; returns the entry-list row it occupied,
+// or nothing when there was nothing to remove or the case is computed.
+std::optional<int> cancelLastChoice(CaseState& state);
+
+// Empties the case in every state. Entry rows and welcomeShown stay.
+void startNewCase(CaseState& state);
+
+// Calculate runs only after an entry and only once per case.
+bool canCalculate(const CaseState& state);
+
+}  // namespace qismaru

@@ -1,0 +1,66 @@
+#include "model/heir_kind.h"
+
+#include <algorithm>
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+using enum EntryKind;
+
+constexpr std::array<HeirKindInfo, kHeirKindCount> kHeirKinds{{
+    {UterineSiblings, "bm", "إخوةلأم", "أخ أو أخت لأم", "إخوة لأم", 10, Counted},
+    {Grandmothers, "gm", "جدات", " جــدة", "جدة", 12, Counted},
+    {Sons, "s", "أبناء", "ا بــن", "ابن", 12, Counted},
+    {SonsSons, "gs", "أبناءالابن", " ابن ابن", "ابن ابن", 10, Counted},
+    {FullBrothers, "b", "أخوةأشقاء", "أخ شقيق", "أخ شقيق", 9, Counted},
+    {ConsanguineBrothers, "bf", "إخوةلأب", "أخ لأب", "أخ لأب", 10, Counted},
+    {FullBrothersSons, "sb", "أبناءأخِشقيق", " ابن أخ شقيق", "ابن أخ شقيق", 7, Counted},
+    {ConsanguineBrothersSons, "sbf", "أبناءأخلأب", "ابن أخ لأب", "ابن أخ لأب", 8, Counted},
+    {FullUncles, "u", "أعمامأشقاء", "عـم شقيق", "عم شقيق", 9, Counted},
+    {ConsanguineUncles, "uf", "أعماملأب", "عـم لأب", "عم لأب", 11, Counted},
+    {FullUnclesSons, "su", "أبناءعمشقيق", "ابن عم شقيق", "ابن عم شقيق", 7, Counted},
+    {ConsanguineUnclesSons, "suf", "أبناءعملأب", "ابن عم لأب", "ابن عم لأب", 8, Counted},
+    {Wives, "w", "زوجة", "زوجـة", "زوجة", 11, Counted},
+    {Daughters, "d", "بنات", "بــنت", "بنت", 12, Counted},
+    {SonsDaughters, "gd", "بناتابن", " بنت ابن", "بنت ابن", 10, Counted},
+    {FullSisters, "si", "أختشقيقة", " أخت شقيقة", "أخت شقيقة", 8, Counted},
+    {ConsanguineSisters, "sif", "أختلأب", " أخت لأب", "أخت لأب", 9, Counted},
+    {Mother, "m", "أم", "أم ", "أم", 13, Single},
+    {Grandfather, "gf", "جد", "جـــد", "جد", 13, Single},
+    {Father, "f", "أب", "أ ب", "أب", 13, Single},
+    {Husband, "h", "زوج", "زوج", "زوج", 12, Single},
+}};
+
+// The table is indexed by HeirKind: a row out of place would silently
+// attach one kind's names to another.
+constexpr bool tableInKindOrder()
+{
+    for (int i = 0; i < kHeirKindCount; ++i) {
+        if (indexOf(kHeirKinds[i].kind) != i) return false;
+    }
+    return true;
+}
+static_assert(tableInKindOrder());
+
+}  // namespace
+
+const std::array<HeirKindInfo, kHeirKindCount>& heirKinds() { return kHeirKinds; }
+
+const HeirKindInfo& infoOf(HeirKind kind) { return kHeirKinds[indexOf(kind)]; }
+
+std::optional<HeirKind> kindFromCode(std::string_view code)
+{
+    const auto it = std::find_if(kHeirKinds.begin(), kHeirKinds.end(),
+                                 [code](const HeirKindInfo& info) { return info.code == code; });
+    if (it == kHeirKinds.end()) return std::nullopt;
+    return it->kind;
+}
+
+bool KindCounts::empty() const
+{
+    return std::all_of(count.begin(), count.end(), [](std::int16_t n) { return n == 0; });
+}
+
+}  // namespace qismaru

@@ -1,0 +1,202 @@
+#include "present/result_table.h"
+
+#include "engine/parts.h"
+#include "present/number_text.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+using namespace table_geometry;
+
+// Which share-column forms a kind can take: the fixed fraction, the label of
+// a residuary share, or either.
+enum class Forms { Fraction, Label, Both };
+// Which factor scales the kind's percentage after an increase or a return.
+enum class Scale { Shares, Spouse, None };
+
+struct RowRule {
+    HeirKind kind;
+    Forms forms;
+    Scale scale;
+};
+
+constexpr RowRule kScreenRows[] = {
+    {Mother, Forms::Both, Scale::Shares},
+    {UterineSiblings, Forms::Fraction, Scale::Shares},
+    {Grandmothers, Forms::Fraction, Scale::Shares},
+    {Husband, Forms::Fraction, Scale::Spouse},
+    {Wives, Forms::Fraction, Scale::Spouse},
+    {Father, Forms::Both, Scale::Shares},
+    {Grandfather, Forms::Both, Scale::Shares},
+    {Sons, Forms::Label, Scale::None},
+    {Daughters, Forms::Both, Scale::Shares},
+    {SonsSons, Forms::Label, Scale::None},
+    {SonsDaughters, Forms::Both, Scale::Shares},
+    {FullBrothers, Forms::Label, Scale::None},
+    {FullSisters, Forms::Both, Scale::Shares},
+    {ConsanguineBrothers, Forms::Label, Scale::None},
+    {ConsanguineSisters, Forms::Both, Scale::Shares},
+    {FullBrothersSons, Forms::Label, Scale::None},
+    {ConsanguineBrothersSons, Forms::Label, Scale::None},
+    {FullUncles, Forms::Label, Scale::None},
+    {ConsanguineUncles, Forms::Label, Scale::None},
+    {FullUnclesSons, Forms::Label, Scale::None},
+    {ConsanguineUnclesSons, Forms::Label, Scale::None},
+};
+
+// On paper the male residuaries follow the wives directly, and the father,
+// the grandfather, the daughters and the sisters come last.
+constexpr HeirKind kPaperOrder[] = {
+    Mother,           UterineSiblings,         Grandmothers,  Husband,           Wives,
+    Sons,             SonsSons,                FullBrothers,  ConsanguineBrothers, FullBrothersSons,
+    ConsanguineBrothersSons, FullUncles,       ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons,
+    Father,           Grandfather,             Daughters,     SonsDaughters,     FullSisters,
+    ConsanguineSisters,
+};
+
+const RowRule& rowRuleOf(HeirKind kind)
+{
+    for (const RowRule& rule : kScreenRows) {
+        if (rule.kind == kind) return rule;
+    }
+    return kScreenRows[0];
+}
+
+bool formApplies(const RowRule& rule, const ShareResult& share)
+{
+    switch (rule.forms) {
+    case Forms::Fraction: return share.denominator > 0;
+    case Forms::Label: return share.value > 0.0;
+    case Forms::Both: return share.denominator > 0 || share.value > 0.0;
+    }
+    return false;
+}
+
+double scaleOf(Scale scale, const CaseResult& r)
+{
+    switch (scale) {
+    case Scale::Shares: return r.ShareScale;
+    case Scale::Spouse: return r.SpouseScale;
+    case Scale::None: return 1.0;
+    }
+    return 1.0;
+}
+
+std::string heirText(HeirKind kind, int count, TableMedium medium)
+{
+    const HeirKindInfo& info = infoOf(kind);
+    std::string name = medium == TableMedium::Paper && kind == UterineSiblings ? "إخوةلأم"
+                                                                                : std::string(info.displayName);
+    if (info.entry == EntryKind::Counted) name += numberText(std::int64_t{count});
+    return name;
+}
+
+std::string shareText(const ShareResult& share)
+{
+    if (share.denominator > 0) return fractionText(share.numerator, share.denominator);
+    return std::string(labelText(share.label));
+}
+
+// The parts of one heir: whole in every case the rules produce, but written
+// as the division it is.
+std::string perHeadText(std::int64_t parts, int count)
+{
+    std::string text = parts % count == 0 ? numberText(parts / count)
+                                          : numberText(static_cast<double>(parts) / count);
+    text += " لكل";
+    return text;
+}
+
+class TableWriter {
+public:
+    TableWriter(const KindCounts& counts, const CaseResult& result, TableMedium medium)
+        : counts_(counts), result_(result), medium_(medium)
+    {
+    }
+
+    void writeRow(const RowRule& rule)
+    {
+        const int count = counts_.of(rule.kind);
+        if (count <= 0) return;
+        const ShareResult& share = result_[rule.kind];
+        const bool drawn = formApplies(rule, share);
+        const std::int64_t parts = partsOf(rule.kind, result_);
+        if (drawn) {
+            y_ += kRowStep;
+            table_.rows.emplace_back();
+            place(kHeirX, heirText(rule.kind, count, medium_));
+            place(kShareX, shareText(share));
+            place(kPortionX, numberText(parts));
+        }
+        if (share.value > 0.0) place(kPercentageX, percentageText(100.0 * share.value * scaleOf(rule.scale, result_)));
+        if (infoOf(rule.kind).entry == EntryKind::Counted && count > 1 && drawn) {
+            place(kPerHeadX, perHeadText(parts, count));
+        }
+    }
+
+    void writeHeader()
+    {
+        table_.header.push_back({kPortionX, kHeaderY, numberText(finalBaseOf(result_))});
+        table_.header.push_back({kPercentageHeaderX, kHeaderY, "النسبةالمئوية"});
+    }
+
+    void writeTotals()
+    {
+        int y = kTotalsY;
+        const auto line = [&](std::int64_t figure, const char* literal) {
+            std::string text = numberText(figure);
+            text += literal;
+            table_.totals.push_back({kTotalsX, y, std::move(text)});
+            y += kRowStep;
+        };
+        const CaseResult& r = result_;
+        line(r.Base, "=أصل المسألة");
+        if (r.ShareScale < 1.0) line(increasedOrReducedBaseOf(r), "=عالت إلى");
+        if (r.ShareScale > 1.0 && r.BaseDivisor != 1.0) line(increasedOrReducedBaseOf(r), "=نقصت إلى");
+        if (r.Correction > 1.0) line(finalBaseOf(r), "=التصحيح");
+    }
+
+    ResultTable take() { return std::move(table_); }
+
+private:
+    // Items of a kind go to its row, at the height of the last row drawn.
+    void place(int x, std::string text)
+    {
+        if (table_.rows.empty()) table_.rows.emplace_back();
+        table_.rows.back().push_back({x, y_, std::move(text)});
+    }
+
+    const KindCounts& counts_;
+    const CaseResult& result_;
+    const TableMedium medium_;
+    int y_ = kFirstRowY - kRowStep;
+    ResultTable table_;
+};
+
+}  // namespace
+
+std::vector<PlacedText> ResultTable::placedTexts() const
+{
+    std::vector<PlacedText> all;
+    for (const auto& row : rows) all.insert(all.end(), row.begin(), row.end());
+    all.insert(all.end(), header.begin(), header.end());
+    all.insert(all.end(), totals.begin(), totals.end());
+    return all;
+}
+
+ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium)
+{
+    TableWriter writer(counts, result, medium);
+    if (medium == TableMedium::Screen) {
+        for (const RowRule& rule : kScreenRows) writer.writeRow(rule);
+    } else {
+        for (const HeirKind kind : kPaperOrder) writer.writeRow(rowRuleOf(kind));
+    }
+    writer.writeHeader();
+    writer.writeTotals();
+    return writer.take();
+}
+
+}  // namespace qismaru

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/case_result.h"
+#include "model/heir_kind.h"
+
+namespace qismaru {
+
+// One piece of the result table: its text, with the top-left corner of the
+// text at (x, y) in twips from the top-left corner of the drawing surface.
+struct PlacedText {
+    int x = 0;
+    int y = 0;
+    std::string text;
+
+    bool operator==(const PlacedText&) const = default;
+};
+
+// The screen shows the rows in one order, the paper in another, with the
+// uterine siblings' name written without its blank.
+enum class TableMedium { Screen, Paper };
+
+// The result table of a computed case, in its three parts.
+struct ResultTable {
+    // One entry per heir kind that receives something, in the medium's row
+    // order; within a row: name, share, portion, percentage, per head.
+    std::vector<std::vector<PlacedText>> rows;
+    // The final corrected base above the portion column, and the percentage title.
+    std::vector<PlacedText> header;
+    // The base, then the increased or reduced base and the corrected base where they apply.
+    std::vector<PlacedText> totals;
+
+    // Everything in drawing order: the rows, the header line, the totals block.
+    std::vector<PlacedText> placedTexts() const;
+};
+
+ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium);
+
+inline std::vector<PlacedText> layoutResultTable(const KindCounts& counts, const CaseResult& result,
+                                                 TableMedium medium)
+{
+    return buildResultTable(counts, result, medium).placedTexts();
+}
+
+// Where the columns and lines of the table stand, in twips.
+namespace table_geometry {
+inline constexpr int kHeirX = 6000;
+inline constexpr int kShareX = 4500;
+inline constexpr int kPortionX = 3500;
+inline constexpr int kPerHeadX = 2100;
+inline constexpr int kPercentageX = 1000;
+inline constexpr int kHeaderY = 200;
+inline constexpr int kPercentageHeaderX = 800;
+inline constexpr int kFirstRowY = 600;
+inline constexpr int kRowStep = 200;
+inline constexpr int kTotalsX = 4500;
+inline constexpr int kTotalsY = 3200;
+}  // namespace table_geometry
+
+}  // namespace qismaru

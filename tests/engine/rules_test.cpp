@@ -1,0 +1,202 @@
+// The single rules of the computation, each checked on its own.
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "engine/compute_case.h"
+#include "engine/parts.h"
+#include "engine/exclusion.h"
+#include "engine/whole_numbers.h"
+#include "tests/support/case_text.h"
+
+namespace qismaru {
+namespace {
+
+using testing::countsOf;
+using enum HeirKind;
+
+TEST(WholeNumbers, RoundsHalvesToTheEvenNeighbour)
+{
+    const std::tuple<double, std::int64_t> cases[] = {
+        {2.5, 2}, {3.5, 4}, {0.5, 0}, {1.4999999999999998, 1}, {2.9999999999999996, 3}, {-0.5, 0}};
+    for (const auto& [x, expected] : cases) EXPECT_EQ(whole(x), expected) << x;
+}
+
+TEST(WholeNumbers, CommonMultipleStepIsOneStepOfEuclid)
+{
+    const std::tuple<std::int64_t, std::int64_t, std::int64_t> cases[] = {
+        {21, 15, 315},  // 21 mod 15 = 6 does not divide 15: the plain product
+        {10, 6, 60},    // 10 mod 6 = 4 does not divide 6
+        {8, 6, 24},     {6, 8, 24}, {4, 6, 12}, {12, 8, 24}, {3, 3, 3}, {24, 6, 24}, {1, 7, 7},
+        {kMaxExactWhole, 3, kBeyondExact},  // past 2^53 the step says so
+    };
+    for (const auto& [a, b, expected] : cases) EXPECT_EQ(commonMultipleStep(a, b), expected) << a << "," << b;
+}
+
+TEST(WholeNumbers, HeadFactors)
+{
+    const std::tuple<std::int64_t, std::int64_t, std::int64_t> cases[] = {
+        {28, 6, 6},  // 28 mod 6 = 4 does not divide 6
+        {4, 8, 2},   // heads a multiple of the parts
+        {3, 2, 2},   {2, 3, 3}, {5, 3, 3}, {2, 5, 5}, {6, 4, 2}, {9, 6, 2}, {7, 4, 4},
+    };
+    for (const auto& [parts, heads, expected] : cases) {
+        EXPECT_EQ(headFactor(parts, heads), expected) << parts << " parts, " << heads << " heads";
+    }
+}
+
+TEST(WholeNumbers, PairHeadFactors)
+{
+    const std::tuple<std::int64_t, std::int64_t, std::int64_t> cases[] = {
+        {4, 4, 1}, {1, 4, 4}, {7, 4, 4}, {8, 4, 1}, {2, 6, 3}, {3, 5, 5}, {6, 4, 2},
+    };
+    for (const auto& [parts, heads, expected] : cases) {
+        EXPECT_EQ(pairHeadFactor(parts, heads), expected) << parts << " parts, " << heads << " heads";
+    }
+}
+
+struct ExclusionCase {
+    std::string_view counts;
+    HeirKind kind;
+    bool excluded;
+};
+
+TEST(Exclusion, ClosestHeirsExcludeTheRemoter)
+{
+    const ExclusionCase cases[] = {
+        {"f=1 gf=1", Grandfather, true},
+        {"gf=1", Grandfather, false},
+        {"f=1 gm=1", Grandmothers, false},
+        {"m=1 gm=1", Grandmothers, true},
+        {"gf=1 b=1 si=1 bm=1", FullBrothers, true},
+        {"gf=1 b=1 si=1 bm=1", FullSisters, true},
+        {"gf=1 b=1 si=1 bm=1", UterineSiblings, true},
+        {"d=1 bm=1", UterineSiblings, true},
+        {"d=2 gd=1", SonsDaughters, true},
+        {"d=2 gd=1 gs=1", SonsDaughters, false},
+        {"d=1 gd=1", SonsDaughters, false},
+        {"s=1 gs=1", SonsSons, true},
+        {"d=1 si=1 bf=1", ConsanguineBrothers, true},
+        {"d=1 sif=1 bf=1", ConsanguineBrothers, false},
+        {"si=2 sif=1", ConsanguineSisters, true},
+        {"si=2 sif=1 bf=1", ConsanguineSisters, false},
+        {"d=2 si=2 sif=1", ConsanguineSisters, true},  // the full sister takes the remainder
+        {"d=1 sif=1 u=1", FullUncles, true},
+        {"si=1 u=1", FullUncles, false},  // a sister with her fixed half leaves the uncle the rest
+        {"sb=1 sbf=1", ConsanguineBrothersSons, true},
+        {"sbf=1 u=1", FullUncles, true},
+        {"u=1 uf=1", ConsanguineUncles, true},
+        {"uf=1 su=1", FullUnclesSons, true},
+        {"su=1 suf=1", ConsanguineUnclesSons, true},
+        {"suf=1 w=1 m=1", ConsanguineUnclesSons, false},
+        {"f=1 s=1 d=1 m=1 h=1", Father, false},
+    };
+    for (const ExclusionCase& c : cases) {
+        EXPECT_EQ(isExcluded(c.kind, countsOf(c.counts)), c.excluded)
+            << c.counts << ": " << infoOf(c.kind).code;
+    }
+}
+
+TEST(SixthRule, ComparesTheRemainderToTheLastBit)
+{
+    // 1 - (1/6 + 2/3) is 0.16666666666666674 in doubles, just above 1/6.
+    const CaseComputation father = computeCase(countsOf("m=1 f=1 d=2"));
+    EXPECT_EQ(father.result[Father].value, 0.16666666666666674);
+    EXPECT_EQ(father.result[Father].denominator, 0);
+
+    const CaseComputation grandfather = computeCase(countsOf("h=1 m=1 gf=1"));
+    EXPECT_EQ(grandfather.result[Grandfather].value, 0.16666666666666674);
+    EXPECT_EQ(labelText(grandfather.result[Grandfather].label), "الباقي");
+}
+
+struct ScaleCase {
+    std::string_view counts;
+    double shareScale, spouseScale, baseDivisor, returnFactor;
+};
+
+TEST(ScaleFactors, IncreaseAndReturn)
+{
+    const ScaleCase cases[] = {
+        {"h=1 si=2", 6.0 / 7, 6.0 / 7, 6.0 / 7, 1},                   // increase
+        {"d=3", 1.5, 1, 1.5, 1},                                       // return without a spouse
+        {"h=1 d=3", 1.125, 1, 1, 1.125},                               // return with a spouse
+        {"w=1 d=2 gm=1", (1 - 0.125) / (23.0 / 24 - 0.125), 1, 1, (1 - 0.125) / (23.0 / 24 - 0.125)},
+        {"h=1", 1, 1, 1, 1},                                           // a spouse alone
+        {"f=1 d=1", 1, 1, 1, 1},                                       // the father takes the rest
+        {"d=1 si=1", 1, 1, 1, 1},                                      // the sister takes the rest
+        {"m=1 d=1 sb=1", 1, 1, 1, 1},                                  // a male residuary is present
+        {"bm=2 si=1 sif=1", 1, 1, 1, 1},                               // a total of one, not a return
+    };
+    for (const ScaleCase& c : cases) {
+        const CaseResult r = computeCase(countsOf(c.counts)).result;
+        SCOPED_TRACE(c.counts);
+        EXPECT_DOUBLE_EQ(r.ShareScale, c.shareScale);
+        EXPECT_DOUBLE_EQ(r.SpouseScale, c.spouseScale);
+        EXPECT_DOUBLE_EQ(r.BaseDivisor, c.baseDivisor);
+        EXPECT_DOUBLE_EQ(r.ReturnFactor, c.returnFactor);
+    }
+}
+
+TEST(FixedTotal, AnExactOneIsNeitherIncreaseNorReturn)
+{
+    // Uterine siblings 1/3, full sister 1/2, consanguine sister 1/6 add up to
+    // 0.9999999999999999; the factors must stay exactly 1.
+    const CaseResult r = computeCase(countsOf("bm=2 si=1 sif=1")).result;
+    EXPECT_EQ(r.ShareScale, 1.0);
+    EXPECT_EQ(r.BaseDivisor, 1.0);
+    EXPECT_EQ(r.SpouseScale, 1.0);
+}
+
+TEST(ValidationStop, HusbandWithWivesStopsAfterTheHusbandsShare)
+{
+    const CaseComputation c = computeCase(countsOf("h=1 w=1 m=1 s=1"));
+    EXPECT_EQ(c.outcome, CaseOutcome::ValidationStop);
+    ASSERT_EQ(c.messages.size(), 1);
+    EXPECT_EQ(c.messages[0], CaseMessage::BothSpouses);
+    // What was set before the stop stays; nothing after it is computed.
+    EXPECT_DOUBLE_EQ(c.result[Mother].value, 1.0 / 6);
+    EXPECT_DOUBLE_EQ(c.result[Husband].value, 0.25);
+    EXPECT_EQ(c.result[Wives].value, 0.0);
+    EXPECT_EQ(c.result[Sons].value, 0.0);
+    EXPECT_EQ(c.result.Base, 0);
+}
+
+TEST(ValidationStop, FiveWivesAndBothSpousesTogether)
+{
+    const CaseComputation five = computeCase(countsOf("w=5 d=1"));
+    EXPECT_TRUE(five.stopped());
+    ASSERT_EQ(five.messages.size(), 1);
+    EXPECT_EQ(five.messages[0], CaseMessage::TooManyWives);
+    EXPECT_EQ(five.result[Wives].value, 0.0);
+
+    const CaseComputation both = computeCase(countsOf("h=1 w=6"));
+    ASSERT_EQ(both.messages.size(), 2);
+    EXPECT_EQ(both.messages[0], CaseMessage::BothSpouses);
+    EXPECT_EQ(both.messages[1], CaseMessage::TooManyWives);
+}
+
+TEST(NamedCases, WifeFormNeedsFewerThanTwoSiblings)
+{
+    EXPECT_EQ(computeCase(countsOf("w=1 m=1 f=1 si=1")).messages.size(), 1);
+    EXPECT_TRUE(computeCase(countsOf("w=1 m=1 f=1 si=2")).messages.empty());
+    EXPECT_TRUE(computeCase(countsOf("w=1 m=1 f=1 b=1 bm=1")).messages.empty());
+}
+
+TEST(ExactRange, AHugeCorrectionIsReportedNotDrawn)
+{
+    // Coprime head counts (and a 2:1 pair of nearly 98,000 heads) multiply the
+    // corrected base past 2^53.
+    const CaseComputation c = computeCase(countsOf("gm=32717 w=4 d=32693 b=32609 si=32653"));
+    EXPECT_EQ(c.outcome, CaseOutcome::BeyondExactRange);
+}
+
+TEST(ExactRange, LargeButExactCasesAreComputed)
+{
+    const CaseComputation c = computeCase(countsOf("s=32767 d=32767"));
+    ASSERT_EQ(c.outcome, CaseOutcome::Computed);
+    EXPECT_EQ(finalBaseOf(c.result), 3 * 32767);
+}
+
+}  // namespace
+}  // namespace qismaru

@@ -1,0 +1,159 @@
+// The entry rules on the case state, press by press.
+
+#include <gtest/gtest.h>
+
+#include "model/case_entry.h"
+
+namespace qismaru {
+namespace {
+
+using enum HeirKind;
+
+void enterCounted(CaseState& state, HeirKind kind, int count)
+{
+    ASSERT_EQ(pressHeirButton(state, kind).outcome, PressOutcome::AskCount);
+    ASSERT_EQ(confirmCount(state, count).outcome, CountOutcome::Recorded);
+}
+
+TEST(HeirKinds, TableIsInKindOrderWithUniqueCodes)
+{
+    for (const HeirKindInfo& info : heirKinds()) {
+        EXPECT_EQ(kindFromCode(info.code), info.kind) << info.code;
+        EXPECT_EQ(info.entry == EntryKind::Single,
+                  info.kind == Mother || info.kind == Father || info.kind == Grandfather || info.kind == Husband);
+    }
+    EXPECT_FALSE(kindFromCode("S"));  // codes compare exactly
+    EXPECT_FALSE(kindFromCode(" "));
+}
+
+TEST(CaseEntry, MotherFatherThenThreeSons)
+{
+    CaseState state;
+    EXPECT_FALSE(canCalculate(state));
+    EXPECT_EQ(pressHeirButton(state, Mother).row, 1);
+    EXPECT_EQ(pressHeirButton(state, Father).row, 2);
+    enterCounted(state, Sons, 3);
+    EXPECT_EQ(state.counts.of(Mother), 1);
+    EXPECT_EQ(state.counts.of(Sons), 3);
+    EXPECT_EQ(state.entryRow[indexOf(Sons)], 3);
+    EXPECT_EQ(state.nextRow, 4);
+    EXPECT_EQ(state.currentCode, "s");
+
+    EXPECT_EQ(cancelLastChoice(state), 3);
+    EXPECT_EQ(state.counts.of(Sons), 0);
+    EXPECT_EQ(state.nextRow, 3);
+    EXPECT_EQ(state.currentCode, "s");  // rows remain, so the code stays
+
+    cancelLastChoice(state);
+    cancelLastChoice(state);
+    EXPECT_EQ(state.nextRow, 1);
+    EXPECT_EQ(state.currentCode, " ");
+    EXPECT_FALSE(canCalculate(state));
+    EXPECT_FALSE(cancelLastChoice(state));  // nothing left to cancel
+}
+
+TEST(CaseEntry, SecondPressOnAnEnteredKindChangesNothing)
+{
+    CaseState state;
+    pressHeirButton(state, Mother);
+    const CaseState before = state;
+    EXPECT_EQ(pressHeirButton(state, Mother).outcome, PressOutcome::Ignored);
+    enterCounted(state, Daughters, 2);
+    EXPECT_EQ(pressHeirButton(state, Daughters).outcome, PressOutcome::Ignored);
+    EXPECT_EQ(state.nextRow, before.nextRow + 1);
+}
+
+TEST(CaseEntry, SpousesRefuseEachOther)
+{
+    CaseState husbandFirst;
+    pressHeirButton(husbandFirst, Husband);
+    EXPECT_EQ(pressHeirButton(husbandFirst, Wives).outcome, PressOutcome::SpouseConflict);
+    EXPECT_EQ(husbandFirst.currentCode, "h");
+
+    CaseState wivesFirst;
+    enterCounted(wivesFirst, Wives, 2);
+    EXPECT_EQ(pressHeirButton(wivesFirst, Husband).outcome, PressOutcome::SpouseConflict);
+    EXPECT_EQ(wivesFirst.nextRow, 2);
+
+    // A cancelled count dialog for wives records nothing, so the husband may follow.
+    CaseState cancelled;
+    pressHeirButton(cancelled, Wives);
+    cancelCount(cancelled);
+    EXPECT_EQ(cancelled.currentCode, " ");
+    EXPECT_EQ(pressHeirButton(cancelled, Husband).outcome, PressOutcome::Entered);
+}
+
+TEST(CountDialog, ZeroIgnoredFiveWivesRefusedFourAccepted)
+{
+    CaseState state;
+    pressHeirButton(state, Wives);
+    EXPECT_EQ(confirmCount(state, 0).outcome, CountOutcome::Ignored);
+    EXPECT_EQ(confirmCount(state, 5).outcome, CountOutcome::TooManyWives);
+    EXPECT_EQ(state.nextRow, 1);
+    const CountResult four = confirmCount(state, 4);
+    EXPECT_EQ(four.outcome, CountOutcome::Recorded);
+    EXPECT_EQ(four.kind, Wives);
+    EXPECT_EQ(four.row, 1);
+    EXPECT_EQ(state.counts.of(Wives), 4);
+
+    pressHeirButton(state, Sons);
+    EXPECT_EQ(confirmCount(state, 7).outcome, CountOutcome::Recorded);  // no limit for others
+}
+
+TEST(CountDialog, ArrowsStayWithinZeroAnd32767)
+{
+    EXPECT_EQ(countAfterDownArrow(0), 0);
+    EXPECT_EQ(countAfterDownArrow(3), 2);
+    EXPECT_EQ(countAfterUpArrow(0), 1);
+    EXPECT_EQ(countAfterUpArrow(kMaxCount), kMaxCount);
+}
+
+TEST(CountDialog, CancelAfterOtherEntriesKeepsThem)
+{
+    CaseState state;
+    pressHeirButton(state, Mother);
+    pressHeirButton(state, Sons);
+    cancelCount(state);
+    EXPECT_EQ(state.nextRow, 2);
+    EXPECT_EQ(state.counts.of(Mother), 1);
+    EXPECT_TRUE(canCalculate(state));
+}
+
+TEST(CaseEntry, CancelledKindReenteredMovesToTheEnd)
+{
+    CaseState state;
+    pressHeirButton(state, Husband);
+    pressHeirButton(state, Mother);
+    cancelLastChoice(state);
+    EXPECT_EQ(pressHeirButton(state, Grandfather).row, 2);
+    EXPECT_EQ(pressHeirButton(state, Mother).row, 3);
+    EXPECT_EQ(state.counts.of(Mother), 1);
+}
+
+TEST(CaseEntry, ComputedCaseIgnoresEntryUntilNewCase)
+{
+    CaseState state;
+    pressHeirButton(state, Mother);
+    state.caseComputed = 1;
+    EXPECT_FALSE(canCalculate(state));
+    EXPECT_EQ(pressHeirButton(state, Father).outcome, PressOutcome::Ignored);
+    EXPECT_EQ(pressHeirButton(state, Wives).outcome, PressOutcome::Ignored);
+    EXPECT_FALSE(cancelLastChoice(state));
+
+    startNewCase(state);
+    EXPECT_TRUE(state.counts.empty());
+    EXPECT_EQ(state.nextRow, 1);
+    EXPECT_EQ(state.currentCode, " ");
+    EXPECT_EQ(state.caseComputed, 0);
+    EXPECT_EQ(state.entryRow[indexOf(Mother)], 1);  // old rows stay, harmlessly
+
+    // The old row of the mother does not disturb a later cancel.
+    pressHeirButton(state, Father);
+    pressHeirButton(state, Husband);
+    EXPECT_EQ(cancelLastChoice(state), 2);
+    EXPECT_EQ(state.counts.of(Father), 1);
+    EXPECT_EQ(state.counts.of(Husband), 0);
+}
+
+}  // namespace
+}  // namespace qismaru
