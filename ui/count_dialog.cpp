@@ -1,0 +1,105 @@
+#include "ui/count_dialog.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+#include "model/case_entry.h"
+#include "ui/caption_button.h"
+#include "ui/entry_list.h"
+#include "ui/fonts.h"
+#include "ui/message_boxes.h"
+#include "ui/twips.h"
+#include "ui/up_down_control.h"
+
+namespace qismaru::ui {
+
+CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      entryList_(entryList),
+      mainWindow_(mainWindow),
+      messages_(messages)
+{
+    setObjectName("Form2");
+    setWindowTitle(" حدد العدد");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setLayoutDirection(Qt::RightToLeft);
+    setFixedSize(twipsSize(1920, 1068));
+    setFont(designFont(kMsSansSerif, 7.8));
+
+    many_ = new QLabel("0", this);
+    many_->setObjectName("many");
+    many_->setGeometry(twipsRect(120, 360, 492, 372));
+    many_->setFont(designFont(kArabicTransparent, 12));
+    many_->setAlignment(Qt::AlignCenter);
+    many_->setAutoFillBackground(true);
+    many_->setBackgroundRole(QPalette::Window);
+    many_->setForegroundRole(QPalette::WindowText);
+    many_->setFrameShape(QFrame::StyledPanel);
+
+    upDown_ = new UpDownControl(twipsRect(600, 240, 252, 612), this);
+    const QFont buttons = designFont(kTraditionalArabic, 13.8);
+    ok_ = new CaptionButton("Command1", "موافق", twipsRect(960, 120, 855, 375), buttons, this);
+    cancel_ = new CaptionButton("Command2", "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
+
+    connect(upDown_, &UpDownControl::upPressed, this, [this] { showCount(countAfterUpArrow(shownCount())); });
+    connect(upDown_, &UpDownControl::downPressed, this, [this] { showCount(countAfterDownArrow(shownCount())); });
+    connect(ok_, &QPushButton::clicked, this, &CountDialog::confirm);
+    connect(cancel_, &QPushButton::clicked, this, &CountDialog::cancel);
+}
+
+int CountDialog::shownCount() const { return many_->text().toInt(); }
+
+void CountDialog::showCount(int count) { many_->setText(QString::number(count)); }
+
+void CountDialog::confirm()
+{
+    const CountResult result = confirmCount(state_, shownCount());
+    switch (result.outcome) {
+    case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
+    case CountOutcome::TooManyWives: messages_.inform(this, kProgramCaption, "لا يزيد عدد الزوجات على أربع"); return;
+    case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
+    }
+    mainWindow_.setEnabled(true);
+    finish();
+}
+
+void CountDialog::cancel()
+{
+    cancelCount(state_);
+    mainWindow_.setEnabled(true);
+    mainWindow_.raise();
+    mainWindow_.activateWindow();
+    finish();
+}
+
+void CountDialog::finish()
+{
+    finished_ = true;
+    close();
+}
+
+void CountDialog::showEvent(QShowEvent* event)
+{
+    mainWindow_.setEnabled(false);
+    QWidget::showEvent(event);
+}
+
+void CountDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) mainWindow_.setEnabled(false);
+    QWidget::changeEvent(event);
+}
+
+void CountDialog::closeEvent(QCloseEvent* event)
+{
+    // The close box does what Cancel does, so the main window is never left disabled.
+    if (!finished_) {
+        finished_ = true;
+        cancelCount(state_);
+        mainWindow_.setEnabled(true);
+    }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace qismaru::ui

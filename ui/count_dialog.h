@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/case_state.h"
+
+class QLabel;
+
+namespace qismaru::ui {
+
+class CaptionButton;
+class EntryList;
+class MessageBoxes;
+class UpDownControl;
+
+// The count dialog `Form2`: how many heirs of the kind named by the case's
+// current code. Shown without blocking; while it is open the main window is
+// disabled. OK records the number and draws the entry; Cancel (or the close
+// box) leaves the case as it was.
+class CountDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages);
+
+    QLabel* many() const { return many_; }
+    UpDownControl* upDown() const { return upDown_; }
+    CaptionButton* okButton() const { return ok_; }
+    CaptionButton* cancelButton() const { return cancel_; }
+
+    int shownCount() const;
+    void showCount(int count);
+
+    void confirm();
+    void cancel();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void finish();
+
+    CaseState& state_;
+    EntryList& entryList_;
+    QWidget& mainWindow_;
+    MessageBoxes& messages_;
+    QLabel* many_;
+    UpDownControl* upDown_;
+    CaptionButton* ok_;
+    CaptionButton* cancel_;
+    bool finished_ = false;
+};
+
+}  // namespace qismaru::ui

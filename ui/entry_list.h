@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+#include "model/heir_kind.h"
+#include "ui/drawing_surface.h"
+
+namespace qismaru::ui {
+
+// The entry list `pic` of the main window: one row per entered kind, in
+// character cells, the count at column 0 and the display name at the kind's
+// name column.
+class EntryList : public DrawingSurface {
+    Q_OBJECT
+
+public:
+    explicit EntryList(QWidget* parent);
+
+    // A single kind shows its name only; a counted kind its count as well.
+    void drawEntry(int row, HeirKind kind, int count);
+    // Blanks the whole band of a row, wider than the list itself.
+    void eraseRow(int row);
+
+    static QColor listGrey() { return QColor(192, 192, 192); }
+};
+
+}  // namespace qismaru::ui

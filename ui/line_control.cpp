@@ -1,0 +1,35 @@
+#include "ui/line_control.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QApplication>
+
+#include "ui/twips.h"
+
+namespace qismaru::ui {
+
+QColor windowTextColour() { return QApplication::palette().color(QPalette::WindowText); }
+
+LineControl::LineControl(const LineSpec& line, QWidget* parent)
+    : QWidget(parent),
+      from_(px(line.x1), px(line.y1)),
+      to_(px(line.x2), px(line.y2)),
+      width_(line.widthPixels),
+      colour_(line.colour)
+{
+    setObjectName(line.name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int half = (width_ + 1) / 2;
+    const QRect bounds = QRect(from_, to_).normalized().adjusted(-half, -half, half, half);
+    setGeometry(bounds);
+    raise();
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from_ - pos(), to_ - pos());
+}
+
+}  // namespace qismaru::ui

@@ -1,0 +1,181 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "engine/compute_case.h"
+#include "model/case_entry.h"
+#include "present/result_table.h"
+#include "ui/caption_button.h"
+#include "ui/count_dialog.h"
+#include "ui/entry_list.h"
+#include "ui/fonts.h"
+#include "ui/line_control.h"
+#include "ui/main_window_layout.h"
+#include "ui/message_boxes.h"
+#include "ui/result_area.h"
+#include "ui/twips.h"
+
+namespace qismaru::ui {
+
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
+
+// The case cannot be divided exactly: its corrected base passes what a
+// double holds to the last part. The case stays open, so that the user can
+// withdraw the last entry.
+const char* const kBeyondExactRange =
+    "لا يمكن حساب هذه المسألة بدقة: أصلها بعد التصحيح أكبر من أن يُحسب حساباً تاماً. ألغِ آخر اختيار أو ابدأ مسألة "
+    "جديدة.";
+
+}  // namespace
+
+MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(parent), messages_(messages)
+{
+    setObjectName("Form1");
+    setWindowTitle("قسمارو 2");
+    setLayoutDirection(Qt::RightToLeft);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(twipsSize(kClientWidth, kClientHeight));
+    client->setFont(designFont(kMsSansSerif, 7.8));
+    setCentralWidget(client);
+    createControls(client);
+    createMenu();
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() { delete countDialog_; }
+
+void MainWindow::createControls(QWidget* client)
+{
+    entryList_ = new EntryList(client);
+    entryList_->move(px(0), px(120));
+    resultArea_ = createResultArea(client);
+    resultArea_->move(px(2040), px(120));
+    const LineSpec listTop[] = {{"Line9", 0, 120, 1920, 120, 3, windowTextColour()}};
+    addLines(listTop, client);
+
+    for (const HeirButtonPlace& heir : heirButtonPlaces()) {
+        const HeirKindInfo& info = infoOf(heir.kind);
+        const char* family = heir.kind == HeirKind::UterineSiblings ? kSimplifiedArabic : kTraditionalArabic;
+        auto* button = new CaptionButton(fromView(info.buttonName), fromView(info.buttonCaption),
+                                         geometryOf(heir.place), designFont(family, heir.place.fontPoints), client);
+        connect(button, &QPushButton::clicked, this, [this, kind = heir.kind] { pressHeirButton(kind); });
+        heirButtons_[indexOf(heir.kind)] = button;
+    }
+
+    const auto command = [&](const char* name, const char* caption, const ControlPlace& place, void (MainWindow::*handler)()) {
+        auto* button = new CaptionButton(name, caption, geometryOf(place), designFont(kTraditionalArabic, place.fontPoints),
+                                         client);
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    command("الحساب", "الحـســــــاب", kCalculatePlace, &MainWindow::calculate);
+    command("إعادة", "مـسألة جــــــديــــدة", kNewCasePlace, &MainWindow::newCase);
+    command("Command2", " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
+    command("Command1", " طباعة", kPrintPlace, &MainWindow::print);
+
+    // The line along the top of the list belongs to the window and is drawn above the list.
+    client->findChild<LineControl*>("Line9")->raise();
+}
+
+void MainWindow::createMenu()
+{
+    const auto item = [this](const char* name, const char* caption, auto handler) {
+        auto* action = menuBar()->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    item("menu", "الخروج", [this] { openOver(windows_.exitConfirmation); });
+    // The About window disables the main window itself when it becomes active.
+    item("menu2", "نبذة", [this] {
+        if (windows_.about) windows_.about();
+    });
+    item("menu3", "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+}
+
+void MainWindow::openOver(const std::function<void()>& open)
+{
+    if (!open) return;
+    setEnabled(false);
+    open();
+}
+
+void MainWindow::pressHeirButton(HeirKind kind)
+{
+    const PressResult press = qismaru::pressHeirButton(state_, kind);
+    switch (press.outcome) {
+    case PressOutcome::Ignored: return;
+    case PressOutcome::SpouseConflict: messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة"); return;
+    case PressOutcome::Entered: entryList_->drawEntry(press.row, kind, 1); return;
+    case PressOutcome::AskCount: openCountDialog(); return;
+    }
+}
+
+void MainWindow::openCountDialog()
+{
+    if (!countDialog_) countDialog_ = new CountDialog(state_, *entryList_, *this, messages_);
+    countDialog_->show();
+    countDialog_->raise();
+    countDialog_->activateWindow();
+}
+
+void MainWindow::calculate()
+{
+    if (!canCalculate(state_)) return;
+    const CaseComputation computation = computeCase(state_.counts);
+    if (computation.outcome == CaseOutcome::BeyondExactRange) {
+        messages_.inform(this, kProgramCaption, kBeyondExactRange);
+        return;
+    }
+    result_ = computation.result;
+    if (computation.outcome == CaseOutcome::Computed) {
+        drawPlacedTexts(*resultArea_, layoutResultTable(state_.counts, result_, TableMedium::Screen));
+    }
+    for (const CaseMessage message : computation.messages) {
+        messages_.inform(this, kProgramCaption, fromView(messageText(message)));
+    }
+    state_.caseComputed = 1;
+}
+
+void MainWindow::cancelLastChoice()
+{
+    if (const auto row = qismaru::cancelLastChoice(state_)) entryList_->eraseRow(*row);
+}
+
+void MainWindow::newCase()
+{
+    entryList_->clear();
+    resultArea_->clear();
+    startNewCase(state_);
+    result_ = CaseResult{};
+}
+
+void MainWindow::print()
+{
+    if (state_.computed() && windows_.print) windows_.print();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    if (state_.welcomeShown != 1 && windows_.welcome) openOver(windows_.welcome);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The close box asks the same question as the menu item "الخروج".
+    if (windows_.exitConfirmation) {
+        event->ignore();
+        if (isEnabled()) openOver(windows_.exitConfirmation);
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace qismaru::ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+#include "engine/case_result.h"
+#include "model/case_state.h"
+#include "ui/count_dialog.h"
+
+class QAction;
+
+namespace qismaru::ui {
+
+class CaptionButton;
+class DrawingSurface;
+class EntryList;
+class MessageBoxes;
+
+// The windows the main window opens; each may be left empty, and then its
+// command does nothing.
+struct SecondaryWindows {
+    std::function<void()> welcome;           // at the first activation of a run
+    std::function<void()> exitConfirmation;  // menu "الخروج", and the close box
+    std::function<void()> about;             // menu "نبذة"
+    std::function<void()> explanationIndex;  // menu "إيــضــــاح"
+    std::function<void()> print;             // Print, for a computed case
+};
+
+// The main window `Form1`: the heir buttons, the entry list `pic`, the result
+// area `pic1`, Calculate, Print, Cancel last choice, New case and the menu.
+// It owns the case being entered; the entry rules and the computation live
+// in the model and the engine, and its handlers only call them and draw.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(MessageBoxes& messages, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Set by whoever provides the secondary windows (the help windows, printing).
+    SecondaryWindows& secondaryWindows() { return windows_; }
+
+    CaseState& caseState() { return state_; }
+    const CaseResult& caseResult() const { return result_; }
+    EntryList* entryList() const { return entryList_; }
+    DrawingSurface* resultArea() const { return resultArea_; }
+    CountDialog* countDialog() const { return countDialog_; }
+    CaptionButton* heirButton(HeirKind kind) const { return heirButtons_[indexOf(kind)]; }
+
+    // The handlers of the buttons, callable by scripts and tests as a press.
+    void pressHeirButton(HeirKind kind);
+    void calculate();
+    void cancelLastChoice();
+    void newCase();
+    void print();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls(QWidget* client);
+    void createMenu();
+    void openCountDialog();
+    // Disables this window and opens a secondary window, if there is one.
+    void openOver(const std::function<void()>& open);
+
+    MessageBoxes& messages_;
+    SecondaryWindows windows_;
+    CaseState state_;
+    CaseResult result_;
+    EntryList* entryList_ = nullptr;
+    DrawingSurface* resultArea_ = nullptr;
+    std::array<CaptionButton*, kHeirKindCount> heirButtons_{};
+    QPointer<CountDialog> countDialog_;
+};
+
+}  // namespace qismaru::ui
