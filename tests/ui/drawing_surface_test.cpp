@@ -1,0 +1,127 @@
+// The picture boxes: persistent drawing, the yellow anchor points, the user
+// scales, and line controls that clearing keeps.
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QtTest>
+
+#include "engine/compute_case.h"
+#include "present/result_table.h"
+#include "tests/support/case_text.h"
+#include "tests/ui/image_probe.h"
+#include "ui/entry_list.h"
+#include "ui/fonts.h"
+#include "ui/line_control.h"
+#include "ui/result_area.h"
+#include "ui/twips.h"
+
+namespace qismaru::ui {
+
+using testing::inkIn;
+
+class DrawingSurfaceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void everyDesignFontResolvesToAnInstalledArabicFace_data()
+    {
+        QTest::addColumn<QString>("designName");
+        QTest::addColumn<QString>("family");
+        int count = 0;
+        const FontMapping* mappings = fontMappings(&count);
+        for (int i = 0; i < count; ++i) {
+            QTest::newRow(mappings[i].designName) << mappings[i].designName << mappings[i].installedFamily;
+        }
+    }
+
+    void everyDesignFontResolvesToAnInstalledArabicFace()
+    {
+        QFETCH(QString, designName);
+        QFETCH(QString, family);
+        const QFont font = designFont(designName.toUtf8().constData(), 12);
+        // A missing font package shows here, not as a window with no letters.
+        QCOMPARE(QFontInfo(font).family(), family);
+        QVERIFY(QFontDatabase::writingSystems(family).contains(QFontDatabase::Arabic));
+    }
+
+    void resultTableLeavesAYellowPointAtEveryAnchorAndTextBesideIt()
+    {
+        std::unique_ptr<DrawingSurface> pic1(createResultArea(nullptr));
+        const KindCounts counts = qismaru::testing::countsOf("h=1 m=1 f=1");
+        const auto items = layoutResultTable(counts, computeCase(counts).result, TableMedium::Screen);
+        drawPlacedTexts(*pic1, items);
+
+        const QImage& image = pic1->image();
+        for (const PlacedText& item : items) {
+            const QPoint anchor(px(item.x), px(item.y));
+            QCOMPARE(image.pixelColor(anchor), DrawingSurface::anchorColour());
+            const QRect beside(anchor.x(), anchor.y(), 80, 12);
+            QVERIFY2(inkIn(image, beside, pic1->background()) > 10, item.text.c_str());
+        }
+        // Nothing is drawn where no item stands: the space between the rows and the totals.
+        QCOMPARE(inkIn(image, QRect(10, px(1300), 480, px(1500)), pic1->background()), 0);
+    }
+
+    void drawingSurvivesBeingCoveredAndClearingKeepsTheLines()
+    {
+        std::unique_ptr<DrawingSurface> pic1(createResultArea(nullptr));
+        pic1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pic1.get()));
+        pic1->placeItem(4500, 600, "ثلث الباقي ");
+
+        QLabel cover("cover");
+        cover.setGeometry(pic1->geometry());
+        cover.show();
+        cover.close();
+        const QImage shown = pic1->grab().toImage();
+        QVERIFY(inkIn(shown, QRect(px(4500), px(600), 80, 12), pic1->background()) > 10);
+
+        pic1->clear();
+        QVERIFY(testing::allBackground(pic1->image(), pic1->background()));
+        const QStringList names = {"Line1", "Line2", "Line3",  "Line4",  "Line5", "Line6",
+                                   "Line7", "Line8", "Line10", "Line18", "Line19"};
+        for (const QString& name : names) {
+            auto* line = pic1->findChild<LineControl*>(name);
+            QVERIFY2(line, qPrintable(name));
+            QVERIFY(line->isVisible());
+        }
+        // The grid's top rule stays on the cleared box.
+        const QImage cleared = pic1->grab().toImage();
+        QCOMPARE(cleared.pixelColor(px(4000), px(480)), windowTextColour());
+    }
+
+    void gridLinesStandWhereDesigned()
+    {
+        std::unique_ptr<DrawingSurface> pic1(createResultArea(nullptr));
+        const auto* top = pic1->findChild<LineControl*>("Line2");
+        QCOMPARE(top->from(), QPoint(488, 32));
+        QCOMPARE(top->to(), QPoint(8, 32));
+        QCOMPARE(top->lineWidth(), 5);
+        const auto* frame = pic1->findChild<LineControl*>("Line10");
+        QCOMPARE(frame->lineWidth(), 8);
+        QCOMPARE(frame->colour(), frameGrey());
+    }
+
+    void entryListMeasuresInCharacterCells()
+    {
+        EntryList pic(nullptr);
+        QCOMPARE(pic.size(), QSize(129, 425));
+        pic.drawEntry(2, HeirKind::UterineSiblings, 3);
+        const QImage& image = pic.image();
+        const QColor grey = EntryList::listGrey();
+        // Row 2 is the band 32 to 48 pixels down; the count at column 0, the name from column 10.
+        QVERIFY(inkIn(image, QRect(0, 32, 30, 16), grey) > 5);
+        QVERIFY(inkIn(image, QRect(80, 32, 49, 16), grey) > 5);
+        QCOMPARE(inkIn(image, QRect(0, 0, 129, 32), grey), 0);
+
+        pic.eraseRow(2);
+        QVERIFY(testing::allBackground(image, grey));
+    }
+};
+
+}  // namespace qismaru::ui
+
+QTEST_MAIN(qismaru::ui::DrawingSurfaceTest)
+#include "drawing_surface_test.moc"
