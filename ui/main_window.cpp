@@ -16,6 +16,7 @@
 #include "ui/message_boxes.h"
 #include "ui/result_area.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::ui {
 
@@ -119,9 +120,7 @@ void MainWindow::pressHeirButton(HeirKind kind)
 void MainWindow::openCountDialog()
 {
     if (!countDialog_) countDialog_ = new CountDialog(state_, *entryList_, *this, messages_);
-    countDialog_->show();
-    countDialog_->raise();
-    countDialog_->activateWindow();
+    showOver(*countDialog_, *this);
 }
 
 void MainWindow::calculate()
