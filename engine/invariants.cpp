@@ -1,32 +1,12 @@
-#include <algorithm>
-
 #include "engine/compute_case.h"
 #include "engine/exclusion.h"
+#include "engine/kind_groups.h"
 
 namespace qismaru {
 
 namespace {
 
-using enum HeirKind;
-
 bool holdsNothing(const ShareResult& share) { return share.value == 0.0 && share.denominator == 0; }
-
-bool isMaleResiduaryKind(HeirKind kind)
-{
-    switch (kind) {
-    case Sons:
-    case SonsSons:
-    case FullBrothers:
-    case ConsanguineBrothers:
-    case FullBrothersSons:
-    case ConsanguineBrothersSons:
-    case FullUncles:
-    case ConsanguineUncles:
-    case FullUnclesSons:
-    case ConsanguineUnclesSons: return true;
-    default: return false;
-    }
-}
 
 }  // namespace
 
@@ -47,7 +27,7 @@ std::optional<std::string_view> findInvariantViolation(const KindCounts& counts,
             return "a fixed fraction's value differs from its numerator over its denominator";
         }
         if (share.isResiduary() && share.label == ShareLabel::None) return "a residuary share has no label";
-        if (isMaleResiduaryKind(info.kind) && share.isResiduary()) ++paidMaleResiduaries;
+        if (isMaleResiduary(info.kind) && share.isResiduary()) ++paidMaleResiduaries;
     }
     if (paidMaleResiduaries > 1) return "more than one male residuary kind is paid";
     if (r.Base < 1) return "the base is below 1";

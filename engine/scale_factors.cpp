@@ -1,6 +1,5 @@
+#include "engine/kind_groups.h"
 #include "engine/steps.h"
-
-#include <algorithm>
 
 namespace qismaru {
 
@@ -50,17 +49,10 @@ bool someoneTakesRemainder(const CaseWork& work)
 
 bool maleResiduaryPresent(const CaseWork& work)
 {
-    constexpr HeirKind males[] = {Sons,
-                                  SonsSons,
-                                  FullBrothers,
-                                  ConsanguineBrothers,
-                                  FullBrothersSons,
-                                  ConsanguineBrothersSons,
-                                  FullUncles,
-                                  ConsanguineUncles,
-                                  FullUnclesSons,
-                                  ConsanguineUnclesSons};
-    return std::any_of(std::begin(males), std::end(males), [&](HeirKind k) { return work.has(k); });
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (isMaleResiduary(info.kind) && work.has(info.kind)) return true;
+    }
+    return false;
 }
 
 }  // namespace
