@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/desktop/scripted_case.h"
+#include "ui/case_printer.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
 
     qismaru::ui::ModalMessageBoxes messages;
     qismaru::ui::MainWindow window(messages);
+    qismaru::ui::attachDefaultPrinter(window, messages);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace qismaru::ui {
+
+// What the program asks when a page cannot go to a printer: whether to save
+// it as a PDF file instead, and under which name. An interface, so that tests
+// answer without a human.
+class PdfFallbackDialogs {
+public:
+    virtual ~PdfFallbackDialogs() = default;
+    // Says why nothing was printed and offers the file; true for Yes.
+    virtual bool offerPdf(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The file to write, proposed as `suggested`; empty when the user cancels.
+    virtual QString pdfFileName(QWidget* parent, const QString& suggested) = 0;
+};
+
+class ModalPdfFallbackDialogs : public PdfFallbackDialogs {
+public:
+    bool offerPdf(QWidget* parent, const QString& caption, const QString& text) override;
+    QString pdfFileName(QWidget* parent, const QString& suggested) override;
+};
+
+// Where the file dialog starts: the user's documents folder, or the home folder.
+QString suggestedPdfPath();
+
+}  // namespace qismaru::ui
