@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/desktop/scripted_case.h"
+#include "help/help_windows.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -67,6 +68,9 @@ int main(int argc, char** argv)
 
     qismaru::ui::ModalMessageBoxes messages;
     qismaru::ui::MainWindow window(messages);
+    // exit(0), not quit(): quit() asks every window to close, and the main
+    // window answers its close box with the exit question.
+    qismaru::help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     qismaru::ui::attachDefaultPrinter(window, messages);
     window.show();
     return QApplication::exec();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStringList>
+
+#include "help/auxiliary_window.h"
+
+namespace qismaru::ui {
+class DrawingSurface;
+}
+
+namespace qismaru::help {
+
+// The About window `Form5` (" نـبــذة"): who prepared the program and where
+// to send a remark. It disables the main window itself, whenever it becomes
+// active.
+class AboutWindow : public AuxiliaryWindow {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget& main);
+
+    ui::DrawingSurface* surface() const { return surface_; }
+
+    // The window has become active: the main window is disabled again and
+    // the eight lines are drawn afresh on a cleared surface, never twice over.
+    void becomeActive();
+
+    static QStringList lines();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    ui::DrawingSurface* surface_;
+};
+
+}  // namespace qismaru::help

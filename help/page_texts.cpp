@@ -1,0 +1,201 @@
+#include "help/page_texts.h"
+
+#include <algorithm>
+
+namespace qismaru::help {
+
+namespace {
+
+// Each page is a teacher's summary card of one heir kind: when it takes a
+// fixed share and which, when it takes the remainder or shares it two to
+// one, who excludes it and whom it excludes, and the named cases it stands
+// in. The statements follow the computation of this program, which takes
+// sides where the schools differ: the grandfather excludes the brothers and
+// sisters as the father does, the father does not exclude the grandmothers,
+// the full brothers get nothing in the Mushtaraka, and nothing returns to a
+// spouse.
+
+constexpr PageStatement kMother[] = {
+    {"mother.third", "لها الثلث إذا لم يكن للميت فرع وارث ولا اثنان فأكثر من الإخوة والأخوات."},
+    {"mother.sixth",
+     "ولها السدس مع الفرع الوارث، أو مع اثنين فأكثر من الإخوة والأخوات من أي جهة كانوا، وارثين أو محجوبين."},
+    {"mother.umariyyatan",
+     "وفي العمريتين لها ثلث الباقي بعد فرض أحد الزوجين: زوج وأم وأب، أو زوجة وأم وأب ليس معهم اثنان من الإخوة."},
+    {"mother.grandfather", "فإن كان الجد مكان الأب فلها ثلث المال كله."},
+    {"mother.standing", "لا يحجبها أحد، وهي تحجب الجدات كلهن."},
+};
+
+constexpr PageStatement kFather[] = {
+    {"father.sixth", "له السدس فرضًا مع الابن أو ابن الابن."},
+    {"father.sixthAndRemainder", "وله السدس والباقي مع البنت أو بنت الابن."},
+    {"father.remainder", "وله الباقي إذا لم يكن فرع وارث، وفي العمريتين له ثلثا الباقي بعد فرض الزوج أو الزوجة."},
+    {"father.sixthAtLeast", "فإن لم يبق بعد الفروض أكثر من السدس فرض له السدس، وعالت المسألة إن نقص الباقي عنه."},
+    {"father.excludes", "لا يحجبه أحد، ويحجب الجد والإخوة والأخوات وبنيهم والأعمام وبنيهم، ولا يحجب الجدات."},
+};
+
+constexpr PageStatement kFullSisters[] = {
+    {"fullSisters.fixed",
+     "للواحدة النصف، وللثنتين فأكثر الثلثان، إذا لم يكن فرع وارث ولا أب ولا جد ولا أخ شقيق."},
+    {"fullSisters.withBrother", "ومع الأخ الشقيق لهم الباقي، للذكر مثل حظ الأنثيين."},
+    {"fullSisters.withDaughters",
+     "ومع البنت أو بنت الابن تأخذ الباقي، فتحجب الإخوة والأخوات لأب وبني الإخوة والأعمام وبنيهم."},
+    {"fullSisters.excluded", "يحجبها الابن وابن الابن والأب والجد."},
+    {"fullSisters.mubahala", "المباهلة: زوج وأم وأخت شقيقة، تعول من ستة إلى ثمانية."},
+};
+
+constexpr PageStatement kSonsDaughters[] = {
+    {"sonsDaughters.fixed", "إذا لم يكن ابن ولا ابن ابن ولا بنت: للواحدة النصف، وللثنتين فأكثر الثلثان."},
+    {"sonsDaughters.sixth", "ومع البنت الواحدة لها السدس تكملة للثلثين."},
+    {"sonsDaughters.excluded", "يحجبها الابن، وتحجبها البنتان فأكثر."},
+    {"sonsDaughters.withSonsSon",
+     "فإن كان معها ابن ابن عصبها، فلهما الباقي للذكر مثل حظ الأنثيين، ولو استكملت البنات الثلثين."},
+    {"sonsDaughters.return", "وإن لم يكن عاصب رد عليها ما بقي كما يرد على البنت."},
+};
+
+constexpr PageStatement kGrandfather[] = {
+    {"grandfather.inFathersPlace",
+     "يقوم مقام الأب عند عدمه: السدس مع الابن أو ابن الابن، والسدس والباقي مع البنت أو بنت الابن، والباقي إذا لم "
+     "يكن فرع وارث."},
+    {"grandfather.excluded", "يحجبه الأب، ولا يحجب هو الجدات."},
+    {"grandfather.siblings",
+     "ويحجب الإخوة والأخوات من كل جهة وبنيهم والأعمام وبنيهم كما يحجبهم الأب، فلا يقاسم الإخوة."},
+    {"grandfather.noUmariyyatan", "ولا عمريتين معه: للأم ثلث المال كله ما لم يكن فرع وارث أو اثنان من الإخوة."},
+};
+
+constexpr PageStatement kGrandmothers[] = {
+    {"grandmothers.sixth", "للجدة السدس، فإن تعددت الجدات اشتركن فيه بالسوية."},
+    {"grandmothers.excluded", "تحجبها الأم وحدها، ولا يحجبها الأب ولا الجد."},
+    {"grandmothers.unchanged", "ولا ينقلها الفرع الوارث ولا الإخوة عن السدس."},
+    {"grandmothers.return", "وإن لم يكن عاصب رد عليها ما بقي مع غيرها من أصحاب الفروض، دون الزوجين."},
+    {"grandmothers.mushtaraka", "وتقوم مقام الأم في المشركة: زوج وجدة واثنان فأكثر من الإخوة لأم وأخ شقيق."},
+    {"grandmothers.ummAlAramil",
+     "أم الأرامل: ثلاث زوجات وجدتان وثمان أخوات شقيقات وأربع من الإخوة لأم، أصلها اثنا عشر وتعول إلى سبعة عشر، لكل "
+     "واحدة سهم."},
+};
+
+constexpr PageStatement kSonsSons[] = {
+    {"sonsSons",
+     "يقوم مقام الابن عند عدمه: له الباقي، ويعصب بنات الابن للذكر مثل حظ الأنثيين. يحجبه الابن."},
+};
+
+constexpr PageStatement kSpouses[] = {
+    {"spouses.husband", "للزوج النصف، والربع مع الفرع الوارث."},
+    {"spouses.wives", "للزوجة الربع، والثمن مع الفرع الوارث، تشترك فيه الزوجات إلى أربع."},
+    {"spouses.noReturn", "لا يحجبان، ولا يرد عليهما: الزوج وحده له النصف، والزوجة وحدها لها الربع."},
+    {"spouses.increase", "وإذا عالت المسألة نقص نصيبهما بالعول."},
+    {"spouses.notTogether", "ولا يجتمع زوج وزوجة في مسألة."},
+};
+
+constexpr PageStatement kDaughters[] = {
+    {"daughters.fixed", "للواحدة النصف، وللثنتين فأكثر الثلثان."},
+    {"daughters.withSon", "ومع الابن لهم الباقي، للذكر مثل حظ الأنثيين."},
+    {"daughters.return", "لا يحجبها أحد، ويرد عليها ما بقي إن لم يكن عاصب."},
+};
+
+constexpr PageStatement kConsanguineSisters[] = {
+    {"consanguineSisters.fixed",
+     "للواحدة النصف، وللثنتين فأكثر الثلثان، إذا لم يكن فرع وارث ولا أب ولا جد ولا أخ ولا أخت شقيقة."},
+    {"consanguineSisters.sixth", "ومع الأخت الشقيقة الواحدة لها السدس تكملة للثلثين."},
+    {"consanguineSisters.twoFullSisters",
+     "وتحجبها الشقيقتان، إلا أن يكون معها أخ لأب فلهم الباقي للذكر مثل حظ الأنثيين."},
+    {"consanguineSisters.withDaughters", "ومع البنت أو بنت الابن تأخذ الباقي."},
+    {"consanguineSisters.excluded",
+     "يحجبها الابن وابن الابن والأب والجد والأخ الشقيق، والشقيقة مع البنت أو بنت الابن."},
+};
+
+constexpr PageStatement kSons[] = {
+    {"sons", "له الباقي، ومع البنت للذكر مثل حظ الأنثيين، ولا يحجب."},
+};
+
+constexpr PageStatement kFullBrothersSons[] = {
+    {"fullBrothersSons.remainder", "عاصب: له الباقي إذا لم يكن أقرب منه."},
+    {"fullBrothersSons.excluded",
+     "يحجبه الابن وابن الابن والأب والجد والأخ الشقيق والأخ لأب، والأخت الشقيقة أو لأب مع البنت أو بنت الابن."},
+    {"fullBrothersSons.excludes", "ويحجب ابن الأخ لأب والأعمام وبنيهم."},
+};
+
+constexpr PageStatement kConsanguineBrothersSons[] = {
+    {"consanguineBrothersSons.remainder", "عاصب: له الباقي إذا لم يكن أقرب منه."},
+    {"consanguineBrothersSons.excluded", "يحجبه من يحجب ابن الأخ الشقيق، ويحجبه ابن الأخ الشقيق."},
+    {"consanguineBrothersSons.excludes", "ويحجب الأعمام وبنيهم."},
+};
+
+constexpr PageStatement kFullUnclesSons[] = {
+    {"fullUnclesSons.remainder", "عاصب: له الباقي إذا لم يكن أقرب منه."},
+    {"fullUnclesSons.excluded", "يحجبه من يحجب العم لأب، ويحجبه العم لأب."},
+    {"fullUnclesSons.excludes", "ويحجب ابن العم لأب."},
+};
+
+constexpr PageStatement kConsanguineUnclesSons[] = {
+    {"consanguineUnclesSons.remainder", "عاصب: له الباقي إذا لم يكن أقرب منه، وهو آخر العصبات في هذا البرنامج."},
+    {"consanguineUnclesSons.excluded", "يحجبه كل عاصب قبله، ومنهم ابن العم الشقيق."},
+};
+
+constexpr PageStatement kFullUncles[] = {
+    {"fullUncles.remainder", "عاصب: له الباقي إذا لم يكن أقرب منه."},
+    {"fullUncles.excluded",
+     "يحجبه الابن وابن الابن والأب والجد والإخوة لأبوين أو لأب وبنوهم، والأخت الشقيقة أو لأب مع البنت أو بنت الابن."},
+    {"fullUncles.excludes", "ويحجب العم لأب وبني الأعمام."},
+};
+
+constexpr PageStatement kConsanguineUncles[] = {
+    {"consanguineUncles.remainder", "عاصب: له الباقي إذا لم يكن أقرب منه."},
+    {"consanguineUncles.excluded", "يحجبه من يحجب العم الشقيق، ويحجبه العم الشقيق."},
+    {"consanguineUncles.excludes", "ويحجب بني الأعمام."},
+};
+
+constexpr PageStatement kFullBrothers[] = {
+    {"fullBrothers.remainder", "لهم الباقي، ومع الأخوات الشقيقات للذكر مثل حظ الأنثيين."},
+    {"fullBrothers.excluded", "يحجبهم الابن وابن الابن والأب والجد."},
+    {"fullBrothers.mushtaraka", "وفي المشركة لا يبقى لهم شيء."},
+};
+
+constexpr PageStatement kConsanguineBrothers[] = {
+    {"consanguineBrothers.remainder",
+     "لهم الباقي، ومع الأخوات لأب للذكر مثل حظ الأنثيين، ولو استكملت الشقيقتان الثلثين."},
+    {"consanguineBrothers.excluded",
+     "يحجبهم الابن وابن الابن والأب والجد والأخ الشقيق، والأخت الشقيقة مع البنت أو بنت الابن."},
+};
+
+constexpr PageStatement kUterineSiblings[] = {
+    {"uterineSiblings.fixed", "للواحد السدس، وللاثنين فأكثر الثلث، ذكرهم وأنثاهم فيه سواء."},
+    {"uterineSiblings.excluded", "يحجبهم الفرع الوارث ولو بنتًا، والأب والجد."},
+    {"uterineSiblings.mushtaraka", "وفي المشركة لهم الثلث وحدهم، لا يشاركهم الأشقاء."},
+};
+
+constexpr PageText kPageTexts[] = {
+    {"Form4", kMother},
+    {"Form6", kFather},
+    {"Form7", kFullSisters},
+    {"Form8", kSonsDaughters},
+    {"Form9", kGrandfather},
+    {"Form10", kGrandmothers},
+    {"Form11", kSonsSons},
+    {"Form12", kSpouses},
+    {"Form14", kDaughters},
+    {"Form15", kConsanguineSisters},
+    {"Form16", kSons},
+    {"Form17", kFullBrothersSons},
+    {"Form18", kConsanguineBrothersSons},
+    {"Form19", kFullUnclesSons},
+    {"Form20", kConsanguineUnclesSons},
+    {"Form21", kFullUncles},
+    {"Form22", kConsanguineUncles},
+    {"Form23", kFullBrothers},
+    {"Form24", kConsanguineBrothers},
+    {"Form25", kUterineSiblings},
+};
+
+}  // namespace
+
+std::span<const PageText> pageTexts() { return kPageTexts; }
+
+std::span<const PageStatement> statementsOf(std::string_view form)
+{
+    const auto* text = std::find_if(std::begin(kPageTexts), std::end(kPageTexts),
+                                    [&](const PageText& t) { return form == t.form; });
+    if (text == std::end(kPageTexts)) return {};
+    return text->statements;
+}
+
+}  // namespace qismaru::help

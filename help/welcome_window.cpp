@@ -1,0 +1,37 @@
+#include "help/welcome_window.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "help/drawn_lines.h"
+#include "ui/caption_button.h"
+#include "ui/drawing_surface.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+#include "ui/twips.h"
+
+namespace qismaru::help {
+
+QStringList WelcomeWindow::lines()
+{
+    // Stored as the saying is written; the braces and the blanks are part of it.
+    return {"    تعلموا الفرائض}", "    وعلموهاالنــاس", "   {فإنه نصف العلم", "  الحديث"};
+}
+
+WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
+    : AuxiliaryWindow(main, "Form27", QString(), 3600, 3300, Frame::Untitled)
+{
+    main.caseState().welcomeShown = 1;
+
+    surface_ = new ui::DrawingSurface(size(), QApplication::palette().color(QPalette::Button), this);
+    // The last, short line stands beside the button, so all four lines may
+    // use the whole height of the window.
+    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kAndalus, 25.8), lines(), size()));
+    drawLines(*surface_, lines());
+
+    auto* close = new ui::CaptionButton("Command1", "إغــلاق", ui::twipsRect(2040, 2520, 1095, 375),
+                                        ui::designFont(ui::kTraditionalArabic, 13.8), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+}  // namespace qismaru::help

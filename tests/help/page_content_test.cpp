@@ -1,0 +1,309 @@
+// The explanation pages teach the rules of this program, so every statement
+// on them is checked against the computation: each row computes a case the
+// statement speaks of and compares what the statement says with what the
+// case gives. A statement without a row fails, so the text cannot drift
+// from the computation unnoticed.
+
+#include <QSet>
+#include <QTest>
+
+#include "engine/compute_case.h"
+#include "engine/parts.h"
+#include "help/explanation_pages.h"
+#include "help/page_picture.h"
+#include "help/page_texts.h"
+#include "tests/support/case_text.h"
+#include "ui/fonts.h"
+
+namespace qismaru::help {
+namespace {
+
+enum class Claim { Fraction, Residuary, Nothing, Receives, Announced };
+
+struct Check {
+    const char* statement;
+    const char* counts;
+    const char* kind;  // heir code; unused for an announcement
+    Claim claim;
+    int numerator = 0;
+    int denominator = 0;
+    ShareLabel label = ShareLabel::None;
+    CaseMessage message = CaseMessage::BothSpouses;
+};
+
+// The kind holds the fixed fraction n/d.
+Check fixed(const char* s, const char* counts, const char* kind, int n, int d)
+{
+    return {s, counts, kind, Claim::Fraction, n, d};
+}
+// The kind takes (part of) the remainder, shown with this label.
+Check residuary(const char* s, const char* counts, const char* kind, ShareLabel label)
+{
+    return {s, counts, kind, Claim::Residuary, 0, 0, label};
+}
+// The kind receives nothing: excluded, or nothing is left for it.
+Check nothing(const char* s, const char* counts, const char* kind) { return {s, counts, kind, Claim::Nothing}; }
+// The kind's parts of the final base are n/d of the estate, after any
+// increase, return or 'Umariyyatan division.
+Check receives(const char* s, const char* counts, const char* kind, int n, int d)
+{
+    return {s, counts, kind, Claim::Receives, n, d};
+}
+Check announced(const char* s, const char* counts, CaseMessage message)
+{
+    return {s, counts, "", Claim::Announced, 0, 0, ShareLabel::None, message};
+}
+
+using enum ShareLabel;
+using enum CaseMessage;
+
+const Check kChecks[] = {
+    // The mother.
+    fixed("mother.third", "m=1 b=1", "m", 1, 3),
+    fixed("mother.sixth", "m=1 gd=1", "m", 1, 6),
+    fixed("mother.sixth", "m=1 f=1 b=2", "m", 1, 6),
+    receives("mother.umariyyatan", "h=1 m=1 f=1", "m", 1, 6),
+    announced("mother.umariyyatan", "h=1 m=1 f=1", Umariyyatan),
+    receives("mother.umariyyatan", "w=1 m=1 f=1", "m", 1, 4),
+    fixed("mother.umariyyatan", "w=1 m=1 f=1 b=1 si=1", "m", 1, 6),
+    fixed("mother.grandfather", "h=1 m=1 gf=1", "m", 1, 3),
+    fixed("mother.standing", "m=1 f=1 gf=1 s=1 h=1 b=1", "m", 1, 6),
+    nothing("mother.standing", "m=1 gm=2", "gm"),
+    // The father.
+    fixed("father.sixth", "f=1 gs=2 d=1", "f", 1, 6),
+    residuary("father.sixthAndRemainder", "f=1 d=1", "f", FatherSixthAndRemainder),
+    residuary("father.remainder", "f=1 m=1", "f", Remainder),
+    receives("father.remainder", "h=1 m=1 f=1", "f", 1, 3),
+    fixed("father.sixthAtLeast", "h=1 d=2 m=1 f=1", "f", 1, 6),
+    receives("father.sixthAtLeast", "h=1 d=2 m=1 f=1", "f", 2, 15),
+    fixed("father.excludes", "f=1 s=1 h=1 m=1", "f", 1, 6),
+    nothing("father.excludes", "f=1 gf=1", "gf"),
+    nothing("father.excludes", "f=1 si=2", "si"),
+    nothing("father.excludes", "f=1 bm=1", "bm"),
+    nothing("father.excludes", "f=1 suf=1", "suf"),
+    fixed("father.excludes", "f=1 gm=2", "gm", 1, 6),
+    // The full sisters.
+    fixed("fullSisters.fixed", "si=1 u=1", "si", 1, 2),
+    fixed("fullSisters.fixed", "si=3 u=1", "si", 2, 3),
+    receives("fullSisters.withBrother", "si=1 b=1", "si", 1, 3),
+    residuary("fullSisters.withDaughters", "d=1 si=1", "si", Remainder),
+    nothing("fullSisters.withDaughters", "d=1 si=1 bf=1 sif=1", "bf"),
+    nothing("fullSisters.withDaughters", "d=1 si=1 sb=1", "sb"),
+    nothing("fullSisters.withDaughters", "gd=1 si=1 suf=1", "suf"),
+    nothing("fullSisters.excluded", "si=1 s=1", "si"),
+    nothing("fullSisters.excluded", "si=1 f=1", "si"),
+    nothing("fullSisters.excluded", "si=1 gf=1", "si"),
+    announced("fullSisters.mubahala", "h=1 m=1 si=1", Mubahala),
+    receives("fullSisters.mubahala", "h=1 m=1 si=1", "si", 3, 8),
+    // The son's daughters.
+    fixed("sonsDaughters.fixed", "gd=1 b=1", "gd", 1, 2),
+    fixed("sonsDaughters.fixed", "gd=2 b=1", "gd", 2, 3),
+    fixed("sonsDaughters.sixth", "d=1 gd=2 b=1", "gd", 1, 6),
+    nothing("sonsDaughters.excluded", "s=1 gd=1", "gd"),
+    nothing("sonsDaughters.excluded", "d=2 gd=1 b=1", "gd"),
+    receives("sonsDaughters.withSonsSon", "d=2 gd=1 gs=1", "gd", 1, 9),
+    residuary("sonsDaughters.withSonsSon", "d=1 gd=1 gs=1", "gd", SharesRemainder),
+    receives("sonsDaughters.return", "gd=1", "gd", 1, 1),
+    receives("sonsDaughters.return", "gd=1 m=1", "gd", 3, 4),
+    // The grandfather.
+    fixed("grandfather.inFathersPlace", "gf=1 s=1", "gf", 1, 6),
+    residuary("grandfather.inFathersPlace", "gf=1 d=1", "gf", GrandfatherSixthAndRemainder),
+    residuary("grandfather.inFathersPlace", "gf=1 m=1", "gf", Remainder),
+    nothing("grandfather.excluded", "gf=1 f=1", "gf"),
+    fixed("grandfather.excluded", "gf=1 gm=1", "gm", 1, 6),
+    receives("grandfather.siblings", "gf=1 b=2 si=1", "gf", 1, 1),
+    nothing("grandfather.siblings", "gf=1 bm=2", "bm"),
+    nothing("grandfather.siblings", "gf=1 u=1", "u"),
+    nothing("grandfather.siblings", "gf=1 suf=1", "suf"),
+    fixed("grandfather.noUmariyyatan", "h=1 m=1 gf=1", "m", 1, 3),
+    // The grandmothers.
+    fixed("grandmothers.sixth", "gm=1 s=1", "gm", 1, 6),
+    receives("grandmothers.sixth", "gm=3 s=1", "gm", 1, 6),
+    nothing("grandmothers.excluded", "gm=1 m=1", "gm"),
+    fixed("grandmothers.excluded", "gm=2 f=1", "gm", 1, 6),
+    fixed("grandmothers.excluded", "gm=1 gf=1", "gm", 1, 6),
+    fixed("grandmothers.unchanged", "gm=2 s=1 si=2 bm=2", "gm", 1, 6),
+    receives("grandmothers.return", "gm=1 d=1", "gm", 1, 4),
+    receives("grandmothers.return", "gm=1 h=1", "h", 1, 2),
+    announced("grandmothers.mushtaraka", "h=1 gm=1 bm=2 b=1", Mushtaraka),
+    announced("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", UmmAlAramil),
+    receives("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", "si", 8, 17),
+    // The son's sons.
+    residuary("sonsSons", "gs=1 m=1", "gs", Remainder),
+    receives("sonsSons", "gs=1 gd=2", "gs", 1, 2),
+    nothing("sonsSons", "s=1 gs=1", "gs"),
+    // The spouses.
+    fixed("spouses.husband", "h=1 m=1", "h", 1, 2),
+    fixed("spouses.husband", "h=1 gd=1", "h", 1, 4),
+    fixed("spouses.wives", "w=1 m=1", "w", 1, 4),
+    fixed("spouses.wives", "w=4 s=1", "w", 1, 8),
+    receives("spouses.noReturn", "h=1", "h", 1, 2),
+    receives("spouses.noReturn", "w=2", "w", 1, 4),
+    receives("spouses.noReturn", "h=1 d=1", "h", 1, 4),
+    receives("spouses.increase", "h=1 si=2", "h", 3, 7),
+    announced("spouses.notTogether", "h=1 w=1", BothSpouses),
+    // The daughters.
+    fixed("daughters.fixed", "d=1 b=1", "d", 1, 2),
+    fixed("daughters.fixed", "d=3 b=1", "d", 2, 3),
+    receives("daughters.withSon", "d=1 s=1", "d", 1, 3),
+    receives("daughters.return", "d=1", "d", 1, 1),
+    receives("daughters.return", "d=1 h=1", "d", 3, 4),
+    fixed("daughters.return", "d=1 f=1 gf=1 m=1 h=1 b=1", "d", 1, 2),
+    // The consanguine sisters.
+    fixed("consanguineSisters.fixed", "sif=1 u=1", "sif", 1, 2),
+    fixed("consanguineSisters.fixed", "sif=2 u=1", "sif", 2, 3),
+    fixed("consanguineSisters.sixth", "si=1 sif=2 u=1", "sif", 1, 6),
+    nothing("consanguineSisters.twoFullSisters", "si=2 sif=1 u=1", "sif"),
+    receives("consanguineSisters.twoFullSisters", "si=2 sif=1 bf=1", "sif", 1, 9),
+    residuary("consanguineSisters.withDaughters", "d=1 sif=1", "sif", Remainder),
+    nothing("consanguineSisters.excluded", "sif=1 gf=1", "sif"),
+    nothing("consanguineSisters.excluded", "sif=1 b=1", "sif"),
+    nothing("consanguineSisters.excluded", "gd=1 si=1 sif=1", "sif"),
+    // The sons.
+    residuary("sons", "s=1 m=1", "s", Remainder),
+    receives("sons", "s=1 d=1", "s", 2, 3),
+    residuary("sons", "s=2 f=1 gf=1 m=1 h=1 b=1", "s", Remainder),
+    // The full brother's sons.
+    residuary("fullBrothersSons.remainder", "sb=2 si=1", "sb", Remainder),
+    nothing("fullBrothersSons.excluded", "sb=1 gs=1", "sb"),
+    nothing("fullBrothersSons.excluded", "sb=1 bf=1", "sb"),
+    nothing("fullBrothersSons.excluded", "sb=1 gd=1 sif=1", "sb"),
+    nothing("fullBrothersSons.excludes", "sb=1 sbf=1", "sbf"),
+    nothing("fullBrothersSons.excludes", "sb=1 suf=1", "suf"),
+    // The consanguine brother's sons.
+    residuary("consanguineBrothersSons.remainder", "sbf=1 m=1", "sbf", Remainder),
+    nothing("consanguineBrothersSons.excluded", "sbf=1 sb=1", "sbf"),
+    nothing("consanguineBrothersSons.excluded", "sbf=1 d=1 sif=1", "sbf"),
+    nothing("consanguineBrothersSons.excludes", "sbf=1 uf=1", "uf"),
+    // The full uncle's sons.
+    receives("fullUnclesSons.remainder", "su=1 h=1", "su", 1, 2),
+    nothing("fullUnclesSons.excluded", "su=1 uf=1", "su"),
+    nothing("fullUnclesSons.excludes", "su=1 suf=1", "suf"),
+    // The consanguine uncle's sons.
+    receives("consanguineUnclesSons.remainder", "suf=1 w=1", "suf", 3, 4),
+    nothing("consanguineUnclesSons.excluded", "suf=1 su=1", "suf"),
+    nothing("consanguineUnclesSons.excluded", "suf=1 d=1 si=1", "suf"),
+    // The full uncles.
+    receives("fullUncles.remainder", "u=2 d=1", "u", 1, 2),
+    nothing("fullUncles.excluded", "u=1 gf=1", "u"),
+    nothing("fullUncles.excluded", "u=1 sbf=1", "u"),
+    nothing("fullUncles.excluded", "u=1 gd=1 sif=1", "u"),
+    nothing("fullUncles.excludes", "u=1 uf=1", "uf"),
+    nothing("fullUncles.excludes", "u=1 su=1", "su"),
+    // The consanguine uncles.
+    residuary("consanguineUncles.remainder", "uf=1 m=1", "uf", Remainder),
+    nothing("consanguineUncles.excluded", "uf=1 u=1", "uf"),
+    nothing("consanguineUncles.excludes", "uf=1 su=1", "su"),
+    // The full brothers.
+    residuary("fullBrothers.remainder", "b=1 d=1", "b", Remainder),
+    receives("fullBrothers.remainder", "b=1 si=2", "b", 1, 2),
+    nothing("fullBrothers.excluded", "b=1 gs=1", "b"),
+    nothing("fullBrothers.excluded", "b=1 gf=1", "b"),
+    nothing("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", "b"),
+    announced("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", Mushtaraka),
+    // The consanguine brothers.
+    receives("consanguineBrothers.remainder", "bf=1 sif=1", "bf", 2, 3),
+    residuary("consanguineBrothers.remainder", "si=2 bf=1 sif=2", "sif", SharesRemainder),
+    nothing("consanguineBrothers.excluded", "bf=1 gf=1", "bf"),
+    nothing("consanguineBrothers.excluded", "bf=1 b=1", "bf"),
+    nothing("consanguineBrothers.excluded", "bf=1 d=1 si=1", "bf"),
+    // The uterine brothers and sisters.
+    fixed("uterineSiblings.fixed", "bm=1 u=1", "bm", 1, 6),
+    fixed("uterineSiblings.fixed", "bm=3 u=1", "bm", 1, 3),
+    nothing("uterineSiblings.excluded", "bm=1 gd=1", "bm"),
+    nothing("uterineSiblings.excluded", "bm=1 f=1", "bm"),
+    nothing("uterineSiblings.excluded", "bm=1 gf=1", "bm"),
+    fixed("uterineSiblings.mushtaraka", "h=1 m=1 bm=2 b=1", "bm", 1, 3),
+};
+
+QString describe(const ShareResult& share)
+{
+    return QString("value %1, fraction %2/%3, label \"%4\"")
+        .arg(share.value)
+        .arg(share.numerator)
+        .arg(share.denominator)
+        .arg(QString::fromUtf8(labelText(share.label).data(), static_cast<int>(labelText(share.label).size())));
+}
+
+}  // namespace
+
+class PageContentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutions(); }
+
+    void statementHoldsInTheComputation_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < static_cast<int>(std::size(kChecks)); ++row) {
+            const Check& c = kChecks[row];
+            QTest::addRow("%s: %s (%s)", c.statement, c.counts, c.kind) << row;
+        }
+    }
+
+    void statementHoldsInTheComputation()
+    {
+        QFETCH(int, row);
+        const Check& check = kChecks[row];
+        const CaseComputation computation = computeCase(testing::countsOf(check.counts));
+
+        if (check.claim == Claim::Announced) {
+            QVERIFY(std::find(computation.messages.begin(), computation.messages.end(), check.message) !=
+                    computation.messages.end());
+            return;
+        }
+        QCOMPARE(computation.outcome, CaseOutcome::Computed);
+        const HeirKind kind = *kindFromCode(check.kind);
+        const ShareResult& share = computation.result[kind];
+        const QByteArray got = describe(share).toUtf8();
+        switch (check.claim) {
+        case Claim::Fraction:
+            QVERIFY2(share.numerator == check.numerator && share.denominator == check.denominator, got);
+            break;
+        case Claim::Residuary: QVERIFY2(share.isResiduary() && share.label == check.label, got); break;
+        case Claim::Nothing: QVERIFY2(share.value == 0.0, got); break;
+        case Claim::Receives: {
+            const std::int64_t parts = partsOf(kind, computation.result);
+            const std::int64_t base = finalBaseOf(computation.result);
+            QVERIFY2(parts * check.denominator == base * check.numerator,
+                     QByteArray::number(qlonglong(parts)) + " of " + QByteArray::number(qlonglong(base)));
+            break;
+        }
+        case Claim::Announced: break;
+        }
+    }
+
+    // Every statement shown on a page is checked by at least one row, and
+    // every row names a statement that a page shows.
+    void everyStatementIsChecked()
+    {
+        QSet<QString> shown;
+        for (const PageText& page : pageTexts()) {
+            for (const PageStatement& statement : page.statements) shown.insert(statement.id);
+        }
+        QSet<QString> checked;
+        for (const Check& check : kChecks) checked.insert(check.statement);
+        QCOMPARE(shown - checked, QSet<QString>());
+        QCOMPARE(checked - shown, QSet<QString>());
+    }
+
+    void everyPageHasStatementsThatFitItsPicture_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const ExplanationPageInfo& page : explanationPages()) QTest::newRow(page.form) << QString(page.form);
+    }
+
+    void everyPageHasStatementsThatFitItsPicture()
+    {
+        QFETCH(QString, form);
+        const ExplanationPageInfo& page = *findExplanationPage(form.toStdString());
+        QVERIFY(!statementsOf(page.form).empty());
+        QVERIFY2(fitPageText(page).fits, "the statements overflow the part of the picture the window shows");
+    }
+};
+
+}  // namespace qismaru::help
+
+QTEST_MAIN(qismaru::help::PageContentTest)
+#include "page_content_test.moc"
