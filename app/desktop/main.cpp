@@ -73,5 +73,8 @@ int main(int argc, char** argv)
     qismaru::help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     qismaru::ui::attachDefaultPrinter(window, messages);
     window.show();
+    // Without a window manager nothing activates the new window, and the
+    // welcome window waits for the main window's first activation.
+    window.activateWindow();
     return QApplication::exec();
 }

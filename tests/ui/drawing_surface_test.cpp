@@ -92,18 +92,6 @@ private slots:
         QCOMPARE(cleared.pixelColor(px(4000), px(480)), windowTextColour());
     }
 
-    void gridLinesStandWhereDesigned()
-    {
-        std::unique_ptr<DrawingSurface> pic1(createResultArea(nullptr));
-        const auto* top = pic1->findChild<LineControl*>("Line2");
-        QCOMPARE(top->from(), QPoint(488, 32));
-        QCOMPARE(top->to(), QPoint(8, 32));
-        QCOMPARE(top->lineWidth(), 5);
-        const auto* frame = pic1->findChild<LineControl*>("Line10");
-        QCOMPARE(frame->lineWidth(), 8);
-        QCOMPARE(frame->colour(), frameGrey());
-    }
-
     void entryListMeasuresInCharacterCells()
     {
         EntryList pic(nullptr);
