@@ -11,7 +11,6 @@ packages=(
   fonts-hosny-amiri fonts-noto-ui-core fonts-dejavu-core
   poppler-utils
   cups printer-driver-cups-pdf
-  xvfb xauth
 )
 
 missing=()
