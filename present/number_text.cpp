@@ -1,7 +1,7 @@
 #include "present/number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,7 +15,9 @@ std::string plainDecimalOfPositive(double x)
 {
     // "d.dddddddddddddde+XX": the 15 significant digits, correctly rounded.
     char scientific[40];
-    std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, x);
+    const auto written =
+        std::to_chars(scientific, scientific + sizeof scientific, x, std::chars_format::scientific, kSignificantDigits - 1);
+    *written.ptr = '\0';
     std::string digits;
     digits += scientific[0];
     digits.append(scientific + 2, kSignificantDigits - 1);
@@ -33,8 +35,10 @@ std::string plainDecimalOfPositive(double x)
 std::string plainDecimal(double x)
 {
     if (x == 0.0 || !std::isfinite(x)) return "0";
-    if (x < 0.0) return "-" + plainDecimalOfPositive(-x);
-    return plainDecimalOfPositive(x);
+    if (x > 0.0) return plainDecimalOfPositive(x);
+    std::string text = "-";
+    text += plainDecimalOfPositive(-x);
+    return text;
 }
 
 std::string numberText(double x)
@@ -46,13 +50,24 @@ std::string numberText(double x)
 
 // Whole numbers are written with all their digits: a corrected base may pass
 // 15 digits, and every part of it must show as it is.
-std::string numberText(std::int64_t n) { return (n < 0 ? "" : " ") + std::to_string(n) + " "; }
+std::string numberText(std::int64_t n)
+{
+    std::string text = n < 0 ? "" : " ";
+    text += std::to_string(n);
+    text += ' ';
+    return text;
+}
 
 std::string fractionText(int numerator, int denominator)
 {
     return numberText(std::int64_t{numerator}) + "/" + numberText(std::int64_t{denominator});
 }
 
-std::string percentageText(double percentage) { return "%" + plainDecimal(percentage).substr(0, 5); }
+std::string percentageText(double percentage)
+{
+    std::string text = "%";
+    text += plainDecimal(percentage).substr(0, 5);
+    return text;
+}
 
 }  // namespace qismaru
