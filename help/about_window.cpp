@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+#include "app/version/version.h"
 #include "help/drawn_lines.h"
 #include "ui/caption_button.h"
 #include "ui/drawing_surface.h"
@@ -34,11 +35,18 @@ QStringList AboutWindow::lines()
             QString("    @") + kContactDomain};
 }
 
+QString AboutWindow::versionLine()
+{
+    return "    الإصدار " + QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()));
+}
+
+QStringList AboutWindow::linesWithVersion() { return lines() << versionLine(); }
+
 AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, "Form5", " نـبــذة", 2568, 3288)
 {
     surface_ = new ui::DrawingSurface(size(), QColor(192, 192, 192), this);
     const QSize aboveClose(width(), ui::px(kCloseTop));
-    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 12), lines(), aboveClose));
+    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 12), linesWithVersion(), aboveClose));
 
     auto* close = new ui::CaptionButton("Command1", " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
                                         ui::designFont(ui::kTraditionalArabic, 13.8), this);
@@ -49,7 +57,7 @@ void AboutWindow::becomeActive()
 {
     if (beneath()) beneath()->setEnabled(false);
     surface_->clear();
-    drawLines(*surface_, lines());
+    drawLines(*surface_, linesWithVersion());
 }
 
 void AboutWindow::showEvent(QShowEvent* event)

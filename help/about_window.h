@@ -22,16 +22,22 @@ public:
     ui::DrawingSurface* surface() const { return surface_; }
 
     // The window has become active: the main window is disabled again and
-    // the eight lines are drawn afresh on a cleared surface, never twice over.
+    // the eight lines and the version are drawn afresh on a cleared surface,
+    // never twice over.
     void becomeActive();
 
+    // The credits, and below them the program's version, the same as
+    // qismaru-calc --version shows.
     static QStringList lines();
+    static QString versionLine();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    static QStringList linesWithVersion();
+
     ui::DrawingSurface* surface_;
 };
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the program and the tests need.
+# Installs every Debian package the build, the program, the tests, the fuzzer,
+# the Debian package and the benchmarks need.
 # Safe to run again: packages that are already installed are skipped.
 set -euo pipefail
 
@@ -11,6 +12,9 @@ packages=(
   fonts-hosny-amiri fonts-noto-ui-core fonts-dejavu-core
   poppler-utils
   cups printer-driver-cups-pdf
+  clang-14 libclang-rt-14-dev
+  librsvg2-bin dpkg-dev file appstream desktop-file-utils man-db
+  time bc
 )
 
 missing=()

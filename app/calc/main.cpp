@@ -3,6 +3,7 @@
 //   qismaru-calc h=1 m=1 f=1            the result table
 //   qismaru-calc --json w=3 d=2 m=1     the same as one JSON object
 //   qismaru-calc --batch < cases.jsonl  one JSON result per input line
+//   qismaru-calc --version              the version
 
 #include <iostream>
 
@@ -10,6 +11,7 @@
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
+#include "app/version/version.h"
 
 int main(int argc, char** argv)
 {
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
     CLI::App app{"Divides an estate among heirs under the Islamic law of inheritance (قسمارو)."};
     app.footer("Heir codes: " + validCodes() +
                "\nExit status: 0 computed, 2 bad input, 3 beyond exact computation.");
+    app.set_version_flag("--version", "qismaru-calc " + std::string(qismaru::kVersion));
     bool json = false;
     bool batch = false;
     std::vector<std::string> cases;
@@ -28,6 +31,8 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::cerr << "qismaru-calc: " << e.what() << " (see --help)\n";

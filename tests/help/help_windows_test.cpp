@@ -285,6 +285,7 @@ private slots:
         QVERIFY(program.main.isEnabled());
         program.menu("menu2");
         QCOMPARE(shown<AboutWindow>("Form5")->surface()->image(), first);
+        QCOMPARE(AboutWindow::versionLine().trimmed(), QString("الإصدار ") + QISMARU_PROJECT_VERSION);
     }
 
     // The drawn lines are fitted to their windows: nothing runs off the right
