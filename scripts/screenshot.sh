@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Renders the README's picture of the main window with the real program:
-# the typical case (husband, mother, father) entered and computed.
+# Renders the README's pictures with the real program, offscreen: the main
+# window after the typical case (husband, mother, father) and after the
+# worked example of "How the calculation works".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
 cmake --build --preset release --target qismaru >/dev/null
 mkdir -p docs
-QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot docs/main-window.png --case "h=1 m=1 f=1"
-echo "docs/main-window.png"
+shoot() {
+    QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot "$1" --case "$2"
+    echo "$1"
+}
+shoot docs/main-window.png "h=1 m=1 f=1"
+shoot docs/worked-example.png "h=1 m=1 d=3 bm=1"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the
+# tests, the same under sanitizers, a fuzz run and the Debian package check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,9 @@ mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 bash scripts/start-print-queue.sh || true
 
 cmake --workflow --preset ci
+# The same tests again under the address and undefined-behaviour sanitizers.
+cmake --workflow --preset asan
+# A bounded fuzz run over the calculator's input, the engine and the table.
+bash scripts/fuzz.sh 60
+# The Debian package: built, installed with apt-get, run, and removed again.
+bash scripts/package-check.sh
