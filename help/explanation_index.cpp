@@ -31,7 +31,7 @@ ExplanationIndex::~ExplanationIndex()
 void ExplanationIndex::createTree()
 {
     // The lines first, so that the boxes stand over their ends.
-    for (const ui::LineSpec& line : treeLines()) new ui::LineControl(line, this);
+    for (const ui::LineGeometry& line : treeLines()) new ui::LineControl(line, this);
     auto* bar = new QWidget(this);
     bar->setObjectName("Shape1");
     bar->setGeometry(spouseBar());

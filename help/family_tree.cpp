@@ -40,7 +40,7 @@ constexpr IndexButton kButtons[] = {
 // and the son's children start at 4800.
 const QColor kInk(40, 30, 20);
 
-const ui::LineSpec kLines[] = {
+const ui::LineGeometry kLines[] = {
     // The father's parents, and their sons: the father and the full uncle.
     {"Line1", 3252, 366, 5286, 366, 3, kInk},
     {"Line2", 5286, 366, 7080, 366, 3, kInk},
@@ -99,7 +99,7 @@ QRect IndexButton::geometry() const { return ui::twipsRect(left, top, width, hei
 
 std::span<const IndexButton> indexButtons() { return kButtons; }
 
-std::span<const ui::LineSpec> treeLines() { return kLines; }
+std::span<const ui::LineGeometry> treeLines() { return kLines; }
 
 QColor treeInk() { return kInk; }
 

@@ -28,7 +28,7 @@ std::span<const IndexButton> indexButtons();
 
 // The connector lines of the tree: each box hangs from its parents through
 // stems, sibling bars and drops, split where a branch leaves them.
-std::span<const ui::LineSpec> treeLines();
+std::span<const ui::LineGeometry> treeLines();
 
 // The colour of the connector lines and of the bar.
 QColor treeInk();

@@ -10,7 +10,7 @@ namespace qismaru::ui {
 
 QColor windowTextColour() { return QApplication::palette().color(QPalette::WindowText); }
 
-LineControl::LineControl(const LineSpec& line, QWidget* parent)
+LineControl::LineControl(const LineGeometry& line, QWidget* parent)
     : QWidget(parent),
       from_(px(line.x1), px(line.y1)),
       to_(px(line.x2), px(line.y2)),

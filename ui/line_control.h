@@ -9,7 +9,7 @@ namespace qismaru::ui {
 
 // A straight line that belongs to a window's design rather than to its
 // drawing: a child widget, so clearing the picture box beneath keeps it.
-struct LineSpec {
+struct LineGeometry {
     const char* name;  // the control's name, e.g. "Line2"
     int x1, y1, x2, y2;  // end points in twips, in the parent's coordinates
     int widthPixels;
@@ -20,7 +20,7 @@ class LineControl : public QWidget {
     Q_OBJECT
 
 public:
-    LineControl(const LineSpec& line, QWidget* parent);
+    LineControl(const LineGeometry& line, QWidget* parent);
 
     QPoint from() const { return from_; }  // end points in the parent's pixels
     QPoint to() const { return to_; }
@@ -39,9 +39,9 @@ private:
 
 // Creates every line of a design on `parent`.
 template <std::size_t N>
-void addLines(const LineSpec (&lines)[N], QWidget* parent)
+void addLines(const LineGeometry (&lines)[N], QWidget* parent)
 {
-    for (const LineSpec& line : lines) new LineControl(line, parent);
+    for (const LineGeometry& line : lines) new LineControl(line, parent);
 }
 
 // The colours the lines are designed in.

@@ -58,7 +58,7 @@ void MainWindow::createControls(QWidget* client)
     entryList_->move(px(0), px(120));
     resultArea_ = createResultArea(client);
     resultArea_->move(px(2040), px(120));
-    const LineSpec listTop[] = {{"Line9", 0, 120, 1920, 120, 3, windowTextColour()}};
+    const LineGeometry listTop[] = {{"Line9", 0, 120, 1920, 120, 3, windowTextColour()}};
     addLines(listTop, client);
 
     for (const HeirButtonPlace& heir : heirButtonPlaces()) {

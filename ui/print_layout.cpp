@@ -22,7 +22,7 @@ std::unique_ptr<DrawingSurface> createPrintLayout()
     // The grid of the screen's table, narrower on the right (7080 instead of
     // 7320) and without the frame of the screen's box.
     const QColor rule = windowTextColour();
-    const LineSpec lines[] = {
+    const LineGeometry lines[] = {
         {"Line2", 7080, 480, 120, 480, 5, rule},    // top rule, under the header line
         {"Line8", 7080, 2880, 120, 2880, 5, rule},  // bottom rule
         {"Line1", 7080, 480, 7080, 2880, 5, rule},  // right edge

@@ -18,7 +18,7 @@ DrawingSurface* createResultArea(QWidget* parent)
     pic1->setDrawingFont(resultFont());
 
     const QColor rule = windowTextColour();
-    const LineSpec lines[] = {
+    const LineGeometry lines[] = {
         {"Line2", 7320, 480, 120, 480, 5, rule},       // top rule of the grid
         {"Line19", 7320, 2880, 120, 2880, 5, rule},    // bottom rule
         {"Line18", 120, 480, 120, 2880, 5, rule},      // left edge
