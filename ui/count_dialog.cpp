@@ -42,7 +42,7 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
     ok_ = new CaptionButton("Command1", "موافق", twipsRect(960, 120, 855, 375), buttons, this);
     cancel_ = new CaptionButton("Command2", "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
 
-    connect(upDown_, &UpDownControl::upPressed, this, [this] { showCount(countAfterUpArrow(shownCount())); });
+    connect(upDown_, &UpDownControl::upPressed, this, &CountDialog::raiseCount);
     connect(upDown_, &UpDownControl::downPressed, this, [this] { showCount(countAfterDownArrow(shownCount())); });
     connect(ok_, &QPushButton::clicked, this, &CountDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &CountDialog::cancel);
@@ -51,6 +51,17 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
 int CountDialog::shownCount() const { return many_->text().toInt(); }
 
 void CountDialog::showCount(int count) { many_->setText(QString::number(count)); }
+
+void CountDialog::raiseCount()
+{
+    // A count is a 16-bit field. At its top the arrow says why it no longer
+    // moves, rather than seeming broken.
+    if (shownCount() >= kMaxCount) {
+        messages_.inform(this, kProgramCaption, QString("لا يزيد العدد على %1").arg(kMaxCount));
+        return;
+    }
+    showCount(countAfterUpArrow(shownCount()));
+}
 
 void CountDialog::confirm()
 {

@@ -31,6 +31,8 @@ public:
     int shownCount() const;
     void showCount(int count);
 
+    // The up arrow: one more, up to the largest count a kind can hold.
+    void raiseCount();
     void confirm();
     void cancel();
 

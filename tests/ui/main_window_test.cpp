@@ -196,13 +196,15 @@ private slots:
         QCOMPARE(state().entryRow[indexOf(Wives)], 1);
     }
 
-    void upArrowStopsAt32767()
+    void upArrowStopsAt32767AndSaysWhy()
     {
         press(Sons);
         dialog()->showCount(kMaxCount - 1);
         clickInDialog("UpDown1Up");
+        QVERIFY(messages_->texts.isEmpty());
         clickInDialog("UpDown1Up");
         QCOMPARE(dialog()->many()->text(), QString("32767"));
+        QCOMPARE(messages_->texts, QStringList{"لا يزيد العدد على 32767"});
         clickInDialog("Command1");
         QTRY_VERIFY(!dialog());
         QCOMPARE(state().counts.of(Sons), kMaxCount);
