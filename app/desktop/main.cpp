@@ -71,6 +71,7 @@ int main(int argc, char** argv)
     const bool screenshot = hasArgument(argc, argv, "--screenshot");
     const bool informationOnly = hasArgument(argc, argv, "--version") || hasArgument(argc, argv, "--help") ||
                                  hasArgument(argc, argv, "-h") || hasArgument(argc, argv, "-v");
+    // A screenshot, the version and the help text need no display of their own.
     if ((screenshot || informationOnly) && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!screenshot && !displayAvailable()) {
         std::fputs("qismaru: no display to show the window on; qismaru-calc computes cases in a terminal.\n", stderr);

@@ -81,9 +81,9 @@ void forEachSetOfKinds(int maxKinds, const std::function<void(const KindCounts&)
     }
 }
 
-// Counts 2 and 3 for up to maxCounted counted kinds, each beside any choice of
-// the single kinds; with count 1 everywhere the case is already in the sets
-// above, so at least one count is above 1.
+// Counts 1 to 3 for up to maxCounted counted kinds, at least one of them above
+// 1 (with every count at 1 the case is already among the sets above), each
+// such choice beside every choice of the single kinds.
 void forEachCountedFamily(int maxCounted, const std::function<void(const KindCounts&)>& visit)
 {
     std::vector<int> counted;
