@@ -14,7 +14,9 @@ program="${1:-$(command -v qismaru || echo build/release/app/desktop/qismaru)}"
 runs="${2:-25}"
 [[ -x "$program" ]] || { echo "no program at $program: install the package or run the release build" >&2; exit 1; }
 
-export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+# Offscreen unless told otherwise (QT_QPA_PLATFORM=xcb with a DISPLAY measures
+# a real X server).
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" LC_ALL=C.UTF-8
 export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 
@@ -33,7 +35,7 @@ for ((run = 0; run < runs; run++)); do
 done
 
 median_us="$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}')"
-echo "program: $program"
+echo "program: $program ($QT_QPA_PLATFORM)"
 echo "runs: $runs"
 printf 'median launch to first paint: %.1f ms\n' "$(echo "$median_us / 1000" | bc -l)"
 printf 'peak resident memory: %.1f MB\n' "$(echo "$peak_kb / 1024" | bc -l)"
