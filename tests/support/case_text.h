@@ -24,4 +24,16 @@ inline KindCounts countsOf(std::string_view text)
     return counts;
 }
 
+// The counts back as "h=1 m=1 f=1", in kind order, for naming a failing case.
+inline std::string textOf(const KindCounts& counts)
+{
+    std::string text;
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (!counts.has(info.kind)) continue;
+        if (!text.empty()) text += ' ';
+        text += std::string(info.code) + "=" + std::to_string(counts.of(info.kind));
+    }
+    return text;
+}
+
 }  // namespace qismaru::testing

@@ -10,6 +10,7 @@
 #include "engine/compute_case.h"
 #include "engine/exclusion.h"
 #include "present/result_table.h"
+#include "tests/support/case_families.h"
 
 namespace qismaru::sweep {
 
@@ -57,29 +58,6 @@ private:
 };
 
 bool isSingle(int index) { return heirKinds()[index].entry == EntryKind::Single; }
-
-bool spouseAlone(const KindCounts& counts)
-{
-    int kinds = 0;
-    for (const std::int16_t n : counts.count) kinds += n > 0;
-    return kinds == 1 && (counts.has(Husband) || counts.has(Wives));
-}
-
-// Every set of kinds, one heir each, optionally only sets of up to maxKinds.
-void forEachSetOfKinds(int maxKinds, const std::function<void(const KindCounts&)>& visit)
-{
-    const unsigned husband = 1u << indexOf(Husband);
-    const unsigned wives = 1u << indexOf(Wives);
-    for (unsigned mask = 1; mask < (1u << kHeirKindCount); ++mask) {
-        if ((mask & husband) && (mask & wives)) continue;
-        if (std::popcount(mask) > maxKinds) continue;
-        KindCounts counts;
-        for (int i = 0; i < kHeirKindCount; ++i) {
-            if (mask & (1u << i)) counts.count[i] = 1;
-        }
-        visit(counts);
-    }
-}
 
 // Counts 1 to 3 for up to maxCounted counted kinds, at least one of them above
 // 1 (with every count at 1 the case is already among the sets above), each
@@ -213,7 +191,7 @@ private:
                 }
             }
         }
-        if (spouseAlone(counts_)) return "";
+        if (testing::spouseAlone(counts_)) return "";
         if (portions != header) return "the portions do not add up to the header figure";
         if (std::abs(percentages - 100.0) > 0.1) return "the percentages add up to " + std::to_string(percentages);
         return "";
@@ -228,7 +206,7 @@ private:
 void forEachCase(SweepSize size, const std::function<void(const KindCounts&)>& visit)
 {
     const bool full = size == SweepSize::Full;
-    forEachSetOfKinds(full ? kHeirKindCount : 6, visit);
+    testing::forEachSetOfKinds(full ? kHeirKindCount : 6, visit);
     forEachCountedFamily(full ? 3 : 2, visit);
 }
 
@@ -256,17 +234,6 @@ SweepReport runSweep(SweepSize size)
     });
     report.signature = signature.value();
     return report;
-}
-
-std::string caseText(const KindCounts& counts)
-{
-    std::string text;
-    for (const HeirKindInfo& info : heirKinds()) {
-        if (!counts.has(info.kind)) continue;
-        if (!text.empty()) text += ' ';
-        text += std::string(info.code) + "=" + std::to_string(counts.of(info.kind));
-    }
-    return text;
 }
 
 }  // namespace qismaru::sweep

@@ -45,7 +45,4 @@ std::string problemOf(const KindCounts& counts);
 
 SweepReport runSweep(SweepSize size);
 
-// "h=1 m=1 f=1": the case as qismaru-calc takes it.
-std::string caseText(const KindCounts& counts);
-
 }  // namespace qismaru::sweep

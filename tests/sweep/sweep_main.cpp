@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
 
 int main(int argc, char** argv)
@@ -31,7 +32,7 @@ int main(int argc, char** argv)
                 static_cast<long long>(report.findingCount), static_cast<unsigned long long>(report.signature),
                 elapsed.count());
     for (const Finding& finding : report.findings) {
-        std::printf("  %s: %s\n", caseText(finding.counts).c_str(), finding.problem.c_str());
+        std::printf("  %s: %s\n", qismaru::testing::textOf(finding.counts).c_str(), finding.problem.c_str());
     }
     return report.findingCount == 0 ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <sstream>
 
+#include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
 
 namespace qismaru::sweep {
@@ -36,7 +37,7 @@ std::string hex(std::uint64_t n)
 TEST(Sweep, ReducedFamilyHasNoFindingsAndTheRecordedSignature)
 {
     const SweepReport report = runSweep(SweepSize::Reduced);
-    for (const Finding& finding : report.findings) ADD_FAILURE() << caseText(finding.counts) << ": " << finding.problem;
+    for (const Finding& finding : report.findings) ADD_FAILURE() << testing::textOf(finding.counts) << ": " << finding.problem;
     EXPECT_EQ(report.findingCount, 0);
     EXPECT_EQ(hex(report.signature), recordedSignature("reduced"))
         << "results changed: if on purpose, record the new signature in tests/sweep/signatures.txt "
@@ -63,7 +64,7 @@ TEST(Sweep, FamiliesVisitEachCaseOnceAndKeepTheEntryRules)
         forEachCase(family.size, [&](const KindCounts& counts) {
             ++visits;
             ASSERT_FALSE(counts.empty());
-            ASSERT_FALSE(counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives)) << caseText(counts);
+            ASSERT_FALSE(counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives)) << testing::textOf(counts);
             std::uint64_t packed = 0;
             for (const std::int16_t n : counts.count) {
                 ASSERT_LE(n, 3);
