@@ -15,7 +15,7 @@ using enum HeirKind;
 // takes its place.
 std::int64_t baseOfDenominators(const CaseWork& work)
 {
-    const bool spouseCounts = work.result.ShareScale <= 1.0;
+    const bool spouseCounts = work.result.shareScale <= 1.0;
     std::int64_t base = 1;
     for (const HeirKind kind : {Mother, Father, Grandfather, Wives, UterineSiblings, Grandmothers, Husband,
                                 ConsanguineSisters, FullSisters, SonsDaughters, Daughters}) {
@@ -55,13 +55,13 @@ std::int64_t spouseReturnBase(const CaseWork& work, std::int64_t base)
 void computeBase(CaseWork& work)
 {
     CaseResult& r = work.result;
-    r.Base = baseOfDenominators(work);
+    r.base = baseOfDenominators(work);
     // The mother's third of the remainder after the husband's half is a sixth.
-    if (umariyyatanHusbandForm(work)) r.Base *= 3;
+    if (umariyyatanHusbandForm(work)) r.base *= 3;
     if (isReturnWithSpouse(work)) {
-        r.BaseDivisor = 1.0;
-        r.ReturnFactor = r.ShareScale;
-        r.Base = spouseReturnBase(work, r.Base);
+        r.baseDivisor = 1.0;
+        r.returnFactor = r.shareScale;
+        r.base = spouseReturnBase(work, r.base);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/fraction.h"
 #include "model/heir_kind.h"
 
 namespace qismaru {
@@ -28,6 +29,7 @@ struct ShareResult {
     int numerator = 0;    // of the fixed fraction; 0 for a residuary share
     int denominator = 0;  // 2, 3, 4, 6 or 8; 0 for a residuary share
     ShareLabel label = ShareLabel::None;
+    Fraction exact;       // the share `value` stands for, exactly
 
     bool isFraction() const { return denominator > 0; }
     bool isResiduary() const { return denominator == 0 && value > 0.0; }
@@ -35,12 +37,20 @@ struct ShareResult {
 
 struct CaseResult {
     std::array<ShareResult, kHeirKindCount> shares{};
-    std::int64_t Base = 0;      // after a return with a spouse, the spouse-return base
-    double Correction = 0.0;    // whole, or a half-integer after the halving rule
-    double ShareScale = 0.0;    // factor on the non-spouse percentages
-    double BaseDivisor = 0.0;   // Base / BaseDivisor is the increased or reduced base
-    double ReturnFactor = 0.0;  // multiplies the non-spouse fixed parts after a return with a spouse
-    double SpouseScale = 0.0;   // factor on the spouses' percentages
+    std::int64_t base = 0;       // after a return with a spouse, the spouse-return base
+    double correction = 0.0;    // whole, or a half-integer after the halving rule
+    double shareScale = 0.0;    // factor on the non-spouse percentages
+    double baseDivisor = 0.0;  // Base / BaseDivisor is the increased or reduced base
+    double returnFactor = 0.0;  // multiplies the non-spouse fixed parts after a return with a spouse
+    double spouseScale = 0.0;   // factor on the spouses' percentages
+
+    // What the table shows, computed exactly from the fractions: each kind's
+    // parts of the corrected base, the base after any increase or return, and
+    // the corrected base. The parts add up to the corrected base (but for a
+    // spouse alone, who keeps only the spouse's fraction).
+    std::array<std::int64_t, kHeirKindCount> parts{};
+    std::int64_t adjustedBase = 0;
+    std::int64_t finalBase = 0;
 
     ShareResult& operator[](HeirKind kind) { return shares[indexOf(kind)]; }
     const ShareResult& operator[](HeirKind kind) const { return shares[indexOf(kind)]; }

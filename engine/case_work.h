@@ -21,6 +21,12 @@ struct CaseWork {
     double fixedTotal = 0.0;
     // 1 minus the fixed total; anything below 0.01 counts as nothing.
     double remainder = 0.0;
+    // The same three exactly. Fixed shares never come within 0.01 of the
+    // whole without reaching it (their denominators divide 24), so the exact
+    // remainder is 0 exactly where the double one is set to 0.
+    Fraction exactRemainderBeforeSixth;
+    Fraction exactFixedTotal;
+    Fraction exactRemainder;
 
     int count(HeirKind kind) const { return counts.of(kind); }
     bool has(HeirKind kind) const { return counts.has(kind); }
@@ -37,14 +43,18 @@ inline void setFraction(ShareResult& share, int numerator, int denominator)
     share.value = static_cast<double>(numerator) / static_cast<double>(denominator);
     share.numerator = numerator;
     share.denominator = denominator;
+    share.exact = Fraction::of(numerator, denominator);
 }
 
-inline void setResiduary(ShareResult& share, double value, ShareLabel label)
+// A share of what is left: `value` as the rules compute it in doubles, and
+// `exact`, the fraction of the estate it stands for.
+inline void setResiduary(ShareResult& share, double value, Fraction exact, ShareLabel label)
 {
     share.value = value;
     share.numerator = 0;
     share.denominator = 0;
     share.label = label;
+    share.exact = exact;
 }
 
 }  // namespace qismaru

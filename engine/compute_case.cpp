@@ -4,30 +4,29 @@
 
 #include "engine/named_cases.h"
 #include "engine/steps.h"
-#include "engine/whole_numbers.h"
 
 namespace qismaru {
 
 namespace {
 
-bool withinExactRange(const CaseResult& r)
+// Like a chess engine's position check after every move: in debug builds
+// the shares are checked after each step, so that a broken rule is caught in
+// the step that breaks it rather than in the table.
+void checkStep([[maybe_unused]] const CaseWork& work)
 {
-    const double limit = static_cast<double>(kMaxExactWhole);
-    return r.Correction <= limit && r.Correction * (static_cast<double>(r.Base) / r.BaseDivisor) <= limit;
+    assert(!findStepViolation(work.counts, work.result));
 }
 
 CaseOutcome divide(CaseWork& work)
 {
     if (!assignFixedShares(work)) return CaseOutcome::ValidationStop;
-    applySixthRule(work);
-    formFixedTotalAndRemainder(work);
-    setScaleFactors(work);
-    assignResiduaries(work);
-    assignFatherResidue(work);
-    assignUmariyyatanShares(work);
-    computeBase(work);
-    computeCorrection(work);
-    return withinExactRange(work.result) ? CaseOutcome::Computed : CaseOutcome::BeyondExactRange;
+    checkStep(work);
+    for (void (*step)(CaseWork&) : {applySixthRule, formFixedTotalAndRemainder, setScaleFactors, assignResiduaries,
+                                    assignFatherResidue, assignUmariyyatanShares, computeBase, computeCorrection}) {
+        step(work);
+        checkStep(work);
+    }
+    return computeParts(work) ? CaseOutcome::Computed : CaseOutcome::BeyondExactRange;
 }
 
 }  // namespace

@@ -14,11 +14,11 @@ using enum HeirKind;
 std::int64_t partsBeforeCorrection(const CaseWork& work, HeirKind kind)
 {
     const ShareResult& share = work.share(kind);
-    const double base = static_cast<double>(work.result.Base);
+    const double base = static_cast<double>(work.result.base);
     if (share.isFraction()) {
         const double parts = base / share.denominator * share.numerator;
         // The spouse's parts never carry the return.
-        return whole(kind == Wives ? parts : parts * work.result.ReturnFactor);
+        return whole(kind == Wives ? parts : parts * work.result.returnFactor);
     }
     if (share.isResiduary()) return whole(base * share.value);
     return 0;
@@ -104,7 +104,7 @@ std::int64_t applyPairHeadFactor(const CaseWork& work, std::int64_t correction)
 {
     ResiduaryPair pair{};
     if (!findSharingPair(work, pair)) return correction;
-    const double base = static_cast<double>(work.result.Base);
+    const double base = static_cast<double>(work.result.base);
     const std::int64_t parts = whole(base * work.share(pair.female).value + base * work.share(pair.male).value);
     const std::int64_t heads = 2 * work.count(pair.male) + work.count(pair.female);
     return commonMultipleStep(correction, pairHeadFactor(parts, heads));
@@ -128,7 +128,7 @@ double applyHalvingRule(const CaseWork& work, double correction)
     for (const HeirKind kind : {Daughters, SonsDaughters, FullSisters, ConsanguineSisters}) {
         const int heads = work.count(kind);
         if (heads < 2 || !othersHoldNothing(r, kind)) continue;
-        const std::int64_t parts = whole(static_cast<double>(r.Base) * r[kind].value * correction);
+        const std::int64_t parts = whole(static_cast<double>(r.base) * r[kind].value * correction);
         if (static_cast<double>(parts) / heads != 1.0) return correction / 2.0;
     }
     return correction;
@@ -142,10 +142,10 @@ void computeCorrection(CaseWork& work)
     // Beyond the exact range the halving rule is meaningless; computeCase
     // reports such a case instead of drawing it.
     if (correction > kMaxExactWhole) {
-        work.result.Correction = static_cast<double>(correction);
+        work.result.correction = static_cast<double>(correction);
         return;
     }
-    work.result.Correction = applyHalvingRule(work, static_cast<double>(correction));
+    work.result.correction = applyHalvingRule(work, static_cast<double>(correction));
 }
 
 }  // namespace qismaru

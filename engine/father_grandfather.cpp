@@ -14,6 +14,7 @@ HeirKind standingAscendant(const CaseWork& work) { return work.has(Father) ? Fat
 void applySixthRule(CaseWork& work)
 {
     work.remainderBeforeSixth = 1.0 - sumFixedShares(work.result);
+    work.exactRemainderBeforeSixth = Fraction::whole(1) - sumExactFixedShares(work.result);
     // Compared exactly on doubles: for mother, father and two daughters the
     // remainder is 0.16666666666666674, just above 1/6, and the father then
     // takes it as the sixth and the remainder rather than as a fixed sixth.
@@ -29,11 +30,12 @@ void assignFatherResidue(CaseWork& work)
 
     // The whole remainder, the sixth included; no separate sixth is recorded.
     if (work.sums.descendants == 0) {
-        setResiduary(work.share(ascendant), work.remainderBeforeSixth, ShareLabel::Remainder);
+        setResiduary(work.share(ascendant), work.remainderBeforeSixth, work.exactRemainderBeforeSixth,
+                     ShareLabel::Remainder);
     } else if (work.sums.maleDescendants == 0) {
         const ShareLabel label = ascendant == Father ? ShareLabel::FatherSixthAndRemainder
                                                      : ShareLabel::GrandfatherSixthAndRemainder;
-        setResiduary(work.share(ascendant), work.remainderBeforeSixth, label);
+        setResiduary(work.share(ascendant), work.remainderBeforeSixth, work.exactRemainderBeforeSixth, label);
     }
 }
 

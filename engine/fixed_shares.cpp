@@ -7,6 +7,10 @@ namespace {
 
 using enum HeirKind;
 
+// The kinds that can hold a fixed fraction, in the order their shares are added.
+constexpr HeirKind kFixedKinds[] = {Mother, UterineSiblings, Grandmothers, Husband, Wives, Father,
+                                    Grandfather, Daughters, SonsDaughters, FullSisters, ConsanguineSisters};
+
 // One heir alone takes the first fraction, two or more share the second.
 void setByHeads(CaseWork& work, HeirKind kind, int numeratorOne, int denominatorOne, int numeratorMany,
                 int denominatorMany)
@@ -122,19 +126,32 @@ bool assignFixedShares(CaseWork& work)
 
 double sumFixedShares(const CaseResult& r)
 {
-    double total = r[Mother].value;
-    for (const HeirKind kind : {UterineSiblings, Grandmothers, Husband, Wives, Father, Grandfather, Daughters,
-                                SonsDaughters, FullSisters, ConsanguineSisters}) {
-        total += r[kind].value;
-    }
+    double total = 0.0;
+    for (const HeirKind kind : kFixedKinds) total += r[kind].value;
     return total;
+}
+
+Fraction sumExactFixedShares(const CaseResult& r)
+{
+    // Every fixed denominator divides 24: add in twenty-fourths.
+    std::int64_t twentyFourths = 0;
+    for (const HeirKind kind : kFixedKinds) {
+        const ShareResult& share = r[kind];
+        if (share.isFraction()) twentyFourths += share.numerator * (24 / share.denominator);
+    }
+    return Fraction::of(twentyFourths, 24);
 }
 
 void formFixedTotalAndRemainder(CaseWork& work)
 {
     work.fixedTotal = sumFixedShares(work.result);
     work.remainder = 1.0 - work.fixedTotal;
-    if (work.remainder < kNothingBelow) work.remainder = 0.0;
+    work.exactFixedTotal = sumExactFixedShares(work.result);
+    work.exactRemainder = Fraction::whole(1) - work.exactFixedTotal;
+    if (work.remainder < kNothingBelow) {
+        work.remainder = 0.0;
+        work.exactRemainder = {};
+    }
 }
 
 }  // namespace qismaru

@@ -1,6 +1,7 @@
 #include "engine/compute_case.h"
 #include "engine/exclusion.h"
 #include "engine/kind_groups.h"
+#include "engine/steps.h"
 
 namespace qismaru {
 
@@ -8,31 +9,59 @@ namespace {
 
 bool holdsNothing(const ShareResult& share) { return share.value == 0.0 && share.denominator == 0; }
 
-}  // namespace
-
-std::optional<std::string_view> findInvariantViolation(const KindCounts& counts, const CaseComputation& computation)
+// What must hold of every kind's share at any step of the computation.
+std::optional<std::string_view> shareViolation(const KindCounts& counts, const CaseResult& r)
 {
-    if (computation.outcome != CaseOutcome::Computed) return std::nullopt;
-    const CaseResult& r = computation.result;
-
-    int paidMaleResiduaries = 0;
     for (const HeirKindInfo& info : heirKinds()) {
         const ShareResult& share = r[info.kind];
-        const bool present = counts.has(info.kind);
-        if ((!present || isExcluded(info.kind, counts)) && !holdsNothing(share)) {
+        if ((!counts.has(info.kind) || isExcluded(info.kind, counts)) && !holdsNothing(share)) {
             return "an absent or excluded kind holds a share";
         }
         if (share.value < 0.0) return "a share is negative";
         if (share.isFraction() && share.value != static_cast<double>(share.numerator) / share.denominator) {
             return "a fixed fraction's value differs from its numerator over its denominator";
         }
+        if (share.isFraction() && !(share.exact == Fraction::of(share.numerator, share.denominator))) {
+            return "a fixed fraction's exact value differs from its numerator over its denominator";
+        }
         if (share.isResiduary() && share.label == ShareLabel::None) return "a residuary share has no label";
+    }
+    return std::nullopt;
+}
+
+// What the table shows: at most one male residuary paid, whole parts for
+// every head, and parts that add up to the corrected base.
+std::optional<std::string_view> partsViolation(const KindCounts& counts, const CaseResult& r)
+{
+    int paidMaleResiduaries = 0;
+    std::int64_t totalParts = 0;
+    for (const HeirKindInfo& info : heirKinds()) {
+        const ShareResult& share = r[info.kind];
         if (isMaleResiduary(info.kind) && share.isResiduary()) ++paidMaleResiduaries;
+        const std::int64_t parts = r.parts[indexOf(info.kind)];
+        if (parts < 0) return "a kind has negative parts";
+        if (parts > 0 && parts % counts.of(info.kind) != 0) return "an heir gets a fraction of a part";
+        totalParts += parts;
     }
     if (paidMaleResiduaries > 1) return "more than one male residuary kind is paid";
-    if (r.Base < 1) return "the base is below 1";
-    if (r.Correction < 1.0) return "the correction is below 1";
+    if (r.base < 1) return "the base is below 1";
+    if (r.correction < 1.0) return "the correction is below 1";
+    if (!spouseAlone(counts) && totalParts != r.finalBase) return "the parts do not add up to the corrected base";
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string_view> findStepViolation(const KindCounts& counts, const CaseResult& result)
+{
+    return shareViolation(counts, result);
+}
+
+std::optional<std::string_view> findInvariantViolation(const KindCounts& counts, const CaseComputation& computation)
+{
+    if (computation.outcome != CaseOutcome::Computed) return std::nullopt;
+    if (const auto violation = shareViolation(counts, computation.result)) return violation;
+    return partsViolation(counts, computation.result);
 }
 
 }  // namespace qismaru

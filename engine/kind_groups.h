@@ -24,4 +24,14 @@ constexpr bool isMaleResiduary(HeirKind kind)
     }
 }
 
+// The husband or the wives and no one else: the spouse keeps only the
+// spouse's fraction and the rest of the estate goes to no heir, so the parts
+// fall short of the base and the percentages of 100.
+constexpr bool spouseAlone(const KindCounts& counts)
+{
+    int kinds = 0;
+    for (const std::int16_t n : counts.count) kinds += n > 0;
+    return kinds == 1 && (counts.has(HeirKind::Husband) || counts.has(HeirKind::Wives));
+}
+
 }  // namespace qismaru

@@ -12,12 +12,12 @@ using enum HeirKind;
 void shareTwoToOne(CaseWork& work, HeirKind male, HeirKind female)
 {
     const int maleHeads = 2 * work.count(male);
-    const int allHeads = maleHeads + work.count(female);
+    const int femaleHeads = work.count(female);
+    const int allHeads = maleHeads + femaleHeads;
     setResiduary(work.share(male), work.remainder * (static_cast<double>(maleHeads) / allHeads),
-                 ShareLabel::SharesRemainder);
-    setResiduary(work.share(female),
-                 work.remainder * (static_cast<double>(work.count(female)) / allHeads),
-                 ShareLabel::SharesRemainder);
+                 work.exactRemainder * Fraction::of(maleHeads, allHeads), ShareLabel::SharesRemainder);
+    setResiduary(work.share(female), work.remainder * (static_cast<double>(femaleHeads) / allHeads),
+                 work.exactRemainder * Fraction::of(femaleHeads, allHeads), ShareLabel::SharesRemainder);
 }
 
 // The male residuary takes the remainder alone, or with his sisters 2:1.
@@ -26,7 +26,7 @@ void takeRemainder(CaseWork& work, HeirKind male, HeirKind female)
     if (work.has(female)) {
         shareTwoToOne(work, male, female);
     } else {
-        setResiduary(work.share(male), work.remainder, ShareLabel::Remainder);
+        setResiduary(work.share(male), work.remainder, work.exactRemainder, ShareLabel::Remainder);
     }
 }
 
@@ -58,8 +58,10 @@ void assignConsanguineBrothers(CaseWork& work)
     // A full sister beside female descendants takes the remainder herself and
     // excludes the consanguine brothers and sisters.
     if (work.sums.femaleDescendants > 0 && work.has(FullSisters)) {
-        work.share(ConsanguineBrothers).value = 0.0;
-        work.share(ConsanguineSisters).value = 0.0;
+        for (const HeirKind kind : {ConsanguineBrothers, ConsanguineSisters}) {
+            work.share(kind).value = 0.0;
+            work.share(kind).exact = {};
+        }
     }
 }
 
@@ -69,7 +71,7 @@ void assignRemoteAgnates(CaseWork& work)
     for (const HeirKind kind : {FullBrothersSons, ConsanguineBrothersSons, FullUncles, ConsanguineUncles,
                                 FullUnclesSons, ConsanguineUnclesSons}) {
         if (work.has(kind) && !isExcluded(kind, work.counts, work.sums)) {
-            setResiduary(work.share(kind), work.remainder, ShareLabel::Remainder);
+            setResiduary(work.share(kind), work.remainder, work.exactRemainder, ShareLabel::Remainder);
         }
     }
 }
@@ -79,9 +81,9 @@ void assignSistersWithDaughters(CaseWork& work)
 {
     if (!noFatherNoSonLine(work) || work.has(FullBrothers) || work.sums.femaleDescendants == 0) return;
     if (work.has(FullSisters)) {
-        setResiduary(work.share(FullSisters), work.remainder, ShareLabel::Remainder);
+        setResiduary(work.share(FullSisters), work.remainder, work.exactRemainder, ShareLabel::Remainder);
     } else if (work.has(ConsanguineSisters) && !work.has(ConsanguineBrothers)) {
-        setResiduary(work.share(ConsanguineSisters), work.remainder, ShareLabel::Remainder);
+        setResiduary(work.share(ConsanguineSisters), work.remainder, work.exactRemainder, ShareLabel::Remainder);
     }
 }
 

@@ -16,15 +16,6 @@ bool sharesExceedEstate(const CaseWork& work) { return work.fixedTotal - 1.0 > k
 
 bool sharesFallShort(const CaseWork& work) { return work.fixedTotal > 0.0 && work.remainder > 0.0; }
 
-bool onlyKindPresent(const CaseWork& work, HeirKind kind)
-{
-    if (!work.has(kind)) return false;
-    for (int i = 0; i < kHeirKindCount; ++i) {
-        if (i != indexOf(kind) && work.counts.count[i] > 0) return false;
-    }
-    return true;
-}
-
 // Someone takes the remainder: the father or grandfather as residuary, or a
 // sister beside daughters or son's daughters.
 bool someoneTakesRemainder(const CaseWork& work)
@@ -59,32 +50,32 @@ bool maleResiduaryPresent(const CaseWork& work)
 
 bool isReturnWithSpouse(const CaseWork& work)
 {
-    return sharesFallShort(work) && work.result.ShareScale != 1.0 && (work.has(Husband) || work.has(Wives));
+    return sharesFallShort(work) && work.result.shareScale != 1.0 && (work.has(Husband) || work.has(Wives));
 }
 
 void setScaleFactors(CaseWork& work)
 {
     CaseResult& r = work.result;
-    r.ShareScale = r.SpouseScale = r.BaseDivisor = r.ReturnFactor = 1.0;
+    r.shareScale = r.spouseScale = r.baseDivisor = r.returnFactor = 1.0;
 
     if (sharesExceedEstate(work)) {
         // The increase: every share shrinks in proportion.
-        r.ShareScale = r.SpouseScale = r.BaseDivisor = 1.0 / work.fixedTotal;
+        r.shareScale = r.spouseScale = r.baseDivisor = 1.0 / work.fixedTotal;
         return;
     }
     // A spouse alone keeps only the spouse's fraction.
-    if (onlyKindPresent(work, Husband) || onlyKindPresent(work, Wives)) return;
+    if (spouseAlone(work.counts)) return;
     if (!sharesFallShort(work) || someoneTakesRemainder(work) || maleResiduaryPresent(work)) return;
 
     // The return goes to the heirs other than the spouse.
     for (const HeirKind spouse : {Husband, Wives}) {
         if (work.has(spouse)) {
             const double spouseValue = work.share(spouse).value;
-            r.ShareScale = (1.0 - spouseValue) / (work.fixedTotal - spouseValue);
+            r.shareScale = (1.0 - spouseValue) / (work.fixedTotal - spouseValue);
             return;
         }
     }
-    r.ShareScale = r.BaseDivisor = 1.0 / work.fixedTotal;
+    r.shareScale = r.baseDivisor = 1.0 / work.fixedTotal;
 }
 
 }  // namespace qismaru

@@ -16,8 +16,9 @@ bool motherAndFatherWithoutDescendants(const CaseWork& work)
 void divideRemainderAfterSpouse(CaseWork& work, ShareLabel motherLabel)
 {
     const double r = work.remainder;
-    setResiduary(work.share(Mother), r * (1.0 / 3.0), motherLabel);
-    setResiduary(work.share(Father), r * (2.0 / 3.0), ShareLabel::Remainder);
+    const Fraction exact = work.exactRemainder;
+    setResiduary(work.share(Mother), r * (1.0 / 3.0), exact * Fraction::of(1, 3), motherLabel);
+    setResiduary(work.share(Father), r * (2.0 / 3.0), exact * Fraction::of(2, 3), ShareLabel::Remainder);
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ bool formApplies(const RowRule& rule, const ShareResult& share)
 double scaleOf(Scale scale, const CaseResult& r)
 {
     switch (scale) {
-    case Scale::Shares: return r.ShareScale;
-    case Scale::Spouse: return r.SpouseScale;
+    case Scale::Shares: return r.shareScale;
+    case Scale::Spouse: return r.spouseScale;
     case Scale::None: return 1.0;
     }
     return 1.0;
@@ -152,10 +152,10 @@ public:
             y += kRowStep;
         };
         const CaseResult& r = result_;
-        line(r.Base, "=أصل المسألة");
-        if (r.ShareScale < 1.0) line(increasedOrReducedBaseOf(r), "=عالت إلى");
-        if (r.ShareScale > 1.0 && r.BaseDivisor != 1.0) line(increasedOrReducedBaseOf(r), "=نقصت إلى");
-        if (r.Correction > 1.0) line(finalBaseOf(r), "=التصحيح");
+        line(r.base, "=أصل المسألة");
+        if (r.shareScale < 1.0) line(increasedOrReducedBaseOf(r), "=عالت إلى");
+        if (r.shareScale > 1.0 && r.baseDivisor != 1.0) line(increasedOrReducedBaseOf(r), "=نقصت إلى");
+        if (r.correction > 1.0) line(finalBaseOf(r), "=التصحيح");
     }
 
     ResultTable take() { return std::move(table_); }

@@ -23,3 +23,8 @@ cmake --workflow --preset asan
 bash scripts/fuzz.sh 60
 # The Debian package: built, installed with apt-get, run, and removed again.
 bash scripts/package-check.sh
+# In the optimised build the package check made: the full sweep against its
+# recorded signature, and 100,000 cases just below 2^53 against rational
+# arithmetic.
+bash scripts/sweep.sh
+bash scripts/sweep.sh --near-limit 100000

@@ -64,10 +64,10 @@ void writePlaced(JsonWriter& json, const char* name, const std::vector<PlacedTex
 void writeCaseWide(JsonWriter& json, const CaseResult& r)
 {
     json.key("Base");
-    json.value(r.Base);
-    const std::pair<const char*, double> values[] = {{"Correction", r.Correction},   {"ShareScale", r.ShareScale},
-                                                     {"BaseDivisor", r.BaseDivisor}, {"ReturnFactor", r.ReturnFactor},
-                                                     {"SpouseScale", r.SpouseScale}};
+    json.value(r.base);
+    const std::pair<const char*, double> values[] = {{"Correction", r.correction},   {"ShareScale", r.shareScale},
+                                                     {"BaseDivisor", r.baseDivisor}, {"ReturnFactor", r.returnFactor},
+                                                     {"SpouseScale", r.spouseScale}};
     for (const auto& [name, value] : values) {
         json.key(name);
         json.value(value);

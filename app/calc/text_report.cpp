@@ -38,9 +38,9 @@ void writeRow(std::ostream& out, const std::vector<PlacedText>& row)
 
 void writeCaseWideValues(std::ostream& out, const CaseResult& r)
 {
-    out << "Base " << r.Base << ", Correction " << plainDecimal(r.Correction) << ", ShareScale "
-        << plainDecimal(r.ShareScale) << ", BaseDivisor " << plainDecimal(r.BaseDivisor) << ", ReturnFactor "
-        << plainDecimal(r.ReturnFactor) << ", SpouseScale " << plainDecimal(r.SpouseScale) << '\n';
+    out << "Base " << r.base << ", Correction " << plainDecimal(r.correction) << ", ShareScale "
+        << plainDecimal(r.shareScale) << ", BaseDivisor " << plainDecimal(r.baseDivisor) << ", ReturnFactor "
+        << plainDecimal(r.returnFactor) << ", SpouseScale " << plainDecimal(r.spouseScale) << '\n';
 }
 
 }  // namespace

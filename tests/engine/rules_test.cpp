@@ -131,10 +131,10 @@ TEST(ScaleFactors, IncreaseAndReturn)
     for (const ScaleCase& c : cases) {
         const CaseResult r = computeCase(countsOf(c.counts)).result;
         SCOPED_TRACE(c.counts);
-        EXPECT_DOUBLE_EQ(r.ShareScale, c.shareScale);
-        EXPECT_DOUBLE_EQ(r.SpouseScale, c.spouseScale);
-        EXPECT_DOUBLE_EQ(r.BaseDivisor, c.baseDivisor);
-        EXPECT_DOUBLE_EQ(r.ReturnFactor, c.returnFactor);
+        EXPECT_DOUBLE_EQ(r.shareScale, c.shareScale);
+        EXPECT_DOUBLE_EQ(r.spouseScale, c.spouseScale);
+        EXPECT_DOUBLE_EQ(r.baseDivisor, c.baseDivisor);
+        EXPECT_DOUBLE_EQ(r.returnFactor, c.returnFactor);
     }
 }
 
@@ -143,9 +143,9 @@ TEST(FixedTotal, AnExactOneIsNeitherIncreaseNorReturn)
     // Uterine siblings 1/3, full sister 1/2, consanguine sister 1/6 add up to
     // 0.9999999999999999; the factors must stay exactly 1.
     const CaseResult r = computeCase(countsOf("bm=2 si=1 sif=1")).result;
-    EXPECT_EQ(r.ShareScale, 1.0);
-    EXPECT_EQ(r.BaseDivisor, 1.0);
-    EXPECT_EQ(r.SpouseScale, 1.0);
+    EXPECT_EQ(r.shareScale, 1.0);
+    EXPECT_EQ(r.baseDivisor, 1.0);
+    EXPECT_EQ(r.spouseScale, 1.0);
 }
 
 TEST(ValidationStop, HusbandWithWivesStopsAfterTheHusbandsShare)
@@ -159,7 +159,7 @@ TEST(ValidationStop, HusbandWithWivesStopsAfterTheHusbandsShare)
     EXPECT_DOUBLE_EQ(c.result[Husband].value, 0.25);
     EXPECT_EQ(c.result[Wives].value, 0.0);
     EXPECT_EQ(c.result[Sons].value, 0.0);
-    EXPECT_EQ(c.result.Base, 0);
+    EXPECT_EQ(c.result.base, 0);
 }
 
 TEST(ValidationStop, FiveWivesAndBothSpousesTogether)

@@ -73,8 +73,8 @@ TEST_P(WorkedExampleTest, SharesBaseCorrectionAndMessages)
         if (listed[indexOf(info.kind)]) continue;
         EXPECT_EQ(c.result[info.kind].value, 0.0) << info.code << " should receive nothing";
     }
-    EXPECT_EQ(c.result.Base, e.base);
-    EXPECT_DOUBLE_EQ(c.result.Correction, e.correction);
+    EXPECT_EQ(c.result.base, e.base);
+    EXPECT_DOUBLE_EQ(c.result.correction, e.correction);
     EXPECT_EQ(finalBaseOf(c.result), e.correctedBase);
     EXPECT_EQ(std::vector<CaseMessage>(c.messages.begin(), c.messages.end()), e.messages);
 }

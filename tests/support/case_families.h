@@ -6,16 +6,6 @@
 
 namespace qismaru::testing {
 
-// The husband or the wives and no one else: the spouse keeps only the
-// spouse's fraction, and the rest of the estate goes to no one, so the parts
-// fall short of the base and the percentages of 100.
-inline bool spouseAlone(const KindCounts& counts)
-{
-    int kinds = 0;
-    for (const std::int16_t n : counts.count) kinds += n > 0;
-    return kinds == 1 && (counts.has(HeirKind::Husband) || counts.has(HeirKind::Wives));
-}
-
 // Calls visit for every set of up to maxKinds of the 21 kinds, one heir each,
 // without the husband beside wives, which the entry rules refuse.
 template <typename Visit>

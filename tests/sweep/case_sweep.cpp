@@ -9,6 +9,7 @@
 
 #include "engine/compute_case.h"
 #include "engine/exclusion.h"
+#include "engine/kind_groups.h"
 #include "present/result_table.h"
 #include "tests/support/case_families.h"
 
@@ -145,8 +146,8 @@ private:
             signature_.add(share.denominator);
             signature_.add(static_cast<int>(share.label));
         }
-        signature_.add(r.Base);
-        for (const double x : {r.Correction, r.ShareScale, r.BaseDivisor, r.ReturnFactor, r.SpouseScale}) {
+        signature_.add(r.base);
+        for (const double x : {r.correction, r.shareScale, r.baseDivisor, r.returnFactor, r.spouseScale}) {
             signature_.add(x);
         }
     }
@@ -191,7 +192,7 @@ private:
                 }
             }
         }
-        if (testing::spouseAlone(counts_)) return "";
+        if (spouseAlone(counts_)) return "";
         if (portions != header) return "the portions do not add up to the header figure";
         if (std::abs(percentages - 100.0) > 0.1) return "the percentages add up to " + std::to_string(percentages);
         return "";

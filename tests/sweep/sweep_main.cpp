@@ -3,6 +3,10 @@
 //
 //   qismaru-sweep            the full sweep (about two million cases)
 //   qismaru-sweep --reduced  the family the tests run
+//   qismaru-sweep --near-limit N
+//                            N random cases with a corrected base between
+//                            2^50 and 2^53, each checked against rational
+//                            arithmetic
 //
 // Exit status 1 when any case breaks a check; the first findings are listed.
 
@@ -13,6 +17,26 @@
 
 #include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
+#include "tests/sweep/near_limit.h"
+
+namespace {
+
+int reportNearLimit(std::int64_t wanted)
+{
+    using namespace qismaru::sweep;
+    const auto start = std::chrono::steady_clock::now();
+    const NearLimitReport report = checkNearLimit(wanted, 20261208);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("near-limit cases: %lld (of %lld drawn)\nfindings: %lld\nseconds: %.2f\n",
+                static_cast<long long>(report.checked), static_cast<long long>(report.generated),
+                static_cast<long long>(report.findingCount), elapsed.count());
+    for (const Finding& finding : report.findings) {
+        std::printf("  %s: %s\n", qismaru::testing::textOf(finding.counts).c_str(), finding.problem.c_str());
+    }
+    return report.findingCount == 0 ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,8 +44,11 @@ int main(int argc, char** argv)
 
     CLI::App app{"Computes every case of a family, checks each table and prints one signature of all results."};
     bool reduced = false;
+    std::int64_t nearLimit = 0;
     app.add_flag("--reduced", reduced, "Sweep the reduced family that the tests run");
+    app.add_option("--near-limit", nearLimit, "Check N cases near 2^53 against rational arithmetic instead");
     CLI11_PARSE(app, argc, argv);
+    if (nearLimit > 0) return reportNearLimit(nearLimit);
 
     const auto start = std::chrono::steady_clock::now();
     const SweepReport report = runSweep(reduced ? SweepSize::Reduced : SweepSize::Full);
