@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/steps.h"
+#include "engine/umariyyatan.h"
 #include "engine/whole_numbers.h"
 
 namespace qismaru {
@@ -57,7 +58,7 @@ void computeBase(CaseWork& work)
     CaseResult& r = work.result;
     r.base = baseOfDenominators(work);
     // The mother's third of the remainder after the husband's half is a sixth.
-    if (umariyyatanHusbandForm(work)) r.base *= 3;
+    if (umariyyatanHusbandForm(work.counts, work.sums)) r.base *= 3;
     if (isReturnWithSpouse(work)) {
         r.baseDivisor = 1.0;
         r.returnFactor = r.shareScale;

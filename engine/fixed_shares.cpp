@@ -1,5 +1,6 @@
 #include "engine/exclusion.h"
 #include "engine/steps.h"
+#include "engine/umariyyatan.h"
 
 namespace qismaru {
 
@@ -30,7 +31,7 @@ void assignMother(CaseWork& work)
     setFraction(work.share(Mother), 1, reduced ? 6 : 3);
     // In the 'Umariyyatan the mother takes a third of what the spouse
     // leaves, not of the estate; her fixed share is set aside until then.
-    if (umariyyatanHusbandForm(work) || umariyyatanWifeForm(work)) work.share(Mother) = ShareResult{};
+    if (umariyyatanHusbandForm(work.counts, work.sums) || umariyyatanWifeForm(work.counts, work.sums)) work.share(Mother) = ShareResult{};
 }
 
 void assignUterineSiblings(CaseWork& work)

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/count_sums.h"
+#include "engine/umariyyatan.h"
 
 namespace qismaru {
 
@@ -18,7 +19,8 @@ public:
     int operator()(HeirKind kind) const { return c_.of(kind); }
     bool has(HeirKind kind) const { return c_.has(kind); }
     bool noDescendants() const { return s_.descendants == 0; }
-    int siblingsTotal() const { return s_.siblingsTotal; }
+    const KindCounts& counts() const { return c_; }
+    const CountSums& sums() const { return s_; }
     // No descendants, and none of the listed kinds.
     bool without(std::initializer_list<HeirKind> kinds) const
     {
@@ -30,26 +32,16 @@ private:
     const CountSums s_;
 };
 
-bool umariyyatanHusbandForm(const CaseTest& t)
-{
-    return t.without({Wives}) && t.has(Mother) && t.has(Father) && t.has(Husband);
-}
-
-bool umariyyatanWifeForm(const CaseTest& t)
-{
-    // With two or more brothers or sisters the mother already has her sixth:
-    // the case is an ordinary one, not the 'Umariyyatan.
-    return t.without({Husband}) && t.has(Mother) && t.has(Father) && t(Wives) >= 1 && t(Wives) <= kMaxWives &&
-           t.siblingsTotal() < 2;
-}
-
 bool mubahala(const CaseTest& t)
 {
+    // The case of six increased to eight with the mother's third: a brother
+    // beside the sister would make her a residuary (or, a full brother,
+    // exclude the consanguine sister), and there would be no increase.
     const bool fullSisterForm = t.without({Father, Grandfather, ConsanguineSisters, Wives, UterineSiblings,
-                                           FullBrothers}) &&
+                                           FullBrothers, ConsanguineBrothers}) &&
                                 t(FullSisters) == 1;
     const bool consanguineSisterForm = t.without({Father, Grandfather, FullSisters, Wives, UterineSiblings,
-                                                  ConsanguineBrothers}) &&
+                                                  ConsanguineBrothers, FullBrothers}) &&
                                        t(ConsanguineSisters) == 1;
     return t.has(Husband) && t.has(Mother) && (fullSisterForm || consanguineSisterForm);
 }
@@ -66,7 +58,12 @@ bool husbandTwoFullSistersTwoUterine(const CaseTest& t)
            t(UterineSiblings) == 2;
 }
 
-bool marwaniyya(const CaseTest& t) { return husbandTwoFullSistersTwoUterine(t) && !t.has(Mother); }
+// Without the mother or a grandmother in her place: a grandmother's sixth
+// would raise the case to ten, not nine.
+bool marwaniyya(const CaseTest& t)
+{
+    return husbandTwoFullSistersTwoUterine(t) && !t.has(Mother) && !t.has(Grandmothers);
+}
 
 bool shurayhiyya(const CaseTest& t) { return husbandTwoFullSistersTwoUterine(t) && t.has(Mother); }
 
@@ -88,10 +85,14 @@ bool mushtaraka(const CaseTest& t)
 void collectCaseMessages(const KindCounts& counts, MessageList& messages)
 {
     const CaseTest t(counts);
-    if (t.has(Husband) && t.has(Wives)) messages.add(CaseMessage::BothSpouses);
-    if (t(Wives) > kMaxWives) messages.add(CaseMessage::TooManyWives);
-    if (umariyyatanHusbandForm(t)) messages.add(CaseMessage::Umariyyatan);
-    if (umariyyatanWifeForm(t)) messages.add(CaseMessage::Umariyyatan);
+    const bool bothSpouses = t.has(Husband) && t.has(Wives);
+    const bool tooManyWives = t(Wives) > kMaxWives;
+    if (bothSpouses) messages.add(CaseMessage::BothSpouses);
+    if (tooManyWives) messages.add(CaseMessage::TooManyWives);
+    // A case the validation stops is not divided, so it is not announced.
+    const bool stopped = bothSpouses || tooManyWives;
+    if (!stopped && umariyyatanHusbandForm(t.counts(), t.sums())) messages.add(CaseMessage::Umariyyatan);
+    if (!stopped && umariyyatanWifeForm(t.counts(), t.sums())) messages.add(CaseMessage::Umariyyatan);
     if (mubahala(t)) messages.add(CaseMessage::Mubahala);
     if (mulzima(t)) messages.add(CaseMessage::Mulzima);
     if (marwaniyya(t)) messages.add(CaseMessage::Marwaniyya);

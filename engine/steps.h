@@ -31,10 +31,6 @@ bool computeParts(CaseWork& work);
 double sumFixedShares(const CaseResult& result);
 Fraction sumExactFixedShares(const CaseResult& result);
 
-// The two forms of the 'Umariyyatan, as the share steps test them.
-bool umariyyatanHusbandForm(const CaseWork& work);
-bool umariyyatanWifeForm(const CaseWork& work);
-
 // What must hold of the shares after every step (absent and excluded kinds
 // hold nothing, fractions agree with their numerators and denominators, ...).
 std::optional<std::string_view> findStepViolation(const KindCounts& counts, const CaseResult& result);

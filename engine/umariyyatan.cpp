@@ -1,3 +1,5 @@
+#include "engine/umariyyatan.h"
+
 #include "engine/steps.h"
 
 namespace qismaru {
@@ -6,9 +8,9 @@ namespace {
 
 using enum HeirKind;
 
-bool motherAndFatherWithoutDescendants(const CaseWork& work)
+bool motherAndFatherAlone(const KindCounts& counts, const CountSums& sums)
 {
-    return work.sums.descendants == 0 && work.has(Mother) && work.has(Father);
+    return sums.descendants == 0 && sums.siblingsTotal < 2 && counts.has(Mother) && counts.has(Father);
 }
 
 // Both the mother and the father become residuaries of what the spouse leaves:
@@ -23,23 +25,24 @@ void divideRemainderAfterSpouse(CaseWork& work, ShareLabel motherLabel)
 
 }  // namespace
 
-bool umariyyatanHusbandForm(const CaseWork& work)
+bool umariyyatanHusbandForm(const KindCounts& counts, const CountSums& sums)
 {
-    return motherAndFatherWithoutDescendants(work) && work.has(Husband);
+    return motherAndFatherAlone(counts, sums) && counts.has(Husband);
 }
 
-bool umariyyatanWifeForm(const CaseWork& work)
+bool umariyyatanWifeForm(const KindCounts& counts, const CountSums& sums)
 {
-    // Two or more brothers or sisters (even excluded ones) have already
-    // reduced the mother to a sixth, so the question of a third of the
-    // remainder never arises: wife 1/4, mother 1/6, father the rest.
-    return motherAndFatherWithoutDescendants(work) && work.has(Wives) && work.sums.siblingsTotal < 2;
+    return motherAndFatherAlone(counts, sums) && counts.has(Wives);
 }
 
 void assignUmariyyatanShares(CaseWork& work)
 {
-    if (umariyyatanHusbandForm(work)) divideRemainderAfterSpouse(work, ShareLabel::ThirdOfRemainderHusbandForm);
-    if (umariyyatanWifeForm(work)) divideRemainderAfterSpouse(work, ShareLabel::ThirdOfRemainderWifeForm);
+    if (umariyyatanHusbandForm(work.counts, work.sums)) {
+        divideRemainderAfterSpouse(work, ShareLabel::ThirdOfRemainderHusbandForm);
+    }
+    if (umariyyatanWifeForm(work.counts, work.sums)) {
+        divideRemainderAfterSpouse(work, ShareLabel::ThirdOfRemainderWifeForm);
+    }
 }
 
 }  // namespace qismaru

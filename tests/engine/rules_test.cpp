@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "engine/compute_case.h"
 #include "engine/parts.h"
@@ -176,11 +177,21 @@ TEST(ValidationStop, FiveWivesAndBothSpousesTogether)
     EXPECT_EQ(both.messages[1], CaseMessage::TooManyWives);
 }
 
-TEST(NamedCases, WifeFormNeedsFewerThanTwoSiblings)
+TEST(NamedCases, UmariyyatanNeedsFewerThanTwoSiblings)
 {
-    EXPECT_EQ(computeCase(countsOf("w=1 m=1 f=1 si=1")).messages.size(), 1);
-    EXPECT_TRUE(computeCase(countsOf("w=1 m=1 f=1 si=2")).messages.empty());
-    EXPECT_TRUE(computeCase(countsOf("w=1 m=1 f=1 b=1 bm=1")).messages.empty());
+    const std::tuple<std::string_view, std::vector<CaseMessage>> cases[] = {
+        {"w=1 m=1 f=1 si=1", {CaseMessage::Umariyyatan}},
+        {"w=1 m=1 f=1 si=2", {}},
+        {"w=1 m=1 f=1 b=1 bm=1", {}},
+        {"h=1 m=1 f=1 bm=1", {CaseMessage::Umariyyatan}},
+        {"h=1 m=1 f=1 b=2", {}},
+        {"h=1 m=1 f=1 si=1 sif=1", {}},
+        {"h=1 w=1 m=1 f=1", {CaseMessage::BothSpouses}},  // stopped, so not announced
+    };
+    for (const auto& [text, expected] : cases) {
+        const CaseComputation c = computeCase(countsOf(text));
+        EXPECT_EQ(std::vector<CaseMessage>(c.messages.begin(), c.messages.end()), expected) << text;
+    }
 }
 
 TEST(ExactRange, AHugeCorrectionIsReportedNotDrawn)
@@ -196,6 +207,18 @@ TEST(ExactRange, LargeButExactCasesAreComputed)
     const CaseComputation c = computeCase(countsOf("s=32767 d=32767"));
     ASSERT_EQ(c.outcome, CaseOutcome::Computed);
     EXPECT_EQ(finalBaseOf(c.result), 3 * 32767);
+}
+
+TEST(ExactRange, PartsNearTheLimitAreExact)
+{
+    // In doubles the son's sons came out one part over, and the parts one
+    // over the corrected base.
+    const CaseComputation c = computeCase(countsOf("w=4 gm=32587 d=32531 gs=32561 gd=92"));
+    ASSERT_EQ(c.outcome, CaseOutcome::Computed);
+    EXPECT_EQ(finalBaseOf(c.result), 6636725670927168);
+    EXPECT_EQ(partsOf(SonsSons, c.result), 276140124016136);
+    EXPECT_EQ(partsOf(SonsDaughters, c.result), 390112272496);
+    EXPECT_EQ(findInvariantViolation(countsOf("w=4 gm=32587 d=32531 gs=32561 gd=92"), c), std::nullopt);
 }
 
 }  // namespace

@@ -179,14 +179,24 @@ const WorkedExample kNamedCases[] = {
     {"umariyyatan_wife_form", "w=1 f=1 m=1",
      {fraction("w", 1, 4), residue("m", "ثلث الباقي", 0.25), residue("f", kRemainder, 0.5)}, 4, 1, 4,
      {Umariyyatan}},
-    {"umariyyatan_husband_form_ignores_brothers", "h=1 f=1 m=1 b=2",
-     {fraction("h", 1, 2), residue("m", "ثلث الباقي ", 1.0 / 6), residue("f", kRemainder, 1.0 / 3)}, 6, 1, 6,
-     {Umariyyatan}},
+    // Two brothers, though excluded by the father, reduce the mother to a
+    // sixth of the whole: an ordinary case, and no 'Umariyyatan.
+    {"husband_mother_father_two_brothers_is_no_umariyyatan", "h=1 f=1 m=1 b=2",
+     {fraction("h", 1, 2), fraction("m", 1, 6), residue("f", kRemainder, 1.0 / 3)}, 6, 1, 6},
     {"umariyyatan_two_wives", "w=2 f=1 m=1",
      {fraction("w", 1, 4), residue("m", "ثلث الباقي", 0.25), residue("f", kRemainder, 0.5)}, 4, 2, 8,
      {Umariyyatan}},
     {"mubahala", "h=1 m=1 si=1", {fraction("h", 1, 2), fraction("m", 1, 3), fraction("si", 1, 2)}, 6, 1, 8,
      {Mubahala}},
+    {"mubahala_consanguine_sister_form", "h=1 m=1 sif=1",
+     {fraction("h", 1, 2), fraction("m", 1, 3), fraction("sif", 1, 2)}, 6, 1, 8, {Mubahala}},
+    // A brother beside the sister brings the mother down to a sixth: six
+    // increased to seven with the consanguine brother left out, or no
+    // increase at all with the full brother taking the rest.
+    {"full_sister_with_consanguine_brother_is_no_mubahala", "h=1 m=1 si=1 bf=1",
+     {fraction("h", 1, 2), fraction("m", 1, 6), fraction("si", 1, 2)}, 6, 1, 7},
+    {"consanguine_sister_with_full_brother_is_no_mubahala", "h=1 m=1 sif=1 b=1",
+     {fraction("h", 1, 2), fraction("m", 1, 6), residue("b", kRemainder, 1.0 / 3)}, 6, 1, 6},
     {"mulzima_and_mushtaraka", "h=1 m=1 bm=2 b=1",
      {fraction("h", 1, 2), fraction("m", 1, 6), fraction("bm", 1, 3)}, 6, 1, 6, {Mulzima, Mushtaraka}},
     {"shurayhiyya", "h=1 m=1 si=2 bm=2",
@@ -194,6 +204,8 @@ const WorkedExample kNamedCases[] = {
      {Shurayhiyya}},
     {"marwaniyya", "h=1 si=2 bm=2", {fraction("h", 1, 2), fraction("si", 2, 3), fraction("bm", 1, 3)}, 6, 1, 9,
      {Marwaniyya}},
+    {"grandmother_raises_the_marwaniyya_to_ten", "h=1 gm=1 si=2 bm=2",
+     {fraction("h", 1, 2), fraction("gm", 1, 6), fraction("si", 2, 3), fraction("bm", 1, 3)}, 6, 1, 10},
     {"umm_al_aramil", "w=3 gm=2 si=8 bm=4",
      {fraction("w", 1, 4), fraction("gm", 1, 6), fraction("si", 2, 3), fraction("bm", 1, 3)}, 12, 1, 17,
      {UmmAlAramil}},
