@@ -27,20 +27,25 @@ std::int64_t baseOfDenominators(const CaseWork& work)
     return base;
 }
 
-// The spouse takes one part of the spouse's denominator d; the other heirs
-// share the d - 1 parts left, in the proportions of their h parts on the old base.
+// The spouse takes one part of the spouse's own denominator d (no male
+// descendant stands in a return, so the descendants are female ones); the
+// other heirs share the d - 1 parts left, in the proportions of their h
+// parts on the old base.
 std::int64_t spouseReturnBase(const CaseWork& work, std::int64_t base)
 {
-    const bool husband = work.has(Husband);
-    const bool femaleDescendants = work.sums.femaleDescendants > 0;
-    const std::int64_t d = husband ? (femaleDescendants ? 4 : 2) : (femaleDescendants ? 8 : 4);
-    const double spouseValue = work.share(husband ? Husband : Wives).value;
+    const ShareResult& spouse = work.share(work.has(Husband) ? Husband : Wives);
+    const std::int64_t d = spouse.denominator;
     const std::int64_t g = d - 1;
-    std::int64_t h = whole(static_cast<double>(base) * (work.fixedTotal - spouseValue));
+    std::int64_t h = whole(static_cast<double>(base) * (work.fixedTotal - spouse.value));
 
+    // Husband and three daughters: the daughters' two thirds are 2 parts of a
+    // base of 3, but they are one group taking all that the husband leaves,
+    // so they count as one part (base 4: husband 1, daughters 3). The same
+    // holds for the son's daughters' or the sisters' two thirds.
     const double femaleShares = work.share(Daughters).value + work.share(SonsDaughters).value +
                                 work.share(FullSisters).value + work.share(ConsanguineSisters).value;
-    if (base == 3 && h == 2 && femaleShares > 0.0) h = 1;
+    const bool twoThirdsAreOneGroup = base == 3 && h == 2 && femaleShares > 0.0;
+    if (twoThirdsAreOneGroup) h = 1;
     // The other heirs always hold at least one part; guard the divisions anyway.
     h = std::max<std::int64_t>(h, 1);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string_view>
 
@@ -22,13 +23,21 @@ enum class CaseMessage : std::uint8_t {
 
 std::string_view messageText(CaseMessage message);
 
-// The messages of one case, in the order they are shown. Fixed capacity:
-// one slot per test of the message step, so computing a case never allocates.
+// How many kinds of message there are: the last enumerator above, plus one.
+inline constexpr int kCaseMessageKinds = static_cast<int>(CaseMessage::Mushtaraka) + 1;
+
+// The messages of one case, in the order they are shown. Each message is
+// shown at most once (the two 'Umariyyatan forms never meet), so one slot per
+// kind of message is enough and computing a case never allocates.
 class MessageList {
 public:
-    static constexpr int kCapacity = 11;
+    static constexpr int kCapacity = kCaseMessageKinds;
 
-    void add(CaseMessage message) { items_[size_++] = message; }
+    void add(CaseMessage message)
+    {
+        assert(size_ < kCapacity);
+        if (size_ < kCapacity) items_[size_++] = message;
+    }
     int size() const { return size_; }
     bool empty() const { return size_ == 0; }
     CaseMessage operator[](int i) const { return items_[i]; }

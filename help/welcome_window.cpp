@@ -21,7 +21,7 @@ QStringList WelcomeWindow::lines()
 WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
     : AuxiliaryWindow(main, "Form27", QString(), 3600, 3300, Frame::Untitled)
 {
-    main.caseState().welcomeShown = 1;
+    main.markWelcomeShown();
 
     surface_ = new ui::DrawingSurface(size(), QApplication::palette().color(QPalette::Button), this);
     // The last, short line stands beside the button, so all four lines may

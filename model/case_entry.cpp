@@ -26,20 +26,19 @@ bool spouseConflict(const CaseState& state, HeirKind kind)
 
 PressResult pressHeirButton(CaseState& state, HeirKind kind)
 {
-    if (state.computed()) return {};
+    if (state.computed) return {};
     if (spouseConflict(state, kind)) return {PressOutcome::SpouseConflict};
     if (state.counts.has(kind)) return {};
 
-    const HeirKindInfo& info = infoOf(kind);
-    state.currentCode = std::string(info.code);
-    if (info.entry == EntryKind::Counted) return {PressOutcome::AskCount};
+    state.lastChosen = kind;
+    if (infoOf(kind).entry == EntryKind::Counted) return {PressOutcome::AskCount};
     return {PressOutcome::Entered, enterAtNextRow(state, kind, 1)};
 }
 
 CountResult confirmCount(CaseState& state, int count)
 {
     if (count <= 0) return {};
-    const std::optional<HeirKind> kind = kindFromCode(state.currentCode);
+    const std::optional<HeirKind> kind = state.lastChosen;
     if (!kind || infoOf(*kind).entry != EntryKind::Counted) return {};
     if (*kind == HeirKind::Wives && count > kMaxWives) return {CountOutcome::TooManyWives, *kind};
 
@@ -49,7 +48,7 @@ CountResult confirmCount(CaseState& state, int count)
 
 void cancelCount(CaseState& state)
 {
-    if (state.nextRow == 1) state.currentCode = " ";
+    if (state.nextRow == 1) state.lastChosen.reset();
 }
 
 int countAfterUpArrow(int shown) { return std::min(shown + 1, kMaxCount); }
@@ -58,10 +57,10 @@ int countAfterDownArrow(int shown) { return std::max(shown - 1, 0); }
 
 std::optional<int> cancelLastChoice(CaseState& state)
 {
-    if (state.computed() || state.nextRow == 1) return std::nullopt;
+    if (state.computed || state.nextRow == 1) return std::nullopt;
 
     const int row = --state.nextRow;
-    if (row == 1) state.currentCode = " ";
+    if (row == 1) state.lastChosen.reset();
     for (int i = 0; i < kHeirKindCount; ++i) {
         if (state.entryRow[i] == row) state.counts.count[i] = 0;
     }
@@ -72,10 +71,12 @@ void startNewCase(CaseState& state)
 {
     state.nextRow = 1;
     state.counts = KindCounts{};
-    state.caseComputed = 0;
-    state.currentCode = " ";
+    state.computed = false;
+    state.lastChosen.reset();
 }
 
-bool canCalculate(const CaseState& state) { return !state.nothingEntered() && !state.computed(); }
+bool canCalculate(const CaseState& state) { return !state.nothingEntered() && !state.computed; }
+
+void markComputed(CaseState& state) { state.computed = true; }
 
 }  // namespace qismaru

@@ -35,7 +35,7 @@ struct CountResult {
     int row = 0;
 };
 
-// OK in the count dialog, for the kind named by `currentCode`.
+// OK in the count dialog, for the kind chosen last.
 CountResult confirmCount(CaseState& state, int count);
 
 // Cancel (or the close box) of the count dialog.
@@ -49,10 +49,14 @@ int countAfterDownArrow(int shown);
 // or nothing when there was nothing to remove or the case is computed.
 std::optional<int> cancelLastChoice(CaseState& state);
 
-// Empties the case in every state. Entry rows and welcomeShown stay.
+// Empties the case in every state. Old entry rows stay: they are harmless.
 void startNewCase(CaseState& state);
 
 // Calculate runs only after an entry and only once per case.
 bool canCalculate(const CaseState& state);
+
+// Calculate ran to its end (also after a validation stop): the case is closed
+// to entries until New case.
+void markComputed(CaseState& state);
 
 }  // namespace qismaru

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "model/heir_kind.h"
 
@@ -18,12 +17,13 @@ struct CaseState {
     // because only kinds with a non-zero count are ever removed by row.
     std::array<std::optional<std::int16_t>, kHeirKindCount> entryRow{};
     std::int16_t nextRow = 1;
-    std::string currentCode = " ";  // " " means nothing has been entered
-    std::int16_t caseComputed = 0;
-    std::optional<std::int16_t> welcomeShown;
+    // The kind chosen last: the one the count dialog counts. Empty while
+    // nothing is entered (and the dialog is closed), so Calculate waits.
+    std::optional<HeirKind> lastChosen;
+    // Calculate has run to its end: the case takes no more entries.
+    bool computed = false;
 
-    bool nothingEntered() const { return currentCode == " "; }
-    bool computed() const { return caseComputed == 1; }
+    bool nothingEntered() const { return !lastChosen; }
 };
 
 }  // namespace qismaru

@@ -7,6 +7,8 @@
 
 namespace qismaru {
 
+inline constexpr int kHeirKindCount = 21;
+
 // The 21 heir kinds, in the fixed order by which every per-kind array is
 // indexed (counts, entry rows, share results).
 enum class HeirKind : std::uint8_t {
@@ -33,8 +35,6 @@ enum class HeirKind : std::uint8_t {
     Husband,
 };
 
-inline constexpr int kHeirKindCount = 21;
-
 // Single kinds are present or absent; counted kinds are entered with a number.
 enum class EntryKind : std::uint8_t { Counted, Single };
 
@@ -44,12 +44,26 @@ struct HeirKindInfo {
     std::string_view buttonName;     // the heir button's control name
     std::string_view buttonCaption;  // text on the heir button, blanks and tatweel kept
     std::string_view displayName;    // name in the entry list and the result table
+    std::string_view printedName;    // name on the printed page
     int nameColumn;                  // entry-list column where the display name begins
     EntryKind entry;
 };
 
 constexpr int indexOf(HeirKind kind) { return static_cast<int>(kind); }
 constexpr HeirKind kindAt(int index) { return static_cast<HeirKind>(index); }
+
+// Whether a per-kind table (rows with a `kind` member) lists the kinds in
+// index order, so that it can be indexed by HeirKind: a row out of place
+// would silently attach one kind's data to another.
+template <typename Row, std::size_t N>
+constexpr bool inKindOrder(const std::array<Row, N>& table)
+{
+    if (N != kHeirKindCount) return false;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (indexOf(table[i].kind) != static_cast<int>(i)) return false;
+    }
+    return true;
+}
 
 // The heir-kind table, in index order.
 const std::array<HeirKindInfo, kHeirKindCount>& heirKinds();

@@ -22,28 +22,39 @@ struct RowRule {
     Scale scale;
 };
 
-constexpr RowRule kScreenRows[] = {
-    {Mother, Forms::Both, Scale::Shares},
+// How each kind's row is drawn, in kind order.
+constexpr std::array<RowRule, kHeirKindCount> kRowRules{{
     {UterineSiblings, Forms::Fraction, Scale::Shares},
     {Grandmothers, Forms::Fraction, Scale::Shares},
-    {Husband, Forms::Fraction, Scale::Spouse},
-    {Wives, Forms::Fraction, Scale::Spouse},
-    {Father, Forms::Both, Scale::Shares},
-    {Grandfather, Forms::Both, Scale::Shares},
     {Sons, Forms::Label, Scale::None},
-    {Daughters, Forms::Both, Scale::Shares},
     {SonsSons, Forms::Label, Scale::None},
-    {SonsDaughters, Forms::Both, Scale::Shares},
     {FullBrothers, Forms::Label, Scale::None},
-    {FullSisters, Forms::Both, Scale::Shares},
     {ConsanguineBrothers, Forms::Label, Scale::None},
-    {ConsanguineSisters, Forms::Both, Scale::Shares},
     {FullBrothersSons, Forms::Label, Scale::None},
     {ConsanguineBrothersSons, Forms::Label, Scale::None},
     {FullUncles, Forms::Label, Scale::None},
     {ConsanguineUncles, Forms::Label, Scale::None},
     {FullUnclesSons, Forms::Label, Scale::None},
     {ConsanguineUnclesSons, Forms::Label, Scale::None},
+    {Wives, Forms::Fraction, Scale::Spouse},
+    {Daughters, Forms::Both, Scale::Shares},
+    {SonsDaughters, Forms::Both, Scale::Shares},
+    {FullSisters, Forms::Both, Scale::Shares},
+    {ConsanguineSisters, Forms::Both, Scale::Shares},
+    {Mother, Forms::Both, Scale::Shares},
+    {Grandfather, Forms::Both, Scale::Shares},
+    {Father, Forms::Both, Scale::Shares},
+    {Husband, Forms::Fraction, Scale::Spouse},
+}};
+static_assert(inKindOrder(kRowRules));
+
+// On the screen each son stands beside his sisters.
+constexpr HeirKind kScreenOrder[] = {
+    Mother,           UterineSiblings,  Grandmothers,        Husband,            Wives,
+    Father,           Grandfather,      Sons,                Daughters,          SonsSons,
+    SonsDaughters,    FullBrothers,     FullSisters,         ConsanguineBrothers, ConsanguineSisters,
+    FullBrothersSons, ConsanguineBrothersSons, FullUncles,   ConsanguineUncles,  FullUnclesSons,
+    ConsanguineUnclesSons,
 };
 
 // On paper the male residuaries follow the wives directly, and the father,
@@ -55,14 +66,6 @@ constexpr HeirKind kPaperOrder[] = {
     Father,           Grandfather,             Daughters,     SonsDaughters,     FullSisters,
     ConsanguineSisters,
 };
-
-const RowRule& rowRuleOf(HeirKind kind)
-{
-    for (const RowRule& rule : kScreenRows) {
-        if (rule.kind == kind) return rule;
-    }
-    return kScreenRows[0];
-}
 
 bool formApplies(const RowRule& rule, const ShareResult& share)
 {
@@ -87,8 +90,7 @@ double scaleOf(Scale scale, const CaseResult& r)
 std::string heirText(HeirKind kind, int count, TableMedium medium)
 {
     const HeirKindInfo& info = infoOf(kind);
-    std::string name = medium == TableMedium::Paper && kind == UterineSiblings ? "إخوةلأم"
-                                                                                : std::string(info.displayName);
+    std::string name(medium == TableMedium::Paper ? info.printedName : info.displayName);
     if (info.entry == EntryKind::Counted) name += numberText(std::int64_t{count});
     return name;
 }
@@ -189,11 +191,8 @@ std::vector<PlacedText> ResultTable::placedTexts() const
 ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium)
 {
     TableWriter writer(counts, result, medium);
-    if (medium == TableMedium::Screen) {
-        for (const RowRule& rule : kScreenRows) writer.writeRow(rule);
-    } else {
-        for (const HeirKind kind : kPaperOrder) writer.writeRow(rowRuleOf(kind));
-    }
+    const auto& order = medium == TableMedium::Screen ? kScreenOrder : kPaperOrder;
+    for (const HeirKind kind : order) writer.writeRow(kRowRules[indexOf(kind)]);
     writer.writeHeader();
     writer.writeTotals();
     return writer.take();

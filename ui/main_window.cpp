@@ -138,7 +138,7 @@ void MainWindow::calculate()
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
-    state_.caseComputed = 1;
+    markComputed(state_);
 }
 
 void MainWindow::cancelLastChoice()
@@ -156,14 +156,14 @@ void MainWindow::newCase()
 
 void MainWindow::print()
 {
-    if (state_.computed() && windows_.print) windows_.print();
+    if (state_.computed && windows_.print) windows_.print();
 }
 
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-    if (state_.welcomeShown != 1 && windows_.welcome) openOver(windows_.welcome);
+    if (!welcomeShown_ && windows_.welcome) openOver(windows_.welcome);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

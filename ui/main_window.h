@@ -42,7 +42,10 @@ public:
     // Set by whoever provides the secondary windows (the help windows, printing).
     SecondaryWindows& secondaryWindows() { return windows_; }
 
-    CaseState& caseState() { return state_; }
+    const CaseState& caseState() const { return state_; }
+    // The welcome window greets once per run; it says when it has.
+    void markWelcomeShown() { welcomeShown_ = true; }
+    bool welcomeShown() const { return welcomeShown_; }
     const CaseResult& caseResult() const { return result_; }
     EntryList* entryList() const { return entryList_; }
     DrawingSurface* resultArea() const { return resultArea_; }
@@ -71,6 +74,7 @@ private:
     SecondaryWindows windows_;
     CaseState state_;
     CaseResult result_;
+    bool welcomeShown_ = false;
     EntryList* entryList_ = nullptr;
     DrawingSurface* resultArea_ = nullptr;
     std::array<CaptionButton*, kHeirKindCount> heirButtons_{};

@@ -30,14 +30,7 @@ constexpr std::array<HeirButtonPlace, kHeirKindCount> kHeirButtons{{
     {Husband, {4440, 5520, 852, 492, 12}},
 }};
 
-constexpr bool placesInKindOrder()
-{
-    for (int i = 0; i < kHeirKindCount; ++i) {
-        if (indexOf(kHeirButtons[i].kind) != i) return false;
-    }
-    return true;
-}
-static_assert(placesInKindOrder());
+static_assert(inKindOrder(kHeirButtons));
 
 }  // namespace
 

@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     if (screenshot) {
         qismaru::ui::RecordingMessageBoxes messages;
         qismaru::ui::MainWindow window(messages);
-        window.caseState().welcomeShown = 1;  // the picture shows the main window alone
+        window.markWelcomeShown();  // the picture shows the main window alone
         window.show();
         if (options.isSet("case") && !qismaru::app::enterAndCalculate(window, options.value("case"))) {
             std::fputs("qismaru: --case wants CODE=N items, for example \"h=1 m=1 f=1\"\n", stderr);

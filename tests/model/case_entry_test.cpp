@@ -37,17 +37,17 @@ TEST(CaseEntry, MotherFatherThenThreeSons)
     EXPECT_EQ(state.counts.of(Sons), 3);
     EXPECT_EQ(state.entryRow[indexOf(Sons)], 3);
     EXPECT_EQ(state.nextRow, 4);
-    EXPECT_EQ(state.currentCode, "s");
+    EXPECT_EQ(state.lastChosen, Sons);
 
     EXPECT_EQ(cancelLastChoice(state), 3);
     EXPECT_EQ(state.counts.of(Sons), 0);
     EXPECT_EQ(state.nextRow, 3);
-    EXPECT_EQ(state.currentCode, "s");  // rows remain, so the code stays
+    EXPECT_EQ(state.lastChosen, Sons);  // rows remain, so the code stays
 
     cancelLastChoice(state);
     cancelLastChoice(state);
     EXPECT_EQ(state.nextRow, 1);
-    EXPECT_EQ(state.currentCode, " ");
+    EXPECT_TRUE(state.nothingEntered());
     EXPECT_FALSE(canCalculate(state));
     EXPECT_FALSE(cancelLastChoice(state));  // nothing left to cancel
 }
@@ -68,7 +68,7 @@ TEST(CaseEntry, SpousesRefuseEachOther)
     CaseState husbandFirst;
     pressHeirButton(husbandFirst, Husband);
     EXPECT_EQ(pressHeirButton(husbandFirst, Wives).outcome, PressOutcome::SpouseConflict);
-    EXPECT_EQ(husbandFirst.currentCode, "h");
+    EXPECT_EQ(husbandFirst.lastChosen, Husband);
 
     CaseState wivesFirst;
     enterCounted(wivesFirst, Wives, 2);
@@ -79,7 +79,7 @@ TEST(CaseEntry, SpousesRefuseEachOther)
     CaseState cancelled;
     pressHeirButton(cancelled, Wives);
     cancelCount(cancelled);
-    EXPECT_EQ(cancelled.currentCode, " ");
+    EXPECT_TRUE(cancelled.nothingEntered());
     EXPECT_EQ(pressHeirButton(cancelled, Husband).outcome, PressOutcome::Entered);
 }
 
@@ -134,7 +134,7 @@ TEST(CaseEntry, ComputedCaseIgnoresEntryUntilNewCase)
 {
     CaseState state;
     pressHeirButton(state, Mother);
-    state.caseComputed = 1;
+    markComputed(state);
     EXPECT_FALSE(canCalculate(state));
     EXPECT_EQ(pressHeirButton(state, Father).outcome, PressOutcome::Ignored);
     EXPECT_EQ(pressHeirButton(state, Wives).outcome, PressOutcome::Ignored);
@@ -143,8 +143,8 @@ TEST(CaseEntry, ComputedCaseIgnoresEntryUntilNewCase)
     startNewCase(state);
     EXPECT_TRUE(state.counts.empty());
     EXPECT_EQ(state.nextRow, 1);
-    EXPECT_EQ(state.currentCode, " ");
-    EXPECT_EQ(state.caseComputed, 0);
+    EXPECT_TRUE(state.nothingEntered());
+    EXPECT_FALSE(state.computed);
     EXPECT_EQ(state.entryRow[indexOf(Mother)], 1);  // old rows stay, harmlessly
 
     // The old row of the mother does not disturb a later cancel.

@@ -66,7 +66,7 @@ private slots:
 
         RecordingMessageBoxes messages;
         MainWindow window(messages);
-        window.caseState().welcomeShown = 1;
+        window.markWelcomeShown();
         auto fallback = std::make_unique<testing::ScriptedFallback>();
         const testing::ScriptedFallback& offers = *fallback;
         attachPrinter(window, std::make_shared<CasePrinter>(messages, std::move(fallback)));

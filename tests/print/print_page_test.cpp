@@ -80,7 +80,7 @@ private slots:
     void init()
     {
         window_ = std::make_unique<MainWindow>(messages_);
-        window_->caseState().welcomeShown = 1;
+        window_->markWelcomeShown();
         messages_.texts.clear();
         printersOpened_ = 0;
         auto fallback = std::make_unique<ScriptedFallback>();
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(!first.isNull());
         QCOMPARE(onlyPageOf(file("second.pdf")), first);
         QCOMPARE(window_->resultArea()->image(), table);
-        QVERIFY(window_->caseState().computed());
+        QVERIFY(window_->caseState().computed);
         for (const QWidget* w : QApplication::topLevelWidgets()) QVERIFY(w->objectName() != "Form26");
     }
 
@@ -201,7 +201,7 @@ private slots:
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
         QCOMPARE(window_->resultArea()->image(), table);
-        QVERIFY(window_->caseState().computed());
+        QVERIFY(window_->caseState().computed);
     }
 
     void defaultPrinterIsNativeOrNone()
