@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "estate/estate_json.h"
-#include "model/heir_kind.h"
+#include "model/case_entry.h"
 
 namespace qismaru::estate {
 
@@ -22,13 +22,6 @@ inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
 // A case of 21 kinds and an estate is well under a kilobyte; anything near
 // this is not a case file, and is refused before it is parsed.
 inline constexpr std::size_t kMaxCaseFileBytes = 64 * 1024;
-
-struct HeirEntry {
-    HeirKind kind = HeirKind::Mother;
-    int count = 0;
-
-    bool operator==(const HeirEntry&) const = default;
-};
 
 struct CaseFile {
     std::vector<HeirEntry> heirs;
