@@ -1,6 +1,6 @@
 // qismaru: the desktop program.
 //
-//   qismaru                                      the main window
+//   qismaru [FILE.qismaru]                       the main window, with a case file opened
 //   qismaru --screenshot FILE [--case "h=1 m=1 f=1"]
 //       renders the main window offscreen, after entering and computing the
 //       case by pressing its buttons, and saves it as a PNG image
@@ -20,6 +20,8 @@
 #include "app/desktop/scripted_case.h"
 #include "app/version/version.h"
 #include "help/help_windows.h"
+#include "ui/case_document.h"
+#include "ui/case_menus.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -93,6 +95,7 @@ int main(int argc, char** argv)
     options.addOption({"screenshot", "Render the main window offscreen into <file> (PNG) and quit.", "file"});
     options.addOption({"case", "The case to enter and compute first, e.g. \"h=1 m=1 f=1\".", "counts"});
     options.addOption({"quit-after-first-paint", "Start as usual, print the time of the first paint and quit."});
+    options.addPositionalArgument("file", "A case file (.qismaru) to open.", "[file]");
     options.process(app);
 
     if (screenshot) {
@@ -113,6 +116,8 @@ int main(int argc, char** argv)
     // window answers its close box with the exit question.
     qismaru::help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     qismaru::ui::attachDefaultPrinter(window, messages);
+    qismaru::ui::CaseDocument& document = qismaru::ui::attachCaseDocument(window, messages);
+    if (!options.positionalArguments().isEmpty()) document.open(options.positionalArguments().constFirst());
     if (options.isSet("quit-after-first-paint")) new FirstPaintReporter(window);
     window.show();
     // Without a window manager nothing activates the new window, and the
