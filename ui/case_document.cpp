@@ -162,10 +162,11 @@ bool CaseDocument::saveAs()
 
 void CaseDocument::editEstate()
 {
-    if (estateDialog_) return;
+    // A dialog that has just closed may still wait for its deletion.
+    if (estateDialog_ && estateDialog_->isVisible()) return;
     estateDialog_ = new EstateDialog(estate_, &window_);
     estateDialog_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(estateDialog_, &QDialog::accepted, this, [this] { setEstate(estateDialog_->chosen()); });
+    connect(estateDialog_, &QDialog::accepted, this, [this, dialog = estateDialog_] { setEstate(dialog->chosen()); });
     estateDialog_->open();
 }
 

@@ -47,6 +47,7 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
 
     auto* file = new QMenu("ملف", bar);
     file->setObjectName("fileMenu");
+    file->menuAction()->setObjectName("fileMenu");
     QObject::connect(addItem(*file, "openCase", "فتح…", QKeySequence::Open), &QAction::triggered, &document,
                      &CaseDocument::openWithDialog);
     QObject::connect(addItem(*file, "saveCase", "حفظ", QKeySequence::Save), &QAction::triggered, &document,
