@@ -130,14 +130,15 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
     return report;
 }
 
-std::string reportText(const EstateReport& report)
+std::string reportText(const EstateReport& report, std::string_view separator)
 {
+    const std::string gap(separator);
     std::string text = std::string(kEstateTitle) + "\n\n";
-    const auto amounts = [&text](const std::vector<AmountLine>& lines) {
-        for (const AmountLine& line : lines) text += line.label + "\t" + line.amount + "\n";
+    const auto amounts = [&](const std::vector<AmountLine>& lines) {
+        for (const AmountLine& line : lines) text += line.label + gap + line.amount + "\n";
     };
-    const auto row = [&text](const std::array<std::string, kKindColumns>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + cells[i];
+    const auto row = [&](const std::array<std::string, kKindColumns>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? gap : "") + cells[i];
         text += "\n";
     };
     amounts(report.claims);

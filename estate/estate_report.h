@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "estate/settlement.h"
@@ -54,8 +55,9 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
                                Grouping grouping);
 
 // The report as plain text, one line per row, the columns separated by
-// tabs, as it pastes into a spreadsheet or an e-mail.
-std::string reportText(const EstateReport& report);
+// tabs, as it pastes into a spreadsheet or an e-mail (or by " | " on a
+// terminal, as the calculator writes its table).
+std::string reportText(const EstateReport& report, std::string_view separator = "\t");
 
 // The window's and the page's title.
 inline constexpr const char* kEstateTitle = "توزيع التركة";

@@ -128,6 +128,9 @@ QTableView* EstateWindow::addTable(const char* name, QStandardItemModel* model, 
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setSelectionMode(QAbstractItemView::NoSelection);
+    // Shown whole and read only: the keyboard goes to the buttons, and the
+    // window's Ctrl+C copies the whole report, not one cell.
+    view->setFocusPolicy(Qt::NoFocus);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
