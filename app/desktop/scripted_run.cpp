@@ -1,0 +1,111 @@
+#include "app/desktop/scripted_run.h"
+
+#include <QApplication>
+#include <QImageWriter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "app/desktop/pictured_windows.h"
+#include "app/desktop/program_windows.h"
+#include "app/desktop/scripted_case.h"
+#include "app/desktop/terminal.h"
+#include "engine/compute_case.h"
+#include "ui/case_document.h"
+#include "ui/case_printer.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+
+namespace qismaru::app {
+
+namespace {
+
+// Offscreen, Qt's own notes ("This plugin does not support raise()", a
+// missing runtime folder) are noise in a script's output; the program says
+// itself what failed.
+void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qInstallMessageHandler(nullptr);
+        qt_message_output(type, context, text);
+        qInstallMessageHandler(keepSeriousMessages);
+    }
+}
+
+int writePage(const ScriptedCase& scriptedCase, const QString& file)
+{
+    if (ui::savePdf(scriptedCase.counts, computeCase(scriptedCase.counts).result, file)) return kExitOk;
+    complain("could not write the page to " + file);
+    return kExitFailed;
+}
+
+// Opens the case file as the menu does and presses Calculate; what the
+// window would say of a file it cannot open is the one line of the refusal.
+bool openAndCalculate(ui::MainWindow& main, const ui::RecordingMessageBoxes& messages, const QString& caseFile)
+{
+    if (!main.findChild<ui::CaseDocument*>()->open(caseFile)) {
+        complain(messages.texts.join(' ').replace('\n', ' '));
+        return false;
+    }
+    main.calculate();
+    return main.caseState().computed;
+}
+
+int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopRequest& request)
+{
+    ui::RecordingMessageBoxes messages;  // the named-case announcements are not pictured
+    ui::MainWindow main(messages);
+    attachProgramWindows(main, messages);
+    main.markWelcomeShown();
+    main.show();
+    if (scriptedCase && !enterAndCalculate(main, *scriptedCase)) {
+        complain("the main window did not take the case as it was given");
+        return kExitFailed;
+    }
+    if (!request.caseFile.isEmpty() && !openAndCalculate(main, messages, request.caseFile)) return kExitBadInput;
+    const QString& windowName = request.windowName;
+    const QString& file = request.screenshotFile;
+    QWidget* window = findPicturedWindow(windowName)->open(main);
+    if (!window) {
+        complain("the window '" + windowName + "' could not be opened");
+        return kExitFailed;
+    }
+    QImageWriter writer(file, "png");
+    if (writer.write(window->grab().toImage())) return kExitOk;
+    complain("could not write the picture to " + file + ": " + writer.errorString());
+    return kExitFailed;
+}
+
+}  // namespace
+
+int runScripted(int& argc, char** argv, const DesktopRequest& request)
+{
+    std::optional<ScriptedCase> scriptedCase;
+    if (request.caseText) {
+        CaseReading reading = readScriptedCase(*request.caseText);
+        if (!reading.scriptedCase) {
+            complain(QString::fromStdString(reading.error));
+            return reading.exitStatus;
+        }
+        scriptedCase = std::move(reading.scriptedCase);
+    }
+
+    // Pictures and pages are drawn offscreen, the same on every machine,
+    // display or none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepSeriousMessages);
+    QApplication app(argc, argv);
+    setUpApplication();
+    // A picture opens its case file as the menu does; the user's list of
+    // recent files is left as it was.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
+    if (!request.pdfFile.isEmpty()) {
+        if (const int status = writePage(*scriptedCase, request.pdfFile); status != kExitOk) return status;
+    }
+    if (!request.screenshotFile.isEmpty()) return writePicture(scriptedCase, request);
+    return kExitOk;
+}
+
+}  // namespace qismaru::app
