@@ -151,6 +151,16 @@ private slots:
         }
     }
 
+    // The README's case file: opened, computed, and its estate distributed.
+    void aCaseFileIsOpenedAndItsEstatePictured()
+    {
+        const QString picture = file("estate.png");
+        const Run run = runProgram({"--screenshot", picture, "--window", "estate", QISMARU_WORKED_EXAMPLE});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errLines, QStringList());
+        QVERIFY(QImage(picture).width() > 400);
+    }
+
     void everyPicturedWindowOpens()
     {
         ui::RecordingMessageBoxes messages;
