@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <optional>
 
 #include "app/calc/line_document.h"
@@ -40,7 +39,7 @@ public:
     bool add(std::string_view code, long long count, std::string_view shown)
     {
         const std::optional<HeirKind> kind = kindFromCode(code);
-        if (!kind) return refuse("unknown heir code '" + echoed(code) + "' (valid codes: " + validCodes() + ")");
+        if (!kind) return knowsCode(code);
         if (given_[indexOf(*kind)]) return refuse("heir code '" + echoed(code) + "' is given twice");
         given_[indexOf(*kind)] = true;
         if (count < 0) return refuse("the count of '" + echoed(code) + "' is negative: " + echoed(shown));
@@ -53,6 +52,12 @@ public:
         }
         input_.counts.set(*kind, static_cast<int>(count));
         return true;
+    }
+
+    bool knowsCode(std::string_view code)
+    {
+        if (kindFromCode(code)) return true;
+        return refuse("unknown heir code '" + echoed(code) + "' (valid codes: " + validCodes() + ")");
     }
 
     bool refuse(std::string why)
@@ -97,31 +102,20 @@ std::optional<long long> wholeNumber(const std::string& text)
     return negative ? -value : value;
 }
 
-// A whole number as JSON writes it, without the cost of a string on the way.
-struct DecimalText {
-    template <typename Integer>
-    explicit DecimalText(Integer n) : length(static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits))
-    {
-    }
-    operator std::string_view() const { return {digits, length}; }
-
-    char digits[24];
-    std::size_t length;
-};
-
 // One heir code's count from a batch line. JSON reads a whole number too long
 // for 64 bits as a double: its text tells that it is whole, and too large.
 void readCount(const LineDocument& line, const std::string& code, const json& count, CaseBuilder& builder)
 {
+    if (!builder.knowsCode(code)) return;
     if (count.is_number_unsigned()) {
         // Unsigned JSON numbers may not fit a signed one; anything that large is above the limit anyway.
         const auto n = count.get<std::uint64_t>();
-        builder.add(code, static_cast<long long>(std::min<std::uint64_t>(n, kFarAboveLimit)), DecimalText(n));
+        builder.add(code, static_cast<long long>(std::min<std::uint64_t>(n, kFarAboveLimit)), std::to_string(n));
         return;
     }
     if (count.is_number_integer()) {
         const auto n = count.get<std::int64_t>();
-        builder.add(code, n, DecimalText(n));
+        builder.add(code, n, std::to_string(n));
         return;
     }
     const std::string_view written = line.numberText(count);
@@ -134,14 +128,6 @@ void readCount(const LineDocument& line, const std::string& code, const json& co
     builder.refuse("the count of '" + echoed(code) + "' is not a whole number: " + echoed(shown));
 }
 
-void readCounts(const LineDocument& line, const json& counts, CaseBuilder& builder)
-{
-    for (const auto& [code, count] : counts.items()) {
-        readCount(line, code, count, builder);
-        if (builder.refused()) return;
-    }
-}
-
 // The "counts" member of a result line read back as a case.
 void readCountsMember(const LineDocument& line, const json& counts, CaseBuilder& builder)
 {
@@ -149,7 +135,10 @@ void readCountsMember(const LineDocument& line, const json& counts, CaseBuilder&
         builder.refuse("\"counts\" must be a JSON object such as {\"h\": 1, \"m\": 1, \"f\": 1}");
         return;
     }
-    readCounts(line, counts, builder);
+    for (const auto& [code, count] : counts.items()) {
+        readCount(line, code, count, builder);
+        if (builder.refused()) return;
+    }
 }
 
 // The members of a batch line that are not heir codes, each with its reader.
@@ -194,6 +183,7 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments)
         }
         const std::string code = argument.substr(0, eq);
         const std::string countText = argument.substr(eq + 1);
+        if (!builder.knowsCode(code)) break;
         const std::optional<long long> count = wholeNumber(countText);
         if (!count) {
             builder.refuse("the count of '" + echoed(code) + "' is not a whole number: '" + echoed(countText) + "'");

@@ -275,6 +275,45 @@ TEST(Calculator, FailedOutputIsReportedNotSuccess)
     }
 }
 
+// Cases that arrive one at a time, as from a program that sends a case and
+// waits for its answer before it sends the next.
+class OneCaseAtATime : public std::streambuf {
+public:
+    OneCaseAtATime(std::vector<std::string> cases, const std::ostringstream& answers)
+        : cases_(std::move(cases)), answers_(answers)
+    {
+    }
+    bool answeredBeforeEachWait = true;
+
+protected:
+    std::streamsize showmanyc() override { return 0; }  // nothing more without waiting
+    int_type underflow() override
+    {
+        if (next_ == cases_.size()) return traits_type::eof();
+        if (lines(answers_.str()).size() != next_) answeredBeforeEachWait = false;
+        current_ = cases_[next_++] + "\n";
+        setg(current_.data(), current_.data(), current_.data() + current_.size());
+        return traits_type::to_int_type(current_[0]);
+    }
+
+private:
+    std::vector<std::string> cases_;
+    const std::ostringstream& answers_;
+    std::size_t next_ = 0;
+    std::string current_;
+};
+
+TEST(Calculator, BatchAnswersEachCaseBeforeWaitingForTheNext)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    OneCaseAtATime cases({R"({"h":1,"m":1,"f":1})", "not json", R"({"d":3})"}, out);
+    std::istream in(&cases);
+    EXPECT_EQ(runCalculator({OutputForm::Batch, {}, "case"}, in, out, err), kExitSomeLinesFailed);
+    EXPECT_TRUE(cases.answeredBeforeEachWait);
+    EXPECT_EQ(lines(out.str()).size(), 3u);
+}
+
 TEST(Calculator, FieldsChooseMembersOfTheFullResult)
 {
     const std::string input = R"({"h":1,"m":1,"f":1})" "\n" R"({"h":1,"w":1})" "\n" R"({"w":3,"d":2,"m":1})" "\n";
