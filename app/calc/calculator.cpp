@@ -48,7 +48,7 @@ int runOneCase(const CalcOptions& options, ResultFields fields, std::ostream& ou
 
 void writeErrorLine(std::ostream& err, std::string_view why)
 {
-    err << "qismaru-calc: " << printableText(cutAtCharacter(why, kMaxErrorLineBytes)) << '\n' << std::flush;
+    err << "qismaru-calc: " << printableText(why, kMaxErrorLineBytes) << '\n' << std::flush;
 }
 
 int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& out, std::ostream& err)

@@ -30,7 +30,4 @@ CaseInput caseFromLineInFull(std::string_view line);
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.
 std::string validCodes();
 
-// How much of a user's text a message shows back.
-inline constexpr std::size_t kEchoedBytes = 80;
-
 }  // namespace qismaru::calc

@@ -11,8 +11,8 @@
 
 namespace qismaru::calc {
 
-// What the calculator says about one case. Answers beyond the engine's (an
-// estate in money, the steps of the solution) are added here.
+// What the calculator says about one case, computed once and written by the
+// sections of the result.
 struct CaseAnswer {
     KindCounts counts;
     CaseComputation computation;

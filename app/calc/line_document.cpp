@@ -12,9 +12,6 @@ namespace {
 
 using nlohmann::json;
 
-// How much of a line that is not JSON is shown back.
-constexpr std::size_t kEchoedLineBytes = 80;
-
 // Builds the document from the JSON reader's events, as nlohmann's own DOM
 // builder does, with the refusals added: any event handler that returns false
 // stops the reading at once.
@@ -28,8 +25,9 @@ public:
     bool number_unsigned(json::number_unsigned_t value) { return put(json(value)); }
     bool number_float(json::number_float_t value, const std::string& text)
     {
-        json* placed = place(json(value));
-        if (placed != nullptr && inObject()) document_.numberTexts.emplace_back(placed, text);
+        const bool member = inObject();
+        const json* placed = place(json(value));
+        if (member) document_.numberTexts.emplace_back(placed, text);
         return true;
     }
     bool string(std::string& value) { return put(json(std::move(value))); }
@@ -57,7 +55,7 @@ public:
 private:
     static std::string twiceMessage(const std::string& name)
     {
-        const std::string shown(cutAtCharacter(name, kEchoedLineBytes));
+        const std::string shown(cutAtCharacter(name, kEchoedBytes));
         if (kindFromCode(name)) return "heir code '" + shown + "' is given twice";
         return "the member '" + shown + "' is given twice";
     }
@@ -118,7 +116,7 @@ private:
 std::string notJson(std::string_view line)
 {
     if (line.empty()) return "an empty line is not a case";
-    return "not a JSON object: " + std::string(cutAtCharacter(line, kEchoedLineBytes));
+    return "not a JSON object: " + std::string(cutAtCharacter(line, kEchoedBytes));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
 #include "app/calc/case_json.h"
+#include "app/calc/utf8_text.h"
 #include "app/version/version.h"
 
 namespace {
@@ -58,7 +59,10 @@ int main(int argc, char** argv)
     } catch (const CLI::CallForVersion& e) {
         return exitAfterOutput(app, e);
     } catch (const CLI::ParseError& e) {
-        writeErrorLine(std::cerr, std::string(e.what()) + " (see --help)");
+        // The message may quote a whole argument: keep the hint after it in sight.
+        std::string why = e.what();
+        if (why.size() > kEchoedBytes * 3) why = std::string(cutAtCharacter(why, kEchoedBytes * 3)) + "…";
+        writeErrorLine(std::cerr, why + " (see --help)");
         return kExitBadInput;
     }
 

@@ -59,29 +59,28 @@ std::string_view cutAtCharacter(std::string_view text, std::size_t maxBytes)
     return text.substr(0, cut);
 }
 
-std::string printableText(std::string_view text)
+std::string printableText(std::string_view text, std::size_t maxBytes)
 {
     std::string out;
-    out.reserve(text.size());
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p < end) {
         const auto byte = static_cast<unsigned char>(*p);
         const std::size_t length = utf8SequenceLength(p, end);
-        if (length == 0) {
-            appendHexEscape(out, "\\x", byte, 2);
-            ++p;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            appendHexEscape(out, "\\x", byte, 2);
+        std::string piece;
+        if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            appendHexEscape(piece, "\\x", byte, 2);
             ++p;
         } else if (byte == 0xC2 && static_cast<unsigned char>(p[1]) < 0xA0) {
             // U+0080 to U+009F: the C1 controls, which some terminals obey.
-            appendHexEscape(out, "\\u", static_cast<unsigned char>(p[1]), 4);
+            appendHexEscape(piece, "\\u", static_cast<unsigned char>(p[1]), 4);
             p += 2;
         } else {
-            out.append(p, length);
+            piece.assign(p, length);
             p += length;
         }
+        if (out.size() + piece.size() > maxBytes) break;
+        out += piece;
     }
     return out;
 }

@@ -12,13 +12,17 @@ namespace qismaru::calc {
 // cut short by `end`.
 std::size_t utf8SequenceLength(const char* p, const char* end);
 
+// How much of a user's text a message shows back.
+inline constexpr std::size_t kEchoedBytes = 80;
+
 // At most `maxBytes` bytes of `text`, cut before a letter rather than inside
 // one, so that an echoed Arabic word never ends in half a letter.
 std::string_view cutAtCharacter(std::string_view text, std::size_t maxBytes);
 
-// `text` fit for one line of a terminal: control characters (C0, DEL and
-// C1) and bytes that are not UTF-8 written as \xNN or \uNNNN, so that an
-// echoed argument can neither break the line nor move the cursor.
-std::string printableText(std::string_view text);
+// `text` fit for one line of a terminal, in at most `maxBytes` bytes: control
+// characters (C0, DEL and C1) and bytes that are not UTF-8 written as \xNN or
+// \uNNNN, so that an echoed argument can neither break the line nor move
+// the cursor; what does not fit is left off, never half a letter or escape.
+std::string printableText(std::string_view text, std::size_t maxBytes);
 
 }  // namespace qismaru::calc

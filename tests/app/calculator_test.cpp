@@ -228,13 +228,19 @@ TEST(Calculator, EveryEchoIsValidAndBounded)
     };
     std::string input;
     for (const std::string& line : badLines) input += line + "\n";
-    for (const std::string& line : lines(run(OutputForm::Batch, {}, input).out)) {
+    const auto out = lines(run(OutputForm::Batch, {}, input + "\xF0\x9F\x98\x80{\n").out);
+    for (const std::string& line : out) {
         EXPECT_TRUE(nlohmann::json::accept(line)) << line;  // nlohmann refuses ill-formed UTF-8
     }
+    std::string before80 = "not a JSON object: x";
+    for (int i = 0; i < 39; ++i) before80 += arabic;
+    EXPECT_EQ(nlohmann::json::parse(out[1])["error"], before80);
+    EXPECT_EQ(nlohmann::json::parse(out.back())["error"], "not a JSON object: \xF0\x9F\x98\x80{");
 
     const std::vector<std::string> badArguments[] = {
         {"h\x1b[31m=1"}, {"h=1\nqismaru-calc: all is well"}, {"h=1\xff"}, {"h=1\xc2\x9b"},
         {"h=" + std::string(131072, '7')}, {std::string(131072, 'x') + "=1"}, {std::string(131072, 'x')},
+        {std::string(200, '\x01') + "=1"},
     };
     for (const std::vector<std::string>& arguments : badArguments) {
         const CalcRun r = run(OutputForm::Text, arguments);
