@@ -5,6 +5,7 @@
 #include "app/version/version.h"
 #include "help/drawn_lines.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -42,13 +43,13 @@ QString AboutWindow::versionLine()
 
 QStringList AboutWindow::linesWithVersion() { return lines() << versionLine(); }
 
-AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, "Form5", " نـبــذة", 2568, 3288)
+AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAboutWindow, " نـبــذة", 2568, 3288)
 {
     surface_ = new ui::DrawingSurface(size(), QColor(192, 192, 192), this);
     const QSize aboveClose(width(), ui::px(kCloseTop));
     surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 12), linesWithVersion(), aboveClose));
 
-    auto* close = new ui::CaptionButton("Command1", " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
+    auto* close = new ui::CaptionButton(ui::design::kAboutCloseButton, " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
                                         ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }

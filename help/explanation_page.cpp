@@ -4,6 +4,7 @@
 
 #include "help/page_picture.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 
 namespace qismaru::help {
@@ -23,7 +24,7 @@ ExplanationPage::ExplanationPage(const ExplanationPageInfo& info, QWidget& index
     setAutoFillBackground(true);
 
     // The Close button wears the page's own font.
-    auto* close = new ui::CaptionButton("Command1", info.closeCaption, info.closeGeometry(),
+    auto* close = new ui::CaptionButton(ui::design::kPageCloseButton, info.closeCaption, info.closeGeometry(),
                                         ui::designFont(ui::kMsSansSerif, 7.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -3,7 +3,8 @@
 #include <QRect>
 #include <QSize>
 #include <span>
-#include <string_view>
+
+#include "help/help_topic.h"
 
 namespace qismaru::help {
 
@@ -16,7 +17,8 @@ enum class PageBackground { White, WindowColour };
 // of its client area and a Close button `Command1`. Sizes in twips unless
 // named in pixels.
 struct ExplanationPageInfo {
-    const char* form;
+    HelpTopic topic;
+    const char* form;  // the window's design name
     const char* caption;
     int pictureWidthPixels;
     int pictureHeightPixels;
@@ -32,9 +34,8 @@ struct ExplanationPageInfo {
     QRect closeGeometry() const;
 };
 
-// The twenty pages, one per heir kind (the two spouses and the uterine
-// brothers and sisters share a page each).
+// The twenty pages, one per topic, in topic order.
 std::span<const ExplanationPageInfo> explanationPages();
-const ExplanationPageInfo* findExplanationPage(std::string_view form);
+const ExplanationPageInfo& pageOf(HelpTopic topic);
 
 }  // namespace qismaru::help

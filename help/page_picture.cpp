@@ -36,7 +36,7 @@ QRect textRect(const ExplanationPageInfo& page)
 
 QStringList paragraphsOf(const ExplanationPageInfo& page)
 {
-    const auto statements = statementsOf(page.form);
+    const auto statements = statementsOf(page.topic);
     QStringList paragraphs;
     for (const PageStatement& statement : statements) {
         // A lone statement needs no bullet; several read as a list.

@@ -1,7 +1,5 @@
 #include "help/page_texts.h"
 
-#include <algorithm>
-
 namespace qismaru::help {
 
 namespace {
@@ -164,38 +162,34 @@ constexpr PageStatement kUterineSiblings[] = {
 };
 
 constexpr PageText kPageTexts[] = {
-    {"Form4", kMother},
-    {"Form6", kFather},
-    {"Form7", kFullSisters},
-    {"Form8", kSonsDaughters},
-    {"Form9", kGrandfather},
-    {"Form10", kGrandmothers},
-    {"Form11", kSonsSons},
-    {"Form12", kSpouses},
-    {"Form14", kDaughters},
-    {"Form15", kConsanguineSisters},
-    {"Form16", kSons},
-    {"Form17", kFullBrothersSons},
-    {"Form18", kConsanguineBrothersSons},
-    {"Form19", kFullUnclesSons},
-    {"Form20", kConsanguineUnclesSons},
-    {"Form21", kFullUncles},
-    {"Form22", kConsanguineUncles},
-    {"Form23", kFullBrothers},
-    {"Form24", kConsanguineBrothers},
-    {"Form25", kUterineSiblings},
+    {HelpTopic::Mother, kMother},
+    {HelpTopic::Father, kFather},
+    {HelpTopic::FullSisters, kFullSisters},
+    {HelpTopic::SonsDaughters, kSonsDaughters},
+    {HelpTopic::Grandfather, kGrandfather},
+    {HelpTopic::Grandmothers, kGrandmothers},
+    {HelpTopic::SonsSons, kSonsSons},
+    {HelpTopic::Spouses, kSpouses},
+    {HelpTopic::Daughters, kDaughters},
+    {HelpTopic::ConsanguineSisters, kConsanguineSisters},
+    {HelpTopic::Sons, kSons},
+    {HelpTopic::FullBrothersSons, kFullBrothersSons},
+    {HelpTopic::ConsanguineBrothersSons, kConsanguineBrothersSons},
+    {HelpTopic::FullUnclesSons, kFullUnclesSons},
+    {HelpTopic::ConsanguineUnclesSons, kConsanguineUnclesSons},
+    {HelpTopic::FullUncles, kFullUncles},
+    {HelpTopic::ConsanguineUncles, kConsanguineUncles},
+    {HelpTopic::FullBrothers, kFullBrothers},
+    {HelpTopic::ConsanguineBrothers, kConsanguineBrothers},
+    {HelpTopic::UterineSiblings, kUterineSiblings},
 };
+
+static_assert(inTopicOrder(kPageTexts));
 
 }  // namespace
 
 std::span<const PageText> pageTexts() { return kPageTexts; }
 
-std::span<const PageStatement> statementsOf(std::string_view form)
-{
-    const auto* text = std::find_if(std::begin(kPageTexts), std::end(kPageTexts),
-                                    [&](const PageText& t) { return form == t.form; });
-    if (text == std::end(kPageTexts)) return {};
-    return text->statements;
-}
+std::span<const PageStatement> statementsOf(HelpTopic topic) { return kPageTexts[topicIndex(topic)].statements; }
 
 }  // namespace qismaru::help

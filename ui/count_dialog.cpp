@@ -5,6 +5,7 @@
 
 #include "model/case_entry.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/entry_list.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
@@ -20,27 +21,27 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
       mainWindow_(mainWindow),
       messages_(messages)
 {
-    setObjectName("Form2");
+    setObjectName(design::kCountDialog);
     setWindowTitle(" حدد العدد");
     setAttribute(Qt::WA_DeleteOnClose);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(twipsSize(1920, 1068));
     setFont(designFont(kMsSansSerif, 7.8));
 
-    many_ = new QLabel("0", this);
-    many_->setObjectName("many");
-    many_->setGeometry(twipsRect(120, 360, 492, 372));
-    many_->setFont(designFont(kArabicTransparent, 12));
-    many_->setAlignment(Qt::AlignCenter);
-    many_->setAutoFillBackground(true);
-    many_->setBackgroundRole(QPalette::Window);
-    many_->setForegroundRole(QPalette::WindowText);
-    many_->setFrameShape(QFrame::StyledPanel);
+    countLabel_ = new QLabel("0", this);
+    countLabel_->setObjectName(design::kCountLabel);
+    countLabel_->setGeometry(twipsRect(120, 360, 492, 372));
+    countLabel_->setFont(designFont(kArabicTransparent, 12));
+    countLabel_->setAlignment(Qt::AlignCenter);
+    countLabel_->setAutoFillBackground(true);
+    countLabel_->setBackgroundRole(QPalette::Window);
+    countLabel_->setForegroundRole(QPalette::WindowText);
+    countLabel_->setFrameShape(QFrame::StyledPanel);
 
     upDown_ = new UpDownControl(twipsRect(600, 240, 252, 612), this);
     const QFont buttons = designFont(kTraditionalArabic, 13.8);
-    ok_ = new CaptionButton("Command1", "موافق", twipsRect(960, 120, 855, 375), buttons, this);
-    cancel_ = new CaptionButton("Command2", "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
+    ok_ = new CaptionButton(design::kCountOkButton, "موافق", twipsRect(960, 120, 855, 375), buttons, this);
+    cancel_ = new CaptionButton(design::kCountCancelButton, "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
 
     connect(upDown_, &UpDownControl::upPressed, this, &CountDialog::raiseCount);
     connect(upDown_, &UpDownControl::downPressed, this, [this] { showCount(countAfterDownArrow(shownCount())); });
@@ -48,9 +49,9 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
     connect(cancel_, &QPushButton::clicked, this, &CountDialog::cancel);
 }
 
-int CountDialog::shownCount() const { return many_->text().toInt(); }
+int CountDialog::shownCount() const { return countLabel_->text().toInt(); }
 
-void CountDialog::showCount(int count) { many_->setText(QString::number(count)); }
+void CountDialog::showCount(int count) { countLabel_->setText(QString::number(count)); }
 
 void CountDialog::raiseCount()
 {

@@ -1,6 +1,7 @@
 #include "ui/entry_list.h"
 
 #include "present/number_text.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
 #include "ui/twips.h"
@@ -9,7 +10,7 @@ namespace qismaru::ui {
 
 EntryList::EntryList(QWidget* parent) : DrawingSurface(twipsSize(1932, 6375), listGrey(), parent)
 {
-    setObjectName("pic");
+    setObjectName(design::kEntryList);
     setScale(Scale::CharacterCells);
     setDrawingFont(designFont(kMsSansSerif, 7.8));
     const LineGeometry lines[] = {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
 #include "ui/twips.h"
@@ -13,9 +14,9 @@ QFont resultFont() { return designFont(kMsSansSerif, 7.8); }
 
 DrawingSurface* createResultArea(QWidget* parent)
 {
-    auto* pic1 = new DrawingSurface(twipsSize(7572, 3975), QApplication::palette().color(QPalette::Base), parent);
-    pic1->setObjectName("pic1");
-    pic1->setDrawingFont(resultFont());
+    auto* resultArea = new DrawingSurface(twipsSize(7572, 3975), QApplication::palette().color(QPalette::Base), parent);
+    resultArea->setObjectName(design::kResultArea);
+    resultArea->setDrawingFont(resultFont());
 
     const QColor rule = windowTextColour();
     const LineGeometry lines[] = {
@@ -31,8 +32,8 @@ DrawingSurface* createResultArea(QWidget* parent)
         {"Line10", 7560, 0, 7560, 4080, 8, frameGrey()},
         {"Line8", 0, 3960, 7440, 3960, 10, frameGrey()},
     };
-    addLines(lines, pic1);
-    return pic1;
+    addLines(lines, resultArea);
+    return resultArea;
 }
 
 void drawPlacedTexts(DrawingSurface& surface, const std::vector<PlacedText>& items)

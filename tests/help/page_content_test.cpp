@@ -290,15 +290,15 @@ private slots:
 
     void everyPageHasStatementsThatFitItsPicture_data()
     {
-        QTest::addColumn<QString>("form");
-        for (const ExplanationPageInfo& page : explanationPages()) QTest::newRow(page.form) << QString(page.form);
+        QTest::addColumn<HelpTopic>("topic");
+        for (const ExplanationPageInfo& page : explanationPages()) QTest::newRow(page.caption) << page.topic;
     }
 
     void everyPageHasStatementsThatFitItsPicture()
     {
-        QFETCH(QString, form);
-        const ExplanationPageInfo& page = *findExplanationPage(form.toStdString());
-        QVERIFY(!statementsOf(page.form).empty());
+        QFETCH(HelpTopic, topic);
+        const ExplanationPageInfo& page = pageOf(topic);
+        QVERIFY(!statementsOf(topic).empty());
         QVERIFY2(fitPageText(page).fits, "the statements overflow the part of the picture the window shows");
     }
 };
