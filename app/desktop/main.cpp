@@ -24,6 +24,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/qt_arabic.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ int main(int argc, char** argv)
     // Ties the window to its menu entry and icon in the desktop's task list.
     QGuiApplication::setDesktopFileName("io.github.qismaru.Qismaru");
     QApplication::setWindowIcon(QIcon::fromTheme("io.github.qismaru.Qismaru"));
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    qismaru::ui::speakArabic(app);
     qismaru::ui::installFontSubstitutions();
 
     QCommandLineParser options;

@@ -2,6 +2,9 @@
 // found by their names, and reading the case, the drawings and the messages.
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QtTest>
@@ -16,6 +19,7 @@
 #include "ui/line_control.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/qt_arabic.h"
 
 namespace qismaru::ui {
 
@@ -82,7 +86,12 @@ private:
     }
 
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase()
+    {
+        installFontSubstitutions();
+        // As the program does: a missing translation package shows here.
+        QVERIFY(speakArabic(*qobject_cast<QApplication*>(QCoreApplication::instance())));
+    }
 
     void init()
     {
@@ -110,6 +119,24 @@ private slots:
         for (QAction* action : window().menuBar()->actions()) menu << action->objectName() + ":" + action->text();
         QCOMPARE(menu, QStringList({QString(design::kExitMenu) + ":الخروج", QString(design::kAboutMenu) + ":نبذة",
                                     QString(design::kExplanationMenu) + ":إيــضــــاح"}));
+    }
+
+    // The boxes the user answers read Arabic, right to left, down to the
+    // button Qt itself labels.
+    void messageBoxesSpeakArabic()
+    {
+        QString okCaption;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            okCaption = box->button(QMessageBox::Ok)->text();
+            direction = box->layoutDirection();
+            box->accept();
+        });
+        ModalMessageBoxes().inform(&window(), kProgramCaption, kSpouseRefusal);
+        QVERIFY2(okCaption.contains(QRegularExpression("^\\p{Arabic}")), qPrintable(okCaption));
+        QCOMPARE(direction, Qt::RightToLeft);
     }
 
     void singleKindsTakeRowsInTheOrderPressed()
