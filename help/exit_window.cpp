@@ -24,8 +24,9 @@ ExitWindow::ExitWindow(QWidget& main, std::function<void()> endProgram)
 {
     surface_ = new ui::DrawingSurface(size(), QColor(192, 192, 192), this);
     const QSize aboveButtons(width(), ui::px(kButtonTop));
-    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 18), {question()}, aboveButtons));
-    drawLines(*surface_, {question()});
+    const DrawnLines lines{{question()}};
+    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 18), lines, aboveButtons));
+    drawLines(*surface_, lines);
 
     auto* yes = new ui::CaptionButton(ui::design::kExitYesButton, " نعـم", ui::twipsRect(1560, kButtonTop, 615, 255),
                                       ui::designFont(ui::kTraditionalArabic, 10.2), this);

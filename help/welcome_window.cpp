@@ -13,10 +13,13 @@
 
 namespace qismaru::help {
 
-QStringList WelcomeWindow::lines()
+DrawnLines WelcomeWindow::lines()
 {
     // Stored as the saying is written; the braces and the blanks are part of it.
-    return {"    تعلموا الفرائض}", "    وعلموهاالنــاس", "   {فإنه نصف العلم", "  الحديث"};
+    return {{"    تعلموا الفرائض}", LineSetting::AsStored},
+            {"    وعلموهاالنــاس", LineSetting::AsStored},
+            {"   {فإنه نصف العلم", LineSetting::AsStored},
+            {"  الحديث", LineSetting::AsStored}};
 }
 
 WelcomeWindow::WelcomeWindow(ui::MainWindow& main)

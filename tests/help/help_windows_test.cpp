@@ -6,6 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "help/about_window.h"
@@ -13,6 +16,7 @@
 #include "help/explanation_page.h"
 #include "help/family_tree.h"
 #include "help/help_windows.h"
+#include "help/page_picture.h"
 #include "help/welcome_window.h"
 #include "ui/caption_button.h"
 #include "ui/design_names.h"
@@ -213,17 +217,18 @@ private slots:
         QVERIFY(!index->isEnabled());
         QVERIFY(!program.main.isEnabled());
 
-        // The picture: ink on it, shown from the top-left corner of the
-        // window, clipped to it, above the Close button.
-        const QImage& image = page->picture();
-        const QRect seen = QRect(QPoint(0, 0), page->size()).intersected(image.rect());
-        const int closeTop = page->findChild<QPushButton*>(design::kPageCloseButton)->y();
-        const QRect aboveClose(0, 0, seen.width(), std::min(seen.height(), closeTop));
-        const int ink = darkPixels(image, aboveClose);
-        QVERIFY2(ink > aboveClose.width() * aboveClose.height() / 100, "the picture is blank");
-        QVERIFY2(ink < aboveClose.width() * aboveClose.height() / 2, "the picture is mostly ink");
-        QCOMPARE(page->grab().toImage().copy(aboveClose).convertToFormat(QImage::Format_RGB32),
-                 image.copy(aboveClose).convertToFormat(QImage::Format_RGB32));
+        // The statements, readable, on white, and every one of them within
+        // reach: the text area shows the top of the picture and scrolls to
+        // its end.
+        const QImage& picture = page->picture();
+        QVERIFY2(darkPixels(picture, picture.rect()) > picture.width() * picture.height() / 100, "a blank page");
+        QVERIFY(layoutPage(page->info()).font.pointSizeF() >= ui::kSmallestReadablePoints);
+        QWidget* viewport = page->textArea()->viewport();
+        QCOMPARE(viewport->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture.copy(viewport->rect()).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(viewport->height() + page->textArea()->verticalScrollBar()->maximum(), picture.height());
+        const QImage window = page->grab().toImage();
+        QCOMPARE(window.pixelColor(1, window.height() - 2), QColor(Qt::white));
 
         click(page, design::kPageCloseButton);
         settle();
@@ -316,6 +321,85 @@ private slots:
         program.menu(design::kAboutMenu);
         QCOMPARE(shown<AboutWindow>(design::kAboutWindow)->surface()->image(), first);
         QCOMPARE(AboutWindow::versionLine().trimmed(), QString("الإصدار ") + QISMARU_PROJECT_VERSION);
+
+        // The name, the version and the licence; no invented author or address.
+        QStringList texts;
+        for (const DrawnLine& line : AboutWindow::lines()) texts << line.text;
+        const QString shownText = texts.join('\n');
+        for (const QString& part : {QString("قسمارو"), AboutWindow::versionLine(), QString("GPL-3.0-or-later")}) {
+            QVERIFY2(shownText.contains(part), qPrintable(part));
+        }
+        QVERIFY(!shownText.contains(QChar(0x40)));
+    }
+
+    // The stored lines of the welcome and About windows were written to be
+    // drawn left to right: each bracket lands at the outer end of the saying,
+    // beside its first word on the right or its last word on the left,
+    // whatever direction the painter would take from the Arabic letters.
+    void storedBracketsFrameTheSaying_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("bracketOnTheRight");
+        const auto add = [](const char* row, const DrawnLines& lines, int index, bool right) {
+            QTest::newRow(row) << lines[index].text << right;
+        };
+        add("welcome, opening brace", WelcomeWindow::lines(), 0, true);
+        add("welcome, closing brace", WelcomeWindow::lines(), 2, false);
+        add("about, opening parenthesis", AboutWindow::lines(), 6, true);
+        add("about, closing parenthesis", AboutWindow::lines(), 7, false);
+    }
+
+    void storedBracketsFrameTheSaying()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, bracketOnTheRight);
+        // The line as the window draws it, and again with the bracket turned
+        // the other way, which takes the same room: the columns that differ
+        // are the bracket's.
+        QString turned = line;
+        const auto bracket = static_cast<int>(line.indexOf(QRegularExpression("[{}()]")));
+        turned[bracket] = QString("{}()").at(QString("}{)(").indexOf(line[bracket]));
+        const auto draw = [](const QString& text) {
+            ui::DrawingSurface surface(QSize(400, 40), Qt::white);
+            surface.setDrawingFont(ui::designFont(ui::kAndalus, 16));
+            drawLines(surface, {{text, LineSetting::AsStored}});
+            return surface.image();
+        };
+        const QImage image = draw(line);
+        const QImage other = draw(turned);
+        int bracketLeft = image.width(), bracketRight = -1, inkLeft = image.width(), inkRight = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+                if (image.pixel(x, y) != other.pixel(x, y)) {
+                    bracketLeft = std::min(bracketLeft, x), bracketRight = std::max(bracketRight, x);
+                }
+            }
+        }
+        QVERIFY(bracketRight - bracketLeft < (inkRight - inkLeft) / 4);
+        if (bracketOnTheRight) {
+            QVERIFY(bracketRight >= inkRight);
+        } else {
+            QVERIFY(bracketLeft <= inkLeft);
+        }
+    }
+
+    // Their leading blanks indent them from the left edge of the window.
+    void welcomeLinesIndentedByTheirBlanks()
+    {
+        Program program(false);
+        QTRY_VERIFY(shown(design::kWelcomeWindow));
+        const ui::DrawingSurface* surface = shown<WelcomeWindow>(design::kWelcomeWindow)->surface();
+        const QFontMetrics metrics(surface->drawingFont());
+        const DrawnLines lines = WelcomeWindow::lines();
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString& text = lines[i].text;
+            const int blanks = static_cast<int>(text.size() - QString(text).remove(QRegularExpression("^ +")).size());
+            const QRect band(0, i * metrics.height(), metrics.horizontalAdvance(QString(blanks, ' ')) - 1,
+                             metrics.height());
+            QCOMPARE(darkPixels(surface->image(), band), 0);
+            QVERIFY(darkPixels(surface->image(), QRect(0, band.top(), surface->width(), band.height())) > 0);
+        }
     }
 
     // The drawn lines are fitted to their windows: nothing runs off the right
