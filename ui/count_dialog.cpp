@@ -1,6 +1,7 @@
 #include "ui/count_dialog.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "model/case_entry.h"
@@ -13,6 +14,28 @@
 #include "ui/up_down_control.h"
 
 namespace qismaru::ui {
+
+namespace {
+
+constexpr double kCountPoints = 12;
+
+// The number's font: the designed one while the number fits the label; a
+// longer number is drawn narrower first, then smaller, but not below a
+// readable size, so that every count up to 32767 shows whole.
+QFont countFont(const QFont& designed, const QString& number, int width)
+{
+    QFont font = designed;
+    for (double points = designed.pointSizeF(); points >= kSmallestReadablePoints; points -= 0.5) {
+        for (const int stretch : {100, 90, 80, 75}) {
+            font.setPointSizeF(points);
+            font.setStretch(stretch);
+            if (QFontMetrics(font).horizontalAdvance(number) <= width) return font;
+        }
+    }
+    return font;
+}
+
+}  // namespace
 
 CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -28,15 +51,15 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
     setFixedSize(twipsSize(1920, 1068));
     setFont(designFont(kMsSansSerif, 7.8));
 
-    countLabel_ = new QLabel("0", this);
+    countLabel_ = new QLabel(this);
     countLabel_->setObjectName(design::kCountLabel);
     countLabel_->setGeometry(twipsRect(120, 360, 492, 372));
-    countLabel_->setFont(designFont(kArabicTransparent, 12));
     countLabel_->setAlignment(Qt::AlignCenter);
     countLabel_->setAutoFillBackground(true);
     countLabel_->setBackgroundRole(QPalette::Window);
     countLabel_->setForegroundRole(QPalette::WindowText);
     countLabel_->setFrameShape(QFrame::StyledPanel);
+    showCount(0);
 
     upDown_ = new UpDownControl(twipsRect(600, 240, 252, 612), this);
     const QFont buttons = designFont(kTraditionalArabic, 13.8);
@@ -51,7 +74,14 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
 
 int CountDialog::shownCount() const { return countLabel_->text().toInt(); }
 
-void CountDialog::showCount(int count) { countLabel_->setText(QString::number(count)); }
+void CountDialog::showCount(int count)
+{
+    const QString number = QString::number(count);
+    // One pixel clear of the frame on either side.
+    const int room = countLabel_->contentsRect().width() - 2;
+    countLabel_->setFont(countFont(designFont(kArabicTransparent, kCountPoints), number, room));
+    countLabel_->setText(number);
+}
 
 void CountDialog::raiseCount()
 {

@@ -18,6 +18,7 @@
 #include "help/help_windows.h"
 #include "help/page_picture.h"
 #include "help/welcome_window.h"
+#include "tests/ui/caption_check.h"
 #include "ui/caption_button.h"
 #include "ui/design_names.h"
 #include "ui/drawing_surface.h"
@@ -421,6 +422,26 @@ private slots:
         QVERIFY(darkPixels(image, image.rect()) > 0);
         QCOMPARE(darkPixels(image, QRect(image.width() - 2, 0, 2, image.height())), 0);
         QCOMPARE(darkPixels(image, QRect(0, image.height() - 2, image.width(), 2)), 0);
+    }
+
+    // No caption shrinks below a readable size or out of its button.
+    void everyCaptionReads_data()
+    {
+        addOpeningColumns();
+        addOpening("welcome", {}, {}, design::kWelcomeWindow);
+        addOpening("about", design::kAboutMenu, {}, design::kAboutWindow);
+        addOpening("exit", design::kExitMenu, {}, design::kExitWindow);
+        addOpening("index", design::kExplanationMenu, {}, design::kExplanationIndex);
+        addOpening("page", design::kExplanationMenu, indexBox(IndexAction::OpenPage, HelpTopic::Sons).name,
+                   pageWindow(HelpTopic::Sons), design::kExplanationIndex);
+    }
+
+    void everyCaptionReads()
+    {
+        QFETCH(QString, window);
+        const auto program = openWindowOfRow();
+        QTRY_VERIFY(shown(window));
+        QCOMPARE(ui::testing::unreadableCaption(*shown(window)), QString());
     }
 
     void noReturnsWithTheCaseIntact()

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "model/case_entry.h"
+#include "tests/ui/caption_check.h"
 #include "tests/ui/image_probe.h"
 #include "ui/caption_button.h"
 #include "ui/count_dialog.h"
@@ -139,6 +140,15 @@ private slots:
         QCOMPARE(direction, Qt::RightToLeft);
     }
 
+    // No caption shrinks below a readable size or out of its button: long
+    // ones are wrapped or set in a more compact face.
+    void everyCaptionReads()
+    {
+        QCOMPARE(testing::unreadableCaption(window()), QString());
+        press(Sons);
+        QCOMPARE(testing::unreadableCaption(*dialog()), QString());
+    }
+
     void singleKindsTakeRowsInTheOrderPressed()
     {
         for (const HeirKind kind : {Father, Mother, Husband, Grandfather}) press(kind);
@@ -201,6 +211,25 @@ private slots:
 
         press(Daughters);  // entered already: no dialog
         QVERIFY(!dialog());
+    }
+
+    // The count label is small by design; long numbers are drawn narrower
+    // or smaller, never cut.
+    void everyCountShowsWhole_data()
+    {
+        QTest::addColumn<int>("count");
+        for (const int count : {7, 999, 1000, 9999, 32767}) QTest::newRow(qPrintable(QString::number(count))) << count;
+    }
+
+    void everyCountShowsWhole()
+    {
+        QFETCH(int, count);
+        press(Sons);
+        dialog()->showCount(count);
+        const QLabel* label = dialog()->countLabel();
+        QCOMPARE(label->text(), QString::number(count));
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->contentsRect().width());
+        QVERIFY(label->font().pointSizeF() >= kSmallestReadablePoints);
     }
 
     void fiveWivesRefusedThenFourAccepted()
