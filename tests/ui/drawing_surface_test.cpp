@@ -104,6 +104,31 @@ private slots:
         pic.eraseRow(2);
         QVERIFY(testing::allBackground(image, grey));
     }
+
+    // Every kind with the largest count: the counts stand clear of the left
+    // frame line, the names end together clear of the right one, and a
+    // count never runs into its name.
+    void entryListAlignsNamesAndKeepsCountsClear()
+    {
+        EntryList pic(nullptr);
+        const QColor grey = EntryList::listGrey();
+        for (const HeirKindInfo& info : heirKinds()) pic.drawEntry(indexOf(info.kind) + 1, info.kind, 32767);
+        const QImage& image = pic.image();
+        for (int row = 1; row <= kHeirKindCount; ++row) {
+            QList<int> inkColumns;
+            for (int x = 0; x < image.width(); ++x) {
+                if (inkIn(image, QRect(x, row * 16, 1, 16), grey) > 0) inkColumns << x;
+            }
+            QVERIFY(!inkColumns.isEmpty());
+            QVERIFY2(inkColumns.first() >= 5, qPrintable(QString("row %1 touches the left frame").arg(row)));
+            QVERIFY2(qAbs(inkColumns.last() - 119) <= 1, qPrintable(QString("row %1 ends at %2").arg(row).arg(inkColumns.last())));
+            if (infoOf(kindAt(row - 1)).entry == EntryKind::Counted) {
+                int widestGap = 0;
+                for (qsizetype i = 1; i < inkColumns.size(); ++i) widestGap = std::max(widestGap, inkColumns[i] - inkColumns[i - 1]);
+                QVERIFY2(widestGap > 4, qPrintable(QString("row %1: the count runs into the name").arg(row)));
+            }
+        }
+    }
 };
 
 }  // namespace qismaru::ui
