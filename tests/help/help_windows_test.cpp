@@ -334,9 +334,10 @@ private slots:
     }
 
     // The stored lines of the welcome and About windows were written to be
-    // drawn left to right: each bracket lands at the outer end of the saying,
-    // beside its first word on the right or its last word on the left,
-    // whatever direction the painter would take from the Arabic letters.
+    // drawn left to right, their leading blanks indenting them: each bracket
+    // lands at the outer end of the saying, beside its first word on the
+    // right or its last word on the left, whatever direction the painter
+    // would take from the Arabic letters.
     void storedBracketsFrameTheSaying_data()
     {
         QTest::addColumn<QString>("line");
@@ -383,45 +384,6 @@ private slots:
         } else {
             QVERIFY(bracketLeft <= inkLeft);
         }
-    }
-
-    // Their leading blanks indent them from the left edge of the window.
-    void welcomeLinesIndentedByTheirBlanks()
-    {
-        Program program(false);
-        QTRY_VERIFY(shown(design::kWelcomeWindow));
-        const ui::DrawingSurface* surface = shown<WelcomeWindow>(design::kWelcomeWindow)->surface();
-        const QFontMetrics metrics(surface->drawingFont());
-        const DrawnLines lines = WelcomeWindow::lines();
-        for (int i = 0; i < lines.size(); ++i) {
-            const QString& text = lines[i].text;
-            const int blanks = static_cast<int>(text.size() - QString(text).remove(QRegularExpression("^ +")).size());
-            const QRect band(0, i * metrics.height(), metrics.horizontalAdvance(QString(blanks, ' ')) - 1,
-                             metrics.height());
-            QCOMPARE(darkPixels(surface->image(), band), 0);
-            QVERIFY(darkPixels(surface->image(), QRect(0, band.top(), surface->width(), band.height())) > 0);
-        }
-    }
-
-    // The drawn lines are fitted to their windows: nothing runs off the right
-    // edge, where a right-to-left line begins, or off the bottom.
-    void drawnTextStaysInsideItsWindow_data()
-    {
-        addOpeningColumns();
-        addOpening("welcome", {}, {}, design::kWelcomeWindow);
-        addOpening("about", design::kAboutMenu, {}, design::kAboutWindow);
-        addOpening("exit", design::kExitMenu, {}, design::kExitWindow);
-    }
-
-    void drawnTextStaysInsideItsWindow()
-    {
-        QFETCH(QString, window);
-        const auto program = openWindowOfRow();
-        QTRY_VERIFY(shown(window));
-        const QImage image = shown(window)->findChild<ui::DrawingSurface*>()->image();
-        QVERIFY(darkPixels(image, image.rect()) > 0);
-        QCOMPARE(darkPixels(image, QRect(image.width() - 2, 0, 2, image.height())), 0);
-        QCOMPARE(darkPixels(image, QRect(0, image.height() - 2, image.width(), 2)), 0);
     }
 
     // No caption shrinks below a readable size or out of its button.
