@@ -29,9 +29,6 @@ inline constexpr const char* kDownArrow = "UpDown1Down";
 inline constexpr const char* kCountOkButton = "Command1";
 inline constexpr const char* kCountCancelButton = "Command2";
 
-// The page that goes to the printer.
-inline constexpr const char* kPrintLayout = "Form26";
-
 // The help and auxiliary windows.
 inline constexpr const char* kExplanationIndex = "Form3";
 inline constexpr const char* kIndexCloseButton = "Command23";

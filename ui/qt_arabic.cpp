@@ -7,10 +7,10 @@
 
 namespace qismaru::ui {
 
-bool speakArabic(QApplication& app)
+bool speakArabic()
 {
     QApplication::setLayoutDirection(Qt::RightToLeft);
-    auto* translator = new QTranslator(&app);
+    auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QLocale(QLocale::Arabic), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;

@@ -1,7 +1,5 @@
 #pragma once
 
-class QApplication;
-
 namespace qismaru::ui {
 
 // Makes Qt's own texts Arabic and the whole application right to left: the
@@ -9,7 +7,7 @@ namespace qismaru::ui {
 // dialog that saves a PDF, and the context menus of text fields. The
 // translations come from Qt's Arabic catalogue (Debian qt6-translations-l10n).
 // False when that catalogue is missing; the program then still works, with
-// Qt's English texts.
-bool speakArabic(QApplication& app);
+// Qt's English texts. Call once the application object exists.
+bool speakArabic();
 
 }  // namespace qismaru::ui

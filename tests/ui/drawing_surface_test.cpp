@@ -7,6 +7,7 @@
 
 #include "engine/compute_case.h"
 #include "present/result_table.h"
+#include "present/table_ruling.h"
 #include "tests/support/case_text.h"
 #include "tests/ui/image_probe.h"
 #include "ui/entry_list.h"
@@ -62,6 +63,28 @@ private slots:
         }
         // Nothing is drawn where no item stands: the space between the rows and the totals.
         QCOMPARE(inkIn(image, QRect(10, px(1300), 480, px(1500)), resultArea->background()), 0);
+    }
+
+    void extremeCountsStayInsideTheirColumns_data()
+    {
+        QTest::addColumn<QString>("counts");
+        QTest::newRow("sixteen_digit_parts") << "w=4 gm=32587 d=32531 gs=32561 gd=92";
+        QTest::newRow("long_names_large_counts") << "gm=32767 bm=32767 sb=32767";
+    }
+
+    void extremeCountsStayInsideTheirColumns()
+    {
+        QFETCH(QString, counts);
+        std::unique_ptr<DrawingSurface> pic1(createResultArea(nullptr));
+        const KindCounts c = qismaru::testing::countsOf(counts.toStdString());
+        drawPlacedTexts(*pic1, layoutResultTable(c, computeCase(c).result, TableMedium::Screen));
+        // The drawing beneath the line controls has no ink where a rule stands.
+        for (const RuledLine& rule : tableRuling(TableMedium::Screen)) {
+            if (rule.x1 != rule.x2) continue;
+            const QRect band(QPoint(px(rule.x1) - (rule.widthPixels + 1) / 2, px(std::min(rule.y1, rule.y2))),
+                             QPoint(px(rule.x1) + (rule.widthPixels + 1) / 2, px(std::max(rule.y1, rule.y2))));
+            QVERIFY2(inkIn(pic1->image(), band, pic1->background()) == 0, rule.name.data());
+        }
     }
 
     void drawingSurvivesBeingCoveredAndClearingKeepsTheLines()
