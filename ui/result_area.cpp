@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include "present/table_ruling.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
 #include "ui/placed_painter.h"
@@ -16,19 +17,19 @@ QFont resultFont() { return designFont(kMsSansSerif, 7.8); }
 DrawingSurface* createResultArea(QWidget* parent)
 {
     const SurfaceSize size = tableSurface(TableMedium::Screen);
-    auto* pic1 = new DrawingSurface(twipsSize(size.width, size.height), QApplication::palette().color(QPalette::Base),
-                                    parent);
-    pic1->setObjectName("pic1");
-    pic1->setDrawingFont(resultFont());
+    auto* resultArea =
+        new DrawingSurface(twipsSize(size.width, size.height), QApplication::palette().color(QPalette::Base), parent);
+    resultArea->setObjectName(design::kResultArea);
+    resultArea->setDrawingFont(resultFont());
 
     // The ruling belongs to the box's design, not to its drawing: line
     // controls, which clearing keeps.
     for (const RuledLine& line : tableRuling(TableMedium::Screen)) {
         const std::string name(line.name);
         new LineControl({name.c_str(), line.x1, line.y1, line.x2, line.y2, line.widthPixels, lineColour(line.tone)},
-                        pic1);
+                        resultArea);
     }
-    return pic1;
+    return resultArea;
 }
 
 void drawPlacedTexts(DrawingSurface& surface, const std::vector<PlacedText>& items)

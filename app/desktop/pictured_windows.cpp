@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/design_names.h"
 #include "ui/main_window.h"
 
 namespace qismaru::app {
@@ -25,13 +26,13 @@ const std::array kPicturedWindows = {
     PicturedWindow{"main", "the main window, with the case entered and computed",
                    [](MainWindow& main) -> QWidget* { return &main; }},
     PicturedWindow{"welcome", "the welcome window of the first start",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().welcome, "Form27"); }},
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().welcome, ui::design::kWelcomeWindow); }},
     PicturedWindow{"help", "the explanation index (menu إيــضــــاح)",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().explanationIndex, "Form3"); }},
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().explanationIndex, ui::design::kExplanationIndex); }},
     PicturedWindow{"about", "the About window (menu نبذة)",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().about, "Form5"); }},
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().about, ui::design::kAboutWindow); }},
     PicturedWindow{"exit", "the exit confirmation (menu الخروج)",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, "Form13"); }},
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, ui::design::kExitWindow); }},
     // Calculate opens it for a case with an estate: give a case file that has one.
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
                    [](MainWindow&) { return shownWindow("EstateWindow"); }},

@@ -9,6 +9,7 @@
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/qt_arabic.h"
 
 namespace qismaru::app {
 
@@ -19,7 +20,7 @@ void setUpApplication()
     // Ties the window to its menu entry and icon in the desktop's task list.
     QGuiApplication::setDesktopFileName("io.github.qismaru.Qismaru");
     QApplication::setWindowIcon(QIcon::fromTheme("io.github.qismaru.Qismaru"));
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    ui::speakArabic();
     ui::installFontSubstitutions();
 }
 

@@ -8,7 +8,8 @@ class MessageBoxes;
 namespace qismaru::app {
 
 // What the program sets up once its application object exists: its name and
-// version, its icon, the right-to-left layout and the Arabic fonts.
+// version, its icon, the right-to-left layout with Qt's own Arabic texts, and
+// the Arabic fonts.
 void setUpApplication();
 
 // Gives the main window every window it opens (help, About, welcome, exit,

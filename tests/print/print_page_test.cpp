@@ -15,6 +15,7 @@
 #include "tests/print/page_raster.h"
 #include "tests/print/page_text.h"
 #include "tests/print/scripted_fallback.h"
+#include "ui/design_names.h"
 #include "ui/case_printer.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
@@ -102,7 +103,7 @@ private:
         QVERIFY(app::enterAndCalculate(*window_, counts));
         messages_.texts.clear();  // the named-case announcements
     }
-    void pressPrint() { window_->findChild<QPushButton*>("Command1")->click(); }
+    void pressPrint() { window_->findChild<QPushButton*>(ui::design::kPrintButton)->click(); }
 
 private slots:
     void initTestCase()
