@@ -55,8 +55,8 @@ std::string englishProblemText(AmountProblem problem, EstateField field, int dec
     case AmountProblem::NotANumber:
         return name + " amount is not a number (digits, and '.' before the decimals, for example 120000.50)";
     case AmountProblem::TooManyDecimals:
-        return name + " amount has more than " + std::to_string(decimals) + " decimals (--decimals " +
-               std::to_string(decimals) + ")";
+        return name + " amount has more than " + std::to_string(decimals) +
+               " decimals, the number of decimals chosen for the currency";
     case AmountProblem::TooLong:
         return name + " amount is too long: at most " + std::to_string(kMaxWholeDigits) +
                " digits before the decimal point";

@@ -4,7 +4,8 @@
 // input, one JSON case per line, either as it is or grown into the lines a
 // hostile input holds: nested tens of thousands deep, or longer than the
 // line limit. Otherwise the rest is split at blanks into CODE=N arguments.
-// Every input that parses goes on through the engine and the result table,
+// Every input that parses goes on through the engine and the result table
+// (and a line's estate through its settlement),
 // so a fault anywhere from parsing to the placed texts shows up as a
 // sanitizer report or as one of the traps below.
 
@@ -23,6 +24,7 @@
 #include "app/calc/line_reader.h"
 #include "app/calc/plain_line.h"
 #include "engine/compute_case.h"
+#include "estate/settlement.h"
 #include "present/result_table.h"
 
 namespace {
@@ -64,6 +66,28 @@ void checkCase(const KindCounts& counts)
     }
 }
 
+// A line's estate, settled: the exact amounts add up to the net, the rounded
+// ones with what no heir takes and the rounding difference too, and each
+// head is off by at most half a minor unit.
+void checkEstate(const calc::CaseInput& input)
+{
+    if (!input.ok() || !input.estate) return;
+    const estate::Settlement s = estate::settleEstate(*input.estate, input.counts, computeCase(input.counts));
+    const estate::Claims& c = s.claims;
+    if (c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net != input.estate->gross) __builtin_trap();
+    if (s.division != estate::Division::Divided) return;
+    mpq_class exact = s.undistributedExact;
+    estate::Minor rounded = s.undistributed + s.roundingDifference;
+    estate::Minor heads = 1;
+    for (const estate::KindAmount& k : s.kinds) {
+        exact += k.exact;
+        rounded += k.amount;
+        heads += k.count;
+    }
+    if (exact * estate::minorPerMajor(input.estate->decimals) != mpq_class(c.net) || rounded != c.net) __builtin_trap();
+    if (2 * abs(s.roundingDifference) > heads) __builtin_trap();
+}
+
 // An error on the terminal: one short line without control characters.
 void checkErrorLine(const std::string& err)
 {
@@ -81,6 +105,7 @@ void runBatch(const std::string& input)
     const std::vector<std::string_view> lines = linesOf(input);
     for (const std::string_view line : lines) {
         if (line.size() > calc::kMaxLineBytes) continue;
+        checkEstate(calc::caseFromLineInFull(line));
         const auto plain = calc::readPlainLine(line);
         if (!plain) continue;
         const calc::CaseInput full = calc::caseFromLineInFull(line);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/calc/estate_request.h"
+
 namespace qismaru::calc {
 
 enum class OutputForm { Text, Json, Batch };
@@ -26,6 +28,8 @@ struct CalcOptions {
     OutputForm form = OutputForm::Text;
     std::vector<std::string> caseArguments;  // CODE=N
     std::optional<std::string> fields;       // --fields: the sections of a JSON result to write
+    EstateOptions estate{};                  // --estate and the claims on it
+    std::optional<std::string> caseFile{};   // --case-file: a .qismaru file instead of CODE=N
 };
 
 // Runs the calculator on parsed options; all I/O goes through the streams so

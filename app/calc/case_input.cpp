@@ -8,6 +8,7 @@
 #include "app/calc/line_document.h"
 #include "app/calc/plain_line.h"
 #include "app/calc/utf8_text.h"
+#include "estate/estate_json.h"
 
 namespace qismaru::calc {
 
@@ -148,8 +149,20 @@ struct LineKey {
     void (*read)(const LineDocument& line, const json& value, CaseBuilder& builder);
 };
 
+// The estate of the case: its amounts as JSON strings, read exactly.
+void readEstateMember(const LineDocument&, const json& value, CaseBuilder& builder)
+{
+    estate::EstateReading reading = estate::estateFromJson(value);
+    if (!reading.ok()) {
+        builder.refuse(reading.error);
+        return;
+    }
+    builder.input().estate = std::move(reading.inputs);
+}
+
 constexpr LineKey kLineKeys[] = {
     {"counts", readCountsMember},
+    {"estate", readEstateMember},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)

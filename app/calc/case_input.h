@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "estate/settlement.h"
 #include "model/heir_kind.h"
 
 namespace qismaru::calc {
@@ -13,6 +15,7 @@ namespace qismaru::calc {
 struct CaseInput {
     KindCounts counts;
     std::string error;  // empty when the request is usable
+    std::optional<estate::EstateInputs> estate{};  // the estate to settle, when one is given
 
     bool ok() const { return error.empty(); }
 };

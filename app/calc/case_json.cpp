@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/calc/estate_output.h"
 #include "app/calc/utf8_text.h"
 #include "present/result_table.h"
 
@@ -139,6 +140,11 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
     json.endArray();
 }
 
+void writeEstate(JsonWriter& json, const CaseAnswer& answer)
+{
+    if (answer.settlement) writeEstateJson(json, *answer.settlement);
+}
+
 void writeScreen(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "screen", answer, TableMedium::Screen); }
 void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
 
@@ -152,14 +158,20 @@ struct ResultSection {
 constexpr ResultSection kSections[] = {
     {"counts", writeCountsSection}, {"stopped", writeStopped}, {"messages", writeMessages},
     {"shares", writeShares},        {"case", writeCaseWide},   {"screen", writeScreen},
-    {"print", writePrint},
+    {"print", writePrint},          {"estate", writeEstate},
 };
+constexpr std::size_t kEstateSection = std::size(kSections) - 1;
 constexpr std::size_t kSectionCount = std::size(kSections);
 static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
 
-CaseAnswer answerCase(const CaseInput& input) { return {input.counts, computeCase(input.counts)}; }
+CaseAnswer answerCase(const CaseInput& input)
+{
+    CaseAnswer answer{input.counts, computeCase(input.counts), std::nullopt};
+    if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.counts, answer.computation);
+    return answer;
+}
 
 ResultFields ResultFields::all()
 {
@@ -208,6 +220,7 @@ void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fi
             json.key("line");
             json.value(std::int64_t{*lineNumber});
         }
+        if (fields.has(kEstateSection)) writeEstate(json, answer);
     } else {
         for (std::size_t section = 0; section < kSectionCount; ++section) {
             if (fields.has(section)) kSections[section].write(json, answer);

@@ -16,6 +16,7 @@ namespace qismaru::calc {
 struct CaseAnswer {
     KindCounts counts;
     CaseComputation computation;
+    std::optional<estate::Settlement> settlement;  // when the case came with an estate
 };
 
 CaseAnswer answerCase(const CaseInput& input);
@@ -39,10 +40,11 @@ private:
 
 // One computed case as the calculator's JSON object, on the writer's current
 // line: the counts, whether a validation stop happened, the messages, every
-// kind's share, the six case-wide values, and the placed texts of the screen
-// and the paper, or those of them that `fields` selects. A case beyond the
-// exact range gives {"counts": ..., "error": ...} instead, and in a batch its
-// line number.
+// kind's share, the six case-wide values, the placed texts of the screen
+// and the paper, and the settlement of its estate if it has one, or those of
+// them that `fields` selects. A case beyond the exact range gives
+// {"counts": ..., "error": ...} instead, and in a batch its line number, and
+// its estate's claims without a division.
 void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                      std::optional<long> lineNumber = std::nullopt);
 

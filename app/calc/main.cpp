@@ -4,6 +4,8 @@
 //   qismaru-calc --json w=3 d=2 m=1           the same as one JSON object
 //   qismaru-calc --batch < cases.jsonl        one JSON result per input line
 //   qismaru-calc --batch --fields shares,case only the numbers, for speed
+//   qismaru-calc --estate 120000 h=1 d=3      the estate settled in money as well
+//   qismaru-calc --case-file case.qismaru     a case (and its estate) kept by the window
 //   qismaru-calc --version                    the version
 
 #include <iostream>
@@ -51,6 +53,16 @@ int main(int argc, char** argv)
     app.add_option("--fields", options.fields,
                    "Write only these members of a JSON result, for example shares,case (see Fields below)");
     app.add_option("CODE=N", options.caseArguments, "Number of heirs of each kind, for example h=1 m=1 f=1");
+    app.add_option("--case-file", options.caseFile, "Read the case, and its estate, from a .qismaru file");
+    EstateOptions& estate = options.estate;
+    app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
+        ->type_name("AMOUNT");
+    app.add_option("--funeral", estate.funeral, "Funeral and burial costs, paid first")->type_name("AMOUNT");
+    app.add_option("--debts", estate.debts, "Debts, paid next")->type_name("AMOUNT");
+    app.add_option("--bequest", estate.bequest, "Bequest, at most one third of what the debts leave")
+        ->type_name("AMOUNT");
+    app.add_flag("--heirs-consent", estate.heirsConsent, "The heirs allow the bequest beyond one third");
+    app.add_option("--decimals", estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")->type_name("N");
 
     try {
         app.parse(argc, argv);
