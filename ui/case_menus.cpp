@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include "ui/case_document.h"
+#include "ui/design_names.h"
 #include "ui/estate_printing.h"
 #include "ui/main_window.h"
 
@@ -46,22 +47,22 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
     QAction* first = bar->actions().isEmpty() ? nullptr : bar->actions().constFirst();
 
     auto* file = new QMenu("ملف", bar);
-    file->setObjectName("fileMenu");
-    file->menuAction()->setObjectName("fileMenu");
-    QObject::connect(addItem(*file, "openCase", "فتح…", QKeySequence::Open), &QAction::triggered, &document,
+    file->setObjectName(design::kFileMenu);
+    file->menuAction()->setObjectName(design::kFileMenu);
+    QObject::connect(addItem(*file, design::kOpenCaseItem, "فتح…", QKeySequence::Open), &QAction::triggered, &document,
                      &CaseDocument::openWithDialog);
-    QObject::connect(addItem(*file, "saveCase", "حفظ", QKeySequence::Save), &QAction::triggered, &document,
+    QObject::connect(addItem(*file, design::kSaveCaseItem, "حفظ", QKeySequence::Save), &QAction::triggered, &document,
                      &CaseDocument::save);
-    QObject::connect(addItem(*file, "saveCaseAs", "حفظ باسم…", QKeySequence::SaveAs), &QAction::triggered, &document,
+    QObject::connect(addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence::SaveAs), &QAction::triggered, &document,
                      &CaseDocument::saveAs);
     file->addSeparator();
     QMenu* recent = file->addMenu("الملفات الأخيرة");
-    recent->setObjectName("recentFiles");
+    recent->setObjectName(design::kRecentFilesMenu);
     QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, &document] { fillRecentFiles(*recent, document); });
     bar->insertMenu(first, file);
 
     auto* estate = new QAction("التركة", bar);
-    estate->setObjectName("estateMenu");
+    estate->setObjectName(design::kEstateMenu);
     QObject::connect(estate, &QAction::triggered, &document, &CaseDocument::editEstate);
     bar->insertAction(first, estate);
 }

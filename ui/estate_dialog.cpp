@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 
 namespace qismaru::ui {
@@ -25,10 +26,10 @@ struct FieldRow {
 };
 
 constexpr FieldRow kFieldRows[] = {
-    {EstateField::Gross, "gross", "التركة:", "جملة ما تركه الميت"},
-    {EstateField::Funeral, "funeral", "مؤن التجهيز:", "0"},
-    {EstateField::Debts, "debts", "الديون:", "0"},
-    {EstateField::Bequest, "bequest", "الوصية:", "0"},
+    {EstateField::Gross, design::kGrossField, "التركة:", "جملة ما تركه الميت"},
+    {EstateField::Funeral, design::kFuneralField, "مؤن التجهيز:", "0"},
+    {EstateField::Debts, design::kDebtsField, "الديون:", "0"},
+    {EstateField::Bequest, design::kBequestField, "الوصية:", "0"},
 };
 
 int slotOf(EstateField field) { return static_cast<int>(field); }
@@ -46,7 +47,7 @@ const char* const kClaimsNote =
 
 EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, QWidget* parent) : QDialog(parent)
 {
-    setObjectName("EstateDialog");
+    setObjectName(design::kEstateDialog);
     setWindowTitle("التركة");
     setLayoutDirection(Qt::RightToLeft);
     setFont(designFont(kMsSansSerif, 10, false));
@@ -61,20 +62,20 @@ EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, Q
         fields_[slotOf(row.field)] = edit;
     }
     consent_ = new QCheckBox("أجاز الورثة ما زاد من الوصية على الثلث", this);
-    consent_->setObjectName("heirsConsent");
+    consent_->setObjectName(design::kConsentBox);
     form->addRow("", consent_);
     decimals_ = new QSpinBox(this);
-    decimals_->setObjectName("decimals");
+    decimals_->setObjectName(design::kDecimalsBox);
     decimals_->setRange(estate::kMinDecimals, estate::kMaxDecimals);
     decimals_->setValue(estate::kDefaultDecimals);
     decimals_->setToolTip("عدد المنازل بعد الفاصلة العشرية في عملة التركة: 2 للهللة والقرش، 3 للفلس، 0 لعملة بلا كسور");
     form->addRow("المنازل العشرية:", decimals_);
 
     auto* note = new QLabel(kClaimsNote, this);
-    note->setObjectName("claimsNote");
+    note->setObjectName(design::kClaimsNote);
     note->setWordWrap(true);
     problem_ = new QLabel(this);
-    problem_->setObjectName("problem");
+    problem_->setObjectName(design::kEstateProblem);
     problem_->setWordWrap(true);
     problem_->setStyleSheet("color: #b00020;");
     problem_->hide();
@@ -83,7 +84,7 @@ EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, Q
     buttons->button(QDialogButtonBox::Ok)->setText("موافق");
     buttons->button(QDialogButtonBox::Cancel)->setText("إلغاء");
     QPushButton* none = buttons->addButton("بلا تركة", QDialogButtonBox::ResetRole);
-    none->setObjectName("noEstate");
+    none->setObjectName(design::kNoEstateButton);
     none->setToolTip("يحذف بيانات التركة فلا تقسم أموال، وتبقى المسألة كما هي");
     connect(buttons, &QDialogButtonBox::accepted, this, &EstateDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EstateDialog::reject);

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 
 namespace qismaru::ui {
@@ -78,20 +79,20 @@ EstateWindow::EstateWindow(Commands commands, QWidget* parent)
       kinds_(new QStandardItemModel(this)),
       closing_(new QStandardItemModel(this))
 {
-    setObjectName("EstateWindow");
+    setObjectName(design::kEstateWindow);
     setWindowTitle(estate::kEstateTitle);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(designFont(kMsSansSerif, 10, false));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(addTable("claimsTable", claims_, false));
-    kindsView_ = addTable("kindsTable", kinds_, true);
+    layout->addWidget(addTable(design::kClaimsTable, claims_, false));
+    kindsView_ = addTable(design::kKindsTable, kinds_, true);
     layout->addWidget(kindsView_);
-    closingView_ = addTable("closingTable", closing_, false);
+    closingView_ = addTable(design::kClosingTable, closing_, false);
     layout->addWidget(closingView_);
     notes_ = new QLabel(this);
-    notes_->setObjectName("notes");
+    notes_->setObjectName(design::kEstateNotes);
     notes_->setWordWrap(true);
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(notes_);
@@ -105,15 +106,15 @@ EstateWindow::EstateWindow(Commands commands, QWidget* parent)
         connect(b, &QPushButton::clicked, this, handler);
         connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
     };
-    button("printEstate", "طباعة", QKeySequence::Print, [this] {
+    button(design::kPrintEstateButton, "طباعة", QKeySequence::Print, [this] {
         if (commands_.print) commands_.print(report_, this);
     });
-    button("saveEstatePdf", "حفظ PDF", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
+    button(design::kSaveEstatePdfButton, "حفظ PDF", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
         if (commands_.savePdf) commands_.savePdf(report_, this);
     });
-    button("copyEstate", "نسخ", QKeySequence::Copy, [this] { copyAsText(); });
+    button(design::kCopyEstateButton, "نسخ", QKeySequence::Copy, [this] { copyAsText(); });
     QPushButton* close = buttons->addButton("إغلاق", QDialogButtonBox::RejectRole);
-    close->setObjectName("closeEstate");
+    close->setObjectName(design::kCloseEstateButton);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     layout->addWidget(buttons);

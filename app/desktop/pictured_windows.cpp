@@ -35,7 +35,7 @@ const std::array kPicturedWindows = {
                    [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, ui::design::kExitWindow); }},
     // Calculate opens it for a case with an estate: give a case file that has one.
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
-                   [](MainWindow&) { return shownWindow("EstateWindow"); }},
+                   [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},
 };
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "tests/print/scripted_fallback.h"
 #include "ui/case_document.h"
 #include "ui/case_menus.h"
+#include "ui/design_names.h"
 #include "ui/estate_dialog.h"
 #include "ui/estate_printing.h"
 #include "ui/fonts.h"
@@ -91,13 +92,13 @@ private:
     // The estate dialog filled as a user fills it, then OK.
     void fillEstate(const QStringList& amounts, int decimals = 2, bool consent = false)
     {
-        window_->findChild<QAction*>("estateMenu")->trigger();
+        window_->findChild<QAction*>(design::kEstateMenu)->trigger();
         EstateDialog* dialog = document_->estateDialog();
         QVERIFY(dialog);
-        const char* names[] = {"gross", "funeral", "debts", "bequest"};
+        const char* names[] = {design::kGrossField, design::kFuneralField, design::kDebtsField, design::kBequestField};
         for (int i = 0; i < 4; ++i) dialog->findChild<QLineEdit*>(names[i])->setText(amounts.value(i));
-        dialog->findChild<QSpinBox*>("decimals")->setValue(decimals);
-        dialog->findChild<QCheckBox*>("heirsConsent")->setChecked(consent);
+        dialog->findChild<QSpinBox*>(design::kDecimalsBox)->setValue(decimals);
+        dialog->findChild<QCheckBox*>(design::kConsentBox)->setChecked(consent);
         QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     }
 
@@ -145,7 +146,8 @@ private slots:
             names << action->objectName();
             tops << window_->menuBar()->actionGeometry(action).top();
         }
-        QCOMPARE(names, QStringList({"fileMenu", "estateMenu", "menu", "menu2", "menu3"}));
+        QCOMPARE(names, QStringList({design::kFileMenu, design::kEstateMenu, design::kExitMenu, design::kAboutMenu,
+                                    design::kExplanationMenu}));
         QCOMPARE(tops.size(), 1);
         QCOMPARE(window_->centralWidget()->size(), QSize(646, 443));
     }
@@ -171,7 +173,7 @@ private slots:
         fillEstate(amounts, decimals);
         EstateDialog* dialog = document_->estateDialog();
         QVERIFY(dialog && dialog->isVisible());
-        const QString problem = dialog->findChild<QLabel*>("problem")->text();
+        const QString problem = dialog->findChild<QLabel*>(design::kEstateProblem)->text();
         QVERIFY2(problem.contains(named), qPrintable(problem));
         QVERIFY(!document_->estate());
     }
@@ -185,17 +187,17 @@ private slots:
         window_->calculate();
         QVERIFY(document_->estateWindow());
         QCOMPARE(document_->estateWindow()->windowTitle(), QString("توزيع التركة"));
-        QCOMPARE(column(table("kindsTable"), 0), QStringList({"أم", "زوج", "بنت"}));
-        QCOMPARE(column(table("kindsTable"), 3), QStringList({"6", "9", "24"}));
-        QCOMPARE(column(table("kindsTable"), 4), QStringList({"6,000.00", "9,000.00", "24,000.00"}));
-        QCOMPARE(column(table("kindsTable"), 5), QStringList({"6,000.00", "9,000.00", "8,000.00"}));
-        QCOMPARE(column(table("closingTable"), 1), QStringList({"0.00", "0.00"}));
+        QCOMPARE(column(table(design::kKindsTable), 0), QStringList({"أم", "زوج", "بنت"}));
+        QCOMPARE(column(table(design::kKindsTable), 3), QStringList({"6", "9", "24"}));
+        QCOMPARE(column(table(design::kKindsTable), 4), QStringList({"6,000.00", "9,000.00", "24,000.00"}));
+        QCOMPARE(column(table(design::kKindsTable), 5), QStringList({"6,000.00", "9,000.00", "8,000.00"}));
+        QCOMPARE(column(table(design::kClosingTable), 1), QStringList({"0.00", "0.00"}));
 
         // Changed after Calculate, the estate is divided again at once.
         fillEstate({"40000", "1000", "", "500", ""});
-        QCOMPARE(column(table("claimsTable"), 1).last(), QString("38,500.00"));
-        QCOMPARE(column(table("kindsTable"), 5).last(), QString("7,897.44"));  // 38500 × 8/39, to the cent
-        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>("copyEstate"), Qt::LeftButton);
+        QCOMPARE(column(table(design::kClaimsTable), 1).last(), QString("38,500.00"));
+        QCOMPARE(column(table(design::kKindsTable), 5).last(), QString("7,897.44"));  // 38500 × 8/39, to the cent
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kCopyEstateButton), Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().contains("بنت\t3\t2/3\t24\t23,692.32\t7,897.44"));
     }
 
@@ -208,13 +210,13 @@ private slots:
         nextPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         nextPrinter_->setOutputFormat(QPrinter::PdfFormat);
         nextPrinter_->setOutputFileName(printed);
-        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>("printEstate"), Qt::LeftButton);
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton), Qt::LeftButton);
         QVERIFY(fallback_->offers.isEmpty());
 
         // Without a printer the same page is offered as a PDF file.
         fallback_->acceptOffer = true;
         fallback_->fileName = inFolder("offered.pdf");
-        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>("printEstate"), Qt::LeftButton);
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton), Qt::LeftButton);
         QCOMPARE(fallback_->offers.size(), 1);
         for (const QString& pdf : {printed, fallback_->fileName}) {
             QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
@@ -228,8 +230,8 @@ private slots:
         enterWorkedExample();
         fillEstate({"120000.50", "1000", "0", "50000"}, 2, true);
         files_->saveName = inFolder("worked");  // the suffix is added
-        QVERIFY(window_->findChild<QAction*>("saveCase")->isEnabled());
-        window_->findChild<QAction*>("saveCase")->trigger();
+        QVERIFY(window_->findChild<QAction*>(design::kSaveCaseItem)->isEnabled());
+        window_->findChild<QAction*>(design::kSaveCaseItem)->trigger();
         const QString saved = inFolder("worked.qismaru");
         QCOMPARE(document_->path(), saved);
         QCOMPARE(document_->recentFiles(), QStringList{saved});
@@ -240,7 +242,7 @@ private slots:
         QVERIFY(heirs().empty() && !document_->estate());
 
         files_->openName = saved;
-        window_->findChild<QAction*>("openCase")->trigger();
+        window_->findChild<QAction*>(design::kOpenCaseItem)->trigger();
         QCOMPARE(heirs(), kWorkedExample);
         QVERIFY(document_->estate());
         QCOMPARE(document_->estate()->gross, estate::Minor("12000050"));
@@ -260,7 +262,7 @@ private slots:
         fillEstate({"1000"});
         files_->answer = Choice::Cancel;
         window_->newCase();
-        window_->findChild<QAction*>("menu")->trigger();
+        window_->findChild<QAction*>(design::kExitMenu)->trigger();
         QCOMPARE(files_->questions, 2);
         QCOMPARE(exitQuestions, 0);
         QCOMPARE(heirs(), kWorkedExample);
