@@ -4,7 +4,7 @@ namespace qismaru::estate {
 
 namespace {
 
-Minor smaller(const Minor& a, const Minor& b) { return a < b ? a : b; }
+Minor smaller(Minor a, Minor b) { return a < b ? a : b; }
 
 }  // namespace
 
@@ -25,7 +25,7 @@ Claims settleClaims(const EstateInputs& in)
     // the heirs allow more. The third is cut down to a whole minor unit, so
     // that the legatee never receives more than the third.
     c.bequestAsked = in.bequest;
-    mpz_fdiv_q_ui(c.bequestThird.get_mpz_t(), left.get_mpz_t(), 3);
+    c.bequestThird = left / 3;
     c.bequestLimit = in.heirsConsent ? left : c.bequestThird;
     c.bequestAllowed = smaller(in.bequest, c.bequestLimit);
     c.net = left - c.bequestAllowed;

@@ -80,7 +80,7 @@ public:
             return;
         case Division::Divided: break;
         }
-        if (s_.undistributedExact > 0) notes.push_back(undistributedNote(counts));
+        if (s_.undistributedExact.num > 0) notes.push_back(undistributedNote(counts));
         if (s_.roundingDifference != 0) {
             notes.push_back("قرب نصيب كل فرد إلى أقرب وحدة صغرى (والنصف إلى الزوجي)، ومبلغ الصنف نصيب الفرد في العدد؛ "
                             "وفرق التقريب ما بين الصافي ومجموع المبالغ المقربة مع ما لا يوزع.");

@@ -2,20 +2,6 @@
 
 namespace qismaru::estate {
 
-namespace {
-
-mpz_class wide(std::int64_t n) { return mpz_class(static_cast<long>(n)); }
-
-// n/d in lowest terms: GMP leaves a rational built from two integers as it is.
-mpq_class ratio(const mpz_class& n, const mpz_class& d)
-{
-    mpq_class q(n, d);
-    q.canonicalize();
-    return q;
-}
-
-}  // namespace
-
 bool hasRow(HeirKind kind, const KindCounts& counts, const CaseResult& result)
 {
     const ShareResult& share = result[kind];
@@ -24,7 +10,6 @@ bool hasRow(HeirKind kind, const KindCounts& counts, const CaseResult& result)
 
 Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation)
 {
-    static_assert(sizeof(long) == sizeof(std::int64_t), "GMP's long holds a 64-bit part count");
     Settlement s;
     s.inputs = inputs;
     s.claims = settleClaims(inputs);
@@ -33,32 +18,33 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         return s;
     }
     const CaseResult& r = computation.result;
-    const Minor& net = s.claims.net;
-    const Minor scale = minorPerMajor(inputs.decimals);
-    const mpz_class finalBase = wide(r.finalBase);
+    const Minor net = s.claims.net;
+    // The major unit's exact amounts are over the corrected base times the
+    // minor units in a major one (below 2^63); the rounding is in minor units.
+    const auto majorBase = static_cast<std::uint64_t>(r.finalBase) * minorPerMajor(inputs.decimals);
     s.finalBase = r.finalBase;
 
-    mpz_class partsGiven = 0;
+    std::int64_t partsGiven = 0;
     Minor paid = 0;
+    s.kinds.reserve(kHeirKindCount);
     for (const HeirKindInfo& info : heirKinds()) {
         if (!hasRow(info.kind, counts, r)) continue;
-        KindAmount k;
+        KindAmount& k = s.kinds.emplace_back();
         k.kind = info.kind;
         k.count = counts.of(info.kind);
         k.parts = r.parts[indexOf(info.kind)];
-        const mpq_class exactMinor = ratio(net * wide(k.parts), finalBase);
-        const mpq_class perHeadMinor(exactMinor / k.count);
-        k.exact = exactMinor / scale;
-        k.perHeadExact = perHeadMinor / scale;
-        k.perHead = roundedHalfEven(perHeadMinor);
+        // net × parts ÷ the corrected base, for all heads, and for each.
+        const Minor share = net * k.parts;
+        k.exact = ratio(share, majorBase);
+        k.perHeadExact = dividedByHeads(k.exact, k.count);
+        k.perHead = roundedQuotient(share, Minor{r.finalBase} * k.count);
         k.amount = k.perHead * k.count;
-        partsGiven += wide(k.parts);
+        partsGiven += k.parts;
         paid += k.amount;
-        s.kinds.push_back(std::move(k));
     }
-    const mpq_class undistributedMinor = ratio(net * (finalBase - partsGiven), finalBase);
-    s.undistributedExact = undistributedMinor / scale;
-    s.undistributed = roundedHalfEven(undistributedMinor);
+    const Minor undistributed = net * (r.finalBase - partsGiven);
+    s.undistributedExact = ratio(undistributed, majorBase);
+    s.undistributed = roundedQuotient(undistributed, r.finalBase);
     s.roundingDifference = net - paid - s.undistributed;
     return s;
 }

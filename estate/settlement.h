@@ -9,10 +9,10 @@ namespace qismaru::estate {
 
 // What the user gives for an estate, in minor units.
 struct EstateInputs {
-    Minor gross;
-    Minor funeral;
-    Minor debts;
-    Minor bequest;
+    Minor gross = 0;
+    Minor funeral = 0;
+    Minor debts = 0;
+    Minor bequest = 0;
     // The heirs allow the bequest beyond one third (إجازة الورثة).
     bool heirsConsent = false;
     int decimals = kDefaultDecimals;
@@ -23,15 +23,15 @@ struct EstateInputs {
 // The claims on the estate, met in their order before the heirs inherit:
 // the funeral and burial costs, the debts, then the bequest within its limit.
 struct Claims {
-    Minor funeralPaid;
-    Minor unpaidFuneral;  // costs beyond the whole estate
-    Minor debtsPaid;
-    Minor unpaidDebts;  // an insolvent estate: what the estate cannot pay
-    Minor bequestAsked;
-    Minor bequestThird;  // one third of what the debts leave, cut down to a whole minor unit
-    Minor bequestLimit;  // the third, or all that the debts leave with the heirs' consent
-    Minor bequestAllowed;
-    Minor net;  // what the heirs divide
+    Minor funeralPaid = 0;
+    Minor unpaidFuneral = 0;  // costs beyond the whole estate
+    Minor debtsPaid = 0;
+    Minor unpaidDebts = 0;  // an insolvent estate: what the estate cannot pay
+    Minor bequestAsked = 0;
+    Minor bequestThird = 0;  // one third of what the debts leave, cut down to a whole minor unit
+    Minor bequestLimit = 0;  // the third, or all that the debts leave with the heirs' consent
+    Minor bequestAllowed = 0;
+    Minor net = 0;  // what the heirs divide
 
     bool bequestCut() const { return bequestAllowed < bequestAsked; }
 };
@@ -43,10 +43,10 @@ struct KindAmount {
     HeirKind kind = HeirKind::Mother;
     int count = 0;
     std::int64_t parts = 0;
-    mpq_class exact;         // of the major unit, net × parts ÷ the corrected base
-    mpq_class perHeadExact;  // of the major unit
-    Minor perHead;           // rounded half to even to the minor unit
-    Minor amount;            // perHead × count
+    Ratio exact;         // of the major unit, net × parts ÷ the corrected base
+    Ratio perHeadExact;  // of the major unit
+    Minor perHead = 0;           // rounded half to even to the minor unit
+    Minor amount = 0;            // perHead × count
 };
 
 enum class Division {
@@ -64,11 +64,11 @@ struct Settlement {
     std::vector<KindAmount> kinds;
     // What no heir takes: the estate beyond the spouse's fraction when the
     // spouse is the only heir, or a surplus that is not returned.
-    mpq_class undistributedExact;  // of the major unit
-    Minor undistributed;           // rounded half to even
+    Ratio undistributedExact;  // of the major unit
+    Minor undistributed = 0;           // rounded half to even
     // net − (the rounded amounts + the rounded undistributed part): the
     // minor units that rounding each head's amount left over (or took).
-    Minor roundingDifference;
+    Minor roundingDifference = 0;
 };
 
 // Whether a kind has a row in the result table, and so a line of the division.

@@ -17,11 +17,13 @@
 #include <string_view>
 #include <vector>
 
+#include <gmpxx.h>
 #include <nlohmann/json.hpp>
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
 #include "app/calc/line_reader.h"
+#include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
 #include "engine/compute_case.h"
 #include "estate/settlement.h"
@@ -76,16 +78,18 @@ void checkEstate(const calc::CaseInput& input)
     const estate::Claims& c = s.claims;
     if (c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net != input.estate->gross) __builtin_trap();
     if (s.division != estate::Division::Divided) return;
-    mpq_class exact = s.undistributedExact;
+    // Summed in GMP's rationals, read back from the texts the calculator writes.
+    mpq_class exact(estate::exactText(s.undistributedExact));
     estate::Minor rounded = s.undistributed + s.roundingDifference;
     estate::Minor heads = 1;
     for (const estate::KindAmount& k : s.kinds) {
-        exact += k.exact;
+        exact += mpq_class(estate::exactText(k.exact));
         rounded += k.amount;
         heads += k.count;
     }
-    if (exact * estate::minorPerMajor(input.estate->decimals) != mpq_class(c.net) || rounded != c.net) __builtin_trap();
-    if (2 * abs(s.roundingDifference) > heads) __builtin_trap();
+    const mpz_class net(estate::decimalText(c.net));
+    if (exact * estate::minorPerMajor(input.estate->decimals) != net || rounded != c.net) __builtin_trap();
+    if (2 * estate::absolute(s.roundingDifference) > heads) __builtin_trap();
 }
 
 // An error on the terminal: one short line without control characters.
@@ -99,16 +103,22 @@ void checkErrorLine(const std::string& err)
 }
 
 // Every input line is answered by one output line of valid UTF-8 JSON, and
-// the shortcut for plain lines agrees with the full reading.
+// the shortcuts for plain lines (with or without an estate) agree with the
+// full reading.
 void runBatch(const std::string& input)
 {
     const std::vector<std::string_view> lines = linesOf(input);
     for (const std::string_view line : lines) {
         if (line.size() > calc::kMaxLineBytes) continue;
-        checkEstate(calc::caseFromLineInFull(line));
+        const calc::CaseInput full = calc::caseFromLineInFull(line);
+        checkEstate(full);
+        if (const auto withEstate = calc::readPlainEstateLine(line)) {
+            if (!full.ok() || full.counts.count != withEstate->counts.count || full.estate != withEstate->estate) {
+                __builtin_trap();
+            }
+        }
         const auto plain = calc::readPlainLine(line);
         if (!plain) continue;
-        const calc::CaseInput full = calc::caseFromLineInFull(line);
         if (!full.ok() || full.counts.count != plain->count) __builtin_trap();
     }
     std::istringstream in(input);

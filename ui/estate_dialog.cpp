@@ -133,7 +133,7 @@ void EstateDialog::accept()
             edit->selectAll();
             return;
         }
-        *members[slotOf(row.field)] = reading.ok() ? *reading.minor : estate::Minor(0);
+        *members[slotOf(row.field)] = reading.ok() ? *reading.minor : estate::Minor{0};
     }
     chosen_ = inputs;
     QDialog::accept();

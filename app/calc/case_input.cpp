@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/calc/line_document.h"
+#include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
 #include "app/calc/utf8_text.h"
 #include "estate/estate_json.h"
@@ -210,6 +211,7 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments)
 CaseInput caseFromLine(std::string_view text)
 {
     if (const std::optional<KindCounts> counts = readPlainLine(text)) return CaseInput{*counts, {}};
+    if (std::optional<CaseInput> withEstate = readPlainEstateLine(text)) return std::move(*withEstate);
     return caseFromLineInFull(text);
 }
 

@@ -26,8 +26,8 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments);
 // One line of batch input: a JSON object {"h": 1, "m": 1}, or a result line
 // carrying such an object under "counts".
 CaseInput caseFromLine(std::string_view line);
-// The same, always through the full JSON reading: the shortcut for plain
-// lines must answer exactly as this does.
+// The same, always through the full JSON reading: the shortcuts for plain
+// lines, with or without an estate, must answer exactly as this does.
 CaseInput caseFromLineInFull(std::string_view line);
 
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.

@@ -48,7 +48,9 @@ EstateRequest estateFromOptions(const EstateOptions& options)
 CaseInput caseFromFile(const std::string& path)
 {
     CaseInput input;
-    const std::string shown = "'" + std::string(cutAtCharacter(path, kEchoedBytes)) + "'";
+    std::string shown = "'";
+    shown += cutAtCharacter(path, kEchoedBytes);
+    shown += '\'';
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         input.error = "cannot open the case file " + shown;

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/calc/calculator.h"
+#include "app/calc/plain_estate_line.h"
 
 namespace qismaru::calc {
 namespace {
@@ -121,6 +122,36 @@ TEST(CalculatorEstate, BatchLinesCarryTheirEstate)
     EXPECT_NE(answers[2]["error"].get<std::string>().find("must be a JSON string"), std::string::npos);
     EXPECT_NE(answers[3]["error"].get<std::string>().find("unknown key"), std::string::npos);
     EXPECT_FALSE(answers[4].contains("estate"));
+}
+
+// The shortcut for the common estate line reads what the full JSON reading
+// reads, and leaves every other line to it.
+TEST(CalculatorEstate, PlainEstateLinesReadAsInFull)
+{
+    const char* const taken[] = {
+        R"({"counts": {"h":1,"d":3}, "estate": {"gross": "120000.50", "funeral": "1000", "debts": "0", "bequest": "50000", "heirsConsent": false, "decimals": 2}})",
+        R"({ "estate" : { "decimals" : 0 , "gross" : " 7 " , "heirsConsent" : true } , "counts" : { "w" : 4 } })",
+    };
+    for (const char* line : taken) {
+        const std::optional<CaseInput> plain = readPlainEstateLine(line);
+        const CaseInput full = caseFromLineInFull(line);
+        ASSERT_TRUE(plain && full.ok()) << line << ": " << full.error;
+        EXPECT_EQ(plain->counts.count, full.counts.count) << line;
+        EXPECT_EQ(plain->estate, full.estate) << line;
+    }
+    const char* const left[] = {
+        R"({"counts": {"h":1}, "estate": {"gross": "1.005"}})",          // too many decimals: the full reading says so
+        R"({"counts": {"h":1}, "estate": {"gross": "5", "gross": "6"}})",  // a member twice
+        R"({"counts": {"h":1}, "estate": {"gross": "\u0035"}})",      // an escape
+        R"({"counts": {"h":1}, "estate": {"gross": "٥"}})",                // Arabic-Indic digits: read in full
+        R"({"counts": {"h":1}, "estate": {"gross": "5", "decimals": 4}})",
+        R"({"counts": {"h":1}, "estate": {"gross": "5", "bequests": "1"}})",
+        R"({"counts": {"h":1}, "estate": {"funeral": "5"}})",
+        R"({"counts": {"h":1}, "estate": {"gross": "5"}, "stopped": false})",
+        R"({"h": 1, "estate": {"gross": "5"}})",
+        R"({"counts": {"h":1}, "estate": {"gross": "5"}} x)",
+    };
+    for (const char* line : left) EXPECT_FALSE(readPlainEstateLine(line)) << line;
 }
 
 TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)

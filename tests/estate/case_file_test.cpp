@@ -14,11 +14,11 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
 {
     CaseFile withEstate;
     withEstate.heirs = {{Husband, 1}, {Daughters, 3}, {Mother, 1}};
-    withEstate.estate = EstateInputs{Minor("12000050"), Minor(100000), Minor(0), Minor("5000000"), true, 2};
+    withEstate.estate = EstateInputs{12000050, 100000, 0, 5000000, true, 2};
     CaseFile heirsOnly;
     heirsOnly.heirs = {{Sons, kMaxCount}, {Wives, 4}};
     CaseFile estateOnly;
-    estateOnly.estate = EstateInputs{Minor("1000000000000000000"), 0, 0, 0, false, 3};
+    estateOnly.estate = EstateInputs{kMaxAmount - 1, 0, 0, 0, false, 3};
     for (const CaseFile& file : {withEstate, heirsOnly, estateOnly}) {
         const std::string text = caseFileText(file);
         const CaseFileReading reading = readCaseFile(text);

@@ -245,7 +245,7 @@ private slots:
         window_->findChild<QAction*>(design::kOpenCaseItem)->trigger();
         QCOMPARE(heirs(), kWorkedExample);
         QVERIFY(document_->estate());
-        QCOMPARE(document_->estate()->gross, estate::Minor("12000050"));
+        QVERIFY(document_->estate()->gross == 12000050);
         QVERIFY(document_->estate()->heirsConsent);
         QVERIFY(!document_->hasUnsavedWork());
     }
@@ -313,7 +313,7 @@ private slots:
         QCOMPARE(messages_->texts.size(), 1);
         QVERIFY2(messages_->texts.constFirst().contains(said), qPrintable(messages_->texts.constFirst()));
         QCOMPARE(heirs(), kWorkedExample);
-        QCOMPARE(document_->estate()->gross, estate::Minor(100000));
+        QVERIFY(document_->estate()->gross == 100000);
         QVERIFY(document_->path().isEmpty());
     }
 
