@@ -45,8 +45,8 @@ struct KindAmount {
     std::int64_t parts = 0;
     Ratio exact;         // of the major unit, net × parts ÷ the corrected base
     Ratio perHeadExact;  // of the major unit
-    Minor perHead = 0;           // rounded half to even to the minor unit
-    Minor amount = 0;            // perHead × count
+    Minor perHead = 0;   // rounded half to even to the minor unit
+    Minor amount = 0;    // perHead × count
 };
 
 enum class Division {
@@ -65,7 +65,7 @@ struct Settlement {
     // What no heir takes: the estate beyond the spouse's fraction when the
     // spouse is the only heir, or a surplus that is not returned.
     Ratio undistributedExact;  // of the major unit
-    Minor undistributed = 0;           // rounded half to even
+    Minor undistributed = 0;   // rounded half to even
     // net − (the rounded amounts + the rounded undistributed part): the
     // minor units that rounding each head's amount left over (or took).
     Minor roundingDifference = 0;
