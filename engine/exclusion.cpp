@@ -6,42 +6,53 @@ namespace {
 
 using enum HeirKind;
 
+// The entered kinds and the groups of them that the rules name.
+struct Presence {
+    explicit Presence(const KindCounts& c)
+        : entered(KindSet::enteredIn(c)),
+          maleDescendants(entered & KindSet{Sons, SonsSons}),
+          femaleDescendants(entered & KindSet{Daughters, SonsDaughters}),
+          ascendants(entered & KindSet{Father, Grandfather})
+    {
+    }
+
+    KindSet only(HeirKind kind) const { return entered & KindSet{kind}; }
+
+    const KindSet entered;
+    const KindSet maleDescendants;
+    const KindSet femaleDescendants;
+    const KindSet ascendants;  // the father and the grandfather
+};
+
 // The chain of the remote male residuaries: each kind is excluded by
 // everything that excludes the one before it, and by that kind itself.
-bool excludedInAgnateChain(HeirKind kind, const KindCounts& c, const CountSums& s)
+KindSet excludersInAgnateChain(HeirKind kind, const Presence& p, KindSet siblingsBlockers)
 {
-    const bool maleDescendants = s.maleDescendants > 0;
-    const bool femaleDescendants = s.femaleDescendants > 0;
     // A full or consanguine sister who takes the remainder beside female
     // descendants stands in a brother's place and excludes all below her.
-    const bool sisterTakesRemainder =
-        femaleDescendants && c.of(FullSisters) + c.of(ConsanguineSisters) > 0;
+    const KindSet sistersTakingRemainder =
+        p.femaleDescendants.empty() ? KindSet{} : p.entered & KindSet{FullSisters, ConsanguineSisters};
 
-    bool excluded = maleDescendants || c.has(Father) || c.has(Grandfather) || c.has(FullBrothers) ||
-                    c.has(ConsanguineBrothers) || sisterTakesRemainder;
+    KindSet excluders = siblingsBlockers | p.only(FullBrothers) | p.only(ConsanguineBrothers) | sistersTakingRemainder;
     constexpr HeirKind chain[] = {FullBrothersSons, ConsanguineBrothersSons, FullUncles,
                                   ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons};
     for (const HeirKind link : chain) {
-        if (link == kind) return excluded;
-        excluded = excluded || c.has(link);
+        if (link == kind) return excluders;
+        excluders = excluders | p.only(link);
     }
-    return false;
+    return {};
 }
 
 }  // namespace
 
-bool isExcluded(HeirKind kind, const KindCounts& counts) { return isExcluded(kind, counts, sumCounts(counts)); }
-
-bool isExcluded(HeirKind kind, const KindCounts& c, const CountSums& s)
+KindSet excludersOf(HeirKind kind, const KindCounts& c, const CountSums& s)
 {
-    const bool father = c.has(Father);
-    const bool grandfather = c.has(Grandfather);
-    const bool femaleDescendants = s.femaleDescendants > 0;
+    const Presence p(c);
     // The father, the grandfather and any male descendant exclude every
     // brother and sister; the grandfather never shares with them.
-    const bool siblingsBlocked = s.maleDescendants > 0 || father || grandfather;
-    const bool consanguineBrothersBlocked =
-        siblingsBlocked || c.has(FullBrothers) || (femaleDescendants && c.has(FullSisters));
+    const KindSet siblingsBlockers = p.maleDescendants | p.ascendants;
+    const KindSet fullSisterBesideDaughters = p.femaleDescendants.empty() ? KindSet{} : p.only(FullSisters);
+    const KindSet consanguineBrothersBlockers = siblingsBlockers | p.only(FullBrothers) | fullSisterBesideDaughters;
 
     switch (kind) {
     case Sons:
@@ -49,30 +60,51 @@ bool isExcluded(HeirKind kind, const KindCounts& c, const CountSums& s)
     case Mother:
     case Father:
     case Husband:
-    case Wives: return false;
-    case Grandfather: return father;
-    case Grandmothers: return c.has(Mother);  // the father does not exclude them
-    case SonsSons: return c.has(Sons);
-    case SonsDaughters:
+    case Wives: return {};
+    case Grandfather: return p.only(Father);
+    case Grandmothers: return p.only(Mother);  // the father does not exclude them
+    case SonsSons: return p.only(Sons);
+    case SonsDaughters: {
         // Two daughters take the two thirds; only a son's son lifts his sisters back.
-        return c.has(Sons) || (!c.has(SonsSons) && c.of(Daughters) >= 2);
-    case UterineSiblings: return father || grandfather || s.descendants > 0;
+        const bool twoThirdsTaken = !c.has(SonsSons) && c.of(Daughters) >= 2;
+        return p.only(Sons) | (twoThirdsTaken ? p.only(Daughters) : KindSet{});
+    }
+    case UterineSiblings:
+        // Any descendant, a daughter too, and the father or the grandfather.
+        return p.ascendants | p.maleDescendants | p.femaleDescendants;
     case FullBrothers:
-    case FullSisters: return siblingsBlocked;
-    case ConsanguineBrothers: return consanguineBrothersBlocked;
-    case ConsanguineSisters:
+    case FullSisters: return siblingsBlockers;
+    case ConsanguineBrothers: return consanguineBrothersBlockers;
+    case ConsanguineSisters: {
         // Two full sisters take the two thirds, unless a consanguine brother
         // makes his sisters residuaries with him.
-        return consanguineBrothersBlocked ||
-               (!c.has(ConsanguineBrothers) && !femaleDescendants && c.of(FullSisters) >= 2);
+        const bool twoThirdsTaken = !c.has(ConsanguineBrothers) && s.femaleDescendants == 0 && c.of(FullSisters) >= 2;
+        return consanguineBrothersBlockers | (twoThirdsTaken ? p.only(FullSisters) : KindSet{});
+    }
     case FullBrothersSons:
     case ConsanguineBrothersSons:
     case FullUncles:
     case ConsanguineUncles:
     case FullUnclesSons:
-    case ConsanguineUnclesSons: return excludedInAgnateChain(kind, c, s);
+    case ConsanguineUnclesSons: return excludersInAgnateChain(kind, p, siblingsBlockers);
     }
-    return false;
+    return {};
+}
+
+bool isExcluded(HeirKind kind, const KindCounts& counts) { return isExcluded(kind, counts, sumCounts(counts)); }
+
+bool isExcluded(HeirKind kind, const KindCounts& counts, const CountSums& sums)
+{
+    return !excludersOf(kind, counts, sums).empty();
+}
+
+KindSet inheritingExcludersOf(HeirKind kind, const KindCounts& counts, const CountSums& sums)
+{
+    KindSet inheriting;
+    excludersOf(kind, counts, sums).forEach([&](HeirKind excluder) {
+        if (!isExcluded(excluder, counts, sums)) inheriting.add(excluder);
+    });
+    return inheriting;
 }
 
 }  // namespace qismaru
