@@ -17,32 +17,33 @@ bool dividesBoth(std::int64_t r, std::int64_t a, std::int64_t b) { return a % r 
 
 }  // namespace
 
-std::int64_t commonMultipleStep(std::int64_t a, std::int64_t b)
+CommonMultiple commonMultipleStepOf(std::int64_t a, std::int64_t b)
 {
     const std::int64_t hi = std::max(a, b);
     const std::int64_t lo = std::min(a, b);
-    if (hi > kMaxExactWhole) return kBeyondExact;
-    if (hi % lo == 0) return hi;
+    if (hi > kMaxExactWhole) return {kBeyondExact, Relation::NoFactorFound, 0};
     const std::int64_t r = hi % lo;
-    if (r != 1 && dividesBoth(r, hi, lo)) return boundedProduct(hi / r, lo);
-    return boundedProduct(hi, lo);
+    if (r == 0) return {hi, hi == lo ? Relation::Equal : Relation::Divides, 0};
+    if (r != 1 && dividesBoth(r, hi, lo)) return {boundedProduct(hi / r, lo), Relation::CommonFactor, r};
+    return {boundedProduct(hi, lo), Relation::NoFactorFound, r};
 }
 
-std::int64_t headFactor(std::int64_t parts, std::int64_t heads)
+HeadFactor headFactorOf(std::int64_t parts, std::int64_t heads)
 {
-    if (parts <= 0) return 1;  // nothing to divide
-    if (heads % parts == 0) return heads / parts;
+    if (parts <= 0) return {1, HeadsRelation::NoParts, 0};  // nothing to divide
+    if (heads % parts == 0) return {heads / parts, HeadsRelation::HeadsMultiple, 0};
     const std::int64_t r = heads <= parts ? parts % heads : heads % parts;
-    if (r != 1 && dividesBoth(r, parts, heads)) return heads / r;
-    return heads;
+    if (r != 1 && dividesBoth(r, parts, heads)) return {heads / r, HeadsRelation::CommonFactor, r};
+    return {heads, HeadsRelation::AllHeads, r};
 }
 
-std::int64_t pairHeadFactor(std::int64_t parts, std::int64_t heads)
+HeadFactor pairHeadFactorOf(std::int64_t parts, std::int64_t heads)
 {
-    if (parts <= 0 || parts == heads) return 1;
-    if (heads % parts == 0) return heads / parts;
-    if (parts % heads == 0) return 1;
-    return headFactor(parts, heads);
+    if (parts <= 0) return {1, HeadsRelation::NoParts, 0};
+    if (parts == heads) return {1, HeadsRelation::PartsDivide, 0};
+    if (heads % parts == 0) return {heads / parts, HeadsRelation::HeadsMultiple, 0};
+    if (parts % heads == 0) return {1, HeadsRelation::PartsDivide, 0};
+    return headFactorOf(parts, heads);
 }
 
 }  // namespace qismaru

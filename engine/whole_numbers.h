@@ -15,16 +15,52 @@ inline constexpr std::int64_t kBeyondExact = kMaxExactWhole + 1;
 // the even neighbour. Callers keep |x| within kMaxExactWhole.
 inline std::int64_t whole(double x) { return static_cast<std::int64_t>(std::nearbyint(x)); }
 
+// What one step of Euclid found between two numbers: the larger divided by
+// the smaller, and its remainder tested against both.
+enum class Relation : std::uint8_t {
+    Equal,          // the same number
+    Divides,        // the smaller divides the larger
+    CommonFactor,   // the remainder divides both: it is their greatest common factor
+    NoFactorFound,  // the remainder is 1, or divides not both: the numbers are taken whole
+};
+
+struct CommonMultiple {
+    std::int64_t value;
+    Relation relation;
+    std::int64_t remainder;  // of the larger divided by the smaller
+};
+
 // One step of Euclid towards a common multiple of two positive numbers: exact
 // for the share denominators, not always the least multiple for head counts
 // (21 and 15 give 315). A result beyond kMaxExactWhole is kBeyondExact.
-std::int64_t commonMultipleStep(std::int64_t a, std::int64_t b);
+CommonMultiple commonMultipleStepOf(std::int64_t a, std::int64_t b);
+inline std::int64_t commonMultipleStep(std::int64_t a, std::int64_t b) { return commonMultipleStepOf(a, b).value; }
+
+// How a group's parts stand to its heads, as the factors below decide it.
+enum class HeadsRelation : std::uint8_t {
+    NoParts,        // nothing to divide
+    PartsDivide,    // the parts divide among the heads (for a pair: or parts equal heads)
+    HeadsMultiple,  // the heads are a multiple of the parts: heads ÷ parts
+    CommonFactor,   // the remainder divides both: heads ÷ remainder
+    AllHeads,       // no factor found in one step: the heads whole
+};
+
+struct HeadFactor {
+    std::int64_t factor;
+    HeadsRelation relation;
+    std::int64_t remainder;  // of the larger divided by the smaller, where it was taken
+};
 
 // What the base must be multiplied by so that p parts divide among n heads,
 // for p not a multiple of n (28 parts and 6 heads give 6).
-std::int64_t headFactor(std::int64_t parts, std::int64_t heads);
+HeadFactor headFactorOf(std::int64_t parts, std::int64_t heads);
+inline std::int64_t headFactor(std::int64_t parts, std::int64_t heads) { return headFactorOf(parts, heads).factor; }
 
 // The same for a 2:1 pair of residuaries, where n counts each male twice.
-std::int64_t pairHeadFactor(std::int64_t parts, std::int64_t heads);
+HeadFactor pairHeadFactorOf(std::int64_t parts, std::int64_t heads);
+inline std::int64_t pairHeadFactor(std::int64_t parts, std::int64_t heads)
+{
+    return pairHeadFactorOf(parts, heads).factor;
+}
 
 }  // namespace qismaru
