@@ -2,17 +2,23 @@
 
 #include "engine/case_result.h"
 #include "engine/count_sums.h"
+#include "engine/step_trace.h"
 
 namespace qismaru {
 
 // What one computation shares between its steps: the counts it reads, the
-// result it fills, and the intermediate totals that later steps compare.
+// result it fills, the intermediate totals that later steps compare, and the
+// trace its decisions go to when one was asked for.
 struct CaseWork {
-    CaseWork(const KindCounts& c, CaseResult& r) : counts(c), sums(sumCounts(c)), result(r) {}
+    CaseWork(const KindCounts& c, CaseResult& r, StepTrace* t = nullptr)
+        : counts(c), sums(sumCounts(c)), result(r), trace(t)
+    {
+    }
 
     const KindCounts& counts;
     const CountSums sums;
     CaseResult& result;
+    StepTrace* const trace;
 
     // 1 minus the fixed shares before the sixth rule. Never clamped: the father's
     // and grandfather's tests compare it with 1/6 to the last bit.
@@ -32,6 +38,12 @@ struct CaseWork {
     bool has(HeirKind kind) const { return counts.has(kind); }
     ShareResult& share(HeirKind kind) { return result[kind]; }
     const ShareResult& share(HeirKind kind) const { return result[kind]; }
+
+    // Notes a decision, when the steps are asked for; otherwise costs a test.
+    void record(const Step& step) const
+    {
+        if (trace) trace->add(step);
+    }
 };
 
 inline constexpr double kSixth = 1.0 / 6.0;
