@@ -97,6 +97,19 @@ void MainWindow::createMenu()
         if (windows_.about) windows_.about();
     });
     item("menu3", "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+    addSolutionStepsItem();
+}
+
+// The solution of the computed case, open beside the main window, which stays usable.
+void MainWindow::addSolutionStepsItem()
+{
+    QAction* steps = menuBar()->addAction("خطوات الحل");
+    steps->setObjectName("solutionSteps");
+    steps->setEnabled(false);
+    connect(this, &MainWindow::caseDivided, steps, &QAction::setEnabled);
+    connect(steps, &QAction::triggered, this, [this] {
+        if (windows_.solutionSteps) windows_.solutionSteps();
+    });
 }
 
 void MainWindow::openOver(const std::function<void()>& open)
@@ -139,6 +152,7 @@ void MainWindow::calculate()
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
     markComputed(state_);
+    emit caseDivided(computation.outcome == CaseOutcome::Computed);
 }
 
 void MainWindow::cancelLastChoice()
@@ -152,6 +166,7 @@ void MainWindow::newCase()
     resultArea_->clear();
     startNewCase(state_);
     result_ = CaseResult{};
+    emit caseDivided(false);
 }
 
 void MainWindow::print()

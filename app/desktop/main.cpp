@@ -24,6 +24,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/solution_window.h"
 
 namespace {
 
@@ -113,6 +114,7 @@ int main(int argc, char** argv)
     // window answers its close box with the exit question.
     qismaru::help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     qismaru::ui::attachDefaultPrinter(window, messages);
+    qismaru::ui::attachSolutionWindow(window, messages);
     if (options.isSet("quit-after-first-paint")) new FirstPaintReporter(window);
     window.show();
     // Without a window manager nothing activates the new window, and the

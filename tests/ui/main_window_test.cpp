@@ -112,7 +112,7 @@ private slots:
 
         QStringList menu;
         for (QAction* action : window().menuBar()->actions()) menu << action->objectName() + ":" + action->text();
-        QCOMPARE(menu, QStringList({"menu:الخروج", "menu2:نبذة", "menu3:إيــضــــاح"}));
+        QCOMPARE(menu, QStringList({"menu:الخروج", "menu2:نبذة", "menu3:إيــضــــاح", "solutionSteps:خطوات الحل"}));
     }
 
     void singleKindsTakeRowsInTheOrderPressed()
