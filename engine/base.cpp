@@ -11,24 +11,40 @@ namespace {
 
 using enum HeirKind;
 
-// The least common multiple of the fixed denominators. On a return with a
+constexpr HeirKind kBaseKinds[] = {Mother,      Father,      Grandfather,   Wives,        UterineSiblings, Grandmothers,
+                                   Husband,     ConsanguineSisters, FullSisters, SonsDaughters, Daughters};
+
+// The denominator a kind brings into the base, or 0. On a return with a
 // spouse the spouse's own fraction stays out: the spouse-return base below
 // takes its place.
+int denominatorTaken(const CaseWork& work, HeirKind kind, bool spouseCounts)
+{
+    if ((kind == Wives || kind == Husband) && !spouseCounts) return 0;
+    return work.share(kind).denominator;
+}
+
+// Every denominator taken into the base, as the set the solution names.
+std::uint32_t denominatorsTaken(const CaseWork& work, bool spouseCounts)
+{
+    std::uint32_t denominators = 0;
+    for (const HeirKind kind : kBaseKinds) {
+        if (const int d = denominatorTaken(work, kind, spouseCounts); d > 0) denominators |= std::uint32_t{1} << d;
+    }
+    return denominators;
+}
+
+// The least common multiple of the fixed denominators.
 std::int64_t baseOfDenominators(const CaseWork& work)
 {
     const bool spouseCounts = work.result.shareScale <= 1.0;
     std::int64_t base = 1;
-    std::uint32_t denominators = 0;
-    for (const HeirKind kind : {Mother, Father, Grandfather, Wives, UterineSiblings, Grandmothers, Husband,
-                                ConsanguineSisters, FullSisters, SonsDaughters, Daughters}) {
-        if ((kind == Wives || kind == Husband) && !spouseCounts) continue;
-        const int denominator = work.share(kind).denominator;
-        if (denominator > 0) {
-            base = commonMultipleStep(base, denominator);
-            denominators |= std::uint32_t{1} << denominator;
-        }
+    for (const HeirKind kind : kBaseKinds) {
+        const int denominator = denominatorTaken(work, kind, spouseCounts);
+        if (denominator > 0) base = commonMultipleStep(base, denominator);
     }
-    work.record(step::BaseOfDenominators{denominators, base, !spouseCounts});
+    work.record([&work, base, spouseCounts] {
+        return step::BaseOfDenominators{denominatorsTaken(work, spouseCounts), base, !spouseCounts};
+    });
     return base;
 }
 
@@ -73,7 +89,7 @@ std::int64_t spouseReturnBase(const CaseWork& work, std::int64_t base)
             fit.base = d * h;
         }
     }
-    work.record(fit);
+    work.record([fit] { return fit; });
     return fit.base;
 }
 
@@ -86,7 +102,7 @@ void computeBase(CaseWork& work)
     // The mother's third of the remainder after the husband's half is a sixth.
     if (umariyyatanHusbandForm(work.counts, work.sums)) {
         r.base *= 3;
-        work.record(step::UmariyyatanBase{r.base / 3, r.base});
+        work.record([&r] { return step::UmariyyatanBase{r.base / 3, r.base}; });
     }
     if (isReturnWithSpouse(work)) {
         r.baseDivisor = 1.0;

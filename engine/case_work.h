@@ -39,10 +39,25 @@ struct CaseWork {
     ShareResult& share(HeirKind kind) { return result[kind]; }
     const ShareResult& share(HeirKind kind) const { return result[kind]; }
 
-    // Notes a decision, when the steps are asked for; otherwise costs a test.
-    void record(const Step& step) const
+    // Notes a decision when the steps are asked for: `describe` builds the
+    // record and runs only then, so that a computation without a trace pays
+    // one test per decision and nothing else.
+    // Capture the rule's locals by value and the work by reference: a record
+    // that took the addresses of locals would keep them out of registers on
+    // the path without a trace too.
+    template <typename Describe>
+    void record(Describe describe) const
     {
-        if (trace) trace->add(step);
+        if (trace) [[unlikely]] recordInto(*trace, describe);
+    }
+
+private:
+    // Out of line and cold, so that the rule steps around a record stay as
+    // small as they were and are inlined as before.
+    template <typename Describe>
+    [[gnu::cold, gnu::noinline]] static void recordInto(StepTrace& into, Describe describe)
+    {
+        into.add(Step{describe()});
     }
 };
 

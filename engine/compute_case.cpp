@@ -24,7 +24,7 @@ void recordExclusions(const CaseWork& work)
 {
     KindSet::enteredIn(work.counts).forEach([&](HeirKind kind) {
         const KindSet by = inheritingExcludersOf(kind, work.counts, work.sums);
-        if (!by.empty()) work.record(step::Excluded{kind, by});
+        if (!by.empty()) work.record([kind, by] { return step::Excluded{kind, by}; });
     });
 }
 

@@ -31,7 +31,7 @@ std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
     const std::int64_t parts = partsBeforeCorrection(work, kind);
     if (parts % heads == 0) return 1;
     const HeadFactor factor = headFactorOf(parts, heads);
-    if (factor.factor > 1) work.record(step::GroupHeads{kind, parts, heads, factor});
+    if (factor.factor > 1) work.record([kind, parts, heads, factor] { return step::GroupHeads{kind, parts, heads, factor}; });
     return factor.factor;
 }
 
@@ -39,7 +39,7 @@ std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
 std::int64_t combineFactors(const CaseWork& work, std::int64_t correction, std::int64_t factor)
 {
     const CommonMultiple combined = commonMultipleStepOf(correction, factor);
-    if (correction > 1 && factor > 1) work.record(step::CombinedFactors{correction, factor, combined});
+    if (correction > 1 && factor > 1) work.record([correction, factor, combined] { return step::CombinedFactors{correction, factor, combined}; });
     return combined.value;
 }
 
@@ -118,7 +118,7 @@ std::int64_t applyPairHeadFactor(const CaseWork& work, std::int64_t correction)
     const std::int64_t parts = whole(base * work.share(pair.female).value + base * work.share(pair.male).value);
     const std::int64_t heads = 2 * work.count(pair.male) + work.count(pair.female);
     const HeadFactor factor = pairHeadFactorOf(parts, heads);
-    if (factor.factor > 1) work.record(step::PairHeads{pair.male, pair.female, parts, heads, factor});
+    if (factor.factor > 1) work.record([pair, parts, heads, factor] { return step::PairHeads{pair.male, pair.female, parts, heads, factor}; });
     return combineFactors(work, correction, factor.factor);
 }
 
@@ -142,7 +142,7 @@ double applyHalvingRule(const CaseWork& work, double correction)
         if (heads < 2 || !othersHoldNothing(r, kind)) continue;
         const std::int64_t parts = whole(static_cast<double>(r.base) * r[kind].value * correction);
         if (static_cast<double>(parts) / heads != 1.0) {
-            work.record(step::Halving{kind, correction, correction / 2.0});
+            work.record([kind, correction] { return step::Halving{kind, correction, correction / 2.0}; });
             return correction / 2.0;
         }
     }

@@ -26,8 +26,10 @@ void applySixthRule(CaseWork& work)
     const bool alreadyHeld = work.share(ascendant).isFraction();
     setFraction(work.share(ascendant), 1, 6);
     if (!alreadyHeld) {
-        work.record(step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::RemainderAtMostSixth,
-                                work.exactRemainderBeforeSixth});
+        work.record([&work, ascendant] {
+            return step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::RemainderAtMostSixth,
+                               work.exactRemainderBeforeSixth};
+        });
     }
 }
 
@@ -41,13 +43,17 @@ void assignFatherResidue(CaseWork& work)
     const Fraction remainder = work.exactRemainderBeforeSixth;
     if (work.sums.descendants == 0) {
         setResiduary(work.share(ascendant), work.remainderBeforeSixth, remainder, ShareLabel::Remainder);
-        work.record(step::Residue{ascendant, step::ResidueWay::BySelf, {}, {}, remainder});
+        work.record([ascendant, remainder] { return step::Residue{ascendant, step::ResidueWay::BySelf, {}, {}, remainder}; });
     } else if (work.sums.maleDescendants == 0) {
         const ShareLabel label = ascendant == Father ? ShareLabel::FatherSixthAndRemainder
                                                      : ShareLabel::GrandfatherSixthAndRemainder;
         setResiduary(work.share(ascendant), work.remainderBeforeSixth, remainder, label);
-        work.record(step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::BesideFemaleDescendant, remainder});
-        work.record(step::Residue{ascendant, step::ResidueWay::AfterSixth, {}, {}, remainder - Fraction::of(1, 6)});
+        work.record([ascendant, remainder] {
+            return step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::BesideFemaleDescendant, remainder};
+        });
+        work.record([ascendant, remainder] {
+            return step::Residue{ascendant, step::ResidueWay::AfterSixth, {}, {}, remainder - Fraction::of(1, 6)};
+        });
     }
 }
 

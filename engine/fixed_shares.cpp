@@ -14,11 +14,12 @@ constexpr HeirKind kFixedKinds[] = {Mother, UterineSiblings, Grandmothers, Husba
 
 using step::FixedReason;
 
-// A fixed share, and the condition it was given under.
-void setFixed(CaseWork& work, HeirKind kind, int numerator, int denominator, FixedReason reason)
+// A fixed share, and the condition it was given under. Inlined, so that the
+// fraction of constant terms is formed at compile time, as before it was noted.
+[[gnu::always_inline]] inline void setFixed(CaseWork& work, HeirKind kind, int numerator, int denominator, FixedReason reason)
 {
     setFraction(work.share(kind), numerator, denominator);
-    work.record(step::Fixed{kind, work.share(kind).exact, reason, {}});
+    work.record([&work, kind, reason] { return step::Fixed{kind, work.share(kind).exact, reason, {}}; });
 }
 
 // One heir alone takes the first fraction, two or more share the second.

@@ -9,13 +9,12 @@ using enum HeirKind;
 using step::ResidueWay;
 
 // Notes that a residuary took the remainder, or that nothing was left for it.
-void recordResidue(const CaseWork& work, HeirKind kind, ResidueWay way, KindSet with, KindSet beside = {})
+[[gnu::always_inline]] inline void recordResidue(const CaseWork& work, HeirKind kind, ResidueWay way, KindSet with, KindSet beside = {})
 {
-    if (work.exactRemainder.isZero()) {
-        work.record(step::NothingLeft{kind});
-    } else {
-        work.record(step::Residue{kind, way, with, beside, work.exactRemainder});
-    }
+    work.record([&work, kind, way, with, beside] {
+        return work.exactRemainder.isZero() ? Step{step::NothingLeft{kind}}
+                                            : Step{step::Residue{kind, way, with, beside, work.exactRemainder}};
+    });
 }
 
 // A brother with his sisters (or a son with his sisters) shares the
@@ -106,8 +105,10 @@ void assignSistersWithDaughters(CaseWork& work)
     setResiduary(work.share(sisters), work.remainder, work.exactRemainder, ShareLabel::Remainder);
     // The daughters and son's daughters who hold a share make them residuaries.
     KindSet beside;
-    for (const HeirKind kind : {Daughters, SonsDaughters}) {
-        if (work.share(kind).value > 0.0) beside.add(kind);
+    if (work.trace) {
+        for (const HeirKind kind : {Daughters, SonsDaughters}) {
+            if (work.share(kind).value > 0.0) beside.add(kind);
+        }
     }
     recordResidue(work, sisters, ResidueWay::WithDaughters, {}, beside);
 }

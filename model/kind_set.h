@@ -18,6 +18,13 @@ public:
         for (const HeirKind kind : kinds) add(kind);
     }
 
+    static constexpr KindSet of(HeirKind kind) { return fromBits(bitOf(kind)); }
+    // The kind alone when it has heirs, else nothing.
+    static constexpr KindSet ifEntered(HeirKind kind, const KindCounts& counts)
+    {
+        return fromBits(counts.count[indexOf(kind)] > 0 ? bitOf(kind) : 0);
+    }
+
     // The kinds with at least one heir.
     static constexpr KindSet enteredIn(const KindCounts& counts)
     {
