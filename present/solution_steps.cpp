@@ -205,8 +205,12 @@ std::string caseHeirsLine(const KindCounts& counts)
     for (const HeirKind kind : readingOrder()) {
         if (!counts.has(kind)) continue;
         const HeirKindInfo& info = infoOf(kind);
-        line += (first ? "" : "، ") + std::string(info.displayName);
-        if (info.entry == EntryKind::Counted) line += " " + figure(std::int64_t{counts.of(kind)});
+        if (!first) line += "، ";
+        line += info.displayName;
+        if (info.entry == EntryKind::Counted) {
+            line += ' ';
+            line += figure(std::int64_t{counts.of(kind)});
+        }
         first = false;
     }
     return line;
@@ -217,9 +221,13 @@ std::string solutionText(const KindCounts& counts, const std::vector<SolutionSte
     std::string text = caseHeirsLine(counts) + "\n";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (i == 0 || steps[i].section != steps[i - 1].section) {
-            text += "\n" + std::string(sectionHeading(steps[i].section, steps)) + "\n";
+            text += '\n';
+            text += sectionHeading(steps[i].section, steps);
+            text += '\n';
         }
-        text += "- " + steps[i].text + "\n";
+        text += "- ";
+        text += steps[i].text;
+        text += '\n';
     }
     return text;
 }
