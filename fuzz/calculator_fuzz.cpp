@@ -1,19 +1,27 @@
 // libFuzzer target: arbitrary bytes as the calculator's input.
 //
-// The first byte chooses the form. For the batch form the rest is standard
-// input, one JSON case per line; otherwise the rest is split at blanks into
-// CODE=N arguments. Every input that parses goes on through the engine and the
-// result table, so a fault anywhere from parsing to the placed texts shows up
-// as a sanitizer report or as one of the traps below.
+// The first byte chooses the form. For the batch forms the rest is standard
+// input, one JSON case per line, either as it is or grown into the lines a
+// hostile input holds: nested tens of thousands deep, or longer than the
+// line limit. Otherwise the rest is split at blanks into CODE=N arguments.
+// Every input that parses goes on through the engine and the result table,
+// so a fault anywhere from parsing to the placed texts shows up as a
+// sanitizer report or as one of the traps below.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
+#include "app/calc/line_reader.h"
+#include "app/calc/plain_line.h"
 #include "engine/compute_case.h"
 #include "present/result_table.h"
 
@@ -29,6 +37,20 @@ std::vector<std::string> splitAtBlanks(const std::string& text)
     return words;
 }
 
+// The lines of a batch input as the calculator reads them: split at each
+// newline, a last line without one counted too.
+std::vector<std::string_view> linesOf(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const auto newline = text.find('\n');
+        lines.push_back(text.substr(0, newline));
+        if (newline == std::string_view::npos) break;
+        text.remove_prefix(newline + 1);
+    }
+    return lines;
+}
+
 // The engine's own promises, checked on every case the parser accepts.
 void checkCase(const KindCounts& counts)
 {
@@ -42,20 +64,87 @@ void checkCase(const KindCounts& counts)
     }
 }
 
+// An error on the terminal: one short line without control characters.
+void checkErrorLine(const std::string& err)
+{
+    if (err.empty()) return;
+    if (err.size() > 512 || err.back() != '\n') __builtin_trap();
+    if (std::any_of(err.begin(), err.end() - 1, [](unsigned char c) { return c < 0x20 || c == 0x7F; })) {
+        __builtin_trap();
+    }
+}
+
+// Every input line is answered by one output line of valid UTF-8 JSON, and
+// the shortcut for plain lines agrees with the full reading.
+void runBatch(const std::string& input)
+{
+    const std::vector<std::string_view> lines = linesOf(input);
+    for (const std::string_view line : lines) {
+        if (line.size() > calc::kMaxLineBytes) continue;
+        const auto plain = calc::readPlainLine(line);
+        if (!plain) continue;
+        const calc::CaseInput full = calc::caseFromLineInFull(line);
+        if (!full.ok() || full.counts.count != plain->count) __builtin_trap();
+    }
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = calc::runCalculator({calc::OutputForm::Batch, {}, {}}, in, out, err);
+    if (status != calc::kExitOk && status != calc::kExitSomeLinesFailed) __builtin_trap();
+    const std::string text = out.str();
+    const std::vector<std::string_view> answers = linesOf(text);
+    if (answers.size() != lines.size()) __builtin_trap();
+    for (const std::string_view answer : answers) {
+        if (!nlohmann::json::accept(answer)) __builtin_trap();  // also refuses ill-formed UTF-8
+    }
+}
+
+// `text` `times` times over, built by doubling: a byte-by-byte loop would
+// spend the run in the coverage instrumentation.
+std::string repeated(const std::string& text, std::size_t times)
+{
+    std::string result;
+    std::string power = text;
+    for (; times > 0; times >>= 1) {
+        if (times & 1) result += power;
+        if (times > 1) power += power;
+    }
+    return result;
+}
+
+// A line nested up to 65,535 deep around the fuzzer's bytes, then a good line.
+std::string nestedLines(const std::string& rest)
+{
+    if (rest.size() < 3) return rest;
+    static const std::string openings[] = {"[", "{\"d\":", "{\"counts\":", "{\"h\":[", " [ "};
+    static const std::string closings[] = {"]", "}", "}", "]}", " ] "};
+    const std::size_t kind = static_cast<unsigned char>(rest[0]) % std::size(openings);
+    const std::size_t depth = static_cast<unsigned char>(rest[1]) << 8 | static_cast<unsigned char>(rest[2]);
+    return repeated(openings[kind], depth) + rest.substr(3) + repeated(closings[kind], depth) +
+           "\n{\"h\":1,\"m\":1,\"f\":1}\n";
+}
+
+// The fuzzer's bytes repeated past the line limit, then a good line.
+std::string overLongLines(const std::string& rest)
+{
+    if (rest.empty()) return rest;
+    const std::size_t times = calc::kMaxLineBytes / rest.size() + 1 + static_cast<unsigned char>(rest[0]) % 3;
+    std::string piece = rest;
+    std::replace(piece.begin(), piece.end(), '\n', ' ');
+    return repeated(piece, times) + "\n{\"d\":3}\n";
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
     const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
-    std::ostringstream out;
-    std::ostringstream err;
-
-    if (data[0] % 3 == 0) {
-        std::istringstream in(rest);
-        const int status = calc::runCalculator(calc::OutputForm::Batch, {}, in, out, err);
-        if (status != calc::kExitOk) __builtin_trap();  // bad lines are answered in the output
-        return 0;
+    switch (data[0] % 5) {
+    case 0: runBatch(rest); return 0;
+    case 1: runBatch(nestedLines(rest)); return 0;
+    case 2: runBatch(overLongLines(rest)); return 0;
+    default: break;
     }
 
     const std::vector<std::string> arguments = splitAtBlanks(rest);
@@ -63,10 +152,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.ok()) checkCase(input.counts);
 
     std::istringstream noInput;
-    const auto form = data[0] % 3 == 1 ? calc::OutputForm::Text : calc::OutputForm::Json;
-    const int status = calc::runCalculator(form, arguments, noInput, out, err);
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto form = data[0] % 5 == 3 ? calc::OutputForm::Text : calc::OutputForm::Json;
+    const int status = calc::runCalculator({form, arguments, {}}, noInput, out, err);
     const bool knownStatus = status == calc::kExitOk || status == calc::kExitBadInput ||
                              status == calc::kExitBeyondExactRange;
     if (!knownStatus || (status == calc::kExitBadInput) == input.ok()) __builtin_trap();
+    checkErrorLine(err.str());
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "app/version/version.h"
 #include "help/drawn_lines.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -13,42 +14,36 @@ namespace qismaru::help {
 
 namespace {
 
-// The program is credited to its project. The address is a placeholder in
-// the domain reserved for examples, until the project publishes a contact.
-const char* const kAuthor = "فريق قسمارو";
-const char* const kContactLocalPart = "placeholder";
-const char* const kContactDomain = "example.org";
-
 constexpr int kCloseTop = 2760;
 
 }  // namespace
 
-QStringList AboutWindow::lines()
+DrawnLines AboutWindow::lines()
 {
-    return {"            إعــداد ",
-            QString(" ") + kAuthor,
-            QString(),
-            "       من وجد ملحظاً)",
-            "    (فلا يبخلن بالنصح",
-            QString(),
-            QString("    ") + kContactLocalPart,
-            QString("    @") + kContactDomain};
+    // No author or address is shown: the program is published by its
+    // project under the GPL, and the saying stays as it was written.
+    return {{"قسمارو", LineSetting::Centred},
+            {"قسمة التركات على الورثة", LineSetting::Centred},
+            {versionLine(), LineSetting::Centred},
+            {"رخصة جنو العمومية العامة", LineSetting::Centred},
+            {"GPL-3.0-or-later", LineSetting::Centred},
+            {},
+            {"       من وجد ملحظاً)", LineSetting::AsStored},
+            {"    (فلا يبخلن بالنصح", LineSetting::AsStored}};
 }
 
 QString AboutWindow::versionLine()
 {
-    return "    الإصدار " + QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()));
+    return "الإصدار " + QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()));
 }
 
-QStringList AboutWindow::linesWithVersion() { return lines() << versionLine(); }
-
-AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, "Form5", " نـبــذة", 2568, 3288)
+AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAboutWindow, " نـبــذة", 2568, 3288)
 {
     surface_ = new ui::DrawingSurface(size(), QColor(192, 192, 192), this);
     const QSize aboveClose(width(), ui::px(kCloseTop));
-    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 12), linesWithVersion(), aboveClose));
+    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 12), lines(), aboveClose));
 
-    auto* close = new ui::CaptionButton("Command1", " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
+    auto* close = new ui::CaptionButton(ui::design::kAboutCloseButton, " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
                                         ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -57,7 +52,7 @@ void AboutWindow::becomeActive()
 {
     if (beneath()) beneath()->setEnabled(false);
     surface_->clear();
-    drawLines(*surface_, linesWithVersion());
+    drawLines(*surface_, lines());
 }
 
 void AboutWindow::showEvent(QShowEvent* event)

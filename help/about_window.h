@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
-
 #include "help/auxiliary_window.h"
+#include "help/drawn_lines.h"
 
 namespace qismaru::ui {
 class DrawingSurface;
@@ -10,9 +9,9 @@ class DrawingSurface;
 
 namespace qismaru::help {
 
-// The About window `Form5` (" نـبــذة"): who prepared the program and where
-// to send a remark. It disables the main window itself, whenever it becomes
-// active.
+// The About window `Form5` (" نـبــذة"): the program's name, what it is for,
+// its version and its licence, and the saying that asks a reader for advice.
+// It disables the main window itself, whenever it becomes active.
 class AboutWindow : public AuxiliaryWindow {
     Q_OBJECT
 
@@ -22,13 +21,11 @@ public:
     ui::DrawingSurface* surface() const { return surface_; }
 
     // The window has become active: the main window is disabled again and
-    // the eight lines and the version are drawn afresh on a cleared surface,
-    // never twice over.
+    // its lines are drawn afresh on a cleared surface, never twice over.
     void becomeActive();
 
-    // The credits, and below them the program's version, the same as
-    // qismaru-calc --version shows.
-    static QStringList lines();
+    static DrawnLines lines();
+    // The version, the same as qismaru-calc --version shows.
     static QString versionLine();
 
 protected:
@@ -36,8 +33,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static QStringList linesWithVersion();
-
     ui::DrawingSurface* surface_;
 };
 

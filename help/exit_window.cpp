@@ -4,6 +4,7 @@
 
 #include "help/drawn_lines.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -19,16 +20,17 @@ constexpr int kButtonTop = 600;
 QString ExitWindow::question() { return "هـل تريد الخروج ؟"; }
 
 ExitWindow::ExitWindow(QWidget& main, std::function<void()> endProgram)
-    : AuxiliaryWindow(main, "Form13", " الخروج", 2508, 888), endProgram_(std::move(endProgram))
+    : AuxiliaryWindow(main, ui::design::kExitWindow, " الخروج", 2508, 888), endProgram_(std::move(endProgram))
 {
     surface_ = new ui::DrawingSurface(size(), QColor(192, 192, 192), this);
     const QSize aboveButtons(width(), ui::px(kButtonTop));
-    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 18), {question()}, aboveButtons));
-    drawLines(*surface_, {question()});
+    const DrawnLines lines{{question()}};
+    surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 18), lines, aboveButtons));
+    drawLines(*surface_, lines);
 
-    auto* yes = new ui::CaptionButton("Command2", " نعـم", ui::twipsRect(1560, kButtonTop, 615, 255),
+    auto* yes = new ui::CaptionButton(ui::design::kExitYesButton, " نعـم", ui::twipsRect(1560, kButtonTop, 615, 255),
                                       ui::designFont(ui::kTraditionalArabic, 10.2), this);
-    auto* no = new ui::CaptionButton("Command1", " لا", ui::twipsRect(360, kButtonTop, 615, 255),
+    auto* no = new ui::CaptionButton(ui::design::kExitNoButton, " لا", ui::twipsRect(360, kButtonTop, 615, 255),
                                      ui::designFont(ui::kTraditionalArabic, 12), this);
     connect(yes, &QPushButton::clicked, this, &ExitWindow::confirm);
     connect(no, &QPushButton::clicked, this, &QWidget::close);

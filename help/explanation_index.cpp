@@ -1,11 +1,11 @@
 #include "help/explanation_index.h"
 
 #include <QPainter>
-#include <utility>
 
 #include "help/family_tree.h"
 #include "help/index_background.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 
 namespace qismaru::help {
@@ -17,7 +17,7 @@ const QColor kIndexGrey(128, 128, 128);
 }  // namespace
 
 ExplanationIndex::ExplanationIndex(QWidget& main)
-    : AuxiliaryWindow(main, "Form3", " إ يـــــضاح", 9168, 5352), background_(indexBackground())
+    : AuxiliaryWindow(main, ui::design::kExplanationIndex, " إ يـــــضاح", 9168, 5352), background_(indexBackground())
 {
     createTree();
 }
@@ -25,7 +25,7 @@ ExplanationIndex::ExplanationIndex(QWidget& main)
 ExplanationIndex::~ExplanationIndex()
 {
     // At the end of the program a page may still be open over the index.
-    for (const QPointer<ExplanationPage>& page : std::as_const(pages_)) delete page.data();
+    for (const QPointer<ExplanationPage>& page : pages_) delete page.data();
 }
 
 void ExplanationIndex::createTree()
@@ -33,7 +33,7 @@ void ExplanationIndex::createTree()
     // The lines first, so that the boxes stand over their ends.
     for (const ui::LineGeometry& line : treeLines()) new ui::LineControl(line, this);
     auto* bar = new QWidget(this);
-    bar->setObjectName("Shape1");
+    bar->setObjectName(ui::design::kSpouseBar);
     bar->setGeometry(spouseBar());
     bar->setAutoFillBackground(true);
     QPalette ink = bar->palette();
@@ -45,7 +45,7 @@ void ExplanationIndex::createTree()
                                              ui::designFont(ui::kTraditionalArabic, box.fontPoints), this);
         switch (box.action) {
         case IndexAction::OpenPage:
-            connect(button, &QPushButton::clicked, this, [this, form = QString(box.page)] { openPage(form); });
+            connect(button, &QPushButton::clicked, this, [this, topic = box.topic] { openPage(topic); });
             break;
         case IndexAction::CloseIndex: connect(button, &QPushButton::clicked, this, &QWidget::close); break;
         case IndexAction::Nothing: break;  // the deceased has no page
@@ -53,14 +53,10 @@ void ExplanationIndex::createTree()
     }
 }
 
-void ExplanationIndex::openPage(const QString& form)
+void ExplanationIndex::openPage(HelpTopic topic)
 {
-    QPointer<ExplanationPage>& page = pages_[form];
-    if (!page) {
-        const ExplanationPageInfo* info = findExplanationPage(form.toStdString());
-        if (!info) return;
-        page = new ExplanationPage(*info, *this);
-    }
+    QPointer<ExplanationPage>& page = pages_[topicIndex(topic)];
+    if (!page) page = new ExplanationPage(pageOf(topic), *this);
     page->present();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QImage>
 #include <QPointer>
+#include <array>
 
 #include "help/auxiliary_window.h"
 #include "help/explanation_page.h"
@@ -20,9 +20,9 @@ public:
     explicit ExplanationIndex(QWidget& main);
     ~ExplanationIndex() override;
 
-    // A heir box's click: the page of `form`, loaded afresh unless it is open.
-    void openPage(const QString& form);
-    ExplanationPage* openedPage(const QString& form) const { return pages_.value(form); }
+    // A heir box's click: the page of the topic, loaded afresh unless it is open.
+    void openPage(HelpTopic topic);
+    ExplanationPage* openedPage(HelpTopic topic) const { return pages_[topicIndex(topic)]; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,7 +31,7 @@ private:
     void createTree();
 
     QImage background_;
-    QHash<QString, QPointer<ExplanationPage>> pages_;
+    std::array<QPointer<ExplanationPage>, kHelpTopicCount> pages_;
 };
 
 }  // namespace qismaru::help

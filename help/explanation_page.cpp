@@ -1,38 +1,48 @@
 #include "help/explanation_page.h"
 
-#include <QPainter>
+#include <QLabel>
+#include <QScrollArea>
 
 #include "help/page_picture.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 
 namespace qismaru::help {
 
 ExplanationPage::ExplanationPage(const ExplanationPageInfo& info, QWidget& index)
-    : AuxiliaryWindow(index, info.form, info.caption, info.clientWidth, info.clientHeight),
-      info_(info),
-      picture_(renderPagePicture(info))
+    : AuxiliaryWindow(index, info.form, info.caption, info.clientWidth, info.clientHeight), info_(info)
 {
     index.setEnabled(false);
 
-    if (info.background == PageBackground::White) {
-        QPalette white = palette();
-        white.setColor(QPalette::Window, Qt::white);
-        setPalette(white);
-    }
+    // White, as every text area of the program.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
     setAutoFillBackground(true);
 
-    // The Close button wears the page's own font.
-    auto* close = new ui::CaptionButton("Command1", info.closeCaption, info.closeGeometry(),
+    const PageLayout layout = layoutPage(info);
+    picture_ = renderPagePicture(info, layout);
+    auto* text = new QLabel;
+    text->setPixmap(QPixmap::fromImage(picture_));
+    text->setFixedSize(picture_.size());
+    // The picture's words, for a screen reader.
+    text->setAccessibleName(info.caption);
+    text->setAccessibleDescription(paragraphsOf(info).join('\n'));
+
+    textArea_ = new QScrollArea(this);
+    textArea_->setGeometry(textAreaOf(info));
+    textArea_->setFrameShape(QFrame::NoFrame);
+    textArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textArea_->setVerticalScrollBarPolicy(layout.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    textArea_->setWidget(text);
+    // The arrow and page keys scroll the text; Tab moves on to the Close button.
+    textArea_->setFocusPolicy(layout.scrolls ? Qt::StrongFocus : Qt::NoFocus);
+
+    // The Close button wears the page's own font, at a readable size.
+    auto* close = new ui::CaptionButton(ui::design::kPageCloseButton, info.closeCaption, info.closeGeometry(),
                                         ui::designFont(ui::kMsSansSerif, 7.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-}
-
-void ExplanationPage::paintEvent(QPaintEvent*)
-{
-    // A picture larger than the window shows only its top-left part.
-    QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
 }
 
 }  // namespace qismaru::help

@@ -5,12 +5,14 @@
 #include "help/auxiliary_window.h"
 #include "help/explanation_pages.h"
 
+class QScrollArea;
+
 namespace qismaru::help {
 
-// One explanation page: the picture of the rules of one heir kind at the
-// top-left corner of the client area, clipped to it, and the Close button
-// `Command1`. It disables the index as it is loaded; closing it enables the
-// index again.
+// One explanation page: the statements of one topic, on white, in the part
+// of the window above the Close button `Command1`, scrolling where they do
+// not fit at a readable size. It disables the index as it is loaded; closing
+// it enables the index again.
 class ExplanationPage : public AuxiliaryWindow {
     Q_OBJECT
 
@@ -19,13 +21,12 @@ public:
 
     const ExplanationPageInfo& info() const { return info_; }
     const QImage& picture() const { return picture_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    QScrollArea* textArea() const { return textArea_; }
 
 private:
     const ExplanationPageInfo& info_;
     QImage picture_;
+    QScrollArea* textArea_;
 };
 
 }  // namespace qismaru::help

@@ -1,7 +1,5 @@
 #include "help/explanation_pages.h"
 
-#include <algorithm>
-
 #include "ui/twips.h"
 
 namespace qismaru::help {
@@ -9,33 +7,33 @@ namespace qismaru::help {
 namespace {
 
 using enum PictureDepth;
-using enum PageBackground;
+using enum HelpTopic;
 
 // Captions are kept exactly as designed, leading blanks and tatweel included.
 constexpr ExplanationPageInfo kPages[] = {
-    {"Form4", "الام", 285, 153, BlackAndWhite, 4248, 2748, "أغـلـــق", 1560, 2280, 1212, 372, White},
-    {"Form6", "الأب", 348, 133, BlackAndWhite, 5100, 2448, " أغلـــق", 1800, 2040, 1452, 372, WindowColour},
-    {"Form7", "الأخوات الشقيقات", 1024, 768, BlackAndWhite, 4476, 2388, "أغـلـــق", 1680, 1920, 1212, 372,
-     WindowColour},
-    {"Form8", " بنات الابن", 369, 232, BlackAndWhite, 5544, 3840, "أغـلـــق", 2040, 3360, 1212, 372, WindowColour},
-    {"Form9", " الجد", 349, 126, BlackAndWhite, 5112, 2376, "أغـلـــق", 1800, 1920, 1212, 372, WindowColour},
-    {"Form10", " الجدات", 333, 323, BlackAndWhite, 4968, 5232, "أغـلـــق", 1800, 4800, 1212, 372, WindowColour},
-    {"Form11", " أبناء الابن", 248, 49, BlackAndWhite, 3720, 1260, "أغـلـــق", 1320, 720, 1212, 372, WindowColour},
-    {"Form12", " الزوجان", 169, 191, BlackAndWhite, 2580, 3300, "أغـلـــق", 600, 2880, 1212, 372, WindowColour},
-    {"Form14", "البنات", 298, 110, BlackAndWhite, 4452, 2148, "أغـلـــق", 1560, 1680, 1212, 372, WindowColour},
-    {"Form15", " الأخوات لأب", 265, 196, BlackAndWhite, 3960, 3360, "أغـلـــق", 1320, 2880, 1212, 372, WindowColour},
-    {"Form16", " الأبناء", 119, 46, BlackAndWhite, 1788, 1056, "أغـلـــق", 360, 600, 972, 372, WindowColour},
-    {"Form17", " أبناء الأخ الشقيق", 960, 600, Colour, 4764, 2928, "أغـلـــق", 1440, 2280, 1212, 372, WindowColour},
-    {"Form18", " أبناء الأخ لأب", 960, 600, Colour, 6048, 2664, "أغـلـــق", 2400, 2040, 1212, 372, WindowColour},
-    {"Form19", "أبناء العم الشقيق", 960, 600, Colour, 5496, 2796, "أغلـــق", 2040, 2280, 1212, 372, WindowColour},
-    {"Form20", " أبناء العم لأب", 960, 600, Colour, 5592, 3012, "أغـلـــق", 2160, 2520, 1212, 372, WindowColour},
-    {"Form21", " الأعمام الأشقاء", 960, 600, Colour, 5640, 2724, "أغـلـــق", 2160, 2160, 1212, 372, WindowColour},
-    {"Form22", " الأعمام لأب", 960, 600, Colour, 6324, 2892, "أغـلـــق", 2760, 2400, 1212, 372, WindowColour},
-    {"Form23", " الإخوة الأشقاء", 242, 92, BlackAndWhite, 3768, 1848, "أغـلـــق", 1200, 1440, 1212, 372,
-     WindowColour},
-    {"Form24", " الإخوة لأب", 960, 600, Colour, 4044, 2412, "أغـلـــق", 1440, 1920, 1212, 372, WindowColour},
-    {"Form25", " الإخوة لأم", 273, 114, BlackAndWhite, 4080, 2136, "أغـلـــق", 1440, 1680, 1212, 372, WindowColour},
+    {Mother, "Form4", "الام", BlackAndWhite, 4248, 2748, "أغـلـــق", 1560, 2280, 1212, 372},
+    {Father, "Form6", "الأب", BlackAndWhite, 5100, 2448, " أغلـــق", 1800, 2040, 1452, 372},
+    {FullSisters, "Form7", "الأخوات الشقيقات", BlackAndWhite, 4476, 2388, "أغـلـــق", 1680, 1920, 1212, 372},
+    {SonsDaughters, "Form8", " بنات الابن", BlackAndWhite, 5544, 3840, "أغـلـــق", 2040, 3360, 1212, 372},
+    {Grandfather, "Form9", " الجد", BlackAndWhite, 5112, 2376, "أغـلـــق", 1800, 1920, 1212, 372},
+    {Grandmothers, "Form10", " الجدات", BlackAndWhite, 4968, 5232, "أغـلـــق", 1800, 4800, 1212, 372},
+    {SonsSons, "Form11", " أبناء الابن", BlackAndWhite, 3720, 1260, "أغـلـــق", 1320, 720, 1212, 372},
+    {Spouses, "Form12", " الزوجان", BlackAndWhite, 2580, 3300, "أغـلـــق", 600, 2880, 1212, 372},
+    {Daughters, "Form14", "البنات", BlackAndWhite, 4452, 2148, "أغـلـــق", 1560, 1680, 1212, 372},
+    {ConsanguineSisters, "Form15", " الأخوات لأب", BlackAndWhite, 3960, 3360, "أغـلـــق", 1320, 2880, 1212, 372},
+    {Sons, "Form16", " الأبناء", BlackAndWhite, 1788, 1056, "أغـلـــق", 360, 600, 972, 372},
+    {FullBrothersSons, "Form17", " أبناء الأخ الشقيق", Colour, 4764, 2928, "أغـلـــق", 1440, 2280, 1212, 372},
+    {ConsanguineBrothersSons, "Form18", " أبناء الأخ لأب", Colour, 6048, 2664, "أغـلـــق", 2400, 2040, 1212, 372},
+    {FullUnclesSons, "Form19", "أبناء العم الشقيق", Colour, 5496, 2796, "أغلـــق", 2040, 2280, 1212, 372},
+    {ConsanguineUnclesSons, "Form20", " أبناء العم لأب", Colour, 5592, 3012, "أغـلـــق", 2160, 2520, 1212, 372},
+    {FullUncles, "Form21", " الأعمام الأشقاء", Colour, 5640, 2724, "أغـلـــق", 2160, 2160, 1212, 372},
+    {ConsanguineUncles, "Form22", " الأعمام لأب", Colour, 6324, 2892, "أغـلـــق", 2760, 2400, 1212, 372},
+    {FullBrothers, "Form23", " الإخوة الأشقاء", BlackAndWhite, 3768, 1848, "أغـلـــق", 1200, 1440, 1212, 372},
+    {ConsanguineBrothers, "Form24", " الإخوة لأب", Colour, 4044, 2412, "أغـلـــق", 1440, 1920, 1212, 372},
+    {UterineSiblings, "Form25", " الإخوة لأم", BlackAndWhite, 4080, 2136, "أغـلـــق", 1440, 1680, 1212, 372},
 };
+
+static_assert(inTopicOrder(kPages));
 
 }  // namespace
 
@@ -45,11 +43,6 @@ QRect ExplanationPageInfo::closeGeometry() const { return ui::twipsRect(closeLef
 
 std::span<const ExplanationPageInfo> explanationPages() { return kPages; }
 
-const ExplanationPageInfo* findExplanationPage(std::string_view form)
-{
-    const auto* page = std::find_if(std::begin(kPages), std::end(kPages),
-                                    [&](const ExplanationPageInfo& p) { return form == p.form; });
-    return page == std::end(kPages) ? nullptr : page;
-}
+const ExplanationPageInfo& pageOf(HelpTopic topic) { return kPages[topicIndex(topic)]; }
 
 }  // namespace qismaru::help

@@ -3,38 +3,32 @@
 #include <QRect>
 #include <QSize>
 #include <span>
-#include <string_view>
+
+#include "help/help_topic.h"
 
 namespace qismaru::help {
 
-// One-bit black-and-white bitmaps, or colour images (designed as JPEG).
+// The black-and-white pages are drawn one bit per pixel, the others in colour.
 enum class PictureDepth { BlackAndWhite, Colour };
 
-enum class PageBackground { White, WindowColour };
-
-// One explanation page: a window holding one picture at the top-left corner
-// of its client area and a Close button `Command1`. Sizes in twips unless
-// named in pixels.
+// One explanation page: a window holding the statements of its topic above
+// a Close button `Command1`. Sizes in twips.
 struct ExplanationPageInfo {
-    const char* form;
+    HelpTopic topic;
+    const char* form;  // the window's design name
     const char* caption;
-    int pictureWidthPixels;
-    int pictureHeightPixels;
     PictureDepth depth;
     int clientWidth;
     int clientHeight;
     const char* closeCaption;
     int closeLeft, closeTop, closeWidth, closeHeight;
-    PageBackground background;
 
-    QSize pictureSize() const { return QSize(pictureWidthPixels, pictureHeightPixels); }
     QSize clientSize() const;
     QRect closeGeometry() const;
 };
 
-// The twenty pages, one per heir kind (the two spouses and the uterine
-// brothers and sisters share a page each).
+// The twenty pages, one per topic, in topic order.
 std::span<const ExplanationPageInfo> explanationPages();
-const ExplanationPageInfo* findExplanationPage(std::string_view form);
+const ExplanationPageInfo& pageOf(HelpTopic topic);
 
 }  // namespace qismaru::help

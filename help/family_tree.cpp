@@ -1,5 +1,6 @@
 #include "help/family_tree.h"
 
+#include "ui/design_names.h"
 #include "ui/twips.h"
 
 namespace qismaru::help {
@@ -7,31 +8,32 @@ namespace qismaru::help {
 namespace {
 
 using enum IndexAction;
+using enum HelpTopic;
 
 constexpr IndexButton kButtons[] = {
-    {"Command1", "جــد", 7080, 120, 972, 492, 13.8, OpenPage, "Form9"},
-    {"Command2", "جــدة", 2280, 120, 972, 492, 13.8, OpenPage, "Form10"},
-    {"Command3", "المُوَرِّث", 2160, 2400, 1092, 852, 18, Nothing, nullptr},
-    {"Command4", "أ ب", 4800, 1320, 972, 492, 13.8, OpenPage, "Form6"},
-    {"Command5", "أ م", 840, 1320, 972, 492, 13.8, OpenPage, "Form4"},
-    {"Command6", "أخ أو أخت لأم", 120, 2520, 735, 612, 10.2, OpenPage, "Form25"},
-    {"Command7", "بنت ابن", 1440, 4800, 852, 492, 12, OpenPage, "Form8"},
-    {"Command8", "ابن ابن", 2520, 4800, 852, 492, 12, OpenPage, "Form11"},
-    {"Command9", "ابـن", 2160, 3600, 732, 492, 13.8, OpenPage, "Form16"},
-    {"Command10", "بنت", 1200, 3600, 732, 492, 13.8, OpenPage, "Form14"},
-    {"Command11", "زوج أو زوجة", 1080, 2520, 972, 492, 10.2, OpenPage, "Form12"},
-    {"Command12", "أخ شقيق", 3360, 2520, 732, 492, 12, OpenPage, "Form23"},
-    {"Command13", "أ خت شقيقة", 4200, 2520, 852, 492, 10.2, OpenPage, "Form7"},
-    {"Command14", "أخ لأب", 5160, 2520, 612, 492, 10.8, OpenPage, "Form24"},
-    {"Command15", "أخت لأب", 5880, 2520, 732, 492, 10.2, OpenPage, "Form15"},
-    {"Command16", " ابن عم لأب", 8160, 2520, 972, 492, 12, OpenPage, "Form20"},
-    {"Command17", " ابن عم شقيق", 6720, 2520, 972, 492, 10.8, OpenPage, "Form19"},
-    {"Command18", " عم شقيق", 6720, 1320, 972, 492, 12, OpenPage, "Form21"},
-    {"Command19", " عم لأب", 8160, 1320, 972, 492, 12, OpenPage, "Form22"},
-    {"Command20", " جــدة", 840, 120, 972, 492, 13.8, OpenPage, "Form10"},
-    {"Command21", " ابن أخ شقيق", 3240, 3600, 1092, 492, 12, OpenPage, "Form17"},
-    {"Command22", " ابن أخ لأب", 5040, 3600, 972, 492, 12, OpenPage, "Form18"},
-    {"Command23", " إغــلاق", 7680, 4680, 1332, 492, 16.2, CloseIndex, nullptr},
+    {"Command1", "جــد", 7080, 120, 972, 492, 13.8, OpenPage, Grandfather},
+    {"Command2", "جــدة", 2280, 120, 972, 492, 13.8, OpenPage, Grandmothers},
+    {"Command3", "المُوَرِّث", 2160, 2400, 1092, 852, 18, Nothing, {}},
+    {"Command4", "أ ب", 4800, 1320, 972, 492, 13.8, OpenPage, Father},
+    {"Command5", "أ م", 840, 1320, 972, 492, 13.8, OpenPage, Mother},
+    {"Command6", "أخ أو أخت لأم", 120, 2520, 735, 612, 10.2, OpenPage, UterineSiblings},
+    {"Command7", "بنت ابن", 1440, 4800, 852, 492, 12, OpenPage, SonsDaughters},
+    {"Command8", "ابن ابن", 2520, 4800, 852, 492, 12, OpenPage, SonsSons},
+    {"Command9", "ابـن", 2160, 3600, 732, 492, 13.8, OpenPage, Sons},
+    {"Command10", "بنت", 1200, 3600, 732, 492, 13.8, OpenPage, Daughters},
+    {"Command11", "زوج أو زوجة", 1080, 2520, 972, 492, 10.2, OpenPage, Spouses},
+    {"Command12", "أخ شقيق", 3360, 2520, 732, 492, 12, OpenPage, FullBrothers},
+    {"Command13", "أ خت شقيقة", 4200, 2520, 852, 492, 10.2, OpenPage, FullSisters},
+    {"Command14", "أخ لأب", 5160, 2520, 612, 492, 10.8, OpenPage, ConsanguineBrothers},
+    {"Command15", "أخت لأب", 5880, 2520, 732, 492, 10.2, OpenPage, ConsanguineSisters},
+    {"Command16", " ابن عم لأب", 8160, 2520, 972, 492, 12, OpenPage, ConsanguineUnclesSons},
+    {"Command17", " ابن عم شقيق", 6720, 2520, 972, 492, 10.8, OpenPage, FullUnclesSons},
+    {"Command18", " عم شقيق", 6720, 1320, 972, 492, 12, OpenPage, FullUncles},
+    {"Command19", " عم لأب", 8160, 1320, 972, 492, 12, OpenPage, ConsanguineUncles},
+    {"Command20", " جــدة", 840, 120, 972, 492, 13.8, OpenPage, Grandmothers},
+    {"Command21", " ابن أخ شقيق", 3240, 3600, 1092, 492, 12, OpenPage, FullBrothersSons},
+    {"Command22", " ابن أخ لأب", 5040, 3600, 972, 492, 12, OpenPage, ConsanguineBrothersSons},
+    {ui::design::kIndexCloseButton, " إغــلاق", 7680, 4680, 1332, 492, 16.2, CloseIndex, {}},
 };
 
 // The lines join box edges at the boxes' centres (twips): the top row ends

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <span>
 
+#include "help/help_topic.h"
 #include "ui/line_control.h"
 
 namespace qismaru::help {
@@ -18,7 +19,7 @@ struct IndexButton {
     int left, top, width, height;
     double fontPoints;  // "Traditional Arabic", bold
     IndexAction action;
-    const char* page;  // the form of the page it opens, for OpenPage
+    HelpTopic topic;  // the page it opens, for OpenPage
 
     QRect geometry() const;
 };

@@ -1,8 +1,10 @@
 #include "help/page_picture.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
+#include <QStyle>
+#include <QStringList>
 
 #include "help/page_texts.h"
 #include "ui/fonts.h"
@@ -12,38 +14,19 @@ namespace qismaru::help {
 
 namespace {
 
-constexpr double kLargestPoints = 12.0;
-// Below this the dots of the letters merge in a one-bit picture.
-constexpr double kSmallestPoints = 7.0;
+constexpr double kComfortablePoints = 12.0;
 constexpr double kStepPoints = 0.25;
 constexpr int kParagraphGap = 3;
+constexpr int kGapAboveClose = 4;
 constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignRight | Qt::AlignAbsolute;
 
-// The colour cards: ink on parchment inside a frame.
-const QColor kParchment(252, 247, 234);
+// The colour cards: ink inside a frame.
 const QColor kFrame(0, 110, 120);
 const QColor kColourInk(25, 35, 80);
 
 bool isColour(const ExplanationPageInfo& page) { return page.depth == PictureDepth::Colour; }
 
-int marginOf(const ExplanationPageInfo& page) { return isColour(page) ? 8 : 3; }
-
-QRect textRect(const ExplanationPageInfo& page)
-{
-    const int margin = marginOf(page);
-    return visibleTextArea(page).adjusted(margin, margin, -margin, -margin);
-}
-
-QStringList paragraphsOf(const ExplanationPageInfo& page)
-{
-    const auto statements = statementsOf(page.form);
-    QStringList paragraphs;
-    for (const PageStatement& statement : statements) {
-        // A lone statement needs no bullet; several read as a list.
-        paragraphs << (statements.size() > 1 ? QString("• ") : QString()) + QString::fromUtf8(statement.text);
-    }
-    return paragraphs;
-}
+int marginOf(const ExplanationPageInfo& page) { return isColour(page) ? 6 : 4; }
 
 QFont pageFont(const ExplanationPageInfo& page, double points)
 {
@@ -62,12 +45,14 @@ int paragraphHeight(const QFontMetrics& metrics, int width, const QString& parag
     return metrics.boundingRect(QRect(0, 0, width, 100000), kTextFlags, paragraph).height();
 }
 
-int textHeight(const QFont& font, int width, const QStringList& paragraphs)
+// The height of the picture that holds the paragraphs at this width.
+int pictureHeight(const ExplanationPageInfo& page, const QFont& font, int width, const QStringList& paragraphs)
 {
     const QFontMetrics metrics(font);
-    int height = 0;
-    for (const QString& paragraph : paragraphs) height += paragraphHeight(metrics, width, paragraph);
-    return height + kParagraphGap * (static_cast<int>(paragraphs.size()) - 1);
+    const int margin = marginOf(page);
+    int height = 2 * margin + kParagraphGap * (static_cast<int>(paragraphs.size()) - 1);
+    for (const QString& paragraph : paragraphs) height += paragraphHeight(metrics, width - 2 * margin, paragraph);
+    return height;
 }
 
 void drawParagraphs(QPainter& painter, const QRect& area, const QStringList& paragraphs)
@@ -83,39 +68,51 @@ void drawParagraphs(QPainter& painter, const QRect& area, const QStringList& par
 
 }  // namespace
 
-QRect visibleTextArea(const ExplanationPageInfo& page)
+QStringList paragraphsOf(const ExplanationPageInfo& page)
 {
-    const QSize client = page.clientSize();
-    const int width = std::min(page.pictureWidthPixels, client.width());
-    const int height = std::min(page.pictureHeightPixels, ui::px(page.closeTop));
-    return QRect(0, 0, width, height);
-}
-
-PageTextFit fitPageText(const ExplanationPageInfo& page)
-{
-    const QRect area = textRect(page);
-    const QStringList paragraphs = paragraphsOf(page);
-    for (double points = kLargestPoints; points >= kSmallestPoints; points -= kStepPoints) {
-        const QFont font = pageFont(page, points);
-        if (textHeight(font, area.width(), paragraphs) <= area.height()) return {font, true};
+    const auto statements = statementsOf(page.topic);
+    QStringList paragraphs;
+    for (const PageStatement& statement : statements) {
+        // A lone statement needs no bullet; several read as a list.
+        paragraphs << (statements.size() > 1 ? QString("• ") : QString()) + QString::fromUtf8(statement.text);
     }
-    return {pageFont(page, kSmallestPoints), false};
+    return paragraphs;
 }
 
-QImage renderPagePicture(const ExplanationPageInfo& page)
+QRect textAreaOf(const ExplanationPageInfo& page)
 {
-    QImage picture(page.pictureSize(), QImage::Format_RGB32);
-    picture.fill(isColour(page) ? kParchment : QColor(Qt::white));
+    return QRect(0, 0, page.clientSize().width(), ui::px(page.closeTop) - kGapAboveClose);
+}
+
+PageLayout layoutPage(const ExplanationPageInfo& page)
+{
+    const QSize area = textAreaOf(page).size();
+    const QStringList paragraphs = paragraphsOf(page);
+    for (double points = kComfortablePoints; points >= ui::kSmallestReadablePoints; points -= kStepPoints) {
+        const QFont font = pageFont(page, points);
+        if (pictureHeight(page, font, area.width(), paragraphs) <= area.height()) return {font, area, false};
+    }
+    // The scroll bar takes its width from the text.
+    const QFont font = pageFont(page, ui::kSmallestReadablePoints);
+    const int width = area.width() - QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {font, QSize(width, pictureHeight(page, font, width, paragraphs)), true};
+}
+
+QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layout)
+{
+    QImage picture(layout.pictureSize, QImage::Format_RGB32);
+    picture.fill(Qt::white);
     {
         QPainter painter(&picture);
         painter.setLayoutDirection(Qt::RightToLeft);
         if (isColour(page)) {
             painter.setPen(QPen(kFrame, 2));
-            painter.drawRect(visibleTextArea(page).adjusted(2, 2, -2, -2));
+            painter.drawRect(picture.rect().adjusted(1, 1, -2, -2));
         }
-        painter.setFont(fitPageText(page).font);
+        painter.setFont(layout.font);
         painter.setPen(isColour(page) ? kColourInk : QColor(Qt::black));
-        drawParagraphs(painter, textRect(page), paragraphsOf(page));
+        const int margin = marginOf(page);
+        drawParagraphs(painter, picture.rect().adjusted(margin, margin, -margin, -margin), paragraphsOf(page));
     }
     if (isColour(page)) return picture;
     return picture.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);

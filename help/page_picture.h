@@ -9,22 +9,26 @@
 
 namespace qismaru::help {
 
-// The part of a page's picture that its window shows: the picture is
-// clipped to the client area, and the Close button stands below the text.
-QRect visibleTextArea(const ExplanationPageInfo& page);
+// The page's statements as the paragraphs of its text.
+QStringList paragraphsOf(const ExplanationPageInfo& page);
 
-// The page's statements at the largest size, from a comfortable reading
-// size down to the smallest that stays legible in one bit per pixel, at
-// which they all fit the visible area.
-struct PageTextFit {
+// Where a page shows its statements: the width of the window, above the
+// Close button.
+QRect textAreaOf(const ExplanationPageInfo& page);
+
+// How a page's statements are set: at the largest size from a comfortable
+// reading size down to the smallest readable one at which they fit the text
+// area. Where even that size does not fit, the text keeps it and the page
+// scrolls, rather than shrink the letters until their dots and hamzas merge.
+struct PageLayout {
     QFont font;
-    bool fits = false;  // false: even the smallest size overflows the area
+    QSize pictureSize;  // the picture the text is drawn on, pixels
+    bool scrolls = false;
 };
-PageTextFit fitPageText(const ExplanationPageInfo& page);
+PageLayout layoutPage(const ExplanationPageInfo& page);
 
-// The page's picture, rendered from its statements: of the page's picture
-// size, one bit per pixel for the black-and-white pages, colour for the
-// others.
-QImage renderPagePicture(const ExplanationPageInfo& page);
+// The page's picture: its statements, one bit per pixel for the
+// black-and-white pages, ink and a frame in colour for the others, on white.
+QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layout);
 
 }  // namespace qismaru::help

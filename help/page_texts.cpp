@@ -1,7 +1,5 @@
 #include "help/page_texts.h"
 
-#include <algorithm>
-
 namespace qismaru::help {
 
 namespace {
@@ -9,28 +7,32 @@ namespace {
 // Each page is a teacher's summary card of one heir kind: when it takes a
 // fixed share and which, when it takes the remainder or shares it two to
 // one, who excludes it and whom it excludes, and the named cases it stands
-// in. The statements follow the computation of this program, which takes
-// sides where the schools differ: the grandfather excludes the brothers and
-// sisters as the father does, the father does not exclude the grandmothers,
-// the full brothers get nothing in the Mushtaraka, and nothing returns to a
-// spouse.
+// in, with the figures of each named case. The statements follow the
+// computation of this program. Where it takes one side of a question the
+// schools or the Hanafi books answer differently, the page says so rather
+// than teach it as settled: the grandmother beside the father or the
+// grandfather, the return to a spouse, the grandfather with brothers.
 
 constexpr PageStatement kMother[] = {
     {"mother.third", "لها الثلث إذا لم يكن للميت فرع وارث ولا اثنان فأكثر من الإخوة والأخوات."},
     {"mother.sixth",
      "ولها السدس مع الفرع الوارث، أو مع اثنين فأكثر من الإخوة والأخوات من أي جهة كانوا، وارثين أو محجوبين."},
     {"mother.umariyyatan",
-     "وفي العمريتين لها ثلث الباقي بعد فرض أحد الزوجين: زوج وأم وأب، أو زوجة وأم وأب ليس معهم اثنان من الإخوة."},
-    {"mother.grandfather", "فإن كان الجد مكان الأب فلها ثلث المال كله."},
+     "وفي العمريتين لها ثلث الباقي بعد فرض أحد الزوجين: زوج وأم وأب، أو زوجة وأم وأب، إذا لم يكن معهم فرع وارث "
+     "ولا اثنان فأكثر من الإخوة."},
+    {"mother.grandfather",
+     "فإن كان الجد مكان الأب فلها ثلث المال كله، إذا لم يكن فرع وارث ولا اثنان فأكثر من الإخوة."},
     {"mother.standing", "لا يحجبها أحد، وهي تحجب الجدات كلهن."},
 };
 
 constexpr PageStatement kFather[] = {
-    {"father.sixth", "له السدس فرضًا مع الابن أو ابن الابن."},
+    {"father.sixth", "له السدس فرضاً مع الابن أو ابن الابن."},
     {"father.sixthAndRemainder", "وله السدس والباقي مع البنت أو بنت الابن."},
     {"father.remainder", "وله الباقي إذا لم يكن فرع وارث، وفي العمريتين له ثلثا الباقي بعد فرض الزوج أو الزوجة."},
     {"father.sixthAtLeast", "فإن لم يبق بعد الفروض أكثر من السدس فرض له السدس، وعالت المسألة إن نقص الباقي عنه."},
-    {"father.excludes", "لا يحجبه أحد، ويحجب الجد والإخوة والأخوات وبنيهم والأعمام وبنيهم، ولا يحجب الجدات."},
+    {"father.excludes",
+     "لا يحجبه أحد، ويحجب الجد والإخوة والأخوات وبنيهم والأعمام وبنيهم. ولا يحجب الجدة من جهة الأم، وفي أم الأب "
+     "انظر صفحة الجدات."},
 };
 
 constexpr PageStatement kFullSisters[] = {
@@ -40,15 +42,24 @@ constexpr PageStatement kFullSisters[] = {
     {"fullSisters.withDaughters",
      "ومع البنت أو بنت الابن تأخذ الباقي، فتحجب الإخوة والأخوات لأب وبني الإخوة والأعمام وبنيهم."},
     {"fullSisters.excluded", "يحجبها الابن وابن الابن والأب والجد."},
-    {"fullSisters.mubahala", "المباهلة: زوج وأم وأخت شقيقة، تعول من ستة إلى ثمانية."},
+    {"fullSisters.mubahala",
+     "المباهلة: زوج وأم وأخت شقيقة أو لأب، أصلها ستة وتعول إلى ثمانية: للزوج ثلاثة، وللأم اثنان، وللأخت ثلاثة. "
+     "سميت بذلك لأن ابن عباس، وكان لا يرى العول، دعا من خالفه فيه إلى المباهلة."},
+    {"fullSisters.marwaniyya",
+     "المروانية، وتسمى الغراء: زوج وأختان شقيقتان واثنان من الإخوة لأم، أصلها ستة وتعول إلى تسعة: للزوج ثلاثة، "
+     "وللأختين أربعة، وللإخوة لأم اثنان. سميت بذلك لوقوعها في زمن مروان."},
+    {"fullSisters.shurayhiyya",
+     "الشريحية، وتسمى أم الفروخ: زوج وأم وأختان شقيقتان واثنان من الإخوة لأم، أصلها ستة وتعول إلى عشرة، وهو أكثر ما "
+     "تعول إليه الستة: للزوج ثلاثة، وللأم واحد، وللأختين أربعة، وللإخوة لأم اثنان. سميت بالقاضي شريح، قضى فيها "
+     "للزوج بثلاثة من عشرة."},
 };
 
 constexpr PageStatement kSonsDaughters[] = {
     {"sonsDaughters.fixed", "إذا لم يكن ابن ولا ابن ابن ولا بنت: للواحدة النصف، وللثنتين فأكثر الثلثان."},
-    {"sonsDaughters.sixth", "ومع البنت الواحدة لها السدس تكملة للثلثين."},
+    {"sonsDaughters.sixth", "ومع البنت الواحدة لهن السدس تكملة للثلثين، واحدة كن أو أكثر."},
     {"sonsDaughters.excluded", "يحجبها الابن، وتحجبها البنتان فأكثر."},
     {"sonsDaughters.withSonsSon",
-     "فإن كان معها ابن ابن عصبها، فلهما الباقي للذكر مثل حظ الأنثيين، ولو استكملت البنات الثلثين."},
+     "فإن كان معها ابن ابن عصبها، فلهم الباقي للذكر مثل حظ الأنثيين، ولو استكملت البنات الثلثين."},
     {"sonsDaughters.return", "وإن لم يكن عاصب رد عليها ما بقي كما يرد على البنت."},
 };
 
@@ -56,21 +67,28 @@ constexpr PageStatement kGrandfather[] = {
     {"grandfather.inFathersPlace",
      "يقوم مقام الأب عند عدمه: السدس مع الابن أو ابن الابن، والسدس والباقي مع البنت أو بنت الابن، والباقي إذا لم "
      "يكن فرع وارث."},
-    {"grandfather.excluded", "يحجبه الأب، ولا يحجب هو الجدات."},
+    {"grandfather.excluded",
+     "يحجبه الأب، ولا يحجب هو الجدة من جهة الأم، وفي غيرها انظر صفحة الجدات."},
     {"grandfather.siblings",
-     "ويحجب الإخوة والأخوات من كل جهة وبنيهم والأعمام وبنيهم كما يحجبهم الأب، فلا يقاسم الإخوة."},
-    {"grandfather.noUmariyyatan", "ولا عمريتين معه: للأم ثلث المال كله ما لم يكن فرع وارث أو اثنان من الإخوة."},
+     "ويحجب الإخوة والأخوات من كل جهة وبنيهم والأعمام وبنيهم كما يحجبهم الأب، فلا يقاسم الإخوة، على قول أبي حنيفة."},
+    {"grandfather.noUmariyyatan",
+     "ولا عمريتين معه: للأم ثلث المال كله ما لم يكن فرع وارث أو اثنان فأكثر من الإخوة."},
 };
 
 constexpr PageStatement kGrandmothers[] = {
     {"grandmothers.sixth", "للجدة السدس، فإن تعددت الجدات اشتركن فيه بالسوية."},
-    {"grandmothers.excluded", "تحجبها الأم وحدها، ولا يحجبها الأب ولا الجد."},
+    {"grandmothers.excluded", "تحجب الأم الجدات كلهن. ولا يحجب الأب ولا الجد الجدة من جهة الأم."},
+    {"grandmothers.paternal",
+     "أما الجدة من جهة الأب فيحجبها الأب عند الحنفية والمالكية والشافعية، ويحجب الجد أمه، وورّثها الحنابلة مع "
+     "ابنها. وزر «جدة» يعد الجدات الوارثات من الجهتين، ولا يحجب البرنامج واحدة منهن بأب ولا جد: فمع أحدهما لا "
+     "تعد إلا من ترث معه في مذهبك، كأم الأم."},
     {"grandmothers.unchanged", "ولا ينقلها الفرع الوارث ولا الإخوة عن السدس."},
     {"grandmothers.return", "وإن لم يكن عاصب رد عليها ما بقي مع غيرها من أصحاب الفروض، دون الزوجين."},
     {"grandmothers.mushtaraka", "وتقوم مقام الأم في المشركة: زوج وجدة واثنان فأكثر من الإخوة لأم وأخ شقيق."},
     {"grandmothers.ummAlAramil",
-     "أم الأرامل: ثلاث زوجات وجدتان وثمان أخوات شقيقات وأربع من الإخوة لأم، أصلها اثنا عشر وتعول إلى سبعة عشر، لكل "
-     "واحدة سهم."},
+     "أم الأرامل: ثلاث زوجات وجدتان وأربع أخوات لأم وثماني أخوات شقيقات، أصلها اثنا عشر وتعول إلى سبعة عشر: "
+     "للزوجات ثلاثة، وللجدتين اثنان، وللأخوات لأم أربعة، وللشقيقات ثمانية، لكل واحدة منهن سهم. سميت بذلك لأن "
+     "الورثة كلهم نساء."},
 };
 
 constexpr PageStatement kSonsSons[] = {
@@ -81,7 +99,10 @@ constexpr PageStatement kSonsSons[] = {
 constexpr PageStatement kSpouses[] = {
     {"spouses.husband", "للزوج النصف، والربع مع الفرع الوارث."},
     {"spouses.wives", "للزوجة الربع، والثمن مع الفرع الوارث، تشترك فيه الزوجات إلى أربع."},
-    {"spouses.noReturn", "لا يحجبان، ولا يرد عليهما: الزوج وحده له النصف، والزوجة وحدها لها الربع."},
+    {"spouses.noReturn",
+     "لا يحجبهما أحد حجب حرمان. ولا يرد عليهما في هذا البرنامج، وهو أصل مذهب الحنفية: الزوج وحده له النصف، "
+     "والزوجة وحدها لها الربع، ولا يقسم البرنامج الباقي. وأفتى متأخرو الحنفية بالرد على أحد الزوجين إذا لم يكن "
+     "معه وارث من النسب ولا من ذوي الأرحام."},
     {"spouses.increase", "وإذا عالت المسألة نقص نصيبهما بالعول."},
     {"spouses.notTogether", "ولا يجتمع زوج وزوجة في مسألة."},
 };
@@ -95,7 +116,7 @@ constexpr PageStatement kDaughters[] = {
 constexpr PageStatement kConsanguineSisters[] = {
     {"consanguineSisters.fixed",
      "للواحدة النصف، وللثنتين فأكثر الثلثان، إذا لم يكن فرع وارث ولا أب ولا جد ولا أخ ولا أخت شقيقة."},
-    {"consanguineSisters.sixth", "ومع الأخت الشقيقة الواحدة لها السدس تكملة للثلثين."},
+    {"consanguineSisters.sixth", "ومع الأخت الشقيقة الواحدة لهن السدس تكملة للثلثين، واحدة كن أو أكثر."},
     {"consanguineSisters.twoFullSisters",
      "وتحجبها الشقيقتان، إلا أن يكون معها أخ لأب فلهم الباقي للذكر مثل حظ الأنثيين."},
     {"consanguineSisters.withDaughters", "ومع البنت أو بنت الابن تأخذ الباقي."},
@@ -104,7 +125,7 @@ constexpr PageStatement kConsanguineSisters[] = {
 };
 
 constexpr PageStatement kSons[] = {
-    {"sons", "له الباقي، ومع البنت للذكر مثل حظ الأنثيين، ولا يحجب."},
+    {"sons", "له الباقي، ومع البنت للذكر مثل حظ الأنثيين، ولا يحجبه أحد."},
 };
 
 constexpr PageStatement kFullBrothersSons[] = {
@@ -159,43 +180,43 @@ constexpr PageStatement kConsanguineBrothers[] = {
 
 constexpr PageStatement kUterineSiblings[] = {
     {"uterineSiblings.fixed", "للواحد السدس، وللاثنين فأكثر الثلث، ذكرهم وأنثاهم فيه سواء."},
-    {"uterineSiblings.excluded", "يحجبهم الفرع الوارث ولو بنتًا، والأب والجد."},
+    {"uterineSiblings.excluded", "يحجبهم الفرع الوارث ولو بنتاً، والأب والجد."},
     {"uterineSiblings.mushtaraka", "وفي المشركة لهم الثلث وحدهم، لا يشاركهم الأشقاء."},
+    {"uterineSiblings.mulzima",
+     "الملزمة: زوج وأم واثنان من الإخوة لأم، أصلها ستة ولا عول فيها: للزوج ثلاثة، وللأم السدس واحد، وللإخوة لأم "
+     "الثلث اثنان. سميت بذلك لأنها ألزمت ابن عباس، وهو لا يحجب الأم إلى السدس بأقل من ثلاثة إخوة ولا يرى العول، "
+     "أن يترك أحد قوليه."},
 };
 
 constexpr PageText kPageTexts[] = {
-    {"Form4", kMother},
-    {"Form6", kFather},
-    {"Form7", kFullSisters},
-    {"Form8", kSonsDaughters},
-    {"Form9", kGrandfather},
-    {"Form10", kGrandmothers},
-    {"Form11", kSonsSons},
-    {"Form12", kSpouses},
-    {"Form14", kDaughters},
-    {"Form15", kConsanguineSisters},
-    {"Form16", kSons},
-    {"Form17", kFullBrothersSons},
-    {"Form18", kConsanguineBrothersSons},
-    {"Form19", kFullUnclesSons},
-    {"Form20", kConsanguineUnclesSons},
-    {"Form21", kFullUncles},
-    {"Form22", kConsanguineUncles},
-    {"Form23", kFullBrothers},
-    {"Form24", kConsanguineBrothers},
-    {"Form25", kUterineSiblings},
+    {HelpTopic::Mother, kMother},
+    {HelpTopic::Father, kFather},
+    {HelpTopic::FullSisters, kFullSisters},
+    {HelpTopic::SonsDaughters, kSonsDaughters},
+    {HelpTopic::Grandfather, kGrandfather},
+    {HelpTopic::Grandmothers, kGrandmothers},
+    {HelpTopic::SonsSons, kSonsSons},
+    {HelpTopic::Spouses, kSpouses},
+    {HelpTopic::Daughters, kDaughters},
+    {HelpTopic::ConsanguineSisters, kConsanguineSisters},
+    {HelpTopic::Sons, kSons},
+    {HelpTopic::FullBrothersSons, kFullBrothersSons},
+    {HelpTopic::ConsanguineBrothersSons, kConsanguineBrothersSons},
+    {HelpTopic::FullUnclesSons, kFullUnclesSons},
+    {HelpTopic::ConsanguineUnclesSons, kConsanguineUnclesSons},
+    {HelpTopic::FullUncles, kFullUncles},
+    {HelpTopic::ConsanguineUncles, kConsanguineUncles},
+    {HelpTopic::FullBrothers, kFullBrothers},
+    {HelpTopic::ConsanguineBrothers, kConsanguineBrothers},
+    {HelpTopic::UterineSiblings, kUterineSiblings},
 };
+
+static_assert(inTopicOrder(kPageTexts));
 
 }  // namespace
 
 std::span<const PageText> pageTexts() { return kPageTexts; }
 
-std::span<const PageStatement> statementsOf(std::string_view form)
-{
-    const auto* text = std::find_if(std::begin(kPageTexts), std::end(kPageTexts),
-                                    [&](const PageText& t) { return form == t.form; });
-    if (text == std::end(kPageTexts)) return {};
-    return text->statements;
-}
+std::span<const PageStatement> statementsOf(HelpTopic topic) { return kPageTexts[topicIndex(topic)].statements; }
 
 }  // namespace qismaru::help

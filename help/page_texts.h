@@ -1,7 +1,8 @@
 #pragma once
 
 #include <span>
-#include <string_view>
+
+#include "help/help_topic.h"
 
 namespace qismaru::help {
 
@@ -16,12 +17,12 @@ struct PageStatement {
 // What an explanation page teaches: the statements shown in its picture,
 // in reading order.
 struct PageText {
-    const char* form;
+    HelpTopic topic;
     std::span<const PageStatement> statements;
 };
 
+// One per topic, in topic order.
 std::span<const PageText> pageTexts();
-// Empty for a form that has no explanation page.
-std::span<const PageStatement> statementsOf(std::string_view form);
+std::span<const PageStatement> statementsOf(HelpTopic topic);
 
 }  // namespace qismaru::help

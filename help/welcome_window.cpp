@@ -5,6 +5,7 @@
 
 #include "help/drawn_lines.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -12,14 +13,17 @@
 
 namespace qismaru::help {
 
-QStringList WelcomeWindow::lines()
+DrawnLines WelcomeWindow::lines()
 {
     // Stored as the saying is written; the braces and the blanks are part of it.
-    return {"    تعلموا الفرائض}", "    وعلموهاالنــاس", "   {فإنه نصف العلم", "  الحديث"};
+    return {{"    تعلموا الفرائض}", LineSetting::AsStored},
+            {"    وعلموهاالنــاس", LineSetting::AsStored},
+            {"   {فإنه نصف العلم", LineSetting::AsStored},
+            {"  الحديث", LineSetting::AsStored}};
 }
 
 WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
-    : AuxiliaryWindow(main, "Form27", QString(), 3600, 3300, Frame::Untitled)
+    : AuxiliaryWindow(main, ui::design::kWelcomeWindow, QString(), 3600, 3300, Frame::Untitled)
 {
     main.markWelcomeShown();
 
@@ -29,7 +33,7 @@ WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
     surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kAndalus, 25.8), lines(), size()));
     drawLines(*surface_, lines());
 
-    auto* close = new ui::CaptionButton("Command1", "إغــلاق", ui::twipsRect(2040, 2520, 1095, 375),
+    auto* close = new ui::CaptionButton(ui::design::kWelcomeCloseButton, "إغــلاق", ui::twipsRect(2040, 2520, 1095, 375),
                                         ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
-
 #include "help/auxiliary_window.h"
+#include "help/drawn_lines.h"
 
 namespace qismaru::ui {
 class DrawingSurface;
@@ -22,7 +21,7 @@ public:
 
     ui::DrawingSurface* surface() const { return surface_; }
 
-    static QStringList lines();
+    static DrawnLines lines();
 
 private:
     ui::DrawingSurface* surface_;

@@ -35,4 +35,5 @@ for size in 16 32 48 64 128 256; do
 done
 # Read from the package, not the disk: minimal images may be set to drop manual pages.
 dpkg-deb -c "$deb" | grep -q 'usr/share/man/man1/qismaru-calc.1.gz$'
+dpkg-deb -c "$deb" | grep -q 'usr/share/doc/qismaru/copyright$'
 echo "the package installs, runs and is removed cleanly"

@@ -4,18 +4,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "present/result_table.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/print_layout.h"
-#include "ui/result_area.h"
 
 namespace qismaru::ui {
 
 namespace {
 
-// The layouts are designed at 15 twips a pixel, 96 pixels an inch.
-constexpr double kLayoutPixelsPerInch = 1440.0 / 15.0;
+// Positions are designed in twips, 1440 to the inch.
+constexpr double kTwipsPerInch = 1440.0;
 
 // The title of the print job; queues show it, and cups-pdf names its file
 // after it. Latin letters, because cups-pdf mangles an Arabic title.
@@ -28,27 +26,24 @@ const char* const kSaveFailed = "تعذر حفظ الصفحة في الملف:\n
 
 }  // namespace
 
-bool printLayoutPage(DrawingSurface& layout, QPrinter& printer)
-{
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    // The printer counts its own dots; scaling by them, not by the page,
-    // keeps 7152 twips at 4.97 inches on any paper.
-    const double dotsPerLayoutPixel = printer.resolution() / kLayoutPixelsPerInch;
-    painter.scale(dotsPerLayoutPixel, dotsPerLayoutPixel);
-    layout.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    return painter.end();
-}
-
 bool printCaseTable(const KindCounts& counts, const CaseResult& result, QPrinter& printer)
 {
-    const std::unique_ptr<DrawingSurface> form26 = createPrintLayout();
-    form26->show();
-    drawPlacedTexts(*form26, layoutResultTable(counts, result, TableMedium::Paper));
     printer.setDocName(kDocumentName);
-    const bool printed = printLayoutPage(*form26, printer);
-    form26->close();
-    return printed;
+    QPainter page;
+    if (!page.begin(&printer)) return false;
+    // The printer's own dots, not the page's size, set the scale: 7152 twips
+    // stay 4.97 inches on any paper.
+    paintPrintedPage(page, counts, result, printer.resolution() / kTwipsPerInch);
+    return page.end();
+}
+
+bool savePdf(const KindCounts& counts, const CaseResult& result, const QString& file)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(file);
+    pdf.setCreator(QStringLiteral("qismaru"));
+    return printCaseTable(counts, result, pdf);
 }
 
 std::unique_ptr<QPrinter> openDefaultPrinter()
@@ -80,13 +75,7 @@ PrintOutcome CasePrinter::offerPdf(const KindCounts& counts, const CaseResult& r
     const QString file = fallback_->pdfFileName(parent, suggestedPdfPath());
     if (file.isEmpty()) return PrintOutcome::NotPrinted;
 
-    QPrinter pdf;
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    // The drawing is a bitmap at 96 dpi; 300 dpi keeps the ruling sharp at a
-    // seventh of the file that the writer's own 1200 dpi would give.
-    pdf.setResolution(300);
-    pdf.setOutputFileName(file);
-    if (printCaseTable(counts, result, pdf)) return PrintOutcome::SavedAsPdf;
+    if (savePdf(counts, result, file)) return PrintOutcome::SavedAsPdf;
     messages_.inform(parent, kProgramCaption, QString(kSaveFailed).arg(file));
     return PrintOutcome::SaveFailed;
 }

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include <QString>
+
 #include "engine/case_result.h"
 #include "model/heir_kind.h"
 #include "ui/pdf_fallback.h"
@@ -11,17 +13,16 @@ class QPrinter;
 
 namespace qismaru::ui {
 
-class DrawingSurface;
 class MainWindow;
 class MessageBoxes;
 
-// Puts the layout's client area, its drawing and its ruling, on the printer's
-// first page at its natural size. False when the job could not start or end.
-bool printLayoutPage(DrawingSurface& layout, QPrinter& printer);
-
-// One print: a fresh `Form26` with the case's table in the paper's row order,
-// shown while its page goes to the printer, then unloaded.
+// One print: the case's page, at its natural size from the corner of the
+// printable area, as the only page of the job. False when the job could not
+// start or end.
 bool printCaseTable(const KindCounts& counts, const CaseResult& result, QPrinter& printer);
+
+// The same page written to a PDF file. False when the file cannot be written.
+bool savePdf(const KindCounts& counts, const CaseResult& result, const QString& file);
 
 // A printer for the system's default print queue, or none when there is no
 // queue; Qt on its own would hand out a PDF writer without a file instead.

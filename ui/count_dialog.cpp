@@ -1,10 +1,12 @@
 #include "ui/count_dialog.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "model/case_entry.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/entry_list.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
@@ -13,6 +15,28 @@
 
 namespace qismaru::ui {
 
+namespace {
+
+constexpr double kCountPoints = 12;
+
+// The number's font: the designed one while the number fits the label; a
+// longer number is drawn narrower first, then smaller, but not below a
+// readable size, so that every count up to 32767 shows whole.
+QFont countFont(const QFont& designed, const QString& number, int width)
+{
+    QFont font = designed;
+    for (double points = designed.pointSizeF(); points >= kSmallestReadablePoints; points -= 0.5) {
+        for (const int stretch : {100, 90, 80, 75}) {
+            font.setPointSizeF(points);
+            font.setStretch(stretch);
+            if (QFontMetrics(font).horizontalAdvance(number) <= width) return font;
+        }
+    }
+    return font;
+}
+
+}  // namespace
+
 CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
@@ -20,27 +44,27 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
       mainWindow_(mainWindow),
       messages_(messages)
 {
-    setObjectName("Form2");
+    setObjectName(design::kCountDialog);
     setWindowTitle(" حدد العدد");
     setAttribute(Qt::WA_DeleteOnClose);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(twipsSize(1920, 1068));
     setFont(designFont(kMsSansSerif, 7.8));
 
-    many_ = new QLabel("0", this);
-    many_->setObjectName("many");
-    many_->setGeometry(twipsRect(120, 360, 492, 372));
-    many_->setFont(designFont(kArabicTransparent, 12));
-    many_->setAlignment(Qt::AlignCenter);
-    many_->setAutoFillBackground(true);
-    many_->setBackgroundRole(QPalette::Window);
-    many_->setForegroundRole(QPalette::WindowText);
-    many_->setFrameShape(QFrame::StyledPanel);
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName(design::kCountLabel);
+    countLabel_->setGeometry(twipsRect(120, 360, 492, 372));
+    countLabel_->setAlignment(Qt::AlignCenter);
+    countLabel_->setAutoFillBackground(true);
+    countLabel_->setBackgroundRole(QPalette::Window);
+    countLabel_->setForegroundRole(QPalette::WindowText);
+    countLabel_->setFrameShape(QFrame::StyledPanel);
+    showCount(0);
 
     upDown_ = new UpDownControl(twipsRect(600, 240, 252, 612), this);
     const QFont buttons = designFont(kTraditionalArabic, 13.8);
-    ok_ = new CaptionButton("Command1", "موافق", twipsRect(960, 120, 855, 375), buttons, this);
-    cancel_ = new CaptionButton("Command2", "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
+    ok_ = new CaptionButton(design::kCountOkButton, "موافق", twipsRect(960, 120, 855, 375), buttons, this);
+    cancel_ = new CaptionButton(design::kCountCancelButton, "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
 
     connect(upDown_, &UpDownControl::upPressed, this, &CountDialog::raiseCount);
     connect(upDown_, &UpDownControl::downPressed, this, [this] { showCount(countAfterDownArrow(shownCount())); });
@@ -48,9 +72,16 @@ CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWi
     connect(cancel_, &QPushButton::clicked, this, &CountDialog::cancel);
 }
 
-int CountDialog::shownCount() const { return many_->text().toInt(); }
+int CountDialog::shownCount() const { return countLabel_->text().toInt(); }
 
-void CountDialog::showCount(int count) { many_->setText(QString::number(count)); }
+void CountDialog::showCount(int count)
+{
+    const QString number = QString::number(count);
+    // One pixel clear of the frame on either side.
+    const int room = countLabel_->contentsRect().width() - 2;
+    countLabel_->setFont(countFont(designFont(kArabicTransparent, kCountPoints), number, room));
+    countLabel_->setText(number);
+}
 
 void CountDialog::raiseCount()
 {

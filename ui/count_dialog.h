@@ -23,7 +23,7 @@ class CountDialog : public QWidget {
 public:
     CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages);
 
-    QLabel* many() const { return many_; }
+    QLabel* countLabel() const { return countLabel_; }
     UpDownControl* upDown() const { return upDown_; }
     CaptionButton* okButton() const { return ok_; }
     CaptionButton* cancelButton() const { return cancel_; }
@@ -48,7 +48,7 @@ private:
     EntryList& entryList_;
     QWidget& mainWindow_;
     MessageBoxes& messages_;
-    QLabel* many_;
+    QLabel* countLabel_;
     UpDownControl* upDown_;
     CaptionButton* ok_;
     CaptionButton* cancel_;

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/placed_painter.h"
+
 namespace qismaru::ui {
 
 namespace {
@@ -48,17 +50,14 @@ void DrawingSurface::setPoint(double x, double y, const QColor& colour)
 
 void DrawingSurface::setCurrentPosition(double x, double y) { current_ = QPointF(x, y); }
 
-void DrawingSurface::printText(const QString& text)
+void DrawingSurface::printText(const QString& text, double room)
 {
     const QPoint topLeft = toPixels(current_.x(), current_.y());
     const QFontMetrics metrics(drawingFont_);
     {
         QPainter painter(&image_);
-        painter.setFont(drawingFont_);
         painter.setPen(textColour_);
-        // The left edge of the text sits at the anchor, even for Arabic,
-        // which reads from the right.
-        painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+        paintText(painter, topLeft, text, drawingFont_, toPixels(room, 0).x());
     }
     update(QRect(topLeft, QSize(metrics.horizontalAdvance(text) + 2, metrics.height())));
 
@@ -76,10 +75,10 @@ void DrawingSurface::fillRect(double x1, double y1, double x2, double y2, const 
     update(area);
 }
 
-void DrawingSurface::placeItem(double x, double y, const QString& text)
+void DrawingSurface::placeItem(double x, double y, const QString& text, double room)
 {
     setPoint(x, y, anchorColour());
-    printText(text);
+    printText(text, room);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)

@@ -32,11 +32,13 @@ public:
     void setPoint(double x, double y, const QColor& colour);
     void setCurrentPosition(double x, double y);
     // Writes text with its top-left corner at the current position, then ends
-    // the line: the position moves to the start of the next line.
-    void printText(const QString& text);
+    // the line: the position moves to the start of the next line. A text
+    // wider than `room` (user units; 0: no limit) is narrowed to fit.
+    void printText(const QString& text, double room = 0);
     void fillRect(double x1, double y1, double x2, double y2, const QColor& colour);
-    // A result item: a yellow point at the anchor, then the text from there.
-    void placeItem(double x, double y, const QString& text);
+    // A result item: a yellow point at the anchor, then the text from there,
+    // fitted into `room`.
+    void placeItem(double x, double y, const QString& text, double room = 0);
 
     QPoint toPixels(double x, double y) const;
     const QImage& image() const { return image_; }

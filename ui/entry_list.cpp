@@ -1,6 +1,8 @@
 #include "ui/entry_list.h"
 
-#include "present/number_text.h"
+#include <QFontMetrics>
+
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
 #include "ui/twips.h"
@@ -9,7 +11,7 @@ namespace qismaru::ui {
 
 EntryList::EntryList(QWidget* parent) : DrawingSurface(twipsSize(1932, 6375), listGrey(), parent)
 {
-    setObjectName("pic");
+    setObjectName(design::kEntryList);
     setScale(Scale::CharacterCells);
     setDrawingFont(designFont(kMsSansSerif, 7.8));
     const LineGeometry lines[] = {
@@ -20,15 +22,30 @@ EntryList::EntryList(QWidget* parent) : DrawingSurface(twipsSize(1932, 6375), li
     addLines(lines, this);
 }
 
+namespace {
+
+// A character cell is 8 pixels wide. The frame line on the left edge is 5
+// pixels wide and the one on the right 10, centred on the edges, so a count
+// starts clear of the left one and every name ends at the same place, clear
+// of the right one, whatever the installed face makes of its width.
+constexpr double kPixelsPerCell = 8.0;
+constexpr int kCountLeft = 6;
+constexpr int kNamesEnd = 120;
+
+double cellsOf(int pixels) { return pixels / kPixelsPerCell; }
+
+}  // namespace
+
 void EntryList::drawEntry(int row, HeirKind kind, int count)
 {
     const HeirKindInfo& info = infoOf(kind);
     if (info.entry == EntryKind::Counted) {
-        setCurrentPosition(0, row);
-        printText(QString::fromStdString(numberText(std::int64_t{count})));
+        setCurrentPosition(cellsOf(kCountLeft), row);
+        printText(QString::number(count));
     }
-    setCurrentPosition(info.nameColumn, row);
-    printText(QString::fromUtf8(info.displayName.data(), static_cast<int>(info.displayName.size())));
+    const QString name = QString::fromUtf8(info.displayName.data(), static_cast<int>(info.displayName.size()));
+    setCurrentPosition(cellsOf(kNamesEnd - QFontMetrics(drawingFont()).horizontalAdvance(name)), row);
+    printText(name);
 }
 
 void EntryList::eraseRow(int row) { fillRect(0, row, 20, row + 1, listGrey()); }

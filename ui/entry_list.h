@@ -8,8 +8,8 @@
 namespace qismaru::ui {
 
 // The entry list `pic` of the main window: one row per entered kind, in
-// character cells, the count at column 0 and the display name at the kind's
-// name column.
+// character cells, the count on the left and the display name ending at the
+// right, the names of all rows aligned.
 class EntryList : public DrawingSurface {
     Q_OBJECT
 

@@ -10,7 +10,9 @@ namespace {
 constexpr FontMapping kMappings[] = {
     {kTraditionalArabic, "Amiri"},
     {kAndalus, "Amiri"},
-    {kSimplifiedArabic, "Noto Naskh Arabic UI"},
+    // Only the uterine siblings' button names it, at a small size: the naskh
+    // UI face has no bold and its hamzas merge into the alef there.
+    {kSimplifiedArabic, "Noto Sans Arabic UI"},
     {kMsSansSerif, "Noto Sans Arabic UI"},
     {kArabicTransparent, "Noto Sans Arabic UI"},
 };

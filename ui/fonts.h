@@ -21,6 +21,10 @@ const FontMapping* fontMappings(int* count);
 // A font of the design: family by its design name, size in points, bold.
 QFont designFont(const char* designName, double points, bool bold = true);
 
+// No text of the program is drawn smaller: below it the hamzas and the dots
+// of the Arabic letters merge or vanish on a screen.
+inline constexpr double kSmallestReadablePoints = 9.0;
+
 inline constexpr const char* kTraditionalArabic = "Traditional Arabic";
 inline constexpr const char* kSimplifiedArabic = "Simplified Arabic";
 inline constexpr const char* kMsSansSerif = "MS Sans Serif";

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QApplication>
 
+#include "ui/placed_painter.h"
 #include "ui/twips.h"
 
 namespace qismaru::ui {
@@ -28,8 +29,7 @@ LineControl::LineControl(const LineGeometry& line, QWidget* parent)
 void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(from_ - pos(), to_ - pos());
+    paintLine(painter, from_ - pos(), to_ - pos(), width_, colour_);
 }
 
 }  // namespace qismaru::ui

@@ -9,6 +9,7 @@
 #include "present/result_table.h"
 #include "ui/caption_button.h"
 #include "ui/count_dialog.h"
+#include "ui/design_names.h"
 #include "ui/entry_list.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
@@ -37,7 +38,7 @@ const char* const kBeyondExactRange =
 
 MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(parent), messages_(messages)
 {
-    setObjectName("Form1");
+    setObjectName(design::kMainWindow);
     setWindowTitle("قسمارو 2");
     setLayoutDirection(Qt::RightToLeft);
 
@@ -58,7 +59,7 @@ void MainWindow::createControls(QWidget* client)
     entryList_->move(px(0), px(120));
     resultArea_ = createResultArea(client);
     resultArea_->move(px(2040), px(120));
-    const LineGeometry listTop[] = {{"Line9", 0, 120, 1920, 120, 3, windowTextColour()}};
+    const LineGeometry listTop[] = {{design::kListTopLine, 0, 120, 1920, 120, 3, windowTextColour()}};
     addLines(listTop, client);
 
     for (const HeirButtonPlace& heir : heirButtonPlaces()) {
@@ -75,13 +76,13 @@ void MainWindow::createControls(QWidget* client)
                                          client);
         connect(button, &QPushButton::clicked, this, handler);
     };
-    command("الحساب", "الحـســــــاب", kCalculatePlace, &MainWindow::calculate);
-    command("إعادة", "مـسألة جــــــديــــدة", kNewCasePlace, &MainWindow::newCase);
-    command("Command2", " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
-    command("Command1", " طباعة", kPrintPlace, &MainWindow::print);
+    command(design::kCalculateButton, "الحـســــــاب", kCalculatePlace, &MainWindow::calculate);
+    command(design::kNewCaseButton, "مـسألة جــــــديــــدة", kNewCasePlace, &MainWindow::newCase);
+    command(design::kCancelLastButton, " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
+    command(design::kPrintButton, " طباعة", kPrintPlace, &MainWindow::print);
 
     // The line along the top of the list belongs to the window and is drawn above the list.
-    client->findChild<LineControl*>("Line9")->raise();
+    client->findChild<LineControl*>(design::kListTopLine)->raise();
 }
 
 void MainWindow::createMenu()
@@ -91,12 +92,12 @@ void MainWindow::createMenu()
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
     };
-    item("menu", "الخروج", [this] { openOver(windows_.exitConfirmation); });
+    item(design::kExitMenu, "الخروج", [this] { openOver(windows_.exitConfirmation); });
     // The About window disables the main window itself when it becomes active.
-    item("menu2", "نبذة", [this] {
+    item(design::kAboutMenu, "نبذة", [this] {
         if (windows_.about) windows_.about();
     });
-    item("menu3", "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+    item(design::kExplanationMenu, "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
     addSolutionStepsItem();
 }
 
@@ -104,7 +105,7 @@ void MainWindow::createMenu()
 void MainWindow::addSolutionStepsItem()
 {
     QAction* steps = menuBar()->addAction("خطوات الحل");
-    steps->setObjectName("solutionSteps");
+    steps->setObjectName(design::kSolutionStepsMenu);
     steps->setEnabled(false);
     connect(this, &MainWindow::caseDivided, steps, &QAction::setEnabled);
     connect(steps, &QAction::triggered, this, [this] {

@@ -1,39 +1,40 @@
 #include "ui/print_layout.h"
 
-#include <QApplication>
-#include <QPalette>
+#include <QPainter>
 
-#include "ui/line_control.h"
+#include "present/result_table.h"
+#include "present/table_ruling.h"
+#include "ui/drawing_surface.h"
+#include "ui/placed_painter.h"
 #include "ui/result_area.h"
-#include "ui/twips.h"
 
 namespace qismaru::ui {
 
-std::unique_ptr<DrawingSurface> createPrintLayout()
-{
-    // The "window" colour of the design is the background of text areas, white
-    // in most themes, as on the screen's result box.
-    auto form26 =
-        std::make_unique<DrawingSurface>(twipsSize(7152, 3888), QApplication::palette().color(QPalette::Base));
-    form26->setObjectName("Form26");
-    form26->setWindowTitle("طباعة");
-    form26->setDrawingFont(resultFont());
+namespace {
 
-    // The grid of the screen's table, narrower on the right (7080 instead of
-    // 7320) and without the frame of the screen's box.
-    const QColor rule = windowTextColour();
-    const LineGeometry lines[] = {
-        {"Line2", 7080, 480, 120, 480, 5, rule},    // top rule, under the header line
-        {"Line8", 7080, 2880, 120, 2880, 5, rule},  // bottom rule
-        {"Line1", 7080, 480, 7080, 2880, 5, rule},  // right edge
-        {"Line7", 120, 480, 120, 2880, 5, rule},    // left edge
-        {"Line3", 5880, 480, 5880, 2880, 5, rule},  // heir | share
-        {"Line4", 4440, 480, 4440, 2880, 5, rule},  // share | portion
-        {"Line5", 3120, 480, 3120, 2880, 5, rule},  // portion | per head
-        {"Line6", 1800, 480, 1800, 2880, 5, rule},  // per head | percentage
-    };
-    addLines(lines, form26.get());
-    return form26;
+constexpr double kTwipsPerPixel = 15.0;
+
+}  // namespace
+
+void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseResult& result, double dotsPerTwip)
+{
+    const auto at = [dotsPerTwip](int x, int y) { return QPointF(x * dotsPerTwip, y * dotsPerTwip); };
+    const double pixel = kTwipsPerPixel * dotsPerTwip;
+    const QFont font = resultFont();
+
+    painter.save();
+    // Paper takes black ink, whatever colours the screen's theme gives.
+    painter.setPen(Qt::black);
+    for (const PlacedText& item : layoutResultTable(counts, result, TableMedium::Paper)) {
+        painter.fillRect(QRectF(at(item.x, item.y), QSizeF(pixel, pixel)), DrawingSurface::anchorColour());
+        paintText(painter, at(item.x, item.y), QString::fromStdString(item.text), font,
+                  roomRightOf(item, TableMedium::Paper) * dotsPerTwip);
+    }
+    // The ruling lies over the drawing, as the line controls of a window do.
+    for (const RuledLine& line : tableRuling(TableMedium::Paper)) {
+        paintLine(painter, at(line.x1, line.y1), at(line.x2, line.y2), line.widthPixels * pixel, Qt::black);
+    }
+    painter.restore();
 }
 
 }  // namespace qismaru::ui

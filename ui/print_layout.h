@@ -1,15 +1,17 @@
 #pragma once
 
-#include <memory>
+#include "engine/case_result.h"
+#include "model/heir_kind.h"
 
-#include "ui/drawing_surface.h"
+class QPainter;
 
 namespace qismaru::ui {
 
-// The print layout `Form26`: a window whose client area is a drawing surface
-// in twips, 7152 x 3888, holding nothing but the ruling of the result table.
-// It lives for one print only, so every page starts from the bare ruling.
-// The window has no owner: a disabled main window would otherwise disable it.
-std::unique_ptr<DrawingSurface> createPrintLayout();
+// The printed page of a computed case: the ruling of the paper's grid and the
+// table in the paper's row order, painted on `painter` with the layout's
+// top-left corner at the painter's origin, `dotsPerTwip` device units a twip.
+// Texts and lines go to the device as they are, so a printer or a PDF file
+// gets sharp, searchable text at its own resolution.
+void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseResult& result, double dotsPerTwip);
 
 }  // namespace qismaru::ui

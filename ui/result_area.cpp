@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "present/table_ruling.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
+#include "ui/placed_painter.h"
 #include "ui/twips.h"
 
 namespace qismaru::ui {
@@ -13,31 +16,27 @@ QFont resultFont() { return designFont(kMsSansSerif, 7.8); }
 
 DrawingSurface* createResultArea(QWidget* parent)
 {
-    auto* pic1 = new DrawingSurface(twipsSize(7572, 3975), QApplication::palette().color(QPalette::Base), parent);
-    pic1->setObjectName("pic1");
-    pic1->setDrawingFont(resultFont());
+    const SurfaceSize size = tableSurface(TableMedium::Screen);
+    auto* resultArea =
+        new DrawingSurface(twipsSize(size.width, size.height), QApplication::palette().color(QPalette::Base), parent);
+    resultArea->setObjectName(design::kResultArea);
+    resultArea->setDrawingFont(resultFont());
 
-    const QColor rule = windowTextColour();
-    const LineGeometry lines[] = {
-        {"Line2", 7320, 480, 120, 480, 5, rule},       // top rule of the grid
-        {"Line19", 7320, 2880, 120, 2880, 5, rule},    // bottom rule
-        {"Line18", 120, 480, 120, 2880, 5, rule},      // left edge
-        {"Line1", 7320, 480, 7320, 2880, 5, rule},     // right edge
-        {"Line3", 5880, 480, 5880, 2880, 5, rule},     // heir | share
-        {"Line4", 4440, 480, 4440, 2880, 5, rule},     // share | portion
-        {"Line5", 3120, 480, 3120, 2880, 5, rule},     // portion | per head
-        {"Line6", 1800, 480, 1800, 2880, 5, rule},     // per head | percentage
-        {"Line7", 0, 0, 0, 4080, 5, frameGrey()},      // frame of the box
-        {"Line10", 7560, 0, 7560, 4080, 8, frameGrey()},
-        {"Line8", 0, 3960, 7440, 3960, 10, frameGrey()},
-    };
-    addLines(lines, pic1);
-    return pic1;
+    // The ruling belongs to the box's design, not to its drawing: line
+    // controls, which clearing keeps.
+    for (const RuledLine& line : tableRuling(TableMedium::Screen)) {
+        const std::string name(line.name);
+        new LineControl({name.c_str(), line.x1, line.y1, line.x2, line.y2, line.widthPixels, lineColour(line.tone)},
+                        resultArea);
+    }
+    return resultArea;
 }
 
 void drawPlacedTexts(DrawingSurface& surface, const std::vector<PlacedText>& items)
 {
-    for (const PlacedText& item : items) surface.placeItem(item.x, item.y, QString::fromStdString(item.text));
+    for (const PlacedText& item : items) {
+        surface.placeItem(item.x, item.y, QString::fromStdString(item.text), roomRightOf(item, TableMedium::Screen));
+    }
 }
 
 }  // namespace qismaru::ui

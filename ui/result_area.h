@@ -11,8 +11,9 @@ namespace qismaru::ui {
 // the table as line controls of its own.
 DrawingSurface* createResultArea(QWidget* parent);
 
-// Draws a table's placed texts, each as a yellow point at its anchor and
-// then the text, onto whatever the surface already shows.
+// Draws the screen's table onto whatever the result box already shows: each
+// placed text as a yellow point at its anchor and then the text, fitted into
+// the room its column leaves.
 void drawPlacedTexts(DrawingSurface& surface, const std::vector<PlacedText>& items);
 
 // The font of every drawn result text.

@@ -17,6 +17,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -70,22 +71,22 @@ QString askPdfFileName(QWidget* parent, const QString& suggested)
 SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), messages_(messages), chooseFile_(askPdfFileName)
 {
-    setObjectName("SolutionWindow");
+    setObjectName(design::kSolutionWindow);
     setWindowTitle(kTitle);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(720, 600);
 
     view_ = new QTextBrowser(this);
-    view_->setObjectName("solutionText");
+    view_->setObjectName(design::kSolutionText);
     view_->setFont(designFont(kSimplifiedArabic, 12, false));
     view_->setOpenLinks(false);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = addCommand(*buttons, "printSolution", "طباعة", QDialogButtonBox::ActionRole);
-    QPushButton* pdf = addCommand(*buttons, "saveSolutionPdf", "حفظ في ملف PDF", QDialogButtonBox::ActionRole);
-    QPushButton* copy = addCommand(*buttons, "copySolution", "نسخ النص", QDialogButtonBox::ActionRole);
-    QPushButton* close = addCommand(*buttons, "closeSolution", "إغلاق", QDialogButtonBox::RejectRole);
+    QPushButton* print = addCommand(*buttons, design::kPrintSolutionButton, "طباعة", QDialogButtonBox::ActionRole);
+    QPushButton* pdf = addCommand(*buttons, design::kSaveSolutionPdfButton, "حفظ في ملف PDF", QDialogButtonBox::ActionRole);
+    QPushButton* copy = addCommand(*buttons, design::kCopySolutionButton, "نسخ النص", QDialogButtonBox::ActionRole);
+    QPushButton* close = addCommand(*buttons, design::kCloseSolutionButton, "إغلاق", QDialogButtonBox::RejectRole);
     connect(print, &QPushButton::clicked, this, &SolutionWindow::print);
     connect(pdf, &QPushButton::clicked, this, [this] { saveAsPdf(); });
     connect(copy, &QPushButton::clicked, this, &SolutionWindow::copyText);

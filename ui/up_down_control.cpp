@@ -3,6 +3,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/design_names.h"
+
 namespace qismaru::ui {
 
 namespace {
@@ -20,10 +22,10 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const char* name, QWidget* parent)
 }  // namespace
 
 UpDownControl::UpDownControl(const QRect& geometry, QWidget* parent)
-    : QWidget(parent), up_(arrowButton(Qt::UpArrow, "UpDown1Up", this)),
-      down_(arrowButton(Qt::DownArrow, "UpDown1Down", this))
+    : QWidget(parent), up_(arrowButton(Qt::UpArrow, design::kUpArrow, this)),
+      down_(arrowButton(Qt::DownArrow, design::kDownArrow, this))
 {
-    setObjectName("UpDown1");
+    setObjectName(design::kUpDown);
     setGeometry(geometry);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

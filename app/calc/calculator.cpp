@@ -3,68 +3,78 @@
 #include <istream>
 #include <ostream>
 
-#include <nlohmann/json.hpp>
-
-#include "app/calc/case_input.h"
+#include "app/calc/batch.h"
 #include "app/calc/case_json.h"
+#include "app/calc/result_output.h"
 #include "app/calc/text_report.h"
+#include "app/calc/utf8_text.h"
 
 namespace qismaru::calc {
 
 namespace {
 
-// One JSON result per input line, in order, so that output line n answers
-// input line n; a bad line gets an error object and the run goes on.
-int runBatch(std::istream& in, std::ostream& out)
+// A whole message fits a terminal line or two; an echoed argument is cut long before.
+constexpr std::size_t kMaxErrorLineBytes = 400;
+
+int outputFailed(const ResultOutput& output, std::ostream& err)
 {
-    std::string line;
-    long lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        const nlohmann::json parsed = nlohmann::json::parse(line, nullptr, /*allow_exceptions=*/false);
-        if (parsed.is_discarded()) {
-            const std::string why =
-                line.empty() ? "an empty line is not a case" : "not a JSON object: " + line.substr(0, 80);
-            out << errorToJson(why, lineNumber) << '\n';
-            continue;
-        }
-        const CaseInput input = countsFromJson(parsed);
-        if (!input.ok()) {
-            out << errorToJson(input.error, lineNumber) << '\n';
-            continue;
-        }
-        out << caseToJson(input.counts, computeCase(input.counts)) << '\n';
+    writeErrorLine(err, "cannot write the result" +
+                            (output.failure().empty() ? std::string() : ": " + output.failure()));
+    return kExitInputOutputFailed;
+}
+
+int runOneCase(const CalcOptions& options, ResultFields fields, std::ostream& out, std::ostream& err)
+{
+    const CaseInput input = countsFromArguments(options.caseArguments);
+    if (!input.ok()) {
+        writeErrorLine(err, input.error);
+        return kExitBadInput;
     }
-    return kExitOk;
+    const CaseAnswer answer = answerCase(input);
+    const bool beyond = answer.computation.outcome == CaseOutcome::BeyondExactRange;
+    ResultOutput output(out);
+    if (options.form == OutputForm::Json) {
+        writeCaseResult(output.json(), answer, fields);
+        output.endLine();
+    } else if (!beyond) {
+        writeTextReport(output.stream(), answer.counts, answer.computation);
+    }
+    if (!output.flush()) return outputFailed(output, err);
+    if (beyond && options.form == OutputForm::Text) writeErrorLine(err, kBeyondExactRangeError);
+    return beyond ? kExitBeyondExactRange : kExitOk;
 }
 
 }  // namespace
 
-int runCalculator(OutputForm form, const std::vector<std::string>& caseArguments, std::istream& in,
-                  std::ostream& out, std::ostream& err)
+void writeErrorLine(std::ostream& err, std::string_view why)
 {
-    if (form == OutputForm::Batch) {
-        if (!caseArguments.empty()) {
-            err << "qismaru-calc: --batch reads its cases from standard input; give no CODE=N arguments\n";
+    err << "qismaru-calc: " << printableText(why, kMaxErrorLineBytes) << '\n' << std::flush;
+}
+
+int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    ResultFields fields = ResultFields::all();
+    if (options.fields) {
+        if (options.form == OutputForm::Text) {
+            writeErrorLine(err, "--fields chooses the members of a JSON result: give it with --json or --batch");
             return kExitBadInput;
         }
-        return runBatch(in, out);
+        std::string why;
+        const std::optional<ResultFields> chosen = ResultFields::fromList(*options.fields, why);
+        if (!chosen) {
+            writeErrorLine(err, why);
+            return kExitBadInput;
+        }
+        fields = *chosen;
     }
-
-    const CaseInput input = countsFromArguments(caseArguments);
-    if (!input.ok()) {
-        err << "qismaru-calc: " << input.error << '\n';
-        return kExitBadInput;
+    if (options.form == OutputForm::Batch) {
+        if (!options.caseArguments.empty()) {
+            writeErrorLine(err, "--batch reads its cases from standard input; give no CODE=N arguments");
+            return kExitBadInput;
+        }
+        return runBatch(in, out, err, fields);
     }
-    const CaseComputation computation = computeCase(input.counts);
-    if (form == OutputForm::Json) {
-        out << caseToJson(input.counts, computation) << '\n';
-    } else if (computation.outcome == CaseOutcome::BeyondExactRange) {
-        err << "qismaru-calc: " << kBeyondExactRangeError << '\n';
-    } else {
-        writeTextReport(out, input.counts, computation);
-    }
-    return computation.outcome == CaseOutcome::BeyondExactRange ? kExitBeyondExactRange : kExitOk;
+    return runOneCase(options, fields, out, err);
 }
 
 }  // namespace qismaru::calc

@@ -5,34 +5,59 @@
 #include <cctype>
 #include <optional>
 
-#include <nlohmann/json.hpp>
+#include "app/calc/line_document.h"
+#include "app/calc/plain_line.h"
+#include "app/calc/utf8_text.h"
 
 namespace qismaru::calc {
 
 namespace {
 
-// Collects counts one code at a time and keeps the first reason to refuse.
-// The entry rules the engine checks again (husband with wives, more than
-// four wives) are let through on purpose: the calculator then reports the
-// validation stop exactly as Calculate would.
-class CountsBuilder {
+using nlohmann::json;
+
+// A count far above the limit, for numbers too long to read: they are
+// refused as "above the limit" or "negative" all the same.
+constexpr long long kFarAboveLimit = 1000000;
+
+std::string echoed(std::string_view text) { return std::string(cutAtCharacter(text, kEchoedBytes)); }
+
+std::string inQuotes(std::string_view text)
+{
+    std::string result = "'";
+    result += cutAtCharacter(text, kEchoedBytes);
+    result += '\'';
+    return result;
+}
+
+// Collects a request one member at a time and keeps the first reason to
+// refuse. The entry rules the engine checks again (husband with wives, more
+// than four wives) are let through on purpose: the calculator then reports
+// the validation stop exactly as Calculate would.
+class CaseBuilder {
 public:
     // `shown` is the count as the user wrote it, for the error message.
-    bool add(const std::string& code, long long count, const std::string& shown)
+    bool add(std::string_view code, long long count, std::string_view shown)
     {
         const std::optional<HeirKind> kind = kindFromCode(code);
-        if (!kind) return refuse("unknown heir code '" + code + "' (valid codes: " + validCodes() + ")");
-        if (given_[indexOf(*kind)]) return refuse("heir code '" + code + "' is given twice");
+        if (!kind) return knowsCode(code);
+        if (given_[indexOf(*kind)]) return refuse("heir code '" + echoed(code) + "' is given twice");
         given_[indexOf(*kind)] = true;
-        if (count < 0) return refuse("the count of '" + code + "' is negative: " + shown);
+        if (count < 0) return refuse("the count of '" + echoed(code) + "' is negative: " + echoed(shown));
         if (count > kMaxCount) {
-            return refuse("the count of '" + code + "' is above " + std::to_string(kMaxCount) + ": " + shown);
+            return refuse("the count of '" + echoed(code) + "' is above " + std::to_string(kMaxCount) + ": " +
+                          echoed(shown));
         }
         if (infoOf(*kind).entry == EntryKind::Single && count > 1) {
-            return refuse("'" + code + "' is a single heir: its count is 0 or 1, not " + shown);
+            return refuse(inQuotes(code) + " is a single heir: its count is 0 or 1, not " + echoed(shown));
         }
         input_.counts.set(*kind, static_cast<int>(count));
         return true;
+    }
+
+    bool knowsCode(std::string_view code)
+    {
+        if (kindFromCode(code)) return true;
+        return refuse("unknown heir code '" + echoed(code) + "' (valid codes: " + validCodes() + ")");
     }
 
     bool refuse(std::string why)
@@ -40,6 +65,9 @@ public:
         if (input_.error.empty()) input_.error = std::move(why);
         return false;
     }
+
+    bool refused() const { return !input_.ok(); }
+    CaseInput& input() { return input_; }
 
     CaseInput finish()
     {
@@ -69,9 +97,67 @@ std::optional<long long> wholeNumber(const std::string& text)
     if (!allDigits(digits)) return std::nullopt;
     const auto significant = digits.find_first_not_of('0');
     if (significant == std::string::npos) return 0;
-    if (digits.size() - significant > 6) return negative ? -1000000 : 1000000;
+    if (digits.size() - significant > 6) return negative ? -kFarAboveLimit : kFarAboveLimit;
     const long long value = std::stoll(digits);
     return negative ? -value : value;
+}
+
+// One heir code's count from a batch line. JSON reads a whole number too long
+// for 64 bits as a double: its text tells that it is whole, and too large.
+void readCount(const LineDocument& line, const std::string& code, const json& count, CaseBuilder& builder)
+{
+    if (!builder.knowsCode(code)) return;
+    if (count.is_number_unsigned()) {
+        // Unsigned JSON numbers may not fit a signed one; anything that large is above the limit anyway.
+        const auto n = count.get<std::uint64_t>();
+        builder.add(code, static_cast<long long>(std::min<std::uint64_t>(n, kFarAboveLimit)), std::to_string(n));
+        return;
+    }
+    if (count.is_number_integer()) {
+        const auto n = count.get<std::int64_t>();
+        builder.add(code, n, std::to_string(n));
+        return;
+    }
+    const std::string_view written = line.numberText(count);
+    if (isWholeNumberText(written)) {
+        builder.add(code, written.front() == '-' ? -kFarAboveLimit : kFarAboveLimit, written);
+        return;
+    }
+    const std::string shown =
+        written.empty() ? count.dump(-1, ' ', false, json::error_handler_t::replace) : std::string(written);
+    builder.refuse("the count of '" + echoed(code) + "' is not a whole number: " + echoed(shown));
+}
+
+// The "counts" member of a result line read back as a case.
+void readCountsMember(const LineDocument& line, const json& counts, CaseBuilder& builder)
+{
+    if (!counts.is_object()) {
+        builder.refuse("\"counts\" must be a JSON object such as {\"h\": 1, \"m\": 1, \"f\": 1}");
+        return;
+    }
+    for (const auto& [code, count] : counts.items()) {
+        readCount(line, code, count, builder);
+        if (builder.refused()) return;
+    }
+}
+
+// The members of a batch line that are not heir codes, each with its reader.
+// A new kind of request member is one row here and one field of CaseInput.
+struct LineKey {
+    std::string_view name;
+    void (*read)(const LineDocument& line, const json& value, CaseBuilder& builder);
+};
+
+constexpr LineKey kLineKeys[] = {
+    {"counts", readCountsMember},
+};
+
+const LineKey* lineKeyNamed(std::string_view name)
+{
+    for (const LineKey& key : kLineKeys) {
+        if (key.name == name) return &key;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -88,18 +174,19 @@ std::string validCodes()
 
 CaseInput countsFromArguments(const std::vector<std::string>& arguments)
 {
-    CountsBuilder builder;
+    CaseBuilder builder;
     for (const std::string& argument : arguments) {
         const auto eq = argument.find('=');
         if (eq == std::string::npos) {
-            builder.refuse("'" + argument + "' is not CODE=N (valid codes: " + validCodes() + ")");
+            builder.refuse(inQuotes(argument) + " is not CODE=N (valid codes: " + validCodes() + ")");
             break;
         }
         const std::string code = argument.substr(0, eq);
         const std::string countText = argument.substr(eq + 1);
+        if (!builder.knowsCode(code)) break;
         const std::optional<long long> count = wholeNumber(countText);
         if (!count) {
-            builder.refuse("the count of '" + code + "' is not a whole number: '" + countText + "'");
+            builder.refuse("the count of '" + echoed(code) + "' is not a whole number: '" + echoed(countText) + "'");
             break;
         }
         if (!builder.add(code, *count, countText)) break;
@@ -107,28 +194,34 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments)
     return builder.finish();
 }
 
-CaseInput countsFromJson(const nlohmann::json& value)
+CaseInput caseFromLine(std::string_view text)
 {
-    CountsBuilder builder;
-    if (!value.is_object()) {
+    if (const std::optional<KindCounts> counts = readPlainLine(text)) return CaseInput{*counts, {}};
+    return caseFromLineInFull(text);
+}
+
+CaseInput caseFromLineInFull(std::string_view text)
+{
+    CaseBuilder builder;
+    const LineDocument line = readLineDocument(text);
+    if (!line.ok()) {
+        builder.refuse(line.error);
+        return builder.finish();
+    }
+    if (!line.root.is_object()) {
         builder.refuse("a case must be a JSON object such as {\"h\": 1, \"m\": 1, \"f\": 1}");
         return builder.finish();
     }
-    const nlohmann::json& counts = value.contains("counts") ? value["counts"] : value;
-    if (!counts.is_object()) {
-        builder.refuse("\"counts\" must be a JSON object such as {\"h\": 1, \"m\": 1, \"f\": 1}");
-        return builder.finish();
-    }
-    for (const auto& [code, count] : counts.items()) {
-        if (!count.is_number_integer()) {
-            builder.refuse("the count of '" + code + "' is not a whole number: " + count.dump());
-            break;
+    // A result line names its case under "counts"; its other members are the
+    // results, not the question.
+    const bool resultLine = line.root.contains("counts");
+    for (const auto& [name, value] : line.root.items()) {
+        if (const LineKey* key = lineKeyNamed(name)) {
+            key->read(line, value, builder);
+        } else if (!resultLine) {
+            readCount(line, name, value, builder);
         }
-        // Unsigned JSON numbers may not fit a signed one; anything that large is above the limit anyway.
-        const long long n = count.is_number_unsigned()
-                                ? static_cast<long long>(std::min<std::uint64_t>(count.get<std::uint64_t>(), 1000000))
-                                : count.get<long long>();
-        if (!builder.add(code, n, count.dump())) break;
+        if (builder.refused()) break;
     }
     return builder.finish();
 }

@@ -1,18 +1,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include <nlohmann/json_fwd.hpp>
 
 #include "model/heir_kind.h"
 
 namespace qismaru::calc {
 
-// Counts read from the command line or from a batch line, or why they were refused.
+// One case as asked for on the command line or in a batch line, or why it
+// was refused. What a request may carry besides the counts is added here.
 struct CaseInput {
     KindCounts counts;
-    std::string error;  // empty when the counts are usable
+    std::string error;  // empty when the request is usable
 
     bool ok() const { return error.empty(); }
 };
@@ -20,8 +20,12 @@ struct CaseInput {
 // Arguments "CODE=N", for example {"h=1", "m=1", "f=1"}.
 CaseInput countsFromArguments(const std::vector<std::string>& arguments);
 
-// A JSON object {"h": 1, "m": 1}, or a result object carrying such an object under "counts".
-CaseInput countsFromJson(const nlohmann::json& object);
+// One line of batch input: a JSON object {"h": 1, "m": 1}, or a result line
+// carrying such an object under "counts".
+CaseInput caseFromLine(std::string_view line);
+// The same, always through the full JSON reading: the shortcut for plain
+// lines must answer exactly as this does.
+CaseInput caseFromLineInFull(std::string_view line);
 
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.
 std::string validCodes();

@@ -1,6 +1,9 @@
 #include "app/calc/case_json.h"
 
-#include "app/calc/json_writer.h"
+#include <array>
+#include <cmath>
+
+#include "app/calc/utf8_text.h"
 #include "present/result_table.h"
 
 namespace qismaru::calc {
@@ -23,46 +26,79 @@ void writeCounts(JsonWriter& json, const KindCounts& counts)
     json.endObject();
 }
 
-void writeShares(JsonWriter& json, const CaseResult& result)
+void writeCountsSection(JsonWriter& json, const CaseAnswer& answer) { writeCounts(json, answer.counts); }
+
+void writeStopped(JsonWriter& json, const CaseAnswer& answer)
 {
+    json.key("stopped");
+    json.value(answer.computation.stopped());
+}
+
+void writeMessages(JsonWriter& json, const CaseAnswer& answer)
+{
+    json.key("messages");
+    json.beginArray();
+    for (const CaseMessage message : answer.computation.messages) json.value(messageText(message));
+    json.endArray();
+}
+
+void writeShare(JsonWriter& json, std::string_view code, const ShareResult& share)
+{
+    json.key(code);
+    json.beginObject();
+    json.key("value");
+    json.value(share.value);
+    json.key("numerator");
+    json.value(share.numerator);
+    json.key("denominator");
+    json.value(share.denominator);
+    json.key("label");
+    json.value(labelText(share.label));
+    json.endObject();
+}
+
+bool nothing(const ShareResult& share)
+{
+    return share.value == 0.0 && !std::signbit(share.value) && share.numerator == 0 && share.denominator == 0 &&
+           share.label == ShareLabel::None;
+}
+
+// Most kinds receive nothing in a given case: their member is the same text
+// every time, written once.
+const std::array<std::string, kHeirKindCount>& sharesOfNothing()
+{
+    static const std::array<std::string, kHeirKindCount> texts = [] {
+        std::array<std::string, kHeirKindCount> result;
+        for (const HeirKindInfo& info : heirKinds()) {
+            JsonWriter json;
+            writeShare(json, info.code, ShareResult{});
+            result[indexOf(info.kind)] = json.take();
+        }
+        return result;
+    }();
+    return texts;
+}
+
+void writeShares(JsonWriter& json, const CaseAnswer& answer)
+{
+    const CaseResult& result = answer.computation.result;
+    const auto& nothingTexts = sharesOfNothing();
     json.key("shares");
     json.beginObject();
     for (const HeirKindInfo& info : heirKinds()) {
         const ShareResult& share = result[info.kind];
-        json.key(info.code);
-        json.beginObject();
-        json.key("value");
-        json.value(share.value);
-        json.key("numerator");
-        json.value(share.numerator);
-        json.key("denominator");
-        json.value(share.denominator);
-        json.key("label");
-        json.value(labelText(share.label));
-        json.endObject();
+        if (nothing(share)) {
+            json.written(nothingTexts[indexOf(info.kind)]);
+        } else {
+            writeShare(json, info.code, share);
+        }
     }
     json.endObject();
 }
 
-void writePlaced(JsonWriter& json, const char* name, const std::vector<PlacedText>& items)
+void writeCaseWide(JsonWriter& json, const CaseAnswer& answer)
 {
-    json.key(name);
-    json.beginArray();
-    for (const PlacedText& item : items) {
-        json.beginObject();
-        json.key("x");
-        json.value(item.x);
-        json.key("y");
-        json.value(item.y);
-        json.key("text");
-        json.value(item.text);
-        json.endObject();
-    }
-    json.endArray();
-}
-
-void writeCaseWide(JsonWriter& json, const CaseResult& r)
-{
+    const CaseResult& r = answer.computation.result;
     json.key("Base");
     json.value(r.base);
     const std::pair<const char*, double> values[] = {{"Correction", r.correction},   {"ShareScale", r.shareScale},
@@ -74,45 +110,120 @@ void writeCaseWide(JsonWriter& json, const CaseResult& r)
     }
 }
 
-}  // namespace
-
-std::string caseToJson(const KindCounts& counts, const CaseComputation& computation)
+void writePlacedTexts(JsonWriter& json, const std::vector<PlacedText>& items)
 {
-    JsonWriter json;
-    json.beginObject();
-    writeCounts(json, counts);
-    if (computation.outcome == CaseOutcome::BeyondExactRange) {
-        json.key("error");
-        json.value(kBeyondExactRangeError);
+    for (const PlacedText& item : items) {
+        json.beginObject();
+        json.key("x");
+        json.value(item.x);
+        json.key("y");
+        json.value(item.y);
+        json.key("text");
+        json.value(item.text);
         json.endObject();
-        return json.take();
     }
-    const CaseResult& r = computation.result;
-    json.key("stopped");
-    json.value(computation.stopped());
-    json.key("messages");
-    json.beginArray();
-    for (const CaseMessage message : computation.messages) json.value(messageText(message));
-    json.endArray();
-    writeShares(json, r);
-    writeCaseWide(json, r);
-    const bool drawn = computation.outcome == CaseOutcome::Computed;
-    writePlaced(json, "screen", drawn ? layoutResultTable(counts, r, TableMedium::Screen) : std::vector<PlacedText>{});
-    writePlaced(json, "print", drawn ? layoutResultTable(counts, r, TableMedium::Paper) : std::vector<PlacedText>{});
-    json.endObject();
-    return json.take();
 }
 
-std::string errorToJson(const std::string& why, long lineNumber)
+// The table's texts in drawing order (rows, header, totals); none after a
+// validation stop.
+void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, TableMedium medium)
 {
-    JsonWriter json;
+    json.key(name);
+    json.beginArray();
+    if (answer.computation.outcome == CaseOutcome::Computed) {
+        const ResultTable table = buildResultTable(answer.counts, answer.computation.result, medium);
+        for (const auto& row : table.rows) writePlacedTexts(json, row);
+        writePlacedTexts(json, table.header);
+        writePlacedTexts(json, table.totals);
+    }
+    json.endArray();
+}
+
+void writeScreen(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "screen", answer, TableMedium::Screen); }
+void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
+
+// The sections of a result object, in the order they are written, each with
+// the name --fields knows it by. A new section is one row here.
+struct ResultSection {
+    std::string_view name;
+    void (*write)(JsonWriter& json, const CaseAnswer& answer);
+};
+
+constexpr ResultSection kSections[] = {
+    {"counts", writeCountsSection}, {"stopped", writeStopped}, {"messages", writeMessages},
+    {"shares", writeShares},        {"case", writeCaseWide},   {"screen", writeScreen},
+    {"print", writePrint},
+};
+constexpr std::size_t kSectionCount = std::size(kSections);
+static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
+
+}  // namespace
+
+CaseAnswer answerCase(const CaseInput& input) { return {input.counts, computeCase(input.counts)}; }
+
+ResultFields ResultFields::all()
+{
+    ResultFields fields;
+    fields.bits_ = (std::uint32_t{1} << kSectionCount) - 1;
+    return fields;
+}
+
+std::optional<ResultFields> ResultFields::fromList(std::string_view list, std::string& error)
+{
+    ResultFields fields;
+    for (;;) {
+        const auto comma = list.find(',');
+        const std::string_view name = list.substr(0, comma);
+        std::size_t section = 0;
+        while (section < kSectionCount && kSections[section].name != name) ++section;
+        if (section == kSectionCount) {
+            error = "unknown field '" + std::string(cutAtCharacter(name, kEchoedBytes)) + "' in --fields (fields: " +
+                    names() + ")";
+            return std::nullopt;
+        }
+        fields.bits_ |= std::uint32_t{1} << section;
+        if (comma == std::string_view::npos) return fields;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+std::string ResultFields::names()
+{
+    std::string names;
+    for (const ResultSection& section : kSections) {
+        if (!names.empty()) names += ' ';
+        names += section.name;
+    }
+    return names;
+}
+
+void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields, std::optional<long> lineNumber)
+{
+    json.beginObject();
+    if (answer.computation.outcome == CaseOutcome::BeyondExactRange) {
+        writeCounts(json, answer.counts);
+        json.key("error");
+        json.value(kBeyondExactRangeError);
+        if (lineNumber) {
+            json.key("line");
+            json.value(std::int64_t{*lineNumber});
+        }
+    } else {
+        for (std::size_t section = 0; section < kSectionCount; ++section) {
+            if (fields.has(section)) kSections[section].write(json, answer);
+        }
+    }
+    json.endObject();
+}
+
+void writeLineError(JsonWriter& json, std::string_view why, long lineNumber)
+{
     json.beginObject();
     json.key("error");
     json.value(why);
     json.key("line");
     json.value(std::int64_t{lineNumber});
     json.endObject();
-    return json.take();
 }
 
 }  // namespace qismaru::calc

@@ -1,19 +1,53 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "app/calc/case_input.h"
+#include "app/calc/json_writer.h"
 #include "engine/compute_case.h"
 
 namespace qismaru::calc {
 
-// One computed case as the calculator's JSON object, on one line: the counts,
-// whether a validation stop happened, the messages, every kind's share, the
-// six case-wide values, and the placed texts of the screen and the paper. A
-// case beyond the exact range gives {"counts": ..., "error": ...} instead.
-std::string caseToJson(const KindCounts& counts, const CaseComputation& computation);
+// What the calculator says about one case, computed once and written by the
+// sections of the result.
+struct CaseAnswer {
+    KindCounts counts;
+    CaseComputation computation;
+};
 
-// An input that could not be read as a case: {"error": ..., "line": n}.
-std::string errorToJson(const std::string& why, long lineNumber);
+CaseAnswer answerCase(const CaseInput& input);
+
+// Which sections of a result object are written: all of them unless the user
+// chose some with --fields.
+class ResultFields {
+public:
+    static ResultFields all();
+    // A comma-separated list of section names, such as "shares,case"; the
+    // sections are written in their own order whatever the list's.
+    static std::optional<ResultFields> fromList(std::string_view list, std::string& error);
+    // "counts stopped ...": every section's name, in the order written.
+    static std::string names();
+
+    bool has(std::size_t section) const { return (bits_ >> section & 1u) != 0; }
+
+private:
+    std::uint32_t bits_ = 0;
+};
+
+// One computed case as the calculator's JSON object, on the writer's current
+// line: the counts, whether a validation stop happened, the messages, every
+// kind's share, the six case-wide values, and the placed texts of the screen
+// and the paper, or those of them that `fields` selects. A case beyond the
+// exact range gives {"counts": ..., "error": ...} instead, and in a batch its
+// line number.
+void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
+                     std::optional<long> lineNumber = std::nullopt);
+
+// A batch line that could not be read as a case: {"error": ..., "line": n}.
+void writeLineError(JsonWriter& json, std::string_view why, long lineNumber);
 
 // What the calculator says of a case whose corrected base passes 2^53.
 extern const char* const kBeyondExactRangeError;

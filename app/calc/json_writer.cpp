@@ -3,53 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/calc/utf8_text.h"
+
 namespace qismaru::calc {
-
-void JsonWriter::separate()
-{
-    if (needComma_) out_ += ',';
-    needComma_ = true;
-}
-
-void JsonWriter::beginObject()
-{
-    separate();
-    out_ += '{';
-    needComma_ = false;
-}
-
-void JsonWriter::endObject()
-{
-    out_ += '}';
-    needComma_ = true;
-}
-
-void JsonWriter::beginArray()
-{
-    separate();
-    out_ += '[';
-    needComma_ = false;
-}
-
-void JsonWriter::endArray()
-{
-    out_ += ']';
-    needComma_ = true;
-}
-
-void JsonWriter::key(std::string_view name)
-{
-    separate();
-    writeString(name);
-    out_ += ':';
-    needComma_ = false;
-}
-
-void JsonWriter::value(std::string_view text)
-{
-    separate();
-    writeString(text);
-}
 
 void JsonWriter::value(double number)
 {
@@ -71,29 +27,45 @@ void JsonWriter::value(std::int64_t number)
     out_.append(buffer, result.ptr);
 }
 
-void JsonWriter::value(bool flag)
-{
-    separate();
-    out_ += flag ? "true" : "false";
-}
-
 void JsonWriter::writeString(std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
     out_ += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    // Runs of bytes that need no escape are copied in one piece.
+    const char* run = p;
+    while (p < end) {
+        const auto byte = static_cast<unsigned char>(*p);
+        if (byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\') {
+            ++p;
+            continue;
+        }
+        // Arabic letters are two bytes: C2..DF and one continuation byte.
+        if (byte >= 0xC2 && byte <= 0xDF && p + 1 < end && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+            p += 2;
+            continue;
+        }
+        std::size_t letter = 0;
+        if (byte >= 0x80 && (letter = utf8SequenceLength(p, end)) > 0) {
+            p += letter;
+            continue;
+        }
+        out_.append(run, p);
+        if (byte == '"' || byte == '\\') {
             out_ += '\\';
-            out_ += c;
+            out_ += static_cast<char>(byte);
         } else if (byte < 0x20) {
             out_ += "\\u00";
             out_ += kHex[byte >> 4];
             out_ += kHex[byte & 0xF];
         } else {
-            out_ += c;  // UTF-8 passes through unchanged
+            out_ += kReplacement;
         }
+        run = ++p;
     }
+    out_.append(run, p);
     out_ += '"';
 }
 

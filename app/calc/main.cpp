@@ -1,9 +1,10 @@
 // qismaru-calc: the share computation from a terminal.
 //
-//   qismaru-calc h=1 m=1 f=1            the result table
-//   qismaru-calc --json w=3 d=2 m=1     the same as one JSON object
-//   qismaru-calc --batch < cases.jsonl  one JSON result per input line
-//   qismaru-calc --version              the version
+//   qismaru-calc h=1 m=1 f=1                  the result table
+//   qismaru-calc --json w=3 d=2 m=1           the same as one JSON object
+//   qismaru-calc --batch < cases.jsonl        one JSON result per input line
+//   qismaru-calc --batch --fields shares,case only the numbers, for speed
+//   qismaru-calc --version                    the version
 
 #include <iostream>
 
@@ -11,35 +12,61 @@
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
+#include "app/calc/case_json.h"
+#include "app/calc/utf8_text.h"
 #include "app/version/version.h"
+
+namespace {
+
+using namespace qismaru::calc;
+
+std::string footer()
+{
+    return "Heir codes: " + validCodes() + "\nFields: " + ResultFields::names() +
+           "\nExit status: 0 computed, 2 bad input, 3 beyond exact computation, 4 reading or writing failed,"
+           "\n5 a batch in which some lines were answered with an error.";
+}
+
+// Help and version go to standard output like results, and fail like them.
+int exitAfterOutput(const CLI::App& app, const CLI::Error& e)
+{
+    const int status = app.exit(e);
+    if (std::cout.flush()) return status;
+    writeErrorLine(std::cerr, "cannot write to standard output");
+    return kExitInputOutputFailed;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace qismaru::calc;
-
     CLI::App app{"Divides an estate among heirs under the Islamic law of inheritance (قسمارو)."};
-    app.footer("Heir codes: " + validCodes() +
-               "\nExit status: 0 computed, 2 bad input, 3 beyond exact computation.");
+    app.footer(footer());
     app.set_version_flag("--version", "qismaru-calc " + std::string(qismaru::kVersion));
+    CalcOptions options;
     bool json = false;
     bool batch = false;
-    std::vector<std::string> cases;
     app.add_flag("--json", json, "Write the result as one JSON object");
     app.add_flag("--batch", batch, "Read one JSON case per line from standard input, write one JSON result per line");
-    app.add_option("CODE=N", cases, "Number of heirs of each kind, for example h=1 m=1 f=1");
+    app.add_option("--fields", options.fields,
+                   "Write only these members of a JSON result, for example shares,case (see Fields below)");
+    app.add_option("CODE=N", options.caseArguments, "Number of heirs of each kind, for example h=1 m=1 f=1");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        return exitAfterOutput(app, e);
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        return exitAfterOutput(app, e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "qismaru-calc: " << e.what() << " (see --help)\n";
+        // The message may quote a whole argument: keep the hint after it in sight.
+        std::string why = e.what();
+        if (why.size() > kEchoedBytes * 3) why = std::string(cutAtCharacter(why, kEchoedBytes * 3)) + "…";
+        writeErrorLine(std::cerr, why + " (see --help)");
         return kExitBadInput;
     }
 
-    const OutputForm form = batch ? OutputForm::Batch : json ? OutputForm::Json : OutputForm::Text;
+    options.form = batch ? OutputForm::Batch : json ? OutputForm::Json : OutputForm::Text;
     std::ios::sync_with_stdio(false);
-    return runCalculator(form, cases, std::cin, std::cout, std::cerr);
+    return runCalculator(options, std::cin, std::cout, std::cerr);
 }

@@ -1,45 +1,32 @@
 // qismaru: the desktop program.
 //
-//   qismaru                                      the main window
-//   qismaru --screenshot FILE [--case "h=1 m=1 f=1"]
-//       renders the main window offscreen, after entering and computing the
-//       case by pressing its buttons, and saves it as a PNG image
+//   qismaru                                       the main window
+//   qismaru --screenshot FILE [--case "h=1 m=1 f=1"] [--window NAME]
+//       pictures a window offscreen, after entering and computing the case
+//       by pressing the main window's buttons, as a PNG image
+//   qismaru --pdf FILE --case "h=1 m=1 f=1"
+//       writes the printed page of the case as a PDF file, showing nothing
 //   qismaru --quit-after-first-paint
 //       starts as usual, prints when the main window was first painted and
 //       quits: what scripts/startup-bench.sh measures
-//   qismaru --version
+//   qismaru --version, --help
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QIcon>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
-#include "app/desktop/scripted_case.h"
-#include "app/version/version.h"
-#include "help/help_windows.h"
-#include "ui/case_printer.h"
-#include "ui/fonts.h"
+#include "app/desktop/command_line.h"
+#include "app/desktop/display_check.h"
+#include "app/desktop/program_windows.h"
+#include "app/desktop/scripted_run.h"
+#include "app/desktop/terminal.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
-#include "ui/solution_window.h"
 
 namespace {
 
-bool displayAvailable()
-{
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
-}
-
-bool hasArgument(int argc, char** argv, std::string_view wanted)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == wanted) return true;
-    }
-    return false;
-}
+using namespace qismaru;
 
 // Watches the main window for its first paint, then prints the wall-clock
 // time of it, so that a script can subtract the time it started the program,
@@ -65,60 +52,43 @@ private:
     bool reported_ = false;
 };
 
-}  // namespace
-
-int main(int argc, char** argv)
+QStringList argumentsOf(int argc, char** argv)
 {
-    const bool screenshot = hasArgument(argc, argv, "--screenshot");
-    const bool informationOnly = hasArgument(argc, argv, "--version") || hasArgument(argc, argv, "--help") ||
-                                 hasArgument(argc, argv, "-h") || hasArgument(argc, argv, "-v");
-    // A screenshot, the version and the help text need no display of their own.
-    if ((screenshot || informationOnly) && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!screenshot && !displayAvailable()) {
-        std::fputs("qismaru: no display to show the window on; qismaru-calc computes cases in a terminal.\n", stderr);
-        return 1;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int runWindow(int& argc, char** argv, const app::DesktopRequest& request)
+{
+    const std::unique_ptr<QApplication> application = app::openOnDisplay(argc, argv);
+    if (!application) {
+        app::complain("no display to show the window on; qismaru-calc computes cases in a terminal.");
+        return app::kExitFailed;
     }
+    app::setUpApplication();
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("qismaru");
-    QApplication::setApplicationVersion(QString::fromUtf8(qismaru::kVersion.data(), qismaru::kVersion.size()));
-    // Ties the window to its menu entry and icon in the desktop's task list.
-    QGuiApplication::setDesktopFileName("io.github.qismaru.Qismaru");
-    QApplication::setWindowIcon(QIcon::fromTheme("io.github.qismaru.Qismaru"));
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    qismaru::ui::installFontSubstitutions();
-
-    QCommandLineParser options;
-    options.addHelpOption();
-    options.addVersionOption();
-    options.addOption({"screenshot", "Render the main window offscreen into <file> (PNG) and quit.", "file"});
-    options.addOption({"case", "The case to enter and compute first, e.g. \"h=1 m=1 f=1\".", "counts"});
-    options.addOption({"quit-after-first-paint", "Start as usual, print the time of the first paint and quit."});
-    options.process(app);
-
-    if (screenshot) {
-        qismaru::ui::RecordingMessageBoxes messages;
-        qismaru::ui::MainWindow window(messages);
-        window.markWelcomeShown();  // the picture shows the main window alone
-        window.show();
-        if (options.isSet("case") && !qismaru::app::enterAndCalculate(window, options.value("case"))) {
-            std::fputs("qismaru: --case wants CODE=N items, for example \"h=1 m=1 f=1\"\n", stderr);
-            return 2;
-        }
-        return window.grab().save(options.value("screenshot"), "PNG") ? 0 : 1;
-    }
-
-    qismaru::ui::ModalMessageBoxes messages;
-    qismaru::ui::MainWindow window(messages);
-    // exit(0), not quit(): quit() asks every window to close, and the main
-    // window answers its close box with the exit question.
-    qismaru::help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
-    qismaru::ui::attachDefaultPrinter(window, messages);
-    qismaru::ui::attachSolutionWindow(window, messages);
-    if (options.isSet("quit-after-first-paint")) new FirstPaintReporter(window);
+    ui::ModalMessageBoxes messages;
+    ui::MainWindow window(messages);
+    app::attachProgramWindows(window, messages);
+    if (request.quitAfterFirstPaint) new FirstPaintReporter(window);
     window.show();
     // Without a window manager nothing activates the new window, and the
     // welcome window waits for the main window's first activation.
     window.activateWindow();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const app::CommandLine commandLine = app::readCommandLine(argumentsOf(argc, argv));
+    if (!commandLine.request) {
+        if (commandLine.exitStatus == app::kExitOk) app::say(commandLine.text);
+        else app::complain(commandLine.text);
+        return commandLine.exitStatus;
+    }
+    if (commandLine.request->scripted()) return app::runScripted(argc, argv, *commandLine.request);
+    return runWindow(argc, argv, *commandLine.request);
 }

@@ -1,29 +1,87 @@
 #include "app/desktop/scripted_case.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
-#include "model/heir_kind.h"
+#include "app/calc/case_input.h"
+#include "app/desktop/command_line.h"
+#include "engine/compute_case.h"
+#include "model/case_entry.h"
 #include "ui/count_dialog.h"
 #include "ui/main_window.h"
 
 namespace qismaru::app {
 
-bool enterAndCalculate(ui::MainWindow& window, const QString& counts)
+namespace {
+
+CaseReading refused(std::string why, int status = kExitBadInput) { return {std::nullopt, std::move(why), status}; }
+
+std::vector<std::string> itemsOf(const QString& text)
 {
-    for (const QString& item : counts.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList parts = item.split('=');
-        bool isNumber = false;
-        const int count = parts.size() == 2 ? parts[1].toInt(&isNumber) : 0;
-        const auto kind = kindFromCode(parts[0].toStdString());
-        if (!kind || !isNumber || count < 1) return false;
-        window.pressHeirButton(*kind);
-        if (ui::CountDialog* dialog = window.countDialog()) {
+    std::vector<std::string> items;
+    for (const QString& item : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        items.push_back(item.toStdString());
+    }
+    return items;
+}
+
+// Why the main window's entry rules would not take the case as it stands,
+// or nothing: the rules are pressed through on a case of their own.
+std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, int>>& entries)
+{
+    CaseState state;
+    for (const auto& [kind, count] : entries) {
+        const PressOutcome press = pressHeirButton(state, kind).outcome;
+        if (press == PressOutcome::SpouseConflict) {
+            return "a husband and wives never stand in one case: the window refuses the second spouse";
+        }
+        if (press == PressOutcome::AskCount && confirmCount(state, count).outcome == CountOutcome::TooManyWives) {
+            return "the count of 'w' is above " + std::to_string(kMaxWives) + ": the count dialog takes at most " +
+                   std::to_string(kMaxWives) + " wives";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CaseReading readScriptedCase(const QString& text)
+{
+    const std::vector<std::string> items = itemsOf(text);
+    const calc::CaseInput input = calc::countsFromArguments(items);
+    if (!input.ok()) return refused(input.error);
+
+    ScriptedCase scripted{{}, input.counts};
+    for (const std::string& item : items) {
+        const HeirKind kind = *kindFromCode(item.substr(0, item.find('=')));
+        if (input.counts.of(kind) > 0) scripted.entries.emplace_back(kind, input.counts.of(kind));
+    }
+    if (const auto why = entryRefusal(scripted.entries)) return refused(*why);
+    if (computeCase(scripted.counts).outcome == CaseOutcome::BeyondExactRange) {
+        return refused("the corrected base of this case passes 2^53 (9007199254740992), beyond which parts cannot "
+                       "be computed exactly; no table is given",
+                       kExitBeyondExactRange);
+    }
+    return {std::move(scripted), {}, kExitOk};
+}
+
+bool enterAndCalculate(ui::MainWindow& window, const ScriptedCase& scriptedCase)
+{
+    for (const auto& [kind, count] : scriptedCase.entries) {
+        window.pressHeirButton(kind);
+        if (ui::CountDialog* dialog = window.countDialog(); dialog && dialog->isVisible()) {
             dialog->showCount(count);
             dialog->confirm();
         }
     }
     window.calculate();
-    return true;
+    return window.caseState().computed && window.caseState().counts.count == scriptedCase.counts.count;
+}
+
+bool enterAndCalculate(ui::MainWindow& window, const QString& text)
+{
+    const CaseReading reading = readScriptedCase(text);
+    return reading.scriptedCase && enterAndCalculate(window, *reading.scriptedCase);
 }
 
 }  // namespace qismaru::app

@@ -1,6 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/heir_kind.h"
 
 namespace qismaru::ui {
 class MainWindow;
@@ -8,8 +14,32 @@ class MainWindow;
 
 namespace qismaru::app {
 
-// Enters a case written as "h=1 m=1 f=1" by pressing the heir buttons and the
-// count dialog's OK, then presses Calculate. False when the text is not CODE=N items.
-bool enterAndCalculate(ui::MainWindow& window, const QString& counts);
+// A case given on the command line, in the order its heirs are to be entered.
+struct ScriptedCase {
+    std::vector<std::pair<HeirKind, int>> entries;  // kinds with a count above 0
+    KindCounts counts;
+};
+
+// The case read, or one line that says why it cannot be entered, with the exit status.
+struct CaseReading {
+    std::optional<ScriptedCase> scriptedCase;
+    std::string error;
+    int exitStatus = 0;
+};
+
+// Reads "h=1 m=1 f=1" by the rules of qismaru-calc (known codes, each once,
+// whole counts up to 32767, single heirs 0 or 1), then by the main window's:
+// a case the window would refuse at entry (a husband with wives, more than
+// four wives) or could not compute exactly is refused here, rather than
+// pictured as some other case.
+CaseReading readScriptedCase(const QString& text);
+
+// Enters the case by pressing the heir buttons and the count dialog's OK,
+// then presses Calculate. False when the window did not end up holding
+// exactly this case, computed.
+bool enterAndCalculate(ui::MainWindow& window, const ScriptedCase& scriptedCase);
+
+// The same from the text; false when the text is refused.
+bool enterAndCalculate(ui::MainWindow& window, const QString& text);
 
 }  // namespace qismaru::app

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,12 +21,13 @@ struct CalcRun {
     std::string err;
 };
 
-CalcRun run(OutputForm form, const std::vector<std::string>& arguments, const std::string& input = "")
+CalcRun run(OutputForm form, const std::vector<std::string>& arguments, const std::string& input = "",
+           std::optional<std::string> fields = std::nullopt)
 {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runCalculator(form, arguments, in, out, err);
+    const int status = runCalculator({form, arguments, std::move(fields)}, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -168,6 +171,175 @@ TEST(Calculator, BatchGoesOnPastBadLines)
     EXPECT_NE(errorOf(5).find("unknown heir code 'x'"), std::string::npos);
     EXPECT_EQ(errorOf(6), "");  // a result's own "counts" object is accepted as input
     EXPECT_EQ(nlohmann::json::parse(out[3])["line"], 4);
+    EXPECT_EQ(r.status, kExitSomeLinesFailed);
+}
+
+// What JSON readers commonly take silently, and lines built to exhaust the
+// reader, are refused with the line's number; the lines after them are answered.
+TEST(Calculator, BatchRefusesWhatJsonReadersLetPass)
+{
+    const std::string deep = "{\"d\":" + std::string(100000, '[') + "1" + std::string(100000, ']') + "}";
+    const std::string huge = "{\"d\":[" + std::string(2 << 20, '1') + "]}";
+    const std::pair<std::string, std::string> cases[] = {
+        {R"({"h":1,"h":0})", "heir code 'h' is given twice"},
+        {R"({"counts":{"d":1},"counts":{"d":2}})", "the member 'counts' is given twice"},
+        {std::string("{\"h\":1}\0{\"x\":1}", 15), "a NUL byte at byte 8"},
+        {R"({"s":99999999999999999999})", "the count of 's' is above 32767: 99999999999999999999"},
+        {R"({"s":-99999999999999999999})", "the count of 's' is negative: -99999999999999999999"},
+        {R"({"s":1e2})", "the count of 's' is not a whole number: 1e2"},
+        {R"({"h":01})", "not a JSON object"},
+        {R"({"m":2})", "'m' is a single heir"},
+        {R"({"S":1})", "unknown heir code 'S'"},
+        {deep, "nested more than 64 levels deep"},
+        {huge, "the line is 2097160 bytes long; a case is at most 1048576 bytes"},
+        {R"({"gm":32717,"w":4,"d":32693,"b":32609,"si":32653})", "passes 2^53"},
+    };
+    std::string input;
+    for (const auto& [line, complaint] : cases) input += line + "\n";
+    input += R"( { "h" : 1 , "m":1,"f" :1 } )";  // the last line, without a newline
+    const CalcRun r = run(OutputForm::Batch, {}, input);
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), std::size(cases) + 1);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto json = nlohmann::json::parse(out[i]);
+        EXPECT_NE(json.value("error", std::string()).find(cases[i].second), std::string::npos) << out[i];
+        EXPECT_EQ(json["line"], i + 1) << out[i];
+    }
+    EXPECT_EQ(nlohmann::json::parse(out.back())["counts"], nlohmann::json::parse(R"({"h":1,"m":1,"f":1})"));
+    EXPECT_EQ(r.status, kExitSomeLinesFailed);
+}
+
+// Strict readers refuse a line with bytes that are not UTF-8: every output
+// line must be valid whatever the input, and terminal messages must hold no
+// control characters and stay short.
+TEST(Calculator, EveryEchoIsValidAndBounded)
+{
+    const std::string arabic = "ب";
+    std::string cutInsideALetter = "x";
+    for (int i = 0; i < 50; ++i) cutInsideALetter += arabic;
+    const std::string badLines[] = {
+        "\xff\xfe{",
+        cutInsideALetter,
+        "{\"" + arabic + "\":1",
+        "{\"h\":\"\xc3\x28\"}",
+        "{\"\xed\xa0\x80\":1}",  // a surrogate
+        "{\"\xc0\xaf\":1}",       // an overlong slash
+        "{\"h\":1}\x1b[2J",
+    };
+    std::string input;
+    for (const std::string& line : badLines) input += line + "\n";
+    const auto out = lines(run(OutputForm::Batch, {}, input + "\xF0\x9F\x98\x80{\n").out);
+    for (const std::string& line : out) {
+        EXPECT_TRUE(nlohmann::json::accept(line)) << line;  // nlohmann refuses ill-formed UTF-8
+    }
+    std::string before80 = "not a JSON object: x";
+    for (int i = 0; i < 39; ++i) before80 += arabic;
+    EXPECT_EQ(nlohmann::json::parse(out[1])["error"], before80);
+    EXPECT_EQ(nlohmann::json::parse(out.back())["error"], "not a JSON object: \xF0\x9F\x98\x80{");
+
+    const std::vector<std::string> badArguments[] = {
+        {"h\x1b[31m=1"}, {"h=1\nqismaru-calc: all is well"}, {"h=1\xff"}, {"h=1\xc2\x9b"},
+        {"h=" + std::string(131072, '7')}, {std::string(131072, 'x') + "=1"}, {std::string(131072, 'x')},
+        {std::string(200, '\x01') + "=1"},
+    };
+    for (const std::vector<std::string>& arguments : badArguments) {
+        const CalcRun r = run(OutputForm::Text, arguments);
+        EXPECT_EQ(r.status, kExitBadInput);
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_LT(r.err.size(), 500u);
+        EXPECT_NO_THROW(nlohmann::json(r.err).dump()) << "not UTF-8: " << r.err;
+        const auto control = std::find_if(r.err.begin(), r.err.end() - 1, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+        EXPECT_EQ(control, r.err.end() - 1) << r.err;
+        EXPECT_EQ(r.err.find("\xc2\x9b"), std::string::npos) << "a C1 control passed through";
+    }
+}
+
+// A stream that takes nothing, as a full disk or a closed pipe.
+class RefusingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Calculator, FailedOutputIsReportedNotSuccess)
+{
+    std::string manyCases;
+    for (int i = 0; i < 20000; ++i) manyCases += "{\"h\":1,\"m\":1,\"f\":1}\n";
+    for (const OutputForm form : {OutputForm::Text, OutputForm::Json, OutputForm::Batch}) {
+        const bool batch = form == OutputForm::Batch;
+        std::istringstream in(batch ? manyCases : "");
+        RefusingBuffer refusing;
+        std::ostream out(&refusing);
+        std::ostringstream err;
+        const int status = runCalculator({form, batch ? std::vector<std::string>{} : std::vector<std::string>{"h=1"}, {}},
+                                         in, out, err);
+        EXPECT_EQ(status, kExitInputOutputFailed);
+        EXPECT_NE(err.str().find("cannot write the result"), std::string::npos) << err.str();
+        EXPECT_EQ(lines(err.str()).size(), 1u);
+        if (batch) {
+            EXPECT_LT(in.tellg(), static_cast<std::streamoff>(manyCases.size())) << "read on after the output was gone";
+        }
+    }
+}
+
+// Cases that arrive one at a time, as from a program that sends a case and
+// waits for its answer before it sends the next.
+class OneCaseAtATime : public std::streambuf {
+public:
+    OneCaseAtATime(std::vector<std::string> cases, const std::ostringstream& answers)
+        : cases_(std::move(cases)), answers_(answers)
+    {
+    }
+    bool answeredBeforeEachWait = true;
+
+protected:
+    std::streamsize showmanyc() override { return 0; }  // nothing more without waiting
+    int_type underflow() override
+    {
+        if (next_ == cases_.size()) return traits_type::eof();
+        if (lines(answers_.str()).size() != next_) answeredBeforeEachWait = false;
+        current_ = cases_[next_++] + "\n";
+        setg(current_.data(), current_.data(), current_.data() + current_.size());
+        return traits_type::to_int_type(current_[0]);
+    }
+
+private:
+    std::vector<std::string> cases_;
+    const std::ostringstream& answers_;
+    std::size_t next_ = 0;
+    std::string current_;
+};
+
+TEST(Calculator, BatchAnswersEachCaseBeforeWaitingForTheNext)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    OneCaseAtATime cases({R"({"h":1,"m":1,"f":1})", "not json", R"({"d":3})"}, out);
+    std::istream in(&cases);
+    EXPECT_EQ(runCalculator({OutputForm::Batch, {}, "case"}, in, out, err), kExitSomeLinesFailed);
+    EXPECT_TRUE(cases.answeredBeforeEachWait);
+    EXPECT_EQ(lines(out.str()).size(), 3u);
+}
+
+TEST(Calculator, FieldsChooseMembersOfTheFullResult)
+{
+    const std::string input = R"({"h":1,"m":1,"f":1})" "\n" R"({"h":1,"w":1})" "\n" R"({"w":3,"d":2,"m":1})" "\n";
+    const auto full = lines(run(OutputForm::Batch, {}, input).out);
+    const CalcRun chosen = run(OutputForm::Batch, {}, input, "case,shares");
+    EXPECT_EQ(chosen.status, kExitOk);
+    const auto out = lines(chosen.out);
+    ASSERT_EQ(out.size(), full.size());
+    for (std::size_t i = 0; i < full.size(); ++i) {
+        auto expected = nlohmann::ordered_json::parse(full[i]);
+        for (const char* dropped : {"counts", "stopped", "messages", "screen", "print"}) expected.erase(dropped);
+        EXPECT_EQ(out[i], expected.dump());
+    }
+
+    for (const auto& [form, fields] : {std::pair{OutputForm::Json, "shares,bases"}, std::pair{OutputForm::Json, ""},
+                                        std::pair{OutputForm::Text, "shares"}}) {
+        const CalcRun r = run(form, {"h=1"}, "", fields);
+        EXPECT_EQ(r.status, kExitBadInput) << fields;
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 TEST(Calculator, TextTableRowByRow)

@@ -6,14 +6,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "help/about_window.h"
 #include "help/explanation_index.h"
 #include "help/explanation_page.h"
+#include "help/family_tree.h"
 #include "help/help_windows.h"
+#include "help/page_picture.h"
 #include "help/welcome_window.h"
+#include "tests/ui/caption_check.h"
 #include "ui/caption_button.h"
+#include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -21,6 +28,8 @@
 
 namespace qismaru::help {
 namespace {
+
+namespace design = ui::design;
 
 // The main window with its help windows; ending the program is counted.
 struct Program {
@@ -34,7 +43,7 @@ struct Program {
         (void)QTest::qWaitForWindowExposed(&main);
     }
 
-    void menu(const char* name) { main.findChild<QAction*>(name)->trigger(); }
+    void menu(const QString& name) { main.findChild<QAction*>(name)->trigger(); }
 
     ui::RecordingMessageBoxes messages;
     ui::MainWindow main{messages};
@@ -61,7 +70,7 @@ QStringList shownWindows()
     return names;
 }
 
-void click(QWidget* window, const char* button)
+void click(QWidget* window, const QString& button)
 {
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
 }
@@ -78,10 +87,48 @@ int darkPixels(const QImage& image, const QRect& area)
     return dark;
 }
 
+const IndexButton& indexBox(IndexAction action, HelpTopic topic = {})
+{
+    for (const IndexButton& box : indexButtons()) {
+        if (box.action == action && (action != IndexAction::OpenPage || box.topic == topic)) return box;
+    }
+    throw std::logic_error("no such box in the index");
+}
+
+QString pageWindow(HelpTopic topic) { return pageOf(topic).form; }
+
+// How a user reaches a window: a menu item of the main window (none for the
+// welcome window, which comes by itself), then perhaps a box of the index.
+// The window beneath is the one it disables.
+void addOpeningColumns()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("indexBox");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("beneath");
+}
+
+void addOpening(const char* row, const QString& menu, const QString& box, const QString& window,
+                const QString& beneath = design::kMainWindow)
+{
+    QTest::newRow(row) << menu << box << window << beneath;
+}
+
 }  // namespace
 
 class HelpWindowsTest : public QObject {
     Q_OBJECT
+
+    // Starts the program and opens the window of the current data row.
+    static std::unique_ptr<Program> openWindowOfRow()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, indexBox);
+        auto program = std::make_unique<Program>(!menu.isEmpty());
+        if (!menu.isEmpty()) program->menu(menu);
+        if (!indexBox.isEmpty()) click(shown(design::kExplanationIndex), indexBox);
+        return program;
+    }
 
 private slots:
     void initTestCase() { ui::installFontSubstitutions(); }
@@ -90,27 +137,27 @@ private slots:
     void welcomeAtTheFirstActivationOnly()
     {
         Program program(false);
-        QTRY_VERIFY(shown("Form27"));
+        QTRY_VERIFY(shown(design::kWelcomeWindow));
         QVERIFY(!program.main.isEnabled());
         QVERIFY(program.main.welcomeShown());
-        auto* welcome = shown<WelcomeWindow>("Form27");
+        auto* welcome = shown<WelcomeWindow>(design::kWelcomeWindow);
         QVERIFY(darkPixels(welcome->surface()->image(), welcome->rect()) > 0);
 
         // The main window takes no input until "إغــلاق".
         QTest::mouseClick(program.main.heirButton(HeirKind::Mother), Qt::LeftButton);
         QCOMPARE(program.main.caseState().counts.of(HeirKind::Mother), 0);
-        click(welcome, "Command1");
+        click(welcome, design::kWelcomeCloseButton);
         settle();
         QVERIFY(program.main.isEnabled());
-        QVERIFY(!shown("Form27"));
+        QVERIFY(!shown(design::kWelcomeWindow));
 
         // Later activations, after another window has come and gone, do not bring it back.
-        program.menu("menu2");
-        click(shown("Form5"), "Command1");
+        program.menu(design::kAboutMenu);
+        click(shown(design::kAboutWindow), design::kAboutCloseButton);
         settle();
         program.main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&program.main));
-        QVERIFY(!shown("Form27"));
+        QVERIFY(!shown(design::kWelcomeWindow));
         QVERIFY(program.main.isEnabled());
     }
 
@@ -118,24 +165,20 @@ private slots:
     // does: the window beneath takes input again.
     void closeBoxEnablesTheWindowBeneath_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("beneath");
-        QTest::newRow("welcome") << "Form27" << "Form1";
-        QTest::newRow("about") << "Form5" << "Form1";
-        QTest::newRow("exit") << "Form13" << "Form1";
-        QTest::newRow("index") << "Form3" << "Form1";
-        QTest::newRow("page") << "Form10" << "Form3";
+        addOpeningColumns();
+        addOpening("welcome", {}, {}, design::kWelcomeWindow);
+        addOpening("about", design::kAboutMenu, {}, design::kAboutWindow);
+        addOpening("exit", design::kExitMenu, {}, design::kExitWindow);
+        addOpening("index", design::kExplanationMenu, {}, design::kExplanationIndex);
+        addOpening("page", design::kExplanationMenu, indexBox(IndexAction::OpenPage, HelpTopic::Grandmothers).name,
+                   pageWindow(HelpTopic::Grandmothers), design::kExplanationIndex);
     }
 
     void closeBoxEnablesTheWindowBeneath()
     {
         QFETCH(QString, window);
         QFETCH(QString, beneath);
-        Program program(window != "Form27");
-        if (window == "Form5") program.menu("menu2");
-        if (window == "Form13") program.menu("menu");
-        if (window == "Form3" || window == "Form10") program.menu("menu3");
-        if (window == "Form10") click(shown("Form3"), "Command2");
+        const auto program = openWindowOfRow();
         QTRY_VERIFY(shown(window));
         QVERIFY(!shown(beneath)->isEnabled());
 
@@ -143,102 +186,94 @@ private slots:
         settle();
         QVERIFY(!shown(window));
         QVERIFY(shown(beneath)->isEnabled());
-        QCOMPARE(program.main.isEnabled(), beneath == "Form1");
-        QCOMPARE(program.ended, 0);
+        QCOMPARE(program->main.isEnabled(), beneath == design::kMainWindow);
+        QCOMPARE(program->ended, 0);
     }
 
-    void boxOpensItsPage_data()
+    void everyBoxOfTheTreeOpensItsPage_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<bool>("colour");
-        const auto page = [](const char* box, const char* form, const char* caption, int w, int h, bool colour) {
-            QTest::newRow(box) << QString(box) << QString(form) << QString(caption) << QSize(w, h) << colour;
-        };
-        page("Command1", "Form9", " الجد", 349, 126, false);
-        page("Command2", "Form10", " الجدات", 333, 323, false);
-        page("Command20", "Form10", " الجدات", 333, 323, false);
-        page("Command4", "Form6", "الأب", 348, 133, false);
-        page("Command5", "Form4", "الام", 285, 153, false);
-        page("Command6", "Form25", " الإخوة لأم", 273, 114, false);
-        page("Command7", "Form8", " بنات الابن", 369, 232, false);
-        page("Command8", "Form11", " أبناء الابن", 248, 49, false);
-        page("Command9", "Form16", " الأبناء", 119, 46, false);
-        page("Command10", "Form14", "البنات", 298, 110, false);
-        page("Command11", "Form12", " الزوجان", 169, 191, false);
-        page("Command12", "Form23", " الإخوة الأشقاء", 242, 92, false);
-        page("Command13", "Form7", "الأخوات الشقيقات", 1024, 768, false);
-        page("Command14", "Form24", " الإخوة لأب", 960, 600, true);
-        page("Command15", "Form15", " الأخوات لأب", 265, 196, false);
-        page("Command16", "Form20", " أبناء العم لأب", 960, 600, true);
-        page("Command17", "Form19", "أبناء العم الشقيق", 960, 600, true);
-        page("Command18", "Form21", " الأعمام الأشقاء", 960, 600, true);
-        page("Command19", "Form22", " الأعمام لأب", 960, 600, true);
-        page("Command21", "Form17", " أبناء الأخ الشقيق", 960, 600, true);
-        page("Command22", "Form18", " أبناء الأخ لأب", 960, 600, true);
-        page("Command3", "", "", 0, 0, false);  // the deceased has no page
+        for (const IndexButton& box : indexButtons()) {
+            if (box.action == IndexAction::OpenPage) QTest::newRow(box.caption) << QString(box.name);
+        }
     }
 
-    void boxOpensItsPage()
+    void everyBoxOfTheTreeOpensItsPage()
     {
         QFETCH(QString, box);
-        QFETCH(QString, form);
-        QFETCH(QString, caption);
-        QFETCH(QSize, picture);
-        QFETCH(bool, colour);
         Program program;
-        program.menu("menu3");
-        auto* index = shown("Form3");
+        program.menu(design::kExplanationMenu);
+        auto* index = shown<ExplanationIndex>(design::kExplanationIndex);
         QVERIFY(index && index->isEnabled());
         QVERIFY(!program.main.isEnabled());
 
-        click(index, box.toUtf8());
-        if (form.isEmpty()) {
-            QCOMPARE(shownWindows(), QStringList({"Form1", "Form3"}));
-            QVERIFY(index->isEnabled());
-            return;
+        click(index, box);
+        QCOMPARE(shownWindows().size(), 3);
+        ExplanationPage* page = nullptr;
+        for (const ExplanationPageInfo& info : explanationPages()) {
+            if (shown(info.form)) page = shown<ExplanationPage>(info.form);
         }
-        auto* page = shown<ExplanationPage>(form);
         QVERIFY(page);
-        QCOMPARE(page->windowTitle(), caption);
+        QCOMPARE(page, index->openedPage(page->info().topic));
         QVERIFY(!index->isEnabled());
         QVERIFY(!program.main.isEnabled());
 
-        // The picture: its size and depth, ink on it, and shown from the
-        // top-left corner of the window, clipped to it, above the Close button.
-        const QImage& image = page->picture();
-        QCOMPARE(image.size(), picture);
-        QCOMPARE(image.depth(), colour ? 32 : 1);
-        const QRect seen = QRect(QPoint(0, 0), page->size()).intersected(image.rect());
-        const QRect aboveClose(0, 0, seen.width(), std::min(seen.height(), page->findChild<QPushButton*>("Command1")->y()));
-        const int ink = darkPixels(image, aboveClose);
-        QVERIFY2(ink > aboveClose.width() * aboveClose.height() / 100, "the picture is blank");
-        QVERIFY2(ink < aboveClose.width() * aboveClose.height() / 2, "the picture is mostly ink");
-        QCOMPARE(page->grab().toImage().copy(aboveClose).convertToFormat(QImage::Format_RGB32),
-                 image.copy(aboveClose).convertToFormat(QImage::Format_RGB32));
+        // The statements, readable, on white, and every one of them within
+        // reach: the text area shows the top of the picture and scrolls to
+        // its end.
+        const QImage& picture = page->picture();
+        QVERIFY2(darkPixels(picture, picture.rect()) > picture.width() * picture.height() / 100, "a blank page");
+        QVERIFY(layoutPage(page->info()).font.pointSizeF() >= ui::kSmallestReadablePoints);
+        QWidget* viewport = page->textArea()->viewport();
+        QCOMPARE(viewport->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture.copy(viewport->rect()).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(viewport->height() + page->textArea()->verticalScrollBar()->maximum(), picture.height());
+        const QImage window = page->grab().toImage();
+        QCOMPARE(window.pixelColor(1, window.height() - 2), QColor(Qt::white));
 
-        click(page, "Command1");
+        click(page, design::kPageCloseButton);
         settle();
-        QVERIFY(!shown(form));
+        QCOMPARE(shownWindows().size(), 2);
         QVERIFY(index->isEnabled());
         QVERIFY(!program.main.isEnabled());
+    }
+
+    // Every page can be reached from the tree; the two grandmothers' boxes
+    // open the one grandmothers' page; the deceased's box opens nothing.
+    void theTreeReachesEveryPageAndTheDeceasedNone()
+    {
+        QSet<HelpTopic> reached;
+        int grandmotherBoxes = 0;
+        for (const IndexButton& box : indexButtons()) {
+            if (box.action != IndexAction::OpenPage) continue;
+            reached.insert(box.topic);
+            grandmotherBoxes += box.topic == HelpTopic::Grandmothers;
+        }
+        QCOMPARE(reached.size(), kHelpTopicCount);
+        QCOMPARE(grandmotherBoxes, 2);
+
+        Program program;
+        program.menu(design::kExplanationMenu);
+        auto* index = shown(design::kExplanationIndex);
+        click(index, indexBox(IndexAction::Nothing).name);
+        QCOMPARE(shownWindows(), QStringList({design::kMainWindow, design::kExplanationIndex}));
+        QVERIFY(index->isEnabled());
     }
 
     void pageOpensAfreshEachTime()
     {
         Program program;
-        program.menu("menu3");
-        auto* index = shown<ExplanationIndex>("Form3");
-        click(index, "Command5");
-        QPointer<QWidget> first = shown("Form4");
+        program.menu(design::kExplanationMenu);
+        auto* index = shown<ExplanationIndex>(design::kExplanationIndex);
+        const QString mothersBox = indexBox(IndexAction::OpenPage, HelpTopic::Mother).name;
+        click(index, mothersBox);
+        QPointer<QWidget> first = shown(pageWindow(HelpTopic::Mother));
         QVERIFY(first);
-        click(first, "Command1");
+        click(first, design::kPageCloseButton);
         settle();
         QVERIFY(!first);
-        click(index, "Command5");
-        QVERIFY(shown("Form4"));
+        click(index, mothersBox);
+        QVERIFY(shown(pageWindow(HelpTopic::Mother)));
         QVERIFY(!index->isEnabled());
     }
 
@@ -248,28 +283,29 @@ private slots:
     void indexStaysWhileAPageIsOpen()
     {
         Program program;
-        program.menu("menu3");
-        auto* index = shown("Form3");
-        click(index, "Command11");
-        QVERIFY(shown("Form12"));
+        program.menu(design::kExplanationMenu);
+        auto* index = shown(design::kExplanationIndex);
+        const QString spouses = pageWindow(HelpTopic::Spouses);
+        click(index, indexBox(IndexAction::OpenPage, HelpTopic::Spouses).name);
+        QVERIFY(shown(spouses));
         index->close();
-        click(index, "Command23");
-        QVERIFY(shown("Form3"));
+        click(index, design::kIndexCloseButton);
+        QVERIFY(shown(design::kExplanationIndex));
         QVERIFY(!program.main.isEnabled());
 
-        click(shown("Form12"), "Command1");
+        click(shown(spouses), design::kPageCloseButton);
         settle();
-        click(index, "Command23");
+        click(index, design::kIndexCloseButton);
         settle();
-        QVERIFY(!shown("Form3"));
+        QVERIFY(!shown(design::kExplanationIndex));
         QVERIFY(program.main.isEnabled());
     }
 
-    void aboutShowsTheSameEightLinesEachTime()
+    void aboutShowsTheSameLinesEachTime()
     {
         Program program;
-        program.menu("menu2");
-        auto* about = shown<AboutWindow>("Form5");
+        program.menu(design::kAboutMenu);
+        auto* about = shown<AboutWindow>(design::kAboutWindow);
         QVERIFY(!program.main.isEnabled());
         const QImage first = about->surface()->image();
         QVERIFY(darkPixels(first, first.rect()) > 0);
@@ -280,35 +316,94 @@ private slots:
         QVERIFY(!program.main.isEnabled());
         QCOMPARE(about->surface()->image(), first);
 
-        click(about, "Command1");
+        click(about, design::kAboutCloseButton);
         settle();
         QVERIFY(program.main.isEnabled());
-        program.menu("menu2");
-        QCOMPARE(shown<AboutWindow>("Form5")->surface()->image(), first);
+        program.menu(design::kAboutMenu);
+        QCOMPARE(shown<AboutWindow>(design::kAboutWindow)->surface()->image(), first);
         QCOMPARE(AboutWindow::versionLine().trimmed(), QString("الإصدار ") + QISMARU_PROJECT_VERSION);
+
+        // The name, the version and the licence; no invented author or address.
+        QStringList texts;
+        for (const DrawnLine& line : AboutWindow::lines()) texts << line.text;
+        const QString shownText = texts.join('\n');
+        for (const QString& part : {QString("قسمارو"), AboutWindow::versionLine(), QString("GPL-3.0-or-later")}) {
+            QVERIFY2(shownText.contains(part), qPrintable(part));
+        }
+        QVERIFY(!shownText.contains(QChar(0x40)));
     }
 
-    // The drawn lines are fitted to their windows: nothing runs off the right
-    // edge, where a right-to-left line begins, or off the bottom.
-    void drawnTextStaysInsideItsWindow_data()
+    // The stored lines of the welcome and About windows were written to be
+    // drawn left to right, their leading blanks indenting them: each bracket
+    // lands at the outer end of the saying, beside its first word on the
+    // right or its last word on the left, whatever direction the painter
+    // would take from the Arabic letters.
+    void storedBracketsFrameTheSaying_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::newRow("welcome") << "Form27";
-        QTest::newRow("about") << "Form5";
-        QTest::newRow("exit") << "Form13";
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("bracketOnTheRight");
+        const auto add = [](const char* row, const DrawnLines& lines, int index, bool right) {
+            QTest::newRow(row) << lines[index].text << right;
+        };
+        add("welcome, opening brace", WelcomeWindow::lines(), 0, true);
+        add("welcome, closing brace", WelcomeWindow::lines(), 2, false);
+        add("about, opening parenthesis", AboutWindow::lines(), 6, true);
+        add("about, closing parenthesis", AboutWindow::lines(), 7, false);
     }
 
-    void drawnTextStaysInsideItsWindow()
+    void storedBracketsFrameTheSaying()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, bracketOnTheRight);
+        // The line as the window draws it, and again with the bracket turned
+        // the other way, which takes the same room: the columns that differ
+        // are the bracket's.
+        QString turned = line;
+        const auto bracket = static_cast<int>(line.indexOf(QRegularExpression("[{}()]")));
+        turned[bracket] = QString("{}()").at(QString("}{)(").indexOf(line[bracket]));
+        const auto draw = [](const QString& text) {
+            ui::DrawingSurface surface(QSize(400, 40), Qt::white);
+            surface.setDrawingFont(ui::designFont(ui::kAndalus, 16));
+            drawLines(surface, {{text, LineSetting::AsStored}});
+            return surface.image();
+        };
+        const QImage image = draw(line);
+        const QImage other = draw(turned);
+        int bracketLeft = image.width(), bracketRight = -1, inkLeft = image.width(), inkRight = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+                if (image.pixel(x, y) != other.pixel(x, y)) {
+                    bracketLeft = std::min(bracketLeft, x), bracketRight = std::max(bracketRight, x);
+                }
+            }
+        }
+        QVERIFY(bracketRight - bracketLeft < (inkRight - inkLeft) / 4);
+        if (bracketOnTheRight) {
+            QVERIFY(bracketRight >= inkRight);
+        } else {
+            QVERIFY(bracketLeft <= inkLeft);
+        }
+    }
+
+    // No caption shrinks below a readable size or out of its button.
+    void everyCaptionReads_data()
+    {
+        addOpeningColumns();
+        addOpening("welcome", {}, {}, design::kWelcomeWindow);
+        addOpening("about", design::kAboutMenu, {}, design::kAboutWindow);
+        addOpening("exit", design::kExitMenu, {}, design::kExitWindow);
+        addOpening("index", design::kExplanationMenu, {}, design::kExplanationIndex);
+        addOpening("page", design::kExplanationMenu, indexBox(IndexAction::OpenPage, HelpTopic::Sons).name,
+                   pageWindow(HelpTopic::Sons), design::kExplanationIndex);
+    }
+
+    void everyCaptionReads()
     {
         QFETCH(QString, window);
-        Program program(window != "Form27");
-        if (window == "Form5") program.menu("menu2");
-        if (window == "Form13") program.menu("menu");
+        const auto program = openWindowOfRow();
         QTRY_VERIFY(shown(window));
-        const QImage image = shown(window)->findChild<ui::DrawingSurface*>()->image();
-        QVERIFY(darkPixels(image, image.rect()) > 0);
-        QCOMPARE(darkPixels(image, QRect(image.width() - 2, 0, 2, image.height())), 0);
-        QCOMPARE(darkPixels(image, QRect(0, image.height() - 2, image.width(), 2)), 0);
+        QCOMPARE(ui::testing::unreadableCaption(*shown(window)), QString());
     }
 
     void noReturnsWithTheCaseIntact()
@@ -319,13 +414,13 @@ private slots:
         const KindCounts counts = program.main.caseState().counts;
         const QImage table = program.main.resultArea()->image();
 
-        program.menu("menu");
-        auto* exit = shown("Form13");
+        program.menu(design::kExitMenu);
+        auto* exit = shown(design::kExitWindow);
         QVERIFY(exit);
         QVERIFY(!program.main.isEnabled());
-        click(exit, "Command1");
+        click(exit, design::kExitNoButton);
         settle();
-        QVERIFY(!shown("Form13"));
+        QVERIFY(!shown(design::kExitWindow));
         QVERIFY(program.main.isEnabled());
         QCOMPARE(program.ended, 0);
         QCOMPARE(program.main.caseState().counts.count, counts.count);
@@ -337,8 +432,8 @@ private slots:
     {
         Program program;
         program.main.pressHeirButton(HeirKind::Husband);
-        program.menu("menu");
-        click(shown("Form13"), "Command2");
+        program.menu(design::kExitMenu);
+        click(shown(design::kExitWindow), design::kExitYesButton);
         QCOMPARE(program.ended, 1);
         QVERIFY(program.main.isEnabled());
     }
@@ -348,7 +443,7 @@ private slots:
         Program program;
         program.main.close();
         QVERIFY(program.main.isVisible());
-        QVERIFY(shown("Form13"));
+        QVERIFY(shown(design::kExitWindow));
         QVERIFY(!program.main.isEnabled());
         QCOMPARE(program.ended, 0);
     }

@@ -17,6 +17,7 @@
 #include "app/desktop/scripted_case.h"
 #include "tests/print/page_raster.h"
 #include "tests/print/scripted_fallback.h"
+#include "ui/design_names.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -72,7 +73,7 @@ private slots:
         attachPrinter(window, std::make_shared<CasePrinter>(messages, std::move(fallback)));
         QVERIFY(app::enterAndCalculate(window, "h=1 m=1 f=1"));
         messages.texts.clear();
-        window.findChild<QPushButton*>("Command1")->click();
+        window.findChild<QPushButton*>(ui::design::kPrintButton)->click();
         QCOMPARE(offers.offers, QStringList());
         QCOMPARE(messages.texts, QStringList());
 

@@ -69,31 +69,4 @@ QString rulingFault(const QImage& page, QPointF* corner)
     return {};
 }
 
-int mismatchedPixels(const QImage& page, const QImage& expected)
-{
-    // A pixel matches when the other image has a pixel of like brightness at
-    // the same place or next to it: the printer's scaling may move an edge by
-    // part of a pixel.
-    const auto unmatched = [](const QImage& from, const QImage& in, int x, int y) {
-        const int brightness = qGray(from.pixel(x, y));
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                if (in.rect().contains(x + dx, y + dy) && qAbs(qGray(in.pixel(x + dx, y + dy)) - brightness) <= 128) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    };
-    int mismatches = 0;
-    for (int y = 0; y < expected.height(); ++y) {
-        for (int x = 0; x < expected.width(); ++x) {
-            if (unmatched(expected, page, x, y) || (page.rect().contains(x, y) && unmatched(page, expected, x, y))) {
-                ++mismatches;
-            }
-        }
-    }
-    return mismatches;
-}
-
 }  // namespace qismaru::ui::testing

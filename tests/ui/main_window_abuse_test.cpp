@@ -14,6 +14,7 @@
 #include "ui/caption_button.h"
 #include "ui/case_printer.h"
 #include "ui/count_dialog.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -84,12 +85,13 @@ private slots:
             QString what;
             CountDialog* dialog = window.countDialog();
             if (dialog && pick(4) != 0) {
-                const char* controls[] = {"UpDown1Up", "UpDown1Up", "UpDown1Down", "Command1", "Command2", "close box"};
+                const char* controls[] = {design::kUpArrow,       design::kUpArrow,           design::kDownArrow,
+                                          design::kCountOkButton, design::kCountCancelButton, "close box"};
                 what = controls[pick(6)];
                 if (what == "close box") {
                     dialog->close();
                 } else {
-                    const int times = what == "UpDown1Up" ? 1 + pick(5) : 1;
+                    const int times = what == design::kUpArrow ? 1 + pick(5) : 1;
                     for (int i = 0; i < times; ++i) {
                         QTest::mouseClick(dialog->findChild<QAbstractButton*>(what), Qt::LeftButton);
                     }
@@ -100,14 +102,16 @@ private slots:
                     what = QString("heir ") + infoOf(kindAt(choice)).code.data();
                     QTest::mouseClick(window.heirButton(kindAt(choice)), Qt::LeftButton);
                 } else {
-                    const char* commands[] = {"الحساب", "الحساب", "Command2", "Command2",
-                                              "إعادة", "إعادة", "Command1", "Command1"};
+                    const char* commands[] = {design::kCalculateButton,  design::kCalculateButton,
+                                              design::kCancelLastButton, design::kCancelLastButton,
+                                              design::kNewCaseButton,    design::kNewCaseButton,
+                                              design::kPrintButton,      design::kPrintButton};
                     what = commands[choice - kHeirKindCount];
                     QTest::mouseClick(window.findChild<QPushButton*>(what), Qt::LeftButton);
                 }
             }
             QCoreApplication::processEvents();
-            computedCases += what == "الحساب" && window.caseState().computed;
+            computedCases += what == design::kCalculateButton && window.caseState().computed;
 
             const QString context = QString("event %1 (%2)").arg(event).arg(what);
             const QString broken = brokenInvariant(window.caseState());

@@ -14,6 +14,7 @@
 #include "app/desktop/scripted_case.h"
 #include "present/solution_steps.h"
 #include "tests/support/case_text.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -50,7 +51,7 @@ private:
     std::unique_ptr<RecordingMessageBoxes> messages_;
     std::unique_ptr<MainWindow> window_;
 
-    QAction* stepsItem() { return window_->menuBar()->findChild<QAction*>("solutionSteps"); }
+    QAction* stepsItem() { return window_->menuBar()->findChild<QAction*>(design::kSolutionStepsMenu); }
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
@@ -95,7 +96,7 @@ private slots:
     void copiesTheSolutionAsText()
     {
         SolutionWindow solution(testing::countsOf(kWorkedExample), *messages_);
-        QTest::mouseClick(solution.findChild<QPushButton*>("copySolution"), Qt::LeftButton);
+        QTest::mouseClick(solution.findChild<QPushButton*>(design::kCopySolutionButton), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), solutionOf(kWorkedExample));
     }
 
@@ -107,7 +108,7 @@ private slots:
         solution.setFileChooser([&](QWidget*, const QString& suggested) {
             return suggested.endsWith(".pdf") ? path : QString();
         });
-        QTest::mouseClick(solution.findChild<QPushButton*>("saveSolutionPdf"), Qt::LeftButton);
+        QTest::mouseClick(solution.findChild<QPushButton*>(design::kSaveSolutionPdfButton), Qt::LeftButton);
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "app/calc/case_json.h"
+
+namespace qismaru::calc {
+
+// One JSON result per input line, in order, so that output line n answers
+// input line n; a bad line gets an error object and the run goes on. Returns
+// the exit status.
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields);
+
+}  // namespace qismaru::calc

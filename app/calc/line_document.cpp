@@ -1,0 +1,153 @@
+#include "app/calc/line_document.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/calc/utf8_text.h"
+#include "model/heir_kind.h"
+
+namespace qismaru::calc {
+
+namespace {
+
+using nlohmann::json;
+
+// Builds the document from the JSON reader's events, as nlohmann's own DOM
+// builder does, with the refusals added: any event handler that returns false
+// stops the reading at once.
+class BoundedDocumentBuilder {
+public:
+    BoundedDocumentBuilder(LineDocument& document, int maxNesting) : document_(document), maxNesting_(maxNesting) {}
+
+    bool null() { return put(json(nullptr)); }
+    bool boolean(bool value) { return put(json(value)); }
+    bool number_integer(json::number_integer_t value) { return put(json(value)); }
+    bool number_unsigned(json::number_unsigned_t value) { return put(json(value)); }
+    bool number_float(json::number_float_t value, const std::string& text)
+    {
+        const bool member = inObject();
+        const json* placed = place(json(value));
+        if (member) document_.numberTexts.emplace_back(placed, text);
+        return true;
+    }
+    bool string(std::string& value) { return put(json(std::move(value))); }
+    bool binary(json::binary_t& value) { return put(json::binary(std::move(value))); }
+
+    bool start_object(std::size_t) { return open(json::object()); }
+    bool start_array(std::size_t) { return open(json::array()); }
+    bool end_object() { return close(); }
+    bool end_array() { return close(); }
+
+    bool key(std::string& name)
+    {
+        auto& members = open_.back()->get_ref<json::object_t&>();
+        const auto [member, added] = members.try_emplace(name);
+        if (!added) return refuse(twiceMessage(name));
+        member_ = &member->second;
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&)
+    {
+        return refuse("");  // the caller words it, with the line
+    }
+
+private:
+    static std::string twiceMessage(const std::string& name)
+    {
+        const std::string shown(cutAtCharacter(name, kEchoedBytes));
+        if (kindFromCode(name)) return "heir code '" + shown + "' is given twice";
+        return "the member '" + shown + "' is given twice";
+    }
+
+    bool inObject() const { return !open_.empty() && open_.back()->is_object(); }
+
+    // Puts a value where the reader stands: the whole document, the next
+    // element of an array, or the member whose key was just read.
+    json* place(json value)
+    {
+        if (open_.empty()) {
+            document_.root = std::move(value);
+            return &document_.root;
+        }
+        if (open_.back()->is_array()) {
+            open_.back()->push_back(std::move(value));
+            return &open_.back()->back();
+        }
+        *member_ = std::move(value);
+        return member_;
+    }
+
+    bool put(json value)
+    {
+        place(std::move(value));
+        return true;
+    }
+
+    bool open(json container)
+    {
+        if (static_cast<int>(open_.size()) >= maxNesting_) {
+            return refuse("nested more than " + std::to_string(maxNesting_) + " levels deep");
+        }
+        open_.push_back(place(std::move(container)));
+        return true;
+    }
+
+    bool close()
+    {
+        open_.pop_back();
+        return true;
+    }
+
+    bool refuse(std::string why)
+    {
+        document_.error = std::move(why);
+        return false;
+    }
+
+    LineDocument& document_;
+    const int maxNesting_;
+    // The arrays and objects being filled, innermost last. A child is only
+    // ever added to the innermost one, so these stay valid while it is open.
+    std::vector<json*> open_;
+    json* member_ = nullptr;
+};
+
+std::string notJson(std::string_view line)
+{
+    if (line.empty()) return "an empty line is not a case";
+    return "not a JSON object: " + std::string(cutAtCharacter(line, kEchoedBytes));
+}
+
+}  // namespace
+
+std::string_view LineDocument::numberText(const nlohmann::json& value) const
+{
+    for (const auto& [number, text] : numberTexts) {
+        if (number == &value) return text;
+    }
+    return {};
+}
+
+bool isWholeNumberText(std::string_view text)
+{
+    if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+LineDocument readLineDocument(std::string_view line, int maxNesting)
+{
+    LineDocument document;
+    // JSON readers stop at a NUL byte as at the end of the text.
+    if (const auto nul = line.find('\0'); nul != std::string_view::npos) {
+        document.error = "a NUL byte at byte " + std::to_string(nul + 1) + " of the line: a case is text";
+        return document;
+    }
+    BoundedDocumentBuilder builder(document, maxNesting);
+    const bool read = json::sax_parse(line.begin(), line.end(), &builder);
+    if (!read && document.error.empty()) document.error = notJson(line);
+    if (!read) document.root = nullptr;
+    return document;
+}
+
+}  // namespace qismaru::calc

@@ -1,0 +1,113 @@
+#include "app/desktop/command_line.h"
+
+#include <QCommandLineParser>
+
+#include "app/desktop/pictured_windows.h"
+#include "app/version/version.h"
+
+namespace qismaru::app {
+
+namespace {
+
+const QString kProgram = QStringLiteral("qismaru");
+
+QString versionText()
+{
+    return kProgram + ' ' + QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())) + '\n';
+}
+
+QString windowNames()
+{
+    QStringList names;
+    for (const PicturedWindow& window : picturedWindows()) names << QString::fromUtf8(window.name);
+    return names.join(", ");
+}
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        "Divides an estate among heirs under the Islamic law of inheritance (قسمارو).\n"
+        "Without options it opens the main window; qismaru-calc computes cases in a terminal.");
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption({{"h", "help"}, "Show this help and quit."});
+    parser.addOption({{"v", "version"}, "Show the version and quit."});
+    parser.addOption({"case", "The case to enter and compute first, as qismaru-calc takes it: \"h=1 m=1 f=1\".",
+                      "counts"});
+    parser.addOption({"screenshot", "Picture a window offscreen into <file> (PNG) and quit; no display is needed.",
+                      "file"});
+    parser.addOption({"window", "The window --screenshot pictures: " + windowNames() + " (default main).", "name"});
+    parser.addOption({"pdf", "Write the printed page of the --case into <file> (PDF) and quit; no window is shown.",
+                      "file"});
+    parser.addOption({"quit-after-first-paint", "Start as usual, print the time of the first paint and quit."});
+}
+
+QString helpText(const QCommandLineParser& parser)
+{
+    // Qt names the program only once an application object exists; the
+    // help needs none.
+    const QString text = parser.helpText();
+    return "Usage: " + kProgram + " [options]" + text.mid(text.indexOf('\n')) +
+           "\nExit status: 0 done, 1 no display or a file not written, 2 bad command line or case, "
+           "3 beyond exact computation.\n";
+}
+
+CommandLine refuse(const QString& why)
+{
+    return {std::nullopt, why + " (see --help)", kExitBadInput};
+}
+
+// The first option among `names` that was given more than once.
+std::optional<QString> repeatedOption(const QCommandLineParser& parser, const QStringList& names)
+{
+    for (const QString& name : names) {
+        if (parser.values(name).size() > 1) return name;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(QStringList{kProgram} + arguments)) {
+        QString why = parser.errorText();
+        if (why.endsWith('.')) why.chop(1);
+        return refuse(why);
+    }
+    if (parser.isSet("help")) return {std::nullopt, helpText(parser), kExitOk};
+    if (parser.isSet("version")) return {std::nullopt, versionText(), kExitOk};
+    if (!parser.positionalArguments().isEmpty()) {
+        return refuse("unexpected argument '" + parser.positionalArguments().constFirst() + "'");
+    }
+    if (const auto name = repeatedOption(parser, {"case", "screenshot", "window", "pdf"})) {
+        return refuse("--" + *name + " is given twice");
+    }
+
+    DesktopRequest request;
+    request.screenshotFile = parser.value("screenshot");
+    request.pdfFile = parser.value("pdf");
+    if (parser.isSet("case")) request.caseText = parser.value("case");
+    request.windowName = parser.isSet("window") ? parser.value("window") : QStringLiteral("main");
+    request.quitAfterFirstPaint = parser.isSet("quit-after-first-paint");
+
+    if ((parser.isSet("screenshot") && request.screenshotFile.isEmpty()) ||
+        (parser.isSet("pdf") && request.pdfFile.isEmpty())) {
+        return refuse("an empty file name");
+    }
+    if (parser.isSet("pdf") && !request.caseText) return refuse("--pdf needs the --case to print");
+    if (parser.isSet("window") && !parser.isSet("screenshot")) return refuse("--window names what --screenshot pictures");
+    if (!findPicturedWindow(request.windowName)) {
+        return refuse("no window '" + request.windowName + "' to picture (windows: " + windowNames() + ")");
+    }
+    if (request.caseText && !request.scripted()) {
+        return refuse("--case goes with --screenshot or --pdf; the window takes its case from its buttons");
+    }
+    if (request.quitAfterFirstPaint && request.scripted()) {
+        return refuse("--quit-after-first-paint starts the window; --screenshot and --pdf draw offscreen");
+    }
+    return {request, {}, kExitOk};
+}
+
+}  // namespace qismaru::app

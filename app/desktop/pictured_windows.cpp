@@ -1,0 +1,60 @@
+#include "app/desktop/pictured_windows.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <array>
+
+#include "ui/design_names.h"
+#include "ui/main_window.h"
+
+namespace qismaru::app {
+
+namespace {
+
+using ui::MainWindow;
+
+// Opens a secondary window through the main window's command for it, as the
+// menu does, and finds it by its name.
+QWidget* openedBy(const std::function<void()>& command, const char* objectName)
+{
+    if (!command) return nullptr;
+    command();
+    return shownWindow(objectName);
+}
+
+const std::array kPicturedWindows = {
+    PicturedWindow{"main", "the main window, with the case entered and computed",
+                   [](MainWindow& main) -> QWidget* { return &main; }},
+    PicturedWindow{"welcome", "the welcome window of the first start",
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().welcome, ui::design::kWelcomeWindow); }},
+    PicturedWindow{"help", "the explanation index (menu إيــضــــاح)",
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().explanationIndex, ui::design::kExplanationIndex); }},
+    PicturedWindow{"about", "the About window (menu نبذة)",
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().about, ui::design::kAboutWindow); }},
+    PicturedWindow{"exit", "the exit confirmation (menu الخروج)",
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, ui::design::kExitWindow); }},
+    PicturedWindow{"steps", "the step-by-step solution of the computed case (menu خطوات الحل)",
+                   [](MainWindow& main) { return openedBy(main.secondaryWindows().solutionSteps, ui::design::kSolutionWindow); }},
+};
+
+}  // namespace
+
+std::span<const PicturedWindow> picturedWindows() { return kPicturedWindows; }
+
+const PicturedWindow* findPicturedWindow(const QString& name)
+{
+    for (const PicturedWindow& window : kPicturedWindows) {
+        if (name == QLatin1String(window.name)) return &window;
+    }
+    return nullptr;
+}
+
+QWidget* shownWindow(const char* objectName)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName() == QLatin1String(objectName)) return window;
+    }
+    return nullptr;
+}
+
+}  // namespace qismaru::app

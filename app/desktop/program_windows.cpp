@@ -1,0 +1,36 @@
+#include "app/desktop/program_windows.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/version/version.h"
+#include "help/help_windows.h"
+#include "ui/case_printer.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+#include "ui/qt_arabic.h"
+#include "ui/solution_window.h"
+
+namespace qismaru::app {
+
+void setUpApplication()
+{
+    QApplication::setApplicationName("qismaru");
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
+    // Ties the window to its menu entry and icon in the desktop's task list.
+    QGuiApplication::setDesktopFileName("io.github.qismaru.Qismaru");
+    QApplication::setWindowIcon(QIcon::fromTheme("io.github.qismaru.Qismaru"));
+    ui::speakArabic();
+    ui::installFontSubstitutions();
+}
+
+void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
+{
+    // exit(0), not quit(): quit() asks every window to close, and the main
+    // window answers its close box with the exit question.
+    help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
+    ui::attachDefaultPrinter(window, messages);
+    ui::attachSolutionWindow(window, messages);
+}
+
+}  // namespace qismaru::app

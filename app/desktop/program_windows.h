@@ -1,0 +1,19 @@
+#pragma once
+
+namespace qismaru::ui {
+class MainWindow;
+class MessageBoxes;
+}  // namespace qismaru::ui
+
+namespace qismaru::app {
+
+// What the program sets up once its application object exists: its name and
+// version, its icon, the right-to-left layout with Qt's own Arabic texts, and
+// the Arabic fonts.
+void setUpApplication();
+
+// Gives the main window every window it opens (help, About, welcome, exit,
+// printing, the solution steps), in the program and in its pictures alike.
+void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages);
+
+}  // namespace qismaru::app

@@ -1,0 +1,89 @@
+#include "app/desktop/scripted_run.h"
+
+#include <QApplication>
+#include <QImageWriter>
+#include <QWidget>
+
+#include "app/desktop/pictured_windows.h"
+#include "app/desktop/program_windows.h"
+#include "app/desktop/scripted_case.h"
+#include "app/desktop/terminal.h"
+#include "engine/compute_case.h"
+#include "ui/case_printer.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+
+namespace qismaru::app {
+
+namespace {
+
+// Offscreen, Qt's own notes ("This plugin does not support raise()", a
+// missing runtime folder) are noise in a script's output; the program says
+// itself what failed.
+void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qInstallMessageHandler(nullptr);
+        qt_message_output(type, context, text);
+        qInstallMessageHandler(keepSeriousMessages);
+    }
+}
+
+int writePage(const ScriptedCase& scriptedCase, const QString& file)
+{
+    if (ui::savePdf(scriptedCase.counts, computeCase(scriptedCase.counts).result, file)) return kExitOk;
+    complain("could not write the page to " + file);
+    return kExitFailed;
+}
+
+int writePicture(const std::optional<ScriptedCase>& scriptedCase, const QString& windowName, const QString& file)
+{
+    ui::RecordingMessageBoxes messages;  // the named-case announcements are not pictured
+    ui::MainWindow main(messages);
+    attachProgramWindows(main, messages);
+    main.markWelcomeShown();
+    main.show();
+    if (scriptedCase && !enterAndCalculate(main, *scriptedCase)) {
+        complain("the main window did not take the case as it was given");
+        return kExitFailed;
+    }
+    QWidget* window = findPicturedWindow(windowName)->open(main);
+    if (!window) {
+        complain("the window '" + windowName + "' could not be opened");
+        return kExitFailed;
+    }
+    QImageWriter writer(file, "png");
+    if (writer.write(window->grab().toImage())) return kExitOk;
+    complain("could not write the picture to " + file + ": " + writer.errorString());
+    return kExitFailed;
+}
+
+}  // namespace
+
+int runScripted(int& argc, char** argv, const DesktopRequest& request)
+{
+    std::optional<ScriptedCase> scriptedCase;
+    if (request.caseText) {
+        CaseReading reading = readScriptedCase(*request.caseText);
+        if (!reading.scriptedCase) {
+            complain(QString::fromStdString(reading.error));
+            return reading.exitStatus;
+        }
+        scriptedCase = std::move(reading.scriptedCase);
+    }
+
+    // Pictures and pages are drawn offscreen, the same on every machine,
+    // display or none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepSeriousMessages);
+    QApplication app(argc, argv);
+    setUpApplication();
+
+    if (!request.pdfFile.isEmpty()) {
+        if (const int status = writePage(*scriptedCase, request.pdfFile); status != kExitOk) return status;
+    }
+    if (!request.screenshotFile.isEmpty()) return writePicture(scriptedCase, request.windowName, request.screenshotFile);
+    return kExitOk;
+}
+
+}  // namespace qismaru::app

@@ -1,0 +1,168 @@
+// qismaru's command line as a script uses it: a bad case or option is one
+// line on standard error and status 2 (3 beyond exact computation), a file
+// that cannot be written says so, and a missing, empty or dead display gives
+// the same one line. Then the pictures and the page it writes.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/desktop/pictured_windows.h"
+#include "app/desktop/program_windows.h"
+#include "tests/print/page_text.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+
+namespace qismaru::app {
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QStringList errLines;
+};
+
+// Runs the program; `environment` changes are NAME=VALUE, or NAME= to empty
+// a variable, or -NAME to remove it.
+Run runProgram(const QStringList& arguments, const QStringList& environment = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& change : environment) {
+        if (change.startsWith('-')) env.remove(change.mid(1));
+        else env.insert(change.section('=', 0, 0), change.section('=', 1));
+    }
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QISMARU_DESKTOP_PROGRAM, arguments);
+    if (!process.waitForFinished(30'000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.errLines = QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+// Rejected as the window rejects them, or as qismaru-calc does.
+const char* const kBeyondExactRange = "gm=32717 w=4 d=32693 b=32609 si=32653";
+const QString kNoDisplay = "qismaru: no display to show the window on; qismaru-calc computes cases in a terminal.";
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString file(const QString& name) const { return folder_.filePath(name); }
+
+private slots:
+    void initTestCase() { QVERIFY(folder_.isValid()); }
+
+    void refusesInOneLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QString png = file("refused.png");
+        const auto shoot = [&](const QString& counts) { return QStringList{"--screenshot=" + png, "--case", counts}; };
+        QTest::newRow("code_twice") << shoot("d=1 s=2 s=3") << 2 << "heir code 's' is given twice";
+        QTest::newRow("single_heir_counted") << shoot("h=5") << 2 << "'h' is a single heir";
+        QTest::newRow("count_past_16_bits") << shoot("d=100000") << 2 << "above 32767";
+        QTest::newRow("both_spouses") << shoot("h=1 w=2") << 2 << "husband and wives";
+        QTest::newRow("five_wives") << shoot("w=5") << 2 << "at most 4 wives";
+        QTest::newRow("unknown_code") << shoot("q=1") << 2 << "unknown heir code 'q'";
+        QTest::newRow("nothing_given") << shoot("") << 2 << "no heir given";
+        QTest::newRow("control_bytes_escaped") << shoot("h=1\x1b[2J") << 2 << "'1\\x1b[2J'";
+        QTest::newRow("beyond_exact_range") << shoot(kBeyondExactRange) << 3 << "passes 2^53";
+        QTest::newRow("page_beyond_exact_range") << QStringList{"--pdf", file("refused.pdf"), "--case", kBeyondExactRange}
+                                                 << 3 << "passes 2^53";
+        QTest::newRow("qt_option") << QStringList{"-platform", "xcb"} << 2 << "Unknown option 'platform'";
+        QTest::newRow("stray_argument") << QStringList{"h=1"} << 2 << "unexpected argument 'h=1'";
+        QTest::newRow("option_twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "--case", "h=1"} << 2
+                                      << "--pdf is given twice";
+        QTest::newRow("case_for_the_window") << QStringList{"--case", "h=1"} << 2 << "--case goes with";
+        QTest::newRow("page_without_case") << QStringList{"--pdf", file("refused.pdf")} << 2 << "--pdf needs";
+        QTest::newRow("unknown_window") << QStringList{"--screenshot", png, "--window", "nosuch"} << 2
+                                        << "no window 'nosuch'";
+        QTest::newRow("picture_not_written") << QStringList{"--screenshot", file("no/such/folder.png")} << 1
+                                             << "could not write the picture to";
+        QTest::newRow("page_not_written") << QStringList{"--pdf", file("no/such/folder.pdf"), "--case", "h=1"} << 1
+                                          << "could not write the page to";
+    }
+
+    void refusesInOneLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        const Run run = runProgram(arguments);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.errLines.size(), 1);
+        QVERIFY2(run.errLines.first().startsWith("qismaru: ") && run.errLines.first().contains(said),
+                 qPrintable(run.errLines.first()));
+        QVERIFY(!run.errLines.first().contains(QChar(0x1b)));
+        QVERIFY(!QFile::exists(file("refused.png")) && !QFile::exists(file("refused.pdf")));
+    }
+
+    void noDisplayIsOneLine_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        // A display number nobody serves here.
+        const QString dead = ":" + QString::number(QRandomGenerator::global()->bounded(500, 900));
+        QTest::newRow("none") << QStringList{"-DISPLAY"};
+        QTest::newRow("empty") << QStringList{"DISPLAY="};
+        QTest::newRow("dead") << QStringList{"DISPLAY=" + dead};
+        QTest::newRow("dead_chosen_by_the_user") << QStringList{"DISPLAY=" + dead, "QT_QPA_PLATFORM=xcb"};
+    }
+
+    void noDisplayIsOneLine()
+    {
+        QFETCH(QStringList, environment);
+        const Run run = runProgram({}, environment + QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY",
+                                                                 "-XDG_SESSION_TYPE"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.errLines, QStringList{kNoDisplay});
+    }
+
+    void picturesAndPagesAreWritten()
+    {
+        // Both forms of an option's value; no display is needed for either.
+        const QString picture = file("typical.png");
+        const QString page = file("typical.pdf");
+        const Run run = runProgram({"--screenshot=" + picture, "--pdf", page, "--case", "h=1 m=1 f=1"},
+                                   {"-DISPLAY", "-QT_QPA_PLATFORM"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errLines, QStringList());
+        QVERIFY(!QImage(picture).isNull());
+        const QStringList words = ui::testing::comparableWords(ui::testing::textIn(page, QRectF(0, 0, 20 * 1440, 20 * 1440)));
+        for (const char* expected : {"زوج", "أم", "أب", "الباقي", "ثلث", "6", "%50", "=أصل", "المسألة"}) {
+            QVERIFY2(words.contains(ui::testing::comparableWords(expected).constFirst()), expected);
+        }
+    }
+
+    void everyPicturedWindowOpens()
+    {
+        ui::RecordingMessageBoxes messages;
+        for (const PicturedWindow& row : picturedWindows()) {
+            ui::MainWindow main(messages);
+            attachProgramWindows(main, messages);
+            main.markWelcomeShown();
+            main.show();
+            QWidget* window = row.open(main);
+            QVERIFY2(window && window->isVisible(), row.name);
+            QCOMPARE(window == &main, QByteArray(row.name) == "main");
+            QVERIFY(!window->grab().isNull());
+            QCOMPARE(findPicturedWindow(row.name), &row);
+        }
+    }
+};
+
+}  // namespace qismaru::app
+
+QTEST_MAIN(qismaru::app::DesktopTest)
+#include "desktop_test.moc"

@@ -1,0 +1,55 @@
+#pragma once
+
+// The object names the windows and their controls were designed with. They
+// are how scripts, tests and accessibility tools find a control, so they
+// stay exactly as designed; the code and the tests use these constants and
+// never repeat the strings. The heir buttons are named in the heir-kind
+// table, the index boxes and the explanation pages in their own tables.
+namespace qismaru::ui::design {
+
+// The main window and its controls.
+inline constexpr const char* kMainWindow = "Form1";
+inline constexpr const char* kEntryList = "pic";
+inline constexpr const char* kResultArea = "pic1";
+inline constexpr const char* kCalculateButton = "الحساب";
+inline constexpr const char* kNewCaseButton = "إعادة";
+inline constexpr const char* kCancelLastButton = "Command2";
+inline constexpr const char* kPrintButton = "Command1";
+inline constexpr const char* kListTopLine = "Line9";
+inline constexpr const char* kExitMenu = "menu";
+inline constexpr const char* kAboutMenu = "menu2";
+inline constexpr const char* kExplanationMenu = "menu3";
+
+// The count dialog.
+inline constexpr const char* kCountDialog = "Form2";
+inline constexpr const char* kCountLabel = "many";
+inline constexpr const char* kUpDown = "UpDown1";
+inline constexpr const char* kUpArrow = "UpDown1Up";
+inline constexpr const char* kDownArrow = "UpDown1Down";
+inline constexpr const char* kCountOkButton = "Command1";
+inline constexpr const char* kCountCancelButton = "Command2";
+
+// The help and auxiliary windows.
+inline constexpr const char* kExplanationIndex = "Form3";
+inline constexpr const char* kIndexCloseButton = "Command23";
+inline constexpr const char* kSpouseBar = "Shape1";
+inline constexpr const char* kPageCloseButton = "Command1";
+inline constexpr const char* kWelcomeWindow = "Form27";
+inline constexpr const char* kWelcomeCloseButton = "Command1";
+inline constexpr const char* kAboutWindow = "Form5";
+inline constexpr const char* kAboutCloseButton = "Command1";
+inline constexpr const char* kExitWindow = "Form13";
+inline constexpr const char* kExitYesButton = "Command2";
+inline constexpr const char* kExitNoButton = "Command1";
+
+// The solution window, which the original design did not have, and the menu
+// item that opens it.
+inline constexpr const char* kSolutionStepsMenu = "solutionSteps";
+inline constexpr const char* kSolutionWindow = "SolutionWindow";
+inline constexpr const char* kSolutionText = "solutionText";
+inline constexpr const char* kPrintSolutionButton = "printSolution";
+inline constexpr const char* kSaveSolutionPdfButton = "saveSolutionPdf";
+inline constexpr const char* kCopySolutionButton = "copySolution";
+inline constexpr const char* kCloseSolutionButton = "closeSolution";
+
+}  // namespace qismaru::ui::design

@@ -1,0 +1,21 @@
+#include "ui/qt_arabic.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace qismaru::ui {
+
+bool speakArabic()
+{
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Arabic), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QApplication::installTranslator(translator);
+}
+
+}  // namespace qismaru::ui
