@@ -13,6 +13,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -75,7 +77,6 @@ SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages,
     setWindowTitle(kTitle);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(720, 600);
 
     view_ = new QTextBrowser(this);
     view_->setObjectName(design::kSolutionText);
@@ -99,6 +100,21 @@ SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages,
     layout->addWidget(view_);
     layout->addWidget(buttons);
     showCase(counts);
+    fitToSolution();
+}
+
+// Tall enough for the whole solution where the screen allows it, so that a
+// short case needs no scrolling; the user may resize it either way.
+void SolutionWindow::fitToSolution()
+{
+    const int width = 760;
+    QTextDocument& text = *view_->document();
+    text.setTextWidth(width - 2 * (view_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    const int chrome = layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
+                       layout()->spacing() + findChild<QDialogButtonBox*>()->sizeHint().height() + 2 * view_->frameWidth();
+    int height = static_cast<int>(text.size().height()) + chrome;
+    if (const QScreen* screen = this->screen()) height = std::min(height, screen->availableGeometry().height() * 9 / 10);
+    resize(width, std::max(height, 360));
 }
 
 SolutionWindow::~SolutionWindow() = default;
@@ -106,7 +122,8 @@ SolutionWindow::~SolutionWindow() = default;
 void SolutionWindow::showCase(const KindCounts& counts)
 {
     counts_ = counts;
-    steps_ = solveWithSteps(counts);
+    // Nothing entered is no case: there is nothing to compute or explain.
+    steps_ = counts.empty() ? std::vector<SolutionStep>{} : solveWithSteps(counts);
     view_->setHtml(solutionHtml(counts_, steps_));
     view_->document()->setDocumentMargin(12);
     view_->setFocus();
@@ -168,10 +185,13 @@ void attachSolutionWindow(MainWindow& window, MessageBoxes& messages)
 {
     auto opened = std::make_shared<QPointer<SolutionWindow>>();
     window.secondaryWindows().solutionSteps = [&window, &messages, opened] {
+        // Only a computed case has a solution; before Calculate the window says so.
+        const CaseState& state = window.caseState();
+        const KindCounts counts = state.computed ? state.counts : KindCounts{};
         if (*opened) {
-            (*opened)->showCase(window.caseState().counts);
+            (*opened)->showCase(counts);
         } else {
-            auto* created = new SolutionWindow(window.caseState().counts, messages);
+            auto* created = new SolutionWindow(counts, messages);
             // Without a parent (a disabled parent would disable it too), it
             // goes when the main window goes.
             QObject::connect(&window, &QObject::destroyed, created, [created] { delete created; });

@@ -32,7 +32,7 @@ public:
     SolutionWindow(const KindCounts& counts, MessageBoxes& messages, QWidget* parent = nullptr);
     ~SolutionWindow() override;
 
-    // Shows another case's solution in the same window.
+    // Shows another case's solution in the same window; an empty case has none.
     void showCase(const KindCounts& counts);
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
@@ -51,6 +51,8 @@ public:
     void printTo(QPagedPaintDevice& device);
 
 private:
+    void fitToSolution();
+
     MessageBoxes& messages_;
     KindCounts counts_;
     std::vector<SolutionStep> steps_;
