@@ -21,7 +21,9 @@ std::string output(OutputForm form, const std::vector<std::string>& arguments, b
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(runCalculator(form, arguments, in, out, err, explain), kExitOk) << err.str();
+    CalcOptions options{form, arguments, {}};
+    options.explain = explain;
+    EXPECT_EQ(runCalculator(options, in, out, err), kExitOk) << err.str();
     return out.str();
 }
 
