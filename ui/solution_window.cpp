@@ -40,7 +40,10 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 // The solution as a page: the heirs, then each section's heading and its sentences.
 QString solutionHtml(const KindCounts& counts, const std::vector<SolutionStep>& steps)
 {
-    QString html = "<html><body dir=\"rtl\"><h2>" + QString(kTitle) + "</h2><p>" +
+    // Headings close to their sentences, so that a whole case fits the window.
+    QString html = "<html><head><style>h2 { margin-bottom: 4px; } h3 { margin-top: 10px; margin-bottom: 2px; } "
+                   "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
+                   QString(kTitle) + "</h2><p>" +
                    fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "</p>";
     if (steps.empty()) html += "<p>" + QString(kNoSolution) + "</p>";
     for (std::size_t i = 0; i < steps.size(); ++i) {
