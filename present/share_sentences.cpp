@@ -72,7 +72,7 @@ std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
     case FixedReason::BesideFemaleDescendant: return "لوجود الفرع الوارث المؤنث دون المذكر";
     case FixedReason::RemainderAtMostSixth: break;
     case FixedReason::CompletingTwoThirds:
-        return f.kind == SonsDaughters ? "مع البنت الواحدة، تكملةً للثلثين" : "مع الأخت الشقيقة الواحدة، تكملةً للثلثين";
+        return f.kind == SonsDaughters ? "مع البنت الواحدة، تكملة للثلثين" : "مع الأخت الشقيقة الواحدة، تكملة للثلثين";
     case FixedReason::ThirdOfRemainder: break;
     }
     const std::string heads = aloneOrSeveral(f.reason);
@@ -255,7 +255,7 @@ std::string nothingLeftSentence(const step::NothingLeft& nothing, const Solution
     std::string text = "لا شيء " + c.forName(nothing.kind) + ": استغرقت الفروض التركة، فلم يبق للعصبة شيء";
     const bool fullSiblings = nothing.kind == FullBrothers || nothing.kind == FullSisters;
     if (fullSiblings && c.hasMessage(CaseMessage::Mushtaraka)) {
-        text += "؛ وهذه المشرَّكة: سقوط الأشقاء فيها قول الحنفية والحنابلة، وعند المالكية والشافعية يشاركون الإخوة "
+        text += "؛ وهذه المشركة: سقوط الأشقاء فيها قول الحنفية والحنابلة، وعند المالكية والشافعية يشاركون الإخوة "
                 "لأم في ثلثهم";
     }
     return text + ".";

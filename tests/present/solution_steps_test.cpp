@@ -38,7 +38,7 @@ const Sentence kSentences[] = {
     {"increase_from_the_table", "h=1 m=1 d=3 bm=1", "فتعول المسألة من 12 إلى 13"},
     {"correction_by_heads", "h=1 m=1 d=3 bm=1", "وبين 8 و3 تباين، فيُؤخذ عدد الرؤوس كاملًا 3؛ فجزء السهم 3، وتصح المسألة من 13 × 3 = 39."},
     {"heads_of_the_division", "h=1 m=1 d=3 bm=1", "- للبنات 24 من 39، لكل واحدة 8."},
-    {"sixth_beside_a_daughter_from_the_sunnah", "d=1 gd=1", "تكملةً للثلثين (السنة: حديث ابن مسعود، رواه البخاري)."},
+    {"sixth_beside_a_daughter_from_the_sunnah", "d=1 gd=1", "تكملة للثلثين (السنة: حديث ابن مسعود، رواه البخاري)."},
     {"two_daughters_exclude_sons_daughters", "d=2 gd=1", "- لا شيء لبنت الابن لاستكمال البنتين الثلثين وعدم المعصب."},
     {"an_excluded_excluder_is_not_named", "f=1 gf=1 b=1", "- لا شيء للأخ الشقيق لوجود الأب."},
     {"sister_residuary_beside_a_daughter", "d=1 si=1 bf=1", "- لا شيء للأخ لأب لوجود الأخت الشقيقة عصبةً مع البنت."},
