@@ -156,7 +156,8 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
 std::string baseSentence(const SolutionContext& c)
 {
     const step::BaseOfDenominators* b = findRecord<step::BaseOfDenominators>(c.trace);
-    if (!b) return "";
+    // A rule that forms its base without noting how still has its base told.
+    if (!b) return "أصل المسألة " + figure(c.result().base) + ".";
     if (const auto* spouseReturn = findRecord<step::SpouseReturnBase>(c.trace)) {
         return spouseReturnBaseSentence(*b, *spouseReturn, c);
     }
