@@ -165,22 +165,6 @@ std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
 
 }  // namespace
 
-bool SolutionContext::hasMessage(CaseMessage message) const
-{
-    for (const CaseMessage m : computation.messages) {
-        if (m == message) return true;
-    }
-    return false;
-}
-
-bool SolutionContext::wasExcluded(HeirKind kind) const
-{
-    for (const Step& s : trace.steps()) {
-        if (const auto* excluded = std::get_if<step::Excluded>(&s); excluded && excluded->kind == kind) return true;
-    }
-    return false;
-}
-
 std::string excludedSentence(const step::Excluded& excluded, const SolutionContext& c)
 {
     std::string text = "لا شيء " + c.forName(excluded.kind) + " " + exclusionReasons(excluded, c);

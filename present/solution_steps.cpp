@@ -4,7 +4,6 @@
 
 #include "engine/parts.h"
 #include "present/case_sentences.h"
-#include "present/number_text.h"
 #include "present/share_sentences.h"
 
 namespace qismaru {
@@ -140,24 +139,6 @@ void orderSteps(std::vector<SolutionStep>& steps)
 }
 
 }  // namespace
-
-std::string figure(std::int64_t n) { return std::to_string(n); }
-std::string figure(Fraction f) { return f.text(); }
-std::string figure(double x) { return plainDecimal(x); }
-
-std::string shareWord(Fraction share)
-{
-    struct Word {
-        Fraction share;
-        const char* word;
-    };
-    static constexpr Word kWords[] = {{{1, 2}, "النصف"},  {{1, 4}, "الربع"},    {{1, 8}, "الثمن"},
-                                      {{2, 3}, "الثلثان"}, {{1, 3}, "الثلث"}, {{1, 6}, "السدس"}};
-    for (const Word& w : kWords) {
-        if (w.share == share) return w.word;
-    }
-    return figure(share);
-}
 
 std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
                                         const StepTrace& trace)
