@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Renders the README's pictures with the real program, offscreen: the main
 # window after the typical case (husband, mother, father) and after the
-# worked example of "How the calculation works".
+# worked example of "How the calculation works", and that example's
+# step-by-step solution.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
 cmake --build --preset release --target qismaru >/dev/null
 mkdir -p docs
 shoot() {
-    QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot "$1" --case "$2"
+    QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot "$1" --case "$2" "${@:3}"
     echo "$1"
 }
 shoot docs/main-window.png "h=1 m=1 f=1"
 shoot docs/worked-example.png "h=1 m=1 d=3 bm=1"
+shoot docs/worked-example-steps.png "h=1 m=1 d=3 bm=1" --window steps

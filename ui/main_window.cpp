@@ -98,6 +98,19 @@ void MainWindow::createMenu()
         if (windows_.about) windows_.about();
     });
     item(design::kExplanationMenu, "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+    addSolutionStepsItem();
+}
+
+// The solution of the computed case, open beside the main window, which stays usable.
+void MainWindow::addSolutionStepsItem()
+{
+    QAction* steps = menuBar()->addAction("خطوات الحل");
+    steps->setObjectName(design::kSolutionStepsMenu);
+    steps->setEnabled(false);
+    connect(this, &MainWindow::caseDivided, steps, &QAction::setEnabled);
+    connect(steps, &QAction::triggered, this, [this] {
+        if (windows_.solutionSteps) windows_.solutionSteps();
+    });
 }
 
 void MainWindow::openOver(const std::function<void()>& open)
@@ -140,6 +153,7 @@ void MainWindow::calculate()
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
     markComputed(state_);
+    emit caseDivided(computation.outcome == CaseOutcome::Computed);
 }
 
 void MainWindow::cancelLastChoice()
@@ -153,6 +167,7 @@ void MainWindow::newCase()
     resultArea_->clear();
     startNewCase(state_);
     result_ = CaseResult{};
+    emit caseDivided(false);
 }
 
 void MainWindow::print()

@@ -26,6 +26,7 @@ struct SecondaryWindows {
     std::function<void()> about;             // menu "نبذة"
     std::function<void()> explanationIndex;  // menu "إيــضــــاح"
     std::function<void()> print;             // Print, for a computed case
+    std::function<void()> solutionSteps;     // menu "خطوات الحل", for a divided case
 };
 
 // The main window `Form1`: the heir buttons, the entry list `pic`, the result
@@ -59,6 +60,10 @@ public:
     void newCase();
     void print();
 
+signals:
+    // After Calculate: whether the case was divided (not stopped); false again after New case.
+    void caseDivided(bool divided);
+
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +71,7 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenu();
+    void addSolutionStepsItem();
     void openCountDialog();
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);

@@ -26,6 +26,7 @@ struct CalcOptions {
     OutputForm form = OutputForm::Text;
     std::vector<std::string> caseArguments;  // CODE=N
     std::optional<std::string> fields;       // --fields: the sections of a JSON result to write
+    bool explain = false;                    // --explain: the step-by-step solution, as text or under "steps"
 };
 
 // Runs the calculator on parsed options; all I/O goes through the streams so

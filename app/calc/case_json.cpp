@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/calc/steps_json.h"
 #include "app/calc/utf8_text.h"
 #include "present/result_table.h"
 
@@ -142,6 +143,12 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
 void writeScreen(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "screen", answer, TableMedium::Screen); }
 void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
 
+// Only when asked for: the steps cost a trace and the Arabic text.
+void writeStepsSection(JsonWriter& json, const CaseAnswer& answer)
+{
+    if (answer.explained) writeSteps(json, answer.steps);
+}
+
 // The sections of a result object, in the order they are written, each with
 // the name --fields knows it by. A new section is one row here.
 struct ResultSection {
@@ -152,14 +159,21 @@ struct ResultSection {
 constexpr ResultSection kSections[] = {
     {"counts", writeCountsSection}, {"stopped", writeStopped}, {"messages", writeMessages},
     {"shares", writeShares},        {"case", writeCaseWide},   {"screen", writeScreen},
-    {"print", writePrint},
+    {"print", writePrint},          {"steps", writeStepsSection},
 };
 constexpr std::size_t kSectionCount = std::size(kSections);
 static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
 
-CaseAnswer answerCase(const CaseInput& input) { return {input.counts, computeCase(input.counts)}; }
+CaseAnswer answerCase(const CaseInput& input, bool explain)
+{
+    if (!explain) return {input.counts, computeCase(input.counts), false, {}};
+    StepTrace trace;
+    CaseAnswer answer{input.counts, computeCase(input.counts, &trace), true, {}};
+    answer.steps = solutionSteps(answer.counts, answer.computation, trace);
+    return answer;
+}
 
 ResultFields ResultFields::all()
 {

@@ -8,6 +8,7 @@
 #include "app/calc/case_input.h"
 #include "app/calc/json_writer.h"
 #include "engine/compute_case.h"
+#include "present/solution_steps.h"
 
 namespace qismaru::calc {
 
@@ -16,9 +17,13 @@ namespace qismaru::calc {
 struct CaseAnswer {
     KindCounts counts;
     CaseComputation computation;
+    bool explained = false;          // the steps were asked for (--explain)
+    std::vector<SolutionStep> steps;  // the solution, when asked for and the case was divided
 };
 
-CaseAnswer answerCase(const CaseInput& input);
+// With `explain`, the case is computed with its steps recorded and the
+// solution written from them; otherwise no step is recorded.
+CaseAnswer answerCase(const CaseInput& input, bool explain = false);
 
 // Which sections of a result object are written: all of them unless the user
 // chose some with --fields.
@@ -39,8 +44,9 @@ private:
 
 // One computed case as the calculator's JSON object, on the writer's current
 // line: the counts, whether a validation stop happened, the messages, every
-// kind's share, the six case-wide values, and the placed texts of the screen
-// and the paper, or those of them that `fields` selects. A case beyond the
+// kind's share, the six case-wide values, the placed texts of the screen
+// and the paper, and the solution under "steps" when it was asked for, or
+// those of them that `fields` selects. A case beyond the
 // exact range gives {"counts": ..., "error": ...} instead, and in a batch its
 // line number.
 void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
