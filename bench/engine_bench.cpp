@@ -6,6 +6,7 @@
 #include "bench/case_mix.h"
 #include "engine/compute_case.h"
 #include "present/result_table.h"
+#include "present/solution_steps.h"
 
 namespace {
 
@@ -20,6 +21,32 @@ void BM_computeCase(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMixSize);
 }
 BENCHMARK(BM_computeCase);
+
+// The same with every decision recorded, as the solution asks for them.
+void BM_computeCaseWithSteps(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::caseMix(kMixSize);
+    qismaru::StepTrace trace;
+    for (auto _ : state) {
+        for (const auto& counts : cases) {
+            benchmark::DoNotOptimize(qismaru::computeCase(counts, &trace));
+            benchmark::DoNotOptimize(trace.steps().data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computeCaseWithSteps);
+
+// And the Arabic solution written from them, as --explain and the window show it.
+void BM_computeAndExplain(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::caseMix(kMixSize);
+    for (auto _ : state) {
+        for (const auto& counts : cases) benchmark::DoNotOptimize(qismaru::solveWithSteps(counts));
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computeAndExplain);
 
 // The table as well, as Calculate draws it.
 void BM_computeAndLayOut(benchmark::State& state)

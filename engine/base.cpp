@@ -11,19 +11,40 @@ namespace {
 
 using enum HeirKind;
 
-// The least common multiple of the fixed denominators. On a return with a
+constexpr HeirKind kBaseKinds[] = {Mother,      Father,      Grandfather,   Wives,        UterineSiblings, Grandmothers,
+                                   Husband,     ConsanguineSisters, FullSisters, SonsDaughters, Daughters};
+
+// The denominator a kind brings into the base, or 0. On a return with a
 // spouse the spouse's own fraction stays out: the spouse-return base below
 // takes its place.
+int denominatorTaken(const CaseWork& work, HeirKind kind, bool spouseCounts)
+{
+    if ((kind == Wives || kind == Husband) && !spouseCounts) return 0;
+    return work.share(kind).denominator;
+}
+
+// Every denominator taken into the base, as the set the solution names.
+std::uint32_t denominatorsTaken(const CaseWork& work, bool spouseCounts)
+{
+    std::uint32_t denominators = 0;
+    for (const HeirKind kind : kBaseKinds) {
+        if (const int d = denominatorTaken(work, kind, spouseCounts); d > 0) denominators |= std::uint32_t{1} << d;
+    }
+    return denominators;
+}
+
+// The least common multiple of the fixed denominators.
 std::int64_t baseOfDenominators(const CaseWork& work)
 {
     const bool spouseCounts = work.result.shareScale <= 1.0;
     std::int64_t base = 1;
-    for (const HeirKind kind : {Mother, Father, Grandfather, Wives, UterineSiblings, Grandmothers, Husband,
-                                ConsanguineSisters, FullSisters, SonsDaughters, Daughters}) {
-        if ((kind == Wives || kind == Husband) && !spouseCounts) continue;
-        const int denominator = work.share(kind).denominator;
+    for (const HeirKind kind : kBaseKinds) {
+        const int denominator = denominatorTaken(work, kind, spouseCounts);
         if (denominator > 0) base = commonMultipleStep(base, denominator);
     }
+    work.record([&work, base, spouseCounts] {
+        return step::BaseOfDenominators{denominatorsTaken(work, spouseCounts), base, !spouseCounts};
+    });
     return base;
 }
 
@@ -33,10 +54,12 @@ std::int64_t baseOfDenominators(const CaseWork& work)
 // parts on the old base.
 std::int64_t spouseReturnBase(const CaseWork& work, std::int64_t base)
 {
-    const ShareResult& spouse = work.share(work.has(Husband) ? Husband : Wives);
+    const HeirKind spouseKind = work.has(Husband) ? Husband : Wives;
+    const ShareResult& spouse = work.share(spouseKind);
     const std::int64_t d = spouse.denominator;
     const std::int64_t g = d - 1;
-    std::int64_t h = whole(static_cast<double>(base) * (work.fixedTotal - spouse.value));
+    const std::int64_t othersParts = whole(static_cast<double>(base) * (work.fixedTotal - spouse.value));
+    std::int64_t h = othersParts;
 
     // Husband and three daughters: the daughters' two thirds are 2 parts of a
     // base of 3, but they are one group taking all that the husband leaves,
@@ -49,11 +72,25 @@ std::int64_t spouseReturnBase(const CaseWork& work, std::int64_t base)
     // The other heirs always hold at least one part; guard the divisions anyway.
     h = std::max<std::int64_t>(h, 1);
 
-    if (g % h == 0 || h == 1) return d;
-    if (g == 1) return h * d;
-    const std::int64_t r = std::max(g, h) % std::min(g, h);
-    if (r != 1 && g % r == 0 && h % r == 0) return d * h / r;
-    return d * h;
+    step::SpouseReturnBase fit{spouseKind, d, base, othersParts, h, step::SpouseReturnFit::Divides, 0, d};
+    if (g % h == 0 || h == 1) {
+        fit.base = d;
+    } else if (g == 1) {
+        fit.fit = step::SpouseReturnFit::OneLeft;
+        fit.base = h * d;
+    } else {
+        const std::int64_t r = std::max(g, h) % std::min(g, h);
+        fit.remainder = r;
+        if (r != 1 && g % r == 0 && h % r == 0) {
+            fit.fit = step::SpouseReturnFit::CommonFactor;
+            fit.base = d * h / r;
+        } else {
+            fit.fit = step::SpouseReturnFit::NoFactorFound;
+            fit.base = d * h;
+        }
+    }
+    work.record([fit] { return fit; });
+    return fit.base;
 }
 
 }  // namespace
@@ -63,7 +100,10 @@ void computeBase(CaseWork& work)
     CaseResult& r = work.result;
     r.base = baseOfDenominators(work);
     // The mother's third of the remainder after the husband's half is a sixth.
-    if (umariyyatanHusbandForm(work.counts, work.sums)) r.base *= 3;
+    if (umariyyatanHusbandForm(work.counts, work.sums)) {
+        r.base *= 3;
+        work.record([&r] { return step::UmariyyatanBase{r.base / 3, r.base}; });
+    }
     if (isReturnWithSpouse(work)) {
         r.baseDivisor = 1.0;
         r.returnFactor = r.shareScale;

@@ -2,17 +2,23 @@
 
 #include "engine/case_result.h"
 #include "engine/count_sums.h"
+#include "engine/step_trace.h"
 
 namespace qismaru {
 
 // What one computation shares between its steps: the counts it reads, the
-// result it fills, and the intermediate totals that later steps compare.
+// result it fills, the intermediate totals that later steps compare, and the
+// trace its decisions go to when one was asked for.
 struct CaseWork {
-    CaseWork(const KindCounts& c, CaseResult& r) : counts(c), sums(sumCounts(c)), result(r) {}
+    CaseWork(const KindCounts& c, CaseResult& r, StepTrace* t = nullptr)
+        : counts(c), sums(sumCounts(c)), result(r), trace(t)
+    {
+    }
 
     const KindCounts& counts;
     const CountSums sums;
     CaseResult& result;
+    StepTrace* const trace;
 
     // 1 minus the fixed shares before the sixth rule. Never clamped: the father's
     // and grandfather's tests compare it with 1/6 to the last bit.
@@ -32,6 +38,27 @@ struct CaseWork {
     bool has(HeirKind kind) const { return counts.has(kind); }
     ShareResult& share(HeirKind kind) { return result[kind]; }
     const ShareResult& share(HeirKind kind) const { return result[kind]; }
+
+    // Notes a decision when the steps are asked for: `describe` builds the
+    // record and runs only then, so that a computation without a trace pays
+    // one test per decision and nothing else.
+    // Capture the rule's locals by value and the work by reference: a record
+    // that took the addresses of locals would keep them out of registers on
+    // the path without a trace too.
+    template <typename Describe>
+    void record(Describe describe) const
+    {
+        if (trace) [[unlikely]] recordInto(*trace, describe);
+    }
+
+private:
+    // Out of line and cold, so that the rule steps around a record stay as
+    // small as they were and are inlined as before.
+    template <typename Describe>
+    [[gnu::cold, gnu::noinline]] static void recordInto(StepTrace& into, Describe describe)
+    {
+        into.add(Step{describe()});
+    }
 };
 
 inline constexpr double kSixth = 1.0 / 6.0;

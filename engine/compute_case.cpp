@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "engine/exclusion.h"
 #include "engine/named_cases.h"
 #include "engine/steps.h"
 
@@ -17,8 +18,19 @@ void checkStep([[maybe_unused]] const CaseWork& work)
     assert(!findStepViolation(work.counts, work.result));
 }
 
+// Every entered kind that is excluded, with the inheriting kinds that
+// exclude it. The share steps keep excluded kinds out by the same rules.
+void recordExclusions(const CaseWork& work)
+{
+    KindSet::enteredIn(work.counts).forEach([&](HeirKind kind) {
+        const KindSet by = inheritingExcludersOf(kind, work.counts, work.sums);
+        if (!by.empty()) work.record([kind, by] { return step::Excluded{kind, by}; });
+    });
+}
+
 CaseOutcome divide(CaseWork& work)
 {
+    if (work.trace) recordExclusions(work);
     if (!assignFixedShares(work)) return CaseOutcome::ValidationStop;
     checkStep(work);
     for (void (*step)(CaseWork&) : {applySixthRule, formFixedTotalAndRemainder, setScaleFactors, assignResiduaries,
@@ -31,10 +43,11 @@ CaseOutcome divide(CaseWork& work)
 
 }  // namespace
 
-CaseComputation computeCase(const KindCounts& counts)
+CaseComputation computeCase(const KindCounts& counts, StepTrace* trace)
 {
+    if (trace) trace->clear();
     CaseComputation computation;
-    CaseWork work(counts, computation.result);
+    CaseWork work(counts, computation.result, trace);
     computation.outcome = divide(work);
     collectCaseMessages(counts, computation.messages);
     assert(!findInvariantViolation(counts, computation));

@@ -6,6 +6,7 @@
 
 #include "engine/case_result.h"
 #include "engine/messages.h"
+#include "engine/step_trace.h"
 #include "model/heir_kind.h"
 
 namespace qismaru {
@@ -26,8 +27,9 @@ struct CaseComputation {
 
 // The whole division of one case, from the counts to every share, the base,
 // the increase or return, the correction and the named-case messages.
-// Pure: no I/O, no allocation.
-CaseComputation computeCase(const KindCounts& counts);
+// Pure: no I/O, no allocation. With a trace, every decision is also noted in
+// it, in the order it was made (the trace is emptied first).
+CaseComputation computeCase(const KindCounts& counts, StepTrace* trace = nullptr);
 
 // A description of the first broken rule of a computed case, or nothing.
 // computeCase checks it in debug builds; the tests check it over many cases.

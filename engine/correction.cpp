@@ -24,13 +24,23 @@ std::int64_t partsBeforeCorrection(const CaseWork& work, HeirKind kind)
     return 0;
 }
 
-std::int64_t headFactorOf(const CaseWork& work, HeirKind kind)
+std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
 {
     const std::int64_t heads = work.count(kind);
     if (heads == 0) return 1;
     const std::int64_t parts = partsBeforeCorrection(work, kind);
     if (parts % heads == 0) return 1;
-    return headFactor(parts, heads);
+    const HeadFactor factor = headFactorOf(parts, heads);
+    if (factor.factor > 1) work.record([kind, parts, heads, factor] { return step::GroupHeads{kind, parts, heads, factor}; });
+    return factor.factor;
+}
+
+// The factor found so far, combined with one more by the common-multiple step.
+std::int64_t combineFactors(const CaseWork& work, std::int64_t correction, std::int64_t factor)
+{
+    const CommonMultiple combined = commonMultipleStepOf(correction, factor);
+    if (correction > 1 && factor > 1) work.record([correction, factor, combined] { return step::CombinedFactors{correction, factor, combined}; });
+    return combined.value;
 }
 
 // A residuary that shares 2:1 with its sisters is corrected as a pair below,
@@ -64,8 +74,8 @@ std::int64_t accumulateHeadFactors(const CaseWork& work)
     std::int64_t correction = 1;
     for (const CorrectedKind& k : kinds) {
         if (k.unlessPresent && work.has(*k.unlessPresent)) continue;
-        const std::int64_t factor = headFactorOf(work, k.kind);
-        if (factor > 1) correction = correction == 1 ? factor : commonMultipleStep(correction, factor);
+        const std::int64_t factor = groupHeadFactor(work, k.kind);
+        if (factor > 1) correction = correction == 1 ? factor : combineFactors(work, correction, factor);
     }
     return correction;
 }
@@ -107,7 +117,9 @@ std::int64_t applyPairHeadFactor(const CaseWork& work, std::int64_t correction)
     const double base = static_cast<double>(work.result.base);
     const std::int64_t parts = whole(base * work.share(pair.female).value + base * work.share(pair.male).value);
     const std::int64_t heads = 2 * work.count(pair.male) + work.count(pair.female);
-    return commonMultipleStep(correction, pairHeadFactor(parts, heads));
+    const HeadFactor factor = pairHeadFactorOf(parts, heads);
+    if (factor.factor > 1) work.record([pair, parts, heads, factor] { return step::PairHeads{pair.male, pair.female, parts, heads, factor}; });
+    return combineFactors(work, correction, factor.factor);
 }
 
 bool othersHoldNothing(const CaseResult& result, HeirKind kind)
@@ -129,7 +141,10 @@ double applyHalvingRule(const CaseWork& work, double correction)
         const int heads = work.count(kind);
         if (heads < 2 || !othersHoldNothing(r, kind)) continue;
         const std::int64_t parts = whole(static_cast<double>(r.base) * r[kind].value * correction);
-        if (static_cast<double>(parts) / heads != 1.0) return correction / 2.0;
+        if (static_cast<double>(parts) / heads != 1.0) {
+            work.record([kind, correction] { return step::Halving{kind, correction, correction / 2.0}; });
+            return correction / 2.0;
+        }
     }
     return correction;
 }

@@ -6,42 +6,38 @@ namespace {
 
 using enum HeirKind;
 
-// The chain of the remote male residuaries: each kind is excluded by
-// everything that excludes the one before it, and by that kind itself.
-bool excludedInAgnateChain(HeirKind kind, const KindCounts& c, const CountSums& s)
+// The entered kinds that the rules name, alone or in groups.
+class Presence {
+public:
+    explicit Presence(const KindCounts& c) : c_(c) {}
+
+    KindSet only(HeirKind kind) const { return KindSet::ifEntered(kind, c_); }
+    KindSet maleDescendants() const { return only(Sons) | only(SonsSons); }
+    KindSet femaleDescendants() const { return only(Daughters) | only(SonsDaughters); }
+    KindSet ascendants() const { return only(Father) | only(Grandfather); }
+
+private:
+    const KindCounts& c_;
+};
+
+// The rules of exclusion, written once for the two questions asked of them:
+// which entered kinds exclude `kind` (all of them, for the solution), and
+// whether any does (the first one found is enough, and every computation
+// asks). Each rule hands `found` the kinds it names; `found` returns true
+// once nothing more is needed, and the rules stop there.
+template <typename Found>
+void applyExclusionRules(HeirKind kind, const KindCounts& c, const CountSums& s, Found&& found)
 {
-    const bool maleDescendants = s.maleDescendants > 0;
-    const bool femaleDescendants = s.femaleDescendants > 0;
-    // A full or consanguine sister who takes the remainder beside female
-    // descendants stands in a brother's place and excludes all below her.
-    const bool sisterTakesRemainder =
-        femaleDescendants && c.of(FullSisters) + c.of(ConsanguineSisters) > 0;
-
-    bool excluded = maleDescendants || c.has(Father) || c.has(Grandfather) || c.has(FullBrothers) ||
-                    c.has(ConsanguineBrothers) || sisterTakesRemainder;
-    constexpr HeirKind chain[] = {FullBrothersSons, ConsanguineBrothersSons, FullUncles,
-                                  ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons};
-    for (const HeirKind link : chain) {
-        if (link == kind) return excluded;
-        excluded = excluded || c.has(link);
-    }
-    return false;
-}
-
-}  // namespace
-
-bool isExcluded(HeirKind kind, const KindCounts& counts) { return isExcluded(kind, counts, sumCounts(counts)); }
-
-bool isExcluded(HeirKind kind, const KindCounts& c, const CountSums& s)
-{
-    const bool father = c.has(Father);
-    const bool grandfather = c.has(Grandfather);
-    const bool femaleDescendants = s.femaleDescendants > 0;
+    const Presence p(c);
     // The father, the grandfather and any male descendant exclude every
     // brother and sister; the grandfather never shares with them.
-    const bool siblingsBlocked = s.maleDescendants > 0 || father || grandfather;
-    const bool consanguineBrothersBlocked =
-        siblingsBlocked || c.has(FullBrothers) || (femaleDescendants && c.has(FullSisters));
+    const auto siblingsBlocked = [&] { return found(p.maleDescendants()) || found(p.ascendants()); };
+    // A full sister beside female descendants takes the remainder and keeps
+    // the consanguine brothers and sisters out, as a full brother does.
+    const auto consanguineBrothersBlocked = [&] {
+        return siblingsBlocked() || found(p.only(FullBrothers)) ||
+               (s.femaleDescendants > 0 && found(p.only(FullSisters)));
+    };
 
     switch (kind) {
     case Sons:
@@ -49,30 +45,79 @@ bool isExcluded(HeirKind kind, const KindCounts& c, const CountSums& s)
     case Mother:
     case Father:
     case Husband:
-    case Wives: return false;
-    case Grandfather: return father;
-    case Grandmothers: return c.has(Mother);  // the father does not exclude them
-    case SonsSons: return c.has(Sons);
+    case Wives: return;
+    case Grandfather: found(p.only(Father)); return;
+    case Grandmothers: found(p.only(Mother)); return;  // the father does not exclude them
+    case SonsSons: found(p.only(Sons)); return;
     case SonsDaughters:
         // Two daughters take the two thirds; only a son's son lifts his sisters back.
-        return c.has(Sons) || (!c.has(SonsSons) && c.of(Daughters) >= 2);
-    case UterineSiblings: return father || grandfather || s.descendants > 0;
+        if (found(p.only(Sons))) return;
+        if (!c.has(SonsSons) && c.of(Daughters) >= 2) found(p.only(Daughters));
+        return;
+    case UterineSiblings:
+        // Any descendant, a daughter too, and the father or the grandfather.
+        if (!found(p.ascendants()) && !found(p.maleDescendants())) found(p.femaleDescendants());
+        return;
     case FullBrothers:
-    case FullSisters: return siblingsBlocked;
-    case ConsanguineBrothers: return consanguineBrothersBlocked;
+    case FullSisters: siblingsBlocked(); return;
+    case ConsanguineBrothers: consanguineBrothersBlocked(); return;
     case ConsanguineSisters:
         // Two full sisters take the two thirds, unless a consanguine brother
         // makes his sisters residuaries with him.
-        return consanguineBrothersBlocked ||
-               (!c.has(ConsanguineBrothers) && !femaleDescendants && c.of(FullSisters) >= 2);
+        if (consanguineBrothersBlocked()) return;
+        if (!c.has(ConsanguineBrothers) && s.femaleDescendants == 0 && c.of(FullSisters) >= 2) {
+            found(p.only(FullSisters));
+        }
+        return;
     case FullBrothersSons:
     case ConsanguineBrothersSons:
     case FullUncles:
     case ConsanguineUncles:
     case FullUnclesSons:
-    case ConsanguineUnclesSons: return excludedInAgnateChain(kind, c, s);
+    case ConsanguineUnclesSons: break;
     }
-    return false;
+
+    // The chain of the remote male residuaries: each kind is excluded by
+    // everything that excludes the one before it, and by that kind itself. A
+    // full or consanguine sister who takes the remainder beside female
+    // descendants stands in a brother's place and excludes all below her.
+    if (siblingsBlocked() || found(p.only(FullBrothers)) || found(p.only(ConsanguineBrothers))) return;
+    if (s.femaleDescendants > 0 && found(p.only(FullSisters) | p.only(ConsanguineSisters))) return;
+    constexpr HeirKind chain[] = {FullBrothersSons, ConsanguineBrothersSons, FullUncles,
+                                  ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons};
+    for (const HeirKind link : chain) {
+        if (link == kind || found(p.only(link))) return;
+    }
+}
+
+}  // namespace
+
+KindSet excludersOf(HeirKind kind, const KindCounts& counts, const CountSums& sums)
+{
+    KindSet excluders;
+    applyExclusionRules(kind, counts, sums, [&](KindSet named) {
+        excluders = excluders | named;
+        return false;
+    });
+    return excluders;
+}
+
+bool isExcluded(HeirKind kind, const KindCounts& counts) { return isExcluded(kind, counts, sumCounts(counts)); }
+
+bool isExcluded(HeirKind kind, const KindCounts& counts, const CountSums& sums)
+{
+    bool excluded = false;
+    applyExclusionRules(kind, counts, sums, [&](KindSet named) { return excluded = !named.empty(); });
+    return excluded;
+}
+
+KindSet inheritingExcludersOf(HeirKind kind, const KindCounts& counts, const CountSums& sums)
+{
+    KindSet inheriting;
+    excludersOf(kind, counts, sums).forEach([&](HeirKind excluder) {
+        if (!isExcluded(excluder, counts, sums)) inheriting.add(excluder);
+    });
+    return inheriting;
 }
 
 }  // namespace qismaru

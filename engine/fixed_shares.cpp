@@ -12,26 +12,41 @@ using enum HeirKind;
 constexpr HeirKind kFixedKinds[] = {Mother, UterineSiblings, Grandmothers, Husband, Wives, Father,
                                     Grandfather, Daughters, SonsDaughters, FullSisters, ConsanguineSisters};
 
+using step::FixedReason;
+
+// A fixed share, and the condition it was given under. Inlined, so that the
+// fraction of constant terms is formed at compile time, as before it was noted.
+[[gnu::always_inline]] inline void setFixed(CaseWork& work, HeirKind kind, int numerator, int denominator, FixedReason reason)
+{
+    setFraction(work.share(kind), numerator, denominator);
+    work.record([&work, kind, reason] { return step::Fixed{kind, work.share(kind).exact, reason, {}}; });
+}
+
 // One heir alone takes the first fraction, two or more share the second.
 void setByHeads(CaseWork& work, HeirKind kind, int numeratorOne, int denominatorOne, int numeratorMany,
                 int denominatorMany)
 {
     if (work.count(kind) == 1) {
-        setFraction(work.share(kind), numeratorOne, denominatorOne);
+        setFixed(work, kind, numeratorOne, denominatorOne, FixedReason::Alone);
     } else {
-        setFraction(work.share(kind), numeratorMany, denominatorMany);
+        setFixed(work, kind, numeratorMany, denominatorMany, FixedReason::Several);
     }
 }
 
 void assignMother(CaseWork& work)
 {
     if (!work.has(Mother)) return;
-    // Excluded siblings reduce the mother too: the count alone decides.
-    const bool reduced = work.sums.descendants > 0 || work.sums.siblingsTotal >= 2;
-    setFraction(work.share(Mother), 1, reduced ? 6 : 3);
     // In the 'Umariyyatan the mother takes a third of what the spouse
-    // leaves, not of the estate; her fixed share is set aside until then.
-    if (umariyyatanHusbandForm(work.counts, work.sums) || umariyyatanWifeForm(work.counts, work.sums)) work.share(Mother) = ShareResult{};
+    // leaves, not of the estate; her fixed share waits until then.
+    if (umariyyatanHusbandForm(work.counts, work.sums) || umariyyatanWifeForm(work.counts, work.sums)) return;
+    // Excluded siblings reduce the mother too: the count alone decides.
+    if (work.sums.descendants > 0) {
+        setFixed(work, Mother, 1, 6, FixedReason::WithDescendants);
+    } else if (work.sums.siblingsTotal >= 2) {
+        setFixed(work, Mother, 1, 6, FixedReason::WithSiblings);
+    } else {
+        setFixed(work, Mother, 1, 3, FixedReason::NoDescendantsNoSiblings);
+    }
 }
 
 void assignUterineSiblings(CaseWork& work)
@@ -43,17 +58,18 @@ void assignUterineSiblings(CaseWork& work)
 void assignGrandmothers(CaseWork& work)
 {
     // One sixth for all grandmothers together; the mother excludes them.
-    if (work.has(Grandmothers) && !work.has(Mother)) setFraction(work.share(Grandmothers), 1, 6);
+    if (work.has(Grandmothers) && !work.has(Mother)) setFixed(work, Grandmothers, 1, 6, FixedReason::NoMother);
 }
 
-void assignHusband(CaseWork& work)
+// The husband's half and the wives' quarter halve beside a descendant.
+void assignSpouse(CaseWork& work, HeirKind spouse, int denominatorAlone)
 {
-    if (work.has(Husband)) setFraction(work.share(Husband), 1, work.sums.descendants > 0 ? 4 : 2);
-}
-
-void assignWives(CaseWork& work)
-{
-    if (work.has(Wives)) setFraction(work.share(Wives), 1, work.sums.descendants > 0 ? 8 : 4);
+    if (!work.has(spouse)) return;
+    if (work.sums.descendants > 0) {
+        setFixed(work, spouse, 1, 2 * denominatorAlone, FixedReason::WithDescendants);
+    } else {
+        setFixed(work, spouse, 1, denominatorAlone, FixedReason::NoDescendants);
+    }
 }
 
 void assignFatherAndGrandfatherSixth(CaseWork& work)
@@ -62,9 +78,9 @@ void assignFatherAndGrandfatherSixth(CaseWork& work)
     // grandfather) has only his fixed sixth.
     if (work.sums.maleDescendants == 0) return;
     if (work.has(Father)) {
-        setFraction(work.share(Father), 1, 6);
+        setFixed(work, Father, 1, 6, FixedReason::BesideMaleDescendant);
     } else if (work.has(Grandfather)) {
-        setFraction(work.share(Grandfather), 1, 6);
+        setFixed(work, Grandfather, 1, 6, FixedReason::BesideMaleDescendant);
     }
 }
 
@@ -80,7 +96,7 @@ void assignSonsDaughters(CaseWork& work)
     if (daughters == 0) {
         setByHeads(work, SonsDaughters, 1, 2, 2, 3);
     } else if (daughters == 1) {
-        setFraction(work.share(SonsDaughters), 1, 6);  // completing the two thirds
+        setFixed(work, SonsDaughters, 1, 6, FixedReason::CompletingTwoThirds);
     }
 }
 
@@ -102,7 +118,7 @@ void assignConsanguineSisters(CaseWork& work)
     if (work.count(FullSisters) == 0) {
         setByHeads(work, ConsanguineSisters, 1, 2, 2, 3);
     } else {
-        setFraction(work.share(ConsanguineSisters), 1, 6);  // completing the two thirds
+        setFixed(work, ConsanguineSisters, 1, 6, FixedReason::CompletingTwoThirds);
     }
 }
 
@@ -113,10 +129,10 @@ bool assignFixedShares(CaseWork& work)
     assignMother(work);
     assignUterineSiblings(work);
     assignGrandmothers(work);
-    assignHusband(work);
+    assignSpouse(work, Husband, 2);
     if (work.has(Husband) && work.has(Wives)) return false;
     if (work.count(Wives) > kMaxWives) return false;
-    assignWives(work);
+    assignSpouse(work, Wives, 4);
     assignFatherAndGrandfatherSixth(work);
     assignDaughters(work);
     assignSonsDaughters(work);

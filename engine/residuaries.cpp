@@ -6,6 +6,16 @@ namespace qismaru {
 namespace {
 
 using enum HeirKind;
+using step::ResidueWay;
+
+// Notes that a residuary took the remainder, or that nothing was left for it.
+[[gnu::always_inline]] inline void recordResidue(const CaseWork& work, HeirKind kind, ResidueWay way, KindSet with, KindSet beside = {})
+{
+    work.record([&work, kind, way, with, beside] {
+        return work.exactRemainder.isZero() ? Step{step::NothingLeft{kind}}
+                                            : Step{step::Residue{kind, way, with, beside, work.exactRemainder}};
+    });
+}
 
 // A brother with his sisters (or a son with his sisters) shares the
 // remainder two to one: each male counts as two heads.
@@ -21,12 +31,17 @@ void shareTwoToOne(CaseWork& work, HeirKind male, HeirKind female)
 }
 
 // The male residuary takes the remainder alone, or with his sisters 2:1.
-void takeRemainder(CaseWork& work, HeirKind male, HeirKind female)
+// `recorded` is false where a later rule takes the share away again.
+void takeRemainder(CaseWork& work, HeirKind male, HeirKind female, bool recorded = true)
 {
     if (work.has(female)) {
         shareTwoToOne(work, male, female);
+        if (!recorded) return;
+        recordResidue(work, male, ResidueWay::BySelf, {female});
+        recordResidue(work, female, ResidueWay::ThroughBrother, {male});
     } else {
         setResiduary(work.share(male), work.remainder, work.exactRemainder, ShareLabel::Remainder);
+        if (recorded) recordResidue(work, male, ResidueWay::BySelf, {});
     }
 }
 
@@ -54,10 +69,11 @@ void assignFullBrothers(CaseWork& work)
 void assignConsanguineBrothers(CaseWork& work)
 {
     if (!work.has(ConsanguineBrothers) || work.has(FullBrothers) || !noFatherNoSonLine(work)) return;
-    takeRemainder(work, ConsanguineBrothers, ConsanguineSisters);
     // A full sister beside female descendants takes the remainder herself and
     // excludes the consanguine brothers and sisters.
-    if (work.sums.femaleDescendants > 0 && work.has(FullSisters)) {
+    const bool fullSisterTakesRemainder = work.sums.femaleDescendants > 0 && work.has(FullSisters);
+    takeRemainder(work, ConsanguineBrothers, ConsanguineSisters, !fullSisterTakesRemainder);
+    if (fullSisterTakesRemainder) {
         for (const HeirKind kind : {ConsanguineBrothers, ConsanguineSisters}) {
             work.share(kind).value = 0.0;
             work.share(kind).exact = {};
@@ -72,6 +88,7 @@ void assignRemoteAgnates(CaseWork& work)
                                 FullUnclesSons, ConsanguineUnclesSons}) {
         if (work.has(kind) && !isExcluded(kind, work.counts, work.sums)) {
             setResiduary(work.share(kind), work.remainder, work.exactRemainder, ShareLabel::Remainder);
+            recordResidue(work, kind, ResidueWay::BySelf, {});
         }
     }
 }
@@ -80,11 +97,20 @@ void assignRemoteAgnates(CaseWork& work)
 void assignSistersWithDaughters(CaseWork& work)
 {
     if (!noFatherNoSonLine(work) || work.has(FullBrothers) || work.sums.femaleDescendants == 0) return;
-    if (work.has(FullSisters)) {
-        setResiduary(work.share(FullSisters), work.remainder, work.exactRemainder, ShareLabel::Remainder);
-    } else if (work.has(ConsanguineSisters) && !work.has(ConsanguineBrothers)) {
-        setResiduary(work.share(ConsanguineSisters), work.remainder, work.exactRemainder, ShareLabel::Remainder);
+    HeirKind sisters = FullSisters;
+    if (!work.has(FullSisters)) {
+        if (!work.has(ConsanguineSisters) || work.has(ConsanguineBrothers)) return;
+        sisters = ConsanguineSisters;
     }
+    setResiduary(work.share(sisters), work.remainder, work.exactRemainder, ShareLabel::Remainder);
+    // The daughters and son's daughters who hold a share make them residuaries.
+    KindSet beside;
+    if (work.trace) {
+        for (const HeirKind kind : {Daughters, SonsDaughters}) {
+            if (work.share(kind).value > 0.0) beside.add(kind);
+        }
+    }
+    recordResidue(work, sisters, ResidueWay::WithDaughters, {}, beside);
 }
 
 }  // namespace

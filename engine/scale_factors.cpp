@@ -46,6 +46,16 @@ bool maleResiduaryPresent(const CaseWork& work)
     return false;
 }
 
+// The sharers the surplus goes back to: every kind holding a fixed share but the spouse.
+KindSet returnSharers(const CaseWork& work)
+{
+    KindSet sharers;
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (info.kind != Husband && info.kind != Wives && work.share(info.kind).isFraction()) sharers.add(info.kind);
+    }
+    return sharers;
+}
+
 }  // namespace
 
 bool isReturnWithSpouse(const CaseWork& work)
@@ -61,10 +71,14 @@ void setScaleFactors(CaseWork& work)
     if (sharesExceedEstate(work)) {
         // The increase: every share shrinks in proportion.
         r.shareScale = r.spouseScale = r.baseDivisor = 1.0 / work.fixedTotal;
+        work.record([&work] { return step::Increase{work.exactFixedTotal}; });
         return;
     }
     // A spouse alone keeps only the spouse's fraction.
-    if (spouseAlone(work.counts)) return;
+    if (spouseAlone(work.counts)) {
+        work.record([&work] { return step::SpouseAlone{work.has(Husband) ? Husband : Wives}; });
+        return;
+    }
     if (!sharesFallShort(work) || someoneTakesRemainder(work) || maleResiduaryPresent(work)) return;
 
     // The return goes to the heirs other than the spouse.
@@ -72,10 +86,12 @@ void setScaleFactors(CaseWork& work)
         if (work.has(spouse)) {
             const double spouseValue = work.share(spouse).value;
             r.shareScale = (1.0 - spouseValue) / (work.fixedTotal - spouseValue);
+            work.record([&work, spouse] { return step::Return{work.exactFixedTotal, returnSharers(work), spouse}; });
             return;
         }
     }
     r.shareScale = r.baseDivisor = 1.0 / work.fixedTotal;
+    work.record([&work] { return step::Return{work.exactFixedTotal, returnSharers(work), std::nullopt}; });
 }
 
 }  // namespace qismaru

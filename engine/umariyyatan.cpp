@@ -21,6 +21,10 @@ void divideRemainderAfterSpouse(CaseWork& work, ShareLabel motherLabel)
     const Fraction exact = work.exactRemainder;
     setResiduary(work.share(Mother), r * (1.0 / 3.0), exact * Fraction::of(1, 3), motherLabel);
     setResiduary(work.share(Father), r * (2.0 / 3.0), exact * Fraction::of(2, 3), ShareLabel::Remainder);
+    // The mother's third of the remainder is a fixed share in the books, the
+    // father's two thirds his remainder; this replaces his whole remainder.
+    work.record([&work, exact] { return step::Fixed{Mother, work.share(Mother).exact, step::FixedReason::ThirdOfRemainder, exact}; });
+    work.record([exact] { return step::Residue{Father, step::ResidueWay::TwoThirdsOfRemainder, {}, {}, exact}; });
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // The first byte chooses the form. For the batch forms the rest is standard
 // input, one JSON case per line, either as it is or grown into the lines a
 // hostile input holds: nested tens of thousands deep, or longer than the
-// line limit. Otherwise the rest is split at blanks into CODE=N arguments.
+// line limit. Otherwise the rest is split at blanks into CODE=N arguments,
+// and the first byte also chooses whether the solution is asked for.
 // Every input that parses goes on through the engine and the result table
 // (and a line's estate through its settlement),
 // so a fault anywhere from parsing to the placed texts shows up as a
@@ -190,7 +191,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     const auto form = data[0] % 5 == 3 ? calc::OutputForm::Text : calc::OutputForm::Json;
-    const int status = calc::runCalculator({form, arguments, {}}, noInput, out, err);
+    calc::CalcOptions options{form, arguments, {}};
+    // Half of these ask for the step-by-step solution too, so that it is fuzzed as well.
+    options.explain = data[0] / 5 % 2 == 1;
+    const int status = calc::runCalculator(options, noInput, out, err);
     const bool knownStatus = status == calc::kExitOk || status == calc::kExitBadInput ||
                              status == calc::kExitBeyondExactRange;
     if (!knownStatus || (status == calc::kExitBadInput) == input.ok()) __builtin_trap();

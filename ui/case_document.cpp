@@ -56,7 +56,9 @@ CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages, std::uniq
       settings_(std::move(settings)),
       estateCommands_(std::move(estateCommands))
 {
-    connect(&window_, &MainWindow::calculated, this, &CaseDocument::showSettlement);
+    connect(&window_, &MainWindow::caseDivided, this, [this](bool divided) {
+        if (divided) showSettlement();
+    });
     connect(&window_, &MainWindow::caseReplaced, this, &CaseDocument::forgetCase);
     window_.secondaryWindows().mayLeaveCase = [this] { return mayLeaveCase(); };
 }

@@ -42,6 +42,16 @@ inline constexpr const char* kExitWindow = "Form13";
 inline constexpr const char* kExitYesButton = "Command2";
 inline constexpr const char* kExitNoButton = "Command1";
 
+// The solution window, which the original design did not have, and the menu
+// item that opens it.
+inline constexpr const char* kSolutionStepsMenu = "solutionSteps";
+inline constexpr const char* kSolutionWindow = "SolutionWindow";
+inline constexpr const char* kSolutionText = "solutionText";
+inline constexpr const char* kPrintSolutionButton = "printSolution";
+inline constexpr const char* kSaveSolutionPdfButton = "saveSolutionPdf";
+inline constexpr const char* kCopySolutionButton = "copySolution";
+inline constexpr const char* kCloseSolutionButton = "closeSolution";
+
 // The estate and the case files: windows of this program's own, named
 // after what they hold.
 inline constexpr const char* kFileMenu = "fileMenu";

@@ -100,6 +100,19 @@ void MainWindow::createMenu()
         if (windows_.about) windows_.about();
     });
     item(design::kExplanationMenu, "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+    addSolutionStepsItem();
+}
+
+// The solution of the computed case, open beside the main window, which stays usable.
+void MainWindow::addSolutionStepsItem()
+{
+    QAction* steps = menuBar()->addAction("خطوات الحل");
+    steps->setObjectName(design::kSolutionStepsMenu);
+    steps->setEnabled(false);
+    connect(this, &MainWindow::caseDivided, steps, &QAction::setEnabled);
+    connect(steps, &QAction::triggered, this, [this] {
+        if (windows_.solutionSteps) windows_.solutionSteps();
+    });
 }
 
 void MainWindow::openOver(const std::function<void()>& open)
@@ -142,7 +155,7 @@ void MainWindow::calculate()
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
     markComputed(state_);
-    if (computation.outcome == CaseOutcome::Computed) emit calculated();
+    emit caseDivided(computation.outcome == CaseOutcome::Computed);
 }
 
 void MainWindow::cancelLastChoice()
@@ -163,6 +176,7 @@ void MainWindow::clearCase()
     resultArea_->clear();
     startNewCase(state_);
     result_ = CaseResult{};
+    emit caseDivided(false);
 }
 
 void MainWindow::loadCase(const CaseState& state)

@@ -29,6 +29,7 @@ struct SecondaryWindows {
     // Asked before New case, opening another case and the exit question:
     // false keeps the case (the user chose to stay with unsaved work).
     std::function<bool()> mayLeaveCase;
+    std::function<void()> solutionSteps;     // menu "خطوات الحل", for a divided case
 };
 
 // The main window `Form1`: the heir buttons, the entry list `pic`, the result
@@ -67,8 +68,8 @@ public:
     void loadCase(const CaseState& state);
 
 signals:
-    // Calculate drew a table for the case.
-    void calculated();
+    // After Calculate: whether the case was divided (not stopped); false again after New case.
+    void caseDivided(bool divided);
     // New case emptied the case, or another case replaced it.
     void caseReplaced();
 
@@ -79,6 +80,7 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenu();
+    void addSolutionStepsItem();
     void openCountDialog();
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);

@@ -18,7 +18,7 @@ std::string tooLongMessage(std::size_t length)
 }
 
 // Writes the answer to one line; false when the line got an error object.
-bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, ResultFields fields)
+bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, ResultFields fields, bool explain)
 {
     if (line.tooLong) {
         writeLineError(json, tooLongMessage(line.length), lineNumber);
@@ -29,14 +29,14 @@ bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, Result
         writeLineError(json, input.error, lineNumber);
         return false;
     }
-    const CaseAnswer answer = answerCase(input);
+    const CaseAnswer answer = answerCase(input, explain);
     writeCaseResult(json, answer, fields, lineNumber);
     return answer.computation.outcome != CaseOutcome::BeyondExactRange;
 }
 
 }  // namespace
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields)
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields, bool explain)
 {
     ResultOutput output(out);
     LineReader reader(in, kMaxLineBytes, [&output] { output.flush(); });
@@ -46,7 +46,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultField
     // Once the output is gone, reading on would only lose more answers.
     while (!output.failed() && reader.next(line)) {
         ++lineNumber;
-        if (!answerLine(line, lineNumber, output.json(), fields)) someLineFailed = true;
+        if (!answerLine(line, lineNumber, output.json(), fields, explain)) someLineFailed = true;
         output.endLine();
     }
     if (!output.flush()) {

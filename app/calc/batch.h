@@ -9,6 +9,7 @@ namespace qismaru::calc {
 // One JSON result per input line, in order, so that output line n answers
 // input line n; a bad line gets an error object and the run goes on. Returns
 // the exit status.
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields);
+// With `explain`, every result carries its solution under "steps".
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields, bool explain = false);
 
 }  // namespace qismaru::calc

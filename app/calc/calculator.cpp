@@ -48,12 +48,14 @@ int runOneCase(const CalcOptions& options, ResultFields fields, std::ostream& ou
         writeErrorLine(err, input.error);
         return kExitBadInput;
     }
-    const CaseAnswer answer = answerCase(input);
+    const CaseAnswer answer = answerCase(input, options.explain);
     const bool beyond = answer.computation.outcome == CaseOutcome::BeyondExactRange;
     ResultOutput output(out);
     if (options.form == OutputForm::Json) {
         writeCaseResult(output.json(), answer, fields);
         output.endLine();
+    } else if (!answer.steps.empty()) {
+        output.stream() << solutionText(answer.counts, answer.steps);
     } else if (!beyond) {
         writeTextReport(output.stream(), answer.counts, answer.computation);
         if (answer.settlement) {
@@ -94,7 +96,7 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
                                 "arguments, --case-file or --estate");
             return kExitBadInput;
         }
-        return runBatch(in, out, err, fields);
+        return runBatch(in, out, err, fields, options.explain);
     }
     return runOneCase(options, fields, out, err);
 }

@@ -28,6 +28,7 @@ struct CalcOptions {
     OutputForm form = OutputForm::Text;
     std::vector<std::string> caseArguments;  // CODE=N
     std::optional<std::string> fields;       // --fields: the sections of a JSON result to write
+    bool explain = false;                    // --explain: the step-by-step solution, as text or under "steps"
     EstateOptions estate{};                  // --estate and the claims on it
     std::optional<std::string> caseFile{};   // --case-file: a .qismaru file instead of CODE=N
 };

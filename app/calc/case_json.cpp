@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/calc/estate_output.h"
+#include "app/calc/steps_json.h"
 #include "app/calc/utf8_text.h"
 #include "present/result_table.h"
 
@@ -148,6 +149,12 @@ void writeEstate(JsonWriter& json, const CaseAnswer& answer)
 void writeScreen(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "screen", answer, TableMedium::Screen); }
 void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
 
+// Only when asked for: the steps cost a trace and the Arabic text.
+void writeStepsSection(JsonWriter& json, const CaseAnswer& answer)
+{
+    if (answer.explained) writeSteps(json, answer.steps);
+}
+
 // The sections of a result object, in the order they are written, each with
 // the name --fields knows it by. A new section is one row here.
 struct ResultSection {
@@ -158,7 +165,7 @@ struct ResultSection {
 constexpr ResultSection kSections[] = {
     {"counts", writeCountsSection}, {"stopped", writeStopped}, {"messages", writeMessages},
     {"shares", writeShares},        {"case", writeCaseWide},   {"screen", writeScreen},
-    {"print", writePrint},          {"estate", writeEstate},
+    {"print", writePrint},          {"steps", writeStepsSection}, {"estate", writeEstate},
 };
 constexpr std::size_t kEstateSection = std::size(kSections) - 1;
 constexpr std::size_t kSectionCount = std::size(kSections);
@@ -166,9 +173,16 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
 
-CaseAnswer answerCase(const CaseInput& input)
+CaseAnswer answerCase(const CaseInput& input, bool explain)
 {
-    CaseAnswer answer{input.counts, computeCase(input.counts), std::nullopt};
+    CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt};
+    if (explain) {
+        StepTrace trace;
+        answer.computation = computeCase(input.counts, &trace);
+        answer.steps = solutionSteps(answer.counts, answer.computation, trace);
+    } else {
+        answer.computation = computeCase(input.counts);
+    }
     if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.counts, answer.computation);
     return answer;
 }

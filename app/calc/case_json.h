@@ -8,6 +8,7 @@
 #include "app/calc/case_input.h"
 #include "app/calc/json_writer.h"
 #include "engine/compute_case.h"
+#include "present/solution_steps.h"
 
 namespace qismaru::calc {
 
@@ -16,10 +17,14 @@ namespace qismaru::calc {
 struct CaseAnswer {
     KindCounts counts;
     CaseComputation computation;
+    bool explained = false;          // the steps were asked for (--explain)
+    std::vector<SolutionStep> steps;  // the solution, when asked for and the case was divided
     std::optional<estate::Settlement> settlement;  // when the case came with an estate
 };
 
-CaseAnswer answerCase(const CaseInput& input);
+// With `explain`, the case is computed with its steps recorded and the
+// solution written from them; otherwise no step is recorded.
+CaseAnswer answerCase(const CaseInput& input, bool explain = false);
 
 // Which sections of a result object are written: all of them unless the user
 // chose some with --fields.
@@ -41,10 +46,11 @@ private:
 // One computed case as the calculator's JSON object, on the writer's current
 // line: the counts, whether a validation stop happened, the messages, every
 // kind's share, the six case-wide values, the placed texts of the screen
-// and the paper, and the settlement of its estate if it has one, or those of
-// them that `fields` selects. A case beyond the exact range gives
-// {"counts": ..., "error": ...} instead, and in a batch its line number, and
-// its estate's claims without a division.
+// and the paper, the solution under "steps" when it was asked for, and the
+// settlement of its estate if it has one, or those of them that `fields`
+// selects. A case beyond the exact range gives {"counts": ..., "error": ...}
+// instead, and in a batch its line number, and its estate's claims without
+// a division.
 void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                      std::optional<long> lineNumber = std::nullopt);
 

@@ -4,6 +4,8 @@
 //   qismaru-calc --json w=3 d=2 m=1           the same as one JSON object
 //   qismaru-calc --batch < cases.jsonl        one JSON result per input line
 //   qismaru-calc --batch --fields shares,case only the numbers, for speed
+//   qismaru-calc --explain h=1 m=1 f=1        the step-by-step solution; with --json
+//                                             or --batch, under "steps" in each result
 //   qismaru-calc --estate 120000 h=1 d=3      the estate settled in money as well
 //   qismaru-calc --case-file case.qismaru     a case (and its estate) kept by the window
 //   qismaru-calc --version                    the version
@@ -52,6 +54,8 @@ int main(int argc, char** argv)
     app.add_flag("--batch", batch, "Read one JSON case per line from standard input, write one JSON result per line");
     app.add_option("--fields", options.fields,
                    "Write only these members of a JSON result, for example shares,case (see Fields below)");
+    app.add_flag("--explain", options.explain,
+                 "Write the step-by-step solution in Arabic; with --json or --batch, add it under \"steps\"");
     app.add_option("CODE=N", options.caseArguments, "Number of heirs of each kind, for example h=1 m=1 f=1");
     app.add_option("--case-file", options.caseFile, "Read the case, and its estate, from a .qismaru file");
     EstateOptions& estate = options.estate;

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/qt_arabic.h"
+#include "ui/solution_window.h"
 
 namespace qismaru::app {
 
@@ -31,6 +32,7 @@ void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
     help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     ui::attachDefaultPrinter(window, messages);
     ui::attachCaseDocument(window, messages);
+    ui::attachSolutionWindow(window, messages);
 }
 
 }  // namespace qismaru::app

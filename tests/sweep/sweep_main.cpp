@@ -3,6 +3,9 @@
 //
 //   qismaru-sweep            the full sweep (about two million cases)
 //   qismaru-sweep --reduced  the family the tests run
+//   qismaru-sweep --steps [--reduced]
+//                            the step-by-step solution of every case of the
+//                            family, checked against its result
 //   qismaru-sweep --near-limit N
 //                            N random cases with a corrected base between
 //                            2^50 and 2^53, each checked against rational
@@ -18,6 +21,7 @@
 #include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
 #include "tests/sweep/near_limit.h"
+#include "tests/sweep/solution_check.h"
 
 namespace {
 
@@ -36,6 +40,23 @@ int reportNearLimit(std::int64_t wanted)
     return report.findingCount == 0 ? 0 : 1;
 }
 
+int reportSolutions(qismaru::sweep::SweepSize size)
+{
+    using namespace qismaru::sweep;
+    const auto start = std::chrono::steady_clock::now();
+    long long cases = 0;
+    long long findings = 0;
+    forEachCase(size, [&](const qismaru::KindCounts& counts) {
+        ++cases;
+        const std::string problem = solutionProblemOf(counts);
+        if (problem.empty()) return;
+        if (++findings <= 20) std::printf("  %s: %s\n", qismaru::testing::textOf(counts).c_str(), problem.c_str());
+    });
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("solutions: %lld\nfindings: %lld\nseconds: %.2f\n", cases, findings, elapsed.count());
+    return findings == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -44,11 +65,14 @@ int main(int argc, char** argv)
 
     CLI::App app{"Computes every case of a family, checks each table and prints one signature of all results."};
     bool reduced = false;
+    bool steps = false;
     std::int64_t nearLimit = 0;
     app.add_flag("--reduced", reduced, "Sweep the reduced family that the tests run");
+    app.add_flag("--steps", steps, "Check the step-by-step solution of every case instead");
     app.add_option("--near-limit", nearLimit, "Check N cases near 2^53 against rational arithmetic instead");
     CLI11_PARSE(app, argc, argv);
     if (nearLimit > 0) return reportNearLimit(nearLimit);
+    if (steps) return reportSolutions(reduced ? SweepSize::Reduced : SweepSize::Full);
 
     const auto start = std::chrono::steady_clock::now();
     const SweepReport report = runSweep(reduced ? SweepSize::Reduced : SweepSize::Full);

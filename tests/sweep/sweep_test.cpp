@@ -12,6 +12,7 @@
 #include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
 #include "tests/sweep/near_limit.h"
+#include "tests/sweep/solution_check.h"
 
 namespace qismaru::sweep {
 namespace {
@@ -69,6 +70,18 @@ TEST(Sweep, ReducedFamilyVisitsEachCaseOnceAndKeepsTheEntryRules)
     });
     EXPECT_EQ(visits, 77123 + 16912);
     EXPECT_EQ(static_cast<std::int64_t>(seen.size()), visits);
+}
+
+// Every solution of the family states the result's own figures and accounts
+// for every entered kind; scripts/sweep.sh --steps checks the full family.
+TEST(Sweep, EverySolutionOfTheReducedFamilyAgreesWithItsResult)
+{
+    std::int64_t findings = 0;
+    forEachCase(SweepSize::Reduced, [&](const KindCounts& counts) {
+        const std::string problem = solutionProblemOf(counts);
+        if (!problem.empty() && ++findings <= 20) ADD_FAILURE() << testing::textOf(counts) << ": " << problem;
+    });
+    EXPECT_EQ(findings, 0);
 }
 
 // A sample of the cases just below 2^53, where the parts once came out one

@@ -119,7 +119,8 @@ private slots:
         QStringList menu;
         for (QAction* action : window().menuBar()->actions()) menu << action->objectName() + ":" + action->text();
         QCOMPARE(menu, QStringList({QString(design::kExitMenu) + ":الخروج", QString(design::kAboutMenu) + ":نبذة",
-                                    QString(design::kExplanationMenu) + ":إيــضــــاح"}));
+                                    QString(design::kExplanationMenu) + ":إيــضــــاح",
+                                    QString(design::kSolutionStepsMenu) + ":خطوات الحل"}));
     }
 
     // The boxes the user answers read Arabic, right to left, down to the

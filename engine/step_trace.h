@@ -1,0 +1,184 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <variant>
+
+#include "engine/fraction.h"
+#include "engine/whole_numbers.h"
+#include "model/heir_kind.h"
+#include "model/kind_set.h"
+
+namespace qismaru {
+
+// What the computation decided, step by step, as it decided it: the record a
+// teacher's solution is written from. Each rule appends its decision when a
+// trace is asked for; the figures of the result itself stay in CaseResult.
+namespace step {
+
+// An entered kind that receives nothing, and the inheriting kinds that keep it out.
+struct Excluded {
+    HeirKind kind;
+    KindSet by;
+};
+
+// The condition under which a sharer took its fixed share.
+enum class FixedReason : std::uint8_t {
+    NoDescendants,           // husband 1/2, wives 1/4
+    WithDescendants,         // husband 1/4, wives 1/8, mother 1/6
+    NoDescendantsNoSiblings, // mother 1/3
+    WithSiblings,            // mother 1/6 beside two or more brothers or sisters
+    Alone,                   // one heir: 1/2, or 1/6 for a uterine sibling
+    Several,                 // two or more: 2/3, or 1/3 for uterine siblings
+    NoMother,                // grandmothers 1/6
+    BesideMaleDescendant,    // father or grandfather 1/6 beside a son or son's son
+    BesideFemaleDescendant,  // father or grandfather 1/6, before the remainder
+    RemainderAtMostSixth,    // the father's or grandfather's sixth when little or nothing is left
+    CompletingTwoThirds,     // son's daughters beside one daughter, consanguine sisters beside one full sister
+    ThirdOfRemainder,        // the mother in the 'Umariyyatan
+};
+
+struct Fixed {
+    HeirKind kind;
+    Fraction share;  // of the estate, before any increase or return
+    FixedReason reason;
+    Fraction remainderBeforeSixth;  // what the other shares left, for RemainderAtMostSixth
+};
+
+// How a residuary came to the remainder.
+enum class ResidueWay : std::uint8_t {
+    BySelf,                // a male residuary, alone or with his sisters (العصبة بالنفس)
+    ThroughBrother,        // daughters with sons, sisters with brothers (العصبة بالغير)
+    WithDaughters,         // sisters beside daughters or son's daughters (العصبة مع الغير)
+    AfterSixth,            // the father or grandfather beside female descendants: the sixth and the remainder
+    TwoThirdsOfRemainder,  // the father in the 'Umariyyatan
+};
+
+struct Residue {
+    HeirKind kind;
+    ResidueWay way;
+    KindSet with;        // the kinds it shares the remainder with
+    KindSet beside;      // for WithDaughters: the female descendants who make the sisters residuaries
+    Fraction remainder;  // what was left to take, of the estate
+};
+
+// A residuary for whom the fixed shares left nothing.
+struct NothingLeft {
+    HeirKind kind;
+};
+
+// The shares add up to more than the estate.
+struct Increase {
+    Fraction fixedTotal;
+};
+
+// The shares fall short and no one takes the remainder.
+struct Return {
+    Fraction fixedTotal;
+    KindSet sharers;                  // the kinds the surplus goes back to
+    std::optional<HeirKind> spouse;  // who keeps only the fixed share
+};
+
+// The husband or the wives alone: nothing goes back to a spouse.
+struct SpouseAlone {
+    HeirKind spouse;
+};
+
+// The base formed from the fixed shares' denominators.
+struct BaseOfDenominators {
+    std::uint32_t denominators;  // bit d set for every denominator d taken in
+    std::int64_t base;
+    bool spouseLeftOut;  // a return with a spouse: the spouse's denominator comes in below
+};
+
+// The husband form of the 'Umariyyatan: a third of the half left is a sixth.
+struct UmariyyatanBase {
+    std::int64_t from;
+    std::int64_t to;
+};
+
+// How the spouse's part and the return heirs' parts were brought together.
+enum class SpouseReturnFit : std::uint8_t {
+    Divides,        // the return heirs' parts divide what the spouse leaves
+    OneLeft,        // the spouse leaves one part: multiply by the return heirs' parts
+    CommonFactor,   // one step of Euclid found a common factor
+    NoFactorFound,  // multiplied whole
+};
+
+// A return with a spouse: the spouse's problem from its own denominator, the
+// return heirs' problem from theirs, and the base they give together.
+struct SpouseReturnBase {
+    HeirKind spouse;
+    std::int64_t spouseDenominator;
+    std::int64_t othersBase;   // the return heirs' denominators
+    std::int64_t othersParts;  // their parts of it
+    std::int64_t taken;        // the parts the fit was made with (1 for one group taking two thirds)
+    SpouseReturnFit fit;
+    std::int64_t remainder;  // for CommonFactor and NoFactorFound
+    std::int64_t base;
+};
+
+// A group whose parts do not divide among its heads.
+struct GroupHeads {
+    HeirKind kind;
+    std::int64_t parts;
+    std::int64_t heads;
+    HeadFactor factor;
+};
+
+// A 2:1 pair of residuaries, each male counted as two heads.
+struct PairHeads {
+    HeirKind male;
+    HeirKind female;
+    std::int64_t parts;
+    std::int64_t heads;
+    HeadFactor factor;
+};
+
+// The factor found so far combined with a further one.
+struct CombinedFactors {
+    std::int64_t before;
+    std::int64_t factor;
+    CommonMultiple result;
+};
+
+// Several daughters (or sisters) alone after a return: half the factor suffices.
+struct Halving {
+    HeirKind kind;
+    double before;
+    double after;
+};
+
+}  // namespace step
+
+using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase,
+                          step::Return, step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase,
+                          step::SpouseReturnBase, step::GroupHeads, step::PairHeads, step::CombinedFactors,
+                          step::Halving>;
+
+// The decisions of one computation, in the order they were made. Fixed in
+// size, so that recording never allocates: every entered kind leaves at most
+// two records (an exclusion, or a fixed share and a residue), the base three,
+// the increase or return one, and the correction at most 17 group factors,
+// one pair, 17 combinations and a halving: 42 + 3 + 1 + 36 = 82.
+class StepTrace {
+public:
+    static constexpr std::size_t kCapacity = 96;
+
+    // A later decision about a kind's fixed share or residue replaces the
+    // earlier one, as the later rule overwrites the share itself (the
+    // 'Umariyyatan after the father's remainder).
+    void add(const Step& step);
+
+    std::span<const Step> steps() const { return {steps_.data(), size_}; }
+    void clear() { size_ = 0; }
+
+private:
+    std::array<Step, kCapacity> steps_{};
+    std::size_t size_ = 0;
+};
+
+}  // namespace qismaru

@@ -1,0 +1,234 @@
+#include "present/case_sentences.h"
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+
+#include "engine/parts.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+
+template <typename Record>
+const Record* findRecord(const StepTrace& trace)
+{
+    for (const Step& s : trace.steps()) {
+        if (const auto* record = std::get_if<Record>(&s)) return record;
+    }
+    return nullptr;
+}
+
+// "4 و6 و3" from the recorded set of denominators, smallest first.
+std::string denominatorList(std::uint32_t denominators)
+{
+    std::string list;
+    for (int d = 2; d < 32; ++d) {
+        if (!(denominators & (std::uint32_t{1} << d))) continue;
+        list += (list.empty() ? "" : " و") + figure(std::int64_t{d});
+    }
+    return list;
+}
+
+std::string denominatorsGive(const step::BaseOfDenominators& b, const char* whose)
+{
+    const int count = std::popcount(b.denominators);
+    if (count == 1) return std::string("مخرج ") + whose + " " + denominatorList(b.denominators);
+    return std::string("مخارج ") + whose + " " + denominatorList(b.denominators) + "، وأصغر عدد تنقسم عليه جميعًا " +
+           figure(b.base);
+}
+
+std::string spouseReturnFit(const step::SpouseReturnBase& s)
+{
+    const std::int64_t left = s.spouseDenominator - 1;
+    const std::string g = figure(left);
+    const std::string h = figure(s.taken);
+    const std::string d = figure(s.spouseDenominator);
+    switch (s.fit) {
+    case step::SpouseReturnFit::Divides:
+        if (s.taken == 1) return "والباقي " + g + " كله لأهل الرد";
+        if (left == s.taken) return "و" + g + " يماثل " + h + "، فيكفي أصل مسألة الزوجية";
+        return "و" + g + " ينقسم على " + h + "، فيكفي أصل مسألة الزوجية";
+    case step::SpouseReturnFit::OneLeft: return "والسهم الباقي لا ينقسم على " + h + "، فيُضرب " + h + " في " + d;
+    case step::SpouseReturnFit::CommonFactor:
+        return "وبين " + g + " و" + h + " توافق بـ" + figure(s.remainder) + "، فيُضرب وفق " + h + " وهو " +
+               figure(s.taken / s.remainder) + " في " + d;
+    case step::SpouseReturnFit::NoFactorFound:
+        if (std::gcd(left, s.taken) == 1) return "وبين " + g + " و" + h + " تباين، فيُضرب " + h + " في " + d;
+        return "وباقي قسمة الأكبر من " + g + " و" + h + " على الأصغر " + figure(s.remainder) +
+               " لا يقسمهما معًا، فيُضرب " + h + " في " + d;
+    }
+    return "";
+}
+
+std::string spouseReturnBaseSentence(const step::BaseOfDenominators& b, const step::SpouseReturnBase& s,
+                                     const SolutionContext& c)
+{
+    std::string text = "في المسألة ردٌّ مع " + c.name(s.spouse) + "، فيُركَّب أصلها من مسألتين: مسألة أهل الرد، " +
+                       denominatorsGive(b, b.denominators & (b.denominators - 1) ? "فروضهم" : "فرضهم") +
+                       "، لهم منه " + figure(s.othersParts);
+    if (s.taken != s.othersParts) text += "، وهم صنف واحد فيُعدّ ما لهم سهمًا واحدًا";
+    text += "؛ ومسألة الزوجية من " + figure(s.spouseDenominator) + "، " + c.forName(s.spouse) + " منها 1 ويبقى " +
+            figure(s.spouseDenominator - 1) + "؛ " + spouseReturnFit(s) + "، فأصل المسألة " + figure(s.base) + ".";
+    return text;
+}
+
+std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
+{
+    const Fraction rest = Fraction::whole(1) - c.result()[alone.spouse].exact;
+    return "؛ ولا وارث مع " + c.name(alone.spouse) +
+           "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + figure(rest) +
+           " من التركة بلا وارث من المذكورين (لذوي الأرحام أو لبيت المال، على خلاف بينهم)، وأفتى بعض المتأخرين "
+           "بالرد على الزوجين إذا لم يوجد غيرهما";
+}
+
+// One line of the correction, for each recorded finding.
+std::string headsRelation(std::int64_t parts, std::int64_t heads, const HeadFactor& f)
+{
+    const std::string p = figure(parts);
+    const std::string n = figure(heads);
+    switch (f.relation) {
+    case HeadsRelation::HeadsMultiple:
+        if (parts == 1) return "وبين 1 و" + n + " تباين، فيُؤخذ عدد الرؤوس كاملًا " + n;
+        return "وبين " + p + " و" + n + " توافق بـ" + p + "، فيُؤخذ وفق الرؤوس " + figure(f.factor);
+    case HeadsRelation::CommonFactor:
+        return "وبين " + p + " و" + n + " توافق بـ" + figure(f.remainder) + "، فيُؤخذ وفق الرؤوس " + figure(f.factor);
+    case HeadsRelation::AllHeads: {
+        const std::int64_t common = std::gcd(parts, heads);
+        if (common == 1) return "وبين " + p + " و" + n + " تباين، فيُؤخذ عدد الرؤوس كاملًا " + n;
+        return "وباقي قسمة " + figure(std::max(parts, heads)) + " على " + figure(std::min(parts, heads)) + " هو " +
+               figure(f.remainder) + "، ولا يقسم العددين معًا، فيأخذ البرنامج عدد الرؤوس كاملًا " + n +
+               " (وبينهما في الحقيقة توافق بـ" + figure(common) + "، ويكفي وفق الرؤوس " + figure(heads / common) + ")";
+    }
+    case HeadsRelation::NoParts:
+    case HeadsRelation::PartsDivide: break;
+    }
+    return "";
+}
+
+std::string combinedFactors(const step::CombinedFactors& c)
+{
+    const std::int64_t hi = std::max(c.before, c.factor);
+    const std::int64_t lo = std::min(c.before, c.factor);
+    const std::string pair = "ثم يُنظر بين " + figure(c.before) + " و" + figure(c.factor) + ": ";
+    const std::string value = figure(c.result.value);
+    switch (c.result.relation) {
+    case Relation::Equal: return pair + "متماثلان، فيُكتفى بأحدهما " + value;
+    case Relation::Divides: return pair + "متداخلان، فيُكتفى بالأكبر " + value;
+    case Relation::CommonFactor:
+        return pair + "متوافقان بـ" + figure(c.result.remainder) + "، فيُضرب وفق أحدهما في الآخر: " +
+               figure(hi / c.result.remainder) + " × " + figure(lo) + " = " + value;
+    case Relation::NoFactorFound: {
+        const std::int64_t common = std::gcd(hi, lo);
+        if (common == 1) return pair + "متباينان، فيُضرب أحدهما في الآخر: " + figure(hi) + " × " + figure(lo) + " = " + value;
+        return pair + "باقي قسمة " + figure(hi) + " على " + figure(lo) + " هو " + figure(c.result.remainder) +
+               "، ولا يقسمهما معًا، فيضرب البرنامج أحدهما في الآخر: " + value + " (وهما في الحقيقة متوافقان بـ" +
+               figure(common) + "، وأصغر عدد ينقسم عليهما " + figure(hi / common * lo) + ")";
+    }
+    }
+    return "";
+}
+
+std::string correctionFinding(const Step& s, const SolutionContext& c)
+{
+    if (const auto* group = std::get_if<step::GroupHeads>(&s)) {
+        return "سهام " + c.name(group->kind) + " " + figure(group->parts) + "، وعدد الرؤوس " + figure(group->heads) +
+               "، ولا تنقسم عليه؛ " + headsRelation(group->parts, group->heads, group->factor);
+    }
+    if (const auto* pair = std::get_if<step::PairHeads>(&s)) {
+        return "سهام " + c.name(pair->male) + " و" + c.name(pair->female) + " " + figure(pair->parts) +
+               "، وعدد الرؤوس " + figure(pair->heads) + " (يُعدّ الذكر برأسين)، ولا تنقسم عليه؛ " +
+               headsRelation(pair->parts, pair->heads, pair->factor);
+    }
+    if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
+    if (const auto* halving = std::get_if<step::Halving>(&s)) {
+        return "ولأن التركة كلها " + c.forName(halving->kind) +
+               " فرضًا وردًّا، تُقسم على عدد الرؤوس، ويكفي نصف المضروب: " + figure(halving->before) + " ÷ 2 = " +
+               figure(halving->after);
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string baseSentence(const SolutionContext& c)
+{
+    const step::BaseOfDenominators* b = findRecord<step::BaseOfDenominators>(c.trace);
+    // A rule that forms its base without noting how still has its base told.
+    if (!b) return "أصل المسألة " + figure(c.result().base) + ".";
+    if (const auto* spouseReturn = findRecord<step::SpouseReturnBase>(c.trace)) {
+        return spouseReturnBaseSentence(*b, *spouseReturn, c);
+    }
+    std::string text;
+    if (b->denominators == 0) {
+        text = "ليس في المسألة صاحب فرض، فالتركة كلها للعصبة، وأصل المسألة 1";
+    } else {
+        text = denominatorsGive(*b, std::popcount(b->denominators) == 1 ? "الفرض" : "الفروض") + "، فأصل المسألة " +
+               figure(b->base);
+    }
+    if (const auto* umariyyatan = findRecord<step::UmariyyatanBase>(c.trace)) {
+        text += "؛ ولأن للأم ثلث الباقي بعد نصف الزوج، وهو سدس، يُضرب الأصل في 3: " + figure(umariyyatan->from) +
+                " × 3 = " + figure(umariyyatan->to);
+    }
+    if (const auto* alone = findRecord<step::SpouseAlone>(c.trace)) text += spouseAloneNote(*alone, c);
+    return text + ".";
+}
+
+std::string increaseSentence(const step::Increase& increase, const SolutionContext& c)
+{
+    const CaseResult& r = c.result();
+    return "مجموع الفروض " + figure(increase.fixedTotal) + " يزيد على التركة، فتعول المسألة من " + figure(r.base) +
+           " إلى " + figure(increasedOrReducedBaseOf(r)) +
+           "، وهو مجموع سهام الفروض، فينقص كل فرض بنسبته؛ والعول قضى به عمر رضي الله عنه بمشورة الصحابة، وعليه "
+           "المذاهب الأربعة، وخالف فيه ابن عباس.";
+}
+
+std::string returnSentence(const step::Return& ret, const SolutionContext& c)
+{
+    const CaseResult& r = c.result();
+    std::string text = "مجموع الفروض " + figure(ret.fixedTotal) + " أقل من التركة ولا عاصب، فيُرد الباقي على " +
+                       heirNames(ret.sharers, c.counts) + " بقدر فروضهم";
+    if (ret.spouse) {
+        text += "، ولا يُرد على " + c.name(*ret.spouse) + ": " + c.forName(*ret.spouse) +
+                " فرض الزوجية كاملًا، وقد دخل الرد في أصل المسألة " + figure(r.base);
+    } else {
+        text += "، وتُرد المسألة من " + figure(r.base) + " إلى " + figure(increasedOrReducedBaseOf(r)) +
+                "، وهو مجموع سهام الفروض";
+    }
+    return text +
+           "؛ والرد قول الحنفية والحنابلة، وكان المالكية والشافعية يجعلون الباقي لبيت المال، ثم أفتى متأخروهم بالرد "
+           "إذا لم ينتظم بيت المال.";
+}
+
+std::string correctionSentence(const SolutionContext& c)
+{
+    std::string text;
+    for (const Step& s : c.trace.steps()) {
+        const std::string finding = correctionFinding(s, c);
+        if (!finding.empty()) text += (text.empty() ? "" : "؛ ") + finding;
+    }
+    const CaseResult& r = c.result();
+    if (r.correction == 1.0) {
+        if (text.empty()) return "سهام كل فريق تنقسم على رؤوسه، فلا تحتاج المسألة إلى تصحيح، وتصح من " + figure(r.finalBase) + ".";
+        return text + "؛ فتصح المسألة من " + figure(r.finalBase) + ".";
+    }
+    return text + "؛ فجزء السهم " + figure(r.correction) + "، وتصح المسألة من " + figure(increasedOrReducedBaseOf(r)) +
+           " × " + figure(r.correction) + " = " + figure(finalBaseOf(r)) + ".";
+}
+
+std::string divisionSentence(HeirKind kind, const SolutionContext& c)
+{
+    const CaseResult& r = c.result();
+    const std::int64_t parts = partsOf(kind, r);
+    const int heads = c.counts.of(kind);
+    std::string text = c.forName(kind) + " " + figure(parts) + " من " + figure(finalBaseOf(r));
+    if (heads > 1) text += "، ل" + std::string(eachOne(kind)) + " " + figure(parts / heads);
+    if (findRecord<step::SpouseAlone>(c.trace)) {
+        text += "، ويبقى " + figure(finalBaseOf(r) - parts) + " بلا وارث من المذكورين";
+    }
+    return text + ".";
+}
+
+}  // namespace qismaru

@@ -1,0 +1,248 @@
+#include "present/share_sentences.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+using step::FixedReason;
+using step::ResidueWay;
+
+bool isSibling(HeirKind kind)
+{
+    return kind == FullBrothers || kind == FullSisters || kind == ConsanguineBrothers || kind == ConsanguineSisters;
+}
+
+bool isAscendant(HeirKind kind) { return kind == Father || kind == Grandfather; }
+
+// Why each excluder keeps the kind out, as a phrase after "لـ".
+std::string exclusionReasons(const step::Excluded& excluded, const SolutionContext& c)
+{
+    const KindSet femaleDescendants = KindSet::enteredIn(c.counts) & KindSet{Daughters, SonsDaughters};
+    KindSet present;
+    std::string completing;  // the daughters' or the full sisters' two thirds
+    std::string sisters;     // sisters taking the remainder beside daughters
+    excluded.by.forEach([&](HeirKind by) {
+        const bool twoThirds = (excluded.kind == SonsDaughters && by == Daughters) ||
+                               (excluded.kind == ConsanguineSisters && by == FullSisters && femaleDescendants.empty());
+        // A sister without her brother beside daughters takes the remainder
+        // with them (عصبة مع الغير); beside her brother she shares his.
+        const bool sisterResiduary = !femaleDescendants.empty() &&
+                                     ((by == FullSisters && !c.counts.has(FullBrothers)) ||
+                                      (by == ConsanguineSisters && !c.counts.has(ConsanguineBrothers)));
+        if (twoThirds) {
+            completing = "استكمال " + c.name(by) + " الثلثين وعدم المعصب";
+        } else if (sisterResiduary) {
+            sisters += (sisters.empty() ? "وجود " : " و") + c.name(by);
+        } else {
+            present.add(by);
+        }
+    });
+    std::string reasons;
+    const auto add = [&](const std::string& reason) {
+        if (reason.empty()) return;
+        reasons += (reasons.empty() ? "ل" : "، ول") + reason;
+    };
+    if (!present.empty()) add("وجود " + heirNames(present, c.counts));
+    if (!sisters.empty()) add(sisters + " عصبةً مع " + heirNames(femaleDescendants, c.counts));
+    add(completing);
+    return reasons;
+}
+
+std::string aloneOrSeveral(FixedReason reason) { return reason == FixedReason::Alone ? "للانفراد" : "للتعدد"; }
+
+// The condition of the fixed share, as a phrase after the share.
+std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
+{
+    switch (f.reason) {
+    case FixedReason::NoDescendants: return "لعدم الفرع الوارث";
+    case FixedReason::WithDescendants: return "لوجود الفرع الوارث";
+    case FixedReason::NoDescendantsNoSiblings: return "لعدم الفرع الوارث والجمع من الإخوة";
+    case FixedReason::WithSiblings: {
+        bool someExcluded = false;
+        for (const HeirKind kind : {FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters, UterineSiblings}) {
+            someExcluded = someExcluded || c.wasExcluded(kind);
+        }
+        return someExcluded ? "لوجود جمع من الإخوة، وإن كانوا محجوبين" : "لوجود جمع من الإخوة";
+    }
+    case FixedReason::Alone:
+    case FixedReason::Several: break;
+    case FixedReason::NoMother: return "لعدم الأم";
+    case FixedReason::BesideMaleDescendant: return "لوجود الفرع الوارث المذكر";
+    case FixedReason::BesideFemaleDescendant: return "لوجود الفرع الوارث المؤنث دون المذكر";
+    case FixedReason::RemainderAtMostSixth: break;
+    case FixedReason::CompletingTwoThirds:
+        return f.kind == SonsDaughters ? "مع البنت الواحدة، تكملة للثلثين" : "مع الأخت الشقيقة الواحدة، تكملة للثلثين";
+    case FixedReason::ThirdOfRemainder: break;
+    }
+    const std::string heads = aloneOrSeveral(f.reason);
+    switch (f.kind) {
+    case UterineSiblings:
+        return heads + "، ولعدم الفرع الوارث والأب والجد" +
+               (f.reason == FixedReason::Several ? "، الذكر والأنثى فيه سواء" : "");
+    case Daughters: return heads + " وعدم المعصب";
+    case SonsDaughters: return heads + "، ولعدم الابن والبنت والمعصب";
+    case FullSisters: return heads + "، ولعدم الفرع الوارث والأب والجد والمعصب";
+    case ConsanguineSisters: return heads + "، ولعدم الفرع الوارث والأب والجد والأشقاء والمعصب";
+    default: return heads;
+    }
+}
+
+// The sixth of the father or grandfather when the others left little or nothing.
+std::string sixthAtMostSentence(const step::Fixed& f, const SolutionContext& c)
+{
+    std::string text = c.forName(f.kind) + " السدس فرضًا";
+    if (c.counts.has(Daughters) || c.counts.has(SonsDaughters)) text += " لوجود الفرع الوارث المؤنث";
+    const Fraction left = f.remainderBeforeSixth;
+    if (!(Fraction{} < left)) {
+        text += "، ولم يبق بعد الفروض شيء، فيُفرض له السدس وتعول به المسألة";
+    } else if (left < Fraction::of(1, 6)) {
+        text += "، والباقي بعد الفروض " + figure(left) + " أقل من السدس، فيُفرض له السدس كاملًا وتعول به المسألة";
+    } else {
+        text += "، والباقي بعد الفروض هو السدس";
+    }
+    return text;
+}
+
+std::string basisText(const step::Fixed& f)
+{
+    const std::string_view basis = basisOf(f);
+    if (basis == "4:11") {
+        return f.kind == SonsDaughters ? "النساء 11، وبنات الابن كالبنات عند عدمهن بالإجماع" : "النساء 11";
+    }
+    if (basis == "4:12") return "النساء 12";
+    if (basis == "4:176") return "النساء 176";
+    if (basis == "sunnah") {
+        return f.kind == Grandmothers ? "السنة: حديث المغيرة بن شعبة ومحمد بن مسلمة، رواه أبو داود والترمذي"
+                                      : "السنة: حديث ابن مسعود، رواه البخاري";
+    }
+    if (basis == "athar") {
+        return "قضاء عمر رضي الله عنه، ووافقه جمهور الصحابة، وجعل ابن عباس للأم ثلث المال كله";
+    }
+    return f.kind == Grandfather ? "الإجماع: الجد كالأب عند عدمه" : "الإجماع، قياسًا على بنت الابن مع البنت";
+}
+
+// Where the program's rule is one school's among several, the sentence says so.
+std::string grandmotherNote(const SolutionContext& c)
+{
+    if (!c.counts.has(Father)) return "";
+    return "؛ ولا يحجب الأب الجدات هنا، وهو قول الحنابلة، وعند الحنفية والمالكية والشافعية يحجب الأب أمه دون أم "
+           "الأم";
+}
+
+std::string remainderWords(Fraction remainder)
+{
+    return remainder == Fraction::whole(1) ? "التركة كلها" : "الباقي (" + figure(remainder) + ")";
+}
+
+// The verse of "the male twice the female": the children's, or the siblings'.
+std::string twoToOneVerse(HeirKind kind)
+{
+    return kind == Sons || kind == Daughters || kind == SonsSons || kind == SonsDaughters ? "النساء 11" : "النساء 176";
+}
+
+constexpr const char* kFirstMaleHadith = "لحديث «ألحقوا الفرائض بأهلها، فما بقي فلأولى رجل ذكر»، رواه البخاري ومسلم";
+
+std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
+{
+    const std::string who = c.forName(r.kind);
+    switch (r.way) {
+    case ResidueWay::AfterSixth:
+        if (r.remainder.isZero()) {
+            return who + " الباقي بعد السدس تعصيبًا إن بقي شيء، ولم يبق هنا بعد السدس شيء";
+        }
+        return who + " الباقي بعد السدس (" + figure(r.remainder) + ") تعصيبًا، فله السدس والباقي، " + kFirstMaleHadith;
+    case ResidueWay::TwoThirdsOfRemainder:
+        return who + " الباقي بعد فرض " + c.name(c.spouse()) + " وثلث الأم، وهو ثلثا الباقي (" +
+               figure(c.result()[r.kind].exact) + " من التركة)، فيأخذ ضعف ما تأخذ الأم";
+    default: break;
+    }
+    if (r.kind == Grandfather) {
+        return who + " " + remainderWords(r.remainder) + " تعصيبًا لعدم الفرع الوارث والأب، والجد كالأب عند عدمه";
+    }
+    return who + " " + remainderWords(r.remainder) + " تعصيبًا لعدم الفرع الوارث (النساء 11: «وورثه أبواه فلأمه الثلث»)";
+}
+
+}  // namespace
+
+std::string excludedSentence(const step::Excluded& excluded, const SolutionContext& c)
+{
+    std::string text = "لا شيء " + c.forName(excluded.kind) + " " + exclusionReasons(excluded, c);
+    if (isSibling(excluded.kind) && excluded.by.has(Grandfather)) {
+        text += "؛ وحجب الجد للإخوة قول أبي حنيفة، وعند مالك والشافعي وأحمد وصاحبي أبي حنيفة يقاسمهم الجد";
+    }
+    return text + ".";
+}
+
+std::string_view basisOf(const step::Fixed& f)
+{
+    if (f.reason == FixedReason::ThirdOfRemainder) return "athar";
+    switch (f.kind) {
+    case Husband:
+    case Wives:
+    case UterineSiblings: return "4:12";
+    case Mother:
+    case Father:
+    case Daughters: return "4:11";
+    case SonsDaughters: return f.reason == FixedReason::CompletingTwoThirds ? "sunnah" : "4:11";
+    case FullSisters: return "4:176";
+    case ConsanguineSisters: return f.reason == FixedReason::CompletingTwoThirds ? "ijma" : "4:176";
+    case Grandmothers: return "sunnah";
+    default: return "ijma";  // the grandfather in the father's place
+    }
+}
+
+std::string fixedSentence(const step::Fixed& f, const SolutionContext& c)
+{
+    std::string text;
+    if (f.reason == FixedReason::ThirdOfRemainder) {
+        text = "في العمريتين: للأم ثلث الباقي بعد فرض " + c.name(c.spouse()) + "، وهو " + figure(f.share) +
+               " من التركة";
+    } else if (f.reason == FixedReason::RemainderAtMostSixth) {
+        text = sixthAtMostSentence(f, c);
+    } else {
+        text = c.forName(f.kind) + " " + shareWord(f.share) + " فرضًا " + fixedCondition(f, c);
+        if (c.counts.of(f.kind) >= 2 && (f.kind == Wives || f.kind == Grandmothers)) {
+            text += "، بالسوية بين " + c.name(f.kind);
+        }
+    }
+    text += " (" + basisText(f) + ")";
+    if (f.kind == Grandmothers) text += grandmotherNote(c);
+    return text + ".";
+}
+
+std::string residueSentence(const step::Residue& r, const SolutionContext& c)
+{
+    if (isAscendant(r.kind)) return ascendantResidue(r, c) + ".";
+    const std::string who = c.forName(r.kind);
+    const std::string taken = remainderWords(r.remainder);
+    switch (r.way) {
+    case ResidueWay::BySelf:
+        if (!r.with.empty()) {
+            return who + " " + taken + " تعصيبًا بالنفس مع " + heirNames(r.with, c.counts) +
+                   "، للذكر مثل حظ الأنثيين (" + twoToOneVerse(r.kind) + ").";
+        }
+        return who + " " + taken + " تعصيبًا، عصبةً بالنفس، " + kFirstMaleHadith + ".";
+    case ResidueWay::ThroughBrother:
+        return who + " " + taken + " مع " + heirNames(r.with, c.counts) + " تعصيبًا بالغير، للأنثى نصف حظ الذكر.";
+    case ResidueWay::WithDaughters:
+        return who + " " + taken + " تعصيبًا مع الغير لوجود " + heirNames(r.beside, c.counts) +
+               " (حديث ابن مسعود: «وما بقي فللأخت»، رواه البخاري).";
+    case ResidueWay::AfterSixth:
+    case ResidueWay::TwoThirdsOfRemainder: break;
+    }
+    return who + " " + taken + " تعصيبًا.";
+}
+
+std::string nothingLeftSentence(const step::NothingLeft& nothing, const SolutionContext& c)
+{
+    std::string text = "لا شيء " + c.forName(nothing.kind) + ": استغرقت الفروض التركة، فلم يبق للعصبة شيء";
+    const bool fullSiblings = nothing.kind == FullBrothers || nothing.kind == FullSisters;
+    if (fullSiblings && c.hasMessage(CaseMessage::Mushtaraka)) {
+        text += "؛ وهذه المشركة: سقوط الأشقاء فيها قول الحنفية والحنابلة، وعند المالكية والشافعية يشاركون الإخوة "
+                "لأم في ثلثهم";
+    }
+    return text + ".";
+}
+
+}  // namespace qismaru

@@ -1,0 +1,216 @@
+#include "present/solution_steps.h"
+
+#include <algorithm>
+
+#include "engine/parts.h"
+#include "present/case_sentences.h"
+#include "present/share_sentences.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+
+bool isAscendant(HeirKind kind) { return kind == HeirKind::Father || kind == HeirKind::Grandfather; }
+
+// Turns each recorded decision about an heir into its step of the solution.
+class HeirSteps {
+public:
+    HeirSteps(const SolutionContext& context, std::vector<SolutionStep>& steps) : c_(context), steps_(steps) {}
+
+    void operator()(const step::Excluded& e)
+    {
+        SolutionStep& s = add(StepType::Excluded, StepSection::Exclusion, e.kind, excludedSentence(e, c_));
+        s.kinds = e.by;
+    }
+    void operator()(const step::Fixed& f)
+    {
+        // The 'Umariyyatan is told with the father, whose share it turns on.
+        const bool withFather = isAscendant(f.kind) || f.reason == step::FixedReason::ThirdOfRemainder;
+        SolutionStep& s = add(StepType::Fixed, withFather ? StepSection::FatherAndGrandfather : StepSection::FixedShares,
+                              f.kind, fixedSentence(f, c_));
+        s.share = f.share;
+        s.basis = basisOf(f);
+    }
+    void operator()(const step::Residue& r)
+    {
+        SolutionStep& s = add(StepType::Residue,
+                              isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries, r.kind,
+                              residueSentence(r, c_));
+        s.kinds = r.with;
+    }
+    void operator()(const step::NothingLeft& n)
+    {
+        add(StepType::NothingLeft, StepSection::Residuaries, n.kind, nothingLeftSentence(n, c_));
+    }
+    void operator()(const step::Increase& i)
+    {
+        SolutionStep& s = add(StepType::Increase, StepSection::IncreaseOrReturn, Husband, increaseSentence(i, c_));
+        setFromTo(s);
+    }
+    void operator()(const step::Return& r)
+    {
+        SolutionStep& s = add(StepType::Return, StepSection::IncreaseOrReturn, Husband, returnSentence(r, c_));
+        setFromTo(s);
+    }
+    // The base and the correction are told once each, from all their records.
+    template <typename Other>
+    void operator()(const Other&)
+    {
+    }
+
+private:
+    SolutionStep& add(StepType type, StepSection section, HeirKind kind, std::string text)
+    {
+        SolutionStep& s = steps_.emplace_back();
+        s.type = type;
+        s.section = section;
+        s.kind = kind;
+        s.text = std::move(text);
+        return s;
+    }
+    void setFromTo(SolutionStep& s) const
+    {
+        s.from = c_.result().base;
+        s.to = increasedOrReducedBaseOf(c_.result());
+    }
+
+    const SolutionContext& c_;
+    std::vector<SolutionStep>& steps_;
+};
+
+SolutionStep caseStep(StepType type, StepSection section, std::string text)
+{
+    SolutionStep s{};
+    s.type = type;
+    s.section = section;
+    s.text = std::move(text);
+    return s;
+}
+
+void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
+{
+    const CaseResult& r = c.result();
+    SolutionStep base = caseStep(StepType::Base, StepSection::Base, baseSentence(c));
+    base.value = r.base;
+    steps.push_back(std::move(base));
+
+    SolutionStep correction = caseStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
+    correction.factor = r.correction;
+    correction.to = finalBaseOf(r);
+    steps.push_back(std::move(correction));
+
+    for (const HeirKind kind : readingOrder()) {
+        if (partsOf(kind, r) <= 0) continue;
+        SolutionStep division = caseStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
+        division.kind = kind;
+        division.value = partsOf(kind, r);
+        division.heads = c.counts.of(kind);
+        division.perHead = division.value / division.heads;
+        steps.push_back(std::move(division));
+    }
+    for (const CaseMessage message : c.computation.messages) {
+        steps.push_back(caseStep(StepType::Named, StepSection::Division, std::string(messageText(message))));
+    }
+}
+
+// Within the exclusion, the fixed shares and the residuaries the heirs come
+// in reading order; in the 'Umariyyatan the mother's third of the remainder
+// comes before the father's two thirds; elsewhere steps keep the order in
+// which they were decided.
+int rankInSection(const SolutionStep& step)
+{
+    switch (step.section) {
+    case StepSection::Exclusion:
+    case StepSection::FixedShares:
+    case StepSection::Residuaries: return readingRank(step.kind);
+    case StepSection::FatherAndGrandfather: return step.kind == Mother ? 0 : 1;
+    default: return 0;
+    }
+}
+
+void orderSteps(std::vector<SolutionStep>& steps)
+{
+    std::stable_sort(steps.begin(), steps.end(), [](const SolutionStep& a, const SolutionStep& b) {
+        if (a.section != b.section) return a.section < b.section;
+        return rankInSection(a) < rankInSection(b);
+    });
+}
+
+}  // namespace
+
+std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
+                                        const StepTrace& trace)
+{
+    std::vector<SolutionStep> steps;
+    if (computation.outcome != CaseOutcome::Computed) return steps;
+    const SolutionContext context{counts, computation, trace};
+    HeirSteps heirSteps(context, steps);
+    for (const Step& s : trace.steps()) std::visit(heirSteps, s);
+    addCaseSteps(context, steps);
+    orderSteps(steps);
+    return steps;
+}
+
+std::vector<SolutionStep> solveWithSteps(const KindCounts& counts)
+{
+    StepTrace trace;
+    const CaseComputation computation = computeCase(counts, &trace);
+    return solutionSteps(counts, computation, trace);
+}
+
+std::string_view sectionHeading(StepSection section, const std::vector<SolutionStep>& steps)
+{
+    switch (section) {
+    case StepSection::Exclusion: return "الحجب";
+    case StepSection::FixedShares: return "أصحاب الفروض";
+    case StepSection::Residuaries: return "العصبة";
+    case StepSection::FatherAndGrandfather: return "الأب والجد";
+    case StepSection::Base: return "أصل المسألة";
+    case StepSection::IncreaseOrReturn: {
+        const bool increase = std::any_of(steps.begin(), steps.end(),
+                                          [](const SolutionStep& s) { return s.type == StepType::Increase; });
+        return increase ? "العول" : "الرد";
+    }
+    case StepSection::Correction: return "التصحيح";
+    case StepSection::Division: return "القسمة";
+    }
+    return "";
+}
+
+std::string caseHeirsLine(const KindCounts& counts)
+{
+    std::string line = "الورثة: ";
+    bool first = true;
+    for (const HeirKind kind : readingOrder()) {
+        if (!counts.has(kind)) continue;
+        const HeirKindInfo& info = infoOf(kind);
+        if (!first) line += "، ";
+        line += info.displayName;
+        if (info.entry == EntryKind::Counted) {
+            line += ' ';
+            line += figure(std::int64_t{counts.of(kind)});
+        }
+        first = false;
+    }
+    return line;
+}
+
+std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps)
+{
+    std::string text = caseHeirsLine(counts) + "\n";
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (i == 0 || steps[i].section != steps[i - 1].section) {
+            text += '\n';
+            text += sectionHeading(steps[i].section, steps);
+            text += '\n';
+        }
+        text += "- ";
+        text += steps[i].text;
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace qismaru

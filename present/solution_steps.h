@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/compute_case.h"
+#include "engine/fraction.h"
+#include "engine/step_trace.h"
+#include "model/kind_set.h"
+
+namespace qismaru {
+
+// What a step of the solution states; each has its own fields below.
+enum class StepType : std::uint8_t {
+    Excluded,     // kind, kinds: every inheriting kind that excludes it
+    Fixed,        // kind, share, basis
+    Residue,      // kind, kinds: the kinds it shares the remainder with
+    NothingLeft,  // kind: a residuary for whom the fixed shares left nothing
+    Base,         // value: the base, as CaseResult::base
+    Increase,     // from, to: the base and the increased base
+    Return,       // from, to: the base and the base after the return
+    Correction,   // factor, to: the multiplier and the corrected base
+    Division,     // kind, value: its parts of the corrected base, heads, perHead
+    Named,        // the named-case message alone
+};
+
+// The parts of the solution, in the order a teacher writes them on the board.
+enum class StepSection : std::uint8_t {
+    Exclusion,
+    FixedShares,
+    Residuaries,
+    FatherAndGrandfather,
+    Base,
+    IncreaseOrReturn,
+    Correction,
+    Division,
+};
+
+struct SolutionStep {
+    StepType type;
+    StepSection section;
+    std::string text;  // the Arabic sentence
+    HeirKind kind = HeirKind::Husband;
+    KindSet kinds;
+    Fraction share;
+    std::string_view basis;  // "4:11", "4:12", "4:176", "sunnah", "ijma" or "athar"
+    std::int64_t value = 0;
+    std::int64_t from = 0;
+    std::int64_t to = 0;
+    double factor = 1.0;
+    std::int64_t heads = 0;
+    std::int64_t perHead = 0;
+};
+
+// The solution of a computed case, rendered from the decisions the engine
+// recorded while computing it and from its result. Empty when the case was
+// not divided (a validation stop, or beyond exact computation).
+std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
+                                        const StepTrace& trace);
+
+// Computes the case with a trace and renders its solution.
+std::vector<SolutionStep> solveWithSteps(const KindCounts& counts);
+
+// The heading of a section ("الحجب", "الفروض", ...); the increase or return
+// section is named after what happened in it.
+std::string_view sectionHeading(StepSection section, const std::vector<SolutionStep>& steps);
+
+// The solution as plain text: a line naming the heirs, then each section's
+// heading and its sentences, one to a line. What `--explain` prints and the
+// window copies.
+std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps);
+
+// "زوج، أم، 3 بنات": the heirs of the case, as the first line says them.
+std::string caseHeirsLine(const KindCounts& counts);
+
+}  // namespace qismaru

@@ -1,0 +1,70 @@
+// The Arabic of the step-by-step solution at the points a teacher checks
+// first: the reason and basis of a share, who excludes whom, where the
+// schools differ, and the correction as the program computed it. The sweep
+// checks every figure of every solution against its result.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "present/solution_steps.h"
+#include "tests/support/case_text.h"
+
+namespace qismaru {
+namespace {
+
+using testing::countsOf;
+
+struct Sentence {
+    const char* name;
+    std::string_view counts;
+    std::string_view expected;  // one sentence of the solution, or a part of one
+};
+
+std::string PrintToString(const Sentence& s) { return s.name; }
+
+class SolutionSentenceTest : public ::testing::TestWithParam<Sentence> {};
+
+TEST_P(SolutionSentenceTest, SolutionSays)
+{
+    const KindCounts counts = countsOf(GetParam().counts);
+    const std::string text = solutionText(counts, solveWithSteps(counts));
+    EXPECT_NE(text.find(GetParam().expected), std::string::npos) << text;
+}
+
+const Sentence kSentences[] = {
+    {"spouse_reduced_by_descendant", "h=1 m=1 d=3 bm=1", "- للزوج الربع فرضًا لوجود الفرع الوارث (النساء 12)."},
+    {"daughter_excludes_uterine", "h=1 m=1 d=3 bm=1", "- لا شيء للأخ أو الأخت لأم لوجود البنات."},
+    {"increase_from_the_table", "h=1 m=1 d=3 bm=1", "فتعول المسألة من 12 إلى 13"},
+    {"correction_by_heads", "h=1 m=1 d=3 bm=1", "وبين 8 و3 تباين، فيُؤخذ عدد الرؤوس كاملًا 3؛ فجزء السهم 3، وتصح المسألة من 13 × 3 = 39."},
+    {"heads_of_the_division", "h=1 m=1 d=3 bm=1", "- للبنات 24 من 39، لكل واحدة 8."},
+    {"sixth_beside_a_daughter_from_the_sunnah", "d=1 gd=1", "تكملة للثلثين (السنة: حديث ابن مسعود، رواه البخاري)."},
+    {"two_daughters_exclude_sons_daughters", "d=2 gd=1", "- لا شيء لبنت الابن لاستكمال البنتين الثلثين وعدم المعصب."},
+    {"an_excluded_excluder_is_not_named", "f=1 gf=1 b=1", "- لا شيء للأخ الشقيق لوجود الأب."},
+    {"sister_residuary_beside_a_daughter", "d=1 si=1 bf=1", "- لا شيء للأخ لأب لوجود الأخت الشقيقة عصبةً مع البنت."},
+    {"grandfather_and_brothers_by_school", "gf=1 b=1", "وحجب الجد للإخوة قول أبي حنيفة، وعند مالك والشافعي وأحمد وصاحبي أبي حنيفة يقاسمهم الجد."},
+    {"grandmother_beside_father_by_school", "gm=1 f=1", "ولا يحجب الأب الجدات هنا، وهو قول الحنابلة"},
+    {"mushtaraka_by_school", "h=1 m=1 bm=2 b=1", "وعند المالكية والشافعية يشاركون الإخوة لأم في ثلثهم."},
+    {"umariyyatan_mother", "h=1 m=1 f=1", "- في العمريتين: للأم ثلث الباقي بعد فرض الزوج، وهو 1/6 من التركة"},
+    {"umariyyatan_base", "h=1 m=1 f=1", "يُضرب الأصل في 3: 2 × 3 = 6."},
+    {"father_sixth_when_nothing_is_left", "h=1 d=1 gd=1 m=1 f=1", "ولم يبق بعد الفروض شيء، فيُفرض له السدس وتعول به المسألة"},
+    {"return_with_a_spouse", "w=1 d=2 gm=1", "ومسألة الزوجية من 8، للزوجة منها 1 ويبقى 7؛ وبين 7 و5 تباين، فيُضرب 5 في 8، فأصل المسألة 40."},
+    {"return_without_a_spouse", "m=1 d=1", "وتُرد المسألة من 6 إلى 4"},
+    {"one_step_of_euclid_told_as_computed", "w=2 d=6 gm=5", "فيضرب البرنامج أحدهما في الآخر: 60 (وهما في الحقيقة متوافقان بـ2، وأصغر عدد ينقسم عليهما 30)"},
+    {"halving_for_daughters_alone", "d=3", "ويكفي نصف المضروب: 3 ÷ 2 = 1.5"},
+    {"no_return_to_a_spouse_alone", "h=1", "ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى 1/2 من التركة"},
+    {"son_and_daughters_two_to_one", "s=1 d=2 w=1", "- للابن الباقي (7/8) تعصيبًا بالنفس مع البنتين، للذكر مثل حظ الأنثيين (النساء 11)."},
+    {"named_case_as_announced", "h=1 m=1 si=1", "- هذه المسألة تسمى مسألةالمباهلة"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, SolutionSentenceTest, ::testing::ValuesIn(kSentences),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SolutionSteps, ACaseTheValidationStopsHasNoSolution)
+{
+    EXPECT_TRUE(solveWithSteps(countsOf("h=1 w=1")).empty());
+    EXPECT_TRUE(solveWithSteps(countsOf("w=5")).empty());
+}
+
+}  // namespace
+}  // namespace qismaru

@@ -1,0 +1,207 @@
+#include "ui/solution_window.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/design_names.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+#include "ui/pdf_fallback.h"
+#include "ui/window_placement.h"
+
+namespace qismaru::ui {
+
+namespace {
+
+const char* const kTitle = "خطوات الحل";
+const char* const kNoSolution = "لم تُقسم هذه المسألة، فلا خطوات لها.";
+const char* const kSaveFailed = "تعذر حفظ خطوات الحل في الملف:\n%1";
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+// The solution as a page: the heirs, then each section's heading and its sentences.
+QString solutionHtml(const KindCounts& counts, const std::vector<SolutionStep>& steps)
+{
+    // Headings close to their sentences, so that a whole case fits the window.
+    QString html = "<html><head><style>h2 { margin-bottom: 4px; } h3 { margin-top: 10px; margin-bottom: 2px; } "
+                   "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
+                   QString(kTitle) + "</h2><p>" +
+                   fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "</p>";
+    if (steps.empty()) html += "<p>" + QString(kNoSolution) + "</p>";
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const bool newSection = i == 0 || steps[i].section != steps[i - 1].section;
+        if (newSection) {
+            if (i > 0) html += "</ul>";
+            html += "<h3>" + fromView(sectionHeading(steps[i].section, steps)) + "</h3><ul>";
+        }
+        html += "<li>" + fromUtf8(steps[i].text).toHtmlEscaped() + "</li>";
+    }
+    if (!steps.empty()) html += "</ul>";
+    return html + "</body></html>";
+}
+
+QPushButton* addCommand(QDialogButtonBox& box, const char* name, const char* caption, QDialogButtonBox::ButtonRole role)
+{
+    QPushButton* button = box.addButton(caption, role);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString askPdfFileName(QWidget* parent, const QString& suggested)
+{
+    return QFileDialog::getSaveFileName(parent, "حفظ خطوات الحل في ملف PDF", suggested, "PDF (*.pdf)");
+}
+
+}  // namespace
+
+SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages), chooseFile_(askPdfFileName)
+{
+    setObjectName(design::kSolutionWindow);
+    setWindowTitle(kTitle);
+    setLayoutDirection(Qt::RightToLeft);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    view_ = new QTextBrowser(this);
+    view_->setObjectName(design::kSolutionText);
+    view_->setFont(designFont(kSimplifiedArabic, 12, false));
+    view_->setOpenLinks(false);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* print = addCommand(*buttons, design::kPrintSolutionButton, "طباعة", QDialogButtonBox::ActionRole);
+    QPushButton* pdf = addCommand(*buttons, design::kSaveSolutionPdfButton, "حفظ في ملف PDF", QDialogButtonBox::ActionRole);
+    QPushButton* copy = addCommand(*buttons, design::kCopySolutionButton, "نسخ النص", QDialogButtonBox::ActionRole);
+    QPushButton* close = addCommand(*buttons, design::kCloseSolutionButton, "إغلاق", QDialogButtonBox::RejectRole);
+    connect(print, &QPushButton::clicked, this, &SolutionWindow::print);
+    connect(pdf, &QPushButton::clicked, this, [this] { saveAsPdf(); });
+    connect(copy, &QPushButton::clicked, this, &SolutionWindow::copyText);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // Ctrl+C in the text copies the selection; these act on the whole solution.
+    new QShortcut(QKeySequence::Print, this, this, &SolutionWindow::print);
+    new QShortcut(QKeySequence::Save, this, this, [this] { saveAsPdf(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_);
+    layout->addWidget(buttons);
+    showCase(counts);
+    fitToSolution();
+}
+
+// Tall enough for the whole solution where the screen allows it, so that a
+// short case needs no scrolling; the user may resize it either way.
+void SolutionWindow::fitToSolution()
+{
+    const int width = 760;
+    QTextDocument& text = *view_->document();
+    text.setTextWidth(width - 2 * (view_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    const int chrome = layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
+                       layout()->spacing() + findChild<QDialogButtonBox*>()->sizeHint().height() + 2 * view_->frameWidth();
+    int height = static_cast<int>(text.size().height()) + chrome;
+    if (const QScreen* screen = this->screen()) height = std::min(height, screen->availableGeometry().height() * 9 / 10);
+    resize(width, std::max(height, 360));
+}
+
+SolutionWindow::~SolutionWindow() = default;
+
+void SolutionWindow::showCase(const KindCounts& counts)
+{
+    counts_ = counts;
+    // Nothing entered is no case: there is nothing to compute or explain.
+    steps_ = counts.empty() ? std::vector<SolutionStep>{} : solveWithSteps(counts);
+    view_->setHtml(solutionHtml(counts_, steps_));
+    view_->document()->setDocumentMargin(12);
+    view_->setFocus();
+}
+
+const QTextDocument& SolutionWindow::document() const { return *view_->document(); }
+
+QString SolutionWindow::plainText() const { return fromUtf8(solutionText(counts_, steps_)); }
+
+void SolutionWindow::copyText() { QGuiApplication::clipboard()->setText(plainText()); }
+
+bool SolutionWindow::saveAsPdf()
+{
+    QString suggested = suggestedPdfPath();
+    suggested.replace(".pdf", " - خطوات الحل.pdf");
+    const QString path = chooseFile_(this, suggested);
+    if (path.isEmpty()) return false;
+    return writePdf(path);
+}
+
+bool SolutionWindow::writePdf(const QString& path)
+{
+    // QPdfWriter says nothing when it cannot open its file: try it first.
+    QFile probe(path);
+    const bool writable = probe.open(QIODevice::WriteOnly);
+    probe.close();
+    if (writable) {
+        QPdfWriter writer(path);
+        writer.setTitle(kTitle);
+        writer.setCreator("qismaru");
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        printTo(writer);
+    }
+    if (!writable || QFileInfo(path).size() == 0) {
+        messages_.inform(this, kProgramCaption, QString(kSaveFailed).arg(path));
+        return false;
+    }
+    return true;
+}
+
+void SolutionWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("qismaru");
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle("طباعة خطوات الحل");
+    if (dialog.exec() == QDialog::Accepted) printTo(printer);
+}
+
+void SolutionWindow::printTo(QPagedPaintDevice& device)
+{
+    // A copy, so that the page width of the device does not reflow the window.
+    const std::unique_ptr<QTextDocument> page(view_->document()->clone());
+    page->setDefaultFont(view_->font());
+    page->print(&device);
+}
+
+void attachSolutionWindow(MainWindow& window, MessageBoxes& messages)
+{
+    auto opened = std::make_shared<QPointer<SolutionWindow>>();
+    window.secondaryWindows().solutionSteps = [&window, &messages, opened] {
+        // Only a computed case has a solution; before Calculate the window says so.
+        const CaseState& state = window.caseState();
+        const KindCounts counts = state.computed ? state.counts : KindCounts{};
+        if (*opened) {
+            (*opened)->showCase(counts);
+        } else {
+            auto* created = new SolutionWindow(counts, messages);
+            // Without a parent (a disabled parent would disable it too), it
+            // goes when the main window goes.
+            QObject::connect(&window, &QObject::destroyed, created, [created] { delete created; });
+            *opened = created;
+        }
+        showOver(**opened, window);
+    };
+}
+
+}  // namespace qismaru::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "model/heir_kind.h"
+#include "present/solution_steps.h"
+
+class QPagedPaintDevice;
+class QPushButton;
+class QTextBrowser;
+class QTextDocument;
+
+namespace qismaru::ui {
+
+class MainWindow;
+class MessageBoxes;
+
+// The window "خطوات الحل": the solution of a computed case as a teacher
+// writes it on the board, section by section, with commands to print it, to
+// save it as a PDF file and to copy it as text. It keeps its own copy of the
+// case, so that it stays right while the main window starts another.
+class SolutionWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // Asks for the file to save to, proposing a name; empty when cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+
+    SolutionWindow(const KindCounts& counts, MessageBoxes& messages, QWidget* parent = nullptr);
+    ~SolutionWindow() override;
+
+    // Shows another case's solution in the same window; an empty case has none.
+    void showCase(const KindCounts& counts);
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // The solution as shown, and as plain text (what Copy puts on the clipboard).
+    const QTextDocument& document() const;
+    QString plainText() const;
+
+    // The commands of the buttons, callable by tests as a press.
+    void copyText();
+    // Writes the solution as a PDF file of vector text; false, and the user
+    // told, when the file cannot be written.
+    bool saveAsPdf();
+    bool writePdf(const QString& path);
+    void print();
+    // Lays the solution out on the device's pages: text, not a picture of it.
+    void printTo(QPagedPaintDevice& device);
+
+private:
+    void fitToSolution();
+
+    MessageBoxes& messages_;
+    KindCounts counts_;
+    std::vector<SolutionStep> steps_;
+    QTextBrowser* view_ = nullptr;
+    FileChooser chooseFile_;
+};
+
+// Makes the main window's menu item "خطوات الحل" open the solution of its
+// computed case in one window, refreshed on every opening.
+void attachSolutionWindow(MainWindow& window, MessageBoxes& messages);
+
+}  // namespace qismaru::ui
