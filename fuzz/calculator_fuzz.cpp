@@ -5,7 +5,8 @@
 // hostile input holds: nested tens of thousands deep, or longer than the
 // line limit. Otherwise the rest is split at blanks into CODE=N arguments,
 // and the first byte also chooses whether the solution is asked for.
-// Every input that parses goes on through the engine and the result table,
+// Every input that parses goes on through the engine and the result table
+// (and a line's estate through its settlement),
 // so a fault anywhere from parsing to the placed texts shows up as a
 // sanitizer report or as one of the traps below.
 
@@ -17,13 +18,16 @@
 #include <string_view>
 #include <vector>
 
+#include <gmpxx.h>
 #include <nlohmann/json.hpp>
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
 #include "app/calc/line_reader.h"
+#include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
 #include "engine/compute_case.h"
+#include "estate/settlement.h"
 #include "present/result_table.h"
 
 namespace {
@@ -65,6 +69,30 @@ void checkCase(const KindCounts& counts)
     }
 }
 
+// A line's estate, settled: the exact amounts add up to the net, the rounded
+// ones with what no heir takes and the rounding difference too, and each
+// head is off by at most half a minor unit.
+void checkEstate(const calc::CaseInput& input)
+{
+    if (!input.ok() || !input.estate) return;
+    const estate::Settlement s = estate::settleEstate(*input.estate, input.counts, computeCase(input.counts));
+    const estate::Claims& c = s.claims;
+    if (c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net != input.estate->gross) __builtin_trap();
+    if (s.division != estate::Division::Divided) return;
+    // Summed in GMP's rationals, read back from the texts the calculator writes.
+    mpq_class exact(estate::exactText(s.undistributedExact));
+    estate::Minor rounded = s.undistributed + s.roundingDifference;
+    estate::Minor heads = 1;
+    for (const estate::KindAmount& k : s.kinds) {
+        exact += mpq_class(estate::exactText(k.exact));
+        rounded += k.amount;
+        heads += k.count;
+    }
+    const mpz_class net(estate::decimalText(c.net));
+    if (exact * estate::minorPerMajor(input.estate->decimals) != net || rounded != c.net) __builtin_trap();
+    if (2 * estate::absolute(s.roundingDifference) > heads) __builtin_trap();
+}
+
 // An error on the terminal: one short line without control characters.
 void checkErrorLine(const std::string& err)
 {
@@ -76,15 +104,22 @@ void checkErrorLine(const std::string& err)
 }
 
 // Every input line is answered by one output line of valid UTF-8 JSON, and
-// the shortcut for plain lines agrees with the full reading.
+// the shortcuts for plain lines (with or without an estate) agree with the
+// full reading.
 void runBatch(const std::string& input)
 {
     const std::vector<std::string_view> lines = linesOf(input);
     for (const std::string_view line : lines) {
         if (line.size() > calc::kMaxLineBytes) continue;
+        const calc::CaseInput full = calc::caseFromLineInFull(line);
+        checkEstate(full);
+        if (const auto withEstate = calc::readPlainEstateLine(line)) {
+            if (!full.ok() || full.counts.count != withEstate->counts.count || full.estate != withEstate->estate) {
+                __builtin_trap();
+            }
+        }
         const auto plain = calc::readPlainLine(line);
         if (!plain) continue;
-        const calc::CaseInput full = calc::caseFromLineInFull(line);
         if (!full.ok() || full.counts.count != plain->count) __builtin_trap();
     }
     std::istringstream in(input);

@@ -75,6 +75,33 @@ void startNewCase(CaseState& state)
     state.lastChosen.reset();
 }
 
+std::vector<HeirEntry> enteredHeirs(const CaseState& state)
+{
+    std::vector<HeirEntry> heirs;
+    for (int row = 1; row < state.nextRow; ++row) {
+        for (const HeirKindInfo& info : heirKinds()) {
+            if (state.counts.has(info.kind) && state.entryRow[indexOf(info.kind)] == row) {
+                heirs.push_back({info.kind, state.counts.of(info.kind)});
+            }
+        }
+    }
+    return heirs;
+}
+
+std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs)
+{
+    CaseState state;
+    for (const HeirEntry& heir : heirs) {
+        const PressResult press = pressHeirButton(state, heir.kind);
+        const bool entered = press.outcome == PressOutcome::Entered
+                                 ? heir.count == 1
+                                 : press.outcome == PressOutcome::AskCount && heir.count <= kMaxCount &&
+                                       confirmCount(state, heir.count).outcome == CountOutcome::Recorded;
+        if (!entered) return std::nullopt;
+    }
+    return state;
+}
+
 bool canCalculate(const CaseState& state) { return !state.nothingEntered() && !state.computed; }
 
 void markComputed(CaseState& state) { state.computed = true; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "model/case_state.h"
 
@@ -51,6 +52,22 @@ std::optional<int> cancelLastChoice(CaseState& state);
 
 // Empties the case in every state. Old entry rows stay: they are harmless.
 void startNewCase(CaseState& state);
+
+// One entered kind with its count, as a case file keeps it.
+struct HeirEntry {
+    HeirKind kind = HeirKind::Mother;
+    int count = 0;
+
+    bool operator==(const HeirEntry&) const = default;
+};
+
+// The kinds entered, in the order of their entry-list rows.
+std::vector<HeirEntry> enteredHeirs(const CaseState& state);
+
+// A new case with the heirs entered one by one, as the buttons and the count
+// dialog enter them; nothing when the entry rules refuse one of them (a
+// repeated kind, a count out of range, the husband beside wives, ...).
+std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs);
 
 // Calculate runs only after an entry and only once per case.
 bool canCalculate(const CaseState& state);

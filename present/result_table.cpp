@@ -49,7 +49,7 @@ constexpr std::array<RowRule, kHeirKindCount> kRowRules{{
 static_assert(inKindOrder(kRowRules));
 
 // On the screen each son stands beside his sisters.
-constexpr HeirKind kScreenOrder[] = {
+constexpr std::array<HeirKind, kHeirKindCount> kScreenOrder{
     Mother,           UterineSiblings,  Grandmothers,        Husband,            Wives,
     Father,           Grandfather,      Sons,                Daughters,          SonsSons,
     SonsDaughters,    FullBrothers,     FullSisters,         ConsanguineBrothers, ConsanguineSisters,
@@ -59,7 +59,7 @@ constexpr HeirKind kScreenOrder[] = {
 
 // On paper the male residuaries follow the wives directly, and the father,
 // the grandfather, the daughters and the sisters come last.
-constexpr HeirKind kPaperOrder[] = {
+constexpr std::array<HeirKind, kHeirKindCount> kPaperOrder{
     Mother,           UterineSiblings,         Grandmothers,  Husband,           Wives,
     Sons,             SonsSons,                FullBrothers,  ConsanguineBrothers, FullBrothersSons,
     ConsanguineBrothersSons, FullUncles,       ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons,
@@ -188,11 +188,15 @@ std::vector<PlacedText> ResultTable::placedTexts() const
     return all;
 }
 
+const std::array<HeirKind, kHeirKindCount>& rowOrder(TableMedium medium)
+{
+    return medium == TableMedium::Screen ? kScreenOrder : kPaperOrder;
+}
+
 ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium)
 {
     TableWriter writer(counts, result, medium);
-    const auto& order = medium == TableMedium::Screen ? kScreenOrder : kPaperOrder;
-    for (const HeirKind kind : order) writer.writeRow(kRowRules[indexOf(kind)]);
+    for (const HeirKind kind : rowOrder(medium)) writer.writeRow(kRowRules[indexOf(kind)]);
     writer.writeHeader();
     writer.writeTotals();
     return writer.take();

@@ -30,6 +30,8 @@ done
 
 /usr/bin/qismaru --version | grep -qx "qismaru $(dpkg-deb --field "$deb" Version)"
 desktop-file-validate /usr/share/applications/io.github.qismaru.Qismaru.desktop
+# The case file type is known once the package is in: *.qismaru opens in Qismaru.
+grep -q '^application/x-qismaru:\*\.qismaru$' /usr/share/mime/globs
 for size in 16 32 48 64 128 256; do
     test -s "/usr/share/icons/hicolor/${size}x${size}/apps/io.github.qismaru.Qismaru.png"
 done

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders the README's pictures with the real program, offscreen: the main
 # window after the typical case (husband, mother, father) and after the
-# worked example of "How the calculation works", and that example's
-# step-by-step solution.
+# worked example of "How the calculation works", that example's
+# step-by-step solution, and the distribution of its estate, from its case
+# file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
@@ -15,3 +16,6 @@ shoot() {
 shoot docs/main-window.png "h=1 m=1 f=1"
 shoot docs/worked-example.png "h=1 m=1 d=3 bm=1"
 shoot docs/worked-example-steps.png "h=1 m=1 d=3 bm=1" --window steps
+QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot docs/estate-window.png --window estate \
+    docs/worked-example.qismaru
+echo docs/estate-window.png

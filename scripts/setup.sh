@@ -13,7 +13,7 @@ packages=(
   poppler-utils
   cups printer-driver-cups-pdf
   clang-14 libclang-rt-14-dev
-  librsvg2-bin dpkg-dev file appstream desktop-file-utils man-db
+  librsvg2-bin dpkg-dev file appstream desktop-file-utils man-db shared-mime-info
   time bc
 )
 

@@ -52,4 +52,32 @@ inline constexpr const char* kSaveSolutionPdfButton = "saveSolutionPdf";
 inline constexpr const char* kCopySolutionButton = "copySolution";
 inline constexpr const char* kCloseSolutionButton = "closeSolution";
 
+// The estate and the case files: windows of this program's own, named
+// after what they hold.
+inline constexpr const char* kFileMenu = "fileMenu";
+inline constexpr const char* kOpenCaseItem = "openCase";
+inline constexpr const char* kSaveCaseItem = "saveCase";
+inline constexpr const char* kSaveCaseAsItem = "saveCaseAs";
+inline constexpr const char* kRecentFilesMenu = "recentFiles";
+inline constexpr const char* kEstateMenu = "estateMenu";
+inline constexpr const char* kEstateDialog = "EstateDialog";
+inline constexpr const char* kGrossField = "gross";
+inline constexpr const char* kFuneralField = "funeral";
+inline constexpr const char* kDebtsField = "debts";
+inline constexpr const char* kBequestField = "bequest";
+inline constexpr const char* kConsentBox = "heirsConsent";
+inline constexpr const char* kDecimalsBox = "decimals";
+inline constexpr const char* kClaimsNote = "claimsNote";
+inline constexpr const char* kEstateProblem = "problem";
+inline constexpr const char* kNoEstateButton = "noEstate";
+inline constexpr const char* kEstateWindow = "EstateWindow";
+inline constexpr const char* kClaimsTable = "claimsTable";
+inline constexpr const char* kKindsTable = "kindsTable";
+inline constexpr const char* kClosingTable = "closingTable";
+inline constexpr const char* kEstateNotes = "notes";
+inline constexpr const char* kPrintEstateButton = "printEstate";
+inline constexpr const char* kSaveEstatePdfButton = "saveEstatePdf";
+inline constexpr const char* kCopyEstateButton = "copyEstate";
+inline constexpr const char* kCloseEstateButton = "closeEstate";
+
 }  // namespace qismaru::ui::design

@@ -92,7 +92,9 @@ void MainWindow::createMenu()
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
     };
-    item(design::kExitMenu, "الخروج", [this] { openOver(windows_.exitConfirmation); });
+    item(design::kExitMenu, "الخروج", [this] {
+        if (mayLeaveCase()) openOver(windows_.exitConfirmation);
+    });
     // The About window disables the main window itself when it becomes active.
     item(design::kAboutMenu, "نبذة", [this] {
         if (windows_.about) windows_.about();
@@ -163,12 +165,31 @@ void MainWindow::cancelLastChoice()
 
 void MainWindow::newCase()
 {
+    if (!mayLeaveCase()) return;
+    clearCase();
+    emit caseReplaced();
+}
+
+void MainWindow::clearCase()
+{
     entryList_->clear();
     resultArea_->clear();
     startNewCase(state_);
     result_ = CaseResult{};
     emit caseDivided(false);
 }
+
+void MainWindow::loadCase(const CaseState& state)
+{
+    clearCase();
+    state_ = state;
+    for (const HeirEntry& heir : enteredHeirs(state_)) {
+        entryList_->drawEntry(*state_.entryRow[indexOf(heir.kind)], heir.kind, heir.count);
+    }
+    emit caseReplaced();
+}
+
+bool MainWindow::mayLeaveCase() { return !windows_.mayLeaveCase || windows_.mayLeaveCase(); }
 
 void MainWindow::print()
 {
@@ -187,7 +208,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close box asks the same question as the menu item "الخروج".
     if (windows_.exitConfirmation) {
         event->ignore();
-        if (isEnabled()) openOver(windows_.exitConfirmation);
+        if (isEnabled() && mayLeaveCase()) openOver(windows_.exitConfirmation);
         return;
     }
     QMainWindow::closeEvent(event);

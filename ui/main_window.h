@@ -26,6 +26,9 @@ struct SecondaryWindows {
     std::function<void()> about;             // menu "نبذة"
     std::function<void()> explanationIndex;  // menu "إيــضــــاح"
     std::function<void()> print;             // Print, for a computed case
+    // Asked before New case, opening another case and the exit question:
+    // false keeps the case (the user chose to stay with unsaved work).
+    std::function<bool()> mayLeaveCase;
     std::function<void()> solutionSteps;     // menu "خطوات الحل", for a divided case
 };
 
@@ -60,9 +63,15 @@ public:
     void newCase();
     void print();
 
+    // Replaces the case with one entered elsewhere (a case file), drawn in
+    // the entry list as if its heirs had been pressed in order.
+    void loadCase(const CaseState& state);
+
 signals:
     // After Calculate: whether the case was divided (not stopped); false again after New case.
     void caseDivided(bool divided);
+    // New case emptied the case, or another case replaced it.
+    void caseReplaced();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -75,6 +84,8 @@ private:
     void openCountDialog();
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);
+    bool mayLeaveCase();
+    void clearCase();
 
     MessageBoxes& messages_;
     SecondaryWindows windows_;

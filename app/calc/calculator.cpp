@@ -5,6 +5,7 @@
 
 #include "app/calc/batch.h"
 #include "app/calc/case_json.h"
+#include "app/calc/estate_output.h"
 #include "app/calc/result_output.h"
 #include "app/calc/text_report.h"
 #include "app/calc/utf8_text.h"
@@ -23,9 +24,26 @@ int outputFailed(const ResultOutput& output, std::ostream& err)
     return kExitInputOutputFailed;
 }
 
+// The case of the command line: its CODE=N arguments or its case file, with
+// the estate of --estate, which takes the place of a case file's own.
+CaseInput oneCaseInput(const CalcOptions& options)
+{
+    CaseInput input;
+    if (options.caseFile && !options.caseArguments.empty()) {
+        input.error = "give CODE=N arguments or --case-file, not both";
+        return input;
+    }
+    input = options.caseFile ? caseFromFile(*options.caseFile) : countsFromArguments(options.caseArguments);
+    if (!input.ok()) return input;
+    EstateRequest estate = estateFromOptions(options.estate);
+    if (!estate.ok()) input.error = std::move(estate.error);
+    if (estate.inputs) input.estate = std::move(estate.inputs);
+    return input;
+}
+
 int runOneCase(const CalcOptions& options, ResultFields fields, std::ostream& out, std::ostream& err)
 {
-    const CaseInput input = countsFromArguments(options.caseArguments);
+    const CaseInput input = oneCaseInput(options);
     if (!input.ok()) {
         writeErrorLine(err, input.error);
         return kExitBadInput;
@@ -40,6 +58,9 @@ int runOneCase(const CalcOptions& options, ResultFields fields, std::ostream& ou
         output.stream() << solutionText(answer.counts, answer.steps);
     } else if (!beyond) {
         writeTextReport(output.stream(), answer.counts, answer.computation);
+        if (answer.settlement) {
+            writeEstateText(output.stream(), *answer.settlement, answer.counts, answer.computation.result);
+        }
     }
     if (!output.flush()) return outputFailed(output, err);
     if (beyond && options.form == OutputForm::Text) writeErrorLine(err, kBeyondExactRangeError);
@@ -70,8 +91,9 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
         fields = *chosen;
     }
     if (options.form == OutputForm::Batch) {
-        if (!options.caseArguments.empty()) {
-            writeErrorLine(err, "--batch reads its cases from standard input; give no CODE=N arguments");
+        if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven()) {
+            writeErrorLine(err, "--batch reads its cases, and their estates, from standard input; give no CODE=N "
+                                "arguments, --case-file or --estate");
             return kExitBadInput;
         }
         return runBatch(in, out, err, fields, options.explain);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/calc/estate_request.h"
+
 namespace qismaru::calc {
 
 enum class OutputForm { Text, Json, Batch };
@@ -27,6 +29,8 @@ struct CalcOptions {
     std::vector<std::string> caseArguments;  // CODE=N
     std::optional<std::string> fields;       // --fields: the sections of a JSON result to write
     bool explain = false;                    // --explain: the step-by-step solution, as text or under "steps"
+    EstateOptions estate{};                  // --estate and the claims on it
+    std::optional<std::string> caseFile{};   // --case-file: a .qismaru file instead of CODE=N
 };
 
 // Runs the calculator on parsed options; all I/O goes through the streams so

@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "app/calc/line_document.h"
+#include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
 #include "app/calc/utf8_text.h"
+#include "estate/estate_json.h"
 
 namespace qismaru::calc {
 
@@ -148,8 +150,20 @@ struct LineKey {
     void (*read)(const LineDocument& line, const json& value, CaseBuilder& builder);
 };
 
+// The estate of the case: its amounts as JSON strings, read exactly.
+void readEstateMember(const LineDocument&, const json& value, CaseBuilder& builder)
+{
+    estate::EstateReading reading = estate::estateFromJson(value);
+    if (!reading.ok()) {
+        builder.refuse(reading.error);
+        return;
+    }
+    builder.input().estate = std::move(reading.inputs);
+}
+
 constexpr LineKey kLineKeys[] = {
     {"counts", readCountsMember},
+    {"estate", readEstateMember},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)
@@ -197,6 +211,7 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments)
 CaseInput caseFromLine(std::string_view text)
 {
     if (const std::optional<KindCounts> counts = readPlainLine(text)) return CaseInput{*counts, {}};
+    if (std::optional<CaseInput> withEstate = readPlainEstateLine(text)) return std::move(*withEstate);
     return caseFromLineInFull(text);
 }
 

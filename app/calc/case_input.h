@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "estate/settlement.h"
 #include "model/heir_kind.h"
 
 namespace qismaru::calc {
@@ -13,6 +15,7 @@ namespace qismaru::calc {
 struct CaseInput {
     KindCounts counts;
     std::string error;  // empty when the request is usable
+    std::optional<estate::EstateInputs> estate{};  // the estate to settle, when one is given
 
     bool ok() const { return error.empty(); }
 };
@@ -23,8 +26,8 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments);
 // One line of batch input: a JSON object {"h": 1, "m": 1}, or a result line
 // carrying such an object under "counts".
 CaseInput caseFromLine(std::string_view line);
-// The same, always through the full JSON reading: the shortcut for plain
-// lines must answer exactly as this does.
+// The same, always through the full JSON reading: the shortcuts for plain
+// lines, with or without an estate, must answer exactly as this does.
 CaseInput caseFromLineInFull(std::string_view line);
 
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/calc/estate_output.h"
 #include "app/calc/steps_json.h"
 #include "app/calc/utf8_text.h"
 #include "present/result_table.h"
@@ -140,6 +141,11 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
     json.endArray();
 }
 
+void writeEstate(JsonWriter& json, const CaseAnswer& answer)
+{
+    if (answer.settlement) writeEstateJson(json, *answer.settlement);
+}
+
 void writeScreen(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "screen", answer, TableMedium::Screen); }
 void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
 
@@ -159,8 +165,9 @@ struct ResultSection {
 constexpr ResultSection kSections[] = {
     {"counts", writeCountsSection}, {"stopped", writeStopped}, {"messages", writeMessages},
     {"shares", writeShares},        {"case", writeCaseWide},   {"screen", writeScreen},
-    {"print", writePrint},          {"steps", writeStepsSection},
+    {"print", writePrint},          {"steps", writeStepsSection}, {"estate", writeEstate},
 };
+constexpr std::size_t kEstateSection = std::size(kSections) - 1;
 constexpr std::size_t kSectionCount = std::size(kSections);
 static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
@@ -168,10 +175,15 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 CaseAnswer answerCase(const CaseInput& input, bool explain)
 {
-    if (!explain) return {input.counts, computeCase(input.counts), false, {}};
-    StepTrace trace;
-    CaseAnswer answer{input.counts, computeCase(input.counts, &trace), true, {}};
-    answer.steps = solutionSteps(answer.counts, answer.computation, trace);
+    CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt};
+    if (explain) {
+        StepTrace trace;
+        answer.computation = computeCase(input.counts, &trace);
+        answer.steps = solutionSteps(answer.counts, answer.computation, trace);
+    } else {
+        answer.computation = computeCase(input.counts);
+    }
+    if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.counts, answer.computation);
     return answer;
 }
 
@@ -222,6 +234,7 @@ void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fi
             json.key("line");
             json.value(std::int64_t{*lineNumber});
         }
+        if (fields.has(kEstateSection)) writeEstate(json, answer);
     } else {
         for (std::size_t section = 0; section < kSectionCount; ++section) {
             if (fields.has(section)) kSections[section].write(json, answer);

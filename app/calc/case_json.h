@@ -19,6 +19,7 @@ struct CaseAnswer {
     CaseComputation computation;
     bool explained = false;          // the steps were asked for (--explain)
     std::vector<SolutionStep> steps;  // the solution, when asked for and the case was divided
+    std::optional<estate::Settlement> settlement;  // when the case came with an estate
 };
 
 // With `explain`, the case is computed with its steps recorded and the
@@ -45,10 +46,11 @@ private:
 // One computed case as the calculator's JSON object, on the writer's current
 // line: the counts, whether a validation stop happened, the messages, every
 // kind's share, the six case-wide values, the placed texts of the screen
-// and the paper, and the solution under "steps" when it was asked for, or
-// those of them that `fields` selects. A case beyond the
-// exact range gives {"counts": ..., "error": ...} instead, and in a batch its
-// line number.
+// and the paper, the solution under "steps" when it was asked for, and the
+// settlement of its estate if it has one, or those of them that `fields`
+// selects. A case beyond the exact range gives {"counts": ..., "error": ...}
+// instead, and in a batch its line number, and its estate's claims without
+// a division.
 void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                      std::optional<long> lineNumber = std::nullopt);
 

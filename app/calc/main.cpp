@@ -6,6 +6,8 @@
 //   qismaru-calc --batch --fields shares,case only the numbers, for speed
 //   qismaru-calc --explain h=1 m=1 f=1        the step-by-step solution; with --json
 //                                             or --batch, under "steps" in each result
+//   qismaru-calc --estate 120000 h=1 d=3      the estate settled in money as well
+//   qismaru-calc --case-file case.qismaru     a case (and its estate) kept by the window
 //   qismaru-calc --version                    the version
 
 #include <iostream>
@@ -55,6 +57,16 @@ int main(int argc, char** argv)
     app.add_flag("--explain", options.explain,
                  "Write the step-by-step solution in Arabic; with --json or --batch, add it under \"steps\"");
     app.add_option("CODE=N", options.caseArguments, "Number of heirs of each kind, for example h=1 m=1 f=1");
+    app.add_option("--case-file", options.caseFile, "Read the case, and its estate, from a .qismaru file");
+    EstateOptions& estate = options.estate;
+    app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
+        ->type_name("AMOUNT");
+    app.add_option("--funeral", estate.funeral, "Funeral and burial costs, paid first")->type_name("AMOUNT");
+    app.add_option("--debts", estate.debts, "Debts, paid next")->type_name("AMOUNT");
+    app.add_option("--bequest", estate.bequest, "Bequest, at most one third of what the debts leave")
+        ->type_name("AMOUNT");
+    app.add_flag("--heirs-consent", estate.heirsConsent, "The heirs allow the bequest beyond one third");
+    app.add_option("--decimals", estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")->type_name("N");
 
     try {
         app.parse(argc, argv);

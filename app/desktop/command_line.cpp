@@ -39,6 +39,8 @@ void addOptions(QCommandLineParser& parser)
     parser.addOption({"pdf", "Write the printed page of the --case into <file> (PDF) and quit; no window is shown.",
                       "file"});
     parser.addOption({"quit-after-first-paint", "Start as usual, print the time of the first paint and quit."});
+    parser.addPositionalArgument("file", "A case file (.qismaru) to open; with --screenshot, it is computed too.",
+                                 "[file]");
 }
 
 QString helpText(const QCommandLineParser& parser)
@@ -46,7 +48,7 @@ QString helpText(const QCommandLineParser& parser)
     // Qt names the program only once an application object exists; the
     // help needs none.
     const QString text = parser.helpText();
-    return "Usage: " + kProgram + " [options]" + text.mid(text.indexOf('\n')) +
+    return "Usage: " + kProgram + " [options] [file]" + text.mid(text.indexOf('\n')) +
            "\nExit status: 0 done, 1 no display or a file not written, 2 bad command line or case, "
            "3 beyond exact computation.\n";
 }
@@ -78,8 +80,8 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     if (parser.isSet("help")) return {std::nullopt, helpText(parser), kExitOk};
     if (parser.isSet("version")) return {std::nullopt, versionText(), kExitOk};
-    if (!parser.positionalArguments().isEmpty()) {
-        return refuse("unexpected argument '" + parser.positionalArguments().constFirst() + "'");
+    if (parser.positionalArguments().size() > 1) {
+        return refuse("unexpected argument '" + parser.positionalArguments().at(1) + "': one case file at most");
     }
     if (const auto name = repeatedOption(parser, {"case", "screenshot", "window", "pdf"})) {
         return refuse("--" + *name + " is given twice");
@@ -91,12 +93,14 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet("case")) request.caseText = parser.value("case");
     request.windowName = parser.isSet("window") ? parser.value("window") : QStringLiteral("main");
     request.quitAfterFirstPaint = parser.isSet("quit-after-first-paint");
+    request.caseFile = parser.positionalArguments().value(0);
 
     if ((parser.isSet("screenshot") && request.screenshotFile.isEmpty()) ||
         (parser.isSet("pdf") && request.pdfFile.isEmpty())) {
         return refuse("an empty file name");
     }
     if (parser.isSet("pdf") && !request.caseText) return refuse("--pdf needs the --case to print");
+    if (request.caseText && !request.caseFile.isEmpty()) return refuse("give the --case or a case file, not both");
     if (parser.isSet("window") && !parser.isSet("screenshot")) return refuse("--window names what --screenshot pictures");
     if (!findPicturedWindow(request.windowName)) {
         return refuse("no window '" + request.windowName + "' to picture (windows: " + windowNames() + ")");

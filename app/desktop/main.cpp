@@ -1,9 +1,10 @@
 // qismaru: the desktop program.
 //
-//   qismaru                                       the main window
-//   qismaru --screenshot FILE [--case "h=1 m=1 f=1"] [--window NAME]
+//   qismaru [FILE.qismaru]                        the main window, with a case file opened
+//   qismaru --screenshot FILE [--case "h=1 m=1 f=1" | CASE.qismaru] [--window NAME]
 //       pictures a window offscreen, after entering and computing the case
-//       by pressing the main window's buttons, as a PNG image
+//       by pressing the main window's buttons (or opening the case file and
+//       pressing Calculate), as a PNG image
 //   qismaru --pdf FILE --case "h=1 m=1 f=1"
 //       writes the printed page of the case as a PDF file, showing nothing
 //   qismaru --quit-after-first-paint
@@ -21,6 +22,7 @@
 #include "app/desktop/program_windows.h"
 #include "app/desktop/scripted_run.h"
 #include "app/desktop/terminal.h"
+#include "ui/case_document.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
@@ -71,6 +73,7 @@ int runWindow(int& argc, char** argv, const app::DesktopRequest& request)
     ui::ModalMessageBoxes messages;
     ui::MainWindow window(messages);
     app::attachProgramWindows(window, messages);
+    if (!request.caseFile.isEmpty()) window.findChild<ui::CaseDocument*>()->open(request.caseFile);
     if (request.quitAfterFirstPaint) new FirstPaintReporter(window);
     window.show();
     // Without a window manager nothing activates the new window, and the

@@ -35,6 +35,9 @@ const std::array kPicturedWindows = {
                    [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, ui::design::kExitWindow); }},
     PicturedWindow{"steps", "the step-by-step solution of the computed case (menu خطوات الحل)",
                    [](MainWindow& main) { return openedBy(main.secondaryWindows().solutionSteps, ui::design::kSolutionWindow); }},
+    // Calculate opens it for a case with an estate: give a case file that has one.
+    PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
+                   [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/version/version.h"
 #include "help/help_windows.h"
+#include "ui/case_menus.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -30,6 +31,7 @@ void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
     // window answers its close box with the exit question.
     help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     ui::attachDefaultPrinter(window, messages);
+    ui::attachCaseDocument(window, messages);
     ui::attachSolutionWindow(window, messages);
 }
 

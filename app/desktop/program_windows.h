@@ -13,7 +13,8 @@ namespace qismaru::app {
 void setUpApplication();
 
 // Gives the main window every window it opens (help, About, welcome, exit,
-// printing, the solution steps), in the program and in its pictures alike.
+// printing, the solution steps, the estate and the case files), in the
+// program and in its pictures alike.
 void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages);
 
 }  // namespace qismaru::app

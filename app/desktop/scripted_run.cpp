@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QImageWriter>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "app/desktop/pictured_windows.h"
@@ -9,6 +11,7 @@
 #include "app/desktop/scripted_case.h"
 #include "app/desktop/terminal.h"
 #include "engine/compute_case.h"
+#include "ui/case_document.h"
 #include "ui/case_printer.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -36,7 +39,19 @@ int writePage(const ScriptedCase& scriptedCase, const QString& file)
     return kExitFailed;
 }
 
-int writePicture(const std::optional<ScriptedCase>& scriptedCase, const QString& windowName, const QString& file)
+// Opens the case file as the menu does and presses Calculate; what the
+// window would say of a file it cannot open is the one line of the refusal.
+bool openAndCalculate(ui::MainWindow& main, const ui::RecordingMessageBoxes& messages, const QString& caseFile)
+{
+    if (!main.findChild<ui::CaseDocument*>()->open(caseFile)) {
+        complain(messages.texts.join(' ').replace('\n', ' '));
+        return false;
+    }
+    main.calculate();
+    return main.caseState().computed;
+}
+
+int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopRequest& request)
 {
     ui::RecordingMessageBoxes messages;  // the named-case announcements are not pictured
     ui::MainWindow main(messages);
@@ -47,6 +62,9 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const QString&
         complain("the main window did not take the case as it was given");
         return kExitFailed;
     }
+    if (!request.caseFile.isEmpty() && !openAndCalculate(main, messages, request.caseFile)) return kExitBadInput;
+    const QString& windowName = request.windowName;
+    const QString& file = request.screenshotFile;
     QWidget* window = findPicturedWindow(windowName)->open(main);
     if (!window) {
         complain("the window '" + windowName + "' could not be opened");
@@ -78,11 +96,15 @@ int runScripted(int& argc, char** argv, const DesktopRequest& request)
     qInstallMessageHandler(keepSeriousMessages);
     QApplication app(argc, argv);
     setUpApplication();
+    // A picture opens its case file as the menu does; the user's list of
+    // recent files is left as it was.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     if (!request.pdfFile.isEmpty()) {
         if (const int status = writePage(*scriptedCase, request.pdfFile); status != kExitOk) return status;
     }
-    if (!request.screenshotFile.isEmpty()) return writePicture(scriptedCase, request.windowName, request.screenshotFile);
+    if (!request.screenshotFile.isEmpty()) return writePicture(scriptedCase, request);
     return kExitOk;
 }
 

@@ -9,7 +9,9 @@
 
 #include "app/desktop/pictured_windows.h"
 #include "app/desktop/program_windows.h"
+#include "app/desktop/scripted_case.h"
 #include "tests/print/page_text.h"
+#include "ui/case_document.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
@@ -81,7 +83,11 @@ private slots:
         QTest::newRow("page_beyond_exact_range") << QStringList{"--pdf", file("refused.pdf"), "--case", kBeyondExactRange}
                                                  << 3 << "passes 2^53";
         QTest::newRow("qt_option") << QStringList{"-platform", "xcb"} << 2 << "Unknown option 'platform'";
-        QTest::newRow("stray_argument") << QStringList{"h=1"} << 2 << "unexpected argument 'h=1'";
+        QTest::newRow("stray_argument") << QStringList{"case.qismaru", "h=1"} << 2 << "unexpected argument 'h=1'";
+        QTest::newRow("case_and_case_file") << QStringList{"--screenshot", png, "--case", "h=1", "case.qismaru"} << 2
+                                            << "not both";
+        QTest::newRow("unreadable_case_file") << QStringList{"--screenshot", png, file("none.qismaru")} << 2
+                                              << "تعذر فتح الملف";
         QTest::newRow("option_twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "--case", "h=1"} << 2
                                       << "--pdf is given twice";
         QTest::newRow("case_for_the_window") << QStringList{"--case", "h=1"} << 2 << "--case goes with";
@@ -145,6 +151,16 @@ private slots:
         }
     }
 
+    // The README's case file: opened, computed, and its estate distributed.
+    void aCaseFileIsOpenedAndItsEstatePictured()
+    {
+        const QString picture = file("estate.png");
+        const Run run = runProgram({"--screenshot", picture, "--window", "estate", QISMARU_WORKED_EXAMPLE});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errLines, QStringList());
+        QVERIFY(QImage(picture).width() > 400);
+    }
+
     void everyPicturedWindowOpens()
     {
         ui::RecordingMessageBoxes messages;
@@ -153,6 +169,9 @@ private slots:
             attachProgramWindows(main, messages);
             main.markWelcomeShown();
             main.show();
+            // The distribution window follows Calculate when the case has an estate.
+            main.findChild<ui::CaseDocument*>()->setEstate(estate::EstateInputs{100000, 0, 0, 0, false, 2});
+            QVERIFY(enterAndCalculate(main, QString("h=1 m=1 f=1")));
             QWidget* window = row.open(main);
             QVERIFY2(window && window->isVisible(), row.name);
             QCOMPARE(window == &main, QByteArray(row.name) == "main");

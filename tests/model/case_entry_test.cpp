@@ -155,5 +155,27 @@ TEST(CaseEntry, ComputedCaseIgnoresEntryUntilNewCase)
     EXPECT_EQ(state.counts.of(Husband), 0);
 }
 
+// A case file's heirs enter as the buttons would enter them, and come back
+// in the order of the rows, also after a cancelled entry.
+TEST(CaseEntry, HeirsEnterInOrderAndComeBackInRowOrder)
+{
+    const std::vector<HeirEntry> heirs = {{Husband, 1}, {Daughters, 3}, {Mother, 1}};
+    const std::optional<CaseState> state = caseWithHeirs(heirs);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(enteredHeirs(*state), heirs);
+    EXPECT_EQ(state->nextRow, 4);
+
+    CaseState edited = *state;
+    cancelLastChoice(edited);
+    cancelLastChoice(edited);
+    pressHeirButton(edited, Father);
+    EXPECT_EQ(enteredHeirs(edited), (std::vector<HeirEntry>{{Husband, 1}, {Father, 1}}));
+
+    const std::vector<HeirEntry> refused[] = {
+        {{Husband, 1}, {Wives, 1}}, {{Wives, 5}}, {{Mother, 2}}, {{Sons, 0}}, {{Sons, 40000}}, {{Sons, 1}, {Sons, 2}},
+    };
+    for (const auto& entries : refused) EXPECT_FALSE(caseWithHeirs(entries));
+}
+
 }  // namespace
 }  // namespace qismaru

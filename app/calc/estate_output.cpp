@@ -1,0 +1,105 @@
+#include "app/calc/estate_output.h"
+
+#include "app/calc/json_writer.h"
+#include "estate/estate_report.h"
+
+namespace qismaru::calc {
+
+namespace {
+
+// Writes the members of the "estate" object. Amounts and fractions are
+// digits, signs and points only, so they are put in as written, in quotes,
+// through one reused text: a batch writes some twenty of them a line.
+class EstateMembers {
+public:
+    EstateMembers(JsonWriter& json, int decimals) : json_(json), decimals_(decimals) {}
+
+    void amount(const char* name, const estate::Minor& minor)
+    {
+        start(name);
+        estate::appendAmount(text_, minor, decimals_);
+        finish();
+    }
+
+    void exact(const char* name, const estate::Ratio& major)
+    {
+        start(name);
+        estate::appendExact(text_, major);
+        finish();
+    }
+
+    void null(const char* name)
+    {
+        json_.key(name);
+        json_.written("null");
+    }
+
+private:
+    void start(const char* name)
+    {
+        json_.key(name);
+        text_.assign(1, '"');
+    }
+    void finish()
+    {
+        text_ += '"';
+        json_.written(text_);
+    }
+
+    JsonWriter& json_;
+    const int decimals_;
+    std::string text_;
+};
+
+void writeKinds(JsonWriter& json, EstateMembers& members, const estate::Settlement& s)
+{
+    json.key("kinds");
+    json.beginObject();
+    for (const estate::KindAmount& k : s.kinds) {
+        json.key(infoOf(k.kind).code);
+        json.beginObject();
+        json.key("count");
+        json.value(k.count);
+        members.exact("exact", k.exact);
+        members.exact("perHeadExact", k.perHeadExact);
+        members.amount("amount", k.amount);
+        members.amount("perHead", k.perHead);
+        json.endObject();
+    }
+    json.endObject();
+}
+
+}  // namespace
+
+void writeEstateText(std::ostream& out, const estate::Settlement& settlement, const KindCounts& counts,
+                     const CaseResult& result)
+{
+    out << '\n' << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
+}
+
+void writeEstateJson(JsonWriter& json, const estate::Settlement& s)
+{
+    const estate::Claims& c = s.claims;
+    EstateMembers members(json, s.inputs.decimals);
+    json.key("estate");
+    json.beginObject();
+    members.amount("gross", s.inputs.gross);
+    members.amount("funeral", c.funeralPaid);
+    members.amount("unpaidFuneral", c.unpaidFuneral);
+    members.amount("debts", c.debtsPaid);
+    members.amount("bequestAsked", c.bequestAsked);
+    members.amount("bequest", c.bequestAllowed);
+    members.amount("net", c.net);
+    members.amount("unpaidDebts", c.unpaidDebts);
+    writeKinds(json, members, s);
+    if (s.division == estate::Division::Divided) {
+        members.amount("undistributed", s.undistributed);
+        members.exact("undistributedExact", s.undistributedExact);
+        members.amount("roundingDifference", s.roundingDifference);
+    } else {
+        for (const char* name : {"undistributed", "undistributedExact", "roundingDifference"}) members.null(name);
+    }
+    json.endObject();
+}
+
+}  // namespace qismaru::calc

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+
+#include "estate/settlement.h"
+
+namespace qismaru::calc {
+
+class JsonWriter;
+
+// The settlement after the table on a terminal: the claims, the heirs'
+// amounts, what no heir takes, the rounding difference and the notes, in
+// Arabic, the columns separated by " | " as the table's are.
+void writeEstateText(std::ostream& out, const estate::Settlement& settlement, const KindCounts& counts,
+                     const CaseResult& result);
+
+// The member "estate" of a result object. Amounts are decimal strings with
+// exactly the chosen decimals; "exact" and "perHeadExact" are fractions of
+// the major unit in lowest terms. A case without a table has no division:
+// "kinds" is empty and the division's amounts are null.
+void writeEstateJson(JsonWriter& json, const estate::Settlement& settlement);
+
+}  // namespace qismaru::calc

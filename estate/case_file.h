@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "estate/estate_json.h"
+#include "model/case_entry.h"
+
+namespace qismaru::estate {
+
+// A .qismaru file keeps a case as it was entered: the heir kinds in the order
+// of entry with their counts, and the estate when one was given.
+//
+//   {"format": "qismaru-case", "version": 1,
+//    "heirs": [{"code": "h", "count": 1}, {"code": "d", "count": 3}],
+//    "estate": {"gross": "120000.50", "funeral": "1000.00", ...}}
+inline constexpr std::string_view kCaseFileFormat = "qismaru-case";
+inline constexpr int kCaseFileVersion = 1;
+inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
+// A case of 21 kinds and an estate is well under a kilobyte; anything near
+// this is not a case file, and is refused before it is parsed.
+inline constexpr std::size_t kMaxCaseFileBytes = 64 * 1024;
+
+struct CaseFile {
+    std::vector<HeirEntry> heirs;
+    std::optional<EstateInputs> estate;
+
+    bool operator==(const CaseFile&) const = default;
+};
+
+enum class CaseFileProblem {
+    None,
+    TooLarge,
+    NotJson,
+    NotACaseFile,  // JSON, but not of this format
+    NewerVersion,  // written by a later Qismaru, in a format this one does not know
+    BadHeirs,
+    BadEstate,
+};
+
+struct CaseFileReading {
+    std::optional<CaseFile> file;
+    CaseFileProblem problem = CaseFileProblem::None;
+    std::string detail;    // English, for the calculator
+    EstateReading estate;  // why the estate was refused, for BadEstate
+
+    bool ok() const { return file.has_value(); }
+};
+
+// Reads a case file. Heirs that the main window could not enter are refused:
+// an unknown or repeated kind, a count out of range, the husband beside
+// wives, more than four wives.
+CaseFileReading readCaseFile(std::string_view text);
+
+// The file's text: JSON, two-space indented, ending in a newline.
+std::string caseFileText(const CaseFile& file);
+
+// Why a file could not be opened, as one Arabic sentence for the window.
+std::string arabicProblemText(const CaseFileReading& reading);
+
+}  // namespace qismaru::estate

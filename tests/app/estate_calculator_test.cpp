@@ -1,0 +1,191 @@
+// qismaru-calc settling an estate: the options and batch members that carry
+// it, the case file, and the "estate" member of a result.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "app/calc/calculator.h"
+#include "app/calc/plain_estate_line.h"
+
+namespace qismaru::calc {
+namespace {
+
+using nlohmann::ordered_json;
+
+struct CalcRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CalcRun run(const CalcOptions& options, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCalculator(options, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The README's worked example with its estate, as options.
+CalcOptions workedExample(OutputForm form)
+{
+    CalcOptions options;
+    options.form = form;
+    options.caseArguments = {"h=1", "m=1", "d=3", "bm=1"};
+    options.estate.gross = "120000.50";
+    options.estate.funeral = "1000";
+    options.estate.debts = "5000";
+    options.estate.bequest = "50000";
+    return options;
+}
+
+TEST(CalculatorEstate, RefusesABadEstateInOneLine)
+{
+    const struct {
+        void (*change)(CalcOptions&);
+        const char* complaint;
+    } rows[] = {
+        {[](CalcOptions& o) { o.estate.gross = "-5"; }, "the gross estate amount is negative"},
+        {[](CalcOptions& o) { o.estate.funeral = "1.005"; }, "the funeral costs amount has more than 2 decimals"},
+        {[](CalcOptions& o) { o.estate.debts = "1,000"; }, "the debts amount has digit grouping"},
+        {[](CalcOptions& o) { o.estate.bequest = "fifty"; }, "the bequest amount is not a number"},
+        {[](CalcOptions& o) { o.estate.gross = "1" + std::string(18, '0'); }, "at most 18 digits"},
+        {[](CalcOptions& o) { o.estate.decimals = 4; }, "--decimals is the number of decimals"},
+        {[](CalcOptions& o) { o.estate.gross.reset(); }, "go with --estate"},
+        {[](CalcOptions& o) { o.caseFile = "case.qismaru"; }, "not both"},
+    };
+    for (const auto& row : rows) {
+        CalcOptions options = workedExample(OutputForm::Json);
+        row.change(options);
+        const CalcRun r = run(options);
+        EXPECT_EQ(r.status, kExitBadInput) << row.complaint;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(row.complaint), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
+TEST(CalculatorEstate, JsonEstateMemberAsSpecified)
+{
+    const CalcRun r = run(workedExample(OutputForm::Json));
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const ordered_json estate = ordered_json::parse(r.out)["estate"];
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : estate.items()) keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"gross", "funeral", "unpaidFuneral", "debts", "bequestAsked", "bequest",
+                                              "net", "unpaidDebts", "kinds", "undistributed", "undistributedExact",
+                                              "roundingDifference"}));
+    // 114,000.50 is left after the funeral and the debts; its third, cut to the cent, is 38,000.16.
+    EXPECT_EQ(estate["bequest"], "38000.16");
+    EXPECT_EQ(estate["net"], "76000.34");
+    EXPECT_EQ(estate["kinds"].size(), 3u);  // the uterine brother is excluded: no row, no amount
+    EXPECT_EQ(estate["kinds"]["d"], ordered_json::parse(R"({"count":3,"exact":"1169236/25","perHeadExact":"1169236/75",
+                                                             "amount":"46769.43","perHead":"15589.81"})"));
+    EXPECT_EQ(estate["kinds"]["h"]["amount"], "17538.54");
+    EXPECT_EQ(estate["undistributed"], "0.00");
+    EXPECT_EQ(estate["roundingDifference"], "0.01");
+}
+
+TEST(CalculatorEstate, BatchLinesCarryTheirEstate)
+{
+    const std::string input = R"({"counts": {"h": 1}, "estate": {"gross": "1001", "decimals": 0}}
+{"w": 2, "estate": {"gross": "100", "debts": "150", "bequest": "10"}}
+{"d": 1, "estate": {"gross": 1000}}
+{"d": 1, "estate": {"gross": "1000", "bequests": "5"}}
+{"d": 1}
+)";
+    CalcOptions options;
+    options.form = OutputForm::Batch;
+    const CalcRun r = run(options, input);
+    EXPECT_EQ(r.status, kExitSomeLinesFailed);
+    std::vector<ordered_json> answers;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) answers.push_back(ordered_json::parse(line));
+    ASSERT_EQ(answers.size(), 5u);
+    // The husband alone keeps his half; the rest is shown, and no heir takes
+    // it. Both halves of 1001 round to the even 500: the unit left over is
+    // the rounding difference.
+    EXPECT_EQ(answers[0]["estate"]["kinds"]["h"]["exact"], "1001/2");
+    EXPECT_EQ(answers[0]["estate"]["kinds"]["h"]["amount"], "500");
+    EXPECT_EQ(answers[0]["estate"]["undistributedExact"], "1001/2");
+    EXPECT_EQ(answers[0]["estate"]["undistributed"], "500");
+    EXPECT_EQ(answers[0]["estate"]["roundingDifference"], "1");
+    // Insolvent: the debts take everything, the bequest and the heirs nothing.
+    EXPECT_EQ(answers[1]["estate"]["unpaidDebts"], "50.00");
+    EXPECT_EQ(answers[1]["estate"]["bequest"], "0.00");
+    EXPECT_EQ(answers[1]["estate"]["kinds"]["w"]["amount"], "0.00");
+    EXPECT_NE(answers[2]["error"].get<std::string>().find("must be a JSON string"), std::string::npos);
+    EXPECT_NE(answers[3]["error"].get<std::string>().find("unknown key"), std::string::npos);
+    EXPECT_FALSE(answers[4].contains("estate"));
+}
+
+// The shortcut for the common estate line reads what the full JSON reading
+// reads, and leaves every other line to it.
+TEST(CalculatorEstate, PlainEstateLinesReadAsInFull)
+{
+    const char* const taken[] = {
+        R"({"counts": {"h":1,"d":3}, "estate": {"gross": "120000.50", "funeral": "1000", "debts": "0", "bequest": "50000", "heirsConsent": false, "decimals": 2}})",
+        R"({ "estate" : { "decimals" : 0 , "gross" : " 7 " , "heirsConsent" : true } , "counts" : { "w" : 4 } })",
+    };
+    for (const char* line : taken) {
+        const std::optional<CaseInput> plain = readPlainEstateLine(line);
+        const CaseInput full = caseFromLineInFull(line);
+        ASSERT_TRUE(plain && full.ok()) << line << ": " << full.error;
+        EXPECT_EQ(plain->counts.count, full.counts.count) << line;
+        EXPECT_EQ(plain->estate, full.estate) << line;
+    }
+    const char* const left[] = {
+        R"({"counts": {"h":1}, "estate": {"gross": "1.005"}})",          // too many decimals: the full reading says so
+        R"({"counts": {"h":1}, "estate": {"gross": "5", "gross": "6"}})",  // a member twice
+        R"({"counts": {"h":1}, "estate": {"gross": "\u0035"}})",      // an escape
+        R"({"counts": {"h":1}, "estate": {"gross": "٥"}})",                // Arabic-Indic digits: read in full
+        R"({"counts": {"h":1}, "estate": {"gross": "5", "decimals": 4}})",
+        R"({"counts": {"h":1}, "estate": {"gross": "5", "bequests": "1"}})",
+        R"({"counts": {"h":1}, "estate": {"funeral": "5"}})",
+        R"({"counts": {"h":1}, "estate": {"gross": "5"}, "stopped": false})",
+        R"({"h": 1, "estate": {"gross": "5"}})",
+        R"({"counts": {"h":1}, "estate": {"gross": "5"}} x)",
+    };
+    for (const char* line : left) EXPECT_FALSE(readPlainEstateLine(line)) << line;
+}
+
+TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
+{
+    const std::string path = ::testing::TempDir() + "worked-example.qismaru";
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 1,
+        "heirs": [{"code": "h", "count": 1}, {"code": "m", "count": 1}, {"code": "d", "count": 3}, {"code": "bm", "count": 1}],
+        "estate": {"gross": "120000.50", "funeral": "1000", "debts": "5000", "bequest": "50000", "heirsConsent": false, "decimals": 2}})";
+    CalcOptions fromFile;
+    fromFile.form = OutputForm::Json;
+    fromFile.caseFile = path;
+    EXPECT_EQ(run(fromFile).out, run(workedExample(OutputForm::Json)).out);
+
+    // An estate on the command line takes the place of the file's.
+    fromFile.estate.gross = "39000";
+    EXPECT_EQ(ordered_json::parse(run(fromFile).out)["estate"]["kinds"]["d"]["perHead"], "8000.00");
+
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 9, "heirs": []})";
+    const CalcRun newer = run(fromFile);
+    EXPECT_EQ(newer.status, kExitBadInput);
+    EXPECT_NE(newer.err.find("newer than this program reads"), std::string::npos) << newer.err;
+    std::remove(path.c_str());
+}
+
+TEST(CalculatorEstate, TextShowsTheSettlementAfterTheTable)
+{
+    const CalcRun r = run(workedExample(OutputForm::Text));
+    ASSERT_EQ(r.status, kExitOk);
+    for (const char* line : {"صافي التركة للورثة | 76000.34\n", "بنت | 3 | 2/3 | 24 | 46769.43 | 15589.81\n",
+                             "فرق التقريب | 0.01\n"}) {
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    }
+    EXPECT_LT(r.out.find("=التصحيح"), r.out.find("توزيع التركة"));
+}
+
+}  // namespace
+}  // namespace qismaru::calc

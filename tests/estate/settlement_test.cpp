@@ -1,0 +1,186 @@
+// The claims on an estate in their order, and the net divided by the table,
+// to the minor unit, checked against sums a teacher does by hand.
+
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "engine/kind_groups.h"
+#include "estate/settlement.h"
+#include "present/result_table.h"
+#include "tests/support/case_text.h"
+#include "tests/sweep/case_sweep.h"
+
+namespace qismaru::estate {
+namespace {
+
+using testing::countsOf;
+
+Minor amount(const char* text, int decimals) { return *readAmount(text, decimals, Grouping::Refused).minor; }
+
+// GMP's rationals as the independent check of the 128-bit arithmetic: an
+// exact amount read back from its text, a whole amount from its digits.
+mpq_class rational(const Ratio& q) { return mpq_class(exactText(q)); }
+mpz_class integer(Minor n) { return mpz_class(decimalText(n)); }
+
+EstateInputs inputs(const char* gross, const char* funeral, const char* debts, const char* bequest, bool consent,
+                    int decimals = 2)
+{
+    return {amount(gross, decimals), amount(funeral, decimals), amount(debts, decimals), amount(bequest, decimals),
+            consent, decimals};
+}
+
+struct ClaimsRow {
+    const char* name;
+    EstateInputs in;
+    // funeral paid, funeral unpaid, debts paid, debts unpaid, bequest allowed, net
+    std::array<const char*, 6> expected;
+};
+
+TEST(Claims, FuneralThenDebtsThenTheBequestWithinItsThird)
+{
+    const ClaimsRow rows[] = {
+        {"third of what the claims leave, cut to the cent", inputs("120000.50", "1000", "0", "50000", false),
+         {"1000.00", "0.00", "0.00", "0.00", "39666.83", "79333.67"}},
+        {"the heirs allow the whole bequest", inputs("120000.50", "1000", "0", "50000", true),
+         {"1000.00", "0.00", "0.00", "0.00", "50000.00", "69000.50"}},
+        {"a bequest within the third is met whole", inputs("90000", "0", "0", "20000", false),
+         {"0.00", "0.00", "0.00", "0.00", "20000.00", "70000.00"}},
+        {"the third is of what the debts leave", inputs("100", "10", "60", "50", false),
+         {"10.00", "0.00", "60.00", "0.00", "10.00", "20.00"}},
+        {"insolvent: nothing for the bequest or the heirs", inputs("10000", "500", "20000", "1000", true),
+         {"500.00", "0.00", "9500.00", "10500.00", "0.00", "0.00"}},
+        {"funeral costs beyond the estate", inputs("100", "150", "50", "0", false),
+         {"100.00", "50.00", "0.00", "50.00", "0.00", "0.00"}},
+        {"with consent, at most all that is left", inputs("100", "0", "0", "500", true),
+         {"0.00", "0.00", "0.00", "0.00", "100.00", "0.00"}},
+        {"no decimals: the third of 100 is 33", inputs("100", "0", "0", "100", false, 0),
+         {"0", "0", "0", "0", "33", "67"}},
+    };
+    for (const ClaimsRow& row : rows) {
+        const Claims c = settleClaims(row.in);
+        const int d = row.in.decimals;
+        const std::array<std::string, 6> got = {amountText(c.funeralPaid, d), amountText(c.unpaidFuneral, d),
+                                                amountText(c.debtsPaid, d),   amountText(c.unpaidDebts, d),
+                                                amountText(c.bequestAllowed, d), amountText(c.net, d)};
+        for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], row.expected[i]) << row.name << ", item " << i;
+        EXPECT_TRUE(c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net == row.in.gross) << row.name;
+    }
+}
+
+struct KindMoney {
+    const char* amount;
+    const char* perHead;
+    const char* exact;
+};
+
+struct DivisionRow {
+    const char* counts;
+    const char* net;
+    std::map<std::string, KindMoney> kinds;
+    const char* undistributed;
+    const char* roundingDifference;
+};
+
+TEST(Settlement, TheNetDividedByTheTableToTheMinorUnit)
+{
+    const DivisionRow rows[] = {
+        // The README's worked example: 9, 6 and 24 parts of 39; the uterine brother is excluded.
+        {"h=1 m=1 d=3 bm=1", "39000",
+         {{"h", {"9000.00", "9000.00", "9000"}}, {"m", {"6000.00", "6000.00", "6000"}}, {"d", {"24000.00", "8000.00", "24000"}}},
+         "0.00", "0.00"},
+        // The spouse alone keeps the spouse's fraction; the rest is shown, not divided.
+        {"h=1", "1000", {{"h", {"500.00", "500.00", "500"}}}, "500.00", "0.00"},
+        {"w=3", "1000", {{"w", {"249.99", "83.33", "250"}}}, "750.00", "0.01"},
+        {"s=1 d=1", "100", {{"s", {"66.67", "66.67", "200/3"}}, {"d", {"33.33", "33.33", "100/3"}}}, "0.00", "0.00"},
+        {"s=3", "100", {{"s", {"99.99", "33.33", "100"}}}, "0.00", "0.01"},
+        // The return: 1/6 and 2/3 become 1/5 and 4/5.
+        {"m=1 d=2", "100", {{"m", {"20.00", "20.00", "20"}}, {"d", {"80.00", "40.00", "80"}}}, "0.00", "0.00"},
+    };
+    for (const DivisionRow& row : rows) {
+        const KindCounts counts = countsOf(row.counts);
+        const Settlement s = settleEstate(inputs(row.net, "0", "0", "0", false), counts, computeCase(counts));
+        ASSERT_EQ(s.division, Division::Divided) << row.counts;
+        ASSERT_EQ(s.kinds.size(), row.kinds.size()) << row.counts;
+        for (const KindAmount& k : s.kinds) {
+            const KindMoney& want = row.kinds.at(std::string(infoOf(k.kind).code));
+            EXPECT_EQ(amountText(k.amount, 2), want.amount) << row.counts;
+            EXPECT_EQ(amountText(k.perHead, 2), want.perHead) << row.counts;
+            EXPECT_EQ(exactText(k.exact), want.exact) << row.counts;
+        }
+        EXPECT_EQ(amountText(s.undistributed, 2), row.undistributed) << row.counts;
+        EXPECT_EQ(amountText(s.roundingDifference, 2), row.roundingDifference) << row.counts;
+    }
+}
+
+TEST(Settlement, ACaseWithoutATableIsNotDivided)
+{
+    for (const char* text : {"h=1 w=1", "w=5 d=1"}) {
+        const KindCounts counts = countsOf(text);
+        const Settlement s = settleEstate(inputs("1000", "0", "0", "0", false), counts, computeCase(counts));
+        EXPECT_EQ(s.division, Division::NotDividedStopped) << text;
+        EXPECT_TRUE(s.kinds.empty()) << text;
+        EXPECT_EQ(decimalText(s.claims.net), "100000") << text;
+    }
+}
+
+// 10^15 in thousandths over a corrected base of 6,636,725,670,927,168: the
+// wives' eighth and the grandmothers' sixth come out as a teacher writes them.
+TEST(Settlement, ExactAtAQuadrillionOverANearLimitBase)
+{
+    const KindCounts counts = countsOf("w=4 gm=32587 d=32531 gs=32561 gd=92");
+    const CaseComputation c = computeCase(counts);
+    ASSERT_EQ(c.result.finalBase, 6636725670927168);
+    const Settlement s = settleEstate(inputs("1000000000000000", "0", "0", "0", false, 3), counts, c);
+    std::map<HeirKind, const KindAmount*> by;
+    mpq_class total = 0;
+    for (const KindAmount& k : s.kinds) {
+        by[k.kind] = &k;
+        total += rational(k.exact);
+    }
+    EXPECT_EQ(exactText(by.at(HeirKind::Wives)->exact), "125000000000000");
+    EXPECT_EQ(exactText(by.at(HeirKind::Wives)->perHeadExact), "31250000000000");
+    EXPECT_EQ(exactText(by.at(HeirKind::Grandmothers)->exact), "500000000000000/3");
+    EXPECT_EQ(amountText(by.at(HeirKind::Grandmothers)->perHead, 3), "5114513967.738");  // 10^15 / (6 × 32587)
+    EXPECT_EQ(exactText(by.at(HeirKind::Daughters)->exact), "2000000000000000/3");
+    EXPECT_EQ(total, mpq_class(1000000000000000));
+}
+
+// Every case of the reduced sweep, with an odd net that no base divides:
+// the exact amounts add up to the net (summed by GMP), the rounded ones with
+// the undistributed part and the rounding difference too, each head is off
+// by at most half a minor unit, and the division has the table's rows.
+TEST(Settlement, ReconcilesOverTheReducedSweep)
+{
+    const EstateInputs in = inputs("987654321.07", "0", "0", "0", false);
+    const mpq_class net(mpz_class(98765432107), mpz_class(100));
+    std::int64_t divided = 0;
+    sweep::forEachCase(sweep::SweepSize::Reduced, [&](const KindCounts& counts) {
+        const CaseComputation c = computeCase(counts);
+        if (c.outcome != CaseOutcome::Computed) return;
+        ++divided;
+        const Settlement s = settleEstate(in, counts, c);
+        mpq_class exact = rational(s.undistributedExact);
+        mpz_class rounded = integer(s.undistributed) + integer(s.roundingDifference);
+        int heads = 1;
+        for (const KindAmount& k : s.kinds) {
+            exact += rational(k.exact);
+            ASSERT_EQ(rational(k.perHeadExact) * k.count, rational(k.exact)) << testing::textOf(counts);
+            rounded += integer(k.amount);
+            heads += k.count;
+        }
+        ASSERT_EQ(exact, net) << testing::textOf(counts);
+        ASSERT_EQ(rounded, integer(s.claims.net)) << testing::textOf(counts);
+        ASSERT_LE(2 * abs(integer(s.roundingDifference)), heads) << testing::textOf(counts);
+        ASSERT_EQ(s.undistributedExact.num > 0, spouseAlone(counts)) << testing::textOf(counts);
+        const ResultTable table = buildResultTable(counts, c.result, TableMedium::Screen);
+        std::size_t rows = 0;
+        for (const PlacedText& item : table.placedTexts()) rows += item.x == table_geometry::kHeirX;
+        ASSERT_EQ(s.kinds.size(), rows) << testing::textOf(counts);
+    });
+    EXPECT_GT(divided, 90000);
+}
+
+}  // namespace
+}  // namespace qismaru::estate

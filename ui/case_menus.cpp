@@ -1,0 +1,79 @@
+#include "ui/case_menus.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSettings>
+
+#include "ui/case_document.h"
+#include "ui/design_names.h"
+#include "ui/estate_printing.h"
+#include "ui/main_window.h"
+
+namespace qismaru::ui {
+
+namespace {
+
+QAction* addItem(QMenu& menu, const char* name, const QString& caption, const QKeySequence& keys)
+{
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    return action;
+}
+
+// The recent files, newest first, numbered for the keyboard.
+void fillRecentFiles(QMenu& menu, CaseDocument& document)
+{
+    menu.clear();
+    const QStringList files = document.recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString& path = files[i];
+        QAction* action = menu.addAction(QString("&%1  %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        QObject::connect(action, &QAction::triggered, &document, [&document, path] { document.openRecent(path); });
+    }
+    if (files.isEmpty()) menu.addAction("لا ملفات")->setEnabled(false);
+}
+
+}  // namespace
+
+void addCaseMenus(MainWindow& window, CaseDocument& document)
+{
+    QMenuBar* bar = window.menuBar();
+    QAction* first = bar->actions().isEmpty() ? nullptr : bar->actions().constFirst();
+
+    auto* file = new QMenu("ملف", bar);
+    file->setObjectName(design::kFileMenu);
+    file->menuAction()->setObjectName(design::kFileMenu);
+    QObject::connect(addItem(*file, design::kOpenCaseItem, "فتح…", QKeySequence::Open), &QAction::triggered, &document,
+                     &CaseDocument::openWithDialog);
+    QObject::connect(addItem(*file, design::kSaveCaseItem, "حفظ", QKeySequence::Save), &QAction::triggered, &document,
+                     &CaseDocument::save);
+    QObject::connect(addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence::SaveAs), &QAction::triggered, &document,
+                     &CaseDocument::saveAs);
+    file->addSeparator();
+    QMenu* recent = file->addMenu("الملفات الأخيرة");
+    recent->setObjectName(design::kRecentFilesMenu);
+    QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, &document] { fillRecentFiles(*recent, document); });
+    bar->insertMenu(first, file);
+
+    auto* estate = new QAction("التركة", bar);
+    estate->setObjectName(design::kEstateMenu);
+    QObject::connect(estate, &QAction::triggered, &document, &CaseDocument::editEstate);
+    bar->insertAction(first, estate);
+}
+
+CaseDocument& attachCaseDocument(MainWindow& window, MessageBoxes& messages)
+{
+    auto* document = new CaseDocument(window, messages, std::make_unique<ModalCaseFileDialogs>(),
+                                      std::make_unique<QSettings>("qismaru", "qismaru"),
+                                      estatePrintCommands(messages, std::make_shared<ModalPdfFallbackDialogs>()));
+    addCaseMenus(window, *document);
+    return *document;
+}
+
+}  // namespace qismaru::ui
