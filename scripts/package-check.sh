@@ -35,7 +35,10 @@ grep -q '^application/x-qismaru:\*\.qismaru$' /usr/share/mime/globs
 for size in 16 32 48 64 128 256; do
     test -s "/usr/share/icons/hicolor/${size}x${size}/apps/io.github.qismaru.Qismaru.png"
 done
-# Read from the package, not the disk: minimal images may be set to drop manual pages.
-dpkg-deb -c "$deb" | grep -q 'usr/share/man/man1/qismaru-calc.1.gz$'
-dpkg-deb -c "$deb" | grep -q 'usr/share/doc/qismaru/copyright$'
+# Read from the package, not the disk: minimal images may be set to drop manual
+# pages. The listing is kept whole first: grep -q stops at its first match and
+# would break dpkg-deb's pipe, which pipefail reports as a failure.
+contents="$(dpkg-deb -c "$deb")"
+grep -q 'usr/share/man/man1/qismaru-calc.1.gz$' <<<"$contents"
+grep -q 'usr/share/doc/qismaru/copyright$' <<<"$contents"
 echo "the package installs, runs and is removed cleanly"
