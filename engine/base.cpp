@@ -11,8 +11,9 @@ namespace {
 
 using enum HeirKind;
 
-constexpr HeirKind kBaseKinds[] = {Mother,      Father,      Grandfather,   Wives,        UterineSiblings, Grandmothers,
-                                   Husband,     ConsanguineSisters, FullSisters, SonsDaughters, Daughters};
+constexpr HeirKind kBaseKinds[] = {Mother,          Father,        Grandfather, Wives,
+                                   UterineSiblings, Grandmothers,  Husband,     ConsanguineSisters,
+                                   FullSisters,     SonsDaughters, Daughters};
 
 // The denominator a kind brings into the base, or 0. On a return with a
 // spouse the spouse's own fraction stays out: the spouse-return base below

@@ -29,7 +29,7 @@ struct ShareResult {
     int numerator = 0;    // of the fixed fraction; 0 for a residuary share
     int denominator = 0;  // 2, 3, 4, 6 or 8; 0 for a residuary share
     ShareLabel label = ShareLabel::None;
-    Fraction exact;       // the share `value` stands for, exactly
+    Fraction exact;  // the share `value` stands for, exactly
 
     bool isFraction() const { return denominator > 0; }
     bool isResiduary() const { return denominator == 0 && value > 0.0; }
@@ -37,10 +37,10 @@ struct ShareResult {
 
 struct CaseResult {
     std::array<ShareResult, kHeirKindCount> shares{};
-    std::int64_t base = 0;       // after a return with a spouse, the spouse-return base
+    std::int64_t base = 0;      // after a return with a spouse, the spouse-return base
     double correction = 0.0;    // whole, or a half-integer after the halving rule
     double shareScale = 0.0;    // factor on the non-spouse percentages
-    double baseDivisor = 0.0;  // Base / BaseDivisor is the increased or reduced base
+    double baseDivisor = 0.0;   // Base / BaseDivisor is the increased or reduced base
     double returnFactor = 0.0;  // multiplies the non-spouse fixed parts after a return with a spouse
     double spouseScale = 0.0;   // factor on the spouses' percentages
 

@@ -48,7 +48,8 @@ struct CaseWork {
     template <typename Describe>
     void record(Describe describe) const
     {
-        if (trace) [[unlikely]] recordInto(*trace, describe);
+        if (trace) [[unlikely]]
+            recordInto(*trace, describe);
     }
 
 private:

@@ -13,10 +13,7 @@ namespace {
 // Like a chess engine's position check after every move: in debug builds
 // the shares are checked after each step, so that a broken rule is caught in
 // the step that breaks it rather than in the table.
-void checkStep([[maybe_unused]] const CaseWork& work)
-{
-    assert(!findStepViolation(work.counts, work.result));
-}
+void checkStep([[maybe_unused]] const CaseWork& work) { assert(!findStepViolation(work.counts, work.result)); }
 
 // Every entered kind that is excluded, with the inheriting kinds that
 // exclude it. The share steps keep excluded kinds out by the same rules.

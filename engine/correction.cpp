@@ -31,7 +31,8 @@ std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
     const std::int64_t parts = partsBeforeCorrection(work, kind);
     if (parts % heads == 0) return 1;
     const HeadFactor factor = headFactorOf(parts, heads);
-    if (factor.factor > 1) work.record([kind, parts, heads, factor] { return step::GroupHeads{kind, parts, heads, factor}; });
+    if (factor.factor > 1)
+        work.record([kind, parts, heads, factor] { return step::GroupHeads{kind, parts, heads, factor}; });
     return factor.factor;
 }
 
@@ -39,7 +40,8 @@ std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
 std::int64_t combineFactors(const CaseWork& work, std::int64_t correction, std::int64_t factor)
 {
     const CommonMultiple combined = commonMultipleStepOf(correction, factor);
-    if (correction > 1 && factor > 1) work.record([correction, factor, combined] { return step::CombinedFactors{correction, factor, combined}; });
+    if (correction > 1 && factor > 1)
+        work.record([correction, factor, combined] { return step::CombinedFactors{correction, factor, combined}; });
     return combined.value;
 }
 
@@ -100,8 +102,8 @@ bool findSharingPair(const CaseWork& work, ResiduaryPair& pair)
         pair = {SonsSons, SonsDaughters};
     } else if (bothPresent(FullBrothers, FullSisters) && siblingsInherit && paid(FullBrothers, FullSisters)) {
         pair = {FullBrothers, FullSisters};
-    } else if (bothPresent(ConsanguineBrothers, ConsanguineSisters) && siblingsInherit &&
-               !work.has(FullBrothers) && !(work.sums.femaleDescendants > 0 && work.has(FullSisters)) &&
+    } else if (bothPresent(ConsanguineBrothers, ConsanguineSisters) && siblingsInherit && !work.has(FullBrothers) &&
+               !(work.sums.femaleDescendants > 0 && work.has(FullSisters)) &&
                paid(ConsanguineBrothers, ConsanguineSisters)) {
         pair = {ConsanguineBrothers, ConsanguineSisters};
     } else {
@@ -118,7 +120,10 @@ std::int64_t applyPairHeadFactor(const CaseWork& work, std::int64_t correction)
     const std::int64_t parts = whole(base * work.share(pair.female).value + base * work.share(pair.male).value);
     const std::int64_t heads = 2 * work.count(pair.male) + work.count(pair.female);
     const HeadFactor factor = pairHeadFactorOf(parts, heads);
-    if (factor.factor > 1) work.record([pair, parts, heads, factor] { return step::PairHeads{pair.male, pair.female, parts, heads, factor}; });
+    if (factor.factor > 1)
+        work.record([pair, parts, heads, factor] {
+            return step::PairHeads{pair.male, pair.female, parts, heads, factor};
+        });
     return combineFactors(work, correction, factor.factor);
 }
 

@@ -9,8 +9,8 @@ CountSums sumCounts(const KindCounts& c)
     s.maleDescendants = c.of(Sons) + c.of(SonsSons);
     s.femaleDescendants = c.of(Daughters) + c.of(SonsDaughters);
     s.descendants = s.maleDescendants + s.femaleDescendants;
-    s.siblingsTotal = c.of(FullBrothers) + c.of(FullSisters) + c.of(ConsanguineBrothers) +
-                      c.of(ConsanguineSisters) + c.of(UterineSiblings);
+    s.siblingsTotal = c.of(FullBrothers) + c.of(FullSisters) + c.of(ConsanguineBrothers) + c.of(ConsanguineSisters) +
+                      c.of(UterineSiblings);
     return s;
 }
 

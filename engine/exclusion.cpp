@@ -83,8 +83,8 @@ void applyExclusionRules(HeirKind kind, const KindCounts& c, const CountSums& s,
     // descendants stands in a brother's place and excludes all below her.
     if (siblingsBlocked() || found(p.only(FullBrothers)) || found(p.only(ConsanguineBrothers))) return;
     if (s.femaleDescendants > 0 && found(p.only(FullSisters) | p.only(ConsanguineSisters))) return;
-    constexpr HeirKind chain[] = {FullBrothersSons, ConsanguineBrothersSons, FullUncles,
-                                  ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons};
+    constexpr HeirKind chain[] = {FullBrothersSons,  ConsanguineBrothersSons, FullUncles,
+                                  ConsanguineUncles, FullUnclesSons,          ConsanguineUnclesSons};
     for (const HeirKind link : chain) {
         if (link == kind || found(p.only(link))) return;
     }

@@ -43,10 +43,12 @@ void assignFatherResidue(CaseWork& work)
     const Fraction remainder = work.exactRemainderBeforeSixth;
     if (work.sums.descendants == 0) {
         setResiduary(work.share(ascendant), work.remainderBeforeSixth, remainder, ShareLabel::Remainder);
-        work.record([ascendant, remainder] { return step::Residue{ascendant, step::ResidueWay::BySelf, {}, {}, remainder}; });
+        work.record([ascendant, remainder] {
+            return step::Residue{ascendant, step::ResidueWay::BySelf, {}, {}, remainder};
+        });
     } else if (work.sums.maleDescendants == 0) {
-        const ShareLabel label = ascendant == Father ? ShareLabel::FatherSixthAndRemainder
-                                                     : ShareLabel::GrandfatherSixthAndRemainder;
+        const ShareLabel label =
+            ascendant == Father ? ShareLabel::FatherSixthAndRemainder : ShareLabel::GrandfatherSixthAndRemainder;
         setResiduary(work.share(ascendant), work.remainderBeforeSixth, remainder, label);
         work.record([ascendant, remainder] {
             return step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::BesideFemaleDescendant, remainder};

@@ -9,14 +9,16 @@ namespace {
 using enum HeirKind;
 
 // The kinds that can hold a fixed fraction, in the order their shares are added.
-constexpr HeirKind kFixedKinds[] = {Mother, UterineSiblings, Grandmothers, Husband, Wives, Father,
-                                    Grandfather, Daughters, SonsDaughters, FullSisters, ConsanguineSisters};
+constexpr HeirKind kFixedKinds[] = {Mother,        UterineSiblings, Grandmothers,      Husband,
+                                    Wives,         Father,          Grandfather,       Daughters,
+                                    SonsDaughters, FullSisters,     ConsanguineSisters};
 
 using step::FixedReason;
 
 // A fixed share, and the condition it was given under. Inlined, so that the
 // fraction of constant terms is formed at compile time, as before it was noted.
-[[gnu::always_inline]] inline void setFixed(CaseWork& work, HeirKind kind, int numerator, int denominator, FixedReason reason)
+[[gnu::always_inline]] inline void setFixed(CaseWork& work, HeirKind kind, int numerator, int denominator,
+                                            FixedReason reason)
 {
     setFraction(work.share(kind), numerator, denominator);
     work.record([&work, kind, reason] { return step::Fixed{kind, work.share(kind).exact, reason, {}}; });
@@ -102,8 +104,7 @@ void assignSonsDaughters(CaseWork& work)
 
 bool sistersMayHoldFractions(const CaseWork& work)
 {
-    return work.sums.descendants == 0 && !work.has(Father) && !work.has(Grandfather) &&
-           !work.has(FullBrothers);
+    return work.sums.descendants == 0 && !work.has(Father) && !work.has(Grandfather) && !work.has(FullBrothers);
 }
 
 void assignFullSisters(CaseWork& work)

@@ -40,9 +40,9 @@ bool mubahala(const CaseTest& t)
     const bool fullSisterForm = t.without({Father, Grandfather, ConsanguineSisters, Wives, UterineSiblings,
                                            FullBrothers, ConsanguineBrothers}) &&
                                 t(FullSisters) == 1;
-    const bool consanguineSisterForm = t.without({Father, Grandfather, FullSisters, Wives, UterineSiblings,
-                                                  ConsanguineBrothers, FullBrothers}) &&
-                                       t(ConsanguineSisters) == 1;
+    const bool consanguineSisterForm =
+        t.without({Father, Grandfather, FullSisters, Wives, UterineSiblings, ConsanguineBrothers, FullBrothers}) &&
+        t(ConsanguineSisters) == 1;
     return t.has(Husband) && t.has(Mother) && (fullSisterForm || consanguineSisterForm);
 }
 
@@ -69,8 +69,8 @@ bool shurayhiyya(const CaseTest& t) { return husbandTwoFullSistersTwoUterine(t) 
 
 bool ummAlAramil(const CaseTest& t)
 {
-    return t.without({Father, Grandfather, FullBrothers, Husband, Mother}) && t(Wives) == 3 &&
-           t(Grandmothers) == 2 && t(FullSisters) == 8 && t(UterineSiblings) == 4;
+    return t.without({Father, Grandfather, FullBrothers, Husband, Mother}) && t(Wives) == 3 && t(Grandmothers) == 2 &&
+           t(FullSisters) == 8 && t(UterineSiblings) == 4;
 }
 
 bool mushtaraka(const CaseTest& t)

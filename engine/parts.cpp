@@ -33,7 +33,8 @@ std::int64_t partsOfPortion(std::int64_t base, std::int64_t twiceCorrection, Fra
         !__builtin_mul_overflow(scaledBase, portion.num, &numerator)) {
         return roundedQuotient<std::int64_t>(numerator, 2 * portion.den);
     }
-    return static_cast<std::int64_t>(roundedQuotient<Wide>(Wide{base} * twiceCorrection * portion.num, 2 * Wide{portion.den}));
+    return static_cast<std::int64_t>(
+        roundedQuotient<Wide>(Wide{base} * twiceCorrection * portion.num, 2 * Wide{portion.den}));
 }
 
 // The spouse's fraction of the estate, when a spouse is present.

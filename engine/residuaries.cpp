@@ -9,7 +9,8 @@ using enum HeirKind;
 using step::ResidueWay;
 
 // Notes that a residuary took the remainder, or that nothing was left for it.
-[[gnu::always_inline]] inline void recordResidue(const CaseWork& work, HeirKind kind, ResidueWay way, KindSet with, KindSet beside = {})
+[[gnu::always_inline]] inline void recordResidue(const CaseWork& work, HeirKind kind, ResidueWay way, KindSet with,
+                                                 KindSet beside = {})
 {
     work.record([&work, kind, way, with, beside] {
         return work.exactRemainder.isZero() ? Step{step::NothingLeft{kind}}

@@ -29,8 +29,7 @@ bool someoneTakesRemainder(const CaseWork& work)
         return true;
     }
 
-    const bool fullSisterResiduary =
-        work.has(FullSisters) && !work.has(FullBrothers) && s.maleDescendants == 0;
+    const bool fullSisterResiduary = work.has(FullSisters) && !work.has(FullBrothers) && s.maleDescendants == 0;
     const bool consanguineSisterResiduary = work.has(ConsanguineSisters) && !work.has(FullBrothers) &&
                                             !work.has(ConsanguineBrothers) && !work.has(FullSisters) &&
                                             s.maleDescendants == 0;

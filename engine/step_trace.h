@@ -27,18 +27,18 @@ struct Excluded {
 
 // The condition under which a sharer took its fixed share.
 enum class FixedReason : std::uint8_t {
-    NoDescendants,           // husband 1/2, wives 1/4
-    WithDescendants,         // husband 1/4, wives 1/8, mother 1/6
-    NoDescendantsNoSiblings, // mother 1/3
-    WithSiblings,            // mother 1/6 beside two or more brothers or sisters
-    Alone,                   // one heir: 1/2, or 1/6 for a uterine sibling
-    Several,                 // two or more: 2/3, or 1/3 for uterine siblings
-    NoMother,                // grandmothers 1/6
-    BesideMaleDescendant,    // father or grandfather 1/6 beside a son or son's son
-    BesideFemaleDescendant,  // father or grandfather 1/6, before the remainder
-    RemainderAtMostSixth,    // the father's or grandfather's sixth when little or nothing is left
-    CompletingTwoThirds,     // son's daughters beside one daughter, consanguine sisters beside one full sister
-    ThirdOfRemainder,        // the mother in the 'Umariyyatan
+    NoDescendants,            // husband 1/2, wives 1/4
+    WithDescendants,          // husband 1/4, wives 1/8, mother 1/6
+    NoDescendantsNoSiblings,  // mother 1/3
+    WithSiblings,             // mother 1/6 beside two or more brothers or sisters
+    Alone,                    // one heir: 1/2, or 1/6 for a uterine sibling
+    Several,                  // two or more: 2/3, or 1/3 for uterine siblings
+    NoMother,                 // grandmothers 1/6
+    BesideMaleDescendant,     // father or grandfather 1/6 beside a son or son's son
+    BesideFemaleDescendant,   // father or grandfather 1/6, before the remainder
+    RemainderAtMostSixth,     // the father's or grandfather's sixth when little or nothing is left
+    CompletingTwoThirds,      // son's daughters beside one daughter, consanguine sisters beside one full sister
+    ThirdOfRemainder,         // the mother in the 'Umariyyatan
 };
 
 struct Fixed {
@@ -78,7 +78,7 @@ struct Increase {
 // The shares fall short and no one takes the remainder.
 struct Return {
     Fraction fixedTotal;
-    KindSet sharers;                  // the kinds the surplus goes back to
+    KindSet sharers;                 // the kinds the surplus goes back to
     std::optional<HeirKind> spouse;  // who keeps only the fixed share
 };
 
@@ -154,10 +154,9 @@ struct Halving {
 
 }  // namespace step
 
-using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase,
-                          step::Return, step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase,
-                          step::SpouseReturnBase, step::GroupHeads, step::PairHeads, step::CombinedFactors,
-                          step::Halving>;
+using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase, step::Return,
+                          step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase, step::SpouseReturnBase,
+                          step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving>;
 
 // The decisions of one computation, in the order they were made. Fixed in
 // size, so that recording never allocates: every entered kind leaves at most

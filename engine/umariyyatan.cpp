@@ -23,7 +23,9 @@ void divideRemainderAfterSpouse(CaseWork& work, ShareLabel motherLabel)
     setResiduary(work.share(Father), r * (2.0 / 3.0), exact * Fraction::of(2, 3), ShareLabel::Remainder);
     // The mother's third of the remainder is a fixed share in the books, the
     // father's two thirds his remainder; this replaces his whole remainder.
-    work.record([&work, exact] { return step::Fixed{Mother, work.share(Mother).exact, step::FixedReason::ThirdOfRemainder, exact}; });
+    work.record([&work, exact] {
+        return step::Fixed{Mother, work.share(Mother).exact, step::FixedReason::ThirdOfRemainder, exact};
+    });
     work.record([exact] { return step::Residue{Father, step::ResidueWay::TwoThirdsOfRemainder, {}, {}, exact}; });
 }
 

@@ -61,7 +61,11 @@ bool readSymbols(std::string_view utf8, Symbols& symbols)
     for (std::size_t i = 0; i < utf8.size();) {
         if (symbols.end >= kMaxCodePoints) return false;
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
         if (length == 0 || i + length > utf8.size()) {
             symbols.at[symbols.end++] = {};
             break;

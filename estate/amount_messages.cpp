@@ -41,7 +41,8 @@ std::string arabicProblemText(AmountProblem problem, EstateField field, int deci
                " رقماً على الأكثر قبل الفاصلة العشرية.";
     case AmountProblem::GroupingNotAccepted:
     case AmountProblem::BadGrouping:
-        return "تجميع الأرقام في مبلغ " + name + " غير صحيح: ثلاثة أرقام في كل مجموعة، مثل 120,000.50، أو اكتبه بلا تجميع.";
+        return "تجميع الأرقام في مبلغ " + name +
+               " غير صحيح: ثلاثة أرقام في كل مجموعة، مثل 120,000.50، أو اكتبه بلا تجميع.";
     }
     return "";
 }

@@ -10,7 +10,7 @@ namespace qismaru::estate {
 // The four amounts a user gives for an estate.
 enum class EstateField { Gross, Funeral, Debts, Bequest };
 
-std::string_view arabicName(EstateField field);   // "التركة", "مؤن التجهيز", "الديون", "الوصية"
+std::string_view arabicName(EstateField field);  // "التركة", "مؤن التجهيز", "الديون", "الوصية"
 std::string_view englishName(EstateField field);  // "gross estate", "funeral costs", "debts", "bequest"
 
 // Why an amount was refused, in a sentence: Arabic for the window, English

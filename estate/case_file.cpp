@@ -71,21 +71,23 @@ CaseFileReading readHeirs(const json& heirs, CaseFile& file)
 
 CaseFileReading readCaseFile(std::string_view text)
 {
-    if (text.size() > kMaxCaseFileBytes) return refused(CaseFileProblem::TooLarge, "the file is too large for a case file");
+    if (text.size() > kMaxCaseFileBytes)
+        return refused(CaseFileProblem::TooLarge, "the file is too large for a case file");
     const json document = json::parse(text.begin(), text.end(), nullptr, /*allow_exceptions=*/false);
     if (document.is_discarded()) return refused(CaseFileProblem::NotJson, "the file is not JSON");
     if (!document.is_object() || !document.contains("format") || document["format"] != kCaseFileFormat) {
         return refused(CaseFileProblem::NotACaseFile, "the file is not a Qismaru case file");
     }
     const json& version = member(document, "version");
-    const bool hasVersion = version.is_number_unsigned() ? version.get<std::uint64_t>() >= 1 : wholeWithin(version, 1, 1);
+    const bool hasVersion =
+        version.is_number_unsigned() ? version.get<std::uint64_t>() >= 1 : wholeWithin(version, 1, 1);
     if (!hasVersion) {
         return refused(CaseFileProblem::NotACaseFile, "the case file has no valid format version");
     }
     if (!wholeWithin(version, 1, kCaseFileVersion)) {
-        return refused(CaseFileProblem::NewerVersion, "the case file has format version " + version.dump().substr(0, 20) +
-                                                          ", newer than this program reads (" +
-                                                          std::to_string(kCaseFileVersion) + ")");
+        return refused(CaseFileProblem::NewerVersion,
+                       "the case file has format version " + version.dump().substr(0, 20) +
+                           ", newer than this program reads (" + std::to_string(kCaseFileVersion) + ")");
     }
 
     CaseFile file;

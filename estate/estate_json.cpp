@@ -48,7 +48,8 @@ EstateReading estateFromJson(const nlohmann::json& value)
     }
     for (const auto& item : value.items()) {
         if (!knownKey(item.key())) {
-            return refused("the estate has an unknown key (known: gross, funeral, debts, bequest, heirsConsent, decimals)");
+            return refused(
+                "the estate has an unknown key (known: gross, funeral, debts, bequest, heirsConsent, decimals)");
         }
     }
     EstateInputs inputs;
@@ -71,7 +72,8 @@ EstateReading estateFromJson(const nlohmann::json& value)
             return refused("the estate's \"" + std::string(k.key) +
                            "\" must be a JSON string such as \"1000.50\", which keeps the amount exact");
         }
-        const AmountReading reading = readAmount(amount.get_ref<const std::string&>(), inputs.decimals, Grouping::Refused);
+        const AmountReading reading =
+            readAmount(amount.get_ref<const std::string&>(), inputs.decimals, Grouping::Refused);
         if (!reading.ok()) {
             EstateReading bad = refused(englishProblemText(reading.problem, k.field, inputs.decimals));
             bad.field = k.field;

@@ -26,7 +26,9 @@ public:
     void writeClaims(EstateReport& report) const
     {
         const Claims& c = s_.claims;
-        const auto line = [&](const char* label, const Minor& amount) { report.claims.push_back({label, money(amount), ""}); };
+        const auto line = [&](const char* label, const Minor& amount) {
+            report.claims.push_back({label, money(amount), ""});
+        };
         line("التركة", s_.inputs.gross);
         line("مؤن التجهيز", c.funeralPaid);
         if (c.unpaidFuneral > 0) line("مؤن تجهيز لم تفِ بها التركة", c.unpaidFuneral);
@@ -40,7 +42,8 @@ public:
     void writeKinds(EstateReport& report, const KindCounts& counts, const CaseResult& result) const
     {
         for (const HeirKind kind : rowOrder(TableMedium::Screen)) {
-            const auto amount = std::find_if(s_.kinds.begin(), s_.kinds.end(), [kind](const KindAmount& k) { return k.kind == kind; });
+            const auto amount =
+                std::find_if(s_.kinds.begin(), s_.kinds.end(), [kind](const KindAmount& k) { return k.kind == kind; });
             if (amount == s_.kinds.end()) continue;
             report.kinds.push_back({kind, std::string(infoOf(kind).displayName), std::to_string(counts.of(kind)),
                                     shareText(result[kind]), std::to_string(amount->parts), money(amount->amount),
@@ -66,10 +69,12 @@ public:
             notes.push_back("التركة لا تفي بالديون: يبقى منها " + money(c.unpaidDebts) +
                             " بلا سداد، فلا تنفذ وصية ولا يبقى للورثة شيء.");
         } else if (c.bequestCut() && !s_.inputs.heirsConsent) {
-            notes.push_back("الوصية أكثر من ثلث ما بقي بعد التجهيز والديون، فينفذ منها الثلث (" + money(c.bequestAllowed) +
+            notes.push_back("الوصية أكثر من ثلث ما بقي بعد التجهيز والديون، فينفذ منها الثلث (" +
+                            money(c.bequestAllowed) +
                             ") وحده، وما زاد عليه لا ينفذ إلا بإجازة الورثة. والثلث مقرب إلى أدنى وحدة صغرى.");
         } else if (c.bequestCut()) {
-            notes.push_back("الوصية أكثر مما بقي بعد التجهيز والديون، فينفذ منها ما بقي (" + money(c.bequestAllowed) + ").");
+            notes.push_back("الوصية أكثر مما بقي بعد التجهيز والديون، فينفذ منها ما بقي (" + money(c.bequestAllowed) +
+                            ").");
         } else if (c.bequestAllowed > c.bequestThird) {
             notes.push_back("أجاز الورثة ما زاد من الوصية على الثلث، فنفذت كلها.");
         }
@@ -82,8 +87,9 @@ public:
         }
         if (s_.undistributedExact.num > 0) notes.push_back(undistributedNote(counts));
         if (s_.roundingDifference != 0) {
-            notes.push_back("قرب نصيب كل فرد إلى أقرب وحدة صغرى (والنصف إلى الزوجي)، ومبلغ الصنف نصيب الفرد في العدد؛ "
-                            "وفرق التقريب ما بين الصافي ومجموع المبالغ المقربة مع ما لا يوزع.");
+            notes.push_back(
+                "قرب نصيب كل فرد إلى أقرب وحدة صغرى (والنصف إلى الزوجي)، ومبلغ الصنف نصيب الفرد في العدد؛ "
+                "وفرق التقريب ما بين الصافي ومجموع المبالغ المقربة مع ما لا يوزع.");
         }
     }
 

@@ -195,8 +195,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Half of these ask for the step-by-step solution too, so that it is fuzzed as well.
     options.explain = data[0] / 5 % 2 == 1;
     const int status = calc::runCalculator(options, noInput, out, err);
-    const bool knownStatus = status == calc::kExitOk || status == calc::kExitBadInput ||
-                             status == calc::kExitBeyondExactRange;
+    const bool knownStatus =
+        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
     if (!knownStatus || (status == calc::kExitBadInput) == input.ok()) __builtin_trap();
     checkErrorLine(err.str());
     return 0;

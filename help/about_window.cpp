@@ -43,8 +43,9 @@ AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAbo
     const QSize aboveClose(width(), ui::px(kCloseTop));
     surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kMsSansSerif, 12), lines(), aboveClose));
 
-    auto* close = new ui::CaptionButton(ui::design::kAboutCloseButton, " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
-                                        ui::designFont(ui::kTraditionalArabic, 13.8), this);
+    auto* close =
+        new ui::CaptionButton(ui::design::kAboutCloseButton, " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
+                              ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 

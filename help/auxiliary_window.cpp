@@ -20,8 +20,8 @@ Qt::WindowFlags flagsFor(AuxiliaryWindow::Frame frame)
 
 }  // namespace
 
-AuxiliaryWindow::AuxiliaryWindow(QWidget& beneath, const QString& objectName, const QString& caption,
-                                 int clientWidth, int clientHeight, Frame frame)
+AuxiliaryWindow::AuxiliaryWindow(QWidget& beneath, const QString& objectName, const QString& caption, int clientWidth,
+                                 int clientHeight, Frame frame)
     : QWidget(nullptr, flagsFor(frame)), beneath_(&beneath)
 {
     setObjectName(objectName);

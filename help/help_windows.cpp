@@ -31,10 +31,22 @@ public:
         delete index_.data();
     }
 
-    void openWelcome() { present(welcome_, [&] { return new WelcomeWindow(main_); }); }
-    void openAbout() { present(about_, [&] { return new AboutWindow(main_); }); }
-    void openExitConfirmation() { present(exit_, [&] { return new ExitWindow(main_, endProgram_); }); }
-    void openExplanationIndex() { present(index_, [&] { return new ExplanationIndex(main_); }); }
+    void openWelcome()
+    {
+        present(welcome_, [&] { return new WelcomeWindow(main_); });
+    }
+    void openAbout()
+    {
+        present(about_, [&] { return new AboutWindow(main_); });
+    }
+    void openExitConfirmation()
+    {
+        present(exit_, [&] { return new ExitWindow(main_, endProgram_); });
+    }
+    void openExplanationIndex()
+    {
+        present(index_, [&] { return new ExplanationIndex(main_); });
+    }
 
 private:
     template <typename Window, typename Create>

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStyle>
 #include <QStringList>
+#include <QStyle>
 
 #include "help/page_texts.h"
 #include "ui/fonts.h"

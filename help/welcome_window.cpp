@@ -33,8 +33,9 @@ WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
     surface_->setDrawingFont(fontFittingLines(ui::designFont(ui::kAndalus, 25.8), lines(), size()));
     drawLines(*surface_, lines());
 
-    auto* close = new ui::CaptionButton(ui::design::kWelcomeCloseButton, "إغــلاق", ui::twipsRect(2040, 2520, 1095, 375),
-                                        ui::designFont(ui::kTraditionalArabic, 13.8), this);
+    auto* close =
+        new ui::CaptionButton(ui::design::kWelcomeCloseButton, "إغــلاق", ui::twipsRect(2040, 2520, 1095, 375),
+                              ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 

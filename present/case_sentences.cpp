@@ -67,8 +67,8 @@ std::string spouseReturnBaseSentence(const step::BaseOfDenominators& b, const st
                                      const SolutionContext& c)
 {
     std::string text = "في المسألة ردٌّ مع " + c.name(s.spouse) + "، فيُركَّب أصلها من مسألتين: مسألة أهل الرد، " +
-                       denominatorsGive(b, b.denominators & (b.denominators - 1) ? "فروضهم" : "فرضهم") +
-                       "، لهم منه " + figure(s.othersParts);
+                       denominatorsGive(b, b.denominators & (b.denominators - 1) ? "فروضهم" : "فرضهم") + "، لهم منه " +
+                       figure(s.othersParts);
     if (s.taken != s.othersParts) text += "، وهم صنف واحد فيُعدّ ما لهم سهمًا واحدًا";
     text += "؛ ومسألة الزوجية من " + figure(s.spouseDenominator) + "، " + c.forName(s.spouse) + " منها 1 ويبقى " +
             figure(s.spouseDenominator - 1) + "؛ " + spouseReturnFit(s) + "، فأصل المسألة " + figure(s.base) + ".";
@@ -78,8 +78,7 @@ std::string spouseReturnBaseSentence(const step::BaseOfDenominators& b, const st
 std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
 {
     const Fraction rest = Fraction::whole(1) - c.result()[alone.spouse].exact;
-    return "؛ ولا وارث مع " + c.name(alone.spouse) +
-           "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + figure(rest) +
+    return "؛ ولا وارث مع " + c.name(alone.spouse) + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + figure(rest) +
            " من التركة بلا وارث من المذكورين (لذوي الأرحام أو لبيت المال، على خلاف بينهم)، وأفتى بعض المتأخرين "
            "بالرد على الزوجين إذا لم يوجد غيرهما";
 }
@@ -118,11 +117,12 @@ std::string combinedFactors(const step::CombinedFactors& c)
     case Relation::Equal: return pair + "متماثلان، فيُكتفى بأحدهما " + value;
     case Relation::Divides: return pair + "متداخلان، فيُكتفى بالأكبر " + value;
     case Relation::CommonFactor:
-        return pair + "متوافقان بـ" + figure(c.result.remainder) + "، فيُضرب وفق أحدهما في الآخر: " +
-               figure(hi / c.result.remainder) + " × " + figure(lo) + " = " + value;
+        return pair + "متوافقان بـ" + figure(c.result.remainder) +
+               "، فيُضرب وفق أحدهما في الآخر: " + figure(hi / c.result.remainder) + " × " + figure(lo) + " = " + value;
     case Relation::NoFactorFound: {
         const std::int64_t common = std::gcd(hi, lo);
-        if (common == 1) return pair + "متباينان، فيُضرب أحدهما في الآخر: " + figure(hi) + " × " + figure(lo) + " = " + value;
+        if (common == 1)
+            return pair + "متباينان، فيُضرب أحدهما في الآخر: " + figure(hi) + " × " + figure(lo) + " = " + value;
         return pair + "باقي قسمة " + figure(hi) + " على " + figure(lo) + " هو " + figure(c.result.remainder) +
                "، ولا يقسمهما معًا، فيضرب البرنامج أحدهما في الآخر: " + value + " (وهما في الحقيقة متوافقان بـ" +
                figure(common) + "، وأصغر عدد ينقسم عليهما " + figure(hi / common * lo) + ")";
@@ -145,8 +145,8 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
     if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
     if (const auto* halving = std::get_if<step::Halving>(&s)) {
         return "ولأن التركة كلها " + c.forName(halving->kind) +
-               " فرضًا وردًّا، تُقسم على عدد الرؤوس، ويكفي نصف المضروب: " + figure(halving->before) + " ÷ 2 = " +
-               figure(halving->after);
+               " فرضًا وردًّا، تُقسم على عدد الرؤوس، ويكفي نصف المضروب: " + figure(halving->before) +
+               " ÷ 2 = " + figure(halving->after);
     }
     return "";
 }
@@ -211,7 +211,8 @@ std::string correctionSentence(const SolutionContext& c)
     }
     const CaseResult& r = c.result();
     if (r.correction == 1.0) {
-        if (text.empty()) return "سهام كل فريق تنقسم على رؤوسه، فلا تحتاج المسألة إلى تصحيح، وتصح من " + figure(r.finalBase) + ".";
+        if (text.empty())
+            return "سهام كل فريق تنقسم على رؤوسه، فلا تحتاج المسألة إلى تصحيح، وتصح من " + figure(r.finalBase) + ".";
         return text + "؛ فتصح المسألة من " + figure(r.finalBase) + ".";
     }
     return text + "؛ فجزء السهم " + figure(r.correction) + "، وتصح المسألة من " + figure(increasedOrReducedBaseOf(r)) +

@@ -44,10 +44,26 @@ constexpr std::array<NameForms, kHeirKindCount> kNames{{
 static_assert(inKindOrder(kNames));
 
 constexpr std::array<HeirKind, kHeirKindCount> kReadingOrder{
-    Husband,          Wives,      Sons,         Daughters,          SonsSons,
-    SonsDaughters,    Father,     Mother,       Grandfather,        Grandmothers,
-    FullBrothers,     FullSisters, ConsanguineBrothers, ConsanguineSisters, UterineSiblings,
-    FullBrothersSons, ConsanguineBrothersSons, FullUncles, ConsanguineUncles, FullUnclesSons,
+    Husband,
+    Wives,
+    Sons,
+    Daughters,
+    SonsSons,
+    SonsDaughters,
+    Father,
+    Mother,
+    Grandfather,
+    Grandmothers,
+    FullBrothers,
+    FullSisters,
+    ConsanguineBrothers,
+    ConsanguineSisters,
+    UterineSiblings,
+    FullBrothersSons,
+    ConsanguineBrothersSons,
+    FullUncles,
+    ConsanguineUncles,
+    FullUnclesSons,
     ConsanguineUnclesSons,
 };
 

@@ -15,8 +15,8 @@ std::string plainDecimalOfPositive(double x)
 {
     // "d.dddddddddddddde+XX": the 15 significant digits, correctly rounded.
     char scientific[40];
-    const auto written =
-        std::to_chars(scientific, scientific + sizeof scientific, x, std::chars_format::scientific, kSignificantDigits - 1);
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific, x, std::chars_format::scientific,
+                                       kSignificantDigits - 1);
     *written.ptr = '\0';
     std::string digits;
     digits += scientific[0];

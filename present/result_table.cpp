@@ -50,20 +50,52 @@ static_assert(inKindOrder(kRowRules));
 
 // On the screen each son stands beside his sisters.
 constexpr std::array<HeirKind, kHeirKindCount> kScreenOrder{
-    Mother,           UterineSiblings,  Grandmothers,        Husband,            Wives,
-    Father,           Grandfather,      Sons,                Daughters,          SonsSons,
-    SonsDaughters,    FullBrothers,     FullSisters,         ConsanguineBrothers, ConsanguineSisters,
-    FullBrothersSons, ConsanguineBrothersSons, FullUncles,   ConsanguineUncles,  FullUnclesSons,
+    Mother,
+    UterineSiblings,
+    Grandmothers,
+    Husband,
+    Wives,
+    Father,
+    Grandfather,
+    Sons,
+    Daughters,
+    SonsSons,
+    SonsDaughters,
+    FullBrothers,
+    FullSisters,
+    ConsanguineBrothers,
+    ConsanguineSisters,
+    FullBrothersSons,
+    ConsanguineBrothersSons,
+    FullUncles,
+    ConsanguineUncles,
+    FullUnclesSons,
     ConsanguineUnclesSons,
 };
 
 // On paper the male residuaries follow the wives directly, and the father,
 // the grandfather, the daughters and the sisters come last.
 constexpr std::array<HeirKind, kHeirKindCount> kPaperOrder{
-    Mother,           UterineSiblings,         Grandmothers,  Husband,           Wives,
-    Sons,             SonsSons,                FullBrothers,  ConsanguineBrothers, FullBrothersSons,
-    ConsanguineBrothersSons, FullUncles,       ConsanguineUncles, FullUnclesSons, ConsanguineUnclesSons,
-    Father,           Grandfather,             Daughters,     SonsDaughters,     FullSisters,
+    Mother,
+    UterineSiblings,
+    Grandmothers,
+    Husband,
+    Wives,
+    Sons,
+    SonsSons,
+    FullBrothers,
+    ConsanguineBrothers,
+    FullBrothersSons,
+    ConsanguineBrothersSons,
+    FullUncles,
+    ConsanguineUncles,
+    FullUnclesSons,
+    ConsanguineUnclesSons,
+    Father,
+    Grandfather,
+    Daughters,
+    SonsDaughters,
+    FullSisters,
     ConsanguineSisters,
 };
 
@@ -105,8 +137,7 @@ std::string shareText(const ShareResult& share)
 // as the division it is.
 std::string perHeadText(std::int64_t parts, int count)
 {
-    std::string text = parts % count == 0 ? numberText(parts / count)
-                                          : numberText(static_cast<double>(parts) / count);
+    std::string text = parts % count == 0 ? numberText(parts / count) : numberText(static_cast<double>(parts) / count);
     text += " لكل";
     return text;
 }

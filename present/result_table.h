@@ -41,8 +41,7 @@ ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result,
 // The order in which the medium lists the heir kinds, all 21 of them.
 const std::array<HeirKind, kHeirKindCount>& rowOrder(TableMedium medium);
 
-inline std::vector<PlacedText> layoutResultTable(const KindCounts& counts, const CaseResult& result,
-                                                 TableMedium medium)
+inline std::vector<PlacedText> layoutResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium)
 {
     return buildResultTable(counts, result, medium).placedTexts();
 }

@@ -27,9 +27,9 @@ std::string exclusionReasons(const step::Excluded& excluded, const SolutionConte
                                (excluded.kind == ConsanguineSisters && by == FullSisters && femaleDescendants.empty());
         // A sister without her brother beside daughters takes the remainder
         // with them (عصبة مع الغير); beside her brother she shares his.
-        const bool sisterResiduary = !femaleDescendants.empty() &&
-                                     ((by == FullSisters && !c.counts.has(FullBrothers)) ||
-                                      (by == ConsanguineSisters && !c.counts.has(ConsanguineBrothers)));
+        const bool sisterResiduary =
+            !femaleDescendants.empty() && ((by == FullSisters && !c.counts.has(FullBrothers)) ||
+                                           (by == ConsanguineSisters && !c.counts.has(ConsanguineBrothers)));
         if (twoThirds) {
             completing = "استكمال " + c.name(by) + " الثلثين وعدم المعصب";
         } else if (sisterResiduary) {
@@ -60,7 +60,8 @@ std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
     case FixedReason::NoDescendantsNoSiblings: return "لعدم الفرع الوارث والجمع من الإخوة";
     case FixedReason::WithSiblings: {
         bool someExcluded = false;
-        for (const HeirKind kind : {FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters, UterineSiblings}) {
+        for (const HeirKind kind :
+             {FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters, UterineSiblings}) {
             someExcluded = someExcluded || c.wasExcluded(kind);
         }
         return someExcluded ? "لوجود جمع من الإخوة، وإن كانوا محجوبين" : "لوجود جمع من الإخوة";
@@ -196,8 +197,8 @@ std::string fixedSentence(const step::Fixed& f, const SolutionContext& c)
 {
     std::string text;
     if (f.reason == FixedReason::ThirdOfRemainder) {
-        text = "في العمريتين: للأم ثلث الباقي بعد فرض " + c.name(c.spouse()) + "، وهو " + figure(f.share) +
-               " من التركة";
+        text =
+            "في العمريتين: للأم ثلث الباقي بعد فرض " + c.name(c.spouse()) + "، وهو " + figure(f.share) + " من التركة";
     } else if (f.reason == FixedReason::RemainderAtMostSixth) {
         text = sixthAtMostSentence(f, c);
     } else {
@@ -239,8 +240,9 @@ std::string nothingLeftSentence(const step::NothingLeft& nothing, const Solution
     std::string text = "لا شيء " + c.forName(nothing.kind) + ": استغرقت الفروض التركة، فلم يبق للعصبة شيء";
     const bool fullSiblings = nothing.kind == FullBrothers || nothing.kind == FullSisters;
     if (fullSiblings && c.hasMessage(CaseMessage::Mushtaraka)) {
-        text += "؛ وهذه المشركة: سقوط الأشقاء فيها قول الحنفية والحنابلة، وعند المالكية والشافعية يشاركون الإخوة "
-                "لأم في ثلثهم";
+        text +=
+            "؛ وهذه المشركة: سقوط الأشقاء فيها قول الحنفية والحنابلة، وعند المالكية والشافعية يشاركون الإخوة "
+            "لأم في ثلثهم";
     }
     return text + ".";
 }

@@ -30,7 +30,7 @@ std::string shareWord(Fraction share)
         Fraction share;
         const char* word;
     };
-    static constexpr Word kWords[] = {{{1, 2}, "النصف"},  {{1, 4}, "الربع"},    {{1, 8}, "الثمن"},
+    static constexpr Word kWords[] = {{{1, 2}, "النصف"},   {{1, 4}, "الربع"}, {{1, 8}, "الثمن"},
                                       {{2, 3}, "الثلثان"}, {{1, 3}, "الثلث"}, {{1, 6}, "السدس"}};
     for (const Word& w : kWords) {
         if (w.share == share) return w.word;

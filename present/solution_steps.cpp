@@ -28,16 +28,17 @@ public:
     {
         // The 'Umariyyatan is told with the father, whose share it turns on.
         const bool withFather = isAscendant(f.kind) || f.reason == step::FixedReason::ThirdOfRemainder;
-        SolutionStep& s = add(StepType::Fixed, withFather ? StepSection::FatherAndGrandfather : StepSection::FixedShares,
-                              f.kind, fixedSentence(f, c_));
+        SolutionStep& s =
+            add(StepType::Fixed, withFather ? StepSection::FatherAndGrandfather : StepSection::FixedShares, f.kind,
+                fixedSentence(f, c_));
         s.share = f.share;
         s.basis = basisOf(f);
     }
     void operator()(const step::Residue& r)
     {
-        SolutionStep& s = add(StepType::Residue,
-                              isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries, r.kind,
-                              residueSentence(r, c_));
+        SolutionStep& s =
+            add(StepType::Residue, isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries,
+                r.kind, residueSentence(r, c_));
         s.kinds = r.with;
     }
     void operator()(const step::NothingLeft& n)
@@ -169,8 +170,8 @@ std::string_view sectionHeading(StepSection section, const std::vector<SolutionS
     case StepSection::FatherAndGrandfather: return "الأب والجد";
     case StepSection::Base: return "أصل المسألة";
     case StepSection::IncreaseOrReturn: {
-        const bool increase = std::any_of(steps.begin(), steps.end(),
-                                          [](const SolutionStep& s) { return s.type == StepType::Increase; });
+        const bool increase =
+            std::any_of(steps.begin(), steps.end(), [](const SolutionStep& s) { return s.type == StepType::Increase; });
         return increase ? "العول" : "الرد";
     }
     case StepSection::Correction: return "التصحيح";

@@ -12,7 +12,7 @@ packages=(
   fonts-hosny-amiri fonts-noto-ui-core fonts-dejavu-core
   poppler-utils
   cups printer-driver-cups-pdf
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   librsvg2-bin dpkg-dev file appstream desktop-file-utils man-db shared-mime-info
   time bc
 )

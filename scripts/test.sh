@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+# The house style first: a formatting slip fails in seconds, not after the build.
+bash scripts/format-check.sh
+
 # Pin what the environment could change: no display, no scaling, one locale.
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 unset QT_SCALE_FACTOR QT_FONT_DPI QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING DISPLAY

@@ -24,7 +24,8 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 
 QString withSuffix(const QString& path)
 {
-    const QString suffix = QString::fromUtf8(estate::kCaseFileSuffix.data(), static_cast<int>(estate::kCaseFileSuffix.size()));
+    const QString suffix =
+        QString::fromUtf8(estate::kCaseFileSuffix.data(), static_cast<int>(estate::kCaseFileSuffix.size()));
     return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
 }
 
@@ -137,9 +138,9 @@ bool CaseDocument::save()
     const std::string text = estate::caseFileText(current);
     // QSaveFile writes beside the file and renames at commit: a failed save
     // leaves the old file as it was.
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-                         file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) &&
+        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) && file.commit();
     if (!written) {
         messages_.inform(&window_, kProgramCaption,
                          "تعذر حفظ المسألة في الملف:\n" + QDir::toNativeSeparators(path_) + "\n" + file.errorString());

@@ -53,8 +53,8 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
                      &CaseDocument::openWithDialog);
     QObject::connect(addItem(*file, design::kSaveCaseItem, "حفظ", QKeySequence::Save), &QAction::triggered, &document,
                      &CaseDocument::save);
-    QObject::connect(addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence::SaveAs), &QAction::triggered, &document,
-                     &CaseDocument::saveAs);
+    QObject::connect(addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence::SaveAs), &QAction::triggered,
+                     &document, &CaseDocument::saveAs);
     file->addSeparator();
     QMenu* recent = file->addMenu("الملفات الأخيرة");
     recent->setObjectName(design::kRecentFilesMenu);

@@ -15,8 +15,8 @@ EntryList::EntryList(QWidget* parent) : DrawingSurface(twipsSize(1932, 6375), li
     setScale(Scale::CharacterCells);
     setDrawingFont(designFont(kMsSansSerif, 7.8));
     const LineGeometry lines[] = {
-        {"Line11", 0, 0, 0, 6600, 5, frameGrey()},         // left edge
-        {"Line14", 1920, 0, 1920, 6480, 10, frameGrey()},  // right edge
+        {"Line11", 0, 0, 0, 6600, 5, frameGrey()},            // left edge
+        {"Line14", 1920, 0, 1920, 6480, 10, frameGrey()},     // right edge
         {"Line13", -240, 6360, 1920, 6360, 10, frameGrey()},  // bottom
     };
     addLines(lines, this);

@@ -104,11 +104,13 @@ QLineEdit* EstateDialog::amountField(EstateField field) const { return fields_[s
 void EstateDialog::fill(const std::optional<estate::EstateInputs>& inputs)
 {
     if (!inputs) return;
-    const estate::Minor estate::EstateInputs::*members[] = {&estate::EstateInputs::gross, &estate::EstateInputs::funeral,
-                                                            &estate::EstateInputs::debts, &estate::EstateInputs::bequest};
+    const estate::Minor estate::EstateInputs::*members[] = {
+        &estate::EstateInputs::gross, &estate::EstateInputs::funeral, &estate::EstateInputs::debts,
+        &estate::EstateInputs::bequest};
     for (const FieldRow& row : kFieldRows) {
         const estate::Minor& amount = (*inputs).*members[slotOf(row.field)];
-        fields_[slotOf(row.field)]->setText(fromStd(estate::amountText(amount, inputs->decimals, estate::Grouping::Accepted)));
+        fields_[slotOf(row.field)]->setText(
+            fromStd(estate::amountText(amount, inputs->decimals, estate::Grouping::Accepted)));
     }
     consent_->setChecked(inputs->heirsConsent);
     decimals_->setValue(inputs->decimals);

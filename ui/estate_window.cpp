@@ -43,7 +43,8 @@ QStandardItem* amountItem(const std::string& text, const std::string& exact)
 void fillAmounts(QStandardItemModel& model, const std::vector<estate::AmountLine>& lines)
 {
     model.clear();
-    for (const estate::AmountLine& line : lines) model.appendRow({textItem(line.label), amountItem(line.amount, line.exact)});
+    for (const estate::AmountLine& line : lines)
+        model.appendRow({textItem(line.label), amountItem(line.amount, line.exact)});
 }
 
 void fillKinds(QStandardItemModel& model, const estate::EstateReport& report)

@@ -31,7 +31,9 @@ void installFontSubstitutions()
         // The UI faces have line heights that fit the fixed-size buttons;
         // DejaVu Sans still has Arabic letters if the others are missing.
         QStringList families;
-        families << mapping.installedFamily << "Noto Naskh Arabic UI" << "Noto Sans Arabic UI" << "DejaVu Sans";
+        families << mapping.installedFamily << "Noto Naskh Arabic UI"
+                 << "Noto Sans Arabic UI"
+                 << "DejaVu Sans";
         QFont::insertSubstitutions(mapping.designName, families);
     }
 }

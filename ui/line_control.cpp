@@ -1,8 +1,8 @@
 #include "ui/line_control.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPalette>
-#include <QApplication>
 
 #include "ui/placed_painter.h"
 #include "ui/twips.h"

@@ -10,7 +10,7 @@ namespace qismaru::ui {
 // A straight line that belongs to a window's design rather than to its
 // drawing: a child widget, so clearing the picture box beneath keeps it.
 struct LineGeometry {
-    const char* name;  // the control's name, e.g. "Line2"
+    const char* name;    // the control's name, e.g. "Line2"
     int x1, y1, x2, y2;  // end points in twips, in the parent's coordinates
     int widthPixels;
     QColor colour;

@@ -71,9 +71,10 @@ void MainWindow::createControls(QWidget* client)
         heirButtons_[indexOf(heir.kind)] = button;
     }
 
-    const auto command = [&](const char* name, const char* caption, const ControlPlace& place, void (MainWindow::*handler)()) {
-        auto* button = new CaptionButton(name, caption, geometryOf(place), designFont(kTraditionalArabic, place.fontPoints),
-                                         client);
+    const auto command = [&](const char* name, const char* caption, const ControlPlace& place,
+                             void (MainWindow::*handler)()) {
+        auto* button = new CaptionButton(name, caption, geometryOf(place),
+                                         designFont(kTraditionalArabic, place.fontPoints), client);
         connect(button, &QPushButton::clicked, this, handler);
     };
     command(design::kCalculateButton, "الحـســــــاب", kCalculatePlace, &MainWindow::calculate);
@@ -127,7 +128,9 @@ void MainWindow::pressHeirButton(HeirKind kind)
     const PressResult press = qismaru::pressHeirButton(state_, kind);
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
-    case PressOutcome::SpouseConflict: messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة"); return;
+    case PressOutcome::SpouseConflict:
+        messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة");
+        return;
     case PressOutcome::Entered: entryList_->drawEntry(press.row, kind, 1); return;
     case PressOutcome::AskCount: openCountDialog(); return;
     }

@@ -29,7 +29,7 @@ struct SecondaryWindows {
     // Asked before New case, opening another case and the exit question:
     // false keeps the case (the user chose to stay with unsaved work).
     std::function<bool()> mayLeaveCase;
-    std::function<void()> solutionSteps;     // menu "خطوات الحل", for a divided case
+    std::function<void()> solutionSteps;  // menu "خطوات الحل", for a divided case
 };
 
 // The main window `Form1`: the heir buttons, the entry list `pic`, the result

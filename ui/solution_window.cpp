@@ -14,8 +14,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -41,10 +41,10 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 QString solutionHtml(const KindCounts& counts, const std::vector<SolutionStep>& steps)
 {
     // Headings close to their sentences, so that a whole case fits the window.
-    QString html = "<html><head><style>h2 { margin-bottom: 4px; } h3 { margin-top: 10px; margin-bottom: 2px; } "
-                   "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
-                   QString(kTitle) + "</h2><p>" +
-                   fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "</p>";
+    QString html =
+        "<html><head><style>h2 { margin-bottom: 4px; } h3 { margin-top: 10px; margin-bottom: 2px; } "
+        "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
+        QString(kTitle) + "</h2><p>" + fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "</p>";
     if (steps.empty()) html += "<p>" + QString(kNoSolution) + "</p>";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const bool newSection = i == 0 || steps[i].section != steps[i - 1].section;
@@ -88,7 +88,8 @@ SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages,
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print = addCommand(*buttons, design::kPrintSolutionButton, "طباعة", QDialogButtonBox::ActionRole);
-    QPushButton* pdf = addCommand(*buttons, design::kSaveSolutionPdfButton, "حفظ في ملف PDF", QDialogButtonBox::ActionRole);
+    QPushButton* pdf =
+        addCommand(*buttons, design::kSaveSolutionPdfButton, "حفظ في ملف PDF", QDialogButtonBox::ActionRole);
     QPushButton* copy = addCommand(*buttons, design::kCopySolutionButton, "نسخ النص", QDialogButtonBox::ActionRole);
     QPushButton* close = addCommand(*buttons, design::kCloseSolutionButton, "إغلاق", QDialogButtonBox::RejectRole);
     connect(print, &QPushButton::clicked, this, &SolutionWindow::print);
@@ -113,10 +114,11 @@ void SolutionWindow::fitToSolution()
     const int width = 760;
     QTextDocument& text = *view_->document();
     text.setTextWidth(width - 2 * (view_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
-    const int chrome = layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
-                       layout()->spacing() + findChild<QDialogButtonBox*>()->sizeHint().height() + 2 * view_->frameWidth();
+    const int chrome = layout()->contentsMargins().top() + layout()->contentsMargins().bottom() + layout()->spacing() +
+                       findChild<QDialogButtonBox*>()->sizeHint().height() + 2 * view_->frameWidth();
     int height = static_cast<int>(text.size().height()) + chrome;
-    if (const QScreen* screen = this->screen()) height = std::min(height, screen->availableGeometry().height() * 9 / 10);
+    if (const QScreen* screen = this->screen())
+        height = std::min(height, screen->availableGeometry().height() * 9 / 10);
     resize(width, std::max(height, 360));
 }
 

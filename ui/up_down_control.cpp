@@ -22,7 +22,8 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const char* name, QWidget* parent)
 }  // namespace
 
 UpDownControl::UpDownControl(const QRect& geometry, QWidget* parent)
-    : QWidget(parent), up_(arrowButton(Qt::UpArrow, design::kUpArrow, this)),
+    : QWidget(parent),
+      up_(arrowButton(Qt::UpArrow, design::kUpArrow, this)),
       down_(arrowButton(Qt::DownArrow, design::kDownArrow, this))
 {
     setObjectName(design::kUpDown);

@@ -13,8 +13,8 @@ namespace {
 
 std::string tooLongMessage(std::size_t length)
 {
-    return "the line is " + std::to_string(length) + " bytes long; a case is at most " +
-           std::to_string(kMaxLineBytes) + " bytes";
+    return "the line is " + std::to_string(length) + " bytes long; a case is at most " + std::to_string(kMaxLineBytes) +
+           " bytes";
 }
 
 // Writes the answer to one line; false when the line got an error object.
@@ -51,8 +51,8 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultField
     }
     if (!output.flush()) {
         writeErrorLine(err, "cannot write the results" +
-                                (output.failure().empty() ? std::string() : ": " + output.failure()) +
-                                " (after " + std::to_string(lineNumber) + " lines of input)");
+                                (output.failure().empty() ? std::string() : ": " + output.failure()) + " (after " +
+                                std::to_string(lineNumber) + " lines of input)");
         return kExitInputOutputFailed;
     }
     if (reader.failed()) {

@@ -19,8 +19,8 @@ constexpr std::size_t kMaxErrorLineBytes = 400;
 
 int outputFailed(const ResultOutput& output, std::ostream& err)
 {
-    writeErrorLine(err, "cannot write the result" +
-                            (output.failure().empty() ? std::string() : ": " + output.failure()));
+    writeErrorLine(err,
+                   "cannot write the result" + (output.failure().empty() ? std::string() : ": " + output.failure()));
     return kExitInputOutputFailed;
 }
 
@@ -92,8 +92,9 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
     }
     if (options.form == OutputForm::Batch) {
         if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven()) {
-            writeErrorLine(err, "--batch reads its cases, and their estates, from standard input; give no CODE=N "
-                                "arguments, --case-file or --estate");
+            writeErrorLine(err,
+                           "--batch reads its cases, and their estates, from standard input; give no CODE=N "
+                           "arguments, --case-file or --estate");
             return kExitBadInput;
         }
         return runBatch(in, out, err, fields, options.explain);

@@ -14,7 +14,7 @@ namespace qismaru::calc {
 // was refused. What a request may carry besides the counts is added here.
 struct CaseInput {
     KindCounts counts;
-    std::string error;  // empty when the request is usable
+    std::string error;                             // empty when the request is usable
     std::optional<estate::EstateInputs> estate{};  // the estate to settle, when one is given
 
     bool ok() const { return error.empty(); }

@@ -103,8 +103,10 @@ void writeCaseWide(JsonWriter& json, const CaseAnswer& answer)
     const CaseResult& r = answer.computation.result;
     json.key("Base");
     json.value(r.base);
-    const std::pair<const char*, double> values[] = {{"Correction", r.correction},   {"ShareScale", r.shareScale},
-                                                     {"BaseDivisor", r.baseDivisor}, {"ReturnFactor", r.returnFactor},
+    const std::pair<const char*, double> values[] = {{"Correction", r.correction},
+                                                     {"ShareScale", r.shareScale},
+                                                     {"BaseDivisor", r.baseDivisor},
+                                                     {"ReturnFactor", r.returnFactor},
                                                      {"SpouseScale", r.spouseScale}};
     for (const auto& [name, value] : values) {
         json.key(name);
@@ -146,7 +148,10 @@ void writeEstate(JsonWriter& json, const CaseAnswer& answer)
     if (answer.settlement) writeEstateJson(json, *answer.settlement);
 }
 
-void writeScreen(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "screen", answer, TableMedium::Screen); }
+void writeScreen(JsonWriter& json, const CaseAnswer& answer)
+{
+    writeTable(json, "screen", answer, TableMedium::Screen);
+}
 void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
 
 // Only when asked for: the steps cost a trace and the Arabic text.
@@ -163,8 +168,8 @@ struct ResultSection {
 };
 
 constexpr ResultSection kSections[] = {
-    {"counts", writeCountsSection}, {"stopped", writeStopped}, {"messages", writeMessages},
-    {"shares", writeShares},        {"case", writeCaseWide},   {"screen", writeScreen},
+    {"counts", writeCountsSection}, {"stopped", writeStopped},    {"messages", writeMessages},
+    {"shares", writeShares},        {"case", writeCaseWide},      {"screen", writeScreen},
     {"print", writePrint},          {"steps", writeStepsSection}, {"estate", writeEstate},
 };
 constexpr std::size_t kEstateSection = std::size(kSections) - 1;
@@ -203,8 +208,8 @@ std::optional<ResultFields> ResultFields::fromList(std::string_view list, std::s
         std::size_t section = 0;
         while (section < kSectionCount && kSections[section].name != name) ++section;
         if (section == kSectionCount) {
-            error = "unknown field '" + std::string(cutAtCharacter(name, kEchoedBytes)) + "' in --fields (fields: " +
-                    names() + ")";
+            error = "unknown field '" + std::string(cutAtCharacter(name, kEchoedBytes)) +
+                    "' in --fields (fields: " + names() + ")";
             return std::nullopt;
         }
         fields.bits_ |= std::uint32_t{1} << section;

@@ -17,8 +17,8 @@ namespace qismaru::calc {
 struct CaseAnswer {
     KindCounts counts;
     CaseComputation computation;
-    bool explained = false;          // the steps were asked for (--explain)
-    std::vector<SolutionStep> steps;  // the solution, when asked for and the case was divided
+    bool explained = false;                        // the steps were asked for (--explain)
+    std::vector<SolutionStep> steps;               // the solution, when asked for and the case was divided
     std::optional<estate::Settlement> settlement;  // when the case came with an estate
 };
 

@@ -74,7 +74,8 @@ void writeKinds(JsonWriter& json, EstateMembers& members, const estate::Settleme
 void writeEstateText(std::ostream& out, const estate::Settlement& settlement, const KindCounts& counts,
                      const CaseResult& result)
 {
-    out << '\n' << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
+    out << '\n'
+        << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
 }
 
 void writeEstateJson(JsonWriter& json, const estate::Settlement& s)

@@ -19,7 +19,8 @@ EstateRequest refused(std::string why) { return {std::nullopt, std::move(why)}; 
 EstateRequest estateFromOptions(const EstateOptions& options)
 {
     if (!options.anyGiven()) return {};
-    if (!options.gross) return refused("--funeral, --debts, --bequest, --heirs-consent and --decimals go with --estate");
+    if (!options.gross)
+        return refused("--funeral, --debts, --bequest, --heirs-consent and --decimals go with --estate");
     estate::EstateInputs inputs;
     inputs.heirsConsent = options.heirsConsent;
     if (options.decimals) {

@@ -31,13 +31,13 @@ void addOptions(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({{"h", "help"}, "Show this help and quit."});
     parser.addOption({{"v", "version"}, "Show the version and quit."});
-    parser.addOption({"case", "The case to enter and compute first, as qismaru-calc takes it: \"h=1 m=1 f=1\".",
-                      "counts"});
-    parser.addOption({"screenshot", "Picture a window offscreen into <file> (PNG) and quit; no display is needed.",
-                      "file"});
+    parser.addOption(
+        {"case", "The case to enter and compute first, as qismaru-calc takes it: \"h=1 m=1 f=1\".", "counts"});
+    parser.addOption(
+        {"screenshot", "Picture a window offscreen into <file> (PNG) and quit; no display is needed.", "file"});
     parser.addOption({"window", "The window --screenshot pictures: " + windowNames() + " (default main).", "name"});
-    parser.addOption({"pdf", "Write the printed page of the --case into <file> (PDF) and quit; no window is shown.",
-                      "file"});
+    parser.addOption(
+        {"pdf", "Write the printed page of the --case into <file> (PDF) and quit; no window is shown.", "file"});
     parser.addOption({"quit-after-first-paint", "Start as usual, print the time of the first paint and quit."});
     parser.addPositionalArgument("file", "A case file (.qismaru) to open; with --screenshot, it is computed too.",
                                  "[file]");
@@ -53,10 +53,7 @@ QString helpText(const QCommandLineParser& parser)
            "3 beyond exact computation.\n";
 }
 
-CommandLine refuse(const QString& why)
-{
-    return {std::nullopt, why + " (see --help)", kExitBadInput};
-}
+CommandLine refuse(const QString& why) { return {std::nullopt, why + " (see --help)", kExitBadInput}; }
 
 // The first option among `names` that was given more than once.
 std::optional<QString> repeatedOption(const QCommandLineParser& parser, const QStringList& names)
@@ -101,7 +98,8 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     if (parser.isSet("pdf") && !request.caseText) return refuse("--pdf needs the --case to print");
     if (request.caseText && !request.caseFile.isEmpty()) return refuse("give the --case or a case file, not both");
-    if (parser.isSet("window") && !parser.isSet("screenshot")) return refuse("--window names what --screenshot pictures");
+    if (parser.isSet("window") && !parser.isSet("screenshot"))
+        return refuse("--window names what --screenshot pictures");
     if (!findPicturedWindow(request.windowName)) {
         return refuse("no window '" + request.windowName + "' to picture (windows: " + windowNames() + ")");
     }

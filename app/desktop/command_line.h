@@ -14,11 +14,11 @@ inline constexpr int kExitBeyondExactRange = 3;
 
 // What the desktop program was asked to do.
 struct DesktopRequest {
-    QString screenshotFile;  // picture a window into this PNG file
-    QString pdfFile;         // write the printed page of the case into this PDF file
+    QString screenshotFile;           // picture a window into this PNG file
+    QString pdfFile;                  // write the printed page of the case into this PDF file
     std::optional<QString> caseText;  // "h=1 m=1 f=1": the case to enter and compute first
-    QString windowName;      // the window to picture; the main window by default
-    QString caseFile;        // a .qismaru file to open (and, for a picture, to compute)
+    QString windowName;               // the window to picture; the main window by default
+    QString caseFile;                 // a .qismaru file to open (and, for a picture, to compute)
     bool quitAfterFirstPaint = false;
 
     // Works offscreen and ends by itself: a picture, a page, or both.

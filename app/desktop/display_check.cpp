@@ -64,8 +64,10 @@ public:
     }
     ~PlatformChoice()
     {
-        if (wasSet_) qputenv("QT_QPA_PLATFORM", saved_);
-        else qunsetenv("QT_QPA_PLATFORM");
+        if (wasSet_)
+            qputenv("QT_QPA_PLATFORM", saved_);
+        else
+            qunsetenv("QT_QPA_PLATFORM");
     }
     PlatformChoice(const PlatformChoice&) = delete;
     PlatformChoice& operator=(const PlatformChoice&) = delete;

@@ -88,8 +88,10 @@ int main(int argc, char** argv)
 {
     const app::CommandLine commandLine = app::readCommandLine(argumentsOf(argc, argv));
     if (!commandLine.request) {
-        if (commandLine.exitStatus == app::kExitOk) app::say(commandLine.text);
-        else app::complain(commandLine.text);
+        if (commandLine.exitStatus == app::kExitOk)
+            app::say(commandLine.text);
+        else
+            app::complain(commandLine.text);
         return commandLine.exitStatus;
     }
     if (commandLine.request->scripted()) return app::runScripted(argc, argv, *commandLine.request);

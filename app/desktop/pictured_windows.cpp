@@ -25,16 +25,21 @@ QWidget* openedBy(const std::function<void()>& command, const char* objectName)
 const std::array kPicturedWindows = {
     PicturedWindow{"main", "the main window, with the case entered and computed",
                    [](MainWindow& main) -> QWidget* { return &main; }},
-    PicturedWindow{"welcome", "the welcome window of the first start",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().welcome, ui::design::kWelcomeWindow); }},
+    PicturedWindow{
+        "welcome", "the welcome window of the first start",
+        [](MainWindow& main) { return openedBy(main.secondaryWindows().welcome, ui::design::kWelcomeWindow); }},
     PicturedWindow{"help", "the explanation index (menu إيــضــــاح)",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().explanationIndex, ui::design::kExplanationIndex); }},
+                   [](MainWindow& main) {
+                       return openedBy(main.secondaryWindows().explanationIndex, ui::design::kExplanationIndex);
+                   }},
     PicturedWindow{"about", "the About window (menu نبذة)",
                    [](MainWindow& main) { return openedBy(main.secondaryWindows().about, ui::design::kAboutWindow); }},
-    PicturedWindow{"exit", "the exit confirmation (menu الخروج)",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, ui::design::kExitWindow); }},
-    PicturedWindow{"steps", "the step-by-step solution of the computed case (menu خطوات الحل)",
-                   [](MainWindow& main) { return openedBy(main.secondaryWindows().solutionSteps, ui::design::kSolutionWindow); }},
+    PicturedWindow{
+        "exit", "the exit confirmation (menu الخروج)",
+        [](MainWindow& main) { return openedBy(main.secondaryWindows().exitConfirmation, ui::design::kExitWindow); }},
+    PicturedWindow{
+        "steps", "the step-by-step solution of the computed case (menu خطوات الحل)",
+        [](MainWindow& main) { return openedBy(main.secondaryWindows().solutionSteps, ui::design::kSolutionWindow); }},
     // Calculate opens it for a case with an estate: give a case file that has one.
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
                    [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},

@@ -58,9 +58,10 @@ CaseReading readScriptedCase(const QString& text)
     }
     if (const auto why = entryRefusal(scripted.entries)) return refused(*why);
     if (computeCase(scripted.counts).outcome == CaseOutcome::BeyondExactRange) {
-        return refused("the corrected base of this case passes 2^53 (9007199254740992), beyond which parts cannot "
-                       "be computed exactly; no table is given",
-                       kExitBeyondExactRange);
+        return refused(
+            "the corrected base of this case passes 2^53 (9007199254740992), beyond which parts cannot "
+            "be computed exactly; no table is given",
+            kExitBeyondExactRange);
     }
     return {std::move(scripted), {}, kExitOk};
 }

@@ -22,7 +22,7 @@ struct CalcRun {
 };
 
 CalcRun run(OutputForm form, const std::vector<std::string>& arguments, const std::string& input = "",
-           std::optional<std::string> fields = std::nullopt)
+            std::optional<std::string> fields = std::nullopt)
 {
     std::istringstream in(input);
     std::ostringstream out;
@@ -95,13 +95,13 @@ TEST(Calculator, JsonCarriesEveryKeyInOrder)
     const auto json = nlohmann::ordered_json::parse(r.out);
     std::vector<std::string> keys;
     for (const auto& [key, value] : json.items()) keys.push_back(key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"counts", "stopped", "messages", "shares", "Base", "Correction",
-                                              "ShareScale", "BaseDivisor", "ReturnFactor", "SpouseScale", "screen",
-                                              "print"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"counts", "stopped", "messages", "shares", "Base", "Correction", "ShareScale",
+                                        "BaseDivisor", "ReturnFactor", "SpouseScale", "screen", "print"}));
     EXPECT_EQ(json["counts"], nlohmann::ordered_json::parse(R"({"w":3,"d":2,"m":1})"));
     EXPECT_EQ(json["shares"].size(), 21u);
-    EXPECT_EQ(json["shares"]["w"], nlohmann::ordered_json::parse(
-                                       R"({"value":0.125,"numerator":1,"denominator":8,"label":""})"));
+    EXPECT_EQ(json["shares"]["w"],
+              nlohmann::ordered_json::parse(R"({"value":0.125,"numerator":1,"denominator":8,"label":""})"));
     EXPECT_EQ(json["Base"], 40);
     EXPECT_EQ(json["Correction"].get<double>(), 3.0);
     EXPECT_EQ(json["screen"][0], nlohmann::ordered_json::parse(R"({"x":6000,"y":600,"text":"أم"})"));
@@ -158,8 +158,8 @@ TEST(Calculator, BatchAnswersEachLineAsJsonWould)
 
 TEST(Calculator, BatchGoesOnPastBadLines)
 {
-    const CalcRun r = run(OutputForm::Batch, {},
-                      "{\"s\": 2}\nnot json\n\n{\"s\": 1.5}\n[1]\n{\"x\": 1}\n{\"counts\": {\"d\": 3}}\n");
+    const CalcRun r =
+        run(OutputForm::Batch, {}, "{\"s\": 2}\nnot json\n\n{\"s\": 1.5}\n[1]\n{\"x\": 1}\n{\"counts\": {\"d\": 3}}\n");
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 7u);
     const auto errorOf = [&](int i) { return nlohmann::json::parse(out[i]).value("error", std::string()); };
@@ -223,7 +223,7 @@ TEST(Calculator, EveryEchoIsValidAndBounded)
         "{\"" + arabic + "\":1",
         "{\"h\":\"\xc3\x28\"}",
         "{\"\xed\xa0\x80\":1}",  // a surrogate
-        "{\"\xc0\xaf\":1}",       // an overlong slash
+        "{\"\xc0\xaf\":1}",      // an overlong slash
         "{\"h\":1}\x1b[2J",
     };
     std::string input;
@@ -238,8 +238,13 @@ TEST(Calculator, EveryEchoIsValidAndBounded)
     EXPECT_EQ(nlohmann::json::parse(out.back())["error"], "not a JSON object: \xF0\x9F\x98\x80{");
 
     const std::vector<std::string> badArguments[] = {
-        {"h\x1b[31m=1"}, {"h=1\nqismaru-calc: all is well"}, {"h=1\xff"}, {"h=1\xc2\x9b"},
-        {"h=" + std::string(131072, '7')}, {std::string(131072, 'x') + "=1"}, {std::string(131072, 'x')},
+        {"h\x1b[31m=1"},
+        {"h=1\nqismaru-calc: all is well"},
+        {"h=1\xff"},
+        {"h=1\xc2\x9b"},
+        {"h=" + std::string(131072, '7')},
+        {std::string(131072, 'x') + "=1"},
+        {std::string(131072, 'x')},
         {std::string(200, '\x01') + "=1"},
     };
     for (const std::vector<std::string>& arguments : badArguments) {
@@ -248,7 +253,8 @@ TEST(Calculator, EveryEchoIsValidAndBounded)
         ASSERT_FALSE(r.err.empty());
         EXPECT_LT(r.err.size(), 500u);
         EXPECT_NO_THROW(nlohmann::json(r.err).dump()) << "not UTF-8: " << r.err;
-        const auto control = std::find_if(r.err.begin(), r.err.end() - 1, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+        const auto control =
+            std::find_if(r.err.begin(), r.err.end() - 1, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
         EXPECT_EQ(control, r.err.end() - 1) << r.err;
         EXPECT_EQ(r.err.find("\xc2\x9b"), std::string::npos) << "a C1 control passed through";
     }
@@ -270,8 +276,8 @@ TEST(Calculator, FailedOutputIsReportedNotSuccess)
         RefusingBuffer refusing;
         std::ostream out(&refusing);
         std::ostringstream err;
-        const int status = runCalculator({form, batch ? std::vector<std::string>{} : std::vector<std::string>{"h=1"}, {}},
-                                         in, out, err);
+        const int status = runCalculator(
+            {form, batch ? std::vector<std::string>{} : std::vector<std::string>{"h=1"}, {}}, in, out, err);
         EXPECT_EQ(status, kExitInputOutputFailed);
         EXPECT_NE(err.str().find("cannot write the result"), std::string::npos) << err.str();
         EXPECT_EQ(lines(err.str()).size(), 1u);
@@ -322,7 +328,12 @@ TEST(Calculator, BatchAnswersEachCaseBeforeWaitingForTheNext)
 
 TEST(Calculator, FieldsChooseMembersOfTheFullResult)
 {
-    const std::string input = R"({"h":1,"m":1,"f":1})" "\n" R"({"h":1,"w":1})" "\n" R"({"w":3,"d":2,"m":1})" "\n";
+    const std::string input = R"({"h":1,"m":1,"f":1})"
+                              "\n"
+                              R"({"h":1,"w":1})"
+                              "\n"
+                              R"({"w":3,"d":2,"m":1})"
+                              "\n";
     const auto full = lines(run(OutputForm::Batch, {}, input).out);
     const CalcRun chosen = run(OutputForm::Batch, {}, input, "case,shares");
     EXPECT_EQ(chosen.status, kExitOk);
@@ -335,7 +346,7 @@ TEST(Calculator, FieldsChooseMembersOfTheFullResult)
     }
 
     for (const auto& [form, fields] : {std::pair{OutputForm::Json, "shares,bases"}, std::pair{OutputForm::Json, ""},
-                                        std::pair{OutputForm::Text, "shares"}}) {
+                                       std::pair{OutputForm::Text, "shares"}}) {
         const CalcRun r = run(form, {"h=1"}, "", fields);
         EXPECT_EQ(r.status, kExitBadInput) << fields;
         EXPECT_EQ(r.out, "");
@@ -360,8 +371,7 @@ TEST(Calculator, TextTableRowByRow)
 TEST(Calculator, TextAfterAValidationStopHasNoTable)
 {
     const CalcRun r = run(OutputForm::Text, {"h=1", "w=1"});
-    EXPECT_EQ(lines(r.out),
-              (std::vector<std::string>{"validation stop: no table", "لايجتمع الزوجان في مسألةواحدة"}));
+    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"validation stop: no table", "لايجتمع الزوجان في مسألةواحدة"}));
 }
 
 }  // namespace

@@ -140,9 +140,9 @@ TEST(CalculatorEstate, PlainEstateLinesReadAsInFull)
         EXPECT_EQ(plain->estate, full.estate) << line;
     }
     const char* const left[] = {
-        R"({"counts": {"h":1}, "estate": {"gross": "1.005"}})",          // too many decimals: the full reading says so
+        R"({"counts": {"h":1}, "estate": {"gross": "1.005"}})",  // too many decimals: the full reading says so
         R"({"counts": {"h":1}, "estate": {"gross": "5", "gross": "6"}})",  // a member twice
-        R"({"counts": {"h":1}, "estate": {"gross": "\u0035"}})",      // an escape
+        R"({"counts": {"h":1}, "estate": {"gross": "\u0035"}})",           // an escape
         R"({"counts": {"h":1}, "estate": {"gross": "٥"}})",                // Arabic-Indic digits: read in full
         R"({"counts": {"h":1}, "estate": {"gross": "5", "decimals": 4}})",
         R"({"counts": {"h":1}, "estate": {"gross": "5", "bequests": "1"}})",
@@ -180,8 +180,8 @@ TEST(CalculatorEstate, TextShowsTheSettlementAfterTheTable)
 {
     const CalcRun r = run(workedExample(OutputForm::Text));
     ASSERT_EQ(r.status, kExitOk);
-    for (const char* line : {"صافي التركة للورثة | 76000.34\n", "بنت | 3 | 2/3 | 24 | 46769.43 | 15589.81\n",
-                             "فرق التقريب | 0.01\n"}) {
+    for (const char* line :
+         {"صافي التركة للورثة | 76000.34\n", "بنت | 3 | 2/3 | 24 | 46769.43 | 15589.81\n", "فرق التقريب | 0.01\n"}) {
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
     }
     EXPECT_LT(r.out.find("=التصحيح"), r.out.find("توزيع التركة"));

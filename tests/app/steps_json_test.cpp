@@ -66,7 +66,8 @@ TEST(Explain, JsonStepsKeepTheirContract)
 
     const nlohmann::json pair = nlohmann::json::parse(output(OutputForm::Json, {"s=1", "d=2"}, true));
     EXPECT_EQ(stepOf(pair.at("steps"), "residue", "s").at("with"), nlohmann::json::array({"d"}));
-    const nlohmann::json mushtaraka = nlohmann::json::parse(output(OutputForm::Json, {"h=1", "m=1", "bm=2", "b=1"}, true));
+    const nlohmann::json mushtaraka =
+        nlohmann::json::parse(output(OutputForm::Json, {"h=1", "m=1", "bm=2", "b=1"}, true));
     EXPECT_FALSE(stepOf(mushtaraka.at("steps"), "nothing_left", "b").is_null());
     EXPECT_EQ(stepOf(mushtaraka.at("steps"), "named").size(), 2u);  // step and text only
 }

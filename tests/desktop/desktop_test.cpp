@@ -31,8 +31,10 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& change : environment) {
-        if (change.startsWith('-')) env.remove(change.mid(1));
-        else env.insert(change.section('=', 0, 0), change.section('=', 1));
+        if (change.startsWith('-'))
+            env.remove(change.mid(1));
+        else
+            env.insert(change.section('=', 0, 0), change.section('=', 1));
     }
     QProcess process;
     process.setProcessEnvironment(env);
@@ -80,24 +82,24 @@ private slots:
         QTest::newRow("nothing_given") << shoot("") << 2 << "no heir given";
         QTest::newRow("control_bytes_escaped") << shoot("h=1\x1b[2J") << 2 << "'1\\x1b[2J'";
         QTest::newRow("beyond_exact_range") << shoot(kBeyondExactRange) << 3 << "passes 2^53";
-        QTest::newRow("page_beyond_exact_range") << QStringList{"--pdf", file("refused.pdf"), "--case", kBeyondExactRange}
-                                                 << 3 << "passes 2^53";
+        QTest::newRow("page_beyond_exact_range")
+            << QStringList{"--pdf", file("refused.pdf"), "--case", kBeyondExactRange} << 3 << "passes 2^53";
         QTest::newRow("qt_option") << QStringList{"-platform", "xcb"} << 2 << "Unknown option 'platform'";
         QTest::newRow("stray_argument") << QStringList{"case.qismaru", "h=1"} << 2 << "unexpected argument 'h=1'";
-        QTest::newRow("case_and_case_file") << QStringList{"--screenshot", png, "--case", "h=1", "case.qismaru"} << 2
-                                            << "not both";
-        QTest::newRow("unreadable_case_file") << QStringList{"--screenshot", png, file("none.qismaru")} << 2
-                                              << "تعذر فتح الملف";
+        QTest::newRow("case_and_case_file")
+            << QStringList{"--screenshot", png, "--case", "h=1", "case.qismaru"} << 2 << "not both";
+        QTest::newRow("unreadable_case_file")
+            << QStringList{"--screenshot", png, file("none.qismaru")} << 2 << "تعذر فتح الملف";
         QTest::newRow("option_twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "--case", "h=1"} << 2
                                       << "--pdf is given twice";
         QTest::newRow("case_for_the_window") << QStringList{"--case", "h=1"} << 2 << "--case goes with";
         QTest::newRow("page_without_case") << QStringList{"--pdf", file("refused.pdf")} << 2 << "--pdf needs";
         QTest::newRow("unknown_window") << QStringList{"--screenshot", png, "--window", "nosuch"} << 2
                                         << "no window 'nosuch'";
-        QTest::newRow("picture_not_written") << QStringList{"--screenshot", file("no/such/folder.png")} << 1
-                                             << "could not write the picture to";
-        QTest::newRow("page_not_written") << QStringList{"--pdf", file("no/such/folder.pdf"), "--case", "h=1"} << 1
-                                          << "could not write the page to";
+        QTest::newRow("picture_not_written")
+            << QStringList{"--screenshot", file("no/such/folder.png")} << 1 << "could not write the picture to";
+        QTest::newRow("page_not_written")
+            << QStringList{"--pdf", file("no/such/folder.pdf"), "--case", "h=1"} << 1 << "could not write the page to";
     }
 
     void refusesInOneLine()
@@ -129,8 +131,8 @@ private slots:
     void noDisplayIsOneLine()
     {
         QFETCH(QStringList, environment);
-        const Run run = runProgram({}, environment + QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY",
-                                                                 "-XDG_SESSION_TYPE"});
+        const Run run =
+            runProgram({}, environment + QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY", "-XDG_SESSION_TYPE"});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.errLines, QStringList{kNoDisplay});
     }
@@ -145,7 +147,8 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.errLines, QStringList());
         QVERIFY(!QImage(picture).isNull());
-        const QStringList words = ui::testing::comparableWords(ui::testing::textIn(page, QRectF(0, 0, 20 * 1440, 20 * 1440)));
+        const QStringList words =
+            ui::testing::comparableWords(ui::testing::textIn(page, QRectF(0, 0, 20 * 1440, 20 * 1440)));
         for (const char* expected : {"زوج", "أم", "أب", "الباقي", "ثلث", "6", "%50", "=أصل", "المسألة"}) {
             QVERIFY2(words.contains(ui::testing::comparableWords(expected).constFirst()), expected);
         }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/compute_case.h"
-#include "engine/parts.h"
 #include "engine/exclusion.h"
+#include "engine/parts.h"
 #include "engine/whole_numbers.h"
 #include "tests/support/case_text.h"
 
@@ -29,8 +29,8 @@ TEST(WholeNumbers, CommonMultipleStepIsOneStepOfEuclid)
     const std::tuple<std::int64_t, std::int64_t, std::int64_t> cases[] = {
         {21, 15, 315},  // 21 mod 15 = 6 does not divide 15: the plain product
         {10, 6, 60},    // 10 mod 6 = 4 does not divide 6
-        {8, 6, 24},     {6, 8, 24}, {4, 6, 12}, {12, 8, 24}, {3, 3, 3}, {24, 6, 24}, {1, 7, 7},
-        {kMaxExactWhole, 3, kBeyondExact},  // past 2^53 the step says so
+        {8, 6, 24},    {6, 8, 24},  {4, 6, 12}, {12, 8, 24},
+        {3, 3, 3},     {24, 6, 24}, {1, 7, 7},  {kMaxExactWhole, 3, kBeyondExact},  // past 2^53 the step says so
     };
     for (const auto& [a, b, expected] : cases) EXPECT_EQ(commonMultipleStep(a, b), expected) << a << "," << b;
 }
@@ -40,7 +40,7 @@ TEST(WholeNumbers, HeadFactors)
     const std::tuple<std::int64_t, std::int64_t, std::int64_t> cases[] = {
         {28, 6, 6},  // 28 mod 6 = 4 does not divide 6
         {4, 8, 2},   // heads a multiple of the parts
-        {3, 2, 2},   {2, 3, 3}, {5, 3, 3}, {2, 5, 5}, {6, 4, 2}, {9, 6, 2}, {7, 4, 4},
+        {3, 2, 2},  {2, 3, 3}, {5, 3, 3}, {2, 5, 5}, {6, 4, 2}, {9, 6, 2}, {7, 4, 4},
     };
     for (const auto& [parts, heads, expected] : cases) {
         EXPECT_EQ(headFactor(parts, heads), expected) << parts << " parts, " << heads << " heads";
@@ -94,8 +94,7 @@ TEST(Exclusion, ClosestHeirsExcludeTheRemoter)
         {"f=1 s=1 d=1 m=1 h=1", Father, false},
     };
     for (const ExclusionCase& c : cases) {
-        EXPECT_EQ(isExcluded(c.kind, countsOf(c.counts)), c.excluded)
-            << c.counts << ": " << infoOf(c.kind).code;
+        EXPECT_EQ(isExcluded(c.kind, countsOf(c.counts)), c.excluded) << c.counts << ": " << infoOf(c.kind).code;
     }
 }
 
@@ -119,15 +118,15 @@ struct ScaleCase {
 TEST(ScaleFactors, IncreaseAndReturn)
 {
     const ScaleCase cases[] = {
-        {"h=1 si=2", 6.0 / 7, 6.0 / 7, 6.0 / 7, 1},                   // increase
-        {"d=3", 1.5, 1, 1.5, 1},                                       // return without a spouse
-        {"h=1 d=3", 1.125, 1, 1, 1.125},                               // return with a spouse
+        {"h=1 si=2", 6.0 / 7, 6.0 / 7, 6.0 / 7, 1},  // increase
+        {"d=3", 1.5, 1, 1.5, 1},                     // return without a spouse
+        {"h=1 d=3", 1.125, 1, 1, 1.125},             // return with a spouse
         {"w=1 d=2 gm=1", (1 - 0.125) / (23.0 / 24 - 0.125), 1, 1, (1 - 0.125) / (23.0 / 24 - 0.125)},
-        {"h=1", 1, 1, 1, 1},                                           // a spouse alone
-        {"f=1 d=1", 1, 1, 1, 1},                                       // the father takes the rest
-        {"d=1 si=1", 1, 1, 1, 1},                                      // the sister takes the rest
-        {"m=1 d=1 sb=1", 1, 1, 1, 1},                                  // a male residuary is present
-        {"bm=2 si=1 sif=1", 1, 1, 1, 1},                               // a total of one, not a return
+        {"h=1", 1, 1, 1, 1},              // a spouse alone
+        {"f=1 d=1", 1, 1, 1, 1},          // the father takes the rest
+        {"d=1 si=1", 1, 1, 1, 1},         // the sister takes the rest
+        {"m=1 d=1 sb=1", 1, 1, 1, 1},     // a male residuary is present
+        {"bm=2 si=1 sif=1", 1, 1, 1, 1},  // a total of one, not a return
     };
     for (const ScaleCase& c : cases) {
         const CaseResult r = computeCase(countsOf(c.counts)).result;
@@ -180,12 +179,8 @@ TEST(ValidationStop, FiveWivesAndBothSpousesTogether)
 TEST(NamedCases, UmariyyatanNeedsFewerThanTwoSiblings)
 {
     const std::tuple<std::string_view, std::vector<CaseMessage>> cases[] = {
-        {"w=1 m=1 f=1 si=1", {CaseMessage::Umariyyatan}},
-        {"w=1 m=1 f=1 si=2", {}},
-        {"w=1 m=1 f=1 b=1 bm=1", {}},
-        {"h=1 m=1 f=1 bm=1", {CaseMessage::Umariyyatan}},
-        {"h=1 m=1 f=1 b=2", {}},
-        {"h=1 m=1 f=1 si=1 sif=1", {}},
+        {"w=1 m=1 f=1 si=1", {CaseMessage::Umariyyatan}}, {"w=1 m=1 f=1 si=2", {}}, {"w=1 m=1 f=1 b=1 bm=1", {}},
+        {"h=1 m=1 f=1 bm=1", {CaseMessage::Umariyyatan}}, {"h=1 m=1 f=1 b=2", {}},  {"h=1 m=1 f=1 si=1 sif=1", {}},
         {"h=1 w=1 m=1 f=1", {CaseMessage::BothSpouses}},  // stopped, so not announced
     };
     for (const auto& [text, expected] : cases) {

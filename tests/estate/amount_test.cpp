@@ -29,14 +29,14 @@ const Reading kReadings[] = {
     {".5", 2, kCalc, "50", Empty},
     {"5.", 2, kCalc, "500", Empty},
     {"  0042 ", 2, kCalc, "4200", Empty},
-    {"١٢٠٠٠٠٫٥٠", 2, kCalc, "12000050", Empty},   // Arabic-Indic digits and the Arabic decimal separator
-    {"۱۲۳.۴", 2, kCalc, "12340", Empty},        // the extended digits
-    {"\u200f١٢٣", 2, kCalc, "12300", Empty},          // a right-to-left mark copied along
+    {"١٢٠٠٠٠٫٥٠", 2, kCalc, "12000050", Empty},  // Arabic-Indic digits and the Arabic decimal separator
+    {"۱۲۳.۴", 2, kCalc, "12340", Empty},         // the extended digits
+    {"\u200f١٢٣", 2, kCalc, "12300", Empty},     // a right-to-left mark copied along
     {"1,234,567.89", 2, kWindow, "123456789", Empty},
     {"١٬٢٣٤٬٥٦٧", 0, kWindow, "1234567", Empty},
     {"1 234 567", 0, kWindow, "1234567", Empty},
     {"999999999999999999.999", 3, kCalc, "999999999999999999999", Empty},  // 18 whole digits
-    {"1000000000000000", 3, kCalc, "1000000000000000000", Empty},           // 10^15 in thousandths
+    {"1000000000000000", 3, kCalc, "1000000000000000000", Empty},          // 10^15 in thousandths
     {"", 2, kCalc, nullptr, Empty},
     {"   ", 2, kWindow, nullptr, Empty},
     {"-5", 2, kCalc, nullptr, Negative},
@@ -82,8 +82,11 @@ TEST(Amount, WritesTheChosenDecimalsAndReadsBack)
         const char* plain;
         const char* grouped;
     } rows[] = {
-        {"12000050", 2, "120000.50", "120,000.50"}, {"5", 2, "0.05", "0.05"},      {"-1", 3, "-0.001", "-0.001"},
-        {"0", 0, "0", "0"},                         {"1234567", 0, "1234567", "1,234,567"},
+        {"12000050", 2, "120000.50", "120,000.50"},
+        {"5", 2, "0.05", "0.05"},
+        {"-1", 3, "-0.001", "-0.001"},
+        {"0", 0, "0", "0"},
+        {"1234567", 0, "1234567", "1,234,567"},
         {"999999999999999999999", 3, "999999999999999999.999", "999,999,999,999,999,999.999"},
     };
     for (const auto& row : rows) {
@@ -108,7 +111,8 @@ TEST(Amount, RoundsHalvesToTheEvenNeighbour)
         int rounded;
     } rows[] = {{5, 2, 2}, {7, 2, 4}, {-5, 2, -2}, {-7, 2, -4}, {10, 3, 3}, {11, 3, 4}, {-10, 3, -3}, {6, 1, 6}};
     for (const auto& row : rows) {
-        EXPECT_EQ(decimalText(roundedQuotient(row.num, row.den)), std::to_string(row.rounded)) << row.num << "/" << row.den;
+        EXPECT_EQ(decimalText(roundedQuotient(row.num, row.den)), std::to_string(row.rounded))
+            << row.num << "/" << row.den;
     }
 }
 

@@ -27,8 +27,12 @@ mpz_class integer(Minor n) { return mpz_class(decimalText(n)); }
 EstateInputs inputs(const char* gross, const char* funeral, const char* debts, const char* bequest, bool consent,
                     int decimals = 2)
 {
-    return {amount(gross, decimals), amount(funeral, decimals), amount(debts, decimals), amount(bequest, decimals),
-            consent, decimals};
+    return {amount(gross, decimals),
+            amount(funeral, decimals),
+            amount(debts, decimals),
+            amount(bequest, decimals),
+            consent,
+            decimals};
 }
 
 struct ClaimsRow {
@@ -41,28 +45,36 @@ struct ClaimsRow {
 TEST(Claims, FuneralThenDebtsThenTheBequestWithinItsThird)
 {
     const ClaimsRow rows[] = {
-        {"third of what the claims leave, cut to the cent", inputs("120000.50", "1000", "0", "50000", false),
+        {"third of what the claims leave, cut to the cent",
+         inputs("120000.50", "1000", "0", "50000", false),
          {"1000.00", "0.00", "0.00", "0.00", "39666.83", "79333.67"}},
-        {"the heirs allow the whole bequest", inputs("120000.50", "1000", "0", "50000", true),
+        {"the heirs allow the whole bequest",
+         inputs("120000.50", "1000", "0", "50000", true),
          {"1000.00", "0.00", "0.00", "0.00", "50000.00", "69000.50"}},
-        {"a bequest within the third is met whole", inputs("90000", "0", "0", "20000", false),
+        {"a bequest within the third is met whole",
+         inputs("90000", "0", "0", "20000", false),
          {"0.00", "0.00", "0.00", "0.00", "20000.00", "70000.00"}},
-        {"the third is of what the debts leave", inputs("100", "10", "60", "50", false),
+        {"the third is of what the debts leave",
+         inputs("100", "10", "60", "50", false),
          {"10.00", "0.00", "60.00", "0.00", "10.00", "20.00"}},
-        {"insolvent: nothing for the bequest or the heirs", inputs("10000", "500", "20000", "1000", true),
+        {"insolvent: nothing for the bequest or the heirs",
+         inputs("10000", "500", "20000", "1000", true),
          {"500.00", "0.00", "9500.00", "10500.00", "0.00", "0.00"}},
-        {"funeral costs beyond the estate", inputs("100", "150", "50", "0", false),
+        {"funeral costs beyond the estate",
+         inputs("100", "150", "50", "0", false),
          {"100.00", "50.00", "0.00", "50.00", "0.00", "0.00"}},
-        {"with consent, at most all that is left", inputs("100", "0", "0", "500", true),
+        {"with consent, at most all that is left",
+         inputs("100", "0", "0", "500", true),
          {"0.00", "0.00", "0.00", "0.00", "100.00", "0.00"}},
-        {"no decimals: the third of 100 is 33", inputs("100", "0", "0", "100", false, 0),
+        {"no decimals: the third of 100 is 33",
+         inputs("100", "0", "0", "100", false, 0),
          {"0", "0", "0", "0", "33", "67"}},
     };
     for (const ClaimsRow& row : rows) {
         const Claims c = settleClaims(row.in);
         const int d = row.in.decimals;
-        const std::array<std::string, 6> got = {amountText(c.funeralPaid, d), amountText(c.unpaidFuneral, d),
-                                                amountText(c.debtsPaid, d),   amountText(c.unpaidDebts, d),
+        const std::array<std::string, 6> got = {amountText(c.funeralPaid, d),    amountText(c.unpaidFuneral, d),
+                                                amountText(c.debtsPaid, d),      amountText(c.unpaidDebts, d),
                                                 amountText(c.bequestAllowed, d), amountText(c.net, d)};
         for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], row.expected[i]) << row.name << ", item " << i;
         EXPECT_TRUE(c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net == row.in.gross) << row.name;
@@ -87,9 +99,13 @@ TEST(Settlement, TheNetDividedByTheTableToTheMinorUnit)
 {
     const DivisionRow rows[] = {
         // The README's worked example: 9, 6 and 24 parts of 39; the uterine brother is excluded.
-        {"h=1 m=1 d=3 bm=1", "39000",
-         {{"h", {"9000.00", "9000.00", "9000"}}, {"m", {"6000.00", "6000.00", "6000"}}, {"d", {"24000.00", "8000.00", "24000"}}},
-         "0.00", "0.00"},
+        {"h=1 m=1 d=3 bm=1",
+         "39000",
+         {{"h", {"9000.00", "9000.00", "9000"}},
+          {"m", {"6000.00", "6000.00", "6000"}},
+          {"d", {"24000.00", "8000.00", "24000"}}},
+         "0.00",
+         "0.00"},
         // The spouse alone keeps the spouse's fraction; the rest is shown, not divided.
         {"h=1", "1000", {{"h", {"500.00", "500.00", "500"}}}, "500.00", "0.00"},
         {"w=3", "1000", {{"w", {"249.99", "83.33", "250"}}}, "750.00", "0.01"},

@@ -6,9 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QRegularExpression>
 #include <QTest>
 
 #include "help/about_window.h"
@@ -409,7 +409,8 @@ private slots:
     void noReturnsWithTheCaseIntact()
     {
         Program program;
-        for (HeirKind kind : {HeirKind::Husband, HeirKind::Mother, HeirKind::Father}) program.main.pressHeirButton(kind);
+        for (HeirKind kind : {HeirKind::Husband, HeirKind::Mother, HeirKind::Father})
+            program.main.pressHeirButton(kind);
         program.main.calculate();
         const KindCounts counts = program.main.caseState().counts;
         const QImage table = program.main.resultArea()->image();

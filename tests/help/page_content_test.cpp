@@ -336,7 +336,6 @@ private slots:
         QCOMPARE(shown - checked, QSet<QString>());
         QCOMPARE(checked - shown, QSet<QString>());
     }
-
 };
 
 }  // namespace qismaru::help

@@ -17,8 +17,8 @@
 #include "app/desktop/scripted_case.h"
 #include "tests/print/page_raster.h"
 #include "tests/print/scripted_fallback.h"
-#include "ui/design_names.h"
 #include "ui/case_printer.h"
+#include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -44,10 +44,7 @@ QString cupsPdfFolder()
         .replace("${USER}", user ? user->pw_name : "");
 }
 
-QStringList pdfsIn(const QString& folder)
-{
-    return QDir(folder).entryList({"*.pdf"}, QDir::Files);
-}
+QStringList pdfsIn(const QString& folder) { return QDir(folder).entryList({"*.pdf"}, QDir::Files); }
 
 }  // namespace
 

@@ -13,7 +13,8 @@ QByteArray pdftotext(const QStringList& arguments)
 {
     QProcess process;
     process.start("pdftotext", arguments);
-    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
     return process.readAllStandardOutput();
 }
 
@@ -46,9 +47,9 @@ QString textIn(const QString& pdfFile, const QRectF& area)
 {
     // At 1440 "pixels" an inch, pdftotext's crop box is in twips.
     const QRect crop = area.toAlignedRect();
-    return QString::fromUtf8(pdftotext({"-r", "1440", "-x", QString::number(crop.x()), "-y", QString::number(crop.y()),
-                                        "-W", QString::number(crop.width()), "-H", QString::number(crop.height()),
-                                        "-layout", pdfFile, "-"}));
+    return QString::fromUtf8(
+        pdftotext({"-r", "1440", "-x", QString::number(crop.x()), "-y", QString::number(crop.y()), "-W",
+                   QString::number(crop.width()), "-H", QString::number(crop.height()), "-layout", pdfFile, "-"}));
 }
 
 QStringList comparableWords(const QString& text)

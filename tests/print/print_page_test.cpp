@@ -15,8 +15,8 @@
 #include "tests/print/page_raster.h"
 #include "tests/print/page_text.h"
 #include "tests/print/scripted_fallback.h"
-#include "ui/design_names.h"
 #include "ui/case_printer.h"
+#include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -77,7 +77,9 @@ std::optional<QString> wordOnARule(const QList<PageWord>& words)
         const QRectF band(QPointF(rule.x1 - half, std::min(rule.y1, rule.y2)),
                           QPointF(rule.x1 + half, std::max(rule.y1, rule.y2)));
         for (const PageWord& word : words) {
-            if (word.box.intersects(band)) return word.text + " on " + QString::fromUtf8(rule.name.data(), static_cast<qsizetype>(rule.name.size()));
+            if (word.box.intersects(band))
+                return word.text + " on " +
+                       QString::fromUtf8(rule.name.data(), static_cast<qsizetype>(rule.name.size()));
         }
     }
     return std::nullopt;

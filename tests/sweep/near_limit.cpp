@@ -19,9 +19,9 @@ using enum HeirKind;
 // grandparent or husband in the case, every share of the estate is a fixed
 // fraction or a part of what the fractions leave, and a teacher's rational
 // arithmetic gives each kind's parts of the corrected base directly.
-constexpr HeirKind kFamily[] = {Grandmothers, Wives,       Daughters,          SonsSons,     SonsDaughters,
-                                FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters,
-                                UterineSiblings, Sons,     FullUncles};
+constexpr HeirKind kFamily[] = {Grandmothers,       Wives,           Daughters,   SonsSons,
+                                SonsDaughters,      FullBrothers,    FullSisters, ConsanguineBrothers,
+                                ConsanguineSisters, UterineSiblings, Sons,        FullUncles};
 
 // Below this the double arithmetic was always right; the cases of interest
 // lie between it and 2^53.

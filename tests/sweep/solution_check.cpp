@@ -17,8 +17,8 @@ bool sameShares(const CaseResult& a, const CaseResult& b)
     for (int i = 0; i < kHeirKindCount; ++i) {
         const ShareResult& x = a.shares[i];
         const ShareResult& y = b.shares[i];
-        if (x.value != y.value || x.numerator != y.numerator || x.denominator != y.denominator ||
-            x.label != y.label || !(x.exact == y.exact) || a.parts[i] != b.parts[i]) {
+        if (x.value != y.value || x.numerator != y.numerator || x.denominator != y.denominator || x.label != y.label ||
+            !(x.exact == y.exact) || a.parts[i] != b.parts[i]) {
             return false;
         }
     }
@@ -124,16 +124,19 @@ private:
         if ((returns_ == 1) != returned || increases_ + returns_ > 1) return "the return is told wrongly";
         for (const HeirKindInfo& info : heirKinds()) {
             const int k = indexOf(info.kind);
-            if (!accountedFor(k, counts_.has(info.kind))) return "a kind is not accounted for once: " + std::string(info.code);
+            if (!accountedFor(k, counts_.has(info.kind)))
+                return "a kind is not accounted for once: " + std::string(info.code);
             if (excluders_.has(info.kind) && (!counts_.has(info.kind) || excluded_[k] > 0)) {
                 return "an excluder is not an inheriting heir: " + std::string(info.code);
             }
             bool partnersTold = true;
-            withs_[k].forEach([&](HeirKind partner) { partnersTold = partnersTold && residue_[indexOf(partner)] == 1; });
+            withs_[k].forEach(
+                [&](HeirKind partner) { partnersTold = partnersTold && residue_[indexOf(partner)] == 1; });
             if (!partnersTold) return "a residuary shares with a kind that takes no remainder";
             if ((r_.parts[k] > 0) != (divisions_[k] == 1)) return "a kind's parts are not divided once";
         }
-        if (!spouseAlone(counts_) && divided_ != finalBaseOf(r_)) return "the divisions do not add up to the corrected base";
+        if (!spouseAlone(counts_) && divided_ != finalBaseOf(r_))
+            return "the divisions do not add up to the corrected base";
         return "";
     }
 

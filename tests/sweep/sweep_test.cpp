@@ -6,8 +6,8 @@
 
 #include <fstream>
 #include <iomanip>
-#include <unordered_set>
 #include <sstream>
+#include <unordered_set>
 
 #include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
@@ -39,7 +39,8 @@ std::string hex(std::uint64_t n)
 TEST(Sweep, ReducedFamilyHasNoFindingsAndTheRecordedSignature)
 {
     const SweepReport report = runSweep(SweepSize::Reduced);
-    for (const Finding& finding : report.findings) ADD_FAILURE() << testing::textOf(finding.counts) << ": " << finding.problem;
+    for (const Finding& finding : report.findings)
+        ADD_FAILURE() << testing::textOf(finding.counts) << ": " << finding.problem;
     EXPECT_EQ(report.findingCount, 0);
     EXPECT_EQ(hex(report.signature), recordedSignature("reduced"))
         << "results changed: if on purpose, record the new signature in tests/sweep/signatures.txt "
@@ -89,7 +90,8 @@ TEST(Sweep, EverySolutionOfTheReducedFamilyAgreesWithItsResult)
 TEST(Sweep, PartsNearTheExactLimitAgreeWithRationalArithmetic)
 {
     const NearLimitReport report = checkNearLimit(2000, 7);
-    for (const Finding& finding : report.findings) ADD_FAILURE() << testing::textOf(finding.counts) << ": " << finding.problem;
+    for (const Finding& finding : report.findings)
+        ADD_FAILURE() << testing::textOf(finding.counts) << ": " << finding.problem;
     EXPECT_EQ(report.checked, 2000);
     EXPECT_EQ(report.findingCount, 0);
 }

@@ -144,10 +144,12 @@ private slots:
             }
             QVERIFY(!inkColumns.isEmpty());
             QVERIFY2(inkColumns.first() >= 5, qPrintable(QString("row %1 touches the left frame").arg(row)));
-            QVERIFY2(qAbs(inkColumns.last() - 119) <= 1, qPrintable(QString("row %1 ends at %2").arg(row).arg(inkColumns.last())));
+            QVERIFY2(qAbs(inkColumns.last() - 119) <= 1,
+                     qPrintable(QString("row %1 ends at %2").arg(row).arg(inkColumns.last())));
             if (infoOf(kindAt(row - 1)).entry == EntryKind::Counted) {
                 int widestGap = 0;
-                for (qsizetype i = 1; i < inkColumns.size(); ++i) widestGap = std::max(widestGap, inkColumns[i] - inkColumns[i - 1]);
+                for (qsizetype i = 1; i < inkColumns.size(); ++i)
+                    widestGap = std::max(widestGap, inkColumns[i] - inkColumns[i - 1]);
                 QVERIFY2(widestGap > 4, qPrintable(QString("row %1: the count runs into the name").arg(row)));
             }
         }

@@ -127,10 +127,11 @@ private slots:
         auto files = std::make_unique<ScriptedFileDialogs>();
         files_ = files.get();
         fallback_ = std::make_shared<testing::ScriptedFallback>();
-        auto settings = std::make_unique<QSettings>(inFolder(QString("settings-%1.ini").arg(QTest::currentTestFunction())),
-                                                    QSettings::IniFormat);
-        document_ = new CaseDocument(*window_, *messages_, std::move(files), std::move(settings),
-                                     estatePrintCommands(*messages_, fallback_, [this] { return std::move(nextPrinter_); }));
+        auto settings = std::make_unique<QSettings>(
+            inFolder(QString("settings-%1.ini").arg(QTest::currentTestFunction())), QSettings::IniFormat);
+        document_ =
+            new CaseDocument(*window_, *messages_, std::move(files), std::move(settings),
+                             estatePrintCommands(*messages_, fallback_, [this] { return std::move(nextPrinter_); }));
         addCaseMenus(*window_, *document_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -160,7 +161,8 @@ private slots:
         QTest::newRow("no gross estate") << QStringList{"", "10"} << 2 << "التركة";
         QTest::newRow("negative funeral costs") << QStringList{"100", "-5"} << 2 << "مؤن التجهيز";
         QTest::newRow("letters in the debts") << QStringList{"100", "", "abc"} << 2 << "الديون";
-        QTest::newRow("three decimals of a two-decimal currency") << QStringList{"100", "", "", "1.005"} << 2 << "الوصية";
+        QTest::newRow("three decimals of a two-decimal currency")
+            << QStringList{"100", "", "", "1.005"} << 2 << "الوصية";
         QTest::newRow("a decimal comma") << QStringList{"1,5"} << 2 << "التركة";
         QTest::newRow("decimals where the currency has none") << QStringList{"100.5"} << 0 << "التركة";
     }
@@ -197,7 +199,8 @@ private slots:
         fillEstate({"40000", "1000", "", "500", ""});
         QCOMPARE(column(table(design::kClaimsTable), 1).last(), QString("38,500.00"));
         QCOMPARE(column(table(design::kKindsTable), 5).last(), QString("7,897.44"));  // 38500 × 8/39, to the cent
-        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kCopyEstateButton), Qt::LeftButton);
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kCopyEstateButton),
+                          Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().contains("بنت\t3\t2/3\t24\t23,692.32\t7,897.44"));
     }
 
@@ -210,13 +213,15 @@ private slots:
         nextPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         nextPrinter_->setOutputFormat(QPrinter::PdfFormat);
         nextPrinter_->setOutputFileName(printed);
-        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton), Qt::LeftButton);
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
+                          Qt::LeftButton);
         QVERIFY(fallback_->offers.isEmpty());
 
         // Without a printer the same page is offered as a PDF file.
         fallback_->acceptOffer = true;
         fallback_->fileName = inFolder("offered.pdf");
-        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton), Qt::LeftButton);
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
+                          Qt::LeftButton);
         QCOMPARE(fallback_->offers.size(), 1);
         for (const QString& pdf : {printed, fallback_->fileName}) {
             QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
@@ -289,10 +294,12 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("said");
         QTest::newRow("not JSON") << QByteArray("{\"format\": \"qismaru-case\", \"heirs\": [") << "ليس ملف مسألة";
-        QTest::newRow("a newer format")
-            << QByteArray(R"({"format": "qismaru-case", "version": 2, "heirs": [], "judge": {}})") << "أحدث";
+        QTest::newRow("a newer format") << QByteArray(
+                                               R"({"format": "qismaru-case", "version": 2, "heirs": [], "judge": {}})")
+                                        << "أحدث";
         QTest::newRow("husband and wives")
-            << QByteArray(R"({"format": "qismaru-case", "version": 1, "heirs": [{"code": "h", "count": 1}, {"code": "w", "count": 2}]})")
+            << QByteArray(
+                   R"({"format": "qismaru-case", "version": 1, "heirs": [{"code": "h", "count": 1}, {"code": "w", "count": 2}]})")
             << "قائمة الورثة";
         QTest::newRow("an estate in binary floating point")
             << QByteArray(R"({"format": "qismaru-case", "version": 1, "heirs": [], "estate": {"gross": 0.1}})")

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <random>
 
+#include "tests/print/scripted_fallback.h"
 #include "ui/caption_button.h"
 #include "ui/case_printer.h"
 #include "ui/count_dialog.h"
@@ -18,7 +19,6 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
-#include "tests/print/scripted_fallback.h"
 
 namespace qismaru::ui {
 
@@ -68,13 +68,13 @@ private slots:
         QVERIFY(pages.isValid());
         int printed = 0;
         // Print goes through the real print path, to a PDF file.
-        attachPrinter(window, std::make_shared<CasePrinter>(
-                                  messages, std::make_unique<testing::ScriptedFallback>(), [&] {
-                                      auto printer = std::make_unique<QPrinter>();
-                                      printer->setOutputFormat(QPrinter::PdfFormat);
-                                      printer->setOutputFileName(pages.filePath(QString::number(++printed) + ".pdf"));
-                                      return printer;
-                                  }));
+        attachPrinter(window,
+                      std::make_shared<CasePrinter>(messages, std::make_unique<testing::ScriptedFallback>(), [&] {
+                          auto printer = std::make_unique<QPrinter>();
+                          printer->setOutputFormat(QPrinter::PdfFormat);
+                          printer->setOutputFileName(pages.filePath(QString::number(++printed) + ".pdf"));
+                          return printer;
+                      }));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -2,10 +2,10 @@
 // found by their names, and reading the case, the drawings and the messages.
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QMenuBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -319,8 +319,7 @@ private slots:
         enterCount(UterineSiblings, 2);
         enterCount(FullBrothers, 1);
         calculate();
-        QCOMPARE(messages_->texts,
-                 QStringList({"هذه المسألة تسمى المسألةالملزمة", "هذه المسألة تسمىالمشركة"}));
+        QCOMPARE(messages_->texts, QStringList({"هذه المسألة تسمى المسألةالملزمة", "هذه المسألة تسمىالمشركة"}));
         QVERIFY(state().computed);
         QVERIFY(!resultAreaBlank());
         const QImage table = window().resultArea()->image();

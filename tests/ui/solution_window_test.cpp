@@ -105,9 +105,8 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("steps.pdf");
         SolutionWindow solution(testing::countsOf(kWorkedExample), *messages_);
-        solution.setFileChooser([&](QWidget*, const QString& suggested) {
-            return suggested.endsWith(".pdf") ? path : QString();
-        });
+        solution.setFileChooser(
+            [&](QWidget*, const QString& suggested) { return suggested.endsWith(".pdf") ? path : QString(); });
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kSaveSolutionPdfButton), Qt::LeftButton);
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
