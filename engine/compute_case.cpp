@@ -51,4 +51,11 @@ CaseComputation computeCase(const KindCounts& counts, StepTrace* trace)
     return computation;
 }
 
+// The schools' own rules are not in the engine yet: every school is answered
+// as the Hanafi school answers it, for now.
+CaseComputation computeCase(const KindCounts& counts, const Positions&, StepTrace* trace)
+{
+    return computeCase(counts, trace);
+}
+
 }  // namespace qismaru

@@ -8,6 +8,7 @@
 #include "engine/messages.h"
 #include "engine/step_trace.h"
 #include "model/heir_kind.h"
+#include "model/positions.h"
 
 namespace qismaru {
 
@@ -30,6 +31,10 @@ struct CaseComputation {
 // Pure: no I/O, no allocation. With a trace, every decision is also noted in
 // it, in the order it was made (the trace is emptied first).
 CaseComputation computeCase(const KindCounts& counts, StepTrace* trace = nullptr);
+
+// The same case answered by the given school and positions. The Hanafi
+// school with no extra position gives exactly the answer above.
+CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
 
 // A description of the first broken rule of a computed case, or nothing.
 // computeCase checks it in debug builds; the tests check it over many cases.
