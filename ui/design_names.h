@@ -88,5 +88,6 @@ inline constexpr const char* kSpouseReturnItem = "spouseReturn";
 inline constexpr const char* kNoReturnItem = "noReturn";
 inline constexpr const char* kSchoolsHelpItem = "schoolsHelp";
 inline constexpr const char* kSchoolsWindow = "SchoolsWindow";
+inline constexpr const char* kHanafiDifferenceMark = "hanafiDifference";
 
 }  // namespace qismaru::ui::design

@@ -230,6 +230,7 @@ void MainWindow::updateTitle()
     if (positions_ != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions_));
     if (differsFromHanafi_) title += " — " + QString::fromStdString(differsFromHanafiNote(positions_));
     setWindowTitle(title);
+    emit differenceFromHanafiShown(differsFromHanafi_);
 }
 
 void MainWindow::cancelLastChoice()

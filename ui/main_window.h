@@ -87,6 +87,8 @@ signals:
     // New case emptied the case, or another case replaced it.
     void caseReplaced();
     void positionsChanged(const qismaru::Positions& positions);
+    // The table shown differs from the Hanafi answer, or no longer does.
+    void differenceFromHanafiShown(bool differs);
 
 protected:
     void changeEvent(QEvent* event) override;

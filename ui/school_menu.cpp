@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 
+#include "present/positions_text.h"
 #include "ui/design_names.h"
 #include "ui/main_window.h"
 
@@ -27,10 +29,12 @@ QAction* addCheckable(QMenu& menu, const QString& objectName, const QString& cap
     return action;
 }
 
-// The menu shows the window's positions; the two switches are set without
-// their triggers, which only the user's choice fires.
+// The menu shows the window's positions, and its title the school, so that
+// the school is seen on the window itself and in its pictures; the two
+// switches are set without their triggers, which only the user's choice fires.
 void showPositions(QMenu& menu, const Positions& positions)
 {
+    menu.setTitle("المذهب: " + fromView(schoolInfo(positions.school).name));
     for (const SchoolInfo& info : kSchools) {
         const QString name = design::kSchoolItemPrefix + fromView(info.key);
         menu.findChild<QAction*>(name)->setChecked(info.school == positions.school);
@@ -39,6 +43,24 @@ void showPositions(QMenu& menu, const Positions& positions)
     QAction* noReturn = menu.findChild<QAction*>(design::kNoReturnItem);
     noReturn->setChecked(positions.noReturn);
     noReturn->setEnabled(positions.school == School::Maliki || positions.school == School::Shafii);
+}
+
+// At the free end of the menu bar, while the table shown is not the Hanafi
+// answer: said where it is read, outside the designed client area.
+void addDifferenceMark(MainWindow& window)
+{
+    auto* mark = new QLabel(window.menuBar());
+    mark->setObjectName(design::kHanafiDifferenceMark);
+    mark->setForegroundRole(QPalette::Highlight);
+    mark->setContentsMargins(6, 0, 6, 0);
+    mark->hide();
+    // The corner after the last menu, in the reading direction.
+    window.menuBar()->setCornerWidget(mark, Qt::TopRightCorner);
+    QObject::connect(&window, &MainWindow::differenceFromHanafiShown, mark, [&window, mark](bool differs) {
+        mark->setText("النتيجة تخالف المذهب الحنفي");
+        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(window.positions())));
+        mark->setVisible(differs);
+    });
 }
 
 }  // namespace
@@ -91,6 +113,7 @@ void addSchoolMenu(MainWindow& window)
     QObject::connect(&window, &MainWindow::positionsChanged, menu,
                      [menu](const Positions& positions) { showPositions(*menu, positions); });
     window.menuBar()->addMenu(menu);
+    addDifferenceMark(window);
 }
 
 void rememberPositions(MainWindow& window, std::unique_ptr<QSettings> settings)

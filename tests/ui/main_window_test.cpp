@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(menu, QStringList({QString(design::kExitMenu) + ":الخروج", QString(design::kAboutMenu) + ":نبذة",
                                     QString(design::kExplanationMenu) + ":إيــضــــاح",
                                     QString(design::kSolutionStepsMenu) + ":خطوات الحل",
-                                    QString(design::kSchoolMenu) + ":المذهب"}));
+                                    QString(design::kSchoolMenu) + ":المذهب: الحنفي"}));
     }
 
     // The boxes the user answers read Arabic, right to left, down to the
@@ -429,6 +429,11 @@ private slots:
         const Positions expected{static_cast<School>(school), spouseReturn, noReturn};
         QCOMPARE(window().positions(), expected);
         QCOMPARE(window().windowTitle(), title);
+        QVERIFY(window()
+                    .menuBar()
+                    ->findChild<QMenu*>(design::kSchoolMenu)
+                    ->title()
+                    .endsWith(QString::fromUtf8(schoolInfo(expected.school).name.data())));
         for (const SchoolInfo& info : kSchools) {
             const QString name = "school." + QString::fromUtf8(info.key.data(), int(info.key.size()));
             QCOMPARE(schoolItem(name)->isChecked(), info.school == expected.school);
@@ -459,6 +464,8 @@ private slots:
             const bool differs = expected.parts != computeCase(counts).result.parts;
             QCOMPARE(window().differsFromHanafi(), differs);
             QCOMPARE(window().windowTitle().contains("تخالف"), differs);
+            QCOMPARE(window().menuBar()->findChild<QLabel*>(design::kHanafiDifferenceMark)->isVisibleTo(&window()),
+                     differs);
         }
         QCOMPARE(window().windowTitle(), QString("قسمارو 2"));
     }
