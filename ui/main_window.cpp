@@ -200,13 +200,9 @@ void MainWindow::setPositions(Positions positions)
     positions_ = positions;
     emit positionsChanged(positions_);
     if (state_.computed) {
+        // Calculate again, under the new positions, with its refusals.
         withdrawAnswer();
-        if (!refuseGrandmothers()) {
-            if (const std::optional<CaseOutcome> outcome = answerCase()) {
-                markComputed(state_);
-                emit caseDivided(*outcome == CaseOutcome::Computed);
-            }
-        }
+        calculate();
     } else {
         refuseGrandmothers();
     }
