@@ -28,7 +28,8 @@ CaseFileReading refused(CaseFileProblem problem, std::string detail)
 }
 
 // Why an entry cannot stand in the case built so far, or "".
-std::string entryProblem(const json& entry, const std::array<bool, kHeirKindCount>& seen, const KindCounts& counts)
+std::string entryProblem(const json& entry, const std::array<bool, kHeirKindCount>& seen, const KindCounts& counts,
+                         School school)
 {
     if (!entry.is_object() || !entry.contains("code") || !entry.contains("count") || entry.size() != 2) {
         return "each heir must be an object {\"code\": ..., \"count\": ...}";
@@ -47,6 +48,11 @@ std::string entryProblem(const json& entry, const std::array<bool, kHeirKindCoun
     const bool spouses = (*kind == HeirKind::Husband && counts.has(HeirKind::Wives)) ||
                          (*kind == HeirKind::Wives && counts.has(HeirKind::Husband));
     if (spouses) return "the husband and wives never stand in one case";
+    const int grandmothers = schoolInfo(school).grandmotherLimit;
+    if (*kind == HeirKind::Grandmothers && grandmothers > 0 && count.get<int>() > grandmothers) {
+        return "more than " + std::to_string(grandmothers) + " grandmothers under the " +
+               std::string(schoolInfo(school).key) + " school";
+    }
     return "";
 }
 
@@ -56,13 +62,43 @@ CaseFileReading readHeirs(const json& heirs, CaseFile& file)
     std::array<bool, kHeirKindCount> seen{};
     KindCounts counts;
     for (const json& entry : heirs) {
-        std::string problem = entryProblem(entry, seen, counts);
+        std::string problem = entryProblem(entry, seen, counts, file.positions.school);
         if (!problem.empty()) return refused(CaseFileProblem::BadHeirs, std::move(problem));
         const HeirKind kind = *kindFromCode(entry["code"].get_ref<const std::string&>());
         const int count = entry["count"].get<int>();
         seen[indexOf(kind)] = true;
         counts.set(kind, count);
         file.heirs.push_back({kind, count});
+    }
+    return {};
+}
+
+// A switch is absent (off) or true or false; anything else is refused.
+bool readSwitch(const json& document, const char* key, bool& value)
+{
+    const json& given = member(document, key);
+    if (given.is_null()) return true;
+    if (!given.is_boolean()) return false;
+    value = given.get<bool>();
+    return true;
+}
+
+CaseFileReading readPositions(const json& document, Positions& positions)
+{
+    if (const json& school = member(document, "school"); !school.is_null()) {
+        const std::optional<School> known =
+            school.is_string() ? schoolFromKey(school.get_ref<const std::string&>()) : std::nullopt;
+        if (!known)
+            return refused(CaseFileProblem::BadPositions, "\"school\" must be hanafi, maliki, shafii or hanbali");
+        positions.school = *known;
+    }
+    if (!readSwitch(document, "spouseReturn", positions.spouseReturn) ||
+        !readSwitch(document, "noReturn", positions.noReturn)) {
+        return refused(CaseFileProblem::BadPositions, "\"spouseReturn\" and \"noReturn\" must be true or false");
+    }
+    // Only the early Maliki and Shafi'i doctrine holds back the return.
+    if (positions.noReturn && positions.school != School::Maliki && positions.school != School::Shafii) {
+        return refused(CaseFileProblem::BadPositions, "\"noReturn\" goes only with the maliki or shafii school");
     }
     return {};
 }
@@ -91,6 +127,9 @@ CaseFileReading readCaseFile(std::string_view text)
     }
 
     CaseFile file;
+    // The school first: it says how many grandmothers the heirs may hold.
+    CaseFileReading positions = readPositions(document, file.positions);
+    if (positions.problem != CaseFileProblem::None) return positions;
     CaseFileReading heirs = readHeirs(member(document, "heirs"), file);
     if (heirs.problem != CaseFileProblem::None) return heirs;
     if (const json& estateObject = member(document, "estate"); !estateObject.is_null()) {
@@ -110,8 +149,14 @@ CaseFileReading readCaseFile(std::string_view text)
 std::string caseFileText(const CaseFile& file)
 {
     nlohmann::ordered_json document;
+    const bool hanafiAlone = file.positions == Positions{};
     document["format"] = kCaseFileFormat;
-    document["version"] = kCaseFileVersion;
+    document["version"] = hanafiAlone ? 1 : kCaseFileVersion;
+    if (!hanafiAlone) {
+        document["school"] = schoolInfo(file.positions.school).key;
+        document["spouseReturn"] = file.positions.spouseReturn;
+        document["noReturn"] = file.positions.noReturn;
+    }
     document["heirs"] = nlohmann::ordered_json::array();
     for (const HeirEntry& heir : file.heirs) {
         document["heirs"].push_back({{"code", infoOf(heir.kind).code}, {"count", heir.count}});
@@ -137,6 +182,7 @@ std::string arabicProblemText(const CaseFileReading& reading)
                    arabicProblemText(reading.estate.amountProblem, *reading.estate.field, reading.estate.decimals);
         }
         return "بيانات التركة في هذا الملف غير صحيحة، فلم يفتح.";
+    case CaseFileProblem::BadPositions: return "المذهب أو أحد القولين في الرد المحفوظ في هذا الملف غير صحيح، فلم يفتح.";
     }
     return "";
 }

@@ -11,13 +11,20 @@
 namespace qismaru::estate {
 
 // A .qismaru file keeps a case as it was entered: the heir kinds in the order
-// of entry with their counts, and the estate when one was given.
+// of entry with their counts, the school and positions it is answered by, and
+// the estate when one was given.
 //
-//   {"format": "qismaru-case", "version": 1,
+//   {"format": "qismaru-case", "version": 2,
+//    "school": "shafii", "spouseReturn": true, "noReturn": false,
 //    "heirs": [{"code": "h", "count": 1}, {"code": "d", "count": 3}],
 //    "estate": {"gross": "120000.50", "funeral": "1000.00", ...}}
+//
+// A case answered by the Hanafi school with neither extra position is
+// written as version 1, without those keys, as every Qismaru reads it; any
+// other is version 2, which an older Qismaru refuses rather than answer it
+// by the Hanafi school unawares. A file without the keys is a Hanafi case.
 inline constexpr std::string_view kCaseFileFormat = "qismaru-case";
-inline constexpr int kCaseFileVersion = 1;
+inline constexpr int kCaseFileVersion = 2;
 inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
 // A case of 21 kinds and an estate is well under a kilobyte; anything near
 // this is not a case file, and is refused before it is parsed.
@@ -26,6 +33,7 @@ inline constexpr std::size_t kMaxCaseFileBytes = 64 * 1024;
 struct CaseFile {
     std::vector<HeirEntry> heirs;
     std::optional<EstateInputs> estate;
+    Positions positions;
 
     bool operator==(const CaseFile&) const = default;
 };
@@ -38,6 +46,7 @@ enum class CaseFileProblem {
     NewerVersion,  // written by a later Qismaru, in a format this one does not know
     BadHeirs,
     BadEstate,
+    BadPositions,  // an unknown school, a switch that is not true or false, no return under a school that returns
 };
 
 struct CaseFileReading {
@@ -51,7 +60,8 @@ struct CaseFileReading {
 
 // Reads a case file. Heirs that the main window could not enter are refused:
 // an unknown or repeated kind, a count out of range, the husband beside
-// wives, more than four wives.
+// wives, more than four wives, more grandmothers than the file's school
+// lets inherit.
 CaseFileReading readCaseFile(std::string_view text);
 
 // The file's text: JSON, two-space indented, ending in a newline.

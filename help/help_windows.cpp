@@ -6,8 +6,10 @@
 #include "help/about_window.h"
 #include "help/exit_window.h"
 #include "help/explanation_index.h"
+#include "help/schools_window.h"
 #include "help/welcome_window.h"
 #include "ui/main_window.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::help {
 
@@ -29,6 +31,7 @@ public:
         delete about_.data();
         delete exit_.data();
         delete index_.data();
+        delete schools_.data();
     }
 
     void openWelcome()
@@ -48,6 +51,17 @@ public:
         present(index_, [&] { return new ExplanationIndex(main_); });
     }
 
+    // Beside the main window, which stays usable: the user may switch the
+    // school and read on.
+    void openSchools()
+    {
+        if (!schools_) {
+            schools_ = new SchoolsWindow(main_.positions());
+            connect(&main_, &ui::MainWindow::positionsChanged, schools_.data(), &SchoolsWindow::showChosen);
+        }
+        ui::showOver(*schools_, main_);
+    }
+
 private:
     template <typename Window, typename Create>
     static void present(QPointer<Window>& window, Create create)
@@ -62,6 +76,7 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<ExitWindow> exit_;
     QPointer<ExplanationIndex> index_;
+    QPointer<SchoolsWindow> schools_;
 };
 
 }  // namespace
@@ -74,6 +89,7 @@ void attachHelpWindows(ui::MainWindow& main, std::function<void()> endProgram)
     secondary.exitConfirmation = [windows] { windows->openExitConfirmation(); };
     secondary.about = [windows] { windows->openAbout(); };
     secondary.explanationIndex = [windows] { windows->openExplanationIndex(); };
+    secondary.schoolsHelp = [windows] { windows->openSchools(); };
 }
 
 }  // namespace qismaru::help

@@ -35,12 +35,22 @@ PressResult pressHeirButton(CaseState& state, HeirKind kind)
     return {PressOutcome::Entered, enterAtNextRow(state, kind, 1)};
 }
 
-CountResult confirmCount(CaseState& state, int count)
+bool grandmothersBeyondLimit(const KindCounts& counts, School school)
+{
+    const int limit = schoolInfo(school).grandmotherLimit;
+    return limit > 0 && counts.of(HeirKind::Grandmothers) > limit;
+}
+
+CountResult confirmCount(CaseState& state, int count, School school)
 {
     if (count <= 0) return {};
     const std::optional<HeirKind> kind = state.lastChosen;
     if (!kind || infoOf(*kind).entry != EntryKind::Counted) return {};
     if (*kind == HeirKind::Wives && count > kMaxWives) return {CountOutcome::TooManyWives, *kind};
+    const int limit = schoolInfo(school).grandmotherLimit;
+    if (*kind == HeirKind::Grandmothers && limit > 0 && count > limit) {
+        return {CountOutcome::TooManyGrandmothers, *kind};
+    }
 
     const int row = enterAtNextRow(state, *kind, std::min(count, kMaxCount));
     return {CountOutcome::Recorded, *kind, row};
@@ -88,7 +98,7 @@ std::vector<HeirEntry> enteredHeirs(const CaseState& state)
     return heirs;
 }
 
-std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs)
+std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs, School school)
 {
     CaseState state;
     for (const HeirEntry& heir : heirs) {
@@ -96,7 +106,7 @@ std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs)
         const bool entered = press.outcome == PressOutcome::Entered
                                  ? heir.count == 1
                                  : press.outcome == PressOutcome::AskCount && heir.count <= kMaxCount &&
-                                       confirmCount(state, heir.count).outcome == CountOutcome::Recorded;
+                                       confirmCount(state, heir.count, school).outcome == CountOutcome::Recorded;
         if (!entered) return std::nullopt;
     }
     return state;
@@ -105,5 +115,7 @@ std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs)
 bool canCalculate(const CaseState& state) { return !state.nothingEntered() && !state.computed; }
 
 void markComputed(CaseState& state) { state.computed = true; }
+
+void reopenCase(CaseState& state) { state.computed = false; }
 
 }  // namespace qismaru

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/case_state.h"
+#include "model/positions.h"
 
 namespace qismaru {
 
@@ -27,7 +28,10 @@ PressResult pressHeirButton(CaseState& state, HeirKind kind);
 enum class CountOutcome {
     Ignored,       // a count of 0: the dialog stays open
     TooManyWives,  // more than four wives: the dialog stays open
-    Recorded,      // the kind took row `row` with the count
+    // More grandmothers than the chosen school lets inherit together (the
+    // Malikis two, the Hanbalis three): the dialog stays open.
+    TooManyGrandmothers,
+    Recorded,  // the kind took row `row` with the count
 };
 
 struct CountResult {
@@ -36,8 +40,12 @@ struct CountResult {
     int row = 0;
 };
 
-// OK in the count dialog, for the kind chosen last.
-CountResult confirmCount(CaseState& state, int count);
+// OK in the count dialog, for the kind chosen last, under the given school.
+CountResult confirmCount(CaseState& state, int count, School school = School::Hanafi);
+
+// Whether the case holds more grandmothers than the school lets inherit
+// together: such a case is neither entered nor computed under that school.
+bool grandmothersBeyondLimit(const KindCounts& counts, School school);
 
 // Cancel (or the close box) of the count dialog.
 void cancelCount(CaseState& state);
@@ -65,9 +73,10 @@ struct HeirEntry {
 std::vector<HeirEntry> enteredHeirs(const CaseState& state);
 
 // A new case with the heirs entered one by one, as the buttons and the count
-// dialog enter them; nothing when the entry rules refuse one of them (a
-// repeated kind, a count out of range, the husband beside wives, ...).
-std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs);
+// dialog enter them under the given school; nothing when the entry rules
+// refuse one of them (a repeated kind, a count out of range, the husband
+// beside wives, more grandmothers than the school counts, ...).
+std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs, School school = School::Hanafi);
 
 // Calculate runs only after an entry and only once per case.
 bool canCalculate(const CaseState& state);
@@ -75,5 +84,9 @@ bool canCalculate(const CaseState& state);
 // Calculate ran to its end (also after a validation stop): the case is closed
 // to entries until New case.
 void markComputed(CaseState& state);
+
+// The answer was withdrawn (another school cannot answer the case as it
+// stands): the case takes entries again, and Calculate runs again.
+void reopenCase(CaseState& state);
 
 }  // namespace qismaru

@@ -3,7 +3,7 @@
 # window after the typical case (husband, mother, father) and after the
 # worked example of "How the calculation works", that example's
 # step-by-step solution, and the distribution of its estate, from its case
-# file.
+# file, and the grandfather case of "The school" under the Shafi'i school.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
@@ -16,6 +16,7 @@ shoot() {
 shoot docs/main-window.png "h=1 m=1 f=1"
 shoot docs/worked-example.png "h=1 m=1 d=3 bm=1"
 shoot docs/worked-example-steps.png "h=1 m=1 d=3 bm=1" --window steps
+shoot docs/school-shafii.png "gf=1 b=2" --school shafii
 QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot docs/estate-window.png --window estate \
     docs/worked-example.qismaru
 echo docs/estate-window.png

@@ -9,6 +9,7 @@
 
 #include "estate/estate_report.h"
 #include "model/case_entry.h"
+#include "present/positions_text.h"
 #include "ui/estate_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -70,7 +71,10 @@ CaseDocument::~CaseDocument()
     delete estateDialog_;
 }
 
-estate::CaseFile CaseDocument::currentCase() const { return {enteredHeirs(window_.caseState()), estate_}; }
+estate::CaseFile CaseDocument::currentCase() const
+{
+    return {enteredHeirs(window_.caseState()), estate_, window_.positions()};
+}
 
 // A case of heirs alone is entered again in seconds, and the main window
 // has always started a new case at once; a case kept in a file, or one with
@@ -100,7 +104,7 @@ bool CaseDocument::open(const QString& path)
     estate::CaseFileReading reading;
     if (bytes) {
         reading = estate::readCaseFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-        if (reading.ok()) state = caseWithHeirs(reading.file->heirs);
+        if (reading.ok()) state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
         if (!reading.ok()) why = fromStd(estate::arabicProblemText(reading));
         // The reader applies the entry rules already; this is their last word.
         if (reading.ok() && !state) why = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
@@ -111,6 +115,15 @@ bool CaseDocument::open(const QString& path)
         return false;
     }
     window_.loadCase(*state);
+    // The case is answered by the school it was saved with; the menu follows,
+    // and the user hears of it when that is not the school chosen so far.
+    const Positions& kept = reading.file->positions;
+    if (kept != window_.positions()) {
+        window_.setPositions(kept);
+        messages_.inform(&window_, kProgramCaption,
+                         "حُفظت هذه المسألة على غير ما كان مختاراً في قائمة المذهب، فصار المختار ما حُفظت عليه:\n" +
+                             fromStd(positionsLine(kept)));
+    }
     estate_ = reading.file->estate;
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = currentCase();
@@ -184,10 +197,12 @@ void CaseDocument::showSettlement()
 {
     const CaseState& state = window_.caseState();
     if (!estate_ || !state.computed) return;
-    const CaseComputation computation = computeCase(state.counts);
+    const CaseComputation computation = computeCase(state.counts, window_.positions());
     const estate::Settlement settlement = estate::settleEstate(*estate_, state.counts, computation);
-    const estate::EstateReport report =
+    estate::EstateReport report =
         estate::buildEstateReport(settlement, state.counts, computation.result, estate::Grouping::Accepted);
+    // The settlement follows the school of the table; the notes say which.
+    report.notes.insert(report.notes.begin(), positionsLine(window_.positions()));
     if (!estateWindow_) estateWindow_ = new EstateWindow(estateCommands_);
     estateWindow_->showReport(report);
     showOver(*estateWindow_, window_);

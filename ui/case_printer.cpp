@@ -26,24 +26,24 @@ const char* const kSaveFailed = "تعذر حفظ الصفحة في الملف:\n
 
 }  // namespace
 
-bool printCaseTable(const KindCounts& counts, const CaseResult& result, QPrinter& printer)
+bool printCaseTable(const PrintedCase& printed, QPrinter& printer)
 {
     printer.setDocName(kDocumentName);
     QPainter page;
     if (!page.begin(&printer)) return false;
     // The printer's own dots, not the page's size, set the scale: 7152 twips
     // stay 4.97 inches on any paper.
-    paintPrintedPage(page, counts, result, printer.resolution() / kTwipsPerInch);
+    paintPrintedPage(page, printed.counts, printed.result, printed.positions, printer.resolution() / kTwipsPerInch);
     return page.end();
 }
 
-bool savePdf(const KindCounts& counts, const CaseResult& result, const QString& file)
+bool savePdf(const PrintedCase& printed, const QString& file)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(file);
     pdf.setCreator(QStringLiteral("qismaru"));
-    return printCaseTable(counts, result, pdf);
+    return printCaseTable(printed, pdf);
 }
 
 std::unique_ptr<QPrinter> openDefaultPrinter()
@@ -60,22 +60,21 @@ CasePrinter::CasePrinter(MessageBoxes& messages, std::unique_ptr<PdfFallbackDial
 {
 }
 
-PrintOutcome CasePrinter::print(const KindCounts& counts, const CaseResult& result, QWidget* parent)
+PrintOutcome CasePrinter::print(const PrintedCase& printed, QWidget* parent)
 {
     const std::unique_ptr<QPrinter> printer = printers_();
-    if (!printer) return offerPdf(counts, result, parent, kNoPrinter);
-    if (!printCaseTable(counts, result, *printer)) return offerPdf(counts, result, parent, kJobFailed);
+    if (!printer) return offerPdf(printed, parent, kNoPrinter);
+    if (!printCaseTable(printed, *printer)) return offerPdf(printed, parent, kJobFailed);
     return PrintOutcome::Printed;
 }
 
-PrintOutcome CasePrinter::offerPdf(const KindCounts& counts, const CaseResult& result, QWidget* parent,
-                                   const char* reason)
+PrintOutcome CasePrinter::offerPdf(const PrintedCase& printed, QWidget* parent, const char* reason)
 {
     if (!fallback_->offerPdf(parent, kProgramCaption, reason)) return PrintOutcome::NotPrinted;
     const QString file = fallback_->pdfFileName(parent, suggestedPdfPath());
     if (file.isEmpty()) return PrintOutcome::NotPrinted;
 
-    if (savePdf(counts, result, file)) return PrintOutcome::SavedAsPdf;
+    if (savePdf(printed, file)) return PrintOutcome::SavedAsPdf;
     messages_.inform(parent, kProgramCaption, QString(kSaveFailed).arg(file));
     return PrintOutcome::SaveFailed;
 }
@@ -83,7 +82,7 @@ PrintOutcome CasePrinter::offerPdf(const KindCounts& counts, const CaseResult& r
 void attachPrinter(MainWindow& window, std::shared_ptr<CasePrinter> printer)
 {
     window.secondaryWindows().print = [&window, printer = std::move(printer)] {
-        printer->print(window.caseState().counts, window.caseResult(), &window);
+        printer->print({window.caseState().counts, window.caseResult(), window.positions()}, &window);
     };
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/case_result.h"
 #include "model/heir_kind.h"
+#include "model/positions.h"
 #include "ui/pdf_fallback.h"
 
 class QPrinter;
@@ -16,13 +17,20 @@ namespace qismaru::ui {
 class MainWindow;
 class MessageBoxes;
 
+// One computed case, answered by `positions`, as its page shows it.
+struct PrintedCase {
+    const KindCounts& counts;
+    const CaseResult& result;
+    const Positions& positions;
+};
+
 // One print: the case's page, at its natural size from the corner of the
 // printable area, as the only page of the job. False when the job could not
 // start or end.
-bool printCaseTable(const KindCounts& counts, const CaseResult& result, QPrinter& printer);
+bool printCaseTable(const PrintedCase& printed, QPrinter& printer);
 
 // The same page written to a PDF file. False when the file cannot be written.
-bool savePdf(const KindCounts& counts, const CaseResult& result, const QString& file);
+bool savePdf(const PrintedCase& printed, const QString& file);
 
 // A printer for the system's default print queue, or none when there is no
 // queue; Qt on its own would hand out a PDF writer without a file instead.
@@ -45,10 +53,10 @@ public:
     CasePrinter(MessageBoxes& messages, std::unique_ptr<PdfFallbackDialogs> fallback,
                 PrinterSource printers = openDefaultPrinter);
 
-    PrintOutcome print(const KindCounts& counts, const CaseResult& result, QWidget* parent);
+    PrintOutcome print(const PrintedCase& printed, QWidget* parent);
 
 private:
-    PrintOutcome offerPdf(const KindCounts& counts, const CaseResult& result, QWidget* parent, const char* reason);
+    PrintOutcome offerPdf(const PrintedCase& printed, QWidget* parent, const char* reason);
 
     MessageBoxes& messages_;
     std::unique_ptr<PdfFallbackDialogs> fallback_;

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "model/case_entry.h"
+#include "present/positions_text.h"
 #include "ui/caption_button.h"
 #include "ui/design_names.h"
 #include "ui/entry_list.h"
@@ -37,9 +38,11 @@ QFont countFont(const QFont& designed, const QString& number, int width)
 
 }  // namespace
 
-CountDialog::CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages)
+CountDialog::CountDialog(CaseState& state, const Positions& positions, EntryList& entryList, QWidget& mainWindow,
+                         MessageBoxes& messages)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
+      positions_(positions),
       entryList_(entryList),
       mainWindow_(mainWindow),
       messages_(messages)
@@ -96,10 +99,13 @@ void CountDialog::raiseCount()
 
 void CountDialog::confirm()
 {
-    const CountResult result = confirmCount(state_, shownCount());
+    const CountResult result = confirmCount(state_, shownCount(), positions_.school);
     switch (result.outcome) {
     case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
     case CountOutcome::TooManyWives: messages_.inform(this, kProgramCaption, "لا يزيد عدد الزوجات على أربع"); return;
+    case CountOutcome::TooManyGrandmothers:
+        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school)));
+        return;
     case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
     }
     mainWindow_.setEnabled(true);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "model/case_state.h"
+#include "model/positions.h"
 
 class QLabel;
 
@@ -21,7 +22,9 @@ class CountDialog : public QWidget {
     Q_OBJECT
 
 public:
-    CountDialog(CaseState& state, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages);
+    // `positions` are the main window's: its school limits the grandmothers.
+    CountDialog(CaseState& state, const Positions& positions, EntryList& entryList, QWidget& mainWindow,
+                MessageBoxes& messages);
 
     QLabel* countLabel() const { return countLabel_; }
     UpDownControl* upDown() const { return upDown_; }
@@ -45,6 +48,7 @@ private:
     void finish();
 
     CaseState& state_;
+    const Positions& positions_;
     EntryList& entryList_;
     QWidget& mainWindow_;
     MessageBoxes& messages_;

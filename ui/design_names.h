@@ -80,4 +80,14 @@ inline constexpr const char* kSaveEstatePdfButton = "saveEstatePdf";
 inline constexpr const char* kCopyEstateButton = "copyEstate";
 inline constexpr const char* kCloseEstateButton = "closeEstate";
 
+// The school setting: the menu, its four schools (named "school.hanafi",
+// ...), the two positions and the help page on the schools.
+inline constexpr const char* kSchoolMenu = "schoolMenu";
+inline constexpr const char* kSchoolItemPrefix = "school.";
+inline constexpr const char* kSpouseReturnItem = "spouseReturn";
+inline constexpr const char* kNoReturnItem = "noReturn";
+inline constexpr const char* kSchoolsHelpItem = "schoolsHelp";
+inline constexpr const char* kSchoolsWindow = "SchoolsWindow";
+inline constexpr const char* kHanafiDifferenceMark = "hanafiDifference";
+
 }  // namespace qismaru::ui::design

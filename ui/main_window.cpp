@@ -6,6 +6,7 @@
 
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
+#include "present/positions_text.h"
 #include "present/result_table.h"
 #include "ui/caption_button.h"
 #include "ui/count_dialog.h"
@@ -16,6 +17,7 @@
 #include "ui/main_window_layout.h"
 #include "ui/message_boxes.h"
 #include "ui/result_area.h"
+#include "ui/school_menu.h"
 #include "ui/twips.h"
 #include "ui/window_placement.h"
 
@@ -24,6 +26,16 @@ namespace qismaru::ui {
 namespace {
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+// The caption of the window as it always was; another school or position is
+// added to it, so that no answer is read as the Hanafi one by mistake.
+const char* const kCaption = "قسمارو 2";
+
+// The shown answer against the Hanafi one: the parts of every kind and the bases.
+bool sameAnswer(const CaseResult& one, const CaseResult& other)
+{
+    return one.parts == other.parts && one.adjustedBase == other.adjustedBase && one.finalBase == other.finalBase;
+}
 
 QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
 
@@ -39,7 +51,7 @@ const char* const kBeyondExactRange =
 MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(parent), messages_(messages)
 {
     setObjectName(design::kMainWindow);
-    setWindowTitle("قسمارو 2");
+    setWindowTitle(kCaption);
     setLayoutDirection(Qt::RightToLeft);
 
     auto* client = new QWidget(this);
@@ -102,6 +114,7 @@ void MainWindow::createMenu()
     });
     item(design::kExplanationMenu, "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
     addSolutionStepsItem();
+    addSchoolMenu(*this);
 }
 
 // The solution of the computed case, open beside the main window, which stays usable.
@@ -138,27 +151,82 @@ void MainWindow::pressHeirButton(HeirKind kind)
 
 void MainWindow::openCountDialog()
 {
-    if (!countDialog_) countDialog_ = new CountDialog(state_, *entryList_, *this, messages_);
+    if (!countDialog_) countDialog_ = new CountDialog(state_, positions_, *entryList_, *this, messages_);
     showOver(*countDialog_, *this);
 }
 
 void MainWindow::calculate()
 {
-    if (!canCalculate(state_)) return;
-    const CaseComputation computation = computeCase(state_.counts);
+    if (!canCalculate(state_) || refuseGrandmothers()) return;
+    const std::optional<CaseOutcome> outcome = answerCase();
+    if (!outcome) return;
+    markComputed(state_);
+    emit caseDivided(*outcome == CaseOutcome::Computed);
+}
+
+std::optional<CaseOutcome> MainWindow::answerCase()
+{
+    const CaseComputation computation = computeCase(state_.counts, positions_);
     if (computation.outcome == CaseOutcome::BeyondExactRange) {
         messages_.inform(this, kProgramCaption, kBeyondExactRange);
-        return;
+        return std::nullopt;
     }
     result_ = computation.result;
-    if (computation.outcome == CaseOutcome::Computed) {
-        drawPlacedTexts(*resultArea_, layoutResultTable(state_.counts, result_, TableMedium::Screen));
-    }
+    const bool divided = computation.outcome == CaseOutcome::Computed;
+    if (divided) drawPlacedTexts(*resultArea_, layoutResultTable(state_.counts, result_, TableMedium::Screen));
+    differsFromHanafi_ =
+        divided && positions_ != Positions{} && !sameAnswer(result_, computeCase(state_.counts).result);
+    updateTitle();
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
-    markComputed(state_);
-    emit caseDivided(computation.outcome == CaseOutcome::Computed);
+    return computation.outcome;
+}
+
+// Under the Malikis and the Hanbalis fewer grandmothers inherit than may have
+// been entered under another school.
+bool MainWindow::refuseGrandmothers()
+{
+    if (!grandmothersBeyondLimit(state_.counts, positions_.school)) return false;
+    messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school)));
+    return true;
+}
+
+void MainWindow::setPositions(Positions positions)
+{
+    // Only the Maliki and Shafi'i schools knew the doctrine of no return.
+    if (positions.school != School::Maliki && positions.school != School::Shafii) positions.noReturn = false;
+    if (positions == positions_) return;
+    positions_ = positions;
+    emit positionsChanged(positions_);
+    if (state_.computed) {
+        // Calculate again, under the new positions, with its refusals.
+        withdrawAnswer();
+        calculate();
+    } else {
+        refuseGrandmothers();
+    }
+    updateTitle();
+}
+
+// The table of the former positions leaves the screen; the case stays as
+// entered, open again, until it is answered anew.
+void MainWindow::withdrawAnswer()
+{
+    resultArea_->clear();
+    result_ = CaseResult{};
+    differsFromHanafi_ = false;
+    reopenCase(state_);
+    emit caseDivided(false);
+}
+
+void MainWindow::updateTitle()
+{
+    QString title = kCaption;
+    if (positions_ != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions_));
+    if (differsFromHanafi_) title += " — " + QString::fromStdString(differsFromHanafiNote(positions_));
+    setWindowTitle(title);
+    emit differenceFromHanafiShown(differsFromHanafi_);
 }
 
 void MainWindow::cancelLastChoice()
@@ -179,6 +247,8 @@ void MainWindow::clearCase()
     resultArea_->clear();
     startNewCase(state_);
     result_ = CaseResult{};
+    differsFromHanafi_ = false;
+    updateTitle();
     emit caseDivided(false);
 }
 

@@ -4,9 +4,12 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "engine/case_result.h"
+#include "engine/compute_case.h"
 #include "model/case_state.h"
+#include "model/positions.h"
 #include "ui/count_dialog.h"
 
 class QAction;
@@ -30,6 +33,7 @@ struct SecondaryWindows {
     // false keeps the case (the user chose to stay with unsaved work).
     std::function<bool()> mayLeaveCase;
     std::function<void()> solutionSteps;  // menu "خطوات الحل", for a divided case
+    std::function<void()> schoolsHelp;    // menu "المذهب", item "المذاهب الأربعة"
 };
 
 // The main window `Form1`: the heir buttons, the entry list `pic`, the result
@@ -51,6 +55,11 @@ public:
     void markWelcomeShown() { welcomeShown_ = true; }
     bool welcomeShown() const { return welcomeShown_; }
     const CaseResult& caseResult() const { return result_; }
+    // The school and positions the case is answered by (menu "المذهب").
+    const Positions& positions() const { return positions_; }
+    // Whether the table shown gives another answer than the Hanafi school
+    // without the extra positions; the title then says so.
+    bool differsFromHanafi() const { return differsFromHanafi_; }
     EntryList* entryList() const { return entryList_; }
     DrawingSurface* resultArea() const { return resultArea_; }
     CountDialog* countDialog() const { return countDialog_; }
@@ -62,6 +71,11 @@ public:
     void cancelLastChoice();
     void newCase();
     void print();
+    // Chooses the school and positions. A computed case is answered again
+    // under them at once, so that no table of another school stays on
+    // screen; a case they cannot answer (too many grandmothers) is
+    // reopened, with the reason.
+    void setPositions(Positions positions);
 
     // Replaces the case with one entered elsewhere (a case file), drawn in
     // the entry list as if its heirs had been pressed in order.
@@ -72,6 +86,9 @@ signals:
     void caseDivided(bool divided);
     // New case emptied the case, or another case replaced it.
     void caseReplaced();
+    void positionsChanged(const qismaru::Positions& positions);
+    // The table shown differs from the Hanafi answer, or no longer does.
+    void differenceFromHanafiShown(bool differs);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -86,11 +103,19 @@ private:
     void openOver(const std::function<void()>& open);
     bool mayLeaveCase();
     void clearCase();
+    // Computes the case under the positions, draws its table and says its
+    // messages; nothing when the case cannot be computed exactly (it stays open).
+    std::optional<CaseOutcome> answerCase();
+    void withdrawAnswer();
+    bool refuseGrandmothers();
+    void updateTitle();
 
     MessageBoxes& messages_;
     SecondaryWindows windows_;
     CaseState state_;
     CaseResult result_;
+    Positions positions_;
+    bool differsFromHanafi_ = false;
     bool welcomeShown_ = false;
     EntryList* entryList_ = nullptr;
     DrawingSurface* resultArea_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "present/positions_text.h"
 #include "present/result_table.h"
 #include "present/table_ruling.h"
 #include "ui/drawing_surface.h"
@@ -16,7 +17,8 @@ constexpr double kTwipsPerPixel = 15.0;
 
 }  // namespace
 
-void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseResult& result, double dotsPerTwip)
+void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseResult& result, const Positions& positions,
+                      double dotsPerTwip)
 {
     const auto at = [dotsPerTwip](int x, int y) { return QPointF(x * dotsPerTwip, y * dotsPerTwip); };
     const double pixel = kTwipsPerPixel * dotsPerTwip;
@@ -30,6 +32,9 @@ void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseRes
         paintText(painter, at(item.x, item.y), QString::fromStdString(item.text), font,
                   roomRightOf(item, TableMedium::Paper) * dotsPerTwip);
     }
+    const PlacedText school = positionsOnPage(positions);
+    paintText(painter, at(school.x, school.y), QString::fromStdString(school.text), font,
+              page_positions::kRoom * dotsPerTwip);
     // The ruling lies over the drawing, as the line controls of a window do.
     for (const RuledLine& line : tableRuling(TableMedium::Paper)) {
         paintLine(painter, at(line.x1, line.y1), at(line.x2, line.y2), line.widthPixels * pixel, Qt::black);

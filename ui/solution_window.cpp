@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "engine/compute_case.h"
+#include "present/positions_text.h"
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -37,14 +39,16 @@ const char* const kSaveFailed = "تعذر حفظ خطوات الحل في الم
 QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
-// The solution as a page: the heirs, then each section's heading and its sentences.
-QString solutionHtml(const KindCounts& counts, const std::vector<SolutionStep>& steps)
+// The solution as a page: the heirs and the school, then each section's
+// heading and its sentences.
+QString solutionHtml(const KindCounts& counts, const Positions& positions, const std::vector<SolutionStep>& steps)
 {
     // Headings close to their sentences, so that a whole case fits the window.
     QString html =
         "<html><head><style>h2 { margin-bottom: 4px; } h3 { margin-top: 10px; margin-bottom: 2px; } "
         "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
-        QString(kTitle) + "</h2><p>" + fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "</p>";
+        QString(kTitle) + "</h2><p>" + fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "<br>" +
+        fromUtf8(positionsLine(positions)).toHtmlEscaped() + "</p>";
     if (steps.empty()) html += "<p>" + QString(kNoSolution) + "</p>";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const bool newSection = i == 0 || steps[i].section != steps[i - 1].section;
@@ -73,11 +77,11 @@ QString askPdfFileName(QWidget* parent, const QString& suggested)
 
 }  // namespace
 
-SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages, QWidget* parent)
+SolutionWindow::SolutionWindow(const KindCounts& counts, const Positions& positions, MessageBoxes& messages,
+                               QWidget* parent)
     : QDialog(parent), messages_(messages), chooseFile_(askPdfFileName)
 {
     setObjectName(design::kSolutionWindow);
-    setWindowTitle(kTitle);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -103,7 +107,7 @@ SolutionWindow::SolutionWindow(const KindCounts& counts, MessageBoxes& messages,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addWidget(buttons);
-    showCase(counts);
+    showCase(counts, positions);
     fitToSolution();
 }
 
@@ -124,19 +128,30 @@ void SolutionWindow::fitToSolution()
 
 SolutionWindow::~SolutionWindow() = default;
 
-void SolutionWindow::showCase(const KindCounts& counts)
+void SolutionWindow::showCase(const KindCounts& counts, const Positions& positions)
 {
     counts_ = counts;
+    positions_ = positions;
+    steps_.clear();
     // Nothing entered is no case: there is nothing to compute or explain.
-    steps_ = counts.empty() ? std::vector<SolutionStep>{} : solveWithSteps(counts);
-    view_->setHtml(solutionHtml(counts_, steps_));
+    if (!counts.empty()) {
+        StepTrace trace;
+        const CaseComputation computation = computeCase(counts, positions, &trace);
+        steps_ = solutionSteps(counts, computation, trace);
+    }
+    setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions)));
+    view_->setHtml(solutionHtml(counts_, positions_, steps_));
     view_->document()->setDocumentMargin(12);
     view_->setFocus();
 }
 
 const QTextDocument& SolutionWindow::document() const { return *view_->document(); }
 
-QString SolutionWindow::plainText() const { return fromUtf8(solutionText(counts_, steps_)); }
+// The school first, so that a copied solution is never read as another school's.
+QString SolutionWindow::plainText() const
+{
+    return fromUtf8(positionsLine(positions_)) + '\n' + fromUtf8(solutionText(counts_, steps_));
+}
 
 void SolutionWindow::copyText() { QGuiApplication::clipboard()->setText(plainText()); }
 
@@ -194,9 +209,9 @@ void attachSolutionWindow(MainWindow& window, MessageBoxes& messages)
         const CaseState& state = window.caseState();
         const KindCounts counts = state.computed ? state.counts : KindCounts{};
         if (*opened) {
-            (*opened)->showCase(counts);
+            (*opened)->showCase(counts, window.positions());
         } else {
-            auto* created = new SolutionWindow(counts, messages);
+            auto* created = new SolutionWindow(counts, window.positions(), messages);
             // Without a parent (a disabled parent would disable it too), it
             // goes when the main window goes.
             QObject::connect(&window, &QObject::destroyed, created, [created] { delete created; });

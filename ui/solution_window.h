@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/heir_kind.h"
+#include "model/positions.h"
 #include "present/solution_steps.h"
 
 class QPagedPaintDevice;
@@ -29,11 +30,13 @@ public:
     // Asks for the file to save to, proposing a name; empty when cancelled.
     using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
 
-    SolutionWindow(const KindCounts& counts, MessageBoxes& messages, QWidget* parent = nullptr);
+    SolutionWindow(const KindCounts& counts, const Positions& positions, MessageBoxes& messages,
+                   QWidget* parent = nullptr);
     ~SolutionWindow() override;
 
-    // Shows another case's solution in the same window; an empty case has none.
-    void showCase(const KindCounts& counts);
+    // Shows another case's solution in the same window, answered by
+    // `positions`, which it names; an empty case has none.
+    void showCase(const KindCounts& counts, const Positions& positions = {});
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // The solution as shown, and as plain text (what Copy puts on the clipboard).
@@ -55,6 +58,7 @@ private:
 
     MessageBoxes& messages_;
     KindCounts counts_;
+    Positions positions_;
     std::vector<SolutionStep> steps_;
     QTextBrowser* view_ = nullptr;
     FileChooser chooseFile_;

@@ -38,6 +38,10 @@ void addOptions(QCommandLineParser& parser)
     parser.addOption({"window", "The window --screenshot pictures: " + windowNames() + " (default main).", "name"});
     parser.addOption(
         {"pdf", "Write the printed page of the --case into <file> (PDF) and quit; no window is shown.", "file"});
+    parser.addOption(
+        {"school", "The school the --case is answered by: hanafi (default), maliki, shafii, hanbali.", "key"});
+    parser.addOption({"spouse-return", "With --case: a spouse who is the only heir takes the whole."});
+    parser.addOption({"no-return", "With --case, under maliki or shafii: no return; the surplus stays undistributed."});
     parser.addOption({"quit-after-first-paint", "Start as usual, print the time of the first paint and quit."});
     parser.addPositionalArgument("file", "A case file (.qismaru) to open; with --screenshot, it is computed too.",
                                  "[file]");
@@ -64,6 +68,29 @@ std::optional<QString> repeatedOption(const QCommandLineParser& parser, const QS
     return std::nullopt;
 }
 
+// The school and positions of the --case, or why they are refused. A case
+// file keeps its own, and the window its menu's.
+QString readPositions(const QCommandLineParser& parser, DesktopRequest& request)
+{
+    const bool given = parser.isSet("school") || parser.isSet("spouse-return") || parser.isSet("no-return");
+    if (!given) return {};
+    if (!request.caseText) return "--school, --spouse-return and --no-return go with --case; a case file keeps its own";
+    if (parser.isSet("school")) {
+        const QByteArray key = parser.value("school").toUtf8();
+        const std::optional<School> school =
+            schoolFromKey(std::string_view(key.constData(), static_cast<std::size_t>(key.size())));
+        if (!school) return "unknown school '" + parser.value("school") + "' (hanafi, maliki, shafii, hanbali)";
+        request.positions.school = *school;
+    }
+    request.positions.spouseReturn = parser.isSet("spouse-return");
+    request.positions.noReturn = parser.isSet("no-return");
+    if (request.positions.noReturn && request.positions.school != School::Maliki &&
+        request.positions.school != School::Shafii) {
+        return "--no-return goes with --school maliki or shafii";
+    }
+    return {};
+}
+
 }  // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
@@ -80,7 +107,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.positionalArguments().size() > 1) {
         return refuse("unexpected argument '" + parser.positionalArguments().at(1) + "': one case file at most");
     }
-    if (const auto name = repeatedOption(parser, {"case", "screenshot", "window", "pdf"})) {
+    if (const auto name = repeatedOption(parser, {"case", "screenshot", "window", "pdf", "school"})) {
         return refuse("--" + *name + " is given twice");
     }
 
@@ -106,6 +133,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (request.caseText && !request.scripted()) {
         return refuse("--case goes with --screenshot or --pdf; the window takes its case from its buttons");
     }
+    if (const QString why = readPositions(parser, request); !why.isEmpty()) return refuse(why);
     if (request.quitAfterFirstPaint && request.scripted()) {
         return refuse("--quit-after-first-paint starts the window; --screenshot and --pdf draw offscreen");
     }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "model/positions.h"
+
 namespace qismaru::app {
 
 // Exit statuses of qismaru, the same as qismaru-calc's where they mean the same.
@@ -19,6 +21,7 @@ struct DesktopRequest {
     std::optional<QString> caseText;  // "h=1 m=1 f=1": the case to enter and compute first
     QString windowName;               // the window to picture; the main window by default
     QString caseFile;                 // a .qismaru file to open (and, for a picture, to compute)
+    Positions positions;              // the school and positions the --case is answered by
     bool quitAfterFirstPaint = false;
 
     // Works offscreen and ends by itself: a picture, a page, or both.

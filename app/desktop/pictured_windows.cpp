@@ -40,6 +40,9 @@ const std::array kPicturedWindows = {
     PicturedWindow{
         "steps", "the step-by-step solution of the computed case (menu خطوات الحل)",
         [](MainWindow& main) { return openedBy(main.secondaryWindows().solutionSteps, ui::design::kSolutionWindow); }},
+    PicturedWindow{
+        "schools", "the page on where the four schools differ (menu المذهب)",
+        [](MainWindow& main) { return openedBy(main.secondaryWindows().schoolsHelp, ui::design::kSchoolsWindow); }},
     // Calculate opens it for a case with an estate: give a case file that has one.
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
                    [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},

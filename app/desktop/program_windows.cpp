@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/qt_arabic.h"
+#include "ui/school_menu.h"
 #include "ui/solution_window.h"
 
 namespace qismaru::app {
@@ -31,6 +32,7 @@ void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
     // window answers its close box with the exit question.
     help::attachHelpWindows(window, [] { QCoreApplication::exit(0); });
     ui::attachDefaultPrinter(window, messages);
+    ui::rememberPositionsInUserSettings(window);
     ui::attachCaseDocument(window, messages);
     ui::attachSolutionWindow(window, messages);
 }

@@ -27,7 +27,7 @@ std::vector<std::string> itemsOf(const QString& text)
 
 // Why the main window's entry rules would not take the case as it stands,
 // or nothing: the rules are pressed through on a case of their own.
-std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, int>>& entries)
+std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, int>>& entries, School school)
 {
     CaseState state;
     for (const auto& [kind, count] : entries) {
@@ -35,9 +35,15 @@ std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, in
         if (press == PressOutcome::SpouseConflict) {
             return "a husband and wives never stand in one case: the window refuses the second spouse";
         }
-        if (press == PressOutcome::AskCount && confirmCount(state, count).outcome == CountOutcome::TooManyWives) {
+        const CountOutcome counted =
+            press == PressOutcome::AskCount ? confirmCount(state, count, school).outcome : CountOutcome::Recorded;
+        if (counted == CountOutcome::TooManyWives) {
             return "the count of 'w' is above " + std::to_string(kMaxWives) + ": the count dialog takes at most " +
                    std::to_string(kMaxWives) + " wives";
+        }
+        if (counted == CountOutcome::TooManyGrandmothers) {
+            return "the count of 'gm' is above " + std::to_string(schoolInfo(school).grandmotherLimit) + ": the " +
+                   std::string(schoolInfo(school).key) + " school lets no more grandmothers inherit";
         }
     }
     return std::nullopt;
@@ -45,7 +51,7 @@ std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, in
 
 }  // namespace
 
-CaseReading readScriptedCase(const QString& text)
+CaseReading readScriptedCase(const QString& text, const Positions& positions)
 {
     const std::vector<std::string> items = itemsOf(text);
     const calc::CaseInput input = calc::countsFromArguments(items);
@@ -56,8 +62,8 @@ CaseReading readScriptedCase(const QString& text)
         const HeirKind kind = *kindFromCode(item.substr(0, item.find('=')));
         if (input.counts.of(kind) > 0) scripted.entries.emplace_back(kind, input.counts.of(kind));
     }
-    if (const auto why = entryRefusal(scripted.entries)) return refused(*why);
-    if (computeCase(scripted.counts).outcome == CaseOutcome::BeyondExactRange) {
+    if (const auto why = entryRefusal(scripted.entries, positions.school)) return refused(*why);
+    if (computeCase(scripted.counts, positions).outcome == CaseOutcome::BeyondExactRange) {
         return refused(
             "the corrected base of this case passes 2^53 (9007199254740992), beyond which parts cannot "
             "be computed exactly; no table is given",

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/heir_kind.h"
+#include "model/positions.h"
 
 namespace qismaru::ui {
 class MainWindow;
@@ -30,9 +31,10 @@ struct CaseReading {
 // Reads "h=1 m=1 f=1" by the rules of qismaru-calc (known codes, each once,
 // whole counts up to 32767, single heirs 0 or 1), then by the main window's:
 // a case the window would refuse at entry (a husband with wives, more than
-// four wives) or could not compute exactly is refused here, rather than
-// pictured as some other case.
-CaseReading readScriptedCase(const QString& text);
+// four wives, more grandmothers than the school counts) or could not compute
+// exactly under `positions` is refused here, rather than pictured as some
+// other case.
+CaseReading readScriptedCase(const QString& text, const Positions& positions = {});
 
 // Enters the case by pressing the heir buttons and the count dialog's OK,
 // then presses Calculate. False when the window did not end up holding

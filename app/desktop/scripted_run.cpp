@@ -32,9 +32,10 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
     }
 }
 
-int writePage(const ScriptedCase& scriptedCase, const QString& file)
+int writePage(const ScriptedCase& scriptedCase, const Positions& positions, const QString& file)
 {
-    if (ui::savePdf(scriptedCase.counts, computeCase(scriptedCase.counts).result, file)) return kExitOk;
+    const CaseResult result = computeCase(scriptedCase.counts, positions).result;
+    if (ui::savePdf({scriptedCase.counts, result, positions}, file)) return kExitOk;
     complain("could not write the page to " + file);
     return kExitFailed;
 }
@@ -57,6 +58,7 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopR
     ui::MainWindow main(messages);
     attachProgramWindows(main, messages);
     main.markWelcomeShown();
+    main.setPositions(request.positions);
     main.show();
     if (scriptedCase && !enterAndCalculate(main, *scriptedCase)) {
         complain("the main window did not take the case as it was given");
@@ -82,7 +84,7 @@ int runScripted(int& argc, char** argv, const DesktopRequest& request)
 {
     std::optional<ScriptedCase> scriptedCase;
     if (request.caseText) {
-        CaseReading reading = readScriptedCase(*request.caseText);
+        CaseReading reading = readScriptedCase(*request.caseText, request.positions);
         if (!reading.scriptedCase) {
             complain(QString::fromStdString(reading.error));
             return reading.exitStatus;
@@ -102,7 +104,8 @@ int runScripted(int& argc, char** argv, const DesktopRequest& request)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     if (!request.pdfFile.isEmpty()) {
-        if (const int status = writePage(*scriptedCase, request.pdfFile); status != kExitOk) return status;
+        if (const int status = writePage(*scriptedCase, request.positions, request.pdfFile); status != kExitOk)
+            return status;
     }
     if (!request.screenshotFile.isEmpty()) return writePicture(scriptedCase, request);
     return kExitOk;

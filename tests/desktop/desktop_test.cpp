@@ -93,6 +93,14 @@ private slots:
         QTest::newRow("option_twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "--case", "h=1"} << 2
                                       << "--pdf is given twice";
         QTest::newRow("case_for_the_window") << QStringList{"--case", "h=1"} << 2 << "--case goes with";
+        QTest::newRow("unknown_school") << shoot("h=1") + QStringList{"--school", "zahiri"} << 2
+                                        << "unknown school 'zahiri'";
+        QTest::newRow("no_return_under_hanbali")
+            << shoot("h=1") + QStringList{"--school=hanbali", "--no-return"} << 2 << "--no-return goes with";
+        QTest::newRow("school_of_a_case_file")
+            << QStringList{"--screenshot", png, "--school", "maliki", "case.qismaru"} << 2 << "keeps its own";
+        QTest::newRow("three_grandmothers_maliki") << shoot("gm=3 s=1") + QStringList{"--school", "maliki"} << 2
+                                                   << "the maliki school lets no more grandmothers inherit";
         QTest::newRow("page_without_case") << QStringList{"--pdf", file("refused.pdf")} << 2 << "--pdf needs";
         QTest::newRow("unknown_window") << QStringList{"--screenshot", png, "--window", "nosuch"} << 2
                                         << "no window 'nosuch'";
@@ -142,14 +150,16 @@ private slots:
         // Both forms of an option's value; no display is needed for either.
         const QString picture = file("typical.png");
         const QString page = file("typical.pdf");
-        const Run run = runProgram({"--screenshot=" + picture, "--pdf", page, "--case", "h=1 m=1 f=1"},
-                                   {"-DISPLAY", "-QT_QPA_PLATFORM"});
+        const Run run =
+            runProgram({"--screenshot=" + picture, "--pdf", page, "--case", "h=1 m=1 f=1", "--school", "shafii"},
+                       {"-DISPLAY", "-QT_QPA_PLATFORM"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.errLines, QStringList());
         QVERIFY(!QImage(picture).isNull());
         const QStringList words =
             ui::testing::comparableWords(ui::testing::textIn(page, QRectF(0, 0, 20 * 1440, 20 * 1440)));
-        for (const char* expected : {"زوج", "أم", "أب", "الباقي", "ثلث", "6", "%50", "=أصل", "المسألة"}) {
+        // The 'Umariyyatan are answered alike by the four schools; the page names the one asked for.
+        for (const char* expected : {"زوج", "أم", "أب", "الباقي", "ثلث", "6", "%50", "=أصل", "المسألة", "الشافعي"}) {
             QVERIFY2(words.contains(ui::testing::comparableWords(expected).constFirst()), expected);
         }
     }

@@ -19,13 +19,29 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     heirsOnly.heirs = {{Sons, kMaxCount}, {Wives, 4}};
     CaseFile estateOnly;
     estateOnly.estate = EstateInputs{kMaxAmount - 1, 0, 0, 0, false, 3};
-    for (const CaseFile& file : {withEstate, heirsOnly, estateOnly}) {
+    // The school and the two positions come back with the case.
+    CaseFile shafii;
+    shafii.heirs = {{Grandfather, 1}, {FullBrothers, 2}};
+    shafii.positions = {School::Shafii, true, true};
+    CaseFile hanbali = shafii;
+    hanbali.heirs = {{Grandmothers, 3}};
+    hanbali.positions = {School::Hanbali, false, false};
+    CaseFile malikiSpouse;
+    malikiSpouse.heirs = {{Wives, 2}};
+    malikiSpouse.positions = {School::Maliki, true, false};
+    for (const CaseFile& file : {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse}) {
         const std::string text = caseFileText(file);
         const CaseFileReading reading = readCaseFile(text);
         ASSERT_TRUE(reading.ok()) << reading.detail << "\n" << text;
         EXPECT_EQ(*reading.file, file) << text;
     }
     EXPECT_NE(caseFileText(withEstate).find(R"("gross": "120000.50")"), std::string::npos);
+    // A Hanafi case is written as before, so that every Qismaru reads it;
+    // another school's case is a version older programs refuse.
+    EXPECT_NE(caseFileText(withEstate).find(R"("version": 1,)"), std::string::npos);
+    EXPECT_EQ(caseFileText(withEstate).find("school"), std::string::npos);
+    EXPECT_NE(caseFileText(hanbali).find(R"("version": 2,)"), std::string::npos);
+    EXPECT_NE(caseFileText(hanbali).find(R"("school": "hanbali")"), std::string::npos);
 }
 
 TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
@@ -44,7 +60,7 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {R"({"heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "version": "1", "heirs": []})", NotACaseFile},
-        {R"({"format": "qismaru-case", "version": 2, "heirs": [{"code": "x"}]})", NewerVersion},
+        {R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "x"}]})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 18446744073709551615, "heirs": []})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 1})", BadHeirs},
         {heirs(R"([{"code": "q", "count": 1}])"), BadHeirs},
@@ -56,6 +72,13 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {heirs(R"([{"code": "w", "count": 5}])"), BadHeirs},
         {heirs(R"([{"code": "h", "count": 1}, {"code": "w", "count": 1}])"), BadHeirs},
         {heirs(R"([{"code": "d", "count": 1, "extra": 1}])"), BadHeirs},
+        {heirs(R"([{"code": "gm", "count": 3}], "school": "maliki")"), BadHeirs},
+        {heirs(R"([{"code": "gm", "count": 4}], "school": "hanbali")"), BadHeirs},
+        {heirs(R"([], "school": "zahiri")"), BadPositions},
+        {heirs(R"([], "school": 2)"), BadPositions},
+        {heirs(R"([], "school": "shafii", "spouseReturn": "yes")"), BadPositions},
+        {heirs(R"([], "noReturn": true)"), BadPositions},
+        {heirs(R"([], "school": "hanbali", "noReturn": true)"), BadPositions},
         {heirs(R"([], "estate": {"gross": 1000})"), BadEstate},
         {heirs(R"([], "estate": {"gross": "1000.555"})"), BadEstate},
         {heirs(R"([], "estate": {"gross": "1000", "decimals": 4})"), BadEstate},

@@ -10,6 +10,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include "help/about_window.h"
 #include "help/explanation_index.h"
@@ -17,6 +20,8 @@
 #include "help/family_tree.h"
 #include "help/help_windows.h"
 #include "help/page_picture.h"
+#include "help/school_texts.h"
+#include "help/schools_window.h"
 #include "help/welcome_window.h"
 #include "tests/ui/caption_check.h"
 #include "ui/caption_button.h"
@@ -188,6 +193,36 @@ private slots:
         QVERIFY(shown(beneath)->isEnabled());
         QCOMPARE(program->main.isEnabled(), beneath == design::kMainWindow);
         QCOMPARE(program->ended, 0);
+    }
+
+    // The page on the schools opens from the menu "المذهب" beside a main
+    // window that stays usable, says what each school holds on every
+    // question, and marks the school chosen, also after the choice changes.
+    void schoolsPageMarksTheChosenSchool()
+    {
+        Program program;
+        program.menu(design::kSchoolsHelpItem);
+        auto* page = shown<SchoolsWindow>(design::kSchoolsWindow);
+        QVERIFY(page);
+        QVERIFY(program.main.isEnabled());
+        const auto marked = [page] {
+            QStringList bold;
+            for (QTextBlock block = page->text()->document()->begin(); block.isValid(); block = block.next()) {
+                for (auto run = block.begin(); !run.atEnd(); ++run) {
+                    if (run.fragment().charFormat().fontWeight() >= QFont::Bold) bold << run.fragment().text();
+                }
+            }
+            return bold.join(' ');
+        };
+        const QString text = page->text()->toPlainText();
+        for (const SchoolQuestion& question : schoolQuestions()) {
+            QVERIFY2(text.contains(question.heading), question.id);
+            for (const char* holding : question.holdings) QVERIFY2(*holding && text.contains(holding), question.id);
+        }
+        QVERIFY(marked().contains("الحنفي") && !marked().contains("الحنبلي"));
+        program.menu("school.hanbali");
+        QVERIFY(marked().contains("الحنبلي") && !marked().contains("الحنفي"));
+        page->close();
     }
 
     void everyBoxOfTheTreeOpensItsPage_data()

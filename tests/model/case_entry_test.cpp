@@ -100,6 +100,33 @@ TEST(CountDialog, ZeroIgnoredFiveWivesRefusedFourAccepted)
     EXPECT_EQ(confirmCount(state, 7).outcome, CountOutcome::Recorded);  // no limit for others
 }
 
+// The Malikis let at most two grandmothers inherit together, the Hanbalis
+// three; the Hanafis and the Shafi'is set no number.
+TEST(CountDialog, GrandmothersRefusedBeyondTheSchoolsNumber)
+{
+    struct Row {
+        School school;
+        int count;
+        CountOutcome outcome;
+    };
+    const Row rows[] = {
+        {School::Hanafi, 5, CountOutcome::Recorded},  {School::Shafii, 4, CountOutcome::Recorded},
+        {School::Maliki, 2, CountOutcome::Recorded},  {School::Maliki, 3, CountOutcome::TooManyGrandmothers},
+        {School::Hanbali, 3, CountOutcome::Recorded}, {School::Hanbali, 4, CountOutcome::TooManyGrandmothers},
+    };
+    for (const Row& row : rows) {
+        CaseState state;
+        pressHeirButton(state, Grandmothers);
+        EXPECT_EQ(confirmCount(state, row.count, row.school).outcome, row.outcome)
+            << schoolInfo(row.school).key << " " << row.count;
+        EXPECT_EQ(caseWithHeirs({{Grandmothers, row.count}}, row.school).has_value(),
+                  row.outcome == CountOutcome::Recorded);
+        KindCounts counts;
+        counts.set(Grandmothers, row.count);
+        EXPECT_EQ(grandmothersBeyondLimit(counts, row.school), row.outcome != CountOutcome::Recorded);
+    }
+}
+
 TEST(CountDialog, ArrowsStayWithinZeroAnd32767)
 {
     EXPECT_EQ(countAfterDownArrow(0), 0);

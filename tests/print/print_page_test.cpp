@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "app/desktop/scripted_case.h"
+#include "present/positions_text.h"
 #include "present/result_table.h"
 #include "present/table_ruling.h"
 #include "tests/print/page_raster.h"
@@ -132,18 +133,30 @@ private slots:
     void pageShowsEveryTextInItsColumn_data()
     {
         QTest::addColumn<QString>("counts");
-        QTest::newRow("husband_mother_father") << "h=1 m=1 f=1";
-        QTest::newRow("paper_puts_sons_before_father") << "m=1 f=1 s=1 d=1";
-        QTest::newRow("uterine_siblings_named_without_blank") << "m=1 bm=2 b=1";
-        QTest::newRow("increase_line") << "h=1 si=2 m=1";
-        QTest::newRow("return_and_correction_lines") << "d=3";
-        QTest::newRow("sixteen_digit_parts") << "w=4 gm=32587 d=32531 gs=32561 gd=92";
-        QTest::newRow("long_names_large_counts") << "gm=32767 bm=32767 sb=32767";
+        QTest::addColumn<QString>("school");
+        QTest::newRow("husband_mother_father") << "h=1 m=1 f=1"
+                                               << "hanafi";
+        QTest::newRow("paper_puts_sons_before_father") << "m=1 f=1 s=1 d=1"
+                                                       << "hanafi";
+        QTest::newRow("uterine_siblings_named_without_blank") << "m=1 bm=2 b=1"
+                                                              << "hanafi";
+        QTest::newRow("increase_line") << "h=1 si=2 m=1"
+                                       << "hanafi";
+        QTest::newRow("return_and_correction_lines") << "d=3"
+                                                     << "hanafi";
+        QTest::newRow("sixteen_digit_parts") << "w=4 gm=32587 d=32531 gs=32561 gd=92"
+                                             << "hanafi";
+        QTest::newRow("long_names_large_counts") << "gm=32767 bm=32767 sb=32767"
+                                                 << "hanafi";
+        QTest::newRow("school_named_beside_the_totals") << "h=1 si=2 m=1 bm=3"
+                                                        << "hanbali";
     }
 
     void pageShowsEveryTextInItsColumn()
     {
         QFETCH(QString, counts);
+        QFETCH(QString, school);
+        window_->setPositions({*schoolFromKey(school.toStdString())});
         computeCase(counts);
         const QString pdf = file(QTest::currentDataTag() + QString(".pdf"));
         defaultPrinter_ = [pdf] { return pdfPrinter(pdf); };
@@ -162,7 +175,8 @@ private slots:
         // Every text whole and readable in its own cell, starting at its
         // anchor (or a blank after it, where a sign would stand).
         const QList<PageWord> words = wordsOnPage(pdf);
-        const auto items = layoutResultTable(window_->caseState().counts, window_->caseResult(), TableMedium::Paper);
+        auto items = layoutResultTable(window_->caseState().counts, window_->caseResult(), TableMedium::Paper);
+        items.push_back(positionsOnPage(window_->positions()));
         for (const PlacedText& item : items) {
             const QRectF cell = cellOf(item, items);
             const QString expected = QString::fromStdString(item.text);
@@ -233,7 +247,9 @@ private slots:
             return printerExists ? pdfPrinter(file("no-such-folder/page.pdf")) : nullptr;
         };
 
-        QCOMPARE(printer_->print(window_->caseState().counts, window_->caseResult(), window_.get()), outcome);
+        QCOMPARE(
+            printer_->print({window_->caseState().counts, window_->caseResult(), window_->positions()}, window_.get()),
+            outcome);
         QCOMPARE(fallback_->offers.size(), 1);
         QVERIFY(fallback_->offers.first().contains(printerExists ? "تعذر بدء الطباعة" : "لا توجد طابعة"));
         QCOMPARE(fallback_->fileDialogs, acceptOffer ? 1 : 0);

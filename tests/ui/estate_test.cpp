@@ -230,8 +230,12 @@ private slots:
         }
     }
 
+    // The case comes back with its estate and the school it was answered
+    // by, which becomes the window's; the user is told of the change.
     void aSavedCaseOpensAsItWas()
     {
+        const Positions shafii{School::Shafii, true, false};
+        window_->setPositions(shafii);
         enterWorkedExample();
         fillEstate({"120000.50", "1000", "0", "50000"}, 2, true);
         files_->saveName = inFolder("worked");  // the suffix is added
@@ -245,6 +249,8 @@ private slots:
         window_->newCase();
         QCOMPARE(files_->questions, 0);
         QVERIFY(heirs().empty() && !document_->estate());
+        window_->setPositions({});
+        messages_->texts.clear();
 
         files_->openName = saved;
         window_->findChild<QAction*>(design::kOpenCaseItem)->trigger();
@@ -253,6 +259,16 @@ private slots:
         QVERIFY(document_->estate()->gross == 12000050);
         QVERIFY(document_->estate()->heirsConsent);
         QVERIFY(!document_->hasUnsavedWork());
+        QCOMPARE(window_->positions(), shafii);
+        QCOMPARE(messages_->texts.size(), 1);
+        QVERIFY(messages_->texts[0].contains("الشافعي"));
+
+        // The settlement names the school that answered; another school is a change to save.
+        window_->calculate();
+        QVERIFY(document_->estateWindow()->report().notes.front().find("الشافعي") != std::string::npos);
+        window_->setPositions({School::Maliki});
+        QVERIFY(document_->hasUnsavedWork());
+        QVERIFY(document_->estateWindow()->report().notes.front().find("المالكي") != std::string::npos);
     }
 
     void unsavedWorkIsNotLostWithoutAsking()
@@ -295,7 +311,7 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::newRow("not JSON") << QByteArray("{\"format\": \"qismaru-case\", \"heirs\": [") << "ليس ملف مسألة";
         QTest::newRow("a newer format") << QByteArray(
-                                               R"({"format": "qismaru-case", "version": 2, "heirs": [], "judge": {}})")
+                                               R"({"format": "qismaru-case", "version": 3, "heirs": [], "judge": {}})")
                                         << "أحدث";
         QTest::newRow("husband and wives")
             << QByteArray(

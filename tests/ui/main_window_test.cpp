@@ -5,11 +5,15 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
+#include "engine/compute_case.h"
 #include "model/case_entry.h"
+#include "present/positions_text.h"
 #include "tests/ui/caption_check.h"
 #include "tests/ui/image_probe.h"
 #include "ui/caption_button.h"
@@ -21,6 +25,7 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_arabic.h"
+#include "ui/school_menu.h"
 
 namespace qismaru::ui {
 
@@ -81,6 +86,13 @@ private:
         return inkIn(window_->entryList()->image(), QRect(fromColumn * 8, row * 16, 129 - fromColumn * 8, 16),
                      EntryList::listGrey());
     }
+    QAction* schoolItem(const QString& name) { return window_->menuBar()->findChild<QAction*>(name); }
+    void choose(const QString& name)
+    {
+        QAction* item = schoolItem(name);
+        QVERIFY2(item && item->isEnabled(), qPrintable(name));
+        item->trigger();
+    }
     bool resultAreaBlank()
     {
         return testing::allBackground(window_->resultArea()->image(), window_->resultArea()->background());
@@ -120,7 +132,8 @@ private slots:
         for (QAction* action : window().menuBar()->actions()) menu << action->objectName() + ":" + action->text();
         QCOMPARE(menu, QStringList({QString(design::kExitMenu) + ":الخروج", QString(design::kAboutMenu) + ":نبذة",
                                     QString(design::kExplanationMenu) + ":إيــضــــاح",
-                                    QString(design::kSolutionStepsMenu) + ":خطوات الحل"}));
+                                    QString(design::kSolutionStepsMenu) + ":خطوات الحل",
+                                    QString(design::kSchoolMenu) + ":المذهب: الحنفي"}));
     }
 
     // The boxes the user answers read Arabic, right to left, down to the
@@ -375,6 +388,148 @@ private slots:
         calculate();
         QVERIFY(state().computed);
         QVERIFY(!resultAreaBlank());
+    }
+
+    // The menu "المذهب" sets the positions, shows them checked, offers no
+    // return only where a school held it, and the title names them; the
+    // Hanafi school alone keeps the title as it was.
+    void schoolMenuSetsThePositionsAndTheTitle_data()
+    {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<int>("school");
+        QTest::addColumn<bool>("spouseReturn");
+        QTest::addColumn<bool>("noReturn");
+        QTest::addColumn<QString>("title");
+        const QString maliki = "school.maliki", shafii = "school.shafii", hanbali = "school.hanbali";
+        QTest::newRow("hanafi by default") << QStringList() << int(School::Hanafi) << false << false << "قسمارو 2";
+        QTest::newRow("shafii") << QStringList{shafii} << int(School::Shafii) << false << false
+                                << "قسمارو 2 — المذهب: الشافعي";
+        QTest::newRow("maliki without return")
+            << QStringList{maliki, design::kNoReturnItem} << int(School::Maliki) << false << true
+            << "قسمارو 2 — المذهب: المالكي، ولا رد: ما فضل لبيت المال";
+        QTest::newRow("no return goes with the shafii school")
+            << QStringList{shafii, design::kNoReturnItem, hanbali} << int(School::Hanbali) << false << false
+            << "قسمارو 2 — المذهب: الحنبلي";
+        QTest::newRow("hanafi returning to a spouse")
+            << QStringList{design::kSpouseReturnItem} << int(School::Hanafi) << true << false
+            << "قسمارو 2 — المذهب: الحنفي، مع الرد على أحد الزوجين";
+        QTest::newRow("back to hanafi") << QStringList{hanbali, design::kSpouseReturnItem, design::kSpouseReturnItem,
+                                                       "school.hanafi"}
+                                        << int(School::Hanafi) << false << false << "قسمارو 2";
+    }
+
+    void schoolMenuSetsThePositionsAndTheTitle()
+    {
+        QFETCH(QStringList, chosen);
+        QFETCH(int, school);
+        QFETCH(bool, spouseReturn);
+        QFETCH(bool, noReturn);
+        QFETCH(QString, title);
+        for (const QString& name : chosen) choose(name);
+        const Positions expected{static_cast<School>(school), spouseReturn, noReturn};
+        QCOMPARE(window().positions(), expected);
+        QCOMPARE(window().windowTitle(), title);
+        QVERIFY(window()
+                    .menuBar()
+                    ->findChild<QMenu*>(design::kSchoolMenu)
+                    ->title()
+                    .endsWith(QString::fromUtf8(schoolInfo(expected.school).name.data())));
+        for (const SchoolInfo& info : kSchools) {
+            const QString name = "school." + QString::fromUtf8(info.key.data(), int(info.key.size()));
+            QCOMPARE(schoolItem(name)->isChecked(), info.school == expected.school);
+        }
+        QCOMPARE(schoolItem(design::kSpouseReturnItem)->isChecked(), spouseReturn);
+        QCOMPARE(schoolItem(design::kNoReturnItem)->isChecked(), noReturn);
+        QCOMPARE(schoolItem(design::kNoReturnItem)->isEnabled(),
+                 expected.school == School::Maliki || expected.school == School::Shafii);
+        QVERIFY(messages_->texts.isEmpty());
+    }
+
+    // No table of another school stays on screen: a computed case is
+    // answered again under the school chosen after Calculate, and the title
+    // says when that answer is not the Hanafi one.
+    void aComputedCaseIsAnsweredAgainUnderTheNewSchool()
+    {
+        press(Grandfather);
+        enterCount(FullBrothers, 2);
+        calculate();
+        const KindCounts counts = state().counts;
+        for (const char* name : {"school.shafii", "school.maliki", "school.hanafi"}) {
+            choose(name);
+            QVERIFY(state().computed);
+            QVERIFY(!resultAreaBlank());
+            const CaseResult expected = computeCase(counts, window().positions()).result;
+            QVERIFY(window().caseResult().parts == expected.parts);
+            QCOMPARE(window().caseResult().finalBase, expected.finalBase);
+            const bool differs = expected.parts != computeCase(counts).result.parts;
+            QCOMPARE(window().differsFromHanafi(), differs);
+            QCOMPARE(window().windowTitle().contains("تخالف"), differs);
+            QCOMPARE(window().menuBar()->findChild<QLabel*>(design::kHanafiDifferenceMark)->isVisibleTo(&window()),
+                     differs);
+        }
+        QCOMPARE(window().windowTitle(), QString("قسمارو 2"));
+    }
+
+    // The Malikis count two grandmothers at most, the Hanbalis three: more
+    // are refused in the count dialog, and a case entered under another
+    // school is neither kept on screen nor computed under theirs.
+    void grandmothersBeyondTheSchoolAreRefused()
+    {
+        const QString malikiLimit = QString::fromStdString(grandmotherLimitText(School::Maliki));
+        const QString hanbaliLimit = QString::fromStdString(grandmotherLimitText(School::Hanbali));
+        choose("school.maliki");
+        press(Grandmothers);
+        for (int i = 0; i < 3; ++i) up();
+        ok();
+        QCOMPARE(messages_->texts, QStringList{malikiLimit});
+        QVERIFY(dialog());
+        QCOMPARE(state().counts.of(Grandmothers), 0);
+        dialog()->cancel();
+        QTRY_VERIFY(!dialog());
+
+        choose("school.hanafi");
+        enterCount(Grandmothers, 4);
+        enterCount(Sons, 1);
+        calculate();
+        QVERIFY(state().computed);
+        messages_->texts.clear();
+        choose("school.hanbali");
+        QCOMPARE(messages_->texts, QStringList{hanbaliLimit});
+        QVERIFY(resultAreaBlank());
+        QVERIFY(!state().computed);
+        calculate();
+        QCOMPARE(messages_->texts, QStringList({hanbaliLimit, hanbaliLimit}));
+        QVERIFY(!state().computed);
+
+        choose("school.shafii");
+        QCOMPARE(messages_->texts.size(), 2);
+        calculate();
+        QVERIFY(state().computed);
+        QVERIFY(!resultAreaBlank());
+    }
+
+    // The choice outlives the window, in the settings it is given; a school
+    // the settings do not know is the Hanafi one.
+    void thePositionsAreRememberedBetweenRuns()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath("qismaru.ini");
+        rememberPositions(window(), std::make_unique<QSettings>(file, QSettings::IniFormat));
+        QCOMPARE(window().positions(), Positions{});
+        choose("school.shafii");
+        choose(design::kNoReturnItem);
+        window_.reset();
+
+        MainWindow next(*messages_);
+        rememberPositions(next, std::make_unique<QSettings>(file, QSettings::IniFormat));
+        QCOMPARE(next.positions(), (Positions{School::Shafii, false, true}));
+        QVERIFY(next.menuBar()->findChild<QAction*>("school.shafii")->isChecked());
+        QVERIFY(next.windowTitle().contains("الشافعي"));
+
+        QSettings(file, QSettings::IniFormat).setValue("positions/school", "zahiri");
+        MainWindow unknown(*messages_);
+        rememberPositions(unknown, std::make_unique<QSettings>(file, QSettings::IniFormat));
+        QCOMPARE(unknown.positions().school, School::Hanafi);
     }
 };
 

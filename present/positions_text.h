@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "model/positions.h"
+#include "present/result_table.h"
+
+namespace qismaru {
+
+// "المذهب: الشافعي، مع الرد على أحد الزوجين": the school and the positions a
+// case was answered by, as the title, the printed page, the solution and the
+// estate name them.
+std::string positionsLine(const Positions& positions);
+
+// Said where an answer differs from the Hanafi school's without the extra
+// positions: the answer the program gave before the schools could be chosen,
+// against which the others are marked.
+std::string differsFromHanafiNote(const Positions& positions);
+
+// On the printed page the line of the school stands below the grid, left of
+// the totals block, where the page is empty; it is fitted into the room up
+// to that block.
+namespace page_positions {
+inline constexpr int kX = 600;
+inline constexpr int kY = table_geometry::kTotalsY;
+inline constexpr int kRoom = table_geometry::kTotalsX - 240 - kX;
+}  // namespace page_positions
+
+PlacedText positionsOnPage(const Positions& positions);
+
+// "لا ترث عند المالكية أكثر من جدتين": why a case with more grandmothers
+// than the school lets inherit together is refused.
+std::string grandmotherLimitText(School school);
+
+}  // namespace qismaru

@@ -1,0 +1,145 @@
+#include "ui/school_menu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "present/positions_text.h"
+#include "ui/design_names.h"
+#include "ui/main_window.h"
+
+namespace qismaru::ui {
+
+namespace {
+
+const char* const kSchoolKey = "positions/school";
+const char* const kSpouseReturnKey = "positions/spouseReturn";
+const char* const kNoReturnKey = "positions/noReturn";
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+QAction* addCheckable(QMenu& menu, const QString& objectName, const QString& caption)
+{
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(objectName);
+    action->setCheckable(true);
+    return action;
+}
+
+// The menu shows the window's positions, and its title the school, so that
+// the school is seen on the window itself and in its pictures; the two
+// switches are set without their triggers, which only the user's choice fires.
+void showPositions(QMenu& menu, const Positions& positions)
+{
+    menu.setTitle("المذهب: " + fromView(schoolInfo(positions.school).name));
+    for (const SchoolInfo& info : kSchools) {
+        const QString name = design::kSchoolItemPrefix + fromView(info.key);
+        menu.findChild<QAction*>(name)->setChecked(info.school == positions.school);
+    }
+    menu.findChild<QAction*>(design::kSpouseReturnItem)->setChecked(positions.spouseReturn);
+    QAction* noReturn = menu.findChild<QAction*>(design::kNoReturnItem);
+    noReturn->setChecked(positions.noReturn);
+    noReturn->setEnabled(positions.school == School::Maliki || positions.school == School::Shafii);
+}
+
+// At the free end of the menu bar, while the table shown is not the Hanafi
+// answer: said where it is read, outside the designed client area.
+void addDifferenceMark(MainWindow& window)
+{
+    auto* mark = new QLabel(window.menuBar());
+    mark->setObjectName(design::kHanafiDifferenceMark);
+    mark->setForegroundRole(QPalette::Highlight);
+    mark->setContentsMargins(6, 0, 6, 0);
+    mark->hide();
+    // The corner after the last menu, in the reading direction.
+    window.menuBar()->setCornerWidget(mark, Qt::TopRightCorner);
+    QObject::connect(&window, &MainWindow::differenceFromHanafiShown, mark, [&window, mark](bool differs) {
+        mark->setText("النتيجة تخالف المذهب الحنفي");
+        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(window.positions())));
+        mark->setVisible(differs);
+    });
+}
+
+}  // namespace
+
+void addSchoolMenu(MainWindow& window)
+{
+    auto* menu = new QMenu("المذهب", window.menuBar());
+    menu->setObjectName(design::kSchoolMenu);
+    menu->menuAction()->setObjectName(design::kSchoolMenu);
+
+    // Numbered, as the recent files are, so that the keyboard reaches each
+    // item whatever its layout.
+    auto* schools = new QActionGroup(menu);
+    schools->setExclusive(true);
+    for (const SchoolInfo& info : kSchools) {
+        const int number = static_cast<int>(info.school) + 1;
+        QAction* school = addCheckable(*menu, design::kSchoolItemPrefix + fromView(info.key),
+                                       QString("&%1  المذهب %2").arg(number).arg(fromView(info.name)));
+        schools->addAction(school);
+        QObject::connect(school, &QAction::triggered, &window, [&window, school = info.school] {
+            Positions positions = window.positions();
+            positions.school = school;
+            window.setPositions(positions);
+        });
+    }
+    menu->addSeparator();
+    QAction* spouseReturn =
+        addCheckable(*menu, design::kSpouseReturnItem, "&5  الرد على أحد الزوجين عند انفراده (يأخذ المال كله)");
+    QObject::connect(spouseReturn, &QAction::triggered, &window, [&window](bool checked) {
+        Positions positions = window.positions();
+        positions.spouseReturn = checked;
+        window.setPositions(positions);
+    });
+    QAction* noReturn =
+        addCheckable(*menu, design::kNoReturnItem, "&6  عدم الرد: ما فضل عن الفروض لبيت المال (قول المتقدمين)");
+    noReturn->setStatusTip("للمالكية والشافعية وحدهم");
+    QObject::connect(noReturn, &QAction::triggered, &window, [&window](bool checked) {
+        Positions positions = window.positions();
+        positions.noReturn = checked;
+        window.setPositions(positions);
+    });
+    menu->addSeparator();
+    QAction* help = menu->addAction("&7  المذاهب الأربعة: مواضع الخلاف…");
+    help->setObjectName(design::kSchoolsHelpItem);
+    QObject::connect(help, &QAction::triggered, &window, [&window] {
+        if (window.secondaryWindows().schoolsHelp) window.secondaryWindows().schoolsHelp();
+    });
+
+    showPositions(*menu, window.positions());
+    QObject::connect(&window, &MainWindow::positionsChanged, menu,
+                     [menu](const Positions& positions) { showPositions(*menu, positions); });
+    window.menuBar()->addMenu(menu);
+    addDifferenceMark(window);
+}
+
+void rememberPositions(MainWindow& window, std::unique_ptr<QSettings> settings)
+{
+    Positions kept;
+    const QByteArray key = settings->value(kSchoolKey).toString().toUtf8();
+    // An unknown school (a later program's, or an edited file) falls back to the Hanafi one.
+    kept.school =
+        schoolFromKey(std::string_view(key.constData(), static_cast<std::size_t>(key.size()))).value_or(School::Hanafi);
+    kept.spouseReturn = settings->value(kSpouseReturnKey, false).toBool();
+    kept.noReturn = settings->value(kNoReturnKey, false).toBool();
+    window.setPositions(kept);
+
+    QSettings* owned = settings.release();
+    QObject::connect(&window, &QObject::destroyed, [owned] { delete owned; });
+    QObject::connect(&window, &MainWindow::positionsChanged, owned, [owned](const Positions& positions) {
+        owned->setValue(kSchoolKey, fromView(schoolInfo(positions.school).key));
+        owned->setValue(kSpouseReturnKey, positions.spouseReturn);
+        owned->setValue(kNoReturnKey, positions.noReturn);
+        owned->sync();
+    });
+}
+
+void rememberPositionsInUserSettings(MainWindow& window)
+{
+    rememberPositions(window, std::make_unique<QSettings>("qismaru", "qismaru"));
+}
+
+}  // namespace qismaru::ui
