@@ -4,6 +4,7 @@
 
 #include "engine/exclusion.h"
 #include "engine/named_cases.h"
+#include "engine/school_rules.h"
 #include "engine/steps.h"
 
 namespace qismaru {
@@ -51,11 +52,17 @@ CaseComputation computeCase(const KindCounts& counts, StepTrace* trace)
     return computation;
 }
 
-// The schools' own rules are not in the engine yet: every school is answered
-// as the Hanafi school answers it, for now.
-CaseComputation computeCase(const KindCounts& counts, const Positions&, StepTrace* trace)
+// The Hanafi answer first: the schools agree with it in all but a few kinds
+// of case, and where they differ the school's rule starts from its shares.
+CaseComputation computeCase(const KindCounts& counts, const Positions& asked, StepTrace* trace)
 {
-    return computeCase(counts, trace);
+    const Positions positions = effectivePositions(asked);
+    CaseComputation computation = computeCase(counts, trace);
+    if (positions == Positions{}) return computation;
+    computation.positions = positions;
+    if (computation.outcome == CaseOutcome::Computed) applySchoolRules(counts, positions, computation, trace);
+    assert(!findInvariantViolation(counts, computation));
+    return computation;
 }
 
 }  // namespace qismaru

@@ -22,6 +22,8 @@ struct CaseComputation {
     CaseResult result;
     MessageList messages;
     CaseOutcome outcome = CaseOutcome::Computed;
+    // The school and positions the case was answered by.
+    Positions positions{};
 
     bool stopped() const { return outcome == CaseOutcome::ValidationStop; }
 };
