@@ -264,7 +264,8 @@ std::int64_t correctionOf(const KindCounts& counts, const Division& d, std::int6
                                        : common == parts ? HeadsRelation::HeadsMultiple
                                                          : HeadsRelation::CommonFactor;
         const HeadFactor found{factor, relation, common};
-        if (g.size == 1) {
+        // A pool of equal heads (the Mushtaraka) is told as the uterine siblings' group it joined.
+        if (g.size == 1 || g.weights[0] == g.weights[1]) {
             record(trace, step::GroupHeads{g.kinds[0], parts, heads, found});
         } else {
             record(trace, step::PairHeads{g.kinds[0], g.kinds[1], parts, heads, found});

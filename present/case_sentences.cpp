@@ -226,7 +226,7 @@ std::string divisionSentence(HeirKind kind, const SolutionContext& c)
     const int heads = c.counts.of(kind);
     std::string text = c.forName(kind) + " " + figure(parts) + " من " + figure(finalBaseOf(r));
     if (heads > 1) text += "، ل" + std::string(eachOne(kind)) + " " + figure(parts / heads);
-    if (r.undistributedRemainder) {
+    if (findRecord<step::SpouseAlone>(c.trace)) {
         text += "، ويبقى " + figure(finalBaseOf(r) - parts) + " بلا وارث من المذكورين";
     }
     return text + ".";

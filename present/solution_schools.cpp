@@ -37,8 +37,8 @@ std::string grandfatherSentence(const step::GrandfatherOptions& o, const Solutio
     if (o.took == GrandfatherTook::WholeRemainder) {
         return "بعد الفروض يبقى " + figure(o.remainder) +
                "، وهذه المالكية: لولا الجد لأخذ الإخوة لأم الثلث ولم يبق للإخوة شيء، فلما حجبهم الجد كان أحق "
-               "بالثلث منهم، فيأخذ الجد الباقي كله ولا شيء ل" +
-               siblings + "؛ وهو قول مالك في " + schoolName(c) +
+               "بالثلث منهم، فيأخذ الجد الباقي كله ولا شيء " +
+               withLam(siblings) + "؛ وهو قول مالك في " + schoolName(c) +
                "، وعند زيد والشافعية والحنابلة للجد السدس والباقي للإخوة، وعند الحنفية يحجب الجد الإخوة.";
     }
     std::string text;
@@ -47,7 +47,7 @@ std::string grandfatherSentence(const step::GrandfatherOptions& o, const Solutio
                figure(o.third);
     } else if (o.took == GrandfatherTook::SixthOfWhole && !(o.sixth < o.remainder)) {
         text = "بعد الفروض يبقى " + figure(o.remainder) + "، وهو سدس المال أو أقل، فيُفرض للجد السدس" +
-               std::string(o.remainder < o.sixth ? " وتعول المسألة" : "") + "، ولا شيء ل" + siblings;
+               std::string(o.remainder < o.sixth ? " وتعول المسألة" : "") + "، ولا شيء " + withLam(siblings);
         return text + kZaydNote + ".";
     } else {
         text = "بعد الفروض يبقى " + figure(o.remainder) + "، وللجد الأحظ من ثلاثة: " + division + "، وثلث الباقي " +
@@ -60,7 +60,7 @@ std::string grandfatherSentence(const step::GrandfatherOptions& o, const Solutio
     case GrandfatherTook::SixthOfWhole: text += "؛ فالسدس أحظ له"; break;
     case GrandfatherTook::WholeRemainder: break;
     }
-    text += "، ويبقى ل" + siblings + " " + figure(o.siblings);
+    text += "، ويبقى " + withLam(siblings) + " " + figure(o.siblings);
     return text + kZaydNote + ".";
 }
 
@@ -69,12 +69,12 @@ std::string countedSentence(const step::Counted& counted, const SolutionContext&
     const std::string consanguine = heirNames(counted.consanguine, c.counts);
     std::string text = "وعُدّ " + consanguine + " على الجد مع الأشقاء ليقلّ نصيبه (المعادة)، ثم ";
     if (counted.fullBrother) {
-        text += "يأخذ الأشقاء ما كان لهم " + figure(counted.counted) + "، فلا شيء ل" + consanguine;
+        text += "يأخذ الأشقاء ما كان لهم " + figure(counted.counted) + "، فلا شيء " + withLam(consanguine);
     } else {
         const std::string_view share = c.counts.of(FullSisters) == 1 ? "النصف" : "الثلثين";
         text += "تأخذ " + c.name(FullSisters) + " منه إلى تمام فرضها " + std::string(share);
-        text += counted.kept.isZero() ? "، فلا يبقى ل" + consanguine + " شيء"
-                                      : "، ويبقى ل" + consanguine + " " + figure(counted.kept);
+        text += counted.kept.isZero() ? "، فلا يبقى " + withLam(consanguine) + " شيء"
+                                      : "، ويبقى " + withLam(consanguine) + " " + figure(counted.kept);
     }
     return text + "؛ والمعادة قول زيد، عليه المالكية والشافعية والحنابلة، ولا معادة عند الحنفية إذ يحجب الجد الإخوة.";
 }
@@ -82,19 +82,20 @@ std::string countedSentence(const step::Counted& counted, const SolutionContext&
 std::string akdariyyaSentence(const step::Akdariyya& a, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
-    return "هذه الأكدرية: للزوج النصف، وللأم الثلث، وللجد السدس، ويُفرض ل" + c.name(a.sister) +
+    return "هذه الأكدرية: للزوج النصف، وللأم الثلث، وللجد السدس، ويُفرض " + c.forName(a.sister) +
            " النصف فتعول المسألة إلى " + figure(r.adjustedBase) + "، ثم يُضم نصيب الجد إلى نصيبها، " + figure(a.pooled) +
-           " من المال قبل العول، ويُقسم بينهما للذكر مثل حظ الأنثيين؛ وهو قول زيد في " + schoolName(c) +
-           " وعند الشافعية والحنابلة كذلك، وعند الحنفية يحجب الجدُّ الأختَ فيأخذ الباقي السدس.";
+           " من المال قبل العول، ويُقسم بينهما للذكر مثل حظ الأنثيين؛ وهذا قول زيد، وعليه المالكية والشافعية "
+           "والحنابلة، وعند الحنفية يحجب الجدُّ الأختَ ويأخذ الباقي وهو السدس.";
 }
 
 std::string sharedThirdSentence(const step::SharedThird& shared, const SolutionContext& c)
 {
-    KindSet full = KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
+    const KindSet full = KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
     return "وهذه المشرَّكة: استغرقت الفروض التركة، فيشترك " + heirNames(full, c.counts) + " مع " +
            c.name(UterineSiblings) + " في ثلثهم، ويُعدّون كلهم إخوة لأم، ذكرهم وأنثاهم سواء، ورؤوسهم " +
-           figure(shared.heads) + "؛ وهو قول عمر رضي الله عنه، وعليه " + schoolName(c) +
-           " والشافعية والمالكية، وعند الحنفية والحنابلة يسقط الأشقاء لأنهم عصبة لم يبق لهم شيء.";
+           figure(shared.heads) +
+           "؛ وهو قضاء عمر رضي الله عنه، وعليه المالكية والشافعية، وعند الحنفية والحنابلة يسقط الأشقاء لأنهم "
+           "عصبة لم يبق لهم شيء.";
 }
 
 std::string noReturnSentence(const step::NoReturn& n, const SolutionContext& c)
@@ -108,9 +109,8 @@ std::string noReturnSentence(const step::NoReturn& n, const SolutionContext& c)
 std::string spouseTakesWholeSentence(const step::SpouseTakesWhole& whole, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
-    return "لا وارث غير " + c.name(whole.spouse) + "، " + std::string(c.forName(whole.spouse)) + " فرضه " +
-           figure(whole.share) + " ويُرد عليه الباقي، فتُرد المسألة من " + figure(r.base) + " إلى " +
-           figure(r.adjustedBase) +
+    return "لا وارث غير " + c.name(whole.spouse) + "، فيُعطى " + c.name(whole.spouse) + " الفرض " + figure(whole.share) +
+           " ويُرد الباقي، فتُرد المسألة من " + figure(r.base) + " إلى " + figure(r.adjustedBase) +
            " ويأخذ التركة كلها؛ وهو قول بعض المتأخرين من المذاهب، وعليه العمل في كثير من المحاكم، وعند جمهور "
            "الفقهاء لا يُرد على الزوجين، ويكون الباقي لذوي الأرحام أو لبيت المال.";
 }
