@@ -305,7 +305,13 @@ CaseOutcome settle(const KindCounts& counts, const Division& d, CaseResult& r, S
 {
     r = CaseResult{};
     std::int64_t base = 1;
-    for (int i = 0; i < d.size; ++i) base = std::lcm(base, d.groups[i].share.den);
+    for (int i = 0; i < d.size; ++i) {
+        const std::int64_t den = d.groups[i].share.den;
+        if (__builtin_mul_overflow(base / std::gcd(base, den), den, &base) || base > kMaxExactWhole) {
+            r.base = kBeyondExact;
+            return CaseOutcome::BeyondExactRange;
+        }
+    }
     const Fraction total = d.total();
     const bool increase = Fraction::whole(1) < total;
     const bool scaled = increase || (total < Fraction::whole(1) && !d.undistributed);
