@@ -166,9 +166,12 @@ void readSchoolMember(const LineDocument&, const json& value, CaseBuilder& build
     std::optional<School> school;
     if (value.is_string()) school = schoolFromKey(value.get_ref<const std::string&>());
     if (!school) {
-        std::string keys;
-        for (const SchoolInfo& info : kSchools) keys += (keys.empty() ? "" : " ") + std::string(info.key);
-        builder.refuse("\"school\" must be one of " + keys);
+        std::string why = "\"school\" must be one of";
+        for (const SchoolInfo& info : kSchools) {
+            why += ' ';
+            why += info.key;
+        }
+        builder.refuse(std::move(why));
         return;
     }
     builder.input().school = school;
