@@ -65,4 +65,19 @@ CaseComputation computeCase(const KindCounts& counts, const Positions& asked, St
     return computation;
 }
 
+bool differsFromHanafi(const KindCounts& counts, const CaseComputation& computation)
+{
+    if (computation.positions == Positions{}) return false;
+    const CaseComputation hanafi = computeCase(counts);
+    if (hanafi.outcome != computation.outcome) return true;
+    if (computation.outcome != CaseOutcome::Computed) return false;
+    const CaseResult& a = computation.result;
+    const CaseResult& b = hanafi.result;
+    for (int k = 0; k < kHeirKindCount; ++k) {
+        // parts / corrected base, compared across the two bases
+        if (Wide{a.parts[k]} * b.finalBase != Wide{b.parts[k]} * a.finalBase) return true;
+    }
+    return a.undistributedRemainder != b.undistributedRemainder;
+}
+
 }  // namespace qismaru

@@ -38,6 +38,11 @@ CaseComputation computeCase(const KindCounts& counts, StepTrace* trace = nullptr
 // school with no extra position gives exactly the answer above.
 CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
 
+// Whether the case's answer gives any heir another part of the estate, or
+// leaves another part undistributed, than the Hanafi answer: what the table
+// marks for a user of another school.
+bool differsFromHanafi(const KindCounts& counts, const CaseComputation& computation);
+
 // A description of the first broken rule of a computed case, or nothing.
 // computeCase checks it in debug builds; the tests check it over many cases.
 std::optional<std::string_view> findInvariantViolation(const KindCounts& counts, const CaseComputation& computation);
