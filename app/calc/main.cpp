@@ -29,7 +29,7 @@ using namespace qismaru::calc;
 
 std::string footer()
 {
-    return "Heir codes: " + validCodes() + "\nFields: " + ResultFields::names() +
+    return "Heir codes: " + validCodes() + "\nSchools: " + schoolKeys() + "\nFields: " + ResultFields::names() +
            "\nExit status: 0 computed, 2 bad input, 3 beyond exact computation, 4 reading or writing failed,"
            "\n5 a batch in which some lines were answered with an error.";
 }
