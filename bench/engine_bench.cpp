@@ -22,6 +22,19 @@ void BM_computeCase(benchmark::State& state)
 }
 BENCHMARK(BM_computeCase);
 
+// The same answered by each school (0 Hanafi, 1 Maliki, 2 Shafi'i, 3 Hanbali):
+// the schools' rules come on top of the Hanafi answer where they differ.
+void BM_computeCaseBySchool(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::caseMix(kMixSize);
+    const qismaru::Positions positions{static_cast<qismaru::School>(state.range(0))};
+    for (auto _ : state) {
+        for (const auto& counts : cases) benchmark::DoNotOptimize(qismaru::computeCase(counts, positions));
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computeCaseBySchool)->DenseRange(0, qismaru::kSchoolCount - 1);
+
 // The same with every decision recorded, as the solution asks for them.
 void BM_computeCaseWithSteps(benchmark::State& state)
 {

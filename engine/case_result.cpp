@@ -12,6 +12,9 @@ std::string_view labelText(ShareLabel label)
     case ShareLabel::GrandfatherSixthAndRemainder: return "1/6+الباقي";
     case ShareLabel::ThirdOfRemainderHusbandForm: return "ثلث الباقي ";
     case ShareLabel::ThirdOfRemainderWifeForm: return "ثلث الباقي";
+    case ShareLabel::Division: return "مقاسمة";
+    case ShareLabel::GrandfatherThird: return "ثلث الباقي";
+    case ShareLabel::SharesUterineThird: return "شريك في الثلث";
     }
     return "";
 }

@@ -18,6 +18,11 @@ enum class ShareLabel : std::uint8_t {
     GrandfatherSixthAndRemainder,  // "1/6+الباقي"
     ThirdOfRemainderHusbandForm,   // "ثلث الباقي " (with its trailing blank)
     ThirdOfRemainderWifeForm,      // "ثلث الباقي"
+    // Beside the brothers and sisters, where the schools let them share with
+    // the grandfather:
+    Division,            // "مقاسمة": the grandfather and the siblings divide as brothers and sisters
+    GrandfatherThird,    // "ثلث الباقي": the grandfather's third of what the sharers leave
+    SharesUterineThird,  // "شريك في الثلث": the Mushtaraka, full and uterine siblings alike
 };
 
 std::string_view labelText(ShareLabel label);
@@ -46,11 +51,15 @@ struct CaseResult {
 
     // What the table shows, computed exactly from the fractions: each kind's
     // parts of the corrected base, the base after any increase or return, and
-    // the corrected base. The parts add up to the corrected base (but for a
-    // spouse alone, who keeps only the spouse's fraction).
+    // the corrected base. The parts add up to the corrected base (but for an
+    // undistributed remainder, below).
     std::array<std::int64_t, kHeirKindCount> parts{};
     std::int64_t adjustedBase = 0;
     std::int64_t finalBase = 0;
+    // Part of the estate goes to no heir (a spouse alone, who keeps only the
+    // spouse's fraction, or no return at all): the parts fall short of the
+    // corrected base by exactly that part.
+    bool undistributedRemainder = false;
 
     ShareResult& operator[](HeirKind kind) { return shares[indexOf(kind)]; }
     const ShareResult& operator[](HeirKind kind) const { return shares[indexOf(kind)]; }

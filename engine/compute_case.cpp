@@ -4,6 +4,7 @@
 
 #include "engine/exclusion.h"
 #include "engine/named_cases.h"
+#include "engine/school_rules.h"
 #include "engine/steps.h"
 
 namespace qismaru {
@@ -51,11 +52,32 @@ CaseComputation computeCase(const KindCounts& counts, StepTrace* trace)
     return computation;
 }
 
-// The schools' own rules are not in the engine yet: every school is answered
-// as the Hanafi school answers it, for now.
-CaseComputation computeCase(const KindCounts& counts, const Positions&, StepTrace* trace)
+// The Hanafi answer first: the schools agree with it in all but a few kinds
+// of case, and where they differ the school's rule starts from its shares.
+CaseComputation computeCase(const KindCounts& counts, const Positions& asked, StepTrace* trace)
 {
-    return computeCase(counts, trace);
+    const Positions positions = effectivePositions(asked);
+    CaseComputation computation = computeCase(counts, trace);
+    if (positions == Positions{}) return computation;
+    computation.positions = positions;
+    if (computation.outcome == CaseOutcome::Computed) applySchoolRules(counts, positions, computation, trace);
+    assert(!findInvariantViolation(counts, computation));
+    return computation;
+}
+
+bool differsFromHanafi(const KindCounts& counts, const CaseComputation& computation)
+{
+    if (computation.positions == Positions{}) return false;
+    const CaseComputation hanafi = computeCase(counts);
+    if (hanafi.outcome != computation.outcome) return true;
+    if (computation.outcome != CaseOutcome::Computed) return false;
+    const CaseResult& a = computation.result;
+    const CaseResult& b = hanafi.result;
+    for (int k = 0; k < kHeirKindCount; ++k) {
+        // parts / corrected base, compared across the two bases
+        if (Wide{a.parts[k]} * b.finalBase != Wide{b.parts[k]} * a.finalBase) return true;
+    }
+    return a.undistributedRemainder != b.undistributedRemainder;
 }
 
 }  // namespace qismaru

@@ -22,6 +22,8 @@ struct CaseComputation {
     CaseResult result;
     MessageList messages;
     CaseOutcome outcome = CaseOutcome::Computed;
+    // The school and positions the case was answered by.
+    Positions positions{};
 
     bool stopped() const { return outcome == CaseOutcome::ValidationStop; }
 };
@@ -35,6 +37,11 @@ CaseComputation computeCase(const KindCounts& counts, StepTrace* trace = nullptr
 // The same case answered by the given school and positions. The Hanafi
 // school with no extra position gives exactly the answer above.
 CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
+
+// Whether the case's answer gives any heir another part of the estate, or
+// leaves another part undistributed, than the Hanafi answer: what the table
+// marks for a user of another school.
+bool differsFromHanafi(const KindCounts& counts, const CaseComputation& computation);
 
 // A description of the first broken rule of a computed case, or nothing.
 // computeCase checks it in debug builds; the tests check it over many cases.

@@ -120,4 +120,37 @@ KindSet inheritingExcludersOf(HeirKind kind, const KindCounts& counts, const Cou
     return inheriting;
 }
 
+namespace {
+
+bool sharesWithGrandfather(HeirKind kind, const KindCounts& counts, School school)
+{
+    const bool sibling =
+        kind == FullBrothers || kind == FullSisters || kind == ConsanguineBrothers || kind == ConsanguineSisters;
+    return sibling && grandfatherSharesWithSiblings(school) && counts.has(Grandfather) && !counts.has(Father);
+}
+
+KindSet excludersUnder(HeirKind kind, const KindCounts& counts, const CountSums& sums, School school)
+{
+    KindSet excluders = excludersOf(kind, counts, sums);
+    if (sharesWithGrandfather(kind, counts, school)) excluders.remove(Grandfather);
+    return excluders;
+}
+
+}  // namespace
+
+bool isExcluded(HeirKind kind, const KindCounts& counts, School school)
+{
+    if (!sharesWithGrandfather(kind, counts, school)) return isExcluded(kind, counts);
+    return !excludersUnder(kind, counts, sumCounts(counts), school).empty();
+}
+
+KindSet inheritingExcludersOf(HeirKind kind, const KindCounts& counts, const CountSums& sums, School school)
+{
+    KindSet inheriting;
+    excludersUnder(kind, counts, sums, school).forEach([&](HeirKind excluder) {
+        if (!isExcluded(excluder, counts, school)) inheriting.add(excluder);
+    });
+    return inheriting;
+}
+
 }  // namespace qismaru

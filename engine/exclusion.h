@@ -3,6 +3,7 @@
 #include "engine/count_sums.h"
 #include "model/heir_kind.h"
 #include "model/kind_set.h"
+#include "model/positions.h"
 
 namespace qismaru {
 
@@ -21,5 +22,10 @@ bool isExcluded(HeirKind kind, const KindCounts& counts, const CountSums& sums);
 // is not what keeps the brothers out). Never empty for an excluded kind,
 // since whatever excludes an excluder excludes the kind too.
 KindSet inheritingExcludersOf(HeirKind kind, const KindCounts& counts, const CountSums& sums);
+
+// The same questions under a school: where the grandfather shares with the
+// full and consanguine brothers and sisters, he is not among their excluders.
+bool isExcluded(HeirKind kind, const KindCounts& counts, School school);
+KindSet inheritingExcludersOf(HeirKind kind, const KindCounts& counts, const CountSums& sums, School school);
 
 }  // namespace qismaru

@@ -10,11 +10,12 @@ namespace {
 bool holdsNothing(const ShareResult& share) { return share.value == 0.0 && share.denominator == 0; }
 
 // What must hold of every kind's share at any step of the computation.
-std::optional<std::string_view> shareViolation(const KindCounts& counts, const CaseResult& r)
+std::optional<std::string_view> shareViolation(const KindCounts& counts, const CaseResult& r,
+                                               School school = School::Hanafi)
 {
     for (const HeirKindInfo& info : heirKinds()) {
         const ShareResult& share = r[info.kind];
-        if ((!counts.has(info.kind) || isExcluded(info.kind, counts)) && !holdsNothing(share)) {
+        if ((!counts.has(info.kind) || isExcluded(info.kind, counts, school)) && !holdsNothing(share)) {
             return "an absent or excluded kind holds a share";
         }
         if (share.value < 0.0) return "a share is negative";
@@ -46,7 +47,9 @@ std::optional<std::string_view> partsViolation(const KindCounts& counts, const C
     if (paidMaleResiduaries > 1) return "more than one male residuary kind is paid";
     if (r.base < 1) return "the base is below 1";
     if (r.correction < 1.0) return "the correction is below 1";
-    if (!spouseAlone(counts) && totalParts != r.finalBase) return "the parts do not add up to the corrected base";
+    if (r.undistributedRemainder ? totalParts >= r.finalBase : totalParts != r.finalBase) {
+        return "the parts do not add up to the corrected base, or an undistributed remainder is not left";
+    }
     return std::nullopt;
 }
 
@@ -60,7 +63,9 @@ std::optional<std::string_view> findStepViolation(const KindCounts& counts, cons
 std::optional<std::string_view> findInvariantViolation(const KindCounts& counts, const CaseComputation& computation)
 {
     if (computation.outcome != CaseOutcome::Computed) return std::nullopt;
-    if (const auto violation = shareViolation(counts, computation.result)) return violation;
+    if (const auto violation = shareViolation(counts, computation.result, computation.positions.school)) {
+        return violation;
+    }
     return partsViolation(counts, computation.result);
 }
 

@@ -14,6 +14,7 @@ std::string_view messageText(CaseMessage message)
     case CaseMessage::Shurayhiyya: return "هذه المسألة تسمى المسألةالشريحية";
     case CaseMessage::UmmAlAramil: return "هذه المسألة تسمى أم الأرامل أو أم الفروج";
     case CaseMessage::Mushtaraka: return "هذه المسألة تسمىالمشركة";
+    case CaseMessage::Akdariyya: return "هذه المسألة تسمى الأكدرية";
     }
     return "";
 }

@@ -19,12 +19,13 @@ enum class CaseMessage : std::uint8_t {
     Shurayhiyya,
     UmmAlAramil,
     Mushtaraka,
+    Akdariyya,  // only where the grandfather shares with the sisters
 };
 
 std::string_view messageText(CaseMessage message);
 
 // How many kinds of message there are: the last enumerator above, plus one.
-inline constexpr int kCaseMessageKinds = static_cast<int>(CaseMessage::Mushtaraka) + 1;
+inline constexpr int kCaseMessageKinds = static_cast<int>(CaseMessage::Akdariyya) + 1;
 
 // The messages of one case, in the order they are shown. Each message is
 // shown at most once (the two 'Umariyyatan forms never meet), so one slot per

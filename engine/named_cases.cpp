@@ -82,6 +82,8 @@ bool mushtaraka(const CaseTest& t)
 
 }  // namespace
 
+bool isMushtaraka(const KindCounts& counts) { return mushtaraka(CaseTest(counts)); }
+
 void collectCaseMessages(const KindCounts& counts, MessageList& messages)
 {
     const CaseTest t(counts);

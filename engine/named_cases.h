@@ -9,4 +9,8 @@ namespace qismaru {
 // then every named case whose conditions hold, in their fixed order.
 void collectCaseMessages(const KindCounts& counts, MessageList& messages);
 
+// Husband, mother or grandmother, two or more uterine siblings and full
+// brothers, with no descendant, father or grandfather: the Mushtaraka.
+bool isMushtaraka(const KindCounts& counts);
+
 }  // namespace qismaru

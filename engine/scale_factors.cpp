@@ -75,6 +75,7 @@ void setScaleFactors(CaseWork& work)
     }
     // A spouse alone keeps only the spouse's fraction.
     if (spouseAlone(work.counts)) {
+        r.undistributedRemainder = true;
         work.record([&work] { return step::SpouseAlone{work.has(Husband) ? Husband : Wives}; });
         return;
     }

@@ -152,11 +152,69 @@ struct Halving {
     double after;
 };
 
+// Where the schools differ from the Hanafi answer (see model/positions.h).
+
+// What the grandfather took beside the brothers and sisters.
+enum class GrandfatherTook : std::uint8_t {
+    Division,          // dividing with them as a brother
+    ThirdOfWhole,      // a third of the estate (no sharer beside them)
+    ThirdOfRemainder,  // a third of what the sharers leave
+    SixthOfWhole,      // a sixth of the estate
+    WholeRemainder,    // the Maliki answer of al-Malikiyya: all that the sharers leave
+};
+
+// The grandfather's options beside the siblings, and the one he took.
+struct GrandfatherOptions {
+    Fraction remainder;  // what the sharers leave: the whole estate when there is none
+    Fraction division;   // his part when he divides with the siblings
+    Fraction third;      // a third of the estate, or of the remainder with sharers
+    Fraction sixth;      // a sixth of the estate; zero when there is no sharer
+    std::int64_t heads;  // the heads of the division, he and every brother counted as two
+    GrandfatherTook took;
+    Fraction siblings;  // what the siblings take together after him
+};
+
+// The consanguine siblings were counted against the grandfather beside the
+// full ones, then yielded to them (المعادة).
+struct Counted {
+    KindSet consanguine;  // the consanguine kinds counted
+    Fraction counted;     // what they would have taken
+    Fraction kept;        // what is left to them after the full siblings took theirs
+    bool fullBrother;     // a full brother takes all; full sisters only up to their share
+};
+
+// The Akdariyya: the sister's half beside the grandfather's sixth, the case
+// increased, then both parts pooled and divided male twice female.
+struct Akdariyya {
+    HeirKind sister;
+    Fraction pooled;  // of the estate, before the increase
+};
+
+// The Mushtaraka as the Maliki and Shafi'i schools answer it: the full
+// siblings share the uterine third, every head alike.
+struct SharedThird {
+    std::int64_t heads;
+};
+
+// No return: the fixed shares stay as they are and the rest goes to the
+// public treasury.
+struct NoReturn {
+    Fraction fixedTotal;
+};
+
+// A spouse who is the only heir takes the whole, the rest by return.
+struct SpouseTakesWhole {
+    HeirKind spouse;
+    Fraction share;  // the spouse's own fraction
+};
+
 }  // namespace step
 
-using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase, step::Return,
-                          step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase, step::SpouseReturnBase,
-                          step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving>;
+using Step =
+    std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase, step::Return,
+                 step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase, step::SpouseReturnBase,
+                 step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving, step::GrandfatherOptions,
+                 step::Counted, step::Akdariyya, step::SharedThird, step::NoReturn, step::SpouseTakesWhole>;
 
 // The decisions of one computation, in the order they were made. Fixed in
 // size, so that recording never allocates: every entered kind leaves at most
@@ -174,6 +232,18 @@ public:
 
     std::span<const Step> steps() const { return {steps_.data(), size_}; }
     void clear() { size_ = 0; }
+
+    // Drops every decision that `drop` names, keeping the others in order:
+    // a school's rule replaces the decisions of the Hanafi answer it changes.
+    template <typename Drop>
+    void dropIf(Drop drop)
+    {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < size_; ++i) {
+            if (!drop(steps_[i])) steps_[kept++] = steps_[i];
+        }
+        size_ = kept;
+    }
 
 private:
     std::array<Step, kCapacity> steps_{};

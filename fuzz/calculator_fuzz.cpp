@@ -56,17 +56,23 @@ std::vector<std::string_view> linesOf(std::string_view text)
     return lines;
 }
 
-// The engine's own promises, checked on every case the parser accepts.
+// The engine's own promises, checked on every case the parser accepts, as
+// each school answers it.
 void checkCase(const KindCounts& counts)
 {
-    const CaseComputation computation = computeCase(counts);
-    if (computation.outcome != CaseOutcome::Computed) return;
-    if (findInvariantViolation(counts, computation)) __builtin_trap();
-    for (const TableMedium medium : {TableMedium::Screen, TableMedium::Paper}) {
-        for (const PlacedText& placed : layoutResultTable(counts, computation.result, medium)) {
-            if (placed.text.empty() || placed.x < 0 || placed.y < 0) __builtin_trap();
+    for (const SchoolInfo& school : kSchools) {
+        const bool twoReturns = school.school == School::Shafii;
+        const CaseComputation computation = computeCase(counts, {school.school, twoReturns, false});
+        if (computation.outcome != CaseOutcome::Computed) continue;
+        if (findInvariantViolation(counts, computation)) __builtin_trap();
+        for (const TableMedium medium : {TableMedium::Screen, TableMedium::Paper}) {
+            for (const PlacedText& placed : layoutResultTable(counts, computation.result, medium)) {
+                if (placed.text.empty() || placed.x < 0 || placed.y < 0) __builtin_trap();
+            }
         }
     }
+    const CaseComputation noReturn = computeCase(counts, {School::Maliki, false, true});
+    if (noReturn.outcome == CaseOutcome::Computed && findInvariantViolation(counts, noReturn)) __builtin_trap();
 }
 
 // A line's estate, settled: the exact amounts add up to the net, the rounded

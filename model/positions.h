@@ -52,4 +52,25 @@ struct Positions {
     bool operator==(const Positions&) const = default;
 };
 
+// The grandfather without the father shares with the full and consanguine
+// brothers and sisters (the way of Zayd ibn Thabit) instead of excluding them.
+constexpr bool grandfatherSharesWithSiblings(School school) { return school != School::Hanafi; }
+
+// The Mushtaraka: the full siblings share the uterine siblings' third.
+constexpr bool fullSiblingsShareUterineThird(School school)
+{
+    return school == School::Maliki || school == School::Shafii;
+}
+
+// Only the Maliki and Shafi'i schools ever held that there is no return.
+constexpr bool schoolMayRefuseReturn(School school) { return fullSiblingsShareUterineThird(school); }
+
+// The positions as the engine applies them: no return is ignored in the
+// schools that never held it.
+constexpr Positions effectivePositions(Positions positions)
+{
+    if (!schoolMayRefuseReturn(positions.school)) positions.noReturn = false;
+    return positions;
+}
+
 }  // namespace qismaru

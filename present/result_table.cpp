@@ -24,7 +24,7 @@ struct RowRule {
 
 // How each kind's row is drawn, in kind order.
 constexpr std::array<RowRule, kHeirKindCount> kRowRules{{
-    {UterineSiblings, Forms::Fraction, Scale::Shares},
+    {UterineSiblings, Forms::Both, Scale::Shares},  // a label where they share their third (the Mushtaraka)
     {Grandmothers, Forms::Fraction, Scale::Shares},
     {Sons, Forms::Label, Scale::None},
     {SonsSons, Forms::Label, Scale::None},

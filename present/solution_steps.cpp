@@ -5,6 +5,7 @@
 #include "engine/parts.h"
 #include "present/case_sentences.h"
 #include "present/share_sentences.h"
+#include "present/solution_schools.h"
 
 namespace qismaru {
 
@@ -55,6 +56,30 @@ public:
         SolutionStep& s = add(StepType::Return, StepSection::IncreaseOrReturn, Husband, returnSentence(r, c_));
         setFromTo(s);
     }
+    void operator()(const step::GrandfatherOptions& o)
+    {
+        school(StepSection::FatherAndGrandfather, Grandfather, "grandfather", grandfatherSentence(o, c_));
+    }
+    void operator()(const step::Counted& counted)
+    {
+        school(StepSection::FatherAndGrandfather, Grandfather, "counted", countedSentence(counted, c_));
+    }
+    void operator()(const step::Akdariyya& a)
+    {
+        school(StepSection::FatherAndGrandfather, Grandfather, "akdariyya", akdariyyaSentence(a, c_));
+    }
+    void operator()(const step::SharedThird& shared)
+    {
+        school(StepSection::Residuaries, UterineSiblings, "shared_third", sharedThirdSentence(shared, c_));
+    }
+    void operator()(const step::NoReturn& n)
+    {
+        school(StepSection::IncreaseOrReturn, Husband, "no_return", noReturnSentence(n, c_));
+    }
+    void operator()(const step::SpouseTakesWhole& whole)
+    {
+        school(StepSection::IncreaseOrReturn, whole.spouse, "spouse_takes_whole", spouseTakesWholeSentence(whole, c_));
+    }
     // The base and the correction are told once each, from all their records.
     template <typename Other>
     void operator()(const Other&)
@@ -62,6 +87,10 @@ public:
     }
 
 private:
+    void school(StepSection section, HeirKind kind, std::string_view rule, std::string text)
+    {
+        add(StepType::School, section, kind, std::move(text)).rule = rule;
+    }
     SolutionStep& add(StepType type, StepSection section, HeirKind kind, std::string text)
     {
         SolutionStep& s = steps_.emplace_back();
@@ -154,10 +183,10 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
     return steps;
 }
 
-std::vector<SolutionStep> solveWithSteps(const KindCounts& counts)
+std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions)
 {
     StepTrace trace;
-    const CaseComputation computation = computeCase(counts, &trace);
+    const CaseComputation computation = computeCase(counts, positions, &trace);
     return solutionSteps(counts, computation, trace);
 }
 

@@ -24,6 +24,7 @@ enum class StepType : std::uint8_t {
     Correction,   // factor, to: the multiplier and the corrected base
     Division,     // kind, value: its parts of the corrected base, heads, perHead
     Named,        // the named-case message alone
+    School,       // rule: a rule where the schools differ from the Hanafi answer
 };
 
 // The parts of the solution, in the order a teacher writes them on the board.
@@ -52,6 +53,9 @@ struct SolutionStep {
     double factor = 1.0;
     std::int64_t heads = 0;
     std::int64_t perHead = 0;
+    // For School: "grandfather", "counted", "akdariyya", "shared_third",
+    // "no_return" or "spouse_takes_whole".
+    std::string_view rule;
 };
 
 // The solution of a computed case, rendered from the decisions the engine
@@ -61,7 +65,7 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
                                         const StepTrace& trace);
 
 // Computes the case with a trace and renders its solution.
-std::vector<SolutionStep> solveWithSteps(const KindCounts& counts);
+std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions = {});
 
 // The heading of a section ("الحجب", "الفروض", ...); the increase or return
 // section is named after what happened in it.

@@ -2,7 +2,11 @@
 # The full sweep in an optimised build: every case of the family is computed
 # and checked, and the signature of all results is compared with the one
 # recorded in tests/sweep/signatures.txt. Prints the cases, findings and time.
-#   bash scripts/sweep.sh                   the full sweep
+#   bash scripts/sweep.sh                   the full sweep, for each school; the
+#                                           reduced one for each school with the
+#                                           spouse-return and no-return positions
+#   bash scripts/sweep.sh [--reduced] [--school S] [--spouse-return] [--no-return]
+#                                           one sweep
 #   bash scripts/sweep.sh --near-limit N    N cases just below 2^53, checked
 #                                           against rational arithmetic
 set -euo pipefail
@@ -11,14 +15,30 @@ cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
 cmake --build --preset release --target qismaru-sweep >/dev/null
 
-report="$(build/release/tests/sweep/qismaru-sweep "$@")" || { echo "$report"; exit 1; }
-echo "$report"
-sweep="$(awk '/^sweep:/ {print $2}' <<<"$report")"
-[[ -n "$sweep" ]] || exit 0  # the near-limit check has no signature
-signature="$(awk '/^signature:/ {print $2}' <<<"$report")"
-recorded="$(awk -v s="$sweep" '$1 == s {print $2}' tests/sweep/signatures.txt)"
-if [[ "$signature" != "$recorded" ]]; then
-    echo "the signature differs from the recorded $recorded: results changed" >&2
-    exit 1
+# One sweep: its report, and its signature compared with the recorded one.
+sweep_once() {
+    local report sweep signature recorded
+    report="$(build/release/tests/sweep/qismaru-sweep "$@")" || { echo "$report"; return 1; }
+    echo "$report"
+    sweep="$(awk '/^sweep:/ {print $2}' <<<"$report")"
+    [[ -n "$sweep" ]] || return 0  # the near-limit and steps checks have no signature
+    signature="$(awk '/^signature:/ {print $2}' <<<"$report")"
+    recorded="$(awk -v s="$sweep" '$1 == s {print $2}' tests/sweep/signatures.txt)"
+    if [[ "$signature" != "$recorded" ]]; then
+        echo "the signature of $sweep differs from the recorded ${recorded:-(none)}: results changed" >&2
+        return 1
+    fi
+    echo "signature as recorded"
+}
+
+if [[ $# -gt 0 ]]; then
+    sweep_once "$@"
+    exit
 fi
-echo "signature as recorded"
+for school in hanafi maliki shafii hanbali; do
+    sweep_once --school "$school"
+    sweep_once --reduced --school "$school" --spouse-return
+done
+for school in maliki shafii; do
+    sweep_once --reduced --school "$school" --no-return
+done

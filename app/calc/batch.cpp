@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/calc/calculator.h"
+#include "app/calc/case_positions.h"
 #include "app/calc/line_reader.h"
 #include "app/calc/result_output.h"
 
@@ -18,7 +19,8 @@ std::string tooLongMessage(std::size_t length)
 }
 
 // Writes the answer to one line; false when the line got an error object.
-bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, ResultFields fields, bool explain)
+bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, ResultFields fields, bool explain,
+                const Positions& defaults)
 {
     if (line.tooLong) {
         writeLineError(json, tooLongMessage(line.length), lineNumber);
@@ -29,14 +31,20 @@ bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, Result
         writeLineError(json, input.error, lineNumber);
         return false;
     }
-    const CaseAnswer answer = answerCase(input, explain);
+    const PositionsChoice positions = positionsFor(input, defaults);
+    if (!positions.ok()) {
+        writeLineError(json, positions.error, lineNumber);
+        return false;
+    }
+    const CaseAnswer answer = answerCase(input, explain, positions.positions);
     writeCaseResult(json, answer, fields, lineNumber);
     return answer.computation.outcome != CaseOutcome::BeyondExactRange;
 }
 
 }  // namespace
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields, bool explain)
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields, bool explain,
+             const Positions& positions)
 {
     ResultOutput output(out);
     LineReader reader(in, kMaxLineBytes, [&output] { output.flush(); });
@@ -46,7 +54,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultField
     // Once the output is gone, reading on would only lose more answers.
     while (!output.failed() && reader.next(line)) {
         ++lineNumber;
-        if (!answerLine(line, lineNumber, output.json(), fields, explain)) someLineFailed = true;
+        if (!answerLine(line, lineNumber, output.json(), fields, explain, positions)) someLineFailed = true;
         output.endLine();
     }
     if (!output.flush()) {

@@ -10,6 +10,7 @@ namespace qismaru::calc {
 // input line n; a bad line gets an error object and the run goes on. Returns
 // the exit status.
 // With `explain`, every result carries its solution under "steps".
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields, bool explain = false);
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, ResultFields fields, bool explain = false,
+             const Positions& positions = {});
 
 }  // namespace qismaru::calc

@@ -5,6 +5,7 @@
 
 #include "app/calc/batch.h"
 #include "app/calc/case_json.h"
+#include "app/calc/case_positions.h"
 #include "app/calc/estate_output.h"
 #include "app/calc/result_output.h"
 #include "app/calc/text_report.h"
@@ -41,14 +42,20 @@ CaseInput oneCaseInput(const CalcOptions& options)
     return input;
 }
 
-int runOneCase(const CalcOptions& options, ResultFields fields, std::ostream& out, std::ostream& err)
+int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFields fields, std::ostream& out,
+               std::ostream& err)
 {
     const CaseInput input = oneCaseInput(options);
     if (!input.ok()) {
         writeErrorLine(err, input.error);
         return kExitBadInput;
     }
-    const CaseAnswer answer = answerCase(input, options.explain);
+    const PositionsChoice positions = positionsFor(input, defaults);
+    if (!positions.ok()) {
+        writeErrorLine(err, positions.error);
+        return kExitBadInput;
+    }
+    const CaseAnswer answer = answerCase(input, options.explain, positions.positions);
     const bool beyond = answer.computation.outcome == CaseOutcome::BeyondExactRange;
     ResultOutput output(out);
     if (options.form == OutputForm::Json) {
@@ -90,6 +97,12 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
         }
         fields = *chosen;
     }
+    const std::optional<School> school = schoolFromKey(options.school);
+    if (!school) {
+        writeErrorLine(err, "unknown school '" + options.school + "' (schools: " + schoolKeys() + ")");
+        return kExitBadInput;
+    }
+    const Positions positions{*school, options.spouseReturn, options.noReturn};
     if (options.form == OutputForm::Batch) {
         if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven()) {
             writeErrorLine(err,
@@ -97,9 +110,9 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
                            "arguments, --case-file or --estate");
             return kExitBadInput;
         }
-        return runBatch(in, out, err, fields, options.explain);
+        return runBatch(in, out, err, fields, options.explain, positions);
     }
-    return runOneCase(options, fields, out, err);
+    return runOneCase(options, positions, fields, out, err);
 }
 
 }  // namespace qismaru::calc

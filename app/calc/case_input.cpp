@@ -161,9 +161,40 @@ void readEstateMember(const LineDocument&, const json& value, CaseBuilder& build
     builder.input().estate = std::move(reading.inputs);
 }
 
+void readSchoolMember(const LineDocument&, const json& value, CaseBuilder& builder)
+{
+    std::optional<School> school;
+    if (value.is_string()) school = schoolFromKey(value.get_ref<const std::string&>());
+    if (!school) {
+        std::string why = "\"school\" must be one of";
+        for (const SchoolInfo& info : kSchools) {
+            why += ' ';
+            why += info.key;
+        }
+        builder.refuse(std::move(why));
+        return;
+    }
+    builder.input().school = school;
+}
+
+// "spouseReturn" and "noReturn": true or false.
+template <std::optional<bool> CaseInput::*position>
+void readPositionMember(const LineDocument&, const json& value, CaseBuilder& builder)
+{
+    if (!value.is_boolean()) {
+        builder.refuse(std::string("\"") + (position == &CaseInput::spouseReturn ? "spouseReturn" : "noReturn") +
+                       "\" must be true or false");
+        return;
+    }
+    builder.input().*position = value.get<bool>();
+}
+
 constexpr LineKey kLineKeys[] = {
     {"counts", readCountsMember},
     {"estate", readEstateMember},
+    {"school", readSchoolMember},
+    {"spouseReturn", readPositionMember<&CaseInput::spouseReturn>},
+    {"noReturn", readPositionMember<&CaseInput::noReturn>},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)

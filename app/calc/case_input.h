@@ -7,6 +7,7 @@
 
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
+#include "model/positions.h"
 
 namespace qismaru::calc {
 
@@ -16,6 +17,10 @@ struct CaseInput {
     KindCounts counts;
     std::string error;                             // empty when the request is usable
     std::optional<estate::EstateInputs> estate{};  // the estate to settle, when one is given
+    // A batch line's own school and positions, in place of the command line's.
+    std::optional<School> school{};
+    std::optional<bool> spouseReturn{};
+    std::optional<bool> noReturn{};
 
     bool ok() const { return error.empty(); }
 };

@@ -30,6 +30,39 @@ void writeCounts(JsonWriter& json, const KindCounts& counts)
 
 void writeCountsSection(JsonWriter& json, const CaseAnswer& answer) { writeCounts(json, answer.counts); }
 
+// The school and positions the case was answered by, one written text per
+// combination: every line of a batch carries them.
+void writeSchool(JsonWriter& json, const CaseAnswer& answer)
+{
+    static const std::array<std::string, kSchoolCount* 4> texts = [] {
+        std::array<std::string, kSchoolCount * 4> all;
+        for (const SchoolInfo& info : kSchools) {
+            for (int switches = 0; switches < 4; ++switches) {
+                JsonWriter w;
+                w.beginObject();
+                w.key("school");
+                w.value(info.key);
+                w.key("positions");
+                w.beginObject();
+                w.key("spouseReturn");
+                w.value((switches & 1) != 0);
+                w.key("noReturn");
+                w.value((switches & 2) != 0);
+                w.endObject();
+                w.endObject();
+                std::string text = w.take();
+                // The members alone, without the braces around them.
+                all[static_cast<std::size_t>(static_cast<int>(info.school) * 4 + switches)] =
+                    text.substr(1, text.size() - 2);
+            }
+        }
+        return all;
+    }();
+    const Positions& p = answer.computation.positions;
+    json.written(texts[static_cast<std::size_t>(static_cast<int>(p.school) * 4 + (p.spouseReturn ? 1 : 0) +
+                                                (p.noReturn ? 2 : 0))]);
+}
+
 void writeStopped(JsonWriter& json, const CaseAnswer& answer)
 {
     json.key("stopped");
@@ -168,9 +201,9 @@ struct ResultSection {
 };
 
 constexpr ResultSection kSections[] = {
-    {"counts", writeCountsSection}, {"stopped", writeStopped},    {"messages", writeMessages},
-    {"shares", writeShares},        {"case", writeCaseWide},      {"screen", writeScreen},
-    {"print", writePrint},          {"steps", writeStepsSection}, {"estate", writeEstate},
+    {"counts", writeCountsSection}, {"school", writeSchool}, {"stopped", writeStopped}, {"messages", writeMessages},
+    {"shares", writeShares},        {"case", writeCaseWide}, {"screen", writeScreen},   {"print", writePrint},
+    {"steps", writeStepsSection},   {"estate", writeEstate},
 };
 constexpr std::size_t kEstateSection = std::size(kSections) - 1;
 constexpr std::size_t kSectionCount = std::size(kSections);
@@ -178,15 +211,15 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
 
-CaseAnswer answerCase(const CaseInput& input, bool explain)
+CaseAnswer answerCase(const CaseInput& input, bool explain, const Positions& positions)
 {
     CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt};
     if (explain) {
         StepTrace trace;
-        answer.computation = computeCase(input.counts, &trace);
+        answer.computation = computeCase(input.counts, positions, &trace);
         answer.steps = solutionSteps(answer.counts, answer.computation, trace);
     } else {
-        answer.computation = computeCase(input.counts);
+        answer.computation = computeCase(input.counts, positions);
     }
     if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.counts, answer.computation);
     return answer;

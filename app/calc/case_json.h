@@ -24,7 +24,7 @@ struct CaseAnswer {
 
 // With `explain`, the case is computed with its steps recorded and the
 // solution written from them; otherwise no step is recorded.
-CaseAnswer answerCase(const CaseInput& input, bool explain = false);
+CaseAnswer answerCase(const CaseInput& input, bool explain = false, const Positions& positions = {});
 
 // Which sections of a result object are written: all of them unless the user
 // chose some with --fields.

@@ -8,6 +8,8 @@
 //                                             or --batch, under "steps" in each result
 //   qismaru-calc --estate 120000 h=1 d=3      the estate settled in money as well
 //   qismaru-calc --case-file case.qismaru     a case (and its estate) kept by the window
+//   qismaru-calc --school shafii gf=1 si=1 bf=1
+//                                             the case as the Shafi'i school answers it
 //   qismaru-calc --version                    the version
 
 #include <iostream>
@@ -17,6 +19,7 @@
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
 #include "app/calc/case_json.h"
+#include "app/calc/case_positions.h"
 #include "app/calc/utf8_text.h"
 #include "app/version/version.h"
 
@@ -26,7 +29,7 @@ using namespace qismaru::calc;
 
 std::string footer()
 {
-    return "Heir codes: " + validCodes() + "\nFields: " + ResultFields::names() +
+    return "Heir codes: " + validCodes() + "\nSchools: " + schoolKeys() + "\nFields: " + ResultFields::names() +
            "\nExit status: 0 computed, 2 bad input, 3 beyond exact computation, 4 reading or writing failed,"
            "\n5 a batch in which some lines were answered with an error.";
 }
@@ -66,6 +69,16 @@ int main(int argc, char** argv)
     app.add_option("--bequest", estate.bequest, "Bequest, at most one third of what the debts leave")
         ->type_name("AMOUNT");
     app.add_flag("--heirs-consent", estate.heirsConsent, "The heirs allow the bequest beyond one third");
+    app.add_option("--school", options.school,
+                   "Answer by this school: " + schoolKeys() +
+                       " (default hanafi); in --batch, a line's \"school\" "
+                       "takes its place")
+        ->type_name("SCHOOL");
+    app.add_flag("--spouse-return", options.spouseReturn,
+                 "A spouse who is the only heir takes the whole (a line's \"spouseReturn\" takes its place)");
+    app.add_flag("--no-return", options.noReturn,
+                 "No return: what the shares leave goes to the public treasury; maliki and shafii only (a line's "
+                 "\"noReturn\" takes its place)");
     app.add_option("--decimals", estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")->type_name("N");
 
     try {

@@ -17,6 +17,7 @@ const char* stepName(StepType type)
     case StepType::Correction: return "correction";
     case StepType::Division: return "division";
     case StepType::Named: return "named";
+    case StepType::School: return "school";
     }
     return "";
 }
@@ -74,6 +75,11 @@ void writeFields(JsonWriter& json, const SolutionStep& s)
         number("per_head", s.perHead);
         return;
     case StepType::Named: return;
+    case StepType::School:
+        kind();
+        json.key("rule");
+        json.value(s.rule);
+        return;
     }
 }
 

@@ -95,9 +95,11 @@ TEST(Calculator, JsonCarriesEveryKeyInOrder)
     const auto json = nlohmann::ordered_json::parse(r.out);
     std::vector<std::string> keys;
     for (const auto& [key, value] : json.items()) keys.push_back(key);
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"counts", "stopped", "messages", "shares", "Base", "Correction", "ShareScale",
-                                        "BaseDivisor", "ReturnFactor", "SpouseScale", "screen", "print"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"counts", "school", "positions", "stopped", "messages", "shares", "Base",
+                                              "Correction", "ShareScale", "BaseDivisor", "ReturnFactor", "SpouseScale",
+                                              "screen", "print"}));
+    EXPECT_EQ(json["school"], "hanafi");
+    EXPECT_EQ(json["positions"], nlohmann::ordered_json::parse(R"({"spouseReturn":false,"noReturn":false})"));
     EXPECT_EQ(json["counts"], nlohmann::ordered_json::parse(R"({"w":3,"d":2,"m":1})"));
     EXPECT_EQ(json["shares"].size(), 21u);
     EXPECT_EQ(json["shares"]["w"],
@@ -193,6 +195,12 @@ TEST(Calculator, BatchRefusesWhatJsonReadersLetPass)
         {deep, "nested more than 64 levels deep"},
         {huge, "the line is 2097160 bytes long; a case is at most 1048576 bytes"},
         {R"({"gm":32717,"w":4,"d":32693,"b":32609,"si":32653})", "passes 2^53"},
+        {R"({"counts":{"gm":3},"school":"maliki"})", "the maliki school lets at most 2 grandmothers inherit together"},
+        {R"({"gm":4,"school":"hanbali"})", "the hanbali school lets at most 3 grandmothers inherit together, not 4"},
+        {R"({"d":1,"school":"zahiri"})", "\"school\" must be one of hanafi maliki shafii hanbali"},
+        {R"({"d":1,"noReturn":true})", "no return is the early Maliki and Shafi'i doctrine"},
+        {R"({"d":1,"school":"shafii","noReturn":true,"spouseReturn":true})", "contradict each other"},
+        {R"({"w":1,"spouseReturn":1})", "\"spouseReturn\" must be true or false"},
     };
     std::string input;
     for (const auto& [line, complaint] : cases) input += line + "\n";
@@ -207,6 +215,72 @@ TEST(Calculator, BatchRefusesWhatJsonReadersLetPass)
     }
     EXPECT_EQ(nlohmann::json::parse(out.back())["counts"], nlohmann::json::parse(R"({"h":1,"m":1,"f":1})"));
     EXPECT_EQ(r.status, kExitSomeLinesFailed);
+}
+
+CalcRun runWith(CalcOptions options, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCalculator(options, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The command line's school and positions answer every case; a batch line's
+// own members take their place for that line; what a school refuses is
+// refused in one line with status 2.
+TEST(Calculator, SchoolAndPositions)
+{
+    CalcOptions options;
+    options.form = OutputForm::Json;
+    options.caseArguments = {"gf=1", "si=1", "bf=1"};
+    options.school = "shafii";
+    options.explain = true;
+    const CalcRun shafii = runWith(options);
+    ASSERT_EQ(shafii.status, kExitOk) << shafii.err;
+    const auto json = nlohmann::json::parse(shafii.out);
+    EXPECT_EQ(json["school"], "shafii");
+    EXPECT_EQ(json["shares"]["si"]["denominator"], 2);  // the full sister back to her half
+    const auto& steps = json["steps"];
+    EXPECT_TRUE(
+        std::any_of(steps.begin(), steps.end(), [](const auto& s) { return s.value("rule", "") == "counted"; }));
+
+    options.form = OutputForm::Batch;
+    options.caseArguments.clear();
+    const CalcRun batch = runWith(options, R"({"gf":1,"si":1,"bf":1})"
+                                           "\n"
+                                           R"({"gf":1,"si":1,"bf":1,"school":"hanafi"})"
+                                           "\n");
+    const auto out = lines(batch.out);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0] + "\n", shafii.out);
+    EXPECT_EQ(nlohmann::json::parse(out[1])["shares"]["si"]["value"], 0);  // the grandfather excludes her
+
+    struct Refused {
+        std::string heirs;
+        std::string school;
+        bool spouseReturn;
+        bool noReturn;
+        std::string complaint;
+    };
+    const Refused refused[] = {
+        {"gm=3", "maliki", false, false, "at most 2 grandmothers"},
+        {"d=1", "hanbali", false, true, "no return is the early"},
+        {"w=1", "maliki", true, true, "contradict each other"},
+        {"d=1", "Shafii", false, false, "unknown school 'Shafii'"},
+    };
+    for (const auto& [heirs, school, spouseReturn, noReturn, complaint] : refused) {
+        CalcOptions refusedOptions;
+        refusedOptions.caseArguments = {heirs};
+        refusedOptions.school = school;
+        refusedOptions.spouseReturn = spouseReturn;
+        refusedOptions.noReturn = noReturn;
+        const CalcRun r = runWith(refusedOptions);
+        EXPECT_EQ(r.status, kExitBadInput) << complaint;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(complaint), std::string::npos) << r.err;
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+    }
 }
 
 // Strict readers refuse a line with bytes that are not UTF-8: every output
@@ -341,7 +415,8 @@ TEST(Calculator, FieldsChooseMembersOfTheFullResult)
     ASSERT_EQ(out.size(), full.size());
     for (std::size_t i = 0; i < full.size(); ++i) {
         auto expected = nlohmann::ordered_json::parse(full[i]);
-        for (const char* dropped : {"counts", "stopped", "messages", "screen", "print"}) expected.erase(dropped);
+        for (const char* dropped : {"counts", "school", "positions", "stopped", "messages", "screen", "print"})
+            expected.erase(dropped);
         EXPECT_EQ(out[i], expected.dump());
     }
 

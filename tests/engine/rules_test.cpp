@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -214,6 +216,69 @@ TEST(ExactRange, PartsNearTheLimitAreExact)
     EXPECT_EQ(partsOf(SonsSons, c.result), 276140124016136);
     EXPECT_EQ(partsOf(SonsDaughters, c.result), 390112272496);
     EXPECT_EQ(findInvariantViolation(countsOf("w=4 gm=32587 d=32531 gs=32561 gd=92"), c), std::nullopt);
+}
+
+// "gf=4 si=5 bf=1": every kind's parts of the corrected base, in kind order.
+std::string partsText(const CaseResult& result)
+{
+    std::string text;
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (partsOf(info.kind, result) == 0) continue;
+        if (!text.empty()) text += ' ';
+        text += std::string(info.code) + "=" + std::to_string(partsOf(info.kind, result));
+    }
+    return text;
+}
+
+struct SchoolCase {
+    Positions positions;
+    std::string_view heirs;
+    std::string_view parts;
+    std::int64_t finalBase;
+    bool asHanafi = false;  // the Hanafi answer gives every heir the same
+};
+
+TEST(Schools, WhereTheyDifferFromTheHanafiAnswer)
+{
+    using enum School;
+    const SchoolCase cases[] = {
+        // The grandfather with the siblings after Zayd.
+        {{Hanbali}, "b=3 gf=1", "b=6 gf=3", 9},              // division and a third alike
+        {{Shafii}, "b=1 gf=1 h=1", "b=1 gf=1 h=2", 4},       // division beside the husband
+        {{Shafii}, "bf=1 si=1 gf=1", "bf=1 si=5 gf=4", 10},  // counted, the full sister back to her half
+        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "bf=2 si=27 sif=1 m=9 gf=15", 54},
+        {{Hanbali}, "b=1 h=1 m=1 gf=1", "m=2 gf=1 h=3", 6, true},       // a sixth left: his, the brother nothing
+        {{Hanbali}, "b=1 d=2 gf=1 h=1", "d=8 gf=2 h=3", 13, true},      // less than a sixth: his sixth, increased
+        {{Shafii}, "b=3 w=1 d=2 gf=1", "b=3 w=9 d=48 gf=12", 72},       // the sixth beats division with daughters
+        {{Maliki}, "si=1 h=1 m=1 gf=1", "si=4 m=6 gf=8 h=9", 27},       // the Akdariyya
+        {{Shafii}, "bm=2 bf=1 h=1 m=1 gf=1", "bf=1 m=1 gf=1 h=3", 6},   // Zayd in al-Malikiyya
+        {{Maliki}, "bm=2 bf=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, true},  // Malik: the grandfather takes the third
+        // The Mushtaraka.
+        {{Shafii}, "bm=2 b=1 h=1 m=1", "bm=4 b=2 m=3 h=9", 18},
+        {{Maliki}, "bm=2 b=1 si=2 h=1 gm=1", "bm=4 gm=5 b=2 si=4 h=15", 30},  // five equal heads
+        {{Hanbali}, "bm=2 b=1 h=1 m=1", "bm=2 m=1 h=3", 6, true},             // the full brother takes nothing
+        // The two return positions.
+        {{Hanbali, true, false}, "w=3", "w=3", 3},
+        {{Hanafi, true, false}, "h=1", "h=1", 1},
+        {{Shafii, false, true}, "d=1 m=1", "d=3 m=1", 6},        // 2 of 6 to the public treasury
+        {{Shafii, false, true}, "w=1 d=1", "w=1 d=4", 8},        // 3 of 8
+        {{Hanafi, false, true}, "d=1 m=1", "d=3 m=1", 4, true},  // not a Hanafi position: the return stands
+        {{Maliki, true, true}, "h=1", "h=1", 2, true},           // no return at all comes first
+    };
+    for (const SchoolCase& c : cases) {
+        const KindCounts counts = countsOf(c.heirs);
+        const CaseComputation computation = computeCase(counts, c.positions);
+        const std::string name = std::string(schoolInfo(c.positions.school).key) + ": " + std::string(c.heirs);
+        ASSERT_EQ(computation.outcome, CaseOutcome::Computed) << name;
+        EXPECT_EQ(findInvariantViolation(counts, computation), std::nullopt) << name;
+        EXPECT_EQ(partsText(computation.result), c.parts) << name;
+        EXPECT_EQ(finalBaseOf(computation.result), c.finalBase) << name;
+        EXPECT_EQ(differsFromHanafi(counts, computation), !c.asHanafi) << name;
+        const bool akdariyya = c.heirs == "si=1 h=1 m=1 gf=1";
+        EXPECT_EQ(std::count(computation.messages.begin(), computation.messages.end(), CaseMessage::Akdariyya),
+                  akdariyya ? 1 : 0)
+            << name;
+    }
 }
 
 }  // namespace

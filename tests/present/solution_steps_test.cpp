@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "present/solution_steps.h"
 #include "tests/support/case_text.h"
@@ -65,6 +67,33 @@ const Sentence kSentences[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, SolutionSentenceTest, ::testing::ValuesIn(kSentences),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Where the schools differ, the solution tells the school's rule with its
+// figures, once, and no Hanafi exclusion of the siblings is left in it.
+TEST(SolutionSteps, TheSchoolsRules)
+{
+    using enum School;
+    const std::tuple<Positions, std::string_view, std::string_view> cases[] = {
+        {{Shafii}, "gf=1 si=1 bf=1", "فللجد الأحظ من أمرين: المقاسمة 2/5 (يُعدّ الجد أخًا والأخت نصف أخ، فالرؤوس 5"},
+        {{Shafii}, "gf=1 si=1 bf=1", "ثم تأخذ الأخت الشقيقة منه إلى تمام فرضها النصف، ويبقى للأخ لأب 1/10"},
+        {{Hanbali}, "b=3 w=1 d=2 gf=1", "وثلث الباقي 5/72، وسدس المال 1/6؛ فالسدس أحظ له، ويبقى للإخوة الأشقاء 1/24"},
+        {{Maliki}, "si=1 h=1 m=1 gf=1", "ويُفرض للأخت الشقيقة النصف فتعول المسألة إلى 9"},
+        {{Maliki}, "bm=2 bf=1 h=1 m=1 gf=1", "فيأخذ الجد الباقي كله ولا شيء للأخ لأب؛ وهو قول مالك"},
+        {{Maliki}, "bm=2 b=1 h=1 m=1", "فيشترك الأخ الشقيق مع الاثنين من الإخوة لأم في ثلثهم"},
+        {{Shafii, false, true}, "d=1 m=1", "يبقى 1/3 من التركة لبيت المال"},
+        {{Hanbali, true, false}, "w=2", "فتُرد المسألة من 4 إلى 1 ويأخذ التركة كلها"},
+    };
+    for (const auto& [positions, heirs, expected] : cases) {
+        const KindCounts counts = countsOf(heirs);
+        const std::vector<SolutionStep> steps = solveWithSteps(counts, positions);
+        const std::string text = solutionText(counts, steps);
+        EXPECT_NE(text.find(expected), std::string::npos) << text;
+        EXPECT_EQ(text.find("وحجب الجد للإخوة قول أبي حنيفة"), std::string::npos) << text;
+        EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [](const SolutionStep& s) {
+            return s.type == StepType::School && !s.rule.empty();
+        })) << text;
+    }
+}
 
 TEST(SolutionSteps, ACaseTheValidationStopsHasNoSolution)
 {

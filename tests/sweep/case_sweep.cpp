@@ -117,11 +117,14 @@ std::optional<HeirKind> kindNamedBy(std::string text)
 
 class CaseExamination {
 public:
-    CaseExamination(const KindCounts& counts, Signature& signature) : counts_(counts), signature_(signature) {}
+    CaseExamination(const KindCounts& counts, const Positions& positions, Signature& signature)
+        : counts_(counts), positions_(positions), signature_(signature)
+    {
+    }
 
     std::string problem()
     {
-        const CaseComputation c = computeCase(counts_);
+        const CaseComputation c = computeCase(counts_, positions_);
         sign(c);
         if (c.outcome == CaseOutcome::ValidationStop) return "a case within the entry rules was stopped";
         if (c.outcome == CaseOutcome::BeyondExactRange) return "a small case is beyond exact computation";
@@ -130,7 +133,7 @@ public:
         const ResultTable screen = buildResultTable(counts_, c.result, TableMedium::Screen);
         sign(screen);
         sign(buildResultTable(counts_, c.result, TableMedium::Paper));
-        return tableProblem(screen);
+        return tableProblem(screen, c.result.undistributedRemainder);
     }
 
 private:
@@ -166,7 +169,7 @@ private:
         signAll(table.totals);
     }
 
-    std::string tableProblem(const ResultTable& table) const
+    std::string tableProblem(const ResultTable& table, bool undistributed) const
     {
         bool whole = false;
         const std::int64_t header = wholeNumberIn(table.header.at(0).text, whole);
@@ -179,7 +182,8 @@ private:
                 if (item.x == kHeirX) {
                     const auto kind = kindNamedBy(item.text);
                     if (!kind) return "a row names no kind: " + item.text;
-                    if (isExcluded(*kind, counts_)) return "an excluded kind has a row: " + item.text;
+                    if (isExcluded(*kind, counts_, positions_.school))
+                        return "an excluded kind has a row: " + item.text;
                 } else if (item.x == kPortionX) {
                     const std::int64_t portion = wholeNumberIn(item.text, whole);
                     if (!whole || portion <= 0) return "a drawn row has no positive portion: " + item.text;
@@ -192,13 +196,14 @@ private:
                 }
             }
         }
-        if (spouseAlone(counts_)) return "";
+        if (undistributed) return "";
         if (portions != header) return "the portions do not add up to the header figure";
         if (std::abs(percentages - 100.0) > 0.1) return "the percentages add up to " + std::to_string(percentages);
         return "";
     }
 
     const KindCounts& counts_;
+    const Positions& positions_;
     Signature& signature_;
 };
 
@@ -211,13 +216,25 @@ void forEachCase(SweepSize size, const std::function<void(const KindCounts&)>& v
     forEachCountedFamily(full ? 3 : 2, visit);
 }
 
-std::string problemOf(const KindCounts& counts)
+std::string problemOf(const KindCounts& counts, const Positions& positions)
 {
     Signature unused;
-    return CaseExamination(counts, unused).problem();
+    return CaseExamination(counts, positions, unused).problem();
 }
 
-SweepReport runSweep(SweepSize size)
+std::string sweepName(SweepSize size, const Positions& positions)
+{
+    std::string name = size == SweepSize::Full ? "full" : "reduced";
+    if (positions.school != School::Hanafi) {
+        name += '-';
+        name += schoolInfo(positions.school).key;
+    }
+    if (positions.spouseReturn) name += "-spouse-return";
+    if (positions.noReturn) name += "-no-return";
+    return name;
+}
+
+SweepReport runSweep(SweepSize size, const Positions& positions)
 {
     SweepReport report;
     Signature signature;
@@ -225,7 +242,7 @@ SweepReport runSweep(SweepSize size)
         ++report.cases;
         std::string problem;
         try {
-            problem = CaseExamination(counts, signature).problem();
+            problem = CaseExamination(counts, positions, signature).problem();
         } catch (const std::exception& e) {
             problem = std::string("an exception: ") + e.what();
         }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/heir_kind.h"
+#include "model/positions.h"
 
 namespace qismaru::sweep {
 
@@ -41,8 +42,13 @@ struct SweepReport {
 void forEachCase(SweepSize size, const std::function<void(const KindCounts&)>& visit);
 
 // What is wrong with one case's result and table, or "" when nothing is.
-std::string problemOf(const KindCounts& counts);
+std::string problemOf(const KindCounts& counts, const Positions& positions = {});
 
-SweepReport runSweep(SweepSize size);
+// Every case of the family answered by the given school and positions.
+SweepReport runSweep(SweepSize size, const Positions& positions = {});
+
+// The name a sweep's signature is recorded under: "reduced" and "full" for
+// the Hanafi answer, "full-maliki", "reduced-shafii-no-return", ... otherwise.
+std::string sweepName(SweepSize size, const Positions& positions = {});
 
 }  // namespace qismaru::sweep

@@ -112,6 +112,7 @@ private:
                 if (s.text == messageText(m)) return "";
             }
             return "a named case the computation did not announce";
+        case StepType::School: return "";  // the Hanafi answer has none
         }
         return "an unknown step";
     }

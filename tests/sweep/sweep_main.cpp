@@ -3,6 +3,8 @@
 //
 //   qismaru-sweep            the full sweep (about two million cases)
 //   qismaru-sweep --reduced  the family the tests run
+//   qismaru-sweep --school maliki [--spouse-return] [--no-return]
+//                            the same family answered by another school
 //   qismaru-sweep --steps [--reduced]
 //                            the step-by-step solution of every case of the
 //                            family, checked against its result
@@ -67,19 +69,35 @@ int main(int argc, char** argv)
     bool reduced = false;
     bool steps = false;
     std::int64_t nearLimit = 0;
+    std::string school = "hanafi";
+    qismaru::Positions positions;
     app.add_flag("--reduced", reduced, "Sweep the reduced family that the tests run");
     app.add_flag("--steps", steps, "Check the step-by-step solution of every case instead");
     app.add_option("--near-limit", nearLimit, "Check N cases near 2^53 against rational arithmetic instead");
+    app.add_option("--school", school, "Answer every case by this school: hanafi, maliki, shafii or hanbali");
+    app.add_flag("--spouse-return", positions.spouseReturn, "A lone spouse takes the whole");
+    app.add_flag("--no-return", positions.noReturn, "No return (maliki and shafii)");
     CLI11_PARSE(app, argc, argv);
+    const std::optional<qismaru::School> chosen = qismaru::schoolFromKey(school);
+    if (!chosen) {
+        std::fprintf(stderr, "qismaru-sweep: unknown school '%s'\n", school.c_str());
+        return 2;
+    }
+    positions.school = *chosen;
+    if (positions.noReturn && !qismaru::schoolMayRefuseReturn(positions.school)) {
+        std::fprintf(stderr, "qismaru-sweep: --no-return is a maliki or shafii position\n");
+        return 2;
+    }
     if (nearLimit > 0) return reportNearLimit(nearLimit);
     if (steps) return reportSolutions(reduced ? SweepSize::Reduced : SweepSize::Full);
 
     const auto start = std::chrono::steady_clock::now();
-    const SweepReport report = runSweep(reduced ? SweepSize::Reduced : SweepSize::Full);
+    const SweepSize size = reduced ? SweepSize::Reduced : SweepSize::Full;
+    const SweepReport report = runSweep(size, positions);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     std::printf("sweep: %s\ncases: %lld\nfindings: %lld\nsignature: %016llx\nseconds: %.2f\n",
-                reduced ? "reduced" : "full", static_cast<long long>(report.cases),
+                sweepName(size, positions).c_str(), static_cast<long long>(report.cases),
                 static_cast<long long>(report.findingCount), static_cast<unsigned long long>(report.signature),
                 elapsed.count());
     for (const Finding& finding : report.findings) {

@@ -47,6 +47,22 @@ TEST(Sweep, ReducedFamilyHasNoFindingsAndTheRecordedSignature)
            "and say why in the commit message";
 }
 
+// The other schools, and the two positions once each: no finding in the
+// reduced family, and the recorded signature, so that a change to one
+// school's rules shows. scripts/sweep.sh sweeps every combination.
+TEST(Sweep, ReducedFamilyUnderTheOtherSchools)
+{
+    using enum School;
+    for (const Positions positions : {Positions{Maliki}, Positions{Shafii}, Positions{Hanbali},
+                                      Positions{Shafii, true, false}, Positions{Shafii, false, true}}) {
+        const std::string name = sweepName(SweepSize::Reduced, positions);
+        const SweepReport report = runSweep(SweepSize::Reduced, positions);
+        for (const Finding& finding : report.findings)
+            ADD_FAILURE() << name << ": " << testing::textOf(finding.counts) << ": " << finding.problem;
+        EXPECT_EQ(hex(report.signature), recordedSignature(name)) << name;
+    }
+}
+
 // Each case once: a case visited twice would weigh double in the signature,
 // a family that silently shrank would check less than it claims. The size is
 // counted by hand: sets of up to six of the 21 kinds without husband and

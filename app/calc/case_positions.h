@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "app/calc/case_input.h"
+#include "model/positions.h"
+
+namespace qismaru::calc {
+
+// The school and positions one case is answered by: those of the command
+// line, with a batch line's own "school", "spouseReturn" and "noReturn" in
+// their place; or why the case cannot be answered by them.
+struct PositionsChoice {
+    Positions positions;
+    std::string error;  // empty when the positions can be used
+
+    bool ok() const { return error.empty(); }
+};
+
+PositionsChoice positionsFor(const CaseInput& input, const Positions& defaults);
+
+// "hanafi maliki shafii hanbali", for messages and help.
+std::string schoolKeys();
+
+}  // namespace qismaru::calc

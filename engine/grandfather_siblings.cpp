@@ -1,0 +1,171 @@
+#include "engine/grandfather_siblings.h"
+
+namespace qismaru {
+
+namespace {
+
+using enum HeirKind;
+
+Fraction smaller(Fraction a, Fraction b) { return b < a ? b : a; }
+
+// The sharers of the Hanafi answer that keep their fixed shares under every
+// school: the spouse, the mother, the grandmothers, the daughters and the
+// son's daughters (the grandfather and the sisters are decided anew).
+void keepFixedSharers(const CaseResult& hanafi, Division& d)
+{
+    for (const HeirKind kind : {Husband, Wives, Mother, Grandmothers, Daughters, SonsDaughters}) {
+        if (hanafi[kind].isFraction()) d.fixed(kind, hanafi[kind].exact);
+    }
+}
+
+// Husband, mother, grandfather and one full or consanguine sister.
+bool akdariyya(const KindCounts& counts, const CountSums& sums)
+{
+    return counts.has(Husband) && counts.has(Mother) && sums.femaleDescendants == 0 && !counts.has(FullBrothers) &&
+           !counts.has(ConsanguineBrothers) && counts.of(FullSisters) + counts.of(ConsanguineSisters) == 1;
+}
+
+// Al-Malikiyya and its like, as Malik answered them against Zayd: husband,
+// mother or grandmother, grandfather, two or more uterine siblings and
+// brothers. Had the grandfather not been there, the uterine siblings would
+// have taken the third and the brothers nothing; he excludes the uterine
+// siblings, so the third is his.
+bool malikiyya(const KindCounts& counts, const CountSums& sums, School school)
+{
+    return school == School::Maliki && sums.descendants == 0 && counts.has(Husband) &&
+           (counts.has(Mother) || counts.has(Grandmothers)) && counts.of(UterineSiblings) >= 2 &&
+           (counts.has(FullBrothers) || counts.has(ConsanguineBrothers));
+}
+
+// The grandfather beside the siblings: the best of his options.
+step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction remainder, bool sharers)
+{
+    step::GrandfatherOptions o{};
+    o.remainder = remainder;
+    o.heads = 2 + 2 * std::int64_t{counts.of(FullBrothers)} + counts.of(FullSisters) +
+              2 * std::int64_t{counts.of(ConsanguineBrothers)} + counts.of(ConsanguineSisters);
+    o.division = remainder * Fraction::of(2, o.heads);
+    o.third = remainder * Fraction::of(1, 3);
+    o.sixth = sharers ? Fraction::of(1, 6) : Fraction{};
+    Fraction taken = o.division;
+    o.took = step::GrandfatherTook::Division;
+    if (sharers && !(Fraction::of(1, 6) < remainder)) {
+        // A sixth or less is left: the sixth is his, and the siblings take nothing.
+        o.took = step::GrandfatherTook::SixthOfWhole;
+        taken = o.sixth;
+    } else {
+        if (taken < o.third) {
+            taken = o.third;
+            o.took = sharers ? step::GrandfatherTook::ThirdOfRemainder : step::GrandfatherTook::ThirdOfWhole;
+        }
+        if (sharers && taken < o.sixth) {
+            taken = o.sixth;
+            o.took = step::GrandfatherTook::SixthOfWhole;
+        }
+    }
+    o.siblings = o.took == step::GrandfatherTook::SixthOfWhole && !(taken < remainder) ? Fraction{} : remainder - taken;
+    return o;
+}
+
+Fraction grandfatherPart(const step::GrandfatherOptions& o)
+{
+    switch (o.took) {
+    case step::GrandfatherTook::Division: return o.division;
+    case step::GrandfatherTook::ThirdOfWhole:
+    case step::GrandfatherTook::ThirdOfRemainder: return o.third;
+    case step::GrandfatherTook::SixthOfWhole: return o.sixth;
+    case step::GrandfatherTook::WholeRemainder: return o.remainder;
+    }
+    return {};
+}
+
+void addGrandfather(const step::GrandfatherOptions& o, Division& d)
+{
+    const Fraction part = grandfatherPart(o);
+    switch (o.took) {
+    case step::GrandfatherTook::Division: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division}); return;
+    case step::GrandfatherTook::ThirdOfRemainder:
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird});
+        return;
+    case step::GrandfatherTook::WholeRemainder: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Remainder}); return;
+    case step::GrandfatherTook::ThirdOfWhole:
+    case step::GrandfatherTook::SixthOfWhole: d.fixed(Grandfather, part); return;
+    }
+}
+
+// What the siblings take after the grandfather. When full and consanguine
+// siblings meet, the consanguine ones were counted against him; now the
+// full siblings take back what they would have had: a full brother all of
+// it, full sisters up to their own share (a half, two thirds for two or
+// more), the rest to the consanguine siblings, the male twice the female.
+void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Division& d, StepTrace* trace)
+{
+    const Fraction all = o.siblings;
+    const ShareLabel label = o.took == step::GrandfatherTook::Division ? ShareLabel::Division : ShareLabel::Remainder;
+    const bool full = counts.has(FullBrothers) || counts.has(FullSisters);
+    const bool consanguine = counts.has(ConsanguineBrothers) || counts.has(ConsanguineSisters);
+    if (!full || !consanguine) {
+        d.siblings(counts, FullBrothers, FullSisters, all, label);
+        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, all, label);
+        return;
+    }
+    const std::int64_t consanguineHeads =
+        2 * std::int64_t{counts.of(ConsanguineBrothers)} + counts.of(ConsanguineSisters);
+    step::Counted counted{
+        KindSet::ifEntered(ConsanguineBrothers, counts) | KindSet::ifEntered(ConsanguineSisters, counts),
+        all * Fraction::of(consanguineHeads, o.heads - 2),
+        {},
+        counts.has(FullBrothers)};
+    if (counts.has(FullBrothers)) {
+        d.siblings(counts, FullBrothers, FullSisters, all, ShareLabel::Remainder);
+    } else {
+        const Fraction ownShare = counts.of(FullSisters) == 1 ? Fraction::of(1, 2) : Fraction::of(2, 3);
+        const Fraction sisters = smaller(all, ownShare);
+        if (sisters == ownShare) {
+            d.fixed(FullSisters, ownShare);
+        } else {
+            d.siblings(counts, FullBrothers, FullSisters, sisters, ShareLabel::Remainder);
+        }
+        counted.kept = all - sisters;
+        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, counted.kept, ShareLabel::Remainder);
+    }
+    if (!all.isZero()) recordStep(trace, counted);
+}
+
+}  // namespace
+
+void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, School school, const CaseResult& hanafi,
+                           Division& d, MessageList& messages, StepTrace* trace)
+{
+    keepFixedSharers(hanafi, d);
+    const Fraction sharers = d.total();
+    const Fraction remainder = Fraction::whole(1) - sharers;
+    if (akdariyya(counts, sums)) {
+        // The sister's half beside the grandfather's sixth raises the case
+        // from 6 to 9; then their 4 parts are divided between them 2:1.
+        const HeirKind sister = counts.has(FullSisters) ? FullSisters : ConsanguineSisters;
+        const Fraction pooled = Fraction::of(1, 6) + Fraction::of(1, 2);
+        d.add({{Grandfather, sister}, {2, 1}, 2, pooled, ShareLabel::Division});
+        recordStep(trace, step::Akdariyya{sister, pooled});
+        messages.add(CaseMessage::Akdariyya);
+        return;
+    }
+    step::GrandfatherOptions o = grandfatherOptions(counts, remainder, !sharers.isZero());
+    if (malikiyya(counts, sums, school)) {
+        o.took = step::GrandfatherTook::WholeRemainder;
+        o.siblings = {};
+    }
+    recordStep(trace, o);
+    addGrandfather(o, d);
+    addSiblings(counts, o, d, trace);
+}
+
+bool grandfatherWithSiblings(const KindCounts& counts, const CountSums& sums, School school)
+{
+    const bool siblings = counts.has(FullBrothers) || counts.has(FullSisters) || counts.has(ConsanguineBrothers) ||
+                          counts.has(ConsanguineSisters);
+    return grandfatherSharesWithSiblings(school) && counts.has(Grandfather) && !counts.has(Father) &&
+           sums.maleDescendants == 0 && siblings;
+}
+
+}  // namespace qismaru
