@@ -31,12 +31,6 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 // added to it, so that no answer is read as the Hanafi one by mistake.
 const char* const kCaption = "قسمارو 2";
 
-// The shown answer against the Hanafi one: the parts of every kind and the bases.
-bool sameAnswer(const CaseResult& one, const CaseResult& other)
-{
-    return one.parts == other.parts && one.adjustedBase == other.adjustedBase && one.finalBase == other.finalBase;
-}
-
 QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
 
 // The case cannot be divided exactly: its corrected base passes what a
@@ -174,8 +168,7 @@ std::optional<CaseOutcome> MainWindow::answerCase()
     result_ = computation.result;
     const bool divided = computation.outcome == CaseOutcome::Computed;
     if (divided) drawPlacedTexts(*resultArea_, layoutResultTable(state_.counts, result_, TableMedium::Screen));
-    differsFromHanafi_ =
-        divided && positions_ != Positions{} && !sameAnswer(result_, computeCase(state_.counts).result);
+    differsFromHanafi_ = divided && qismaru::differsFromHanafi(state_.counts, computation);
     updateTitle();
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));

@@ -72,6 +72,14 @@ CaseInput caseFromFile(const std::string& path)
     }
     for (const HeirEntry& heir : reading.file->heirs) input.counts.set(heir.kind, heir.count);
     input.estate = reading.file->estate;
+    // A file saved under another school than the Hanafi one, or with a
+    // return position, is answered as it was saved, as a batch line's own
+    // school is; a file without them takes the command line's.
+    if (const Positions& saved = reading.file->positions; saved != Positions{}) {
+        input.school = saved.school;
+        input.spouseReturn = saved.spouseReturn;
+        input.noReturn = saved.noReturn;
+    }
     if (input.counts.empty()) input.error = "the case file " + shown + " names no heir";
     return input;
 }

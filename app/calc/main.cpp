@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     app.add_flag("--explain", options.explain,
                  "Write the step-by-step solution in Arabic; with --json or --batch, add it under \"steps\"");
     app.add_option("CODE=N", options.caseArguments, "Number of heirs of each kind, for example h=1 m=1 f=1");
-    app.add_option("--case-file", options.caseFile, "Read the case, and its estate, from a .qismaru file");
+    app.add_option("--case-file", options.caseFile, "Read the case, its estate and its school, from a .qismaru file");
     EstateOptions& estate = options.estate;
     app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
         ->type_name("AMOUNT");

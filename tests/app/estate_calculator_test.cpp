@@ -169,6 +169,14 @@ TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
     fromFile.estate.gross = "39000";
     EXPECT_EQ(ordered_json::parse(run(fromFile).out)["estate"]["kinds"]["d"]["perHead"], "8000.00");
 
+    // A file saved under the Shafi'i school is answered by it: the
+    // grandfather divides with the brother instead of excluding him.
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 2, "school": "shafii",
+        "spouseReturn": false, "noReturn": false, "heirs": [{"code": "gf", "count": 1}, {"code": "b", "count": 1}]})";
+    const ordered_json shafii = ordered_json::parse(run(fromFile).out);
+    EXPECT_EQ(shafii["school"], "shafii");
+    EXPECT_EQ(shafii["shares"]["b"]["value"], shafii["shares"]["gf"]["value"]);
+
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 9, "heirs": []})";
     const CalcRun newer = run(fromFile);
     EXPECT_EQ(newer.status, kExitBadInput);
