@@ -20,6 +20,23 @@ private:
     const KindCounts& c_;
 };
 
+// The chain of the remote male residuaries: each kind is excluded by
+// everything that excludes the one before it, and by that kind itself. A full
+// or consanguine sister who takes the remainder beside female descendants
+// stands in a brother's place and excludes all below her.
+template <typename SiblingsBlocked, typename Found>
+void applyRemoteChainRules(HeirKind kind, const Presence& p, const CountSums& s, SiblingsBlocked& siblingsBlocked,
+                           Found& found)
+{
+    if (siblingsBlocked() || found(p.only(FullBrothers)) || found(p.only(ConsanguineBrothers))) return;
+    if (s.femaleDescendants > 0 && found(p.only(FullSisters) | p.only(ConsanguineSisters))) return;
+    constexpr HeirKind chain[] = {FullBrothersSons,  ConsanguineBrothersSons, FullUncles,
+                                  ConsanguineUncles, FullUnclesSons,          ConsanguineUnclesSons};
+    for (const HeirKind link : chain) {
+        if (link == kind || found(p.only(link))) return;
+    }
+}
+
 // The rules of exclusion, written once for the two questions asked of them:
 // which entered kinds exclude `kind` (all of them, for the solution), and
 // whether any does (the first one found is enough, and every computation
@@ -74,19 +91,7 @@ void applyExclusionRules(HeirKind kind, const KindCounts& c, const CountSums& s,
     case FullUncles:
     case ConsanguineUncles:
     case FullUnclesSons:
-    case ConsanguineUnclesSons: break;
-    }
-
-    // The chain of the remote male residuaries: each kind is excluded by
-    // everything that excludes the one before it, and by that kind itself. A
-    // full or consanguine sister who takes the remainder beside female
-    // descendants stands in a brother's place and excludes all below her.
-    if (siblingsBlocked() || found(p.only(FullBrothers)) || found(p.only(ConsanguineBrothers))) return;
-    if (s.femaleDescendants > 0 && found(p.only(FullSisters) | p.only(ConsanguineSisters))) return;
-    constexpr HeirKind chain[] = {FullBrothersSons,  ConsanguineBrothersSons, FullUncles,
-                                  ConsanguineUncles, FullUnclesSons,          ConsanguineUnclesSons};
-    for (const HeirKind link : chain) {
-        if (link == kind || found(p.only(link))) return;
+    case ConsanguineUnclesSons: applyRemoteChainRules(kind, p, s, siblingsBlocked, found); return;
     }
 }
 
