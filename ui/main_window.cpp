@@ -188,7 +188,7 @@ bool MainWindow::refuseGrandmothers()
 void MainWindow::setPositions(Positions positions)
 {
     // Only the Maliki and Shafi'i schools knew the doctrine of no return.
-    if (positions.school != School::Maliki && positions.school != School::Shafii) positions.noReturn = false;
+    positions = effectivePositions(positions);
     if (positions == positions_) return;
     positions_ = positions;
     emit positionsChanged(positions_);

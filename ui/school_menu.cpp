@@ -42,7 +42,7 @@ void showPositions(QMenu& menu, const Positions& positions)
     menu.findChild<QAction*>(design::kSpouseReturnItem)->setChecked(positions.spouseReturn);
     QAction* noReturn = menu.findChild<QAction*>(design::kNoReturnItem);
     noReturn->setChecked(positions.noReturn);
-    noReturn->setEnabled(positions.school == School::Maliki || positions.school == School::Shafii);
+    noReturn->setEnabled(schoolMayRefuseReturn(positions.school));
 }
 
 // At the free end of the menu bar, while the table shown is not the Hanafi
