@@ -26,6 +26,14 @@ std::string positionsLine(const Positions& positions)
     return line;
 }
 
+std::string surplusToTreasuryText(const CaseResult& result)
+{
+    std::int64_t distributed = 0;
+    for (const std::int64_t parts : result.parts) distributed += parts;
+    return "لا رد على هذا القول: ما فضل عن الفروض، " + std::to_string(result.finalBase - distributed) + " من " +
+           std::to_string(result.finalBase) + "، لبيت المال، ولا يوزع على الورثة.";
+}
+
 PlacedText positionsOnPage(const Positions& positions)
 {
     return {page_positions::kX, page_positions::kY, positionsLine(positions)};

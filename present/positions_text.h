@@ -17,6 +17,11 @@ std::string positionsLine(const Positions& positions);
 // against which the others are marked.
 std::string differsFromHanafiNote(const Positions& positions);
 
+// "لا رد على هذا القول: ما فضل عن الفروض، 2 من 6، لبيت المال": said after
+// Calculate when no return leaves part of the estate to no heir, which the
+// table shows only as parts that fall short of its total.
+std::string surplusToTreasuryText(const CaseResult& result);
+
 // On the printed page the line of the school stands below the grid, left of
 // the totals block, where the page is empty; it is fitted into the room up
 // to that block.

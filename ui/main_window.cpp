@@ -173,6 +173,10 @@ std::optional<CaseOutcome> MainWindow::answerCase()
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
+    // The user chose no return; the table alone would leave the surplus unsaid.
+    if (divided && positions_.noReturn && result_.undistributedRemainder) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result_)));
+    }
     return computation.outcome;
 }
 

@@ -470,6 +470,21 @@ private slots:
         QCOMPARE(window().windowTitle(), QString("قسمارو 2"));
     }
 
+    // With no return the surplus goes to the treasury, and Calculate says
+    // so, with its parts, since the table shows only what the heirs take.
+    void noReturnSaysWhereTheSurplusGoes()
+    {
+        choose("school.maliki");
+        choose(design::kNoReturnItem);
+        press(Mother);
+        enterCount(Daughters, 1);
+        messages_->texts.clear();
+        calculate();
+        QCOMPARE(messages_->texts,
+                 QStringList{"لا رد على هذا القول: ما فضل عن الفروض، 2 من 6، لبيت المال، ولا يوزع على الورثة."});
+        QCOMPARE(window().caseResult().finalBase, 6);
+    }
+
     // The Malikis count two grandmothers at most, the Hanbalis three: more
     // are refused in the count dialog, and a case entered under another
     // school is neither kept on screen nor computed under theirs.
