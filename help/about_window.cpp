@@ -8,6 +8,7 @@
 #include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace qismaru::help {
@@ -32,10 +33,7 @@ DrawnLines AboutWindow::lines()
             {"    (فلا يبخلن بالنصح", LineSetting::AsStored}};
 }
 
-QString AboutWindow::versionLine()
-{
-    return "الإصدار " + QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()));
-}
+QString AboutWindow::versionLine() { return "الإصدار " + ui::fromView(kVersion); }
 
 AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAboutWindow, " نـبــذة", 2568, 3288)
 {

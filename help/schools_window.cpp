@@ -8,14 +8,15 @@
 #include "help/school_texts.h"
 #include "ui/design_names.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace qismaru::help {
 
 namespace {
 
-const char* const kTitle = "المذاهب الأربعة";
+using ui::fromView;
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+const char* const kTitle = "المذاهب الأربعة";
 
 QString pageHtml(const Positions& chosen)
 {

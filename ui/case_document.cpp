@@ -13,6 +13,7 @@
 #include "ui/estate_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/qt_text.h"
 #include "ui/window_placement.h"
 
 namespace qismaru::ui {
@@ -25,8 +26,7 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 
 QString withSuffix(const QString& path)
 {
-    const QString suffix =
-        QString::fromUtf8(estate::kCaseFileSuffix.data(), static_cast<int>(estate::kCaseFileSuffix.size()));
+    const QString suffix = fromView(estate::kCaseFileSuffix);
     return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace qismaru::ui {
@@ -43,7 +44,7 @@ void EntryList::drawEntry(int row, HeirKind kind, int count)
         setCurrentPosition(cellsOf(kCountLeft), row);
         printText(QString::number(count));
     }
-    const QString name = QString::fromUtf8(info.displayName.data(), static_cast<int>(info.displayName.size()));
+    const QString name = fromView(info.displayName);
     setCurrentPosition(cellsOf(kNamesEnd - QFontMetrics(drawingFont()).horizontalAdvance(name)), row);
     printText(name);
 }

@@ -16,6 +16,7 @@
 #include "ui/line_control.h"
 #include "ui/main_window_layout.h"
 #include "ui/message_boxes.h"
+#include "ui/qt_text.h"
 #include "ui/result_area.h"
 #include "ui/school_menu.h"
 #include "ui/twips.h"
@@ -24,8 +25,6 @@
 namespace qismaru::ui {
 
 namespace {
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 // The caption of the window as it always was; another school or position is
 // added to it, so that no answer is read as the Hanafi one by mistake.

@@ -10,6 +10,7 @@
 #include "present/positions_text.h"
 #include "ui/design_names.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace qismaru::ui {
 
@@ -18,8 +19,6 @@ namespace {
 const char* const kSchoolKey = "positions/school";
 const char* const kSpouseReturnKey = "positions/spouseReturn";
 const char* const kNoReturnKey = "positions/noReturn";
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 QAction* addCheckable(QMenu& menu, const QString& objectName, const QString& caption)
 {

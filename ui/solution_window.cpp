@@ -26,6 +26,7 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/pdf_fallback.h"
+#include "ui/qt_text.h"
 #include "ui/window_placement.h"
 
 namespace qismaru::ui {
@@ -36,8 +37,7 @@ const char* const kTitle = "خطوات الحل";
 const char* const kNoSolution = "لم تُقسم هذه المسألة، فلا خطوات لها.";
 const char* const kSaveFailed = "تعذر حفظ خطوات الحل في الملف:\n%1";
 
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString fromUtf8(const std::string& text) { return fromView(text); }
 
 // The solution as a page: the heirs and the school, then each section's
 // heading and its sentences.

@@ -4,6 +4,7 @@
 
 #include "app/desktop/pictured_windows.h"
 #include "app/version/version.h"
+#include "ui/qt_text.h"
 
 namespace qismaru::app {
 
@@ -11,10 +12,7 @@ namespace {
 
 const QString kProgram = QStringLiteral("qismaru");
 
-QString versionText()
-{
-    return kProgram + ' ' + QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())) + '\n';
-}
+QString versionText() { return kProgram + ' ' + ui::fromView(kVersion) + '\n'; }
 
 QString windowNames()
 {

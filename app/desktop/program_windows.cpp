@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/qt_arabic.h"
+#include "ui/qt_text.h"
 #include "ui/school_menu.h"
 #include "ui/solution_window.h"
 
@@ -18,7 +19,7 @@ namespace qismaru::app {
 void setUpApplication()
 {
     QApplication::setApplicationName("qismaru");
-    QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
+    QApplication::setApplicationVersion(ui::fromView(kVersion));
     // Ties the window to its menu entry and icon in the desktop's task list.
     QGuiApplication::setDesktopFileName("io.github.qismaru.Qismaru");
     QApplication::setWindowIcon(QIcon::fromTheme("io.github.qismaru.Qismaru"));
