@@ -9,7 +9,7 @@
 #include "app/calc/estate_output.h"
 #include "app/calc/result_output.h"
 #include "app/calc/text_report.h"
-#include "app/calc/utf8_text.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::calc {
 

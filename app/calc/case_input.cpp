@@ -5,11 +5,11 @@
 #include <cctype>
 #include <optional>
 
-#include "app/calc/line_document.h"
 #include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
-#include "app/calc/utf8_text.h"
 #include "estate/estate_json.h"
+#include "estate/json_document.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::calc {
 
@@ -106,7 +106,7 @@ std::optional<long long> wholeNumber(const std::string& text)
 
 // One heir code's count from a batch line. JSON reads a whole number too long
 // for 64 bits as a double: its text tells that it is whole, and too large.
-void readCount(const LineDocument& line, const std::string& code, const json& count, CaseBuilder& builder)
+void readCount(const estate::JsonDocument& line, const std::string& code, const json& count, CaseBuilder& builder)
 {
     if (!builder.knowsCode(code)) return;
     if (count.is_number_unsigned()) {
@@ -121,7 +121,7 @@ void readCount(const LineDocument& line, const std::string& code, const json& co
         return;
     }
     const std::string_view written = line.numberText(count);
-    if (isWholeNumberText(written)) {
+    if (estate::isWholeNumberText(written)) {
         builder.add(code, written.front() == '-' ? -kFarAboveLimit : kFarAboveLimit, written);
         return;
     }
@@ -131,7 +131,7 @@ void readCount(const LineDocument& line, const std::string& code, const json& co
 }
 
 // The "counts" member of a result line read back as a case.
-void readCountsMember(const LineDocument& line, const json& counts, CaseBuilder& builder)
+void readCountsMember(const estate::JsonDocument& line, const json& counts, CaseBuilder& builder)
 {
     if (!counts.is_object()) {
         builder.refuse("\"counts\" must be a JSON object such as {\"h\": 1, \"m\": 1, \"f\": 1}");
@@ -147,11 +147,11 @@ void readCountsMember(const LineDocument& line, const json& counts, CaseBuilder&
 // A new kind of request member is one row here and one field of CaseInput.
 struct LineKey {
     std::string_view name;
-    void (*read)(const LineDocument& line, const json& value, CaseBuilder& builder);
+    void (*read)(const estate::JsonDocument& line, const json& value, CaseBuilder& builder);
 };
 
 // The estate of the case: its amounts as JSON strings, read exactly.
-void readEstateMember(const LineDocument&, const json& value, CaseBuilder& builder)
+void readEstateMember(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
 {
     estate::EstateReading reading = estate::estateFromJson(value);
     if (!reading.ok()) {
@@ -161,7 +161,7 @@ void readEstateMember(const LineDocument&, const json& value, CaseBuilder& build
     builder.input().estate = std::move(reading.inputs);
 }
 
-void readSchoolMember(const LineDocument&, const json& value, CaseBuilder& builder)
+void readSchoolMember(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
 {
     std::optional<School> school;
     if (value.is_string()) school = schoolFromKey(value.get_ref<const std::string&>());
@@ -179,7 +179,7 @@ void readSchoolMember(const LineDocument&, const json& value, CaseBuilder& build
 
 // "spouseReturn" and "noReturn": true or false.
 template <std::optional<bool> CaseInput::*position>
-void readPositionMember(const LineDocument&, const json& value, CaseBuilder& builder)
+void readPositionMember(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
 {
     if (!value.is_boolean()) {
         builder.refuse(std::string("\"") + (position == &CaseInput::spouseReturn ? "spouseReturn" : "noReturn") +
@@ -203,6 +203,18 @@ const LineKey* lineKeyNamed(std::string_view name)
         if (key.name == name) return &key;
     }
     return nullptr;
+}
+
+// Why a line is not a JSON document, in the words of a batch.
+std::string lineProblem(const estate::JsonDocument& line, std::string_view text)
+{
+    using estate::JsonProblem;
+    if (line.problem == JsonProblem::RepeatedMember && kindFromCode(line.repeatedMember)) {
+        return "heir code '" + echoed(line.repeatedMember) + "' is given twice";
+    }
+    if (line.problem != JsonProblem::NotJson) return line.error;
+    if (text.empty()) return "an empty line is not a case";
+    return "not a JSON object: " + echoed(text);
 }
 
 }  // namespace
@@ -249,9 +261,9 @@ CaseInput caseFromLine(std::string_view text)
 CaseInput caseFromLineInFull(std::string_view text)
 {
     CaseBuilder builder;
-    const LineDocument line = readLineDocument(text);
+    const estate::JsonDocument line = estate::readJsonDocument(text);
     if (!line.ok()) {
-        builder.refuse(line.error);
+        builder.refuse(lineProblem(line, text));
         return builder.finish();
     }
     if (!line.root.is_object()) {

@@ -5,8 +5,8 @@
 
 #include "app/calc/estate_output.h"
 #include "app/calc/steps_json.h"
-#include "app/calc/utf8_text.h"
 #include "present/result_table.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::calc {
 

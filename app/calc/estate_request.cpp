@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/calc/utf8_text.h"
 #include "estate/case_file.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::calc {
 

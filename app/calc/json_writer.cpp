@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/calc/utf8_text.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::calc {
 

@@ -20,11 +20,12 @@
 #include "app/calc/case_input.h"
 #include "app/calc/case_json.h"
 #include "app/calc/case_positions.h"
-#include "app/calc/utf8_text.h"
 #include "app/version/version.h"
+#include "present/utf8_text.h"
 
 namespace {
 
+using namespace qismaru;
 using namespace qismaru::calc;
 
 std::string footer()

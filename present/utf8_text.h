@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace qismaru::calc {
+namespace qismaru {
 
 // The length of the well-formed UTF-8 sequence that begins at `p` (1 to 4
 // bytes), or 0 when the bytes there are not UTF-8: a stray continuation byte,
@@ -25,4 +25,4 @@ std::string_view cutAtCharacter(std::string_view text, std::size_t maxBytes);
 // the cursor; what does not fit is left off, never half a letter or escape.
 std::string printableText(std::string_view text, std::size_t maxBytes);
 
-}  // namespace qismaru::calc
+}  // namespace qismaru

@@ -1,6 +1,6 @@
-#include "app/calc/utf8_text.h"
+#include "present/utf8_text.h"
 
-namespace qismaru::calc {
+namespace qismaru {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::string printableText(std::string_view text, std::size_t maxBytes)
     return out;
 }
 
-}  // namespace qismaru::calc
+}  // namespace qismaru

@@ -1,12 +1,11 @@
-#include "app/calc/line_document.h"
+#include "estate/json_document.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "app/calc/utf8_text.h"
-#include "model/heir_kind.h"
+#include "present/utf8_text.h"
 
-namespace qismaru::calc {
+namespace qismaru::estate {
 
 namespace {
 
@@ -17,7 +16,7 @@ using nlohmann::json;
 // stops the reading at once.
 class BoundedDocumentBuilder {
 public:
-    BoundedDocumentBuilder(LineDocument& document, int maxNesting) : document_(document), maxNesting_(maxNesting) {}
+    BoundedDocumentBuilder(JsonDocument& document, int maxNesting) : document_(document), maxNesting_(maxNesting) {}
 
     bool null() { return put(json(nullptr)); }
     bool boolean(bool value) { return put(json(value)); }
@@ -42,24 +41,21 @@ public:
     {
         auto& members = open_.back()->get_ref<json::object_t&>();
         const auto [member, added] = members.try_emplace(name);
-        if (!added) return refuse(twiceMessage(name));
+        if (!added) {
+            document_.repeatedMember = name;
+            return refuse(JsonProblem::RepeatedMember,
+                          "the member '" + std::string(cutAtCharacter(name, kEchoedBytes)) + "' is given twice");
+        }
         member_ = &member->second;
         return true;
     }
 
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&)
     {
-        return refuse("");  // the caller words it, with the line
+        return refuse(JsonProblem::NotJson, "");  // each reader words it
     }
 
 private:
-    static std::string twiceMessage(const std::string& name)
-    {
-        const std::string shown(cutAtCharacter(name, kEchoedBytes));
-        if (kindFromCode(name)) return "heir code '" + shown + "' is given twice";
-        return "the member '" + shown + "' is given twice";
-    }
-
     bool inObject() const { return !open_.empty() && open_.back()->is_object(); }
 
     // Puts a value where the reader stands: the whole document, the next
@@ -87,7 +83,7 @@ private:
     bool open(json container)
     {
         if (static_cast<int>(open_.size()) >= maxNesting_) {
-            return refuse("nested more than " + std::to_string(maxNesting_) + " levels deep");
+            return refuse(JsonProblem::TooDeep, "nested more than " + std::to_string(maxNesting_) + " levels deep");
         }
         open_.push_back(place(std::move(container)));
         return true;
@@ -99,13 +95,14 @@ private:
         return true;
     }
 
-    bool refuse(std::string why)
+    bool refuse(JsonProblem problem, std::string why)
     {
+        document_.problem = problem;
         document_.error = std::move(why);
         return false;
     }
 
-    LineDocument& document_;
+    JsonDocument& document_;
     const int maxNesting_;
     // The arrays and objects being filled, innermost last. A child is only
     // ever added to the innermost one, so these stay valid while it is open.
@@ -113,15 +110,9 @@ private:
     json* member_ = nullptr;
 };
 
-std::string notJson(std::string_view line)
-{
-    if (line.empty()) return "an empty line is not a case";
-    return "not a JSON object: " + std::string(cutAtCharacter(line, kEchoedBytes));
-}
-
 }  // namespace
 
-std::string_view LineDocument::numberText(const nlohmann::json& value) const
+std::string_view JsonDocument::numberText(const nlohmann::json& value) const
 {
     for (const auto& [number, text] : numberTexts) {
         if (number == &value) return text;
@@ -135,19 +126,22 @@ bool isWholeNumberText(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
-LineDocument readLineDocument(std::string_view line, int maxNesting)
+JsonDocument readJsonDocument(std::string_view text, int maxNesting)
 {
-    LineDocument document;
-    // JSON readers stop at a NUL byte as at the end of the text.
-    if (const auto nul = line.find('\0'); nul != std::string_view::npos) {
-        document.error = "a NUL byte at byte " + std::to_string(nul + 1) + " of the line: a case is text";
+    JsonDocument document;
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+        document.problem = JsonProblem::NulByte;
+        document.error = "a NUL byte at byte " + std::to_string(nul + 1) + ": a case is text";
         return document;
     }
     BoundedDocumentBuilder builder(document, maxNesting);
-    const bool read = json::sax_parse(line.begin(), line.end(), &builder);
-    if (!read && document.error.empty()) document.error = notJson(line);
-    if (!read) document.root = nullptr;
+    const bool read = json::sax_parse(text.begin(), text.end(), &builder);
+    if (!read) {
+        // The reader may stop without a word of its own (at the end of a cut text).
+        if (document.problem == JsonProblem::None) document.problem = JsonProblem::NotJson;
+        document.root = nullptr;
+    }
     return document;
 }
 
-}  // namespace qismaru::calc
+}  // namespace qismaru::estate
