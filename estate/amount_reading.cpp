@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "present/utf8_text.h"
+
 namespace qismaru::estate {
 
 namespace {
@@ -62,18 +64,16 @@ bool readSymbols(std::string_view utf8, Symbols& symbols)
 {
     for (std::size_t i = 0; i < utf8.size();) {
         if (symbols.end >= kMaxCodePoints) return false;
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || i + length > utf8.size()) {
+        // Only well-formed UTF-8 is decoded: a lead byte followed by an
+        // ASCII letter is not an Arabic-Indic digit in disguise.
+        const std::size_t length = utf8SequenceLength(utf8.data() + i, utf8.data() + utf8.size());
+        if (length == 0) {
             symbols.at[symbols.end++] = {};
             break;
         }
+        const auto lead = static_cast<unsigned char>(utf8[i]);
         char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        for (int k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         symbols.at[symbols.end++] = classify(c);
         i += length;
     }

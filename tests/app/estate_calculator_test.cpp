@@ -54,6 +54,7 @@ TEST(CalculatorEstate, RefusesABadEstateInOneLine)
         {[](CalcOptions& o) { o.estate.funeral = "1.005"; }, "the funeral costs amount has more than 2 decimals"},
         {[](CalcOptions& o) { o.estate.debts = "1,000"; }, "the debts amount has digit grouping"},
         {[](CalcOptions& o) { o.estate.bequest = "fifty"; }, "the bequest amount is not a number"},
+        {[](CalcOptions& o) { o.estate.gross = "\xd9\x61\xd9\x61"; }, "the gross estate amount is not a number"},
         {[](CalcOptions& o) { o.estate.gross = "1" + std::string(18, '0'); }, "at most 18 digits"},
         {[](CalcOptions& o) { o.estate.decimals = 4; }, "--decimals is the number of decimals"},
         {[](CalcOptions& o) { o.estate.gross.reset(); }, "go with --estate"},

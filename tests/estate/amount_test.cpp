@@ -47,6 +47,9 @@ const Reading kReadings[] = {
     {".", 2, kCalc, nullptr, NotANumber},
     {"+5", 2, kCalc, nullptr, NotANumber},
     {"5\xff", 2, kCalc, nullptr, NotANumber},  // not UTF-8
+    // Ill-formed UTF-8 that a lenient decoder reads as digits: ١١, and an overlong 1.
+    {"\xd9\x61\xd9\x61", 2, kCalc, nullptr, NotANumber},
+    {"\xe0\x80\xb1", 2, kCalc, nullptr, NotANumber},
     {"1.234", 2, kCalc, nullptr, TooManyDecimals},
     {"1.5", 0, kCalc, nullptr, TooManyDecimals},
     {"1.230", 2, kCalc, nullptr, TooManyDecimals},
