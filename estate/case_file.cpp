@@ -1,8 +1,12 @@
 #include "estate/case_file.h"
 
+#include <algorithm>
 #include <array>
 
 #include <nlohmann/json.hpp>
+
+#include "estate/json_document.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::estate {
 
@@ -19,6 +23,14 @@ const json& member(const json& object, const char* key)
     return it == object.end() ? absent : *it;
 }
 
+// The members a case file may hold at its top level, and in each heir
+// entry; the estate's are the estate reader's. A new member is one row here
+// and its reading below; a file with a member no row names is refused, so
+// that a misspelt name is not silently passed over.
+constexpr std::string_view kFileMembers[] = {"format",   "version", "school", "spouseReturn",
+                                             "noReturn", "heirs",   "estate"};
+constexpr std::string_view kHeirMembers[] = {"code", "count"};
+
 CaseFileReading refused(CaseFileProblem problem, std::string detail)
 {
     CaseFileReading reading;
@@ -27,11 +39,39 @@ CaseFileReading refused(CaseFileProblem problem, std::string detail)
     return reading;
 }
 
+// A member's name as a message shows it: short, and without control characters.
+std::string shownName(const std::string& name) { return printableText(name, 40); }
+
+template <std::size_t N>
+const std::string* unknownMember(const json& object, const std::string_view (&known)[N])
+{
+    for (const auto& [name, value] : object.items()) {
+        if (std::find(std::begin(known), std::end(known), name) == std::end(known)) return &name;
+    }
+    return nullptr;
+}
+
+// Why the text is not a JSON document that can be read in only one way.
+CaseFileReading refusedDocument(const JsonDocument& document)
+{
+    switch (document.problem) {
+    case JsonProblem::NulByte: return refused(CaseFileProblem::NotText, "the file holds " + document.error);
+    case JsonProblem::RepeatedMember: {
+        CaseFileReading reading = refused(CaseFileProblem::RepeatedMember, "in the file, " + document.error);
+        reading.member = shownName(document.repeatedMember);
+        return reading;
+    }
+    case JsonProblem::TooDeep: return refused(CaseFileProblem::NotJson, "the file is " + document.error);
+    default: return refused(CaseFileProblem::NotJson, "the file is not JSON");
+    }
+}
+
 // Why an entry cannot stand in the case built so far, or "".
 std::string entryProblem(const json& entry, const std::array<bool, kHeirKindCount>& seen, const KindCounts& counts,
                          School school)
 {
-    if (!entry.is_object() || !entry.contains("code") || !entry.contains("count") || entry.size() != 2) {
+    if (!entry.is_object() || unknownMember(entry, kHeirMembers) || !entry.contains("code") ||
+        !entry.contains("count")) {
         return "each heir must be an object {\"code\": ..., \"count\": ...}";
     }
     if (!entry["code"].is_string()) return "an heir code must be a string";
@@ -109,8 +149,9 @@ CaseFileReading readCaseFile(std::string_view text)
 {
     if (text.size() > kMaxCaseFileBytes)
         return refused(CaseFileProblem::TooLarge, "the file is too large for a case file");
-    const json document = json::parse(text.begin(), text.end(), nullptr, /*allow_exceptions=*/false);
-    if (document.is_discarded()) return refused(CaseFileProblem::NotJson, "the file is not JSON");
+    const JsonDocument read = readJsonDocument(text);
+    if (!read.ok()) return refusedDocument(read);
+    const json& document = read.root;
     if (!document.is_object() || !document.contains("format") || document["format"] != kCaseFileFormat) {
         return refused(CaseFileProblem::NotACaseFile, "the file is not a Qismaru case file");
     }
@@ -124,6 +165,15 @@ CaseFileReading readCaseFile(std::string_view text)
         return refused(CaseFileProblem::NewerVersion,
                        "the case file has format version " + version.dump().substr(0, 20) +
                            ", newer than this program reads (" + std::to_string(kCaseFileVersion) + ")");
+    }
+
+    // After the version: a later format may well have members this one lacks.
+    if (const std::string* unknown = unknownMember(document, kFileMembers)) {
+        CaseFileReading reading =
+            refused(CaseFileProblem::UnknownMember, "the case file has a member '" + shownName(*unknown) +
+                                                        "' that no Qismaru writes (a misspelt name?)");
+        reading.member = shownName(*unknown);
+        return reading;
     }
 
     CaseFile file;
@@ -144,6 +194,19 @@ CaseFileReading readCaseFile(std::string_view text)
     CaseFileReading reading;
     reading.file = std::move(file);
     return reading;
+}
+
+CaseFileReading readCaseFileAt(const std::string& path)
+{
+    std::string text;
+    // One byte more than a case file may hold tells a case file from a larger one.
+    const DiskOutcome disk = readRegularFile(path, kMaxCaseFileBytes + 1, text);
+    if (!disk.ok()) {
+        CaseFileReading reading = refused(CaseFileProblem::Unreadable, englishDiskText(disk));
+        reading.disk = disk;
+        return reading;
+    }
+    return readCaseFile(text);
 }
 
 std::string caseFileText(const CaseFile& file)
@@ -169,6 +232,12 @@ std::string arabicProblemText(const CaseFileReading& reading)
 {
     switch (reading.problem) {
     case CaseFileProblem::None: return "";
+    case CaseFileProblem::Unreadable: return "تعذر فتح الملف: " + arabicDiskText(reading.disk) + ".";
+    case CaseFileProblem::NotText: return "هذا الملف ليس نصاً خالصاً (فيه بايت صفري)، وملف المسألة نص، فلم يفتح.";
+    case CaseFileProblem::RepeatedMember:
+        return "يتكرر في هذا الملف الحقل \"" + reading.member + "\"، فلا يُدرى أي القيمتين هي المقصودة، فلم يفتح.";
+    case CaseFileProblem::UnknownMember:
+        return "في هذا الملف حقل لا يكتبه قسمارو: \"" + reading.member + "\"، ولعل اسمه كتب خطأ، فلم يفتح.";
     case CaseFileProblem::TooLarge: return "هذا الملف أكبر من أن يكون ملف مسألة من قسمارو، فلم يفتح.";
     case CaseFileProblem::NotJson:
     case CaseFileProblem::NotACaseFile: return "هذا الملف ليس ملف مسألة من قسمارو، أو أنه تالف، فلم يفتح.";

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "estate/disk_file.h"
 #include "estate/estate_json.h"
 #include "model/case_entry.h"
 
@@ -40,10 +41,14 @@ struct CaseFile {
 
 enum class CaseFileProblem {
     None,
+    Unreadable,  // no such file, no permission, not a regular file, a failing disk
     TooLarge,
     NotJson,
-    NotACaseFile,  // JSON, but not of this format
-    NewerVersion,  // written by a later Qismaru, in a format this one does not know
+    NotText,         // a NUL byte, after which JSON readers would read no further
+    RepeatedMember,  // a member given twice, of which readers would silently take the last
+    UnknownMember,   // a member no Qismaru writes, such as a misspelt "Estate"
+    NotACaseFile,    // JSON, but not of this format
+    NewerVersion,    // written by a later Qismaru, in a format this one does not know
     BadHeirs,
     BadEstate,
     BadPositions,  // an unknown school, a switch that is not true or false, no return under a school that returns
@@ -54,15 +59,21 @@ struct CaseFileReading {
     CaseFileProblem problem = CaseFileProblem::None;
     std::string detail;    // English, for the calculator
     EstateReading estate;  // why the estate was refused, for BadEstate
+    DiskOutcome disk;      // why the file could not be read, for Unreadable
+    std::string member;    // the member given twice or not known, for RepeatedMember and UnknownMember
 
     bool ok() const { return file.has_value(); }
 };
 
-// Reads a case file. Heirs that the main window could not enter are refused:
-// an unknown or repeated kind, a count out of range, the husband beside
-// wives, more than four wives, more grandmothers than the file's school
-// lets inherit.
+// Reads a case file. What a reader could take in more than one way is
+// refused: a member given twice, a member it does not know, a NUL byte.
+// Heirs that the main window could not enter are refused: an unknown or
+// repeated kind, a count out of range, the husband beside wives, more than
+// four wives, more grandmothers than the file's school lets inherit.
 CaseFileReading readCaseFile(std::string_view text);
+
+// The same from the file at `path`, which must be a regular file.
+CaseFileReading readCaseFileAt(const std::string& path);
 
 // The file's text: JSON, two-space indented, ending in a newline.
 std::string caseFileText(const CaseFile& file);

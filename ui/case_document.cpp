@@ -30,22 +30,7 @@ QString withSuffix(const QString& path)
     return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
 }
 
-// The file's text, or why it could not be read.
-std::optional<QByteArray> readSmallFile(const QString& path, QString& why)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = "تعذر فتح الملف: " + file.errorString();
-        return std::nullopt;
-    }
-    // One byte more than a case file may hold tells a case file from a larger one.
-    QByteArray bytes = file.read(static_cast<qint64>(estate::kMaxCaseFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        why = "تعذر قراءة الملف: " + file.errorString();
-        return std::nullopt;
-    }
-    return bytes;
-}
+std::string onDisk(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
@@ -98,20 +83,15 @@ bool CaseDocument::mayLeaveCase()
 
 bool CaseDocument::open(const QString& path)
 {
-    QString why;
-    const std::optional<QByteArray> bytes = readSmallFile(path, why);
+    const estate::CaseFileReading reading = estate::readCaseFileAt(onDisk(path));
     std::optional<CaseState> state;
-    estate::CaseFileReading reading;
-    if (bytes) {
-        reading = estate::readCaseFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-        if (reading.ok()) state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
-        if (!reading.ok()) why = fromStd(estate::arabicProblemText(reading));
-        // The reader applies the entry rules already; this is their last word.
-        if (reading.ok() && !state) why = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
-    }
+    QString why = fromStd(estate::arabicProblemText(reading));
+    if (reading.ok()) state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
+    // The reader applies the entry rules already; this is their last word.
+    if (reading.ok() && !state) why = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
     if (!state) {
         messages_.inform(&window_, kProgramCaption, why + "\n" + QDir::toNativeSeparators(path));
-        if (!bytes) forget(path);
+        if (reading.problem == estate::CaseFileProblem::Unreadable) forget(path);
         return false;
     }
     window_.loadCase(*state);

@@ -48,7 +48,7 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
     const CaseInput input = oneCaseInput(options);
     if (!input.ok()) {
         writeErrorLine(err, input.error);
-        return kExitBadInput;
+        return input.unreadable ? kExitInputOutputFailed : kExitBadInput;
     }
     const PositionsChoice positions = positionsFor(input, defaults);
     if (!positions.ok()) {

@@ -21,6 +21,8 @@ struct CaseInput {
     std::optional<School> school{};
     std::optional<bool> spouseReturn{};
     std::optional<bool> noReturn{};
+    // The case file could not be read at all: a failure of reading, not bad input.
+    bool unreadable = false;
 
     bool ok() const { return error.empty(); }
 };

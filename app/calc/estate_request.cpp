@@ -1,8 +1,5 @@
 #include "app/calc/estate_request.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "estate/case_file.h"
 #include "present/utf8_text.h"
 
@@ -52,20 +49,12 @@ CaseInput caseFromFile(const std::string& path)
     std::string shown = "'";
     shown += cutAtCharacter(path, kEchoedBytes);
     shown += '\'';
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        input.error = "cannot open the case file " + shown;
+    const estate::CaseFileReading reading = estate::readCaseFileAt(path);
+    if (reading.problem == estate::CaseFileProblem::Unreadable) {
+        input.error = "cannot read the case file " + shown + ": " + reading.detail;
+        input.unreadable = true;
         return input;
     }
-    // One byte more than a case file may hold tells a case file from a larger one.
-    std::string text(estate::kMaxCaseFileBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    if (file.bad()) {
-        input.error = "cannot read the case file " + shown;
-        return input;
-    }
-    const estate::CaseFileReading reading = estate::readCaseFile(text);
     if (!reading.ok()) {
         input.error = "the case file " + shown + " cannot be used: " + reading.detail;
         return input;

@@ -5,7 +5,7 @@
 set -uo pipefail
 calc=$1
 cases=$(mktemp)
-trap 'rm -f "$cases" "$cases.err"' EXIT
+trap 'rm -f "$cases" "$cases.err" "$cases.fifo"' EXIT
 for _ in $(seq 20000); do echo '{"h":1,"m":1,"f":1}'; done >"$cases"
 
 failures=0
@@ -27,9 +27,14 @@ expect_four() {
 "$calc" h=1 m=1 f=1 2>"$cases.err" >&-;                    expect_four "table to a closed output" $?
 "$calc" --batch <"$cases" 2>"$cases.err" >&-;              expect_four "--batch to a closed output" $?
 "$calc" --batch </ >/dev/null 2>"$cases.err";              expect_four "--batch from a directory" $?
+"$calc" --case-file / >/dev/null 2>"$cases.err";           expect_four "--case-file a directory" $?
+"$calc" --case-file "$cases.none" >/dev/null 2>"$cases.err"; expect_four "--case-file a missing file" $?
+# A FIFO would keep the calculator waiting for a writer: refused unopened.
+mkfifo "$cases.fifo"
+timeout 20 "$calc" --case-file "$cases.fifo" >/dev/null 2>"$cases.err"; expect_four "--case-file a FIFO" $?
 # A reader that leaves early, with SIGPIPE ignored as some shells and services do.
 (trap '' PIPE; "$calc" --batch <"$cases" 2>"$cases.err" | head -c 1 >/dev/null; exit "${PIPESTATUS[0]}")
 expect_four "--batch into a pipe closed early" $?
 
-echo "$((9 - failures)) passed, $failures failed"
+echo "$((12 - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]

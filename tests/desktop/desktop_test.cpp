@@ -3,6 +3,7 @@
 // that cannot be written says so, and a missing, empty or dead display gives
 // the same one line. Then the pictures and the page it writes.
 
+#include <sys/stat.h>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +91,10 @@ private slots:
             << QStringList{"--screenshot", png, "--case", "h=1", "case.qismaru"} << 2 << "not both";
         QTest::newRow("unreadable_case_file")
             << QStringList{"--screenshot", png, file("none.qismaru")} << 2 << "تعذر فتح الملف";
+        // Opening a FIFO would wait for a writer that never comes.
+        const QString fifo = file("fifo.qismaru");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::newRow("fifo_case_file") << QStringList{"--screenshot", png, fifo} << 2 << "ليس ملفاً عادياً";
         QTest::newRow("option_twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "--case", "h=1"} << 2
                                       << "--pdf is given twice";
         QTest::newRow("case_for_the_window") << QStringList{"--case", "h=1"} << 2 << "--case goes with";

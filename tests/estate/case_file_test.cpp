@@ -2,6 +2,12 @@
 // else is refused with its reason.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 
 #include "estate/case_file.h"
 
@@ -86,7 +92,13 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {heirs(R"([], "estate": {"funeral": "5"})"), BadEstate},
         {std::string(kMaxCaseFileBytes + 1, ' '), TooLarge},
         // Deep nesting inside the size limit: refused, not a crash.
-        {heirs(std::string(20000, '[') + std::string(20000, ']')), BadHeirs},
+        {heirs(std::string(20000, '[') + std::string(20000, ']')), NotJson},
+        // What a lenient reader would take one way or another without a word.
+        {heirs(R"([], "heirs": [{"code": "d", "count": 1}])"), RepeatedMember},
+        {heirs(R"([], "estate": {"gross": "1000", "gross": "10"})"), RepeatedMember},
+        {heirs(R"([], "Estate": {"gross": "1000", "debts": "900"})"), UnknownMember},
+        {heirs(R"([{"code": "d", "count": 1, "count": 2}])"), RepeatedMember},
+        {heirs("[]") + std::string(1, '\0') + R"(, "estate": {"gross": "1000"}})", NotText},
     };
     for (const auto& row : rows) {
         const CaseFileReading reading = readCaseFile(row.text);
@@ -94,6 +106,64 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         EXPECT_EQ(reading.problem, row.problem) << row.text.substr(0, 120) << ": " << reading.detail;
         EXPECT_FALSE(arabicProblemText(reading).empty());
     }
+}
+
+std::string contentsOf(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// Only a regular file is read (a FIFO would keep the program waiting for a
+// writer), and a file is replaced whole or not at all.
+TEST(CaseFile, OnDiskOnlyRegularFilesAndWholeReplacements)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / ("case-files-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "folder.qismaru");
+    const std::string fifo = folder / "fifo.qismaru";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    using Failure = DiskOutcome::Failure;
+    const struct {
+        std::string path;
+        Failure failure;
+        int error;
+    } unreadable[] = {
+        {folder / "none.qismaru", Failure::System, ENOENT},
+        {folder / "folder.qismaru", Failure::NotARegularFile, 0},
+        {fifo, Failure::NotARegularFile, 0},
+        {"/dev/null", Failure::NotARegularFile, 0},
+    };
+    for (const auto& row : unreadable) {
+        const CaseFileReading reading = readCaseFileAt(row.path);
+        EXPECT_EQ(reading.problem, CaseFileProblem::Unreadable) << row.path;
+        EXPECT_EQ(reading.disk.failure, row.failure) << row.path;
+        EXPECT_EQ(reading.disk.error, row.error) << row.path;
+        EXPECT_FALSE(arabicDiskText(reading.disk).empty());
+    }
+
+    // Through a link, kept with the old file's permissions.
+    const std::string saved = folder / "saved.qismaru";
+    const std::string link = folder / "link.qismaru";
+    std::ofstream(saved) << "old";
+    ASSERT_EQ(::chmod(saved.c_str(), 0640), 0);
+    fs::create_symlink(saved, link);
+    CaseFile file;
+    file.heirs = {{Daughters, 2}};
+    ASSERT_TRUE(replaceFile(link, caseFileText(file)).ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(saved).permissions() & fs::perms::all, fs::perms(0640));
+    const CaseFileReading back = readCaseFileAt(link);
+    ASSERT_TRUE(back.ok()) << back.detail;
+    EXPECT_EQ(*back.file, file);
+    // What is not a regular file is not replaced, and a failed write leaves nothing behind.
+    EXPECT_EQ(replaceFile(folder / "folder.qismaru", "x").failure, Failure::NotARegularFile);
+    EXPECT_EQ(replaceFile(fifo, "x").failure, Failure::NotARegularFile);
+    EXPECT_EQ(replaceFile(folder / "no-such-folder" / "case.qismaru", "x").error, ENOENT);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 4);
+    EXPECT_EQ(contentsOf(saved), caseFileText(file));
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -320,7 +320,14 @@ private slots:
         QTest::newRow("an estate in binary floating point")
             << QByteArray(R"({"format": "qismaru-case", "version": 1, "heirs": [], "estate": {"gross": 0.1}})")
             << "بيانات التركة";
-        QTest::newRow("no such file") << QByteArray() << "تعذر فتح الملف";
+        QTest::newRow("a member twice")
+            << QByteArray(
+                   R"({"format": "qismaru-case", "version": 1, "heirs": [], "heirs": [{"code": "d", "count": 1}]})")
+            << "يتكرر في هذا الملف الحقل \"heirs\"";
+        QTest::newRow("a misspelt estate")
+            << QByteArray(R"({"format": "qismaru-case", "version": 1, "heirs": [], "Estate": {"gross": "100"}})")
+            << "حقل لا يكتبه قسمارو: \"Estate\"";
+        QTest::newRow("no such file") << QByteArray() << "تعذر فتح الملف: لا يوجد ملف أو مجلد بهذا الاسم";
     }
 
     void aFileThatCannotBeOpenedChangesNothing()

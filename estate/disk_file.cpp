@@ -1,0 +1,177 @@
+#include "estate/disk_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <system_error>
+
+namespace qismaru::estate {
+
+namespace {
+
+using Failure = DiskOutcome::Failure;
+
+DiskOutcome systemFailure(int error) { return {Failure::System, error}; }
+DiskOutcome lastSystemFailure() { return systemFailure(errno); }
+
+// Closes a descriptor that is still open when its function leaves early.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes it now: on some file systems the last error of a write shows
+    // only here.
+    bool close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written == 0) errno = EIO;  // a regular file takes at least a byte or says why not
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The file a path names, with its links followed; the path itself when it
+// names nothing yet.
+std::string finalPath(const std::string& path)
+{
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
+    return real ? std::string(real.get()) : path;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A new file beside `path`, hidden, named so that it meets no other; the
+// system gives it the user's usual permissions.
+Descriptor createBeside(const std::string& path, std::string& name)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    // A name of the longest length a folder allows must leave room for the suffix.
+    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
+    const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        name = folder + "." + base + "." + std::to_string(::getpid()) + "-" +
+               std::to_string((seed + attempt) % 1000000) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return Descriptor(fd);
+    }
+    return Descriptor(-1);
+}
+
+// The new name is kept through a power failure only once the folder is on
+// the disk too; a file system that cannot sync a folder loses nothing by it.
+void syncFolder(const std::string& folder)
+{
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid()) ::fsync(fd.get());
+}
+
+}  // namespace
+
+DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::string& bytes)
+{
+    bytes.clear();
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return lastSystemFailure();
+    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile};
+    // Not waiting, should the file have been swapped for a FIFO meanwhile.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid()) return lastSystemFailure();
+    if (::fstat(fd.get(), &status) != 0) return lastSystemFailure();
+    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile};
+    bytes.resize(limit);
+    std::size_t filled = 0;
+    while (filled < limit) {
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, limit - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return lastSystemFailure();
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return {};
+}
+
+DiskOutcome replaceFile(const std::string& path, std::string_view bytes)
+{
+    const std::string target = finalPath(path);
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) return {Failure::NotARegularFile};
+    // A file the user may not change stays as it is, though its folder would let it be replaced.
+    if (exists && ::access(target.c_str(), W_OK) != 0) return lastSystemFailure();
+
+    std::string temporary;
+    Descriptor fd = createBeside(target, temporary);
+    if (!fd.valid()) return lastSystemFailure();
+    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 &&
+                         (!exists || ::fchmod(fd.get(), old.st_mode & 07777) == 0) && fd.close() &&
+                         ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!written) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return systemFailure(error);
+    }
+    syncFolder(folderOf(target));
+    return {};
+}
+
+std::string arabicDiskText(const DiskOutcome& outcome)
+{
+    if (outcome.failure == Failure::NotARegularFile) return "ليس ملفاً عادياً، بل هو مجلد أو جهاز أو أنبوب";
+    switch (outcome.error) {
+    case ENOSPC: return "لا مساحة كافية على القرص";
+    case EDQUOT: return "جاوز المستخدم حصته من القرص";
+    case EACCES:
+    case EPERM: return "ليس للمستخدم إذن بذلك";
+    case EROFS: return "القرص للقراءة فقط";
+    case ENOENT: return "لا يوجد ملف أو مجلد بهذا الاسم";
+    case ENOTDIR: return "جزء من المسار ليس مجلداً";
+    case EISDIR: return "هذا مجلد وليس ملفاً";
+    case ENAMETOOLONG: return "اسم الملف أطول مما يقبله النظام";
+    case EFBIG: return "الملف أكبر مما يقبله النظام";
+    case EIO: return "خطأ في القراءة من القرص أو الكتابة عليه";
+    case ELOOP: return "روابط المسار تدور ولا تنتهي";
+    default: return "خطأ من النظام (" + englishDiskText(outcome) + ")";
+    }
+}
+
+std::string englishDiskText(const DiskOutcome& outcome)
+{
+    if (outcome.failure == Failure::NotARegularFile) return "not a regular file (a directory, a FIFO or a device)";
+    return std::generic_category().message(outcome.error);
+}
+
+}  // namespace qismaru::estate
