@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -31,6 +30,15 @@ QString withSuffix(const QString& path)
 }
 
 std::string onDisk(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString saveFailureText(const QString& path, const estate::DiskOutcome& outcome)
+{
+    // A failed save replaces nothing: a file that was there is there as it was.
+    const QString kept =
+        QFileInfo::exists(path) ? "بقي الملف على حاله، ولم تحفظ المسألة المعروضة." : "لم تحفظ المسألة المعروضة.";
+    return "تعذر حفظ المسألة في الملف:\n" + QDir::toNativeSeparators(path) + "\n" +
+           fromStd(estate::arabicDiskText(outcome)) + ".\n" + kept;
+}
 
 }  // namespace
 
@@ -127,16 +135,11 @@ bool CaseDocument::save()
 {
     if (path_.isEmpty()) return saveAs();
     const estate::CaseFile current = currentCase();
-    QSaveFile file(path_);
-    const std::string text = estate::caseFileText(current);
-    // QSaveFile writes beside the file and renames at commit: a failed save
-    // leaves the old file as it was.
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) && file.commit();
-    if (!written) {
-        messages_.inform(&window_, kProgramCaption,
-                         "تعذر حفظ المسألة في الملف:\n" + QDir::toNativeSeparators(path_) + "\n" + file.errorString());
+    // Not QSaveFile: Qt 6.4's commit() misses a buffered write that failed
+    // (a full disk) and renames the empty file over the case.
+    const estate::DiskOutcome written = estate::replaceFile(onDisk(path_), estate::caseFileText(current));
+    if (!written.ok()) {
+        messages_.inform(&window_, kProgramCaption, saveFailureText(path_, written));
         return false;
     }
     saved_ = current;

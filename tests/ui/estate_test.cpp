@@ -2,6 +2,8 @@
 // menus, dialogs and buttons: the amounts a user types, the distribution
 // window, its page, and files that keep or refuse a case.
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -61,6 +63,27 @@ QStringList column(const QTableView* view, int col)
     QStringList cells;
     for (int row = 0; row < view->model()->rowCount(); ++row) cells << view->model()->index(row, col).data().toString();
     return cells;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes to `path` until the file system has no room left, byte by byte at the end.
+bool fillDisk(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    const QByteArray page(4096, 'x');
+    while (::write(fd, page.constData(), page.size()) == page.size()) {
+    }
+    while (::write(fd, "x", 1) == 1) {
+    }
+    const bool full = errno == ENOSPC;
+    ::close(fd);
+    return full;
 }
 
 QString run(const QString& program, const QStringList& arguments)
@@ -345,6 +368,46 @@ private slots:
         QCOMPARE(heirs(), kWorkedExample);
         QVERIFY(document_->estate()->gross == 100000);
         QVERIFY(document_->path().isEmpty());
+    }
+
+    // A save that cannot be written (a full disk, on a file system of its
+    // own) keeps the old file byte for byte, says why, and leaves the case
+    // unsaved; when it was the quit question's "save", the program stays.
+    void aSaveOnAFullDiskKeepsTheOldFile()
+    {
+        const QString disk = qEnvironmentVariable("QISMARU_FULL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own: the test full_disk_save gives it one");
+        int exitQuestions = 0;
+        window_->secondaryWindows().exitConfirmation = [&] { ++exitQuestions; };
+        enterWorkedExample();
+        fillEstate({"1000"});
+        files_->saveName = QDir(disk).filePath("case.qismaru");
+        QVERIFY(document_->saveAs());
+        const QByteArray old = contentsOf(files_->saveName);
+        const QString filler = QDir(disk).filePath("filler");
+        QVERIFY(fillDisk(filler));
+
+        fillEstate({"2000"});
+        window_->findChild<QAction*>(design::kSaveCaseItem)->trigger();
+        files_->answer = Choice::Save;
+        window_->findChild<QAction*>(design::kExitMenu)->trigger();
+        QCOMPARE(files_->questions, 1);
+        QCOMPARE(exitQuestions, 0);
+        QCOMPARE(messages_->texts.size(), 2);
+        for (const QString& text : messages_->texts) {
+            QVERIFY2(text.contains("لا مساحة كافية على القرص") && text.contains("بقي الملف على حاله"),
+                     qPrintable(text));
+        }
+        QCOMPARE(contentsOf(files_->saveName), old);
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList({"case.qismaru", "filler"}));
+        QVERIFY(document_->hasUnsavedWork());
+
+        // With room again, the same save goes through.
+        QVERIFY(QFile::remove(filler));
+        window_->findChild<QAction*>(design::kSaveCaseItem)->trigger();
+        QCOMPARE(messages_->texts.size(), 2);
+        QVERIFY(!document_->hasUnsavedWork());
+        QVERIFY(contentsOf(files_->saveName).contains(R"("gross": "2000.00")"));
     }
 
     void aFailedSaveSaysSoAndKeepsTheWorkUnsaved()
