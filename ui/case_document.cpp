@@ -10,6 +10,7 @@
 #include "model/case_entry.h"
 #include "present/positions_text.h"
 #include "ui/estate_dialog.h"
+#include "ui/kept_settings.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_text.h"
@@ -18,8 +19,6 @@
 namespace qismaru::ui {
 
 namespace {
-
-const char* const kRecentFilesKey = "recentFiles";
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -199,7 +198,7 @@ void CaseDocument::forgetCase()
     if (estateWindow_) estateWindow_->close();
 }
 
-QStringList CaseDocument::recentFiles() const { return settings_->value(kRecentFilesKey).toStringList(); }
+QStringList CaseDocument::recentFiles() const { return keptRecentFiles(*settings_, kRecentFilesKept); }
 
 void CaseDocument::remember(const QString& path)
 {
@@ -207,13 +206,13 @@ void CaseDocument::remember(const QString& path)
     files.removeAll(path);
     files.prepend(path);
     while (files.size() > kRecentFilesKept) files.removeLast();
-    settings_->setValue(kRecentFilesKey, files);
+    keepRecentFiles(*settings_, files);
 }
 
 void CaseDocument::forget(const QString& path)
 {
     QStringList files = recentFiles();
-    if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) settings_->setValue(kRecentFilesKey, files);
+    if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) keepRecentFiles(*settings_, files);
 }
 
 QString CaseDocument::startFolder() const

@@ -9,16 +9,13 @@
 
 #include "present/positions_text.h"
 #include "ui/design_names.h"
+#include "ui/kept_settings.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
 namespace qismaru::ui {
 
 namespace {
-
-const char* const kSchoolKey = "positions/school";
-const char* const kSpouseReturnKey = "positions/spouseReturn";
-const char* const kNoReturnKey = "positions/noReturn";
 
 QAction* addCheckable(QMenu& menu, const QString& objectName, const QString& caption)
 {
@@ -117,23 +114,12 @@ void addSchoolMenu(MainWindow& window)
 
 void rememberPositions(MainWindow& window, std::unique_ptr<QSettings> settings)
 {
-    Positions kept;
-    const QByteArray key = settings->value(kSchoolKey).toString().toUtf8();
-    // An unknown school (a later program's, or an edited file) falls back to the Hanafi one.
-    kept.school =
-        schoolFromKey(std::string_view(key.constData(), static_cast<std::size_t>(key.size()))).value_or(School::Hanafi);
-    kept.spouseReturn = settings->value(kSpouseReturnKey, false).toBool();
-    kept.noReturn = settings->value(kNoReturnKey, false).toBool();
-    window.setPositions(kept);
+    window.setPositions(keptPositions(*settings));
 
     QSettings* owned = settings.release();
     QObject::connect(&window, &QObject::destroyed, [owned] { delete owned; });
-    QObject::connect(&window, &MainWindow::positionsChanged, owned, [owned](const Positions& positions) {
-        owned->setValue(kSchoolKey, fromView(schoolInfo(positions.school).key));
-        owned->setValue(kSpouseReturnKey, positions.spouseReturn);
-        owned->setValue(kNoReturnKey, positions.noReturn);
-        owned->sync();
-    });
+    QObject::connect(&window, &MainWindow::positionsChanged, owned,
+                     [owned](const Positions& positions) { keepPositions(*owned, positions); });
 }
 
 void rememberPositionsInUserSettings(MainWindow& window)

@@ -294,6 +294,21 @@ private slots:
         QVERIFY(document_->estateWindow()->report().notes.front().find("المالكي") != std::string::npos);
     }
 
+    // A damaged settings file with thousands of entries gives a short list
+    // of absolute paths, each once.
+    void theRecentFilesAreAShortList()
+    {
+        QStringList damaged{"", "relative.qismaru", "/a.qismaru", "/a.qismaru", "/" + QString(5000, 'x')};
+        for (int i = 0; i < 20000; ++i) damaged << QString("/case-%1.qismaru").arg(i);
+        QSettings(inFolder("settings-theRecentFilesAreAShortList.ini"), QSettings::IniFormat)
+            .setValue("recentFiles", damaged);
+        QCOMPARE(document_->recentFiles(), QStringList({"/a.qismaru", "/case-0.qismaru", "/case-1.qismaru",
+                                                        "/case-2.qismaru", "/case-3.qismaru", "/case-4.qismaru"}));
+        window_->findChild<QMenu*>(design::kRecentFilesMenu)->aboutToShow();
+        QCOMPARE(window_->findChild<QMenu*>(design::kRecentFilesMenu)->actions().size(),
+                 CaseDocument::kRecentFilesKept);
+    }
+
     void unsavedWorkIsNotLostWithoutAsking()
     {
         int exitQuestions = 0;

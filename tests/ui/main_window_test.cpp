@@ -546,6 +546,39 @@ private slots:
         rememberPositions(unknown, std::make_unique<QSettings>(file, QSettings::IniFormat));
         QCOMPARE(unknown.positions().school, School::Hanafi);
     }
+
+    // A damaged or hand-edited settings file gives the defaults: only what
+    // the program writes itself is read.
+    void damagedSettingsGiveTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("school");
+        QTest::addColumn<bool>("spouseReturn");
+        QTest::newRow("switches set to no and yes")
+            << QByteArray("school=maliki\nspouseReturn=no\nnoReturn=yes") << int(School::Maliki) << false;
+        QTest::newRow("a switch set to 1")
+            << QByteArray("school=shafii\nspouseReturn=1") << int(School::Shafii) << false;
+        QTest::newRow("a school in capitals")
+            << QByteArray("school=Shafii\nspouseReturn=true") << int(School::Hanafi) << true;
+        QTest::newRow("a list for a school") << QByteArray("school=maliki, shafii") << int(School::Hanafi) << false;
+        QTest::newRow("no return under the Hanafi school")
+            << QByteArray("school=hanafi\nnoReturn=true") << int(School::Hanafi) << false;
+    }
+
+    void damagedSettingsGiveTheDefaults()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, school);
+        QFETCH(bool, spouseReturn);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("qismaru.ini");
+        QFile ini(file);
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[positions]\n" + text + "\n");
+        ini.close();
+        rememberPositions(window(), std::make_unique<QSettings>(file, QSettings::IniFormat));
+        QCOMPARE(window().positions(), (Positions{static_cast<School>(school), spouseReturn, false}));
+    }
 };
 
 }  // namespace qismaru::ui
