@@ -9,6 +9,7 @@
 #include "app/calc/estate_output.h"
 #include "app/calc/result_output.h"
 #include "app/calc/text_report.h"
+#include "present/positions_text.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {
@@ -26,7 +27,8 @@ int outputFailed(const ResultOutput& output, std::ostream& err)
 }
 
 // The case of the command line: its CODE=N arguments or its case file, with
-// the estate of --estate, which takes the place of a case file's own.
+// the estate of --estate and the school and positions of --school,
+// --spouse-return and --no-return, which take the place of a case file's own.
 CaseInput oneCaseInput(const CalcOptions& options)
 {
     CaseInput input;
@@ -36,6 +38,15 @@ CaseInput oneCaseInput(const CalcOptions& options)
     }
     input = options.caseFile ? caseFromFile(*options.caseFile) : countsFromArguments(options.caseArguments);
     if (!input.ok()) return input;
+    // A school named here answers the case as that school does, without the
+    // positions the file was saved with; a position named here is added.
+    if (options.school) {
+        input.school.reset();
+        input.spouseReturn.reset();
+        input.noReturn.reset();
+    }
+    if (options.spouseReturn) input.spouseReturn.reset();
+    if (options.noReturn) input.noReturn.reset();
     EstateRequest estate = estateFromOptions(options.estate);
     if (!estate.ok()) input.error = std::move(estate.error);
     if (estate.inputs) input.estate = std::move(estate.inputs);
@@ -55,19 +66,27 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
         writeErrorLine(err, positions.error);
         return kExitBadInput;
     }
+    if (options.fields && fields.has("estate") && !input.estate) {
+        writeErrorLine(err,
+                       "--fields names estate, but the case has no estate: give --estate, or a case file with one");
+        return kExitBadInput;
+    }
     const CaseAnswer answer = answerCase(input, options.explain, positions.positions);
     const bool beyond = answer.computation.outcome == CaseOutcome::BeyondExactRange;
     ResultOutput output(out);
     if (options.form == OutputForm::Json) {
         writeCaseResult(output.json(), answer, fields);
         output.endLine();
-    } else if (!answer.steps.empty()) {
-        output.stream() << solutionText(answer.counts, answer.steps);
     } else if (!beyond) {
-        writeTextReport(output.stream(), answer.counts, answer.computation);
-        if (answer.settlement) {
-            writeEstateText(output.stream(), *answer.settlement, answer.counts, answer.computation.result);
+        // The school first: the same heirs have another answer under another.
+        std::ostream& text = output.stream();
+        text << positionsLine(answer.computation.positions) << '\n';
+        if (!answer.steps.empty()) {
+            text << solutionText(answer.counts, answer.steps);
+        } else {
+            writeTextReport(text, answer.counts, answer.computation);
         }
+        if (answer.settlement) writeEstateText(text, *answer.settlement, answer.counts, answer.computation.result);
     }
     if (!output.flush()) return outputFailed(output, err);
     if (beyond && options.form == OutputForm::Text) writeErrorLine(err, kBeyondExactRangeError);
@@ -96,10 +115,15 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
             return kExitBadInput;
         }
         fields = *chosen;
+        if (fields.has("steps") && !options.explain) {
+            writeErrorLine(err, "--fields names steps, which are written only with --explain");
+            return kExitBadInput;
+        }
     }
-    const std::optional<School> school = schoolFromKey(options.school);
+    const std::string schoolKey = options.school.value_or(std::string(schoolInfo(School::Hanafi).key));
+    const std::optional<School> school = schoolFromKey(schoolKey);
     if (!school) {
-        writeErrorLine(err, "unknown school '" + options.school + "' (schools: " + schoolKeys() + ")");
+        writeErrorLine(err, "unknown school '" + schoolKey + "' (schools: " + schoolKeys() + ")");
         return kExitBadInput;
     }
     const Positions positions{*school, options.spouseReturn, options.noReturn};

@@ -32,7 +32,7 @@ struct CalcOptions {
     bool explain = false;                    // --explain: the step-by-step solution, as text or under "steps"
     EstateOptions estate{};                  // --estate and the claims on it
     std::optional<std::string> caseFile{};   // --case-file: a .qismaru file instead of CODE=N
-    std::string school = "hanafi";           // --school: the key of the school the cases are answered by
+    std::optional<std::string> school{};     // --school: the key of the school the cases are answered by
     bool spouseReturn = false;               // --spouse-return: a lone spouse takes the whole
     bool noReturn = false;                   // --no-return: the surplus to the public treasury
 };

@@ -251,6 +251,14 @@ std::optional<ResultFields> ResultFields::fromList(std::string_view list, std::s
     }
 }
 
+bool ResultFields::has(std::string_view name) const
+{
+    for (std::size_t section = 0; section < kSectionCount; ++section) {
+        if (kSections[section].name == name) return has(section);
+    }
+    return false;
+}
+
 std::string ResultFields::names()
 {
     std::string names;

@@ -38,6 +38,8 @@ public:
     static std::string names();
 
     bool has(std::size_t section) const { return (bits_ >> section & 1u) != 0; }
+    // Whether the section of that name is written.
+    bool has(std::string_view name) const;
 
 private:
     std::uint32_t bits_ = 0;

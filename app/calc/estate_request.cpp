@@ -21,10 +21,13 @@ EstateRequest estateFromOptions(const EstateOptions& options)
     estate::EstateInputs inputs;
     inputs.heirsConsent = options.heirsConsent;
     if (options.decimals) {
-        if (*options.decimals < estate::kMinDecimals || *options.decimals > estate::kMaxDecimals) {
+        // One digit: a reader of whole numbers takes "010" as octal 8, or "" as nothing given.
+        const std::string& written = *options.decimals;
+        const int decimals = written.size() == 1 ? written[0] - '0' : -1;
+        if (decimals < estate::kMinDecimals || decimals > estate::kMaxDecimals) {
             return refused("--decimals is the number of decimals of the currency: 0, 1, 2 or 3");
         }
-        inputs.decimals = *options.decimals;
+        inputs.decimals = decimals;
     }
     const struct {
         EstateField field;

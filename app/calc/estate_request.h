@@ -16,7 +16,7 @@ struct EstateOptions {
     std::optional<std::string> debts;
     std::optional<std::string> bequest;
     bool heirsConsent = false;
-    std::optional<int> decimals;
+    std::optional<std::string> decimals;  // as written, so that "010" and "" are refused, not read
 
     bool anyGiven() const { return gross || funeral || debts || bequest || heirsConsent || decimals; }
 };

@@ -61,7 +61,9 @@ int main(int argc, char** argv)
     app.add_flag("--explain", options.explain,
                  "Write the step-by-step solution in Arabic; with --json or --batch, add it under \"steps\"");
     app.add_option("CODE=N", options.caseArguments, "Number of heirs of each kind, for example h=1 m=1 f=1");
-    app.add_option("--case-file", options.caseFile, "Read the case, its estate and its school, from a .qismaru file");
+    app.add_option("--case-file", options.caseFile,
+                   "Read the case, its estate and its school, from a .qismaru file; --estate and --school take "
+                   "the place of the file's own, and --spouse-return and --no-return are added to its positions");
     EstateOptions& estate = options.estate;
     app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
         ->type_name("AMOUNT");
@@ -73,7 +75,7 @@ int main(int argc, char** argv)
     app.add_option("--school", options.school,
                    "Answer by this school: " + schoolKeys() +
                        " (default hanafi); in --batch, a line's \"school\" "
-                       "takes its place")
+                       "takes its place; with --case-file, it takes the place of the file's school and positions")
         ->type_name("SCHOOL");
     app.add_flag("--spouse-return", options.spouseReturn,
                  "A spouse who is the only heir takes the whole (a line's \"spouseReturn\" takes its place)");

@@ -433,6 +433,7 @@ TEST(Calculator, TextTableRowByRow)
     const CalcRun r = run(OutputForm::Text, {"h=1", "m=1", "f=1"});
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_EQ(lines(r.out), (std::vector<std::string>{
+                                "المذهب: الحنفي",
                                 "أم | ثلث الباقي | 1 |  | %16.66",
                                 "زوج | 1 / 2 | 3 |  | %50",
                                 "أب | الباقي | 2 |  | %33.33",
@@ -446,7 +447,8 @@ TEST(Calculator, TextTableRowByRow)
 TEST(Calculator, TextAfterAValidationStopHasNoTable)
 {
     const CalcRun r = run(OutputForm::Text, {"h=1", "w=1"});
-    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"validation stop: no table", "لايجتمع الزوجان في مسألةواحدة"}));
+    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"المذهب: الحنفي", "validation stop: no table",
+                                                      "لايجتمع الزوجان في مسألةواحدة"}));
 }
 
 }  // namespace

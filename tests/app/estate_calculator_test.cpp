@@ -56,7 +56,15 @@ TEST(CalculatorEstate, RefusesABadEstateInOneLine)
         {[](CalcOptions& o) { o.estate.bequest = "fifty"; }, "the bequest amount is not a number"},
         {[](CalcOptions& o) { o.estate.gross = "\xd9\x61\xd9\x61"; }, "the gross estate amount is not a number"},
         {[](CalcOptions& o) { o.estate.gross = "1" + std::string(18, '0'); }, "at most 18 digits"},
-        {[](CalcOptions& o) { o.estate.decimals = 4; }, "--decimals is the number of decimals"},
+        {[](CalcOptions& o) { o.estate.decimals = "4"; }, "--decimals is the number of decimals"},
+        {[](CalcOptions& o) { o.estate.decimals = "010"; }, "--decimals is the number of decimals"},
+        {[](CalcOptions& o) { o.estate.decimals = ""; }, "--decimals is the number of decimals"},
+        {[](CalcOptions& o) {
+             o.fields = "estate";
+             o.estate = {};
+         },
+         "the case has no estate"},
+        {[](CalcOptions& o) { o.fields = "shares,steps"; }, "--fields names steps, which are written only with"},
         {[](CalcOptions& o) { o.estate.gross.reset(); }, "go with --estate"},
         {[](CalcOptions& o) { o.caseFile = "case.qismaru"; }, "not both"},
     };
@@ -171,11 +179,31 @@ TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
     EXPECT_EQ(ordered_json::parse(run(fromFile).out)["estate"]["kinds"]["d"]["perHead"], "8000.00");
 
     // A file saved under the Shafi'i school is answered by it: the
-    // grandfather divides with the brother instead of excluding him.
+    // grandfather divides with the brother instead of excluding him. A
+    // school on the command line takes the place of the file's school and
+    // positions; a position on it is added to the file's.
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 2, "school": "shafii",
-        "spouseReturn": false, "noReturn": false, "heirs": [{"code": "gf", "count": 1}, {"code": "b", "count": 1}]})";
+        "spouseReturn": false, "noReturn": true, "heirs": [{"code": "gf", "count": 1}, {"code": "b", "count": 1}]})";
+    fromFile.estate = {};
+    const struct {
+        std::optional<std::string> school;
+        bool spouseReturn;
+        const char* answer;  // the school and positions answered by, or the refusal
+    } overrides[] = {
+        {std::nullopt, false, R"("school":"shafii","positions":{"spouseReturn":false,"noReturn":true})"},
+        {"hanafi", false, R"("school":"hanafi","positions":{"spouseReturn":false,"noReturn":false})"},
+        {"maliki", true, R"("school":"maliki","positions":{"spouseReturn":true,"noReturn":false})"},
+        {std::nullopt, true, "contradict each other"},
+    };
+    for (const auto& row : overrides) {
+        fromFile.school = row.school;
+        fromFile.spouseReturn = row.spouseReturn;
+        const CalcRun r = run(fromFile);
+        EXPECT_NE((r.out + r.err).find(row.answer), std::string::npos) << r.out << r.err;
+    }
+    fromFile.school.reset();
+    fromFile.spouseReturn = false;
     const ordered_json shafii = ordered_json::parse(run(fromFile).out);
-    EXPECT_EQ(shafii["school"], "shafii");
     EXPECT_EQ(shafii["shares"]["b"]["value"], shafii["shares"]["gf"]["value"]);
 
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 9, "heirs": []})";
@@ -185,15 +213,21 @@ TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
     std::remove(path.c_str());
 }
 
+// After the table, or after the solution with --explain; the school first.
 TEST(CalculatorEstate, TextShowsTheSettlementAfterTheTable)
 {
-    const CalcRun r = run(workedExample(OutputForm::Text));
-    ASSERT_EQ(r.status, kExitOk);
-    for (const char* line :
-         {"صافي التركة للورثة | 76000.34\n", "بنت | 3 | 2/3 | 24 | 46769.43 | 15589.81\n", "فرق التقريب | 0.01\n"}) {
-        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    for (const bool explain : {false, true}) {
+        CalcOptions options = workedExample(OutputForm::Text);
+        options.explain = explain;
+        const CalcRun r = run(options);
+        ASSERT_EQ(r.status, kExitOk);
+        EXPECT_EQ(r.out.rfind("المذهب: الحنفي\n", 0), 0u) << r.out;
+        for (const char* line : {"صافي التركة للورثة | 76000.34\n", "بنت | 3 | 2/3 | 24 | 46769.43 | 15589.81\n",
+                                 "فرق التقريب | 0.01\n"}) {
+            EXPECT_NE(r.out.find(line), std::string::npos) << line;
+        }
+        EXPECT_LT(r.out.find(explain ? "القسمة" : "=التصحيح"), r.out.find("توزيع التركة"));
     }
-    EXPECT_LT(r.out.find("=التصحيح"), r.out.find("توزيع التركة"));
 }
 
 }  // namespace

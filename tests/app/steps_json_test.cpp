@@ -40,7 +40,8 @@ nlohmann::json stepOf(const nlohmann::json& steps, const std::string& type, cons
 TEST(Explain, PrintsTheSolutionText)
 {
     const KindCounts counts = testing::countsOf("h=1 m=1 d=3 bm=1");
-    EXPECT_EQ(output(OutputForm::Text, kWorkedExample, true), solutionText(counts, solveWithSteps(counts)));
+    EXPECT_EQ(output(OutputForm::Text, kWorkedExample, true),
+              "المذهب: الحنفي\n" + solutionText(counts, solveWithSteps(counts)));
 }
 
 TEST(Explain, JsonStepsKeepTheirContract)
