@@ -3,16 +3,23 @@
 // The first byte chooses the form. For the batch forms the rest is standard
 // input, one JSON case per line, either as it is or grown into the lines a
 // hostile input holds: nested tens of thousands deep, or longer than the
-// line limit. Otherwise the rest is split at blanks into CODE=N arguments,
-// and the first byte also chooses whether the solution is asked for.
+// line limit. For the case-file form the rest is a .qismaru file, read as
+// the window and --case-file read it. For the estate form its first line is
+// CODE=N arguments and the lines after it the amounts of --estate,
+// --funeral, --debts and --bequest and the --decimals, as raw bytes.
+// Otherwise the rest is split at blanks into CODE=N arguments, and the
+// first byte also chooses whether the solution is asked for.
 // Every input that parses goes on through the engine and the result table
 // (and a line's estate through its settlement),
 // so a fault anywhere from parsing to the placed texts shows up as a
 // sanitizer report or as one of the traps below.
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -23,10 +30,12 @@
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
+#include "app/calc/estate_request.h"
 #include "app/calc/line_reader.h"
 #include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
 #include "engine/compute_case.h"
+#include "estate/case_file.h"
 #include "estate/settlement.h"
 #include "present/result_table.h"
 
@@ -176,16 +185,87 @@ std::string overLongLines(const std::string& rest)
     return repeated(piece, times) + "\n{\"d\":3}\n";
 }
 
+// Where the case-file form puts its file for --case-file: in memory, since
+// libFuzzer ends without the handlers that would remove a file on disk.
+const std::string& scratchCaseFile()
+{
+    static const std::string path = "/proc/self/fd/" + std::to_string(::memfd_create("case.qismaru", 0));
+    return path;
+}
+
+// A case file is refused with a reason, or read back unchanged from the text
+// written of it; its case goes through the engine, and through the
+// calculator's --case-file with its estate.
+void runCaseFile(const std::string& text)
+{
+    const estate::CaseFileReading reading = estate::readCaseFile(text);
+    if (!reading.ok()) {
+        if (reading.problem == estate::CaseFileProblem::None || estate::arabicProblemText(reading).empty()) {
+            __builtin_trap();
+        }
+        return;
+    }
+    const estate::CaseFileReading again = estate::readCaseFile(estate::caseFileText(*reading.file));
+    if (!again.ok() || *again.file != *reading.file) __builtin_trap();
+    KindCounts counts;
+    for (const HeirEntry& heir : reading.file->heirs) counts.set(heir.kind, heir.count);
+    if (!counts.empty()) checkCase(counts);
+
+    std::ofstream(scratchCaseFile(), std::ios::binary | std::ios::trunc) << text;
+    calc::CalcOptions options{calc::OutputForm::Json, {}, {}};
+    options.caseFile = scratchCaseFile();
+    std::istringstream noInput;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = calc::runCalculator(options, noInput, out, err);
+    const bool known =
+        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
+    if (!known) __builtin_trap();
+    checkErrorLine(err.str());
+}
+
+// The estate options as raw bytes: refused in one line, or settled exactly.
+void runEstateArguments(const std::string& rest, calc::OutputForm form)
+{
+    const std::vector<std::string_view> lines = linesOf(rest);
+    if (lines.empty()) return;
+    calc::CalcOptions options{form, splitAtBlanks(std::string(lines[0])), {}};
+    std::optional<std::string>* const amounts[] = {&options.estate.gross, &options.estate.funeral,
+                                                   &options.estate.debts, &options.estate.bequest,
+                                                   &options.estate.decimals};
+    for (std::size_t i = 1; i < lines.size() && i <= std::size(amounts); ++i) *amounts[i - 1] = std::string(lines[i]);
+
+    calc::CaseInput input = calc::countsFromArguments(options.caseArguments);
+    const calc::EstateRequest request = calc::estateFromOptions(options.estate);
+    input.estate = request.inputs;
+    if (request.ok()) checkEstate(input);
+
+    std::istringstream noInput;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = calc::runCalculator(options, noInput, out, err);
+    const bool known =
+        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
+    if (!known || (status == calc::kExitBadInput) == (input.ok() && request.ok())) __builtin_trap();
+    if (form == calc::OutputForm::Json && status == calc::kExitOk && !nlohmann::json::accept(out.str())) {
+        __builtin_trap();
+    }
+    checkErrorLine(err.str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
     const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
-    switch (data[0] % 5) {
+    const bool secondHalf = data[0] / 7 % 2 == 1;
+    switch (data[0] % 7) {
     case 0: runBatch(rest); return 0;
     case 1: runBatch(nestedLines(rest)); return 0;
     case 2: runBatch(overLongLines(rest)); return 0;
+    case 5: runCaseFile(rest); return 0;
+    case 6: runEstateArguments(rest, secondHalf ? calc::OutputForm::Text : calc::OutputForm::Json); return 0;
     default: break;
     }
 
@@ -196,10 +276,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream noInput;
     std::ostringstream out;
     std::ostringstream err;
-    const auto form = data[0] % 5 == 3 ? calc::OutputForm::Text : calc::OutputForm::Json;
-    calc::CalcOptions options{form, arguments, {}};
+    calc::CalcOptions options{data[0] % 7 == 3 ? calc::OutputForm::Text : calc::OutputForm::Json, arguments, {}};
     // Half of these ask for the step-by-step solution too, so that it is fuzzed as well.
-    options.explain = data[0] / 5 % 2 == 1;
+    options.explain = secondHalf;
     const int status = calc::runCalculator(options, noInput, out, err);
     const bool knownStatus =
         status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
