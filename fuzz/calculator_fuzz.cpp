@@ -185,6 +185,21 @@ std::string overLongLines(const std::string& rest)
     return repeated(piece, times) + "\n{\"d\":3}\n";
 }
 
+// One case of the command line: a status the calculator has, and at most
+// one short line on standard error. Returns the status and the output.
+std::pair<int, std::string> runOneCase(const calc::CalcOptions& options)
+{
+    std::istringstream noInput;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = calc::runCalculator(options, noInput, out, err);
+    const bool known =
+        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
+    if (!known) __builtin_trap();
+    checkErrorLine(err.str());
+    return {status, out.str()};
+}
+
 // Where the case-file form puts its file for --case-file: in memory, since
 // libFuzzer ends without the handlers that would remove a file on disk.
 const std::string& scratchCaseFile()
@@ -214,14 +229,7 @@ void runCaseFile(const std::string& text)
     std::ofstream(scratchCaseFile(), std::ios::binary | std::ios::trunc) << text;
     calc::CalcOptions options{calc::OutputForm::Json, {}, {}};
     options.caseFile = scratchCaseFile();
-    std::istringstream noInput;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = calc::runCalculator(options, noInput, out, err);
-    const bool known =
-        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
-    if (!known) __builtin_trap();
-    checkErrorLine(err.str());
+    runOneCase(options);
 }
 
 // The estate options as raw bytes: refused in one line, or settled exactly.
@@ -240,17 +248,9 @@ void runEstateArguments(const std::string& rest, calc::OutputForm form)
     input.estate = request.inputs;
     if (request.ok()) checkEstate(input);
 
-    std::istringstream noInput;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = calc::runCalculator(options, noInput, out, err);
-    const bool known =
-        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
-    if (!known || (status == calc::kExitBadInput) == (input.ok() && request.ok())) __builtin_trap();
-    if (form == calc::OutputForm::Json && status == calc::kExitOk && !nlohmann::json::accept(out.str())) {
-        __builtin_trap();
-    }
-    checkErrorLine(err.str());
+    const auto [status, out] = runOneCase(options);
+    if ((status == calc::kExitBadInput) == (input.ok() && request.ok())) __builtin_trap();
+    if (form == calc::OutputForm::Json && status == calc::kExitOk && !nlohmann::json::accept(out)) __builtin_trap();
 }
 
 }  // namespace
@@ -273,16 +273,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const calc::CaseInput input = calc::countsFromArguments(arguments);
     if (input.ok()) checkCase(input.counts);
 
-    std::istringstream noInput;
-    std::ostringstream out;
-    std::ostringstream err;
     calc::CalcOptions options{data[0] % 7 == 3 ? calc::OutputForm::Text : calc::OutputForm::Json, arguments, {}};
     // Half of these ask for the step-by-step solution too, so that it is fuzzed as well.
     options.explain = secondHalf;
-    const int status = calc::runCalculator(options, noInput, out, err);
-    const bool knownStatus =
-        status == calc::kExitOk || status == calc::kExitBadInput || status == calc::kExitBeyondExactRange;
-    if (!knownStatus || (status == calc::kExitBadInput) == input.ok()) __builtin_trap();
-    checkErrorLine(err.str());
+    if ((runOneCase(options).first == calc::kExitBadInput) == input.ok()) __builtin_trap();
     return 0;
 }
