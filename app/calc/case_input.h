@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
+#include "engine/successive_deaths.h"
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
@@ -21,6 +24,8 @@ struct CaseInput {
     std::optional<School> school{};
     std::optional<bool> spouseReturn{};
     std::optional<bool> noReturn{};
+    // Heirs who died before the division, each with his own heirs.
+    std::vector<LaterDeath> later{};
 
     bool ok() const { return error.empty(); }
 };
@@ -34,6 +39,12 @@ CaseInput caseFromLine(std::string_view line);
 // The same, always through the full JSON reading: the shortcuts for plain
 // lines, with or without an estate, must answer exactly as this does.
 CaseInput caseFromLineInFull(std::string_view line);
+
+struct LineDocument;
+
+// The heirs of a JSON object {"h": 1, "m": 1} read by the rules of a batch
+// line's "counts"; an empty object is no heirs and no error.
+CaseInput countsFromJson(const LineDocument& line, const nlohmann::json& counts);
 
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.
 std::string validCodes();
