@@ -1,9 +1,11 @@
 // qismaru-calc with heirs who died before the division: the batch member
-// "later", the result's "later" and "combined", their refusals, and the
-// money and steps of the combined base.
+// "later", the result's "later" and "combined", their refusals, the case
+// file that keeps them, and the text and steps of the combined base.
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -160,6 +162,33 @@ TEST(CalculatorLaterDeaths, MoneyAndStepsOfTheCombinedTable)
     EXPECT_EQ(alone["undistributed"].dump(), R"({"parts":9,"fraction":"9/16"})");
     EXPECT_EQ(alone["estate"]["undistributed"], "562.50");
     EXPECT_EQ(alone["heirs"][1]["amount"], "187.50");
+}
+
+TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTable)
+{
+    const std::string path = ::testing::TempDir() + "later-deaths.qismaru";
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 3,
+        "heirs": [{"code": "w", "count": 1}, {"code": "s", "count": 1}, {"code": "d", "count": 1}],
+        "later": [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}, {"code": "si", "count": 1}],
+                   "same": {"m": "1:w", "si": "1:d"}}]})";
+    CalcOptions options;
+    options.caseFile = path;
+    const CalcRun text = run(options);
+    ASSERT_EQ(text.status, kExitOk) << text.err;
+    for (const char* line : {"الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة\n",
+                             "الورثة | المسألة الأولى 24 × 5 | المسألة الثانية 5 × 14 | الجامعة 120\n",
+                             "زوجة 1، أم في الثانية | 3 | 2 | 43\n", "ابن 1 | 14 |  | الميت الثاني\n"}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+    }
+    options.form = OutputForm::Json;
+    EXPECT_EQ(ordered_json::parse(run(options).out)["combined"]["base"], 120);
+
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 1}],
+        "later": [{"deceased": "1:d", "heirs": [{"code": "m", "count": 1}]}]})";
+    const CalcRun refused = run(options);
+    EXPECT_EQ(refused.status, kExitBadInput);
+    EXPECT_NE(refused.err.find("death 2: no group '1:d'"), std::string::npos) << refused.err;
+    std::remove(path.c_str());
 }
 
 }  // namespace
