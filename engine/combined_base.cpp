@@ -7,6 +7,7 @@
 #include "engine/kind_groups.h"
 #include "engine/whole_numbers.h"
 #include "model/case_entry.h"
+#include "model/kind_set.h"
 
 namespace qismaru {
 
@@ -28,18 +29,13 @@ DeathsRefusal refusedAt(DeathsProblem problem, int death, GroupRef ref = {}, Hei
     return refusal;
 }
 
-bool knownAs(const PersonGroup& group, GroupRef ref)
-{
-    return std::find(group.refs.begin(), group.refs.end(), ref) != group.refs.end();
-}
-
 // The group of surviving persons a reference names at a death, or why there
 // is none: a reference always means the members still alive.
 DeathsRefusal resolve(const CombinedTable& table, GroupRef ref, int death, int& index)
 {
     bool died = false;
     for (std::size_t i = 0; i < table.groups.size(); ++i) {
-        if (!knownAs(table.groups[i], ref)) continue;
+        if (!table.groups[i].knownAs(ref)) continue;
         if (table.groups[i].alive()) {
             index = static_cast<int>(i);
             return {};
@@ -114,50 +110,49 @@ PartsRelation relationOf(std::int64_t p, std::int64_t b, std::int64_t g)
 // The first death's heirs, each kind a group, excluded kinds too: they may
 // be heirs of a later death, as a brother excluded by a son inherits from
 // that son.
-void startTable(CombinedTable& table, const DeathCase& first, std::size_t deathCount)
+void startTable(CombinedTable& table, const DeathCase& first)
 {
     const CaseResult& r = first.computation.result;
     table.base = r.finalBase;
-    table.caseBases = {r.finalBase};
-    table.multipliers = {1};
+    table.caseBases.push_back(r.finalBase);
+    table.multipliers.push_back(1);
     std::int64_t given = 0;
     for (const HeirKindInfo& info : heirKinds()) {
         if (!first.counts.has(info.kind)) continue;
-        PersonGroup& g = table.groups.emplace_back();
-        g.refs = {{1, info.kind}};
-        g.count = first.counts.of(info.kind);
-        g.caseParts.assign(deathCount, 0);
-        g.caseParts[0] = g.parts = r.parts[indexOf(info.kind)];
-        given += g.parts;
+        const std::int64_t parts = r.parts[indexOf(info.kind)];
+        table.addGroup({{1, info.kind}, {}, first.counts.of(info.kind), parts, 0});
+        table.casePart(table.groups.size() - 1, 0) = parts;
+        given += parts;
     }
     table.undistributed = r.finalBase - given;
 }
 
 // Every part so far times B/g, the deceased's estate taken out of his
 // group: he becomes a row of his own, alive no more.
-void passOnDeceasedParts(CombinedTable& table, int deceased, const JoinStep& step)
+void passOnDeceasedParts(CombinedTable& table, std::size_t deceased, const JoinStep& step)
 {
     for (PersonGroup& g : table.groups) g.parts *= step.earlierMultiplier;
     table.undistributed *= step.earlierMultiplier;
     for (std::int64_t& m : table.multipliers) m *= step.earlierMultiplier;
 
-    PersonGroup& group = table.groups[static_cast<std::size_t>(deceased)];
+    PersonGroup& group = table.groups[deceased];
     if (group.count == 1) {
         group.parts = 0;
         group.diedAs = step.death;
         return;
     }
+    const int count = group.count--;
+    group.parts -= step.deceasedParts * step.earlierMultiplier;
     PersonGroup person = group;
     person.count = 1;
     person.parts = 0;
     person.diedAs = step.death;
-    for (std::size_t d = 0; d < group.caseParts.size(); ++d) {
-        person.caseParts[d] = group.caseParts[d] / group.count;
-        group.caseParts[d] -= person.caseParts[d];
+    table.addGroup(std::move(person));
+    const std::size_t row = table.groups.size() - 1;
+    for (std::size_t d = 0; d < table.deathCount(); ++d) {
+        table.casePart(row, d) = table.casePart(deceased, d) / count;
+        table.casePart(deceased, d) -= table.casePart(row, d);
     }
-    group.count -= 1;
-    group.parts -= step.deceasedParts * step.earlierMultiplier;
-    table.groups.push_back(std::move(person));
 }
 
 // The later case's parts, times p/g, to the persons who inherit them.
@@ -169,19 +164,18 @@ void addLaterHeirs(CombinedTable& table, const DeathCase& dc, const LinkedGroups
     for (const HeirKindInfo& info : heirKinds()) {
         if (!dc.counts.has(info.kind)) continue;
         const std::int64_t parts = r.parts[indexOf(info.kind)];
+        const GroupRef ref{step.death, info.kind};
         given += parts;
-        const int index = linked[indexOf(info.kind)];
-        PersonGroup* g = nullptr;
-        if (index >= 0) {
-            g = &table.groups[static_cast<std::size_t>(index)];
+        std::size_t row = 0;
+        if (const int index = linked[indexOf(info.kind)]; index >= 0) {
+            row = static_cast<std::size_t>(index);
+            table.groups[row].also.push_back(ref);
         } else {
-            g = &table.groups.emplace_back();
-            g->count = dc.counts.of(info.kind);
-            g->caseParts.assign(table.groups.front().caseParts.size(), 0);
+            table.addGroup({ref, {}, dc.counts.of(info.kind), 0, 0});
+            row = table.groups.size() - 1;
         }
-        g->refs.push_back({step.death, info.kind});
-        g->caseParts[d] = parts;
-        g->parts += parts * step.caseMultiplier;
+        table.casePart(row, d) = parts;
+        table.groups[row].parts += parts * step.caseMultiplier;
     }
     table.undistributed += (r.finalBase - given) * step.caseMultiplier;
 }
@@ -210,7 +204,7 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
     step.baseAfter = detail::boundedProduct(table.base, step.earlierMultiplier);
     if (step.baseAfter > kMaxExactWhole) return refusedAt(CombinedBeyondExactRange, death);
 
-    passOnDeceasedParts(table, deceased, step);
+    passOnDeceasedParts(table, static_cast<std::size_t>(deceased), step);
     addLaterHeirs(table, dc, linked, step);
     table.base = step.baseAfter;
     table.caseBases.push_back(step.caseBase);
@@ -221,13 +215,36 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
 
 }  // namespace
 
+bool PersonGroup::knownAs(GroupRef r) const { return ref == r || std::find(also.begin(), also.end(), r) != also.end(); }
+
+void CombinedTable::reserve(std::size_t deathCount, std::size_t groupCount)
+{
+    deaths = deathCount;
+    groups.reserve(groupCount);
+    caseParts.reserve(groupCount * deathCount);
+    caseBases.reserve(deathCount);
+    multipliers.reserve(deathCount);
+}
+
+PersonGroup& CombinedTable::addGroup(PersonGroup group)
+{
+    caseParts.resize(caseParts.size() + deaths, 0);
+    return groups.emplace_back(std::move(group));
+}
+
 DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                             CombinedTable& table)
 {
     table = {};
     if (deaths.front().counts.empty()) return refusedAt(NoHeirs, 1);
     if (DeathsRefusal r = caseProblem(deaths.front(), 1); r.refused()) return r;
-    startTable(table, deaths.front(), deaths.size());
+    // At most a group per kind of each death and one per deceased: reserved
+    // once, the table is built without moving it.
+    std::size_t groups = later.size();
+    for (const DeathCase& death : deaths) groups += static_cast<std::size_t>(KindSet::enteredIn(death.counts).size());
+    table.reserve(deaths.size(), groups);
+    table.joins.reserve(later.size());
+    startTable(table, deaths.front());
     for (std::size_t i = 0; i < later.size(); ++i) {
         const int death = static_cast<int>(i) + 2;
         if (DeathsRefusal r = joinDeath(table, deaths[i + 1], later[i], death); r.refused()) return r;

@@ -36,19 +36,18 @@ struct JoinStep {
 
 // A row of the combined table: persons who inherit together, known by one
 // reference per death in which they are heirs (the wife of the first is the
-// mother of the second), earliest first.
+// mother of the second): `ref` the earliest, `also` the others in order.
 struct PersonGroup {
-    std::vector<GroupRef> refs;
+    GroupRef ref;
+    std::vector<GroupRef> also;
     int count = 0;
-    // Per death, the first at 0: the group's parts of that death's own
-    // corrected base (0 where it is no heir, or is excluded).
-    std::vector<std::int64_t> caseParts;
     // Of the final combined base; 0 for a deceased, whose parts passed on.
     std::int64_t parts = 0;
     // The later death this person is the deceased of (2, 3, ...); 0 while alive.
     int diedAs = 0;
 
     bool alive() const { return diedAs == 0; }
+    bool knownAs(GroupRef r) const;
 };
 
 struct CombinedTable {
@@ -64,6 +63,21 @@ struct CombinedTable {
     // Parts of J that go to no heir: what a spouse alone leaves, or a
     // surplus kept from the return, in any of the deaths.
     std::int64_t undistributed = 0;
+
+    // A group's parts of a death's own corrected base (0 where it is no heir,
+    // or is excluded), the first death at 0.
+    std::int64_t casePart(std::size_t group, std::size_t death) const { return caseParts[group * deaths + death]; }
+    std::int64_t& casePart(std::size_t group, std::size_t death) { return caseParts[group * deaths + death]; }
+    std::size_t deathCount() const { return deaths; }
+
+    // While the table is built: room for the groups of `deathCount` deaths,
+    // then each group appended with no parts in any death yet.
+    void reserve(std::size_t deathCount, std::size_t groupCount);
+    PersonGroup& addGroup(PersonGroup group);
+
+private:
+    std::size_t deaths = 0;
+    std::vector<std::int64_t> caseParts;  // a row of `deaths` per group, in one allocation for all
 };
 
 // Why the deaths cannot be joined.

@@ -6,10 +6,18 @@ namespace {
 
 using enum DeathsProblem;
 
+std::string quoted(std::string_view text)
+{
+    std::string quoted = "'";
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
 std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School school)
 {
-    const std::string ref = "'" + refText(r.ref) + "'";
-    const std::string code = "'" + std::string(infoOf(r.kind).code) + "'";
+    const std::string ref = quoted(refText(r.ref));
+    const std::string code = quoted(infoOf(r.kind).code);
     switch (r.problem) {
     case None: return "";
     case NoHeirs: return "no heir given";

@@ -52,18 +52,17 @@ std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::
 }
 
 // "للزوجة في الأولى، الأم في الثانية: 3 × 5 + 2 × 14 = 43 من 120."
-std::string heirsSentence(const PersonGroup& g, const CombinedTable& table)
+std::string heirsSentence(const CombinedTable& table, std::size_t row)
 {
-    std::string text;
-    for (const GroupRef& r : g.refs) {
-        const std::string name = heirName(r.kind, g.count) + " في " + caseOrdinal(r.death);
-        text += text.empty() ? withLam(name) : "، " + name;
-    }
+    const PersonGroup& g = table.groups[row];
+    const auto named = [&g](GroupRef r) { return heirName(r.kind, g.count) + " في " + caseOrdinal(r.death); };
+    std::string text = withLam(named(g.ref));
+    for (const GroupRef& r : g.also) text += "، " + named(r);
     text += ": ";
     bool first = true;
-    for (std::size_t d = 0; d < g.caseParts.size(); ++d) {
-        if (g.caseParts[d] == 0) continue;
-        text += (first ? "" : " + ") + figure(g.caseParts[d]) + " × " + figure(table.multipliers[d]);
+    for (std::size_t d = 0; d < table.deathCount(); ++d) {
+        if (table.casePart(row, d) == 0) continue;
+        text += (first ? "" : " + ") + figure(table.casePart(row, d)) + " × " + figure(table.multipliers[d]);
         first = false;
     }
     return text + " = " + figure(g.parts) + " من " + figure(table.base) + ".";
@@ -97,9 +96,10 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
     }
     steps.push_back(
         {CombinedStepType::Base, 0, {}, table.base, "فتصح المسائل كلها من الجامعة " + figure(table.base) + ":"});
-    for (const PersonGroup& g : table.groups) {
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        const PersonGroup& g = table.groups[row];
         if (!g.alive() || g.parts == 0) continue;
-        steps.push_back({CombinedStepType::Heirs, 0, g.refs.front(), g.parts, heirsSentence(g, table)});
+        steps.push_back({CombinedStepType::Heirs, 0, g.ref, g.parts, heirsSentence(table, row)});
     }
     if (table.undistributed > 0) {
         steps.push_back({CombinedStepType::Undistributed,
@@ -117,7 +117,9 @@ std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std
 {
     std::string text = solutionText(deaths.front().counts, solutions.front());
     for (std::size_t i = 1; i < deaths.size(); ++i) {
-        text += "\n" + laterDeathHeading(static_cast<int>(i) + 1, later[i - 1], deaths) + "\n";
+        text += '\n';
+        text += laterDeathHeading(static_cast<int>(i) + 1, later[i - 1], deaths);
+        text += '\n';
         text += solutionText(deaths[i].counts, solutions[i]);
     }
     text += "\nالجامعة\n";

@@ -10,20 +10,28 @@ namespace qismaru {
 
 namespace {
 
-bool everReceived(const PersonGroup& g)
+bool everReceived(const CombinedTable& table, std::size_t row)
 {
-    return std::any_of(g.caseParts.begin(), g.caseParts.end(), [](std::int64_t parts) { return parts > 0; });
+    for (std::size_t d = 0; d < table.deathCount(); ++d) {
+        if (table.casePart(row, d) > 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 std::string groupLabel(const PersonGroup& group)
 {
-    const HeirKindInfo& first = infoOf(group.refs.front().kind);
+    const HeirKindInfo& first = infoOf(group.ref.kind);
     std::string label(first.displayName);
-    if (first.entry == EntryKind::Counted) label += " " + figure(std::int64_t{group.count});
-    for (std::size_t i = 1; i < group.refs.size(); ++i) {
-        label += "، " + std::string(infoOf(group.refs[i].kind).displayName) + " في " + caseOrdinal(group.refs[i].death);
+    if (first.entry == EntryKind::Counted) {
+        label += ' ';
+        label += figure(std::int64_t{group.count});
+    }
+    for (const GroupRef& r : group.also) {
+        label += "، ";
+        label += infoOf(r.kind).displayName;
+        label += " في " + caseOrdinal(r.death);
     }
     return label;
 }
@@ -38,20 +46,24 @@ CombinedTableText combinedTableText(const CombinedTable& table)
     }
     text.header.push_back("الجامعة " + figure(table.base));
 
-    std::vector<const PersonGroup*> shown;
-    for (const PersonGroup& g : table.groups) {
-        if (everReceived(g)) shown.push_back(&g);
+    std::vector<std::size_t> shown;
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        if (everReceived(table, row)) shown.push_back(row);
     }
-    std::stable_sort(shown.begin(), shown.end(), [](const PersonGroup* a, const PersonGroup* b) {
-        const GroupRef& x = a->refs.front();
-        const GroupRef& y = b->refs.front();
+    std::stable_sort(shown.begin(), shown.end(), [&table](std::size_t a, std::size_t b) {
+        const GroupRef& x = table.groups[a].ref;
+        const GroupRef& y = table.groups[b].ref;
         return x.death != y.death ? x.death < y.death : readingRank(x.kind) < readingRank(y.kind);
     });
-    for (const PersonGroup* g : shown) {
+    for (const std::size_t index : shown) {
+        const PersonGroup& g = table.groups[index];
         std::vector<std::string>& row = text.rows.emplace_back();
-        row.push_back(groupLabel(*g));
-        for (const std::int64_t parts : g->caseParts) row.push_back(parts > 0 ? figure(parts) : "");
-        row.push_back(g->alive() ? figure(g->parts) : "الميت " + deceasedOrdinal(g->diedAs));
+        row.push_back(groupLabel(g));
+        for (std::size_t d = 0; d < table.deathCount(); ++d) {
+            const std::int64_t parts = table.casePart(index, d);
+            row.push_back(parts > 0 ? figure(parts) : "");
+        }
+        row.push_back(g.alive() ? figure(g.parts) : "الميت " + deceasedOrdinal(g.diedAs));
     }
     if (table.undistributed > 0) {
         std::vector<std::string>& row = text.rows.emplace_back(text.header.size());

@@ -18,7 +18,13 @@ constexpr std::array<std::string_view, 15> kResultMembers = {
     "school",      "positions",    "stopped",     "messages", "shares", "Base",  "Correction", "ShareScale",
     "BaseDivisor", "ReturnFactor", "SpouseScale", "screen",   "print",  "steps", "estate"};
 
-std::string inQuotes(std::string_view text) { return "'" + std::string(cutAtCharacter(text, kEchoedBytes)) + "'"; }
+std::string inQuotes(std::string_view text)
+{
+    std::string quoted = "'";
+    quoted += cutAtCharacter(text, kEchoedBytes);
+    quoted += '\'';
+    return quoted;
+}
 
 std::string readDeceased(const json& value, LaterDeath& later)
 {

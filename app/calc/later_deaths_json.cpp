@@ -95,10 +95,10 @@ void writeHeirs(JsonWriter& json, const LaterDeathsAnswer& answer)
         const PersonGroup& g = table.groups[i];
         if (!g.alive() || g.parts == 0) continue;
         json.beginObject();
-        text(json, "ref", refText(g.refs.front()));
+        text(json, "ref", refText(g.ref));
         json.key("also");
         json.beginArray();
-        for (std::size_t r = 1; r < g.refs.size(); ++r) json.value(refText(g.refs[r]));
+        for (const GroupRef& r : g.also) json.value(refText(r));
         json.endArray();
         member(json, "count", g.count);
         member(json, "parts", g.parts);

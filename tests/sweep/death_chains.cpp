@@ -47,6 +47,12 @@ bool admits(HeirKind kind, int count)
     return count <= (kind == Grandmothers ? 2 : kind == Wives ? kMaxWives : kMaxCount);
 }
 
+GroupRef anyRefOf(std::mt19937_64& random, const PersonGroup& group)
+{
+    const std::size_t pick = random() % (group.also.size() + 1);
+    return pick == 0 ? group.ref : group.also[pick - 1];
+}
+
 // One more death: a surviving member of a group with parts dies, leaving
 // heirs of whom some kinds are, at random, the survivors of earlier groups.
 bool drawLaterDeath(std::mt19937_64& random, const CombinedTable& table, LaterDeath& later)
@@ -58,7 +64,7 @@ bool drawLaterDeath(std::mt19937_64& random, const CombinedTable& table, LaterDe
     if (candidates.empty()) return false;
     const std::size_t deceased = candidates[random() % candidates.size()];
     const PersonGroup& dying = table.groups[deceased];
-    later.deceased = dying.refs[random() % dying.refs.size()];
+    later.deceased = anyRefOf(random, dying);
     later.counts = randomHeirs(random, spouseSideOf(later.deceased.kind));
     if (later.counts.empty()) later.counts.set(Mother, 1);
     std::vector<std::size_t> linked;
@@ -71,7 +77,7 @@ bool drawLaterDeath(std::mt19937_64& random, const CombinedTable& table, LaterDe
         if (std::find(linked.begin(), linked.end(), g) != linked.end()) return;
         linked.push_back(g);
         later.counts.set(kind, survivors);
-        later.same.push_back({kind, group.refs[random() % group.refs.size()]});
+        later.same.push_back({kind, anyRefOf(random, group)});
     });
     return true;
 }
@@ -122,9 +128,14 @@ std::string chainText(const KindCounts& first, const std::vector<LaterDeath>& la
 {
     std::string text = testing::textOf(first);
     for (const LaterDeath& death : later) {
-        text += " | " + refText(death.deceased) + " leaves " + testing::textOf(death.counts);
-        for (const SameLink& link : death.same)
-            text += " " + std::string(infoOf(link.kind).code) + "=" + refText(link.earlier);
+        text += " | ";
+        text += refText(death.deceased) + " leaves " + testing::textOf(death.counts);
+        for (const SameLink& link : death.same) {
+            text += ' ';
+            text += infoOf(link.kind).code;
+            text += '=';
+            text += refText(link.earlier);
+        }
     }
     return text;
 }
@@ -146,17 +157,19 @@ std::string disagreement(const CombinedComputation& c, const std::vector<LaterDe
     const CombinedTable& t = c.table;
     mpq_class total = fraction(t.undistributed, t.base);
     if (total != undistributed) return "what no heir takes is " + total.get_str() + ", not " + undistributed.get_str();
-    for (const PersonGroup& g : t.groups) {
+    for (std::size_t row = 0; row < t.groups.size(); ++row) {
+        const PersonGroup& g = t.groups[row];
         if (!g.alive()) continue;
-        const std::string name = refText(g.refs.front());
+        const std::string name = refText(g.ref);
         if (g.parts % g.count != 0)
             return name + ": " + std::to_string(g.parts) + " parts for " + std::to_string(g.count);
         std::int64_t columns = 0;
-        for (std::size_t d = 0; d < g.caseParts.size(); ++d) columns += g.caseParts[d] * t.multipliers[d];
+        for (std::size_t d = 0; d < t.deathCount(); ++d) columns += t.casePart(row, d) * t.multipliers[d];
         if (columns != g.parts) return name + ": the columns give " + std::to_string(columns);
-        const auto same = std::find_if(shares.begin(), shares.end(), [&](const Share& s) {
-            return !s.dead && s.refs == g.refs && s.count == g.count;
-        });
+        std::vector<GroupRef> refs{g.ref};
+        refs.insert(refs.end(), g.also.begin(), g.also.end());
+        const auto same = std::find_if(shares.begin(), shares.end(),
+                                       [&](const Share& s) { return !s.dead && s.refs == refs && s.count == g.count; });
         if (same == shares.end()) return name + ": no such group in the independent reckoning";
         const mpq_class shown = fraction(g.parts, t.base);
         if (shown != same->estate) return name + " has " + shown.get_str() + ", exactly " + same->estate.get_str();
