@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/case_mix.h"
+#include "bench/death_pairs.h"
 #include "engine/compute_case.h"
 #include "present/result_table.h"
 #include "present/solution_steps.h"
@@ -74,6 +75,33 @@ void BM_computeAndLayOut(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMixSize);
 }
 BENCHMARK(BM_computeAndLayOut);
+
+// A case with a later death, joined into the combined base, against the same
+// two cases computed alone: joining should cost well under a third case.
+void BM_twoSingleCases(benchmark::State& state)
+{
+    const auto pairs = qismaru::bench::deathPairs(kMixSize);
+    for (auto _ : state) {
+        for (const auto& pair : pairs) {
+            benchmark::DoNotOptimize(qismaru::computeCase(pair.first));
+            benchmark::DoNotOptimize(qismaru::computeCase(pair.later.counts));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pairs.size()));
+}
+BENCHMARK(BM_twoSingleCases);
+
+void BM_twoDeathLine(benchmark::State& state)
+{
+    const auto pairs = qismaru::bench::deathPairs(kMixSize);
+    for (auto _ : state) {
+        for (const auto& pair : pairs) {
+            benchmark::DoNotOptimize(qismaru::computeSuccessiveDeaths(pair.first, {pair.later}));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pairs.size()));
+}
+BENCHMARK(BM_twoDeathLine);
 
 }  // namespace
 

@@ -34,4 +34,20 @@ constexpr bool spouseAlone(const KindCounts& counts)
     return kinds == 1 && (counts.has(HeirKind::Husband) || counts.has(HeirKind::Wives));
 }
 
+// Whom a deceased heir of a kind can leave as a spouse: a man leaves no
+// husband and a woman no wives. A uterine brother or sister is either (the
+// user knows which), and may leave a husband or wives, never both.
+enum class SpouseSide : std::uint8_t { Man, Woman, Either };
+
+constexpr SpouseSide spouseSideOf(HeirKind kind)
+{
+    switch (kind) {
+    case HeirKind::UterineSiblings: return SpouseSide::Either;
+    case HeirKind::Father:
+    case HeirKind::Grandfather:
+    case HeirKind::Husband: return SpouseSide::Man;
+    default: return isMaleResiduary(kind) ? SpouseSide::Man : SpouseSide::Woman;
+    }
+}
+
 }  // namespace qismaru

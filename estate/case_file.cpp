@@ -28,7 +28,7 @@ const json& member(const json& object, const char* key)
 // and its reading below; a file with a member no row names is refused, so
 // that a misspelt name is not silently passed over.
 constexpr std::string_view kFileMembers[] = {"format",   "version", "school", "spouseReturn",
-                                             "noReturn", "heirs",   "estate"};
+                                             "noReturn", "heirs",   "estate", "later"};
 constexpr std::string_view kHeirMembers[] = {"code", "count"};
 
 CaseFileReading refused(CaseFileProblem problem, std::string detail)
@@ -143,6 +143,15 @@ CaseFileReading readPositions(const json& document, Positions& positions)
     return {};
 }
 
+CaseFileReading readLater(const json& later, int version, CaseFile& file)
+{
+    if (version < 3) return refused(CaseFileProblem::BadLaterDeaths, "later deaths need format version 3");
+    std::string why = readLaterDeathEntries(later, file.positions.school, file.later);
+    if (why.empty()) why = laterDeathsProblem(file.heirs, file.later, file.positions);
+    if (!why.empty()) return refused(CaseFileProblem::BadLaterDeaths, std::move(why));
+    return {};
+}
+
 }  // namespace
 
 CaseFileReading readCaseFile(std::string_view text)
@@ -182,6 +191,10 @@ CaseFileReading readCaseFile(std::string_view text)
     if (positions.problem != CaseFileProblem::None) return positions;
     CaseFileReading heirs = readHeirs(member(document, "heirs"), file);
     if (heirs.problem != CaseFileProblem::None) return heirs;
+    if (const json& later = member(document, "later"); !later.is_null()) {
+        CaseFileReading deaths = readLater(later, version.get<int>(), file);
+        if (deaths.problem != CaseFileProblem::None) return deaths;
+    }
     if (const json& estateObject = member(document, "estate"); !estateObject.is_null()) {
         EstateReading estate = estateFromJson(estateObject);
         if (!estate.ok()) {
@@ -214,7 +227,7 @@ std::string caseFileText(const CaseFile& file)
     nlohmann::ordered_json document;
     const bool hanafiAlone = file.positions == Positions{};
     document["format"] = kCaseFileFormat;
-    document["version"] = hanafiAlone ? 1 : kCaseFileVersion;
+    document["version"] = !file.later.empty() ? kCaseFileVersion : hanafiAlone ? 1 : 2;
     if (!hanafiAlone) {
         document["school"] = schoolInfo(file.positions.school).key;
         document["spouseReturn"] = file.positions.spouseReturn;
@@ -224,6 +237,7 @@ std::string caseFileText(const CaseFile& file)
     for (const HeirEntry& heir : file.heirs) {
         document["heirs"].push_back({{"code", infoOf(heir.kind).code}, {"count", heir.count}});
     }
+    if (!file.later.empty()) document["later"] = laterDeathsToJson(file.later);
     if (file.estate) document["estate"] = estateToJson(*file.estate);
     return document.dump(2) + "\n";
 }
@@ -252,6 +266,10 @@ std::string arabicProblemText(const CaseFileReading& reading)
         }
         return "بيانات التركة في هذا الملف غير صحيحة، فلم يفتح.";
     case CaseFileProblem::BadPositions: return "المذهب أو أحد القولين في الرد المحفوظ في هذا الملف غير صحيح، فلم يفتح.";
+    case CaseFileProblem::BadLaterDeaths:
+        return "الوفيات قبل القسمة في هذا الملف غير صحيحة (ورثة لا يمكن إدخالهم، أو إحالة إلى غير وارث أو إلى ميت، أو "
+               "عدد لا "
+               "يطابق)، فلم يفتح.";
     }
     return "";
 }

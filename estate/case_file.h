@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "estate/case_file_later.h"
 #include "estate/disk_file.h"
 #include "estate/estate_json.h"
 #include "model/case_entry.h"
@@ -24,8 +25,11 @@ namespace qismaru::estate {
 // written as version 1, without those keys, as every Qismaru reads it; any
 // other is version 2, which an older Qismaru refuses rather than answer it
 // by the Hanafi school unawares. A file without the keys is a Hanafi case.
+// A case with heirs who died before the division keeps them under "later"
+// (case_file_later.h) as version 3, which older versions refuse rather than
+// divide the estate as if those heirs were alive.
 inline constexpr std::string_view kCaseFileFormat = "qismaru-case";
-inline constexpr int kCaseFileVersion = 2;
+inline constexpr int kCaseFileVersion = 3;
 inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
 // A case of 21 kinds and an estate is well under a kilobyte; anything near
 // this is not a case file, and is refused before it is parsed.
@@ -35,6 +39,7 @@ struct CaseFile {
     std::vector<HeirEntry> heirs;
     std::optional<EstateInputs> estate;
     Positions positions;
+    std::vector<LaterDeathEntry> later{};
 
     bool operator==(const CaseFile&) const = default;
 };
@@ -51,7 +56,8 @@ enum class CaseFileProblem {
     NewerVersion,    // written by a later Qismaru, in a format this one does not know
     BadHeirs,
     BadEstate,
-    BadPositions,  // an unknown school, a switch that is not true or false, no return under a school that returns
+    BadPositions,    // an unknown school, a switch that is not true or false, no return under a school that returns
+    BadLaterDeaths,  // heirs the window could not enter, or references that do not hold
 };
 
 struct CaseFileReading {

@@ -9,6 +9,9 @@
 #                                           one sweep
 #   bash scripts/sweep.sh --near-limit N    N cases just below 2^53, checked
 #                                           against rational arithmetic
+#   bash scripts/sweep.sh --chains N        N chains of successive deaths, each
+#                                           combined table checked against
+#                                           rational arithmetic
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,7 +24,7 @@ sweep_once() {
     report="$(build/release/tests/sweep/qismaru-sweep "$@")" || { echo "$report"; return 1; }
     echo "$report"
     sweep="$(awk '/^sweep:/ {print $2}' <<<"$report")"
-    [[ -n "$sweep" ]] || return 0  # the near-limit and steps checks have no signature
+    [[ -n "$sweep" ]] || return 0  # the near-limit, chains and steps checks have no signature
     signature="$(awk '/^signature:/ {print $2}' <<<"$report")"
     recorded="$(awk -v s="$sweep" '$1 == s {print $2}' tests/sweep/signatures.txt)"
     if [[ "$signature" != "$recorded" ]]; then
@@ -42,3 +45,4 @@ done
 for school in maliki shafii; do
     sweep_once --reduced --school "$school" --no-return
 done
+sweep_once --chains 100000

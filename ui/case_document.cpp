@@ -96,6 +96,14 @@ bool CaseDocument::open(const QString& path)
     if (reading.ok()) state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
     // The reader applies the entry rules already; this is their last word.
     if (reading.ok() && !state) why = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
+    // The window shows no later deaths yet: the first death alone, saved
+    // again, would lose them.
+    if (reading.ok() && !reading.file->later.empty()) {
+        state.reset();
+        why =
+            "في هذا الملف وفاة وارث قبل القسمة، ولا تعرضها هذه النافذة بعد، فلم يفتح؛ ويحسبها qismaru-calc "
+            "--case-file.";
+    }
     if (!state) {
         messages_.inform(&window_, kProgramCaption, why + "\n" + QDir::toNativeSeparators(path));
         if (reading.problem == estate::CaseFileProblem::Unreadable) forget(path);

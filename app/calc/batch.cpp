@@ -5,6 +5,7 @@
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_positions.h"
+#include "app/calc/later_deaths_json.h"
 #include "app/calc/line_reader.h"
 #include "app/calc/result_output.h"
 
@@ -35,6 +36,11 @@ bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, Result
     if (!positions.ok()) {
         writeLineError(json, positions.error, lineNumber);
         return false;
+    }
+    if (!input.later.empty()) {
+        const LaterDeathsAnswer answer = answerLaterDeaths(input, explain, positions.positions);
+        writeLaterDeathsResult(json, answer, fields, lineNumber);
+        return !answer.refusal.refused();
     }
     const CaseAnswer answer = answerCase(input, explain, positions.positions);
     writeCaseResult(json, answer, fields, lineNumber);

@@ -7,6 +7,8 @@
 #include "app/calc/case_json.h"
 #include "app/calc/case_positions.h"
 #include "app/calc/estate_output.h"
+#include "app/calc/later_deaths_json.h"
+#include "app/calc/later_deaths_text.h"
 #include "app/calc/result_output.h"
 #include "app/calc/text_report.h"
 #include "present/positions_text.h"
@@ -53,6 +55,26 @@ CaseInput oneCaseInput(const CalcOptions& options)
     return input;
 }
 
+// A refusal of the later deaths is bad input, told on standard error; past
+// the exact range a JSON result still says so, as for a single case.
+int runLaterDeaths(const CalcOptions& options, const CaseInput& input, const Positions& positions, ResultFields fields,
+                   std::ostream& out, std::ostream& err)
+{
+    const LaterDeathsAnswer answer = answerLaterDeaths(input, options.explain, positions);
+    ResultOutput output(out);
+    const bool json = options.form == OutputForm::Json;
+    if (json && (!answer.refusal.refused() || answer.beyondExactRange())) {
+        writeLaterDeathsResult(output.json(), answer, fields);
+        output.endLine();
+    } else if (!answer.refusal.refused()) {
+        writeLaterDeathsText(output.stream(), answer);
+    }
+    if (!output.flush()) return outputFailed(output, err);
+    if (!answer.refusal.refused()) return kExitOk;
+    if (!json || !answer.beyondExactRange()) writeErrorLine(err, refusalText(answer));
+    return answer.beyondExactRange() ? kExitBeyondExactRange : kExitBadInput;
+}
+
 int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFields fields, std::ostream& out,
                std::ostream& err)
 {
@@ -71,6 +93,7 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
                        "--fields names estate, but the case has no estate: give --estate, or a case file with one");
         return kExitBadInput;
     }
+    if (!input.later.empty()) return runLaterDeaths(options, input, positions.positions, fields, out, err);
     const CaseAnswer answer = answerCase(input, options.explain, positions.positions);
     const bool beyond = answer.computation.outcome == CaseOutcome::BeyondExactRange;
     ResultOutput output(out);

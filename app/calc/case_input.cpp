@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 
+#include "app/calc/later_deaths_input.h"
 #include "app/calc/plain_estate_line.h"
 #include "app/calc/plain_line.h"
 #include "estate/estate_json.h"
@@ -189,8 +190,15 @@ void readPositionMember(const estate::JsonDocument&, const json& value, CaseBuil
     builder.input().*position = value.get<bool>();
 }
 
+void readLaterMember(const estate::JsonDocument& line, const json& value, CaseBuilder& builder)
+{
+    std::string why = readLaterDeaths(line, value, builder.input().later);
+    if (!why.empty()) builder.refuse(std::move(why));
+}
+
 constexpr LineKey kLineKeys[] = {
     {"counts", readCountsMember},
+    {"later", readLaterMember},
     {"estate", readEstateMember},
     {"school", readSchoolMember},
     {"spouseReturn", readPositionMember<&CaseInput::spouseReturn>},
@@ -249,6 +257,13 @@ CaseInput countsFromArguments(const std::vector<std::string>& arguments)
         if (!builder.add(code, *count, countText)) break;
     }
     return builder.finish();
+}
+
+CaseInput countsFromJson(const estate::JsonDocument& line, const json& counts)
+{
+    CaseBuilder builder;
+    readCountsMember(line, counts, builder);
+    return std::move(builder.input());
 }
 
 CaseInput caseFromLine(std::string_view text)

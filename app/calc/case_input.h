@@ -5,9 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
+#include "engine/successive_deaths.h"
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
+
+namespace qismaru::estate {
+struct JsonDocument;
+}
 
 namespace qismaru::calc {
 
@@ -23,6 +30,8 @@ struct CaseInput {
     std::optional<bool> noReturn{};
     // The case file could not be read at all: a failure of reading, not bad input.
     bool unreadable = false;
+    // Heirs who died before the division, each with his own heirs.
+    std::vector<LaterDeath> later{};
 
     bool ok() const { return error.empty(); }
 };
@@ -36,6 +45,10 @@ CaseInput caseFromLine(std::string_view line);
 // The same, always through the full JSON reading: the shortcuts for plain
 // lines, with or without an estate, must answer exactly as this does.
 CaseInput caseFromLineInFull(std::string_view line);
+
+// The heirs of a JSON object {"h": 1, "m": 1} read by the rules of a batch
+// line's "counts"; an empty object is no heirs and no error.
+CaseInput countsFromJson(const estate::JsonDocument& line, const nlohmann::json& counts);
 
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.
 std::string validCodes();

@@ -200,13 +200,19 @@ struct ResultSection {
     void (*write)(JsonWriter& json, const CaseAnswer& answer);
 };
 
+// "later" and "combined" belong to a line with later deaths: the writer of
+// such a line writes them (later_deaths_json.h).
 constexpr ResultSection kSections[] = {
     {"counts", writeCountsSection}, {"school", writeSchool}, {"stopped", writeStopped}, {"messages", writeMessages},
     {"shares", writeShares},        {"case", writeCaseWide}, {"screen", writeScreen},   {"print", writePrint},
-    {"steps", writeStepsSection},   {"estate", writeEstate},
+    {"steps", writeStepsSection},   {"estate", writeEstate}, {"later", nullptr},        {"combined", nullptr},
 };
-constexpr std::size_t kEstateSection = std::size(kSections) - 1;
+constexpr std::size_t kEstateSection = 9;
+constexpr std::size_t kLaterSection = 10;
+constexpr std::size_t kCombinedSection = 11;
 constexpr std::size_t kSectionCount = std::size(kSections);
+static_assert(kSections[kEstateSection].name == "estate" && kSections[kLaterSection].name == "later" &&
+              kSections[kCombinedSection].name == "combined");
 static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
@@ -258,6 +264,8 @@ bool ResultFields::has(std::string_view name) const
     }
     return false;
 }
+bool ResultFields::hasLater() const { return has(kLaterSection); }
+bool ResultFields::hasCombined() const { return has(kCombinedSection); }
 
 std::string ResultFields::names()
 {
@@ -282,11 +290,16 @@ void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fi
         }
         if (fields.has(kEstateSection)) writeEstate(json, answer);
     } else {
-        for (std::size_t section = 0; section < kSectionCount; ++section) {
-            if (fields.has(section)) kSections[section].write(json, answer);
-        }
+        writeCaseMembers(json, answer, fields);
     }
     json.endObject();
+}
+
+void writeCaseMembers(JsonWriter& json, const CaseAnswer& answer, ResultFields fields)
+{
+    for (std::size_t section = 0; section < kSectionCount; ++section) {
+        if (fields.has(section) && kSections[section].write) kSections[section].write(json, answer);
+    }
 }
 
 void writeLineError(JsonWriter& json, std::string_view why, long lineNumber)

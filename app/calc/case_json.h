@@ -40,6 +40,8 @@ public:
     bool has(std::size_t section) const { return (bits_ >> section & 1u) != 0; }
     // Whether the section of that name is written.
     bool has(std::string_view name) const;
+    bool hasLater() const;
+    bool hasCombined() const;
 
 private:
     std::uint32_t bits_ = 0;
@@ -55,6 +57,10 @@ private:
 // a division.
 void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                      std::optional<long> lineNumber = std::nullopt);
+
+// The members of a computed case's object without its braces, as a later
+// death's result repeats them.
+void writeCaseMembers(JsonWriter& json, const CaseAnswer& answer, ResultFields fields);
 
 // A batch line that could not be read as a case: {"error": ..., "line": n}.
 void writeLineError(JsonWriter& json, std::string_view why, long lineNumber);

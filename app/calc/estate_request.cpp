@@ -64,6 +64,7 @@ CaseInput caseFromFile(const std::string& path)
     }
     for (const HeirEntry& heir : reading.file->heirs) input.counts.set(heir.kind, heir.count);
     input.estate = reading.file->estate;
+    for (const estate::LaterDeathEntry& later : reading.file->later) input.later.push_back(estate::laterDeathOf(later));
     // A file saved under another school than the Hanafi one, or with a
     // return position, is answered as it was saved, as a batch line's own
     // school is; a file without them takes the command line's.

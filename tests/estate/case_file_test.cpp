@@ -35,7 +35,12 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     CaseFile malikiSpouse;
     malikiSpouse.heirs = {{Wives, 2}};
     malikiSpouse.positions = {School::Maliki, true, false};
-    for (const CaseFile& file : {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse}) {
+    // A son who died before the division, with his mother and sister.
+    CaseFile laterDeath;
+    laterDeath.heirs = {{Wives, 1}, {Sons, 1}, {Daughters, 1}};
+    laterDeath.later = {
+        {{1, Sons}, {{Mother, 1}, {FullSisters, 1}}, {{Mother, {1, Wives}}, {FullSisters, {1, Daughters}}}}};
+    for (const CaseFile& file : {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse, laterDeath}) {
         const std::string text = caseFileText(file);
         const CaseFileReading reading = readCaseFile(text);
         ASSERT_TRUE(reading.ok()) << reading.detail << "\n" << text;
@@ -48,6 +53,7 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     EXPECT_EQ(caseFileText(withEstate).find("school"), std::string::npos);
     EXPECT_NE(caseFileText(hanbali).find(R"("version": 2,)"), std::string::npos);
     EXPECT_NE(caseFileText(hanbali).find(R"("school": "hanbali")"), std::string::npos);
+    EXPECT_NE(caseFileText(laterDeath).find(R"("version": 3,)"), std::string::npos);
 }
 
 TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
@@ -55,6 +61,10 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
     using enum CaseFileProblem;
     const auto heirs = [](const std::string& list) {
         return R"({"format": "qismaru-case", "version": 1, "heirs": )" + list + "}";
+    };
+    const auto later = [](const std::string& list) {
+        return R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 1}], "later": )" + list +
+               "}";
     };
     const struct {
         std::string text;
@@ -66,7 +76,7 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {R"({"heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "version": "1", "heirs": []})", NotACaseFile},
-        {R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "x"}]})", NewerVersion},
+        {R"({"format": "qismaru-case", "version": 4, "heirs": [{"code": "x"}]})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 18446744073709551615, "heirs": []})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 1})", BadHeirs},
         {heirs(R"([{"code": "q", "count": 1}])"), BadHeirs},
@@ -90,6 +100,16 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {heirs(R"([], "estate": {"gross": "1000", "decimals": 4})"), BadEstate},
         {heirs(R"([], "estate": {"gross": "1000", "bequests": "5"})"), BadEstate},
         {heirs(R"([], "estate": {"funeral": "5"})"), BadEstate},
+        // Later deaths: only in version 3, with heirs the window could enter and references that hold.
+        {heirs(R"([{"code": "s", "count": 1}], "later": [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}]}])"),
+         BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "w", "count": 5}]}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": []}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "s", "heirs": [{"code": "m", "count": 1}]}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "died": "1990"}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "1:f", "heirs": [{"code": "m", "count": 1}]}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"m": "1:d"}}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "h", "count": 1}]}])"), BadLaterDeaths},
         {std::string(kMaxCaseFileBytes + 1, ' '), TooLarge},
         // Deep nesting inside the size limit: refused, not a crash.
         {heirs(std::string(20000, '[') + std::string(20000, ']')), NotJson},

@@ -12,6 +12,9 @@
 //                            N random cases with a corrected base between
 //                            2^50 and 2^53, each checked against rational
 //                            arithmetic
+//   qismaru-sweep --chains N N random chains of successive deaths, each
+//                            combined table checked against rational
+//                            arithmetic
 //
 // Exit status 1 when any case breaks a check; the first findings are listed.
 
@@ -22,6 +25,7 @@
 
 #include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
+#include "tests/sweep/death_chains.h"
 #include "tests/sweep/near_limit.h"
 #include "tests/sweep/solution_check.h"
 
@@ -39,6 +43,19 @@ int reportNearLimit(std::int64_t wanted)
     for (const Finding& finding : report.findings) {
         std::printf("  %s: %s\n", qismaru::testing::textOf(finding.counts).c_str(), finding.problem.c_str());
     }
+    return report.findingCount == 0 ? 0 : 1;
+}
+
+int reportChains(std::int64_t wanted)
+{
+    using namespace qismaru::sweep;
+    const auto start = std::chrono::steady_clock::now();
+    const ChainReport report = checkDeathChains(wanted, 20261208);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("chains: %lld (%lld later deaths; %lld more refused beyond 2^53)\nfindings: %lld\nseconds: %.2f\n",
+                static_cast<long long>(report.checked), static_cast<long long>(report.deaths),
+                static_cast<long long>(report.beyond), static_cast<long long>(report.findingCount), elapsed.count());
+    for (const std::string& finding : report.findings) std::printf("  %s\n", finding.c_str());
     return report.findingCount == 0 ? 0 : 1;
 }
 
@@ -69,11 +86,13 @@ int main(int argc, char** argv)
     bool reduced = false;
     bool steps = false;
     std::int64_t nearLimit = 0;
+    std::int64_t chains = 0;
     std::string school = "hanafi";
     qismaru::Positions positions;
     app.add_flag("--reduced", reduced, "Sweep the reduced family that the tests run");
     app.add_flag("--steps", steps, "Check the step-by-step solution of every case instead");
     app.add_option("--near-limit", nearLimit, "Check N cases near 2^53 against rational arithmetic instead");
+    app.add_option("--chains", chains, "Check N chains of successive deaths against rational arithmetic instead");
     app.add_option("--school", school, "Answer every case by this school: hanafi, maliki, shafii or hanbali");
     app.add_flag("--spouse-return", positions.spouseReturn, "A lone spouse takes the whole");
     app.add_flag("--no-return", positions.noReturn, "No return (maliki and shafii)");
@@ -89,6 +108,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (nearLimit > 0) return reportNearLimit(nearLimit);
+    if (chains > 0) return reportChains(chains);
     if (steps) return reportSolutions(reduced ? SweepSize::Reduced : SweepSize::Full);
 
     const auto start = std::chrono::steady_clock::now();

@@ -11,6 +11,7 @@
 
 #include "tests/support/case_text.h"
 #include "tests/sweep/case_sweep.h"
+#include "tests/sweep/death_chains.h"
 #include "tests/sweep/near_limit.h"
 #include "tests/sweep/solution_check.h"
 
@@ -109,6 +110,17 @@ TEST(Sweep, PartsNearTheExactLimitAgreeWithRationalArithmetic)
     for (const Finding& finding : report.findings)
         ADD_FAILURE() << testing::textOf(finding.counts) << ": " << finding.problem;
     EXPECT_EQ(report.checked, 2000);
+    EXPECT_EQ(report.findingCount, 0);
+}
+
+// Chains of up to four deaths: the combined table agrees with the shares
+// reckoned apart in rationals; scripts/sweep.sh --chains checks 100,000.
+TEST(Sweep, CombinedTablesOfDrawnDeathChainsAgreeWithRationalArithmetic)
+{
+    const ChainReport report = checkDeathChains(2000, 11);
+    for (const std::string& finding : report.findings) ADD_FAILURE() << finding;
+    EXPECT_EQ(report.checked, 2000);
+    EXPECT_GT(report.deaths, 3000);
     EXPECT_EQ(report.findingCount, 0);
 }
 

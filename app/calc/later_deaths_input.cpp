@@ -1,0 +1,99 @@
+#include "app/calc/later_deaths_input.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/calc/case_input.h"
+#include "estate/json_document.h"
+#include "present/utf8_text.h"
+
+namespace qismaru::calc {
+
+namespace {
+
+using nlohmann::json;
+
+// What a later death's result carries besides its question.
+constexpr std::array<std::string_view, 15> kResultMembers = {
+    "school",      "positions",    "stopped",     "messages", "shares", "Base",  "Correction", "ShareScale",
+    "BaseDivisor", "ReturnFactor", "SpouseScale", "screen",   "print",  "steps", "estate"};
+
+std::string inQuotes(std::string_view text)
+{
+    std::string quoted = "'";
+    quoted += cutAtCharacter(text, kEchoedBytes);
+    quoted += '\'';
+    return quoted;
+}
+
+std::string readDeceased(const json& value, LaterDeath& later)
+{
+    const std::optional<GroupRef> ref =
+        value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
+    if (!ref) return "\"deceased\" must name a group of an earlier death as \"N:code\", such as \"1:s\"";
+    later.deceased = *ref;
+    return "";
+}
+
+std::string readSame(const json& value, LaterDeath& later)
+{
+    const std::string form = "\"same\" links a kind of heirs to an earlier group, such as {\"m\": \"1:w\"}";
+    if (!value.is_object()) return form;
+    for (const auto& [code, earlier] : value.items()) {
+        const std::optional<HeirKind> kind = kindFromCode(code);
+        if (!kind) return "unknown heir code " + inQuotes(code) + " in \"same\" (valid codes: " + validCodes() + ")";
+        const std::optional<GroupRef> ref =
+            earlier.is_string() ? refFromText(earlier.get_ref<const std::string&>()) : std::nullopt;
+        if (!ref) return form;
+        later.same.push_back({*kind, *ref});
+    }
+    return "";
+}
+
+std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, LaterDeath& later)
+{
+    if (!entry.is_object()) {
+        return "a later death must be an object such as {\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}";
+    }
+    bool deceased = false;
+    bool counts = false;
+    for (const auto& [name, value] : entry.items()) {
+        std::string why;
+        if (name == "deceased") {
+            why = readDeceased(value, later);
+            deceased = true;
+        } else if (name == "counts") {
+            CaseInput heirs = countsFromJson(line, value);
+            why = std::move(heirs.error);
+            later.counts = heirs.counts;
+            counts = true;
+        } else if (name == "same") {
+            why = readSame(value, later);
+        } else if (std::find(kResultMembers.begin(), kResultMembers.end(), name) == kResultMembers.end()) {
+            why = "unknown member " + inQuotes(name) + " (a later death has \"deceased\", \"counts\" and \"same\")";
+        }
+        if (!why.empty()) return why;
+    }
+    if (!deceased) return "name the heir who died, as \"deceased\": \"N:code\"";
+    if (!counts || later.counts.empty()) return "no heir given: give the deceased's heirs under \"counts\"";
+    return "";
+}
+
+}  // namespace
+
+std::string readLaterDeaths(const estate::JsonDocument& line, const json& value, std::vector<LaterDeath>& later)
+{
+    if (!value.is_array()) {
+        return "\"later\" must be a list of later deaths, such as [{\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}]";
+    }
+    later.clear();
+    later.reserve(value.size());
+    for (const json& entry : value) {
+        const std::string death = std::to_string(later.size() + 2);
+        std::string why = readLaterDeath(line, entry, later.emplace_back());
+        if (!why.empty()) return "death " + death + ": " + why;
+    }
+    return "";
+}
+
+}  // namespace qismaru::calc

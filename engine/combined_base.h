@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/compute_case.h"
+#include "engine/successive_deaths.h"
+
+namespace qismaru {
+
+// The combined base (الجامعة) of successive deaths, by the classical method:
+// J starts as the first death's corrected base; for each later death with
+// corrected base B, whose deceased holds p parts of J, g = gcd(p, B): every
+// part so far is multiplied by B/g, his own case's parts by p/g, and J
+// becomes J × B/g. A person who inherits in several deaths takes the sum.
+
+// How the deceased's parts p stand to his own case's corrected base B.
+enum class PartsRelation : std::uint8_t {
+    Divides,  // B divides p (الانقسام): J stays, his heirs take p/B times their parts
+    Agrees,   // a common factor g > 1 (التوافق): earlier parts × B/g, his case's × p/g
+    Coprime,  // no common factor (التباين): earlier parts × B, his case's × p
+};
+
+// One later death joined to the combined base.
+struct JoinStep {
+    int death = 2;
+    std::int64_t deceasedParts = 0;  // p, of the combined base before this death
+    std::int64_t caseBase = 0;       // B
+    std::int64_t commonFactor = 1;   // gcd(p, B)
+    PartsRelation relation = PartsRelation::Divides;
+    std::int64_t earlierMultiplier = 1;  // B/g: what every earlier part is multiplied by
+    std::int64_t caseMultiplier = 1;     // p/g: what his case's parts are multiplied by
+    std::int64_t baseBefore = 0;
+    std::int64_t baseAfter = 0;
+};
+
+// A row of the combined table: persons who inherit together, known by one
+// reference per death in which they are heirs (the wife of the first is the
+// mother of the second): `ref` the earliest, `also` the others in order.
+struct PersonGroup {
+    GroupRef ref;
+    std::vector<GroupRef> also;
+    int count = 0;
+    // Of the final combined base; 0 for a deceased, whose parts passed on.
+    std::int64_t parts = 0;
+    // The later death this person is the deceased of (2, 3, ...); 0 while alive.
+    int diedAs = 0;
+
+    bool alive() const { return diedAs == 0; }
+    bool knownAs(GroupRef r) const;
+};
+
+struct CombinedTable {
+    std::int64_t base = 0;  // J
+    // Per death, the first at 0: its corrected base, and what its parts are
+    // multiplied by to give parts of J: the columns as the books draw them.
+    std::vector<std::int64_t> caseBases;
+    std::vector<std::int64_t> multipliers;
+    std::vector<JoinStep> joins;  // one per later death, in order
+    // The first death's groups in kind order, then for each later death its
+    // deceased (a member who died) and its heirs who are new persons.
+    std::vector<PersonGroup> groups;
+    // Parts of J that go to no heir: what a spouse alone leaves, or a
+    // surplus kept from the return, in any of the deaths.
+    std::int64_t undistributed = 0;
+
+    // A group's parts of a death's own corrected base (0 where it is no heir,
+    // or is excluded), the first death at 0.
+    std::int64_t casePart(std::size_t group, std::size_t death) const { return caseParts[group * deaths + death]; }
+    std::int64_t& casePart(std::size_t group, std::size_t death) { return caseParts[group * deaths + death]; }
+    std::size_t deathCount() const { return deaths; }
+
+    // While the table is built: room for the groups of `deathCount` deaths,
+    // then each group appended with no parts in any death yet.
+    void reserve(std::size_t deathCount, std::size_t groupCount);
+    PersonGroup& addGroup(PersonGroup group);
+
+private:
+    std::size_t deaths = 0;
+    std::vector<std::int64_t> caseParts;  // a row of `deaths` per group, in one allocation for all
+};
+
+// Why the deaths cannot be joined.
+enum class DeathsProblem : std::uint8_t {
+    None,
+    NoHeirs,                   // a later death names no heir
+    UnknownGroup,              // no such group in an earlier death
+    DeadGroup,                 // every member of the group has died
+    NeverInherited,            // the deceased's group received nothing: he leaves nothing of this estate
+    HusbandOfMan,              // a man leaves no husband
+    WivesOfWoman,              // a woman leaves no wives
+    LinkedKindAbsent,          // "same" for a kind with no heirs in this death
+    LinkedTwice,               // one group linked to two kinds of a death, or one kind linked twice
+    DeceasedLinked,            // the deceased among his own heirs
+    CountDiffers,              // linked to a group with another number of survivors
+    SchoolRefuses,             // more grandmothers than the school lets inherit together
+    ValidationStop,            // husband with wives, or more than four wives
+    CaseBeyondExactRange,      // a death's own corrected base passes 2^53
+    CombinedBeyondExactRange,  // the combined base passes 2^53
+};
+
+struct DeathsRefusal {
+    DeathsProblem problem = DeathsProblem::None;
+    int death = 0;                      // the death in which it was found (1 = the first)
+    GroupRef ref{};                     // the reference at fault
+    HeirKind kind = HeirKind::Husband;  // this death's kind, for the links
+    int heirs = 0;                      // CountDiffers: this death's heirs of the kind
+    int survivors = 0;                  // CountDiffers: the surviving members of the group
+
+    bool refused() const { return problem != DeathsProblem::None; }
+};
+
+// One death's case, computed alone.
+struct DeathCase {
+    KindCounts counts;
+    CaseComputation computation;
+};
+
+// Joins computed cases: deaths[0] is the first death, deaths[i] the case of
+// later[i - 1], each computed by the same school and positions. On a
+// refusal the table is left incomplete.
+DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
+                            CombinedTable& table);
+
+struct CombinedComputation {
+    std::vector<DeathCase> deaths;
+    CombinedTable table;
+    DeathsRefusal refusal;
+};
+
+// Computes every death by the positions, then joins them.
+CombinedComputation computeSuccessiveDeaths(const KindCounts& first, const std::vector<LaterDeath>& later,
+                                            const Positions& positions = {});
+
+}  // namespace qismaru

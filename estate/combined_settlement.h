@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/combined_base.h"
+#include "estate/settlement.h"
+
+namespace qismaru::estate {
+
+// The first deceased's estate settled by the combined table of successive
+// deaths: the claims on it as for a single death, then the net divided
+// among the surviving persons by their parts of the combined base, each
+// head's amount rounded by the same rule as a single case's.
+
+// One group of surviving persons: all its heads together, and each.
+struct GroupAmount {
+    std::size_t group = 0;  // its index in the combined table's groups
+    int count = 0;
+    std::int64_t parts = 0;
+    Ratio exact;         // of the major unit, net × parts ÷ the combined base
+    Ratio perHeadExact;  // of the major unit
+    Minor perHead = 0;
+    Minor amount = 0;  // perHead × count
+};
+
+struct CombinedSettlement {
+    EstateInputs inputs;
+    Claims claims;
+    std::int64_t base = 0;  // the combined base
+    // In the order of the table's groups, one per surviving group with parts.
+    std::vector<GroupAmount> groups;
+    Ratio undistributedExact;  // what no heir takes, of the major unit
+    Minor undistributed = 0;
+    // net − (the rounded amounts + the rounded undistributed part)
+    Minor roundingDifference = 0;
+};
+
+CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTable& table);
+
+// The division for a terminal or a spreadsheet: a title, a line of column
+// titles, one line per group (named by `labels`, one per table group), then
+// what no heir takes and the rounding difference; cells joined by `separator`.
+std::string combinedSettlementText(const CombinedSettlement& settlement, const std::vector<std::string>& labels,
+                                   std::string_view separator = "\t");
+
+}  // namespace qismaru::estate

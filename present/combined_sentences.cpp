@@ -1,0 +1,130 @@
+#include "present/combined_sentences.h"
+
+#include <array>
+
+#include "engine/kind_groups.h"
+#include "present/heir_names.h"
+#include "present/solution_context.h"
+
+namespace qismaru {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kMasculine = {"الأول",  "الثاني", "الثالث", "الرابع", "الخامس",
+                                                         "السادس", "السابع", "الثامن", "التاسع", "العاشر"};
+constexpr std::array<std::string_view, 10> kFeminine = {"الأولى",  "الثانية", "الثالثة", "الرابعة", "الخامسة",
+                                                        "السادسة", "السابعة", "الثامنة", "التاسعة", "العاشرة"};
+
+std::string ordinal(int death, const std::array<std::string_view, 10>& words)
+{
+    if (death >= 1 && death <= static_cast<int>(words.size())) return std::string(words[death - 1]);
+    return "رقم " + figure(std::int64_t{death});
+}
+
+// Before the first join the combined base is the first case itself.
+std::string combinedBaseName(int death) { return death == 2 ? "المسألة الأولى" : "الجامعة"; }
+
+std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::vector<DeathCase>& deaths)
+{
+    const std::string p = figure(s.deceasedParts);
+    const std::string b = figure(s.caseBase);
+    const std::string j = combinedBaseName(s.death) + " " + figure(s.baseBefore);
+    const std::string becomes = (s.death == 2 ? " فتكون الجامعة " : " فتصير ") + figure(s.baseAfter);
+    const std::string earlier = s.death == 2 ? "من المسألة الأولى" : "من المسائل قبلها";
+    std::string text = "مات " + deceasedName(later.deceased, deaths) + " قبل القسمة، وهو الميت " +
+                       deceasedOrdinal(s.death) + "، ومسألته تصح من " + b + "، وسهامه من " + j + " هي " + p + "؛ ";
+    switch (s.relation) {
+    case PartsRelation::Divides:
+        text += "وسهامه تنقسم على مسألته، فلا تتغير الجامعة " + figure(s.baseAfter) +
+                "، ويُضرب ما لكل وارث من مسألته في " + p + " ÷ " + b + " = " + figure(s.caseMultiplier) + ".";
+        break;
+    case PartsRelation::Agrees:
+        text += "وبين " + p + " و" + b + " توافق بـ" + figure(s.commonFactor) + "، فيُضرب وفق مسألته " +
+                figure(s.earlierMultiplier) + " في " + j + becomes + "، ويُضرب ما لكل وارث " + earlier + " في " +
+                figure(s.earlierMultiplier) + "، وما لكل وارث من مسألته في وفق سهامه " + figure(s.caseMultiplier) + ".";
+        break;
+    case PartsRelation::Coprime:
+        text += "وبين " + p + " و" + b + " تباين، فتُضرب مسألته كاملة " + b + " في " + j + becomes +
+                "، ويُضرب ما لكل وارث " + earlier + " في " + b + "، وما لكل وارث من مسألته في سهامه كاملة " + p + ".";
+        break;
+    }
+    return text;
+}
+
+// "للزوجة في الأولى، الأم في الثانية: 3 × 5 + 2 × 14 = 43 من 120."
+std::string heirsSentence(const CombinedTable& table, std::size_t row)
+{
+    const PersonGroup& g = table.groups[row];
+    const auto named = [&g](GroupRef r) { return heirName(r.kind, g.count) + " في " + caseOrdinal(r.death); };
+    std::string text = withLam(named(g.ref));
+    for (const GroupRef& r : g.also) text += "، " + named(r);
+    text += ": ";
+    bool first = true;
+    for (std::size_t d = 0; d < table.deathCount(); ++d) {
+        if (table.casePart(row, d) == 0) continue;
+        text += (first ? "" : " + ") + figure(table.casePart(row, d)) + " × " + figure(table.multipliers[d]);
+        first = false;
+    }
+    return text + " = " + figure(g.parts) + " من " + figure(table.base) + ".";
+}
+
+}  // namespace
+
+std::string deceasedOrdinal(int death) { return ordinal(death, kMasculine); }
+std::string caseOrdinal(int death) { return ordinal(death, kFeminine); }
+
+std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths)
+{
+    const int count = deaths[static_cast<std::size_t>(ref.death - 1)].counts.of(ref.kind);
+    std::string name = heirName(ref.kind, count);
+    if (count > 1) name = (spouseSideOf(ref.kind) == SpouseSide::Woman ? "إحدى " : "أحد ") + name;
+    return name + " في المسألة " + caseOrdinal(ref.death);
+}
+
+std::string laterDeathHeading(int death, const LaterDeath& later, const std::vector<DeathCase>& deaths)
+{
+    return "الميت " + deceasedOrdinal(death) + ": " + deceasedName(later.deceased, deaths) + "، مات قبل القسمة";
+}
+
+std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
+                                        const CombinedTable& table)
+{
+    std::vector<CombinedStep> steps;
+    for (const JoinStep& join : table.joins) {
+        const LaterDeath& death = later[static_cast<std::size_t>(join.death - 2)];
+        steps.push_back({CombinedStepType::Join, join.death, death.deceased, 0, joinSentence(join, death, deaths)});
+    }
+    steps.push_back(
+        {CombinedStepType::Base, 0, {}, table.base, "فتصح المسائل كلها من الجامعة " + figure(table.base) + ":"});
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        const PersonGroup& g = table.groups[row];
+        if (!g.alive() || g.parts == 0) continue;
+        steps.push_back({CombinedStepType::Heirs, 0, g.ref, g.parts, heirsSentence(table, row)});
+    }
+    if (table.undistributed > 0) {
+        steps.push_back({CombinedStepType::Undistributed,
+                         0,
+                         {},
+                         table.undistributed,
+                         "ويبقى " + figure(table.undistributed) + " من " + figure(table.base) +
+                             " لا يأخذه أحد من الورثة، وهو ما بقي بلا وارث في مسائلهم."});
+    }
+    return steps;
+}
+
+std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
+                                 const std::vector<std::vector<SolutionStep>>& solutions, const CombinedTable& table)
+{
+    std::string text = solutionText(deaths.front().counts, solutions.front());
+    for (std::size_t i = 1; i < deaths.size(); ++i) {
+        text += '\n';
+        text += laterDeathHeading(static_cast<int>(i) + 1, later[i - 1], deaths);
+        text += '\n';
+        text += solutionText(deaths[i].counts, solutions[i]);
+    }
+    text += "\nالجامعة\n";
+    for (const CombinedStep& step : combinedSteps(deaths, later, table)) text += "- " + step.text + "\n";
+    return text;
+}
+
+}  // namespace qismaru

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/combined_base.h"
+#include "present/solution_steps.h"
+
+namespace qismaru {
+
+// The solution of successive deaths as a teacher writes it: each later
+// death's own case, then how it joins the combined base (الجامعة), then what
+// each surviving person takes of it.
+
+// "الأول", "الثاني", ... for a deceased, "الأولى", "الثانية", ... for his
+// case (مسألة), to the tenth; the figure beyond ("رقم 11").
+std::string deceasedOrdinal(int death);
+std::string caseOrdinal(int death);
+
+// Who died, as a sentence names him: "الابن في المسألة الأولى", or one of a
+// group, "إحدى البنات في المسألة الأولى".
+std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths);
+
+enum class CombinedStepType : std::uint8_t {
+    Join,           // death: a later death joined to the combined base
+    Base,           // parts: the combined base
+    Heirs,          // ref, parts: a group of surviving persons and its parts
+    Undistributed,  // parts: what no heir takes
+};
+
+struct CombinedStep {
+    CombinedStepType type = CombinedStepType::Join;
+    int death = 0;
+    GroupRef ref{};
+    std::int64_t parts = 0;
+    std::string text;  // the Arabic sentence
+};
+
+// From a joined table: every join in order, the combined base, each group
+// of surviving persons with parts (their parts of each death times its
+// multiplier), and what no heir takes, if anything.
+std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
+                                        const CombinedTable& table);
+
+// The whole solution as plain text: the first death's solution, each later
+// death's under a line naming its deceased, then the combined base. What
+// `--explain` prints.
+std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
+                                 const std::vector<std::vector<SolutionStep>>& solutions, const CombinedTable& table);
+
+// "الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة": the line above a
+// later death's own case.
+std::string laterDeathHeading(int death, const LaterDeath& later, const std::vector<DeathCase>& deaths);
+
+}  // namespace qismaru

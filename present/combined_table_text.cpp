@@ -1,0 +1,91 @@
+#include "present/combined_table_text.h"
+
+#include <algorithm>
+
+#include "present/combined_sentences.h"
+#include "present/heir_names.h"
+#include "present/solution_context.h"
+
+namespace qismaru {
+
+namespace {
+
+bool everReceived(const CombinedTable& table, std::size_t row)
+{
+    for (std::size_t d = 0; d < table.deathCount(); ++d) {
+        if (table.casePart(row, d) > 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string groupLabel(const PersonGroup& group)
+{
+    const HeirKindInfo& first = infoOf(group.ref.kind);
+    std::string label(first.displayName);
+    if (first.entry == EntryKind::Counted) {
+        label += ' ';
+        label += figure(std::int64_t{group.count});
+    }
+    for (const GroupRef& r : group.also) {
+        label += "، ";
+        label += infoOf(r.kind).displayName;
+        label += " في " + caseOrdinal(r.death);
+    }
+    return label;
+}
+
+CombinedTableText combinedTableText(const CombinedTable& table)
+{
+    CombinedTableText text;
+    text.header.push_back("الورثة");
+    for (std::size_t d = 0; d < table.caseBases.size(); ++d) {
+        text.header.push_back("المسألة " + caseOrdinal(static_cast<int>(d) + 1) + " " + figure(table.caseBases[d]) +
+                              " × " + figure(table.multipliers[d]));
+    }
+    text.header.push_back("الجامعة " + figure(table.base));
+
+    std::vector<std::size_t> shown;
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        if (everReceived(table, row)) shown.push_back(row);
+    }
+    std::stable_sort(shown.begin(), shown.end(), [&table](std::size_t a, std::size_t b) {
+        const GroupRef& x = table.groups[a].ref;
+        const GroupRef& y = table.groups[b].ref;
+        return x.death != y.death ? x.death < y.death : readingRank(x.kind) < readingRank(y.kind);
+    });
+    for (const std::size_t index : shown) {
+        const PersonGroup& g = table.groups[index];
+        std::vector<std::string>& row = text.rows.emplace_back();
+        row.push_back(groupLabel(g));
+        for (std::size_t d = 0; d < table.deathCount(); ++d) {
+            const std::int64_t parts = table.casePart(index, d);
+            row.push_back(parts > 0 ? figure(parts) : "");
+        }
+        row.push_back(g.alive() ? figure(g.parts) : "الميت " + deceasedOrdinal(g.diedAs));
+    }
+    if (table.undistributed > 0) {
+        std::vector<std::string>& row = text.rows.emplace_back(text.header.size());
+        row.front() = "لا يأخذه وارث";
+        row.back() = figure(table.undistributed);
+    }
+    return text;
+}
+
+std::string tableLines(const CombinedTableText& text, std::string_view separator)
+{
+    std::string lines;
+    const auto line = [&](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) lines += separator;
+            lines += cells[i];
+        }
+        lines += '\n';
+    };
+    line(text.header);
+    for (const auto& row : text.rows) line(row);
+    return lines;
+}
+
+}  // namespace qismaru

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/combined_base.h"
+
+namespace qismaru {
+
+// The combined table as the books draw it, in texts: a column per death
+// with its corrected base and what its parts are multiplied by, then the
+// combined base; a row per group of persons with its parts in each death and
+// its total, the deceased marked in place of a total. For a terminal, and
+// for copying as tab-separated text.
+struct CombinedTableText {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// Rows in the order the books list them: the first death's heirs, then each
+// later death's new heirs, each death's in the reading order of a case; a
+// group that never received anything has no row.
+CombinedTableText combinedTableText(const CombinedTable& table);
+
+// "زوجة 1، أم في الثانية": a group by its kind and count in its first death,
+// and what it is in each later one.
+std::string groupLabel(const PersonGroup& group);
+
+// One line per row, the cells joined by `separator`.
+std::string tableLines(const CombinedTableText& text, std::string_view separator);
+
+}  // namespace qismaru

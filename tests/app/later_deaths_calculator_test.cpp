@@ -1,0 +1,195 @@
+// qismaru-calc with heirs who died before the division: the batch member
+// "later", the result's "later" and "combined", their refusals, the case
+// file that keeps them, and the text and steps of the combined base.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "app/calc/calculator.h"
+
+namespace qismaru::calc {
+namespace {
+
+using nlohmann::ordered_json;
+
+struct CalcRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CalcRun run(const CalcOptions& options, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCalculator(options, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+CalcRun batch(const std::string& input, bool explain = false)
+{
+    CalcOptions options;
+    options.form = OutputForm::Batch;
+    options.explain = explain;
+    return run(options, input);
+}
+
+// The books' first example: the son dies leaving his mother (the wife) and his sister (the daughter).
+const std::string kClassic =
+    R"({"counts": {"w": 1, "s": 1, "d": 1}, "later": [{"deceased": "1:s", "counts": {"m": 1, "si": 1}, )"
+    R"("same": {"m": "1:w", "si": "1:d"}}]})";
+
+TEST(CalculatorLaterDeaths, CombinedAsTheBooksHaveIt)
+{
+    const CalcRun r = batch(kClassic + "\n");
+    ASSERT_EQ(r.status, kExitOk) << r.out;
+    const ordered_json result = ordered_json::parse(r.out);
+    EXPECT_EQ(result["combined"].dump(),
+              R"({"base":120,"deaths":[{"death":1,"base":24,"multiplier":5},{"death":2,"base":5,"multiplier":14,)"
+              R"("deceasedParts":14,"relation":"coprime","commonFactor":1,"earlierMultiplier":5,"caseMultiplier":14,)"
+              R"("combinedBase":120}],"heirs":[{"ref":"1:w","also":["2:m"],"count":1,"parts":43,"fraction":"43/120"},)"
+              R"({"ref":"1:d","also":["2:si"],"count":1,"parts":77,"fraction":"77/120"}],)"
+              R"("undistributed":{"parts":0,"fraction":"0"}})");
+    // Death 1 as a single case; each later death in the same form, named by its deceased and links.
+    CalcOptions single;
+    single.form = OutputForm::Json;
+    single.caseArguments = {"w=1", "s=1", "d=1"};
+    ordered_json first = result;
+    first.erase("later");
+    first.erase("combined");
+    EXPECT_EQ(first.dump() + "\n", run(single).out);
+    single.caseArguments = {"m=1", "si=1"};
+    ordered_json later = result["later"][0];
+    EXPECT_EQ(later["deceased"], "1:s");
+    EXPECT_EQ(later["same"].dump(), R"({"si":"1:d","m":"1:w"})");
+    later.erase("deceased");
+    later.erase("same");
+    EXPECT_EQ(later.dump() + "\n", run(single).out);
+    // A result line reads back as its question.
+    EXPECT_EQ(batch(r.out).out, r.out);
+}
+
+TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
+{
+    const auto line = [](const std::string& first, const std::string& later) {
+        return R"({"counts": )" + first + R"(, "later": )" + later + "}";
+    };
+    const std::string wsd = R"({"w": 1, "s": 1, "d": 1})";
+    // Each daughter leaves 30000 daughters: the combined base grows 30000-fold a death.
+    std::string chain = R"([{"deceased": "1:s", "counts": {"d": 30000}})";
+    for (const char* deceased : {"2:d", "3:d", "4:d"}) {
+        chain += R"(, {"deceased": ")" + std::string(deceased) + R"(", "counts": {"d": 30000}})";
+    }
+    chain += "]";
+    const std::pair<std::string, std::string> rows[] = {
+        {line(wsd, R"([{"deceased": "1:f", "counts": {"m": 1}}])"),
+         "death 2: no group '1:f' among the heirs of an earlier death"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}}, {"deceased": "1:s", "counts": {"m": 1}}])"),
+         "death 3: every member of '1:s' has died before this death"},
+        {line(R"({"s": 1, "b": 1})", R"([{"deceased": "1:b", "counts": {"s": 1}}])"),
+         "death 2: '1:b' received nothing of the estate"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"si": 2}, "same": {"si": "1:d"}}])"),
+         "death 2: 'si' counts 2 heirs, but '1:d' has 1 surviving members"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"s": 1}, "same": {"s": "1:s"}}])"),
+         "death 2: the deceased '1:s' is linked into his own case"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1, "si": 1}, "same": {"m": "1:w", "si": "1:w"}}])"),
+         "death 2: the group '1:w' is linked twice"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"h": 1}}])"),
+         "death 2: the deceased '1:s' is a man: he leaves no husband"},
+        {line(R"({"m": 1, "bm": 2})", R"([{"deceased": "1:bm", "counts": {"h": 1, "w": 1}}])"),
+         "death 2: the husband and wives never stand in one case"},
+        {R"({"counts": {"s": 1}, "school": "maliki", "later": [{"deceased": "1:s", "counts": {"gm": 3}}]})",
+         "death 2: the maliki school lets at most 2 grandmothers inherit together, not 3 (gm)"},
+        {line(R"({"s": 1})", chain), "death 5: the combined base passes 2^53"},
+        {line(wsd, R"([{"deceased": "s", "counts": {"m": 1}}])"), "death 2: \"deceased\" must name a group"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "sam": {"m": "1:w"}}])"),
+         "death 2: unknown member 'sam'"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "same": {"m": "w"}}])"),
+         "death 2: \"same\" links a kind of heirs to an earlier group"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {}}])"), "death 2: no heir given"},
+        {line(wsd, R"([{"deceased": "1:s"}])"), "death 2: no heir given"},
+        {line(wsd, R"([{"counts": {"m": 1}}])"), "death 2: name the heir who died"},
+        {line(wsd, R"({"deceased": "1:s"})"), "\"later\" must be a list of later deaths"},
+    };
+    std::string input;
+    for (const auto& [text, why] : rows) input += text + "\n";
+    input += kClassic + "\n";
+    const CalcRun r = batch(input);
+    EXPECT_EQ(r.status, kExitSomeLinesFailed);
+    std::istringstream out(r.out);
+    std::string answer;
+    long number = 0;
+    for (const auto& [text, why] : rows) {
+        ASSERT_TRUE(std::getline(out, answer));
+        const ordered_json error = ordered_json::parse(answer);
+        EXPECT_NE(error.value("error", "").find(why), std::string::npos) << text << "\n" << answer;
+        EXPECT_EQ(error["line"], ++number);
+    }
+    ASSERT_TRUE(std::getline(out, answer));
+    EXPECT_EQ(ordered_json::parse(answer)["combined"]["base"], 120);
+}
+
+TEST(CalculatorLaterDeaths, MoneyAndStepsOfTheCombinedTable)
+{
+    // A brother leaves only a wife: she keeps her quarter, the rest goes to no heir.
+    const std::string input =
+        kClassic.substr(0, kClassic.size() - 1) + R"(, "estate": {"gross": "120000.05"}})" + "\n" +
+        R"({"counts": {"w": 1, "b": 1}, "later": [{"deceased": "1:b", "counts": {"w": 1}}], "estate": {"gross": "1000"}})" +
+        "\n";
+    const CalcRun r = batch(input, true);
+    ASSERT_EQ(r.status, kExitOk) << r.out;
+    std::istringstream out(r.out);
+    std::string line;
+    std::getline(out, line);
+    const ordered_json classic = ordered_json::parse(line)["combined"];
+    EXPECT_EQ(classic["heirs"][0]["amount"], "43000.02");       // 120000.05 × 43/120 = 43000.017…
+    EXPECT_EQ(classic["heirs"][1]["exact"], "184800077/2400");  // 120000.05 × 77/120
+    EXPECT_EQ(classic["estate"]["net"], "120000.05");
+    std::vector<std::string> texts;
+    for (const auto& step : classic["steps"]) texts.push_back(step["text"]);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_NE(texts[0].find("وبين 14 و5 تباين، فتُضرب مسألته كاملة 5 في المسألة الأولى 24 فتكون الجامعة 120"),
+              std::string::npos)
+        << texts[0];
+    EXPECT_EQ(texts[2], "للزوجة في الأولى، الأم في الثانية: 3 × 5 + 2 × 14 = 43 من 120.");
+    std::getline(out, line);
+    const ordered_json alone = ordered_json::parse(line)["combined"];
+    EXPECT_EQ(alone["undistributed"].dump(), R"({"parts":9,"fraction":"9/16"})");
+    EXPECT_EQ(alone["estate"]["undistributed"], "562.50");
+    EXPECT_EQ(alone["heirs"][1]["amount"], "187.50");
+}
+
+TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTable)
+{
+    const std::string path = ::testing::TempDir() + "later-deaths.qismaru";
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 3,
+        "heirs": [{"code": "w", "count": 1}, {"code": "s", "count": 1}, {"code": "d", "count": 1}],
+        "later": [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}, {"code": "si", "count": 1}],
+                   "same": {"m": "1:w", "si": "1:d"}}]})";
+    CalcOptions options;
+    options.caseFile = path;
+    const CalcRun text = run(options);
+    ASSERT_EQ(text.status, kExitOk) << text.err;
+    for (const char* line : {"الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة\n",
+                             "الورثة | المسألة الأولى 24 × 5 | المسألة الثانية 5 × 14 | الجامعة 120\n",
+                             "زوجة 1، أم في الثانية | 3 | 2 | 43\n", "ابن 1 | 14 |  | الميت الثاني\n"}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+    }
+    options.form = OutputForm::Json;
+    EXPECT_EQ(ordered_json::parse(run(options).out)["combined"]["base"], 120);
+
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 1}],
+        "later": [{"deceased": "1:d", "heirs": [{"code": "m", "count": 1}]}]})";
+    const CalcRun refused = run(options);
+    EXPECT_EQ(refused.status, kExitBadInput);
+    EXPECT_NE(refused.err.find("death 2: no group '1:d'"), std::string::npos) << refused.err;
+    std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace qismaru::calc
