@@ -9,6 +9,11 @@
 #                                           one sweep
 #   bash scripts/sweep.sh --near-limit N    N cases just below 2^53, checked
 #                                           against rational arithmetic
+#   bash scripts/sweep.sh --steps [--reduced] [--school S ...]
+#                                           the step-by-step solution of every
+#                                           case, checked against its result,
+#                                           under every school and position
+#                                           (or the one named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
