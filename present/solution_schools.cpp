@@ -28,9 +28,9 @@ constexpr const char* kZaydNote =
     "؛ وهذا قول زيد بن ثابت رضي الله عنه، وعليه المالكية والشافعية والحنابلة وصاحبا أبي حنيفة، وعند أبي حنيفة "
     "يحجب الجدُّ الإخوةَ كما يحجبهم الأب";
 
-constexpr const char* kMalikNote =
-    "؛ وهو قول مالك، وعليه المالكية، وعند زيد والشافعية والحنابلة للجد السدس والباقي للإخوة، وعند الحنفية يحجب "
-    "الجد الإخوة.";
+constexpr const char* kMalikNote = "؛ وهو قول مالك، وعليه المالكية";
+constexpr const char* kZaydAndHanafiNote =
+    "وعند زيد والشافعية والحنابلة للجد السدس والباقي للإخوة، وعند الحنفية يحجب الجد الإخوة.";
 
 // Dividing as a brother, counted in persons: every male two heads and
 // every female one, the grandfather two; without sisters, one head each.
@@ -116,14 +116,17 @@ std::string malikiyyaSentence(const step::GrandfatherOptions& o, const SolutionC
     const KindSet full = siblings & KindSet{FullBrothers, FullSisters};
     if (full.empty()) {
         return left + "، وهذه المالكية: لولا الجد لأخذ الإخوة لأم الثلث ولم يبق " +
-               withLam(c.names(siblings, Genitive)) + " شيء، فلما حجبهم الجد كان أحق بالثلث منهم، " + rest + kMalikNote;
+               withLam(c.names(siblings, Genitive)) + " شيء، فلما حجبهم الجد كان أحق بالثلث منهم، " + rest +
+               kMalikNote + "، " + kZaydAndHanafiNote;
     }
     // Without the grandfather this is the Mushtaraka, where the full
-    // siblings take their part only as children of the mother.
+    // siblings take their part only as children of the mother. Malik ruled
+    // on al-Malikiyya; his followers carried the ruling over to this one.
     return left + "، وهذه شبه المالكية: لولا الجد لكانت المشرَّكة، ولا " +
            std::string(verbBefore(kInherits, firstNamedOf(full, c.counts))) + " فيها " + c.names(full, Nominative) +
            " إلا بقرابة الأم؛ والجد يحجب ولد الأم، فيحجب" + std::string(pronoun(c.agreement(full))) + " مع" +
-           std::string(pronoun(c.agreement(UterineSiblings))) + "؛ " + rest + kMalikNote;
+           std::string(pronoun(c.agreement(UterineSiblings))) + "؛ " + rest + kMalikNote +
+           "، قاسها أصحابه على المالكية التي نص عليها، ومنهم من قال فيها بقول زيد؛ " + kZaydAndHanafiNote;
 }
 
 }  // namespace
