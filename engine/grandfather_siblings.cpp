@@ -67,21 +67,9 @@ step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction r
     return o;
 }
 
-Fraction grandfatherPart(const step::GrandfatherOptions& o)
-{
-    switch (o.took) {
-    case step::GrandfatherTook::Division: return o.division;
-    case step::GrandfatherTook::ThirdOfWhole:
-    case step::GrandfatherTook::ThirdOfRemainder: return o.third;
-    case step::GrandfatherTook::SixthOfWhole: return o.sixth;
-    case step::GrandfatherTook::WholeRemainder: return o.remainder;
-    }
-    return {};
-}
-
 void addGrandfather(const step::GrandfatherOptions& o, Division& d)
 {
-    const Fraction part = grandfatherPart(o);
+    const Fraction part = o.taken();
     switch (o.took) {
     case step::GrandfatherTook::Division: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division}); return;
     case step::GrandfatherTook::ThirdOfRemainder:

@@ -24,6 +24,18 @@ bool replaceDecision(std::span<Step> steps, const Step& step)
 
 }  // namespace
 
+Fraction step::GrandfatherOptions::taken() const
+{
+    switch (took) {
+    case GrandfatherTook::Division: return division;
+    case GrandfatherTook::ThirdOfWhole:
+    case GrandfatherTook::ThirdOfRemainder: return third;
+    case GrandfatherTook::SixthOfWhole: return sixth;
+    case GrandfatherTook::WholeRemainder: return remainder;
+    }
+    return {};
+}
+
 void StepTrace::add(const Step& step)
 {
     const std::span<Step> recorded(steps_.data(), size_);

@@ -172,6 +172,9 @@ struct GrandfatherOptions {
     std::int64_t heads;  // the heads of the division, he and every brother counted as two
     GrandfatherTook took;
     Fraction siblings;  // what the siblings take together after him
+
+    // The part he took, of the estate.
+    Fraction taken() const;
 };
 
 // The consanguine siblings were counted against the grandfather beside the

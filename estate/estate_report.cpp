@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/kind_groups.h"
+#include "present/heir_names.h"
 #include "present/result_table.h"
 
 namespace qismaru::estate {
@@ -99,8 +100,11 @@ private:
         if (!spouseAlone(counts)) {
             return "يبقى " + money(s_.undistributed) + " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.";
         }
-        const char* spouse = counts.has(HeirKind::Husband) ? "الزوج" : "الزوجات";
-        return std::string("لا وارث غير ") + spouse + "، فلا يأخذ إلا فرضه، ويبقى " + money(s_.undistributed) +
+        const HeirKind spouse = counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
+        const Agreement heirs = agreementOf(spouse, counts.of(spouse));
+        return "لا وارث غير " + heirName(spouse, counts.of(spouse), Genitive) + "، فلا " +
+               std::string(verbAfter(kTakes, heirs)) + " إلا فرض" + std::string(pronoun(heirs)) + "، ويبقى " +
+               money(s_.undistributed) +
                " لا يوزع؛ يذهب إلى ذوي الأرحام عند من يورثهم، فإن لم يوجدوا فإلى بيت المال. "
                "ومن متأخري الفقهاء من يرده على الزوجين إذا لم يوجد ذو رحم.";
     }

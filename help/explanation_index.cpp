@@ -16,8 +16,10 @@ const QColor kIndexGrey(128, 128, 128);
 
 }  // namespace
 
-ExplanationIndex::ExplanationIndex(QWidget& main)
-    : AuxiliaryWindow(main, ui::design::kExplanationIndex, " إ يـــــضاح", 9168, 5352), background_(indexBackground())
+ExplanationIndex::ExplanationIndex(QWidget& main, const Positions& positions)
+    : AuxiliaryWindow(main, ui::design::kExplanationIndex, " إ يـــــضاح", 9168, 5352),
+      positions_(positions),
+      background_(indexBackground())
 {
     createTree();
 }
@@ -56,7 +58,7 @@ void ExplanationIndex::createTree()
 void ExplanationIndex::openPage(HelpTopic topic)
 {
     QPointer<ExplanationPage>& page = pages_[topicIndex(topic)];
-    if (!page) page = new ExplanationPage(pageOf(topic), *this);
+    if (!page) page = new ExplanationPage(pageOf(topic), positions_, *this);
     page->present();
 }
 

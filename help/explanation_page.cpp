@@ -10,8 +10,10 @@
 
 namespace qismaru::help {
 
-ExplanationPage::ExplanationPage(const ExplanationPageInfo& info, QWidget& index)
-    : AuxiliaryWindow(index, info.form, info.caption, info.clientWidth, info.clientHeight), info_(info)
+ExplanationPage::ExplanationPage(const ExplanationPageInfo& info, const Positions& positions, QWidget& index)
+    : AuxiliaryWindow(index, info.form, info.caption, info.clientWidth, info.clientHeight),
+      info_(info),
+      positions_(positions)
 {
     index.setEnabled(false);
 
@@ -21,14 +23,14 @@ ExplanationPage::ExplanationPage(const ExplanationPageInfo& info, QWidget& index
     setPalette(white);
     setAutoFillBackground(true);
 
-    const PageLayout layout = layoutPage(info);
-    picture_ = renderPagePicture(info, layout);
+    const PageLayout layout = layoutPage(info, positions_);
+    picture_ = renderPagePicture(info, layout, positions_);
     auto* text = new QLabel;
     text->setPixmap(QPixmap::fromImage(picture_));
     text->setFixedSize(picture_.size());
     // The picture's words, for a screen reader.
     text->setAccessibleName(info.caption);
-    text->setAccessibleDescription(paragraphsOf(info).join('\n'));
+    text->setAccessibleDescription(paragraphsOf(info, positions_).join('\n'));
 
     textArea_ = new QScrollArea(this);
     textArea_->setGeometry(textAreaOf(info));

@@ -48,7 +48,7 @@ public:
     }
     void openExplanationIndex()
     {
-        present(index_, [&] { return new ExplanationIndex(main_); });
+        present(index_, [&] { return new ExplanationIndex(main_, main_.positions()); });
     }
 
     // Beside the main window, which stays usable: the user may switch the

@@ -68,9 +68,9 @@ void drawParagraphs(QPainter& painter, const QRect& area, const QStringList& par
 
 }  // namespace
 
-QStringList paragraphsOf(const ExplanationPageInfo& page)
+QStringList paragraphsOf(const ExplanationPageInfo& page, const Positions& positions)
 {
-    const auto statements = statementsOf(page.topic);
+    const std::vector<PageStatement> statements = statementsOf(page.topic, positions);
     QStringList paragraphs;
     for (const PageStatement& statement : statements) {
         // A lone statement needs no bullet; several read as a list.
@@ -84,10 +84,10 @@ QRect textAreaOf(const ExplanationPageInfo& page)
     return QRect(0, 0, page.clientSize().width(), ui::px(page.closeTop) - kGapAboveClose);
 }
 
-PageLayout layoutPage(const ExplanationPageInfo& page)
+PageLayout layoutPage(const ExplanationPageInfo& page, const Positions& positions)
 {
     const QSize area = textAreaOf(page).size();
-    const QStringList paragraphs = paragraphsOf(page);
+    const QStringList paragraphs = paragraphsOf(page, positions);
     for (double points = kComfortablePoints; points >= ui::kSmallestReadablePoints; points -= kStepPoints) {
         const QFont font = pageFont(page, points);
         if (pictureHeight(page, font, area.width(), paragraphs) <= area.height()) return {font, area, false};
@@ -98,7 +98,7 @@ PageLayout layoutPage(const ExplanationPageInfo& page)
     return {font, QSize(width, pictureHeight(page, font, width, paragraphs)), true};
 }
 
-QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layout)
+QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layout, const Positions& positions)
 {
     QImage picture(layout.pictureSize, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -112,7 +112,8 @@ QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layo
         painter.setFont(layout.font);
         painter.setPen(isColour(page) ? kColourInk : QColor(Qt::black));
         const int margin = marginOf(page);
-        drawParagraphs(painter, picture.rect().adjusted(margin, margin, -margin, -margin), paragraphsOf(page));
+        drawParagraphs(painter, picture.rect().adjusted(margin, margin, -margin, -margin),
+                       paragraphsOf(page, positions));
     }
     if (isColour(page)) return picture;
     return picture.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);

@@ -6,11 +6,13 @@
 #include <QStringList>
 
 #include "help/explanation_pages.h"
+#include "model/positions.h"
 
 namespace qismaru::help {
 
-// The page's statements as the paragraphs of its text.
-QStringList paragraphsOf(const ExplanationPageInfo& page);
+// The page's statements under the school and positions in force, as the
+// paragraphs of its text.
+QStringList paragraphsOf(const ExplanationPageInfo& page, const Positions& positions);
 
 // Where a page shows its statements: the width of the window, above the
 // Close button.
@@ -25,10 +27,10 @@ struct PageLayout {
     QSize pictureSize;  // the picture the text is drawn on, pixels
     bool scrolls = false;
 };
-PageLayout layoutPage(const ExplanationPageInfo& page);
+PageLayout layoutPage(const ExplanationPageInfo& page, const Positions& positions);
 
 // The page's picture: its statements, one bit per pixel for the
 // black-and-white pages, ink and a frame in colour for the others, on white.
-QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layout);
+QImage renderPagePicture(const ExplanationPageInfo& page, const PageLayout& layout, const Positions& positions);
 
 }  // namespace qismaru::help

@@ -8,10 +8,14 @@ namespace {
 // fixed share and which, when it takes the remainder or shares it two to
 // one, who excludes it and whom it excludes, and the named cases it stands
 // in, with the figures of each named case. The statements follow the
-// computation of this program. Where it takes one side of a question the
-// schools or the Hanafi books answer differently, the page says so rather
-// than teach it as settled: the grandmother beside the father or the
-// grandfather, the return to a spouse, the grandfather with brothers.
+// computation of this program under the school and positions in force:
+// where the answer turns on them (the grandfather with the siblings, the
+// Mushtaraka, the return, the return to a spouse) the point has a statement
+// for each answer, and the one shown says briefly what the others hold.
+// Where the program takes one side of a question the books answer
+// differently, the page says so rather than teach it as settled.
+
+using enum Holds;
 
 constexpr PageStatement kMother[] = {
     {"mother.third", "لها الثلث إذا لم يكن للميت فرع وارث ولا اثنان فأكثر من الإخوة والأخوات."},
@@ -39,7 +43,21 @@ constexpr PageStatement kFullSisters[] = {
     {"fullSisters.withBrother", "ومع الأخ الشقيق لهم الباقي، للذكر مثل حظ الأنثيين."},
     {"fullSisters.withDaughters",
      "ومع البنت أو بنت الابن تأخذ الباقي، فتحجب الإخوة والأخوات لأب وبني الإخوة والأعمام وبنيهم."},
-    {"fullSisters.excluded", "يحجبها الابن وابن الابن والأب والجد."},
+    {"fullSisters.excluded",
+     "يحجبها الابن وابن الابن والأب والجد، وحجب الجد لها قول أبي حنيفة، وعند المالكية والشافعية والحنابلة تقاسمه.",
+     GrandfatherExcludesSiblings},
+    {"fullSisters.excluded",
+     "يحجبها الابن وابن الابن والأب. ومع الجد تقاسمه، له مثلا ما لها، وله الأحظ من المقاسمة والثلث، على قول زيد، "
+     "وعند أبي حنيفة يحجبها الجد.",
+     GrandfatherSharesWithSiblings},
+    {"fullSisters.akdariyya",
+     "ولا أكدرية عند الحنفية: في زوج وأم وجد وأخت يحجب الجد الأخت ويأخذ الباقي؛ وعند المالكية والشافعية والحنابلة "
+     "يُفرض لها النصف ثم تقاسم الجد، فتصح من سبعة وعشرين.",
+     GrandfatherExcludesSiblings},
+    {"fullSisters.akdariyya",
+     "الأكدرية: زوج وأم لها الثلث وجد وأخت شقيقة أو لأب، يُفرض فيها للأخت النصف وتعول المسألة إلى تسعة، ثم يُضم "
+     "نصيبها إلى نصيب الجد ويُقسم بينهما للذكر مثل حظ الأنثيين، فتصح من سبعة وعشرين: للأخت أربعة.",
+     GrandfatherSharesWithSiblings},
     {"fullSisters.mubahala",
      "المباهلة: زوج وأم وأخت شقيقة أو لأب، أصلها ستة وتعول إلى ثمانية: للزوج ثلاثة، وللأم اثنان، وللأخت ثلاثة. "
      "سميت بذلك لأن ابن عباس، وكان لا يرى العول، دعا من خالفه فيه إلى المباهلة."},
@@ -58,7 +76,9 @@ constexpr PageStatement kSonsDaughters[] = {
     {"sonsDaughters.excluded", "يحجبها الابن، وتحجبها البنتان فأكثر."},
     {"sonsDaughters.withSonsSon",
      "فإن كان معها ابن ابن عصبها، فلهم الباقي للذكر مثل حظ الأنثيين، ولو استكملت البنات الثلثين."},
-    {"sonsDaughters.return", "وإن لم يكن عاصب رد عليها ما بقي كما يرد على البنت."},
+    {"sonsDaughters.return", "وإن لم يكن عاصب رد عليها ما بقي كما يرد على البنت.", Returned},
+    {"sonsDaughters.return", "وإن لم يكن عاصب فلا رد عليها على القول بعدم الرد: ما بقي بعد الفروض لبيت المال.",
+     NotReturned},
 };
 
 constexpr PageStatement kGrandfather[] = {
@@ -67,7 +87,14 @@ constexpr PageStatement kGrandfather[] = {
      "يكن فرع وارث."},
     {"grandfather.excluded", "يحجبه الأب، ولا يحجب هو الجدة من جهة الأم، وفي غيرها انظر صفحة الجدات."},
     {"grandfather.siblings",
-     "ويحجب الإخوة والأخوات من كل جهة وبنيهم والأعمام وبنيهم كما يحجبهم الأب، فلا يقاسم الإخوة، على قول أبي حنيفة."},
+     "ويحجب الإخوة والأخوات من كل جهة وبنيهم والأعمام وبنيهم كما يحجبهم الأب، فلا يقاسم الإخوة، على قول أبي حنيفة؛ "
+     "وعند المالكية والشافعية والحنابلة يقاسم الأشقاء والإخوة لأب.",
+     GrandfatherExcludesSiblings},
+    {"grandfather.siblings",
+     "ومع الإخوة والأخوات الأشقاء أو لأب يقاسمهم كأخ، الذكر برأسين والأنثى برأس، وله الأحظ من المقاسمة وثلث المال، "
+     "ومع صاحب فرض الأحظ من المقاسمة وثلث الباقي وسدس المال، على قول زيد، وعند أبي حنيفة يحجبهم. ويحجب الإخوة لأم "
+     "وبني الإخوة والأعمام وبنيهم كما يحجبهم الأب.",
+     GrandfatherSharesWithSiblings},
     {"grandfather.noUmariyyatan", "ولا عمريتين معه: للأم ثلث المال كله ما لم يكن فرع وارث أو اثنان فأكثر من الإخوة."},
 };
 
@@ -79,7 +106,9 @@ constexpr PageStatement kGrandmothers[] = {
      "ابنها. وزر «جدة» يعد الجدات الوارثات من الجهتين، ولا يحجب البرنامج واحدة منهن بأب ولا جد: فمع أحدهما لا "
      "تعد إلا من ترث معه في مذهبك، كأم الأم."},
     {"grandmothers.unchanged", "ولا ينقلها الفرع الوارث ولا الإخوة عن السدس."},
-    {"grandmothers.return", "وإن لم يكن عاصب رد عليها ما بقي مع غيرها من أصحاب الفروض، دون الزوجين."},
+    {"grandmothers.return", "وإن لم يكن عاصب رد عليها ما بقي مع غيرها من أصحاب الفروض، دون الزوجين.", Returned},
+    {"grandmothers.return", "وإن لم يكن عاصب فلا رد عليها على القول بعدم الرد: ما بقي بعد الفروض لبيت المال.",
+     NotReturned},
     {"grandmothers.mushtaraka", "وتقوم مقام الأم في المشركة: زوج وجدة واثنان فأكثر من الإخوة لأم وأخ شقيق."},
     {"grandmothers.ummAlAramil",
      "أم الأرامل: ثلاث زوجات وجدتان وأربع أخوات لأم وثماني أخوات شقيقات، أصلها اثنا عشر وتعول إلى سبعة عشر: "
@@ -94,10 +123,16 @@ constexpr PageStatement kSonsSons[] = {
 constexpr PageStatement kSpouses[] = {
     {"spouses.husband", "للزوج النصف، والربع مع الفرع الوارث."},
     {"spouses.wives", "للزوجة الربع، والثمن مع الفرع الوارث، تشترك فيه الزوجات إلى أربع."},
-    {"spouses.noReturn",
-     "لا يحجبهما أحد حجب حرمان. ولا يرد عليهما في هذا البرنامج، وهو أصل مذهب الحنفية: الزوج وحده له النصف، "
-     "والزوجة وحدها لها الربع، ولا يقسم البرنامج الباقي. وأفتى متأخرو الحنفية بالرد على أحد الزوجين إذا لم يكن "
-     "معه وارث من النسب ولا من ذوي الأرحام."},
+    {"spouses.alone",
+     "لا يحجبهما أحد حجب حرمان. ولا يرد عليهما، وهو قول المذاهب الأربعة في أصلها: الزوج وحده له النصف، والزوجة "
+     "وحدها لها الربع، ولا يقسم البرنامج الباقي. وأفتى متأخرون من المذاهب بالرد على أحد الزوجين إذا لم يكن معه "
+     "وارث من النسب ولا من ذوي الأرحام، وهو خيار «الرد على أحد الزوجين عند انفراده».",
+     SpouseKeepsShare},
+    {"spouses.alone",
+     "لا يحجبهما أحد حجب حرمان. والزوج وحده أو الزوجة وحدها يأخذ التركة كلها، فرضه والباقي ردًّا، على ما اخترت "
+     "من الرد على أحد الزوجين عند انفراده، وهو قول متأخرين من المذاهب وعليه العمل في كثير من المحاكم؛ وعند جمهور "
+     "الفقهاء لا يرد عليهما.",
+     SpouseTakesWhole},
     {"spouses.increase", "وإذا عالت المسألة نقص نصيبهما بالعول."},
     {"spouses.notTogether", "ولا يجتمع زوج وزوجة في مسألة."},
 };
@@ -105,7 +140,10 @@ constexpr PageStatement kSpouses[] = {
 constexpr PageStatement kDaughters[] = {
     {"daughters.fixed", "للواحدة النصف، وللثنتين فأكثر الثلثان."},
     {"daughters.withSon", "ومع الابن لهم الباقي، للذكر مثل حظ الأنثيين."},
-    {"daughters.return", "لا يحجبها أحد، ويرد عليها ما بقي إن لم يكن عاصب."},
+    {"daughters.return", "لا يحجبها أحد، ويرد عليها ما بقي إن لم يكن عاصب.", Returned},
+    {"daughters.return",
+     "لا يحجبها أحد، ولا يرد عليها ما بقي على القول بعدم الرد، وهو قديم المالكية والشافعية: يذهب إلى بيت المال.",
+     NotReturned},
 };
 
 constexpr PageStatement kConsanguineSisters[] = {
@@ -116,7 +154,14 @@ constexpr PageStatement kConsanguineSisters[] = {
      "وتحجبها الشقيقتان، إلا أن يكون معها أخ لأب فلهم الباقي للذكر مثل حظ الأنثيين."},
     {"consanguineSisters.withDaughters", "ومع البنت أو بنت الابن تأخذ الباقي."},
     {"consanguineSisters.excluded",
-     "يحجبها الابن وابن الابن والأب والجد والأخ الشقيق، والشقيقة مع البنت أو بنت الابن."},
+     "يحجبها الابن وابن الابن والأب والجد والأخ الشقيق، والشقيقة مع البنت أو بنت الابن؛ وحجب الجد لها قول أبي "
+     "حنيفة، وعند المالكية والشافعية والحنابلة تقاسمه.",
+     GrandfatherExcludesSiblings},
+    {"consanguineSisters.excluded",
+     "يحجبها الابن وابن الابن والأب والأخ الشقيق، والشقيقة مع البنت أو بنت الابن. ومع الجد تقاسمه على قول زيد، "
+     "فإن كان معها أشقاء عدّوها على الجد ثم أخذوا ما كان لها، إلا الشقيقة الواحدة فتأخذ منها تمام النصف وما بقي "
+     "لها (المعادة)؛ وعند أبي حنيفة يحجبها الجد.",
+     GrandfatherSharesWithSiblings},
 };
 
 constexpr PageStatement kSons[] = {
@@ -162,21 +207,47 @@ constexpr PageStatement kConsanguineUncles[] = {
 
 constexpr PageStatement kFullBrothers[] = {
     {"fullBrothers.remainder", "لهم الباقي، ومع الأخوات الشقيقات للذكر مثل حظ الأنثيين."},
-    {"fullBrothers.excluded", "يحجبهم الابن وابن الابن والأب والجد."},
-    {"fullBrothers.mushtaraka", "وفي المشركة لا يبقى لهم شيء."},
+    {"fullBrothers.excluded",
+     "يحجبهم الابن وابن الابن والأب والجد، وحجب الجد لهم قول أبي حنيفة، وعند المالكية والشافعية والحنابلة يقاسمهم.",
+     GrandfatherExcludesSiblings},
+    {"fullBrothers.excluded",
+     "يحجبهم الابن وابن الابن والأب. ومع الجد يقاسمونه كأخ منهم، وله الأحظ من المقاسمة والثلث، على قول زيد، وعند "
+     "أبي حنيفة يحجبهم الجد. وفي شبه المالكية (زوج وأم أو جدة وجد واثنان فأكثر من الإخوة لأم وأخ شقيق) لا شيء لهم "
+     "عند المالكية، قياسًا على المالكية، إذ لا يرثون فيها إلا بقرابة الأم والجد يحجب ولد الأم.",
+     GrandfatherSharesWithSiblings},
+    {"fullBrothers.mushtaraka",
+     "وفي المشركة لا يبقى لهم شيء، عند الحنفية والحنابلة؛ وعند المالكية والشافعية يشاركون الإخوة لأم في ثلثهم.",
+     ThirdNotShared},
+    {"fullBrothers.mushtaraka",
+     "وفي المشركة يشاركون الإخوة لأم في ثلثهم، ذكرهم وأنثاهم سواء، عند المالكية والشافعية؛ وعند الحنفية والحنابلة "
+     "لا يبقى لهم شيء.",
+     ThirdShared},
 };
 
 constexpr PageStatement kConsanguineBrothers[] = {
     {"consanguineBrothers.remainder",
      "لهم الباقي، ومع الأخوات لأب للذكر مثل حظ الأنثيين، ولو استكملت الشقيقتان الثلثين."},
     {"consanguineBrothers.excluded",
-     "يحجبهم الابن وابن الابن والأب والجد والأخ الشقيق، والأخت الشقيقة مع البنت أو بنت الابن."},
+     "يحجبهم الابن وابن الابن والأب والجد والأخ الشقيق، والأخت الشقيقة مع البنت أو بنت الابن؛ وحجب الجد لهم قول أبي "
+     "حنيفة، وعند المالكية والشافعية والحنابلة يقاسمهم.",
+     GrandfatherExcludesSiblings},
+    {"consanguineBrothers.excluded",
+     "يحجبهم الابن وابن الابن والأب والأخ الشقيق، والأخت الشقيقة مع البنت أو بنت الابن. ومع الجد يقاسمونه على قول "
+     "زيد، فإن كان معهم أشقاء عدّوهم على الجد ثم أخذوا ما كان لهم (المعادة)؛ وعند أبي حنيفة يحجبهم الجد. وفي "
+     "المالكية (زوج وأم أو جدة وجد واثنان فأكثر من الإخوة لأم وإخوة لأب) لا شيء لهم عند مالك، والباقي للجد.",
+     GrandfatherSharesWithSiblings},
 };
 
 constexpr PageStatement kUterineSiblings[] = {
     {"uterineSiblings.fixed", "للواحد السدس، وللاثنين فأكثر الثلث، ذكرهم وأنثاهم فيه سواء."},
     {"uterineSiblings.excluded", "يحجبهم الفرع الوارث ولو بنتاً، والأب والجد."},
-    {"uterineSiblings.mushtaraka", "وفي المشركة لهم الثلث وحدهم، لا يشاركهم الأشقاء."},
+    {"uterineSiblings.mushtaraka",
+     "وفي المشركة لهم الثلث وحدهم، لا يشاركهم الأشقاء، عند الحنفية والحنابلة؛ وعند المالكية والشافعية يشاركونهم فيه.",
+     ThirdNotShared},
+    {"uterineSiblings.mushtaraka",
+     "وفي المشركة يشاركهم الأشقاء في ثلثهم، ويُقسم بينهم جميعًا بالسوية، عند المالكية والشافعية؛ وعند الحنفية "
+     "والحنابلة لهم الثلث وحدهم.",
+     ThirdShared},
     {"uterineSiblings.mulzima",
      "الملزمة: زوج وأم واثنان من الإخوة لأم، أصلها ستة ولا عول فيها: للزوج ثلاثة، وللأم السدس واحد، وللإخوة لأم "
      "الثلث اثنان. سميت بذلك لأنها ألزمت ابن عباس، وهو لا يحجب الأم إلى السدس بأقل من ثلاثة إخوة ولا يرى العول، "
@@ -210,8 +281,32 @@ static_assert(inTopicOrder(kPageTexts));
 
 }  // namespace
 
+bool holdsUnder(Holds holds, const Positions& chosen)
+{
+    const Positions positions = effectivePositions(chosen);
+    switch (holds) {
+    case Always: return true;
+    case GrandfatherExcludesSiblings: return !grandfatherSharesWithSiblings(positions.school);
+    case GrandfatherSharesWithSiblings: return grandfatherSharesWithSiblings(positions.school);
+    case ThirdNotShared: return !fullSiblingsShareUterineThird(positions.school);
+    case ThirdShared: return fullSiblingsShareUterineThird(positions.school);
+    case Returned: return !positions.noReturn;
+    case NotReturned: return positions.noReturn;
+    case SpouseKeepsShare: return !positions.spouseReturn || positions.noReturn;
+    case SpouseTakesWhole: return positions.spouseReturn && !positions.noReturn;
+    }
+    return false;
+}
+
 std::span<const PageText> pageTexts() { return kPageTexts; }
 
-std::span<const PageStatement> statementsOf(HelpTopic topic) { return kPageTexts[topicIndex(topic)].statements; }
+std::vector<PageStatement> statementsOf(HelpTopic topic, const Positions& positions)
+{
+    std::vector<PageStatement> shown;
+    for (const PageStatement& statement : kPageTexts[topicIndex(topic)].statements) {
+        if (holdsUnder(statement.holds, positions)) shown.push_back(statement);
+    }
+    return shown;
+}
 
 }  // namespace qismaru::help

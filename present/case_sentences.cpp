@@ -66,7 +66,7 @@ std::string spouseReturnFit(const step::SpouseReturnBase& s)
 std::string spouseReturnBaseSentence(const step::BaseOfDenominators& b, const step::SpouseReturnBase& s,
                                      const SolutionContext& c)
 {
-    std::string text = "في المسألة ردٌّ مع " + c.name(s.spouse) + "، فيُركَّب أصلها من مسألتين: مسألة أهل الرد، " +
+    std::string text = "في المسألة ردٌّ مع " + c.name(s.spouse, Genitive) + "، فيُركَّب أصلها من مسألتين: مسألة أهل الرد، " +
                        denominatorsGive(b, b.denominators & (b.denominators - 1) ? "فروضهم" : "فرضهم") + "، لهم منه " +
                        figure(s.othersParts);
     if (s.taken != s.othersParts) text += "، وهم صنف واحد فيُعدّ ما لهم سهمًا واحدًا";
@@ -75,12 +75,34 @@ std::string spouseReturnBaseSentence(const step::BaseOfDenominators& b, const st
     return text;
 }
 
+// "فرضها", "فرضيهما", "فروضهم": the shares of the heirs the surplus goes back
+// to, one per kind, and the pronoun of all their persons.
+std::string theirShares(KindSet sharers, const SolutionContext& c)
+{
+    const int kinds = sharers.size();
+    const std::string_view shares = kinds == 1 ? "فرض" : kinds == 2 ? "فرضي" : "فروض";
+    return std::string(shares) + std::string(pronoun(c.agreement(sharers)));
+}
+
 std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
 {
     const Fraction rest = Fraction::whole(1) - c.result()[alone.spouse].exact;
-    return "؛ ولا وارث مع " + c.name(alone.spouse) + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + figure(rest) +
+    return "؛ ولا وارث مع " + c.name(alone.spouse, Genitive) + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " +
+           figure(rest) +
            " من التركة بلا وارث من المذكورين (لذوي الأرحام أو لبيت المال، على خلاف بينهم)، وأفتى بعض المتأخرين "
            "بالرد على الزوجين إذا لم يوجد غيرهما";
+}
+
+// The heirs whose parts a group's heads share: in the Mushtaraka as the
+// Maliki and Shafi'i schools divide it, the full siblings share the uterine
+// siblings' third, every head alike, and are told with them.
+KindSet groupOf(HeirKind kind, const SolutionContext& c)
+{
+    KindSet kinds = KindSet::of(kind);
+    if (kind == UterineSiblings && findRecord<step::SharedThird>(c.trace)) {
+        kinds = kinds | KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
+    }
+    return kinds;
 }
 
 // One line of the correction, for each recorded finding.
@@ -134,12 +156,15 @@ std::string combinedFactors(const step::CombinedFactors& c)
 std::string correctionFinding(const Step& s, const SolutionContext& c)
 {
     if (const auto* group = std::get_if<step::GroupHeads>(&s)) {
-        return "سهام " + c.name(group->kind) + " " + figure(group->parts) + "، وعدد الرؤوس " + figure(group->heads) +
-               "، ولا تنقسم عليه؛ " + headsRelation(group->parts, group->heads, group->factor);
+        const KindSet kinds = groupOf(group->kind, c);
+        const std::string heads = kinds.size() > 1 ? "، وعدد رؤوسهم " : "، وعدد الرؤوس ";
+        return "سهام " + c.names(kinds, Genitive) + (kinds.size() > 1 ? " في الثلث " : " ") + figure(group->parts) +
+               heads + figure(group->heads) + "، ولا تنقسم عليه؛ " +
+               headsRelation(group->parts, group->heads, group->factor);
     }
     if (const auto* pair = std::get_if<step::PairHeads>(&s)) {
-        return "سهام " + c.name(pair->male) + " و" + c.name(pair->female) + " " + figure(pair->parts) +
-               "، وعدد الرؤوس " + figure(pair->heads) + " (يُعدّ الذكر برأسين)، ولا تنقسم عليه؛ " +
+        return "سهام " + c.names(KindSet{pair->male, pair->female}, Genitive) + " " + figure(pair->parts) +
+               "، وعدد الرؤوس " + figure(pair->heads) + " (الذكر برأسين والأنثى برأس)، ولا تنقسم عليه؛ " +
                headsRelation(pair->parts, pair->heads, pair->factor);
     }
     if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
@@ -152,6 +177,19 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
 }
 
 }  // namespace
+
+std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
+{
+    std::vector<HeadsGroup> groups;
+    for (const Step& s : c.trace.steps()) {
+        if (const auto* group = std::get_if<step::GroupHeads>(&s)) {
+            groups.push_back({groupOf(group->kind, c), group->parts, group->heads, group->factor.factor});
+        } else if (const auto* pair = std::get_if<step::PairHeads>(&s)) {
+            groups.push_back({KindSet{pair->male, pair->female}, pair->parts, pair->heads, pair->factor.factor});
+        }
+    }
+    return groups;
+}
 
 std::string baseSentence(const SolutionContext& c)
 {
@@ -189,9 +227,9 @@ std::string returnSentence(const step::Return& ret, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
     std::string text = "مجموع الفروض " + figure(ret.fixedTotal) + " أقل من التركة ولا عاصب، فيُرد الباقي على " +
-                       heirNames(ret.sharers, c.counts) + " بقدر فروضهم";
+                       c.names(ret.sharers, Genitive) + " بقدر " + theirShares(ret.sharers, c);
     if (ret.spouse) {
-        text += "، ولا يُرد على " + c.name(*ret.spouse) + ": " + c.forName(*ret.spouse) +
+        text += "، ولا يُرد على " + c.name(*ret.spouse, Genitive) + ": " + c.forName(*ret.spouse) +
                 " فرض الزوجية كاملًا، وقد دخل الرد في أصل المسألة " + figure(r.base);
     } else {
         text += "، وتُرد المسألة من " + figure(r.base) + " إلى " + figure(increasedOrReducedBaseOf(r)) +

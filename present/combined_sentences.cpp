@@ -55,7 +55,7 @@ std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::
 std::string heirsSentence(const CombinedTable& table, std::size_t row)
 {
     const PersonGroup& g = table.groups[row];
-    const auto named = [&g](GroupRef r) { return heirName(r.kind, g.count) + " في " + caseOrdinal(r.death); };
+    const auto named = [&g](GroupRef r) { return heirName(r.kind, g.count, Genitive) + " في " + caseOrdinal(r.death); };
     std::string text = withLam(named(g.ref));
     for (const GroupRef& r : g.also) text += "، " + named(r);
     text += ": ";
@@ -76,8 +76,11 @@ std::string caseOrdinal(int death) { return ordinal(death, kFeminine); }
 std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths)
 {
     const int count = deaths[static_cast<std::size_t>(ref.death - 1)].counts.of(ref.kind);
-    std::string name = heirName(ref.kind, count);
-    if (count > 1) name = (spouseSideOf(ref.kind) == SpouseSide::Woman ? "إحدى " : "أحد ") + name;
+    // One of several is "أحد الأبناء", the name after it genitive; one alone
+    // is named as the subject of his death, "مات الابن".
+    const std::string name =
+        count > 1 ? (agreementOf(ref.kind, 1).feminine ? "إحدى " : "أحد ") + heirName(ref.kind, count, Genitive)
+                  : heirName(ref.kind, count, Nominative);
     return name + " في المسألة " + caseOrdinal(ref.death);
 }
 

@@ -8,6 +8,8 @@ using enum HeirKind;
 using step::FixedReason;
 using step::ResidueWay;
 
+constexpr Verb kIsExcluded{"يُحجب", "تُحجب", "يُحجبان", "تُحجبان", "يُحجبون", "يُحجبن"};
+
 bool isSibling(HeirKind kind)
 {
     return kind == FullBrothers || kind == FullSisters || kind == ConsanguineBrothers || kind == ConsanguineSisters;
@@ -31,9 +33,9 @@ std::string exclusionReasons(const step::Excluded& excluded, const SolutionConte
             !femaleDescendants.empty() && ((by == FullSisters && !c.counts.has(FullBrothers)) ||
                                            (by == ConsanguineSisters && !c.counts.has(ConsanguineBrothers)));
         if (twoThirds) {
-            completing = "استكمال " + c.name(by) + " الثلثين وعدم المعصب";
+            completing = "استكمال " + c.name(by, Genitive) + " الثلثين وعدم المعصب";
         } else if (sisterResiduary) {
-            sisters += (sisters.empty() ? "وجود " : " و") + c.name(by);
+            sisters += (sisters.empty() ? "وجود " : " و") + c.name(by, Genitive);
         } else {
             present.add(by);
         }
@@ -43,8 +45,8 @@ std::string exclusionReasons(const step::Excluded& excluded, const SolutionConte
         if (reason.empty()) return;
         reasons += (reasons.empty() ? "ل" : "، ول") + reason;
     };
-    if (!present.empty()) add("وجود " + heirNames(present, c.counts));
-    if (!sisters.empty()) add(sisters + " عصبةً مع " + heirNames(femaleDescendants, c.counts));
+    if (!present.empty()) add("وجود " + c.names(present, Genitive));
+    if (!sisters.empty()) add(sisters + " عصبةً مع " + c.names(femaleDescendants, Genitive));
     add(completing);
     return reasons;
 }
@@ -105,6 +107,22 @@ std::string sixthAtMostSentence(const step::Fixed& f, const SolutionContext& c)
     return text;
 }
 
+// The share the heir would have had without the heir who reduces it, where
+// the reduction is a حجب نقصان: the spouses and the mother beside a
+// descendant, the mother beside siblings, the son's daughters beside one
+// daughter and the consanguine sisters beside one full sister.
+std::string_view unreducedShare(const step::Fixed& f, const SolutionContext& c)
+{
+    switch (f.reason) {
+    case FixedReason::WithDescendants:
+        if (f.kind == Husband) return "النصف";
+        return f.kind == Wives ? "الربع" : "الثلث";
+    case FixedReason::WithSiblings: return "الثلث";
+    case FixedReason::CompletingTwoThirds: return c.counts.of(f.kind) == 1 ? "النصف" : "الثلثين";
+    default: return "";
+    }
+}
+
 std::string basisText(const step::Fixed& f)
 {
     const std::string_view basis = basisOf(f);
@@ -154,7 +172,7 @@ std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
         }
         return who + " الباقي بعد السدس (" + figure(r.remainder) + ") تعصيبًا، فله السدس والباقي، " + kFirstMaleHadith;
     case ResidueWay::TwoThirdsOfRemainder:
-        return who + " الباقي بعد فرض " + c.name(c.spouse()) + " وثلث الأم، وهو ثلثا الباقي (" +
+        return who + " الباقي بعد فرض " + c.name(c.spouse(), Genitive) + " وثلث الأم، وهو ثلثا الباقي (" +
                figure(c.result()[r.kind].exact) + " من التركة)، فيأخذ ضعف ما تأخذ الأم";
     default: break;
     }
@@ -168,7 +186,10 @@ std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
 
 std::string excludedSentence(const step::Excluded& excluded, const SolutionContext& c)
 {
-    std::string text = "لا شيء " + c.forName(excluded.kind) + " " + exclusionReasons(excluded, c);
+    const Agreement excludedHeirs = c.agreement(excluded.kind);
+    std::string text = std::string(verbBefore(kIsExcluded, excludedHeirs)) + " " + c.name(excluded.kind, Nominative) +
+                       " حجب حرمان " + exclusionReasons(excluded, c) + "، فلا شيء ل" +
+                       std::string(pronoun(excludedHeirs));
     if (isSibling(excluded.kind) && excluded.by.has(Grandfather)) {
         text += "؛ وحجب الجد للإخوة قول أبي حنيفة، وعند مالك والشافعي وأحمد وصاحبي أبي حنيفة يقاسمهم الجد";
     }
@@ -197,17 +218,20 @@ std::string fixedSentence(const step::Fixed& f, const SolutionContext& c)
 {
     std::string text;
     if (f.reason == FixedReason::ThirdOfRemainder) {
-        text =
-            "في العمريتين: للأم ثلث الباقي بعد فرض " + c.name(c.spouse()) + "، وهو " + figure(f.share) + " من التركة";
+        text = "في العمريتين: للأم ثلث الباقي بعد فرض " + c.name(c.spouse(), Genitive) + "، وهو " + figure(f.share) +
+               " من التركة";
     } else if (f.reason == FixedReason::RemainderAtMostSixth) {
         text = sixthAtMostSentence(f, c);
     } else {
         text = c.forName(f.kind) + " " + shareWord(f.share) + " فرضًا " + fixedCondition(f, c);
         if (c.counts.of(f.kind) >= 2 && (f.kind == Wives || f.kind == Grandmothers)) {
-            text += "، بالسوية بين " + c.name(f.kind);
+            text += "، بالسوية بين " + c.name(f.kind, Genitive);
         }
     }
     text += " (" + basisText(f) + ")";
+    if (const std::string_view whole = unreducedShare(f, c); !whole.empty()) {
+        text += "؛ وهذا حجب نقصان من " + std::string(whole) + " إلى " + shareWord(f.share);
+    }
     if (f.kind == Grandmothers) text += grandmotherNote(c);
     return text + ".";
 }
@@ -220,14 +244,14 @@ std::string residueSentence(const step::Residue& r, const SolutionContext& c)
     switch (r.way) {
     case ResidueWay::BySelf:
         if (!r.with.empty()) {
-            return who + " " + taken + " تعصيبًا بالنفس مع " + heirNames(r.with, c.counts) +
-                   "، للذكر مثل حظ الأنثيين (" + twoToOneVerse(r.kind) + ").";
+            return who + " " + taken + " تعصيبًا بالنفس مع " + c.names(r.with, Genitive) + "، للذكر مثل حظ الأنثيين (" +
+                   twoToOneVerse(r.kind) + ").";
         }
         return who + " " + taken + " تعصيبًا، عصبةً بالنفس، " + kFirstMaleHadith + ".";
     case ResidueWay::ThroughBrother:
-        return who + " " + taken + " مع " + heirNames(r.with, c.counts) + " تعصيبًا بالغير، للأنثى نصف حظ الذكر.";
+        return who + " " + taken + " مع " + c.names(r.with, Genitive) + " تعصيبًا بالغير، للأنثى نصف حظ الذكر.";
     case ResidueWay::WithDaughters:
-        return who + " " + taken + " تعصيبًا مع الغير لوجود " + heirNames(r.beside, c.counts) +
+        return who + " " + taken + " تعصيبًا مع الغير لوجود " + c.names(r.beside, Genitive) +
                " (حديث ابن مسعود: «وما بقي فللأخت»، رواه البخاري).";
     case ResidueWay::AfterSixth:
     case ResidueWay::TwoThirdsOfRemainder: break;

@@ -16,8 +16,18 @@ struct SolutionContext {
     const StepTrace& trace;
 
     const CaseResult& result() const { return computation.result; }
-    std::string name(HeirKind kind) const { return heirName(kind, counts.of(kind)); }
-    std::string forName(HeirKind kind) const { return withLam(name(kind)); }
+    std::string name(HeirKind kind, GrammaticalCase grammaticalCase) const
+    {
+        return heirName(kind, counts.of(kind), grammaticalCase);
+    }
+    std::string names(KindSet kinds, GrammaticalCase grammaticalCase) const
+    {
+        return heirNames(kinds, counts, grammaticalCase);
+    }
+    // "للبنتين": a name after "لـ" is genitive.
+    std::string forName(HeirKind kind) const { return withLam(name(kind, Genitive)); }
+    Agreement agreement(HeirKind kind) const { return agreementOf(kind, counts.of(kind)); }
+    Agreement agreement(KindSet kinds) const { return agreementOf(kinds, counts); }
     bool hasMessage(CaseMessage message) const;
     bool wasExcluded(HeirKind kind) const;
     // The husband or the wives, whichever the case has.

@@ -1,16 +1,18 @@
 #include "present/solution_schools.h"
 
+#include <vector>
+
 namespace qismaru {
 
 namespace {
 
 using enum HeirKind;
+using step::GrandfatherTook;
 
-// "المذهب المالكي": the school the case is answered by.
-std::string schoolName(const SolutionContext& c)
-{
-    return "المذهب " + std::string(schoolInfo(c.computation.positions.school).name);
-}
+constexpr Verb kCounts{"يعُدّ", "تعُدّ", "يعُدّان", "تعُدّان", "يعُدّون", "يعدُدن"};
+constexpr Verb kShares{"يشترك", "تشترك", "يشتركان", "تشتركان", "يشتركون", "يشتركن"};
+constexpr Verb kInherits{"يرث", "ترث", "يرثان", "ترثان", "يرثون", "يرثن"};
+constexpr Verb kIsGiven{"يُعطى", "تُعطى", "يُعطيان", "تُعطيان", "يُعطون", "يُعطين"};
 
 // The brothers and sisters of the case who share with the grandfather.
 KindSet siblingsOf(const SolutionContext& c)
@@ -26,55 +28,147 @@ constexpr const char* kZaydNote =
     "؛ وهذا قول زيد بن ثابت رضي الله عنه، وعليه المالكية والشافعية والحنابلة وصاحبا أبي حنيفة، وعند أبي حنيفة "
     "يحجب الجدُّ الإخوةَ كما يحجبهم الأب";
 
+constexpr const char* kMalikNote = "؛ وهو قول مالك، وعليه المالكية";
+constexpr const char* kZaydAndHanafiNote =
+    "وعند زيد والشافعية والحنابلة للجد السدس والباقي للإخوة، وعند الحنفية يحجب الجد الإخوة.";
+
+// Dividing as a brother, counted in persons: every male two heads and
+// every female one, the grandfather two; without sisters, one head each.
+std::string divisionWords(const step::GrandfatherOptions& o, const SolutionContext& c)
+{
+    const bool sisters = c.counts.has(FullSisters) || c.counts.has(ConsanguineSisters);
+    const std::string how =
+        sisters ? "يُعدّ الجد أخًا، الذكر برأسين والأنثى برأس، فالرؤوس " + figure(o.heads) + " وللجد منها رأسان"
+                : "يُعدّ الجد أخًا، فالرؤوس " + figure(o.heads / 2) + " وللجد منها رأس";
+    return "المقاسمة " + figure(o.division) + " (" + how + ")";
+}
+
+struct Option {
+    GrandfatherTook took;
+    Fraction value;
+    std::string_view name;  // as the options are compared: "المقاسمة", "الثلث", ...
+};
+
+// The grandfather's options that were open to him, in the order the books
+// weigh them.
+std::vector<Option> optionsOf(const step::GrandfatherOptions& o)
+{
+    std::vector<Option> options{{GrandfatherTook::Division, o.division, "المقاسمة"}};
+    if (o.sixth.isZero()) {
+        options.push_back({GrandfatherTook::ThirdOfWhole, o.third, "الثلث"});
+    } else {
+        options.push_back({GrandfatherTook::ThirdOfRemainder, o.third, "ثلث الباقي"});
+        options.push_back({GrandfatherTook::SixthOfWhole, o.sixth, "السدس"});
+    }
+    return options;
+}
+
+// How the part he took is named: by dividing as a brother, or as a share.
+std::string_view takenAs(GrandfatherTook took)
+{
+    switch (took) {
+    case GrandfatherTook::Division: return "بالمقاسمة";
+    case GrandfatherTook::ThirdOfWhole: return "بالثلث";
+    case GrandfatherTook::ThirdOfRemainder: return "بثلث الباقي";
+    case GrandfatherTook::SixthOfWhole: return "بالسدس";
+    case GrandfatherTook::WholeRemainder: break;
+    }
+    return "";
+}
+
+// Which option is best for him, or which options are equal: then the part
+// is the same whichever he takes, and the books differ only in the name
+// they give it, some preferring a share to dividing, a share being the
+// stronger title.
+std::string verdict(const step::GrandfatherOptions& o)
+{
+    const std::vector<Option> options = optionsOf(o);
+    Fraction best;
+    for (const Option& option : options) {
+        if (best < option.value) best = option.value;
+    }
+    std::string equal;
+    std::string_view share;  // the first share equal to dividing
+    int equals = 0;
+    for (const Option& option : options) {
+        if (!(option.value == best)) continue;
+        equal += (equals++ == 0 ? "" : " و") + std::string(option.name);
+        if (share.empty() && option.took != GrandfatherTook::Division) share = option.name;
+    }
+    if (equals == 1) {
+        for (const Option& option : options) {
+            if (option.took == o.took) return "؛ ف" + std::string(option.name) + " أحظ له";
+        }
+    }
+    std::string text =
+        "؛ واستوت " + equal + "، فالنصيب واحد، ويأخذه " + std::string(takenAs(o.took)) + " في هذا البرنامج";
+    if (o.took == GrandfatherTook::Division)
+        text += "، ومن الفرضيين من يعبّر عنه ب" + std::string(share) + " لقوة الفرض";
+    return text;
+}
+
+// Al-Malikiyya, and its likeness with full brothers, as Malik answered them.
+std::string malikiyyaSentence(const step::GrandfatherOptions& o, const SolutionContext& c)
+{
+    const KindSet siblings = siblingsOf(c);
+    const std::string rest = "فيأخذ الجد الباقي كله، ولا شيء " + withLam(c.names(siblings, Genitive));
+    const std::string left = "بعد الفروض يبقى " + figure(o.remainder);
+    const KindSet full = siblings & KindSet{FullBrothers, FullSisters};
+    if (full.empty()) {
+        return left + "، وهذه المالكية: لولا الجد لأخذ الإخوة لأم الثلث ولم يبق " +
+               withLam(c.names(siblings, Genitive)) + " شيء، فلما حجبهم الجد كان أحق بالثلث منهم، " + rest +
+               kMalikNote + "، " + kZaydAndHanafiNote;
+    }
+    // Without the grandfather this is the Mushtaraka, where the full
+    // siblings take their part only as children of the mother. Malik ruled
+    // on al-Malikiyya; his followers carried the ruling over to this one.
+    return left + "، وهذه شبه المالكية: لولا الجد لكانت المشرَّكة، ولا " +
+           std::string(verbBefore(kInherits, firstNamedOf(full, c.counts))) + " فيها " + c.names(full, Nominative) +
+           " إلا بقرابة الأم؛ والجد يحجب ولد الأم، فيحجب" + std::string(pronoun(c.agreement(full))) + " مع" +
+           std::string(pronoun(c.agreement(UterineSiblings))) + "؛ " + rest + kMalikNote +
+           "، قاسها أصحابه على المالكية التي نص عليها، ومنهم من قال فيها بقول زيد؛ " + kZaydAndHanafiNote;
+}
+
 }  // namespace
 
 std::string grandfatherSentence(const step::GrandfatherOptions& o, const SolutionContext& c)
 {
-    const std::string siblings = heirNames(siblingsOf(c), c.counts);
-    const std::string division =
-        "المقاسمة " + figure(o.division) + " (يُعدّ الجد أخًا والأخت نصف أخ، فالرؤوس " + figure(o.heads) + " وله منها 2)";
-    using step::GrandfatherTook;
-    if (o.took == GrandfatherTook::WholeRemainder) {
-        return "بعد الفروض يبقى " + figure(o.remainder) +
-               "، وهذه المالكية: لولا الجد لأخذ الإخوة لأم الثلث ولم يبق للإخوة شيء، فلما حجبهم الجد كان أحق "
-               "بالثلث منهم، فيأخذ الجد الباقي كله ولا شيء " +
-               withLam(siblings) + "؛ وهو قول مالك في " + schoolName(c) +
-               "، وعند زيد والشافعية والحنابلة للجد السدس والباقي للإخوة، وعند الحنفية يحجب الجد الإخوة.";
-    }
+    if (o.took == GrandfatherTook::WholeRemainder) return malikiyyaSentence(o, c);
+    const std::string siblings = c.names(siblingsOf(c), Genitive);
     std::string text;
     if (o.sixth.isZero()) {
-        text = "لا صاحب فرض مع الجد و" + siblings + "، فللجد الأحظ من أمرين: " + division + "، وثلث المال " +
+        text = "لا صاحب فرض مع الجد و" + siblings + "، فللجد الأحظ من أمرين: " + divisionWords(o, c) + "، وثلث المال " +
                figure(o.third);
     } else if (o.took == GrandfatherTook::SixthOfWhole && !(o.sixth < o.remainder)) {
         text = "بعد الفروض يبقى " + figure(o.remainder) + "، وهو سدس المال أو أقل، فيُفرض للجد السدس" +
                std::string(o.remainder < o.sixth ? " وتعول المسألة" : "") + "، ولا شيء " + withLam(siblings);
         return text + kZaydNote + ".";
     } else {
-        text = "بعد الفروض يبقى " + figure(o.remainder) + "، وللجد الأحظ من ثلاثة: " + division + "، وثلث الباقي " +
-               figure(o.third) + "، وسدس المال " + figure(o.sixth);
+        text = "بعد الفروض يبقى " + figure(o.remainder) + "، وللجد الأحظ من ثلاثة: " + divisionWords(o, c) +
+               "، وثلث الباقي " + figure(o.third) + "، وسدس المال " + figure(o.sixth);
     }
-    switch (o.took) {
-    case GrandfatherTook::Division: text += "؛ فالمقاسمة أحظ له"; break;
-    case GrandfatherTook::ThirdOfWhole: text += "؛ فثلث المال أحظ له"; break;
-    case GrandfatherTook::ThirdOfRemainder: text += "؛ فثلث الباقي أحظ له"; break;
-    case GrandfatherTook::SixthOfWhole: text += "؛ فالسدس أحظ له"; break;
-    case GrandfatherTook::WholeRemainder: break;
-    }
+    text += verdict(o);
     text += "، ويبقى " + withLam(siblings) + " " + figure(o.siblings);
     return text + kZaydNote + ".";
 }
 
 std::string countedSentence(const step::Counted& counted, const SolutionContext& c)
 {
-    const std::string consanguine = heirNames(counted.consanguine, c.counts);
-    std::string text = "وعُدّ " + consanguine + " على الجد مع الأشقاء ليقلّ نصيبه (المعادة)، ثم ";
+    const KindSet full = KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
+    const Agreement fullSiblings = c.agreement(full);
+    const Agreement consanguine = c.agreement(counted.consanguine);
+    const std::string them = std::string(pronoun(consanguine));
+    std::string text = "و" + std::string(verbBefore(kCounts, firstNamedOf(full, c.counts))) + " " +
+                       c.names(full, Nominative) + " " + c.names(counted.consanguine, Accusative) +
+                       " على الجد ليقلّ نصيبه (المعادة)، ثم " + std::string(verbAfter(kTakes, fullSiblings)) + " من" +
+                       them + " ";
     if (counted.fullBrother) {
-        text += "يأخذ الأشقاء ما كان لهم " + figure(counted.counted) + "، فلا شيء " + withLam(consanguine);
+        text += "ما كان ل" + them + "، " + figure(counted.counted) + " من التركة، فلا شيء ل" + them;
     } else {
-        const std::string_view share = c.counts.of(FullSisters) == 1 ? "النصف" : "الثلثين";
-        text += "تأخذ " + c.name(FullSisters) + " منه إلى تمام فرضها " + std::string(share);
-        text += counted.kept.isZero() ? "، فلا يبقى " + withLam(consanguine) + " شيء"
-                                      : "، ويبقى " + withLam(consanguine) + " " + figure(counted.kept);
+        const std::string_view share = c.counts.of(FullSisters) == 1 ? "النصف" : "الثلثان";
+        text += "ما يتمّ به فرض" + std::string(pronoun(fullSiblings)) + " " + std::string(share);
+        text +=
+            counted.kept.isZero() ? "، فلا يبقى ل" + them + " شيء" : "، ويبقى ل" + them + " " + figure(counted.kept);
     }
     return text + "؛ والمعادة قول زيد، عليه المالكية والشافعية والحنابلة، ولا معادة عند الحنفية إذ يحجب الجد الإخوة.";
 }
@@ -91,8 +185,9 @@ std::string akdariyyaSentence(const step::Akdariyya& a, const SolutionContext& c
 std::string sharedThirdSentence(const step::SharedThird& shared, const SolutionContext& c)
 {
     const KindSet full = KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
-    return "وهذه المشرَّكة: استغرقت الفروض التركة، فيشترك " + heirNames(full, c.counts) + " مع " +
-           c.name(UterineSiblings) + " في ثلثهم، ويُعدّون كلهم إخوة لأم، ذكرهم وأنثاهم سواء، ورؤوسهم " +
+    return "وهذه المشرَّكة: استغرقت الفروض التركة، ف" + std::string(verbBefore(kShares, firstNamedOf(full, c.counts))) +
+           " " + c.names(full, Nominative) + " مع " + c.name(UterineSiblings, Genitive) + " في ثلث" +
+           std::string(pronoun(c.agreement(UterineSiblings))) + "، ويُعدّون كلهم إخوة لأم، ذكرهم وأنثاهم سواء، ورؤوسهم " +
            figure(shared.heads) +
            "؛ وهو قضاء عمر رضي الله عنه، وعليه المالكية والشافعية، وعند الحنفية والحنابلة يسقط الأشقاء لأنهم "
            "عصبة لم يبق لهم شيء.";
@@ -100,8 +195,9 @@ std::string sharedThirdSentence(const step::SharedThird& shared, const SolutionC
 
 std::string noReturnSentence(const step::NoReturn& n, const SolutionContext& c)
 {
-    return "مجموع الفروض " + figure(n.fixedTotal) + " أقل من التركة ولا عاصب، ولا رد في أصل " + schoolName(c) +
-           ": يبقى " + figure(Fraction::whole(1) - n.fixedTotal) +
+    return "مجموع الفروض " + figure(n.fixedTotal) + " أقل من التركة ولا عاصب، ولا رد في أصل المذهب " +
+           std::string(schoolInfo(c.computation.positions.school).name) + ": يبقى " +
+           figure(Fraction::whole(1) - n.fixedTotal) +
            " من التركة لبيت المال، ولكل صاحب فرض فرضه وحده؛ وعند الحنفية والحنابلة ومتأخري المالكية والشافعية يُرد "
            "الباقي على أصحاب الفروض غير الزوجين.";
 }
@@ -109,10 +205,13 @@ std::string noReturnSentence(const step::NoReturn& n, const SolutionContext& c)
 std::string spouseTakesWholeSentence(const step::SpouseTakesWhole& whole, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
-    return "لا وارث غير " + c.name(whole.spouse) + "، فيُعطى " + c.name(whole.spouse) + " الفرض " + figure(whole.share) +
-           " ويُرد الباقي، فتُرد المسألة من " + figure(r.base) + " إلى " + figure(r.adjustedBase) +
-           " ويأخذ التركة كلها؛ وهو قول بعض المتأخرين من المذاهب، وعليه العمل في كثير من المحاكم، وعند جمهور "
-           "الفقهاء لا يُرد على الزوجين، ويكون الباقي لذوي الأرحام أو لبيت المال.";
+    const Agreement spouse = c.agreement(whole.spouse);
+    return "لا وارث غير " + c.name(whole.spouse, Genitive) + "، ف" + std::string(verbBefore(kIsGiven, spouse)) + " " +
+           c.name(whole.spouse, Nominative) + " الفرض " + figure(whole.share) + " ويُرد علي" +
+           std::string(pronoun(spouse)) + " الباقي، فتُرد المسألة من " + figure(r.base) + " إلى " +
+           figure(r.adjustedBase) + " و" + std::string(verbAfter(kTakes, spouse)) +
+           " التركة كلها؛ وهو قول بعض المتأخرين من المذاهب، وعليه العمل في كثير من المحاكم، وعند جمهور الفقهاء لا "
+           "يُرد على الزوجين، ويكون الباقي لذوي الأرحام أو لبيت المال.";
 }
 
 }  // namespace qismaru

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/parts.h"
+#include "present/case_names.h"
 #include "present/case_sentences.h"
 #include "present/share_sentences.h"
 #include "present/solution_schools.h"
@@ -58,27 +59,35 @@ public:
     }
     void operator()(const step::GrandfatherOptions& o)
     {
-        school(StepSection::FatherAndGrandfather, Grandfather, "grandfather", grandfatherSentence(o, c_));
+        const KindSet decided =
+            notExcluded(KindSet{Grandfather, FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters});
+        SolutionStep& s =
+            school(StepSection::FatherAndGrandfather, Grandfather, "grandfather", decided, grandfatherSentence(o, c_));
+        s.share = o.taken();
     }
     void operator()(const step::Counted& counted)
     {
-        school(StepSection::FatherAndGrandfather, Grandfather, "counted", countedSentence(counted, c_));
+        school(StepSection::FatherAndGrandfather, Grandfather, "counted", notExcluded(counted.consanguine),
+               countedSentence(counted, c_));
     }
     void operator()(const step::Akdariyya& a)
     {
-        school(StepSection::FatherAndGrandfather, Grandfather, "akdariyya", akdariyyaSentence(a, c_));
+        school(StepSection::FatherAndGrandfather, Grandfather, "akdariyya", KindSet{Grandfather, a.sister},
+               akdariyyaSentence(a, c_));
     }
     void operator()(const step::SharedThird& shared)
     {
-        school(StepSection::Residuaries, UterineSiblings, "shared_third", sharedThirdSentence(shared, c_));
+        school(StepSection::Residuaries, UterineSiblings, "shared_third",
+               notExcluded(KindSet{FullBrothers, FullSisters}), sharedThirdSentence(shared, c_));
     }
     void operator()(const step::NoReturn& n)
     {
-        school(StepSection::IncreaseOrReturn, Husband, "no_return", noReturnSentence(n, c_));
+        school(StepSection::IncreaseOrReturn, Husband, "no_return", {}, noReturnSentence(n, c_));
     }
     void operator()(const step::SpouseTakesWhole& whole)
     {
-        school(StepSection::IncreaseOrReturn, whole.spouse, "spouse_takes_whole", spouseTakesWholeSentence(whole, c_));
+        school(StepSection::IncreaseOrReturn, whole.spouse, "spouse_takes_whole", {},
+               spouseTakesWholeSentence(whole, c_));
     }
     // The base and the correction are told once each, from all their records.
     template <typename Other>
@@ -87,9 +96,21 @@ public:
     }
 
 private:
-    void school(StepSection section, HeirKind kind, std::string_view rule, std::string text)
+    // The entered kinds of the set that no exclusion keeps out.
+    KindSet notExcluded(KindSet kinds) const
     {
-        add(StepType::School, section, kind, std::move(text)).rule = rule;
+        KindSet left;
+        (kinds & KindSet::enteredIn(c_.counts)).forEach([&](HeirKind kind) {
+            if (!c_.wasExcluded(kind)) left.add(kind);
+        });
+        return left;
+    }
+    SolutionStep& school(StepSection section, HeirKind kind, std::string_view rule, KindSet decided, std::string text)
+    {
+        SolutionStep& s = add(StepType::School, section, kind, std::move(text));
+        s.rule = rule;
+        s.kinds = decided;
+        return s;
     }
     SolutionStep& add(StepType type, StepSection section, HeirKind kind, std::string text)
     {
@@ -129,6 +150,7 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
     SolutionStep correction = caseStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
     correction.factor = r.correction;
     correction.to = finalBaseOf(r);
+    correction.groups = correctionGroups(c);
     steps.push_back(std::move(correction));
 
     for (const HeirKind kind : readingOrder()) {
@@ -141,7 +163,10 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
         steps.push_back(std::move(division));
     }
     for (const CaseMessage message : c.computation.messages) {
-        steps.push_back(caseStep(StepType::Named, StepSection::Division, std::string(messageText(message))));
+        steps.push_back(caseStep(StepType::Named, StepSection::Division, namedCaseSentence(message)));
+    }
+    for (std::string& sentence : bookCaseSentences(c.counts, c.computation)) {
+        steps.push_back(caseStep(StepType::Named, StepSection::Division, std::move(sentence)));
     }
 }
 
@@ -215,13 +240,8 @@ std::string caseHeirsLine(const KindCounts& counts)
     bool first = true;
     for (const HeirKind kind : readingOrder()) {
         if (!counts.has(kind)) continue;
-        const HeirKindInfo& info = infoOf(kind);
-        if (!first) line += "، ";
-        line += info.displayName;
-        if (info.entry == EntryKind::Counted) {
-            line += ' ';
-            line += figure(std::int64_t{counts.of(kind)});
-        }
+        if (!first) line += "، و";
+        line += countedHeirs(kind, counts.of(kind));
         first = false;
     }
     return line;

@@ -9,6 +9,7 @@
 #include "engine/fraction.h"
 #include "engine/step_trace.h"
 #include "model/kind_set.h"
+#include "present/case_sentences.h"
 
 namespace qismaru {
 
@@ -24,7 +25,8 @@ enum class StepType : std::uint8_t {
     Correction,   // factor, to: the multiplier and the corrected base
     Division,     // kind, value: its parts of the corrected base, heads, perHead
     Named,        // the named-case message alone
-    School,       // rule: a rule where the schools differ from the Hanafi answer
+    School,       // kind, rule, kinds: a rule where the schools differ from the Hanafi answer, and the kinds
+                  // whose part it decides
 };
 
 // The parts of the solution, in the order a teacher writes them on the board.
@@ -53,8 +55,11 @@ struct SolutionStep {
     double factor = 1.0;
     std::int64_t heads = 0;
     std::int64_t perHead = 0;
+    // For Correction: every group whose parts do not divide among its heads.
+    std::vector<HeadsGroup> groups;
     // For School: "grandfather", "counted", "akdariyya", "shared_third",
-    // "no_return" or "spouse_takes_whole".
+    // "no_return" or "spouse_takes_whole". For "grandfather", share is the
+    // part of the estate he took.
     std::string_view rule;
 };
 
@@ -76,7 +81,8 @@ std::string_view sectionHeading(StepSection section, const std::vector<SolutionS
 // window copies.
 std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps);
 
-// "زوج، أم، 3 بنات": the heirs of the case, as the first line says them.
+// "الورثة: زوجة، وثلاث بنات، وأم، وأخ لأم": the heirs of the case, as the
+// first line says them.
 std::string caseHeirsLine(const KindCounts& counts);
 
 }  // namespace qismaru

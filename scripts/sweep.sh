@@ -12,6 +12,11 @@
 #   bash scripts/sweep.sh --chains N        N chains of successive deaths, each
 #                                           combined table checked against
 #                                           rational arithmetic
+#   bash scripts/sweep.sh --steps [--reduced] [--school S ...]
+#                                           the step-by-step solution of every
+#                                           case, checked against its result,
+#                                           under every school and position
+#                                           (or the one named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -67,6 +67,17 @@ void writeFields(JsonWriter& json, const SolutionStep& s)
         json.key("factor");
         json.value(s.factor);
         number("to", s.to);
+        json.key("groups");
+        json.beginArray();
+        for (const HeadsGroup& g : s.groups) {
+            json.beginObject();
+            writeKinds(json, "kinds", g.kinds);
+            number("parts", g.parts);
+            number("heads", g.heads);
+            number("factor", g.factor);
+            json.endObject();
+        }
+        json.endArray();
         return;
     case StepType::Division:
         kind();
@@ -79,6 +90,11 @@ void writeFields(JsonWriter& json, const SolutionStep& s)
         kind();
         json.key("rule");
         json.value(s.rule);
+        writeKinds(json, "kinds", s.kinds);
+        if (s.rule == "grandfather") {
+            json.key("share");
+            json.value(s.share.text());
+        }
         return;
     }
 }

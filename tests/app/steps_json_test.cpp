@@ -61,6 +61,8 @@ TEST(Explain, JsonStepsKeepTheirContract)
     EXPECT_EQ(stepOf(steps, "increase").at("to"), 13);
     EXPECT_EQ(stepOf(steps, "correction").at("factor"), 3);
     EXPECT_EQ(stepOf(steps, "correction").at("to"), 39);
+    EXPECT_EQ(stepOf(steps, "correction").at("groups"),
+              nlohmann::json::parse(R"([{"kinds": ["d"], "parts": 8, "heads": 3, "factor": 3}])"));
     const nlohmann::json daughters = stepOf(steps, "division", "d");
     EXPECT_EQ(daughters.at("parts"), 24);
     EXPECT_EQ(daughters.at("per_head"), 8);
@@ -71,6 +73,24 @@ TEST(Explain, JsonStepsKeepTheirContract)
         nlohmann::json::parse(output(OutputForm::Json, {"h=1", "m=1", "bm=2", "b=1"}, true));
     EXPECT_FALSE(stepOf(mushtaraka.at("steps"), "nothing_left", "b").is_null());
     EXPECT_EQ(stepOf(mushtaraka.at("steps"), "named").size(), 2u);  // step and text only
+}
+
+// A school's rule names the kinds whose parts it decides, so that every
+// entered kind is accounted for under every school.
+TEST(Explain, SchoolStepsNameTheKindsTheyDecide)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    CalcOptions options{OutputForm::Json, {"gf=1", "si=1", "bf=1"}, {}};
+    options.explain = true;
+    options.school = "shafii";
+    ASSERT_EQ(runCalculator(options, in, out, err), kExitOk) << err.str();
+    const nlohmann::json result = nlohmann::json::parse(out.str());
+    const nlohmann::json grandfather = stepOf(result.at("steps"), "school");
+    EXPECT_EQ(grandfather.at("rule"), "grandfather");
+    EXPECT_EQ(grandfather.at("kinds"), nlohmann::json::array({"bf", "si", "gf"}));
+    EXPECT_EQ(grandfather.at("share"), "2/5");
 }
 
 TEST(Explain, StepsOnlyWhenAskedFor)

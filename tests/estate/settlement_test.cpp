@@ -7,6 +7,7 @@
 #include <map>
 
 #include "engine/kind_groups.h"
+#include "estate/estate_report.h"
 #include "estate/settlement.h"
 #include "present/result_table.h"
 #include "tests/support/case_text.h"
@@ -138,6 +139,25 @@ TEST(Settlement, ACaseWithoutATableIsNotDivided)
         EXPECT_EQ(s.division, Division::NotDividedStopped) << text;
         EXPECT_TRUE(s.kinds.empty()) << text;
         EXPECT_EQ(decimalText(s.claims.net), "100000") << text;
+    }
+}
+
+// The note on a spouse who is the only heir names the husband, the wife, two
+// wives or more as they are, and its verb and pronoun agree with them.
+TEST(Settlement, TheLoneSpouseNoteAgreesWithTheSpouse)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"h=1", "لا وارث غير الزوج، فلا يأخذ إلا فرضه،"},
+        {"w=1", "لا وارث غير الزوجة، فلا تأخذ إلا فرضها،"},
+        {"w=2", "لا وارث غير الزوجتين، فلا تأخذان إلا فرضهما،"},
+        {"w=3", "لا وارث غير الزوجات، فلا يأخذن إلا فرضهن،"},
+    };
+    for (const auto& [heirs, expected] : rows) {
+        const KindCounts counts = countsOf(heirs);
+        const CaseComputation computation = computeCase(counts);
+        const Settlement s = settleEstate(inputs("1000", "0", "0", "0", false), counts, computation);
+        const std::string text = reportText(buildEstateReport(s, counts, computation.result, Grouping::Refused));
+        EXPECT_NE(text.find(expected), std::string::npos) << text;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -258,7 +259,7 @@ private slots:
         // its end.
         const QImage& picture = page->picture();
         QVERIFY2(darkPixels(picture, picture.rect()) > picture.width() * picture.height() / 100, "a blank page");
-        QVERIFY(layoutPage(page->info()).font.pointSizeF() >= ui::kSmallestReadablePoints);
+        QVERIFY(layoutPage(page->info(), page->positions()).font.pointSizeF() >= ui::kSmallestReadablePoints);
         QWidget* viewport = page->textArea()->viewport();
         QCOMPARE(viewport->grab().toImage().convertToFormat(QImage::Format_RGB32),
                  picture.copy(viewport->rect()).convertToFormat(QImage::Format_RGB32));
@@ -310,6 +311,30 @@ private slots:
         click(index, mothersBox);
         QVERIFY(shown(pageWindow(HelpTopic::Mother)));
         QVERIFY(!index->isEnabled());
+    }
+
+    // A page states the answer of the school the main window answers by: the
+    // brothers' card divides them with the grandfather after Zayd under the
+    // Shafi'i school, and has him exclude them under the Hanafi school.
+    void pagesFollowTheSchoolInForce()
+    {
+        Program program;
+        const QString brothersBox = indexBox(IndexAction::OpenPage, HelpTopic::FullBrothers).name;
+        const auto pageText = [&] {
+            program.menu(design::kExplanationMenu);
+            click(shown(design::kExplanationIndex), brothersBox);
+            auto* page = shown<ExplanationPage>(pageWindow(HelpTopic::FullBrothers));
+            const QString text = page->findChild<QLabel*>()->accessibleDescription();
+            click(page, design::kPageCloseButton);
+            settle();
+            click(shown(design::kExplanationIndex), indexBox(IndexAction::CloseIndex).name);
+            settle();
+            return text;
+        };
+        program.main.setPositions({School::Shafii});
+        QVERIFY(pageText().contains("ومع الجد يقاسمونه كأخ منهم"));
+        program.main.setPositions({});
+        QVERIFY(pageText().contains("يحجبهم الابن وابن الابن والأب والجد"));
     }
 
     // A window with a window open above it keeps its place: closing the index

@@ -1,8 +1,9 @@
-// The explanation pages teach the rules of this program, so every statement
-// on them is checked against the computation: each row computes a case the
-// statement speaks of and compares what the statement says with what the
-// case gives. A statement without a row fails, so the text cannot drift
-// from the computation unnoticed.
+// The explanation pages teach the rules of this program under the school
+// and positions in force, so every statement on them is checked against the
+// computation: each row computes a case the statement speaks of, under a
+// school the statement is shown for, and compares what the statement says
+// with what the case gives. A statement without a row fails, so the text
+// cannot drift from the computation unnoticed.
 
 #include <QSet>
 #include <QTest>
@@ -28,7 +29,15 @@ struct Check {
     int denominator = 0;
     ShareLabel label = ShareLabel::None;
     CaseMessage message = CaseMessage::BothSpouses;
+    Positions positions{};
 };
+
+// The same check under another school or positions.
+Check under(Positions positions, Check check)
+{
+    check.positions = positions;
+    return check;
+}
 
 // The kind holds the fixed fraction n/d.
 Check fixed(const char* s, const char* counts, const char* kind, int n, int d)
@@ -65,6 +74,9 @@ Check announced(const char* s, const char* counts, CaseMessage message)
 
 using enum ShareLabel;
 using enum CaseMessage;
+using enum School;
+constexpr Positions kMaliki{Maliki}, kShafii{Shafii}, kHanbali{Hanbali};
+constexpr Positions kNoReturn{Shafii, false, true}, kSpouseReturn{Hanafi, true, false};
 
 const Check kChecks[] = {
     // The mother.
@@ -105,6 +117,11 @@ const Check kChecks[] = {
     nothing("fullSisters.excluded", "si=1 s=1", "si"),
     nothing("fullSisters.excluded", "si=1 f=1", "si"),
     nothing("fullSisters.excluded", "si=1 gf=1", "si"),
+    under(kShafii, receives("fullSisters.excluded", "gf=1 si=1", "si", 1, 3)),
+    under(kHanbali, nothing("fullSisters.excluded", "f=1 si=1", "si")),
+    nothing("fullSisters.akdariyya", "h=1 m=1 gf=1 si=1", "si"),
+    under(kMaliki, parts("fullSisters.akdariyya", "h=1 m=1 gf=1 si=1", "si", 4, 27)),
+    under(kMaliki, announced("fullSisters.akdariyya", "h=1 m=1 gf=1 sif=1", Akdariyya)),
     announced("fullSisters.mubahala", "h=1 m=1 si=1", Mubahala),
     announced("fullSisters.mubahala", "h=1 m=1 sif=1", Mubahala),
     bases("fullSisters.mubahala", "h=1 m=1 si=1", 6, 8),
@@ -132,6 +149,7 @@ const Check kChecks[] = {
     residuary("sonsDaughters.withSonsSon", "d=1 gd=1 gs=1", "gd", SharesRemainder),
     receives("sonsDaughters.return", "gd=1", "gd", 1, 1),
     receives("sonsDaughters.return", "gd=1 m=1", "gd", 3, 4),
+    under(kNoReturn, receives("sonsDaughters.return", "gd=1 m=1", "gd", 1, 2)),
     // The grandfather.
     fixed("grandfather.inFathersPlace", "gf=1 s=1", "gf", 1, 6),
     residuary("grandfather.inFathersPlace", "gf=1 d=1", "gf", GrandfatherSixthAndRemainder),
@@ -142,6 +160,12 @@ const Check kChecks[] = {
     nothing("grandfather.siblings", "gf=1 bm=2", "bm"),
     nothing("grandfather.siblings", "gf=1 u=1", "u"),
     nothing("grandfather.siblings", "gf=1 suf=1", "suf"),
+    under(kShafii, receives("grandfather.siblings", "gf=1 b=1", "gf", 1, 2)),
+    under(kMaliki, receives("grandfather.siblings", "gf=1 b=2 si=1", "gf", 1, 3)),
+    under(kHanbali, receives("grandfather.siblings", "h=1 gf=1 b=1", "gf", 1, 4)),
+    under(kHanbali, fixed("grandfather.siblings", "h=1 m=1 gf=1 b=2", "gf", 1, 6)),
+    under(kShafii, nothing("grandfather.siblings", "gf=1 bm=2", "bm")),
+    under(kShafii, nothing("grandfather.siblings", "gf=1 sb=1", "sb")),
     fixed("grandfather.noUmariyyatan", "h=1 m=1 gf=1", "m", 1, 3),
     fixed("grandfather.noUmariyyatan", "h=1 m=1 gf=1 b=2", "m", 1, 6),
     // The grandmothers.
@@ -156,6 +180,7 @@ const Check kChecks[] = {
     fixed("grandmothers.unchanged", "gm=2 s=1 si=2 bm=2", "gm", 1, 6),
     receives("grandmothers.return", "gm=1 d=1", "gm", 1, 4),
     receives("grandmothers.return", "gm=1 h=1", "h", 1, 2),
+    under(kNoReturn, receives("grandmothers.return", "gm=1 d=1", "gm", 1, 6)),
     announced("grandmothers.mushtaraka", "h=1 gm=1 bm=2 b=1", Mushtaraka),
     announced("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", UmmAlAramil),
     bases("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", 12, 17),
@@ -172,9 +197,11 @@ const Check kChecks[] = {
     fixed("spouses.husband", "h=1 gd=1", "h", 1, 4),
     fixed("spouses.wives", "w=1 m=1", "w", 1, 4),
     fixed("spouses.wives", "w=4 s=1", "w", 1, 8),
-    receives("spouses.noReturn", "h=1", "h", 1, 2),
-    receives("spouses.noReturn", "w=2", "w", 1, 4),
-    receives("spouses.noReturn", "h=1 d=1", "h", 1, 4),
+    receives("spouses.alone", "h=1", "h", 1, 2),
+    receives("spouses.alone", "w=2", "w", 1, 4),
+    receives("spouses.alone", "h=1 d=1", "h", 1, 4),
+    under(kSpouseReturn, receives("spouses.alone", "h=1", "h", 1, 1)),
+    under(Positions{Maliki, true, false}, receives("spouses.alone", "w=3", "w", 1, 1)),
     receives("spouses.increase", "h=1 si=2", "h", 3, 7),
     announced("spouses.notTogether", "h=1 w=1", BothSpouses),
     // The daughters.
@@ -184,6 +211,8 @@ const Check kChecks[] = {
     receives("daughters.return", "d=1", "d", 1, 1),
     receives("daughters.return", "d=1 h=1", "d", 3, 4),
     fixed("daughters.return", "d=1 f=1 gf=1 m=1 h=1 b=1", "d", 1, 2),
+    under(kNoReturn, receives("daughters.return", "d=1", "d", 1, 2)),
+    under(Positions{Maliki, false, true}, receives("daughters.return", "d=1 h=1", "d", 1, 2)),
     // The consanguine sisters.
     fixed("consanguineSisters.fixed", "sif=1 u=1", "sif", 1, 2),
     fixed("consanguineSisters.fixed", "sif=2 u=1", "sif", 2, 3),
@@ -194,6 +223,10 @@ const Check kChecks[] = {
     nothing("consanguineSisters.excluded", "sif=1 gf=1", "sif"),
     nothing("consanguineSisters.excluded", "sif=1 b=1", "sif"),
     nothing("consanguineSisters.excluded", "gd=1 si=1 sif=1", "sif"),
+    under(kShafii, receives("consanguineSisters.excluded", "gf=1 sif=1", "sif", 1, 3)),
+    under(kShafii, receives("consanguineSisters.excluded", "gf=1 si=1 sif=1", "sif", 0, 1)),
+    under(kMaliki, receives("consanguineSisters.excluded", "gf=1 si=1 sif=2", "sif", 1, 10)),
+    under(kHanbali, nothing("consanguineSisters.excluded", "gf=1 b=1 sif=1", "sif")),
     // The sons.
     residuary("sons", "s=1 m=1", "s", Remainder),
     receives("sons", "s=1 d=1", "s", 2, 3),
@@ -234,14 +267,25 @@ const Check kChecks[] = {
     receives("fullBrothers.remainder", "b=1 si=2", "b", 1, 2),
     nothing("fullBrothers.excluded", "b=1 gs=1", "b"),
     nothing("fullBrothers.excluded", "b=1 gf=1", "b"),
+    under(kShafii, receives("fullBrothers.excluded", "gf=1 b=1", "b", 1, 2)),
+    under(kHanbali, receives("fullBrothers.excluded", "h=1 gf=1 b=1", "b", 1, 4)),
+    under(kMaliki, nothing("fullBrothers.excluded", "h=1 m=1 gf=1 bm=2 b=1", "b")),
+    under(kShafii, nothing("fullBrothers.excluded", "f=1 b=1", "b")),
     nothing("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", "b"),
+    under(kHanbali, nothing("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", "b")),
     announced("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", Mushtaraka),
+    under(kMaliki, receives("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", "b", 1, 9)),
+    under(kShafii, receives("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1 si=1", "b", 1, 12)),
     // The consanguine brothers.
     receives("consanguineBrothers.remainder", "bf=1 sif=1", "bf", 2, 3),
     residuary("consanguineBrothers.remainder", "si=2 bf=1 sif=2", "sif", SharesRemainder),
     nothing("consanguineBrothers.excluded", "bf=1 gf=1", "bf"),
     nothing("consanguineBrothers.excluded", "bf=1 b=1", "bf"),
     nothing("consanguineBrothers.excluded", "bf=1 d=1 si=1", "bf"),
+    under(kShafii, receives("consanguineBrothers.excluded", "gf=1 bf=1", "bf", 1, 2)),
+    under(kShafii, nothing("consanguineBrothers.excluded", "gf=1 b=1 bf=1", "bf")),
+    under(kHanbali, nothing("consanguineBrothers.excluded", "bf=1 d=1 si=1", "bf")),
+    under(kMaliki, nothing("consanguineBrothers.excluded", "h=1 m=1 gf=1 bm=2 bf=1", "bf")),
     // The uterine brothers and sisters.
     fixed("uterineSiblings.fixed", "bm=1 u=1", "bm", 1, 6),
     fixed("uterineSiblings.fixed", "bm=3 u=1", "bm", 1, 3),
@@ -249,6 +293,7 @@ const Check kChecks[] = {
     nothing("uterineSiblings.excluded", "bm=1 f=1", "bm"),
     nothing("uterineSiblings.excluded", "bm=1 gf=1", "bm"),
     fixed("uterineSiblings.mushtaraka", "h=1 m=1 bm=2 b=1", "bm", 1, 3),
+    under(kShafii, receives("uterineSiblings.mushtaraka", "h=1 m=1 bm=2 b=1", "bm", 2, 9)),
     announced("uterineSiblings.mulzima", "h=1 m=1 bm=2", Mulzima),
     bases("uterineSiblings.mulzima", "h=1 m=1 bm=2", 6, 6),
     parts("uterineSiblings.mulzima", "h=1 m=1 bm=2", "h", 3, 6),
@@ -276,7 +321,8 @@ private slots:
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(kChecks)); ++row) {
             const Check& c = kChecks[row];
-            QTest::addRow("%s: %s (%s)", c.statement, c.counts, c.kind) << row;
+            QTest::addRow("%s: %s (%s) %s", c.statement, c.counts, c.kind, schoolInfo(c.positions.school).key.data())
+                << row;
         }
     }
 
@@ -284,7 +330,7 @@ private slots:
     {
         QFETCH(int, row);
         const Check& check = kChecks[row];
-        const CaseComputation computation = computeCase(testing::countsOf(check.counts));
+        const CaseComputation computation = computeCase(testing::countsOf(check.counts), check.positions);
 
         if (check.claim == Claim::Announced) {
             QVERIFY(std::find(computation.messages.begin(), computation.messages.end(), check.message) !=
@@ -322,19 +368,51 @@ private slots:
         }
     }
 
-    // Every statement shown on a page is checked by at least one row, and
-    // every row names a statement that a page shows.
+    // Every statement of every page is checked by at least one row under a
+    // school it is shown for, and every row names a statement that a page
+    // shows under the row's school.
     void everyStatementIsChecked()
     {
-        QSet<QString> shown;
         for (const PageText& page : pageTexts()) {
             QVERIFY(!page.statements.empty());
-            for (const PageStatement& statement : page.statements) shown.insert(statement.id);
+            for (const PageStatement& statement : page.statements) {
+                const bool checked = std::any_of(std::begin(kChecks), std::end(kChecks), [&](const Check& check) {
+                    return QString(check.statement) == statement.id && holdsUnder(statement.holds, check.positions);
+                });
+                QVERIFY2(checked, statement.text);
+            }
         }
-        QSet<QString> checked;
-        for (const Check& check : kChecks) checked.insert(check.statement);
-        QCOMPARE(shown - checked, QSet<QString>());
-        QCOMPARE(checked - shown, QSet<QString>());
+        for (const Check& check : kChecks) {
+            bool shown = false;
+            for (const PageText& page : pageTexts()) {
+                for (const PageStatement& statement : statementsOf(page.topic, check.positions)) {
+                    shown = shown || QString(check.statement) == statement.id;
+                }
+            }
+            QVERIFY2(shown, check.statement);
+        }
+    }
+
+    // Under every school and positions a page makes each of its points once,
+    // in the one statement of the answer in force.
+    void everyPointOnceUnderEverySchool()
+    {
+        const Positions everyChoice[] = {
+            {}, kMaliki, kShafii, kHanbali, kNoReturn, kSpouseReturn, {Maliki, false, true}, {Hanbali, true, false}};
+        for (const Positions& positions : everyChoice) {
+            for (const PageText& page : pageTexts()) {
+                QSet<QString> all;
+                for (const PageStatement& statement : page.statements) all.insert(statement.id);
+                QSet<QString> shown;
+                int statements = 0;
+                for (const PageStatement& statement : statementsOf(page.topic, positions)) {
+                    shown.insert(statement.id);
+                    ++statements;
+                }
+                QCOMPARE(shown, all);
+                QCOMPARE(statements, static_cast<int>(all.size()));
+            }
+        }
     }
 };
 

@@ -5,9 +5,10 @@
 //   qismaru-sweep --reduced  the family the tests run
 //   qismaru-sweep --school maliki [--spouse-return] [--no-return]
 //                            the same family answered by another school
-//   qismaru-sweep --steps [--reduced]
+//   qismaru-sweep --steps [--reduced] [--school S ...]
 //                            the step-by-step solution of every case of the
-//                            family, checked against its result
+//                            family, checked against its result, under every
+//                            school and position unless one is named
 //   qismaru-sweep --near-limit N
 //                            N random cases with a corrected base between
 //                            2^50 and 2^53, each checked against rational
@@ -20,6 +21,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <span>
 
 #include <CLI/CLI.hpp>
 
@@ -59,20 +61,28 @@ int reportChains(std::int64_t wanted)
     return report.findingCount == 0 ? 0 : 1;
 }
 
-int reportSolutions(qismaru::sweep::SweepSize size)
+// The solutions of the family under each of the positions; under a school
+// only the cases one of its rules decides, the others being the Hanafi
+// solution itself.
+int reportSolutions(qismaru::sweep::SweepSize size, std::span<const qismaru::Positions> positionsList)
 {
     using namespace qismaru::sweep;
     const auto start = std::chrono::steady_clock::now();
-    long long cases = 0;
+    long long solutions = 0;
     long long findings = 0;
     forEachCase(size, [&](const qismaru::KindCounts& counts) {
-        ++cases;
-        const std::string problem = solutionProblemOf(counts);
-        if (problem.empty()) return;
-        if (++findings <= 20) std::printf("  %s: %s\n", qismaru::testing::textOf(counts).c_str(), problem.c_str());
+        const qismaru::CaseComputation hanafi = qismaru::computeCase(counts);
+        for (const qismaru::Positions& positions : positionsList) {
+            if (positions != qismaru::Positions{} && !schoolRuleApplies(counts, positions, hanafi)) continue;
+            ++solutions;
+            const std::string problem = solutionProblemOf(counts, positions);
+            if (problem.empty() || ++findings > 20) continue;
+            std::printf("  %s: %s: %s\n", sweepName(size, positions).c_str(), qismaru::testing::textOf(counts).c_str(),
+                        problem.c_str());
+        }
     });
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("solutions: %lld\nfindings: %lld\nseconds: %.2f\n", cases, findings, elapsed.count());
+    std::printf("solutions: %lld\nfindings: %lld\nseconds: %.2f\n", solutions, findings, elapsed.count());
     return findings == 0 ? 0 : 1;
 }
 
@@ -109,7 +119,11 @@ int main(int argc, char** argv)
     }
     if (nearLimit > 0) return reportNearLimit(nearLimit);
     if (chains > 0) return reportChains(chains);
-    if (steps) return reportSolutions(reduced ? SweepSize::Reduced : SweepSize::Full);
+    if (steps) {
+        const bool named = app.count("--school") + app.count("--spouse-return") + app.count("--no-return") > 0;
+        const std::span<const qismaru::Positions> chosenOnly(&positions, 1);
+        return reportSolutions(reduced ? SweepSize::Reduced : SweepSize::Full, named ? chosenOnly : everyPositions());
+    }
 
     const auto start = std::chrono::steady_clock::now();
     const SweepSize size = reduced ? SweepSize::Reduced : SweepSize::Full;
