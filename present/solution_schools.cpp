@@ -1,5 +1,7 @@
 #include "present/solution_schools.h"
 
+#include "engine/kind_groups.h"
+
 namespace qismaru {
 
 namespace {
@@ -13,14 +15,7 @@ std::string schoolName(const SolutionContext& c)
 }
 
 // The brothers and sisters of the case who share with the grandfather.
-KindSet siblingsOf(const SolutionContext& c)
-{
-    KindSet siblings;
-    for (const HeirKind kind : {FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters}) {
-        if (c.counts.has(kind)) siblings.add(kind);
-    }
-    return siblings;
-}
+KindSet siblingsOf(const SolutionContext& c) { return kFullAndConsanguineSiblings & KindSet::enteredIn(c.counts); }
 
 constexpr const char* kZaydNote =
     "؛ وهذا قول زيد بن ثابت رضي الله عنه، وعليه المالكية والشافعية والحنابلة وصاحبا أبي حنيفة، وعند أبي حنيفة "
