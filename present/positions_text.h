@@ -33,8 +33,9 @@ inline constexpr int kRoom = table_geometry::kTotalsX - 240 - kX;
 
 PlacedText positionsOnPage(const Positions& positions);
 
-// "لا ترث عند المالكية أكثر من جدتين": why a case with more grandmothers
-// than the school lets inherit together is refused.
-std::string grandmotherLimitText(School school);
+// "لا يرث عند المالكية أكثر من جدتين": why a case with more grandmothers
+// than the school lets inherit together in it is refused; beside the
+// father, that he excludes his own mother.
+std::string grandmotherLimitText(School school, const KindCounts& counts);
 
 }  // namespace qismaru

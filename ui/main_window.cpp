@@ -131,12 +131,18 @@ void MainWindow::openOver(const std::function<void()>& open)
 
 void MainWindow::pressHeirButton(HeirKind kind)
 {
-    const PressResult press = qismaru::pressHeirButton(state_, kind);
+    const PressResult press = qismaru::pressHeirButton(state_, kind, positions_.school);
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
     case PressOutcome::SpouseConflict:
         messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة");
         return;
+    case PressOutcome::TooManyGrandmothers: {
+        KindCounts asked = state_.counts;
+        asked.set(kind, 1);
+        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
+        return;
+    }
     case PressOutcome::Entered: entryList_->drawEntry(press.row, kind, 1); return;
     case PressOutcome::AskCount: openCountDialog(); return;
     }
@@ -184,7 +190,8 @@ std::optional<CaseOutcome> MainWindow::answerCase()
 bool MainWindow::refuseGrandmothers()
 {
     if (!grandmothersBeyondLimit(state_.counts, positions_.school)) return false;
-    messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school)));
+    messages_.inform(this, kProgramCaption,
+                     QString::fromStdString(grandmotherLimitText(positions_.school, state_.counts)));
     return true;
 }
 

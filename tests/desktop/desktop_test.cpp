@@ -96,11 +96,14 @@ private slots:
         QTest::newRow("unknown_school") << shoot("h=1") + QStringList{"--school", "zahiri"} << 2
                                         << "unknown school 'zahiri'";
         QTest::newRow("no_return_under_hanbali")
-            << shoot("h=1") + QStringList{"--school=hanbali", "--no-return"} << 2 << "--no-return goes with";
+            << shoot("h=1") + QStringList{"--school=hanbali", "--no-return"} << 2 << "the hanbali school returns";
+        QTest::newRow("both_returns") << shoot("h=1") + QStringList{"--school=maliki", "--no-return", "--spouse-return"}
+                                      << 2 << "contradict each other";
         QTest::newRow("school_of_a_case_file")
             << QStringList{"--screenshot", png, "--school", "maliki", "case.qismaru"} << 2 << "keeps its own";
         QTest::newRow("three_grandmothers_maliki") << shoot("gm=3 s=1") + QStringList{"--school", "maliki"} << 2
-                                                   << "the maliki school lets no more grandmothers inherit";
+                                                   << "the maliki school lets at most 2 grandmothers";
+        QTest::newRow("father_after_grandmothers") << shoot("gm=2 f=1") << 2 << "the father excludes his own mother";
         QTest::newRow("page_without_case") << QStringList{"--pdf", file("refused.pdf")} << 2 << "--pdf needs";
         QTest::newRow("unknown_window") << QStringList{"--screenshot", png, "--window", "nosuch"} << 2
                                         << "no window 'nosuch'";

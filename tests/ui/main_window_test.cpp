@@ -490,8 +490,10 @@ private slots:
     // school is neither kept on screen nor computed under theirs.
     void grandmothersBeyondTheSchoolAreRefused()
     {
-        const QString malikiLimit = QString::fromStdString(grandmotherLimitText(School::Maliki));
-        const QString hanbaliLimit = QString::fromStdString(grandmotherLimitText(School::Hanbali));
+        KindCounts four;
+        four.set(Grandmothers, 4);
+        const QString malikiLimit = QString::fromStdString(grandmotherLimitText(School::Maliki, four));
+        const QString hanbaliLimit = QString::fromStdString(grandmotherLimitText(School::Hanbali, four));
         choose("school.maliki");
         press(Grandmothers);
         for (int i = 0; i < 3; ++i) up();
