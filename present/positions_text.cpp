@@ -1,5 +1,6 @@
 #include "present/positions_text.h"
 
+#include "engine/kind_groups.h"
 #include "model/case_entry.h"
 
 namespace qismaru {
@@ -46,6 +47,17 @@ std::string differsFromHanafiNote(const Positions& positions)
     // Under the Hanafi school only the return to a spouse can change the answer.
     if (positions.school == School::Hanafi) return "تخالف هذه النتيجة جواب المذهب الحنفي دون الرد على أحد الزوجين";
     return "تخالف هذه النتيجة جواب المذهب الحنفي في هذه المسألة";
+}
+
+std::string differenceMark(const KindCounts& counts, const CaseComputation& computation)
+{
+    const Positions& positions = computation.positions;
+    // A lone spouse is answered alike by every school: only the return to
+    // the spouse can change it. A surplus left to the treasury is what no
+    // return changes; the schools' own differences leave no surplus.
+    if (positions.spouseReturn && spouseAlone(counts)) return "النتيجة على القول بالرد على أحد الزوجين";
+    if (positions.noReturn && computation.result.undistributedRemainder) return "النتيجة على القول بعدم الرد";
+    return "النتيجة تخالف المذهب الحنفي";
 }
 
 std::string grandmotherLimitText(School school, const KindCounts& counts)

@@ -49,20 +49,38 @@ std::optional<QByteArray> readSmallFile(const QString& path, QString& why)
 
 }  // namespace
 
-CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages, std::unique_ptr<CaseFileDialogs> dialogs,
-                           std::unique_ptr<QSettings> settings, EstateWindow::Commands estateCommands)
-    : QObject(&window),
-      window_(window),
-      messages_(messages),
-      dialogs_(std::move(dialogs)),
-      settings_(std::move(settings)),
-      estateCommands_(std::move(estateCommands))
+CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages)
+    : QObject(&window), window_(window), messages_(messages)
 {
-    connect(&window_, &MainWindow::caseDivided, this, [this](bool divided) {
-        if (divided) showSettlement();
-    });
     connect(&window_, &MainWindow::caseReplaced, this, &CaseDocument::forgetCase);
-    window_.secondaryWindows().mayLeaveCase = [this] { return mayLeaveCase(); };
+}
+
+void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_ptr<QSettings> settings,
+                          EstateWindow::Commands estateCommands)
+{
+    dialogs_ = std::move(dialogs);
+    settings_ = std::move(settings);
+    estateCommands_ = std::move(estateCommands);
+}
+
+void CaseDocument::setAnswer(ShownAnswer answer)
+{
+    answer_ = std::move(answer);
+    emit answerChanged();
+}
+
+void CaseDocument::caseEdited() { setAnswer(openAnswer(window_.caseState().counts, window_.positions())); }
+
+CaseOutcome CaseDocument::calculate()
+{
+    ShownAnswer computed = computeAnswer(window_.caseState().counts, window_.positions(), estate_);
+    const CaseOutcome outcome = computed.computation->outcome;
+    if (outcome == CaseOutcome::BeyondExactRange) {
+        caseEdited();
+    } else {
+        setAnswer(std::move(computed));
+    }
+    return outcome;
 }
 
 CaseDocument::~CaseDocument()
@@ -87,7 +105,7 @@ bool CaseDocument::hasUnsavedWork() const
 
 bool CaseDocument::mayLeaveCase()
 {
-    if (!hasUnsavedWork()) return true;
+    if (!hasUnsavedWork() || !dialogs_) return true;
     switch (dialogs_->askUnsaved(&window_)) {
     case CaseFileDialogs::UnsavedChoice::Save: return save();
     case CaseFileDialogs::UnsavedChoice::Discard: return true;
@@ -133,7 +151,7 @@ bool CaseDocument::open(const QString& path)
 
 void CaseDocument::openWithDialog()
 {
-    if (!mayLeaveCase()) return;
+    if (!dialogs_ || !mayLeaveCase()) return;
     const QString path = dialogs_->fileToOpen(&window_, startFolder());
     if (!path.isEmpty()) open(path);
 }
@@ -166,6 +184,7 @@ bool CaseDocument::save()
 
 bool CaseDocument::saveAs()
 {
+    if (!dialogs_) return false;
     const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath("مسألة.qismaru") : path_;
     const QString chosen = dialogs_->fileToSave(&window_, suggested);
     if (chosen.isEmpty()) return false;
@@ -186,25 +205,32 @@ void CaseDocument::editEstate()
     estateDialog_->open();
 }
 
+// The settlement is divided again from the computation there is: the
+// estate alone changed, not the case.
 void CaseDocument::setEstate(const std::optional<estate::EstateInputs>& inputs)
 {
     estate_ = inputs;
-    if (!estate_ && estateWindow_) estateWindow_->close();
+    ShownAnswer answer = answer_;
+    answer.settlement = settlementOf(answer, estate_);
+    setAnswer(std::move(answer));
     showSettlement();
 }
 
 void CaseDocument::showSettlement()
 {
-    const CaseState& state = window_.caseState();
-    if (!estate_ || !state.computed) return;
-    const CaseComputation computation = computeCase(state.counts, window_.positions());
-    const estate::Settlement settlement = estate::settleEstate(*estate_, state.counts, computation);
-    estate::EstateReport report =
-        estate::buildEstateReport(settlement, state.counts, computation.result, estate::Grouping::Accepted);
-    // The settlement follows the school of the table; the notes say which.
-    report.notes.insert(report.notes.begin(), positionsLine(window_.positions()));
-    if (!estateWindow_) estateWindow_ = new EstateWindow(estateCommands_);
-    estateWindow_->showReport(report);
+    if (!answer_.settlement) return;
+    if (!estateWindow_) {
+        estateWindow_ = new EstateWindow(estateCommands_);
+        // The window shows the settlement of the answer on screen, or goes
+        // when the answer has none.
+        connect(this, &CaseDocument::answerChanged, estateWindow_, [this, shown = estateWindow_.data()] {
+            if (answer_.settlement)
+                shown->showReport(*answer_.settlement);
+            else
+                shown->close();
+        });
+    }
+    estateWindow_->showReport(*answer_.settlement);
     showOver(*estateWindow_, window_);
 }
 
@@ -213,13 +239,16 @@ void CaseDocument::forgetCase()
     estate_.reset();
     path_.clear();
     saved_ = {};
-    if (estateWindow_) estateWindow_->close();
 }
 
-QStringList CaseDocument::recentFiles() const { return settings_->value(kRecentFilesKey).toStringList(); }
+QStringList CaseDocument::recentFiles() const
+{
+    return settings_ ? settings_->value(kRecentFilesKey).toStringList() : QStringList();
+}
 
 void CaseDocument::remember(const QString& path)
 {
+    if (!settings_) return;
     QStringList files = recentFiles();
     files.removeAll(path);
     files.prepend(path);
@@ -229,6 +258,7 @@ void CaseDocument::remember(const QString& path)
 
 void CaseDocument::forget(const QString& path)
 {
+    if (!settings_) return;
     QStringList files = recentFiles();
     if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) settings_->setValue(kRecentFilesKey, files);
 }

@@ -69,11 +69,11 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
 
 CaseDocument& attachCaseDocument(MainWindow& window, MessageBoxes& messages)
 {
-    auto* document = new CaseDocument(window, messages, std::make_unique<ModalCaseFileDialogs>(),
-                                      std::make_unique<QSettings>("qismaru", "qismaru"),
-                                      estatePrintCommands(messages, std::make_shared<ModalPdfFallbackDialogs>()));
-    addCaseMenus(window, *document);
-    return *document;
+    CaseDocument& document = window.document();
+    document.attach(std::make_unique<ModalCaseFileDialogs>(), std::make_unique<QSettings>("qismaru", "qismaru"),
+                    estatePrintCommands(messages, std::make_shared<ModalPdfFallbackDialogs>()));
+    addCaseMenus(window, document);
+    return document;
 }
 
 }  // namespace qismaru::ui

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "ui/case_document.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/print_layout.h"
@@ -81,8 +82,10 @@ PrintOutcome CasePrinter::offerPdf(const PrintedCase& printed, QWidget* parent, 
 
 void attachPrinter(MainWindow& window, std::shared_ptr<CasePrinter> printer)
 {
+    // The page of the answer on screen, as the table shows it.
     window.secondaryWindows().print = [&window, printer = std::move(printer)] {
-        printer->print({window.caseState().counts, window.caseResult(), window.positions()}, &window);
+        const ShownAnswer& answer = window.document().answer();
+        printer->print({answer.counts, answer.result(), answer.positions}, &window);
     };
 }
 

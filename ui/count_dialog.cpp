@@ -112,6 +112,7 @@ void CountDialog::confirm()
     case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
     }
     mainWindow_.setEnabled(true);
+    emit recorded();
     finish();
 }
 

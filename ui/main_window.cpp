@@ -9,6 +9,7 @@
 #include "present/positions_text.h"
 #include "present/result_table.h"
 #include "ui/caption_button.h"
+#include "ui/case_document.h"
 #include "ui/count_dialog.h"
 #include "ui/design_names.h"
 #include "ui/entry_list.h"
@@ -52,9 +53,15 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     client->setFont(designFont(kMsSansSerif, 7.8));
     setCentralWidget(client);
     createControls(client);
+    document_ = new CaseDocument(*this, messages_);
+    connect(document_, &CaseDocument::answerChanged, this, &MainWindow::showAnswer);
     createMenu();
     setFixedSize(sizeHint());
 }
+
+const CaseResult& MainWindow::caseResult() const { return document_->answer().result(); }
+
+bool MainWindow::differsFromHanafi() const { return document_->answer().differsFromHanafi; }
 
 MainWindow::~MainWindow() { delete countDialog_; }
 
@@ -143,46 +150,56 @@ void MainWindow::pressHeirButton(HeirKind kind)
         messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
         return;
     }
-    case PressOutcome::Entered: entryList_->drawEntry(press.row, kind, 1); return;
+    case PressOutcome::Entered:
+        entryList_->drawEntry(press.row, kind, 1);
+        document_->caseEdited();
+        return;
     case PressOutcome::AskCount: openCountDialog(); return;
     }
 }
 
 void MainWindow::openCountDialog()
 {
-    if (!countDialog_) countDialog_ = new CountDialog(state_, positions_, *entryList_, *this, messages_);
+    if (!countDialog_) {
+        countDialog_ = new CountDialog(state_, positions_, *entryList_, *this, messages_);
+        connect(countDialog_, &CountDialog::recorded, document_, &CaseDocument::caseEdited);
+    }
     showOver(*countDialog_, *this);
 }
 
 void MainWindow::calculate()
 {
     if (!canCalculate(state_) || refuseGrandmothers()) return;
-    const std::optional<CaseOutcome> outcome = answerCase();
-    if (!outcome) return;
-    markComputed(state_);
-    emit caseDivided(*outcome == CaseOutcome::Computed);
+    if (answerCase()) document_->showSettlement();
 }
 
-std::optional<CaseOutcome> MainWindow::answerCase()
+bool MainWindow::answerCase()
 {
-    const CaseComputation computation = computeCase(state_.counts, positions_);
-    if (computation.outcome == CaseOutcome::BeyondExactRange) {
+    if (document_->calculate() == CaseOutcome::BeyondExactRange) {
         messages_.inform(this, kProgramCaption, kBeyondExactRange);
-        return std::nullopt;
+        return false;
     }
-    result_ = computation.result;
-    const bool divided = computation.outcome == CaseOutcome::Computed;
-    if (divided) drawPlacedTexts(*resultArea_, layoutResultTable(state_.counts, result_, TableMedium::Screen));
-    differsFromHanafi_ = divided && qismaru::differsFromHanafi(state_.counts, computation);
-    updateTitle();
+    markComputed(state_);
+    const CaseComputation& computation = *document_->answer().computation;
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
     // The user chose no return; the table alone would leave the surplus unsaid.
-    if (divided && positions_.noReturn && result_.undistributedRemainder) {
-        messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result_)));
+    const CaseResult& result = computation.result;
+    if (document_->answer().divided() && computation.positions.noReturn && result.undistributedRemainder) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result)));
     }
-    return computation.outcome;
+    return true;
+}
+
+void MainWindow::showAnswer()
+{
+    const ShownAnswer& answer = document_->answer();
+    resultArea_->clear();
+    if (answer.divided())
+        drawPlacedTexts(*resultArea_, layoutResultTable(answer.counts, answer.result(), TableMedium::Screen));
+    updateTitle();
+    emit caseDivided(answer.divided());
 }
 
 // Under the Malikis and the Hanbalis fewer grandmothers inherit than may have
@@ -202,39 +219,29 @@ void MainWindow::setPositions(Positions positions)
     if (positions == positions_) return;
     positions_ = positions;
     emit positionsChanged(positions_);
-    if (state_.computed) {
-        // Calculate again, under the new positions, with its refusals.
-        withdrawAnswer();
-        calculate();
-    } else {
-        refuseGrandmothers();
-    }
-    updateTitle();
-}
-
-// The table of the former positions leaves the screen; the case stays as
-// entered, open again, until it is answered anew.
-void MainWindow::withdrawAnswer()
-{
-    resultArea_->clear();
-    result_ = CaseResult{};
-    differsFromHanafi_ = false;
+    // A computed case is answered again under the new positions, with
+    // Calculate's refusals; one they refuse is withdrawn, open again, so
+    // that no answer of the former positions stays on any window.
+    const bool answered = state_.computed;
     reopenCase(state_);
-    emit caseDivided(false);
+    if (refuseGrandmothers() || !answered || !answerCase()) document_->caseEdited();
 }
 
 void MainWindow::updateTitle()
 {
     QString title = kCaption;
     if (positions_ != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions_));
-    if (differsFromHanafi_) title += " — " + QString::fromStdString(differsFromHanafiNote(positions_));
+    const ShownAnswer& answer = document_->answer();
+    if (answer.differsFromHanafi) title += " — " + QString::fromStdString(answer.differenceMark);
     setWindowTitle(title);
-    emit differenceFromHanafiShown(differsFromHanafi_);
 }
 
 void MainWindow::cancelLastChoice()
 {
-    if (const auto row = qismaru::cancelLastChoice(state_)) entryList_->eraseRow(*row);
+    if (const auto row = qismaru::cancelLastChoice(state_)) {
+        entryList_->eraseRow(*row);
+        document_->caseEdited();
+    }
 }
 
 void MainWindow::newCase()
@@ -242,17 +249,13 @@ void MainWindow::newCase()
     if (!mayLeaveCase()) return;
     clearCase();
     emit caseReplaced();
+    document_->caseEdited();
 }
 
 void MainWindow::clearCase()
 {
     entryList_->clear();
-    resultArea_->clear();
     startNewCase(state_);
-    result_ = CaseResult{};
-    differsFromHanafi_ = false;
-    updateTitle();
-    emit caseDivided(false);
 }
 
 void MainWindow::loadCase(const CaseState& state)
@@ -263,9 +266,10 @@ void MainWindow::loadCase(const CaseState& state)
         entryList_->drawEntry(*state_.entryRow[indexOf(heir.kind)], heir.kind, heir.count);
     }
     emit caseReplaced();
+    document_->caseEdited();
 }
 
-bool MainWindow::mayLeaveCase() { return !windows_.mayLeaveCase || windows_.mayLeaveCase(); }
+bool MainWindow::mayLeaveCase() { return document_->mayLeaveCase(); }
 
 void MainWindow::print()
 {

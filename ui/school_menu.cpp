@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include "present/positions_text.h"
+#include "ui/case_document.h"
 #include "ui/design_names.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -55,10 +56,11 @@ void addDifferenceMark(MainWindow& window)
     mark->hide();
     // The corner after the last menu, in the reading direction.
     window.menuBar()->setCornerWidget(mark, Qt::TopRightCorner);
-    QObject::connect(&window, &MainWindow::differenceFromHanafiShown, mark, [&window, mark](bool differs) {
-        mark->setText("النتيجة تخالف المذهب الحنفي");
-        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(window.positions())));
-        mark->setVisible(differs);
+    QObject::connect(&window.document(), &CaseDocument::answerChanged, mark, [&window, mark] {
+        const ShownAnswer& answer = window.document().answer();
+        mark->setText(QString::fromStdString(answer.differenceMark));
+        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(answer.positions)));
+        mark->setVisible(answer.differsFromHanafi);
     });
 }
 

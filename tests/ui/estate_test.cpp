@@ -20,15 +20,21 @@
 
 #include "estate/case_file.h"
 #include "model/case_entry.h"
+#include "present/positions_text.h"
+#include "present/solution_steps.h"
 #include "tests/print/scripted_fallback.h"
+#include "tests/support/case_text.h"
+#include "tests/ui/image_probe.h"
 #include "ui/case_document.h"
 #include "ui/case_menus.h"
 #include "ui/design_names.h"
+#include "ui/drawing_surface.h"
 #include "ui/estate_dialog.h"
 #include "ui/estate_printing.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/solution_window.h"
 
 namespace qismaru::ui {
 
@@ -62,6 +68,31 @@ QStringList column(const QTableView* view, int col)
     for (int row = 0; row < view->model()->rowCount(); ++row) cells << view->model()->index(row, col).data().toString();
     return cells;
 }
+
+// The heirs of "gf=1 b=2" in the order of the codes, as a file enters them.
+std::vector<HeirEntry> entriesOf(const char* heirs)
+{
+    const KindCounts counts = qismaru::testing::countsOf(heirs);
+    std::vector<HeirEntry> entries;
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (counts.has(info.kind)) entries.push_back({info.kind, counts.of(info.kind)});
+    }
+    return entries;
+}
+
+// Every kind of change a case on screen undergoes.
+enum class Change {
+    Calculate,
+    NewCase,
+    HeirEntered,
+    HeirWithdrawn,
+    Open,
+    SchoolSwitched,
+    PositionSwitched,
+    Refusal,
+    EstateChanged,
+    EstateRemoved
+};
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -129,9 +160,9 @@ private slots:
         fallback_ = std::make_shared<testing::ScriptedFallback>();
         auto settings = std::make_unique<QSettings>(
             inFolder(QString("settings-%1.ini").arg(QTest::currentTestFunction())), QSettings::IniFormat);
-        document_ =
-            new CaseDocument(*window_, *messages_, std::move(files), std::move(settings),
-                             estatePrintCommands(*messages_, fallback_, [this] { return std::move(nextPrinter_); }));
+        document_ = &window_->document();
+        document_->attach(std::move(files), std::move(settings),
+                          estatePrintCommands(*messages_, fallback_, [this] { return std::move(nextPrinter_); }));
         addCaseMenus(*window_, *document_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -338,6 +369,104 @@ private slots:
         QCOMPARE(heirs(), kWorkedExample);
         QVERIFY(document_->estate()->gross == 100000);
         QVERIFY(document_->path().isEmpty());
+    }
+
+    // One answer on screen: whatever changes, every open window shows the
+    // answer of the case as it now stands, or is closed. What they should
+    // show is computed here from the case, not asked of the document.
+    void everyWindowFollowsTheAnswer_data()
+    {
+        QTest::addColumn<QString>("heirs");  // computed first, with the estate, under the Hanafi school
+        QTest::addColumn<int>("change");
+        const QString example = "h=1 m=1 d=3 bm=1";
+        QTest::newRow("calculate") << example << int(Change::Calculate);
+        QTest::newRow("new case") << example << int(Change::NewCase);
+        QTest::newRow("heir entered") << example << int(Change::HeirEntered);
+        QTest::newRow("heir withdrawn") << example << int(Change::HeirWithdrawn);
+        QTest::newRow("another case opened") << example << int(Change::Open);
+        QTest::newRow("school switched") << "gf=1 b=2" << int(Change::SchoolSwitched);
+        QTest::newRow("spouse's return switched") << "w=1" << int(Change::PositionSwitched);
+        QTest::newRow("refused by the new school") << "gm=3 s=1" << int(Change::Refusal);
+        QTest::newRow("estate changed") << example << int(Change::EstateChanged);
+        QTest::newRow("estate removed") << example << int(Change::EstateRemoved);
+    }
+
+    void everyWindowFollowsTheAnswer()
+    {
+        QFETCH(QString, heirs);
+        QFETCH(int, change);
+        attachSolutionWindow(*window_, *messages_);
+        window_->loadCase(*caseWithHeirs(entriesOf(qPrintable(heirs))));
+        fillEstate({"1200"});
+        window_->secondaryWindows().solutionSteps();
+        if (Change(change) != Change::Calculate) window_->calculate();
+        files_->answer = Choice::Discard;
+
+        switch (Change(change)) {
+        case Change::Calculate: window_->calculate(); break;
+        case Change::NewCase: window_->newCase(); break;
+        case Change::HeirEntered:
+            window_->newCase();
+            window_->pressHeirButton(Mother);
+            break;
+        case Change::HeirWithdrawn:
+            window_->newCase();
+            window_->pressHeirButton(Mother);
+            window_->pressHeirButton(Father);
+            window_->cancelLastChoice();
+            break;
+        case Change::Open: {
+            estate::CaseFile other{{{Wives, 2}, {Sons, 1}}, std::nullopt, {}};
+            writeFile("other.qismaru", QByteArray::fromStdString(estate::caseFileText(other)));
+            QVERIFY(document_->open(inFolder("other.qismaru")));
+            break;
+        }
+        case Change::SchoolSwitched: window_->setPositions({School::Shafii}); break;
+        case Change::PositionSwitched: window_->setPositions({School::Hanafi, true, false}); break;
+        case Change::Refusal: window_->setPositions({School::Maliki}); break;
+        case Change::EstateChanged: fillEstate({"900", "30"}); break;
+        case Change::EstateRemoved: document_->setEstate(std::nullopt); break;
+        }
+
+        const KindCounts counts = window_->caseState().counts;
+        const Positions positions = window_->positions();
+        std::optional<CaseComputation> expected;
+        if (window_->caseState().computed) expected = computeCase(counts, positions);
+        const bool divided = expected && expected->outcome == CaseOutcome::Computed;
+
+        const bool blank = testing::allBackground(window_->resultArea()->image(), window_->resultArea()->background());
+        QCOMPARE(blank, !divided);
+        if (divided) QVERIFY(window_->caseResult().parts == expected->result.parts);
+        const bool differs = divided && differsFromHanafi(counts, *expected);
+        QCOMPARE(window_->menuBar()->findChild<QLabel*>(design::kHanafiDifferenceMark)->isVisibleTo(window_.get()),
+                 differs);
+        QCOMPARE(window_->windowTitle().contains("النتيجة"), differs);
+
+        const auto* steps = window_->findChild<QAction*>(design::kSolutionStepsMenu);
+        QCOMPARE(steps->isEnabled(), divided);
+        SolutionWindow* solution = nullptr;
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<SolutionWindow*>(shown); found && found->isVisible()) solution = found;
+        }
+        QVERIFY(solution);
+        const std::string line = positionsLine(positions);
+        const std::string solved = divided ? solutionText(counts, solveWithSteps(counts, positions)) : "";
+        if (divided) QCOMPARE(solution->plainText(), QString::fromStdString(line + "\n" + solved));
+        QVERIFY(solution->document().toPlainText().contains(QString::fromStdString(caseHeirsLine(counts))));
+        QVERIFY(solution->windowTitle().contains(QString::fromStdString(line)));
+
+        EstateWindow* settled = document_->estateWindow();
+        const bool settles = expected && document_->estate();
+        QCOMPARE(settled && settled->isVisible(), settles);
+        if (settles) {
+            estate::EstateReport report =
+                estate::buildEstateReport(estate::settleEstate(*document_->estate(), counts, *expected), counts,
+                                          expected->result, estate::Grouping::Accepted);
+            report.notes.insert(report.notes.begin(), line);
+            QCOMPARE(QString::fromStdString(estate::reportText(settled->report())),
+                     QString::fromStdString(estate::reportText(report)));
+        }
+        delete solution;
     }
 
     void aFailedSaveSaysSoAndKeepsTheWorkUnsaved()

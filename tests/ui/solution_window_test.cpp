@@ -95,7 +95,7 @@ private slots:
 
     void copiesTheSolutionAsText()
     {
-        SolutionWindow solution(testing::countsOf(kWorkedExample), {}, *messages_);
+        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kCopySolutionButton), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), solutionOf(kWorkedExample));
     }
@@ -104,7 +104,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("steps.pdf");
-        SolutionWindow solution(testing::countsOf(kWorkedExample), {}, *messages_);
+        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
         solution.setFileChooser(
             [&](QWidget*, const QString& suggested) { return suggested.endsWith(".pdf") ? path : QString(); });
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kSaveSolutionPdfButton), Qt::LeftButton);
@@ -120,7 +120,7 @@ private slots:
 
     void saysWhenTheFileCannotBeWritten()
     {
-        SolutionWindow solution(testing::countsOf(kWorkedExample), {}, *messages_);
+        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
         QVERIFY(!solution.writePdf("/nonexistent-folder/steps.pdf"));
         QCOMPARE(messages_->texts.size(), 1);
         QVERIFY(messages_->texts[0].contains("/nonexistent-folder/steps.pdf"));
