@@ -83,10 +83,11 @@ private:
 
 void attachHelpWindows(ui::MainWindow& main, std::function<void()> endProgram)
 {
-    auto* windows = new HelpWindows(main, std::move(endProgram));
+    auto* windows = new HelpWindows(main, endProgram);
     ui::SecondaryWindows& secondary = main.secondaryWindows();
     secondary.welcome = [windows] { windows->openWelcome(); };
     secondary.exitConfirmation = [windows] { windows->openExitConfirmation(); };
+    secondary.endProgram = endProgram;
     secondary.about = [windows] { windows->openAbout(); };
     secondary.explanationIndex = [windows] { windows->openExplanationIndex(); };
     secondary.schoolsHelp = [windows] { windows->openSchools(); };

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include "estate/estate_report.h"
 #include "model/case_entry.h"
@@ -21,6 +22,8 @@ namespace qismaru::ui {
 namespace {
 
 const char* const kRecentFilesKey = "recentFiles";
+// How long the status bar says what a command did.
+constexpr int kStatusMilliseconds = 6000;
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -67,6 +70,7 @@ void CaseDocument::setAnswer(ShownAnswer answer)
 {
     answer_ = std::move(answer);
     emit answerChanged();
+    emit fileChanged();
 }
 
 void CaseDocument::caseEdited() { setAnswer(openAnswer(window_.caseState().counts, window_.positions())); }
@@ -146,6 +150,8 @@ bool CaseDocument::open(const QString& path)
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = currentCase();
     remember(path_);
+    emit fileChanged();
+    window_.statusBar()->showMessage("فُتحت المسألة من " + QFileInfo(path_).fileName(), kStatusMilliseconds);
     return true;
 }
 
@@ -179,6 +185,8 @@ bool CaseDocument::save()
     }
     saved_ = current;
     remember(path_);
+    emit fileChanged();
+    window_.statusBar()->showMessage("حُفظت المسألة في " + QFileInfo(path_).fileName(), kStatusMilliseconds);
     return true;
 }
 
@@ -239,6 +247,7 @@ void CaseDocument::forgetCase()
     estate_.reset();
     path_.clear();
     saved_ = {};
+    emit fileChanged();
 }
 
 QStringList CaseDocument::recentFiles() const

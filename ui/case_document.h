@@ -78,6 +78,8 @@ public:
 
 signals:
     void answerChanged();
+    // The file the case is kept in, or whether it is saved, may have changed.
+    void fileChanged();
 
 private:
     estate::CaseFile currentCase() const;

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
@@ -55,7 +57,11 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     createControls(client);
     document_ = new CaseDocument(*this, messages_);
     connect(document_, &CaseDocument::answerChanged, this, &MainWindow::showAnswer);
+    connect(document_, &CaseDocument::fileChanged, this, &MainWindow::updateTitle);
     createMenu();
+    // Below the designed client area: the hints of the menus' items, and
+    // what a command did (a case saved).
+    statusBar()->setSizeGripEnabled(false);
     setFixedSize(sizeHint());
 }
 
@@ -105,14 +111,14 @@ void MainWindow::createMenu()
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
     };
-    item(design::kExitMenu, "الخروج", [this] {
-        if (mayLeaveCase()) openOver(windows_.exitConfirmation);
-    });
+    // The designed captions, with a letter each for the keyboard (Alt and
+    // the letter, on an Arabic keyboard layout).
+    item(design::kExitMenu, "ال&خروج", [this] { leaveProgram(); });
     // The About window disables the main window itself when it becomes active.
-    item(design::kAboutMenu, "نبذة", [this] {
+    item(design::kAboutMenu, "&نبذة", [this] {
         if (windows_.about) windows_.about();
     });
-    item(design::kExplanationMenu, "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+    item(design::kExplanationMenu, "إيــ&ضــــاح", [this] { openOver(windows_.explanationIndex); });
     addSolutionStepsItem();
     addSchoolMenu(*this);
 }
@@ -120,10 +126,14 @@ void MainWindow::createMenu()
 // The solution of the computed case, open beside the main window, which stays usable.
 void MainWindow::addSolutionStepsItem()
 {
-    QAction* steps = menuBar()->addAction("خطوات الحل");
+    QAction* steps = menuBar()->addAction("خ&طوات الحل");
     steps->setObjectName(design::kSolutionStepsMenu);
     steps->setEnabled(false);
-    connect(this, &MainWindow::caseDivided, steps, &QAction::setEnabled);
+    connect(this, &MainWindow::caseDivided, steps, [steps](bool divided) {
+        steps->setEnabled(divided);
+        steps->setStatusTip(divided ? "حل المسألة كما يكتبه المعلم، خطوة خطوة"
+                                    : "تتاح خطوات الحل بعد «الحساب» لمسألة قُسمت");
+    });
     connect(steps, &QAction::triggered, this, [this] {
         if (windows_.solutionSteps) windows_.solutionSteps();
     });
@@ -227,13 +237,25 @@ void MainWindow::setPositions(Positions positions)
     if (refuseGrandmothers() || !answered || !answerCase()) document_->caseEdited();
 }
 
+// The designed caption stays; before it, the open file's name, marked while
+// there is unsaved work, as Qt marks it ("[*]"); after it, the school and
+// positions when they are not the Hanafi default, and the mark of an answer
+// that differs from the Hanafi one.
 void MainWindow::updateTitle()
 {
     QString title = kCaption;
+    const QString& path = document_->path();
+    if (!path.isEmpty()) {
+        title = QFileInfo(path).fileName() + "[*] — " + title;
+    } else if (document_->hasUnsavedWork()) {
+        title += "[*]";
+    }
     if (positions_ != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions_));
     const ShownAnswer& answer = document_->answer();
     if (answer.differsFromHanafi) title += " — " + QString::fromStdString(answer.differenceMark);
     setWindowTitle(title);
+    setWindowFilePath(path);
+    setWindowModified(document_->hasUnsavedWork());
 }
 
 void MainWindow::cancelLastChoice()
@@ -271,6 +293,17 @@ void MainWindow::loadCase(const CaseState& state)
 
 bool MainWindow::mayLeaveCase() { return document_->mayLeaveCase(); }
 
+// Unsaved work is asked about once: the question whether to save it stands
+// in for the exit confirmation, and its answer ends the program or not.
+void MainWindow::leaveProgram()
+{
+    if (document_->hasUnsavedWork() && windows_.endProgram) {
+        if (mayLeaveCase()) windows_.endProgram();
+        return;
+    }
+    openOver(windows_.exitConfirmation);
+}
+
 void MainWindow::print()
 {
     if (state_.computed && windows_.print) windows_.print();
@@ -288,7 +321,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close box asks the same question as the menu item "الخروج".
     if (windows_.exitConfirmation) {
         event->ignore();
-        if (isEnabled() && mayLeaveCase()) openOver(windows_.exitConfirmation);
+        if (isEnabled()) leaveProgram();
         return;
     }
     QMainWindow::closeEvent(event);

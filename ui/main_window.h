@@ -27,6 +27,9 @@ class MessageBoxes;
 struct SecondaryWindows {
     std::function<void()> welcome;           // at the first activation of a run
     std::function<void()> exitConfirmation;  // menu "الخروج", and the close box
+    // Ends the program at once: after the one question about unsaved work,
+    // which stands in for the exit confirmation.
+    std::function<void()> endProgram;
     std::function<void()> about;             // menu "نبذة"
     std::function<void()> explanationIndex;  // menu "إيــضــــاح"
     std::function<void()> print;             // Print, for a computed case
@@ -100,6 +103,8 @@ private:
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);
     bool mayLeaveCase();
+    // The menu "الخروج" and the close box.
+    void leaveProgram();
     void clearCase();
     // Has the document answer the case under the positions and says its
     // messages; false when the case cannot be computed exactly (it stays open).

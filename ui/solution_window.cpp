@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +20,7 @@
 
 #include "present/positions_text.h"
 #include "ui/case_document.h"
+#include "ui/case_printer.h"
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -182,11 +182,7 @@ bool SolutionWindow::writePdf(const QString& path)
 
 void SolutionWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("qismaru");
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle("طباعة خطوات الحل");
-    if (dialog.exec() == QDialog::Accepted) printTo(printer);
+    if (const std::unique_ptr<QPrinter> printer = choosePrinter(this, "طباعة خطوات الحل", kTitle)) printTo(*printer);
 }
 
 void SolutionWindow::printTo(QPagedPaintDevice& device)

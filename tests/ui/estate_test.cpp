@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -161,8 +162,9 @@ private slots:
         auto settings = std::make_unique<QSettings>(
             inFolder(QString("settings-%1.ini").arg(QTest::currentTestFunction())), QSettings::IniFormat);
         document_ = &window_->document();
-        document_->attach(std::move(files), std::move(settings),
-                          estatePrintCommands(*messages_, fallback_, [this] { return std::move(nextPrinter_); }));
+        document_->attach(
+            std::move(files), std::move(settings),
+            estatePrintCommands(*messages_, fallback_, [this](QWidget*) { return std::move(nextPrinter_); }));
         addCaseMenus(*window_, *document_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -181,6 +183,15 @@ private slots:
         // The file commands and the estate come first; the window's own items follow, all on one line.
         QCOMPARE(names.mid(0, 3), QStringList({design::kFileMenu, design::kEstateMenu, design::kExitMenu}));
         QCOMPARE(tops.size(), 1);
+        QStringList fileItems;
+        for (const QAction* item : window_->findChild<QMenu*>(design::kFileMenu)->actions()) {
+            if (!item->objectName().isEmpty())
+                fileItems << item->objectName() + " " + item->shortcut().toString(QKeySequence::PortableText);
+        }
+        QCOMPARE(fileItems,
+                 QStringList({QString(design::kNewCaseItem) + " Ctrl+N", QString(design::kOpenCaseItem) + " Ctrl+O",
+                              QString(design::kSaveCaseItem) + " Ctrl+S",
+                              QString(design::kSaveCaseAsItem) + " Ctrl+Shift+S"}));
         QCOMPARE(window_->centralWidget()->size(), QSize(646, 443));
     }
 
@@ -248,12 +259,22 @@ private slots:
                           Qt::LeftButton);
         QVERIFY(fallback_->offers.isEmpty());
 
-        // Without a printer the same page is offered as a PDF file.
+        // The print dialog cancelled: nothing is printed, and nothing offered.
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
+                          Qt::LeftButton);
+        QVERIFY(fallback_->offers.isEmpty());
+
+        // A job that cannot start: the same page is offered as a PDF file.
+        nextPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        nextPrinter_->setOutputFormat(QPrinter::PdfFormat);
+        nextPrinter_->setOutputFileName(inFolder("no-such-folder/printed.pdf"));
         fallback_->acceptOffer = true;
         fallback_->fileName = inFolder("offered.pdf");
         QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
                           Qt::LeftButton);
         QCOMPARE(fallback_->offers.size(), 1);
+        // A PDF file of its own is titled in Arabic, as a reader lists it.
+        QVERIFY(run("pdfinfo", {fallback_->fileName}).contains(QRegularExpression("Title:\\s+توزيع التركة\\n")));
         for (const QString& pdf : {printed, fallback_->fileName}) {
             QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
             const QString text = run("pdftotext", {pdf, "-"});
@@ -276,6 +297,10 @@ private slots:
         QCOMPARE(document_->path(), saved);
         QCOMPARE(document_->recentFiles(), QStringList{saved});
         QVERIFY(!document_->hasUnsavedWork());
+        // The title names the file before the designed caption; the status bar says it was saved.
+        QVERIFY2(window_->windowTitle().startsWith("worked.qismaru[*] — قسمارو 2"), qPrintable(window_->windowTitle()));
+        QVERIFY(!window_->isWindowModified());
+        QVERIFY(window_->statusBar()->currentMessage().contains("حُفظت"));
 
         window_->newCase();
         QCOMPARE(files_->questions, 0);
@@ -299,13 +324,16 @@ private slots:
         QVERIFY(document_->estateWindow()->report().notes.front().find("الشافعي") != std::string::npos);
         window_->setPositions({School::Maliki});
         QVERIFY(document_->hasUnsavedWork());
+        QVERIFY(window_->isWindowModified());
         QVERIFY(document_->estateWindow()->report().notes.front().find("المالكي") != std::string::npos);
     }
 
     void unsavedWorkIsNotLostWithoutAsking()
     {
         int exitQuestions = 0;
+        int ended = 0;
         window_->secondaryWindows().exitConfirmation = [&] { ++exitQuestions; };
+        window_->secondaryWindows().endProgram = [&] { ++ended; };
         window_->loadCase(*caseWithHeirs({{Sons, 2}}));
         window_->newCase();  // heirs alone, never saved: cleared at once, as always
         QCOMPARE(files_->questions, 0);
@@ -334,6 +362,16 @@ private slots:
         window_->newCase();
         QCOMPARE(files_->questions, 4);
         QVERIFY(!document_->estate());
+
+        // Leaving with unsaved work asks one question: its answer ends the program.
+        fillEstate({"1000"});
+        window_->close();
+        QCOMPARE(files_->questions, 5);
+        QCOMPARE(exitQuestions, 0);
+        QCOMPARE(ended, 1);
+        document_->setEstate(std::nullopt);
+        window_->close();
+        QCOMPARE(exitQuestions, 1);
     }
 
     void aFileThatCannotBeOpenedChangesNothing_data()
@@ -438,8 +476,10 @@ private slots:
         QCOMPARE(blank, !divided);
         if (divided) QVERIFY(window_->caseResult().parts == expected->result.parts);
         const bool differs = divided && differsFromHanafi(counts, *expected);
-        QCOMPARE(window_->menuBar()->findChild<QLabel*>(design::kHanafiDifferenceMark)->isVisibleTo(window_.get()),
-                 differs);
+        const QLabel* mark = window_->menuBar()->findChild<QLabel*>(design::kHanafiDifferenceMark);
+        QCOMPARE(mark->isVisibleTo(window_.get()), differs);
+        // Beside "المذهب: الحنفي" the mark names the position that makes the answer differ.
+        if (differs) QCOMPARE(mark->text().contains("الحنفي"), positions.school != School::Hanafi);
         QCOMPARE(window_->windowTitle().contains("النتيجة"), differs);
 
         const auto* steps = window_->findChild<QAction*>(design::kSolutionStepsMenu);

@@ -70,7 +70,7 @@ private slots:
     void menuItemOpensTheComputedCaseOnly()
     {
         QVERIFY(stepsItem());
-        QCOMPARE(stepsItem()->text(), QString("خطوات الحل"));
+        QCOMPARE(QString(stepsItem()->text()).remove('&'), QString("خطوات الحل"));
         QVERIFY(!stepsItem()->isEnabled());
         QVERIFY(app::enterAndCalculate(*window_, kWorkedExample));
         QVERIFY(stepsItem()->isEnabled());
