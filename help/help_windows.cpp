@@ -59,7 +59,7 @@ public:
             schools_ = new SchoolsWindow(main_.positions());
             connect(&main_, &ui::MainWindow::positionsChanged, schools_.data(), &SchoolsWindow::showChosen);
         }
-        ui::showOver(*schools_, main_);
+        main_.windowPlaces().showBeside(*schools_, main_);
     }
 
 private:

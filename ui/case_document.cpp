@@ -239,7 +239,7 @@ void CaseDocument::showSettlement()
         });
     }
     estateWindow_->showReport(*answer_.settlement);
-    showOver(*estateWindow_, window_);
+    window_.windowPlaces().showBeside(*estateWindow_, window_);
 }
 
 void CaseDocument::forgetCase()

@@ -56,6 +56,7 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     setCentralWidget(client);
     createControls(client);
     document_ = new CaseDocument(*this, messages_);
+    windowPlaces_ = new WindowPlaces(this);
     connect(document_, &CaseDocument::answerChanged, this, &MainWindow::showAnswer);
     connect(document_, &CaseDocument::fileChanged, this, &MainWindow::updateTitle);
     createMenu();

@@ -21,6 +21,7 @@ class CaseDocument;
 class DrawingSurface;
 class EntryList;
 class MessageBoxes;
+class WindowPlaces;
 
 // The windows the main window opens; each may be left empty, and then its
 // command does nothing.
@@ -54,6 +55,8 @@ public:
 
     const CaseState& caseState() const { return state_; }
     CaseDocument& document() const { return *document_; }
+    // Where the windows read beside this one open and were left.
+    WindowPlaces& windowPlaces() const { return *windowPlaces_; }
     // The welcome window greets once per run; it says when it has.
     void markWelcomeShown() { welcomeShown_ = true; }
     bool welcomeShown() const { return welcomeShown_; }
@@ -120,6 +123,7 @@ private:
     CaseState state_;
     Positions positions_;
     CaseDocument* document_ = nullptr;
+    WindowPlaces* windowPlaces_ = nullptr;
     bool welcomeShown_ = false;
     EntryList* entryList_ = nullptr;
     DrawingSurface* resultArea_ = nullptr;

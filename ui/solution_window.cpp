@@ -207,7 +207,7 @@ void attachSolutionWindow(MainWindow& window, MessageBoxes& messages)
                              [created, &document] { created->showAnswer(document.answer()); });
             *opened = created;
         }
-        showOver(**opened, window);
+        window.windowPlaces().showBeside(**opened, window);
     };
 }
 

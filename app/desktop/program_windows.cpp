@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 #include "app/version/version.h"
 #include "help/help_windows.h"
@@ -13,6 +14,7 @@
 #include "ui/qt_text.h"
 #include "ui/school_menu.h"
 #include "ui/solution_window.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::app {
 
@@ -36,6 +38,7 @@ void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
     ui::rememberPositionsInUserSettings(window);
     ui::attachCaseDocument(window, messages);
     ui::attachSolutionWindow(window, messages);
+    window.windowPlaces().keepIn(std::make_unique<QSettings>("qismaru", "qismaru"));
 }
 
 }  // namespace qismaru::app

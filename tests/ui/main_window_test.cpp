@@ -26,6 +26,7 @@
 #include "ui/message_boxes.h"
 #include "ui/qt_arabic.h"
 #include "ui/school_menu.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::ui {
 
@@ -543,6 +544,35 @@ private slots:
         calculate();
         QVERIFY(state().computed);
         QVERIFY(!resultAreaBlank());
+    }
+
+    // A window read beside the main window is placed beside it where the
+    // screen has room, on either side, else offset; always on the screen,
+    // made smaller to fit it (a laptop's 1024×600).
+    void windowsOpenBesideTheMainWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<bool>("beside");
+        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 600);
+        QTest::newRow("room on the left") << QSize(760, 600) << QRect(900, 100, 660, 520) << wide << true;
+        QTest::newRow("room on the right only") << QSize(760, 600) << QRect(0, 100, 660, 520) << wide << true;
+        QTest::newRow("no room: offset") << QSize(500, 400) << QRect(200, 50, 660, 520) << small << false;
+        QTest::newRow("taller than the screen") << QSize(760, 620) << QRect(0, 0, 660, 520) << small << false;
+    }
+
+    void windowsOpenBesideTheMainWindow()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, owner);
+        QFETCH(QRect, screen);
+        QFETCH(bool, beside);
+        const QRect place = placeBeside(size, owner, screen);
+        QVERIFY(screen.contains(place));
+        QCOMPARE(place.size(), size.boundedTo(screen.size()));
+        QCOMPARE(!place.intersects(owner), beside);
+        if (!beside) QVERIFY(place.topLeft() != owner.topLeft());
     }
 
     // The choice outlives the window, in the settings it is given; a school

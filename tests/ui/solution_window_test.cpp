@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/desktop/scripted_case.h"
@@ -91,6 +93,25 @@ private slots:
         stepsItem()->trigger();
         QCOMPARE(openSolutionWindow(), solution);
         QCOMPARE(solution->plainText(), solutionOf("h=1 m=1 f=1"));
+    }
+
+    // Beside the main window, not kept above it, and where the user left it.
+    void opensBesideAndWhereItWasLeft()
+    {
+        QVERIFY(app::enterAndCalculate(*window_, kWorkedExample));
+        stepsItem()->trigger();
+        SolutionWindow* solution = openSolutionWindow();
+        QVERIFY(solution);
+        QVERIFY(solution->screen()->availableGeometry().contains(solution->frameGeometry()));
+        QVERIFY(solution->frameGeometry().topLeft() != window_->frameGeometry().topLeft());
+        QVERIFY(!solution->windowHandle()->transientParent());
+        const QRect left(30, 40, 500, 420);
+        solution->setGeometry(left);
+        solution->close();
+        QTRY_VERIFY(!openSolutionWindow());
+        stepsItem()->trigger();
+        QVERIFY(openSolutionWindow());
+        QCOMPARE(openSolutionWindow()->geometry(), left);
     }
 
     void copiesTheSolutionAsText()
