@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QSettings>
+#include <QTimer>
 
 #include "app/version/version.h"
 #include "help/help_windows.h"
+#include "ui/case_document.h"
 #include "ui/case_menus.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
@@ -28,6 +30,39 @@ void setUpApplication()
     ui::speakArabic();
     ui::installFontSubstitutions();
 }
+
+namespace {
+
+// Waits for the window's first showing, then opens the file once the
+// window system has had the window.
+class OpenWhenShown : public QObject {
+public:
+    OpenWhenShown(ui::MainWindow& window, QString caseFile)
+        : QObject(&window), window_(window), caseFile_(std::move(caseFile))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            window_.removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                window_.document().open(caseFile_);
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ui::MainWindow& window_;
+    QString caseFile_;
+};
+
+}  // namespace
+
+void openWhenShown(ui::MainWindow& window, const QString& caseFile) { new OpenWhenShown(window, caseFile); }
 
 void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
 {
