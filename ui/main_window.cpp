@@ -22,6 +22,7 @@
 #include "ui/qt_text.h"
 #include "ui/result_area.h"
 #include "ui/school_menu.h"
+#include "ui/status_hints.h"
 #include "ui/twips.h"
 #include "ui/window_placement.h"
 
@@ -63,6 +64,7 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     // Below the designed client area: the hints of the menus' items, and
     // what a command did (a case saved).
     statusBar()->setSizeGripEnabled(false);
+    hintDisabledItems(*menuBar(), *statusBar());
     setFixedSize(sizeHint());
 }
 

@@ -6,12 +6,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 
 #include "present/positions_text.h"
 #include "ui/case_document.h"
 #include "ui/design_names.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/status_hints.h"
 
 namespace qismaru::ui {
 
@@ -105,6 +107,7 @@ void addSchoolMenu(MainWindow& window)
     auto* menu = new QMenu("المذهب", window.menuBar());
     menu->setObjectName(design::kSchoolMenu);
     menu->setToolTipsVisible(true);
+    hintDisabledItems(*menu, *window.statusBar());
     menu->menuAction()->setObjectName(design::kSchoolMenu);
 
     // Numbered, as the recent files are, so that the keyboard reaches each

@@ -222,6 +222,25 @@ private slots:
         QVERIFY(!document_->estate());
     }
 
+    // The wrapped note of the claims is drawn whole: no line's last letter
+    // is cut at the label's left edge.
+    void theClaimsNoteKeepsEveryLetter()
+    {
+        window_->findChild<QAction*>(design::kEstateMenu)->trigger();
+        QLabel* note = document_->estateDialog()->findChild<QLabel*>(design::kClaimsNote);
+        QVERIFY(QTest::qWaitForWindowExposed(document_->estateDialog()));
+        const QImage image = note->grab().toImage();
+        int firstInk = image.width();
+        for (int x = 0; x < image.width() && firstInk == image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) firstInk = x;
+            }
+        }
+        QVERIFY2(firstInk >= note->contentsMargins().left() && firstInk < image.width(),
+                 qPrintable(QString::number(firstInk)));
+        document_->estateDialog()->reject();
+    }
+
     void distributionFollowsCalculateAndTheDialog()
     {
         enterWorkedExample();

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -157,6 +159,43 @@ private slots:
         ModalMessageBoxes().inform(&window(), kProgramCaption, kSpouseRefusal);
         QVERIFY2(okCaption.contains(QRegularExpression("^\\p{Arabic}")), qPrintable(okCaption));
         QCOMPARE(direction, Qt::RightToLeft);
+    }
+
+    // Right to left, a button's icon stands right of its text, and the two
+    // are centred together: the text is not pushed against the left border.
+    void iconAndTextAreCentredTogether()
+    {
+        QPushButton button(QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton), "إلغاء");
+        button.setLayoutDirection(Qt::RightToLeft);
+        button.resize(200, 32);
+        const QImage image = button.grab().toImage();
+        int first = image.width(), last = -1;
+        const QRect inside = image.rect().adjusted(4, 4, -4, -4);
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        QVERIFY(last > first);
+        const int leftGap = first - inside.left(), rightGap = inside.right() - last;
+        QVERIFY2(std::abs(leftGap - rightGap) <= 6, qPrintable(QString("%1 | %2").arg(leftGap).arg(rightGap)));
+    }
+
+    // A disabled item of the menus says in the status bar why it is disabled.
+    void disabledItemsSayWhyInTheStatusBar()
+    {
+        auto* menu = window().menuBar()->findChild<QMenu*>(design::kSchoolMenu);
+        QAction* noReturn = schoolItem(design::kNoReturnItem);
+        QVERIFY(!noReturn->isEnabled());
+        menu->popup(window().mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::mouseMove(menu, menu->actionGeometry(noReturn).center());
+        QTRY_COMPARE(window().statusBar()->currentMessage(), noReturn->statusTip());
+        QVERIFY(window().statusBar()->currentMessage().contains("المالكية والشافعية"));
+        menu->close();
     }
 
     // No caption shrinks below a readable size or out of its button: long
