@@ -176,11 +176,13 @@ void EstateWindow::showReport(const estate::EstateReport& report)
 
 void EstateWindow::fitToReport()
 {
+    // The notes wrap: their height is the one they take at the tables' width.
     QWidget* content = scroll_->widget();
-    content->adjustSize();
+    const int width = content->sizeHint().width();
+    const int height = content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
     const int buttons = findChild<QDialogButtonBox*>()->sizeHint().height() + layout()->spacing();
     const QMargins margins = layout()->contentsMargins();
-    QSize wanted = content->sizeHint() + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
+    QSize wanted = QSize(width, height) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
                    QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), buttons);
     if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
     resize(wanted);
