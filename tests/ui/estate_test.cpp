@@ -528,6 +528,26 @@ private slots:
         delete solution;
     }
 
+    // A window the user closed comes back only when the user asks for it:
+    // not when another school answers the case again.
+    void aClosedWindowStaysClosed()
+    {
+        attachSolutionWindow(*window_, *messages_);
+        window_->loadCase(*caseWithHeirs(entriesOf("gf=1 b=2")));
+        fillEstate({"1200"});
+        window_->calculate();
+        window_->secondaryWindows().solutionSteps();
+        QVERIFY(document_->estateWindow()->isVisible());
+        document_->estateWindow()->close();
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (qobject_cast<SolutionWindow*>(shown)) shown->close();
+        }
+        window_->setPositions({School::Shafii});
+        for (QWidget* shown : QApplication::topLevelWidgets()) QVERIFY(shown == window_.get() || !shown->isVisible());
+        window_->calculate();  // answered already: Calculate does nothing
+        QVERIFY(!document_->estateWindow() || !document_->estateWindow()->isVisible());
+    }
+
     void aFailedSaveSaysSoAndKeepsTheWorkUnsaved()
     {
         enterWorkedExample();
