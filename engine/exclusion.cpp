@@ -1,5 +1,7 @@
 #include "engine/exclusion.h"
 
+#include "engine/kind_groups.h"
+
 namespace qismaru {
 
 namespace {
@@ -129,9 +131,8 @@ namespace {
 
 bool sharesWithGrandfather(HeirKind kind, const KindCounts& counts, School school)
 {
-    const bool sibling =
-        kind == FullBrothers || kind == FullSisters || kind == ConsanguineBrothers || kind == ConsanguineSisters;
-    return sibling && grandfatherSharesWithSiblings(school) && counts.has(Grandfather) && !counts.has(Father);
+    return kFullAndConsanguineSiblings.has(kind) && grandfatherSharesWithSiblings(school) && counts.has(Grandfather) &&
+           !counts.has(Father);
 }
 
 KindSet excludersUnder(HeirKind kind, const KindCounts& counts, const CountSums& sums, School school)

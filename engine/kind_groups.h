@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/heir_kind.h"
+#include "model/kind_set.h"
 
 namespace qismaru {
 
@@ -23,6 +24,12 @@ constexpr bool isMaleResiduary(HeirKind kind)
     default: return false;
     }
 }
+
+// The full and consanguine brothers and sisters: the siblings through the
+// father, whom the grandfather excludes or shares with as the school holds,
+// and whom the full siblings count against him.
+inline constexpr KindSet kFullAndConsanguineSiblings{HeirKind::FullBrothers, HeirKind::FullSisters,
+                                                     HeirKind::ConsanguineBrothers, HeirKind::ConsanguineSisters};
 
 // The husband or the wives and no one else: the spouse keeps only the
 // spouse's fraction and the rest of the estate goes to no heir, so the parts

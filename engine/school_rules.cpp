@@ -13,10 +13,7 @@ namespace {
 
 using enum HeirKind;
 
-bool isSibling(HeirKind kind)
-{
-    return kind == FullBrothers || kind == FullSisters || kind == ConsanguineBrothers || kind == ConsanguineSisters;
-}
+bool isSibling(HeirKind kind) { return kFullAndConsanguineSiblings.has(kind); }
 
 // The Mushtaraka as the Maliki and Shafi'i schools divide it: the full
 // siblings are counted as uterine ones, every head alike.

@@ -88,12 +88,9 @@ std::string entryProblem(const json& entry, const std::array<bool, kHeirKindCoun
     const bool spouses = (*kind == HeirKind::Husband && counts.has(HeirKind::Wives)) ||
                          (*kind == HeirKind::Wives && counts.has(HeirKind::Husband));
     if (spouses) return "the husband and wives never stand in one case";
-    const int grandmothers = schoolInfo(school).grandmotherLimit;
-    if (*kind == HeirKind::Grandmothers && grandmothers > 0 && count.get<int>() > grandmothers) {
-        return "more than " + std::to_string(grandmothers) + " grandmothers under the " +
-               std::string(schoolInfo(school).key) + " school";
-    }
-    return "";
+    KindCounts after = counts;
+    after.set(*kind, count.get<int>());
+    return grandmotherLimitProblem(after, school);
 }
 
 CaseFileReading readHeirs(const json& heirs, CaseFile& file)
@@ -136,9 +133,8 @@ CaseFileReading readPositions(const json& document, Positions& positions)
         !readSwitch(document, "noReturn", positions.noReturn)) {
         return refused(CaseFileProblem::BadPositions, "\"spouseReturn\" and \"noReturn\" must be true or false");
     }
-    // Only the early Maliki and Shafi'i doctrine holds back the return.
-    if (positions.noReturn && positions.school != School::Maliki && positions.school != School::Shafii) {
-        return refused(CaseFileProblem::BadPositions, "\"noReturn\" goes only with the maliki or shafii school");
+    if (std::string why = positionsProblemText(positions); !why.empty()) {
+        return refused(CaseFileProblem::BadPositions, std::move(why));
     }
     return {};
 }

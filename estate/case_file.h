@@ -56,7 +56,9 @@ enum class CaseFileProblem {
     NewerVersion,    // written by a later Qismaru, in a format this one does not know
     BadHeirs,
     BadEstate,
-    BadPositions,    // an unknown school, a switch that is not true or false, no return under a school that returns
+    // An unknown school, a switch that is not true or false, no return under a
+    // school that returns or beside the return to a spouse.
+    BadPositions,
     BadLaterDeaths,  // heirs the window could not enter, or references that do not hold
 };
 

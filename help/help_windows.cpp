@@ -59,7 +59,7 @@ public:
             schools_ = new SchoolsWindow(main_.positions());
             connect(&main_, &ui::MainWindow::positionsChanged, schools_.data(), &SchoolsWindow::showChosen);
         }
-        ui::showOver(*schools_, main_);
+        main_.windowPlaces().showBeside(*schools_, main_);
     }
 
 private:
@@ -83,10 +83,11 @@ private:
 
 void attachHelpWindows(ui::MainWindow& main, std::function<void()> endProgram)
 {
-    auto* windows = new HelpWindows(main, std::move(endProgram));
+    auto* windows = new HelpWindows(main, endProgram);
     ui::SecondaryWindows& secondary = main.secondaryWindows();
     secondary.welcome = [windows] { windows->openWelcome(); };
     secondary.exitConfirmation = [windows] { windows->openExitConfirmation(); };
+    secondary.endProgram = endProgram;
     secondary.about = [windows] { windows->openAbout(); };
     secondary.explanationIndex = [windows] { windows->openExplanationIndex(); };
     secondary.schoolsHelp = [windows] { windows->openSchools(); };

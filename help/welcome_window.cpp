@@ -9,6 +9,7 @@
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
 #include "ui/twips.h"
 
 namespace qismaru::help {
@@ -23,7 +24,7 @@ DrawnLines WelcomeWindow::lines()
 }
 
 WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
-    : AuxiliaryWindow(main, ui::design::kWelcomeWindow, QString(), 3600, 3300, Frame::Untitled)
+    : AuxiliaryWindow(main, ui::design::kWelcomeWindow, ui::kProgramCaption, 3600, 3300, Frame::Untitled)
 {
     main.markWelcomeShown();
 

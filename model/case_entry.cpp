@@ -1,6 +1,7 @@
 #include "model/case_entry.h"
 
 #include <algorithm>
+#include <string>
 
 namespace qismaru {
 
@@ -22,23 +23,55 @@ bool spouseConflict(const CaseState& state, HeirKind kind)
     return false;
 }
 
+// Whether the case with `kind` entered `count` times would hold more
+// grandmothers than inherit together under the school.
+bool grandmothersBeyondLimitWith(const KindCounts& counts, HeirKind kind, int count, School school)
+{
+    KindCounts after = counts;
+    after.set(kind, count);
+    return grandmothersBeyondLimit(after, school);
+}
+
 }  // namespace
 
-PressResult pressHeirButton(CaseState& state, HeirKind kind)
+PressResult pressHeirButton(CaseState& state, HeirKind kind, School school)
 {
     if (state.computed) return {};
     if (spouseConflict(state, kind)) return {PressOutcome::SpouseConflict};
     if (state.counts.has(kind)) return {};
+    if (infoOf(kind).entry == EntryKind::Single && grandmothersBeyondLimitWith(state.counts, kind, 1, school)) {
+        return {PressOutcome::TooManyGrandmothers};
+    }
 
     state.lastChosen = kind;
     if (infoOf(kind).entry == EntryKind::Counted) return {PressOutcome::AskCount};
     return {PressOutcome::Entered, enterAtNextRow(state, kind, 1)};
 }
 
+GrandmotherLimit grandmotherLimitOf(const KindCounts& counts, School school)
+{
+    return grandmotherLimit(school, counts.has(HeirKind::Father));
+}
+
 bool grandmothersBeyondLimit(const KindCounts& counts, School school)
 {
-    const int limit = schoolInfo(school).grandmotherLimit;
-    return limit > 0 && counts.of(HeirKind::Grandmothers) > limit;
+    const int most = grandmotherLimitOf(counts, school).most;
+    return most > 0 && counts.of(HeirKind::Grandmothers) > most;
+}
+
+std::string grandmotherLimitProblem(const KindCounts& counts, School school)
+{
+    if (!grandmothersBeyondLimit(counts, school)) return "";
+    const std::string key(schoolInfo(school).key);
+    const std::string given = std::to_string(counts.of(HeirKind::Grandmothers));
+    const GrandmotherLimit limit = grandmotherLimitOf(counts, school);
+    if (limit.besideFather) {
+        return "the father excludes his own mother under the " + key +
+               " school: beside him only one grandmother inherits, the one on the mother's side, not " + given +
+               " (gm)";
+    }
+    return "the " + key + " school lets at most " + std::to_string(limit.most) +
+           " grandmothers inherit together, not " + given + " (gm)";
 }
 
 CountResult confirmCount(CaseState& state, int count, School school)
@@ -47,8 +80,7 @@ CountResult confirmCount(CaseState& state, int count, School school)
     const std::optional<HeirKind> kind = state.lastChosen;
     if (!kind || infoOf(*kind).entry != EntryKind::Counted) return {};
     if (*kind == HeirKind::Wives && count > kMaxWives) return {CountOutcome::TooManyWives, *kind};
-    const int limit = schoolInfo(school).grandmotherLimit;
-    if (*kind == HeirKind::Grandmothers && limit > 0 && count > limit) {
+    if (grandmothersBeyondLimitWith(state.counts, *kind, count, school)) {
         return {CountOutcome::TooManyGrandmothers, *kind};
     }
 
@@ -102,7 +134,7 @@ std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs, Scho
 {
     CaseState state;
     for (const HeirEntry& heir : heirs) {
-        const PressResult press = pressHeirButton(state, heir.kind);
+        const PressResult press = pressHeirButton(state, heir.kind, school);
         const bool entered = press.outcome == PressOutcome::Entered
                                  ? heir.count == 1
                                  : press.outcome == PressOutcome::AskCount && heir.count <= kMaxCount &&

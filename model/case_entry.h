@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/case_state.h"
@@ -14,8 +15,11 @@ namespace qismaru {
 enum class PressOutcome {
     Ignored,         // case computed, or the kind is already entered
     SpouseConflict,  // husband and wives never stand in one case
-    Entered,         // a single kind took row `row`
-    AskCount,        // a counted kind: the count dialog must ask how many
+    // The father beside more grandmothers than inherit with him under the
+    // chosen school: he is not entered.
+    TooManyGrandmothers,
+    Entered,   // a single kind took row `row`
+    AskCount,  // a counted kind: the count dialog must ask how many
 };
 
 struct PressResult {
@@ -23,13 +27,14 @@ struct PressResult {
     int row = 0;
 };
 
-PressResult pressHeirButton(CaseState& state, HeirKind kind);
+PressResult pressHeirButton(CaseState& state, HeirKind kind, School school = School::Hanafi);
 
 enum class CountOutcome {
     Ignored,       // a count of 0: the dialog stays open
     TooManyWives,  // more than four wives: the dialog stays open
     // More grandmothers than the chosen school lets inherit together (the
-    // Malikis two, the Hanbalis three): the dialog stays open.
+    // Malikis two, the Hanbalis three, one beside the father but for the
+    // Hanbalis): the dialog stays open.
     TooManyGrandmothers,
     Recorded,  // the kind took row `row` with the count
 };
@@ -44,8 +49,14 @@ struct CountResult {
 CountResult confirmCount(CaseState& state, int count, School school = School::Hanafi);
 
 // Whether the case holds more grandmothers than the school lets inherit
-// together: such a case is neither entered nor computed under that school.
+// together in it: such a case is neither entered nor computed under that
+// school.
 bool grandmothersBeyondLimit(const KindCounts& counts, School school);
+GrandmotherLimit grandmotherLimitOf(const KindCounts& counts, School school);
+
+// Why, in English, for the calculator, the desktop program's command line
+// and the case files; "" when the grandmothers are within the limit.
+std::string grandmotherLimitProblem(const KindCounts& counts, School school);
 
 // Cancel (or the close box) of the count dialog.
 void cancelCount(CaseState& state);

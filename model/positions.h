@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qismaru {
@@ -21,13 +22,22 @@ struct SchoolInfo {
     // How many grandmothers of the same degree can inherit together; 0 for
     // no limit.
     int grandmotherLimit;
+    // Beside the father only one grandmother is entered: the school has him
+    // keep his own mother (and every grandmother related through him) out,
+    // as he keeps out the grandfather. The Hanbalis let a grandmother
+    // inherit beside her son. The Hanafi books hold as the Malikis and the
+    // Shafi'is do, but the Hanafi answer is the program's original table, in
+    // which the grandmothers beside the father share their sixth whatever
+    // their number; it is kept as it was, and the README says which
+    // grandmother the one button then stands for.
+    bool oneGrandmotherBesideFather;
 };
 
 inline constexpr std::array<SchoolInfo, kSchoolCount> kSchools{{
-    {School::Hanafi, "hanafi", "الحنفي", 0},
-    {School::Maliki, "maliki", "المالكي", 2},
-    {School::Shafii, "shafii", "الشافعي", 0},
-    {School::Hanbali, "hanbali", "الحنبلي", 3},
+    {School::Hanafi, "hanafi", "الحنفي", 0, false},
+    {School::Maliki, "maliki", "المالكي", 2, true},
+    {School::Shafii, "shafii", "الشافعي", 0, true},
+    {School::Hanbali, "hanbali", "الحنبلي", 3, false},
 }};
 
 constexpr const SchoolInfo& schoolInfo(School school) { return kSchools[static_cast<int>(school)]; }
@@ -37,6 +47,23 @@ constexpr std::optional<School> schoolFromKey(std::string_view key)
     for (const SchoolInfo& info : kSchools)
         if (info.key == key) return info.school;
     return std::nullopt;
+}
+
+// How many grandmothers can inherit together in a case under a school. Of
+// the true grandmothers of one degree only one is related through the
+// mother (the mother's mother, her mother, ...); every other one is related
+// through the father. So where the father excludes his own mother, one
+// grandmother at most inherits beside him.
+struct GrandmotherLimit {
+    int most = 0;  // 0: no limit
+    bool besideFather = false;
+};
+
+constexpr GrandmotherLimit grandmotherLimit(School school, bool fatherPresent)
+{
+    const SchoolInfo& info = schoolInfo(school);
+    if (fatherPresent && info.oneGrandmotherBesideFather) return {1, true};
+    return {info.grandmotherLimit, false};
 }
 
 // The positions a case is answered by: the school, and two positions that
@@ -65,11 +92,35 @@ constexpr bool fullSiblingsShareUterineThird(School school)
 // Only the Maliki and Shafi'i schools ever held that there is no return.
 constexpr bool schoolMayRefuseReturn(School school) { return fullSiblingsShareUterineThird(school); }
 
+// Which positions go together. No return is asked only of the two schools
+// that held it, and it leaves nothing to return to a spouse either.
+enum class PositionsProblem : std::uint8_t {
+    None,
+    NoReturnOutsideItsSchools,
+    BothReturns,  // the return to a lone spouse beside no return at all
+};
+
+constexpr PositionsProblem problemOf(const Positions& positions)
+{
+    if (positions.noReturn && !schoolMayRefuseReturn(positions.school)) {
+        return PositionsProblem::NoReturnOutsideItsSchools;
+    }
+    if (positions.noReturn && positions.spouseReturn) return PositionsProblem::BothReturns;
+    return PositionsProblem::None;
+}
+
+// Why the positions cannot be used together, in English, as the calculator,
+// the desktop program's command line and the case files say it; "" when
+// they can.
+std::string positionsProblemText(const Positions& positions);
+
 // The positions as the engine applies them: no return is ignored in the
-// schools that never held it.
+// schools that never held it, and where it holds there is no return to a
+// spouse either.
 constexpr Positions effectivePositions(Positions positions)
 {
     if (!schoolMayRefuseReturn(positions.school)) positions.noReturn = false;
+    if (positions.noReturn) positions.spouseReturn = false;
     return positions;
 }
 

@@ -1,5 +1,8 @@
 #include "present/positions_text.h"
 
+#include "engine/kind_groups.h"
+#include "model/case_entry.h"
+
 namespace qismaru {
 
 namespace {
@@ -46,13 +49,29 @@ std::string differsFromHanafiNote(const Positions& positions)
     return "تخالف هذه النتيجة جواب المذهب الحنفي في هذه المسألة";
 }
 
-std::string grandmotherLimitText(School school)
+std::string differenceMark(const KindCounts& counts, const CaseComputation& computation)
 {
-    const int limit = schoolInfo(school).grandmotherLimit;
-    const std::string number = limit == 2 ? "جدتين" : "ثلاث جدات";
-    return "لا يرث عند " + std::string(scholarsOf(school)) + " أكثر من " + number +
-           " معاً، فلا تقبل هذه المسألة على المذهب " + std::string(schoolInfo(school).name) +
-           ". أدخل عدداً أقل، أو اختر مذهباً آخر من قائمة المذهب.";
+    const Positions& positions = computation.positions;
+    // A lone spouse is answered alike by every school: only the return to
+    // the spouse can change it. A surplus left to the treasury is what no
+    // return changes; the schools' own differences leave no surplus.
+    if (positions.spouseReturn && spouseAlone(counts)) return "النتيجة على القول بالرد على أحد الزوجين";
+    if (positions.noReturn && computation.result.undistributedRemainder) return "النتيجة على القول بعدم الرد";
+    return "النتيجة تخالف المذهب الحنفي";
+}
+
+std::string grandmotherLimitText(School school, const KindCounts& counts)
+{
+    const std::string scholars(scholarsOf(school));
+    const std::string refused = "، فلا تقبل هذه المسألة على المذهب " + std::string(schoolInfo(school).name) + ". أدخل ";
+    const std::string otherwise = "، أو اختر مذهباً آخر من قائمة المذهب.";
+    const GrandmotherLimit limit = grandmotherLimitOf(counts, school);
+    if (limit.besideFather) {
+        return "يحجب الأبُ أمَّه عند " + scholars + "، فلا ترث معه إلا جدة واحدة، هي التي من جهة الأم" + refused +
+               "جدة واحدة" + otherwise;
+    }
+    const std::string number = limit.most == 2 ? "جدتين" : "ثلاث جدات";
+    return "لا يرث عند " + scholars + " أكثر من " + number + " معاً" + refused + "عدداً أقل" + otherwise;
 }
 
 }  // namespace qismaru

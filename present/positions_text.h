@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/compute_case.h"
 #include "model/positions.h"
 #include "present/result_table.h"
 
@@ -16,6 +17,12 @@ std::string positionsLine(const Positions& positions);
 // positions: the answer the program gave before the schools could be chosen,
 // against which the others are marked.
 std::string differsFromHanafiNote(const Positions& positions);
+
+// The mark beside the school menu while the answer differs from the Hanafi
+// one: "النتيجة تخالف المذهب الحنفي" where the school makes it differ, and
+// the position's own name where a return position does, so that it never
+// stands beside "المذهب: الحنفي" as a contradiction.
+std::string differenceMark(const KindCounts& counts, const CaseComputation& computation);
 
 // "لا رد على هذا القول: ما فضل عن الفروض، 2 من 6، لبيت المال": said after
 // Calculate when no return leaves part of the estate to no heir, which the
@@ -33,8 +40,9 @@ inline constexpr int kRoom = table_geometry::kTotalsX - 240 - kX;
 
 PlacedText positionsOnPage(const Positions& positions);
 
-// "لا ترث عند المالكية أكثر من جدتين": why a case with more grandmothers
-// than the school lets inherit together is refused.
-std::string grandmotherLimitText(School school);
+// "لا يرث عند المالكية أكثر من جدتين": why a case with more grandmothers
+// than the school lets inherit together in it is refused; beside the
+// father, that he excludes his own mother.
+std::string grandmotherLimitText(School school, const KindCounts& counts);
 
 }  // namespace qismaru

@@ -1,5 +1,7 @@
 #include "present/share_sentences.h"
 
+#include "engine/kind_groups.h"
+
 namespace qismaru {
 
 namespace {
@@ -10,10 +12,7 @@ using step::ResidueWay;
 
 constexpr Verb kIsExcluded{"يُحجب", "تُحجب", "يُحجبان", "تُحجبان", "يُحجبون", "يُحجبن"};
 
-bool isSibling(HeirKind kind)
-{
-    return kind == FullBrothers || kind == FullSisters || kind == ConsanguineBrothers || kind == ConsanguineSisters;
-}
+bool isSibling(HeirKind kind) { return kFullAndConsanguineSiblings.has(kind); }
 
 bool isAscendant(HeirKind kind) { return kind == Father || kind == Grandfather; }
 
@@ -62,10 +61,9 @@ std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
     case FixedReason::NoDescendantsNoSiblings: return "لعدم الفرع الوارث والجمع من الإخوة";
     case FixedReason::WithSiblings: {
         bool someExcluded = false;
-        for (const HeirKind kind :
-             {FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters, UterineSiblings}) {
+        (kFullAndConsanguineSiblings | KindSet::of(UterineSiblings)).forEach([&](HeirKind kind) {
             someExcluded = someExcluded || c.wasExcluded(kind);
-        }
+        });
         return someExcluded ? "لوجود جمع من الإخوة، وإن كانوا محجوبين" : "لوجود جمع من الإخوة";
     }
     case FixedReason::Alone:

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/kind_groups.h"
+
 namespace qismaru {
 
 namespace {
@@ -15,14 +17,7 @@ constexpr Verb kInherits{"يرث", "ترث", "يرثان", "ترثان", "يرث
 constexpr Verb kIsGiven{"يُعطى", "تُعطى", "يُعطيان", "تُعطيان", "يُعطون", "يُعطين"};
 
 // The brothers and sisters of the case who share with the grandfather.
-KindSet siblingsOf(const SolutionContext& c)
-{
-    KindSet siblings;
-    for (const HeirKind kind : {FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters}) {
-        if (c.counts.has(kind)) siblings.add(kind);
-    }
-    return siblings;
-}
+KindSet siblingsOf(const SolutionContext& c) { return kFullAndConsanguineSiblings & KindSet::enteredIn(c.counts); }
 
 constexpr const char* kZaydNote =
     "؛ وهذا قول زيد بن ثابت رضي الله عنه، وعليه المالكية والشافعية والحنابلة وصاحبا أبي حنيفة، وعند أبي حنيفة "

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include "estate/estate_report.h"
 #include "model/case_entry.h"
@@ -19,6 +20,9 @@
 namespace qismaru::ui {
 
 namespace {
+
+// How long the status bar says what a command did.
+constexpr int kStatusMilliseconds = 6000;
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -41,20 +45,39 @@ QString saveFailureText(const QString& path, const estate::DiskOutcome& outcome)
 
 }  // namespace
 
-CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages, std::unique_ptr<CaseFileDialogs> dialogs,
-                           std::unique_ptr<QSettings> settings, EstateWindow::Commands estateCommands)
-    : QObject(&window),
-      window_(window),
-      messages_(messages),
-      dialogs_(std::move(dialogs)),
-      settings_(std::move(settings)),
-      estateCommands_(std::move(estateCommands))
+CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages)
+    : QObject(&window), window_(window), messages_(messages)
 {
-    connect(&window_, &MainWindow::caseDivided, this, [this](bool divided) {
-        if (divided) showSettlement();
-    });
     connect(&window_, &MainWindow::caseReplaced, this, &CaseDocument::forgetCase);
-    window_.secondaryWindows().mayLeaveCase = [this] { return mayLeaveCase(); };
+}
+
+void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_ptr<QSettings> settings,
+                          EstateWindow::Commands estateCommands)
+{
+    dialogs_ = std::move(dialogs);
+    settings_ = std::move(settings);
+    estateCommands_ = std::move(estateCommands);
+}
+
+void CaseDocument::setAnswer(ShownAnswer answer)
+{
+    answer_ = std::move(answer);
+    emit answerChanged();
+    emit fileChanged();
+}
+
+void CaseDocument::caseEdited() { setAnswer(openAnswer(window_.caseState().counts, window_.positions())); }
+
+CaseOutcome CaseDocument::calculate()
+{
+    ShownAnswer computed = computeAnswer(window_.caseState().counts, window_.positions(), estate_);
+    const CaseOutcome outcome = computed.computation->outcome;
+    if (outcome == CaseOutcome::BeyondExactRange) {
+        caseEdited();
+    } else {
+        setAnswer(std::move(computed));
+    }
+    return outcome;
 }
 
 CaseDocument::~CaseDocument()
@@ -79,7 +102,7 @@ bool CaseDocument::hasUnsavedWork() const
 
 bool CaseDocument::mayLeaveCase()
 {
-    if (!hasUnsavedWork()) return true;
+    if (!hasUnsavedWork() || !dialogs_) return true;
     switch (dialogs_->askUnsaved(&window_)) {
     case CaseFileDialogs::UnsavedChoice::Save: return save();
     case CaseFileDialogs::UnsavedChoice::Discard: return true;
@@ -123,12 +146,14 @@ bool CaseDocument::open(const QString& path)
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = currentCase();
     remember(path_);
+    emit fileChanged();
+    window_.statusBar()->showMessage("فُتحت المسألة من " + QFileInfo(path_).fileName(), kStatusMilliseconds);
     return true;
 }
 
 void CaseDocument::openWithDialog()
 {
-    if (!mayLeaveCase()) return;
+    if (!dialogs_ || !mayLeaveCase()) return;
     const QString path = dialogs_->fileToOpen(&window_, startFolder());
     if (!path.isEmpty()) open(path);
 }
@@ -151,11 +176,14 @@ bool CaseDocument::save()
     }
     saved_ = current;
     remember(path_);
+    emit fileChanged();
+    window_.statusBar()->showMessage("حُفظت المسألة في " + QFileInfo(path_).fileName(), kStatusMilliseconds);
     return true;
 }
 
 bool CaseDocument::saveAs()
 {
+    if (!dialogs_) return false;
     const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath("مسألة.qismaru") : path_;
     const QString chosen = dialogs_->fileToSave(&window_, suggested);
     if (chosen.isEmpty()) return false;
@@ -176,26 +204,33 @@ void CaseDocument::editEstate()
     estateDialog_->open();
 }
 
+// The settlement is divided again from the computation there is: the
+// estate alone changed, not the case.
 void CaseDocument::setEstate(const std::optional<estate::EstateInputs>& inputs)
 {
     estate_ = inputs;
-    if (!estate_ && estateWindow_) estateWindow_->close();
+    ShownAnswer answer = answer_;
+    answer.settlement = settlementOf(answer, estate_);
+    setAnswer(std::move(answer));
     showSettlement();
 }
 
 void CaseDocument::showSettlement()
 {
-    const CaseState& state = window_.caseState();
-    if (!estate_ || !state.computed) return;
-    const CaseComputation computation = computeCase(state.counts, window_.positions());
-    const estate::Settlement settlement = estate::settleEstate(*estate_, state.counts, computation);
-    estate::EstateReport report =
-        estate::buildEstateReport(settlement, state.counts, computation.result, estate::Grouping::Accepted);
-    // The settlement follows the school of the table; the notes say which.
-    report.notes.insert(report.notes.begin(), positionsLine(window_.positions()));
-    if (!estateWindow_) estateWindow_ = new EstateWindow(estateCommands_);
-    estateWindow_->showReport(report);
-    showOver(*estateWindow_, window_);
+    if (!answer_.settlement) return;
+    if (!estateWindow_) {
+        estateWindow_ = new EstateWindow(estateCommands_);
+        // The window shows the settlement of the answer on screen, or goes
+        // when the answer has none.
+        connect(this, &CaseDocument::answerChanged, estateWindow_, [this, shown = estateWindow_.data()] {
+            if (answer_.settlement)
+                shown->showReport(*answer_.settlement);
+            else
+                shown->close();
+        });
+    }
+    estateWindow_->showReport(*answer_.settlement);
+    window_.windowPlaces().showBeside(*estateWindow_, window_);
 }
 
 void CaseDocument::forgetCase()
@@ -203,13 +238,17 @@ void CaseDocument::forgetCase()
     estate_.reset();
     path_.clear();
     saved_ = {};
-    if (estateWindow_) estateWindow_->close();
+    emit fileChanged();
 }
 
-QStringList CaseDocument::recentFiles() const { return keptRecentFiles(*settings_, kRecentFilesKept); }
+QStringList CaseDocument::recentFiles() const
+{
+    return settings_ ? keptRecentFiles(*settings_, kRecentFilesKept) : QStringList();
+}
 
 void CaseDocument::remember(const QString& path)
 {
+    if (!settings_) return;
     QStringList files = recentFiles();
     files.removeAll(path);
     files.prepend(path);
@@ -219,6 +258,7 @@ void CaseDocument::remember(const QString& path)
 
 void CaseDocument::forget(const QString& path)
 {
+    if (!settings_) return;
     QStringList files = recentFiles();
     if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) keepRecentFiles(*settings_, files);
 }

@@ -10,6 +10,7 @@
 #include "ui/case_file_dialogs.h"
 #include "ui/estate_dialog.h"
 #include "ui/estate_window.h"
+#include "ui/shown_answer.h"
 
 class QSettings;
 
@@ -18,17 +19,37 @@ namespace qismaru::ui {
 class MainWindow;
 class MessageBoxes;
 
-// The case on the main window as a document: its heirs, its estate and the
-// file it is kept in. It opens and saves case files, remembers the recent
-// ones, asks before unsaved work is lost, and settles the estate when the
-// case is computed.
+// The case on the main window as a document: its heirs, its estate, the
+// file it is kept in, and the one answer every window shows. The main window
+// creates it and tells it of every change of the case; it computes the
+// answer once per change and says answerChanged(), which the table, the
+// title and its mark, the solution window and the estate window follow. It
+// opens and saves case files, remembers the recent ones and asks before
+// unsaved work is lost, once the program has given it its dialogs.
 class CaseDocument : public QObject {
     Q_OBJECT
 
 public:
-    CaseDocument(MainWindow& window, MessageBoxes& messages, std::unique_ptr<CaseFileDialogs> dialogs,
-                 std::unique_ptr<QSettings> settings, EstateWindow::Commands estateCommands);
+    CaseDocument(MainWindow& window, MessageBoxes& messages);
     ~CaseDocument() override;
+
+    // The file dialogs, the settings that keep the recent files, and what
+    // the estate window's Print and PDF do; without them there is no file
+    // to open or save.
+    void attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_ptr<QSettings> settings,
+                EstateWindow::Commands estateCommands);
+
+    const ShownAnswer& answer() const { return answer_; }
+    // The heirs or the positions changed, or the case was replaced or
+    // withdrawn: the answer is the case as it stands, open.
+    void caseEdited();
+    // Calculate, or the case answered again under other positions: the
+    // outcome, and the answer of the case unless it is beyond exact
+    // computation (then the case stays open).
+    CaseOutcome calculate();
+    // Opens the estate window on the settlement, if there is one: the user
+    // asked for it (Calculate with an estate, or the estate dialog's OK).
+    void showSettlement();
 
     // Opens a case file in place of the case; a file that cannot be opened
     // is named in a message and nothing changes.
@@ -55,9 +76,14 @@ public:
 
     static constexpr int kRecentFilesKept = 6;
 
+signals:
+    void answerChanged();
+    // The file the case is kept in, or whether it is saved, may have changed.
+    void fileChanged();
+
 private:
     estate::CaseFile currentCase() const;
-    void showSettlement();
+    void setAnswer(ShownAnswer answer);
     void forgetCase();
     void remember(const QString& path);
     void forget(const QString& path);
@@ -68,6 +94,7 @@ private:
     std::unique_ptr<CaseFileDialogs> dialogs_;
     std::unique_ptr<QSettings> settings_;
     EstateWindow::Commands estateCommands_;
+    ShownAnswer answer_;
     std::optional<estate::EstateInputs> estate_;
     QString path_;
     estate::CaseFile saved_;  // the case as last opened or saved; empty for a new one

@@ -46,22 +46,26 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
     QMenuBar* bar = window.menuBar();
     QAction* first = bar->actions().isEmpty() ? nullptr : bar->actions().constFirst();
 
-    auto* file = new QMenu("ملف", bar);
+    auto* file = new QMenu("&ملف", bar);
     file->setObjectName(design::kFileMenu);
     file->menuAction()->setObjectName(design::kFileMenu);
+    QObject::connect(addItem(*file, design::kNewCaseItem, "جديد", QKeySequence::New), &QAction::triggered, &window,
+                     &MainWindow::newCase);
     QObject::connect(addItem(*file, design::kOpenCaseItem, "فتح…", QKeySequence::Open), &QAction::triggered, &document,
                      &CaseDocument::openWithDialog);
     QObject::connect(addItem(*file, design::kSaveCaseItem, "حفظ", QKeySequence::Save), &QAction::triggered, &document,
                      &CaseDocument::save);
-    QObject::connect(addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence::SaveAs), &QAction::triggered,
-                     &document, &CaseDocument::saveAs);
+    // Not QKeySequence::SaveAs, which some desktops leave without keys.
+    QObject::connect(
+        addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+        &QAction::triggered, &document, &CaseDocument::saveAs);
     file->addSeparator();
     QMenu* recent = file->addMenu("الملفات الأخيرة");
     recent->setObjectName(design::kRecentFilesMenu);
     QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, &document] { fillRecentFiles(*recent, document); });
     bar->insertMenu(first, file);
 
-    auto* estate = new QAction("التركة", bar);
+    auto* estate = new QAction("ال&تركة", bar);
     estate->setObjectName(design::kEstateMenu);
     QObject::connect(estate, &QAction::triggered, &document, &CaseDocument::editEstate);
     bar->insertAction(first, estate);
@@ -69,11 +73,11 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
 
 CaseDocument& attachCaseDocument(MainWindow& window, MessageBoxes& messages)
 {
-    auto* document = new CaseDocument(window, messages, std::make_unique<ModalCaseFileDialogs>(),
-                                      std::make_unique<QSettings>("qismaru", "qismaru"),
-                                      estatePrintCommands(messages, std::make_shared<ModalPdfFallbackDialogs>()));
-    addCaseMenus(window, *document);
-    return *document;
+    CaseDocument& document = window.document();
+    document.attach(std::make_unique<ModalCaseFileDialogs>(), std::make_unique<QSettings>("qismaru", "qismaru"),
+                    estatePrintCommands(messages, std::make_shared<ModalPdfFallbackDialogs>()));
+    addCaseMenus(window, document);
+    return document;
 }
 
 }  // namespace qismaru::ui

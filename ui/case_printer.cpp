@@ -1,9 +1,11 @@
 #include "ui/case_printer.h"
 
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "ui/case_document.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/print_layout.h"
@@ -28,7 +30,7 @@ const char* const kSaveFailed = "تعذر حفظ الصفحة في الملف:\n
 
 bool printCaseTable(const PrintedCase& printed, QPrinter& printer)
 {
-    printer.setDocName(kDocumentName);
+    if (printer.docName().isEmpty()) printer.setDocName(kDocumentName);
     QPainter page;
     if (!page.begin(&printer)) return false;
     // The printer's own dots, not the page's size, set the scale: 7152 twips
@@ -43,7 +45,19 @@ bool savePdf(const PrintedCase& printed, const QString& file)
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(file);
     pdf.setCreator(QStringLiteral("qismaru"));
+    pdf.setDocName(kCasePageTitle);
     return printCaseTable(printed, pdf);
+}
+
+std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, const QString& dialogTitle, const QString& pdfTitle)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setWindowTitle(dialogTitle);
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    printer->setDocName(printer->outputFormat() == QPrinter::PdfFormat ? pdfTitle : QString(kDocumentName));
+    return printer;
 }
 
 std::unique_ptr<QPrinter> openDefaultPrinter()
@@ -81,8 +95,10 @@ PrintOutcome CasePrinter::offerPdf(const PrintedCase& printed, QWidget* parent, 
 
 void attachPrinter(MainWindow& window, std::shared_ptr<CasePrinter> printer)
 {
+    // The page of the answer on screen, as the table shows it.
     window.secondaryWindows().print = [&window, printer = std::move(printer)] {
-        printer->print({window.caseState().counts, window.caseResult(), window.positions()}, &window);
+        const ShownAnswer& answer = window.document().answer();
+        printer->print({answer.counts, answer.result(), answer.positions}, &window);
     };
 }
 

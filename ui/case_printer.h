@@ -36,6 +36,16 @@ bool savePdf(const PrintedCase& printed, const QString& file);
 // queue; Qt on its own would hand out a PDF writer without a file instead.
 std::unique_ptr<QPrinter> openDefaultPrinter();
 
+// The printer the user chooses in the print dialog titled `dialogTitle`, or
+// none when the dialog is cancelled. A job to a queue is named in Latin
+// letters (queues mangle Arabic names); a PDF file chosen there is titled
+// `pdfTitle`.
+std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, const QString& dialogTitle, const QString& pdfTitle);
+using PrinterChooser = std::function<std::unique_ptr<QPrinter>(QWidget* parent)>;
+
+// The title of a PDF file of the case's page, as a reader lists it.
+inline const char* const kCasePageTitle = "جدول المسألة — قسمارو";
+
 enum class PrintOutcome {
     Printed,  // the page went to the printer
     // There was no printer, or the job could not start, and then:

@@ -103,12 +103,16 @@ void CountDialog::confirm()
     switch (result.outcome) {
     case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
     case CountOutcome::TooManyWives: messages_.inform(this, kProgramCaption, "لا يزيد عدد الزوجات على أربع"); return;
-    case CountOutcome::TooManyGrandmothers:
-        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school)));
+    case CountOutcome::TooManyGrandmothers: {
+        KindCounts asked = state_.counts;
+        asked.set(result.kind, shownCount());
+        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
         return;
+    }
     case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
     }
     mainWindow_.setEnabled(true);
+    emit recorded();
     finish();
 }
 

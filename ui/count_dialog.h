@@ -39,6 +39,10 @@ public:
     void confirm();
     void cancel();
 
+signals:
+    // OK recorded the count: the case has one more entry.
+    void recorded();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -55,6 +55,7 @@ inline constexpr const char* kCloseSolutionButton = "closeSolution";
 // The estate and the case files: windows of this program's own, named
 // after what they hold.
 inline constexpr const char* kFileMenu = "fileMenu";
+inline constexpr const char* kNewCaseItem = "newCase";
 inline constexpr const char* kOpenCaseItem = "openCase";
 inline constexpr const char* kSaveCaseItem = "saveCase";
 inline constexpr const char* kSaveCaseAsItem = "saveCaseAs";

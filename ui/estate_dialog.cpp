@@ -71,8 +71,13 @@ EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, Q
     decimals_->setToolTip("عدد المنازل بعد الفاصلة العشرية في عملة التركة: 2 للهللة والقرش، 3 للفلس، 0 لعملة بلا كسور");
     form->addRow("المنازل العشرية:", decimals_);
 
-    auto* note = new QLabel(kClaimsNote, this);
+    // As rich text: a wrapped plain label right to left pushes each line's
+    // trailing blank into the text and cuts its last letter at the left edge.
+    auto* note = new QLabel("<div dir=\"rtl\">" + QString(kClaimsNote).toHtmlEscaped() + "</div>", this);
     note->setObjectName(design::kClaimsNote);
+    note->setTextFormat(Qt::RichText);
+    note->setAlignment(Qt::AlignTop | Qt::AlignRight);
+    note->setContentsMargins(3, 0, 3, 0);
     note->setWordWrap(true);
     problem_ = new QLabel(this);
     problem_->setObjectName(design::kEstateProblem);

@@ -68,7 +68,7 @@ std::unique_ptr<QTextDocument> estateDocument(const estate::EstateReport& report
 
 bool printEstatePage(const estate::EstateReport& report, QPrinter& printer)
 {
-    printer.setDocName(kDocumentName);
+    if (printer.docName().isEmpty()) printer.setDocName(kDocumentName);
     const std::unique_ptr<QTextDocument> document = estateDocument(report);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -90,6 +90,7 @@ bool writeEstatePdf(const estate::EstateReport& report, const QString& file)
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(file);
+    pdf.setDocName(estate::kEstateTitle);
     return printEstatePage(report, pdf);
 }
 

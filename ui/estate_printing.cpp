@@ -11,7 +11,6 @@ namespace qismaru::ui {
 
 namespace {
 
-const char* const kNoPrinter = "لا توجد طابعة معرفة على هذا الجهاز.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
 const char* const kJobFailed =
     "تعذر بدء الطباعة على الطابعة الافتراضية.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
 const char* const kSaveFailed = "تعذر حفظ الصفحة في الملف:\n%1";
@@ -27,17 +26,22 @@ void savePdf(MessageBoxes& messages, PdfFallbackDialogs& dialogs, const estate::
 
 }  // namespace
 
+std::unique_ptr<QPrinter> choosePrinterForEstate(QWidget* parent)
+{
+    return choosePrinter(parent, QString("طباعة ") + estate::kEstateTitle, estate::kEstateTitle);
+}
+
 EstateWindow::Commands estatePrintCommands(MessageBoxes& messages, std::shared_ptr<PdfFallbackDialogs> dialogs,
-                                           CasePrinter::PrinterSource printers)
+                                           PrinterChooser printers)
 {
     EstateWindow::Commands commands;
     commands.savePdf = [&messages, dialogs](const estate::EstateReport& report, QWidget* parent) {
         savePdf(messages, *dialogs, report, parent);
     };
     commands.print = [&messages, dialogs, printers](const estate::EstateReport& report, QWidget* parent) {
-        const std::unique_ptr<QPrinter> printer = printers();
-        if (printer && printEstatePage(report, *printer)) return;
-        if (dialogs->offerPdf(parent, kProgramCaption, printer ? kJobFailed : kNoPrinter)) {
+        const std::unique_ptr<QPrinter> printer = printers(parent);
+        if (!printer || printEstatePage(report, *printer)) return;
+        if (dialogs->offerPdf(parent, kProgramCaption, kJobFailed)) {
             savePdf(messages, *dialogs, report, parent);
         }
     };

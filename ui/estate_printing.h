@@ -9,10 +9,13 @@ namespace qismaru::ui {
 
 class MessageBoxes;
 
-// What the estate window's Print and PDF buttons do. Print sends the page to
-// the default printer; when there is none, or the job cannot start, it
-// offers the PDF file instead, as the main window's Print does.
+// The print dialog, titled for the settlement.
+std::unique_ptr<QPrinter> choosePrinterForEstate(QWidget* parent);
+
+// What the estate window's Print and PDF buttons do. Print opens the print
+// dialog, as the solution window's does, and sends the page to the printer
+// chosen there; when the job cannot start it offers the PDF file instead.
 EstateWindow::Commands estatePrintCommands(MessageBoxes& messages, std::shared_ptr<PdfFallbackDialogs> dialogs,
-                                           CasePrinter::PrinterSource printers = openDefaultPrinter);
+                                           PrinterChooser printers = choosePrinterForEstate);
 
 }  // namespace qismaru::ui

@@ -7,8 +7,11 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -86,18 +89,28 @@ EstateWindow::EstateWindow(Commands commands, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(designFont(kMsSansSerif, 10, false));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(addTable(design::kClaimsTable, claims_, false));
+    // The tables are shown whole; a large case scrolls inside the window,
+    // which stays within the screen, its buttons always in reach.
+    auto* content = new QWidget;
+    auto* tables = new QVBoxLayout(content);
+    tables->addWidget(addTable(design::kClaimsTable, claims_, false));
     kindsView_ = addTable(design::kKindsTable, kinds_, true);
-    layout->addWidget(kindsView_);
+    tables->addWidget(kindsView_);
     closingView_ = addTable(design::kClosingTable, closing_, false);
-    layout->addWidget(closingView_);
-    notes_ = new QLabel(this);
+    tables->addWidget(closingView_);
+    notes_ = new QLabel(content);
     notes_->setObjectName(design::kEstateNotes);
     notes_->setWordWrap(true);
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(notes_);
-    layout->addStretch();
+    tables->addWidget(notes_);
+    tables->addStretch();
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(content);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll_);
 
     auto* buttons = new QDialogButtonBox(this);
     const auto button = [&](const char* name, const char* caption, const QKeySequence& keys, auto handler) {
@@ -157,7 +170,22 @@ void EstateWindow::showReport(const estate::EstateReport& report)
         view->ensurePolished();
         fitToCells(*view);
     }
-    adjustSize();
+    // Sized to the report when it first opens; after that the user's size stays.
+    if (!isVisible()) fitToReport();
+}
+
+void EstateWindow::fitToReport()
+{
+    // The notes wrap: their height is the one they take at the tables' width.
+    QWidget* content = scroll_->widget();
+    const int width = content->sizeHint().width();
+    const int height = content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
+    const int buttons = findChild<QDialogButtonBox*>()->sizeHint().height() + layout()->spacing();
+    const QMargins margins = layout()->contentsMargins();
+    QSize wanted = QSize(width, height) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
+                   QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), buttons);
+    if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(wanted);
 }
 
 void EstateWindow::copyAsText() { QApplication::clipboard()->setText(fromStd(estate::reportText(report_))); }

@@ -6,6 +6,7 @@
 #include "estate/estate_report.h"
 
 class QLabel;
+class QScrollArea;
 class QStandardItemModel;
 class QTableView;
 
@@ -34,6 +35,7 @@ public:
 
 private:
     QTableView* addTable(const char* name, QStandardItemModel* model, bool header);
+    void fitToReport();
 
     Commands commands_;
     estate::EstateReport report_;
@@ -43,6 +45,7 @@ private:
     QTableView* kindsView_ = nullptr;
     QTableView* closingView_ = nullptr;
     QLabel* notes_;
+    QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace qismaru::ui

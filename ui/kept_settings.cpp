@@ -39,6 +39,9 @@ Positions keptPositions(const QSettings& settings)
     }
     kept.spouseReturn = keptSwitch(settings, kSpouseReturnKey);
     kept.noReturn = keptSwitch(settings, kNoReturnKey);
+    // Positions that do not go together were not written by the menu: the
+    // school stays, the positions fall back to none.
+    if (problemOf(kept) != PositionsProblem::None) kept.spouseReturn = kept.noReturn = false;
     return kept;
 }
 

@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
 #include "present/positions_text.h"
 #include "present/result_table.h"
 #include "ui/caption_button.h"
+#include "ui/case_document.h"
 #include "ui/count_dialog.h"
 #include "ui/design_names.h"
 #include "ui/entry_list.h"
@@ -19,6 +22,7 @@
 #include "ui/qt_text.h"
 #include "ui/result_area.h"
 #include "ui/school_menu.h"
+#include "ui/status_hints.h"
 #include "ui/twips.h"
 #include "ui/window_placement.h"
 
@@ -52,9 +56,21 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     client->setFont(designFont(kMsSansSerif, 7.8));
     setCentralWidget(client);
     createControls(client);
+    document_ = new CaseDocument(*this, messages_);
+    windowPlaces_ = new WindowPlaces(this);
+    connect(document_, &CaseDocument::answerChanged, this, &MainWindow::showAnswer);
+    connect(document_, &CaseDocument::fileChanged, this, &MainWindow::updateTitle);
     createMenu();
+    // Below the designed client area: the hints of the menus' items, and
+    // what a command did (a case saved).
+    statusBar()->setSizeGripEnabled(false);
+    hintDisabledItems(*menuBar(), *statusBar());
     setFixedSize(sizeHint());
 }
+
+const CaseResult& MainWindow::caseResult() const { return document_->answer().result(); }
+
+bool MainWindow::differsFromHanafi() const { return document_->answer().differsFromHanafi; }
 
 MainWindow::~MainWindow() { delete countDialog_; }
 
@@ -98,14 +114,14 @@ void MainWindow::createMenu()
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
     };
-    item(design::kExitMenu, "الخروج", [this] {
-        if (mayLeaveCase()) openOver(windows_.exitConfirmation);
-    });
+    // The designed captions, with a letter each for the keyboard (Alt and
+    // the letter, on an Arabic keyboard layout).
+    item(design::kExitMenu, "ال&خروج", [this] { leaveProgram(); });
     // The About window disables the main window itself when it becomes active.
-    item(design::kAboutMenu, "نبذة", [this] {
+    item(design::kAboutMenu, "&نبذة", [this] {
         if (windows_.about) windows_.about();
     });
-    item(design::kExplanationMenu, "إيــضــــاح", [this] { openOver(windows_.explanationIndex); });
+    item(design::kExplanationMenu, "إيــ&ضــــاح", [this] { openOver(windows_.explanationIndex); });
     addSolutionStepsItem();
     addSchoolMenu(*this);
 }
@@ -113,10 +129,14 @@ void MainWindow::createMenu()
 // The solution of the computed case, open beside the main window, which stays usable.
 void MainWindow::addSolutionStepsItem()
 {
-    QAction* steps = menuBar()->addAction("خطوات الحل");
+    QAction* steps = menuBar()->addAction("خ&طوات الحل");
     steps->setObjectName(design::kSolutionStepsMenu);
     steps->setEnabled(false);
-    connect(this, &MainWindow::caseDivided, steps, &QAction::setEnabled);
+    connect(this, &MainWindow::caseDivided, steps, [steps](bool divided) {
+        steps->setEnabled(divided);
+        steps->setStatusTip(divided ? "حل المسألة كما يكتبه المعلم، خطوة خطوة"
+                                    : "تتاح خطوات الحل بعد «الحساب» لمسألة قُسمت");
+    });
     connect(steps, &QAction::triggered, this, [this] {
         if (windows_.solutionSteps) windows_.solutionSteps();
     });
@@ -131,52 +151,68 @@ void MainWindow::openOver(const std::function<void()>& open)
 
 void MainWindow::pressHeirButton(HeirKind kind)
 {
-    const PressResult press = qismaru::pressHeirButton(state_, kind);
+    const PressResult press = qismaru::pressHeirButton(state_, kind, positions_.school);
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
     case PressOutcome::SpouseConflict:
         messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة");
         return;
-    case PressOutcome::Entered: entryList_->drawEntry(press.row, kind, 1); return;
+    case PressOutcome::TooManyGrandmothers: {
+        KindCounts asked = state_.counts;
+        asked.set(kind, 1);
+        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
+        return;
+    }
+    case PressOutcome::Entered:
+        entryList_->drawEntry(press.row, kind, 1);
+        document_->caseEdited();
+        return;
     case PressOutcome::AskCount: openCountDialog(); return;
     }
 }
 
 void MainWindow::openCountDialog()
 {
-    if (!countDialog_) countDialog_ = new CountDialog(state_, positions_, *entryList_, *this, messages_);
+    if (!countDialog_) {
+        countDialog_ = new CountDialog(state_, positions_, *entryList_, *this, messages_);
+        connect(countDialog_, &CountDialog::recorded, document_, &CaseDocument::caseEdited);
+    }
     showOver(*countDialog_, *this);
 }
 
 void MainWindow::calculate()
 {
     if (!canCalculate(state_) || refuseGrandmothers()) return;
-    const std::optional<CaseOutcome> outcome = answerCase();
-    if (!outcome) return;
-    markComputed(state_);
-    emit caseDivided(*outcome == CaseOutcome::Computed);
+    if (answerCase()) document_->showSettlement();
 }
 
-std::optional<CaseOutcome> MainWindow::answerCase()
+bool MainWindow::answerCase()
 {
-    const CaseComputation computation = computeCase(state_.counts, positions_);
-    if (computation.outcome == CaseOutcome::BeyondExactRange) {
+    if (document_->calculate() == CaseOutcome::BeyondExactRange) {
         messages_.inform(this, kProgramCaption, kBeyondExactRange);
-        return std::nullopt;
+        return false;
     }
-    result_ = computation.result;
-    const bool divided = computation.outcome == CaseOutcome::Computed;
-    if (divided) drawPlacedTexts(*resultArea_, layoutResultTable(state_.counts, result_, TableMedium::Screen));
-    differsFromHanafi_ = divided && qismaru::differsFromHanafi(state_.counts, computation);
-    updateTitle();
+    markComputed(state_);
+    const CaseComputation& computation = *document_->answer().computation;
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
     // The user chose no return; the table alone would leave the surplus unsaid.
-    if (divided && positions_.noReturn && result_.undistributedRemainder) {
-        messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result_)));
+    const CaseResult& result = computation.result;
+    if (document_->answer().divided() && computation.positions.noReturn && result.undistributedRemainder) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result)));
     }
-    return computation.outcome;
+    return true;
+}
+
+void MainWindow::showAnswer()
+{
+    const ShownAnswer& answer = document_->answer();
+    resultArea_->clear();
+    if (answer.divided())
+        drawPlacedTexts(*resultArea_, layoutResultTable(answer.counts, answer.result(), TableMedium::Screen));
+    updateTitle();
+    emit caseDivided(answer.divided());
 }
 
 // Under the Malikis and the Hanbalis fewer grandmothers inherit than may have
@@ -184,7 +220,8 @@ std::optional<CaseOutcome> MainWindow::answerCase()
 bool MainWindow::refuseGrandmothers()
 {
     if (!grandmothersBeyondLimit(state_.counts, positions_.school)) return false;
-    messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school)));
+    messages_.inform(this, kProgramCaption,
+                     QString::fromStdString(grandmotherLimitText(positions_.school, state_.counts)));
     return true;
 }
 
@@ -195,39 +232,41 @@ void MainWindow::setPositions(Positions positions)
     if (positions == positions_) return;
     positions_ = positions;
     emit positionsChanged(positions_);
-    if (state_.computed) {
-        // Calculate again, under the new positions, with its refusals.
-        withdrawAnswer();
-        calculate();
-    } else {
-        refuseGrandmothers();
-    }
-    updateTitle();
-}
-
-// The table of the former positions leaves the screen; the case stays as
-// entered, open again, until it is answered anew.
-void MainWindow::withdrawAnswer()
-{
-    resultArea_->clear();
-    result_ = CaseResult{};
-    differsFromHanafi_ = false;
+    // A computed case is answered again under the new positions, with
+    // Calculate's refusals; one they refuse is withdrawn, open again, so
+    // that no answer of the former positions stays on any window.
+    const bool answered = state_.computed;
     reopenCase(state_);
-    emit caseDivided(false);
+    if (refuseGrandmothers() || !answered || !answerCase()) document_->caseEdited();
 }
 
+// The designed caption stays; before it, the open file's name, marked while
+// there is unsaved work, as Qt marks it ("[*]"); after it, the school and
+// positions when they are not the Hanafi default, and the mark of an answer
+// that differs from the Hanafi one.
 void MainWindow::updateTitle()
 {
     QString title = kCaption;
+    const QString& path = document_->path();
+    if (!path.isEmpty()) {
+        title = QFileInfo(path).fileName() + "[*] — " + title;
+    } else if (document_->hasUnsavedWork()) {
+        title += "[*]";
+    }
     if (positions_ != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions_));
-    if (differsFromHanafi_) title += " — " + QString::fromStdString(differsFromHanafiNote(positions_));
+    const ShownAnswer& answer = document_->answer();
+    if (answer.differsFromHanafi) title += " — " + QString::fromStdString(answer.differenceMark);
     setWindowTitle(title);
-    emit differenceFromHanafiShown(differsFromHanafi_);
+    setWindowFilePath(path);
+    setWindowModified(document_->hasUnsavedWork());
 }
 
 void MainWindow::cancelLastChoice()
 {
-    if (const auto row = qismaru::cancelLastChoice(state_)) entryList_->eraseRow(*row);
+    if (const auto row = qismaru::cancelLastChoice(state_)) {
+        entryList_->eraseRow(*row);
+        document_->caseEdited();
+    }
 }
 
 void MainWindow::newCase()
@@ -235,17 +274,13 @@ void MainWindow::newCase()
     if (!mayLeaveCase()) return;
     clearCase();
     emit caseReplaced();
+    document_->caseEdited();
 }
 
 void MainWindow::clearCase()
 {
     entryList_->clear();
-    resultArea_->clear();
     startNewCase(state_);
-    result_ = CaseResult{};
-    differsFromHanafi_ = false;
-    updateTitle();
-    emit caseDivided(false);
 }
 
 void MainWindow::loadCase(const CaseState& state)
@@ -256,9 +291,21 @@ void MainWindow::loadCase(const CaseState& state)
         entryList_->drawEntry(*state_.entryRow[indexOf(heir.kind)], heir.kind, heir.count);
     }
     emit caseReplaced();
+    document_->caseEdited();
 }
 
-bool MainWindow::mayLeaveCase() { return !windows_.mayLeaveCase || windows_.mayLeaveCase(); }
+bool MainWindow::mayLeaveCase() { return document_->mayLeaveCase(); }
+
+// Unsaved work is asked about once: the question whether to save it stands
+// in for the exit confirmation, and its answer ends the program or not.
+void MainWindow::leaveProgram()
+{
+    if (document_->hasUnsavedWork() && windows_.endProgram) {
+        if (mayLeaveCase()) windows_.endProgram();
+        return;
+    }
+    openOver(windows_.exitConfirmation);
+}
 
 void MainWindow::print()
 {
@@ -277,7 +324,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close box asks the same question as the menu item "الخروج".
     if (windows_.exitConfirmation) {
         event->ignore();
-        if (isEnabled() && mayLeaveCase()) openOver(windows_.exitConfirmation);
+        if (isEnabled()) leaveProgram();
         return;
     }
     QMainWindow::closeEvent(event);

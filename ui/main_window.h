@@ -17,29 +17,32 @@ class QAction;
 namespace qismaru::ui {
 
 class CaptionButton;
+class CaseDocument;
 class DrawingSurface;
 class EntryList;
 class MessageBoxes;
+class WindowPlaces;
 
 // The windows the main window opens; each may be left empty, and then its
 // command does nothing.
 struct SecondaryWindows {
     std::function<void()> welcome;           // at the first activation of a run
     std::function<void()> exitConfirmation;  // menu "الخروج", and the close box
+    // Ends the program at once: after the one question about unsaved work,
+    // which stands in for the exit confirmation.
+    std::function<void()> endProgram;
     std::function<void()> about;             // menu "نبذة"
     std::function<void()> explanationIndex;  // menu "إيــضــــاح"
     std::function<void()> print;             // Print, for a computed case
-    // Asked before New case, opening another case and the exit question:
-    // false keeps the case (the user chose to stay with unsaved work).
-    std::function<bool()> mayLeaveCase;
-    std::function<void()> solutionSteps;  // menu "خطوات الحل", for a divided case
-    std::function<void()> schoolsHelp;    // menu "المذهب", item "المذاهب الأربعة"
+    std::function<void()> solutionSteps;     // menu "خطوات الحل", for a divided case
+    std::function<void()> schoolsHelp;       // menu "المذهب", item "المذاهب الأربعة"
 };
 
 // The main window `Form1`: the heir buttons, the entry list `pic`, the result
 // area `pic1`, Calculate, Print, Cancel last choice, New case and the menu.
-// It owns the case being entered; the entry rules and the computation live
-// in the model and the engine, and its handlers only call them and draw.
+// It owns the case being entered and its document, which holds the answer;
+// the entry rules and the computation live in the model and the engine, and
+// its handlers only call them, tell the document, and draw its answer.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -51,15 +54,18 @@ public:
     SecondaryWindows& secondaryWindows() { return windows_; }
 
     const CaseState& caseState() const { return state_; }
+    CaseDocument& document() const { return *document_; }
+    // Where the windows read beside this one open and were left.
+    WindowPlaces& windowPlaces() const { return *windowPlaces_; }
     // The welcome window greets once per run; it says when it has.
     void markWelcomeShown() { welcomeShown_ = true; }
     bool welcomeShown() const { return welcomeShown_; }
-    const CaseResult& caseResult() const { return result_; }
+    const CaseResult& caseResult() const;
     // The school and positions the case is answered by (menu "المذهب").
     const Positions& positions() const { return positions_; }
     // Whether the table shown gives another answer than the Hanafi school
     // without the extra positions; the title then says so.
-    bool differsFromHanafi() const { return differsFromHanafi_; }
+    bool differsFromHanafi() const;
     EntryList* entryList() const { return entryList_; }
     DrawingSurface* resultArea() const { return resultArea_; }
     CountDialog* countDialog() const { return countDialog_; }
@@ -82,13 +88,11 @@ public:
     void loadCase(const CaseState& state);
 
 signals:
-    // After Calculate: whether the case was divided (not stopped); false again after New case.
+    // Whether the answer shown divides the case (not open, not stopped).
     void caseDivided(bool divided);
     // New case emptied the case, or another case replaced it.
     void caseReplaced();
     void positionsChanged(const qismaru::Positions& positions);
-    // The table shown differs from the Hanafi answer, or no longer does.
-    void differenceFromHanafiShown(bool differs);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -102,20 +106,24 @@ private:
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);
     bool mayLeaveCase();
+    // The menu "الخروج" and the close box.
+    void leaveProgram();
     void clearCase();
-    // Computes the case under the positions, draws its table and says its
-    // messages; nothing when the case cannot be computed exactly (it stays open).
-    std::optional<CaseOutcome> answerCase();
-    void withdrawAnswer();
+    // Has the document answer the case under the positions and says its
+    // messages; false when the case cannot be computed exactly (it stays open).
+    bool answerCase();
     bool refuseGrandmothers();
+    // The view of the document's answer on this window: the table, the
+    // title, the menu item of the solution.
+    void showAnswer();
     void updateTitle();
 
     MessageBoxes& messages_;
     SecondaryWindows windows_;
     CaseState state_;
-    CaseResult result_;
     Positions positions_;
-    bool differsFromHanafi_ = false;
+    CaseDocument* document_ = nullptr;
+    WindowPlaces* windowPlaces_ = nullptr;
     bool welcomeShown_ = false;
     EntryList* entryList_ = nullptr;
     DrawingSurface* resultArea_ = nullptr;

@@ -5,11 +5,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/right_to_left_style.h"
+
 namespace qismaru::ui {
 
 bool speakArabic()
 {
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    QApplication::setStyle(new RightToLeftStyle);
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QLocale(QLocale::Arabic), "qtbase", "_",
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

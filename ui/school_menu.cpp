@@ -6,12 +6,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 
 #include "present/positions_text.h"
+#include "ui/case_document.h"
 #include "ui/design_names.h"
 #include "ui/kept_settings.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/status_hints.h"
 
 namespace qismaru::ui {
 
@@ -25,20 +28,54 @@ QAction* addCheckable(QMenu& menu, const QString& objectName, const QString& cap
     return action;
 }
 
+const char* const kSpouseReturnTip = "يأخذ أحد الزوجين إذا انفرد المال كله: فرضه، والباقي بالرد";
+const char* const kNoReturnTip = "لا رد: ما فضل عن الفروض لبيت المال، على قول المتقدمين من المالكية والشافعية";
+
+// Why a position cannot be chosen with the others, said where the user
+// looks for it: in the status bar and the tip of its disabled item.
+QString hindrance(PositionsProblem problem, bool ofNoReturn)
+{
+    switch (problem) {
+    case PositionsProblem::None: return {};
+    case PositionsProblem::NoReturnOutsideItsSchools:
+        return "عدم الرد قول المتقدمين من المالكية والشافعية وحدهم: اختر أحد المذهبين ليتاح";
+    case PositionsProblem::BothReturns:
+        return ofNoReturn ? "لا يجتمع عدم الرد والرد على أحد الزوجين: ألغِ الرد على أحد الزوجين ليتاح"
+                          : "لا يجتمع الرد على أحد الزوجين وعدم الرد: ألغِ عدم الرد ليتاح";
+    }
+    return {};
+}
+
+// A switch is offered when turning it on leaves positions that go together;
+// turned on, it can always be turned off.
+void showSwitch(QAction& item, bool on, PositionsProblem ifTurnedOn, bool ofNoReturn, const char* tip)
+{
+    item.setChecked(on);
+    const bool offered = on || ifTurnedOn == PositionsProblem::None;
+    item.setEnabled(offered);
+    const QString said = offered ? QString(tip) : hindrance(ifTurnedOn, ofNoReturn);
+    item.setStatusTip(said);
+    item.setToolTip(said);
+}
+
 // The menu shows the window's positions, and its title the school, so that
 // the school is seen on the window itself and in its pictures; the two
 // switches are set without their triggers, which only the user's choice fires.
 void showPositions(QMenu& menu, const Positions& positions)
 {
-    menu.setTitle("المذهب: " + fromView(schoolInfo(positions.school).name));
+    menu.setTitle("المذ&هب: " + fromView(schoolInfo(positions.school).name));
     for (const SchoolInfo& info : kSchools) {
         const QString name = design::kSchoolItemPrefix + fromView(info.key);
         menu.findChild<QAction*>(name)->setChecked(info.school == positions.school);
     }
-    menu.findChild<QAction*>(design::kSpouseReturnItem)->setChecked(positions.spouseReturn);
-    QAction* noReturn = menu.findChild<QAction*>(design::kNoReturnItem);
-    noReturn->setChecked(positions.noReturn);
-    noReturn->setEnabled(schoolMayRefuseReturn(positions.school));
+    Positions withSpouseReturn = positions;
+    withSpouseReturn.spouseReturn = true;
+    Positions withNoReturn = positions;
+    withNoReturn.noReturn = true;
+    showSwitch(*menu.findChild<QAction*>(design::kSpouseReturnItem), positions.spouseReturn,
+               problemOf(withSpouseReturn), false, kSpouseReturnTip);
+    showSwitch(*menu.findChild<QAction*>(design::kNoReturnItem), positions.noReturn, problemOf(withNoReturn), true,
+               kNoReturnTip);
 }
 
 // At the free end of the menu bar, while the table shown is not the Hanafi
@@ -52,10 +89,11 @@ void addDifferenceMark(MainWindow& window)
     mark->hide();
     // The corner after the last menu, in the reading direction.
     window.menuBar()->setCornerWidget(mark, Qt::TopRightCorner);
-    QObject::connect(&window, &MainWindow::differenceFromHanafiShown, mark, [&window, mark](bool differs) {
-        mark->setText("النتيجة تخالف المذهب الحنفي");
-        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(window.positions())));
-        mark->setVisible(differs);
+    QObject::connect(&window.document(), &CaseDocument::answerChanged, mark, [&window, mark] {
+        const ShownAnswer& answer = window.document().answer();
+        mark->setText(QString::fromStdString(answer.differenceMark));
+        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(answer.positions)));
+        mark->setVisible(answer.differsFromHanafi);
     });
 }
 
@@ -65,6 +103,8 @@ void addSchoolMenu(MainWindow& window)
 {
     auto* menu = new QMenu("المذهب", window.menuBar());
     menu->setObjectName(design::kSchoolMenu);
+    menu->setToolTipsVisible(true);
+    hintDisabledItems(*menu, *window.statusBar());
     menu->menuAction()->setObjectName(design::kSchoolMenu);
 
     // Numbered, as the recent files are, so that the keyboard reaches each
@@ -92,7 +132,6 @@ void addSchoolMenu(MainWindow& window)
     });
     QAction* noReturn =
         addCheckable(*menu, design::kNoReturnItem, "&6  عدم الرد: ما فضل عن الفروض لبيت المال (قول المتقدمين)");
-    noReturn->setStatusTip("للمالكية والشافعية وحدهم");
     QObject::connect(noReturn, &QAction::triggered, &window, [&window](bool checked) {
         Positions positions = window.positions();
         positions.noReturn = checked;

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -19,8 +18,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "engine/compute_case.h"
 #include "present/positions_text.h"
+#include "ui/case_document.h"
+#include "ui/case_printer.h"
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -35,13 +35,15 @@ namespace {
 
 const char* const kTitle = "خطوات الحل";
 const char* const kNoSolution = "لم تُقسم هذه المسألة، فلا خطوات لها.";
+const char* const kNotYetComputed = "لم تُحسب هذه المسألة بعد: تظهر خطوات حلها بعد «الحساب».";
 const char* const kSaveFailed = "تعذر حفظ خطوات الحل في الملف:\n%1";
 
 QString fromUtf8(const std::string& text) { return fromView(text); }
 
 // The solution as a page: the heirs and the school, then each section's
 // heading and its sentences.
-QString solutionHtml(const KindCounts& counts, const Positions& positions, const std::vector<SolutionStep>& steps)
+QString solutionHtml(const KindCounts& counts, const Positions& positions, const std::vector<SolutionStep>& steps,
+                     bool computed)
 {
     // Headings close to their sentences, so that a whole case fits the window.
     QString html =
@@ -49,7 +51,7 @@ QString solutionHtml(const KindCounts& counts, const Positions& positions, const
         "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
         QString(kTitle) + "</h2><p>" + fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "<br>" +
         fromUtf8(positionsLine(positions)).toHtmlEscaped() + "</p>";
-    if (steps.empty()) html += "<p>" + QString(kNoSolution) + "</p>";
+    if (steps.empty()) html += "<p>" + QString(computed ? kNoSolution : kNotYetComputed) + "</p>";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const bool newSection = i == 0 || steps[i].section != steps[i - 1].section;
         if (newSection) {
@@ -77,8 +79,7 @@ QString askPdfFileName(QWidget* parent, const QString& suggested)
 
 }  // namespace
 
-SolutionWindow::SolutionWindow(const KindCounts& counts, const Positions& positions, MessageBoxes& messages,
-                               QWidget* parent)
+SolutionWindow::SolutionWindow(const ShownAnswer& answer, MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), messages_(messages), chooseFile_(askPdfFileName)
 {
     setObjectName(design::kSolutionWindow);
@@ -107,7 +108,7 @@ SolutionWindow::SolutionWindow(const KindCounts& counts, const Positions& positi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addWidget(buttons);
-    showCase(counts, positions);
+    showAnswer(answer);
     fitToSolution();
 }
 
@@ -128,19 +129,14 @@ void SolutionWindow::fitToSolution()
 
 SolutionWindow::~SolutionWindow() = default;
 
-void SolutionWindow::showCase(const KindCounts& counts, const Positions& positions)
+void SolutionWindow::showAnswer(const ShownAnswer& answer)
 {
-    counts_ = counts;
-    positions_ = positions;
-    steps_.clear();
-    // Nothing entered is no case: there is nothing to compute or explain.
-    if (!counts.empty()) {
-        StepTrace trace;
-        const CaseComputation computation = computeCase(counts, positions, &trace);
-        steps_ = solutionSteps(counts, computation, trace);
-    }
-    setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions)));
-    view_->setHtml(solutionHtml(counts_, positions_, steps_));
+    counts_ = answer.counts;
+    positions_ = answer.positions;
+    steps_ = answer.solution();
+    computed_ = answer.computed();
+    setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions_)));
+    view_->setHtml(solutionHtml(counts_, positions_, steps_, computed_));
     view_->document()->setDocumentMargin(12);
     view_->setFocus();
 }
@@ -186,11 +182,7 @@ bool SolutionWindow::writePdf(const QString& path)
 
 void SolutionWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("qismaru");
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle("طباعة خطوات الحل");
-    if (dialog.exec() == QDialog::Accepted) printTo(printer);
+    if (const std::unique_ptr<QPrinter> printer = choosePrinter(this, "طباعة خطوات الحل", kTitle)) printTo(*printer);
 }
 
 void SolutionWindow::printTo(QPagedPaintDevice& device)
@@ -205,19 +197,17 @@ void attachSolutionWindow(MainWindow& window, MessageBoxes& messages)
 {
     auto opened = std::make_shared<QPointer<SolutionWindow>>();
     window.secondaryWindows().solutionSteps = [&window, &messages, opened] {
-        // Only a computed case has a solution; before Calculate the window says so.
-        const CaseState& state = window.caseState();
-        const KindCounts counts = state.computed ? state.counts : KindCounts{};
-        if (*opened) {
-            (*opened)->showCase(counts, window.positions());
-        } else {
-            auto* created = new SolutionWindow(counts, window.positions(), messages);
+        CaseDocument& document = window.document();
+        if (!*opened) {
+            auto* created = new SolutionWindow(document.answer(), messages);
             // Without a parent (a disabled parent would disable it too), it
             // goes when the main window goes.
             QObject::connect(&window, &QObject::destroyed, created, [created] { delete created; });
+            QObject::connect(&document, &CaseDocument::answerChanged, created,
+                             [created, &document] { created->showAnswer(document.answer()); });
             *opened = created;
         }
-        showOver(**opened, window);
+        window.windowPlaces().showBeside(**opened, window);
     };
 }
 

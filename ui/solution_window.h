@@ -8,6 +8,7 @@
 #include "model/heir_kind.h"
 #include "model/positions.h"
 #include "present/solution_steps.h"
+#include "ui/shown_answer.h"
 
 class QPagedPaintDevice;
 class QPushButton;
@@ -21,8 +22,8 @@ class MessageBoxes;
 
 // The window "خطوات الحل": the solution of a computed case as a teacher
 // writes it on the board, section by section, with commands to print it, to
-// save it as a PDF file and to copy it as text. It keeps its own copy of the
-// case, so that it stays right while the main window starts another.
+// save it as a PDF file and to copy it as text. It shows an answer of the
+// case document and computes nothing itself.
 class SolutionWindow : public QDialog {
     Q_OBJECT
 
@@ -30,13 +31,12 @@ public:
     // Asks for the file to save to, proposing a name; empty when cancelled.
     using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
 
-    SolutionWindow(const KindCounts& counts, const Positions& positions, MessageBoxes& messages,
-                   QWidget* parent = nullptr);
+    SolutionWindow(const ShownAnswer& answer, MessageBoxes& messages, QWidget* parent = nullptr);
     ~SolutionWindow() override;
 
-    // Shows another case's solution in the same window, answered by
-    // `positions`, which it names; an empty case has none.
-    void showCase(const KindCounts& counts, const Positions& positions = {});
+    // Shows the solution of another answer (or says that the case has none
+    // yet), naming the school and positions it was answered by.
+    void showAnswer(const ShownAnswer& answer);
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // The solution as shown, and as plain text (what Copy puts on the clipboard).
@@ -60,12 +60,13 @@ private:
     KindCounts counts_;
     Positions positions_;
     std::vector<SolutionStep> steps_;
+    bool computed_ = false;
     QTextBrowser* view_ = nullptr;
     FileChooser chooseFile_;
 };
 
 // Makes the main window's menu item "خطوات الحل" open the solution of its
-// computed case in one window, refreshed on every opening.
+// answer in one window, which follows the answer for as long as it is open.
 void attachSolutionWindow(MainWindow& window, MessageBoxes& messages);
 
 }  // namespace qismaru::ui

@@ -1,5 +1,12 @@
 #pragma once
 
+#include <QHash>
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+#include <memory>
+
+class QSettings;
 class QWidget;
 
 namespace qismaru::ui {
@@ -8,5 +15,31 @@ namespace qismaru::ui {
 // above it. Secondary windows have no parent widget (a disabled parent would
 // disable them too), so the window system is told who owns them instead.
 void showOver(QWidget& window, const QWidget& owner);
+
+// Where a window of `size` (frame included) goes beside the owner's frame:
+// to its left where the screen has room, else to its right, else offset
+// from its corner; always inside `available`, made smaller if it must be.
+QRect placeBeside(QSize size, const QRect& owner, const QRect& available);
+
+// The windows read beside the main window (the solution, the settlement, the
+// schools page): they open where the user last left them, or beside the main
+// window, never covering it where the screen has room; they are not kept
+// above it, and each remembers its size and place, in the settings once the
+// program gives them.
+class WindowPlaces : public QObject {
+public:
+    explicit WindowPlaces(QObject* parent = nullptr);
+    ~WindowPlaces() override;
+
+    void keepIn(std::unique_ptr<QSettings> settings);
+    void showBeside(QWidget& window, const QWidget& owner);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<QSettings> settings_;
+    QHash<QString, QByteArray> places_;
+};
 
 }  // namespace qismaru::ui

@@ -82,11 +82,7 @@ QString readPositions(const QCommandLineParser& parser, DesktopRequest& request)
     }
     request.positions.spouseReturn = parser.isSet("spouse-return");
     request.positions.noReturn = parser.isSet("no-return");
-    if (request.positions.noReturn && request.positions.school != School::Maliki &&
-        request.positions.school != School::Shafii) {
-        return "--no-return goes with --school maliki or shafii";
-    }
-    return {};
+    return QString::fromStdString(positionsProblemText(request.positions));
 }
 
 }  // namespace

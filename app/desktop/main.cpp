@@ -22,7 +22,6 @@
 #include "app/desktop/program_windows.h"
 #include "app/desktop/scripted_run.h"
 #include "app/desktop/terminal.h"
-#include "ui/case_document.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
@@ -73,7 +72,7 @@ int runWindow(int& argc, char** argv, const app::DesktopRequest& request)
     ui::ModalMessageBoxes messages;
     ui::MainWindow window(messages);
     app::attachProgramWindows(window, messages);
-    if (!request.caseFile.isEmpty()) window.findChild<ui::CaseDocument*>()->open(request.caseFile);
+    if (!request.caseFile.isEmpty()) app::openWhenShown(window, request.caseFile);
     if (request.quitAfterFirstPaint) new FirstPaintReporter(window);
     window.show();
     // Without a window manager nothing activates the new window, and the

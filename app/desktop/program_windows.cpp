@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
+#include <QTimer>
 
 #include "app/version/version.h"
 #include "help/help_windows.h"
+#include "ui/case_document.h"
 #include "ui/case_menus.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
@@ -13,6 +16,7 @@
 #include "ui/qt_text.h"
 #include "ui/school_menu.h"
 #include "ui/solution_window.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::app {
 
@@ -27,6 +31,39 @@ void setUpApplication()
     ui::installFontSubstitutions();
 }
 
+namespace {
+
+// Waits for the window's first showing, then opens the file once the
+// window system has had the window.
+class OpenWhenShown : public QObject {
+public:
+    OpenWhenShown(ui::MainWindow& window, QString caseFile)
+        : QObject(&window), window_(window), caseFile_(std::move(caseFile))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            window_.removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                window_.document().open(caseFile_);
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ui::MainWindow& window_;
+    QString caseFile_;
+};
+
+}  // namespace
+
+void openWhenShown(ui::MainWindow& window, const QString& caseFile) { new OpenWhenShown(window, caseFile); }
+
 void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
 {
     // exit(0), not quit(): quit() asks every window to close, and the main
@@ -36,6 +73,7 @@ void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
     ui::rememberPositionsInUserSettings(window);
     ui::attachCaseDocument(window, messages);
     ui::attachSolutionWindow(window, messages);
+    window.windowPlaces().keepIn(std::make_unique<QSettings>("qismaru", "qismaru"));
 }
 
 }  // namespace qismaru::app

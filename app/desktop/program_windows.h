@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 namespace qismaru::ui {
 class MainWindow;
 class MessageBoxes;
@@ -16,5 +18,10 @@ void setUpApplication();
 // printing, the solution steps, the estate and the case files), in the
 // program and in its pictures alike.
 void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages);
+
+// Opens the case file given at start once the main window is on the screen,
+// so that what opening it says (another school, a file refused) is said
+// over the window, not alone at a corner of the screen.
+void openWhenShown(ui::MainWindow& window, const QString& caseFile);
 
 }  // namespace qismaru::app

@@ -31,9 +31,14 @@ std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, in
 {
     CaseState state;
     for (const auto& [kind, count] : entries) {
-        const PressOutcome press = pressHeirButton(state, kind).outcome;
+        const PressOutcome press = pressHeirButton(state, kind, school).outcome;
         if (press == PressOutcome::SpouseConflict) {
             return "a husband and wives never stand in one case: the window refuses the second spouse";
+        }
+        if (press == PressOutcome::TooManyGrandmothers) {
+            KindCounts withFather = state.counts;
+            withFather.set(kind, 1);
+            return grandmotherLimitProblem(withFather, school);
         }
         const CountOutcome counted =
             press == PressOutcome::AskCount ? confirmCount(state, count, school).outcome : CountOutcome::Recorded;
@@ -42,8 +47,9 @@ std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, in
                    std::to_string(kMaxWives) + " wives";
         }
         if (counted == CountOutcome::TooManyGrandmothers) {
-            return "the count of 'gm' is above " + std::to_string(schoolInfo(school).grandmotherLimit) + ": the " +
-                   std::string(schoolInfo(school).key) + " school lets no more grandmothers inherit";
+            KindCounts withGrandmothers = state.counts;
+            withGrandmothers.set(kind, count);
+            return grandmotherLimitProblem(withGrandmothers, school);
         }
     }
     return std::nullopt;

@@ -72,6 +72,9 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopR
         complain("the window '" + windowName + "' could not be opened");
         return kExitFailed;
     }
+    // The window's layout settles before it is pictured: a scroll bar shown
+    // while the window was still at its first size goes.
+    QCoreApplication::processEvents();
     QImageWriter writer(file, "png");
     if (writer.write(window->grab().toImage())) return kExitOk;
     complain("could not write the picture to " + file + ": " + writer.errorString());

@@ -197,6 +197,7 @@ TEST(Calculator, BatchRefusesWhatJsonReadersLetPass)
         {R"({"gm":32717,"w":4,"d":32693,"b":32609,"si":32653})", "passes 2^53"},
         {R"({"counts":{"gm":3},"school":"maliki"})", "the maliki school lets at most 2 grandmothers inherit together"},
         {R"({"gm":4,"school":"hanbali"})", "the hanbali school lets at most 3 grandmothers inherit together, not 4"},
+        {R"({"gm":2,"f":1,"school":"shafii"})", "the father excludes his own mother under the shafii school"},
         {R"({"d":1,"school":"zahiri"})", "\"school\" must be one of hanafi maliki shafii hanbali"},
         {R"({"d":1,"noReturn":true})", "no return is the early Maliki and Shafi'i doctrine"},
         {R"({"d":1,"school":"shafii","noReturn":true,"spouseReturn":true})", "contradict each other"},

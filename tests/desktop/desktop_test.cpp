@@ -11,8 +11,10 @@
 #include "app/desktop/pictured_windows.h"
 #include "app/desktop/program_windows.h"
 #include "app/desktop/scripted_case.h"
+#include "estate/case_file.h"
 #include "tests/print/page_text.h"
 #include "ui/case_document.h"
+#include "ui/case_printer.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
@@ -101,11 +103,15 @@ private slots:
         QTest::newRow("unknown_school") << shoot("h=1") + QStringList{"--school", "zahiri"} << 2
                                         << "unknown school 'zahiri'";
         QTest::newRow("no_return_under_hanbali")
-            << shoot("h=1") + QStringList{"--school=hanbali", "--no-return"} << 2 << "--no-return goes with";
+            << shoot("h=1") + QStringList{"--school=hanbali", "--no-return"} << 2 << "the hanbali school returns";
+        QTest::newRow("both_returns") << shoot("h=1") + QStringList{"--school=maliki", "--no-return", "--spouse-return"}
+                                      << 2 << "contradict each other";
         QTest::newRow("school_of_a_case_file")
             << QStringList{"--screenshot", png, "--school", "maliki", "case.qismaru"} << 2 << "keeps its own";
         QTest::newRow("three_grandmothers_maliki") << shoot("gm=3 s=1") + QStringList{"--school", "maliki"} << 2
-                                                   << "the maliki school lets no more grandmothers inherit";
+                                                   << "the maliki school lets at most 2 grandmothers";
+        QTest::newRow("father_after_grandmothers")
+            << shoot("gm=2 f=1") + QStringList{"--school", "maliki"} << 2 << "the father excludes his own mother";
         QTest::newRow("page_without_case") << QStringList{"--pdf", file("refused.pdf")} << 2 << "--pdf needs";
         QTest::newRow("unknown_window") << QStringList{"--screenshot", png, "--window", "nosuch"} << 2
                                         << "no window 'nosuch'";
@@ -163,6 +169,12 @@ private slots:
         QVERIFY(!QImage(picture).isNull());
         const QStringList words =
             ui::testing::comparableWords(ui::testing::textIn(page, QRectF(0, 0, 20 * 1440, 20 * 1440)));
+        // A PDF file is titled in Arabic, as a reader lists it.
+        QProcess info;
+        info.start("pdfinfo", {page});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QString("Title:\\s+") + ui::kCasePageTitle)));
         // The 'Umariyyatan are answered alike by the four schools; the page names the one asked for.
         for (const char* expected : {"زوج", "أم", "أب", "الباقي", "ثلث", "6", "%50", "=أصل", "المسألة", "الشافعي"}) {
             QVERIFY2(words.contains(ui::testing::comparableWords(expected).constFirst()), expected);
@@ -177,6 +189,33 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.errLines, QStringList());
         QVERIFY(QImage(picture).width() > 400);
+    }
+
+    // A case file given at start is opened once the main window is shown,
+    // so that its message (here: another school) appears over the window.
+    void aCaseFileAtStartSpeaksOverTheShownWindow()
+    {
+        struct OverShownWindow : ui::MessageBoxes {
+            QList<bool> shown;
+            void inform(QWidget* parent, const QString&, const QString&) override
+            {
+                shown << (parent && parent->window()->isVisible());
+            }
+        } messages;
+        const QString path = file("shafii.qismaru");
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(QByteArray::fromStdString(
+            estate::caseFileText({{{HeirKind::Grandfather, 1}, {HeirKind::FullBrothers, 2}}, {}, {School::Shafii}})));
+        written.close();
+        ui::MainWindow main(messages);
+        main.markWelcomeShown();
+        openWhenShown(main, path);
+        QCoreApplication::processEvents();
+        QVERIFY(messages.shown.isEmpty());
+        main.show();
+        QTRY_COMPARE(messages.shown, QList<bool>{true});
+        QCOMPARE(main.positions().school, School::Shafii);
     }
 
     void everyPicturedWindowOpens()

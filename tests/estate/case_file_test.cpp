@@ -28,7 +28,7 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     // The school and the two positions come back with the case.
     CaseFile shafii;
     shafii.heirs = {{Grandfather, 1}, {FullBrothers, 2}};
-    shafii.positions = {School::Shafii, true, true};
+    shafii.positions = {School::Shafii, false, true};
     CaseFile hanbali = shafii;
     hanbali.heirs = {{Grandmothers, 3}};
     hanbali.positions = {School::Hanbali, false, false};
@@ -90,11 +90,13 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {heirs(R"([{"code": "d", "count": 1, "extra": 1}])"), BadHeirs},
         {heirs(R"([{"code": "gm", "count": 3}], "school": "maliki")"), BadHeirs},
         {heirs(R"([{"code": "gm", "count": 4}], "school": "hanbali")"), BadHeirs},
+        {heirs(R"([{"code": "gm", "count": 2}, {"code": "f", "count": 1}], "school": "maliki")"), BadHeirs},
         {heirs(R"([], "school": "zahiri")"), BadPositions},
         {heirs(R"([], "school": 2)"), BadPositions},
         {heirs(R"([], "school": "shafii", "spouseReturn": "yes")"), BadPositions},
         {heirs(R"([], "noReturn": true)"), BadPositions},
         {heirs(R"([], "school": "hanbali", "noReturn": true)"), BadPositions},
+        {heirs(R"([], "school": "maliki", "noReturn": true, "spouseReturn": true)"), BadPositions},
         {heirs(R"([], "estate": {"gross": 1000})"), BadEstate},
         {heirs(R"([], "estate": {"gross": "1000.555"})"), BadEstate},
         {heirs(R"([], "estate": {"gross": "1000", "decimals": 4})"), BadEstate},

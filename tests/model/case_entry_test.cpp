@@ -101,29 +101,51 @@ TEST(CountDialog, ZeroIgnoredFiveWivesRefusedFourAccepted)
 }
 
 // The Malikis let at most two grandmothers inherit together, the Hanbalis
-// three; the Hanafis and the Shafi'is set no number.
+// three; the Hanafis and the Shafi'is set no number. Beside the father only
+// the grandmother on the mother's side inherits under the Maliki and Shafi'i
+// schools: the father is refused after more, and more are refused after
+// him. The Hanafi answer keeps the original table, the sixth shared.
 TEST(CountDialog, GrandmothersRefusedBeyondTheSchoolsNumber)
 {
     struct Row {
         School school;
         int count;
+        bool father;
         CountOutcome outcome;
     };
     const Row rows[] = {
-        {School::Hanafi, 5, CountOutcome::Recorded},  {School::Shafii, 4, CountOutcome::Recorded},
-        {School::Maliki, 2, CountOutcome::Recorded},  {School::Maliki, 3, CountOutcome::TooManyGrandmothers},
-        {School::Hanbali, 3, CountOutcome::Recorded}, {School::Hanbali, 4, CountOutcome::TooManyGrandmothers},
+        {School::Hanafi, 5, false, CountOutcome::Recorded},
+        {School::Shafii, 4, false, CountOutcome::Recorded},
+        {School::Maliki, 2, false, CountOutcome::Recorded},
+        {School::Maliki, 3, false, CountOutcome::TooManyGrandmothers},
+        {School::Hanbali, 3, false, CountOutcome::Recorded},
+        {School::Hanbali, 4, false, CountOutcome::TooManyGrandmothers},
+        {School::Hanafi, 1, true, CountOutcome::Recorded},
+        {School::Hanafi, 2, true, CountOutcome::Recorded},
+        {School::Maliki, 2, true, CountOutcome::TooManyGrandmothers},
+        {School::Shafii, 2, true, CountOutcome::TooManyGrandmothers},
+        {School::Hanbali, 3, true, CountOutcome::Recorded},
     };
     for (const Row& row : rows) {
+        const bool recorded = row.outcome == CountOutcome::Recorded;
         CaseState state;
-        pressHeirButton(state, Grandmothers);
+        if (row.father) pressHeirButton(state, Father, row.school);
+        pressHeirButton(state, Grandmothers, row.school);
         EXPECT_EQ(confirmCount(state, row.count, row.school).outcome, row.outcome)
             << schoolInfo(row.school).key << " " << row.count;
-        EXPECT_EQ(caseWithHeirs({{Grandmothers, row.count}}, row.school).has_value(),
-                  row.outcome == CountOutcome::Recorded);
+        std::vector<HeirEntry> grandmothersFirst = {{Grandmothers, row.count}};
+        if (row.father) grandmothersFirst.push_back({Father, 1});
+        EXPECT_EQ(caseWithHeirs(grandmothersFirst, row.school).has_value(), recorded);
+        CaseState fatherLast = *caseWithHeirs({{Grandmothers, row.count}});
+        if (row.father) {
+            EXPECT_EQ(pressHeirButton(fatherLast, Father, row.school).outcome,
+                      recorded ? PressOutcome::Entered : PressOutcome::TooManyGrandmothers);
+        }
         KindCounts counts;
         counts.set(Grandmothers, row.count);
-        EXPECT_EQ(grandmothersBeyondLimit(counts, row.school), row.outcome != CountOutcome::Recorded);
+        counts.set(Father, row.father ? 1 : 0);
+        EXPECT_EQ(grandmothersBeyondLimit(counts, row.school), !recorded);
+        EXPECT_EQ(grandmotherLimitProblem(counts, row.school).empty(), recorded);
     }
 }
 

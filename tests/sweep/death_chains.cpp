@@ -9,6 +9,7 @@
 #include "engine/combined_base.h"
 #include "engine/kind_groups.h"
 #include "estate/combined_settlement.h"
+#include "model/case_entry.h"
 #include "tests/support/case_text.h"
 
 namespace qismaru::sweep {
@@ -24,9 +25,19 @@ mpq_class fraction(std::int64_t n, std::int64_t d)
     return q;
 }
 
-// A few kinds with one to three heirs (at most two grandmothers, which every
-// school admits), never the husband beside wives, never the spouse a
-// deceased of that side cannot leave.
+// Whether every school lets these grandmothers inherit together (at most
+// two, and one beside the father), so that a chain is answered by each.
+bool everySchoolAdmits(const KindCounts& counts)
+{
+    for (const SchoolInfo& school : kSchools) {
+        if (grandmothersBeyondLimit(counts, school.school)) return false;
+    }
+    return true;
+}
+
+// A few kinds with one to three heirs (the grandmothers as every school
+// admits them), never the husband beside wives, never the spouse a deceased
+// of that side cannot leave.
 KindCounts randomHeirs(std::mt19937_64& random, SpouseSide side)
 {
     KindCounts counts;
@@ -35,16 +46,20 @@ KindCounts randomHeirs(std::mt19937_64& random, SpouseSide side)
         const HeirKind kind = kindAt(static_cast<int>(random() % kHeirKindCount));
         if ((kind == Husband && side == SpouseSide::Man) || (kind == Wives && side == SpouseSide::Woman)) continue;
         if ((kind == Husband && counts.has(Wives)) || (kind == Wives && counts.has(Husband))) continue;
-        const int most = infoOf(kind).entry == EntryKind::Single ? 1 : kind == Grandmothers ? 2 : 3;
+        const int most = infoOf(kind).entry == EntryKind::Single ? 1 : 3;
         counts.set(kind, 1 + static_cast<int>(random() % most));
+        if (!everySchoolAdmits(counts)) counts.set(kind, 0);
     }
     return counts;
 }
 
-bool admits(HeirKind kind, int count)
+bool admits(const KindCounts& counts, HeirKind kind, int count)
 {
     if (infoOf(kind).entry == EntryKind::Single) return count == 1;
-    return count <= (kind == Grandmothers ? 2 : kind == Wives ? kMaxWives : kMaxCount);
+    if (count > (kind == Wives ? kMaxWives : kMaxCount)) return false;
+    KindCounts after = counts;
+    after.set(kind, count);
+    return everySchoolAdmits(after);
 }
 
 GroupRef anyRefOf(std::mt19937_64& random, const PersonGroup& group)
@@ -73,7 +88,7 @@ bool drawLaterDeath(std::mt19937_64& random, const CombinedTable& table, LaterDe
         const std::size_t g = random() % table.groups.size();
         const PersonGroup& group = table.groups[g];
         const int survivors = group.count - (g == deceased ? 1 : 0);
-        if (!group.alive() || survivors == 0 || !admits(kind, survivors)) return;
+        if (!group.alive() || survivors == 0 || !admits(later.counts, kind, survivors)) return;
         if (std::find(linked.begin(), linked.end(), g) != linked.end()) return;
         linked.push_back(g);
         later.counts.set(kind, survivors);

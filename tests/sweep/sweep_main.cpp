@@ -113,8 +113,8 @@ int main(int argc, char** argv)
         return 2;
     }
     positions.school = *chosen;
-    if (positions.noReturn && !qismaru::schoolMayRefuseReturn(positions.school)) {
-        std::fprintf(stderr, "qismaru-sweep: --no-return is a maliki or shafii position\n");
+    if (const std::string why = qismaru::positionsProblemText(positions); !why.empty()) {
+        std::fprintf(stderr, "qismaru-sweep: %s\n", why.c_str());
         return 2;
     }
     if (nearLimit > 0) return reportNearLimit(nearLimit);

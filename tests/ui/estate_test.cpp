@@ -16,21 +16,28 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "estate/case_file.h"
 #include "model/case_entry.h"
+#include "present/positions_text.h"
+#include "present/solution_steps.h"
 #include "tests/print/scripted_fallback.h"
+#include "tests/support/case_text.h"
+#include "tests/ui/image_probe.h"
 #include "ui/case_document.h"
 #include "ui/case_menus.h"
 #include "ui/design_names.h"
+#include "ui/drawing_surface.h"
 #include "ui/estate_dialog.h"
 #include "ui/estate_printing.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/solution_window.h"
 
 namespace qismaru::ui {
 
@@ -85,6 +92,31 @@ bool fillDisk(const QString& path)
     ::close(fd);
     return full;
 }
+
+// The heirs of "gf=1 b=2" in the order of the codes, as a file enters them.
+std::vector<HeirEntry> entriesOf(const char* heirs)
+{
+    const KindCounts counts = qismaru::testing::countsOf(heirs);
+    std::vector<HeirEntry> entries;
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (counts.has(info.kind)) entries.push_back({info.kind, counts.of(info.kind)});
+    }
+    return entries;
+}
+
+// Every kind of change a case on screen undergoes.
+enum class Change {
+    Calculate,
+    NewCase,
+    HeirEntered,
+    HeirWithdrawn,
+    Open,
+    SchoolSwitched,
+    PositionSwitched,
+    Refusal,
+    EstateChanged,
+    EstateRemoved
+};
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -152,9 +184,10 @@ private slots:
         fallback_ = std::make_shared<testing::ScriptedFallback>();
         auto settings = std::make_unique<QSettings>(
             inFolder(QString("settings-%1.ini").arg(QTest::currentTestFunction())), QSettings::IniFormat);
-        document_ =
-            new CaseDocument(*window_, *messages_, std::move(files), std::move(settings),
-                             estatePrintCommands(*messages_, fallback_, [this] { return std::move(nextPrinter_); }));
+        document_ = &window_->document();
+        document_->attach(
+            std::move(files), std::move(settings),
+            estatePrintCommands(*messages_, fallback_, [this](QWidget*) { return std::move(nextPrinter_); }));
         addCaseMenus(*window_, *document_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -173,6 +206,15 @@ private slots:
         // The file commands and the estate come first; the window's own items follow, all on one line.
         QCOMPARE(names.mid(0, 3), QStringList({design::kFileMenu, design::kEstateMenu, design::kExitMenu}));
         QCOMPARE(tops.size(), 1);
+        QStringList fileItems;
+        for (const QAction* item : window_->findChild<QMenu*>(design::kFileMenu)->actions()) {
+            if (!item->objectName().isEmpty())
+                fileItems << item->objectName() + " " + item->shortcut().toString(QKeySequence::PortableText);
+        }
+        QCOMPARE(fileItems,
+                 QStringList({QString(design::kNewCaseItem) + " Ctrl+N", QString(design::kOpenCaseItem) + " Ctrl+O",
+                              QString(design::kSaveCaseItem) + " Ctrl+S",
+                              QString(design::kSaveCaseAsItem) + " Ctrl+Shift+S"}));
         QCOMPARE(window_->centralWidget()->size(), QSize(646, 443));
     }
 
@@ -201,6 +243,25 @@ private slots:
         const QString problem = dialog->findChild<QLabel*>(design::kEstateProblem)->text();
         QVERIFY2(problem.contains(named), qPrintable(problem));
         QVERIFY(!document_->estate());
+    }
+
+    // The wrapped note of the claims is drawn whole: no line's last letter
+    // is cut at the label's left edge.
+    void theClaimsNoteKeepsEveryLetter()
+    {
+        window_->findChild<QAction*>(design::kEstateMenu)->trigger();
+        QLabel* note = document_->estateDialog()->findChild<QLabel*>(design::kClaimsNote);
+        QVERIFY(QTest::qWaitForWindowExposed(document_->estateDialog()));
+        const QImage image = note->grab().toImage();
+        int firstInk = image.width();
+        for (int x = 0; x < image.width() && firstInk == image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) firstInk = x;
+            }
+        }
+        QVERIFY2(firstInk >= note->contentsMargins().left() && firstInk < image.width(),
+                 qPrintable(QString::number(firstInk)));
+        document_->estateDialog()->reject();
     }
 
     void distributionFollowsCalculateAndTheDialog()
@@ -240,12 +301,22 @@ private slots:
                           Qt::LeftButton);
         QVERIFY(fallback_->offers.isEmpty());
 
-        // Without a printer the same page is offered as a PDF file.
+        // The print dialog cancelled: nothing is printed, and nothing offered.
+        QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
+                          Qt::LeftButton);
+        QVERIFY(fallback_->offers.isEmpty());
+
+        // A job that cannot start: the same page is offered as a PDF file.
+        nextPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        nextPrinter_->setOutputFormat(QPrinter::PdfFormat);
+        nextPrinter_->setOutputFileName(inFolder("no-such-folder/printed.pdf"));
         fallback_->acceptOffer = true;
         fallback_->fileName = inFolder("offered.pdf");
         QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
                           Qt::LeftButton);
         QCOMPARE(fallback_->offers.size(), 1);
+        // A PDF file of its own is titled in Arabic, as a reader lists it.
+        QVERIFY(run("pdfinfo", {fallback_->fileName}).contains(QRegularExpression("Title:\\s+توزيع التركة\\n")));
         for (const QString& pdf : {printed, fallback_->fileName}) {
             QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
             const QString text = run("pdftotext", {pdf, "-"});
@@ -268,6 +339,10 @@ private slots:
         QCOMPARE(document_->path(), saved);
         QCOMPARE(document_->recentFiles(), QStringList{saved});
         QVERIFY(!document_->hasUnsavedWork());
+        // The title names the file before the designed caption; the status bar says it was saved.
+        QVERIFY2(window_->windowTitle().startsWith("worked.qismaru[*] — قسمارو 2"), qPrintable(window_->windowTitle()));
+        QVERIFY(!window_->isWindowModified());
+        QVERIFY(window_->statusBar()->currentMessage().contains("حُفظت"));
 
         window_->newCase();
         QCOMPARE(files_->questions, 0);
@@ -291,6 +366,7 @@ private slots:
         QVERIFY(document_->estateWindow()->report().notes.front().find("الشافعي") != std::string::npos);
         window_->setPositions({School::Maliki});
         QVERIFY(document_->hasUnsavedWork());
+        QVERIFY(window_->isWindowModified());
         QVERIFY(document_->estateWindow()->report().notes.front().find("المالكي") != std::string::npos);
     }
 
@@ -312,7 +388,9 @@ private slots:
     void unsavedWorkIsNotLostWithoutAsking()
     {
         int exitQuestions = 0;
+        int ended = 0;
         window_->secondaryWindows().exitConfirmation = [&] { ++exitQuestions; };
+        window_->secondaryWindows().endProgram = [&] { ++ended; };
         window_->loadCase(*caseWithHeirs({{Sons, 2}}));
         window_->newCase();  // heirs alone, never saved: cleared at once, as always
         QCOMPARE(files_->questions, 0);
@@ -341,6 +419,16 @@ private slots:
         window_->newCase();
         QCOMPARE(files_->questions, 4);
         QVERIFY(!document_->estate());
+
+        // Leaving with unsaved work asks one question: its answer ends the program.
+        fillEstate({"1000"});
+        window_->close();
+        QCOMPARE(files_->questions, 5);
+        QCOMPARE(exitQuestions, 0);
+        QCOMPARE(ended, 1);
+        document_->setEstate(std::nullopt);
+        window_->close();
+        QCOMPARE(exitQuestions, 1);
     }
 
     void aFileThatCannotBeOpenedChangesNothing_data()
@@ -393,7 +481,9 @@ private slots:
         const QString disk = qEnvironmentVariable("QISMARU_FULL_DISK");
         if (disk.isEmpty()) QSKIP("needs a small file system of its own: the test full_disk_save gives it one");
         int exitQuestions = 0;
+        int ended = 0;
         window_->secondaryWindows().exitConfirmation = [&] { ++exitQuestions; };
+        window_->secondaryWindows().endProgram = [&] { ++ended; };
         enterWorkedExample();
         fillEstate({"1000"});
         files_->saveName = QDir(disk).filePath("case.qismaru");
@@ -408,6 +498,7 @@ private slots:
         window_->findChild<QAction*>(design::kExitMenu)->trigger();
         QCOMPARE(files_->questions, 1);
         QCOMPARE(exitQuestions, 0);
+        QCOMPARE(ended, 0);
         QCOMPARE(messages_->texts.size(), 2);
         for (const QString& text : messages_->texts) {
             QVERIFY2(text.contains("لا مساحة كافية على القرص") && text.contains("بقي الملف على حاله"),
@@ -423,6 +514,126 @@ private slots:
         QCOMPARE(messages_->texts.size(), 2);
         QVERIFY(!document_->hasUnsavedWork());
         QVERIFY(contentsOf(files_->saveName).contains(R"("gross": "2000.00")"));
+    }
+
+    // One answer on screen: whatever changes, every open window shows the
+    // answer of the case as it now stands, or is closed. What they should
+    // show is computed here from the case, not asked of the document.
+    void everyWindowFollowsTheAnswer_data()
+    {
+        QTest::addColumn<QString>("heirs");  // computed first, with the estate, under the Hanafi school
+        QTest::addColumn<int>("change");
+        const QString example = "h=1 m=1 d=3 bm=1";
+        QTest::newRow("calculate") << example << int(Change::Calculate);
+        QTest::newRow("new case") << example << int(Change::NewCase);
+        QTest::newRow("heir entered") << example << int(Change::HeirEntered);
+        QTest::newRow("heir withdrawn") << example << int(Change::HeirWithdrawn);
+        QTest::newRow("another case opened") << example << int(Change::Open);
+        QTest::newRow("school switched") << "gf=1 b=2" << int(Change::SchoolSwitched);
+        QTest::newRow("spouse's return switched") << "w=1" << int(Change::PositionSwitched);
+        QTest::newRow("refused by the new school") << "gm=3 s=1" << int(Change::Refusal);
+        QTest::newRow("estate changed") << example << int(Change::EstateChanged);
+        QTest::newRow("estate removed") << example << int(Change::EstateRemoved);
+    }
+
+    void everyWindowFollowsTheAnswer()
+    {
+        QFETCH(QString, heirs);
+        QFETCH(int, change);
+        attachSolutionWindow(*window_, *messages_);
+        window_->loadCase(*caseWithHeirs(entriesOf(qPrintable(heirs))));
+        fillEstate({"1200"});
+        window_->secondaryWindows().solutionSteps();
+        if (Change(change) != Change::Calculate) window_->calculate();
+        files_->answer = Choice::Discard;
+
+        switch (Change(change)) {
+        case Change::Calculate: window_->calculate(); break;
+        case Change::NewCase: window_->newCase(); break;
+        case Change::HeirEntered:
+            window_->newCase();
+            window_->pressHeirButton(Mother);
+            break;
+        case Change::HeirWithdrawn:
+            window_->newCase();
+            window_->pressHeirButton(Mother);
+            window_->pressHeirButton(Father);
+            window_->cancelLastChoice();
+            break;
+        case Change::Open: {
+            estate::CaseFile other{{{Wives, 2}, {Sons, 1}}, std::nullopt, {}};
+            writeFile("other.qismaru", QByteArray::fromStdString(estate::caseFileText(other)));
+            QVERIFY(document_->open(inFolder("other.qismaru")));
+            break;
+        }
+        case Change::SchoolSwitched: window_->setPositions({School::Shafii}); break;
+        case Change::PositionSwitched: window_->setPositions({School::Hanafi, true, false}); break;
+        case Change::Refusal: window_->setPositions({School::Maliki}); break;
+        case Change::EstateChanged: fillEstate({"900", "30"}); break;
+        case Change::EstateRemoved: document_->setEstate(std::nullopt); break;
+        }
+
+        const KindCounts counts = window_->caseState().counts;
+        const Positions positions = window_->positions();
+        std::optional<CaseComputation> expected;
+        if (window_->caseState().computed) expected = computeCase(counts, positions);
+        const bool divided = expected && expected->outcome == CaseOutcome::Computed;
+
+        const bool blank = testing::allBackground(window_->resultArea()->image(), window_->resultArea()->background());
+        QCOMPARE(blank, !divided);
+        if (divided) QVERIFY(window_->caseResult().parts == expected->result.parts);
+        const bool differs = divided && differsFromHanafi(counts, *expected);
+        const QLabel* mark = window_->menuBar()->findChild<QLabel*>(design::kHanafiDifferenceMark);
+        QCOMPARE(mark->isVisibleTo(window_.get()), differs);
+        // Beside "المذهب: الحنفي" the mark names the position that makes the answer differ.
+        if (differs) QCOMPARE(mark->text().contains("الحنفي"), positions.school != School::Hanafi);
+        QCOMPARE(window_->windowTitle().contains("النتيجة"), differs);
+
+        const auto* steps = window_->findChild<QAction*>(design::kSolutionStepsMenu);
+        QCOMPARE(steps->isEnabled(), divided);
+        SolutionWindow* solution = nullptr;
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<SolutionWindow*>(shown); found && found->isVisible()) solution = found;
+        }
+        QVERIFY(solution);
+        const std::string line = positionsLine(positions);
+        const std::string solved = divided ? solutionText(counts, solveWithSteps(counts, positions)) : "";
+        if (divided) QCOMPARE(solution->plainText(), QString::fromStdString(line + "\n" + solved));
+        QVERIFY(solution->document().toPlainText().contains(QString::fromStdString(caseHeirsLine(counts))));
+        QVERIFY(solution->windowTitle().contains(QString::fromStdString(line)));
+
+        EstateWindow* settled = document_->estateWindow();
+        const bool settles = expected && document_->estate();
+        QCOMPARE(settled && settled->isVisible(), settles);
+        if (settles) {
+            estate::EstateReport report =
+                estate::buildEstateReport(estate::settleEstate(*document_->estate(), counts, *expected), counts,
+                                          expected->result, estate::Grouping::Accepted);
+            report.notes.insert(report.notes.begin(), line);
+            QCOMPARE(QString::fromStdString(estate::reportText(settled->report())),
+                     QString::fromStdString(estate::reportText(report)));
+        }
+        delete solution;
+    }
+
+    // A window the user closed comes back only when the user asks for it:
+    // not when another school answers the case again.
+    void aClosedWindowStaysClosed()
+    {
+        attachSolutionWindow(*window_, *messages_);
+        window_->loadCase(*caseWithHeirs(entriesOf("gf=1 b=2")));
+        fillEstate({"1200"});
+        window_->calculate();
+        window_->secondaryWindows().solutionSteps();
+        QVERIFY(document_->estateWindow()->isVisible());
+        document_->estateWindow()->close();
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (qobject_cast<SolutionWindow*>(shown)) shown->close();
+        }
+        window_->setPositions({School::Shafii});
+        for (QWidget* shown : QApplication::topLevelWidgets()) QVERIFY(shown == window_.get() || !shown->isVisible());
+        window_->calculate();  // answered already: Calculate does nothing
+        QVERIFY(!document_->estateWindow() || !document_->estateWindow()->isVisible());
     }
 
     void aFailedSaveSaysSoAndKeepsTheWorkUnsaved()

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -26,6 +28,7 @@
 #include "ui/message_boxes.h"
 #include "ui/qt_arabic.h"
 #include "ui/school_menu.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::ui {
 
@@ -128,8 +131,12 @@ private slots:
         QCOMPARE(window().resultArea()->geometry(), QRect(136, 8, 505, 265));
         QCOMPARE(window().entryList()->geometry(), QRect(0, 8, 129, 425));
 
+        // The designed captions, each with its letter for the keyboard.
         QStringList menu;
-        for (QAction* action : window().menuBar()->actions()) menu << action->objectName() + ":" + action->text();
+        for (QAction* action : window().menuBar()->actions()) {
+            QVERIFY2(action->text().count('&') == 1, qPrintable(action->text()));
+            menu << action->objectName() + ":" + QString(action->text()).remove('&');
+        }
         QCOMPARE(menu, QStringList({QString(design::kExitMenu) + ":الخروج", QString(design::kAboutMenu) + ":نبذة",
                                     QString(design::kExplanationMenu) + ":إيــضــــاح",
                                     QString(design::kSolutionStepsMenu) + ":خطوات الحل",
@@ -152,6 +159,43 @@ private slots:
         ModalMessageBoxes().inform(&window(), kProgramCaption, kSpouseRefusal);
         QVERIFY2(okCaption.contains(QRegularExpression("^\\p{Arabic}")), qPrintable(okCaption));
         QCOMPARE(direction, Qt::RightToLeft);
+    }
+
+    // Right to left, a button's icon stands right of its text, and the two
+    // are centred together: the text is not pushed against the left border.
+    void iconAndTextAreCentredTogether()
+    {
+        QPushButton button(QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton), "إلغاء");
+        button.setLayoutDirection(Qt::RightToLeft);
+        button.resize(200, 32);
+        const QImage image = button.grab().toImage();
+        int first = image.width(), last = -1;
+        const QRect inside = image.rect().adjusted(4, 4, -4, -4);
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        QVERIFY(last > first);
+        const int leftGap = first - inside.left(), rightGap = inside.right() - last;
+        QVERIFY2(std::abs(leftGap - rightGap) <= 6, qPrintable(QString("%1 | %2").arg(leftGap).arg(rightGap)));
+    }
+
+    // A disabled item of the menus says in the status bar why it is disabled.
+    void disabledItemsSayWhyInTheStatusBar()
+    {
+        auto* menu = window().menuBar()->findChild<QMenu*>(design::kSchoolMenu);
+        QAction* noReturn = schoolItem(design::kNoReturnItem);
+        QVERIFY(!noReturn->isEnabled());
+        menu->popup(window().mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::mouseMove(menu, menu->actionGeometry(noReturn).center());
+        QTRY_COMPARE(window().statusBar()->currentMessage(), noReturn->statusTip());
+        QVERIFY(window().statusBar()->currentMessage().contains("المالكية والشافعية"));
+        menu->close();
     }
 
     // No caption shrinks below a readable size or out of its button: long
@@ -413,6 +457,12 @@ private slots:
         QTest::newRow("hanafi returning to a spouse")
             << QStringList{design::kSpouseReturnItem} << int(School::Hanafi) << true << false
             << "قسمارو 2 — المذهب: الحنفي، مع الرد على أحد الزوجين";
+        QTest::newRow("no return waits while a spouse is returned to")
+            << QStringList{maliki, design::kSpouseReturnItem} << int(School::Maliki) << true << false
+            << "قسمارو 2 — المذهب: المالكي، مع الرد على أحد الزوجين";
+        QTest::newRow("the spouse's return waits under no return")
+            << QStringList{shafii, design::kNoReturnItem} << int(School::Shafii) << false << true
+            << "قسمارو 2 — المذهب: الشافعي، ولا رد: ما فضل لبيت المال";
         QTest::newRow("back to hanafi") << QStringList{hanbali, design::kSpouseReturnItem, design::kSpouseReturnItem,
                                                        "school.hanafi"}
                                         << int(School::Hanafi) << false << false << "قسمارو 2";
@@ -438,10 +488,20 @@ private slots:
             const QString name = "school." + QString::fromUtf8(info.key.data(), int(info.key.size()));
             QCOMPARE(schoolItem(name)->isChecked(), info.school == expected.school);
         }
-        QCOMPARE(schoolItem(design::kSpouseReturnItem)->isChecked(), spouseReturn);
-        QCOMPARE(schoolItem(design::kNoReturnItem)->isChecked(), noReturn);
-        QCOMPARE(schoolItem(design::kNoReturnItem)->isEnabled(),
-                 expected.school == School::Maliki || expected.school == School::Shafii);
+        QAction* spouseItem = schoolItem(design::kSpouseReturnItem);
+        QAction* noReturnItem = schoolItem(design::kNoReturnItem);
+        QCOMPARE(spouseItem->isChecked(), spouseReturn);
+        QCOMPARE(noReturnItem->isChecked(), noReturn);
+        // The two returns never go together: while one is on, the other is
+        // offered disabled, with the reason where the status bar shows it.
+        QCOMPARE(
+            noReturnItem->isEnabled(),
+            noReturn || ((expected.school == School::Maliki || expected.school == School::Shafii) && !spouseReturn));
+        QCOMPARE(spouseItem->isEnabled(), !noReturn || spouseReturn);
+        for (const QAction* item : {spouseItem, noReturnItem}) {
+            QVERIFY(!item->statusTip().isEmpty());
+            QCOMPARE(item->statusTip().contains("ليتاح"), !item->isEnabled());
+        }
         QVERIFY(messages_->texts.isEmpty());
     }
 
@@ -490,8 +550,10 @@ private slots:
     // school is neither kept on screen nor computed under theirs.
     void grandmothersBeyondTheSchoolAreRefused()
     {
-        const QString malikiLimit = QString::fromStdString(grandmotherLimitText(School::Maliki));
-        const QString hanbaliLimit = QString::fromStdString(grandmotherLimitText(School::Hanbali));
+        KindCounts four;
+        four.set(Grandmothers, 4);
+        const QString malikiLimit = QString::fromStdString(grandmotherLimitText(School::Maliki, four));
+        const QString hanbaliLimit = QString::fromStdString(grandmotherLimitText(School::Hanbali, four));
         choose("school.maliki");
         press(Grandmothers);
         for (int i = 0; i < 3; ++i) up();
@@ -521,6 +583,35 @@ private slots:
         calculate();
         QVERIFY(state().computed);
         QVERIFY(!resultAreaBlank());
+    }
+
+    // A window read beside the main window is placed beside it where the
+    // screen has room, on either side, else offset; always on the screen,
+    // made smaller to fit it (a laptop's 1024×600).
+    void windowsOpenBesideTheMainWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<bool>("beside");
+        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 600);
+        QTest::newRow("room on the left") << QSize(760, 600) << QRect(900, 100, 660, 520) << wide << true;
+        QTest::newRow("room on the right only") << QSize(760, 600) << QRect(0, 100, 660, 520) << wide << true;
+        QTest::newRow("no room: offset") << QSize(500, 400) << QRect(200, 50, 660, 520) << small << false;
+        QTest::newRow("taller than the screen") << QSize(760, 620) << QRect(0, 0, 660, 520) << small << false;
+    }
+
+    void windowsOpenBesideTheMainWindow()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, owner);
+        QFETCH(QRect, screen);
+        QFETCH(bool, beside);
+        const QRect place = placeBeside(size, owner, screen);
+        QVERIFY(screen.contains(place));
+        QCOMPARE(place.size(), size.boundedTo(screen.size()));
+        QCOMPARE(!place.intersects(owner), beside);
+        if (!beside) QVERIFY(place.topLeft() != owner.topLeft());
     }
 
     // The choice outlives the window, in the settings it is given; a school
@@ -563,6 +654,8 @@ private slots:
         QTest::newRow("a list for a school") << QByteArray("school=maliki, shafii") << int(School::Hanafi) << false;
         QTest::newRow("no return under the Hanafi school")
             << QByteArray("school=hanafi\nnoReturn=true") << int(School::Hanafi) << false;
+        QTest::newRow("both returns") << QByteArray("school=maliki\nspouseReturn=true\nnoReturn=true")
+                                      << int(School::Maliki) << false;
     }
 
     void damagedSettingsGiveTheDefaults()

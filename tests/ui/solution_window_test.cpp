@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/desktop/scripted_case.h"
@@ -70,7 +72,7 @@ private slots:
     void menuItemOpensTheComputedCaseOnly()
     {
         QVERIFY(stepsItem());
-        QCOMPARE(stepsItem()->text(), QString("خطوات الحل"));
+        QCOMPARE(QString(stepsItem()->text()).remove('&'), QString("خطوات الحل"));
         QVERIFY(!stepsItem()->isEnabled());
         QVERIFY(app::enterAndCalculate(*window_, kWorkedExample));
         QVERIFY(stepsItem()->isEnabled());
@@ -93,9 +95,28 @@ private slots:
         QCOMPARE(solution->plainText(), solutionOf("h=1 m=1 f=1"));
     }
 
+    // Beside the main window, not kept above it, and where the user left it.
+    void opensBesideAndWhereItWasLeft()
+    {
+        QVERIFY(app::enterAndCalculate(*window_, kWorkedExample));
+        stepsItem()->trigger();
+        SolutionWindow* solution = openSolutionWindow();
+        QVERIFY(solution);
+        QVERIFY(solution->screen()->availableGeometry().contains(solution->frameGeometry()));
+        QVERIFY(solution->frameGeometry().topLeft() != window_->frameGeometry().topLeft());
+        QVERIFY(!solution->windowHandle()->transientParent());
+        const QRect left(30, 40, 500, 420);
+        solution->setGeometry(left);
+        solution->close();
+        QTRY_VERIFY(!openSolutionWindow());
+        stepsItem()->trigger();
+        QVERIFY(openSolutionWindow());
+        QCOMPARE(openSolutionWindow()->geometry(), left);
+    }
+
     void copiesTheSolutionAsText()
     {
-        SolutionWindow solution(testing::countsOf(kWorkedExample), {}, *messages_);
+        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kCopySolutionButton), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), solutionOf(kWorkedExample));
     }
@@ -104,7 +125,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("steps.pdf");
-        SolutionWindow solution(testing::countsOf(kWorkedExample), {}, *messages_);
+        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
         solution.setFileChooser(
             [&](QWidget*, const QString& suggested) { return suggested.endsWith(".pdf") ? path : QString(); });
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kSaveSolutionPdfButton), Qt::LeftButton);
@@ -120,7 +141,7 @@ private slots:
 
     void saysWhenTheFileCannotBeWritten()
     {
-        SolutionWindow solution(testing::countsOf(kWorkedExample), {}, *messages_);
+        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
         QVERIFY(!solution.writePdf("/nonexistent-folder/steps.pdf"));
         QCOMPARE(messages_->texts.size(), 1);
         QVERIFY(messages_->texts[0].contains("/nonexistent-folder/steps.pdf"));
