@@ -18,23 +18,35 @@ void keepFixedSharers(const CaseResult& hanafi, Division& d)
     }
 }
 
-// Husband, mother, grandfather and one full or consanguine sister.
-bool akdariyya(const KindCounts& counts, const CountSums& sums)
+// Husband, mother with her third, grandfather and one full or consanguine
+// sister. Then the husband's half and the mother's third leave the
+// grandfather no more than his sixth, and the sister would go without. A
+// uterine sibling, though the grandfather keeps him out, still brings the
+// mother down to a sixth: a third is then left, and the grandfather simply
+// divides it with the sister.
+bool akdariyya(const KindCounts& counts, const CountSums& sums, const CaseResult& hanafi)
 {
-    return counts.has(Husband) && counts.has(Mother) && sums.femaleDescendants == 0 && !counts.has(FullBrothers) &&
-           !counts.has(ConsanguineBrothers) && counts.of(FullSisters) + counts.of(ConsanguineSisters) == 1;
+    return counts.has(Husband) && hanafi[Mother].exact == Fraction::of(1, 3) && sums.femaleDescendants == 0 &&
+           !counts.has(FullBrothers) && !counts.has(ConsanguineBrothers) &&
+           counts.of(FullSisters) + counts.of(ConsanguineSisters) == 1;
 }
 
-// Al-Malikiyya and its like, as Malik answered them against Zayd: husband,
-// mother or grandmother, grandfather, two or more uterine siblings and
-// brothers. Had the grandfather not been there, the uterine siblings would
-// have taken the third and the brothers nothing; he excludes the uterine
-// siblings, so the third is his.
+// Al-Malikiyya (with consanguine brothers) and its likeness (with full
+// brothers), as Malik answered them against Zayd: husband, mother or
+// grandmother, grandfather, two or more uterine siblings and brothers. Had
+// the grandfather not been there, the uterine siblings would have taken the
+// third and the brothers, residuaries, nothing (in the likeness the full
+// brothers share the third only through their mother, whose children the
+// grandfather keeps out); he excludes the uterine siblings, so the third is
+// his. The argument holds only against residuaries: a full sister without a
+// full brother would have had her fixed half, so with her the case goes by
+// Zayd's rule, as in the other schools.
 bool malikiyya(const KindCounts& counts, const CountSums& sums, School school)
 {
+    const bool fullSisterSharer = counts.has(FullSisters) && !counts.has(FullBrothers);
     return school == School::Maliki && sums.descendants == 0 && counts.has(Husband) &&
            (counts.has(Mother) || counts.has(Grandmothers)) && counts.of(UterineSiblings) >= 2 &&
-           (counts.has(FullBrothers) || counts.has(ConsanguineBrothers));
+           (counts.has(FullBrothers) || counts.has(ConsanguineBrothers)) && !fullSisterSharer;
 }
 
 // The grandfather beside the siblings: the best of his options.
@@ -140,7 +152,7 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
     keepFixedSharers(hanafi, d);
     const Fraction sharers = d.total();
     const Fraction remainder = Fraction::whole(1) - sharers;
-    if (akdariyya(counts, sums)) {
+    if (akdariyya(counts, sums, hanafi)) {
         // The sister's half beside the grandfather's sixth raises the case
         // from 6 to 9; then their 4 parts are divided between them 2:1.
         const HeirKind sister = counts.has(FullSisters) ? FullSisters : ConsanguineSisters;

@@ -247,12 +247,17 @@ TEST(Schools, WhereTheyDifferFromTheHanafiAnswer)
         {{Shafii}, "b=1 gf=1 h=1", "b=1 gf=1 h=2", 4},       // division beside the husband
         {{Shafii}, "bf=1 si=1 gf=1", "bf=1 si=5 gf=4", 10},  // counted, the full sister back to her half
         {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "bf=2 si=27 sif=1 m=9 gf=15", 54},
-        {{Hanbali}, "b=1 h=1 m=1 gf=1", "m=2 gf=1 h=3", 6, true},       // a sixth left: his, the brother nothing
-        {{Hanbali}, "b=1 d=2 gf=1 h=1", "d=8 gf=2 h=3", 13, true},      // less than a sixth: his sixth, increased
-        {{Shafii}, "b=3 w=1 d=2 gf=1", "b=3 w=9 d=48 gf=12", 72},       // the sixth beats division with daughters
-        {{Maliki}, "si=1 h=1 m=1 gf=1", "si=4 m=6 gf=8 h=9", 27},       // the Akdariyya
-        {{Shafii}, "bm=2 bf=1 h=1 m=1 gf=1", "bf=1 m=1 gf=1 h=3", 6},   // Zayd in al-Malikiyya
-        {{Maliki}, "bm=2 bf=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, true},  // Malik: the grandfather takes the third
+        {{Hanbali}, "b=1 h=1 m=1 gf=1", "m=2 gf=1 h=3", 6, true},   // a sixth left: his, the brother nothing
+        {{Hanbali}, "b=1 d=2 gf=1 h=1", "d=8 gf=2 h=3", 13, true},  // less than a sixth: his sixth, increased
+        {{Shafii}, "b=3 w=1 d=2 gf=1", "b=3 w=9 d=48 gf=12", 72},   // the sixth beats division with daughters
+        {{Maliki}, "si=1 h=1 m=1 gf=1", "si=4 m=6 gf=8 h=9", 27},   // the Akdariyya
+        // A uterine sibling leaves the mother a sixth: a third is left, no Akdariyya.
+        {{Shafii}, "bm=1 si=1 h=1 m=1 gf=1", "si=2 m=3 gf=4 h=9", 18},
+        {{Hanbali}, "bm=2 sif=1 h=1 m=1 gf=1", "sif=2 m=3 gf=4 h=9", 18},
+        {{Shafii}, "bm=2 bf=1 h=1 m=1 gf=1", "bf=1 m=1 gf=1 h=3", 6},       // Zayd in al-Malikiyya
+        {{Maliki}, "bm=2 bf=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, true},      // Malik: the grandfather takes the third
+        {{Maliki}, "bm=2 b=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, true},       // and in its likeness
+        {{Maliki}, "bm=2 bf=1 si=1 h=1 m=1 gf=1", "si=1 m=1 gf=1 h=3", 6},  // a full sister: Zayd's rule
         // The Mushtaraka.
         {{Shafii}, "bm=2 b=1 h=1 m=1", "bm=4 b=2 m=3 h=9", 18},
         {{Maliki}, "bm=2 b=1 si=2 h=1 gm=1", "bm=4 gm=5 b=2 si=4 h=15", 30},  // five equal heads
