@@ -91,18 +91,60 @@ Fraction grandfatherPart(const step::GrandfatherOptions& o)
     return {};
 }
 
+// Dividing gives the grandfather exactly what a share would (the third, or
+// the sixth): the books then form the base from that share, which gives
+// the same parts in smaller figures.
+bool divisionEqualsAShare(const step::GrandfatherOptions& o)
+{
+    return o.took == step::GrandfatherTook::Division &&
+           (o.division == o.third || (!o.sixth.isZero() && o.division == o.sixth));
+}
+
+bool dividesAsPool(const step::GrandfatherOptions& o)
+{
+    return o.took == step::GrandfatherTook::Division && !divisionEqualsAShare(o);
+}
+
 void addGrandfather(const step::GrandfatherOptions& o, Division& d)
 {
     const Fraction part = grandfatherPart(o);
+    const bool sharers = !o.sixth.isZero();
+    // A third of what the sharers leave brings its own denominator into the base.
+    const bool thirdOfRemainder =
+        sharers && (o.took == step::GrandfatherTook::ThirdOfRemainder ||
+                    (divisionEqualsAShare(o) && o.division == o.third && o.division != o.sixth));
+    if (thirdOfRemainder) d.thirdOfRemainder = d.size;
     switch (o.took) {
-    case step::GrandfatherTook::Division: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division}); return;
-    case step::GrandfatherTook::ThirdOfRemainder:
-        d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird});
+    case step::GrandfatherTook::Division:
+        d.add({{Grandfather},
+               {1},
+               1,
+               part,
+               ShareLabel::Division,
+               dividesAsPool(o) ? GroupRole::Pooled : GroupRole::Sharer});
         return;
-    case step::GrandfatherTook::WholeRemainder: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Remainder}); return;
+    case step::GrandfatherTook::ThirdOfRemainder:
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird, GroupRole::Sharer});
+        return;
+    case step::GrandfatherTook::WholeRemainder:
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::Remainder, GroupRole::Remainder});
+        return;
     case step::GrandfatherTook::ThirdOfWhole:
     case step::GrandfatherTook::SixthOfWhole: d.fixed(Grandfather, part); return;
     }
+}
+
+// The heads the grandfather divides with, as the books count them: each
+// male two and each female one when there are females among them, else one
+// head each.
+GrandfatherPool poolOf(const KindCounts& counts, const step::GrandfatherOptions& o)
+{
+    GrandfatherPool pool{KindSet{}, o.remainder, o.heads};
+    for (const HeirKind kind : {Grandfather, FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters}) {
+        if (counts.has(kind)) pool.kinds.add(kind);
+    }
+    if (!counts.has(FullSisters) && !counts.has(ConsanguineSisters)) pool.heads /= 2;
+    return pool;
 }
 
 // What the siblings take after the grandfather. When full and consanguine
@@ -117,10 +159,12 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Di
     const bool full = counts.has(FullBrothers) || counts.has(FullSisters);
     const bool consanguine = counts.has(ConsanguineBrothers) || counts.has(ConsanguineSisters);
     if (!full || !consanguine) {
-        d.siblings(counts, FullBrothers, FullSisters, all, label);
-        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, all, label);
+        const GroupRole role = dividesAsPool(o) ? GroupRole::Pooled : GroupRole::Remainder;
+        d.siblings(counts, FullBrothers, FullSisters, all, label, role);
+        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, all, label, role);
         return;
     }
+    constexpr GroupRole takenBack = GroupRole::TakenBack;
     const std::int64_t consanguineHeads =
         2 * std::int64_t{counts.of(ConsanguineBrothers)} + counts.of(ConsanguineSisters);
     step::Counted counted{
@@ -129,17 +173,17 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Di
         {},
         counts.has(FullBrothers)};
     if (counts.has(FullBrothers)) {
-        d.siblings(counts, FullBrothers, FullSisters, all, ShareLabel::Remainder);
+        d.siblings(counts, FullBrothers, FullSisters, all, ShareLabel::Remainder, takenBack);
     } else {
         const Fraction ownShare = counts.of(FullSisters) == 1 ? Fraction::of(1, 2) : Fraction::of(2, 3);
         const Fraction sisters = smaller(all, ownShare);
         if (sisters == ownShare) {
-            d.fixed(FullSisters, ownShare);
+            d.fixed(FullSisters, ownShare, takenBack);
         } else {
-            d.siblings(counts, FullBrothers, FullSisters, sisters, ShareLabel::Remainder);
+            d.siblings(counts, FullBrothers, FullSisters, sisters, ShareLabel::Remainder, takenBack);
         }
         counted.kept = all - sisters;
-        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, counted.kept, ShareLabel::Remainder);
+        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, counted.kept, ShareLabel::Remainder, takenBack);
     }
     if (!all.isZero()) recordStep(trace, counted);
 }
@@ -157,7 +201,13 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
         // from 6 to 9; then their 4 parts are divided between them 2:1.
         const HeirKind sister = counts.has(FullSisters) ? FullSisters : ConsanguineSisters;
         const Fraction pooled = Fraction::of(1, 6) + Fraction::of(1, 2);
-        d.add({{Grandfather, sister}, {2, 1}, 2, pooled, ShareLabel::Division});
+        d.add({{Grandfather, sister},
+               {2, 1},
+               2,
+               pooled,
+               ShareLabel::Division,
+               GroupRole::Sharer,
+               (std::uint32_t{1} << 6) | (std::uint32_t{1} << 2)});
         recordStep(trace, step::Akdariyya{sister, pooled});
         messages.add(CaseMessage::Akdariyya);
         return;
@@ -169,6 +219,7 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
     }
     recordStep(trace, o);
     addGrandfather(o, d);
+    if (dividesAsPool(o)) d.pool = poolOf(counts, o);
     addSiblings(counts, o, d, trace);
 }
 

@@ -97,7 +97,10 @@ private:
         }
         case StepType::Correction:
             ++corrections_;
-            return s.factor == r_.correction && s.to == finalBaseOf(r_) && mentions(s, s.to)
+            // Whole figures that make the table's corrected base from its base.
+            return s.factor >= 1 && s.reducedBy >= 1 &&
+                           Wide{increasedOrReducedBaseOf(r_)} * s.factor == Wide{s.to} * s.reducedBy &&
+                           s.to == finalBaseOf(r_) && mentions(s, s.to)
                        ? ""
                        : "the correction differs from the result's";
         case StepType::Division:
