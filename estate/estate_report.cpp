@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/kind_groups.h"
+#include "present/heir_names.h"
 #include "present/result_table.h"
 
 namespace qismaru::estate {
@@ -51,8 +52,12 @@ public:
         }
     }
 
-    void writeClosing(EstateReport& report) const
+    void writeClosing(EstateReport& report, const KindCounts& counts) const
     {
+        if (s_.bequestFromRest > 0) {
+            report.closing.push_back(
+                {"تتمة الوصية مما يبقى بعد فرض " + spouseName(counts), money(s_.bequestFromRest), ""});
+        }
         report.closing.push_back({"ما لا يوزع على الورثة", money(s_.undistributed), exactText(s_.undistributedExact)});
         report.closing.push_back({"فرق التقريب", money(s_.roundingDifference), ""});
     }
@@ -85,23 +90,82 @@ public:
             return;
         case Division::Divided: break;
         }
-        if (s_.undistributedExact.num > 0) notes.push_back(undistributedNote(counts));
-        if (s_.roundingDifference != 0) {
-            notes.push_back(
-                "قرب نصيب كل فرد إلى أقرب وحدة صغرى (والنصف إلى الزوجي)، ومبلغ الصنف نصيب الفرد في العدد؛ "
-                "وفرق التقريب ما بين الصافي ومجموع المبالغ المقربة مع ما لا يوزع.");
+        if (spouseAlone(counts) && (s_.undistributedExact.num > 0 || s_.bequestFromRest > 0)) {
+            notes.push_back(spouseAloneNote(counts));
+        } else if (s_.undistributedExact.num > 0) {
+            notes.push_back("يبقى " + money(s_.undistributed) +
+                            " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.");
         }
+        notes.push_back(
+            "يُقطع نصيب كل فرد وما لا يوزع إلى الوحدة الصغرى التي دونه، فلا يُعطى أحد ما ليس في التركة؛ وفرق التقريب "
+            "ما يبقى من الصافي بعد ذلك: لا يكون سالبًا، ولا يزيد على وحدة صغرى لكل فرد.");
+    }
+
+    // What this settlement does not count, and where the schools differ on it.
+    void writeLeftOut(std::vector<std::string>& notes) const
+    {
+        std::string note =
+            "لم يدخل في الحساب: الدين المتعلق بعين التركة كالمرهون (يقدمه الجمهور على التجهيز ويؤخره الحنابلة عنه)، "
+            "وديون الله كالزكاة والكفارات (تخرج من التركة عند الشافعية والحنابلة، وعلى تفصيل عند المالكية، ومن الثلث "
+            "بوصية عند الحنفية): فأدخلها في الديون أو في الوصية على القول المتبع.";
+        const Claims& c = s_.claims;
+        if (c.bequestAsked > 0) note += " والوصية هنا لغير وارث، والوصية لوارث لا تنفذ إلا بإجازة سائر الورثة.";
+        if (c.bequestAsked > c.bequestThird) {
+            note += " والإجازة هنا إجازة الورثة جميعًا؛ فإن أجاز بعضهم نفذ الزائد على الثلث في حصصهم وحدهم.";
+        }
+        notes.push_back(std::move(note));
     }
 
 private:
-    std::string undistributedNote(const KindCounts& counts) const
+    std::string spouseName(const KindCounts& counts) const
     {
-        if (!spouseAlone(counts)) {
-            return "يبقى " + money(s_.undistributed) + " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.";
+        const HeirKind spouse = counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
+        return heirName(spouse, counts.of(spouse));
+    }
+
+    // "فرضه" and "يأخذ", agreeing with the husband, one wife, two wives or more.
+    static const char* spouseShare(const KindCounts& counts)
+    {
+        if (counts.has(HeirKind::Husband)) return "فرضه";
+        const int wives = counts.of(HeirKind::Wives);
+        return wives == 1 ? "فرضها" : wives == 2 ? "فرضهما" : "فرضهن";
+    }
+    static std::string onlyTheShare(const KindCounts& counts)
+    {
+        const int wives = counts.of(HeirKind::Wives);
+        const char* takes = counts.has(HeirKind::Husband) ? "يأخذ"
+                            : wives == 1                  ? "تأخذ"
+                            : wives == 2                  ? "تأخذان"
+                                                          : "يأخذن";
+        return std::string("فلا ") + takes + " إلا " + spouseShare(counts);
+    }
+
+    // Where the estate beyond a lone spouse's fraction goes: to the legatee
+    // of more than a third first under the Hanafi and Hanbali schools, to the
+    // public treasury first under no return, else to the distant kindred.
+    std::string spouseAloneNote(const KindCounts& counts) const
+    {
+        std::string note = "لا وارث غير " + spouseName(counts) + "، " + onlyTheShare(counts) + "؛ ";
+        if (s_.bequestFromRest > 0) {
+            note += std::string("ولا وارث يعترض على ما زاد من الوصية على الثلث فيما يبقى بعد ") + spouseShare(counts) +
+                    "، فيأخذ الموصى له منه تتمة وصيته (" + money(s_.bequestFromRest) +
+                    ") قبل بيت المال: وهو ترتيب الحنفية في مستحقي التركة، ومذهب الحنابلة، بشرط ألا يوجد ذو رحم "
+                    "وارث فهو مقدم عليه؛ والمالكية والشافعية يعدون بيت المال وارثًا فلا ينفذ عندهم الزائد على الثلث.";
+            if (s_.undistributedExact.num == 0) return note;
+            note += ' ';
+        } else if (s_.claims.bequestCut() && !s_.inputs.heirsConsent) {
+            note += std::string("ولا تتم الوصية مما يبقى بعد ") + spouseShare(counts) +
+                    ": فبيت المال عند المالكية والشافعية وارث لا يجيز، وأما الحنفية والحنابلة فيقدمون الموصى له بما "
+                    "زاد على الثلث على بيت المال. ";
         }
-        const char* spouse = counts.has(HeirKind::Husband) ? "الزوج" : "الزوجات";
-        return std::string("لا وارث غير ") + spouse + "، فلا يأخذ إلا فرضه، ويبقى " + money(s_.undistributed) +
-               " لا يوزع؛ يذهب إلى ذوي الأرحام عند من يورثهم، فإن لم يوجدوا فإلى بيت المال. "
+        note += "ويبقى " + money(s_.undistributed) + " لا يوزع؛ ";
+        if (s_.positions.noReturn) {
+            return note +
+                   "يذهب إلى بيت المال أولًا، فهو على أصل مذهب المالكية والشافعية وارث مقدم على ذوي الأرحام، "
+                   "ولا رد فيه.";
+        }
+        return note +
+               "يذهب إلى ذوي الأرحام عند من يورثهم، فإن لم يوجدوا فإلى بيت المال. "
                "ومن متأخري الفقهاء من يرده على الزوجين إذا لم يوجد ذو رحم.";
     }
 
@@ -130,9 +194,10 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
     writer.writeClaims(report);
     if (settlement.division == Division::Divided) {
         writer.writeKinds(report, counts, result);
-        writer.writeClosing(report);
+        writer.writeClosing(report, counts);
     }
     writer.writeNotes(report, counts);
+    writer.writeLeftOut(report.notes);
     return report;
 }
 

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -92,12 +93,19 @@ EstateWindow::EstateWindow(Commands commands, QWidget* parent)
     layout->addWidget(kindsView_);
     closingView_ = addTable(design::kClosingTable, closing_, false);
     layout->addWidget(closingView_);
-    notes_ = new QLabel(this);
+    notes_ = new QLabel;
     notes_->setObjectName(design::kEstateNotes);
     notes_->setWordWrap(true);
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(notes_);
-    layout->addStretch();
+    notes_->setAlignment(Qt::AlignTop);
+    // The notes can run longer than a small screen leaves the window: they
+    // scroll rather than being squeezed out of sight.
+    auto* notesArea = new QScrollArea(this);
+    notesArea->setWidget(notes_);
+    notesArea->setWidgetResizable(true);
+    notesArea->setFrameShape(QFrame::NoFrame);
+    notesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(notesArea, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     const auto button = [&](const char* name, const char* caption, const QKeySequence& keys, auto handler) {

@@ -72,6 +72,9 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopR
         complain("the window '" + windowName + "' could not be opened");
         return kExitFailed;
     }
+    // Let the window lay itself out first (a scroll area sizes its contents
+    // on its own resize event), so that the picture is what the user sees.
+    QCoreApplication::processEvents();
     QImageWriter writer(file, "png");
     if (writer.write(window->grab().toImage())) return kExitOk;
     complain("could not write the picture to " + file + ": " + writer.errorString());
