@@ -1,6 +1,7 @@
 #include "estate/estate_report.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "engine/kind_groups.h"
 #include "present/heir_names.h"
@@ -62,61 +63,64 @@ public:
         report.closing.push_back({"فرق التقريب", money(s_.roundingDifference), ""});
     }
 
-    void writeNotes(EstateReport& report, const KindCounts& counts) const
+    // Each note in turn to `add`, which takes a std::string_view: most are
+    // fixed texts, and a batch writes them a line each.
+    template <typename Add>
+    void writeNotes(Add&& add, const KindCounts& counts) const
     {
         const Claims& c = s_.claims;
-        auto& notes = report.notes;
         if (c.unpaidFuneral > 0) {
-            notes.push_back("التركة لا تفي بمؤن التجهيز: يبقى منها " + money(c.unpaidFuneral) +
-                            " على من تلزمه نفقة الميت في حياته، فإن لم يكن فعلى بيت المال.");
+            add("التركة لا تفي بمؤن التجهيز: يبقى منها " + money(c.unpaidFuneral) +
+                " على من تلزمه نفقة الميت في حياته، فإن لم يكن فعلى بيت المال.");
         }
         if (c.unpaidDebts > 0) {
-            notes.push_back("التركة لا تفي بالديون: يبقى منها " + money(c.unpaidDebts) +
-                            " بلا سداد، فلا تنفذ وصية ولا يبقى للورثة شيء.");
+            add("التركة لا تفي بالديون: يبقى منها " + money(c.unpaidDebts) +
+                " بلا سداد، فلا تنفذ وصية ولا يبقى للورثة شيء.");
         } else if (c.bequestCut() && !s_.inputs.heirsConsent) {
-            notes.push_back("الوصية أكثر من ثلث ما بقي بعد التجهيز والديون، فينفذ منها الثلث (" +
-                            money(c.bequestAllowed) +
-                            ") وحده، وما زاد عليه لا ينفذ إلا بإجازة الورثة. والثلث مقرب إلى أدنى وحدة صغرى.");
+            add("الوصية أكثر من ثلث ما بقي بعد التجهيز والديون، فينفذ منها الثلث (" + money(c.bequestAllowed) +
+                ") وحده، وما زاد عليه لا ينفذ إلا بإجازة الورثة. والثلث مقرب إلى أدنى وحدة صغرى.");
         } else if (c.bequestCut()) {
-            notes.push_back("الوصية أكثر مما بقي بعد التجهيز والديون، فينفذ منها ما بقي (" + money(c.bequestAllowed) +
-                            ").");
+            add("الوصية أكثر مما بقي بعد التجهيز والديون، فينفذ منها ما بقي (" + money(c.bequestAllowed) + ").");
         } else if (c.bequestAllowed > c.bequestThird) {
-            notes.push_back("أجاز الورثة ما زاد من الوصية على الثلث، فنفذت كلها.");
+            add("أجاز الورثة ما زاد من الوصية على الثلث، فنفذت كلها.");
         }
         switch (s_.division) {
-        case Division::NotDividedStopped: notes.push_back("لم تقسم التركة: أوقف التحقق حساب هذه المسألة."); return;
+        case Division::NotDividedStopped: add("لم تقسم التركة: أوقف التحقق حساب هذه المسألة."); break;
         case Division::NotDividedBeyondRange:
-            notes.push_back("لم تقسم التركة: أصل هذه المسألة بعد التصحيح أكبر من أن يحسب حساباً تاماً.");
-            return;
-        case Division::Divided: break;
+            add("لم تقسم التركة: أصل هذه المسألة بعد التصحيح أكبر من أن يحسب حساباً تاماً.");
+            break;
+        case Division::Divided: writeDivisionNotes(add, counts); break;
         }
+        writeLeftOut(add);
+    }
+
+private:
+    template <typename Add>
+    void writeDivisionNotes(Add& add, const KindCounts& counts) const
+    {
         if (spouseAlone(counts) && (s_.undistributedExact.num > 0 || s_.bequestFromRest > 0)) {
-            notes.push_back(spouseAloneNote(counts));
+            add(spouseAloneNote(counts));
         } else if (s_.undistributedExact.num > 0) {
-            notes.push_back("يبقى " + money(s_.undistributed) +
-                            " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.");
+            add("يبقى " + money(s_.undistributed) + " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.");
         }
-        notes.push_back(
-            "يُقطع نصيب كل فرد وما لا يوزع إلى الوحدة الصغرى التي دونه، فلا يُعطى أحد ما ليس في التركة؛ وفرق التقريب "
+        add("يُقطع نصيب كل فرد وما لا يوزع إلى الوحدة الصغرى التي دونه، فلا يُعطى أحد ما ليس في التركة؛ وفرق التقريب "
             "ما يبقى من الصافي بعد ذلك: لا يكون سالبًا، ولا يزيد على وحدة صغرى لكل فرد.");
     }
 
     // What this settlement does not count, and where the schools differ on it.
-    void writeLeftOut(std::vector<std::string>& notes) const
+    template <typename Add>
+    void writeLeftOut(Add& add) const
     {
-        std::string note =
-            "لم يدخل في الحساب: الدين المتعلق بعين التركة كالمرهون (يقدمه الجمهور على التجهيز ويؤخره الحنابلة عنه)، "
+        add("لم يدخل في الحساب: الدين المتعلق بعين التركة كالمرهون (يقدمه الجمهور على التجهيز ويؤخره الحنابلة عنه)، "
             "وديون الله كالزكاة والكفارات (تخرج من التركة عند الشافعية والحنابلة، وعلى تفصيل عند المالكية، ومن الثلث "
-            "بوصية عند الحنفية): فأدخلها في الديون أو في الوصية على القول المتبع.";
+            "بوصية عند الحنفية): فأدخلها في الديون أو في الوصية على القول المتبع.");
         const Claims& c = s_.claims;
-        if (c.bequestAsked > 0) note += " والوصية هنا لغير وارث، والوصية لوارث لا تنفذ إلا بإجازة سائر الورثة.";
+        if (c.bequestAsked > 0) add("الوصية هنا لغير وارث، والوصية لوارث لا تنفذ إلا بإجازة سائر الورثة.");
         if (c.bequestAsked > c.bequestThird) {
-            note += " والإجازة هنا إجازة الورثة جميعًا؛ فإن أجاز بعضهم نفذ الزائد على الثلث في حصصهم وحدهم.";
+            add("الإجازة هنا إجازة الورثة جميعًا؛ فإن أجاز بعضهم نفذ الزائد على الثلث في حصصهم وحدهم.");
         }
-        notes.push_back(std::move(note));
     }
 
-private:
     std::string spouseName(const KindCounts& counts) const
     {
         const HeirKind spouse = counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
@@ -196,9 +200,14 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
         writer.writeKinds(report, counts, result);
         writer.writeClosing(report, counts);
     }
-    writer.writeNotes(report, counts);
-    writer.writeLeftOut(report.notes);
+    writer.writeNotes([&report](std::string_view note) { report.notes.emplace_back(note); }, counts);
     return report;
+}
+
+void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,
+                 const std::function<void(std::string_view)>& note)
+{
+    ReportWriter(settlement, grouping).writeNotes(note, counts);
 }
 
 std::string reportText(const EstateReport& report, std::string_view separator)

@@ -179,7 +179,7 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
 void writeEstate(JsonWriter& json, const CaseAnswer& answer)
 {
     if (answer.settlement) {
-        writeEstateJson(json, *answer.settlement, answer.counts, answer.computation.result);
+        writeEstateJson(json, *answer.settlement, answer.counts);
     }
 }
 

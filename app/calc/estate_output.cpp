@@ -78,7 +78,7 @@ void writeEstateText(std::ostream& out, const estate::Settlement& settlement, co
         << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
 }
 
-void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts, const CaseResult& result)
+void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts)
 {
     const estate::Claims& c = s.claims;
     EstateMembers members(json, s.inputs.decimals);
@@ -105,9 +105,7 @@ void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCo
     }
     json.key("notes");
     json.beginArray();
-    for (const std::string& note : estate::buildEstateReport(s, counts, result, estate::Grouping::Refused).notes) {
-        json.value(note);
-    }
+    estate::forEachNote(s, counts, estate::Grouping::Refused, [&json](std::string_view note) { json.ownText(note); });
     json.endArray();
     json.endObject();
 }

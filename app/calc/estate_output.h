@@ -19,7 +19,6 @@ void writeEstateText(std::ostream& out, const estate::Settlement& settlement, co
 // the major unit in lowest terms. A case without a table has no division:
 // "kinds" is empty and the division's amounts are null. "notes" are the
 // settlement's notes in Arabic, as the text and the window give them.
-void writeEstateJson(JsonWriter& json, const estate::Settlement& settlement, const KindCounts& counts,
-                     const CaseResult& result);
+void writeEstateJson(JsonWriter& json, const estate::Settlement& settlement, const KindCounts& counts);
 
 }  // namespace qismaru::calc
