@@ -148,8 +148,8 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
     }
     if (const auto* share = std::get_if<step::ShareOfBase>(&s)) {
         const Fraction onBase = share->share * Fraction::whole(share->base);
-        return c.forName(share->kind) + " " + shareWord(share->share) + " تمام فرضها، و" + shareWord(share->share) +
-               " من " + figure(share->base) + " هو " + figure(onBase) + "، وليس عددًا صحيحًا";
+        return c.forName(share->kind) + " " + shareWord(share->share) + "، و" + shareWord(share->share) + " من " +
+               figure(share->base) + " = " + figure(onBase) + "، وهذا كسر";
     }
     if (const auto* multiplied = std::get_if<step::BaseMultiplied>(&s)) {
         return "فتُضرب المسألة في " + figure(multiplied->factor) + ": " + figure(multiplied->from) + " × " +
@@ -186,7 +186,7 @@ const step::Return* returnToOneKind(const SolutionContext& c)
 
 std::string returnToOneKindSentence(const step::Return& ret, const SolutionContext& c)
 {
-    return "أهل الرد صنف واحد، هم " + heirNames(ret.sharers, c.counts) +
+    return "الرد كله " + withLam(heirNames(ret.sharers, c.counts)) +
            "، وإذا كان أهل الرد صنفًا واحدًا فالمسألة من عدد رؤوسهم؛ فتصح المسألة من " + figure(finalBaseOf(c.result())) +
            ".";
 }
