@@ -91,39 +91,22 @@ Fraction grandfatherPart(const step::GrandfatherOptions& o)
     return {};
 }
 
-// Dividing gives the grandfather exactly what a share would (the third, or
-// the sixth): the books then form the base from that share, which gives
-// the same parts in smaller figures.
-bool divisionEqualsAShare(const step::GrandfatherOptions& o)
-{
-    return o.took == step::GrandfatherTook::Division &&
-           (o.division == o.third || (!o.sixth.isZero() && o.division == o.sixth));
-}
-
-bool dividesAsPool(const step::GrandfatherOptions& o)
-{
-    return o.took == step::GrandfatherTook::Division && !divisionEqualsAShare(o);
-}
+// Dividing, the grandfather is one of the heads the remainder is divided
+// among, even where the third or the sixth would give him as much: so the
+// books divide al-Mukhtasara (6, then 36 and 108, reduced to 54) and a
+// grandfather with a full sister and three consanguine sisters (6, then 18).
+bool dividesAsPool(const step::GrandfatherOptions& o) { return o.took == step::GrandfatherTook::Division; }
 
 void addGrandfather(const step::GrandfatherOptions& o, Division& d)
 {
     const Fraction part = grandfatherPart(o);
-    const bool sharers = !o.sixth.isZero();
-    // A third of what the sharers leave brings its own denominator into the base.
-    const bool thirdOfRemainder =
-        sharers && (o.took == step::GrandfatherTook::ThirdOfRemainder ||
-                    (divisionEqualsAShare(o) && o.division == o.third && o.division != o.sixth));
-    if (thirdOfRemainder) d.thirdOfRemainder = d.size;
     switch (o.took) {
     case step::GrandfatherTook::Division:
-        d.add({{Grandfather},
-               {1},
-               1,
-               part,
-               ShareLabel::Division,
-               dividesAsPool(o) ? GroupRole::Pooled : GroupRole::Sharer});
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division, GroupRole::Pooled});
         return;
     case step::GrandfatherTook::ThirdOfRemainder:
+        // A third of what the sharers leave brings its own denominator into the base.
+        d.thirdOfRemainder = d.size;
         d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird, GroupRole::Sharer});
         return;
     case step::GrandfatherTook::WholeRemainder:

@@ -245,10 +245,10 @@ TEST(Schools, WhereTheyDifferFromTheHanafiAnswer)
     const SchoolCase cases[] = {
         // The grandfather with the siblings after Zayd.
         {{Hanbali}, "b=3 gf=1", "b=6 gf=3", 3, 9},              // the third better than dividing
-        {{Shafii}, "b=2 gf=1", "b=2 gf=1", 3, 3},               // the two alike: the base of the third
+        {{Shafii}, "b=2 gf=1", "b=2 gf=1", 3, 3},               // the two alike: three heads
         {{Shafii}, "b=1 gf=1 h=1", "b=1 gf=1 h=2", 2, 4},       // division beside the husband
         {{Shafii}, "bf=1 si=1 gf=1", "bf=1 si=5 gf=4", 5, 10},  // counted, the full sister back to her half
-        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "bf=2 si=27 sif=1 m=9 gf=15", 18, 54},
+        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "bf=2 si=27 sif=1 m=9 gf=15", 6, 54},  // al-Mukhtasara: 108 halved
         {{Hanbali}, "b=1 h=1 m=1 gf=1", "m=2 gf=1 h=3", 6, 6, true},    // a sixth left: his, the brother nothing
         {{Hanbali}, "b=1 d=2 gf=1 h=1", "d=8 gf=2 h=3", 12, 13, true},  // less than a sixth: his sixth, increased
         {{Shafii}, "b=3 w=1 d=2 gf=1", "b=3 w=9 d=48 gf=12", 24, 72},   // the sixth beats division with daughters
@@ -262,8 +262,9 @@ TEST(Schools, WhereTheyDifferFromTheHanafiAnswer)
         {{Maliki}, "bm=2 bf=1 si=1 h=1 m=1 gf=1", "si=1 m=1 gf=1 h=3", 6, 6},  // a full sister: Zayd's rule
         // The base from the sharers' denominators, or from the heads, then the correction.
         {{Shafii}, "h=1 gm=1 gf=1 si=1", "gm=3 si=2 gf=4 h=9", 6, 18},
-        {{Hanbali}, "m=1 gf=1 si=1", "si=2 m=3 gf=4", 3, 9},  // al-Kharqa'
-        {{Shafii}, "si=1 sif=1 gf=1", "si=1 gf=1", 4, 2},     // heads 4, reduced with the sister's return to 2
+        {{Hanbali}, "m=1 gf=1 si=1", "si=2 m=3 gf=4", 3, 9},       // al-Kharqa'
+        {{Shafii}, "si=1 sif=1 gf=1", "si=1 gf=1", 4, 2},          // heads 4, reduced with the sister's return to 2
+        {{Hanbali}, "si=1 sif=3 gf=1", "si=9 sif=3 gf=6", 6, 18},  // dividing as good as the third: six heads
         // The Mushtaraka.
         {{Shafii}, "bm=2 b=1 h=1 m=1", "bm=4 b=2 m=3 h=9", 6, 18},
         {{Maliki}, "bm=2 b=1 si=2 h=1 gm=1", "bm=4 gm=5 b=2 si=4 h=15", 6, 30},  // five equal heads

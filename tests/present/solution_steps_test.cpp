@@ -89,8 +89,9 @@ TEST(SolutionSteps, TheSchoolsRules)
         {{Maliki}, "gf=1 si=1 bf=1", "(الذكر برأسين والأنثى برأس): 5."},
         {{Maliki}, "gf=1 si=1 bf=1", "5 × 2 = 10"},
         {{Shafii}, "h=1 gm=1 gf=1 si=1", "6 × 3 = 18"},
-        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "6 × 3 = 18."},  // the third of what the mother leaves
-        {{Hanbali}, "gf=1 si=1 sif=1", "4 ÷ 2 = 2"},            // reduced below the heads
+        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "108 ÷ 2 = 54"},  // al-Mukhtasara, reduced as Zayd did
+        {{Hanbali}, "b=3 m=1 gf=1", "6 × 3 = 18."},              // the third of what the mother leaves
+        {{Hanbali}, "gf=1 si=1 sif=1", "4 ÷ 2 = 2"},             // reduced below the heads
     };
     for (const auto& [positions, heirs, expected] : cases) {
         const KindCounts counts = countsOf(heirs);
