@@ -139,19 +139,19 @@ bool othersHoldNothing(const CaseResult& result, HeirKind kind)
 // Several daughters (or sisters) alone, after a return without a spouse:
 // the head factor was taken on the unreduced base, so half of it is enough
 // (three daughters alone: Base 3, reduced base 2, Correction 1.5, one part each).
-double applyHalvingRule(const CaseWork& work, double correction)
+double applyHalvingRule(const CaseWork& work, std::int64_t correction)
 {
     const CaseResult& r = work.result;
     for (const HeirKind kind : {Daughters, SonsDaughters, FullSisters, ConsanguineSisters}) {
         const int heads = work.count(kind);
         if (heads < 2 || !othersHoldNothing(r, kind)) continue;
-        const std::int64_t parts = whole(static_cast<double>(r.base) * r[kind].value * correction);
+        const std::int64_t parts = whole(static_cast<double>(r.base) * r[kind].value * static_cast<double>(correction));
         if (static_cast<double>(parts) / heads != 1.0) {
-            work.record([kind, correction] { return step::Halving{kind, correction, correction / 2.0}; });
-            return correction / 2.0;
+            work.record([kind, correction] { return step::Halving{kind, correction}; });
+            return static_cast<double>(correction) / 2.0;
         }
     }
-    return correction;
+    return static_cast<double>(correction);
 }
 
 }  // namespace
@@ -165,7 +165,7 @@ void computeCorrection(CaseWork& work)
         work.result.correction = static_cast<double>(correction);
         return;
     }
-    work.result.correction = applyHalvingRule(work, static_cast<double>(correction));
+    work.result.correction = applyHalvingRule(work, correction);
 }
 
 }  // namespace qismaru

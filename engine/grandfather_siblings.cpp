@@ -18,23 +18,35 @@ void keepFixedSharers(const CaseResult& hanafi, Division& d)
     }
 }
 
-// Husband, mother, grandfather and one full or consanguine sister.
-bool akdariyya(const KindCounts& counts, const CountSums& sums)
+// Husband, mother with her third, grandfather and one full or consanguine
+// sister. Then the husband's half and the mother's third leave the
+// grandfather no more than his sixth, and the sister would go without. A
+// uterine sibling, though the grandfather keeps him out, still brings the
+// mother down to a sixth: a third is then left, and the grandfather simply
+// divides it with the sister.
+bool akdariyya(const KindCounts& counts, const CountSums& sums, const CaseResult& hanafi)
 {
-    return counts.has(Husband) && counts.has(Mother) && sums.femaleDescendants == 0 && !counts.has(FullBrothers) &&
-           !counts.has(ConsanguineBrothers) && counts.of(FullSisters) + counts.of(ConsanguineSisters) == 1;
+    return counts.has(Husband) && hanafi[Mother].exact == Fraction::of(1, 3) && sums.femaleDescendants == 0 &&
+           !counts.has(FullBrothers) && !counts.has(ConsanguineBrothers) &&
+           counts.of(FullSisters) + counts.of(ConsanguineSisters) == 1;
 }
 
-// Al-Malikiyya and its like, as Malik answered them against Zayd: husband,
-// mother or grandmother, grandfather, two or more uterine siblings and
-// brothers. Had the grandfather not been there, the uterine siblings would
-// have taken the third and the brothers nothing; he excludes the uterine
-// siblings, so the third is his.
+// Al-Malikiyya (with consanguine brothers) and its likeness (with full
+// brothers), as Malik answered them against Zayd: husband, mother or
+// grandmother, grandfather, two or more uterine siblings and brothers. Had
+// the grandfather not been there, the uterine siblings would have taken the
+// third and the brothers, residuaries, nothing (in the likeness the full
+// brothers share the third only through their mother, whose children the
+// grandfather keeps out); he excludes the uterine siblings, so the third is
+// his. The argument holds only against residuaries: a full sister without a
+// full brother would have had her fixed half, so with her the case goes by
+// Zayd's rule, as in the other schools.
 bool malikiyya(const KindCounts& counts, const CountSums& sums, School school)
 {
+    const bool fullSisterSharer = counts.has(FullSisters) && !counts.has(FullBrothers);
     return school == School::Maliki && sums.descendants == 0 && counts.has(Husband) &&
            (counts.has(Mother) || counts.has(Grandmothers)) && counts.of(UterineSiblings) >= 2 &&
-           (counts.has(FullBrothers) || counts.has(ConsanguineBrothers));
+           (counts.has(FullBrothers) || counts.has(ConsanguineBrothers)) && !fullSisterSharer;
 }
 
 // The grandfather beside the siblings: the best of his options.
@@ -67,18 +79,43 @@ step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction r
     return o;
 }
 
+// Dividing, the grandfather is one of the heads the remainder is divided
+// among, even where the third or the sixth would give him as much: so the
+// books divide al-Mukhtasara (6, then 36 and 108, reduced to 54) and a
+// grandfather with a full sister and three consanguine sisters (6, then 18).
+bool dividesAsPool(const step::GrandfatherOptions& o) { return o.took == step::GrandfatherTook::Division; }
+
 void addGrandfather(const step::GrandfatherOptions& o, Division& d)
 {
     const Fraction part = o.taken();
     switch (o.took) {
-    case step::GrandfatherTook::Division: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division}); return;
-    case step::GrandfatherTook::ThirdOfRemainder:
-        d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird});
+    case step::GrandfatherTook::Division:
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division, GroupRole::Pooled});
         return;
-    case step::GrandfatherTook::WholeRemainder: d.add({{Grandfather}, {1}, 1, part, ShareLabel::Remainder}); return;
+    case step::GrandfatherTook::ThirdOfRemainder:
+        // A third of what the sharers leave brings its own denominator into the base.
+        d.thirdOfRemainder = d.size;
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird, GroupRole::Sharer});
+        return;
+    case step::GrandfatherTook::WholeRemainder:
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::Remainder, GroupRole::Remainder});
+        return;
     case step::GrandfatherTook::ThirdOfWhole:
     case step::GrandfatherTook::SixthOfWhole: d.fixed(Grandfather, part); return;
     }
+}
+
+// The heads the grandfather divides with, as the books count them: each
+// male two and each female one when there are females among them, else one
+// head each.
+GrandfatherPool poolOf(const KindCounts& counts, const step::GrandfatherOptions& o)
+{
+    GrandfatherPool pool{KindSet{}, o.remainder, o.heads};
+    for (const HeirKind kind : {Grandfather, FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters}) {
+        if (counts.has(kind)) pool.kinds.add(kind);
+    }
+    if (!counts.has(FullSisters) && !counts.has(ConsanguineSisters)) pool.heads /= 2;
+    return pool;
 }
 
 // What the siblings take after the grandfather. When full and consanguine
@@ -93,10 +130,12 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Di
     const bool full = counts.has(FullBrothers) || counts.has(FullSisters);
     const bool consanguine = counts.has(ConsanguineBrothers) || counts.has(ConsanguineSisters);
     if (!full || !consanguine) {
-        d.siblings(counts, FullBrothers, FullSisters, all, label);
-        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, all, label);
+        const GroupRole role = dividesAsPool(o) ? GroupRole::Pooled : GroupRole::Remainder;
+        d.siblings(counts, FullBrothers, FullSisters, all, label, role);
+        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, all, label, role);
         return;
     }
+    constexpr GroupRole takenBack = GroupRole::TakenBack;
     const std::int64_t consanguineHeads =
         2 * std::int64_t{counts.of(ConsanguineBrothers)} + counts.of(ConsanguineSisters);
     step::Counted counted{
@@ -105,17 +144,17 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Di
         {},
         counts.has(FullBrothers)};
     if (counts.has(FullBrothers)) {
-        d.siblings(counts, FullBrothers, FullSisters, all, ShareLabel::Remainder);
+        d.siblings(counts, FullBrothers, FullSisters, all, ShareLabel::Remainder, takenBack);
     } else {
         const Fraction ownShare = counts.of(FullSisters) == 1 ? Fraction::of(1, 2) : Fraction::of(2, 3);
         const Fraction sisters = smaller(all, ownShare);
         if (sisters == ownShare) {
-            d.fixed(FullSisters, ownShare);
+            d.fixed(FullSisters, ownShare, takenBack);
         } else {
-            d.siblings(counts, FullBrothers, FullSisters, sisters, ShareLabel::Remainder);
+            d.siblings(counts, FullBrothers, FullSisters, sisters, ShareLabel::Remainder, takenBack);
         }
         counted.kept = all - sisters;
-        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, counted.kept, ShareLabel::Remainder);
+        d.siblings(counts, ConsanguineBrothers, ConsanguineSisters, counted.kept, ShareLabel::Remainder, takenBack);
     }
     if (!all.isZero()) recordStep(trace, counted);
 }
@@ -128,12 +167,18 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
     keepFixedSharers(hanafi, d);
     const Fraction sharers = d.total();
     const Fraction remainder = Fraction::whole(1) - sharers;
-    if (akdariyya(counts, sums)) {
+    if (akdariyya(counts, sums, hanafi)) {
         // The sister's half beside the grandfather's sixth raises the case
         // from 6 to 9; then their 4 parts are divided between them 2:1.
         const HeirKind sister = counts.has(FullSisters) ? FullSisters : ConsanguineSisters;
         const Fraction pooled = Fraction::of(1, 6) + Fraction::of(1, 2);
-        d.add({{Grandfather, sister}, {2, 1}, 2, pooled, ShareLabel::Division});
+        d.add({{Grandfather, sister},
+               {2, 1},
+               2,
+               pooled,
+               ShareLabel::Division,
+               GroupRole::Sharer,
+               (std::uint32_t{1} << 6) | (std::uint32_t{1} << 2)});
         recordStep(trace, step::Akdariyya{sister, pooled});
         messages.add(CaseMessage::Akdariyya);
         return;
@@ -145,6 +190,7 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
     }
     recordStep(trace, o);
     addGrandfather(o, d);
+    if (dividesAsPool(o)) d.pool = poolOf(counts, o);
     addSiblings(counts, o, d, trace);
 }
 

@@ -46,7 +46,11 @@ std::optional<std::string_view> partsViolation(const KindCounts& counts, const C
     }
     if (paidMaleResiduaries > 1) return "more than one male residuary kind is paid";
     if (r.base < 1) return "the base is below 1";
-    if (r.correction < 1.0) return "the correction is below 1";
+    // Below 1 only where every part and the base were reduced by a common
+    // factor below the heads the base was formed from.
+    if (r.correction < 1.0 && (r.finalBase < 1 || r.adjustedBase % r.finalBase != 0)) {
+        return "the correction is below 1 without reducing the base";
+    }
     if (r.undistributedRemainder ? totalParts >= r.finalBase : totalParts != r.finalBase) {
         return "the parts do not add up to the corrected base, or an undistributed remainder is not left";
     }

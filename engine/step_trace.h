@@ -145,14 +145,66 @@ struct CombinedFactors {
     CommonMultiple result;
 };
 
-// Several daughters (or sisters) alone after a return: half the factor suffices.
+// Several daughters (or sisters) alone after a return: the head factor was
+// found on the unreduced base, and half of it suffices (three daughters: the
+// factor 3 on the reduced base 2 gives 6, halved to 3, their heads).
 struct Halving {
     HeirKind kind;
-    double before;
-    double after;
+    std::int64_t factor;  // the head factor before the halving
 };
 
 // Where the schools differ from the Hanafi answer (see model/positions.h).
+
+// No fixed sharer beside the grandfather and the siblings who divide with
+// him: the base is their heads (each male two and each female one when
+// there are females among them, else one head each).
+struct HeadsBase {
+    KindSet kinds;
+    std::int64_t heads;
+};
+
+// The grandfather's third of what the sharers leave: the base of the fixed
+// shares, and times 3 when what they leave does not divide by 3.
+struct ThirdOfRemainderBase {
+    std::int64_t from;       // the base of the fixed shares
+    std::int64_t remainder;  // the parts they leave of it
+    std::int64_t to;
+};
+
+// The grandfather and the siblings who divide with him, as one group: the
+// parts they divide, and their heads counted as for HeadsBase.
+struct PoolHeads {
+    KindSet kinds;
+    std::int64_t parts;
+    std::int64_t heads;
+    HeadFactor factor;
+};
+
+// A share taken from the siblings' part that is not a whole number of parts
+// of the base so far (the full sister taking back up to her half): the base
+// is multiplied by the share's denominator over what it has in common.
+struct ShareOfBase {
+    HeirKind kind;
+    Fraction share;  // of the estate
+    std::int64_t base;
+    std::int64_t factor;
+};
+
+// The case so far multiplied by a factor found on it: after the heads that
+// did not divide on the base, and after each later finding.
+struct BaseMultiplied {
+    std::int64_t from;  // the base so far, after any increase
+    std::int64_t factor;
+    std::int64_t to;
+};
+
+// Every heir's parts and the corrected base have a common factor (الاختصار):
+// all are divided by it.
+struct Reduction {
+    std::int64_t from;  // the corrected base before the reduction
+    std::int64_t by;
+    std::int64_t to;
+};
 
 // What the grandfather took beside the brothers and sisters.
 enum class GrandfatherTook : std::uint8_t {
@@ -213,11 +265,12 @@ struct SpouseTakesWhole {
 
 }  // namespace step
 
-using Step =
-    std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase, step::Return,
-                 step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase, step::SpouseReturnBase,
-                 step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving, step::GrandfatherOptions,
-                 step::Counted, step::Akdariyya, step::SharedThird, step::NoReturn, step::SpouseTakesWhole>;
+using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase, step::Return,
+                          step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase, step::SpouseReturnBase,
+                          step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving, step::HeadsBase,
+                          step::ThirdOfRemainderBase, step::PoolHeads, step::ShareOfBase, step::BaseMultiplied,
+                          step::Reduction, step::GrandfatherOptions, step::Counted, step::Akdariyya, step::SharedThird,
+                          step::NoReturn, step::SpouseTakesWhole>;
 
 // The decisions of one computation, in the order they were made. Fixed in
 // size, so that recording never allocates: every entered kind leaves at most

@@ -1,6 +1,7 @@
 #include "estate/estate_report.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "engine/kind_groups.h"
 #include "present/heir_names.h"
@@ -52,60 +53,124 @@ public:
         }
     }
 
-    void writeClosing(EstateReport& report) const
+    void writeClosing(EstateReport& report, const KindCounts& counts) const
     {
+        if (s_.bequestFromRest > 0) {
+            report.closing.push_back(
+                {"تتمة الوصية مما يبقى بعد فرض " + spouseName(counts), money(s_.bequestFromRest), ""});
+        }
         report.closing.push_back({"ما لا يوزع على الورثة", money(s_.undistributed), exactText(s_.undistributedExact)});
         report.closing.push_back({"فرق التقريب", money(s_.roundingDifference), ""});
     }
 
-    void writeNotes(EstateReport& report, const KindCounts& counts) const
+    // Each note in turn to `add`, which takes a std::string_view: most are
+    // fixed texts, and a batch writes them a line each.
+    template <typename Add>
+    void writeNotes(Add&& add, const KindCounts& counts) const
     {
         const Claims& c = s_.claims;
-        auto& notes = report.notes;
         if (c.unpaidFuneral > 0) {
-            notes.push_back("التركة لا تفي بمؤن التجهيز: يبقى منها " + money(c.unpaidFuneral) +
-                            " على من تلزمه نفقة الميت في حياته، فإن لم يكن فعلى بيت المال.");
+            add("التركة لا تفي بمؤن التجهيز: يبقى منها " + money(c.unpaidFuneral) +
+                " على من تلزمه نفقة الميت في حياته، فإن لم يكن فعلى بيت المال.");
         }
         if (c.unpaidDebts > 0) {
-            notes.push_back("التركة لا تفي بالديون: يبقى منها " + money(c.unpaidDebts) +
-                            " بلا سداد، فلا تنفذ وصية ولا يبقى للورثة شيء.");
+            add("التركة لا تفي بالديون: يبقى منها " + money(c.unpaidDebts) +
+                " بلا سداد، فلا تنفذ وصية ولا يبقى للورثة شيء.");
         } else if (c.bequestCut() && !s_.inputs.heirsConsent) {
-            notes.push_back("الوصية أكثر من ثلث ما بقي بعد التجهيز والديون، فينفذ منها الثلث (" +
-                            money(c.bequestAllowed) +
-                            ") وحده، وما زاد عليه لا ينفذ إلا بإجازة الورثة. والثلث مقرب إلى أدنى وحدة صغرى.");
+            add("الوصية أكثر من ثلث ما بقي بعد التجهيز والديون، فينفذ منها الثلث (" + money(c.bequestAllowed) +
+                ") وحده، وما زاد عليه لا ينفذ إلا بإجازة الورثة. والثلث مقرب إلى أدنى وحدة صغرى.");
         } else if (c.bequestCut()) {
-            notes.push_back("الوصية أكثر مما بقي بعد التجهيز والديون، فينفذ منها ما بقي (" + money(c.bequestAllowed) +
-                            ").");
+            add("الوصية أكثر مما بقي بعد التجهيز والديون، فينفذ منها ما بقي (" + money(c.bequestAllowed) + ").");
         } else if (c.bequestAllowed > c.bequestThird) {
-            notes.push_back("أجاز الورثة ما زاد من الوصية على الثلث، فنفذت كلها.");
+            add("أجاز الورثة ما زاد من الوصية على الثلث، فنفذت كلها.");
         }
         switch (s_.division) {
-        case Division::NotDividedStopped: notes.push_back("لم تقسم التركة: أوقف التحقق حساب هذه المسألة."); return;
+        case Division::NotDividedStopped: add("لم تقسم التركة: أوقف التحقق حساب هذه المسألة."); break;
         case Division::NotDividedBeyondRange:
-            notes.push_back("لم تقسم التركة: أصل هذه المسألة بعد التصحيح أكبر من أن يحسب حساباً تاماً.");
-            return;
-        case Division::Divided: break;
+            add("لم تقسم التركة: أصل هذه المسألة بعد التصحيح أكبر من أن يحسب حساباً تاماً.");
+            break;
+        case Division::Divided: writeDivisionNotes(add, counts); break;
         }
-        if (s_.undistributedExact.num > 0) notes.push_back(undistributedNote(counts));
-        if (s_.roundingDifference != 0) {
-            notes.push_back(
-                "قرب نصيب كل فرد إلى أقرب وحدة صغرى (والنصف إلى الزوجي)، ومبلغ الصنف نصيب الفرد في العدد؛ "
-                "وفرق التقريب ما بين الصافي ومجموع المبالغ المقربة مع ما لا يوزع.");
-        }
+        writeLeftOut(add);
     }
 
 private:
-    std::string undistributedNote(const KindCounts& counts) const
+    template <typename Add>
+    void writeDivisionNotes(Add& add, const KindCounts& counts) const
     {
-        if (!spouseAlone(counts)) {
-            return "يبقى " + money(s_.undistributed) + " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.";
+        if (spouseAlone(counts) && (s_.undistributedExact.num > 0 || s_.bequestFromRest > 0)) {
+            add(spouseAloneNote(counts));
+        } else if (s_.undistributedExact.num > 0) {
+            add("يبقى " + money(s_.undistributed) + " لا يوزع على الورثة في هذه المسألة؛ يذهب إلى بيت المال.");
         }
-        const HeirKind spouse = counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
-        const Agreement heirs = agreementOf(spouse, counts.of(spouse));
-        return "لا وارث غير " + heirName(spouse, counts.of(spouse), Genitive) + "، فلا " +
-               std::string(verbAfter(kTakes, heirs)) + " إلا فرض" + std::string(pronoun(heirs)) + "، ويبقى " +
-               money(s_.undistributed) +
-               " لا يوزع؛ يذهب إلى ذوي الأرحام عند من يورثهم، فإن لم يوجدوا فإلى بيت المال. "
+        add("يُقطع نصيب كل فرد وما لا يوزع إلى الوحدة الصغرى التي دونه، فلا يُعطى أحد ما ليس في التركة؛ وفرق التقريب "
+            "ما يبقى من الصافي بعد ذلك: لا يكون سالبًا، ولا يزيد على وحدة صغرى لكل فرد.");
+    }
+
+    // What this settlement does not count, and where the schools differ on it.
+    template <typename Add>
+    void writeLeftOut(Add& add) const
+    {
+        add("لم يدخل في الحساب: الدين المتعلق بعين التركة كالمرهون (يقدمه الجمهور على التجهيز ويؤخره الحنابلة عنه)، "
+            "وديون الله كالزكاة والكفارات (تخرج من التركة عند الشافعية والحنابلة، وعلى تفصيل عند المالكية، ومن الثلث "
+            "بوصية عند الحنفية): فأدخلها في الديون أو في الوصية على القول المتبع.");
+        const Claims& c = s_.claims;
+        if (c.bequestAsked > 0) add("الوصية هنا لغير وارث، والوصية لوارث لا تنفذ إلا بإجازة سائر الورثة.");
+        if (c.bequestAsked > c.bequestThird) {
+            add("الإجازة هنا إجازة الورثة جميعًا؛ فإن أجاز بعضهم نفذ الزائد على الثلث في حصصهم وحدهم.");
+        }
+    }
+
+    static HeirKind spouseOf(const KindCounts& counts)
+    {
+        return counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
+    }
+    // The lone spouse after "غير" or "فرض": "الزوج", "الزوجة", "الزوجتين", "الزوجات".
+    static std::string spouseName(const KindCounts& counts)
+    {
+        const HeirKind spouse = spouseOf(counts);
+        return heirName(spouse, counts.of(spouse), Genitive);
+    }
+    // "فرضه", "فرضها", "فرضهما" or "فرضهن", agreeing with the spouse.
+    static std::string spouseShare(const KindCounts& counts)
+    {
+        const HeirKind spouse = spouseOf(counts);
+        return "فرض" + std::string(pronoun(agreementOf(spouse, counts.of(spouse))));
+    }
+    // "فلا يأخذ إلا فرضه", "فلا تأخذان إلا فرضهما", ...
+    static std::string onlyTheShare(const KindCounts& counts)
+    {
+        const HeirKind spouse = spouseOf(counts);
+        const Agreement spouses = agreementOf(spouse, counts.of(spouse));
+        return "فلا " + std::string(verbAfter(kTakes, spouses)) + " إلا " + spouseShare(counts);
+    }
+
+    // Where the estate beyond a lone spouse's fraction goes: to the legatee
+    // of more than a third first under the Hanafi and Hanbali schools, to the
+    // public treasury first under no return, else to the distant kindred.
+    std::string spouseAloneNote(const KindCounts& counts) const
+    {
+        std::string note = "لا وارث غير " + spouseName(counts) + "، " + onlyTheShare(counts) + "؛ ";
+        if (s_.bequestFromRest > 0) {
+            note += std::string("ولا وارث يعترض على ما زاد من الوصية على الثلث فيما يبقى بعد ") + spouseShare(counts) +
+                    "، فيأخذ الموصى له منه تتمة وصيته (" + money(s_.bequestFromRest) +
+                    ") قبل بيت المال: وهو ترتيب الحنفية في مستحقي التركة، ومذهب الحنابلة، بشرط ألا يوجد ذو رحم "
+                    "وارث فهو مقدم عليه؛ والمالكية والشافعية يعدون بيت المال وارثًا فلا ينفذ عندهم الزائد على الثلث.";
+            if (s_.undistributedExact.num == 0) return note;
+            note += ' ';
+        } else if (s_.claims.bequestCut() && !s_.inputs.heirsConsent) {
+            note += std::string("ولا تتم الوصية مما يبقى بعد ") + spouseShare(counts) +
+                    ": فبيت المال عند المالكية والشافعية وارث لا يجيز، وأما الحنفية والحنابلة فيقدمون الموصى له بما "
+                    "زاد على الثلث على بيت المال. ";
+        }
+        note += "ويبقى " + money(s_.undistributed) + " لا يوزع؛ ";
+        if (s_.positions.noReturn) {
+            return note +
+                   "يذهب إلى بيت المال أولًا، فهو على أصل مذهب المالكية والشافعية وارث مقدم على ذوي الأرحام، "
+                   "ولا رد فيه.";
+        }
+        return note +
+               "يذهب إلى ذوي الأرحام عند من يورثهم، فإن لم يوجدوا فإلى بيت المال. "
                "ومن متأخري الفقهاء من يرده على الزوجين إذا لم يوجد ذو رحم.";
     }
 
@@ -134,10 +199,16 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
     writer.writeClaims(report);
     if (settlement.division == Division::Divided) {
         writer.writeKinds(report, counts, result);
-        writer.writeClosing(report);
+        writer.writeClosing(report, counts);
     }
-    writer.writeNotes(report, counts);
+    writer.writeNotes([&report](std::string_view note) { report.notes.emplace_back(note); }, counts);
     return report;
+}
+
+void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,
+                 const std::function<void(std::string_view)>& note)
+{
+    ReportWriter(settlement, grouping).writeNotes(note, counts);
 }
 
 std::string reportText(const EstateReport& report, std::string_view separator)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,10 @@ std::array<std::string, kKindColumns> cellsOf(const KindLine& line);
 
 EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& counts, const CaseResult& result,
                                Grouping grouping);
+
+// The report's notes alone, one by one, for a writer that gives the amounts itself.
+void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,
+                 const std::function<void(std::string_view)>& note);
 
 // The report as plain text, one line per row, the columns separated by
 // tabs, as it pastes into a spreadsheet or an e-mail (or by " | " on a

@@ -1,5 +1,7 @@
 #include "estate/settlement.h"
 
+#include "engine/kind_groups.h"
+
 namespace qismaru::estate {
 
 bool hasRow(HeirKind kind, const KindCounts& counts, const CaseResult& result)
@@ -8,11 +10,18 @@ bool hasRow(HeirKind kind, const KindCounts& counts, const CaseResult& result)
     return counts.has(kind) && (share.isFraction() || share.isResiduary());
 }
 
+bool legateeBeforeTreasury(const Positions& positions, const KindCounts& counts)
+{
+    const bool school = positions.school == School::Hanafi || positions.school == School::Hanbali;
+    return school && !positions.spouseReturn && spouseAlone(counts);
+}
+
 Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation)
 {
     Settlement s;
     s.inputs = inputs;
     s.claims = settleClaims(inputs);
+    s.positions = computation.positions;
     if (computation.outcome != CaseOutcome::Computed) {
         s.division = computation.stopped() ? Division::NotDividedStopped : Division::NotDividedBeyondRange;
         return s;
@@ -33,19 +42,28 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         k.kind = info.kind;
         k.count = counts.of(info.kind);
         k.parts = r.parts[indexOf(info.kind)];
-        // net × parts ÷ the corrected base, for all heads, and for each.
+        // net × parts ÷ the corrected base, for all heads, and for each; the
+        // head's amount cut down (all are positive), so that the heirs
+        // together never receive more than the net.
         const Minor share = net * k.parts;
         k.exact = ratio(share, majorBase);
         k.perHeadExact = dividedByHeads(k.exact, k.count);
-        k.perHead = roundedQuotient(share, Minor{r.finalBase} * k.count);
+        k.perHead = share / (Minor{r.finalBase} * k.count);
         k.amount = k.perHead * k.count;
         partsGiven += k.parts;
         paid += k.amount;
     }
-    const Minor undistributed = net * (r.finalBase - partsGiven);
+    // What no heir takes, in minor units times the corrected base.
+    Minor undistributed = net * (r.finalBase - partsGiven);
+    if (s.claims.bequestCut() && legateeBeforeTreasury(s.positions, counts)) {
+        const Minor asked = s.claims.bequestAsked - s.claims.bequestAllowed;
+        const Minor whole = undistributed / r.finalBase;
+        s.bequestFromRest = asked < whole ? asked : whole;
+        undistributed -= s.bequestFromRest * r.finalBase;
+    }
     s.undistributedExact = ratio(undistributed, majorBase);
-    s.undistributed = roundedQuotient(undistributed, r.finalBase);
-    s.roundingDifference = net - paid - s.undistributed;
+    s.undistributed = undistributed / r.finalBase;
+    s.roundingDifference = net - paid - s.bequestFromRest - s.undistributed;
     return s;
 }
 

@@ -45,7 +45,7 @@ struct KindAmount {
     std::int64_t parts = 0;
     Ratio exact;         // of the major unit, net × parts ÷ the corrected base
     Ratio perHeadExact;  // of the major unit
-    Minor perHead = 0;   // rounded half to even to the minor unit
+    Minor perHead = 0;   // cut down to the minor unit: no head receives a unit the estate does not hold
     Minor amount = 0;    // perHead × count
 };
 
@@ -58,24 +58,40 @@ enum class Division {
 struct Settlement {
     EstateInputs inputs;
     Claims claims;
+    Positions positions;  // the school and positions the case was answered by
     Division division = Division::Divided;
     std::int64_t finalBase = 0;
     // In kind order, one per kind with a row in the result table.
     std::vector<KindAmount> kinds;
-    // What no heir takes: the estate beyond the spouse's fraction when the
-    // spouse is the only heir, or a surplus that is not returned.
+    // A lone spouse under the Hanafi and Hanbali schools: the legatee of
+    // more than a third takes the rest of the bequest from what the spouse
+    // leaves, before the public treasury, for no heir can object to it
+    // (whole minor units, at most what the spouse leaves).
+    Minor bequestFromRest = 0;
+    // What no heir takes (after that): the estate beyond the spouse's
+    // fraction when the spouse is the only heir, or a surplus that is not
+    // returned.
     Ratio undistributedExact;  // of the major unit
-    Minor undistributed = 0;   // rounded half to even
-    // net − (the rounded amounts + the rounded undistributed part): the
-    // minor units that rounding each head's amount left over (or took).
+    Minor undistributed = 0;   // cut down to the minor unit
+    // net − (the amounts + the bequest's rest + the undistributed part):
+    // the minor units that cutting each amount down left over, never
+    // negative, and below one unit for each head and one more.
     Minor roundingDifference = 0;
 };
 
 // Whether a kind has a row in the result table, and so a line of the division.
 bool hasRow(HeirKind kind, const KindCounts& counts, const CaseResult& result);
 
+// The legatee of more than a third takes the rest of the bequest from what a
+// lone spouse leaves: the Hanafi order of those who take an estate puts him
+// before the public treasury, and the Hanbalis hold the same; the Malikis
+// and the Shafi'is count the treasury as an heir who does not consent. Not
+// when the spouse takes the whole by return, an heir who can object.
+bool legateeBeforeTreasury(const Positions& positions, const KindCounts& counts);
+
 // The claims, then the net divided by the computed table: a kind receives
-// net × its parts ÷ the corrected base.
+// net × its parts ÷ the corrected base, each head's amount cut down to the
+// minor unit.
 Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation);
 
 }  // namespace qismaru::estate

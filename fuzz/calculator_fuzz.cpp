@@ -84,20 +84,24 @@ void checkCase(const KindCounts& counts)
     if (noReturn.outcome == CaseOutcome::Computed && findInvariantViolation(counts, noReturn)) __builtin_trap();
 }
 
-// A line's estate, settled: the exact amounts add up to the net, the rounded
-// ones with what no heir takes and the rounding difference too, and each
-// head is off by at most half a minor unit.
+// A line's estate, settled: the exact amounts add up to the net, the amounts
+// with the rest of a bequest, what no heir takes and the rounding difference
+// too, and the difference is never negative and at most a minor unit a head.
 void checkEstate(const calc::CaseInput& input)
 {
     if (!input.ok() || !input.estate) return;
-    const estate::Settlement s = estate::settleEstate(*input.estate, input.counts, computeCase(input.counts));
+    const Positions positions{input.school.value_or(School::Hanafi), input.spouseReturn.value_or(false),
+                              input.noReturn.value_or(false)};
+    const estate::Settlement s =
+        estate::settleEstate(*input.estate, input.counts, computeCase(input.counts, positions));
     const estate::Claims& c = s.claims;
     if (c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net != input.estate->gross) __builtin_trap();
     if (s.division != estate::Division::Divided) return;
     // Summed in GMP's rationals, read back from the texts the calculator writes.
     mpq_class exact(estate::exactText(s.undistributedExact));
-    estate::Minor rounded = s.undistributed + s.roundingDifference;
-    estate::Minor heads = 1;
+    exact += mpq_class(estate::decimalText(s.bequestFromRest)) / estate::minorPerMajor(input.estate->decimals);
+    estate::Minor rounded = s.bequestFromRest + s.undistributed + s.roundingDifference;
+    estate::Minor heads = 0;
     for (const estate::KindAmount& k : s.kinds) {
         exact += mpq_class(estate::exactText(k.exact));
         rounded += k.amount;
@@ -105,7 +109,7 @@ void checkEstate(const calc::CaseInput& input)
     }
     const mpz_class net(estate::decimalText(c.net));
     if (exact * estate::minorPerMajor(input.estate->decimals) != net || rounded != c.net) __builtin_trap();
-    if (2 * estate::absolute(s.roundingDifference) > heads) __builtin_trap();
+    if (s.roundingDifference < 0 || s.roundingDifference > heads) __builtin_trap();
 }
 
 // An error on the terminal: one short line without control characters.

@@ -153,8 +153,36 @@ std::string combinedFactors(const step::CombinedFactors& c)
     return "";
 }
 
+// "(الذكر برأسين والأنثى برأس)" where males and females are counted together.
+std::string headsNote(KindSet kinds)
+{
+    const bool females = kinds.has(FullSisters) || kinds.has(ConsanguineSisters);
+    const bool males = kinds.has(Grandfather) || kinds.has(FullBrothers) || kinds.has(ConsanguineBrothers);
+    return females && males ? " (الذكر برأسين والأنثى برأس)" : "";
+}
+
 std::string correctionFinding(const Step& s, const SolutionContext& c)
 {
+    if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
+        const std::string_view their = pronoun(agreementOf(pool->kinds, c.counts));
+        return "الباقي " + figure(pool->parts) + " بين " + heirNames(pool->kinds, c.counts, Genitive) + "، وعدد رؤوس" +
+               std::string(their) + " " + figure(pool->heads) + headsNote(pool->kinds) + "، ولا ينقسم عليه؛ " +
+               headsRelation(pool->parts, pool->heads, pool->factor);
+    }
+    if (const auto* share = std::get_if<step::ShareOfBase>(&s)) {
+        const Fraction onBase = share->share * Fraction::whole(share->base);
+        return c.forName(share->kind) + " " + shareWord(share->share) + "، و" + shareWord(share->share) + " من " +
+               figure(share->base) + " = " + figure(onBase) + "، وهذا كسر";
+    }
+    if (const auto* multiplied = std::get_if<step::BaseMultiplied>(&s)) {
+        return "فتُضرب المسألة في " + figure(multiplied->factor) + ": " + figure(multiplied->from) + " × " +
+               figure(multiplied->factor) + " = " + figure(multiplied->to);
+    }
+    if (const auto* reduction = std::get_if<step::Reduction>(&s)) {
+        return "سهام كل وارث والمسألة " + figure(reduction->from) + " تنقسم كلها على " + figure(reduction->by) +
+               "، فتُختصر المسألة: " + figure(reduction->from) + " ÷ " + figure(reduction->by) + " = " +
+               figure(reduction->to);
+    }
     if (const auto* group = std::get_if<step::GroupHeads>(&s)) {
         const KindSet kinds = groupOf(group->kind, c);
         const std::string heads = kinds.size() > 1 ? "، وعدد رؤوسهم " : "، وعدد الرؤوس ";
@@ -168,12 +196,27 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
                headsRelation(pair->parts, pair->heads, pair->factor);
     }
     if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
-    if (const auto* halving = std::get_if<step::Halving>(&s)) {
-        return "ولأن التركة كلها " + c.forName(halving->kind) +
-               " فرضًا وردًّا، تُقسم على عدد الرؤوس، ويكفي نصف المضروب: " + figure(halving->before) +
-               " ÷ 2 = " + figure(halving->after);
-    }
     return "";
+}
+
+// The return goes to one kind of several heads and no spouse: the books make
+// the case from their heads, whatever the base and its reduction were.
+const step::Return* returnToOneKind(const SolutionContext& c)
+{
+    const auto* ret = findRecord<step::Return>(c.trace);
+    if (!ret || ret->spouse || ret->sharers.size() != 1) return nullptr;
+    bool several = false;
+    ret->sharers.forEach([&](HeirKind kind) { several = c.counts.of(kind) > 1; });
+    return several ? ret : nullptr;
+}
+
+std::string returnToOneKindSentence(const step::Return& ret, const SolutionContext& c)
+{
+    // The books' rule is said of the returnees in general ("رؤوسهم"); the
+    // figure is these heirs' number of heads.
+    return "الرد كله " + withLam(heirNames(ret.sharers, c.counts, Genitive)) +
+           "، وإذا كان أهل الرد صنفًا واحدًا فالمسألة من عدد رؤوسهم؛ فتصح المسألة من " + figure(finalBaseOf(c.result())) +
+           ".";
 }
 
 }  // namespace
@@ -186,6 +229,8 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
             groups.push_back({groupOf(group->kind, c), group->parts, group->heads, group->factor.factor});
         } else if (const auto* pair = std::get_if<step::PairHeads>(&s)) {
             groups.push_back({KindSet{pair->male, pair->female}, pair->parts, pair->heads, pair->factor.factor});
+        } else if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
+            groups.push_back({pool->kinds, pool->parts, pool->heads, pool->factor.factor});
         }
     }
     return groups;
@@ -193,6 +238,10 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
 
 std::string baseSentence(const SolutionContext& c)
 {
+    if (const auto* heads = findRecord<step::HeadsBase>(c.trace)) {
+        return "ليس في المسألة صاحب فرض، فأصلها من عدد رؤوس " + heirNames(heads->kinds, c.counts, Genitive) +
+               headsNote(heads->kinds) + ": " + figure(heads->heads) + ".";
+    }
     const step::BaseOfDenominators* b = findRecord<step::BaseOfDenominators>(c.trace);
     // A rule that forms its base without noting how still has its base told.
     if (!b) return "أصل المسألة " + figure(c.result().base) + ".";
@@ -205,6 +254,12 @@ std::string baseSentence(const SolutionContext& c)
     } else {
         text = denominatorsGive(*b, std::popcount(b->denominators) == 1 ? "الفرض" : "الفروض") + "، فأصل المسألة " +
                figure(b->base);
+    }
+    if (const auto* third = findRecord<step::ThirdOfRemainderBase>(c.trace)) {
+        text += "؛ وللجد ثلث الباقي، والباقي بعد الفروض " + figure(third->remainder);
+        text += third->to == third->from
+                    ? " ينقسم على 3، فيبقى الأصل " + figure(third->to)
+                    : " لا ينقسم على 3، فيُضرب الأصل في 3: " + figure(third->from) + " × 3 = " + figure(third->to);
     }
     if (const auto* umariyyatan = findRecord<step::UmariyyatanBase>(c.trace)) {
         text += "؛ ولأن للأم ثلث الباقي بعد نصف الزوج، وهو سدس، يُضرب الأصل في 3: " + figure(umariyyatan->from) +
@@ -242,19 +297,27 @@ std::string returnSentence(const step::Return& ret, const SolutionContext& c)
 
 std::string correctionSentence(const SolutionContext& c)
 {
+    if (const auto* ret = returnToOneKind(c)) return returnToOneKindSentence(*ret, c);
     std::string text;
+    bool stepwise = false;  // the case was multiplied as it went, or reduced: every figure is told already
     for (const Step& s : c.trace.steps()) {
         const std::string finding = correctionFinding(s, c);
         if (!finding.empty()) text += (text.empty() ? "" : "؛ ") + finding;
+        stepwise =
+            stepwise || std::holds_alternative<step::BaseMultiplied>(s) || std::holds_alternative<step::Reduction>(s);
     }
     const CaseResult& r = c.result();
+    if (stepwise) return text + "؛ فتصح المسألة من " + figure(finalBaseOf(r)) + ".";
     if (r.correction == 1.0) {
         if (text.empty())
             return "سهام كل فريق تنقسم على رؤوسه، فلا تحتاج المسألة إلى تصحيح، وتصح من " + figure(r.finalBase) + ".";
         return text + "؛ فتصح المسألة من " + figure(r.finalBase) + ".";
     }
-    return text + "؛ فجزء السهم " + figure(r.correction) + "، وتصح المسألة من " + figure(increasedOrReducedBaseOf(r)) +
-           " × " + figure(r.correction) + " = " + figure(finalBaseOf(r)) + ".";
+    // Whole here: a fractional correction comes only from the halving rule,
+    // which a return to one kind explains above.
+    const std::int64_t factor = std::llround(r.correction);
+    return text + "؛ فجزء السهم " + figure(factor) + "، وتصح المسألة من " + figure(increasedOrReducedBaseOf(r)) +
+           " × " + figure(factor) + " = " + figure(finalBaseOf(r)) + ".";
 }
 
 std::string divisionSentence(HeirKind kind, const SolutionContext& c)

@@ -188,7 +188,8 @@ public:
         line(r.base, "=أصل المسألة");
         if (r.shareScale < 1.0) line(increasedOrReducedBaseOf(r), "=عالت إلى");
         if (r.shareScale > 1.0 && r.baseDivisor != 1.0) line(increasedOrReducedBaseOf(r), "=نقصت إلى");
-        if (r.correction > 1.0) line(finalBaseOf(r), "=التصحيح");
+        // A school's answer may reduce the base it formed from the heads (الاختصار).
+        if (finalBaseOf(r) != increasedOrReducedBaseOf(r)) line(finalBaseOf(r), "=التصحيح");
     }
 
     ResultTable take() { return std::move(table_); }

@@ -1,6 +1,7 @@
 #include "present/solution_steps.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/parts.h"
 #include "present/case_names.h"
@@ -140,6 +141,18 @@ SolutionStep caseStep(StepType type, StepSection section, std::string text)
     return s;
 }
 
+// What every part and the base were divided by after the correction: half
+// the head factor of several daughters or sisters alone after a return, or
+// a school's reduction by their common factor; 1 when nothing was reduced.
+std::int64_t reductionOf(const StepTrace& trace)
+{
+    for (const Step& s : trace.steps()) {
+        if (std::holds_alternative<step::Halving>(s)) return 2;
+        if (const auto* reduction = std::get_if<step::Reduction>(&s)) return reduction->by;
+    }
+    return 1;
+}
+
 void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
 {
     const CaseResult& r = c.result();
@@ -148,7 +161,10 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
     steps.push_back(std::move(base));
 
     SolutionStep correction = caseStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
-    correction.factor = r.correction;
+    correction.reducedBy = reductionOf(c.trace);
+    // The correction, a whole number or a half after the halving rule, or a
+    // school's multiplier over its reduction, times the reduction is whole.
+    correction.factor = std::llround(r.correction * static_cast<double>(correction.reducedBy));
     correction.to = finalBaseOf(r);
     correction.groups = correctionGroups(c);
     steps.push_back(std::move(correction));

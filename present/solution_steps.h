@@ -22,7 +22,7 @@ enum class StepType : std::uint8_t {
     Base,         // value: the base, as CaseResult::base
     Increase,     // from, to: the base and the increased base
     Return,       // from, to: the base and the base after the return
-    Correction,   // factor, to: the multiplier and the corrected base
+    Correction,   // factor, reducedBy, to: the whole multiplier, the reduction after it, the corrected base
     Division,     // kind, value: its parts of the corrected base, heads, perHead
     Named,        // the named-case message alone
     School,       // kind, rule, kinds: a rule where the schools differ from the Hanafi answer, and the kinds
@@ -52,7 +52,10 @@ struct SolutionStep {
     std::int64_t value = 0;
     std::int64_t from = 0;
     std::int64_t to = 0;
-    double factor = 1.0;
+    // For Correction: the (increased or reduced) base × factor ÷ reducedBy is
+    // the corrected base; both are whole, and 1 when nothing was needed.
+    std::int64_t factor = 1;
+    std::int64_t reducedBy = 1;
     std::int64_t heads = 0;
     std::int64_t perHead = 0;
     // For Correction: every group whose parts do not divide among its heads.

@@ -178,7 +178,9 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
 
 void writeEstate(JsonWriter& json, const CaseAnswer& answer)
 {
-    if (answer.settlement) writeEstateJson(json, *answer.settlement);
+    if (answer.settlement) {
+        writeEstateJson(json, *answer.settlement, answer.counts);
+    }
 }
 
 void writeScreen(JsonWriter& json, const CaseAnswer& answer)

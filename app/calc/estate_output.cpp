@@ -78,7 +78,7 @@ void writeEstateText(std::ostream& out, const estate::Settlement& settlement, co
         << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
 }
 
-void writeEstateJson(JsonWriter& json, const estate::Settlement& s)
+void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts)
 {
     const estate::Claims& c = s.claims;
     EstateMembers members(json, s.inputs.decimals);
@@ -94,12 +94,19 @@ void writeEstateJson(JsonWriter& json, const estate::Settlement& s)
     members.amount("unpaidDebts", c.unpaidDebts);
     writeKinds(json, members, s);
     if (s.division == estate::Division::Divided) {
+        members.amount("bequestFromRest", s.bequestFromRest);
         members.amount("undistributed", s.undistributed);
         members.exact("undistributedExact", s.undistributedExact);
         members.amount("roundingDifference", s.roundingDifference);
     } else {
-        for (const char* name : {"undistributed", "undistributedExact", "roundingDifference"}) members.null(name);
+        for (const char* name : {"bequestFromRest", "undistributed", "undistributedExact", "roundingDifference"}) {
+            members.null(name);
+        }
     }
+    json.key("notes");
+    json.beginArray();
+    estate::forEachNote(s, counts, estate::Grouping::Refused, [&json](std::string_view note) { json.ownText(note); });
+    json.endArray();
     json.endObject();
 }
 

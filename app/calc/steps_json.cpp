@@ -64,8 +64,8 @@ void writeFields(JsonWriter& json, const SolutionStep& s)
         number("to", s.to);
         return;
     case StepType::Correction:
-        json.key("factor");
-        json.value(s.factor);
+        number("factor", s.factor);
+        number("reduced_by", s.reducedBy);
         number("to", s.to);
         json.key("groups");
         json.beginArray();

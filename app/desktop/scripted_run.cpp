@@ -72,8 +72,8 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopR
         complain("the window '" + windowName + "' could not be opened");
         return kExitFailed;
     }
-    // The window's layout settles before it is pictured: a scroll bar shown
-    // while the window was still at its first size goes.
+    // Let the window lay itself out first (a scroll area sizes its contents
+    // on its own resize event), so that the picture is what the user sees.
     QCoreApplication::processEvents();
     QImageWriter writer(file, "png");
     if (writer.write(window->grab().toImage())) return kExitOk;

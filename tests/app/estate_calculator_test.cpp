@@ -87,8 +87,8 @@ TEST(CalculatorEstate, JsonEstateMemberAsSpecified)
     std::vector<std::string> keys;
     for (const auto& [key, value] : estate.items()) keys.push_back(key);
     EXPECT_EQ(keys, (std::vector<std::string>{"gross", "funeral", "unpaidFuneral", "debts", "bequestAsked", "bequest",
-                                              "net", "unpaidDebts", "kinds", "undistributed", "undistributedExact",
-                                              "roundingDifference"}));
+                                              "net", "unpaidDebts", "kinds", "bequestFromRest", "undistributed",
+                                              "undistributedExact", "roundingDifference", "notes"}));
     // 114,000.50 is left after the funeral and the debts; its third, cut to the cent, is 38,000.16.
     EXPECT_EQ(estate["bequest"], "38000.16");
     EXPECT_EQ(estate["net"], "76000.34");
@@ -98,6 +98,13 @@ TEST(CalculatorEstate, JsonEstateMemberAsSpecified)
     EXPECT_EQ(estate["kinds"]["h"]["amount"], "17538.54");
     EXPECT_EQ(estate["undistributed"], "0.00");
     EXPECT_EQ(estate["roundingDifference"], "0.01");
+    // The notes as the window gives them: the bequest cut, the rounding rule, what is left out.
+    std::string notes;
+    for (const auto& note : estate["notes"]) notes += note.get<std::string>() + "\n";
+    for (const char* said : {"فينفذ منها الثلث (38000.16)", "إلى الوحدة الصغرى التي دونه", "الدين المتعلق بعين التركة",
+                             "والوصية لوارث لا تنفذ إلا بإجازة سائر الورثة", "فإن أجاز بعضهم"}) {
+        EXPECT_NE(notes.find(said), std::string::npos) << said;
+    }
 }
 
 TEST(CalculatorEstate, BatchLinesCarryTheirEstate)
@@ -117,8 +124,8 @@ TEST(CalculatorEstate, BatchLinesCarryTheirEstate)
     for (std::string line; std::getline(lines, line);) answers.push_back(ordered_json::parse(line));
     ASSERT_EQ(answers.size(), 5u);
     // The husband alone keeps his half; the rest is shown, and no heir takes
-    // it. Both halves of 1001 round to the even 500: the unit left over is
-    // the rounding difference.
+    // it. Both halves of 1001 are cut down to 500: the unit left over is the
+    // rounding difference.
     EXPECT_EQ(answers[0]["estate"]["kinds"]["h"]["exact"], "1001/2");
     EXPECT_EQ(answers[0]["estate"]["kinds"]["h"]["amount"], "500");
     EXPECT_EQ(answers[0]["estate"]["undistributedExact"], "1001/2");

@@ -60,12 +60,21 @@ TEST(Explain, JsonStepsKeepTheirContract)
     EXPECT_EQ(stepOf(steps, "increase").at("from"), 12);
     EXPECT_EQ(stepOf(steps, "increase").at("to"), 13);
     EXPECT_EQ(stepOf(steps, "correction").at("factor"), 3);
+    EXPECT_EQ(stepOf(steps, "correction").at("reduced_by"), 1);
     EXPECT_EQ(stepOf(steps, "correction").at("to"), 39);
     EXPECT_EQ(stepOf(steps, "correction").at("groups"),
               nlohmann::json::parse(R"([{"kinds": ["d"], "parts": 8, "heads": 3, "factor": 3}])"));
     const nlohmann::json daughters = stepOf(steps, "division", "d");
     EXPECT_EQ(daughters.at("parts"), 24);
     EXPECT_EQ(daughters.at("per_head"), 8);
+
+    // Three daughters alone: the table's correction is 1.5 (3 of the reduced 2),
+    // the step's multiplier whole, with the reduction after it.
+    const nlohmann::json daughtersAlone = nlohmann::json::parse(output(OutputForm::Json, {"d=3"}, true));
+    const nlohmann::json correction = stepOf(daughtersAlone.at("steps"), "correction");
+    EXPECT_EQ(correction.at("factor"), 3);
+    EXPECT_EQ(correction.at("reduced_by"), 2);
+    EXPECT_EQ(correction.at("to"), 3);
 
     const nlohmann::json pair = nlohmann::json::parse(output(OutputForm::Json, {"s=1", "d=2"}, true));
     EXPECT_EQ(stepOf(pair.at("steps"), "residue", "s").at("with"), nlohmann::json::array({"d"}));

@@ -234,6 +234,7 @@ struct SchoolCase {
     Positions positions;
     std::string_view heirs;
     std::string_view parts;
+    std::int64_t base;  // as the books form it: from the sharers, or from the heads
     std::int64_t finalBase;
     bool asHanafi = false;  // the Hanafi answer gives every heir the same
 };
@@ -243,27 +244,38 @@ TEST(Schools, WhereTheyDifferFromTheHanafiAnswer)
     using enum School;
     const SchoolCase cases[] = {
         // The grandfather with the siblings after Zayd.
-        {{Hanbali}, "b=3 gf=1", "b=6 gf=3", 9},              // division and a third alike
-        {{Shafii}, "b=1 gf=1 h=1", "b=1 gf=1 h=2", 4},       // division beside the husband
-        {{Shafii}, "bf=1 si=1 gf=1", "bf=1 si=5 gf=4", 10},  // counted, the full sister back to her half
-        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "bf=2 si=27 sif=1 m=9 gf=15", 54},
-        {{Hanbali}, "b=1 h=1 m=1 gf=1", "m=2 gf=1 h=3", 6, true},       // a sixth left: his, the brother nothing
-        {{Hanbali}, "b=1 d=2 gf=1 h=1", "d=8 gf=2 h=3", 13, true},      // less than a sixth: his sixth, increased
-        {{Shafii}, "b=3 w=1 d=2 gf=1", "b=3 w=9 d=48 gf=12", 72},       // the sixth beats division with daughters
-        {{Maliki}, "si=1 h=1 m=1 gf=1", "si=4 m=6 gf=8 h=9", 27},       // the Akdariyya
-        {{Shafii}, "bm=2 bf=1 h=1 m=1 gf=1", "bf=1 m=1 gf=1 h=3", 6},   // Zayd in al-Malikiyya
-        {{Maliki}, "bm=2 bf=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, true},  // Malik: the grandfather takes the third
+        {{Hanbali}, "b=3 gf=1", "b=6 gf=3", 3, 9},              // the third better than dividing
+        {{Shafii}, "b=2 gf=1", "b=2 gf=1", 3, 3},               // the two alike: three heads
+        {{Shafii}, "b=1 gf=1 h=1", "b=1 gf=1 h=2", 2, 4},       // division beside the husband
+        {{Shafii}, "bf=1 si=1 gf=1", "bf=1 si=5 gf=4", 5, 10},  // counted, the full sister back to her half
+        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "bf=2 si=27 sif=1 m=9 gf=15", 6, 54},  // al-Mukhtasara: 108 halved
+        {{Hanbali}, "b=1 h=1 m=1 gf=1", "m=2 gf=1 h=3", 6, 6, true},    // a sixth left: his, the brother nothing
+        {{Hanbali}, "b=1 d=2 gf=1 h=1", "d=8 gf=2 h=3", 12, 13, true},  // less than a sixth: his sixth, increased
+        {{Shafii}, "b=3 w=1 d=2 gf=1", "b=3 w=9 d=48 gf=12", 24, 72},   // the sixth beats division with daughters
+        {{Maliki}, "si=1 h=1 m=1 gf=1", "si=4 m=6 gf=8 h=9", 6, 27},    // the Akdariyya
+        // A uterine sibling leaves the mother a sixth: a third is left, no Akdariyya.
+        {{Shafii}, "bm=1 si=1 h=1 m=1 gf=1", "si=2 m=3 gf=4 h=9", 6, 18},
+        {{Hanbali}, "bm=2 sif=1 h=1 m=1 gf=1", "sif=2 m=3 gf=4 h=9", 6, 18},
+        {{Shafii}, "bm=2 bf=1 h=1 m=1 gf=1", "bf=1 m=1 gf=1 h=3", 6, 6},       // Zayd in al-Malikiyya
+        {{Maliki}, "bm=2 bf=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, 6, true},      // Malik: the grandfather takes the third
+        {{Maliki}, "bm=2 b=1 h=1 m=1 gf=1", "m=1 gf=2 h=3", 6, 6, true},       // and in its likeness
+        {{Maliki}, "bm=2 bf=1 si=1 h=1 m=1 gf=1", "si=1 m=1 gf=1 h=3", 6, 6},  // a full sister: Zayd's rule
+        // The base from the sharers' denominators, or from the heads, then the correction.
+        {{Shafii}, "h=1 gm=1 gf=1 si=1", "gm=3 si=2 gf=4 h=9", 6, 18},
+        {{Hanbali}, "m=1 gf=1 si=1", "si=2 m=3 gf=4", 3, 9},       // al-Kharqa'
+        {{Shafii}, "si=1 sif=1 gf=1", "si=1 gf=1", 4, 2},          // heads 4, reduced with the sister's return to 2
+        {{Hanbali}, "si=1 sif=3 gf=1", "si=9 sif=3 gf=6", 6, 18},  // dividing as good as the third: six heads
         // The Mushtaraka.
-        {{Shafii}, "bm=2 b=1 h=1 m=1", "bm=4 b=2 m=3 h=9", 18},
-        {{Maliki}, "bm=2 b=1 si=2 h=1 gm=1", "bm=4 gm=5 b=2 si=4 h=15", 30},  // five equal heads
-        {{Hanbali}, "bm=2 b=1 h=1 m=1", "bm=2 m=1 h=3", 6, true},             // the full brother takes nothing
+        {{Shafii}, "bm=2 b=1 h=1 m=1", "bm=4 b=2 m=3 h=9", 6, 18},
+        {{Maliki}, "bm=2 b=1 si=2 h=1 gm=1", "bm=4 gm=5 b=2 si=4 h=15", 6, 30},  // five equal heads
+        {{Hanbali}, "bm=2 b=1 h=1 m=1", "bm=2 m=1 h=3", 6, 6, true},             // the full brother takes nothing
         // The two return positions.
-        {{Hanbali, true, false}, "w=3", "w=3", 3},
-        {{Hanafi, true, false}, "h=1", "h=1", 1},
-        {{Shafii, false, true}, "d=1 m=1", "d=3 m=1", 6},        // 2 of 6 to the public treasury
-        {{Shafii, false, true}, "w=1 d=1", "w=1 d=4", 8},        // 3 of 8
-        {{Hanafi, false, true}, "d=1 m=1", "d=3 m=1", 4, true},  // not a Hanafi position: the return stands
-        {{Maliki, true, true}, "h=1", "h=1", 2, true},           // no return at all comes first
+        {{Hanbali, true, false}, "w=3", "w=3", 4, 3},
+        {{Hanafi, true, false}, "h=1", "h=1", 2, 1},
+        {{Shafii, false, true}, "d=1 m=1", "d=3 m=1", 6, 6},        // 2 of 6 to the public treasury
+        {{Shafii, false, true}, "w=1 d=1", "w=1 d=4", 8, 8},        // 3 of 8
+        {{Hanafi, false, true}, "d=1 m=1", "d=3 m=1", 6, 4, true},  // not a Hanafi position: the return stands
+        {{Maliki, true, true}, "h=1", "h=1", 2, 2, true},           // no return at all comes first
     };
     for (const SchoolCase& c : cases) {
         const KindCounts counts = countsOf(c.heirs);
@@ -272,6 +284,7 @@ TEST(Schools, WhereTheyDifferFromTheHanafiAnswer)
         ASSERT_EQ(computation.outcome, CaseOutcome::Computed) << name;
         EXPECT_EQ(findInvariantViolation(counts, computation), std::nullopt) << name;
         EXPECT_EQ(partsText(computation.result), c.parts) << name;
+        EXPECT_EQ(computation.result.base, c.base) << name;
         EXPECT_EQ(finalBaseOf(computation.result), c.finalBase) << name;
         EXPECT_EQ(differsFromHanafi(counts, computation), !c.asHanafi) << name;
         const bool akdariyya = c.heirs == "si=1 h=1 m=1 gf=1";

@@ -74,6 +74,7 @@ const Sentence kSentences[] = {
     {"return_to_men_and_women", "m=1 bm=2", "فيُرد الباقي على الأم والاثنين من الإخوة لأم بقدر فرضيهم"},
     {"one_step_of_euclid_told_as_computed", "w=2 d=6 gm=5",
      "فيضرب البرنامج أحدهما في الآخر: 60 (وهما في الحقيقة متوافقان بـ2، وأصغر عدد ينقسم عليهما 30)"},
+    {"return_to_one_kind_from_its_heads", "d=3", "فالمسألة من عدد رؤوسهم؛ فتصح المسألة من 3."},
     {"no_return_to_a_spouse_alone", "h=1", "ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى 1/2 من التركة"},
     {"son_and_daughters_two_to_one", "s=1 d=2 w=1",
      "- للابن الباقي (7/8) تعصيبًا بالنفس مع البنتين، للذكر مثل حظ الأنثيين (النساء 11)."},
@@ -147,6 +148,16 @@ TEST(SolutionSteps, TheSchoolsRules)
         {{Maliki}, "bm=2 b=1 h=1 m=1", "فيشترك الأخ الشقيق مع الاثنين من الإخوة لأم في ثلثهما"},
         {{Shafii, false, true}, "d=1 m=1", "يبقى 1/3 من التركة لبيت المال"},
         {{Hanbali, true, false}, "w=2", "فتُرد المسألة من 4 إلى 1 وتأخذان التركة كلها"},
+        // The base from the sharers, or from the heads, then the correction.
+        {{Shafii}, "h=1 gf=1 b=1", "فأصل المسألة 2."},
+        {{Shafii}, "h=1 gf=1 b=1", "2 × 2 = 4"},
+        {{Hanbali}, "m=1 gf=1 si=1", "3 × 3 = 9"},
+        {{Maliki}, "gf=1 si=1 bf=1", "(الذكر برأسين والأنثى برأس): 5."},
+        {{Maliki}, "gf=1 si=1 bf=1", "5 × 2 = 10"},
+        {{Shafii}, "h=1 gm=1 gf=1 si=1", "6 × 3 = 18"},
+        {{Maliki}, "bf=1 sif=1 si=1 m=1 gf=1", "108 ÷ 2 = 54"},  // al-Mukhtasara, reduced as Zayd did
+        {{Hanbali}, "b=3 m=1 gf=1", "6 × 3 = 18."},              // the third of what the mother leaves
+        {{Hanbali}, "gf=1 si=1 sif=1", "4 ÷ 2 = 2"},             // reduced below the heads
     };
     for (const auto& [positions, heirs, expected] : cases) {
         const KindCounts counts = countsOf(heirs);

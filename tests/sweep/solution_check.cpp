@@ -167,7 +167,10 @@ private:
         }
         case StepType::Correction:
             ++corrections_;
-            if (s.factor != r_.correction || s.to != finalBaseOf(r_) || !mentions(s, s.to)) {
+            // Whole figures that make the table's corrected base from its base.
+            if (s.factor < 1 || s.reducedBy < 1 ||
+                Wide{increasedOrReducedBaseOf(r_)} * s.factor != Wide{s.to} * s.reducedBy || s.to != finalBaseOf(r_) ||
+                !mentions(s, s.to)) {
                 return "the correction differs from the result's";
             }
             return correctionProblem(s);
@@ -190,6 +193,7 @@ private:
     {
         if (c_.positions == Positions{}) return "a school's rule in the Hanafi answer";
         s.kinds.forEach([&](HeirKind kind) { ++school_[indexOf(kind)]; });
+        ruledBySchool_ = true;
         if (s.rule == "grandfather" && !(s.share == r_[Grandfather].exact)) {
             return "the grandfather's option differs from his share in the table";
         }
@@ -215,9 +219,15 @@ private:
     // its factor is the heads or the heads over their common factor with the
     // parts, and the sentence states its parts and heads. The factors make up
     // the correction.
+    // The groups whose heads do not divide, each with its own figures; they
+    // make up the whole multiplier. Under a school's rule for the
+    // grandfather the base may also be multiplied for a share that is not a
+    // whole number of parts, or reduced after: there every group's factor
+    // divides the multiplier.
     std::string correctionProblem(const SolutionStep& s) const
     {
-        if (s.groups.empty() != (r_.correction == 1.0)) return "a correction without its groups, or groups without one";
+        if (s.factor == 1 && !s.groups.empty()) return "groups beside no correction";
+        if (s.factor > 1 && s.groups.empty() && !ruledBySchool_) return "a correction without its groups";
         std::int64_t lcm = 1;
         std::int64_t product = 1;
         for (const HeadsGroup& g : s.groups) {
@@ -225,9 +235,7 @@ private:
             lcm = std::lcm(lcm, g.factor);
             product *= g.factor;
         }
-        const double whole = std::floor(r_.correction);
-        if (whole == r_.correction &&
-            (static_cast<std::int64_t>(whole) % lcm != 0 || product % static_cast<std::int64_t>(whole) != 0)) {
+        if (s.factor % lcm != 0 || (!ruledBySchool_ && product % s.factor != 0)) {
             return "the groups' factors do not make up the correction";
         }
         return "";
@@ -245,17 +253,30 @@ private:
             parts += partsOf(kind, r_);
         });
         if (g.heads != heads) return "a group of the correction counts other heads than its persons";
-        if (static_cast<double>(g.parts) * r_.correction != static_cast<double>(parts)) {
+        // Under a school's rule the base may be multiplied again after the
+        // group (a share that is not whole, المعادة) or reduced, so that only
+        // the group's own figures are checked there.
+        if (!ruledBySchool_ && static_cast<double>(g.parts) * r_.correction != static_cast<double>(parts)) {
             return "a group of the correction states other parts than the table's";
         }
         const std::int64_t common = std::gcd(g.parts, g.heads);
         if (common == g.heads) return "a group of the correction divides among its heads";
         if (g.factor != g.heads / common && g.factor != g.heads) return "a group's factor is not of its heads";
-        const bool stated =
-            text.find(" " + std::to_string(g.parts) + "، وعدد الرؤوس " + std::to_string(g.heads)) !=
-                std::string::npos ||
-            text.find(" " + std::to_string(g.parts) + "، وعدد رؤوسهم " + std::to_string(g.heads)) != std::string::npos;
-        return stated ? "" : "the correction states other figures than its groups'";
+        // A return to one kind alone makes the case from its heads.
+        if (text.find("فالمسألة من عدد رؤوس") != std::string::npos) {
+            return g.heads == finalBaseOf(r_) ? "" : "the case is not made from the heads of the one kind";
+        }
+        // "سهام البنات 8، وعدد الرؤوس 3", "الباقي 5 بين الجد والأخ، وعدد رؤوسهما 2".
+        bool headsStated = false;
+        for (const char* heads : {"الرؤوس ", "رؤوسه ", "رؤوسها ", "رؤوسهما ", "رؤوسهم ", "رؤوسهن "}) {
+            headsStated =
+                headsStated ||
+                text.find("، وعدد " + std::string(heads) + std::to_string(g.heads) + "،") != std::string::npos ||
+                text.find("، وعدد " + std::string(heads) + std::to_string(g.heads) + " (") != std::string::npos;
+        }
+        const bool partsStated = text.find(" " + std::to_string(g.parts) + "، وعدد ") != std::string::npos ||
+                                 text.find(" " + std::to_string(g.parts) + " بين ") != std::string::npos;
+        return headsStated && partsStated ? "" : "the correction states other figures than its groups'";
     }
 
     // A subject stands in the nominative after its verb, and the verb takes
@@ -351,6 +372,7 @@ private:
     const CaseComputation& c_;
     const CaseResult& r_;
     std::array<int, kHeirKindCount> excluded_{}, fixed_{}, residue_{}, nothing_{}, divisions_{}, school_{};
+    bool ruledBySchool_ = false;
     std::array<KindSet, kHeirKindCount> withs_{};
     KindSet excluders_;
     int bases_ = 0, corrections_ = 0, increases_ = 0, returns_ = 0;

@@ -282,10 +282,12 @@ private slots:
         // Changed after Calculate, the estate is divided again at once.
         fillEstate({"40000", "1000", "", "500", ""});
         QCOMPARE(column(table(design::kClaimsTable), 1).last(), QString("38,500.00"));
-        QCOMPARE(column(table(design::kKindsTable), 5).last(), QString("7,897.44"));  // 38500 × 8/39, to the cent
+        QCOMPARE(column(table(design::kKindsTable), 5).last(), QString("7,897.43"));  // 38500 × 8/39, cut to the cent
         QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kCopyEstateButton),
                           Qt::LeftButton);
-        QVERIFY(QApplication::clipboard()->text().contains("بنت\t3\t2/3\t24\t23,692.32\t7,897.44"));
+        QVERIFY(QApplication::clipboard()->text().contains("بنت\t3\t2/3\t24\t23,692.29\t7,897.43"));
+        // The copy, as the window, says how the amounts were cut down.
+        QVERIFY(QApplication::clipboard()->text().contains("إلى الوحدة الصغرى التي دونه"));
     }
 
     void printsOnePageOfText()
