@@ -1,9 +1,8 @@
 #include "present/number_text.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace qismaru {
 
@@ -13,15 +12,21 @@ constexpr int kSignificantDigits = 15;
 
 std::string plainDecimalOfPositive(double x)
 {
-    // "d.dddddddddddddde+XX": the 15 significant digits, correctly rounded.
+    // "d.dddddddddddddde+XX": the 15 significant digits, correctly rounded
+    // (halves to the even digit). printf rather than std::to_chars, which the
+    // standard library of the web build lacks for floating point: both round
+    // the exact binary value alike, and one path keeps the desktop, the
+    // calculator and the web page byte-identical. The decimal point follows
+    // the program's C locale, which the desktop program takes from the user,
+    // so the digits are picked out around it whatever it is.
     char scientific[40];
-    const auto written = std::to_chars(scientific, scientific + sizeof scientific, x, std::chars_format::scientific,
-                                       kSignificantDigits - 1);
-    *written.ptr = '\0';
+    std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, x);
     std::string digits;
-    digits += scientific[0];
-    digits.append(scientific + 2, kSignificantDigits - 1);
-    const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+    const char* exponentMark = scientific;
+    for (; *exponentMark != 'e'; ++exponentMark) {
+        if (*exponentMark >= '0' && *exponentMark <= '9') digits += *exponentMark;
+    }
+    const int exponent = std::atoi(exponentMark + 1);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     if (exponent < 0) return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;

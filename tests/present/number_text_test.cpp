@@ -19,6 +19,8 @@ TEST(NumberText, PlainDecimalWithFifteenSignificantDigits)
         {0.0000001, "0.0000001"},  // never an exponent
         {1e16, "10000000000000000"},
         {123456789012345678.0, "123456789012346000"},
+        {100000000000000.5, "100000000000000"},  // a tie at the sixteenth digit: to the even one
+        {100000000000001.5, "100000000000002"},
         {-2.5, "-2.5"},
         {0.0, "0"},
     };
