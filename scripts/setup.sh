@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev libgmp-dev
+  nlohmann-json3-dev libcli11-dev libfmt-dev libgmp-dev
   fonts-hosny-amiri fonts-noto-ui-core fonts-dejavu-core
   poppler-utils
   cups printer-driver-cups-pdf
