@@ -7,6 +7,7 @@
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
 #include "present/positions_text.h"
+#include "present/refusal_texts.h"
 #include "present/result_table.h"
 #include "ui/caption_button.h"
 #include "ui/count_dialog.h"
@@ -31,13 +32,6 @@ namespace {
 const char* const kCaption = "قسمارو 2";
 
 QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
-
-// The case cannot be divided exactly: its corrected base passes what a
-// double holds to the last part. The case stays open, so that the user can
-// withdraw the last entry.
-const char* const kBeyondExactRange =
-    "لا يمكن حساب هذه المسألة بدقة: أصلها بعد التصحيح أكبر من أن يُحسب حساباً تاماً. ألغِ آخر اختيار أو ابدأ مسألة "
-    "جديدة.";
 
 }  // namespace
 
@@ -134,9 +128,7 @@ void MainWindow::pressHeirButton(HeirKind kind)
     const PressResult press = qismaru::pressHeirButton(state_, kind);
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
-    case PressOutcome::SpouseConflict:
-        messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة");
-        return;
+    case PressOutcome::SpouseConflict: messages_.inform(this, kProgramCaption, kSpouseConflictText); return;
     case PressOutcome::Entered: entryList_->drawEntry(press.row, kind, 1); return;
     case PressOutcome::AskCount: openCountDialog(); return;
     }
@@ -161,7 +153,7 @@ std::optional<CaseOutcome> MainWindow::answerCase()
 {
     const CaseComputation computation = computeCase(state_.counts, positions_);
     if (computation.outcome == CaseOutcome::BeyondExactRange) {
-        messages_.inform(this, kProgramCaption, kBeyondExactRange);
+        messages_.inform(this, kProgramCaption, kBeyondExactRangeText);
         return std::nullopt;
     }
     result_ = computation.result;
