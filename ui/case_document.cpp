@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "estate/case_opening.h"
 #include "estate/estate_report.h"
 #include "model/case_entry.h"
 #include "present/positions_text.h"
@@ -100,31 +101,25 @@ bool CaseDocument::open(const QString& path)
 {
     QString why;
     const std::optional<QByteArray> bytes = readSmallFile(path, why);
-    std::optional<CaseState> state;
-    estate::CaseFileReading reading;
+    estate::OpenedCase opened;
     if (bytes) {
-        reading = estate::readCaseFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-        if (reading.ok()) state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
-        if (!reading.ok()) why = fromStd(estate::arabicProblemText(reading));
-        // The reader applies the entry rules already; this is their last word.
-        if (reading.ok() && !state) why = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
+        opened = estate::openCaseFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+        if (!opened.ok()) why = fromStd(opened.problem);
     }
-    if (!state) {
+    if (!opened.ok()) {
         messages_.inform(&window_, kProgramCaption, why + "\n" + QDir::toNativeSeparators(path));
         if (!bytes) forget(path);
         return false;
     }
-    window_.loadCase(*state);
+    window_.loadCase(*opened.state);
     // The case is answered by the school it was saved with; the menu follows,
     // and the user hears of it when that is not the school chosen so far.
-    const Positions& kept = reading.file->positions;
+    const Positions& kept = opened.file->positions;
     if (kept != window_.positions()) {
         window_.setPositions(kept);
-        messages_.inform(&window_, kProgramCaption,
-                         "حُفظت هذه المسألة على غير ما كان مختاراً في قائمة المذهب، فصار المختار ما حُفظت عليه:\n" +
-                             fromStd(positionsLine(kept)));
+        messages_.inform(&window_, kProgramCaption, fromStd(estate::positionsTakenFromFileText(kept)));
     }
-    estate_ = reading.file->estate;
+    estate_ = opened.file->estate;
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = currentCase();
     remember(path_);
