@@ -1,5 +1,9 @@
 #include "web/page_case.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "estate/case_opening.h"
 #include "estate/estate_json.h"
 #include "present/positions_text.h"

@@ -6,6 +6,7 @@
 
 (function () {
   const $ = (id) => document.getElementById(id);
+  const views = qismaruViews;
 
   let engine = null; // the module: answer(), viewOfLine(), ...
   let pageCase = null; // the case being entered (C++ PageCase)
@@ -39,24 +40,7 @@
   // The entry list and every control that depends on the state of the case.
   function showEntries() {
     const entries = JSON.parse(pageCase.entries());
-    const list = $('entry-list');
-    list.replaceChildren(
-      ...entries.map((entry) => {
-        const item = document.createElement('li');
-        item.dataset.kind = entry.code;
-        item.dataset.count = entry.count;
-        const name = document.createElement('span');
-        name.textContent = entry.name;
-        item.append(name);
-        if (entry.counted) {
-          const count = document.createElement('span');
-          count.className = 'count';
-          count.textContent = entry.count;
-          item.append(count);
-        }
-        return item;
-      })
-    );
+    views.entryList(entries);
     const computed = pageCase.computed();
     for (const button of $('heir-buttons').children) button.disabled = computed;
     $('calculate').disabled = !pageCase.canCalculate();
@@ -140,64 +124,6 @@
     performance.measure('qismaru-calculate', { start: started, end: performance.now() });
   }
 
-  function cell(tag, text) {
-    const element = document.createElement(tag);
-    element.textContent = text || '';
-    return element;
-  }
-
-  function showTable(table) {
-    $('result-rows').replaceChildren(
-      ...table.rows.map((row) => {
-        const tr = document.createElement('tr');
-        if (row.kind) {
-          tr.dataset.kind = row.kind;
-          tr.dataset.parts = row.parts;
-        }
-        const heir = cell('th', row.cells.name);
-        heir.scope = 'row';
-        tr.append(heir);
-        for (const column of ['share', 'parts', 'perHead', 'percentage']) tr.append(cell('td', row.cells[column]));
-        return tr;
-      })
-    );
-    const base = $('corrected-base');
-    base.textContent = table.base;
-    base.dataset.total = table.base.trim();
-    $('percentage-title').textContent = table.percentageTitle;
-    $('totals').replaceChildren(...table.totals.map((total) => cell('li', total)));
-    $('result-table').hidden = table.rows.length === 0;
-  }
-
-  function amountsTable(element, lines) {
-    element.replaceChildren(
-      ...lines.map((line) => {
-        const tr = document.createElement('tr');
-        const label = cell('th', line.label);
-        label.scope = 'row';
-        tr.append(label, cell('td', line.amount));
-        return tr;
-      })
-    );
-  }
-
-  function showEstate(report) {
-    $('estate-result').hidden = !report;
-    if (!report) return;
-    $('estate-title').textContent = report.title;
-    amountsTable($('estate-claims'), report.claims);
-    const head = document.createElement('tr');
-    head.append(...report.columns.map((title) => cell('th', title)));
-    const kinds = report.kinds.map((cells) => {
-      const tr = document.createElement('tr');
-      tr.append(...cells.map((text) => cell('td', text)));
-      return tr;
-    });
-    $('estate-kinds').replaceChildren(head, ...kinds);
-    amountsTable($('estate-closing'), report.closing);
-    $('estate-notes').replaceChildren(...report.notes.map((note) => cell('p', note)));
-  }
-
   function showAnswer() {
     const { answer, view } = shown;
     $('result').hidden = false;
@@ -205,12 +131,12 @@
     const difference = $('hanafi-difference');
     difference.hidden = !view.differsFromHanafi;
     difference.title = view.differenceNote;
-    showTable(view.table);
+    views.resultTable(view.table);
     const messages = (answer.messages || []).concat(view.surplus ? [view.surplus] : []);
-    $('case-messages').replaceChildren(...messages.map((message) => cell('p', message)));
-    $('steps').replaceChildren(...(answer.steps || []).map((step) => cell('li', step.text)));
+    $('case-messages').replaceChildren(...messages.map((message) => views.cell('p', message)));
+    $('steps').replaceChildren(...(answer.steps || []).map((step) => views.cell('li', step.text)));
     $('show-steps').disabled = !(answer.steps && answer.steps.length);
-    showEstate(view.estate);
+    views.settlement(view.estate);
     $('copied').textContent = '';
   }
 
@@ -428,102 +354,8 @@
     estateChosen(reading.estate, reading.form);
   }
 
-  function buildHeirButtons() {
-    $('heir-buttons').replaceChildren(
-      ...catalogue.kinds.map((kind) => {
-        const button = document.createElement('button');
-        button.type = 'button';
-        button.className = 'heir';
-        button.dataset.code = kind.code;
-        button.textContent = kind.caption;
-        button.setAttribute('aria-label', kind.name);
-        button.addEventListener('click', () => pressHeir(kind.code));
-        return button;
-      })
-    );
-  }
-
-  function buildSchools() {
-    $('school').replaceChildren(
-      ...catalogue.schools.map((school) => {
-        const option = document.createElement('option');
-        option.value = school.key;
-        option.textContent = school.name;
-        return option;
-      })
-    );
-  }
-
-  function buildEstateForm() {
-    const words = catalogue.estateForm;
-    $('estate-fields').replaceChildren(
-      ...words.fields.map((field, i) => {
-        const label = document.createElement('label');
-        label.className = 'field';
-        const input = document.createElement('input');
-        input.type = 'text';
-        input.inputMode = 'decimal';
-        input.id = 'estate-amount-' + i;
-        input.placeholder = field.hint;
-        input.maxLength = words.fieldLength;
-        input.autocomplete = 'off';
-        label.append(cell('span', field.label), input);
-        return label;
-      })
-    );
-    $('estate-consent-caption').textContent = words.consent;
-    $('estate-decimals-label').textContent = words.decimalsLabel;
-    $('estate-decimals').title = words.decimalsHint;
-    const decimals = [];
-    for (let n = words.minDecimals; n <= words.maxDecimals; ++n) decimals.push(n);
-    $('estate-decimals').replaceChildren(
-      ...decimals.map((n) => {
-        const option = cell('option', String(n));
-        option.value = n;
-        return option;
-      })
-    );
-    $('claims-note').textContent = words.claimsNote;
-    $('estate-none').textContent = words.noEstate;
-    $('estate-none').title = words.noEstateHint;
-  }
-
-  function buildHelp() {
-    const help = JSON.parse(engine.helpTexts());
-    $('help-kinds').replaceChildren(
-      ...help.kinds.map((kind) => {
-        const details = document.createElement('details');
-        details.dataset.kind = kind.code;
-        details.append(cell('summary', kind.name));
-        const list = document.createElement('ul');
-        list.append(...kind.statements.map((statement) => cell('li', statement)));
-        details.append(list);
-        return details;
-      })
-    );
-    $('help-schools').replaceChildren(
-      ...help.questions.map((question) => {
-        const part = document.createElement('article');
-        part.append(cell('h4', question.heading), cell('p', question.when));
-        part.lastChild.className = 'when';
-        const table = document.createElement('table');
-        help.schools.forEach((school, i) => {
-          const tr = document.createElement('tr');
-          tr.dataset.school = school.key;
-          const name = cell('th', school.name);
-          name.scope = 'row';
-          tr.append(name, cell('td', question.holdings[i]));
-          table.append(tr);
-        });
-        part.append(table);
-        if (question.note) part.append(cell('p', question.note));
-        return part;
-      })
-    );
-  }
-
   function openHelp() {
-    if (!$('help-kinds').hasChildNodes()) buildHelp();
+    if (!$('help-kinds').hasChildNodes()) views.help(JSON.parse(engine.helpTexts()));
     for (const row of $('help-schools').querySelectorAll('tr')) {
       row.classList.toggle('current', row.dataset.school === positions.school);
     }
@@ -582,9 +414,9 @@
     engine = await createQismaru();
     pageCase = new engine.PageCase();
     catalogue = JSON.parse(engine.catalogue());
-    buildHeirButtons();
-    buildSchools();
-    buildEstateForm();
+    views.heirButtons(catalogue.kinds, pressHeir);
+    views.schools(catalogue.schools);
+    views.estateForm(catalogue.estateForm);
     connect();
     for (const id of ['school', 'spouse-return', 'open-file', 'save-file', 'estate-button', 'help-button', 'new-case']) {
       $(id).disabled = false;
