@@ -79,9 +79,9 @@ std::string plainText(const Json& view, const std::vector<std::string>& messages
 {
     std::string text = view["positionsLine"].get<std::string>() + "\n";
     for (const Json& row : view["table"]["rows"]) {
-        std::string line;
-        for (const char* column : {"name", "share", "parts", "perHead", "percentage"}) {
-            if (!line.empty() || column != std::string("name")) line += '\t';
+        std::string line = trimmed(row["cells"].value("name", ""));
+        for (const char* column : {"share", "parts", "perHead", "percentage"}) {
+            line += '\t';
             line += trimmed(row["cells"].value(column, ""));
         }
         text += line + "\n";
