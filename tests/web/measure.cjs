@@ -33,6 +33,8 @@ async function calculations(browser) {
   const page = await browser.newPage();
   await page.goto(fileUrl());
   await page.waitForSelector('body[data-ready]');
+  // A user's first Calculate follows at least one press of an heir's button.
+  await new Promise((resolve) => setTimeout(resolve, 1000));
   const links = [
     'h=1,m=1,f=1',
     'h=1,m=1,d=3,bm=1',
