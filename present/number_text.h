@@ -10,6 +10,12 @@ namespace qismaru {
 // "2.33333333333333", 99.99999999999999 is "100". Never an exponent.
 std::string plainDecimal(double x);
 
+// The shortest decimal text that reads back as the same double, at the end
+// of `out`, laid out as std::to_chars lays it out: plain or with an exponent
+// ("1e-05", "1.5e+22"), whichever is shorter, plain on a tie, a whole number
+// with all its digits. The calculator's JSON writes its fractions so.
+void appendShortestDecimal(std::string& out, double x);
+
 // A number as an item of the table: a blank in the place of the sign, the
 // number, one blank (" 3 "). Whole numbers keep all their digits.
 std::string numberText(double x);

@@ -159,6 +159,7 @@ public:
         if (drawn) {
             y_ += kRowStep;
             table_.rows.emplace_back();
+            table_.rowKinds.push_back(rule.kind);
             place(kHeirX, heirText(rule.kind, count, medium_));
             place(kShareX, shareText(share));
             place(kPortionX, numberText(parts));

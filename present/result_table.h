@@ -27,6 +27,9 @@ struct ResultTable {
     // One entry per heir kind that receives something, in the medium's row
     // order; within a row: name, share, portion, percentage, per head.
     std::vector<std::vector<PlacedText>> rows;
+    // The heir kind of each row, in the same order, for a view that names
+    // its rows (the web page's table says which heir each row is).
+    std::vector<HeirKind> rowKinds;
     // The final corrected base above the portion column, and the percentage title.
     std::vector<PlacedText> header;
     // The base, then the increased or reduced base and the corrected base where they apply.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program, the tests, the fuzzer,
-# the Debian package and the benchmarks need.
+# the Debian package and the benchmarks need; with --web, also those of the
+# web page (scripts/web.sh): Emscripten, headless Chromium and Node.js.
 # Safe to run again: packages that are already installed are skipped.
 set -euo pipefail
 
@@ -8,7 +9,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev libgmp-dev
+  nlohmann-json3-dev libcli11-dev libfmt-dev libgmp-dev
   fonts-hosny-amiri fonts-noto-ui-core fonts-dejavu-core
   poppler-utils
   cups printer-driver-cups-pdf
@@ -16,6 +17,11 @@ packages=(
   librsvg2-bin dpkg-dev file appstream desktop-file-utils man-db shared-mime-info
   time bc
 )
+if [ "${1:-}" = "--web" ]; then
+  packages+=(emscripten chromium nodejs python3)
+  # npm comes with Node.js from some sources; Debian packs it apart.
+  command -v npm >/dev/null || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
-# tests, the same under sanitizers, a fuzz run and the Debian package check.
+# tests, the same under sanitizers, a fuzz run, the Debian package check,
+# the sweeps and the web page in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,3 +32,7 @@ bash scripts/package-check.sh
 # arithmetic.
 bash scripts/sweep.sh
 bash scripts/sweep.sh --near-limit 100000
+# The web page: the same C++ as WebAssembly, its answers against the native
+# calculator's in the optimised build above, and the page driven by clicks
+# and keys in headless Chromium.
+bash scripts/web.sh --test

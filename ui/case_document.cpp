@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
+#include "estate/case_opening.h"
 #include "estate/estate_report.h"
 #include "model/case_entry.h"
 #include "present/positions_text.h"
@@ -114,35 +115,22 @@ bool CaseDocument::mayLeaveCase()
 bool CaseDocument::open(const QString& path)
 {
     const estate::CaseFileReading reading = estate::readCaseFileAt(onDisk(path));
-    std::optional<CaseState> state;
-    QString why = fromStd(estate::arabicProblemText(reading));
-    if (reading.ok()) state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
-    // The reader applies the entry rules already; this is their last word.
-    if (reading.ok() && !state) why = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
-    // The window shows no later deaths yet: the first death alone, saved
-    // again, would lose them.
-    if (reading.ok() && !reading.file->later.empty()) {
-        state.reset();
-        why =
-            "في هذا الملف وفاة وارث قبل القسمة، ولا تعرضها هذه النافذة بعد، فلم يفتح؛ ويحسبها qismaru-calc "
-            "--case-file.";
-    }
-    if (!state) {
+    const estate::OpenedCase opened = estate::openCaseFile(reading);
+    const QString why = fromStd(opened.problem);
+    if (!opened.ok()) {
         messages_.inform(&window_, kProgramCaption, why + "\n" + QDir::toNativeSeparators(path));
         if (reading.problem == estate::CaseFileProblem::Unreadable) forget(path);
         return false;
     }
-    window_.loadCase(*state);
+    window_.loadCase(*opened.state);
     // The case is answered by the school it was saved with; the menu follows,
     // and the user hears of it when that is not the school chosen so far.
-    const Positions& kept = reading.file->positions;
+    const Positions& kept = opened.file->positions;
     if (kept != window_.positions()) {
         window_.setPositions(kept);
-        messages_.inform(&window_, kProgramCaption,
-                         "حُفظت هذه المسألة على غير ما كان مختاراً في قائمة المذهب، فصار المختار ما حُفظت عليه:\n" +
-                             fromStd(positionsLine(kept)));
+        messages_.inform(&window_, kProgramCaption, fromStd(estate::positionsTakenFromFileText(kept)));
     }
-    estate_ = reading.file->estate;
+    estate_ = opened.file->estate;
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = currentCase();
     remember(path_);

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "model/case_entry.h"
-#include "present/positions_text.h"
+#include "present/refusal_texts.h"
 #include "ui/caption_button.h"
 #include "ui/design_names.h"
 #include "ui/entry_list.h"
@@ -91,7 +91,7 @@ void CountDialog::raiseCount()
     // A count is a 16-bit field. At its top the arrow says why it no longer
     // moves, rather than seeming broken.
     if (shownCount() >= kMaxCount) {
-        messages_.inform(this, kProgramCaption, QString("لا يزيد العدد على %1").arg(kMaxCount));
+        messages_.inform(this, kProgramCaption, QString::fromStdString(countLimitText()));
         return;
     }
     showCount(countAfterUpArrow(shownCount()));
@@ -102,11 +102,12 @@ void CountDialog::confirm()
     const CountResult result = confirmCount(state_, shownCount(), positions_.school);
     switch (result.outcome) {
     case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
-    case CountOutcome::TooManyWives: messages_.inform(this, kProgramCaption, "لا يزيد عدد الزوجات على أربع"); return;
+    case CountOutcome::TooManyWives:
     case CountOutcome::TooManyGrandmothers: {
         KindCounts asked = state_.counts;
         asked.set(result.kind, shownCount());
-        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
+        messages_.inform(this, kProgramCaption,
+                         QString::fromStdString(countRefusalText(result.outcome, positions_.school, asked)));
         return;
     }
     case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "estate/estate_form.h"
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 
@@ -18,30 +19,13 @@ namespace {
 
 using estate::EstateField;
 
-struct FieldRow {
-    EstateField field;
-    const char* objectName;
-    const char* label;
-    const char* hint;
-};
-
-constexpr FieldRow kFieldRows[] = {
-    {EstateField::Gross, design::kGrossField, "التركة:", "جملة ما تركه الميت"},
-    {EstateField::Funeral, design::kFuneralField, "مؤن التجهيز:", "0"},
-    {EstateField::Debts, design::kDebtsField, "الديون:", "0"},
-    {EstateField::Bequest, design::kBequestField, "الوصية:", "0"},
-};
+// The control of each field of the form, in the form's order.
+constexpr const char* kFieldNames[] = {design::kGrossField, design::kFuneralField, design::kDebtsField,
+                                       design::kBequestField};
 
 int slotOf(EstateField field) { return static_cast<int>(field); }
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-// The order of the claims, and where the schools differ on it.
-const char* const kClaimsNote =
-    "تخرج من التركة مؤن التجهيز، ثم الديون، ثم الوصية في حدود ثلث ما بقي، ثم يقسم الصافي على الورثة. "
-    "ويقدم الحنفية والمالكية والشافعية الدين المتعلق بعين التركة (كالدين الموثق برهن) على التجهيز، ويؤخره "
-    "الحنابلة عنه؛ فإن كان على الميت دين كهذا فاطرحه من التركة قبل إدخالها على القول الأول. "
-    "والوصية هنا لغير وارث، والوصية لوارث لا تنفذ إلا بإجازة الورثة.";
 
 }  // namespace
 
@@ -53,27 +37,27 @@ EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, Q
     setFont(designFont(kMsSansSerif, 10, false));
 
     auto* form = new QFormLayout;
-    for (const FieldRow& row : kFieldRows) {
+    for (const estate::EstateFormField& row : estate::kEstateFormFields) {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(row.objectName);
+        edit->setObjectName(kFieldNames[slotOf(row.field)]);
         edit->setPlaceholderText(row.hint);
-        edit->setMaxLength(64);
+        edit->setMaxLength(estate::kAmountFieldLength);
         form->addRow(row.label, edit);
         fields_[slotOf(row.field)] = edit;
     }
-    consent_ = new QCheckBox("أجاز الورثة ما زاد من الوصية على الثلث", this);
+    consent_ = new QCheckBox(estate::kConsentCaption, this);
     consent_->setObjectName(design::kConsentBox);
     form->addRow("", consent_);
     decimals_ = new QSpinBox(this);
     decimals_->setObjectName(design::kDecimalsBox);
     decimals_->setRange(estate::kMinDecimals, estate::kMaxDecimals);
     decimals_->setValue(estate::kDefaultDecimals);
-    decimals_->setToolTip("عدد المنازل بعد الفاصلة العشرية في عملة التركة: 2 للهللة والقرش، 3 للفلس، 0 لعملة بلا كسور");
-    form->addRow("المنازل العشرية:", decimals_);
+    decimals_->setToolTip(estate::kDecimalsHint);
+    form->addRow(estate::kDecimalsLabel, decimals_);
 
     // As rich text: a wrapped plain label right to left pushes each line's
     // trailing blank into the text and cuts its last letter at the left edge.
-    auto* note = new QLabel("<div dir=\"rtl\">" + QString(kClaimsNote).toHtmlEscaped() + "</div>", this);
+    auto* note = new QLabel("<div dir=\"rtl\">" + QString(estate::kClaimsNote).toHtmlEscaped() + "</div>", this);
     note->setObjectName(design::kClaimsNote);
     note->setTextFormat(Qt::RichText);
     note->setAlignment(Qt::AlignTop | Qt::AlignRight);
@@ -88,9 +72,9 @@ EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, Q
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("موافق");
     buttons->button(QDialogButtonBox::Cancel)->setText("إلغاء");
-    QPushButton* none = buttons->addButton("بلا تركة", QDialogButtonBox::ResetRole);
+    QPushButton* none = buttons->addButton(estate::kNoEstateCaption, QDialogButtonBox::ResetRole);
     none->setObjectName(design::kNoEstateButton);
-    none->setToolTip("يحذف بيانات التركة فلا تقسم أموال، وتبقى المسألة كما هي");
+    none->setToolTip(estate::kNoEstateHint);
     connect(buttons, &QDialogButtonBox::accepted, this, &EstateDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EstateDialog::reject);
     connect(none, &QPushButton::clicked, this, &EstateDialog::clearEstate);
@@ -109,40 +93,28 @@ QLineEdit* EstateDialog::amountField(EstateField field) const { return fields_[s
 void EstateDialog::fill(const std::optional<estate::EstateInputs>& inputs)
 {
     if (!inputs) return;
-    const estate::Minor estate::EstateInputs::*members[] = {
-        &estate::EstateInputs::gross, &estate::EstateInputs::funeral, &estate::EstateInputs::debts,
-        &estate::EstateInputs::bequest};
-    for (const FieldRow& row : kFieldRows) {
-        const estate::Minor& amount = (*inputs).*members[slotOf(row.field)];
-        fields_[slotOf(row.field)]->setText(
-            fromStd(estate::amountText(amount, inputs->decimals, estate::Grouping::Accepted)));
-    }
-    consent_->setChecked(inputs->heirsConsent);
-    decimals_->setValue(inputs->decimals);
+    const estate::EstateForm form = estate::formOf(*inputs);
+    for (int slot = 0; slot < 4; ++slot) fields_[slot]->setText(fromStd(form.amounts[slot]));
+    consent_->setChecked(form.heirsConsent);
+    decimals_->setValue(form.decimals);
 }
 
 void EstateDialog::accept()
 {
-    estate::EstateInputs inputs;
-    inputs.decimals = decimals_->value();
-    inputs.heirsConsent = consent_->isChecked();
-    estate::Minor* members[] = {&inputs.gross, &inputs.funeral, &inputs.debts, &inputs.bequest};
-    for (const FieldRow& row : kFieldRows) {
-        QLineEdit* edit = fields_[slotOf(row.field)];
-        // The claims may be left empty: none of them is then owed.
-        const std::string text = edit->text().toStdString();
-        const bool mayBeEmpty = row.field != EstateField::Gross;
-        const estate::AmountReading reading = estate::readAmount(text, inputs.decimals, estate::Grouping::Accepted);
-        if (!reading.ok() && !(mayBeEmpty && reading.problem == estate::AmountProblem::Empty)) {
-            problem_->setText(fromStd(estate::arabicProblemText(reading.problem, row.field, inputs.decimals)));
-            problem_->show();
-            edit->setFocus();
-            edit->selectAll();
-            return;
-        }
-        *members[slotOf(row.field)] = reading.ok() ? *reading.minor : estate::Minor{0};
+    estate::EstateForm form;
+    form.decimals = decimals_->value();
+    form.heirsConsent = consent_->isChecked();
+    for (int slot = 0; slot < 4; ++slot) form.amounts[slot] = fields_[slot]->text().toStdString();
+    const estate::EstateFormReading reading = estate::readEstateForm(form);
+    if (!reading.ok()) {
+        problem_->setText(fromStd(reading.problem));
+        problem_->show();
+        QLineEdit* edit = fields_[slotOf(*reading.refused)];
+        edit->setFocus();
+        edit->selectAll();
+        return;
     }
-    chosen_ = inputs;
+    chosen_ = reading.inputs;
     QDialog::accept();
 }
 

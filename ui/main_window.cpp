@@ -9,6 +9,7 @@
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
 #include "present/positions_text.h"
+#include "present/refusal_texts.h"
 #include "present/result_table.h"
 #include "ui/caption_button.h"
 #include "ui/case_document.h"
@@ -35,13 +36,6 @@ namespace {
 const char* const kCaption = "قسمارو 2";
 
 QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
-
-// The case cannot be divided exactly: its corrected base passes what a
-// double holds to the last part. The case stays open, so that the user can
-// withdraw the last entry.
-const char* const kBeyondExactRange =
-    "لا يمكن حساب هذه المسألة بدقة: أصلها بعد التصحيح أكبر من أن يُحسب حساباً تاماً. ألغِ آخر اختيار أو ابدأ مسألة "
-    "جديدة.";
 
 }  // namespace
 
@@ -155,12 +149,11 @@ void MainWindow::pressHeirButton(HeirKind kind)
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
     case PressOutcome::SpouseConflict:
-        messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة");
-        return;
     case PressOutcome::TooManyGrandmothers: {
         KindCounts asked = state_.counts;
         asked.set(kind, 1);
-        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
+        messages_.inform(this, kProgramCaption,
+                         QString::fromStdString(pressRefusalText(press.outcome, positions_.school, asked)));
         return;
     }
     case PressOutcome::Entered:
@@ -189,7 +182,7 @@ void MainWindow::calculate()
 bool MainWindow::answerCase()
 {
     if (document_->calculate() == CaseOutcome::BeyondExactRange) {
-        messages_.inform(this, kProgramCaption, kBeyondExactRange);
+        messages_.inform(this, kProgramCaption, kBeyondExactRangeText);
         return false;
     }
     markComputed(state_);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "present/number_text.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {
@@ -14,9 +15,7 @@ void JsonWriter::value(double number)
         out_ += "null";
         return;
     }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
-    out_.append(buffer, result.ptr);
+    appendShortestDecimal(out_, number);
 }
 
 void JsonWriter::value(std::int64_t number)

@@ -1,0 +1,91 @@
+// The C++ behind the web page, natively: the calculator run on one line,
+// the case entered from a link and written as a batch line, and the view of
+// an answer with its heirs named.
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "web/calculator_line.h"
+#include "web/page_case.h"
+#include "web/page_view.h"
+
+namespace qismaru::web {
+namespace {
+
+using nlohmann::json;
+
+TEST(PageApi, OneBatchLineAnsweredAsTheCalculatorAnswersIt)
+{
+    struct Row {
+        const char* line;
+        std::vector<std::string> flags;
+        const char* output;  // exactly, or nothing when refused
+        const char* error;   // a part of the refusal
+    } const rows[] = {
+        {R"({"h":1,"m":1})", {"--fields", "counts"}, R"({"counts":{"m":1,"h":1}})", ""},
+        {R"({"x":1})", {"--fields", "counts"}, nullptr, ""},
+        {R"({"h":1})", {"--fields", "nonsense"}, nullptr, "nonsense"},
+        {R"({"h":1})", {"--school", "zahiri"}, nullptr, "zahiri"},
+        {"{\"h\":1}\n{\"m\":1}", {}, nullptr, "line break"},
+    };
+    for (const Row& row : rows) {
+        const LineAnswer answer = answerBatchLine(row.line, row.flags);
+        if (row.output) {
+            EXPECT_EQ(answer.output, row.output) << row.line;
+        } else if (*row.error) {
+            EXPECT_NE(answer.error.find(row.error), std::string::npos) << row.line << ": " << answer.error;
+            EXPECT_TRUE(answer.output.empty()) << row.line;
+        } else {
+            EXPECT_NE(answer.output.find(R"("line":1)"), std::string::npos) << row.line << ": " << answer.output;
+        }
+    }
+}
+
+TEST(PageApi, LinksEnteredByTheEntryRules)
+{
+    struct Row {
+        const char* heirs;
+        const char* school;
+        const char* refusal;  // a part of the message, or nothing when entered
+    } const rows[] = {
+        {"h=1,m=1,f=1", "hanafi", nullptr}, {"gm=3", "hanbali", nullptr},    {"h=1,w=1", "hanafi", "الزوجان"},
+        {"w=5", "hanafi", "أربع"},          {"gm=3", "maliki", "جدتين"},     {"d=0", "hanafi", "بهذا العدد"},
+        {"d=99999", "hanafi", "لا يدل"},    {"m=2", "hanafi", "بهذا العدد"}, {"x=1", "hanafi", "لا يدل"},
+        {"h=1,", "hanafi", "لا يدل"},       {"", "hanafi", "لا يدل"},
+    };
+    for (const Row& row : rows) {
+        PageCase page;
+        page.enterLink("m=1", "hanafi");
+        const json entered = json::parse(page.enterLink(row.heirs, row.school));
+        EXPECT_EQ(entered["ok"], row.refusal == nullptr) << row.heirs;
+        if (!row.refusal) continue;
+        EXPECT_NE(entered["message"].get<std::string>().find(row.refusal), std::string::npos) << row.heirs;
+        EXPECT_EQ(page.entries(), R"([{"code":"m","name":"أم","count":1,"counted":false,"row":1}])") << row.heirs;
+    }
+}
+
+TEST(PageApi, TheCaseAsABatchLineAndItsView)
+{
+    PageCase page;
+    page.enterLink("h=1,m=1,d=3,bm=1", "maliki");
+    const std::string line = page.batchLine(R"({"school":"maliki","spouseReturn":false,"noReturn":true})",
+                                            R"({"gross":"120000.50","debts":"5000"})");
+    EXPECT_EQ(line, R"({"counts":{"h":1,"m":1,"d":3,"bm":1},"school":"maliki","spouseReturn":false,)"
+                    R"("noReturn":true,"estate":{"gross":"120000.50","debts":"5000"}})");
+
+    const json view = json::parse(viewOfLine(line));
+    EXPECT_EQ(view["outcome"], "computed");
+    std::vector<std::string> rows;
+    for (const json& row : view["table"]["rows"]) {
+        rows.push_back(row["kind"].get<std::string>() + ":" + std::to_string(row["parts"].get<long long>()));
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{"m:6", "h:9", "d:24"}));
+    EXPECT_EQ(view["table"]["base"], " 39 ");
+    EXPECT_TRUE(view["estate"].is_object());
+    EXPECT_NE(view["text"].get<std::string>().find("بنت 3\t2 / 3\t24\t8  لكل\t%61.53\n"), std::string::npos);
+    EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"school":"zahiri"})"))["outcome"], "refused");
+}
+
+}  // namespace
+}  // namespace qismaru::web

@@ -1,0 +1,379 @@
+// The web page as a user drives it, opened from disk: heirs entered by
+// clicks and by keys, Calculate, the table against the native calculator's
+// answer to the same case, another school, the solution, the estate, the
+// entry rules' refusals, case files opened, refused and saved, the link
+// that reopens a case, the copied text, the printed page, a phone's width,
+// and no request outside the page's folder.
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const url = require('url');
+const { spawnSync } = require('child_process');
+const { launch, fileUrl, checker, site } = require('./browser.cjs');
+
+const calc = process.env.QISMARU_CALC;
+const repository = path.resolve(__dirname, '../..');
+const check = checker('page');
+
+// The native calculator's JSON answer to one batch line.
+function nativeAnswer(line, flags = []) {
+  const run = spawnSync(calc, ['--batch', ...flags], { input: line + '\n', encoding: 'utf8' });
+  return JSON.parse(run.stdout);
+}
+
+// The rows of the calculator's screen table, each as its texts from right
+// to left: the page must show exactly these.
+function nativeRows(answer) {
+  const rows = new Map();
+  for (const item of answer.screen) {
+    if (item.y <= 200 || item.y >= 3200) continue;
+    if (!rows.has(item.y)) rows.set(item.y, []);
+    rows.get(item.y).push(item);
+  }
+  return [...rows.keys()]
+    .sort((a, b) => a - b)
+    .map((y) => rows.get(y).sort((a, b) => b.x - a.x).map((item) => item.text.trim()));
+}
+
+function nativeTotals(answer) {
+  return answer.screen.filter((item) => item.y >= 3200).map((item) => item.text.trim());
+}
+
+async function pageRows(page) {
+  return page.$$eval('#result-rows tr', (rows) =>
+    rows.map((row) => ({
+      kind: row.dataset.kind,
+      parts: Number(row.dataset.parts),
+      texts: [...row.cells].map((cell) => cell.textContent.trim()).filter((text) => text !== ''),
+    }))
+  );
+}
+
+async function press(page, code) {
+  await page.click(`button[data-code="${code}"]`);
+}
+
+async function typeCount(page, count) {
+  await page.waitForSelector('#count-dialog[open]');
+  await page.click('#count-input', { clickCount: 3 });
+  await page.keyboard.type(String(count));
+  await page.keyboard.press('Enter');
+}
+
+// The text of the message box on the page, after OK closed it.
+async function message(page) {
+  await page.waitForSelector('#message-dialog[open]');
+  const text = await page.$eval('#message-text', (element) => element.textContent);
+  await page.click('#message-ok');
+  await page.waitForSelector('#message-dialog:not([open])');
+  return text;
+}
+
+async function entries(page) {
+  return page.$$eval('#entry-list li', (items) => items.map((item) => item.dataset.kind + '=' + item.dataset.count));
+}
+
+async function calculated(page) {
+  await page.waitForFunction(() => !document.getElementById('result').hidden);
+}
+
+async function checkTable(page, line, what) {
+  const answer = nativeAnswer(line);
+  const rows = await pageRows(page);
+  check.equal(
+    rows.map((row) => row.texts),
+    nativeRows(answer),
+    `${what}: the table's texts are the calculator's`
+  );
+  check.equal(
+    await page.$$eval('#totals li', (items) => items.map((item) => item.textContent.trim())),
+    nativeTotals(answer),
+    `${what}: the base rows`
+  );
+  return { answer, rows };
+}
+
+async function typicalCaseByClicks(page) {
+  await page.goto(fileUrl());
+  await page.waitForSelector('body[data-ready]');
+  for (const code of ['h', 'm', 'f']) await press(page, code);
+  check.equal(await entries(page), ['h=1', 'm=1', 'f=1'], 'husband, mother, father entered in order');
+  await page.click('#calculate');
+  await calculated(page);
+  const { rows } = await checkTable(page, '{"counts":{"h":1,"m":1,"f":1}}', 'husband, mother, father');
+  check.equal(
+    rows.map((row) => `${row.kind}:${row.parts}`),
+    ['m:1', 'h:3', 'f:2'],
+    'each row carries its heir and its parts'
+  );
+  check.equal(await page.$eval('#corrected-base', (e) => e.dataset.total), '6', 'the corrected base');
+  check.equal(
+    await page.$$eval('#case-messages p', (items) => items.map((item) => item.textContent)),
+    ['هذه المسألةهي إحدىالمسألتين العمريتين'],
+    'the named case is announced'
+  );
+  await press(page, 's');
+  check.ok(!(await page.$('#count-dialog[open]')), 'a computed case takes no more heirs');
+}
+
+async function otherSchoolByKeys(page) {
+  await page.focus('#new-case');
+  await page.keyboard.press('Enter');
+  check.equal(await entries(page), [], 'New case by the keyboard empties the case');
+  await page.focus('button[data-code="gf"]');
+  await page.keyboard.press('Enter');
+  await page.focus('button[data-code="b"]');
+  await page.keyboard.press(' ');
+  await page.waitForSelector('#count-dialog[open]');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type('2');
+  await page.keyboard.press('Enter');
+  check.equal(await entries(page), ['gf=1', 'b=2'], 'grandfather and two brothers entered by keys');
+  await page.focus('#calculate');
+  await page.keyboard.press('Enter');
+  await calculated(page);
+  let { rows } = await checkTable(page, '{"counts":{"gf":1,"b":2}}', 'the Hanafi grandfather');
+  check.equal(rows.map((row) => `${row.kind}:${row.parts}`), ['gf:1'], 'the Hanafi grandfather excludes the brothers');
+  await page.focus('#school');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  await page.waitForFunction(() => document.getElementById('positions-line').textContent.includes('الشافعي'));
+  ({ rows } = await checkTable(page, '{"counts":{"gf":1,"b":2},"school":"shafii"}', 'the Shafii grandfather'));
+  check.equal(
+    rows.map((row) => `${row.kind}:${row.parts}`),
+    ['gf:1', 'b:2'],
+    'under the Shafii school the grandfather divides with the brothers'
+  );
+  check.equal(await page.$eval('#corrected-base', (e) => e.dataset.total), '3', 'the Shafii corrected base');
+  check.ok(await page.$eval('#hanafi-difference', (e) => !e.hidden), 'the answer is marked as not the Hanafi one');
+  check.ok(
+    (await page.evaluate(() => location.hash)) === '#case=gf=1,b=2&school=shafii',
+    'the address names the case and its school'
+  );
+
+  await page.click('#show-steps');
+  const steps = nativeAnswer('{"counts":{"gf":1,"b":2},"school":"shafii"}', ['--explain']).steps.map((s) => s.text);
+  check.equal(
+    await page.$$eval('#steps li', (items) => items.map((item) => item.textContent)),
+    steps,
+    'the solution is the calculator\'s, step by step'
+  );
+  check.ok(await page.$eval('#steps-section', (e) => !e.hidden), 'the solution is shown');
+}
+
+async function estateOfTheWorkedExample(page) {
+  await page.select('#school', 'hanafi');
+  await page.click('#new-case');
+  for (const [code, count] of [['h'], ['m'], ['d', 3], ['bm', 1]]) {
+    await press(page, code);
+    if (count) await typeCount(page, count);
+  }
+  await page.click('#estate-button');
+  await page.waitForSelector('#estate-dialog[open]');
+  await page.type('#estate-amount-0', '12o');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#estate-problem:not([hidden])');
+  check.ok(
+    (await page.$eval('#estate-problem', (e) => e.textContent)).includes('التركة'),
+    'an amount that is not a number is named below the fields'
+  );
+  check.ok(await page.$('#estate-dialog[open]'), 'and the estate dialog stays open');
+  await page.click('#estate-amount-0', { clickCount: 3 });
+  await page.keyboard.type('120,000.50');
+  await page.type('#estate-amount-1', '1000');
+  await page.type('#estate-amount-2', '٥٠٠٠');
+  await page.type('#estate-amount-3', '50000');
+  await page.click('#estate-ok');
+  await page.waitForSelector('#estate-dialog:not([open])');
+  await page.click('#calculate');
+  await calculated(page);
+  const line =
+    '{"counts":{"h":1,"m":1,"d":3,"bm":1},"estate":{"gross":"120000.50","funeral":"1000","debts":"5000","bequest":"50000"}}';
+  const { answer } = await checkTable(page, line, 'the worked example');
+  const estate = answer.estate;
+  const shown = await page.$$eval('#estate-kinds tr', (rows) =>
+    rows.slice(1).map((row) => [...row.cells].map((cell) => cell.textContent))
+  );
+  check.equal(
+    shown.map((cells) => cells[4].replace(/,/g, '')).sort(),
+    Object.values(estate.kinds)
+      .map((kind) => kind.amount)
+      .sort(),
+    'each heir\'s amount is the calculator\'s'
+  );
+  const claims = await page.$$eval('#estate-claims td', (cells) => cells.map((cell) => cell.textContent));
+  check.ok(claims.includes('76,000.34'), 'the net for the heirs');
+  const closing = await page.$$eval('#estate-closing td', (cells) => cells.map((cell) => cell.textContent));
+  check.ok(closing.includes(estate.roundingDifference), 'the rounding difference');
+}
+
+async function copiedText(page) {
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = async (text) => {
+      window.copiedText = text;
+    };
+  });
+  await page.click('#copy-text');
+  const text = await page.evaluate(() => window.copiedText);
+  check.ok(text.includes('بنت 3\t2 / 3\t24\t8  لكل\t%61.53'), 'the copied text holds the rows');
+  check.ok(text.includes('39 =التصحيح') && text.includes('76,000.34'), 'and the totals and the estate');
+}
+
+async function onePrintedPage(page) {
+  await page.emulateMediaType('print');
+  check.ok(
+    await page.$eval('.entry', (e) => getComputedStyle(e).display === 'none'),
+    'the buttons are not printed'
+  );
+  const pdf = Buffer.from(await page.pdf({ format: 'A4' }));
+  const pages = (pdf.toString('latin1').match(/\/Type ?\/Page\b/g) || []).length;
+  check.equal(pages, 1, 'the answer prints on one page');
+  await page.emulateMediaType('screen');
+}
+
+async function refusals(page, questions) {
+  await page.click('#new-case');
+  check.equal(questions.length, 1, 'New case asks before an estate is lost');
+  await press(page, 'w');
+  await typeCount(page, 5);
+  check.equal(await message(page), 'لا يزيد عدد الزوجات على أربع', 'five wives are refused');
+  check.ok(await page.$('#count-dialog[open]'), 'and the count dialog stays open');
+  await page.click('#count-input', { clickCount: 3 });
+  await page.keyboard.type('4');
+  await page.keyboard.press('Enter');
+  await press(page, 'h');
+  check.equal(await message(page), 'لايجتمع الزوجان في مسألة واحدة', 'no husband beside wives');
+  await press(page, 'm');
+  await page.click('#cancel-last');
+  check.equal(await entries(page), ['w=4'], 'Cancel last withdraws the mother');
+  await page.select('#school', 'maliki');
+  await press(page, 'gm');
+  await typeCount(page, 3);
+  check.ok((await message(page)).includes('جدتين'), 'the Malikis let at most two grandmothers inherit');
+  await page.click('#count-cancel');
+  await page.select('#school', 'hanafi');
+}
+
+async function caseFiles(page, downloads) {
+  const bad = path.join(downloads, 'bad.qismaru');
+  const cases = [
+    ['not a case file', 'hello'],
+    ['five wives', '{"format":"qismaru-case","version":1,"heirs":[{"code":"w","count":5}]}'],
+    ['a newer format', '{"format":"qismaru-case","version":99,"heirs":[]}'],
+  ];
+  const before = await entries(page);
+  for (const [what, text] of cases) {
+    fs.writeFileSync(bad, text);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-file')]);
+    await chooser.accept([bad]);
+    const said = await message(page);
+    check.ok(said.includes('bad.qismaru') && /[\u0600-\u06ff]/.test(said), `${what}: refused with a message`);
+    check.equal(await entries(page), before, `${what}: the case stays as it was`);
+  }
+
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-file')]);
+  await chooser.accept([path.join(repository, 'docs/worked-example.qismaru')]);
+  await page.waitForFunction(() => document.querySelectorAll('#entry-list li').length === 4);
+  check.equal(await entries(page), ['h=1', 'm=1', 'd=3', 'bm=1'], 'the README\'s case file opens');
+  await page.select('#school', 'shafii');
+  const client = await page.createCDPSession();
+  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.click('#save-file');
+  const saved = path.join(downloads, 'worked-example.qismaru');
+  for (let i = 0; i < 50 && !fs.existsSync(saved); ++i) await new Promise((r) => setTimeout(r, 100));
+  const native = spawnSync(calc, ['--case-file', saved, '--json', '--fields', 'counts,estate'], { encoding: 'utf8' });
+  const reread = JSON.parse(native.stdout);
+  check.equal(Object.entries(reread.counts).sort(), [['bm', 1], ['d', 3], ['h', 1], ['m', 1]], 'the saved file is a case file qismaru-calc reads');
+  check.equal(reread.estate.net, '76000.34', 'with its estate');
+  check.ok(fs.readFileSync(saved, 'utf8').includes('"school": "shafii"'), 'and with the school it was saved under');
+}
+
+async function linkedCase(page) {
+  await page.goto(fileUrl('#case=h=1,m=1,d=3,bm=1&school=maliki'));
+  await page.waitForSelector('body[data-ready]');
+  await calculated(page);
+  await checkTable(page, '{"counts":{"h":1,"m":1,"d":3,"bm":1},"school":"maliki"}', 'a linked case');
+  check.equal(await page.$eval('#school', (e) => e.value), 'maliki', 'the link chooses the school');
+  await page.goto(fileUrl('#case=h=1,w=1'));
+  check.equal(await message(page), 'لايجتمع الزوجان في مسألة واحدة', 'a link to an impossible case is refused');
+  await page.goto(fileUrl());
+  await page.waitForSelector('body[data-ready]');
+  check.equal(await page.$eval('#school', (e) => e.value), 'maliki', 'the school chosen last is kept between visits');
+  await page.goto(fileUrl('#case=gm=32717,w=4,d=32693,b=32609,si=32653'));
+  check.ok((await message(page)).startsWith('لا يمكن حساب هذه المسألة بدقة'), 'a case beyond exact computation is said so');
+  check.ok(await page.$eval('#result', (e) => e.hidden), 'and no table is shown for it');
+}
+
+async function help(page) {
+  await page.click('#help-button');
+  await page.waitForSelector('#help-dialog[open]');
+  check.equal((await page.$$('#help-kinds details')).length, 21, 'the help explains the 21 heir kinds');
+  check.ok((await page.$$('#help-schools article')).length >= 4, 'and where the schools differ');
+  await page.keyboard.press('Escape');
+}
+
+async function phone(page) {
+  await page.setViewport({ width: 360, height: 740 });
+  await page.goto(fileUrl('#case=h=1,m=1,d=3,bm=1'));
+  await page.waitForSelector('body[data-ready]');
+  check.ok(
+    await page.evaluate(() => document.documentElement.scrollWidth <= 360),
+    'a 360-pixel phone needs no sideways scrolling'
+  );
+}
+
+// The folder copied elsewhere, under a name with a blank and Arabic letters,
+// works as it did where it was built.
+async function copiedFolder(browser, downloads) {
+  const copy = path.join(downloads, 'قسمارو نسخة');
+  fs.cpSync(site, copy, { recursive: true });
+  const page = await browser.newPage();
+  await page.goto(url.pathToFileURL(path.join(copy, 'index.html')).href + '#case=h=1,m=1,f=1');
+  await page.waitForSelector('body[data-ready]');
+  await calculated(page);
+  await checkTable(page, '{"counts":{"h":1,"m":1,"f":1}}', 'the page in a copied folder');
+  await page.close();
+}
+
+async function main() {
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'qismaru-web-'));
+  const browser = await launch();
+  const requests = [];
+  try {
+    const page = await browser.newPage();
+    page.on('request', (request) => requests.push(request.url()));
+    page.on('pageerror', (error) => check.ok(false, `the page threw: ${error.message}`));
+    const questions = [];
+    page.on('dialog', async (dialog) => {
+      questions.push(dialog.message());
+      await dialog.accept();
+    });
+    await typicalCaseByClicks(page);
+    await otherSchoolByKeys(page);
+    await estateOfTheWorkedExample(page);
+    await copiedText(page);
+    await onePrintedPage(page);
+    await refusals(page, questions);
+    await caseFiles(page, downloads);
+    await linkedCase(page);
+    await help(page);
+    await phone(page);
+    await copiedFolder(browser, downloads);
+  } finally {
+    await browser.close();
+    fs.rmSync(downloads, { recursive: true, force: true });
+  }
+  // The module's bytes decoded from a data: address, and a saved file's blob:
+  // address, are the page's own.
+  const outside = requests
+    .filter((url) => !/^(file:\/\/\/|data:|blob:)/.test(url) || (url.startsWith('file:') && !url.startsWith('file://' + site + '/')))
+    .map((url) => url.slice(0, 120));
+  check.equal(outside, [], 'no request leaves the page\'s folder');
+  check.finish();
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exitCode = 1;
+});

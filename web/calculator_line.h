@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qismaru::web {
+
+// What `qismaru-calc --batch FLAGS` writes for one line of input, run by the
+// calculator's own main(): its options, checks, results and error objects
+// are those of the program in a terminal, whatever they come to be.
+struct LineAnswer {
+    std::string output;  // what it wrote, without the final line break
+    std::string error;   // what it wrote to standard error when it refused to run
+    int status = 0;      // its exit status
+
+    bool ok() const { return error.empty(); }
+};
+
+// `flags` are the calculator's own, as on its command line after --batch:
+// {"--fields", "shares,case"}, {"--explain"}, {"--school", "shafii"}.
+// A line with a line break in it is two lines to the calculator; it is
+// refused, so that one line always gets one answer.
+LineAnswer answerBatchLine(std::string_view line, const std::vector<std::string>& flags);
+
+}  // namespace qismaru::web

@@ -1,0 +1,182 @@
+#include "web/page_case.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "estate/case_opening.h"
+#include "estate/estate_json.h"
+#include "present/positions_text.h"
+#include "present/refusal_texts.h"
+#include "web/page_json.h"
+
+namespace qismaru::web {
+
+namespace {
+
+School schoolOf(const std::string& key) { return schoolFromKey(key).value_or(School::Hanafi); }
+
+Json outcomeJson(const char* outcome, int row = 0, const std::string& message = {})
+{
+    Json answer{{"outcome", outcome}};
+    if (row > 0) answer["row"] = row;
+    if (!message.empty()) answer["message"] = message;
+    return answer;
+}
+
+std::string refusedJson(const std::string& message) { return Json{{"ok", false}, {"message", message}}.dump(); }
+
+// "h=1,m=1" as its codes and counts, in the order written; nothing when a
+// part is not CODE=N with a known code and a whole count.
+std::optional<std::vector<HeirEntry>> linkHeirs(const std::string& text)
+{
+    std::vector<HeirEntry> heirs;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, end - start);
+        const std::size_t eq = part.find('=');
+        const std::optional<HeirKind> kind = kindFromCode(part.substr(0, eq));
+        const std::string count = eq == std::string::npos ? "" : part.substr(eq + 1);
+        const bool whole = !count.empty() && count.size() <= 5 && count.find_first_not_of("0123456789") == count.npos;
+        if (!kind || !whole || std::stoi(count) > kMaxCount) return std::nullopt;
+        heirs.push_back({*kind, std::stoi(count)});
+        start = end + 1;
+    }
+    return heirs;
+}
+
+}  // namespace
+
+std::string PageCase::press(const std::string& code, const std::string& school)
+{
+    const std::optional<HeirKind> kind = kindFromCode(code);
+    return (kind ? pressed(*kind, schoolOf(school)) : outcomeJson("ignored")).dump();
+}
+
+Json PageCase::pressed(HeirKind kind, School school)
+{
+    KindCounts asked = state_.counts;
+    asked.set(kind, 1);
+    const PressResult press = pressHeirButton(state_, kind, school);
+    switch (press.outcome) {
+    case PressOutcome::Ignored: return outcomeJson("ignored");
+    case PressOutcome::SpouseConflict:
+    case PressOutcome::TooManyGrandmothers:
+        return outcomeJson("refused", 0, pressRefusalText(press.outcome, school, asked));
+    case PressOutcome::Entered: return outcomeJson("entered", press.row);
+    case PressOutcome::AskCount: return outcomeJson("askCount");
+    }
+    return outcomeJson("ignored");
+}
+
+std::string PageCase::confirmCount(int count, const std::string& school)
+{
+    return counted(count, schoolOf(school)).dump();
+}
+
+Json PageCase::counted(int count, School school)
+{
+    KindCounts asked = state_.counts;
+    if (state_.lastChosen) asked.set(*state_.lastChosen, count);
+    const CountResult result = qismaru::confirmCount(state_, count, school);
+    switch (result.outcome) {
+    case CountOutcome::Ignored: return outcomeJson("ignored");
+    case CountOutcome::TooManyWives:
+    case CountOutcome::TooManyGrandmothers:
+        return outcomeJson("refused", 0, countRefusalText(result.outcome, school, asked));
+    case CountOutcome::Recorded: return outcomeJson("recorded", result.row);
+    }
+    return outcomeJson("ignored");
+}
+
+void PageCase::cancelCount() { qismaru::cancelCount(state_); }
+
+int PageCase::cancelLast() { return cancelLastChoice(state_).value_or(0); }
+
+void PageCase::newCase() { startNewCase(state_); }
+
+std::string PageCase::entries() const
+{
+    Json list = Json::array();
+    for (const HeirEntry& heir : enteredHeirs(state_)) {
+        const HeirKindInfo& info = infoOf(heir.kind);
+        list.push_back({{"code", info.code},
+                        {"name", info.displayName},
+                        {"count", heir.count},
+                        {"counted", info.entry == EntryKind::Counted},
+                        {"row", state_.entryRow[indexOf(heir.kind)].value_or(0)}});
+    }
+    return list.dump();
+}
+
+bool PageCase::canCalculate() const { return qismaru::canCalculate(state_); }
+
+void PageCase::markComputed() { qismaru::markComputed(state_); }
+
+void PageCase::reopen() { reopenCase(state_); }
+
+std::string PageCase::refusalUnder(const std::string& school) const
+{
+    return grandmothersBeyondLimit(state_.counts, schoolOf(school))
+               ? grandmotherLimitText(schoolOf(school), state_.counts)
+               : "";
+}
+
+std::string PageCase::batchLine(const std::string& positions, const std::string& estate) const
+{
+    Json counts = Json::object();
+    for (const HeirEntry& heir : enteredHeirs(state_)) counts[std::string(infoOf(heir.kind).code)] = heir.count;
+    Json line{{"counts", counts}};
+    const Json chosen = positionsToJson(positionsFromJson(positions));
+    for (const auto& [key, value] : chosen.items()) line[key] = value;
+    const Json estateObject = Json::parse(estate, nullptr, false);
+    if (estateObject.is_object()) line["estate"] = estateObject;
+    return line.dump();
+}
+
+std::string PageCase::enterLink(const std::string& heirs, const std::string& school)
+{
+    const std::optional<std::vector<HeirEntry>> entries = linkHeirs(heirs);
+    if (!entries) return refusedJson("لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه وعدده، مثل h=1,m=1,f=1");
+    const CaseState before = state_;
+    startNewCase(state_);
+    // Each heir is entered as its button and the count dialog enter it, with
+    // the words they would say for a refusal.
+    for (const HeirEntry& heir : *entries) {
+        Json entered = pressed(heir.kind, schoolOf(school));
+        if (entered["outcome"] == "askCount") entered = counted(heir.count, schoolOf(school));
+        const bool ok = entered["outcome"] == "recorded" || (entered["outcome"] == "entered" && heir.count == 1);
+        if (!ok) {
+            state_ = before;
+            const std::string why = entered.value("message", "");
+            return refusedJson(
+                why.empty() ? "لا يدخل " + std::string(infoOf(heir.kind).displayName) + " بهذا العدد في مسألة" : why);
+        }
+    }
+    return Json{{"ok", true}}.dump();
+}
+
+std::string PageCase::openFile(const std::string& text, const std::string& positions)
+{
+    const estate::OpenedCase opened = estate::openCaseFile(text);
+    if (!opened.ok()) return refusedJson(opened.problem);
+    state_ = *opened.state;
+    const Positions& kept = opened.file->positions;
+    Json answer{{"ok", true}, {"positions", positionsToJson(kept)}};
+    if (kept != positionsFromJson(positions)) answer["positionsMessage"] = estate::positionsTakenFromFileText(kept);
+    answer["estate"] = nullptr;
+    answer["form"] = nullptr;
+    if (opened.file->estate) {
+        answer["estate"] = estate::estateToJson(*opened.file->estate);
+        answer["form"] = formToJson(estate::formOf(*opened.file->estate));
+    }
+    return answer.dump();
+}
+
+std::string PageCase::fileText(const std::string& positions, const std::string& estate) const
+{
+    return estate::caseFileText({enteredHeirs(state_), estateFromText(estate), positionsFromJson(positions)});
+}
+
+}  // namespace qismaru::web

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace qismaru::web {
+
+// What the page builds itself from, once: the 21 heir kinds with their
+// captions and names, the schools, the estate form's words and limits, the
+// largest count and the case file's limits. JSON.
+std::string catalogue();
+
+// The help that matters on the web, from the same texts as the desktop's
+// help windows: what each heir kind inherits, and where the schools differ.
+// {"kinds": [{"code", "name", "statements": [...]}], "schools": [...],
+//  "questions": [{"heading", "when", "holdings": [...], "note"}]}.
+std::string helpTexts(const std::string& positions);
+
+// The positions as the engine applies them (no return only where a school
+// held it), with the line that names them: {"positions", "line"}.
+std::string positionsInfo(const std::string& positions);
+
+// OK of the estate form: {"ok": true, "estate": {...}, "form": {...}} with
+// the estate as a batch line carries it and the form as it shows it again,
+// or {"ok": false, "field": 0..3, "message": "..."}.
+std::string readEstateForm(const std::string& form);
+
+}  // namespace qismaru::web

@@ -1,0 +1,137 @@
+#include "web/page_view.h"
+
+#include "app/calc/case_json.h"
+#include "app/calc/case_positions.h"
+#include "engine/parts.h"
+#include "estate/estate_report.h"
+#include "present/positions_text.h"
+#include "present/result_table.h"
+#include "web/page_json.h"
+
+namespace qismaru::web {
+
+namespace {
+
+using namespace table_geometry;
+
+// The column a placed text of a row stands in, by its anchor.
+const char* columnAt(int x)
+{
+    switch (x) {
+    case kHeirX: return "name";
+    case kShareX: return "share";
+    case kPortionX: return "parts";
+    case kPerHeadX: return "perHead";
+    case kPercentageX: return "percentage";
+    default: return "other";
+    }
+}
+
+std::string trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+Json tableJson(const ResultTable& table, const CaseResult& result)
+{
+    Json rows = Json::array();
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        Json cells = Json::object();
+        for (const PlacedText& item : table.rows[i]) cells[columnAt(item.x)] = item.text;
+        Json row{{"cells", cells}};
+        // Every drawn row names its kind; a row without one would be a figure
+        // the table places on its own, and is shown without a name.
+        if (i < table.rowKinds.size()) {
+            row["kind"] = infoOf(table.rowKinds[i]).code;
+            row["parts"] = partsOf(table.rowKinds[i], result);
+        }
+        rows.push_back(row);
+    }
+    Json json{{"rows", rows}, {"base", ""}, {"percentageTitle", ""}, {"totals", Json::array()}};
+    for (const PlacedText& item : table.header) json[item.x == kPortionX ? "base" : "percentageTitle"] = item.text;
+    for (const PlacedText& item : table.totals) json["totals"].push_back(item.text);
+    return json;
+}
+
+Json estateJson(const estate::EstateReport& report)
+{
+    const auto lines = [](const std::vector<estate::AmountLine>& amounts) {
+        Json list = Json::array();
+        for (const estate::AmountLine& line : amounts) list.push_back({{"label", line.label}, {"amount", line.amount}});
+        return list;
+    };
+    Json kinds = Json::array();
+    for (const estate::KindLine& line : report.kinds) kinds.push_back(estate::cellsOf(line));
+    return {{"title", estate::kEstateTitle},
+            {"claims", lines(report.claims)},
+            {"columns", estate::kindColumnTitles(report)},
+            {"kinds", kinds},
+            {"closing", lines(report.closing)},
+            {"notes", report.notes},
+            {"text", estate::reportText(report)}};
+}
+
+// The answer as text to paste: the school, the table row by row with its
+// columns separated by tabs, the totals, what Calculate says, and the estate.
+std::string plainText(const Json& view, const std::vector<std::string>& messages)
+{
+    std::string text = view["positionsLine"].get<std::string>() + "\n";
+    for (const Json& row : view["table"]["rows"]) {
+        std::string line = trimmed(row["cells"].value("name", ""));
+        for (const char* column : {"share", "parts", "perHead", "percentage"}) {
+            line += '\t';
+            line += trimmed(row["cells"].value(column, ""));
+        }
+        text += line + "\n";
+    }
+    for (const Json& total : view["table"]["totals"]) text += trimmed(total.get<std::string>()) + "\n";
+    for (const std::string& message : messages) text += message + "\n";
+    if (view.contains("surplus")) text += view["surplus"].get<std::string>() + "\n";
+    if (view["estate"].is_object()) text += "\n" + view["estate"]["text"].get<std::string>();
+    return text;
+}
+
+}  // namespace
+
+std::string viewOfLine(const std::string& line)
+{
+    const calc::CaseInput input = calc::caseFromLine(line);
+    const calc::PositionsChoice choice = calc::positionsFor(input, {});
+    if (!input.ok() || !choice.ok()) {
+        return Json{{"outcome", "refused"}, {"error", input.ok() ? choice.error : input.error}}.dump();
+    }
+    const calc::CaseAnswer answer = calc::answerCase(input, false, choice.positions);
+    const CaseComputation& computation = answer.computation;
+    const Positions& positions = computation.positions;
+    const char* outcome = computation.outcome == CaseOutcome::Computed         ? "computed"
+                          : computation.outcome == CaseOutcome::ValidationStop ? "stopped"
+                                                                               : "beyond";
+    const bool divided = computation.outcome == CaseOutcome::Computed;
+    Json view{{"outcome", outcome},
+              {"positionsLine", positionsLine(positions)},
+              {"differsFromHanafi", divided && differsFromHanafi(answer.counts, computation)},
+              {"differenceNote", differsFromHanafiNote(positions)},
+              {"table", tableJson(divided ? buildResultTable(answer.counts, computation.result, TableMedium::Screen)
+                                          : ResultTable{},
+                                  computation.result)},
+              {"estate", nullptr}};
+    // The user chose no return; the table alone would leave the surplus unsaid.
+    if (divided && positions.noReturn && computation.result.undistributedRemainder) {
+        view["surplus"] = surplusToTreasuryText(computation.result);
+    }
+    if (divided && answer.settlement) {
+        estate::EstateReport report = estate::buildEstateReport(*answer.settlement, answer.counts, computation.result,
+                                                                estate::Grouping::Accepted);
+        // The settlement follows the school of the table; the notes say which.
+        report.notes.insert(report.notes.begin(), positionsLine(positions));
+        view["estate"] = estateJson(report);
+    }
+    std::vector<std::string> messages;
+    for (const CaseMessage message : computation.messages) messages.emplace_back(messageText(message));
+    view["text"] = plainText(view, messages);
+    return view.dump();
+}
+
+}  // namespace qismaru::web

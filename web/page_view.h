@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace qismaru::web {
+
+// What the page draws of one batch line beside the calculator's own answer
+// to it: the result table as rows of columns, each row with its heir's code
+// and parts; the settlement of the estate as the desktop's window lays it
+// out; whether the answer differs from the Hanafi one; and the whole as
+// plain text for copying. JSON:
+//   {"outcome": "computed" | "stopped" | "beyond" | "refused", "error",
+//    "positionsLine", "differsFromHanafi", "differenceNote", "surplus",
+//    "table": {"rows": [{"kind", "parts", "cells": {"name", "share",
+//              "parts", "perHead", "percentage"}}], "base",
+//              "percentageTitle", "totals": [...]},
+//    "estate": {"title", "claims", "columns", "kinds", "closing", "notes",
+//               "text"} or null,
+//    "text"}
+std::string viewOfLine(const std::string& line);
+
+}  // namespace qismaru::web
