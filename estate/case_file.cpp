@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "estate/heir_entries.h"
 #include "estate/json_document.h"
 #include "present/utf8_text.h"
 
@@ -23,13 +24,12 @@ const json& member(const json& object, const char* key)
     return it == object.end() ? absent : *it;
 }
 
-// The members a case file may hold at its top level, and in each heir
-// entry; the estate's are the estate reader's. A new member is one row here
+// The members a case file may hold at its top level; an heir entry's are
+// the heir list's (heir_entries.h), the estate's the estate reader's. A new member is one row here
 // and its reading below; a file with a member no row names is refused, so
 // that a misspelt name is not silently passed over.
 constexpr std::string_view kFileMembers[] = {"format",   "version", "school", "spouseReturn",
                                              "noReturn", "heirs",   "estate", "later"};
-constexpr std::string_view kHeirMembers[] = {"code", "count"};
 
 CaseFileReading refused(CaseFileProblem problem, std::string detail)
 {
@@ -66,48 +66,10 @@ CaseFileReading refusedDocument(const JsonDocument& document)
     }
 }
 
-// Why an entry cannot stand in the case built so far, or "".
-std::string entryProblem(const json& entry, const std::array<bool, kHeirKindCount>& seen, const KindCounts& counts,
-                         School school)
-{
-    if (!entry.is_object() || unknownMember(entry, kHeirMembers) || !entry.contains("code") ||
-        !entry.contains("count")) {
-        return "each heir must be an object {\"code\": ..., \"count\": ...}";
-    }
-    if (!entry["code"].is_string()) return "an heir code must be a string";
-    const std::string& code = entry["code"].get_ref<const std::string&>();
-    const std::optional<HeirKind> kind = kindFromCode(code);
-    if (!kind) return "unknown heir code '" + code.substr(0, 8) + "'";
-    if (seen[indexOf(*kind)]) return "heir code '" + code + "' is given twice";
-    const json& count = entry["count"];
-    const int limit = infoOf(*kind).entry == EntryKind::Single ? 1 : kMaxCount;
-    if (!wholeWithin(count, 1, limit)) {
-        return "the count of '" + code + "' must be a whole number from 1 to " + std::to_string(limit);
-    }
-    if (*kind == HeirKind::Wives && count.get<int>() > kMaxWives) return "more than four wives";
-    const bool spouses = (*kind == HeirKind::Husband && counts.has(HeirKind::Wives)) ||
-                         (*kind == HeirKind::Wives && counts.has(HeirKind::Husband));
-    if (spouses) return "the husband and wives never stand in one case";
-    KindCounts after = counts;
-    after.set(*kind, count.get<int>());
-    return grandmotherLimitProblem(after, school);
-}
-
 CaseFileReading readHeirs(const json& heirs, CaseFile& file)
 {
-    if (!heirs.is_array()) return refused(CaseFileProblem::BadHeirs, "\"heirs\" must be a list");
-    std::array<bool, kHeirKindCount> seen{};
-    KindCounts counts;
-    for (const json& entry : heirs) {
-        std::string problem = entryProblem(entry, seen, counts, file.positions.school);
-        if (!problem.empty()) return refused(CaseFileProblem::BadHeirs, std::move(problem));
-        const HeirKind kind = *kindFromCode(entry["code"].get_ref<const std::string&>());
-        const int count = entry["count"].get<int>();
-        seen[indexOf(kind)] = true;
-        counts.set(kind, count);
-        file.heirs.push_back({kind, count});
-    }
-    return {};
+    std::string problem = readHeirEntries(heirs, file.positions.school, file.heirs);
+    return problem.empty() ? CaseFileReading{} : refused(CaseFileProblem::BadHeirs, std::move(problem));
 }
 
 // A switch is absent (off) or true or false; anything else is refused.
@@ -229,10 +191,7 @@ std::string caseFileText(const CaseFile& file)
         document["spouseReturn"] = file.positions.spouseReturn;
         document["noReturn"] = file.positions.noReturn;
     }
-    document["heirs"] = nlohmann::ordered_json::array();
-    for (const HeirEntry& heir : file.heirs) {
-        document["heirs"].push_back({{"code", infoOf(heir.kind).code}, {"count", heir.count}});
-    }
+    document["heirs"] = heirEntriesToJson(file.heirs);
     if (!file.later.empty()) document["later"] = laterDeathsToJson(file.later);
     if (file.estate) document["estate"] = estateToJson(*file.estate);
     return document.dump(2) + "\n";

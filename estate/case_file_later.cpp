@@ -5,6 +5,7 @@
 #include "engine/combined_base.h"
 #include "estate/deaths_refusal_text.h"
 #include "estate/estate_json.h"
+#include "estate/heir_entries.h"
 
 namespace qismaru::estate {
 
@@ -22,22 +23,6 @@ KindCounts countsOf(const std::vector<HeirEntry>& heirs)
 std::optional<GroupRef> refIn(const json& value)
 {
     return value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
-}
-
-// The heirs as entered; the window's entry rules judge them afterwards.
-bool readHeirs(const json& value, std::vector<HeirEntry>& heirs)
-{
-    if (!value.is_array()) return false;
-    for (const json& entry : value) {
-        if (!entry.is_object() || entry.size() != 2 || !entry.contains("code") || !entry["code"].is_string() ||
-            !entry.contains("count") || !wholeWithin(entry["count"], 1, kMaxCount)) {
-            return false;
-        }
-        const std::optional<HeirKind> kind = kindFromCode(entry["code"].get_ref<const std::string&>());
-        if (!kind) return false;
-        heirs.push_back({*kind, entry["count"].get<int>()});
-    }
-    return true;
 }
 
 bool readSame(const json& value, std::vector<SameLink>& same)
@@ -62,11 +47,9 @@ std::string readEntry(const json& value, School school, LaterDeathEntry& entry)
     const std::optional<GroupRef> deceased = value.contains("deceased") ? refIn(value["deceased"]) : std::nullopt;
     if (!deceased) return "\"deceased\" must name a group as \"N:code\"";
     entry.deceased = *deceased;
-    if (!value.contains("heirs") || !readHeirs(value["heirs"], entry.heirs) || entry.heirs.empty() ||
-        !caseWithHeirs(entry.heirs, school)) {
-        return "heirs that the window could not enter (an unknown or repeated kind, a count out of range, the "
-               "husband beside wives, too many wives or grandmothers), or none";
-    }
+    if (!value.contains("heirs")) return "a later death must give its \"heirs\"";
+    if (std::string why = readHeirEntries(value["heirs"], school, entry.heirs); !why.empty()) return why;
+    if (entry.heirs.empty()) return "a later deceased must leave heirs";
     if (value.contains("same") && !readSame(value["same"], entry.same)) {
         return "\"same\" must link heir codes to groups \"N:code\"";
     }
@@ -108,10 +91,7 @@ nlohmann::ordered_json laterDeathsToJson(const std::vector<LaterDeathEntry>& lat
     for (const LaterDeathEntry& entry : later) {
         nlohmann::ordered_json death;
         death["deceased"] = refText(entry.deceased);
-        death["heirs"] = nlohmann::ordered_json::array();
-        for (const HeirEntry& heir : entry.heirs) {
-            death["heirs"].push_back({{"code", infoOf(heir.kind).code}, {"count", heir.count}});
-        }
+        death["heirs"] = heirEntriesToJson(entry.heirs);
         death["same"] = nlohmann::ordered_json::object();
         for (const SameLink& link : entry.same)
             death["same"][std::string(infoOf(link.kind).code)] = refText(link.earlier);
