@@ -105,6 +105,8 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
          "death 2: the husband and wives never stand in one case"},
         {R"({"counts": {"s": 1}, "school": "maliki", "later": [{"deceased": "1:s", "counts": {"gm": 3}}]})",
          "death 2: the maliki school lets at most 2 grandmothers inherit together, not 3 (gm)"},
+        {R"({"counts": {"s": 1}, "school": "shafii", "later": [{"deceased": "1:s", "counts": {"gm": 2, "f": 1}}]})",
+         "death 2: the father excludes his own mother under the shafii school: beside him only one grandmother"},
         {line(R"({"s": 1})", chain), "death 5: the combined base passes 2^53"},
         {line(wsd, R"([{"deceased": "s", "counts": {"m": 1}}])"), "death 2: \"deceased\" must name a group"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "sam": {"m": "1:w"}}])"),
