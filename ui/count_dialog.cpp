@@ -9,6 +9,7 @@
 #include "ui/caption_button.h"
 #include "ui/design_names.h"
 #include "ui/entry_list.h"
+#include "ui/entry_refusals.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
 #include "ui/twips.h"
@@ -99,16 +100,14 @@ void CountDialog::raiseCount()
 
 void CountDialog::confirm()
 {
+    const KindCounts before = state_.counts;
     const CountResult result = confirmCount(state_, shownCount(), positions_.school);
     switch (result.outcome) {
     case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
-    case CountOutcome::TooManyWives: messages_.inform(this, kProgramCaption, "لا يزيد عدد الزوجات على أربع"); return;
-    case CountOutcome::TooManyGrandmothers: {
-        KindCounts asked = state_.counts;
-        asked.set(result.kind, shownCount());
-        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
+    case CountOutcome::TooManyWives:
+    case CountOutcome::TooManyGrandmothers:
+        messages_.inform(this, kProgramCaption, countRefusalText(result, before, shownCount(), positions_.school));
         return;
-    }
     case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
     }
     mainWindow_.setEnabled(true);

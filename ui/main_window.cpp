@@ -15,6 +15,7 @@
 #include "ui/count_dialog.h"
 #include "ui/design_names.h"
 #include "ui/entry_list.h"
+#include "ui/entry_refusals.h"
 #include "ui/fonts.h"
 #include "ui/line_control.h"
 #include "ui/main_window_layout.h"
@@ -151,18 +152,14 @@ void MainWindow::openOver(const std::function<void()>& open)
 
 void MainWindow::pressHeirButton(HeirKind kind)
 {
+    const KindCounts before = state_.counts;
     const PressResult press = qismaru::pressHeirButton(state_, kind, positions_.school);
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
     case PressOutcome::SpouseConflict:
-        messages_.inform(this, kProgramCaption, "لايجتمع الزوجان في مسألة واحدة");
+    case PressOutcome::TooManyGrandmothers:
+        messages_.inform(this, kProgramCaption, pressRefusalText(press.outcome, before, kind, positions_.school));
         return;
-    case PressOutcome::TooManyGrandmothers: {
-        KindCounts asked = state_.counts;
-        asked.set(kind, 1);
-        messages_.inform(this, kProgramCaption, QString::fromStdString(grandmotherLimitText(positions_.school, asked)));
-        return;
-    }
     case PressOutcome::Entered:
         entryList_->drawEntry(press.row, kind, 1);
         document_->caseEdited();
