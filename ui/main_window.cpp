@@ -180,7 +180,9 @@ void MainWindow::openCountDialog()
 void MainWindow::calculate()
 {
     if (!canCalculate(state_) || refuseGrandmothers()) return;
-    if (answerCase()) document_->showSettlement();
+    if (!answerCase()) return;
+    document_->showSettlement();
+    document_->showCombined();
 }
 
 bool MainWindow::answerCase()
@@ -198,6 +200,11 @@ bool MainWindow::answerCase()
     const CaseResult& result = computation.result;
     if (document_->answer().divided() && computation.positions.noReturn && result.undistributedRemainder) {
         messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result)));
+    }
+    // Later deaths that no longer join (another school left a deceased
+    // nothing, say) are kept, and the user told why they are not divided.
+    if (const auto& later = document_->answer().successive; later && !later->joined()) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(later->refusalText()));
     }
     return true;
 }
