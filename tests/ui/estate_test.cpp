@@ -919,8 +919,11 @@ private slots:
         fillEstate({"1200"});
         window_->calculate();
         window_->secondaryWindows().solutionSteps();
-        QVERIFY(document_->estateWindow()->isVisible());
+        // The grandfather dies before the division, leaving a wife.
+        QCOMPARE(document_->addLaterDeath(laterEntry("1:gf", "w=1")), std::string());
+        QVERIFY(document_->estateWindow()->isVisible() && document_->combinedWindow()->isVisible());
         document_->estateWindow()->close();
+        document_->combinedWindow()->close();
         for (QWidget* shown : QApplication::topLevelWidgets()) {
             if (qobject_cast<SolutionWindow*>(shown)) shown->close();
         }
