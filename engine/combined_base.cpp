@@ -45,16 +45,11 @@ DeathsRefusal resolve(const CombinedTable& table, GroupRef ref, int death, int& 
     return refusedAt(ref.death < death && died ? DeadGroup : UnknownGroup, death, ref);
 }
 
-// A man leaves no husband and a woman no wives; beyond that the user knows
-// the family, and the program does not judge kinship.
-DeathsRefusal spouseSideProblem(const LaterDeath& later, int death)
+DeathsRefusal spouseSideRefusal(const LaterDeath& later, int death)
 {
-    const SpouseSide side = spouseSideOf(later.deceased.kind);
-    if (side == SpouseSide::Man && later.counts.has(HeirKind::Husband)) {
-        return refusedAt(HusbandOfMan, death, later.deceased, HeirKind::Husband);
-    }
-    if (side == SpouseSide::Woman && later.counts.has(HeirKind::Wives)) {
-        return refusedAt(WivesOfWoman, death, later.deceased, HeirKind::Wives);
+    for (const HeirKind spouse : {HeirKind::Husband, HeirKind::Wives}) {
+        const DeathsProblem problem = spouseSideProblem(later.deceased.kind, spouse);
+        if (later.counts.has(spouse) && problem != None) return refusedAt(problem, death, later.deceased, spouse);
     }
     return {};
 }
@@ -185,7 +180,7 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
     if (dc.counts.empty()) return refusedAt(NoHeirs, death);
     int deceased = -1;
     if (DeathsRefusal r = resolve(table, later.deceased, death, deceased); r.refused()) return r;
-    if (DeathsRefusal r = spouseSideProblem(later, death); r.refused()) return r;
+    if (DeathsRefusal r = spouseSideRefusal(later, death); r.refused()) return r;
     LinkedGroups linked{};
     if (DeathsRefusal r = resolveLinks(table, later, death, deceased, linked); r.refused()) return r;
     if (DeathsRefusal r = caseProblem(dc, death); r.refused()) return r;
@@ -214,6 +209,14 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
 }
 
 }  // namespace
+
+DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir)
+{
+    const SpouseSide side = spouseSideOf(deceasedKind);
+    if (heir == HeirKind::Husband && side == SpouseSide::Man) return HusbandOfMan;
+    if (heir == HeirKind::Wives && side == SpouseSide::Woman) return WivesOfWoman;
+    return None;
+}
 
 bool PersonGroup::knownAs(GroupRef r) const { return ref == r || std::find(also.begin(), also.end(), r) != also.end(); }
 

@@ -110,6 +110,11 @@ struct DeathsRefusal {
     bool refused() const { return problem != DeathsProblem::None; }
 };
 
+// A man leaves no husband and a woman no wives: HusbandOfMan or WivesOfWoman
+// where a deceased of `deceasedKind` cannot leave heirs of `heir`, else None.
+// Beyond the spouse's side the program does not judge kinship.
+DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir);
+
 // One death's case, computed alone.
 struct DeathCase {
     KindCounts counts;

@@ -117,18 +117,4 @@ Ratio dividedByHeads(const Ratio& q, int heads)
     return {q.num / g, q.den * (heads / static_cast<Minor>(g))};
 }
 
-Minor roundedQuotient(Minor n, Minor d)
-{
-    // Floor division, for a negative n too.
-    Minor quotient = n / d;
-    Minor rest = n % d;
-    if (rest < 0) {
-        --quotient;
-        rest += d;
-    }
-    const Minor twice = 2 * rest;
-    if (twice > d || (twice == d && quotient % 2 != 0)) ++quotient;
-    return quotient;
-}
-
 }  // namespace qismaru::estate

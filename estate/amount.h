@@ -93,8 +93,10 @@ std::string decimalText(Minor n);
 std::string exactText(const Ratio& major);
 void appendExact(std::string& out, const Ratio& major);
 
-// n ÷ d (d > 0) rounded to the nearest whole number, halves to the even one.
-Minor roundedQuotient(Minor n, Minor d);
+// An heir's amount, n ÷ d (n ≥ 0, d > 0), cut down to a whole minor unit:
+// no heir is ever handed a unit the estate does not hold, and what the net
+// keeps beyond the amounts is the rounding difference, never negative.
+constexpr Minor cutDown(Minor n, Minor d) { return n / d; }
 
 inline Minor absolute(Minor n) { return n < 0 ? -n : n; }
 

@@ -19,14 +19,6 @@ OpenedCase openCaseFile(const CaseFileReading& reading)
         opened.problem = "لا يمكن إدخال ورثة هذا الملف في مسألة، فلم يفتح.";
         return opened;
     }
-    // The first death alone, saved again, would lose the later ones.
-    if (!reading.file->later.empty()) {
-        opened.state.reset();
-        opened.problem =
-            "في هذا الملف وفاة وارث قبل القسمة، ولا تُعرض هنا بعد، فلم يفتح؛ ويحسبها qismaru-calc "
-            "--case-file.";
-        return opened;
-    }
     opened.file = reading.file;
     return opened;
 }

@@ -10,7 +10,7 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
     s.base = table.base;
     const Minor net = s.claims.net;
     // As for one case: exact amounts over the base times the minor units of
-    // a major one (below 2^63), the rounding in minor units.
+    // a major one (below 2^63), each head's amount cut down to a minor unit.
     const auto majorBase = static_cast<std::uint64_t>(table.base) * minorPerMajor(inputs.decimals);
     Minor paid = 0;
     for (std::size_t i = 0; i < table.groups.size(); ++i) {
@@ -23,13 +23,13 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
         const Minor share = net * g.parts;
         a.exact = ratio(share, majorBase);
         a.perHeadExact = dividedByHeads(a.exact, g.count);
-        a.perHead = roundedQuotient(share, Minor{table.base} * g.count);
+        a.perHead = cutDown(share, Minor{table.base} * g.count);
         a.amount = a.perHead * g.count;
         paid += a.amount;
     }
     const Minor undistributed = net * table.undistributed;
     s.undistributedExact = ratio(undistributed, majorBase);
-    s.undistributed = roundedQuotient(undistributed, table.base);
+    s.undistributed = cutDown(undistributed, table.base);
     s.roundingDifference = net - paid - s.undistributed;
     return s;
 }

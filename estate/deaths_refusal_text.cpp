@@ -1,5 +1,12 @@
 #include "estate/deaths_refusal_text.h"
 
+#include "engine/messages.h"
+#include "model/case_entry.h"
+#include "present/combined_sentences.h"
+#include "present/heir_names.h"
+#include "present/positions_text.h"
+#include "present/solution_context.h"
+
 namespace qismaru::estate {
 
 namespace {
@@ -35,10 +42,7 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     case CountDiffers:
         return code + " counts " + std::to_string(r.heirs) + " heirs, but " + ref + " has " +
                std::to_string(r.survivors) + " surviving members";
-    case SchoolRefuses:
-        return "the " + std::string(schoolInfo(school).key) + " school lets at most " +
-               std::to_string(schoolInfo(school).grandmotherLimit) + " grandmothers inherit together, not " +
-               std::to_string(counts.of(HeirKind::Grandmothers)) + " (gm)";
+    case SchoolRefuses: return grandmotherLimitProblem(counts, school);
     case ValidationStop:
         return counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives)
                    ? "the husband and wives never stand in one case: no table"
@@ -53,7 +57,59 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     return "";
 }
 
+// A group as the user chose it: "زوجة في المسألة الأولى".
+std::string groupName(GroupRef ref)
+{
+    return "«" + std::string(infoOf(ref.kind).displayName) + " في المسألة " + caseOrdinal(ref.death) + "»";
+}
+
 }  // namespace
+
+std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathCase>& deaths)
+{
+    // The death's own case, where the refusal lies in it; a death refused
+    // before it was joined (at entry) has none among `deaths`.
+    const auto death = [&]() -> const DeathCase& { return deaths.at(static_cast<std::size_t>(r.death - 1)); };
+    const std::string deceased = "الميت " + deceasedOrdinal(r.death);
+    const std::string inHisCase = "في مسألة " + deceased + ": ";
+    const std::string kind = "«" + std::string(infoOf(r.kind).displayName) + "»";
+    // The deceased as the sentences of the solution name him; his group is
+    // an heir of an earlier death, so it is known.
+    const auto named = [&] { return deceasedName(r.ref, deaths); };
+    switch (r.problem) {
+    case None: return "";
+    case NoHeirs: return "لم يُدخل للميت " + deceasedOrdinal(r.death) + " وارث.";
+    case UnknownGroup: return "ليس في ورثة المسائل قبل مسألة " + deceased + " " + groupName(r.ref) + ".";
+    case DeadGroup: return "مات كل من في " + groupName(r.ref) + " قبل " + deceased + ".";
+    case NeverInherited:
+        return named() + (agreementOf(r.ref.kind, 1).feminine ? " لم تأخذ" : " لم يأخذ") +
+               " شيئاً من التركة (حُجب، أو لم يبق له شيء)، فلا يترك منها ما يُقسم.";
+    case HusbandOfMan: return named() + " رجل، فلا يكون له زوج.";
+    case WivesOfWoman: return named() + " امرأة، فلا تكون لها زوجة.";
+    case LinkedKindAbsent:
+        return inHisCase + "جُعل " + kind + " هم " + groupName(r.ref) + "، وليس في مسألته " + kind + ".";
+    case LinkedTwice:
+        return inHisCase + "جُعل " + groupName(r.ref) + " هم أنفسهم صنفين من ورثته، وإنما يكونون صنفاً واحداً منهم.";
+    case DeceasedLinked: return inHisCase + "جُعل الميت نفسه من ورثته (" + groupName(r.ref) + ").";
+    case CountDiffers:
+        return inHisCase + "عدد " + kind + " " + figure(std::int64_t{r.heirs}) + "، والباقون من " + groupName(r.ref) +
+               " " + figure(std::int64_t{r.survivors}) + "، فلا يكونون هم أنفسهم.";
+    case SchoolRefuses: return inHisCase + grandmotherLimitText(death().computation.positions.school, death().counts);
+    case ValidationStop: {
+        const KindCounts& counts = death().counts;
+        const bool spouses = counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives);
+        return inHisCase + std::string(messageText(spouses ? CaseMessage::BothSpouses : CaseMessage::TooManyWives));
+    }
+    case CaseBeyondExactRange: return "أصل مسألة " + deceased + " بعد التصحيح أكبر من أن يُحسب حساباً تاماً.";
+    case CombinedBeyondExactRange: return "الجامعة بمسألة " + deceased + " أكبر من أن تُحسب حساباً تاماً.";
+    }
+    return "";
+}
+
+std::string arabicRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths)
+{
+    return "لا تجتمع المسائل: " + arabicRefusalReason(refusal, deaths);
+}
 
 std::string englishRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths)
 {

@@ -12,4 +12,10 @@ namespace qismaru::estate {
 // the cases the joining was given.
 std::string englishRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths);
 
+// The same in Arabic, for the window: "لا تجتمع المسائل: الابن في المسألة
+// الأولى رجل، فلا يكون له زوج."; the reason alone, where an entry is
+// refused before there is anything to join.
+std::string arabicRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths);
+std::string arabicRefusalReason(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths);
+
 }  // namespace qismaru::estate

@@ -182,7 +182,8 @@ private:
 
 std::array<std::string, kKindColumns> kindColumnTitles(const EstateReport& report)
 {
-    return {"الوارث", "العدد", "الفرض", "السهام من " + std::to_string(report.finalBase), "المبلغ", "نصيب الفرد"};
+    return {"الوارث", "العدد",     report.shareTitle, "السهام من " + std::to_string(report.finalBase),
+            "المبلغ", "نصيب الفرد"};
 }
 
 std::array<std::string, kKindColumns> cellsOf(const KindLine& line)

@@ -35,6 +35,10 @@ struct KindLine {
 
 struct EstateReport {
     std::int64_t finalBase = 0;
+    // The title of the share column: a kind's fixed share or residuary's
+    // label, or, in the settlement of successive deaths, what a group of
+    // persons takes of the first estate.
+    std::string shareTitle = "الفرض";
     // The gross estate, the claims met in their order, and the net.
     std::vector<AmountLine> claims;
     // In the screen table's row order; empty when the case was not divided.

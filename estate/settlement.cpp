@@ -48,7 +48,7 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         const Minor share = net * k.parts;
         k.exact = ratio(share, majorBase);
         k.perHeadExact = dividedByHeads(k.exact, k.count);
-        k.perHead = share / (Minor{r.finalBase} * k.count);
+        k.perHead = cutDown(share, Minor{r.finalBase} * k.count);
         k.amount = k.perHead * k.count;
         partsGiven += k.parts;
         paid += k.amount;
@@ -62,7 +62,7 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         undistributed -= s.bequestFromRest * r.finalBase;
     }
     s.undistributedExact = ratio(undistributed, majorBase);
-    s.undistributed = undistributed / r.finalBase;
+    s.undistributed = cutDown(undistributed, r.finalBase);
     s.roundingDifference = net - paid - s.bequestFromRest - s.undistributed;
     return s;
 }

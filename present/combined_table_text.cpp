@@ -36,6 +36,20 @@ std::string groupLabel(const PersonGroup& group)
     return label;
 }
 
+std::vector<std::size_t> combinedRowOrder(const CombinedTable& table)
+{
+    std::vector<std::size_t> shown;
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        if (everReceived(table, row)) shown.push_back(row);
+    }
+    std::stable_sort(shown.begin(), shown.end(), [&table](std::size_t a, std::size_t b) {
+        const GroupRef& x = table.groups[a].ref;
+        const GroupRef& y = table.groups[b].ref;
+        return x.death != y.death ? x.death < y.death : readingRank(x.kind) < readingRank(y.kind);
+    });
+    return shown;
+}
+
 CombinedTableText combinedTableText(const CombinedTable& table)
 {
     CombinedTableText text;
@@ -46,16 +60,7 @@ CombinedTableText combinedTableText(const CombinedTable& table)
     }
     text.header.push_back("الجامعة " + figure(table.base));
 
-    std::vector<std::size_t> shown;
-    for (std::size_t row = 0; row < table.groups.size(); ++row) {
-        if (everReceived(table, row)) shown.push_back(row);
-    }
-    std::stable_sort(shown.begin(), shown.end(), [&table](std::size_t a, std::size_t b) {
-        const GroupRef& x = table.groups[a].ref;
-        const GroupRef& y = table.groups[b].ref;
-        return x.death != y.death ? x.death < y.death : readingRank(x.kind) < readingRank(y.kind);
-    });
-    for (const std::size_t index : shown) {
+    for (const std::size_t index : combinedRowOrder(table)) {
         const PersonGroup& g = table.groups[index];
         std::vector<std::string>& row = text.rows.emplace_back();
         row.push_back(groupLabel(g));
@@ -64,11 +69,13 @@ CombinedTableText combinedTableText(const CombinedTable& table)
             row.push_back(parts > 0 ? figure(parts) : "");
         }
         row.push_back(g.alive() ? figure(g.parts) : "الميت " + deceasedOrdinal(g.diedAs));
+        text.diedAs.push_back(g.diedAs);
     }
     if (table.undistributed > 0) {
         std::vector<std::string>& row = text.rows.emplace_back(text.header.size());
         row.front() = "لا يأخذه وارث";
         row.back() = figure(table.undistributed);
+        text.diedAs.push_back(0);
     }
     return text;
 }

@@ -16,11 +16,17 @@ namespace qismaru {
 struct CombinedTableText {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
+    // Per row, the later death its persons are the deceased of (2, 3, ...),
+    // so that a view can mark it; 0 for the living and what no heir takes.
+    std::vector<int> diedAs;
 };
 
-// Rows in the order the books list them: the first death's heirs, then each
-// later death's new heirs, each death's in the reading order of a case; a
-// group that never received anything has no row.
+// The groups that have a row, in the order the books list them: the first
+// death's heirs, then each later death's new heirs, each death's in the
+// reading order of a case; a group that never received anything has none.
+std::vector<std::size_t> combinedRowOrder(const CombinedTable& table);
+
+// The rows in that order, then what no heir takes, if anything.
 CombinedTableText combinedTableText(const CombinedTable& table);
 
 // "زوجة 1، أم في الثانية": a group by its kind and count in its first death,

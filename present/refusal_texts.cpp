@@ -4,11 +4,22 @@
 
 namespace qismaru {
 
-std::string pressRefusalText(PressOutcome outcome, School school, const KindCounts& asked)
+namespace {
+
+// More grandmothers than the school lets inherit together with these heirs.
+std::string grandmothersRefusalText(School school, KindCounts asked, HeirKind kind, int count)
+{
+    asked.set(kind, count);
+    return grandmotherLimitText(school, asked);
+}
+
+}  // namespace
+
+std::string pressRefusalText(PressOutcome outcome, const KindCounts& before, HeirKind kind, School school)
 {
     switch (outcome) {
     case PressOutcome::SpouseConflict: return kSpouseConflictText;
-    case PressOutcome::TooManyGrandmothers: return grandmotherLimitText(school, asked);
+    case PressOutcome::TooManyGrandmothers: return grandmothersRefusalText(school, before, kind, 1);
     case PressOutcome::Ignored:
     case PressOutcome::Entered:
     case PressOutcome::AskCount: return {};
@@ -16,11 +27,11 @@ std::string pressRefusalText(PressOutcome outcome, School school, const KindCoun
     return {};
 }
 
-std::string countRefusalText(CountOutcome outcome, School school, const KindCounts& asked)
+std::string countRefusalText(const CountResult& result, const KindCounts& before, int count, School school)
 {
-    switch (outcome) {
-    case CountOutcome::TooManyWives: return "لا يزيد عدد الزوجات على أربع";
-    case CountOutcome::TooManyGrandmothers: return grandmotherLimitText(school, asked);
+    switch (result.outcome) {
+    case CountOutcome::TooManyWives: return kTooManyWivesText;
+    case CountOutcome::TooManyGrandmothers: return grandmothersRefusalText(school, before, result.kind, count);
     case CountOutcome::Ignored:
     case CountOutcome::Recorded: return {};
     }

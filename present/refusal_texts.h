@@ -11,16 +11,19 @@ namespace qismaru {
 
 // A press of the husband's button beside wives, or the wives' beside a husband.
 inline constexpr const char* kSpouseConflictText = "لايجتمع الزوجان في مسألة واحدة";
+// The count dialog asked for more than four wives.
+inline constexpr const char* kTooManyWivesText = "لا يزيد عدد الزوجات على أربع";
 
 // Why a heir button refuses its kind (the husband beside wives, the father
 // beside more grandmothers than inherit with him); empty for a press that
-// needs no word. `asked`: the case's heirs with the pressed kind added.
-std::string pressRefusalText(PressOutcome outcome, School school, const KindCounts& asked);
+// needs no word. `before`: the heirs entered before the press. Said alike
+// wherever heirs are entered: the main window, a later death's dialog, the
+// web page.
+std::string pressRefusalText(PressOutcome outcome, const KindCounts& before, HeirKind kind, School school);
 
 // Why the count dialog keeps a count instead of recording it; empty for an
-// outcome that needs no word (a count recorded, or a count of 0). `asked`:
-// the case's heirs with the count the dialog asks to record.
-std::string countRefusalText(CountOutcome outcome, School school, const KindCounts& asked);
+// outcome that needs no word (a count recorded, or a count of 0).
+std::string countRefusalText(const CountResult& result, const KindCounts& before, int count, School school);
 
 // The count dialog's up arrow at the largest count a kind can have.
 std::string countLimitText();

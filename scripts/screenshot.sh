@@ -3,7 +3,9 @@
 # window after the typical case (husband, mother, father) and after the
 # worked example of "How the calculation works", that example's
 # step-by-step solution, and the distribution of its estate, from its case
-# file, and the grandfather case of "The school" under the Shafi'i school.
+# file, the grandfather case of "The school" under the Shafi'i school, and
+# the combined table (الجامعة) of the books' first example of successive
+# deaths, from its case file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
@@ -17,6 +19,9 @@ shoot docs/main-window.png "h=1 m=1 f=1"
 shoot docs/worked-example.png "h=1 m=1 d=3 bm=1"
 shoot docs/worked-example-steps.png "h=1 m=1 d=3 bm=1" --window steps
 shoot docs/school-shafii.png "gf=1 b=2" --school shafii
-QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot docs/estate-window.png --window estate \
-    docs/worked-example.qismaru
-echo docs/estate-window.png
+shoot_file() {
+    QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot "$1" --window "$2" "$3"
+    echo "$1"
+}
+shoot_file docs/estate-window.png estate docs/worked-example.qismaru
+shoot_file docs/combined-window.png combined docs/successive-deaths.qismaru

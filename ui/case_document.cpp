@@ -10,9 +10,11 @@
 #include "estate/case_opening.h"
 #include "estate/estate_report.h"
 #include "model/case_entry.h"
+#include "present/combined_sentences.h"
 #include "present/positions_text.h"
 #include "ui/estate_dialog.h"
 #include "ui/kept_settings.h"
+#include "ui/later_death_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_text.h"
@@ -53,11 +55,12 @@ CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages)
 }
 
 void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_ptr<QSettings> settings,
-                          EstateWindow::Commands estateCommands)
+                          EstateWindow::Commands estateCommands, CombinedWindow::Commands combinedCommands)
 {
     dialogs_ = std::move(dialogs);
     settings_ = std::move(settings);
     estateCommands_ = std::move(estateCommands);
+    combinedCommands_ = std::move(combinedCommands);
 }
 
 void CaseDocument::setAnswer(ShownAnswer answer)
@@ -67,11 +70,11 @@ void CaseDocument::setAnswer(ShownAnswer answer)
     emit fileChanged();
 }
 
-void CaseDocument::caseEdited() { setAnswer(openAnswer(window_.caseState().counts, window_.positions())); }
+void CaseDocument::caseEdited() { setAnswer(openAnswer(window_.caseState().counts, window_.positions(), later_)); }
 
 CaseOutcome CaseDocument::calculate()
 {
-    ShownAnswer computed = computeAnswer(window_.caseState().counts, window_.positions(), estate_);
+    ShownAnswer computed = computeAnswer(window_.caseState().counts, window_.positions(), estate_, later_);
     const CaseOutcome outcome = computed.computation->outcome;
     if (outcome == CaseOutcome::BeyondExactRange) {
         caseEdited();
@@ -81,24 +84,35 @@ CaseOutcome CaseDocument::calculate()
     return outcome;
 }
 
+void CaseDocument::answerAgain()
+{
+    if (answer_.computed()) {
+        setAnswer(computeAnswer(window_.caseState().counts, window_.positions(), estate_, later_));
+    } else {
+        caseEdited();
+    }
+}
+
 CaseDocument::~CaseDocument()
 {
+    delete combinedWindow_;
     delete estateWindow_;
     delete estateDialog_;
 }
 
 estate::CaseFile CaseDocument::currentCase() const
 {
-    return {enteredHeirs(window_.caseState()), estate_, window_.positions()};
+    return {enteredHeirs(window_.caseState()), estate_, window_.positions(), later_};
 }
 
 // A case of heirs alone is entered again in seconds, and the main window
 // has always started a new case at once; a case kept in a file, or one with
-// an estate's amounts, is work, and is not lost without asking.
+// an estate's amounts or later deaths, is work, and is not lost without
+// asking.
 bool CaseDocument::hasUnsavedWork() const
 {
     const estate::CaseFile current = currentCase();
-    return current != saved_ && (!path_.isEmpty() || current.estate.has_value());
+    return current != saved_ && (!path_.isEmpty() || current.estate.has_value() || !current.later.empty());
 }
 
 bool CaseDocument::mayLeaveCase()
@@ -131,10 +145,11 @@ bool CaseDocument::open(const QString& path)
         messages_.inform(&window_, kProgramCaption, fromStd(estate::positionsTakenFromFileText(kept)));
     }
     estate_ = opened.file->estate;
+    later_ = opened.file->later;
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = currentCase();
     remember(path_);
-    emit fileChanged();
+    caseEdited();
     window_.statusBar()->showMessage("فُتحت المسألة من " + QFileInfo(path_).fileName(), kStatusMilliseconds);
     return true;
 }
@@ -221,9 +236,59 @@ void CaseDocument::showSettlement()
     window_.windowPlaces().showBeside(*estateWindow_, window_);
 }
 
+void CaseDocument::enterLaterDeath()
+{
+    if (!answer_.divided() || (answer_.successive && !answer_.joined())) return;
+    if (laterDeathDialog_ && laterDeathDialog_->isVisible()) return;
+    laterDeathDialog_ = new LaterDeathDialog(
+        answer_, messages_, [this](const estate::LaterDeathEntry& death) { return addLaterDeath(death); }, &window_);
+    laterDeathDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    laterDeathDialog_->open();
+}
+
+std::string CaseDocument::addLaterDeath(const estate::LaterDeathEntry& death)
+{
+    if (!answer_.divided()) return "تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.";
+    if (std::string refused = refusalWith(answer_, death); !refused.empty()) return refused;
+    later_.push_back(death);
+    answerAgain();
+    showCombined();
+    window_.statusBar()->showMessage(
+        QString::fromStdString(laterDeathHeading(static_cast<int>(later_.size()) + 1, answer_.successive->later.back(),
+                                                 answer_.successive->deaths)),
+        kStatusMilliseconds);
+    return "";
+}
+
+void CaseDocument::removeLastLaterDeath()
+{
+    if (later_.empty()) return;
+    later_.pop_back();
+    answerAgain();
+}
+
+void CaseDocument::showCombined()
+{
+    if (!answer_.joined()) return;
+    if (!combinedWindow_) {
+        combinedWindow_ = new CombinedWindow(combinedCommands_);
+        // The window shows the combined table of the answer on screen, or
+        // goes when the answer has none.
+        connect(this, &CaseDocument::answerChanged, combinedWindow_, [this, shown = combinedWindow_.data()] {
+            if (answer_.joined())
+                shown->showPage(combinedPageOf(answer_));
+            else
+                shown->close();
+        });
+    }
+    combinedWindow_->showPage(combinedPageOf(answer_));
+    window_.windowPlaces().showBeside(*combinedWindow_, window_);
+}
+
 void CaseDocument::forgetCase()
 {
     estate_.reset();
+    later_.clear();
     path_.clear();
     saved_ = {};
     emit fileChanged();

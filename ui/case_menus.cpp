@@ -11,6 +11,7 @@
 #include "ui/case_document.h"
 #include "ui/design_names.h"
 #include "ui/estate_printing.h"
+#include "ui/later_deaths_menu.h"
 #include "ui/main_window.h"
 
 namespace qismaru::ui {
@@ -69,13 +70,15 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
     estate->setObjectName(design::kEstateMenu);
     QObject::connect(estate, &QAction::triggered, &document, &CaseDocument::editEstate);
     bar->insertAction(first, estate);
+    addLaterDeathsMenu(window, document, first);
 }
 
 CaseDocument& attachCaseDocument(MainWindow& window, MessageBoxes& messages)
 {
     CaseDocument& document = window.document();
+    const auto pdfDialogs = std::make_shared<ModalPdfFallbackDialogs>();
     document.attach(std::make_unique<ModalCaseFileDialogs>(), std::make_unique<QSettings>("qismaru", "qismaru"),
-                    estatePrintCommands(messages, std::make_shared<ModalPdfFallbackDialogs>()));
+                    estatePrintCommands(messages, pdfDialogs), combinedPrintCommands(messages, pdfDialogs));
     addCaseMenus(window, document);
     return document;
 }

@@ -99,17 +99,15 @@ void CountDialog::raiseCount()
 
 void CountDialog::confirm()
 {
+    const KindCounts before = state_.counts;
     const CountResult result = confirmCount(state_, shownCount(), positions_.school);
     switch (result.outcome) {
     case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
     case CountOutcome::TooManyWives:
-    case CountOutcome::TooManyGrandmothers: {
-        KindCounts asked = state_.counts;
-        asked.set(result.kind, shownCount());
+    case CountOutcome::TooManyGrandmothers:
         messages_.inform(this, kProgramCaption,
-                         QString::fromStdString(countRefusalText(result.outcome, positions_.school, asked)));
+                         QString::fromStdString(countRefusalText(result, before, shownCount(), positions_.school)));
         return;
-    }
     case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
     }
     mainWindow_.setEnabled(true);

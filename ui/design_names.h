@@ -81,6 +81,31 @@ inline constexpr const char* kSaveEstatePdfButton = "saveEstatePdf";
 inline constexpr const char* kCopyEstateButton = "copyEstate";
 inline constexpr const char* kCloseEstateButton = "closeEstate";
 
+// Successive deaths before the division: the menu "المناسخات" and its items,
+// the dialog that enters a later death (its heir buttons named
+// "laterHeir.s", ..., the choice of the same persons "laterSame.m", ...),
+// and the window "الجامعة".
+inline constexpr const char* kLaterDeathsMenu = "laterDeathsMenu";
+inline constexpr const char* kAddLaterDeathItem = "addLaterDeath";
+inline constexpr const char* kShowCombinedItem = "showCombined";
+inline constexpr const char* kRemoveLaterDeathItem = "removeLaterDeath";
+inline constexpr const char* kLaterDeathDialog = "LaterDeathDialog";
+inline constexpr const char* kLaterDeceased = "laterDeceased";
+inline constexpr const char* kLaterHeirPrefix = "laterHeir.";
+inline constexpr const char* kLaterHeirs = "laterHeirs";
+inline constexpr const char* kLaterSamePrefix = "laterSame.";
+inline constexpr const char* kLaterCount = "laterCount";
+inline constexpr const char* kLaterCountOk = "laterCountOk";
+inline constexpr const char* kLaterCancelLast = "laterCancelLast";
+inline constexpr const char* kLaterProblem = "laterProblem";
+inline constexpr const char* kCombinedWindow = "CombinedWindow";
+inline constexpr const char* kCombinedHeading = "combinedHeading";
+inline constexpr const char* kCombinedTable = "combinedTable";
+inline constexpr const char* kPrintCombinedButton = "printCombined";
+inline constexpr const char* kSaveCombinedPdfButton = "saveCombinedPdf";
+inline constexpr const char* kCopyCombinedButton = "copyCombined";
+inline constexpr const char* kCloseCombinedButton = "closeCombined";
+
 // The school setting: the menu, its four schools (named "school.hanafi",
 // ...), the two positions and the help page on the schools.
 inline constexpr const char* kSchoolMenu = "schoolMenu";

@@ -1,19 +1,12 @@
 #include "ui/estate_page.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QPainter>
-#include <QPrinter>
 #include <QTextDocument>
-#include <QTextOption>
 
-#include "ui/fonts.h"
+#include "ui/text_page.h"
 
 namespace qismaru::ui {
 
 namespace {
-
-// Latin letters: print queues and cups-pdf mangle an Arabic job title.
-const char* const kDocumentName = "qismaru-estate";
 
 QString html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
@@ -55,43 +48,7 @@ std::unique_ptr<QTextDocument> estateDocument(const estate::EstateReport& report
     QString body = "<h2>" + html(estate::kEstateTitle) + "</h2>" + amountTable(report.claims);
     if (!report.kinds.empty()) body += "<p></p>" + kindsTable(report) + "<p></p>" + amountTable(report.closing);
     for (const std::string& note : report.notes) body += "<p>" + html(note) + "</p>";
-
-    auto document = std::make_unique<QTextDocument>();
-    QTextOption direction = document->defaultTextOption();
-    direction.setTextDirection(Qt::RightToLeft);
-    document->setDefaultTextOption(direction);
-    // A face whose letters stay text in a PDF (Amiri's do not).
-    document->setDefaultFont(designFont(kMsSansSerif, 10, false));
-    document->setHtml("<body dir=\"rtl\">" + body + "</body>");
-    return document;
-}
-
-bool printEstatePage(const estate::EstateReport& report, QPrinter& printer)
-{
-    if (printer.docName().isEmpty()) printer.setDocName(kDocumentName);
-    const std::unique_ptr<QTextDocument> document = estateDocument(report);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    // Lay the text out at screen size across the page's width, then scale it
-    // to the printer's dots; a long case shrinks to stay on its one page.
-    const double dotsPerPixel = printer.resolution() / 96.0;
-    document->setPageSize(QSizeF(page.width() / dotsPerPixel, 1e6));
-    document->setTextWidth(page.width() / dotsPerPixel);
-    const double height = document->documentLayout()->documentSize().height() * dotsPerPixel;
-    const double fit = std::min(1.0, page.height() / height);
-    painter.scale(dotsPerPixel * fit, dotsPerPixel * fit);
-    document->drawContents(&painter);
-    return painter.end();
-}
-
-bool writeEstatePdf(const estate::EstateReport& report, const QString& file)
-{
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file);
-    pdf.setDocName(estate::kEstateTitle);
-    return printEstatePage(report, pdf);
+    return rightToLeftPage(body);
 }
 
 }  // namespace qismaru::ui

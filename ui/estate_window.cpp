@@ -17,6 +17,7 @@
 
 #include "ui/design_names.h"
 #include "ui/fonts.h"
+#include "ui/report_buttons.h"
 
 namespace qismaru::ui {
 
@@ -112,25 +113,15 @@ EstateWindow::EstateWindow(Commands commands, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    const auto button = [&](const char* name, const char* caption, const QKeySequence& keys, auto handler) {
-        QPushButton* b = buttons->addButton(caption, QDialogButtonBox::ActionRole);
-        b->setObjectName(name);
-        b->setToolTip(keys.toString(QKeySequence::NativeText));
-        connect(b, &QPushButton::clicked, this, handler);
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
-    };
-    button(design::kPrintEstateButton, "طباعة", QKeySequence::Print, [this] {
-        if (commands_.print) commands_.print(report_, this);
-    });
-    button(design::kSaveEstatePdfButton, "حفظ PDF", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
-        if (commands_.savePdf) commands_.savePdf(report_, this);
-    });
-    button(design::kCopyEstateButton, "نسخ", QKeySequence::Copy, [this] { copyAsText(); });
-    QPushButton* close = buttons->addButton("إغلاق", QDialogButtonBox::RejectRole);
-    close->setObjectName(design::kCloseEstateButton);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    auto* buttons = reportButtons(*this, {design::kPrintEstateButton, design::kSaveEstatePdfButton,
+                                          design::kCopyEstateButton, design::kCloseEstateButton,
+                                          [this] {
+                                              if (commands_.print) commands_.print(report_, this);
+                                          },
+                                          [this] {
+                                              if (commands_.savePdf) commands_.savePdf(report_, this);
+                                          },
+                                          [this] { copyAsText(); }});
     layout->addWidget(buttons);
 }
 

@@ -145,17 +145,15 @@ void MainWindow::openOver(const std::function<void()>& open)
 
 void MainWindow::pressHeirButton(HeirKind kind)
 {
+    const KindCounts before = state_.counts;
     const PressResult press = qismaru::pressHeirButton(state_, kind, positions_.school);
     switch (press.outcome) {
     case PressOutcome::Ignored: return;
     case PressOutcome::SpouseConflict:
-    case PressOutcome::TooManyGrandmothers: {
-        KindCounts asked = state_.counts;
-        asked.set(kind, 1);
+    case PressOutcome::TooManyGrandmothers:
         messages_.inform(this, kProgramCaption,
-                         QString::fromStdString(pressRefusalText(press.outcome, positions_.school, asked)));
+                         QString::fromStdString(pressRefusalText(press.outcome, before, kind, positions_.school)));
         return;
-    }
     case PressOutcome::Entered:
         entryList_->drawEntry(press.row, kind, 1);
         document_->caseEdited();
@@ -176,7 +174,9 @@ void MainWindow::openCountDialog()
 void MainWindow::calculate()
 {
     if (!canCalculate(state_) || refuseGrandmothers()) return;
-    if (answerCase()) document_->showSettlement();
+    if (!answerCase()) return;
+    document_->showSettlement();
+    document_->showCombined();
 }
 
 bool MainWindow::answerCase()
@@ -194,6 +194,11 @@ bool MainWindow::answerCase()
     const CaseResult& result = computation.result;
     if (document_->answer().divided() && computation.positions.noReturn && result.undistributedRemainder) {
         messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result)));
+    }
+    // Later deaths that no longer join (another school left a deceased
+    // nothing, say) are kept, and the user told why they are not divided.
+    if (const auto& later = document_->answer().successive; later && !later->joined()) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(later->refusalText()));
     }
     return true;
 }

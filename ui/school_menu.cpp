@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -78,6 +79,11 @@ void showPositions(QMenu& menu, const Positions& positions)
                kNoReturnTip);
 }
 
+// The widest mark that leaves every menu its room on the designed window:
+// a longer one (a position's name) is cut, and said whole in its tip, as
+// in the window's title.
+const char* const kWidestWholeMark = "النتيجة تخالف المذهب الحنفي";
+
 // At the free end of the menu bar, while the table shown is not the Hanafi
 // answer: said where it is read, outside the designed client area.
 void addDifferenceMark(MainWindow& window)
@@ -91,8 +97,10 @@ void addDifferenceMark(MainWindow& window)
     window.menuBar()->setCornerWidget(mark, Qt::TopRightCorner);
     QObject::connect(&window.document(), &CaseDocument::answerChanged, mark, [&window, mark] {
         const ShownAnswer& answer = window.document().answer();
-        mark->setText(QString::fromStdString(answer.differenceMark));
-        mark->setToolTip(QString::fromStdString(differsFromHanafiNote(answer.positions)));
+        const QString whole = QString::fromStdString(answer.differenceMark);
+        const QFontMetrics metrics(mark->font());
+        mark->setText(metrics.elidedText(whole, Qt::ElideRight, metrics.horizontalAdvance(kWidestWholeMark)));
+        mark->setToolTip(whole + "\n" + QString::fromStdString(differsFromHanafiNote(answer.positions)));
         mark->setVisible(answer.differsFromHanafi);
     });
 }

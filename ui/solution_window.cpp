@@ -18,6 +18,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "present/combined_sentences.h"
 #include "present/positions_text.h"
 #include "ui/case_document.h"
 #include "ui/case_printer.h"
@@ -40,8 +41,42 @@ const char* const kSaveFailed = "تعذر حفظ خطوات الحل في الم
 
 QString fromUtf8(const std::string& text) { return fromView(text); }
 
+// One death's solution: each section's heading and its sentences.
+QString sectionsHtml(const std::vector<SolutionStep>& steps)
+{
+    QString html;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const bool newSection = i == 0 || steps[i].section != steps[i - 1].section;
+        if (newSection) {
+            if (i > 0) html += "</ul>";
+            html += "<h3>" + fromView(sectionHeading(steps[i].section, steps)) + "</h3><ul>";
+        }
+        html += "<li>" + fromUtf8(steps[i].text).toHtmlEscaped() + "</li>";
+    }
+    if (!steps.empty()) html += "</ul>";
+    return html;
+}
+
+// Each later death's own case under a line naming who died, then how they
+// join in the combined base; or why they do not.
+QString laterDeathsHtml(const SuccessiveDeaths& successive, const std::vector<std::vector<SolutionStep>>& laterSteps)
+{
+    if (!successive.joined()) return "<p>" + fromUtf8(successive.refusalText()).toHtmlEscaped() + "</p>";
+    QString html;
+    for (std::size_t i = 0; i < successive.later.size(); ++i) {
+        const std::string heading = laterDeathHeading(static_cast<int>(i) + 2, successive.later[i], successive.deaths);
+        html += "<h2>" + fromUtf8(heading).toHtmlEscaped() + "</h2><p>" +
+                fromUtf8(caseHeirsLine(successive.deaths[i + 1].counts)).toHtmlEscaped() + "</p>" +
+                sectionsHtml(laterSteps[i]);
+    }
+    html += "<h2>الجامعة</h2><ul>";
+    for (const CombinedStep& step : combinedSteps(successive.deaths, successive.later, successive.table))
+        html += "<li>" + fromUtf8(step.text).toHtmlEscaped() + "</li>";
+    return html + "</ul>";
+}
+
 // The solution as a page: the heirs and the school, then each section's
-// heading and its sentences.
+// heading and its sentences, then the later deaths.
 QString solutionHtml(const KindCounts& counts, const Positions& positions, const std::vector<SolutionStep>& steps,
                      bool computed)
 {
@@ -52,16 +87,7 @@ QString solutionHtml(const KindCounts& counts, const Positions& positions, const
         QString(kTitle) + "</h2><p>" + fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "<br>" +
         fromUtf8(positionsLine(positions)).toHtmlEscaped() + "</p>";
     if (steps.empty()) html += "<p>" + QString(computed ? kNoSolution : kNotYetComputed) + "</p>";
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const bool newSection = i == 0 || steps[i].section != steps[i - 1].section;
-        if (newSection) {
-            if (i > 0) html += "</ul>";
-            html += "<h3>" + fromView(sectionHeading(steps[i].section, steps)) + "</h3><ul>";
-        }
-        html += "<li>" + fromUtf8(steps[i].text).toHtmlEscaped() + "</li>";
-    }
-    if (!steps.empty()) html += "</ul>";
-    return html + "</body></html>";
+    return html + sectionsHtml(steps);
 }
 
 QPushButton* addCommand(QDialogButtonBox& box, const char* name, const char* caption, QDialogButtonBox::ButtonRole role)
@@ -135,8 +161,15 @@ void SolutionWindow::showAnswer(const ShownAnswer& answer)
     positions_ = answer.positions;
     steps_ = answer.solution();
     computed_ = answer.computed();
+    successive_ = answer.successive;
+    laterSteps_.clear();
+    if (successive_ && successive_->joined()) {
+        for (std::size_t i = 0; i < successive_->later.size(); ++i) laterSteps_.push_back(successive_->solution(i));
+    }
     setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions_)));
-    view_->setHtml(solutionHtml(counts_, positions_, steps_, computed_));
+    QString html = solutionHtml(counts_, positions_, steps_, computed_);
+    if (successive_) html += laterDeathsHtml(*successive_, laterSteps_);
+    view_->setHtml(html + "</body></html>");
     view_->document()->setDocumentMargin(12);
     view_->setFocus();
 }
@@ -146,7 +179,12 @@ const QTextDocument& SolutionWindow::document() const { return *view_->document(
 // The school first, so that a copied solution is never read as another school's.
 QString SolutionWindow::plainText() const
 {
-    return fromUtf8(positionsLine(positions_)) + '\n' + fromUtf8(solutionText(counts_, steps_));
+    const QString school = fromUtf8(positionsLine(positions_)) + '\n';
+    if (!successive_ || !successive_->joined()) return school + fromUtf8(solutionText(counts_, steps_));
+    std::vector<std::vector<SolutionStep>> solutions{steps_};
+    solutions.insert(solutions.end(), laterSteps_.begin(), laterSteps_.end());
+    return school +
+           fromUtf8(successiveDeathsText(successive_->deaths, successive_->later, solutions, successive_->table));
 }
 
 void SolutionWindow::copyText() { QGuiApplication::clipboard()->setText(plainText()); }

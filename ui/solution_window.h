@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "model/heir_kind.h"
@@ -61,6 +62,8 @@ private:
     Positions positions_;
     std::vector<SolutionStep> steps_;
     bool computed_ = false;
+    std::optional<SuccessiveDeaths> successive_;
+    std::vector<std::vector<SolutionStep>> laterSteps_;
     QTextBrowser* view_ = nullptr;
     FileChooser chooseFile_;
 };

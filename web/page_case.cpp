@@ -56,14 +56,13 @@ std::string PageCase::press(const std::string& code, const std::string& school)
 
 Json PageCase::pressed(HeirKind kind, School school)
 {
-    KindCounts asked = state_.counts;
-    asked.set(kind, 1);
+    const KindCounts before = state_.counts;
     const PressResult press = pressHeirButton(state_, kind, school);
     switch (press.outcome) {
     case PressOutcome::Ignored: return outcomeJson("ignored");
     case PressOutcome::SpouseConflict:
     case PressOutcome::TooManyGrandmothers:
-        return outcomeJson("refused", 0, pressRefusalText(press.outcome, school, asked));
+        return outcomeJson("refused", 0, pressRefusalText(press.outcome, before, kind, school));
     case PressOutcome::Entered: return outcomeJson("entered", press.row);
     case PressOutcome::AskCount: return outcomeJson("askCount");
     }
@@ -77,14 +76,13 @@ std::string PageCase::confirmCount(int count, const std::string& school)
 
 Json PageCase::counted(int count, School school)
 {
-    KindCounts asked = state_.counts;
-    if (state_.lastChosen) asked.set(*state_.lastChosen, count);
+    const KindCounts before = state_.counts;
     const CountResult result = qismaru::confirmCount(state_, count, school);
     switch (result.outcome) {
     case CountOutcome::Ignored: return outcomeJson("ignored");
     case CountOutcome::TooManyWives:
     case CountOutcome::TooManyGrandmothers:
-        return outcomeJson("refused", 0, countRefusalText(result.outcome, school, asked));
+        return outcomeJson("refused", 0, countRefusalText(result, before, count, school));
     case CountOutcome::Recorded: return outcomeJson("recorded", result.row);
     }
     return outcomeJson("ignored");
@@ -161,6 +159,13 @@ std::string PageCase::openFile(const std::string& text, const std::string& posit
 {
     const estate::OpenedCase opened = estate::openCaseFile(text);
     if (!opened.ok()) return refusedJson(opened.problem);
+    // The page shows no later deaths yet: the first death alone, saved again,
+    // would lose them.
+    if (!opened.file->later.empty()) {
+        return refusedJson(
+            "في هذا الملف وفاة وارث قبل القسمة، ولا تعرضها هذه الصفحة بعد، فلم يفتح؛ ويحسبها برنامج "
+            "قسمارو على الحاسوب.");
+    }
     state_ = *opened.state;
     const Positions& kept = opened.file->positions;
     Json answer{{"ok", true}, {"positions", positionsToJson(kept)}};

@@ -46,6 +46,9 @@ const std::array kPicturedWindows = {
     // Calculate opens it for a case with an estate: give a case file that has one.
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
                    [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},
+    // Calculate opens it for a case with later deaths: give a case file that has them.
+    PicturedWindow{"combined", "the combined table (الجامعة) of a case file with later deaths, after Calculate",
+                   [](MainWindow&) { return shownWindow(ui::design::kCombinedWindow); }},
 };
 
 }  // namespace

@@ -106,16 +106,15 @@ TEST(Amount, WritesTheChosenDecimalsAndReadsBack)
     }
 }
 
-TEST(Amount, RoundsHalvesToTheEvenNeighbour)
+TEST(Amount, CutsDownToTheMinorUnit)
 {
     const struct {
         int num;
         int den;
-        int rounded;
-    } rows[] = {{5, 2, 2}, {7, 2, 4}, {-5, 2, -2}, {-7, 2, -4}, {10, 3, 3}, {11, 3, 4}, {-10, 3, -3}, {6, 1, 6}};
+        int cut;
+    } rows[] = {{5, 2, 2}, {7, 2, 3}, {10, 3, 3}, {11, 3, 3}, {6, 1, 6}, {1, 7, 0}};
     for (const auto& row : rows) {
-        EXPECT_EQ(decimalText(roundedQuotient(row.num, row.den)), std::to_string(row.rounded))
-            << row.num << "/" << row.den;
+        EXPECT_EQ(decimalText(cutDown(row.num, row.den)), std::to_string(row.cut)) << row.num << "/" << row.den;
     }
 }
 

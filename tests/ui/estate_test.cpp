@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,11 +20,17 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "estate/case_file.h"
+#include "estate/combined_report.h"
+#include "estate/deaths_refusal_text.h"
 #include "model/case_entry.h"
+#include "present/combined_sentences.h"
+#include "present/combined_table_text.h"
 #include "present/positions_text.h"
+#include "present/refusal_texts.h"
 #include "present/solution_steps.h"
 #include "tests/print/scripted_fallback.h"
 #include "tests/support/case_text.h"
@@ -35,6 +42,7 @@
 #include "ui/estate_dialog.h"
 #include "ui/estate_printing.h"
 #include "ui/fonts.h"
+#include "ui/later_death_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/solution_window.h"
@@ -104,6 +112,27 @@ std::vector<HeirEntry> entriesOf(const char* heirs)
     return entries;
 }
 
+// "1:s", "m=1 si=1", "m=1:w si=1:d": who died, his heirs, and which of them
+// are the same persons as an earlier group.
+// The heirs in the order written, as they are entered.
+estate::LaterDeathEntry laterEntry(const char* deceased, const char* heirs, const char* same = "")
+{
+    estate::LaterDeathEntry entry{*refFromText(deceased), {}, {}};
+    for (const QString& heir : QString(heirs).split(' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = heir.split('=');
+        entry.heirs.push_back({*kindFromCode(parts[0].toStdString()), parts[1].toInt()});
+    }
+    for (const QString& link : QString(same).split(' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = link.split('=');
+        entry.same.push_back({*kindFromCode(parts[0].toStdString()), *refFromText(parts[1].toStdString())});
+    }
+    return entry;
+}
+
+// The heirs of the books' first example, and the son's death after his father.
+const char* const kBooksExample = "w=1 s=1 d=1";
+const estate::LaterDeathEntry kSonDies = laterEntry("1:s", "m=1 si=1", "m=1:w si=1:d");
+
 // Every kind of change a case on screen undergoes.
 enum class Change {
     Calculate,
@@ -115,7 +144,9 @@ enum class Change {
     PositionSwitched,
     Refusal,
     EstateChanged,
-    EstateRemoved
+    EstateRemoved,
+    LaterDeathAdded,
+    LaterDeathRemoved
 };
 
 QString run(const QString& program, const QStringList& arguments)
@@ -185,9 +216,9 @@ private slots:
         auto settings = std::make_unique<QSettings>(
             inFolder(QString("settings-%1.ini").arg(QTest::currentTestFunction())), QSettings::IniFormat);
         document_ = &window_->document();
-        document_->attach(
-            std::move(files), std::move(settings),
-            estatePrintCommands(*messages_, fallback_, [this](QWidget*) { return std::move(nextPrinter_); }));
+        const auto printers = [this](QWidget*) { return std::move(nextPrinter_); };
+        document_->attach(std::move(files), std::move(settings), estatePrintCommands(*messages_, fallback_, printers),
+                          combinedPrintCommands(*messages_, fallback_, printers));
         addCaseMenus(*window_, *document_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -203,9 +234,17 @@ private slots:
             names << action->objectName();
             tops << window_->menuBar()->actionGeometry(action).top();
         }
-        // The file commands and the estate come first; the window's own items follow, all on one line.
-        QCOMPARE(names.mid(0, 3), QStringList({design::kFileMenu, design::kEstateMenu, design::kExitMenu}));
+        // The file commands, the estate and the later deaths come first; the
+        // window's own items follow, all on one line.
+        QCOMPARE(names.mid(0, 4),
+                 QStringList({design::kFileMenu, design::kEstateMenu, design::kLaterDeathsMenu, design::kExitMenu}));
         QCOMPARE(tops.size(), 1);
+        // The mark of the longest position leaves every menu its room.
+        window_->setPositions({School::Shafii, true, false});
+        window_->loadCase(*caseWithHeirs(entriesOf("w=1")));
+        window_->calculate();
+        QCoreApplication::processEvents();
+        QVERIFY(!window_->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button")->isVisible());
         QStringList fileItems;
         for (const QAction* item : window_->findChild<QMenu*>(design::kFileMenu)->actions()) {
             if (!item->objectName().isEmpty())
@@ -524,29 +563,46 @@ private slots:
     void everyWindowFollowsTheAnswer_data()
     {
         QTest::addColumn<QString>("heirs");  // computed first, with the estate, under the Hanafi school
+        QTest::addColumn<bool>("sonDies");   // the books' later death follows Calculate
         QTest::addColumn<int>("change");
         const QString example = "h=1 m=1 d=3 bm=1";
-        QTest::newRow("calculate") << example << int(Change::Calculate);
-        QTest::newRow("new case") << example << int(Change::NewCase);
-        QTest::newRow("heir entered") << example << int(Change::HeirEntered);
-        QTest::newRow("heir withdrawn") << example << int(Change::HeirWithdrawn);
-        QTest::newRow("another case opened") << example << int(Change::Open);
-        QTest::newRow("school switched") << "gf=1 b=2" << int(Change::SchoolSwitched);
-        QTest::newRow("spouse's return switched") << "w=1" << int(Change::PositionSwitched);
-        QTest::newRow("refused by the new school") << "gm=3 s=1" << int(Change::Refusal);
-        QTest::newRow("estate changed") << example << int(Change::EstateChanged);
-        QTest::newRow("estate removed") << example << int(Change::EstateRemoved);
+        QTest::newRow("calculate") << example << false << int(Change::Calculate);
+        QTest::newRow("new case") << example << false << int(Change::NewCase);
+        QTest::newRow("heir entered") << example << false << int(Change::HeirEntered);
+        QTest::newRow("heir withdrawn") << example << false << int(Change::HeirWithdrawn);
+        QTest::newRow("another case opened") << example << false << int(Change::Open);
+        QTest::newRow("school switched") << "gf=1 b=2" << false << int(Change::SchoolSwitched);
+        QTest::newRow("spouse's return switched") << "w=1" << false << int(Change::PositionSwitched);
+        QTest::newRow("refused by the new school") << "gm=3 s=1" << false << int(Change::Refusal);
+        QTest::newRow("estate changed") << example << false << int(Change::EstateChanged);
+        QTest::newRow("estate removed") << example << false << int(Change::EstateRemoved);
+        // With the heirs who died before the division, and their combined table.
+        QTest::newRow("later death added") << kBooksExample << false << int(Change::LaterDeathAdded);
+        QTest::newRow("later death removed") << kBooksExample << true << int(Change::LaterDeathRemoved);
+        QTest::newRow("later: new case") << kBooksExample << true << int(Change::NewCase);
+        QTest::newRow("later: another case opened") << kBooksExample << true << int(Change::Open);
+        QTest::newRow("later: school switched") << kBooksExample << true << int(Change::SchoolSwitched);
+        QTest::newRow("later: refused by the new school") << kBooksExample << true << int(Change::Refusal);
+        QTest::newRow("later: estate changed") << kBooksExample << true << int(Change::EstateChanged);
+        QTest::newRow("later: estate removed") << kBooksExample << true << int(Change::EstateRemoved);
     }
 
     void everyWindowFollowsTheAnswer()
     {
         QFETCH(QString, heirs);
+        QFETCH(bool, sonDies);
         QFETCH(int, change);
         attachSolutionWindow(*window_, *messages_);
         window_->loadCase(*caseWithHeirs(entriesOf(qPrintable(heirs))));
         fillEstate({"1200"});
         window_->secondaryWindows().solutionSteps();
         if (Change(change) != Change::Calculate) window_->calculate();
+        // The son leaves his grandfather beside his sister, which the schools
+        // divide apart; or three grandmothers, of whom the Malikis let two inherit.
+        estate::LaterDeathEntry sonsDeath = kSonDies;
+        if (Change(change) == Change::SchoolSwitched) sonsDeath = laterEntry("1:s", "gf=1 si=1", "si=1:d");
+        if (Change(change) == Change::Refusal) sonsDeath = laterEntry("1:s", "gm=3");
+        if (sonDies) QCOMPARE(document_->addLaterDeath(sonsDeath), std::string());
         files_->answer = Choice::Discard;
 
         switch (Change(change)) {
@@ -573,6 +629,11 @@ private slots:
         case Change::Refusal: window_->setPositions({School::Maliki}); break;
         case Change::EstateChanged: fillEstate({"900", "30"}); break;
         case Change::EstateRemoved: document_->setEstate(std::nullopt); break;
+        case Change::LaterDeathAdded: QCOMPARE(document_->addLaterDeath(kSonDies), std::string()); break;
+        case Change::LaterDeathRemoved:
+            window_->findChild<QAction*>(design::kRemoveLaterDeathItem)->trigger();
+            QVERIFY(document_->laterDeaths().empty());
+            break;
         }
 
         const KindCounts counts = window_->caseState().counts;
@@ -580,6 +641,12 @@ private slots:
         std::optional<CaseComputation> expected;
         if (window_->caseState().computed) expected = computeCase(counts, positions);
         const bool divided = expected && expected->outcome == CaseOutcome::Computed;
+        std::vector<LaterDeath> later;
+        for (const estate::LaterDeathEntry& entry : document_->laterDeaths())
+            later.push_back(estate::laterDeathOf(entry));
+        std::optional<CombinedComputation> combined;
+        if (divided && !later.empty()) combined = computeSuccessiveDeaths(counts, later, positions);
+        const bool joined = combined && !combined->refusal.refused();
 
         const bool blank = testing::allBackground(window_->resultArea()->image(), window_->resultArea()->background());
         QCOMPARE(blank, !divided);
@@ -599,23 +666,250 @@ private slots:
         }
         QVERIFY(solution);
         const std::string line = positionsLine(positions);
-        const std::string solved = divided ? solutionText(counts, solveWithSteps(counts, positions)) : "";
+        std::string solved = divided ? solutionText(counts, solveWithSteps(counts, positions)) : "";
+        if (joined) {
+            std::vector<std::vector<SolutionStep>> solutions;
+            for (const DeathCase& death : combined->deaths)
+                solutions.push_back(solveWithSteps(death.counts, positions));
+            solved = successiveDeathsText(combined->deaths, later, solutions, combined->table);
+        }
         if (divided) QCOMPARE(solution->plainText(), QString::fromStdString(line + "\n" + solved));
         QVERIFY(solution->document().toPlainText().contains(QString::fromStdString(caseHeirsLine(counts))));
         QVERIFY(solution->windowTitle().contains(QString::fromStdString(line)));
+        // Later deaths that do not join are said where they would be shown.
+        if (combined && !joined) {
+            const std::string why = estate::arabicRefusalText(combined->refusal, combined->deaths);
+            QVERIFY(solution->document().toPlainText().contains(QString::fromStdString(why)));
+            QCOMPARE(messages_->texts.constLast(), QString::fromStdString(why));
+        }
+
+        CombinedWindow* table = document_->combinedWindow();
+        QCOMPARE(table && table->isVisible(), joined);
+        if (joined) {
+            QCOMPARE(tableLines(table->page().table, "\t"), tableLines(combinedTableText(combined->table), "\t"));
+            QCOMPARE(table->page().positions, line);
+        }
+        QCOMPARE(window_->findChild<QAction*>(design::kShowCombinedItem)->isEnabled(), joined);
+        QCOMPARE(window_->findChild<QAction*>(design::kAddLaterDeathItem)->isEnabled(),
+                 divided && (!combined || joined));
 
         EstateWindow* settled = document_->estateWindow();
-        const bool settles = expected && document_->estate();
+        const bool settles = expected && document_->estate() && (later.empty() || joined);
         QCOMPARE(settled && settled->isVisible(), settles);
         if (settles) {
             estate::EstateReport report =
-                estate::buildEstateReport(estate::settleEstate(*document_->estate(), counts, *expected), counts,
-                                          expected->result, estate::Grouping::Accepted);
+                joined ? estate::buildCombinedReport(estate::settleCombined(*document_->estate(), combined->table),
+                                                     combined->table)
+                       : estate::buildEstateReport(estate::settleEstate(*document_->estate(), counts, *expected),
+                                                   counts, expected->result, estate::Grouping::Accepted);
             report.notes.insert(report.notes.begin(), line);
             QCOMPARE(QString::fromStdString(estate::reportText(settled->report())),
                      QString::fromStdString(estate::reportText(report)));
         }
         delete solution;
+    }
+
+    // The books' first example entered in the dialog as a user enters it,
+    // by the mouse or the keyboard alone: the son died; his mother and his
+    // sister are the wife and the daughter of the first case.
+    void aLaterDeathIsEnteredByMouseOrKeyboard_data()
+    {
+        QTest::addColumn<bool>("keyboard");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("keyboard") << true;
+    }
+
+    void aLaterDeathIsEnteredByMouseOrKeyboard()
+    {
+        QFETCH(bool, keyboard);
+        window_->loadCase(*caseWithHeirs(entriesOf(kBooksExample)));
+        fillEstate({"120000"});
+        window_->calculate();
+        window_->findChild<QAction*>(design::kAddLaterDeathItem)->trigger();
+        LaterDeathDialog* dialog = document_->laterDeathDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        const auto choose = [&](QComboBox* box, const QString& item) {
+            QVERIFY2(box->findText(item) >= 0, qPrintable(item));
+            if (!keyboard) return box->setCurrentIndex(box->findText(item));
+            box->setFocus();
+            while (box->currentText() != item) QTest::keyClick(box, Qt::Key_Down);
+        };
+        const auto press = [&](const char* code) {
+            auto* button = dialog->findChild<QPushButton*>(QString(design::kLaterHeirPrefix) + code);
+            if (!keyboard) return QTest::mouseClick(button, Qt::LeftButton);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        };
+        auto* deceased = dialog->findChild<QComboBox*>(design::kLaterDeceased);
+        QCOMPARE(deceased->count(), 3);  // who received something: the wife, the son, the daughter
+        choose(deceased, "الابن في المسألة الأولى");
+        press("m");
+        press("si");
+        if (keyboard) {
+            QTest::keyClick(dialog->findChild<QSpinBox*>(design::kLaterCount), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(design::kLaterCountOk), Qt::LeftButton);
+        }
+        // The same persons are offered only where the survivors are as many: not the son himself.
+        auto* sister = dialog->findChild<QComboBox*>(QString(design::kLaterSamePrefix) + "si");
+        QStringList offered;
+        for (int i = 0; i < sister->count(); ++i) offered << sister->itemText(i);
+        QCOMPARE(offered,
+                 QStringList({"ليسوا من ورثة ما قبلها", "الزوجة في المسألة الأولى", "البنت في المسألة الأولى"}));
+        choose(dialog->findChild<QComboBox*>(QString(design::kLaterSamePrefix) + "m"), "الزوجة في المسألة الأولى");
+        choose(sister, "البنت في المسألة الأولى");
+        if (keyboard) {
+            QTest::keyClick(sister, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        }
+        // On a laptop's 1024×600 the dialog fits with its frame; a long list of heirs scrolls inside it.
+        QVERIFY2(dialog->width() <= 1000 && dialog->height() <= 540,
+                 qPrintable(QString("%1×%2").arg(dialog->width()).arg(dialog->height())));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(document_->laterDeaths(), std::vector<estate::LaterDeathEntry>{kSonDies});
+
+        // The combined table as the books draw it: 120, the wife 43, the daughter 77.
+        CombinedWindow* combined = document_->combinedWindow();
+        QVERIFY(combined && combined->isVisible());
+        const auto* cells = combined->findChild<QTableView*>(design::kCombinedTable)->model();
+        QStringList header;
+        for (int c = 0; c < cells->columnCount(); ++c) header << cells->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(header, QStringList({"الورثة", "المسألة الأولى 24 × 5", "المسألة الثانية 5 × 14", "الجامعة 120"}));
+        QStringList rows;
+        for (int r = 0; r < cells->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < cells->columnCount(); ++c) row << cells->index(r, c).data().toString();
+            rows << row.join('|');
+        }
+        QCOMPARE(rows, QStringList({"زوجة 1، أم في الثانية|3|2|43", "ابن 1|14||الميت الثاني",
+                                    "بنت 1، أخت شقيقة في الثانية|7|3|77"}));
+        // The deceased's row is marked, and only his.
+        for (int r = 0; r < cells->rowCount(); ++r)
+            QCOMPARE(cells->index(r, 0).data(Qt::BackgroundRole).isValid(), r == 1);
+        QCOMPARE(column(table(design::kKindsTable), 4), QStringList({"43,000.00", "77,000.00"}));
+        QVERIFY(window_->statusBar()->currentMessage().contains("الميت الثاني: الابن في المسألة الأولى"));
+    }
+
+    // The entry rules of the main window, and the side of the deceased, in
+    // the dialog: each refusal says why and enters nothing.
+    void aLaterDeathIsRefusedAsTheRulesSay_data()
+    {
+        QTest::addColumn<QString>("heirs");
+        QTest::addColumn<int>("school");
+        QTest::addColumn<QString>("deceased");
+        QTest::addColumn<QStringList>("presses");  // a heir's code, with "=n" for its count
+        QTest::addColumn<QString>("same");         // "m=1:w": links chosen before OK, which is then pressed
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("entered");
+        const int hanafi = int(School::Hanafi);
+        const QString son = "الابن في المسألة الأولى";
+        QTest::newRow("a son leaves no husband") << kBooksExample << hanafi << son << QStringList{"h"} << ""
+                                                 << "الابن في المسألة الأولى رجل، فلا يكون له زوج."
+                                                 << "";
+        QTest::newRow("a daughter leaves no wives")
+            << kBooksExample << hanafi << "البنت في المسألة الأولى" << QStringList{"w=1"} << ""
+            << "البنت في المسألة الأولى امرأة، فلا تكون لها زوجة."
+            << "";
+        QTest::newRow("more than four wives")
+            << kBooksExample << hanafi << son << QStringList{"w=5"} << "" << kTooManyWivesText << "";
+        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد الاثنين من الإخوة لأم في المسألة الأولى"
+                                              << QStringList{"h", "w=1"} << "" << kSpouseConflictText << "h=1";
+        QTest::newRow("three grandmothers for the Malikis")
+            << kBooksExample << int(School::Maliki) << son << QStringList{"gm=3"} << ""
+            << "جدتين"
+            << "";
+        QTest::newRow("one group for two kinds")
+            << kBooksExample << hanafi << son << QStringList{"m", "si=1"} << "m=1:w si=1:w"
+            << "صنفين"
+            << "si=1 m=1";
+        QTest::newRow("no heir") << kBooksExample << hanafi << son << QStringList{} << ""
+                                 << "أدخل ورثته"
+                                 << "";
+    }
+
+    void aLaterDeathIsRefusedAsTheRulesSay()
+    {
+        QFETCH(QString, heirs);
+        QFETCH(int, school);
+        QFETCH(QString, deceased);
+        QFETCH(QStringList, presses);
+        QFETCH(QString, same);
+        QFETCH(QString, said);
+        QFETCH(QString, entered);
+        window_->setPositions({School(school)});
+        window_->loadCase(*caseWithHeirs(entriesOf(qPrintable(heirs)), School(school)));
+        window_->calculate();
+        messages_->texts.clear();
+        document_->enterLaterDeath();
+        LaterDeathDialog* dialog = document_->laterDeathDialog();
+        auto* who = dialog->findChild<QComboBox*>(design::kLaterDeceased);
+        who->setCurrentIndex(who->findText(deceased));
+        QCOMPARE(who->currentText(), deceased);
+        for (const QString& press : presses) {
+            const QStringList parts = press.split('=');
+            dialog->pressHeir(*kindFromCode(parts[0].toStdString()));
+            if (parts.size() > 1) {
+                dialog->findChild<QSpinBox*>(design::kLaterCount)->setValue(parts[1].toInt());
+                dialog->confirmCount();
+            }
+        }
+        for (const QString& link : same.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = link.split('=');
+            auto* box = dialog->findChild<QComboBox*>(design::kLaterSamePrefix + parts[0]);
+            box->setCurrentIndex(box->findData(parts[1]));
+        }
+        if (messages_->texts.isEmpty()) dialog->accept();
+        const QString shown = messages_->texts.isEmpty() ? dialog->findChild<QLabel*>(design::kLaterProblem)->text()
+                                                         : messages_->texts.constLast();
+        QVERIFY2(shown.contains(said), qPrintable(shown));
+        QCOMPARE(QString::fromStdString(qismaru::testing::textOf(estate::laterDeathOf(dialog->entry()).counts)),
+                 entered);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(document_->laterDeaths().empty());
+    }
+
+    // The books' example from its case file: its combined table printed as
+    // one page of text, saved as a PDF file and copied for a spreadsheet,
+    // and the file saved back as it was.
+    void theBooksExampleIsPrintedCopiedAndSavedBack()
+    {
+        const estate::CaseFile books{
+            entriesOf(kBooksExample), estate::EstateInputs{12000000, 0, 0, 0, false, 2}, {}, {kSonDies}};
+        const QByteArray text = QByteArray::fromStdString(estate::caseFileText(books));
+        writeFile("books.qismaru", text);
+        QVERIFY(document_->open(inFolder("books.qismaru")));
+        QCOMPARE(document_->laterDeaths(), books.later);
+        QVERIFY(!window_->findChild<QAction*>(design::kShowCombinedItem)->isEnabled());  // not before Calculate
+        window_->calculate();
+        CombinedWindow* combined = document_->combinedWindow();
+        QVERIFY(combined && combined->isVisible());
+        QCOMPARE(combined->windowTitle(), QString("الجامعة"));
+
+        QTest::mouseClick(combined->findChild<QPushButton*>(design::kCopyCombinedButton), Qt::LeftButton);
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith("الجامعة\nالمذهب: الحنفي\nالميت الثاني: الابن في المسألة الأولى، مات قبل القسمة\n"),
+                 qPrintable(copied));
+        QVERIFY(copied.contains("زوجة 1، أم في الثانية\t3\t2\t43\n"));
+
+        const QString printed = inFolder("combined.pdf");
+        nextPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        nextPrinter_->setOutputFormat(QPrinter::PdfFormat);
+        nextPrinter_->setOutputFileName(printed);
+        QTest::mouseClick(combined->findChild<QPushButton*>(design::kPrintCombinedButton), Qt::LeftButton);
+        fallback_->fileName = inFolder("saved.pdf");
+        QTest::mouseClick(combined->findChild<QPushButton*>(design::kSaveCombinedPdfButton), Qt::LeftButton);
+        QVERIFY(run("pdfinfo", {fallback_->fileName}).contains(QRegularExpression("Title:\\s+الجامعة\\n")));
+        for (const QString& pdf : {printed, fallback_->fileName}) {
+            QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
+            const QString read = run("pdftotext", {pdf, "-"}).normalized(QString::NormalizationForm_KC);
+            for (const char* word : {"120", "43", "77", "14", "الجامعة"})
+                QVERIFY2(read.contains(word), qPrintable(read));
+        }
+
+        QVERIFY(!document_->hasUnsavedWork());
+        QVERIFY(document_->save());
+        QCOMPARE(contentsOf(inFolder("books.qismaru")), text);
     }
 
     // A window the user closed comes back only when the user asks for it:
@@ -627,8 +921,11 @@ private slots:
         fillEstate({"1200"});
         window_->calculate();
         window_->secondaryWindows().solutionSteps();
-        QVERIFY(document_->estateWindow()->isVisible());
+        // The grandfather dies before the division, leaving a wife.
+        QCOMPARE(document_->addLaterDeath(laterEntry("1:gf", "w=1")), std::string());
+        QVERIFY(document_->estateWindow()->isVisible() && document_->combinedWindow()->isVisible());
         document_->estateWindow()->close();
+        document_->combinedWindow()->close();
         for (QWidget* shown : QApplication::topLevelWidgets()) {
             if (qobject_cast<SolutionWindow*>(shown)) shown->close();
         }

@@ -1,0 +1,56 @@
+#include "estate/combined_report.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "present/combined_table_text.h"
+
+namespace qismaru::estate {
+
+namespace {
+
+// The claims, the closing lines and the notes are a single settlement's:
+// the same net, what no heir takes and the rounding difference; only the
+// heirs' lines differ, and those are the groups of the combined table.
+Settlement asSingleSettlement(const CombinedSettlement& combined)
+{
+    Settlement single;
+    single.inputs = combined.inputs;
+    single.claims = combined.claims;
+    single.finalBase = combined.base;
+    single.undistributedExact = combined.undistributedExact;
+    single.undistributed = combined.undistributed;
+    single.roundingDifference = combined.roundingDifference;
+    return single;
+}
+
+std::string fractionText(std::int64_t parts, std::int64_t base)
+{
+    const std::int64_t g = std::gcd(parts, base);
+    return std::to_string(parts / g) + "/" + std::to_string(base / g);
+}
+
+}  // namespace
+
+EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table)
+{
+    EstateReport report =
+        buildEstateReport(asSingleSettlement(settlement), KindCounts{}, CaseResult{}, Grouping::Accepted);
+    report.shareTitle = "من التركة";
+    const auto money = [&settlement](const Minor& minor) {
+        return amountText(minor, settlement.inputs.decimals, Grouping::Accepted);
+    };
+    for (const std::size_t index : combinedRowOrder(table)) {
+        const auto amount = std::find_if(settlement.groups.begin(), settlement.groups.end(),
+                                         [index](const GroupAmount& a) { return a.group == index; });
+        if (amount == settlement.groups.end()) continue;
+        const PersonGroup& group = table.groups[index];
+        report.kinds.push_back({group.ref.kind, groupLabel(group), std::to_string(amount->count),
+                                fractionText(amount->parts, settlement.base), std::to_string(amount->parts),
+                                money(amount->amount), money(amount->perHead), exactText(amount->exact),
+                                exactText(amount->perHeadExact)});
+    }
+    return report;
+}
+
+}  // namespace qismaru::estate

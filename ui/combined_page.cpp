@@ -1,0 +1,61 @@
+#include "ui/combined_page.h"
+
+#include <QTextDocument>
+
+#include "present/combined_sentences.h"
+#include "present/positions_text.h"
+#include "ui/text_page.h"
+
+namespace qismaru::ui {
+
+namespace {
+
+QString html(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+// Qt's rich text lays table columns out left to right whatever the text's
+// direction, so each row is written from its last column to its first; the
+// figures are centred under their case.
+QString tableRow(const std::vector<std::string>& cells, const char* cell, const char* marked)
+{
+    QString row = QString("<tr") + marked + ">";
+    for (auto text = cells.rbegin(); text != cells.rend(); ++text) {
+        const bool names = text == cells.rend() - 1;
+        row += QString("<") + cell + (names ? ">" : " align=\"center\">") + html(*text) + "</" + cell + ">";
+    }
+    return row + "</tr>";
+}
+
+}  // namespace
+
+CombinedPage combinedPageOf(const ShownAnswer& answer)
+{
+    const SuccessiveDeaths& joined = *answer.successive;
+    CombinedPage page;
+    page.positions = positionsLine(answer.positions);
+    for (std::size_t i = 0; i < joined.later.size(); ++i)
+        page.deaths.push_back(laterDeathHeading(static_cast<int>(i) + 2, joined.later[i], joined.deaths));
+    page.table = combinedTableText(joined.table);
+    return page;
+}
+
+std::string combinedPageText(const CombinedPage& page)
+{
+    std::string text = std::string(kCombinedTitle) + "\n" + page.positions + "\n";
+    for (const std::string& death : page.deaths) text += death + "\n";
+    return text + "\n" + tableLines(page.table, "\t");
+}
+
+std::unique_ptr<QTextDocument> combinedDocument(const CombinedPage& page)
+{
+    QString body = "<h2>" + html(kCombinedTitle) + "</h2><p>" + html(page.positions);
+    for (const std::string& death : page.deaths) body += "<br>" + html(death);
+    body += "</p><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">";
+    body += tableRow(page.table.header, "th", "");
+    for (std::size_t i = 0; i < page.table.rows.size(); ++i) {
+        // The deceased's rows are shaded: his parts passed to his own heirs.
+        body += tableRow(page.table.rows[i], "td", page.table.diedAs[i] > 0 ? " bgcolor=\"#e4e4e4\"" : "");
+    }
+    return rightToLeftPage(body + "</table>");
+}
+
+}  // namespace qismaru::ui
