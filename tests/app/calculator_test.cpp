@@ -11,24 +11,18 @@
 #include <vector>
 
 #include "app/calc/calculator.h"
+#include "tests/support/calculator_run.h"
 
 namespace qismaru::calc {
 namespace {
 
-struct CalcRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CalcRun;
+using testing::runOnce;
 
 CalcRun run(OutputForm form, const std::vector<std::string>& arguments, const std::string& input = "",
             std::optional<std::string> fields = std::nullopt)
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalculator({form, arguments, std::move(fields)}, in, out, err);
-    return {status, out.str(), err.str()};
+    return runOnce({form, arguments, std::move(fields)}, input);
 }
 
 std::vector<std::string> lines(const std::string& text)
@@ -218,15 +212,6 @@ TEST(Calculator, BatchRefusesWhatJsonReadersLetPass)
     EXPECT_EQ(r.status, kExitSomeLinesFailed);
 }
 
-CalcRun runWith(CalcOptions options, const std::string& input = "")
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalculator(options, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 // The command line's school and positions answer every case; a batch line's
 // own members take their place for that line; what a school refuses is
 // refused in one line with status 2.
@@ -237,7 +222,7 @@ TEST(Calculator, SchoolAndPositions)
     options.caseArguments = {"gf=1", "si=1", "bf=1"};
     options.school = "shafii";
     options.explain = true;
-    const CalcRun shafii = runWith(options);
+    const CalcRun shafii = runOnce(options);
     ASSERT_EQ(shafii.status, kExitOk) << shafii.err;
     const auto json = nlohmann::json::parse(shafii.out);
     EXPECT_EQ(json["school"], "shafii");
@@ -248,7 +233,7 @@ TEST(Calculator, SchoolAndPositions)
 
     options.form = OutputForm::Batch;
     options.caseArguments.clear();
-    const CalcRun batch = runWith(options, R"({"gf":1,"si":1,"bf":1})"
+    const CalcRun batch = runOnce(options, R"({"gf":1,"si":1,"bf":1})"
                                            "\n"
                                            R"({"gf":1,"si":1,"bf":1,"school":"hanafi"})"
                                            "\n");
@@ -276,7 +261,7 @@ TEST(Calculator, SchoolAndPositions)
         refusedOptions.school = school;
         refusedOptions.spouseReturn = spouseReturn;
         refusedOptions.noReturn = noReturn;
-        const CalcRun r = runWith(refusedOptions);
+        const CalcRun r = runOnce(refusedOptions);
         EXPECT_EQ(r.status, kExitBadInput) << complaint;
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(complaint), std::string::npos) << r.err;

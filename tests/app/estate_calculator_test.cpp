@@ -10,26 +10,15 @@
 
 #include "app/calc/calculator.h"
 #include "app/calc/plain_estate_line.h"
+#include "tests/support/calculator_run.h"
 
 namespace qismaru::calc {
 namespace {
 
 using nlohmann::ordered_json;
 
-struct CalcRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CalcRun run(const CalcOptions& options, const std::string& input = "")
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalculator(options, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::CalcRun;
+using testing::runOnce;
 
 // The README's worked example with its estate, as options.
 CalcOptions workedExample(OutputForm form)
@@ -71,7 +60,7 @@ TEST(CalculatorEstate, RefusesABadEstateInOneLine)
     for (const auto& row : rows) {
         CalcOptions options = workedExample(OutputForm::Json);
         row.change(options);
-        const CalcRun r = run(options);
+        const CalcRun r = runOnce(options);
         EXPECT_EQ(r.status, kExitBadInput) << row.complaint;
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(row.complaint), std::string::npos) << r.err;
@@ -81,7 +70,7 @@ TEST(CalculatorEstate, RefusesABadEstateInOneLine)
 
 TEST(CalculatorEstate, JsonEstateMemberAsSpecified)
 {
-    const CalcRun r = run(workedExample(OutputForm::Json));
+    const CalcRun r = runOnce(workedExample(OutputForm::Json));
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const ordered_json estate = ordered_json::parse(r.out)["estate"];
     std::vector<std::string> keys;
@@ -117,7 +106,7 @@ TEST(CalculatorEstate, BatchLinesCarryTheirEstate)
 )";
     CalcOptions options;
     options.form = OutputForm::Batch;
-    const CalcRun r = run(options, input);
+    const CalcRun r = runOnce(options, input);
     EXPECT_EQ(r.status, kExitSomeLinesFailed);
     std::vector<ordered_json> answers;
     std::istringstream lines(r.out);
@@ -179,11 +168,11 @@ TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
     CalcOptions fromFile;
     fromFile.form = OutputForm::Json;
     fromFile.caseFile = path;
-    EXPECT_EQ(run(fromFile).out, run(workedExample(OutputForm::Json)).out);
+    EXPECT_EQ(runOnce(fromFile).out, runOnce(workedExample(OutputForm::Json)).out);
 
     // An estate on the command line takes the place of the file's.
     fromFile.estate.gross = "39000";
-    EXPECT_EQ(ordered_json::parse(run(fromFile).out)["estate"]["kinds"]["d"]["perHead"], "8000.00");
+    EXPECT_EQ(ordered_json::parse(runOnce(fromFile).out)["estate"]["kinds"]["d"]["perHead"], "8000.00");
 
     // A file saved under the Shafi'i school is answered by it: the
     // grandfather divides with the brother instead of excluding him. A
@@ -205,16 +194,16 @@ TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
     for (const auto& row : overrides) {
         fromFile.school = row.school;
         fromFile.spouseReturn = row.spouseReturn;
-        const CalcRun r = run(fromFile);
+        const CalcRun r = runOnce(fromFile);
         EXPECT_NE((r.out + r.err).find(row.answer), std::string::npos) << r.out << r.err;
     }
     fromFile.school.reset();
     fromFile.spouseReturn = false;
-    const ordered_json shafii = ordered_json::parse(run(fromFile).out);
+    const ordered_json shafii = ordered_json::parse(runOnce(fromFile).out);
     EXPECT_EQ(shafii["shares"]["b"]["value"], shafii["shares"]["gf"]["value"]);
 
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 9, "heirs": []})";
-    const CalcRun newer = run(fromFile);
+    const CalcRun newer = runOnce(fromFile);
     EXPECT_EQ(newer.status, kExitBadInput);
     EXPECT_NE(newer.err.find("newer than this program reads"), std::string::npos) << newer.err;
     std::remove(path.c_str());
@@ -226,7 +215,7 @@ TEST(CalculatorEstate, TextShowsTheSettlementAfterTheTable)
     for (const bool explain : {false, true}) {
         CalcOptions options = workedExample(OutputForm::Text);
         options.explain = explain;
-        const CalcRun r = run(options);
+        const CalcRun r = runOnce(options);
         ASSERT_EQ(r.status, kExitOk);
         EXPECT_EQ(r.out.rfind("المذهب: الحنفي\n", 0), 0u) << r.out;
         for (const char* line : {"صافي التركة للورثة | 76000.34\n", "بنت | 3 | 2/3 | 24 | 46769.43 | 15589.81\n",

@@ -10,33 +10,22 @@
 #include <sstream>
 
 #include "app/calc/calculator.h"
+#include "tests/support/calculator_run.h"
 
 namespace qismaru::calc {
 namespace {
 
 using nlohmann::ordered_json;
 
-struct CalcRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CalcRun run(const CalcOptions& options, const std::string& input = "")
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalculator(options, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::CalcRun;
+using testing::runOnce;
 
 CalcRun batch(const std::string& input, bool explain = false)
 {
     CalcOptions options;
     options.form = OutputForm::Batch;
     options.explain = explain;
-    return run(options, input);
+    return runOnce(options, input);
 }
 
 // The books' first example: the son dies leaving his mother (the wife) and his sister (the daughter).
@@ -62,14 +51,14 @@ TEST(CalculatorLaterDeaths, CombinedAsTheBooksHaveIt)
     ordered_json first = result;
     first.erase("later");
     first.erase("combined");
-    EXPECT_EQ(first.dump() + "\n", run(single).out);
+    EXPECT_EQ(first.dump() + "\n", runOnce(single).out);
     single.caseArguments = {"m=1", "si=1"};
     ordered_json later = result["later"][0];
     EXPECT_EQ(later["deceased"], "1:s");
     EXPECT_EQ(later["same"].dump(), R"({"si":"1:d","m":"1:w"})");
     later.erase("deceased");
     later.erase("same");
-    EXPECT_EQ(later.dump() + "\n", run(single).out);
+    EXPECT_EQ(later.dump() + "\n", runOnce(single).out);
     // A result line reads back as its question.
     EXPECT_EQ(batch(r.out).out, r.out);
 }
@@ -175,7 +164,7 @@ TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTabl
                    "same": {"m": "1:w", "si": "1:d"}}]})";
     CalcOptions options;
     options.caseFile = path;
-    const CalcRun text = run(options);
+    const CalcRun text = runOnce(options);
     ASSERT_EQ(text.status, kExitOk) << text.err;
     for (const char* line : {"الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة\n",
                              "الورثة | المسألة الأولى 24 × 5 | المسألة الثانية 5 × 14 | الجامعة 120\n",
@@ -183,11 +172,11 @@ TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTabl
         EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
     }
     options.form = OutputForm::Json;
-    EXPECT_EQ(ordered_json::parse(run(options).out)["combined"]["base"], 120);
+    EXPECT_EQ(ordered_json::parse(runOnce(options).out)["combined"]["base"], 120);
 
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 1}],
         "later": [{"deceased": "1:d", "heirs": [{"code": "m", "count": 1}]}]})";
-    const CalcRun refused = run(options);
+    const CalcRun refused = runOnce(options);
     EXPECT_EQ(refused.status, kExitBadInput);
     EXPECT_NE(refused.err.find("death 2: no group '1:d'"), std::string::npos) << refused.err;
     std::remove(path.c_str());
