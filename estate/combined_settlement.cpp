@@ -9,26 +9,20 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
     s.claims = settleClaims(inputs);
     s.base = table.base;
     const Minor net = s.claims.net;
-    // As for one case: exact amounts over the base times the minor units of
-    // a major one (below 2^63), each head's amount cut down to a minor unit.
-    const auto majorBase = static_cast<std::uint64_t>(table.base) * minorPerMajor(inputs.decimals);
+    // As for one case: each group's amounts by its parts, what no heir
+    // takes cut down likewise.
     Minor paid = 0;
     for (std::size_t i = 0; i < table.groups.size(); ++i) {
         const PersonGroup& g = table.groups[i];
         if (!g.alive() || g.parts == 0) continue;
         GroupAmount& a = s.groups.emplace_back();
+        static_cast<HeadsAmount&>(a) = headsAmount(net, g.parts, table.base, g.count, inputs.decimals);
         a.group = i;
-        a.count = g.count;
-        a.parts = g.parts;
-        const Minor share = net * g.parts;
-        a.exact = ratio(share, majorBase);
-        a.perHeadExact = dividedByHeads(a.exact, g.count);
-        a.perHead = cutDown(share, Minor{table.base} * g.count);
-        a.amount = a.perHead * g.count;
         paid += a.amount;
     }
     const Minor undistributed = net * table.undistributed;
-    s.undistributedExact = ratio(undistributed, majorBase);
+    s.undistributedExact =
+        ratio(undistributed, static_cast<std::uint64_t>(table.base) * minorPerMajor(inputs.decimals));
     s.undistributed = cutDown(undistributed, table.base);
     s.roundingDifference = net - paid - s.undistributed;
     return s;

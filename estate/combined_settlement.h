@@ -16,14 +16,9 @@ namespace qismaru::estate {
 // head's amount rounded by the same rule as a single case's.
 
 // One group of surviving persons: all its heads together, and each.
-struct GroupAmount {
+// A group of surviving persons' amounts, by its parts of the combined base.
+struct GroupAmount : HeadsAmount {
     std::size_t group = 0;  // its index in the combined table's groups
-    int count = 0;
-    std::int64_t parts = 0;
-    Ratio exact;         // of the major unit, net × parts ÷ the combined base
-    Ratio perHeadExact;  // of the major unit
-    Minor perHead = 0;
-    Minor amount = 0;  // perHead × count
 };
 
 struct CombinedSettlement {

@@ -16,6 +16,24 @@ bool legateeBeforeTreasury(const Positions& positions, const KindCounts& counts)
     return school && !positions.spouseReturn && spouseAlone(counts);
 }
 
+HeadsAmount headsAmount(Minor net, std::int64_t parts, std::int64_t base, int count, int decimals)
+{
+    // The major unit's exact amounts are over the base times the minor units
+    // in a major one (below 2^63); the money is in minor units, each head's
+    // cut down (all are positive), so that the heirs together never receive
+    // more than the net.
+    const auto majorBase = static_cast<std::uint64_t>(base) * minorPerMajor(decimals);
+    HeadsAmount a;
+    a.count = count;
+    a.parts = parts;
+    const Minor share = net * parts;
+    a.exact = ratio(share, majorBase);
+    a.perHeadExact = dividedByHeads(a.exact, count);
+    a.perHead = cutDown(share, Minor{base} * count);
+    a.amount = a.perHead * count;
+    return a;
+}
+
 Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation)
 {
     Settlement s;
@@ -39,17 +57,9 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
     for (const HeirKindInfo& info : heirKinds()) {
         if (!hasRow(info.kind, counts, r)) continue;
         KindAmount& k = s.kinds.emplace_back();
+        static_cast<HeadsAmount&>(k) =
+            headsAmount(net, r.parts[indexOf(info.kind)], r.finalBase, counts.of(info.kind), inputs.decimals);
         k.kind = info.kind;
-        k.count = counts.of(info.kind);
-        k.parts = r.parts[indexOf(info.kind)];
-        // net × parts ÷ the corrected base, for all heads, and for each; the
-        // head's amount cut down (all are positive), so that the heirs
-        // together never receive more than the net.
-        const Minor share = net * k.parts;
-        k.exact = ratio(share, majorBase);
-        k.perHeadExact = dividedByHeads(k.exact, k.count);
-        k.perHead = cutDown(share, Minor{r.finalBase} * k.count);
-        k.amount = k.perHead * k.count;
         partsGiven += k.parts;
         paid += k.amount;
     }

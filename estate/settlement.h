@@ -39,14 +39,23 @@ struct Claims {
 Claims settleClaims(const EstateInputs& inputs);
 
 // One heir kind's money: all of its heads together, and each head.
-struct KindAmount {
-    HeirKind kind = HeirKind::Mother;
+// What a group of heads receives of the net by its parts of a base: all of
+// them together and each, exactly and in money.
+struct HeadsAmount {
     int count = 0;
     std::int64_t parts = 0;
-    Ratio exact;         // of the major unit, net × parts ÷ the corrected base
+    Ratio exact;         // of the major unit, net × parts ÷ the base
     Ratio perHeadExact;  // of the major unit
     Minor perHead = 0;   // cut down to the minor unit: no head receives a unit the estate does not hold
     Minor amount = 0;    // perHead × count
+};
+
+// The amounts of `count` heads holding `parts` of `base`, of the net of an
+// estate in the given decimals.
+HeadsAmount headsAmount(Minor net, std::int64_t parts, std::int64_t base, int count, int decimals);
+
+struct KindAmount : HeadsAmount {
+    HeirKind kind = HeirKind::Mother;
 };
 
 enum class Division {
