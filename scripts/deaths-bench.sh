@@ -9,6 +9,7 @@
 #   bash scripts/deaths-bench.sh [N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/batch-timing.sh
 pairs="${1:-50000}"
 
 cmake --preset release >/dev/null
@@ -19,19 +20,7 @@ trap 'rm -rf "$work"' EXIT
 build/release/bench/write_case_mix "$pairs" --later >"$work/later.jsonl"
 build/release/bench/write_case_mix "$pairs" --later-as-singles >"$work/singles.jsonl"
 
-median_seconds() {
-    local input="$1" times=()
-    for _ in 1 2 3 4 5; do
-        local start end
-        start=$(date +%s.%N)
-        build/release/app/qismaru-calc --batch <"$input" >/dev/null || [ $? -eq 5 ]
-        end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc)")
-    done
-    printf '%s\n' "${times[@]}" | sort -n | sed -n 3p
-}
-
-singles=$(median_seconds "$work/singles.jsonl")
-later=$(median_seconds "$work/later.jsonl")
+singles=$(median_batch_seconds "$work/singles.jsonl")
+later=$(median_batch_seconds "$work/later.jsonl")
 printf 'qismaru-calc --batch: %d pairs of cases as %d single lines %.3f s, as %d two-death lines %.3f s, ratio %.2f\n' \
     "$pairs" "$((2 * pairs))" "$singles" "$pairs" "$later" "$(echo "$later / $singles" | bc -l)"

@@ -7,6 +7,7 @@
 #   bash scripts/estate-bench.sh [CASES] [-- extra qismaru-calc options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/batch-timing.sh
 cases="${1:-100000}"
 shift || true
 [ "${1:-}" = "--" ] && shift
@@ -21,19 +22,7 @@ build/release/bench/write_case_mix "$cases" >"$work/bare.jsonl"
 awk '{ printf "{\"counts\": %s, \"estate\": {\"gross\": \"%d.%02d\", \"funeral\": \"1250.50\", \"debts\": \"%d\", \"bequest\": \"50000\", \"heirsConsent\": false, \"decimals\": 2}}\n", $0, 100000 + NR * 37, NR % 100, NR % 9000 }' \
     "$work/bare.jsonl" >"$work/estate.jsonl"
 
-median_seconds() {
-    local input="$1" times=()
-    for _ in 1 2 3 4 5; do
-        local start end
-        start=$(date +%s.%N)
-        build/release/app/qismaru-calc --batch "${extra[@]}" <"$input" >/dev/null || [ $? -eq 5 ]
-        end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc)")
-    done
-    printf '%s\n' "${times[@]}" | sort -n | sed -n 3p
-}
-
-bare=$(median_seconds "$work/bare.jsonl")
-with=$(median_seconds "$work/estate.jsonl")
+bare=$(median_batch_seconds "$work/bare.jsonl" "${extra[@]}")
+with=$(median_batch_seconds "$work/estate.jsonl" "${extra[@]}")
 printf 'qismaru-calc --batch %s: %d cases without an estate %.3f s, with an estate on every line %.3f s, ratio %.2f\n' \
     "${extra[*]}" "$cases" "$bare" "$with" "$(echo "$with / $bare" | bc -l)"
