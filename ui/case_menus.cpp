@@ -11,6 +11,7 @@
 #include "ui/case_document.h"
 #include "ui/design_names.h"
 #include "ui/estate_printing.h"
+#include "ui/kept_settings.h"
 #include "ui/later_deaths_menu.h"
 #include "ui/main_window.h"
 
@@ -77,8 +78,8 @@ CaseDocument& attachCaseDocument(MainWindow& window, MessageBoxes& messages)
 {
     CaseDocument& document = window.document();
     const auto pdfDialogs = std::make_shared<ModalPdfFallbackDialogs>();
-    document.attach(std::make_unique<ModalCaseFileDialogs>(), std::make_unique<QSettings>("qismaru", "qismaru"),
-                    estatePrintCommands(messages, pdfDialogs), combinedPrintCommands(messages, pdfDialogs));
+    document.attach(std::make_unique<ModalCaseFileDialogs>(), userSettings(), estatePrintCommands(messages, pdfDialogs),
+                    combinedPrintCommands(messages, pdfDialogs));
     addCaseMenus(window, document);
     return document;
 }

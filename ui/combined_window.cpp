@@ -7,7 +7,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -19,6 +18,7 @@
 #include "ui/fonts.h"
 #include "ui/report_buttons.h"
 #include "ui/text_page.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::ui {
 
@@ -124,8 +124,7 @@ void CombinedWindow::fitToTable()
                  tableSize.height() + heading_->heightForWidth(tableSize.width()) +
                      findChild<QDialogButtonBox*>()->sizeHint().height() + 2 * layout()->spacing() + margins.top() +
                      margins.bottom());
-    if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    resize(wanted);
+    resize(wanted.boundedTo(largestOnScreen(*this)));
 }
 
 void CombinedWindow::copyAsText() { QApplication::clipboard()->setText(fromStd(combinedPageText(page_))); }

@@ -7,7 +7,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -18,6 +17,7 @@
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/report_buttons.h"
+#include "ui/window_placement.h"
 
 namespace qismaru::ui {
 
@@ -175,8 +175,7 @@ void EstateWindow::fitToReport()
     const QMargins margins = layout()->contentsMargins();
     QSize wanted = QSize(width, height) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
                    QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), buttons);
-    if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    resize(wanted);
+    resize(wanted.boundedTo(largestOnScreen(*this)));
 }
 
 void EstateWindow::copyAsText() { QApplication::clipboard()->setText(fromStd(estate::reportText(report_))); }

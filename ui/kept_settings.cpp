@@ -28,6 +28,8 @@ bool keptSwitch(const QSettings& settings, const char* key)
 
 }  // namespace
 
+std::unique_ptr<QSettings> userSettings() { return std::make_unique<QSettings>("qismaru", "qismaru"); }
+
 Positions keptPositions(const QSettings& settings)
 {
     Positions kept;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 
 #include "model/positions.h"
 
@@ -17,6 +18,9 @@ namespace qismaru::ui {
 // does not know as the Hanafi one, a switch that is not "true" as off.
 Positions keptPositions(const QSettings& settings);
 void keepPositions(QSettings& settings, const Positions& positions);
+
+// The user's settings of this program, where everything above is kept.
+std::unique_ptr<QSettings> userSettings();
 
 // At most `kept` files, newest first: absolute paths, each once.
 QStringList keptRecentFiles(const QSettings& settings, int kept);

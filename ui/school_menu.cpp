@@ -169,9 +169,6 @@ void rememberPositions(MainWindow& window, std::unique_ptr<QSettings> settings)
                      [owned](const Positions& positions) { keepPositions(*owned, positions); });
 }
 
-void rememberPositionsInUserSettings(MainWindow& window)
-{
-    rememberPositions(window, std::make_unique<QSettings>("qismaru", "qismaru"));
-}
+void rememberPositionsInUserSettings(MainWindow& window) { rememberPositions(window, userSettings()); }
 
 }  // namespace qismaru::ui

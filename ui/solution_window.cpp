@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -22,6 +21,7 @@
 #include "present/positions_text.h"
 #include "ui/case_document.h"
 #include "ui/case_printer.h"
+#include "ui/combined_page.h"
 #include "ui/design_names.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -69,7 +69,7 @@ QString laterDeathsHtml(const SuccessiveDeaths& successive, const std::vector<st
                 fromUtf8(caseHeirsLine(successive.deaths[i + 1].counts)).toHtmlEscaped() + "</p>" +
                 sectionsHtml(laterSteps[i]);
     }
-    html += "<h2>الجامعة</h2><ul>";
+    html += "<h2>" + QString(kCombinedTitle) + "</h2><ul>";
     for (const CombinedStep& step : combinedSteps(successive.deaths, successive.later, successive.table))
         html += "<li>" + fromUtf8(step.text).toHtmlEscaped() + "</li>";
     return html + "</ul>";
@@ -147,9 +147,7 @@ void SolutionWindow::fitToSolution()
     text.setTextWidth(width - 2 * (view_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
     const int chrome = layout()->contentsMargins().top() + layout()->contentsMargins().bottom() + layout()->spacing() +
                        findChild<QDialogButtonBox*>()->sizeHint().height() + 2 * view_->frameWidth();
-    int height = static_cast<int>(text.size().height()) + chrome;
-    if (const QScreen* screen = this->screen())
-        height = std::min(height, screen->availableGeometry().height() * 9 / 10);
+    const int height = std::min(static_cast<int>(text.size().height()) + chrome, largestOnScreen(*this).height());
     resize(width, std::max(height, 360));
 }
 

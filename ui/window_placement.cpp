@@ -30,6 +30,13 @@ void showOver(QWidget& window, const QWidget& owner)
     window.activateWindow();
 }
 
+QSize largestOnScreen(const QWidget& window)
+{
+    const QScreen* shown = window.screen();
+    if (!shown) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return shown->availableGeometry().size() * 9 / 10;
+}
+
 QRect placeBeside(QSize size, const QRect& owner, const QRect& available)
 {
     size = size.boundedTo(available.size());

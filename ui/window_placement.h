@@ -21,6 +21,11 @@ void showOver(QWidget& window, const QWidget& owner);
 // from its corner; always inside `available`, made smaller if it must be.
 QRect placeBeside(QSize size, const QRect& owner, const QRect& available);
 
+// The largest size a window that fits its content takes on `window`'s
+// screen: nine tenths of what is available, so that its frame and the
+// panels stay in sight; larger content scrolls.
+QSize largestOnScreen(const QWidget& window);
+
 // The windows read beside the main window (the solution, the settlement, the
 // schools page): they open where the user last left them, or beside the main
 // window, never covering it where the screen has room; they are not kept

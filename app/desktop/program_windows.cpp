@@ -11,6 +11,7 @@
 #include "ui/case_menus.h"
 #include "ui/case_printer.h"
 #include "ui/fonts.h"
+#include "ui/kept_settings.h"
 #include "ui/main_window.h"
 #include "ui/qt_arabic.h"
 #include "ui/qt_text.h"
@@ -73,7 +74,7 @@ void attachProgramWindows(ui::MainWindow& window, ui::MessageBoxes& messages)
     ui::rememberPositionsInUserSettings(window);
     ui::attachCaseDocument(window, messages);
     ui::attachSolutionWindow(window, messages);
-    window.windowPlaces().keepIn(std::make_unique<QSettings>("qismaru", "qismaru"));
+    window.windowPlaces().keepIn(ui::userSettings());
 }
 
 }  // namespace qismaru::app

@@ -44,7 +44,7 @@ int writePage(const ScriptedCase& scriptedCase, const Positions& positions, cons
 // window would say of a file it cannot open is the one line of the refusal.
 bool openAndCalculate(ui::MainWindow& main, const ui::RecordingMessageBoxes& messages, const QString& caseFile)
 {
-    if (!main.findChild<ui::CaseDocument*>()->open(caseFile)) {
+    if (!main.document().open(caseFile)) {
         complain(messages.texts.join(' ').replace('\n', ' '));
         return false;
     }
