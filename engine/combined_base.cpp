@@ -255,17 +255,18 @@ DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vec
     return {};
 }
 
+DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, StepTrace* trace)
+{
+    return DeathCase{counts, counts.empty() ? CaseComputation{} : computeCase(counts, positions, trace)};
+}
+
 CombinedComputation computeSuccessiveDeaths(const KindCounts& first, const std::vector<LaterDeath>& later,
                                             const Positions& positions)
 {
-    // A death without heirs is refused by the joining; there is no case to compute.
-    const auto deathCase = [&positions](const KindCounts& counts) {
-        return DeathCase{counts, counts.empty() ? CaseComputation{} : computeCase(counts, positions)};
-    };
     CombinedComputation c;
     c.deaths.reserve(later.size() + 1);
-    c.deaths.push_back(deathCase(first));
-    for (const LaterDeath& death : later) c.deaths.push_back(deathCase(death.counts));
+    c.deaths.push_back(deathCaseOf(first, positions));
+    for (const LaterDeath& death : later) c.deaths.push_back(deathCaseOf(death.counts, positions));
     c.refusal = combineDeaths(c.deaths, later, c.table);
     return c;
 }

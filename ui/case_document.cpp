@@ -231,8 +231,9 @@ void CaseDocument::showSettlement()
             else
                 shown->close();
         });
+        // An open window is already drawn: every change of the answer redraws it.
+        estateWindow_->showReport(*answer_.settlement);
     }
-    estateWindow_->showReport(*answer_.settlement);
     window_.windowPlaces().showBeside(*estateWindow_, window_);
 }
 
@@ -249,9 +250,12 @@ void CaseDocument::enterLaterDeath()
 std::string CaseDocument::addLaterDeath(const estate::LaterDeathEntry& death)
 {
     if (!answer_.divided()) return "تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.";
-    if (std::string refused = refusalWith(answer_, death); !refused.empty()) return refused;
-    later_.push_back(death);
-    answerAgain();
+    std::vector<estate::LaterDeathEntry> later = later_;
+    later.push_back(death);
+    ShownAnswer next = computeAnswer(window_.caseState().counts, window_.positions(), estate_, later);
+    if (next.successive && !next.joined()) return next.successive->refusalText();
+    later_ = std::move(later);
+    setAnswer(std::move(next));
     showCombined();
     window_.statusBar()->showMessage(
         QString::fromStdString(laterDeathHeading(static_cast<int>(later_.size()) + 1, answer_.successive->later.back(),
@@ -280,8 +284,8 @@ void CaseDocument::showCombined()
             else
                 shown->close();
         });
+        combinedWindow_->showPage(combinedPageOf(answer_));
     }
-    combinedWindow_->showPage(combinedPageOf(answer_));
     window_.windowPlaces().showBeside(*combinedWindow_, window_);
 }
 

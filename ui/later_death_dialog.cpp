@@ -39,15 +39,9 @@ LaterDeathDialog::LaterDeathDialog(const ShownAnswer& answer, MessageBoxes& mess
     setWindowTitle("وفاة وارث قبل القسمة");
     setLayoutDirection(Qt::RightToLeft);
 
-    // The persons so far: the first death's heirs, or the combined table of
-    // the later deaths already joined.
-    if (answer.joined()) {
-        deaths_ = answer.successive->deaths;
-        table_ = answer.successive->table;
-    } else {
-        deaths_.push_back({answer.counts, *answer.computation});
-        combineDeaths(deaths_, {}, table_);
-    }
+    SuccessiveDeaths persons = personsSoFar(answer);
+    deaths_ = std::move(persons.deaths);
+    table_ = std::move(persons.table);
     death_ = static_cast<int>(deaths_.size()) + 1;
     for (std::size_t i = 0; i < table_.groups.size(); ++i) {
         if (table_.groups[i].alive()) groups_.push_back({static_cast<int>(i), table_.groups[i].ref});

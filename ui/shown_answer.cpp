@@ -20,11 +20,7 @@ SuccessiveDeaths joinLaterDeaths(const KindCounts& counts, const CaseComputation
     joined.deaths.push_back({counts, first});
     for (const estate::LaterDeathEntry& entry : later) {
         const LaterDeath& death = joined.later.emplace_back(estate::laterDeathOf(entry));
-        StepTrace& trace = joined.traces.emplace_back();
-        // A death without heirs has no case; the joining refuses it.
-        joined.deaths.push_back({death.counts, death.counts.empty()
-                                                   ? CaseComputation{}
-                                                   : computeCase(death.counts, first.positions, &trace)});
+        joined.deaths.push_back(deathCaseOf(death.counts, first.positions, &joined.traces.emplace_back()));
     }
     joined.refusal = combineDeaths(joined.deaths, joined.later, joined.table);
     return joined;
@@ -77,12 +73,10 @@ ShownAnswer computeAnswer(const KindCounts& counts, const Positions& positions,
     return answer;
 }
 
-std::string refusalWith(const ShownAnswer& answer, const estate::LaterDeathEntry& entry)
+SuccessiveDeaths personsSoFar(const ShownAnswer& answer)
 {
-    if (!answer.divided()) return "";
-    std::vector<estate::LaterDeathEntry> later = answer.later;
-    later.push_back(entry);
-    return joinLaterDeaths(answer.counts, *answer.computation, later).refusalText();
+    if (answer.joined()) return *answer.successive;
+    return joinLaterDeaths(answer.counts, *answer.computation, {});
 }
 
 std::optional<estate::EstateReport> settlementOf(const ShownAnswer& answer,

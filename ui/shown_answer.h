@@ -81,9 +81,10 @@ ShownAnswer computeAnswer(const KindCounts& counts, const Positions& positions,
                           const std::optional<estate::EstateInputs>& estate,
                           const std::vector<estate::LaterDeathEntry>& later = {});
 
-// Why `entry` cannot follow the later deaths of a divided answer, in
-// Arabic; "" when it joins them.
-std::string refusalWith(const ShownAnswer& answer, const estate::LaterDeathEntry& entry);
+// The persons of a divided answer so far, as the next later death sees
+// them: the combined table of the later deaths joined, or the first death's
+// heirs alone.
+SuccessiveDeaths personsSoFar(const ShownAnswer& answer);
 
 // The settlement of `estate` by an answer's computation, or its combined
 // table, naming the school it follows; nothing for an open case or no estate.
