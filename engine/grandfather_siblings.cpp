@@ -1,5 +1,7 @@
 #include "engine/grandfather_siblings.h"
 
+#include "engine/kind_groups.h"
+
 namespace qismaru {
 
 namespace {
@@ -110,11 +112,8 @@ void addGrandfather(const step::GrandfatherOptions& o, Division& d)
 // head each.
 GrandfatherPool poolOf(const KindCounts& counts, const step::GrandfatherOptions& o)
 {
-    GrandfatherPool pool{KindSet{}, o.remainder, o.heads};
-    for (const HeirKind kind : {Grandfather, FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters}) {
-        if (counts.has(kind)) pool.kinds.add(kind);
-    }
-    if (!counts.has(FullSisters) && !counts.has(ConsanguineSisters)) pool.heads /= 2;
+    GrandfatherPool pool{kGrandfatherAndSiblings & KindSet::enteredIn(counts), o.remainder, o.heads};
+    if (!malesCountTwice(pool.kinds)) pool.heads /= 2;
     return pool;
 }
 
@@ -196,8 +195,7 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
 
 bool grandfatherWithSiblings(const KindCounts& counts, const CountSums& sums, School school)
 {
-    const bool siblings = counts.has(FullBrothers) || counts.has(FullSisters) || counts.has(ConsanguineBrothers) ||
-                          counts.has(ConsanguineSisters);
+    const bool siblings = !(kFullAndConsanguineSiblings & KindSet::enteredIn(counts)).empty();
     return grandfatherSharesWithSiblings(school) && counts.has(Grandfather) && !counts.has(Father) &&
            sums.maleDescendants == 0 && siblings;
 }

@@ -31,6 +31,16 @@ constexpr bool isMaleResiduary(HeirKind kind)
 inline constexpr KindSet kFullAndConsanguineSiblings{HeirKind::FullBrothers, HeirKind::FullSisters,
                                                      HeirKind::ConsanguineBrothers, HeirKind::ConsanguineSisters};
 
+// Those the grandfather's division with the siblings decides: he and they.
+inline constexpr KindSet kGrandfatherAndSiblings = kFullAndConsanguineSiblings | KindSet::of(HeirKind::Grandfather);
+
+// Heads beside the grandfather, as the books count them: each male two and
+// each female one when sisters are among `kinds`; without them one head each.
+constexpr bool malesCountTwice(KindSet kinds)
+{
+    return kinds.has(HeirKind::FullSisters) || kinds.has(HeirKind::ConsanguineSisters);
+}
+
 // The husband or the wives and no one else: the spouse keeps only the
 // spouse's fraction and the rest of the estate goes to no heir, so the parts
 // fall short of the base and the percentages of 100.

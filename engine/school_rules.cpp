@@ -13,8 +13,6 @@ namespace {
 
 using enum HeirKind;
 
-bool isSibling(HeirKind kind) { return kFullAndConsanguineSiblings.has(kind); }
-
 // The Mushtaraka as the Maliki and Shafi'i schools divide it: the full
 // siblings are counted as uterine ones, every head alike.
 void shareUterineThird(const KindCounts& counts, const CaseResult& hanafi, Division& d, StepTrace* trace)
@@ -34,7 +32,7 @@ void dropReplacedDecisions(StepTrace& trace, SchoolRule rule)
 {
     trace.dropIf([rule](const Step& s) {
         const auto about = [&](HeirKind kind) {
-            if (rule == SchoolRule::GrandfatherWithSiblings) return kind == Grandfather || isSibling(kind);
+            if (rule == SchoolRule::GrandfatherWithSiblings) return kGrandfatherAndSiblings.has(kind);
             if (rule == SchoolRule::SharedThird) return kind == FullBrothers || kind == FullSisters;
             return false;
         };

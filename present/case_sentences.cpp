@@ -4,6 +4,7 @@
 #include <bit>
 #include <numeric>
 
+#include "engine/kind_groups.h"
 #include "engine/parts.h"
 
 namespace qismaru {
@@ -156,9 +157,8 @@ std::string combinedFactors(const step::CombinedFactors& c)
 // "(الذكر برأسين والأنثى برأس)" where males and females are counted together.
 std::string headsNote(KindSet kinds)
 {
-    const bool females = kinds.has(FullSisters) || kinds.has(ConsanguineSisters);
     const bool males = kinds.has(Grandfather) || kinds.has(FullBrothers) || kinds.has(ConsanguineBrothers);
-    return females && males ? " (الذكر برأسين والأنثى برأس)" : "";
+    return males && malesCountTwice(kinds) ? " (الذكر برأسين والأنثى برأس)" : "";
 }
 
 std::string correctionFinding(const Step& s, const SolutionContext& c)

@@ -31,10 +31,10 @@ constexpr const char* kZaydAndHanafiNote =
 // every female one, the grandfather two; without sisters, one head each.
 std::string divisionWords(const step::GrandfatherOptions& o, const SolutionContext& c)
 {
-    const bool sisters = c.counts.has(FullSisters) || c.counts.has(ConsanguineSisters);
     const std::string how =
-        sisters ? "يُعدّ الجد أخًا، الذكر برأسين والأنثى برأس، فالرؤوس " + figure(o.heads) + " وللجد منها رأسان"
-                : "يُعدّ الجد أخًا، فالرؤوس " + figure(o.heads / 2) + " وللجد منها رأس";
+        malesCountTwice(KindSet::enteredIn(c.counts))
+            ? "يُعدّ الجد أخًا، الذكر برأسين والأنثى برأس، فالرؤوس " + figure(o.heads) + " وللجد منها رأسان"
+            : "يُعدّ الجد أخًا، فالرؤوس " + figure(o.heads / 2) + " وللجد منها رأس";
     return "المقاسمة " + figure(o.division) + " (" + how + ")";
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/kind_groups.h"
 #include "engine/parts.h"
 #include "present/case_names.h"
 #include "present/case_sentences.h"
@@ -60,8 +61,7 @@ public:
     }
     void operator()(const step::GrandfatherOptions& o)
     {
-        const KindSet decided =
-            notExcluded(KindSet{Grandfather, FullBrothers, FullSisters, ConsanguineBrothers, ConsanguineSisters});
+        const KindSet decided = notExcluded(kGrandfatherAndSiblings);
         SolutionStep& s =
             school(StepSection::FatherAndGrandfather, Grandfather, "grandfather", decided, grandfatherSentence(o, c_));
         s.share = o.taken();
