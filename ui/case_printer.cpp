@@ -22,9 +22,6 @@ constexpr double kTwipsPerInch = 1440.0;
 const char* const kDocumentName = "qismaru";
 
 const char* const kNoPrinter = "لا توجد طابعة معرفة على هذا الجهاز.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
-const char* const kJobFailed =
-    "تعذر بدء الطباعة على الطابعة الافتراضية.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
-const char* const kSaveFailed = "تعذر حفظ الصفحة في الملف:\n%1";
 
 }  // namespace
 
@@ -78,7 +75,7 @@ PrintOutcome CasePrinter::print(const PrintedCase& printed, QWidget* parent)
 {
     const std::unique_ptr<QPrinter> printer = printers_();
     if (!printer) return offerPdf(printed, parent, kNoPrinter);
-    if (!printCaseTable(printed, *printer)) return offerPdf(printed, parent, kJobFailed);
+    if (!printCaseTable(printed, *printer)) return offerPdf(printed, parent, kPrintJobFailed);
     return PrintOutcome::Printed;
 }
 
@@ -89,7 +86,7 @@ PrintOutcome CasePrinter::offerPdf(const PrintedCase& printed, QWidget* parent, 
     if (file.isEmpty()) return PrintOutcome::NotPrinted;
 
     if (savePdf(printed, file)) return PrintOutcome::SavedAsPdf;
-    messages_.inform(parent, kProgramCaption, QString(kSaveFailed).arg(file));
+    messages_.inform(parent, kProgramCaption, QString(kPdfSaveFailed).arg(file));
     return PrintOutcome::SaveFailed;
 }
 

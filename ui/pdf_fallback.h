@@ -24,6 +24,12 @@ public:
     QString pdfFileName(QWidget* parent, const QString& suggested) override;
 };
 
+// What the program says when a page did not reach the printer, offering the
+// file instead, and when the file could not be written (%1: its name).
+inline constexpr const char* kPrintJobFailed =
+    "تعذر بدء الطباعة على الطابعة الافتراضية.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
+inline constexpr const char* kPdfSaveFailed = "تعذر حفظ الصفحة في الملف:\n%1";
+
 // Where the file dialog starts: the user's documents folder, or the home folder.
 QString suggestedPdfPath();
 

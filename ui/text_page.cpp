@@ -13,14 +13,6 @@
 
 namespace qismaru::ui {
 
-namespace {
-
-const char* const kJobFailed =
-    "تعذر بدء الطباعة على الطابعة الافتراضية.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
-const char* const kSaveFailed = "تعذر حفظ الصفحة في الملف:\n%1";
-
-}  // namespace
-
 std::unique_ptr<QTextDocument> rightToLeftPage(const QString& bodyHtml)
 {
     auto page = std::make_unique<QTextDocument>();
@@ -75,7 +67,7 @@ void PagePrinting::print(const Page& page, QWidget* parent) const
 {
     const std::unique_ptr<QPrinter> printer = printers_(parent);
     if (!printer || printOnOnePage(*page(), *printer, jobName_)) return;
-    if (dialogs_->offerPdf(parent, kProgramCaption, kJobFailed)) savePdf(page, parent);
+    if (dialogs_->offerPdf(parent, kProgramCaption, kPrintJobFailed)) savePdf(page, parent);
 }
 
 void PagePrinting::savePdf(const Page& page, QWidget* parent) const
@@ -84,7 +76,7 @@ void PagePrinting::savePdf(const Page& page, QWidget* parent) const
     const QString file = dialogs_->pdfFileName(parent, suggested);
     if (file.isEmpty()) return;
     if (!writeOnePagePdf(*page(), file, title_, jobName_))
-        messages_.inform(parent, kProgramCaption, QString(kSaveFailed).arg(file));
+        messages_.inform(parent, kProgramCaption, QString(kPdfSaveFailed).arg(file));
 }
 
 PrinterChooser printDialogFor(const QString& title)
