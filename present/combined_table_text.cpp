@@ -36,6 +36,11 @@ std::string groupLabel(const PersonGroup& group)
     return label;
 }
 
+bool listedBefore(const GroupRef& a, const GroupRef& b)
+{
+    return a.death != b.death ? a.death < b.death : readingRank(a.kind) < readingRank(b.kind);
+}
+
 std::vector<std::size_t> combinedRowOrder(const CombinedTable& table)
 {
     std::vector<std::size_t> shown;
@@ -43,9 +48,7 @@ std::vector<std::size_t> combinedRowOrder(const CombinedTable& table)
         if (everReceived(table, row)) shown.push_back(row);
     }
     std::stable_sort(shown.begin(), shown.end(), [&table](std::size_t a, std::size_t b) {
-        const GroupRef& x = table.groups[a].ref;
-        const GroupRef& y = table.groups[b].ref;
-        return x.death != y.death ? x.death < y.death : readingRank(x.kind) < readingRank(y.kind);
+        return listedBefore(table.groups[a].ref, table.groups[b].ref);
     });
     return shown;
 }

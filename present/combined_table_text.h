@@ -26,6 +26,10 @@ struct CombinedTableText {
 // reading order of a case; a group that never received anything has none.
 std::vector<std::size_t> combinedRowOrder(const CombinedTable& table);
 
+// The order the books list the groups in: by the death they first inherit
+// in, then as the heirs of a case are read.
+bool listedBefore(const GroupRef& a, const GroupRef& b);
+
 // The rows in that order, then what no heir takes, if anything.
 CombinedTableText combinedTableText(const CombinedTable& table);
 

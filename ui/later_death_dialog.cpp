@@ -14,6 +14,7 @@
 #include "estate/deaths_refusal_text.h"
 #include "model/case_entry.h"
 #include "present/combined_sentences.h"
+#include "present/combined_table_text.h"
 #include "present/heir_names.h"
 #include "present/refusal_texts.h"
 #include "ui/design_names.h"
@@ -29,6 +30,15 @@ constexpr int kButtonColumns = 3;
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 QString kindName(HeirKind kind) { return fromView(infoOf(kind).displayName); }
+
+// "، الأم في الثانية": the other names a group of persons had in later deaths.
+std::string otherNames(const PersonGroup& group, int persons)
+{
+    std::string names;
+    for (const GroupRef& r : group.also)
+        names += "، " + heirName(r.kind, persons, Nominative) + " في " + caseOrdinal(r.death);
+    return names;
+}
 
 }  // namespace
 
@@ -46,10 +56,8 @@ LaterDeathDialog::LaterDeathDialog(const ShownAnswer& answer, MessageBoxes& mess
     for (std::size_t i = 0; i < table_.groups.size(); ++i) {
         if (table_.groups[i].alive()) groups_.push_back({static_cast<int>(i), table_.groups[i].ref});
     }
-    std::stable_sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) {
-        return a.ref.death != b.ref.death ? a.ref.death < b.ref.death
-                                          : readingRank(a.ref.kind) < readingRank(b.ref.kind);
-    });
+    std::stable_sort(groups_.begin(), groups_.end(),
+                     [](const Group& a, const Group& b) { return listedBefore(a.ref, b.ref); });
 
     auto* layout = new QVBoxLayout(this);
     auto* who = new QHBoxLayout;
@@ -147,11 +155,7 @@ void LaterDeathDialog::fillDeceased()
     for (const Group& group : groups_) {
         const PersonGroup& g = table_.groups[static_cast<std::size_t>(group.index)];
         if (g.parts == 0) continue;
-        std::string name = deceasedName(g.ref, deaths_);
-        for (const GroupRef& r : g.also) {
-            name += "، " + heirName(r.kind, g.count, Nominative) + " في " + caseOrdinal(r.death);
-        }
-        deceased_->addItem(fromStd(name), group.index);
+        deceased_->addItem(fromStd(deceasedName(g.ref, deaths_) + otherNames(g, g.count)), group.index);
     }
     deceased_->setCurrentIndex(-1);
 }
@@ -174,10 +178,8 @@ int LaterDeathDialog::survivorsOf(int index) const
 QString LaterDeathDialog::groupName(int index, int persons) const
 {
     const PersonGroup& g = table_.groups[static_cast<std::size_t>(index)];
-    std::string name = heirName(g.ref.kind, persons, Nominative) + " في المسألة " + caseOrdinal(g.ref.death);
-    for (const GroupRef& r : g.also)
-        name += "، " + heirName(r.kind, persons, Nominative) + " في " + caseOrdinal(r.death);
-    return fromStd(name);
+    return fromStd(heirName(g.ref.kind, persons, Nominative) + " في المسألة " + caseOrdinal(g.ref.death) +
+                   otherNames(g, persons));
 }
 
 void LaterDeathDialog::fillSameChoice(QComboBox& choice, HeirKind kind, int count, const QString& kept) const
