@@ -81,9 +81,12 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     case NoHeirs: return "لم يُدخل للميت " + deceasedOrdinal(r.death) + " وارث.";
     case UnknownGroup: return "ليس في ورثة المسائل قبل مسألة " + deceased + " " + groupName(r.ref) + ".";
     case DeadGroup: return "مات كل من في " + groupName(r.ref) + " قبل " + deceased + ".";
-    case NeverInherited:
-        return named() + (agreementOf(r.ref.kind, 1).feminine ? " لم تأخذ" : " لم يأخذ") +
-               " شيئاً من التركة (حُجب، أو لم يبق له شيء)، فلا يترك منها ما يُقسم.";
+    case NeverInherited: {
+        const Agreement one = agreementOf(r.ref.kind, 1);
+        return named() + " لم " + std::string(verbBefore(kTakes, one)) + " شيئاً من التركة (" +
+               (one.feminine ? "حُجبت" : "حُجب") + "، أو لم يبق ل" + std::string(pronoun(one)) + " شيء)، فلا " +
+               std::string(verbBefore(kLeaves, one)) + " منها ما يُقسم.";
+    }
     case HusbandOfMan: return named() + " رجل، فلا يكون له زوج.";
     case WivesOfWoman: return named() + " امرأة، فلا تكون لها زوجة.";
     case LinkedKindAbsent:

@@ -70,6 +70,7 @@ std::string_view verbBefore(const Verb& verb, Agreement subject);
 std::string_view verbAfter(const Verb& verb, Agreement subject);
 
 inline constexpr Verb kTakes{"يأخذ", "تأخذ", "يأخذان", "تأخذان", "يأخذون", "يأخذن"};
+inline constexpr Verb kLeaves{"يترك", "تترك", "يتركان", "تتركان", "يتركون", "يتركن"};
 
 // Every kind in the reading order.
 const std::array<HeirKind, kHeirKindCount>& readingOrder();

@@ -10,11 +10,14 @@
 #include <fstream>
 
 #include "estate/case_file.h"
+#include "estate/deaths_refusal_text.h"
+#include "tests/support/case_text.h"
 
 namespace qismaru::estate {
 namespace {
 
 using enum HeirKind;
+using testing::countsOf;
 
 TEST(CaseFile, ReadsBackWhatWasWritten)
 {
@@ -186,6 +189,26 @@ TEST(CaseFile, OnDiskOnlyRegularFilesAndWholeReplacements)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 4);
     EXPECT_EQ(contentsOf(saved), caseFileText(file));
     fs::remove_all(folder);
+}
+
+// A later deceased who took nothing cannot be divided again; the sentence
+// agrees with the deceased, a man or a woman.
+TEST(LaterDeaths, WhoTookNothingIsSaidInTheirGender)
+{
+    const struct {
+        const char* first;
+        GroupRef deceased;
+        const char* said;
+    } rows[] = {
+        {"w=1 s=1 b=1", {1, FullBrothers}, "لم يأخذ شيئاً من التركة (حُجب، أو لم يبق له شيء)، فلا يترك منها"},
+        {"s=1 si=1", {1, FullSisters}, "لم تأخذ شيئاً من التركة (حُجبت، أو لم يبق لها شيء)، فلا تترك منها"},
+    };
+    for (const auto& row : rows) {
+        const CombinedComputation c =
+            computeSuccessiveDeaths(countsOf(row.first), {{row.deceased, countsOf("s=1"), {}}});
+        EXPECT_NE(arabicRefusalText(c.refusal, c.deaths).find(row.said), std::string::npos)
+            << arabicRefusalText(c.refusal, c.deaths);
+    }
 }
 
 }  // namespace
