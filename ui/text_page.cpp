@@ -67,7 +67,7 @@ void PagePrinting::print(const Page& page, QWidget* parent) const
 {
     const std::unique_ptr<QPrinter> printer = printers_(parent);
     if (!printer || printOnOnePage(*page(), *printer, jobName_)) return;
-    if (dialogs_->offerPdf(parent, kProgramCaption, kPrintJobFailed)) savePdf(page, parent);
+    if (dialogs_->offerPdf(parent, kProgramCaption, kChosenPrinterFailed)) savePdf(page, parent);
 }
 
 void PagePrinting::savePdf(const Page& page, QWidget* parent) const

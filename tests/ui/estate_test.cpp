@@ -356,6 +356,7 @@ private slots:
         QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kPrintEstateButton),
                           Qt::LeftButton);
         QCOMPARE(fallback_->offers.size(), 1);
+        QVERIFY(fallback_->offers.first().contains("الطابعة المختارة"));  // the one the print dialog chose
         // A PDF file of its own is titled in Arabic, as a reader lists it.
         QVERIFY(run("pdfinfo", {fallback_->fileName}).contains(QRegularExpression("Title:\\s+توزيع التركة\\n")));
         for (const QString& pdf : {printed, fallback_->fileName}) {
