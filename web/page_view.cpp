@@ -120,13 +120,15 @@ std::string viewOfLine(const std::string& line)
                           : computation.outcome == CaseOutcome::ValidationStop ? "stopped"
                                                                                : "beyond";
     const bool divided = computation.outcome == CaseOutcome::Computed;
+    const bool differs = divided && differsFromHanafi(answer.counts, computation);
     Json messages = Json::array();
     for (const CaseMessage message : computation.messages) messages.push_back(messageText(message));
     Json view{{"outcome", outcome},
               {"positionsLine", positionsLine(positions)},
               {"messages", messages},
               {"steps", stepsJson(answer.steps)},
-              {"differsFromHanafi", divided && differsFromHanafi(answer.counts, computation)},
+              {"differsFromHanafi", differs},
+              {"differenceMark", differs ? differenceMark(answer.counts, computation) : ""},
               {"differenceNote", differsFromHanafiNote(positions)},
               {"table", tableJson(divided ? buildResultTable(answer.counts, computation.result, TableMedium::Screen)
                                           : ResultTable{},

@@ -86,6 +86,8 @@ TEST(PageApi, TheCaseAsABatchLineAndItsView)
     EXPECT_NE(view["text"].get<std::string>().find("بنت 3\t2 / 3\t24\t8  لكل\t%61.53\n"), std::string::npos);
     const json native = json::parse(answerBatchLine(line, {"--explain"}).output);
     for (const char* shownAsWritten : {"messages", "steps"}) EXPECT_EQ(view[shownAsWritten], native[shownAsWritten]);
+    EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"spouseReturn":true})"))["differenceMark"],
+              "النتيجة على القول بالرد على أحد الزوجين");
     EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"school":"zahiri"})"))["outcome"], "refused");
 }
 

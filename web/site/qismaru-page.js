@@ -129,6 +129,7 @@
     $('positions-line').textContent = view.positionsLine;
     const difference = $('hanafi-difference');
     difference.hidden = !view.differsFromHanafi;
+    difference.textContent = view.differenceMark;
     difference.title = view.differenceNote;
     views.resultTable(view.table);
     const messages = view.messages.concat(view.surplus ? [view.surplus] : []);
