@@ -134,15 +134,11 @@ std::string viewOfLine(const std::string& line)
                                           : ResultTable{},
                                   computation.result)},
               {"estate", nullptr}};
-    // The user chose no return; the table alone would leave the surplus unsaid.
-    if (divided && positions.noReturn && computation.result.undistributedRemainder) {
-        view["surplus"] = surplusToTreasuryText(computation.result);
-    }
+    if (const std::string surplus = surplusNote(computation); !surplus.empty()) view["surplus"] = surplus;
     if (divided && answer.settlement) {
         estate::EstateReport report = estate::buildEstateReport(*answer.settlement, answer.counts, computation.result,
                                                                 estate::Grouping::Accepted);
-        // The settlement follows the school of the table; the notes say which.
-        report.notes.insert(report.notes.begin(), positionsLine(positions));
+        estate::notePositionsFirst(report, positions);
         view["estate"] = estateJson(report);
     }
     view["text"] = plainText(view);
