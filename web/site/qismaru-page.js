@@ -200,10 +200,13 @@
   // A case kept in a file and changed since, or one with an estate, is work
   // not to be lost without asking; a case of heirs alone is entered again in
   // a few presses.
+  function hasUnsavedWork() {
+    if (fileName === null && estate === null) return false;
+    return pageCase.fileText(positionsJson(), estateJson()) !== savedText;
+  }
+
   function mayLeaveCase() {
-    const current = pageCase.fileText(positionsJson(), estateJson());
-    const unsaved = current !== savedText && (fileName !== null || estate !== null);
-    return !unsaved || window.confirm('في المسألة عمل لم يحفظ. أتتركه؟');
+    return !hasUnsavedWork() || window.confirm('في المسألة عمل لم يحفظ. أتتركه؟');
   }
 
   function forgetCase() {
@@ -403,10 +406,7 @@
       if (mayLeaveCase()) openLinkedCase();
     });
     window.addEventListener('beforeunload', (event) => {
-      if (fileName !== null || estate !== null) {
-        const current = pageCase.fileText(positionsJson(), estateJson());
-        if (current !== savedText) event.preventDefault();
-      }
+      if (hasUnsavedWork()) event.preventDefault();
     });
   }
 
