@@ -5,6 +5,7 @@
 
 #include "engine/kind_groups.h"
 #include "present/heir_names.h"
+#include "present/positions_text.h"
 #include "present/result_table.h"
 
 namespace qismaru::estate {
@@ -233,6 +234,11 @@ std::string reportText(const EstateReport& report, std::string_view separator)
     amounts(report.closing);
     for (const std::string& note : report.notes) text += "\n" + note + "\n";
     return text;
+}
+
+void notePositionsFirst(EstateReport& report, const Positions& positions)
+{
+    report.notes.insert(report.notes.begin(), positionsLine(positions));
 }
 
 }  // namespace qismaru::estate

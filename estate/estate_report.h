@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "estate/settlement.h"
+#include "model/positions.h"
 
 namespace qismaru::estate {
 
@@ -62,6 +63,10 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
 // The report's notes alone, one by one, for a writer that gives the amounts itself.
 void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,
                  const std::function<void(std::string_view)>& note);
+
+// The settlement follows the school of the table: the line that names it,
+// with the positions, stands first in the report's notes.
+void notePositionsFirst(EstateReport& report, const Positions& positions);
 
 // The report as plain text, one line per row, the columns separated by
 // tabs, as it pastes into a spreadsheet or an e-mail (or by " | " on a

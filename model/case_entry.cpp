@@ -130,18 +130,34 @@ std::vector<HeirEntry> enteredHeirs(const CaseState& state)
     return heirs;
 }
 
+HeirsEntry enterHeirs(const std::vector<HeirEntry>& heirs, School school)
+{
+    HeirsEntry entry;
+    for (std::size_t i = 0; i < heirs.size(); ++i) {
+        const HeirEntry& heir = heirs[i];
+        entry.before = entry.state.counts;
+        entry.press = pressHeirButton(entry.state, heir.kind, school);
+        // A single kind is entered once; a count the dialog cannot show is
+        // never confirmed.
+        bool entered = entry.press.outcome == PressOutcome::Entered && heir.count == 1;
+        if (entry.press.outcome == PressOutcome::AskCount && heir.count <= kMaxCount) {
+            entry.count = confirmCount(entry.state, heir.count, school);
+            entered = entry.count->outcome == CountOutcome::Recorded;
+        }
+        if (!entered) {
+            entry.refused = i;
+            return entry;
+        }
+        entry.count.reset();
+    }
+    return entry;
+}
+
 std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs, School school)
 {
-    CaseState state;
-    for (const HeirEntry& heir : heirs) {
-        const PressResult press = pressHeirButton(state, heir.kind, school);
-        const bool entered = press.outcome == PressOutcome::Entered
-                                 ? heir.count == 1
-                                 : press.outcome == PressOutcome::AskCount && heir.count <= kMaxCount &&
-                                       confirmCount(state, heir.count, school).outcome == CountOutcome::Recorded;
-        if (!entered) return std::nullopt;
-    }
-    return state;
+    HeirsEntry entry = enterHeirs(heirs, school);
+    if (!entry.entered()) return std::nullopt;
+    return std::move(entry.state);
 }
 
 bool canCalculate(const CaseState& state) { return !state.nothingEntered() && !state.computed; }

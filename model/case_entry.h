@@ -89,6 +89,21 @@ std::vector<HeirEntry> enteredHeirs(const CaseState& state);
 // beside wives, more grandmothers than the school counts, ...).
 std::optional<CaseState> caseWithHeirs(const std::vector<HeirEntry>& heirs, School school = School::Hanafi);
 
+// Heirs entered one by one on a new case as their buttons and the count
+// dialog enter them, up to the first the entry rules refuse: which one that
+// is, what its press and its count said, and the counts before it, from
+// which each caller words the refusal its own way.
+struct HeirsEntry {
+    CaseState state;                     // the case, whole when nothing was refused
+    std::optional<std::size_t> refused;  // the refused heir's place in the list
+    PressResult press;                   // what the refused heir's button said
+    std::optional<CountResult> count;    // and the count dialog, when it was asked
+    KindCounts before;                   // the counts entered before the refused heir
+
+    bool entered() const { return !refused; }
+};
+HeirsEntry enterHeirs(const std::vector<HeirEntry>& heirs, School school);
+
 // Calculate runs only after an entry and only once per case.
 bool canCalculate(const CaseState& state);
 

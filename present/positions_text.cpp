@@ -29,8 +29,13 @@ std::string positionsLine(const Positions& positions)
     return line;
 }
 
-std::string surplusToTreasuryText(const CaseResult& result)
+std::string surplusNote(const CaseComputation& computation)
 {
+    const CaseResult& result = computation.result;
+    if (computation.outcome != CaseOutcome::Computed || !computation.positions.noReturn ||
+        !result.undistributedRemainder) {
+        return {};
+    }
     std::int64_t distributed = 0;
     for (const std::int64_t parts : result.parts) distributed += parts;
     return "لا رد على هذا القول: ما فضل عن الفروض، " + std::to_string(result.finalBase - distributed) + " من " +

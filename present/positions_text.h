@@ -25,9 +25,10 @@ std::string differsFromHanafiNote(const Positions& positions);
 std::string differenceMark(const KindCounts& counts, const CaseComputation& computation);
 
 // "لا رد على هذا القول: ما فضل عن الفروض، 2 من 6، لبيت المال": said after
-// Calculate when no return leaves part of the estate to no heir, which the
-// table shows only as parts that fall short of its total.
-std::string surplusToTreasuryText(const CaseResult& result);
+// Calculate when the user chose no return and a divided case leaves part of
+// the estate to no heir, which the table shows only as parts that fall short
+// of its total; "" in every other case.
+std::string surplusNote(const CaseComputation& computation);
 
 // On the printed page the line of the school stands below the grid, left of
 // the totals block, where the page is empty; it is fitted into the room up

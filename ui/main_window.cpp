@@ -190,10 +190,8 @@ bool MainWindow::answerCase()
     for (const CaseMessage message : computation.messages) {
         messages_.inform(this, kProgramCaption, fromView(messageText(message)));
     }
-    // The user chose no return; the table alone would leave the surplus unsaid.
-    const CaseResult& result = computation.result;
-    if (document_->answer().divided() && computation.positions.noReturn && result.undistributedRemainder) {
-        messages_.inform(this, kProgramCaption, QString::fromStdString(surplusToTreasuryText(result)));
+    if (const std::string surplus = surplusNote(computation); !surplus.empty()) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(surplus));
     }
     // Later deaths that no longer join (another school left a deceased
     // nothing, say) are kept, and the user told why they are not divided.

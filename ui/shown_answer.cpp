@@ -95,8 +95,7 @@ std::optional<estate::EstateReport> settlementOf(const ShownAnswer& answer,
     } else {
         return std::nullopt;
     }
-    // The settlement follows the school of the table; the notes say which.
-    report->notes.insert(report->notes.begin(), positionsLine(answer.positions));
+    estate::notePositionsFirst(*report, answer.positions);
     return report;
 }
 

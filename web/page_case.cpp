@@ -137,22 +137,19 @@ std::string PageCase::enterLink(const std::string& heirs, const std::string& sch
 {
     const std::optional<std::vector<HeirEntry>> entries = linkHeirs(heirs);
     if (!entries) return refusedJson("لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه وعدده، مثل h=1,m=1,f=1");
-    const CaseState before = state_;
-    startNewCase(state_);
-    // Each heir is entered as its button and the count dialog enter it, with
-    // the words they would say for a refusal.
-    for (const HeirEntry& heir : *entries) {
-        Json entered = pressed(heir.kind, schoolOf(school));
-        if (entered["outcome"] == "askCount") entered = counted(heir.count, schoolOf(school));
-        const bool ok = entered["outcome"] == "recorded" || (entered["outcome"] == "entered" && heir.count == 1);
-        if (!ok) {
-            state_ = before;
-            const std::string why = entered.value("message", "");
-            return refusedJson(
-                why.empty() ? "لا يدخل " + std::string(infoOf(heir.kind).displayName) + " بهذا العدد في مسألة" : why);
-        }
+    const HeirsEntry entry = enterHeirs(*entries, schoolOf(school));
+    if (entry.entered()) {
+        state_ = entry.state;
+        return Json{{"ok", true}}.dump();
     }
-    return Json{{"ok", true}}.dump();
+    // Refused with the words the button or the count dialog would say, and
+    // where they say nothing, that the heir does not enter so.
+    const HeirEntry& heir = (*entries)[*entry.refused];
+    const std::string why = entry.count
+                                ? countRefusalText(*entry.count, entry.before, heir.count, schoolOf(school))
+                                : pressRefusalText(entry.press.outcome, entry.before, heir.kind, schoolOf(school));
+    return refusedJson(why.empty() ? "لا يدخل " + std::string(infoOf(heir.kind).displayName) + " بهذا العدد في مسألة"
+                                   : why);
 }
 
 std::string PageCase::openFile(const std::string& text, const std::string& positions)

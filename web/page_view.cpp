@@ -2,6 +2,7 @@
 
 #include "app/calc/case_json.h"
 #include "app/calc/case_positions.h"
+#include "app/calc/steps_json.h"
 #include "engine/parts.h"
 #include "estate/estate_report.h"
 #include "present/positions_text.h"
@@ -73,9 +74,19 @@ Json estateJson(const estate::EstateReport& report)
             {"text", estate::reportText(report)}};
 }
 
+// The solution as the calculator writes it under "steps" with --explain.
+Json stepsJson(const std::vector<SolutionStep>& steps)
+{
+    calc::JsonWriter json;
+    json.beginObject();
+    calc::writeSteps(json, steps);
+    json.endObject();
+    return Json::parse(json.text())["steps"];
+}
+
 // The answer as text to paste: the school, the table row by row with its
 // columns separated by tabs, the totals, what Calculate says, and the estate.
-std::string plainText(const Json& view, const std::vector<std::string>& messages)
+std::string plainText(const Json& view)
 {
     std::string text = view["positionsLine"].get<std::string>() + "\n";
     for (const Json& row : view["table"]["rows"]) {
@@ -87,7 +98,7 @@ std::string plainText(const Json& view, const std::vector<std::string>& messages
         text += line + "\n";
     }
     for (const Json& total : view["table"]["totals"]) text += trimmed(total.get<std::string>()) + "\n";
-    for (const std::string& message : messages) text += message + "\n";
+    for (const Json& message : view["messages"]) text += message.get<std::string>() + "\n";
     if (view.contains("surplus")) text += view["surplus"].get<std::string>() + "\n";
     if (view["estate"].is_object()) text += "\n" + view["estate"]["text"].get<std::string>();
     return text;
@@ -102,35 +113,35 @@ std::string viewOfLine(const std::string& line)
     if (!input.ok() || !choice.ok()) {
         return Json{{"outcome", "refused"}, {"error", input.ok() ? choice.error : input.error}}.dump();
     }
-    const calc::CaseAnswer answer = calc::answerCase(input, false, choice.positions);
+    const calc::CaseAnswer answer = calc::answerCase(input, true, choice.positions);
     const CaseComputation& computation = answer.computation;
     const Positions& positions = computation.positions;
     const char* outcome = computation.outcome == CaseOutcome::Computed         ? "computed"
                           : computation.outcome == CaseOutcome::ValidationStop ? "stopped"
                                                                                : "beyond";
     const bool divided = computation.outcome == CaseOutcome::Computed;
+    const bool differs = divided && differsFromHanafi(answer.counts, computation);
+    Json messages = Json::array();
+    for (const CaseMessage message : computation.messages) messages.push_back(messageText(message));
     Json view{{"outcome", outcome},
               {"positionsLine", positionsLine(positions)},
-              {"differsFromHanafi", divided && differsFromHanafi(answer.counts, computation)},
+              {"messages", messages},
+              {"steps", stepsJson(answer.steps)},
+              {"differsFromHanafi", differs},
+              {"differenceMark", differs ? differenceMark(answer.counts, computation) : ""},
               {"differenceNote", differsFromHanafiNote(positions)},
               {"table", tableJson(divided ? buildResultTable(answer.counts, computation.result, TableMedium::Screen)
                                           : ResultTable{},
                                   computation.result)},
               {"estate", nullptr}};
-    // The user chose no return; the table alone would leave the surplus unsaid.
-    if (divided && positions.noReturn && computation.result.undistributedRemainder) {
-        view["surplus"] = surplusToTreasuryText(computation.result);
-    }
+    if (const std::string surplus = surplusNote(computation); !surplus.empty()) view["surplus"] = surplus;
     if (divided && answer.settlement) {
         estate::EstateReport report = estate::buildEstateReport(*answer.settlement, answer.counts, computation.result,
                                                                 estate::Grouping::Accepted);
-        // The settlement follows the school of the table; the notes say which.
-        report.notes.insert(report.notes.begin(), positionsLine(positions));
+        estate::notePositionsFirst(report, positions);
         view["estate"] = estateJson(report);
     }
-    std::vector<std::string> messages;
-    for (const CaseMessage message : computation.messages) messages.emplace_back(messageText(message));
-    view["text"] = plainText(view, messages);
+    view["text"] = plainText(view);
     return view.dump();
 }
 

@@ -29,28 +29,28 @@ std::vector<std::string> itemsOf(const QString& text)
 // or nothing: the rules are pressed through on a case of their own.
 std::optional<std::string> entryRefusal(const std::vector<std::pair<HeirKind, int>>& entries, School school)
 {
-    CaseState state;
-    for (const auto& [kind, count] : entries) {
-        const PressOutcome press = pressHeirButton(state, kind, school).outcome;
-        if (press == PressOutcome::SpouseConflict) {
-            return "a husband and wives never stand in one case: the window refuses the second spouse";
-        }
-        if (press == PressOutcome::TooManyGrandmothers) {
-            KindCounts withFather = state.counts;
-            withFather.set(kind, 1);
-            return grandmotherLimitProblem(withFather, school);
-        }
-        const CountOutcome counted =
-            press == PressOutcome::AskCount ? confirmCount(state, count, school).outcome : CountOutcome::Recorded;
-        if (counted == CountOutcome::TooManyWives) {
-            return "the count of 'w' is above " + std::to_string(kMaxWives) + ": the count dialog takes at most " +
-                   std::to_string(kMaxWives) + " wives";
-        }
-        if (counted == CountOutcome::TooManyGrandmothers) {
-            KindCounts withGrandmothers = state.counts;
-            withGrandmothers.set(kind, count);
-            return grandmotherLimitProblem(withGrandmothers, school);
-        }
+    std::vector<HeirEntry> heirs;
+    for (const auto& [kind, count] : entries) heirs.push_back({kind, count});
+    const HeirsEntry entry = enterHeirs(heirs, school);
+    if (entry.entered()) return std::nullopt;
+    const auto [kind, count] = entries[*entry.refused];
+    if (entry.press.outcome == PressOutcome::SpouseConflict) {
+        return "a husband and wives never stand in one case: the window refuses the second spouse";
+    }
+    if (entry.press.outcome == PressOutcome::TooManyGrandmothers) {
+        KindCounts withFather = entry.before;
+        withFather.set(kind, 1);
+        return grandmotherLimitProblem(withFather, school);
+    }
+    const CountOutcome counted = entry.count ? entry.count->outcome : CountOutcome::Recorded;
+    if (counted == CountOutcome::TooManyWives) {
+        return "the count of 'w' is above " + std::to_string(kMaxWives) + ": the count dialog takes at most " +
+               std::to_string(kMaxWives) + " wives";
+    }
+    if (counted == CountOutcome::TooManyGrandmothers) {
+        KindCounts withGrandmothers = entry.before;
+        withGrandmothers.set(kind, count);
+        return grandmotherLimitProblem(withGrandmothers, school);
     }
     return std::nullopt;
 }

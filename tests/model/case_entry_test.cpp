@@ -220,10 +220,32 @@ TEST(CaseEntry, HeirsEnterInOrderAndComeBackInRowOrder)
     pressHeirButton(edited, Father);
     EXPECT_EQ(enteredHeirs(edited), (std::vector<HeirEntry>{{Husband, 1}, {Father, 1}}));
 
-    const std::vector<HeirEntry> refused[] = {
-        {{Husband, 1}, {Wives, 1}}, {{Wives, 5}}, {{Mother, 2}}, {{Sons, 0}}, {{Sons, 40000}}, {{Sons, 1}, {Sons, 2}},
+    // A refusal names the heir refused, what its button and the count dialog
+    // said, and the heirs before it, from which each caller words it (the
+    // Malikis let only one grandmother inherit beside the father).
+    struct Refused {
+        std::vector<HeirEntry> heirs;
+        std::size_t at;
+        PressOutcome press;
+        std::optional<CountOutcome> count;
+    } const refused[] = {
+        {{{Husband, 1}, {Wives, 1}}, 1, PressOutcome::SpouseConflict, {}},
+        {{{Wives, 5}}, 0, PressOutcome::AskCount, CountOutcome::TooManyWives},
+        {{{Mother, 2}}, 0, PressOutcome::Entered, {}},
+        {{{Sons, 0}}, 0, PressOutcome::AskCount, CountOutcome::Ignored},
+        {{{Sons, 40000}}, 0, PressOutcome::AskCount, {}},
+        {{{Sons, 1}, {Sons, 2}}, 1, PressOutcome::Ignored, {}},
+        {{{Grandmothers, 2}, {Father, 1}}, 1, PressOutcome::TooManyGrandmothers, {}},
     };
-    for (const auto& entries : refused) EXPECT_FALSE(caseWithHeirs(entries));
+    for (const Refused& row : refused) {
+        EXPECT_FALSE(caseWithHeirs(row.heirs, School::Maliki));
+        const HeirsEntry entry = enterHeirs(row.heirs, School::Maliki);
+        ASSERT_TRUE(entry.refused);
+        EXPECT_EQ(*entry.refused, row.at);
+        EXPECT_EQ(entry.press.outcome, row.press);
+        EXPECT_EQ(entry.count ? std::optional(entry.count->outcome) : std::nullopt, row.count);
+        EXPECT_EQ(entry.before.of(row.heirs[0].kind), row.at == 0 ? 0 : row.heirs[0].count);
+    }
 }
 
 }  // namespace

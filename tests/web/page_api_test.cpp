@@ -82,8 +82,15 @@ TEST(PageApi, TheCaseAsABatchLineAndItsView)
     }
     EXPECT_EQ(rows, (std::vector<std::string>{"m:6", "h:9", "d:24"}));
     EXPECT_EQ(view["table"]["base"], " 39 ");
-    EXPECT_TRUE(view["estate"].is_object());
+    EXPECT_EQ(view["estate"]["notes"][0], view["positionsLine"]);
+    EXPECT_FALSE(view.contains("surplus")) << "no return, but the increased base leaves nothing over";
     EXPECT_NE(view["text"].get<std::string>().find("بنت 3\t2 / 3\t24\t8  لكل\t%61.53\n"), std::string::npos);
+    const json native = json::parse(answerBatchLine(line, {"--explain"}).output);
+    for (const char* shownAsWritten : {"messages", "steps"}) EXPECT_EQ(view[shownAsWritten], native[shownAsWritten]);
+    EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"m":1,"d":1},"school":"maliki","noReturn":true})"))["surplus"],
+              "لا رد على هذا القول: ما فضل عن الفروض، 2 من 6، لبيت المال، ولا يوزع على الورثة.");
+    EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"spouseReturn":true})"))["differenceMark"],
+              "النتيجة على القول بالرد على أحد الزوجين");
     EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"school":"zahiri"})"))["outcome"], "refused");
 }
 

@@ -300,6 +300,13 @@ async function linkedCase(page) {
   await page.goto(fileUrl());
   await page.waitForSelector('body[data-ready]');
   check.equal(await page.$eval('#school', (e) => e.value), 'maliki', 'the school chosen last is kept between visits');
+  await page.goto(fileUrl('#case=h=1&school=hanafi&spouseReturn=1'));
+  await calculated(page);
+  check.equal(
+    await page.$eval('#hanafi-difference', (e) => (e.hidden ? '' : e.textContent)),
+    'النتيجة على القول بالرد على أحد الزوجين',
+    'the return to the spouse under the Hanafi school is marked by its name, not as another school'
+  );
   await page.goto(fileUrl('#case=gm=32717,w=4,d=32693,b=32609,si=32653'));
   check.ok((await message(page)).startsWith('لا يمكن حساب هذه المسألة بدقة'), 'a case beyond exact computation is said so');
   check.ok(await page.$eval('#result', (e) => e.hidden), 'and no table is shown for it');

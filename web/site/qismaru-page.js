@@ -8,13 +8,13 @@
   const $ = (id) => document.getElementById(id);
   const views = qismaruViews;
 
-  let engine = null; // the module: answer(), viewOfLine(), ...
+  let engine = null; // the module: viewOfLine(), catalogue(), ...
   let pageCase = null; // the case being entered (C++ PageCase)
   let catalogue = null; // heir kinds, schools, the estate form's words
   let positions = { school: 'hanafi', spouseReturn: false, noReturn: false };
   let estate = null; // the estate as a batch line carries it, or null
   let estateForm = null; // the estate form's texts, as the user gave them
-  let shown = null; // {line, answer, view} of the case on the page
+  let shown = null; // {line, view} of the case on the page
   let fileName = null; // the case file the case came from or went to
   let savedText = null; // that file's text, to tell unsaved work
 
@@ -90,21 +90,20 @@
     $('count-dialog').close('cancelled');
   }
 
-  // The answer of the case under the chosen positions: the calculator's own
-  // line, with the steps, and the page's view of the same line.
+  // The answer of the case under the chosen positions, computed once: the
+  // page's view of the batch line, with the calculator's messages and steps.
   async function answerCase() {
     const line = pageCase.batchLine(positionsJson(), estateJson());
-    const answer = JSON.parse(engine.answer(line, ['--explain']));
     const view = JSON.parse(engine.viewOfLine(line));
     if (view.outcome === 'beyond') {
       await tell(catalogue.beyondExactRangeText);
       return false;
     }
-    if (view.outcome === 'refused' || answer.error) {
-      await tell(answer.error || view.error);
+    if (view.outcome === 'refused') {
+      await tell(view.error);
       return false;
     }
-    shown = { line, answer, view };
+    shown = { line, view };
     showAnswer();
     return true;
   }
@@ -125,17 +124,18 @@
   }
 
   function showAnswer() {
-    const { answer, view } = shown;
+    const { view } = shown;
     $('result').hidden = false;
     $('positions-line').textContent = view.positionsLine;
     const difference = $('hanafi-difference');
     difference.hidden = !view.differsFromHanafi;
+    difference.textContent = view.differenceMark;
     difference.title = view.differenceNote;
     views.resultTable(view.table);
-    const messages = (answer.messages || []).concat(view.surplus ? [view.surplus] : []);
+    const messages = view.messages.concat(view.surplus ? [view.surplus] : []);
     $('case-messages').replaceChildren(...messages.map((message) => views.cell('p', message)));
-    $('steps').replaceChildren(...(answer.steps || []).map((step) => views.cell('li', step.text)));
-    $('show-steps').disabled = !(answer.steps && answer.steps.length);
+    $('steps').replaceChildren(...view.steps.map((step) => views.cell('li', step.text)));
+    $('show-steps').disabled = view.steps.length === 0;
     views.settlement(view.estate);
     $('copied').textContent = '';
   }
@@ -200,10 +200,13 @@
   // A case kept in a file and changed since, or one with an estate, is work
   // not to be lost without asking; a case of heirs alone is entered again in
   // a few presses.
+  function hasUnsavedWork() {
+    if (fileName === null && estate === null) return false;
+    return pageCase.fileText(positionsJson(), estateJson()) !== savedText;
+  }
+
   function mayLeaveCase() {
-    const current = pageCase.fileText(positionsJson(), estateJson());
-    const unsaved = current !== savedText && (fileName !== null || estate !== null);
-    return !unsaved || window.confirm('في المسألة عمل لم يحفظ. أتتركه؟');
+    return !hasUnsavedWork() || window.confirm('في المسألة عمل لم يحفظ. أتتركه؟');
   }
 
   function forgetCase() {
@@ -403,10 +406,7 @@
       if (mayLeaveCase()) openLinkedCase();
     });
     window.addEventListener('beforeunload', (event) => {
-      if (fileName !== null || estate !== null) {
-        const current = pageCase.fileText(positionsJson(), estateJson());
-        if (current !== savedText) event.preventDefault();
-      }
+      if (hasUnsavedWork()) event.preventDefault();
     });
   }
 
@@ -428,8 +428,9 @@
     await openLinkedCase();
     document.body.dataset.ready = 'true';
     // The browser compiles the module's code when it first runs: one answer
-    // in idle time, shown nowhere, spares the first Calculate that wait.
-    if (!shown) (window.requestIdleCallback || setTimeout)(() => engine.answer('{"h":1}', ['--explain']));
+    // in idle time, as Calculate asks for it and shown nowhere, spares the
+    // first Calculate that wait.
+    if (!shown) (window.requestIdleCallback || setTimeout)(() => engine.viewOfLine('{"h":1}'));
   }
 
   start().catch((error) => {
