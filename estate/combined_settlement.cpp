@@ -28,21 +28,4 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
     return s;
 }
 
-std::string combinedSettlementText(const CombinedSettlement& s, const std::vector<std::string>& labels,
-                                   std::string_view separator)
-{
-    const std::string gap(separator);
-    const auto money = [&s](const Minor& m) { return amountText(m, s.inputs.decimals); };
-    std::string text = "توزيع صافي التركة " + money(s.claims.net) + " على الجامعة\n\n";
-    text +=
-        "الورثة" + gap + "العدد" + gap + "السهام من " + std::to_string(s.base) + gap + "المبلغ" + gap + "نصيب الفرد\n";
-    for (const GroupAmount& a : s.groups) {
-        text += labels[a.group] + gap + std::to_string(a.count) + gap + std::to_string(a.parts) + gap +
-                money(a.amount) + gap + money(a.perHead) + "\n";
-    }
-    text += "\nما لا يوزع على الورثة" + gap + money(s.undistributed) + "\n";
-    text += "فرق التقريب" + gap + money(s.roundingDifference) + "\n";
-    return text;
-}
-
 }  // namespace qismaru::estate

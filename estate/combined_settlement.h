@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine/combined_base.h"
@@ -34,11 +32,5 @@ struct CombinedSettlement {
 };
 
 CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTable& table);
-
-// The division for a terminal or a spreadsheet: a title, a line of column
-// titles, one line per group (named by `labels`, one per table group), then
-// what no heir takes and the rounding difference; cells joined by `separator`.
-std::string combinedSettlementText(const CombinedSettlement& settlement, const std::vector<std::string>& labels,
-                                   std::string_view separator = "\t");
 
 }  // namespace qismaru::estate
