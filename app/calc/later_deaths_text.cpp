@@ -28,7 +28,7 @@ void writeLaterDeathsText(std::ostream& out, const LaterDeathsAnswer& answer)
     if (answer.first.explained) {
         std::vector<std::vector<SolutionStep>> solutions{answer.first.steps};
         for (const CaseAnswer& later : answer.laterAnswers) solutions.push_back(later.steps);
-        out << successiveDeathsText(answer.deaths, answer.later, solutions, answer.table);
+        out << successiveDeathsText(answer.deaths, answer.later, solutions, answer.steps);
     } else {
         writeTables(out, answer);
     }
