@@ -1,9 +1,7 @@
 #include "app/calc/later_deaths_input.h"
 
-#include <algorithm>
-#include <array>
-
 #include "app/calc/case_input.h"
+#include "app/calc/case_json.h"
 #include "estate/json_document.h"
 #include "present/utf8_text.h"
 
@@ -12,11 +10,6 @@ namespace qismaru::calc {
 namespace {
 
 using nlohmann::json;
-
-// What a later death's result carries besides its question.
-constexpr std::array<std::string_view, 15> kResultMembers = {
-    "school",      "positions",    "stopped",     "messages", "shares", "Base",  "Correction", "ShareScale",
-    "BaseDivisor", "ReturnFactor", "SpouseScale", "screen",   "print",  "steps", "estate"};
 
 std::string inQuotes(std::string_view text)
 {
@@ -69,7 +62,7 @@ std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, 
             counts = true;
         } else if (name == "same") {
             why = readSame(value, later);
-        } else if (std::find(kResultMembers.begin(), kResultMembers.end(), name) == kResultMembers.end()) {
+        } else if (!isResultMember(name)) {
             why = "unknown member " + inQuotes(name) + " (a later death has \"deceased\", \"counts\" and \"same\")";
         }
         if (!why.empty()) return why;
