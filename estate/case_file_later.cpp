@@ -13,13 +13,6 @@ namespace {
 
 using nlohmann::json;
 
-KindCounts countsOf(const std::vector<HeirEntry>& heirs)
-{
-    KindCounts counts;
-    for (const HeirEntry& heir : heirs) counts.set(heir.kind, heir.count);
-    return counts;
-}
-
 std::optional<GroupRef> refIn(const json& value)
 {
     return value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
