@@ -2,6 +2,7 @@
 
 #include "app/calc/case_input.h"
 #include "app/calc/case_json.h"
+#include "estate/case_file_later.h"
 #include "estate/json_document.h"
 #include "present/utf8_text.h"
 
@@ -21,8 +22,7 @@ std::string inQuotes(std::string_view text)
 
 std::string readDeceased(const json& value, LaterDeath& later)
 {
-    const std::optional<GroupRef> ref =
-        value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
+    const std::optional<GroupRef> ref = estate::groupRefIn(value);
     if (!ref) return "\"deceased\" must name a group of an earlier death as \"N:code\", such as \"1:s\"";
     later.deceased = *ref;
     return "";
@@ -30,17 +30,14 @@ std::string readDeceased(const json& value, LaterDeath& later)
 
 std::string readSame(const json& value, LaterDeath& later)
 {
-    const std::string form = "\"same\" links a kind of heirs to an earlier group, such as {\"m\": \"1:w\"}";
-    if (!value.is_object()) return form;
-    for (const auto& [code, earlier] : value.items()) {
-        const std::optional<HeirKind> kind = kindFromCode(code);
-        if (!kind) return "unknown heir code " + inQuotes(code) + " in \"same\" (valid codes: " + validCodes() + ")";
-        const std::optional<GroupRef> ref =
-            earlier.is_string() ? refFromText(earlier.get_ref<const std::string&>()) : std::nullopt;
-        if (!ref) return form;
-        later.same.push_back({*kind, *ref});
+    const estate::SameLinksReading reading = estate::readSameLinks(value, later.same);
+    switch (reading.problem) {
+    case estate::SameLinksReading::Problem::None: return "";
+    case estate::SameLinksReading::Problem::UnknownCode:
+        return "unknown heir code " + inQuotes(reading.code) + " in \"same\" (valid codes: " + validCodes() + ")";
+    case estate::SameLinksReading::Problem::NotLinks: break;
     }
-    return "";
+    return "\"same\" links a kind of heirs to an earlier group, such as {\"m\": \"1:w\"}";
 }
 
 std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, LaterDeath& later)

@@ -103,6 +103,8 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
          "death 2: unknown member 'sam'"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "same": {"m": "w"}}])"),
          "death 2: \"same\" links a kind of heirs to an earlier group"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "same": {"mm": "1:w"}}])"),
+         "death 2: unknown heir code 'mm' in \"same\""},
         {line(wsd, R"([{"deceased": "1:s", "counts": {}}])"), "death 2: no heir given"},
         {line(wsd, R"([{"deceased": "1:s"}])"), "death 2: no heir given"},
         {line(wsd, R"([{"counts": {"m": 1}}])"), "death 2: name the heir who died"},
