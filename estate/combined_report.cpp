@@ -18,9 +18,7 @@ Settlement asSingleSettlement(const CombinedSettlement& combined)
     single.inputs = combined.inputs;
     single.claims = combined.claims;
     single.finalBase = combined.base;
-    single.undistributedExact = combined.undistributedExact;
-    single.undistributed = combined.undistributed;
-    single.roundingDifference = combined.roundingDifference;
+    static_cast<Leftover&>(single) = combined;
     return single;
 }
 

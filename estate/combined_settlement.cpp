@@ -20,11 +20,7 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
         a.group = i;
         paid += a.amount;
     }
-    const Minor undistributed = net * table.undistributed;
-    s.undistributedExact =
-        ratio(undistributed, static_cast<std::uint64_t>(table.base) * minorPerMajor(inputs.decimals));
-    s.undistributed = cutDown(undistributed, table.base);
-    s.roundingDifference = net - paid - s.undistributed;
+    static_cast<Leftover&>(s) = leftoverOf(net, paid, net * table.undistributed, table.base, inputs.decimals);
     return s;
 }
 

@@ -19,16 +19,12 @@ struct GroupAmount : HeadsAmount {
     std::size_t group = 0;  // its index in the combined table's groups
 };
 
-struct CombinedSettlement {
+struct CombinedSettlement : Leftover {
     EstateInputs inputs;
     Claims claims;
     std::int64_t base = 0;  // the combined base
     // In the order of the table's groups, one per surviving group with parts.
     std::vector<GroupAmount> groups;
-    Ratio undistributedExact;  // what no heir takes, of the major unit
-    Minor undistributed = 0;
-    // net − (the rounded amounts + the rounded undistributed part)
-    Minor roundingDifference = 0;
 };
 
 CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTable& table);
