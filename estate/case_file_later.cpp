@@ -13,30 +13,6 @@ namespace {
 
 using nlohmann::json;
 
-KindCounts countsOf(const std::vector<HeirEntry>& heirs)
-{
-    KindCounts counts;
-    for (const HeirEntry& heir : heirs) counts.set(heir.kind, heir.count);
-    return counts;
-}
-
-std::optional<GroupRef> refIn(const json& value)
-{
-    return value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
-}
-
-bool readSame(const json& value, std::vector<SameLink>& same)
-{
-    if (!value.is_object()) return false;
-    for (const auto& [code, earlier] : value.items()) {
-        const std::optional<HeirKind> kind = kindFromCode(code);
-        const std::optional<GroupRef> ref = refIn(earlier);
-        if (!kind || !ref) return false;
-        same.push_back({*kind, *ref});
-    }
-    return true;
-}
-
 std::string readEntry(const json& value, School school, LaterDeathEntry& entry)
 {
     if (!value.is_object()) return "a later death must be an object";
@@ -44,13 +20,13 @@ std::string readEntry(const json& value, School school, LaterDeathEntry& entry)
         if (name != "deceased" && name != "heirs" && name != "same")
             return "unknown member '" + name.substr(0, 20) + "'";
     }
-    const std::optional<GroupRef> deceased = value.contains("deceased") ? refIn(value["deceased"]) : std::nullopt;
+    const std::optional<GroupRef> deceased = value.contains("deceased") ? groupRefIn(value["deceased"]) : std::nullopt;
     if (!deceased) return "\"deceased\" must name a group as \"N:code\"";
     entry.deceased = *deceased;
     if (!value.contains("heirs")) return "a later death must give its \"heirs\"";
     if (std::string why = readHeirEntries(value["heirs"], school, entry.heirs); !why.empty()) return why;
     if (entry.heirs.empty()) return "a later deceased must leave heirs";
-    if (value.contains("same") && !readSame(value["same"], entry.same)) {
+    if (value.contains("same") && readSameLinks(value["same"], entry.same).problem != SameLinksReading::Problem::None) {
         return "\"same\" must link heir codes to groups \"N:code\"";
     }
     return "";
@@ -59,6 +35,25 @@ std::string readEntry(const json& value, School school, LaterDeathEntry& entry)
 }  // namespace
 
 LaterDeath laterDeathOf(const LaterDeathEntry& entry) { return {entry.deceased, countsOf(entry.heirs), entry.same}; }
+
+std::optional<GroupRef> groupRefIn(const json& value)
+{
+    return value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
+}
+
+SameLinksReading readSameLinks(const json& value, std::vector<SameLink>& same)
+{
+    using Problem = SameLinksReading::Problem;
+    if (!value.is_object()) return {Problem::NotLinks, {}};
+    for (const auto& [code, earlier] : value.items()) {
+        const std::optional<HeirKind> kind = kindFromCode(code);
+        if (!kind) return {Problem::UnknownCode, code};
+        const std::optional<GroupRef> ref = groupRefIn(earlier);
+        if (!ref) return {Problem::NotLinks, {}};
+        same.push_back({*kind, *ref});
+    }
+    return {};
+}
 
 std::string readLaterDeathEntries(const json& value, School school, std::vector<LaterDeathEntry>& later)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,21 @@ struct LaterDeathEntry {
 };
 
 LaterDeath laterDeathOf(const LaterDeathEntry& entry);
+
+// A group of an earlier death as a case file and a batch line name it,
+// "N:code"; nothing for any other value.
+std::optional<GroupRef> groupRefIn(const nlohmann::json& value);
+
+// The "same" links of a later death, {"m": "1:w"}, as a case file and a
+// batch line give them, each reader saying in its own words why they are
+// refused.
+struct SameLinksReading {
+    enum class Problem { None, NotLinks, UnknownCode } problem = Problem::None;
+    std::string code;  // with UnknownCode: the code that names no kind of heirs
+};
+
+// Appends the links to `same`, in the order given, up to the first that is refused.
+SameLinksReading readSameLinks(const nlohmann::json& value, std::vector<SameLink>& same);
 
 // Reads the member; "" or why it is refused (English, naming the death).
 // Each death's heirs must be ones the window could enter under the school.

@@ -18,9 +18,7 @@ Settlement asSingleSettlement(const CombinedSettlement& combined)
     single.inputs = combined.inputs;
     single.claims = combined.claims;
     single.finalBase = combined.base;
-    single.undistributedExact = combined.undistributedExact;
-    single.undistributed = combined.undistributed;
-    single.roundingDifference = combined.roundingDifference;
+    static_cast<Leftover&>(single) = combined;
     return single;
 }
 
@@ -32,13 +30,12 @@ std::string fractionText(std::int64_t parts, std::int64_t base)
 
 }  // namespace
 
-EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table)
+EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table, Grouping grouping)
 {
-    EstateReport report =
-        buildEstateReport(asSingleSettlement(settlement), KindCounts{}, CaseResult{}, Grouping::Accepted);
+    EstateReport report = buildEstateReport(asSingleSettlement(settlement), KindCounts{}, CaseResult{}, grouping);
     report.shareTitle = "من التركة";
-    const auto money = [&settlement](const Minor& minor) {
-        return amountText(minor, settlement.inputs.decimals, Grouping::Accepted);
+    const auto money = [&settlement, grouping](const Minor& minor) {
+        return amountText(minor, settlement.inputs.decimals, grouping);
     };
     for (const std::size_t index : combinedRowOrder(table)) {
         const auto amount = std::find_if(settlement.groups.begin(), settlement.groups.end(),

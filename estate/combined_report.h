@@ -11,7 +11,10 @@ namespace qismaru::estate {
 // death, then a line per group of surviving persons in the order of the
 // combined table (its label, count, part of the first estate, parts of the
 // combined base, amount and amount per head), what no heir takes, and the
-// rounding difference.
-EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table);
+// rounding difference. The amounts are grouped in threes for the eye, as the
+// window shows them, unless `grouping` refuses it (a terminal, as for a
+// single case).
+EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table,
+                                 Grouping grouping = Grouping::Accepted);
 
 }  // namespace qismaru::estate

@@ -20,29 +20,8 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
         a.group = i;
         paid += a.amount;
     }
-    const Minor undistributed = net * table.undistributed;
-    s.undistributedExact =
-        ratio(undistributed, static_cast<std::uint64_t>(table.base) * minorPerMajor(inputs.decimals));
-    s.undistributed = cutDown(undistributed, table.base);
-    s.roundingDifference = net - paid - s.undistributed;
+    static_cast<Leftover&>(s) = leftoverOf(net, paid, net * table.undistributed, table.base, inputs.decimals);
     return s;
-}
-
-std::string combinedSettlementText(const CombinedSettlement& s, const std::vector<std::string>& labels,
-                                   std::string_view separator)
-{
-    const std::string gap(separator);
-    const auto money = [&s](const Minor& m) { return amountText(m, s.inputs.decimals); };
-    std::string text = "توزيع صافي التركة " + money(s.claims.net) + " على الجامعة\n\n";
-    text +=
-        "الورثة" + gap + "العدد" + gap + "السهام من " + std::to_string(s.base) + gap + "المبلغ" + gap + "نصيب الفرد\n";
-    for (const GroupAmount& a : s.groups) {
-        text += labels[a.group] + gap + std::to_string(a.count) + gap + std::to_string(a.parts) + gap +
-                money(a.amount) + gap + money(a.perHead) + "\n";
-    }
-    text += "\nما لا يوزع على الورثة" + gap + money(s.undistributed) + "\n";
-    text += "فرق التقريب" + gap + money(s.roundingDifference) + "\n";
-    return text;
 }
 
 }  // namespace qismaru::estate

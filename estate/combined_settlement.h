@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine/combined_base.h"
@@ -21,24 +19,14 @@ struct GroupAmount : HeadsAmount {
     std::size_t group = 0;  // its index in the combined table's groups
 };
 
-struct CombinedSettlement {
+struct CombinedSettlement : Leftover {
     EstateInputs inputs;
     Claims claims;
     std::int64_t base = 0;  // the combined base
     // In the order of the table's groups, one per surviving group with parts.
     std::vector<GroupAmount> groups;
-    Ratio undistributedExact;  // what no heir takes, of the major unit
-    Minor undistributed = 0;
-    // net − (the rounded amounts + the rounded undistributed part)
-    Minor roundingDifference = 0;
 };
 
 CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTable& table);
-
-// The division for a terminal or a spreadsheet: a title, a line of column
-// titles, one line per group (named by `labels`, one per table group), then
-// what no heir takes and the rounding difference; cells joined by `separator`.
-std::string combinedSettlementText(const CombinedSettlement& settlement, const std::vector<std::string>& labels,
-                                   std::string_view separator = "\t");
 
 }  // namespace qismaru::estate

@@ -34,6 +34,15 @@ HeadsAmount headsAmount(Minor net, std::int64_t parts, std::int64_t base, int co
     return a;
 }
 
+Leftover leftoverOf(Minor net, Minor paid, Minor undistributed, std::int64_t base, int decimals)
+{
+    Leftover l;
+    l.undistributedExact = ratio(undistributed, static_cast<std::uint64_t>(base) * minorPerMajor(decimals));
+    l.undistributed = cutDown(undistributed, base);
+    l.roundingDifference = net - paid - l.undistributed;
+    return l;
+}
+
 Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation)
 {
     Settlement s;
@@ -46,9 +55,6 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
     }
     const CaseResult& r = computation.result;
     const Minor net = s.claims.net;
-    // The major unit's exact amounts are over the corrected base times the
-    // minor units in a major one (below 2^63); the rounding is in minor units.
-    const auto majorBase = static_cast<std::uint64_t>(r.finalBase) * minorPerMajor(inputs.decimals);
     s.finalBase = r.finalBase;
 
     std::int64_t partsGiven = 0;
@@ -71,9 +77,7 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         s.bequestFromRest = asked < whole ? asked : whole;
         undistributed -= s.bequestFromRest * r.finalBase;
     }
-    s.undistributedExact = ratio(undistributed, majorBase);
-    s.undistributed = cutDown(undistributed, r.finalBase);
-    s.roundingDifference = net - paid - s.bequestFromRest - s.undistributed;
+    static_cast<Leftover&>(s) = leftoverOf(net, paid + s.bequestFromRest, undistributed, r.finalBase, inputs.decimals);
     return s;
 }
 

@@ -64,7 +64,24 @@ enum class Division {
     NotDividedBeyondRange,  // the corrected base passes 2^53: no exact table
 };
 
-struct Settlement {
+// What a division of the net leaves: what no heir takes, and the minor
+// units that cutting each amount down left over.
+struct Leftover {
+    Ratio undistributedExact;  // of the major unit
+    Minor undistributed = 0;   // cut down to the minor unit
+    // net − (what was paid + the undistributed part): never negative, and
+    // below one unit for each head and one more.
+    Minor roundingDifference = 0;
+};
+
+// The leftover of a division of `net` by `base` that paid out `paid` and
+// gave no heir `undistributed` (in minor units times the base).
+Leftover leftoverOf(Minor net, Minor paid, Minor undistributed, std::int64_t base, int decimals);
+
+// What no heir takes is, after the bequest's rest, the estate beyond the
+// spouse's fraction when the spouse is the only heir, or a surplus that is
+// not returned; the heirs' amounts and the bequest's rest are what was paid.
+struct Settlement : Leftover {
     EstateInputs inputs;
     Claims claims;
     Positions positions;  // the school and positions the case was answered by
@@ -77,15 +94,6 @@ struct Settlement {
     // leaves, before the public treasury, for no heir can object to it
     // (whole minor units, at most what the spouse leaves).
     Minor bequestFromRest = 0;
-    // What no heir takes (after that): the estate beyond the spouse's
-    // fraction when the spouse is the only heir, or a surplus that is not
-    // returned.
-    Ratio undistributedExact;  // of the major unit
-    Minor undistributed = 0;   // cut down to the minor unit
-    // net − (the amounts + the bequest's rest + the undistributed part):
-    // the minor units that cutting each amount down left over, never
-    // negative, and below one unit for each head and one more.
-    Minor roundingDifference = 0;
 };
 
 // Whether a kind has a row in the result table, and so a line of the division.

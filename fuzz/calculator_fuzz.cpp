@@ -30,6 +30,7 @@
 
 #include "app/calc/calculator.h"
 #include "app/calc/case_input.h"
+#include "app/calc/case_positions.h"
 #include "app/calc/estate_request.h"
 #include "app/calc/line_reader.h"
 #include "app/calc/plain_estate_line.h"
@@ -90,8 +91,7 @@ void checkCase(const KindCounts& counts)
 void checkEstate(const calc::CaseInput& input)
 {
     if (!input.ok() || !input.estate) return;
-    const Positions positions{input.school.value_or(School::Hanafi), input.spouseReturn.value_or(false),
-                              input.noReturn.value_or(false)};
+    const Positions positions = calc::positionsFor(input, {}).positions;
     const estate::Settlement s =
         estate::settleEstate(*input.estate, input.counts, computeCase(input.counts, positions));
     const estate::Claims& c = s.claims;
@@ -226,8 +226,7 @@ void runCaseFile(const std::string& text)
     }
     const estate::CaseFileReading again = estate::readCaseFile(estate::caseFileText(*reading.file));
     if (!again.ok() || *again.file != *reading.file) __builtin_trap();
-    KindCounts counts;
-    for (const HeirEntry& heir : reading.file->heirs) counts.set(heir.kind, heir.count);
+    const KindCounts counts = countsOf(reading.file->heirs);
     if (!counts.empty()) checkCase(counts);
 
     std::ofstream(scratchCaseFile(), std::ios::binary | std::ios::trunc) << text;

@@ -117,6 +117,13 @@ void startNewCase(CaseState& state)
     state.lastChosen.reset();
 }
 
+KindCounts countsOf(const std::vector<HeirEntry>& heirs)
+{
+    KindCounts counts;
+    for (const HeirEntry& heir : heirs) counts.set(heir.kind, heir.count);
+    return counts;
+}
+
 std::vector<HeirEntry> enteredHeirs(const CaseState& state)
 {
     std::vector<HeirEntry> heirs;

@@ -83,6 +83,9 @@ struct HeirEntry {
 // The kinds entered, in the order of their entry-list rows.
 std::vector<HeirEntry> enteredHeirs(const CaseState& state);
 
+// The heirs as the engine counts them, whatever their order.
+KindCounts countsOf(const std::vector<HeirEntry>& heirs);
+
 // A new case with the heirs entered one by one, as the buttons and the count
 // dialog enter them under the given school; nothing when the entry rules
 // refuse one of them (a repeated kind, a count out of range, the husband

@@ -116,7 +116,8 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
 }
 
 std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
-                                 const std::vector<std::vector<SolutionStep>>& solutions, const CombinedTable& table)
+                                 const std::vector<std::vector<SolutionStep>>& solutions,
+                                 const std::vector<CombinedStep>& combined)
 {
     std::string text = solutionText(deaths.front().counts, solutions.front());
     for (std::size_t i = 1; i < deaths.size(); ++i) {
@@ -126,7 +127,7 @@ std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std
         text += solutionText(deaths[i].counts, solutions[i]);
     }
     text += "\nالجامعة\n";
-    for (const CombinedStep& step : combinedSteps(deaths, later, table)) text += "- " + step.text + "\n";
+    for (const CombinedStep& step : combined) text += "- " + step.text + "\n";
     return text;
 }
 

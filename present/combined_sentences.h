@@ -44,10 +44,11 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
                                         const CombinedTable& table);
 
 // The whole solution as plain text: the first death's solution, each later
-// death's under a line naming its deceased, then the combined base. What
-// `--explain` prints.
+// death's under a line naming its deceased, then the combined base by its
+// steps (combinedSteps). What `--explain` prints.
 std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
-                                 const std::vector<std::vector<SolutionStep>>& solutions, const CombinedTable& table);
+                                 const std::vector<std::vector<SolutionStep>>& solutions,
+                                 const std::vector<CombinedStep>& combined);
 
 // "الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة": the line above a
 // later death's own case.

@@ -181,8 +181,8 @@ QString SolutionWindow::plainText() const
     if (!successive_ || !successive_->joined()) return school + fromUtf8(solutionText(counts_, steps_));
     std::vector<std::vector<SolutionStep>> solutions{steps_};
     solutions.insert(solutions.end(), laterSteps_.begin(), laterSteps_.end());
-    return school +
-           fromUtf8(successiveDeathsText(successive_->deaths, successive_->later, solutions, successive_->table));
+    const auto combined = combinedSteps(successive_->deaths, successive_->later, successive_->table);
+    return school + fromUtf8(successiveDeathsText(successive_->deaths, successive_->later, solutions, combined));
 }
 
 void SolutionWindow::copyText() { QGuiApplication::clipboard()->setText(plainText()); }

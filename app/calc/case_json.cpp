@@ -1,7 +1,9 @@
 #include "app/calc/case_json.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "app/calc/estate_output.h"
 #include "app/calc/steps_json.h"
@@ -196,25 +198,41 @@ void writeStepsSection(JsonWriter& json, const CaseAnswer& answer)
 }
 
 // The sections of a result object, in the order they are written, each with
-// the name --fields knows it by. A new section is one row here.
+// the name --fields knows it by and the members it writes where they are
+// other than that name. A new section is one row here.
 struct ResultSection {
     std::string_view name;
     void (*write)(JsonWriter& json, const CaseAnswer& answer);
+    std::span<const std::string_view> members = {};
 };
+
+constexpr std::string_view kSchoolMembers[] = {"school", "positions"};
+constexpr std::string_view kCaseWideMembers[] = {"Base",        "Correction",   "ShareScale",
+                                                 "BaseDivisor", "ReturnFactor", "SpouseScale"};
 
 // "later" and "combined" belong to a line with later deaths: the writer of
 // such a line writes them (later_deaths_json.h).
 constexpr ResultSection kSections[] = {
-    {"counts", writeCountsSection}, {"school", writeSchool}, {"stopped", writeStopped}, {"messages", writeMessages},
-    {"shares", writeShares},        {"case", writeCaseWide}, {"screen", writeScreen},   {"print", writePrint},
-    {"steps", writeStepsSection},   {"estate", writeEstate}, {"later", nullptr},        {"combined", nullptr},
+    {"counts", writeCountsSection},
+    {"school", writeSchool, kSchoolMembers},
+    {"stopped", writeStopped},
+    {"messages", writeMessages},
+    {"shares", writeShares},
+    {"case", writeCaseWide, kCaseWideMembers},
+    {"screen", writeScreen},
+    {"print", writePrint},
+    {"steps", writeStepsSection},
+    {"estate", writeEstate},
+    {"later", nullptr},
+    {"combined", nullptr},
 };
+constexpr std::size_t kCountsSection = 0;
 constexpr std::size_t kEstateSection = 9;
 constexpr std::size_t kLaterSection = 10;
 constexpr std::size_t kCombinedSection = 11;
 constexpr std::size_t kSectionCount = std::size(kSections);
-static_assert(kSections[kEstateSection].name == "estate" && kSections[kLaterSection].name == "later" &&
-              kSections[kCombinedSection].name == "combined");
+static_assert(kSections[kCountsSection].name == "counts" && kSections[kEstateSection].name == "estate" &&
+              kSections[kLaterSection].name == "later" && kSections[kCombinedSection].name == "combined");
 static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
@@ -302,6 +320,16 @@ void writeCaseMembers(JsonWriter& json, const CaseAnswer& answer, ResultFields f
     for (std::size_t section = 0; section < kSectionCount; ++section) {
         if (fields.has(section) && kSections[section].write) kSections[section].write(json, answer);
     }
+}
+
+bool isResultMember(std::string_view name)
+{
+    for (std::size_t section = 0; section < kSectionCount; ++section) {
+        const ResultSection& s = kSections[section];
+        if (section == kCountsSection || !s.write) continue;
+        if (s.members.empty() ? s.name == name : std::ranges::find(s.members, name) != s.members.end()) return true;
+    }
+    return false;
 }
 
 void writeLineError(JsonWriter& json, std::string_view why, long lineNumber)

@@ -62,6 +62,10 @@ void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fi
 // death's result repeats them.
 void writeCaseMembers(JsonWriter& json, const CaseAnswer& answer, ResultFields fields);
 
+// Whether a case's result object has a member of this name besides its
+// question (its "counts"): what a result read back as a question passes over.
+bool isResultMember(std::string_view name);
+
 // A batch line that could not be read as a case: {"error": ..., "line": n}.
 void writeLineError(JsonWriter& json, std::string_view why, long lineNumber);
 

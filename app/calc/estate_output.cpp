@@ -1,6 +1,7 @@
 #include "app/calc/estate_output.h"
 
 #include "app/calc/json_writer.h"
+#include "estate/combined_report.h"
 #include "estate/estate_report.h"
 
 namespace qismaru::calc {
@@ -76,6 +77,12 @@ void writeEstateText(std::ostream& out, const estate::Settlement& settlement, co
 {
     out << '\n'
         << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
+}
+
+void writeCombinedEstateText(std::ostream& out, const estate::CombinedSettlement& settlement,
+                             const CombinedTable& table)
+{
+    out << '\n' << estate::reportText(estate::buildCombinedReport(settlement, table, estate::Grouping::Refused), " | ");
 }
 
 void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts)

@@ -62,7 +62,7 @@ CaseInput caseFromFile(const std::string& path)
         input.error = "the case file " + shown + " cannot be used: " + reading.detail;
         return input;
     }
-    for (const HeirEntry& heir : reading.file->heirs) input.counts.set(heir.kind, heir.count);
+    input.counts = countsOf(reading.file->heirs);
     input.estate = reading.file->estate;
     for (const estate::LaterDeathEntry& later : reading.file->later) input.later.push_back(estate::laterDeathOf(later));
     // A file saved under another school than the Hanafi one, or with a

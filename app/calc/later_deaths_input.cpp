@@ -1,9 +1,8 @@
 #include "app/calc/later_deaths_input.h"
 
-#include <algorithm>
-#include <array>
-
 #include "app/calc/case_input.h"
+#include "app/calc/case_json.h"
+#include "estate/case_file_later.h"
 #include "estate/json_document.h"
 #include "present/utf8_text.h"
 
@@ -12,11 +11,6 @@ namespace qismaru::calc {
 namespace {
 
 using nlohmann::json;
-
-// What a later death's result carries besides its question.
-constexpr std::array<std::string_view, 15> kResultMembers = {
-    "school",      "positions",    "stopped",     "messages", "shares", "Base",  "Correction", "ShareScale",
-    "BaseDivisor", "ReturnFactor", "SpouseScale", "screen",   "print",  "steps", "estate"};
 
 std::string inQuotes(std::string_view text)
 {
@@ -28,8 +22,7 @@ std::string inQuotes(std::string_view text)
 
 std::string readDeceased(const json& value, LaterDeath& later)
 {
-    const std::optional<GroupRef> ref =
-        value.is_string() ? refFromText(value.get_ref<const std::string&>()) : std::nullopt;
+    const std::optional<GroupRef> ref = estate::groupRefIn(value);
     if (!ref) return "\"deceased\" must name a group of an earlier death as \"N:code\", such as \"1:s\"";
     later.deceased = *ref;
     return "";
@@ -37,17 +30,14 @@ std::string readDeceased(const json& value, LaterDeath& later)
 
 std::string readSame(const json& value, LaterDeath& later)
 {
-    const std::string form = "\"same\" links a kind of heirs to an earlier group, such as {\"m\": \"1:w\"}";
-    if (!value.is_object()) return form;
-    for (const auto& [code, earlier] : value.items()) {
-        const std::optional<HeirKind> kind = kindFromCode(code);
-        if (!kind) return "unknown heir code " + inQuotes(code) + " in \"same\" (valid codes: " + validCodes() + ")";
-        const std::optional<GroupRef> ref =
-            earlier.is_string() ? refFromText(earlier.get_ref<const std::string&>()) : std::nullopt;
-        if (!ref) return form;
-        later.same.push_back({*kind, *ref});
+    const estate::SameLinksReading reading = estate::readSameLinks(value, later.same);
+    switch (reading.problem) {
+    case estate::SameLinksReading::Problem::None: return "";
+    case estate::SameLinksReading::Problem::UnknownCode:
+        return "unknown heir code " + inQuotes(reading.code) + " in \"same\" (valid codes: " + validCodes() + ")";
+    case estate::SameLinksReading::Problem::NotLinks: break;
     }
-    return "";
+    return "\"same\" links a kind of heirs to an earlier group, such as {\"m\": \"1:w\"}";
 }
 
 std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, LaterDeath& later)
@@ -69,7 +59,7 @@ std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, 
             counts = true;
         } else if (name == "same") {
             why = readSame(value, later);
-        } else if (std::find(kResultMembers.begin(), kResultMembers.end(), name) == kResultMembers.end()) {
+        } else if (!isResultMember(name)) {
             why = "unknown member " + inQuotes(name) + " (a later death has \"deceased\", \"counts\" and \"same\")";
         }
         if (!why.empty()) return why;

@@ -6,10 +6,11 @@
 
 namespace qismaru::calc {
 
-// A case with later deaths on a terminal: the first death's table (and the
-// settlement of its estate), each later death's table under a line naming
-// its deceased, then the combined table (and the estate divided by it); with
-// --explain, each death's solution and the steps of the combined base.
+// A case with later deaths on a terminal: the school, the first death's
+// table, each later death's table under a line naming its deceased, then the
+// combined table (with --explain, each death's solution and the steps of the
+// combined base instead of the tables); then the estate, if there is one,
+// divided by the combined table.
 void writeLaterDeathsText(std::ostream& out, const LaterDeathsAnswer& answer);
 
 }  // namespace qismaru::calc

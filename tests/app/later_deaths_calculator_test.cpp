@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/calc/calculator.h"
+#include "present/positions_text.h"
 #include "tests/support/calculator_run.h"
 
 namespace qismaru::calc {
@@ -102,6 +103,8 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
          "death 2: unknown member 'sam'"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "same": {"m": "w"}}])"),
          "death 2: \"same\" links a kind of heirs to an earlier group"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "same": {"mm": "1:w"}}])"),
+         "death 2: unknown heir code 'mm' in \"same\""},
         {line(wsd, R"([{"deceased": "1:s", "counts": {}}])"), "death 2: no heir given"},
         {line(wsd, R"([{"deceased": "1:s"}])"), "death 2: no heir given"},
         {line(wsd, R"([{"counts": {"m": 1}}])"), "death 2: name the heir who died"},
@@ -161,11 +164,22 @@ TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTabl
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 3,
         "heirs": [{"code": "w", "count": 1}, {"code": "s", "count": 1}, {"code": "d", "count": 1}],
         "later": [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}, {"code": "si", "count": 1}],
-                   "same": {"m": "1:w", "si": "1:d"}}]})";
+                   "same": {"m": "1:w", "si": "1:d"}}], "estate": {"gross": "120000.05"}})";
     CalcOptions options;
     options.caseFile = path;
-    const CalcRun text = runOnce(options);
-    ASSERT_EQ(text.status, kExitOk) << text.err;
+    // The school first; the money by the combined table, with the steps as
+    // with the tables, never the first table's own division, which pays the son who died.
+    const std::string money = "زوجة 1، أم في الثانية | 1 | 43/120 | 43 | 43000.01 | 43000.01\n";
+    const std::string sonPaid = "ابن | 1 | شريك في الباقي | 14 | 70000.02";
+    CalcRun text{};
+    for (const bool explain : {true, false}) {
+        options.explain = explain;
+        text = runOnce(options);
+        ASSERT_EQ(text.status, kExitOk) << text.err;
+        EXPECT_EQ(text.out.rfind(positionsLine({}) + "\n", 0), 0u) << text.out;
+        EXPECT_NE(text.out.find(money), std::string::npos) << explain << text.out;
+        EXPECT_EQ(text.out.find(sonPaid), std::string::npos) << text.out;
+    }
     for (const char* line : {"الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة\n",
                              "الورثة | المسألة الأولى 24 × 5 | المسألة الثانية 5 × 14 | الجامعة 120\n",
                              "زوجة 1، أم في الثانية | 3 | 2 | 43\n", "ابن 1 | 14 |  | الميت الثاني\n"}) {

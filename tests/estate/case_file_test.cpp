@@ -115,6 +115,9 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {later(R"([{"deceased": "1:f", "heirs": [{"code": "m", "count": 1}]}])"), BadLaterDeaths},
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"m": "1:d"}}])"), BadLaterDeaths},
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "h", "count": 1}]}])"), BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"mm": "1:d"}}])"),
+         BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"m": 1}}])"), BadLaterDeaths},
         {std::string(kMaxCaseFileBytes + 1, ' '), TooLarge},
         // Deep nesting inside the size limit: refused, not a crash.
         {heirs(std::string(20000, '[') + std::string(20000, ']')), NotJson},

@@ -672,7 +672,8 @@ private slots:
             std::vector<std::vector<SolutionStep>> solutions;
             for (const DeathCase& death : combined->deaths)
                 solutions.push_back(solveWithSteps(death.counts, positions));
-            solved = successiveDeathsText(combined->deaths, later, solutions, combined->table);
+            solved = successiveDeathsText(combined->deaths, later, solutions,
+                                          combinedSteps(combined->deaths, later, combined->table));
         }
         if (divided) QCOMPARE(solution->plainText(), QString::fromStdString(line + "\n" + solved));
         QVERIFY(solution->document().toPlainText().contains(QString::fromStdString(caseHeirsLine(counts))));
