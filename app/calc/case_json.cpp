@@ -327,7 +327,8 @@ bool isResultMember(std::string_view name)
     for (std::size_t section = 0; section < kSectionCount; ++section) {
         const ResultSection& s = kSections[section];
         if (section == kCountsSection || !s.write) continue;
-        if (s.members.empty() ? s.name == name : std::ranges::find(s.members, name) != s.members.end()) return true;
+        if (s.members.empty() ? s.name == name : std::find(s.members.begin(), s.members.end(), name) != s.members.end())
+            return true;
     }
     return false;
 }
