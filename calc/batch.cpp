@@ -1,13 +1,13 @@
-#include "app/calc/batch.h"
+#include "calc/batch.h"
 
 #include <istream>
 #include <ostream>
 
-#include "app/calc/calculator.h"
-#include "app/calc/case_positions.h"
-#include "app/calc/later_deaths_json.h"
-#include "app/calc/line_reader.h"
-#include "app/calc/result_output.h"
+#include "calc/calculator.h"
+#include "calc/case_positions.h"
+#include "calc/later_deaths_json.h"
+#include "calc/line_reader.h"
+#include "calc/result_output.h"
 
 namespace qismaru::calc {
 

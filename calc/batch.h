@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "app/calc/case_json.h"
+#include "calc/case_json.h"
 
 namespace qismaru::calc {
 

@@ -1,16 +1,16 @@
-#include "app/calc/calculator.h"
+#include "calc/calculator.h"
 
 #include <istream>
 #include <ostream>
 
-#include "app/calc/batch.h"
-#include "app/calc/case_json.h"
-#include "app/calc/case_positions.h"
-#include "app/calc/estate_output.h"
-#include "app/calc/later_deaths_json.h"
-#include "app/calc/later_deaths_text.h"
-#include "app/calc/result_output.h"
-#include "app/calc/text_report.h"
+#include "calc/batch.h"
+#include "calc/case_json.h"
+#include "calc/case_positions.h"
+#include "calc/estate_output.h"
+#include "calc/later_deaths_json.h"
+#include "calc/later_deaths_text.h"
+#include "calc/result_output.h"
+#include "calc/text_report.h"
 #include "present/positions_text.h"
 #include "present/utf8_text.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/calc/estate_request.h"
+#include "calc/estate_request.h"
 #include "model/positions.h"
 
 namespace qismaru::calc {

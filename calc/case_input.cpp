@@ -1,15 +1,15 @@
-#include "app/calc/case_input.h"
+#include "calc/case_input.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <optional>
 
-#include "app/calc/later_deaths_input.h"
-#include "app/calc/plain_estate_line.h"
-#include "app/calc/plain_line.h"
-#include "estate/estate_json.h"
-#include "estate/json_document.h"
+#include "calc/later_deaths_input.h"
+#include "calc/plain_estate_line.h"
+#include "calc/plain_line.h"
+#include "files/estate_json.h"
+#include "files/json_document.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {

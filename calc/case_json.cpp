@@ -1,12 +1,12 @@
-#include "app/calc/case_json.h"
+#include "calc/case_json.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
 
-#include "app/calc/estate_output.h"
-#include "app/calc/steps_json.h"
+#include "calc/estate_output.h"
+#include "calc/steps_json.h"
 #include "present/result_table.h"
 #include "present/utf8_text.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/calc/case_input.h"
-#include "app/calc/json_writer.h"
+#include "calc/case_input.h"
+#include "calc/json_writer.h"
 #include "engine/compute_case.h"
 #include "present/solution_steps.h"
 

@@ -1,4 +1,4 @@
-#include "app/calc/case_positions.h"
+#include "calc/case_positions.h"
 
 #include "model/case_entry.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/calc/case_input.h"
+#include "calc/case_input.h"
 #include "model/positions.h"
 
 namespace qismaru::calc {

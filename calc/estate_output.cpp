@@ -1,6 +1,6 @@
-#include "app/calc/estate_output.h"
+#include "calc/estate_output.h"
 
-#include "app/calc/json_writer.h"
+#include "calc/json_writer.h"
 #include "estate/combined_report.h"
 #include "estate/estate_report.h"
 

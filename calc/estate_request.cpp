@@ -1,6 +1,6 @@
-#include "app/calc/estate_request.h"
+#include "calc/estate_request.h"
 
-#include "estate/case_file.h"
+#include "files/case_file.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {

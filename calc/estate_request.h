@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/calc/case_input.h"
+#include "calc/case_input.h"
 #include "estate/settlement.h"
 
 namespace qismaru::calc {

@@ -1,4 +1,4 @@
-#include "app/calc/json_writer.h"
+#include "calc/json_writer.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/calc/later_deaths_answer.h"
+#include "calc/later_deaths_answer.h"
 
-#include "estate/deaths_refusal_text.h"
+#include "present/deaths_refusal_text.h"
 
 namespace qismaru::calc {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/calc/case_json.h"
+#include "calc/case_json.h"
 #include "engine/combined_base.h"
 #include "estate/combined_settlement.h"
 #include "present/combined_sentences.h"

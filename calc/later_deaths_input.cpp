@@ -1,9 +1,9 @@
-#include "app/calc/later_deaths_input.h"
+#include "calc/later_deaths_input.h"
 
-#include "app/calc/case_input.h"
-#include "app/calc/case_json.h"
-#include "estate/case_file_later.h"
-#include "estate/json_document.h"
+#include "calc/case_input.h"
+#include "calc/case_json.h"
+#include "files/case_file_later.h"
+#include "files/json_document.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {

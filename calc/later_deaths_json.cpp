@@ -1,4 +1,4 @@
-#include "app/calc/later_deaths_json.h"
+#include "calc/later_deaths_json.h"
 
 #include "engine/fraction.h"
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/calc/json_writer.h"
-#include "app/calc/later_deaths_answer.h"
+#include "calc/json_writer.h"
+#include "calc/later_deaths_answer.h"
 
 namespace qismaru::calc {
 

@@ -1,7 +1,7 @@
-#include "app/calc/later_deaths_text.h"
+#include "calc/later_deaths_text.h"
 
-#include "app/calc/estate_output.h"
-#include "app/calc/text_report.h"
+#include "calc/estate_output.h"
+#include "calc/text_report.h"
 #include "present/combined_table_text.h"
 #include "present/positions_text.h"
 

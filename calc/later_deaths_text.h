@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/calc/later_deaths_answer.h"
+#include "calc/later_deaths_answer.h"
 
 namespace qismaru::calc {
 

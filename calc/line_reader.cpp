@@ -1,4 +1,4 @@
-#include "app/calc/line_reader.h"
+#include "calc/line_reader.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "app/calc/plain_estate_line.h"
+#include "calc/plain_estate_line.h"
 
 #include <array>
 
-#include "app/calc/plain_reader.h"
+#include "calc/plain_reader.h"
 
 namespace qismaru::calc {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/calc/case_input.h"
+#include "calc/case_input.h"
 
 namespace qismaru::calc {
 

@@ -1,6 +1,6 @@
-#include "app/calc/plain_line.h"
+#include "calc/plain_line.h"
 
-#include "app/calc/plain_reader.h"
+#include "calc/plain_reader.h"
 
 namespace qismaru::calc {
 

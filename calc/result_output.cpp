@@ -1,4 +1,4 @@
-#include "app/calc/result_output.h"
+#include "calc/result_output.h"
 
 #include <cerrno>
 #include <cstring>

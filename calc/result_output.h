@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/calc/json_writer.h"
+#include "calc/json_writer.h"
 
 namespace qismaru::calc {
 

@@ -1,4 +1,4 @@
-#include "app/calc/steps_json.h"
+#include "calc/steps_json.h"
 
 namespace qismaru::calc {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/calc/json_writer.h"
+#include "calc/json_writer.h"
 #include "present/solution_steps.h"
 
 namespace qismaru::calc {

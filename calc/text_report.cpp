@@ -1,9 +1,9 @@
-#include "app/calc/text_report.h"
+#include "calc/text_report.h"
 
 #include <array>
 #include <string>
 
-#include "app/calc/case_json.h"
+#include "calc/case_json.h"
 #include "present/number_text.h"
 #include "present/result_table.h"
 

@@ -1,12 +1,12 @@
-#include "estate/case_file.h"
+#include "files/case_file.h"
 
 #include <algorithm>
 #include <array>
 
 #include <nlohmann/json.hpp>
 
-#include "estate/heir_entries.h"
-#include "estate/json_document.h"
+#include "files/heir_entries.h"
+#include "files/json_document.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::estate {

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "estate/case_file_later.h"
-#include "estate/disk_file.h"
-#include "estate/estate_json.h"
+#include "files/case_file_later.h"
+#include "files/disk_file.h"
+#include "files/estate_json.h"
 #include "model/case_entry.h"
 
 namespace qismaru::estate {

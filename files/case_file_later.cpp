@@ -1,11 +1,11 @@
-#include "estate/case_file_later.h"
+#include "files/case_file_later.h"
 
 #include <nlohmann/json.hpp>
 
 #include "engine/combined_base.h"
-#include "estate/deaths_refusal_text.h"
-#include "estate/estate_json.h"
-#include "estate/heir_entries.h"
+#include "files/estate_json.h"
+#include "files/heir_entries.h"
+#include "present/deaths_refusal_text.h"
 
 namespace qismaru::estate {
 

@@ -1,4 +1,4 @@
-#include "estate/case_opening.h"
+#include "files/case_opening.h"
 
 #include "present/positions_text.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "estate/case_file.h"
+#include "files/case_file.h"
 
 namespace qismaru::estate {
 

@@ -1,4 +1,4 @@
-#include "estate/estate_json.h"
+#include "files/estate_json.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,11 +1,11 @@
-#include "estate/heir_entries.h"
+#include "files/heir_entries.h"
 
 #include <algorithm>
 #include <array>
 
 #include <nlohmann/json.hpp>
 
-#include "estate/estate_json.h"
+#include "files/estate_json.h"
 
 namespace qismaru::estate {
 

@@ -1,4 +1,4 @@
-#include "estate/json_document.h"
+#include "files/json_document.h"
 
 #include <algorithm>
 #include <cctype>

@@ -28,16 +28,16 @@
 #include <gmpxx.h>
 #include <nlohmann/json.hpp>
 
-#include "app/calc/calculator.h"
-#include "app/calc/case_input.h"
-#include "app/calc/case_positions.h"
-#include "app/calc/estate_request.h"
-#include "app/calc/line_reader.h"
-#include "app/calc/plain_estate_line.h"
-#include "app/calc/plain_line.h"
+#include "calc/calculator.h"
+#include "calc/case_input.h"
+#include "calc/case_positions.h"
+#include "calc/estate_request.h"
+#include "calc/line_reader.h"
+#include "calc/plain_estate_line.h"
+#include "calc/plain_line.h"
 #include "engine/compute_case.h"
-#include "estate/case_file.h"
 #include "estate/settlement.h"
+#include "files/case_file.h"
 #include "present/result_table.h"
 
 namespace {

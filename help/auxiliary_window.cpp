@@ -2,9 +2,9 @@
 
 #include <QCloseEvent>
 
-#include "ui/fonts.h"
-#include "ui/twips.h"
-#include "ui/window_placement.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/window_placement.h"
 
 namespace qismaru::help {
 

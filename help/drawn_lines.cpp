@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "ui/drawing_surface.h"
+#include "ui/kit/drawing_surface.h"
 
 namespace qismaru::help {
 

@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "help/drawn_lines.h"
-#include "ui/caption_button.h"
-#include "ui/design_names.h"
-#include "ui/drawing_surface.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/drawing_surface.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::help {
 

@@ -4,9 +4,9 @@
 #include <QScrollArea>
 
 #include "help/page_picture.h"
-#include "ui/caption_button.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
 
 namespace qismaru::help {
 

@@ -1,6 +1,6 @@
 #include "help/explanation_pages.h"
 
-#include "ui/twips.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::help {
 

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <span>
 
-#include "help/help_topic.h"
+#include "help_texts/help_topic.h"
 
 namespace qismaru::help {
 

@@ -1,7 +1,7 @@
 #include "help/family_tree.h"
 
-#include "ui/design_names.h"
-#include "ui/twips.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::help {
 

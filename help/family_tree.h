@@ -3,8 +3,8 @@
 #include <QRect>
 #include <span>
 
-#include "help/help_topic.h"
-#include "ui/line_control.h"
+#include "help_texts/help_topic.h"
+#include "ui/kit/line_control.h"
 
 namespace qismaru::help {
 

@@ -8,8 +8,8 @@
 #include "help/explanation_index.h"
 #include "help/schools_window.h"
 #include "help/welcome_window.h"
-#include "ui/main_window.h"
-#include "ui/window_placement.h"
+#include "ui/kit/window_placement.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::help {
 

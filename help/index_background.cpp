@@ -3,7 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "ui/fonts.h"
+#include "ui/kit/fonts.h"
 
 namespace qismaru::help {
 

@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <QStyle>
 
-#include "help/page_texts.h"
-#include "ui/fonts.h"
-#include "ui/twips.h"
+#include "help_texts/page_texts.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::help {
 

@@ -5,10 +5,10 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "help/school_texts.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/qt_text.h"
+#include "help_texts/school_texts.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/qt_text.h"
 
 namespace qismaru::help {
 

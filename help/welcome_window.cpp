@@ -4,13 +4,13 @@
 #include <QPalette>
 
 #include "help/drawn_lines.h"
-#include "ui/caption_button.h"
-#include "ui/design_names.h"
-#include "ui/drawing_surface.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/twips.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/drawing_surface.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/kit/twips.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::help {
 

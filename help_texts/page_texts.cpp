@@ -1,4 +1,4 @@
-#include "help/page_texts.h"
+#include "help_texts/page_texts.h"
 
 namespace qismaru::help {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "help/help_topic.h"
+#include "help_texts/help_topic.h"
 #include "model/positions.h"
 
 namespace qismaru::help {

@@ -1,4 +1,4 @@
-#include "help/school_texts.h"
+#include "help_texts/school_texts.h"
 
 namespace qismaru::help {
 

@@ -1,4 +1,4 @@
-#include "estate/deaths_refusal_text.h"
+#include "present/deaths_refusal_text.h"
 
 #include "engine/messages.h"
 #include "model/case_entry.h"

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/calc/calculator.h"
+#include "calc/calculator.h"
 
 // qismaru-calc's main(), compiled once more under this name for the page.
 int qismaruCalcMain(int argc, char** argv);

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "estate/case_opening.h"
-#include "estate/estate_json.h"
+#include "files/case_opening.h"
+#include "files/estate_json.h"
 #include "present/positions_text.h"
 #include "present/refusal_texts.h"
 #include "web/page_json.h"

@@ -1,9 +1,9 @@
 #include "web/page_catalogue.h"
 
-#include "estate/case_file.h"
-#include "estate/estate_json.h"
-#include "help/page_texts.h"
-#include "help/school_texts.h"
+#include "files/case_file.h"
+#include "files/estate_json.h"
+#include "help_texts/page_texts.h"
+#include "help_texts/school_texts.h"
 #include "present/positions_text.h"
 #include "present/refusal_texts.h"
 #include "web/page_json.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "estate/estate_json.h"
+#include "files/estate_json.h"
 
 namespace qismaru::web {
 

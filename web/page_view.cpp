@@ -1,8 +1,8 @@
 #include "web/page_view.h"
 
-#include "app/calc/case_json.h"
-#include "app/calc/case_positions.h"
-#include "app/calc/steps_json.h"
+#include "calc/case_json.h"
+#include "calc/case_positions.h"
+#include "calc/steps_json.h"
 #include "engine/parts.h"
 #include "estate/estate_report.h"
 #include "present/positions_text.h"

@@ -16,11 +16,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/calc/calculator.h"
-#include "app/calc/case_input.h"
-#include "app/calc/case_json.h"
-#include "app/calc/case_positions.h"
 #include "app/version/version.h"
+#include "calc/calculator.h"
+#include "calc/case_input.h"
+#include "calc/case_json.h"
+#include "calc/case_positions.h"
 #include "present/utf8_text.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "app/desktop/pictured_windows.h"
 #include "app/version/version.h"
-#include "ui/qt_text.h"
+#include "ui/kit/qt_text.h"
 
 namespace qismaru::app {
 

@@ -22,8 +22,8 @@
 #include "app/desktop/program_windows.h"
 #include "app/desktop/scripted_run.h"
 #include "app/desktop/terminal.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
 
 namespace {
 

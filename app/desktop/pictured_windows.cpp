@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/design_names.h"
-#include "ui/main_window.h"
+#include "ui/kit/design_names.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::app {
 

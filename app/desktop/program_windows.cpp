@@ -7,17 +7,17 @@
 
 #include "app/version/version.h"
 #include "help/help_windows.h"
-#include "ui/case_document.h"
-#include "ui/case_menus.h"
-#include "ui/case_printer.h"
-#include "ui/fonts.h"
-#include "ui/kept_settings.h"
-#include "ui/main_window.h"
-#include "ui/qt_arabic.h"
-#include "ui/qt_text.h"
-#include "ui/school_menu.h"
-#include "ui/solution_window.h"
-#include "ui/window_placement.h"
+#include "ui/document/case_document.h"
+#include "ui/document/kept_settings.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/qt_arabic.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/window_placement.h"
+#include "ui/main/case_menus.h"
+#include "ui/main/main_window.h"
+#include "ui/main/school_menu.h"
+#include "ui/printing/case_printer.h"
+#include "ui/reports/solution_window.h"
 
 namespace qismaru::app {
 

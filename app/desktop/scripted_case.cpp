@@ -3,12 +3,12 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "app/calc/case_input.h"
 #include "app/desktop/command_line.h"
+#include "calc/case_input.h"
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
-#include "ui/count_dialog.h"
-#include "ui/main_window.h"
+#include "ui/main/count_dialog.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::app {
 

@@ -11,10 +11,10 @@
 #include "app/desktop/scripted_case.h"
 #include "app/desktop/terminal.h"
 #include "engine/compute_case.h"
-#include "ui/case_document.h"
-#include "ui/case_printer.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
+#include "ui/printing/case_printer.h"
 
 namespace qismaru::app {
 

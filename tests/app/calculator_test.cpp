@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/calc/calculator.h"
+#include "calc/calculator.h"
 #include "tests/support/calculator_run.h"
 
 namespace qismaru::calc {

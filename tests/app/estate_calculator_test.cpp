@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/calc/calculator.h"
-#include "app/calc/plain_estate_line.h"
+#include "calc/calculator.h"
+#include "calc/plain_estate_line.h"
 #include "tests/support/calculator_run.h"
 
 namespace qismaru::calc {

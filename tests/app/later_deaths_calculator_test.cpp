@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/calc/calculator.h"
+#include "calc/calculator.h"
 #include "present/positions_text.h"
 #include "tests/support/calculator_run.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/calc/calculator.h"
+#include "calc/calculator.h"
 #include "present/solution_steps.h"
 #include "tests/support/case_text.h"
 

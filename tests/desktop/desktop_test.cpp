@@ -11,12 +11,12 @@
 #include "app/desktop/pictured_windows.h"
 #include "app/desktop/program_windows.h"
 #include "app/desktop/scripted_case.h"
-#include "estate/case_file.h"
+#include "files/case_file.h"
 #include "tests/print/page_text.h"
-#include "ui/case_document.h"
-#include "ui/case_printer.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
+#include "ui/printing/case_printer.h"
 
 namespace qismaru::app {
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "estate/case_file.h"
-#include "estate/deaths_refusal_text.h"
+#include "files/case_file.h"
+#include "present/deaths_refusal_text.h"
 #include "tests/support/case_text.h"
 
 namespace qismaru::estate {

@@ -21,16 +21,16 @@
 #include "help/family_tree.h"
 #include "help/help_windows.h"
 #include "help/page_picture.h"
-#include "help/school_texts.h"
 #include "help/schools_window.h"
 #include "help/welcome_window.h"
+#include "help_texts/school_texts.h"
 #include "tests/ui/caption_check.h"
-#include "ui/caption_button.h"
-#include "ui/design_names.h"
-#include "ui/drawing_surface.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/drawing_surface.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::help {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "engine/compute_case.h"
 #include "engine/parts.h"
-#include "help/page_texts.h"
+#include "help_texts/page_texts.h"
 #include "tests/support/case_text.h"
 
 namespace qismaru::help {

@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "ui/twips.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::ui::testing {
 

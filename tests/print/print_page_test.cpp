@@ -16,12 +16,12 @@
 #include "tests/print/page_raster.h"
 #include "tests/print/page_text.h"
 #include "tests/print/scripted_fallback.h"
-#include "ui/case_printer.h"
-#include "ui/design_names.h"
-#include "ui/drawing_surface.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/drawing_surface.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
+#include "ui/printing/case_printer.h"
 
 Q_DECLARE_METATYPE(qismaru::ui::PrintOutcome)
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/pdf_fallback.h"
+#include "ui/printing/pdf_fallback.h"
 
 namespace qismaru::ui::testing {
 

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/calc/calculator.h"
+#include "calc/calculator.h"
 
 namespace qismaru::testing {
 

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "ui/caption_button.h"
-#include "ui/fonts.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/fonts.h"
 
 namespace qismaru::ui::testing {
 

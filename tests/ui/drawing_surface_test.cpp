@@ -10,11 +10,11 @@
 #include "present/table_ruling.h"
 #include "tests/support/case_text.h"
 #include "tests/ui/image_probe.h"
-#include "ui/entry_list.h"
-#include "ui/fonts.h"
-#include "ui/line_control.h"
-#include "ui/result_area.h"
-#include "ui/twips.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/line_control.h"
+#include "ui/kit/result_area.h"
+#include "ui/kit/twips.h"
+#include "ui/main/entry_list.h"
 
 namespace qismaru::ui {
 

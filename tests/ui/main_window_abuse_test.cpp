@@ -12,13 +12,13 @@
 #include <random>
 
 #include "tests/print/scripted_fallback.h"
-#include "ui/caption_button.h"
-#include "ui/case_printer.h"
-#include "ui/count_dialog.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/count_dialog.h"
+#include "ui/main/main_window.h"
+#include "ui/printing/case_printer.h"
 
 namespace qismaru::ui {
 

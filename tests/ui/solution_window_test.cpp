@@ -16,11 +16,11 @@
 #include "app/desktop/scripted_case.h"
 #include "present/solution_steps.h"
 #include "tests/support/case_text.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/solution_window.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
+#include "ui/reports/solution_window.h"
 
 namespace qismaru::ui {
 

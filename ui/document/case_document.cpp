@@ -1,4 +1,4 @@
-#include "ui/case_document.h"
+#include "ui/document/case_document.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,18 +7,18 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
-#include "estate/case_opening.h"
 #include "estate/estate_report.h"
+#include "files/case_opening.h"
 #include "model/case_entry.h"
 #include "present/combined_sentences.h"
 #include "present/positions_text.h"
-#include "ui/estate_dialog.h"
-#include "ui/kept_settings.h"
-#include "ui/later_death_dialog.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/qt_text.h"
-#include "ui/window_placement.h"
+#include "ui/document/estate_dialog.h"
+#include "ui/document/kept_settings.h"
+#include "ui/document/later_death_dialog.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/window_placement.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::ui {
 

@@ -6,13 +6,13 @@
 #include <memory>
 #include <optional>
 
-#include "estate/case_file.h"
-#include "ui/case_file_dialogs.h"
-#include "ui/combined_window.h"
-#include "ui/estate_dialog.h"
-#include "ui/estate_window.h"
-#include "ui/later_death_dialog.h"
-#include "ui/shown_answer.h"
+#include "files/case_file.h"
+#include "ui/document/case_file_dialogs.h"
+#include "ui/document/estate_dialog.h"
+#include "ui/document/later_death_dialog.h"
+#include "ui/document/shown_answer.h"
+#include "ui/reports/combined_window.h"
+#include "ui/reports/estate_window.h"
 
 class QSettings;
 

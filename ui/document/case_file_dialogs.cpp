@@ -1,4 +1,4 @@
-#include "ui/case_file_dialogs.h"
+#include "ui/document/case_file_dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "ui/estate_dialog.h"
+#include "ui/document/estate_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "estate/estate_form.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
 
 namespace qismaru::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/kept_settings.h"
+#include "ui/document/kept_settings.h"
 
 #include <QDir>
 #include <QSettings>
 
-#include "ui/qt_text.h"
+#include "ui/kit/qt_text.h"
 
 namespace qismaru::ui {
 

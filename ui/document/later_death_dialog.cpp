@@ -1,4 +1,4 @@
-#include "ui/later_death_dialog.h"
+#include "ui/document/later_death_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -11,15 +11,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "estate/deaths_refusal_text.h"
 #include "model/case_entry.h"
 #include "present/combined_sentences.h"
 #include "present/combined_table_text.h"
+#include "present/deaths_refusal_text.h"
 #include "present/heir_names.h"
 #include "present/refusal_texts.h"
-#include "ui/design_names.h"
-#include "ui/message_boxes.h"
-#include "ui/qt_text.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/kit/qt_text.h"
 
 namespace qismaru::ui {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "estate/case_file_later.h"
+#include "files/case_file_later.h"
 #include "model/case_state.h"
-#include "ui/shown_answer.h"
+#include "ui/document/shown_answer.h"
 
 class QComboBox;
 class QGridLayout;

@@ -1,8 +1,8 @@
-#include "ui/shown_answer.h"
+#include "ui/document/shown_answer.h"
 
 #include "estate/combined_report.h"
-#include "estate/deaths_refusal_text.h"
 #include "estate/settlement.h"
+#include "present/deaths_refusal_text.h"
 #include "present/positions_text.h"
 
 namespace qismaru::ui {

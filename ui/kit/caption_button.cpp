@@ -1,4 +1,4 @@
-#include "ui/caption_button.h"
+#include "ui/kit/caption_button.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/fonts.h"
+#include "ui/kit/fonts.h"
 
 namespace qismaru::ui {
 

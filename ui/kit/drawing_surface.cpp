@@ -1,11 +1,11 @@
-#include "ui/drawing_surface.h"
+#include "ui/kit/drawing_surface.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "ui/placed_painter.h"
+#include "ui/kit/placed_painter.h"
 
 namespace qismaru::ui {
 

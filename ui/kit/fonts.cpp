@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/kit/fonts.h"
 
 #include <QStringList>
 #include <iterator>

@@ -1,11 +1,11 @@
-#include "ui/line_control.h"
+#include "ui/kit/line_control.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
 
-#include "ui/placed_painter.h"
-#include "ui/twips.h"
+#include "ui/kit/placed_painter.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/message_boxes.h"
+#include "ui/kit/message_boxes.h"
 
 #include <QMessageBox>
 

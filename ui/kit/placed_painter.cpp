@@ -1,10 +1,10 @@
-#include "ui/placed_painter.h"
+#include "ui/kit/placed_painter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 
-#include "ui/line_control.h"
+#include "ui/kit/line_control.h"
 
 namespace qismaru::ui {
 

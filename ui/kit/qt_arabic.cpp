@@ -1,11 +1,11 @@
-#include "ui/qt_arabic.h"
+#include "ui/kit/qt_arabic.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/right_to_left_style.h"
+#include "ui/kit/right_to_left_style.h"
 
 namespace qismaru::ui {
 

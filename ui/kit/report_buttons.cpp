@@ -1,4 +1,4 @@
-#include "ui/report_buttons.h"
+#include "ui/kit/report_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QKeySequence>

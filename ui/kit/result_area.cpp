@@ -1,14 +1,14 @@
-#include "ui/result_area.h"
+#include "ui/kit/result_area.h"
 
 #include <QApplication>
 #include <QPalette>
 
 #include "present/table_ruling.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/line_control.h"
-#include "ui/placed_painter.h"
-#include "ui/twips.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/line_control.h"
+#include "ui/kit/placed_painter.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::ui {
 

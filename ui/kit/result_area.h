@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "present/result_table.h"
-#include "ui/drawing_surface.h"
+#include "ui/kit/drawing_surface.h"
 
 namespace qismaru::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/right_to_left_style.h"
+#include "ui/kit/right_to_left_style.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

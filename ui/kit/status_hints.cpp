@@ -1,4 +1,4 @@
-#include "ui/status_hints.h"
+#include "ui/kit/status_hints.h"
 
 #include <QAction>
 #include <QEvent>

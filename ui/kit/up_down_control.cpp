@@ -1,9 +1,9 @@
-#include "ui/up_down_control.h"
+#include "ui/kit/up_down_control.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/design_names.h"
+#include "ui/kit/design_names.h"
 
 namespace qismaru::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/window_placement.h"
+#include "ui/kit/window_placement.h"
 
 #include <QEvent>
 #include <QScreen>

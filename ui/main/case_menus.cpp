@@ -1,4 +1,4 @@
-#include "ui/case_menus.h"
+#include "ui/main/case_menus.h"
 
 #include <QAction>
 #include <QDir>
@@ -8,12 +8,12 @@
 #include <QPrinter>
 #include <QSettings>
 
-#include "ui/case_document.h"
-#include "ui/design_names.h"
-#include "ui/estate_printing.h"
-#include "ui/kept_settings.h"
-#include "ui/later_deaths_menu.h"
-#include "ui/main_window.h"
+#include "ui/document/case_document.h"
+#include "ui/document/kept_settings.h"
+#include "ui/kit/design_names.h"
+#include "ui/main/later_deaths_menu.h"
+#include "ui/main/main_window.h"
+#include "ui/reports/estate_printing.h"
 
 namespace qismaru::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/count_dialog.h"
+#include "ui/main/count_dialog.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -6,13 +6,13 @@
 
 #include "model/case_entry.h"
 #include "present/refusal_texts.h"
-#include "ui/caption_button.h"
-#include "ui/design_names.h"
-#include "ui/entry_list.h"
-#include "ui/fonts.h"
-#include "ui/message_boxes.h"
-#include "ui/twips.h"
-#include "ui/up_down_control.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/up_down_control.h"
+#include "ui/main/entry_list.h"
 
 namespace qismaru::ui {
 

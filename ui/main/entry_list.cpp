@@ -1,12 +1,12 @@
-#include "ui/entry_list.h"
+#include "ui/main/entry_list.h"
 
 #include <QFontMetrics>
 
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/line_control.h"
-#include "ui/qt_text.h"
-#include "ui/twips.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/line_control.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/twips.h"
 
 namespace qismaru::ui {
 

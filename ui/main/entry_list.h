@@ -3,7 +3,7 @@
 #include <QObject>
 
 #include "model/heir_kind.h"
-#include "ui/drawing_surface.h"
+#include "ui/kit/drawing_surface.h"
 
 namespace qismaru::ui {
 

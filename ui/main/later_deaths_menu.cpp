@@ -1,14 +1,14 @@
-#include "ui/later_deaths_menu.h"
+#include "ui/main/later_deaths_menu.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "ui/case_document.h"
-#include "ui/design_names.h"
-#include "ui/main_window.h"
-#include "ui/status_hints.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/status_hints.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::ui {
 

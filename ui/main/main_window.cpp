@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,21 +11,21 @@
 #include "present/positions_text.h"
 #include "present/refusal_texts.h"
 #include "present/result_table.h"
-#include "ui/caption_button.h"
-#include "ui/case_document.h"
-#include "ui/count_dialog.h"
-#include "ui/design_names.h"
-#include "ui/entry_list.h"
-#include "ui/fonts.h"
-#include "ui/line_control.h"
-#include "ui/main_window_layout.h"
-#include "ui/message_boxes.h"
-#include "ui/qt_text.h"
-#include "ui/result_area.h"
-#include "ui/school_menu.h"
-#include "ui/status_hints.h"
-#include "ui/twips.h"
-#include "ui/window_placement.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/caption_button.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/line_control.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/result_area.h"
+#include "ui/kit/status_hints.h"
+#include "ui/kit/twips.h"
+#include "ui/kit/window_placement.h"
+#include "ui/main/count_dialog.h"
+#include "ui/main/entry_list.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/main/school_menu.h"
 
 namespace qismaru::ui {
 

@@ -10,7 +10,7 @@
 #include "engine/compute_case.h"
 #include "model/case_state.h"
 #include "model/positions.h"
-#include "ui/count_dialog.h"
+#include "ui/main/count_dialog.h"
 
 class QAction;
 

@@ -1,4 +1,4 @@
-#include "ui/main_window_layout.h"
+#include "ui/main/main_window_layout.h"
 
 namespace qismaru::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/school_menu.h"
+#include "ui/main/school_menu.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -10,12 +10,12 @@
 #include <QStatusBar>
 
 #include "present/positions_text.h"
-#include "ui/case_document.h"
-#include "ui/design_names.h"
-#include "ui/kept_settings.h"
-#include "ui/main_window.h"
-#include "ui/qt_text.h"
-#include "ui/status_hints.h"
+#include "ui/document/case_document.h"
+#include "ui/document/kept_settings.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/status_hints.h"
+#include "ui/main/main_window.h"
 
 namespace qismaru::ui {
 

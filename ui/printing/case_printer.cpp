@@ -1,14 +1,14 @@
-#include "ui/case_printer.h"
+#include "ui/printing/case_printer.h"
 
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "ui/case_document.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/print_layout.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
+#include "ui/printing/print_layout.h"
 
 namespace qismaru::ui {
 

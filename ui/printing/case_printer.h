@@ -8,7 +8,7 @@
 #include "engine/case_result.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
-#include "ui/pdf_fallback.h"
+#include "ui/printing/pdf_fallback.h"
 
 class QPrinter;
 

@@ -1,4 +1,4 @@
-#include "ui/pdf_fallback.h"
+#include "ui/printing/pdf_fallback.h"
 
 #include <QDir>
 #include <QFileDialog>

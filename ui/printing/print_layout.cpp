@@ -1,13 +1,13 @@
-#include "ui/print_layout.h"
+#include "ui/printing/print_layout.h"
 
 #include <QPainter>
 
 #include "present/positions_text.h"
 #include "present/result_table.h"
 #include "present/table_ruling.h"
-#include "ui/drawing_surface.h"
-#include "ui/placed_painter.h"
-#include "ui/result_area.h"
+#include "ui/kit/drawing_surface.h"
+#include "ui/kit/placed_painter.h"
+#include "ui/kit/result_area.h"
 
 namespace qismaru::ui {
 

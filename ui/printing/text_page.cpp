@@ -1,4 +1,4 @@
-#include "ui/text_page.h"
+#include "ui/printing/text_page.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -8,8 +8,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "ui/fonts.h"
-#include "ui/message_boxes.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
 
 namespace qismaru::ui {
 

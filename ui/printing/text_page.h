@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/case_printer.h"
+#include "ui/printing/case_printer.h"
 
 class QPrinter;
 class QTextDocument;

@@ -1,10 +1,10 @@
-#include "ui/combined_page.h"
+#include "ui/reports/combined_page.h"
 
 #include <QTextDocument>
 
 #include "present/combined_sentences.h"
 #include "present/positions_text.h"
-#include "ui/text_page.h"
+#include "ui/printing/text_page.h"
 
 namespace qismaru::ui {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "present/combined_table_text.h"
-#include "ui/shown_answer.h"
+#include "ui/document/shown_answer.h"
 
 class QTextDocument;
 

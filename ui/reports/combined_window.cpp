@@ -1,4 +1,4 @@
-#include "ui/combined_window.h"
+#include "ui/reports/combined_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,11 +14,11 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/report_buttons.h"
-#include "ui/text_page.h"
-#include "ui/window_placement.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/report_buttons.h"
+#include "ui/kit/window_placement.h"
+#include "ui/printing/text_page.h"
 
 namespace qismaru::ui {
 

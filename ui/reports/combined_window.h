@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/case_printer.h"
-#include "ui/combined_page.h"
+#include "ui/printing/case_printer.h"
+#include "ui/reports/combined_page.h"
 
 class QLabel;
 class QStandardItemModel;

@@ -1,8 +1,8 @@
-#include "ui/estate_page.h"
+#include "ui/reports/estate_page.h"
 
 #include <QTextDocument>
 
-#include "ui/text_page.h"
+#include "ui/printing/text_page.h"
 
 namespace qismaru::ui {
 

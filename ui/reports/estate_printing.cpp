@@ -1,10 +1,10 @@
-#include "ui/estate_printing.h"
+#include "ui/reports/estate_printing.h"
 
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "ui/estate_page.h"
-#include "ui/text_page.h"
+#include "ui/printing/text_page.h"
+#include "ui/reports/estate_page.h"
 
 namespace qismaru::ui {
 

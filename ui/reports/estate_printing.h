@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ui/case_printer.h"
-#include "ui/estate_window.h"
+#include "ui/printing/case_printer.h"
+#include "ui/reports/estate_window.h"
 
 namespace qismaru::ui {
 

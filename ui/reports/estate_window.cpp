@@ -1,4 +1,4 @@
-#include "ui/estate_window.h"
+#include "ui/reports/estate_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,10 +14,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/report_buttons.h"
-#include "ui/window_placement.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/report_buttons.h"
+#include "ui/kit/window_placement.h"
 
 namespace qismaru::ui {
 

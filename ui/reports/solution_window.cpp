@@ -1,4 +1,4 @@
-#include "ui/solution_window.h"
+#include "ui/reports/solution_window.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -19,16 +19,16 @@
 
 #include "present/combined_sentences.h"
 #include "present/positions_text.h"
-#include "ui/case_document.h"
-#include "ui/case_printer.h"
-#include "ui/combined_page.h"
-#include "ui/design_names.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/pdf_fallback.h"
-#include "ui/qt_text.h"
-#include "ui/window_placement.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/design_names.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/kit/qt_text.h"
+#include "ui/kit/window_placement.h"
+#include "ui/main/main_window.h"
+#include "ui/printing/case_printer.h"
+#include "ui/printing/pdf_fallback.h"
+#include "ui/reports/combined_page.h"
 
 namespace qismaru::ui {
 

@@ -9,7 +9,7 @@
 #include "model/heir_kind.h"
 #include "model/positions.h"
 #include "present/solution_steps.h"
-#include "ui/shown_answer.h"
+#include "ui/document/shown_answer.h"
 
 class QPagedPaintDevice;
 class QPushButton;
