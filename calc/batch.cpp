@@ -37,14 +37,10 @@ bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, Result
         writeLineError(json, positions.error, lineNumber);
         return false;
     }
-    if (!input.later.empty()) {
-        const LaterDeathsAnswer answer = answerLaterDeaths(input, explain, positions.positions);
-        writeLaterDeathsResult(json, answer, fields, lineNumber);
-        return !answer.refusal.refused();
-    }
-    const CaseAnswer answer = answerCase(input, explain, positions.positions);
-    writeCaseResult(json, answer, fields, lineNumber);
-    return answer.computation.outcome != CaseOutcome::BeyondExactRange;
+    const CaseAnswer answer =
+        answerCase(questionOf(input, positions.positions), explain ? Detail::Steps : Detail::Figures);
+    writeResult(json, answer, fields, lineNumber);
+    return answer.successive ? answer.joined() : !answer.beyondExactRange();
 }
 
 }  // namespace

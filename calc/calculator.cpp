@@ -3,15 +3,12 @@
 #include <istream>
 #include <ostream>
 
+#include "calc/answer_text.h"
 #include "calc/batch.h"
 #include "calc/case_json.h"
 #include "calc/case_positions.h"
-#include "calc/estate_output.h"
 #include "calc/later_deaths_json.h"
-#include "calc/later_deaths_text.h"
 #include "calc/result_output.h"
-#include "calc/text_report.h"
-#include "present/positions_text.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {
@@ -55,24 +52,28 @@ CaseInput oneCaseInput(const CalcOptions& options)
     return input;
 }
 
-// A refusal of the later deaths is bad input, told on standard error; past
-// the exact range a JSON result still says so, as for a single case.
-int runLaterDeaths(const CalcOptions& options, const CaseInput& input, const Positions& positions, ResultFields fields,
-                   std::ostream& out, std::ostream& err)
+// What a finished answer says, on standard output or, for a refusal, on
+// standard error, and the exit status. Later deaths that do not join are
+// bad input; past the exact range a JSON result still says so, as for a
+// single case.
+int writeAnswer(const CalcOptions& options, const CaseAnswer& answer, ResultFields fields, std::ostream& out,
+                std::ostream& err)
 {
-    const LaterDeathsAnswer answer = answerLaterDeaths(input, options.explain, positions);
-    ResultOutput output(out);
     const bool json = options.form == OutputForm::Json;
-    if (json && (!answer.refusal.refused() || answer.beyondExactRange())) {
-        writeLaterDeathsResult(output.json(), answer, fields);
+    const bool refused = answer.successive && !answer.joined();
+    const bool beyond = refused ? answer.successive->beyondExactRange() : answer.beyondExactRange();
+    ResultOutput output(out);
+    if (json && (!refused || beyond)) {
+        writeResult(output.json(), answer, fields);
         output.endLine();
-    } else if (!answer.refusal.refused()) {
-        writeLaterDeathsText(output.stream(), answer);
+    } else if (!json && !refused && !beyond) {
+        writeAnswerText(output.stream(), answer);
     }
     if (!output.flush()) return outputFailed(output, err);
-    if (!answer.refusal.refused()) return kExitOk;
-    if (!json || !answer.beyondExactRange()) writeErrorLine(err, refusalText(answer));
-    return answer.beyondExactRange() ? kExitBeyondExactRange : kExitBadInput;
+    if (refused && (!json || !beyond)) writeErrorLine(err, answer.successive->englishRefusalText());
+    if (!refused && beyond && !json) writeErrorLine(err, kBeyondExactRangeError);
+    if (beyond) return kExitBeyondExactRange;
+    return refused ? kExitBadInput : kExitOk;
 }
 
 int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFields fields, std::ostream& out,
@@ -93,27 +94,8 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
                        "--fields names estate, but the case has no estate: give --estate, or a case file with one");
         return kExitBadInput;
     }
-    if (!input.later.empty()) return runLaterDeaths(options, input, positions.positions, fields, out, err);
-    const CaseAnswer answer = answerCase(input, options.explain, positions.positions);
-    const bool beyond = answer.computation.outcome == CaseOutcome::BeyondExactRange;
-    ResultOutput output(out);
-    if (options.form == OutputForm::Json) {
-        writeCaseResult(output.json(), answer, fields);
-        output.endLine();
-    } else if (!beyond) {
-        // The school first: the same heirs have another answer under another.
-        std::ostream& text = output.stream();
-        text << positionsLine(answer.computation.positions) << '\n';
-        if (!answer.steps.empty()) {
-            text << solutionText(answer.counts, answer.steps);
-        } else {
-            writeTextReport(text, answer.counts, answer.computation);
-        }
-        if (answer.settlement) writeEstateText(text, *answer.settlement, answer.counts, answer.computation.result);
-    }
-    if (!output.flush()) return outputFailed(output, err);
-    if (beyond && options.form == OutputForm::Text) writeErrorLine(err, kBeyondExactRangeError);
-    return beyond ? kExitBeyondExactRange : kExitOk;
+    const Detail detail = options.explain ? Detail::Steps : Detail::Figures;
+    return writeAnswer(options, answerCase(questionOf(input, positions.positions), detail), fields, out, err);
 }
 
 }  // namespace

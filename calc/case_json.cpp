@@ -30,11 +30,11 @@ void writeCounts(JsonWriter& json, const KindCounts& counts)
     json.endObject();
 }
 
-void writeCountsSection(JsonWriter& json, const CaseAnswer& answer) { writeCounts(json, answer.counts); }
+void writeCountsSection(JsonWriter& json, const DeathResult& death) { writeCounts(json, death.counts); }
 
 // The school and positions the case was answered by, one written text per
 // combination: every line of a batch carries them.
-void writeSchool(JsonWriter& json, const CaseAnswer& answer)
+void writeSchool(JsonWriter& json, const DeathResult& death)
 {
     static const std::array<std::string, kSchoolCount* 4> texts = [] {
         std::array<std::string, kSchoolCount * 4> all;
@@ -60,22 +60,22 @@ void writeSchool(JsonWriter& json, const CaseAnswer& answer)
         }
         return all;
     }();
-    const Positions& p = answer.computation.positions;
+    const Positions& p = death.computation.positions;
     json.written(texts[static_cast<std::size_t>(static_cast<int>(p.school) * 4 + (p.spouseReturn ? 1 : 0) +
                                                 (p.noReturn ? 2 : 0))]);
 }
 
-void writeStopped(JsonWriter& json, const CaseAnswer& answer)
+void writeStopped(JsonWriter& json, const DeathResult& death)
 {
     json.key("stopped");
-    json.value(answer.computation.stopped());
+    json.value(death.computation.stopped());
 }
 
-void writeMessages(JsonWriter& json, const CaseAnswer& answer)
+void writeMessages(JsonWriter& json, const DeathResult& death)
 {
     json.key("messages");
     json.beginArray();
-    for (const CaseMessage message : answer.computation.messages) json.value(messageText(message));
+    for (const CaseMessage message : death.computation.messages) json.value(messageText(message));
     json.endArray();
 }
 
@@ -116,9 +116,9 @@ const std::array<std::string, kHeirKindCount>& sharesOfNothing()
     return texts;
 }
 
-void writeShares(JsonWriter& json, const CaseAnswer& answer)
+void writeShares(JsonWriter& json, const DeathResult& death)
 {
-    const CaseResult& result = answer.computation.result;
+    const CaseResult& result = death.computation.result;
     const auto& nothingTexts = sharesOfNothing();
     json.key("shares");
     json.beginObject();
@@ -133,9 +133,9 @@ void writeShares(JsonWriter& json, const CaseAnswer& answer)
     json.endObject();
 }
 
-void writeCaseWide(JsonWriter& json, const CaseAnswer& answer)
+void writeCaseWide(JsonWriter& json, const DeathResult& death)
 {
-    const CaseResult& r = answer.computation.result;
+    const CaseResult& r = death.computation.result;
     json.key("Base");
     json.value(r.base);
     const std::pair<const char*, double> values[] = {{"Correction", r.correction},
@@ -165,12 +165,12 @@ void writePlacedTexts(JsonWriter& json, const std::vector<PlacedText>& items)
 
 // The table's texts in drawing order (rows, header, totals); none after a
 // validation stop.
-void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, TableMedium medium)
+void writeTable(JsonWriter& json, const char* name, const DeathResult& death, TableMedium medium)
 {
     json.key(name);
     json.beginArray();
-    if (answer.computation.outcome == CaseOutcome::Computed) {
-        const ResultTable table = buildResultTable(answer.counts, answer.computation.result, medium);
+    if (death.computation.outcome == CaseOutcome::Computed) {
+        const ResultTable table = buildResultTable(death.counts, death.computation.result, medium);
         for (const auto& row : table.rows) writePlacedTexts(json, row);
         writePlacedTexts(json, table.header);
         writePlacedTexts(json, table.totals);
@@ -178,23 +178,18 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
     json.endArray();
 }
 
-void writeEstate(JsonWriter& json, const CaseAnswer& answer)
+void writeEstate(JsonWriter& json, const DeathResult& death)
 {
-    if (answer.settlement) {
-        writeEstateJson(json, *answer.settlement, answer.counts);
-    }
+    if (death.settlement) writeEstateJson(json, *death.settlement, death.counts);
 }
 
-void writeScreen(JsonWriter& json, const CaseAnswer& answer)
-{
-    writeTable(json, "screen", answer, TableMedium::Screen);
-}
-void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
+void writeScreen(JsonWriter& json, const DeathResult& death) { writeTable(json, "screen", death, TableMedium::Screen); }
+void writePrint(JsonWriter& json, const DeathResult& death) { writeTable(json, "print", death, TableMedium::Paper); }
 
 // Only when asked for: the steps cost a trace and the Arabic text.
-void writeStepsSection(JsonWriter& json, const CaseAnswer& answer)
+void writeStepsSection(JsonWriter& json, const DeathResult& death)
 {
-    if (answer.explained) writeSteps(json, answer.steps);
+    if (death.steps) writeSteps(json, *death.steps);
 }
 
 // The sections of a result object, in the order they are written, each with
@@ -202,7 +197,7 @@ void writeStepsSection(JsonWriter& json, const CaseAnswer& answer)
 // other than that name. A new section is one row here.
 struct ResultSection {
     std::string_view name;
-    void (*write)(JsonWriter& json, const CaseAnswer& answer);
+    void (*write)(JsonWriter& json, const DeathResult& death);
     std::span<const std::string_view> members = {};
 };
 
@@ -237,18 +232,11 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 }  // namespace
 
-CaseAnswer answerCase(const CaseInput& input, bool explain, const Positions& positions)
+FirstDeathResult::FirstDeathResult(const CaseAnswer& answer)
+    : steps(answer.solution()),
+      death{answer.counts(), *answer.computation, answer.explained() ? &steps : nullptr,
+            answer.settlement ? &*answer.settlement : nullptr}
 {
-    CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt};
-    if (explain) {
-        StepTrace trace;
-        answer.computation = computeCase(input.counts, positions, &trace);
-        answer.steps = solutionSteps(answer.counts, answer.computation, trace);
-    } else {
-        answer.computation = computeCase(input.counts, positions);
-    }
-    if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.counts, answer.computation);
-    return answer;
 }
 
 ResultFields ResultFields::all()
@@ -299,26 +287,27 @@ std::string ResultFields::names()
 
 void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields, std::optional<long> lineNumber)
 {
+    const FirstDeathResult first(answer);
     json.beginObject();
-    if (answer.computation.outcome == CaseOutcome::BeyondExactRange) {
-        writeCounts(json, answer.counts);
+    if (answer.beyondExactRange()) {
+        writeCounts(json, answer.counts());
         json.key("error");
         json.value(kBeyondExactRangeError);
         if (lineNumber) {
             json.key("line");
             json.value(std::int64_t{*lineNumber});
         }
-        if (fields.has(kEstateSection)) writeEstate(json, answer);
+        if (fields.has(kEstateSection)) writeEstate(json, first.death);
     } else {
-        writeCaseMembers(json, answer, fields);
+        writeCaseMembers(json, first.death, fields);
     }
     json.endObject();
 }
 
-void writeCaseMembers(JsonWriter& json, const CaseAnswer& answer, ResultFields fields)
+void writeCaseMembers(JsonWriter& json, const DeathResult& death, ResultFields fields)
 {
     for (std::size_t section = 0; section < kSectionCount; ++section) {
-        if (fields.has(section) && kSections[section].write) kSections[section].write(json, answer);
+        if (fields.has(section) && kSections[section].write) kSections[section].write(json, death);
     }
 }
 

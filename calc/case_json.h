@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "answer/case_answer.h"
 #include "calc/case_input.h"
 #include "calc/json_writer.h"
 #include "engine/compute_case.h"
@@ -12,19 +13,26 @@
 
 namespace qismaru::calc {
 
-// What the calculator says about one case, computed once and written by the
-// sections of the result.
-struct CaseAnswer {
-    KindCounts counts;
-    CaseComputation computation;
-    bool explained = false;                        // the steps were asked for (--explain)
-    std::vector<SolutionStep> steps;               // the solution, when asked for and the case was divided
-    std::optional<estate::Settlement> settlement;  // when the case came with an estate
+// One death's case as the members of a result give it: the first death's,
+// or a later death's inside "later".
+struct DeathResult {
+    const KindCounts& counts;
+    const CaseComputation& computation;
+    // The solution, written under "steps" when it was asked for (--explain).
+    const std::vector<SolutionStep>* steps = nullptr;
+    // The estate divided by this death's table, when it is the division of the estate.
+    const estate::Settlement* settlement = nullptr;
 };
 
-// With `explain`, the case is computed with its steps recorded and the
-// solution written from them; otherwise no step is recorded.
-CaseAnswer answerCase(const CaseInput& input, bool explain = false, const Positions& positions = {});
+// The first death of an answer as its result members give it, with its
+// solution when the answer was asked with its steps.
+struct FirstDeathResult {
+    explicit FirstDeathResult(const CaseAnswer& answer);
+    FirstDeathResult(const FirstDeathResult&) = delete;
+    FirstDeathResult& operator=(const FirstDeathResult&) = delete;
+    std::vector<SolutionStep> steps;
+    DeathResult death;
+};
 
 // Which sections of a result object are written: all of them unless the user
 // chose some with --fields.
@@ -60,7 +68,7 @@ void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fi
 
 // The members of a computed case's object without its braces, as a later
 // death's result repeats them.
-void writeCaseMembers(JsonWriter& json, const CaseAnswer& answer, ResultFields fields);
+void writeCaseMembers(JsonWriter& json, const DeathResult& death, ResultFields fields);
 
 // Whether a case's result object has a member of this name besides its
 // question (its "counts"): what a result read back as a question passes over.

@@ -17,6 +17,11 @@ PositionsChoice positionsFor(const CaseInput& input, const Positions& defaults)
     return choice;
 }
 
+CaseQuestion questionOf(const CaseInput& input, const Positions& positions)
+{
+    return {input.counts, positions, input.estate, input.later};
+}
+
 std::string schoolKeys()
 {
     std::string keys;

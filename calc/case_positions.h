@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "answer/case_answer.h"
 #include "calc/case_input.h"
 #include "model/positions.h"
 
@@ -18,6 +19,9 @@ struct PositionsChoice {
 };
 
 PositionsChoice positionsFor(const CaseInput& input, const Positions& defaults);
+
+// The question a usable request asks under the chosen positions.
+CaseQuestion questionOf(const CaseInput& input, const Positions& positions);
 
 // "hanafi maliki shafii hanbali", for messages and help.
 std::string schoolKeys();

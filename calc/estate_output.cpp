@@ -1,7 +1,6 @@
 #include "calc/estate_output.h"
 
 #include "calc/json_writer.h"
-#include "estate/combined_report.h"
 #include "estate/estate_report.h"
 
 namespace qismaru::calc {
@@ -71,19 +70,6 @@ void writeKinds(JsonWriter& json, EstateMembers& members, const estate::Settleme
 }
 
 }  // namespace
-
-void writeEstateText(std::ostream& out, const estate::Settlement& settlement, const KindCounts& counts,
-                     const CaseResult& result)
-{
-    out << '\n'
-        << estate::reportText(estate::buildEstateReport(settlement, counts, result, estate::Grouping::Refused), " | ");
-}
-
-void writeCombinedEstateText(std::ostream& out, const estate::CombinedSettlement& settlement,
-                             const CombinedTable& table)
-{
-    out << '\n' << estate::reportText(estate::buildCombinedReport(settlement, table, estate::Grouping::Refused), " | ");
-}
 
 void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts)
 {

@@ -1,24 +1,10 @@
 #pragma once
 
-#include <ostream>
-
-#include "estate/combined_settlement.h"
 #include "estate/settlement.h"
 
 namespace qismaru::calc {
 
 class JsonWriter;
-
-// The settlement after the table on a terminal: the claims, the heirs'
-// amounts, what no heir takes, the rounding difference and the notes, in
-// Arabic, the columns separated by " | " as the table's are.
-void writeEstateText(std::ostream& out, const estate::Settlement& settlement, const KindCounts& counts,
-                     const CaseResult& result);
-
-// The first estate divided by the combined table of successive deaths, in
-// the same form: one line per group of surviving persons.
-void writeCombinedEstateText(std::ostream& out, const estate::CombinedSettlement& settlement,
-                             const CombinedTable& table);
 
 // The member "estate" of a result object. Amounts are decimal strings with
 // exactly the chosen decimals; "exact" and "perHeadExact" are fractions of

@@ -22,12 +22,13 @@ void member(JsonWriter& json, const char* name, std::int64_t value)
     json.value(value);
 }
 
-void writeLater(JsonWriter& json, const LaterDeathsAnswer& answer, ResultFields fields)
+void writeLater(JsonWriter& json, const CaseAnswer& answer, ResultFields fields)
 {
+    const LaterDeathsAnswer& deaths = *answer.successive;
     json.key("later");
     json.beginArray();
-    for (std::size_t i = 0; i < answer.later.size(); ++i) {
-        const LaterDeath& death = answer.later[i];
+    for (std::size_t i = 0; i < deaths.later.size(); ++i) {
+        const LaterDeath& death = deaths.later[i];
         json.beginObject();
         json.key("deceased");
         json.value(refText(death.deceased));
@@ -41,7 +42,10 @@ void writeLater(JsonWriter& json, const LaterDeathsAnswer& answer, ResultFields 
             }
         }
         json.endObject();
-        writeCaseMembers(json, answer.laterAnswers[i], fields);
+        const std::vector<SolutionStep> steps = answer.explained() ? deaths.solution(i) : std::vector<SolutionStep>{};
+        const DeathResult result{death.counts, deaths.deaths()[i + 1].computation,
+                                 answer.explained() ? &steps : nullptr};
+        writeCaseMembers(json, result, fields);
         json.endObject();
     }
     json.endArray();
@@ -85,9 +89,10 @@ void writeMoney(JsonWriter& json, const estate::GroupAmount& a, int decimals)
     text(json, "perHead", estate::amountText(a.perHead, decimals));
 }
 
-void writeHeirs(JsonWriter& json, const LaterDeathsAnswer& answer)
+void writeHeirs(JsonWriter& json, const CaseAnswer& answer)
 {
-    const CombinedTable& table = answer.table;
+    const CombinedTable& table = answer.successive->table();
+    const std::optional<estate::CombinedSettlement>& settlement = answer.combinedSettlement;
     json.key("heirs");
     json.beginArray();
     std::size_t paid = 0;
@@ -103,8 +108,7 @@ void writeHeirs(JsonWriter& json, const LaterDeathsAnswer& answer)
         member(json, "count", g.count);
         member(json, "parts", g.parts);
         text(json, "fraction", Fraction::of(g.parts, table.base).text());
-        if (answer.settlement)
-            writeMoney(json, answer.settlement->groups.at(paid++), answer.settlement->inputs.decimals);
+        if (settlement) writeMoney(json, settlement->groups.at(paid++), settlement->inputs.decimals);
         json.endObject();
     }
     json.endArray();
@@ -150,9 +154,9 @@ void writeCombinedSteps(JsonWriter& json, const std::vector<CombinedStep>& steps
     json.endArray();
 }
 
-void writeCombined(JsonWriter& json, const LaterDeathsAnswer& answer)
+void writeCombined(JsonWriter& json, const CaseAnswer& answer)
 {
-    const CombinedTable& table = answer.table;
+    const CombinedTable& table = answer.successive->table();
     json.key("combined");
     json.beginObject();
     member(json, "base", table.base);
@@ -163,28 +167,44 @@ void writeCombined(JsonWriter& json, const LaterDeathsAnswer& answer)
     member(json, "parts", table.undistributed);
     text(json, "fraction", Fraction::of(table.undistributed, table.base).text());
     json.endObject();
-    if (answer.settlement) writeCombinedEstate(json, *answer.settlement);
-    if (answer.first.explained) writeCombinedSteps(json, answer.steps);
+    if (answer.combinedSettlement) writeCombinedEstate(json, *answer.combinedSettlement);
+    if (answer.explained()) writeCombinedSteps(json, answer.successive->combinedSteps());
     json.endObject();
 }
 
 }  // namespace
 
-void writeLaterDeathsResult(JsonWriter& json, const LaterDeathsAnswer& answer, ResultFields fields,
+void writeLaterDeathsResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                             std::optional<long> lineNumber)
 {
-    if (answer.refusal.refused()) {
+    if (!answer.joined()) {
         json.beginObject();
-        text(json, "error", refusalText(answer));
+        text(json, "error", answer.successive->englishRefusalText());
         if (lineNumber) member(json, "line", *lineNumber);
         json.endObject();
         return;
     }
+    FirstDeathResult first(answer);
+    // The first death's own division, as the member "estate" has given it.
+    std::optional<estate::Settlement> own;
+    if (answer.question.estate)
+        own = estate::settleEstate(*answer.question.estate, answer.counts(), *answer.computation);
+    DeathResult members = first.death;
+    members.settlement = own ? &*own : nullptr;
     json.beginObject();
-    writeCaseMembers(json, answer.first, fields);
+    writeCaseMembers(json, members, fields);
     if (fields.hasLater()) writeLater(json, answer, fields);
     if (fields.hasCombined()) writeCombined(json, answer);
     json.endObject();
+}
+
+void writeResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields, std::optional<long> lineNumber)
+{
+    if (answer.successive) {
+        writeLaterDeathsResult(json, answer, fields, lineNumber);
+    } else {
+        writeCaseResult(json, answer, fields, lineNumber);
+    }
 }
 
 }  // namespace qismaru::calc

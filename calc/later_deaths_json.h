@@ -2,8 +2,9 @@
 
 #include <optional>
 
+#include "answer/case_answer.h"
+#include "calc/case_json.h"
 #include "calc/json_writer.h"
-#include "calc/later_deaths_answer.h"
 
 namespace qismaru::calc {
 
@@ -16,7 +17,12 @@ namespace qismaru::calc {
 //            "fraction" (of the first estate, in lowest terms), their money
 //            with an estate, and "steps" with --explain.
 // Deaths that cannot be joined give {"error": "death N: ...", "line": n}.
-void writeLaterDeathsResult(JsonWriter& json, const LaterDeathsAnswer& answer, ResultFields fields,
+void writeLaterDeathsResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                             std::optional<long> lineNumber = std::nullopt);
+
+// The result object of any answer: with later deaths as above, else a
+// single case's (case_json.h).
+void writeResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
+                 std::optional<long> lineNumber = std::nullopt);
 
 }  // namespace qismaru::calc

@@ -113,30 +113,30 @@ std::string viewOfLine(const std::string& line)
     if (!input.ok() || !choice.ok()) {
         return Json{{"outcome", "refused"}, {"error", input.ok() ? choice.error : input.error}}.dump();
     }
-    const calc::CaseAnswer answer = calc::answerCase(input, true, choice.positions);
-    const CaseComputation& computation = answer.computation;
+    const CaseAnswer answer = answerCase(calc::questionOf(input, choice.positions), Detail::Steps);
+    const CaseComputation& computation = *answer.computation;
     const Positions& positions = computation.positions;
     const char* outcome = computation.outcome == CaseOutcome::Computed         ? "computed"
                           : computation.outcome == CaseOutcome::ValidationStop ? "stopped"
                                                                                : "beyond";
     const bool divided = computation.outcome == CaseOutcome::Computed;
-    const bool differs = divided && differsFromHanafi(answer.counts, computation);
+    const bool differs = answer.differsFromHanafi();
     Json messages = Json::array();
     for (const CaseMessage message : computation.messages) messages.push_back(messageText(message));
     Json view{{"outcome", outcome},
               {"positionsLine", positionsLine(positions)},
               {"messages", messages},
-              {"steps", stepsJson(answer.steps)},
+              {"steps", stepsJson(answer.solution())},
               {"differsFromHanafi", differs},
-              {"differenceMark", differs ? differenceMark(answer.counts, computation) : ""},
+              {"differenceMark", answer.differenceMark()},
               {"differenceNote", differsFromHanafiNote(positions)},
-              {"table", tableJson(divided ? buildResultTable(answer.counts, computation.result, TableMedium::Screen)
+              {"table", tableJson(divided ? buildResultTable(answer.counts(), computation.result, TableMedium::Screen)
                                           : ResultTable{},
                                   computation.result)},
               {"estate", nullptr}};
     if (const std::string surplus = surplusNote(computation); !surplus.empty()) view["surplus"] = surplus;
     if (divided && answer.settlement) {
-        estate::EstateReport report = estate::buildEstateReport(*answer.settlement, answer.counts, computation.result,
+        estate::EstateReport report = estate::buildEstateReport(*answer.settlement, answer.counts(), computation.result,
                                                                 estate::Grouping::Accepted);
         estate::notePositionsFirst(report, positions);
         view["estate"] = estateJson(report);

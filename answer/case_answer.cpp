@@ -1,0 +1,105 @@
+#include "answer/case_answer.h"
+
+#include "estate/combined_report.h"
+#include "present/positions_text.h"
+
+namespace qismaru {
+
+namespace {
+
+// The estate of a single death is divided by its table, whatever its outcome
+// (a stopped case or one beyond exact computation settles the claims
+// alone); with later deaths, by the combined table once they join.
+void settle(CaseAnswer& answer)
+{
+    const std::optional<estate::EstateInputs>& estate = answer.question.estate;
+    if (!estate) return;
+    if (!answer.successive) {
+        answer.settlement = estate::settleEstate(*estate, answer.counts(), *answer.computation);
+    } else if (answer.joined()) {
+        answer.combinedSettlement = estate::settleCombined(*estate, answer.successive->table());
+    }
+}
+
+}  // namespace
+
+const CaseResult& CaseAnswer::result() const
+{
+    static const CaseResult none{};
+    return computation ? computation->result : none;
+}
+
+ResultTable CaseAnswer::table(TableMedium medium) const
+{
+    if (!divided()) return {};
+    return buildResultTable(counts(), result(), medium);
+}
+
+std::vector<SolutionStep> CaseAnswer::solution() const
+{
+    if (!divided() || !trace) return {};
+    return solutionSteps(counts(), *computation, *trace);
+}
+
+std::string CaseAnswer::solutionText() const
+{
+    std::vector<SolutionStep> first = solution();
+    if (!joined()) return qismaru::solutionText(counts(), first);
+    std::vector<std::vector<SolutionStep>> solutions{std::move(first)};
+    for (std::size_t i = 0; i < successive->later.size(); ++i) solutions.push_back(successive->solution(i));
+    return successiveDeathsText(successive->deaths(), successive->later, solutions, successive->combinedSteps());
+}
+
+bool CaseAnswer::differsFromHanafi() const { return divided() && qismaru::differsFromHanafi(counts(), *computation); }
+
+std::string CaseAnswer::differenceMark() const
+{
+    return differsFromHanafi() ? qismaru::differenceMark(counts(), *computation) : "";
+}
+
+std::vector<std::string> CaseAnswer::announcements() const
+{
+    std::vector<std::string> said;
+    if (!computation) return said;
+    for (const CaseMessage message : computation->messages) said.emplace_back(messageText(message));
+    if (std::string surplus = surplusNote(*computation); !surplus.empty()) said.push_back(std::move(surplus));
+    if (successive && !successive->joined()) said.push_back(successive->refusalText());
+    return said;
+}
+
+std::optional<estate::EstateReport> CaseAnswer::estateReport(Reader reader) const
+{
+    const estate::Grouping grouping = reader == Reader::Page ? estate::Grouping::Accepted : estate::Grouping::Refused;
+    std::optional<estate::EstateReport> report;
+    if (settlement) {
+        report = estate::buildEstateReport(*settlement, counts(), result(), grouping);
+    } else if (combinedSettlement) {
+        report = estate::buildCombinedReport(*combinedSettlement, successive->table(), grouping);
+    } else {
+        return std::nullopt;
+    }
+    if (reader == Reader::Page) estate::notePositionsFirst(*report, positions());
+    return report;
+}
+
+CaseAnswer openAnswer(CaseQuestion question)
+{
+    CaseAnswer answer;
+    answer.question = std::move(question);
+    return answer;
+}
+
+CaseAnswer answerCase(CaseQuestion question, Detail detail)
+{
+    CaseAnswer answer = openAnswer(std::move(question));
+    if (detail == Detail::Steps) answer.trace.emplace();
+    answer.computation = computeCase(answer.counts(), answer.positions(), answer.trace ? &*answer.trace : nullptr);
+    // The joining refuses a first case that is not divided, naming it.
+    if (!answer.question.later.empty()) {
+        answer.successive = joinLaterDeaths(answer.counts(), answer.question.later, answer.positions());
+    }
+    settle(answer);
+    return answer;
+}
+
+}  // namespace qismaru

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "answer/later_deaths.h"
+#include "engine/compute_case.h"
+#include "engine/step_trace.h"
+#include "estate/combined_settlement.h"
+#include "estate/estate_report.h"
+#include "estate/settlement.h"
+#include "model/heir_kind.h"
+#include "model/positions.h"
+#include "present/result_table.h"
+#include "present/solution_steps.h"
+
+namespace qismaru {
+
+// A case as it is asked: the heirs of the first deceased, the school and
+// positions, the estate when one is given, and the heirs who died before the
+// division, each with his own heirs.
+struct CaseQuestion {
+    KindCounts counts;
+    Positions positions;
+    std::optional<estate::EstateInputs> estate{};
+    std::vector<LaterDeath> later{};
+};
+
+// How much of the answer is worked out: its figures alone, as a batch asks
+// for them, or with every decision recorded for the solution as well.
+enum class Detail : bool { Figures, Steps };
+
+// Who reads a settlement: a page (the windows, their printed pages, the web
+// page and what they copy), with its amounts grouped in threes and the
+// school it follows named first among its notes; or a terminal, where a
+// script reads the amounts as they are and the school heads the output.
+enum class Reader : bool { Page, Terminal };
+
+// The answer of a case: everything the front ends show, computed once by
+// answerCase(); every view renders it and computes nothing of its own, so
+// that no two views can say two things. Open (not computed) while the case
+// is being entered.
+struct CaseAnswer {
+    CaseQuestion question;
+    // Calculate's computation, and the decisions it took on the way when the
+    // answer was asked with its steps (a trace is large: a batch asks for
+    // the figures alone); nothing while the case is open.
+    std::optional<CaseComputation> computation;
+    std::optional<StepTrace> trace;
+    // The later deaths joined to the first, when the question has any.
+    std::optional<LaterDeathsAnswer> successive;
+    // The estate divided by the first death's table (a single death; a
+    // stopped case settles the claims alone), or by the combined table when
+    // the later deaths joined; nothing without an estate, and nothing when
+    // later deaths do not join, since the first table would pay the dead.
+    std::optional<estate::Settlement> settlement;
+    std::optional<estate::CombinedSettlement> combinedSettlement;
+
+    const KindCounts& counts() const { return question.counts; }
+    const Positions& positions() const { return question.positions; }
+    bool computed() const { return computation.has_value(); }
+    bool explained() const { return trace.has_value(); }
+    bool divided() const { return computation && computation->outcome == CaseOutcome::Computed; }
+    bool beyondExactRange() const { return computation && computation->outcome == CaseOutcome::BeyondExactRange; }
+    // The later deaths joined in a combined table, which their views show.
+    bool joined() const { return successive && successive->joined(); }
+    const CaseResult& result() const;
+
+    // The result table as the medium lays it out; empty unless divided.
+    ResultTable table(TableMedium medium) const;
+    // The solution as a teacher writes it; empty unless the case was divided
+    // and the answer asked with its steps.
+    std::vector<SolutionStep> solution() const;
+    // The whole solution as plain text: the first death's, then, when later
+    // deaths joined, each of theirs under a line naming who died and how
+    // they join in the combined base.
+    std::string solutionText() const;
+    // Whether the table gives another answer than the Hanafi school's
+    // without the extra positions, and the mark that then says which
+    // position makes it differ ("" when it does not).
+    bool differsFromHanafi() const;
+    std::string differenceMark() const;
+    // What Calculate says after the table, in order: the named cases and the
+    // validation stops, where a surplus goes that is not returned, and why
+    // later deaths do not join.
+    std::vector<std::string> announcements() const;
+    // The settlement as its reader sees it; nothing when there is none.
+    std::optional<estate::EstateReport> estateReport(Reader reader) const;
+};
+
+// The case as entered, not yet answered.
+CaseAnswer openAnswer(CaseQuestion question);
+
+// The case answered: the engine once (recording its decisions with
+// Detail::Steps), the later deaths joined to it, and the settlement of the
+// estate when one is given. Beyond exact computation the computation's
+// outcome says so, and only the claims on the estate are settled.
+CaseAnswer answerCase(CaseQuestion question, Detail detail);
+
+}  // namespace qismaru

@@ -1,0 +1,50 @@
+#include "answer/later_deaths.h"
+
+#include "present/deaths_refusal_text.h"
+
+namespace qismaru {
+
+bool LaterDeathsAnswer::beyondExactRange() const
+{
+    const DeathsProblem problem = combined.refusal.problem;
+    return problem == DeathsProblem::CaseBeyondExactRange || problem == DeathsProblem::CombinedBeyondExactRange;
+}
+
+std::vector<SolutionStep> LaterDeathsAnswer::solution(std::size_t laterDeath) const
+{
+    const DeathCase& death = deaths().at(laterDeath + 1);
+    if (death.computation.outcome != CaseOutcome::Computed) return {};
+    StepTrace trace;
+    const CaseComputation again = computeCase(death.counts, deaths().front().computation.positions, &trace);
+    return solutionSteps(death.counts, again, trace);
+}
+
+std::vector<CombinedStep> LaterDeathsAnswer::combinedSteps() const
+{
+    return qismaru::combinedSteps(deaths(), later, table());
+}
+
+std::string LaterDeathsAnswer::heading(std::size_t laterDeath) const
+{
+    return laterDeathHeading(static_cast<int>(laterDeath) + 2, later.at(laterDeath), deaths());
+}
+
+std::string LaterDeathsAnswer::refusalText() const
+{
+    return joined() ? "" : estate::arabicRefusalText(combined.refusal, deaths());
+}
+
+std::string LaterDeathsAnswer::englishRefusalText() const
+{
+    return joined() ? "" : estate::englishRefusalText(combined.refusal, deaths());
+}
+
+LaterDeathsAnswer joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions)
+{
+    LaterDeathsAnswer answer;
+    answer.combined = computeSuccessiveDeaths(first, later, positions);
+    answer.later = std::move(later);
+    return answer;
+}
+
+}  // namespace qismaru

@@ -1,0 +1,53 @@
+#include "calc/answer_text.h"
+
+#include "calc/text_report.h"
+#include "present/combined_table_text.h"
+#include "present/positions_text.h"
+
+namespace qismaru::calc {
+
+namespace {
+
+void writeFirstDeath(std::ostream& out, const CaseAnswer& answer)
+{
+    const std::vector<SolutionStep> steps = answer.solution();
+    if (!steps.empty()) {
+        out << solutionText(answer.counts(), steps);
+    } else {
+        writeTextReport(out, answer.counts(), *answer.computation);
+    }
+}
+
+void writeLaterDeaths(std::ostream& out, const CaseAnswer& answer)
+{
+    if (answer.explained()) {
+        out << answer.solutionText();
+        return;
+    }
+    const LaterDeathsAnswer& deaths = *answer.successive;
+    writeTextReport(out, answer.counts(), *answer.computation);
+    for (std::size_t i = 0; i < deaths.later.size(); ++i) {
+        out << '\n' << deaths.heading(i) << '\n';
+        writeTextReport(out, deaths.later[i].counts, deaths.deaths()[i + 1].computation);
+    }
+    out << "\nالجامعة\n" << tableLines(combinedTableText(deaths.table()), " | ");
+}
+
+}  // namespace
+
+void writeAnswerText(std::ostream& out, const CaseAnswer& answer)
+{
+    out << positionsLine(answer.positions()) << '\n';
+    if (answer.successive) {
+        writeLaterDeaths(out, answer);
+    } else {
+        writeFirstDeath(out, answer);
+    }
+    // With later deaths the money follows the combined table alone: the
+    // first death's own table would pay the heirs who died after him.
+    if (const std::optional<estate::EstateReport> report = answer.estateReport(Reader::Terminal)) {
+        out << '\n' << estate::reportText(*report, " | ");
+    }
+}
+
+}  // namespace qismaru::calc
