@@ -116,7 +116,7 @@ private slots:
 
     void copiesTheSolutionAsText()
     {
-        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
+        SolutionWindow solution(answerCase({testing::countsOf(kWorkedExample), {}}, Detail::Steps), *messages_);
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kCopySolutionButton), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), solutionOf(kWorkedExample));
     }
@@ -125,7 +125,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("steps.pdf");
-        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
+        SolutionWindow solution(answerCase({testing::countsOf(kWorkedExample), {}}, Detail::Steps), *messages_);
         solution.setFileChooser(
             [&](QWidget*, const QString& suggested) { return suggested.endsWith(".pdf") ? path : QString(); });
         QTest::mouseClick(solution.findChild<QPushButton*>(design::kSaveSolutionPdfButton), Qt::LeftButton);
@@ -141,7 +141,7 @@ private slots:
 
     void saysWhenTheFileCannotBeWritten()
     {
-        SolutionWindow solution(computeAnswer(testing::countsOf(kWorkedExample), {}, {}), *messages_);
+        SolutionWindow solution(answerCase({testing::countsOf(kWorkedExample), {}}, Detail::Steps), *messages_);
         QVERIFY(!solution.writePdf("/nonexistent-folder/steps.pdf"));
         QCOMPARE(messages_->texts.size(), 1);
         QVERIFY(messages_->texts[0].contains("/nonexistent-folder/steps.pdf"));

@@ -5,27 +5,18 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStatusBar>
 
-#include "estate/estate_report.h"
-#include "files/case_opening.h"
-#include "model/case_entry.h"
-#include "present/combined_sentences.h"
-#include "present/positions_text.h"
+#include "answer/combined_page.h"
 #include "ui/document/estate_dialog.h"
 #include "ui/document/kept_settings.h"
 #include "ui/document/later_death_dialog.h"
 #include "ui/kit/message_boxes.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/window_placement.h"
-#include "ui/main/main_window.h"
 
 namespace qismaru::ui {
 
 namespace {
-
-// How long the status bar says what a command did.
-constexpr int kStatusMilliseconds = 6000;
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -48,10 +39,9 @@ QString saveFailureText(const QString& path, const estate::DiskOutcome& outcome)
 
 }  // namespace
 
-CaseDocument::CaseDocument(MainWindow& window, MessageBoxes& messages)
-    : QObject(&window), window_(window), messages_(messages)
+CaseDocument::CaseDocument(QWidget& window, MessageBoxes& messages, WindowPlaces& places)
+    : QObject(&window), window_(window), messages_(messages), places_(places)
 {
-    connect(&window_, &MainWindow::caseReplaced, this, &CaseDocument::forgetCase);
 }
 
 void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_ptr<QSettings> settings,
@@ -63,36 +53,6 @@ void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_
     combinedCommands_ = std::move(combinedCommands);
 }
 
-void CaseDocument::setAnswer(ShownAnswer answer)
-{
-    answer_ = std::move(answer);
-    emit answerChanged();
-    emit fileChanged();
-}
-
-void CaseDocument::caseEdited() { setAnswer(openAnswer(window_.caseState().counts, window_.positions(), later_)); }
-
-CaseOutcome CaseDocument::calculate()
-{
-    ShownAnswer computed = computeAnswer(window_.caseState().counts, window_.positions(), estate_, later_);
-    const CaseOutcome outcome = computed.computation->outcome;
-    if (outcome == CaseOutcome::BeyondExactRange) {
-        caseEdited();
-    } else {
-        setAnswer(std::move(computed));
-    }
-    return outcome;
-}
-
-void CaseDocument::answerAgain()
-{
-    if (answer_.computed()) {
-        setAnswer(computeAnswer(window_.caseState().counts, window_.positions(), estate_, later_));
-    } else {
-        caseEdited();
-    }
-}
-
 CaseDocument::~CaseDocument()
 {
     delete combinedWindow_;
@@ -100,19 +60,64 @@ CaseDocument::~CaseDocument()
     delete estateDialog_;
 }
 
-estate::CaseFile CaseDocument::currentCase() const
+void CaseDocument::changed()
 {
-    return {enteredHeirs(window_.caseState()), estate_, window_.positions(), later_};
+    emit answerChanged();
+    emit fileChanged();
 }
 
-// A case of heirs alone is entered again in seconds, and the main window
-// has always started a new case at once; a case kept in a file, or one with
-// an estate's amounts or later deaths, is work, and is not lost without
-// asking.
-bool CaseDocument::hasUnsavedWork() const
+KeyAnswer CaseDocument::press(HeirKind kind)
 {
-    const estate::CaseFile current = currentCase();
-    return current != saved_ && (!path_.isEmpty() || current.estate.has_value() || !current.later.empty());
+    KeyAnswer key = session_.press(kind);
+    if (key.outcome == KeyOutcome::Entered) changed();
+    return key;
+}
+
+KeyAnswer CaseDocument::confirmCount(int count)
+{
+    KeyAnswer key = session_.confirmCount(count);
+    if (key.outcome == KeyOutcome::Entered) changed();
+    return key;
+}
+
+std::optional<int> CaseDocument::cancelLast()
+{
+    const std::optional<int> row = session_.cancelLast();
+    if (row) changed();
+    return row;
+}
+
+Calculation CaseDocument::calculate()
+{
+    Calculation calculation = session_.calculate();
+    if (calculation.outcome != Calculation::Outcome::Unchanged) changed();
+    return calculation;
+}
+
+Calculation CaseDocument::setPositions(const Positions& positions)
+{
+    Calculation calculation = session_.setPositions(positions);
+    if (calculation.outcome == Calculation::Outcome::Unchanged) return calculation;
+    emit positionsChanged(session_.positions());
+    changed();
+    return calculation;
+}
+
+void CaseDocument::newCase()
+{
+    session_.newCase();
+    path_.clear();
+    emit caseReplaced();
+    changed();
+}
+
+void CaseDocument::replaceHeirs(const CaseState& state)
+{
+    session_.newCase();
+    session_.replaceHeirs(state);
+    path_.clear();
+    emit caseReplaced();
+    changed();
 }
 
 bool CaseDocument::mayLeaveCase()
@@ -129,28 +134,23 @@ bool CaseDocument::mayLeaveCase()
 bool CaseDocument::open(const QString& path)
 {
     const estate::CaseFileReading reading = estate::readCaseFileAt(onDisk(path));
-    const estate::OpenedCase opened = estate::openCaseFile(reading);
-    const QString why = fromStd(opened.problem);
-    if (!opened.ok()) {
-        messages_.inform(&window_, kProgramCaption, why + "\n" + QDir::toNativeSeparators(path));
+    const Positions before = session_.positions();
+    const FileOpening opening = session_.open(reading);
+    if (!opening.ok()) {
+        messages_.inform(&window_, kProgramCaption, fromStd(opening.problem) + "\n" + QDir::toNativeSeparators(path));
         if (reading.problem == estate::CaseFileProblem::Unreadable) forget(path);
         return false;
     }
-    window_.loadCase(*opened.state);
+    path_ = QFileInfo(path).absoluteFilePath();
+    remember(path_);
+    emit caseReplaced();
+    if (session_.positions() != before) emit positionsChanged(session_.positions());
+    changed();
     // The case is answered by the school it was saved with; the menu follows,
     // and the user hears of it when that is not the school chosen so far.
-    const Positions& kept = opened.file->positions;
-    if (kept != window_.positions()) {
-        window_.setPositions(kept);
-        messages_.inform(&window_, kProgramCaption, fromStd(estate::positionsTakenFromFileText(kept)));
-    }
-    estate_ = opened.file->estate;
-    later_ = opened.file->later;
-    path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = currentCase();
-    remember(path_);
-    caseEdited();
-    window_.statusBar()->showMessage("فُتحت المسألة من " + QFileInfo(path_).fileName(), kStatusMilliseconds);
+    if (!opening.positionsMessage.empty())
+        messages_.inform(&window_, kProgramCaption, fromStd(opening.positionsMessage));
+    emit done("فُتحت المسألة من " + QFileInfo(path_).fileName());
     return true;
 }
 
@@ -169,7 +169,7 @@ void CaseDocument::openRecent(const QString& path)
 bool CaseDocument::save()
 {
     if (path_.isEmpty()) return saveAs();
-    const estate::CaseFile current = currentCase();
+    const estate::CaseFile current = session_.currentCase();
     // Not QSaveFile: Qt 6.4's commit() misses a buffered write that failed
     // (a full disk) and renames the empty file over the case.
     const estate::DiskOutcome written = estate::replaceFile(onDisk(path_), estate::caseFileText(current));
@@ -177,10 +177,10 @@ bool CaseDocument::save()
         messages_.inform(&window_, kProgramCaption, saveFailureText(path_, written));
         return false;
     }
-    saved_ = current;
+    session_.markSaved();
     remember(path_);
     emit fileChanged();
-    window_.statusBar()->showMessage("حُفظت المسألة في " + QFileInfo(path_).fileName(), kStatusMilliseconds);
+    emit done("حُفظت المسألة في " + QFileInfo(path_).fileName());
     return true;
 }
 
@@ -201,7 +201,7 @@ void CaseDocument::editEstate()
 {
     // A dialog that has just closed may still wait for its deletion.
     if (estateDialog_ && estateDialog_->isVisible()) return;
-    estateDialog_ = new EstateDialog(estate_, &window_);
+    estateDialog_ = new EstateDialog(session_.estate(), &window_);
     estateDialog_->setAttribute(Qt::WA_DeleteOnClose);
     connect(estateDialog_, &QDialog::accepted, this, [this, dialog = estateDialog_] { setEstate(dialog->chosen()); });
     estateDialog_->open();
@@ -211,91 +211,74 @@ void CaseDocument::editEstate()
 // estate alone changed, not the case.
 void CaseDocument::setEstate(const std::optional<estate::EstateInputs>& inputs)
 {
-    estate_ = inputs;
-    ShownAnswer answer = answer_;
-    answer.settlement = settlementOf(answer, estate_);
-    setAnswer(std::move(answer));
+    session_.setEstate(inputs);
+    changed();
     showSettlement();
 }
 
 void CaseDocument::showSettlement()
 {
-    if (!answer_.settlement) return;
+    if (!answer().estateReport(Reader::Page)) return;
     if (!estateWindow_) {
         estateWindow_ = new EstateWindow(estateCommands_);
         // The window shows the settlement of the answer on screen, or goes
         // when the answer has none.
         connect(this, &CaseDocument::answerChanged, estateWindow_, [this, shown = estateWindow_.data()] {
-            if (answer_.settlement)
-                shown->showReport(*answer_.settlement);
+            if (const std::optional<estate::EstateReport> report = answer().estateReport(Reader::Page))
+                shown->showReport(*report);
             else
                 shown->close();
         });
         // An open window is already drawn: every change of the answer redraws it.
-        estateWindow_->showReport(*answer_.settlement);
+        estateWindow_->showReport(*answer().estateReport(Reader::Page));
     }
-    window_.windowPlaces().showBeside(*estateWindow_, window_);
+    places_.showBeside(*estateWindow_, window_);
 }
 
 void CaseDocument::enterLaterDeath()
 {
-    if (!answer_.divided() || (answer_.successive && !answer_.joined())) return;
+    if (!answer().divided() || (answer().successive && !answer().joined())) return;
     if (laterDeathDialog_ && laterDeathDialog_->isVisible()) return;
     laterDeathDialog_ = new LaterDeathDialog(
-        answer_, messages_, [this](const estate::LaterDeathEntry& death) { return addLaterDeath(death); }, &window_);
+        answer(), messages_, [this](const estate::LaterDeathEntry& death) { return addLaterDeath(death); }, &window_);
     laterDeathDialog_->setAttribute(Qt::WA_DeleteOnClose);
     laterDeathDialog_->open();
 }
 
 std::string CaseDocument::addLaterDeath(const estate::LaterDeathEntry& death)
 {
-    if (!answer_.divided()) return "تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.";
-    std::vector<estate::LaterDeathEntry> later = later_;
-    later.push_back(death);
-    ShownAnswer next = computeAnswer(window_.caseState().counts, window_.positions(), estate_, later);
-    if (next.successive && !next.joined()) return next.successive->refusalText();
-    later_ = std::move(later);
-    setAnswer(std::move(next));
+    std::string refused = session_.addLaterDeath(death);
+    if (!refused.empty()) return refused;
+    changed();
     showCombined();
-    window_.statusBar()->showMessage(
-        QString::fromStdString(laterDeathHeading(static_cast<int>(later_.size()) + 1, answer_.successive->later.back(),
-                                                 answer_.successive->deaths)),
-        kStatusMilliseconds);
+    const LaterDeathsAnswer& deaths = *answer().successive;
+    emit done(fromStd(deaths.heading(deaths.later.size() - 1)));
     return "";
 }
 
 void CaseDocument::removeLastLaterDeath()
 {
-    if (later_.empty()) return;
-    later_.pop_back();
-    answerAgain();
+    if (laterDeaths().empty()) return;
+    session_.removeLastLaterDeath();
+    changed();
 }
 
 void CaseDocument::showCombined()
 {
-    if (!answer_.joined()) return;
+    if (!answer().joined()) return;
     if (!combinedWindow_) {
         combinedWindow_ = new CombinedWindow(combinedCommands_);
         // The window shows the combined table of the answer on screen, or
         // goes when the answer has none.
         connect(this, &CaseDocument::answerChanged, combinedWindow_, [this, shown = combinedWindow_.data()] {
-            if (answer_.joined())
-                shown->showPage(combinedPageOf(answer_));
+            if (answer().joined())
+                shown->showPage(combinedPageOf(answer()));
             else
                 shown->close();
         });
-        combinedWindow_->showPage(combinedPageOf(answer_));
+        combinedWindow_->showPage(combinedPageOf(answer()));
     }
-    window_.windowPlaces().showBeside(*combinedWindow_, window_);
-}
-
-void CaseDocument::forgetCase()
-{
-    estate_.reset();
-    later_.clear();
-    path_.clear();
-    saved_ = {};
-    emit fileChanged();
+    places_.showBeside(*combinedWindow_, window_);
 }
 
 QStringList CaseDocument::recentFiles() const

@@ -6,11 +6,10 @@
 #include <memory>
 #include <optional>
 
-#include "files/case_file.h"
+#include "answer/case_session.h"
 #include "ui/document/case_file_dialogs.h"
 #include "ui/document/estate_dialog.h"
 #include "ui/document/later_death_dialog.h"
-#include "ui/document/shown_answer.h"
 #include "ui/reports/combined_window.h"
 #include "ui/reports/estate_window.h"
 
@@ -18,22 +17,23 @@ class QSettings;
 
 namespace qismaru::ui {
 
-class MainWindow;
 class MessageBoxes;
+class WindowPlaces;
 
-// The case on the main window as a document: its heirs, its estate, the
-// heirs who died before the division, the file it is kept in, and the one
-// answer every window shows. The main window creates it and tells it of
-// every change of the case; it computes the answer once per change and says
-// answerChanged(), which the table, the title and its mark, the solution
-// window, the estate window and the combined table's window follow. It
-// opens and saves case files, remembers the recent ones and asks before
-// unsaved work is lost, once the program has given it its dialogs.
+// The case on the main window as a document: the Qt side of its session
+// (answer/case_session.h), which holds the heirs, the positions, the estate,
+// the later deaths and the one answer every window shows. Each change of
+// the session says answerChanged(), which the table, the title and its
+// mark, the solution window, the estate window and the combined table's
+// window follow. The document opens and saves case files, remembers the
+// recent ones and asks before unsaved work is lost, once the program has
+// given it its dialogs; it opens the windows of the estate and the later
+// deaths beside `window`.
 class CaseDocument : public QObject {
     Q_OBJECT
 
 public:
-    CaseDocument(MainWindow& window, MessageBoxes& messages);
+    CaseDocument(QWidget& window, MessageBoxes& messages, WindowPlaces& places);
     ~CaseDocument() override;
 
     // The file dialogs, the settings that keep the recent files, and what
@@ -42,14 +42,22 @@ public:
     void attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_ptr<QSettings> settings,
                 EstateWindow::Commands estateCommands, CombinedWindow::Commands combinedCommands = {});
 
-    const ShownAnswer& answer() const { return answer_; }
-    // The heirs or the positions changed, or the case was replaced or
-    // withdrawn: the answer is the case as it stands, open.
-    void caseEdited();
-    // Calculate, or the case answered again under other positions: the
-    // outcome, and the answer of the case unless it is beyond exact
-    // computation (then the case stays open).
-    CaseOutcome calculate();
+    const CaseSession& session() const { return session_; }
+    const CaseAnswer& answer() const { return session_.answer(); }
+
+    // The keypad of the main window and its count dialog.
+    KeyAnswer press(HeirKind kind);
+    KeyAnswer confirmCount(int count);
+    void cancelCount() { session_.cancelCount(); }
+    std::optional<int> cancelLast();
+    // Calculate, and the school and positions chosen (menu "المذهب").
+    Calculation calculate();
+    Calculation setPositions(const Positions& positions);
+    // A new case (after asking about unsaved work, by the caller), or one
+    // with these heirs entered elsewhere.
+    void newCase();
+    void replaceHeirs(const CaseState& state);
+
     // Opens the estate window on the settlement, if there is one: the user
     // asked for it (Calculate with an estate, or the estate dialog's OK).
     void showSettlement();
@@ -62,7 +70,7 @@ public:
     void enterLaterDeath();
     std::string addLaterDeath(const estate::LaterDeathEntry& death);
     void removeLastLaterDeath();
-    const std::vector<estate::LaterDeathEntry>& laterDeaths() const { return later_; }
+    const std::vector<estate::LaterDeathEntry>& laterDeaths() const { return session_.laterDeaths(); }
     void showCombined();
 
     // Opens a case file in place of the case; a file that cannot be opened
@@ -79,9 +87,9 @@ public:
     // Whether the case may be replaced or the program closed; asks first
     // when there is unsaved work.
     bool mayLeaveCase();
-    bool hasUnsavedWork() const;
+    bool hasUnsavedWork() const { return session_.hasUnsavedWork(); }
 
-    const std::optional<estate::EstateInputs>& estate() const { return estate_; }
+    const std::optional<estate::EstateInputs>& estate() const { return session_.estate(); }
     void setEstate(const std::optional<estate::EstateInputs>& inputs);
     const QString& path() const { return path_; }
     QStringList recentFiles() const;
@@ -96,28 +104,27 @@ signals:
     void answerChanged();
     // The file the case is kept in, or whether it is saved, may have changed.
     void fileChanged();
+    // The heirs were replaced as a whole (a new case, a file opened).
+    void caseReplaced();
+    void positionsChanged(const qismaru::Positions& positions);
+    // What a command did, for the status bar.
+    void done(const QString& what);
 
 private:
-    estate::CaseFile currentCase() const;
-    void setAnswer(ShownAnswer answer);
-    // The later deaths changed: a computed case is answered again.
-    void answerAgain();
-    void forgetCase();
+    void changed();
     void remember(const QString& path);
     void forget(const QString& path);
     QString startFolder() const;
 
-    MainWindow& window_;
+    QWidget& window_;
     MessageBoxes& messages_;
+    WindowPlaces& places_;
+    CaseSession session_;
     std::unique_ptr<CaseFileDialogs> dialogs_;
     std::unique_ptr<QSettings> settings_;
     EstateWindow::Commands estateCommands_;
     CombinedWindow::Commands combinedCommands_;
-    ShownAnswer answer_;
-    std::optional<estate::EstateInputs> estate_;
-    std::vector<estate::LaterDeathEntry> later_;
     QString path_;
-    estate::CaseFile saved_;  // the case as last opened or saved; empty for a new one
     QPointer<EstateDialog> estateDialog_;
     QPointer<EstateWindow> estateWindow_;
     QPointer<LaterDeathDialog> laterDeathDialog_;

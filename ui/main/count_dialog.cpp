@@ -6,6 +6,7 @@
 
 #include "model/case_entry.h"
 #include "present/refusal_texts.h"
+#include "ui/document/case_document.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
@@ -38,11 +39,9 @@ QFont countFont(const QFont& designed, const QString& number, int width)
 
 }  // namespace
 
-CountDialog::CountDialog(CaseState& state, const Positions& positions, EntryList& entryList, QWidget& mainWindow,
-                         MessageBoxes& messages)
+CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state),
-      positions_(positions),
+      document_(document),
       entryList_(entryList),
       mainWindow_(mainWindow),
       messages_(messages)
@@ -99,25 +98,20 @@ void CountDialog::raiseCount()
 
 void CountDialog::confirm()
 {
-    const KindCounts before = state_.counts;
-    const CountResult result = confirmCount(state_, shownCount(), positions_.school);
-    switch (result.outcome) {
-    case CountOutcome::Ignored: return;  // 0: the user must raise the number or cancel
-    case CountOutcome::TooManyWives:
-    case CountOutcome::TooManyGrandmothers:
-        messages_.inform(this, kProgramCaption,
-                         QString::fromStdString(countRefusalText(result, before, shownCount(), positions_.school)));
-        return;
-    case CountOutcome::Recorded: entryList_.drawEntry(result.row, result.kind, state_.counts.of(result.kind)); break;
+    const KeyAnswer key = document_.confirmCount(shownCount());
+    switch (key.outcome) {
+    case KeyOutcome::Ignored:
+    case KeyOutcome::AskCount: return;  // 0: the user must raise the number or cancel
+    case KeyOutcome::Refused: messages_.inform(this, kProgramCaption, QString::fromStdString(key.refusal)); return;
+    case KeyOutcome::Entered: entryList_.drawEntry(key.row, key.kind, key.count); break;
     }
     mainWindow_.setEnabled(true);
-    emit recorded();
     finish();
 }
 
 void CountDialog::cancel()
 {
-    cancelCount(state_);
+    document_.cancelCount();
     mainWindow_.setEnabled(true);
     mainWindow_.raise();
     mainWindow_.activateWindow();
@@ -147,7 +141,7 @@ void CountDialog::closeEvent(QCloseEvent* event)
     // The close box does what Cancel does, so the main window is never left disabled.
     if (!finished_) {
         finished_ = true;
-        cancelCount(state_);
+        document_.cancelCount();
         mainWindow_.setEnabled(true);
     }
     QWidget::closeEvent(event);

@@ -2,14 +2,12 @@
 
 #include <QWidget>
 
-#include "model/case_state.h"
-#include "model/positions.h"
-
 class QLabel;
 
 namespace qismaru::ui {
 
 class CaptionButton;
+class CaseDocument;
 class EntryList;
 class MessageBoxes;
 class UpDownControl;
@@ -22,9 +20,8 @@ class CountDialog : public QWidget {
     Q_OBJECT
 
 public:
-    // `positions` are the main window's: its school limits the grandmothers.
-    CountDialog(CaseState& state, const Positions& positions, EntryList& entryList, QWidget& mainWindow,
-                MessageBoxes& messages);
+    // The count goes to the document's keypad, under its school.
+    CountDialog(CaseDocument& document, EntryList& entryList, QWidget& mainWindow, MessageBoxes& messages);
 
     QLabel* countLabel() const { return countLabel_; }
     UpDownControl* upDown() const { return upDown_; }
@@ -39,10 +36,6 @@ public:
     void confirm();
     void cancel();
 
-signals:
-    // OK recorded the count: the case has one more entry.
-    void recorded();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -51,8 +44,7 @@ protected:
 private:
     void finish();
 
-    CaseState& state_;
-    const Positions& positions_;
+    CaseDocument& document_;
     EntryList& entryList_;
     QWidget& mainWindow_;
     MessageBoxes& messages_;

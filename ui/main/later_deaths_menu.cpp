@@ -28,7 +28,7 @@ void offer(QAction& item, bool offered, const QString& does, const QString& wait
     item.setStatusTip(offered ? does : waitsFor);
 }
 
-void showState(QAction& add, QAction& combined, QAction& remove, const ShownAnswer& answer)
+void showState(QAction& add, QAction& combined, QAction& remove, const CaseAnswer& answer)
 {
     const bool refused = answer.successive && !answer.joined();
     const QString why = refused ? QString::fromStdString(answer.successive->refusalText()) : QString();
@@ -36,7 +36,7 @@ void showState(QAction& add, QAction& combined, QAction& remove, const ShownAnsw
           refused ? why : "تُدخل وفاة وارث بعد «الحساب» لمسألة قُسمت");
     offer(combined, answer.joined(), "جدول الجامعة: مسائل الأموات كلها في جدول واحد",
           refused ? why : "تُعرض الجامعة بعد «الحساب» لمسألة فيها وفاة وارث قبل القسمة");
-    offer(remove, !answer.later.empty(), "احذف آخر وفاة أُدخلت، وورثته", "لا وفاة وارث في هذه المسألة");
+    offer(remove, !answer.question.later.empty(), "احذف آخر وفاة أُدخلت، وورثته", "لا وفاة وارث في هذه المسألة");
 }
 
 }  // namespace

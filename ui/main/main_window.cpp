@@ -6,11 +6,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "engine/compute_case.h"
-#include "model/case_entry.h"
 #include "present/positions_text.h"
-#include "present/refusal_texts.h"
-#include "present/result_table.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"
@@ -50,21 +46,31 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     client->setFont(designFont(kMsSansSerif, 7.8));
     setCentralWidget(client);
     createControls(client);
-    document_ = new CaseDocument(*this, messages_);
     windowPlaces_ = new WindowPlaces(this);
+    document_ = new CaseDocument(*this, messages_, *windowPlaces_);
     connect(document_, &CaseDocument::answerChanged, this, &MainWindow::showAnswer);
     connect(document_, &CaseDocument::fileChanged, this, &MainWindow::updateTitle);
+    connect(document_, &CaseDocument::caseReplaced, this, &MainWindow::showEntries);
+    connect(document_, &CaseDocument::positionsChanged, this, &MainWindow::positionsChanged);
     createMenu();
     // Below the designed client area: the hints of the menus' items, and
     // what a command did (a case saved).
     statusBar()->setSizeGripEnabled(false);
     hintDisabledItems(*menuBar(), *statusBar());
+    // How long the status bar says what a command did.
+    constexpr int kStatusMilliseconds = 6000;
+    connect(document_, &CaseDocument::done, this,
+            [this](const QString& what) { statusBar()->showMessage(what, kStatusMilliseconds); });
     setFixedSize(sizeHint());
 }
 
+const CaseState& MainWindow::caseState() const { return document_->session().state(); }
+
+const Positions& MainWindow::positions() const { return document_->session().positions(); }
+
 const CaseResult& MainWindow::caseResult() const { return document_->answer().result(); }
 
-bool MainWindow::differsFromHanafi() const { return document_->answer().differsFromHanafi; }
+bool MainWindow::differsFromHanafi() const { return document_->answer().differsFromHanafi(); }
 
 MainWindow::~MainWindow() { delete countDialog_; }
 
@@ -145,96 +151,46 @@ void MainWindow::openOver(const std::function<void()>& open)
 
 void MainWindow::pressHeirButton(HeirKind kind)
 {
-    const KindCounts before = state_.counts;
-    const PressResult press = qismaru::pressHeirButton(state_, kind, positions_.school);
-    switch (press.outcome) {
-    case PressOutcome::Ignored: return;
-    case PressOutcome::SpouseConflict:
-    case PressOutcome::TooManyGrandmothers:
-        messages_.inform(this, kProgramCaption,
-                         QString::fromStdString(pressRefusalText(press.outcome, before, kind, positions_.school)));
-        return;
-    case PressOutcome::Entered:
-        entryList_->drawEntry(press.row, kind, 1);
-        document_->caseEdited();
-        return;
-    case PressOutcome::AskCount: openCountDialog(); return;
+    const KeyAnswer key = document_->press(kind);
+    switch (key.outcome) {
+    case KeyOutcome::Ignored: return;
+    case KeyOutcome::Refused: messages_.inform(this, kProgramCaption, QString::fromStdString(key.refusal)); return;
+    case KeyOutcome::Entered: entryList_->drawEntry(key.row, kind, key.count); return;
+    case KeyOutcome::AskCount: openCountDialog(); return;
     }
 }
 
 void MainWindow::openCountDialog()
 {
-    if (!countDialog_) {
-        countDialog_ = new CountDialog(state_, positions_, *entryList_, *this, messages_);
-        connect(countDialog_, &CountDialog::recorded, document_, &CaseDocument::caseEdited);
-    }
+    if (!countDialog_) countDialog_ = new CountDialog(*document_, *entryList_, *this, messages_);
     showOver(*countDialog_, *this);
 }
 
 void MainWindow::calculate()
 {
-    if (!canCalculate(state_) || refuseGrandmothers()) return;
-    if (!answerCase()) return;
+    const Calculation calculation = document_->calculate();
+    tell(calculation);
+    if (calculation.outcome != Calculation::Outcome::Answered) return;
     document_->showSettlement();
     document_->showCombined();
 }
 
-bool MainWindow::answerCase()
+void MainWindow::tell(const Calculation& calculation)
 {
-    if (document_->calculate() == CaseOutcome::BeyondExactRange) {
-        messages_.inform(this, kProgramCaption, kBeyondExactRangeText);
-        return false;
-    }
-    markComputed(state_);
-    const CaseComputation& computation = *document_->answer().computation;
-    for (const CaseMessage message : computation.messages) {
-        messages_.inform(this, kProgramCaption, fromView(messageText(message)));
-    }
-    if (const std::string surplus = surplusNote(computation); !surplus.empty()) {
-        messages_.inform(this, kProgramCaption, QString::fromStdString(surplus));
-    }
-    // Later deaths that no longer join (another school left a deceased
-    // nothing, say) are kept, and the user told why they are not divided.
-    if (const auto& later = document_->answer().successive; later && !later->joined()) {
-        messages_.inform(this, kProgramCaption, QString::fromStdString(later->refusalText()));
-    }
-    return true;
+    for (const std::string& said : calculation.said)
+        messages_.inform(this, kProgramCaption, QString::fromStdString(said));
 }
 
 void MainWindow::showAnswer()
 {
-    const ShownAnswer& answer = document_->answer();
+    const CaseAnswer& answer = document_->answer();
     resultArea_->clear();
-    if (answer.divided())
-        drawPlacedTexts(*resultArea_, layoutResultTable(answer.counts, answer.result(), TableMedium::Screen));
+    if (answer.divided()) drawPlacedTexts(*resultArea_, answer.table(TableMedium::Screen).placedTexts());
     updateTitle();
     emit caseDivided(answer.divided());
 }
 
-// Under the Malikis and the Hanbalis fewer grandmothers inherit than may have
-// been entered under another school.
-bool MainWindow::refuseGrandmothers()
-{
-    if (!grandmothersBeyondLimit(state_.counts, positions_.school)) return false;
-    messages_.inform(this, kProgramCaption,
-                     QString::fromStdString(grandmotherLimitText(positions_.school, state_.counts)));
-    return true;
-}
-
-void MainWindow::setPositions(Positions positions)
-{
-    // Only the Maliki and Shafi'i schools knew the doctrine of no return.
-    positions = effectivePositions(positions);
-    if (positions == positions_) return;
-    positions_ = positions;
-    emit positionsChanged(positions_);
-    // A computed case is answered again under the new positions, with
-    // Calculate's refusals; one they refuse is withdrawn, open again, so
-    // that no answer of the former positions stays on any window.
-    const bool answered = state_.computed;
-    reopenCase(state_);
-    if (refuseGrandmothers() || !answered || !answerCase()) document_->caseEdited();
-}
+void MainWindow::setPositions(const Positions& positions) { tell(document_->setPositions(positions)); }
 
 // The designed caption stays; before it, the open file's name, marked while
 // there is unsaved work, as Qt marks it ("[*]"); after it, the school and
@@ -249,9 +205,9 @@ void MainWindow::updateTitle()
     } else if (document_->hasUnsavedWork()) {
         title += "[*]";
     }
-    if (positions_ != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions_));
-    const ShownAnswer& answer = document_->answer();
-    if (answer.differsFromHanafi) title += " — " + QString::fromStdString(answer.differenceMark);
+    if (positions() != Positions{}) title += " — " + QString::fromStdString(positionsLine(positions()));
+    if (const std::string mark = document_->answer().differenceMark(); !mark.empty())
+        title += " — " + QString::fromStdString(mark);
     setWindowTitle(title);
     setWindowFilePath(path);
     setWindowModified(document_->hasUnsavedWork());
@@ -259,36 +215,23 @@ void MainWindow::updateTitle()
 
 void MainWindow::cancelLastChoice()
 {
-    if (const auto row = qismaru::cancelLastChoice(state_)) {
-        entryList_->eraseRow(*row);
-        document_->caseEdited();
-    }
+    if (const auto row = document_->cancelLast()) entryList_->eraseRow(*row);
 }
 
 void MainWindow::newCase()
 {
-    if (!mayLeaveCase()) return;
-    clearCase();
-    emit caseReplaced();
-    document_->caseEdited();
+    if (mayLeaveCase()) document_->newCase();
 }
 
-void MainWindow::clearCase()
+void MainWindow::showEntries()
 {
     entryList_->clear();
-    startNewCase(state_);
+    for (const HeirEntry& heir : document_->session().heirs()) {
+        entryList_->drawEntry(*caseState().entryRow[indexOf(heir.kind)], heir.kind, heir.count);
+    }
 }
 
-void MainWindow::loadCase(const CaseState& state)
-{
-    clearCase();
-    state_ = state;
-    for (const HeirEntry& heir : enteredHeirs(state_)) {
-        entryList_->drawEntry(*state_.entryRow[indexOf(heir.kind)], heir.kind, heir.count);
-    }
-    emit caseReplaced();
-    document_->caseEdited();
-}
+void MainWindow::loadCase(const CaseState& state) { document_->replaceHeirs(state); }
 
 bool MainWindow::mayLeaveCase() { return document_->mayLeaveCase(); }
 
@@ -305,7 +248,7 @@ void MainWindow::leaveProgram()
 
 void MainWindow::print()
 {
-    if (state_.computed && windows_.print) windows_.print();
+    if (caseState().computed && windows_.print) windows_.print();
 }
 
 void MainWindow::changeEvent(QEvent* event)

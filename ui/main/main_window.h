@@ -6,10 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "engine/case_result.h"
-#include "engine/compute_case.h"
-#include "model/case_state.h"
-#include "model/positions.h"
+#include "answer/case_session.h"
 #include "ui/main/count_dialog.h"
 
 class QAction;
@@ -40,9 +37,9 @@ struct SecondaryWindows {
 
 // The main window `Form1`: the heir buttons, the entry list `pic`, the result
 // area `pic1`, Calculate, Print, Cancel last choice, New case and the menu.
-// It owns the case being entered and its document, which holds the answer;
-// the entry rules and the computation live in the model and the engine, and
-// its handlers only call them, tell the document, and draw its answer.
+// It owns the document of the case, whose session enters the heirs and
+// holds the answer; its handlers only pass the presses on, tell the user
+// what they came to, and draw the answer.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -53,7 +50,7 @@ public:
     // Set by whoever provides the secondary windows (the help windows, printing).
     SecondaryWindows& secondaryWindows() { return windows_; }
 
-    const CaseState& caseState() const { return state_; }
+    const CaseState& caseState() const;
     CaseDocument& document() const { return *document_; }
     // Where the windows read beside this one open and were left.
     WindowPlaces& windowPlaces() const { return *windowPlaces_; }
@@ -62,7 +59,7 @@ public:
     bool welcomeShown() const { return welcomeShown_; }
     const CaseResult& caseResult() const;
     // The school and positions the case is answered by (menu "المذهب").
-    const Positions& positions() const { return positions_; }
+    const Positions& positions() const;
     // Whether the table shown gives another answer than the Hanafi school
     // without the extra positions; the title then says so.
     bool differsFromHanafi() const;
@@ -81,7 +78,7 @@ public:
     // under them at once, so that no table of another school stays on
     // screen; a case they cannot answer (too many grandmothers) is
     // reopened, with the reason.
-    void setPositions(Positions positions);
+    void setPositions(const Positions& positions);
 
     // Replaces the case with one entered elsewhere (a case file), drawn in
     // the entry list as if its heirs had been pressed in order.
@@ -90,8 +87,6 @@ public:
 signals:
     // Whether the answer shown divides the case (not open, not stopped).
     void caseDivided(bool divided);
-    // New case emptied the case, or another case replaced it.
-    void caseReplaced();
     void positionsChanged(const qismaru::Positions& positions);
 
 protected:
@@ -108,20 +103,16 @@ private:
     bool mayLeaveCase();
     // The menu "الخروج" and the close box.
     void leaveProgram();
-    void clearCase();
-    // Has the document answer the case under the positions and says its
-    // messages; false when the case cannot be computed exactly (it stays open).
-    bool answerCase();
-    bool refuseGrandmothers();
-    // The view of the document's answer on this window: the table, the
-    // title, the menu item of the solution.
+    // Says, one message at a time, what Calculate or the positions came to.
+    void tell(const Calculation& calculation);
+    // The views of the document's case on this window: the entry list; the
+    // table, the title and the menu item of the solution.
+    void showEntries();
     void showAnswer();
     void updateTitle();
 
     MessageBoxes& messages_;
     SecondaryWindows windows_;
-    CaseState state_;
-    Positions positions_;
     CaseDocument* document_ = nullptr;
     WindowPlaces* windowPlaces_ = nullptr;
     bool welcomeShown_ = false;

@@ -96,12 +96,12 @@ void addDifferenceMark(MainWindow& window)
     // The corner after the last menu, in the reading direction.
     window.menuBar()->setCornerWidget(mark, Qt::TopRightCorner);
     QObject::connect(&window.document(), &CaseDocument::answerChanged, mark, [&window, mark] {
-        const ShownAnswer& answer = window.document().answer();
-        const QString whole = QString::fromStdString(answer.differenceMark);
+        const CaseAnswer& answer = window.document().answer();
+        const QString whole = QString::fromStdString(answer.differenceMark());
         const QFontMetrics metrics(mark->font());
         mark->setText(metrics.elidedText(whole, Qt::ElideRight, metrics.horizontalAdvance(kWidestWholeMark)));
-        mark->setToolTip(whole + "\n" + QString::fromStdString(differsFromHanafiNote(answer.positions)));
-        mark->setVisible(answer.differsFromHanafi);
+        mark->setToolTip(whole + "\n" + QString::fromStdString(differsFromHanafiNote(answer.positions())));
+        mark->setVisible(!whole.isEmpty());
     });
 }
 

@@ -2,8 +2,6 @@
 
 #include <QTextDocument>
 
-#include "present/combined_sentences.h"
-#include "present/positions_text.h"
 #include "ui/printing/text_page.h"
 
 namespace qismaru::ui {
@@ -26,24 +24,6 @@ QString tableRow(const std::vector<std::string>& cells, const char* cell, const 
 }
 
 }  // namespace
-
-CombinedPage combinedPageOf(const ShownAnswer& answer)
-{
-    const SuccessiveDeaths& joined = *answer.successive;
-    CombinedPage page;
-    page.positions = positionsLine(answer.positions);
-    for (std::size_t i = 0; i < joined.later.size(); ++i)
-        page.deaths.push_back(laterDeathHeading(static_cast<int>(i) + 2, joined.later[i], joined.deaths));
-    page.table = combinedTableText(joined.table);
-    return page;
-}
-
-std::string combinedPageText(const CombinedPage& page)
-{
-    std::string text = std::string(kCombinedTitle) + "\n" + page.positions + "\n";
-    for (const std::string& death : page.deaths) text += death + "\n";
-    return text + "\n" + tableLines(page.table, "\t");
-}
 
 std::unique_ptr<QTextDocument> combinedDocument(const CombinedPage& page)
 {

@@ -59,18 +59,17 @@ QString sectionsHtml(const std::vector<SolutionStep>& steps)
 
 // Each later death's own case under a line naming who died, then how they
 // join in the combined base; or why they do not.
-QString laterDeathsHtml(const SuccessiveDeaths& successive, const std::vector<std::vector<SolutionStep>>& laterSteps)
+QString laterDeathsHtml(const LaterDeathsAnswer& successive)
 {
     if (!successive.joined()) return "<p>" + fromUtf8(successive.refusalText()).toHtmlEscaped() + "</p>";
     QString html;
     for (std::size_t i = 0; i < successive.later.size(); ++i) {
-        const std::string heading = laterDeathHeading(static_cast<int>(i) + 2, successive.later[i], successive.deaths);
-        html += "<h2>" + fromUtf8(heading).toHtmlEscaped() + "</h2><p>" +
-                fromUtf8(caseHeirsLine(successive.deaths[i + 1].counts)).toHtmlEscaped() + "</p>" +
-                sectionsHtml(laterSteps[i]);
+        html += "<h2>" + fromUtf8(successive.heading(i)).toHtmlEscaped() + "</h2><p>" +
+                fromUtf8(caseHeirsLine(successive.deaths()[i + 1].counts)).toHtmlEscaped() + "</p>" +
+                sectionsHtml(successive.solution(i));
     }
     html += "<h2>" + QString(kCombinedTitle) + "</h2><ul>";
-    for (const CombinedStep& step : combinedSteps(successive.deaths, successive.later, successive.table))
+    for (const CombinedStep& step : successive.combinedSteps())
         html += "<li>" + fromUtf8(step.text).toHtmlEscaped() + "</li>";
     return html + "</ul>";
 }
@@ -105,7 +104,7 @@ QString askPdfFileName(QWidget* parent, const QString& suggested)
 
 }  // namespace
 
-SolutionWindow::SolutionWindow(const ShownAnswer& answer, MessageBoxes& messages, QWidget* parent)
+SolutionWindow::SolutionWindow(const CaseAnswer& answer, MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), messages_(messages), chooseFile_(askPdfFileName)
 {
     setObjectName(design::kSolutionWindow);
@@ -153,20 +152,13 @@ void SolutionWindow::fitToSolution()
 
 SolutionWindow::~SolutionWindow() = default;
 
-void SolutionWindow::showAnswer(const ShownAnswer& answer)
+void SolutionWindow::showAnswer(const CaseAnswer& answer)
 {
-    counts_ = answer.counts;
-    positions_ = answer.positions;
-    steps_ = answer.solution();
-    computed_ = answer.computed();
-    successive_ = answer.successive;
-    laterSteps_.clear();
-    if (successive_ && successive_->joined()) {
-        for (std::size_t i = 0; i < successive_->later.size(); ++i) laterSteps_.push_back(successive_->solution(i));
-    }
-    setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions_)));
-    QString html = solutionHtml(counts_, positions_, steps_, computed_);
-    if (successive_) html += laterDeathsHtml(*successive_, laterSteps_);
+    answer_ = answer;
+    const Positions& positions = answer_.positions();
+    setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions)));
+    QString html = solutionHtml(answer_.counts(), positions, answer_.solution(), answer_.computed());
+    if (answer_.successive) html += laterDeathsHtml(*answer_.successive);
     view_->setHtml(html + "</body></html>");
     view_->document()->setDocumentMargin(12);
     view_->setFocus();
@@ -177,12 +169,7 @@ const QTextDocument& SolutionWindow::document() const { return *view_->document(
 // The school first, so that a copied solution is never read as another school's.
 QString SolutionWindow::plainText() const
 {
-    const QString school = fromUtf8(positionsLine(positions_)) + '\n';
-    if (!successive_ || !successive_->joined()) return school + fromUtf8(solutionText(counts_, steps_));
-    std::vector<std::vector<SolutionStep>> solutions{steps_};
-    solutions.insert(solutions.end(), laterSteps_.begin(), laterSteps_.end());
-    const auto combined = combinedSteps(successive_->deaths, successive_->later, successive_->table);
-    return school + fromUtf8(successiveDeathsText(successive_->deaths, successive_->later, solutions, combined));
+    return fromUtf8(positionsLine(answer_.positions())) + '\n' + fromUtf8(answer_.solutionText());
 }
 
 void SolutionWindow::copyText() { QGuiApplication::clipboard()->setText(plainText()); }

@@ -6,10 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/heir_kind.h"
-#include "model/positions.h"
-#include "present/solution_steps.h"
-#include "ui/document/shown_answer.h"
+#include "answer/case_answer.h"
 
 class QPagedPaintDevice;
 class QPushButton;
@@ -32,12 +29,12 @@ public:
     // Asks for the file to save to, proposing a name; empty when cancelled.
     using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
 
-    SolutionWindow(const ShownAnswer& answer, MessageBoxes& messages, QWidget* parent = nullptr);
+    SolutionWindow(const CaseAnswer& answer, MessageBoxes& messages, QWidget* parent = nullptr);
     ~SolutionWindow() override;
 
     // Shows the solution of another answer (or says that the case has none
     // yet), naming the school and positions it was answered by.
-    void showAnswer(const ShownAnswer& answer);
+    void showAnswer(const CaseAnswer& answer);
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // The solution as shown, and as plain text (what Copy puts on the clipboard).
@@ -58,12 +55,7 @@ private:
     void fitToSolution();
 
     MessageBoxes& messages_;
-    KindCounts counts_;
-    Positions positions_;
-    std::vector<SolutionStep> steps_;
-    bool computed_ = false;
-    std::optional<SuccessiveDeaths> successive_;
-    std::vector<std::vector<SolutionStep>> laterSteps_;
+    CaseAnswer answer_;
     QTextBrowser* view_ = nullptr;
     FileChooser chooseFile_;
 };

@@ -1,0 +1,182 @@
+#include "answer/case_session.h"
+
+#include "files/case_opening.h"
+#include "present/positions_text.h"
+#include "present/refusal_texts.h"
+
+namespace qismaru {
+
+namespace {
+
+using Outcome = Calculation::Outcome;
+
+}  // namespace
+
+KeyAnswer CaseSession::press(HeirKind kind)
+{
+    KeyAnswer key = keypad_.press(kind, positions_.school);
+    if (key.outcome == KeyOutcome::Entered) answerAgain();
+    return key;
+}
+
+KeyAnswer CaseSession::confirmCount(int count)
+{
+    KeyAnswer key = keypad_.count(count, positions_.school);
+    if (key.outcome == KeyOutcome::Entered) answerAgain();
+    return key;
+}
+
+void CaseSession::cancelCount() { keypad_.cancelCount(); }
+
+std::optional<int> CaseSession::cancelLast()
+{
+    const std::optional<int> row = keypad_.cancelLast();
+    if (row) answerAgain();
+    return row;
+}
+
+std::string CaseSession::enterHeirs(const std::vector<HeirEntry>& heirs, School school)
+{
+    HeirsEntered entered = enterAll(heirs, school);
+    if (!entered.state) return entered.refusal;
+    keypad_.replace(*entered.state);
+    answerAgain();
+    return "";
+}
+
+void CaseSession::replaceHeirs(const CaseState& state)
+{
+    keypad_.replace(state);
+    answerAgain();
+}
+
+Calculation CaseSession::calculate()
+{
+    if (!canCalculate(state())) return {};
+    if (std::string why = refusalUnderSchool(); !why.empty()) return {Outcome::Refused, {std::move(why)}};
+    return answerNow();
+}
+
+// Calculate proper: the answer, or the case left open when no exact table exists.
+Calculation CaseSession::answerNow()
+{
+    CaseAnswer computed = answerCase(question(), Detail::Steps);
+    if (computed.beyondExactRange()) {
+        answer_ = openAnswer(question());
+        return {Outcome::BeyondExactRange, {kBeyondExactRangeText}};
+    }
+    keypad_.close();
+    answer_ = std::move(computed);
+    return {Outcome::Answered, answer_.announcements()};
+}
+
+Calculation CaseSession::setPositions(Positions positions)
+{
+    // Only the Maliki and Shafi'i schools knew the doctrine of no return.
+    positions = effectivePositions(positions);
+    if (positions == positions_) return {};
+    positions_ = positions;
+    const bool answered = state().computed;
+    keypad_.reopen();
+    // Under the Malikis and the Hanbalis fewer grandmothers inherit than may
+    // have been entered under another school.
+    if (std::string why = refusalUnderSchool(); !why.empty()) {
+        answerAgain();
+        return {Outcome::Refused, {std::move(why)}};
+    }
+    if (!answered) {
+        answerAgain();
+        return {Outcome::Open, {}};
+    }
+    return answerNow();
+}
+
+std::string CaseSession::refusalUnderSchool() const
+{
+    const KindCounts& counts = state().counts;
+    if (!grandmothersBeyondLimit(counts, positions_.school)) return "";
+    return grandmotherLimitText(positions_.school, counts);
+}
+
+void CaseSession::setEstate(const std::optional<estate::EstateInputs>& estate)
+{
+    estate_ = estate;
+    answerAgain();
+}
+
+std::string CaseSession::addLaterDeath(const estate::LaterDeathEntry& death)
+{
+    if (!answer_.divided()) return "تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.";
+    later_.push_back(death);
+    CaseAnswer next = answerCase(question(), Detail::Steps);
+    if (!next.joined()) {
+        later_.pop_back();
+        return next.successive->refusalText();
+    }
+    answer_ = std::move(next);
+    return "";
+}
+
+void CaseSession::removeLastLaterDeath()
+{
+    if (later_.empty()) return;
+    later_.pop_back();
+    answerAgain();
+}
+
+void CaseSession::newCase()
+{
+    keypad_.clear();
+    estate_.reset();
+    later_.clear();
+    keptInFile_ = false;
+    saved_ = {};
+    answerAgain();
+}
+
+estate::CaseFile CaseSession::currentCase() const { return {heirs(), estate_, positions_, later_}; }
+
+FileOpening CaseSession::open(const estate::CaseFileReading& reading)
+{
+    const estate::OpenedCase opened = estate::openCaseFile(reading);
+    if (!opened.ok()) return {opened.problem, {}};
+    const estate::CaseFile& file = *opened.file;
+    FileOpening opening;
+    // The case is answered by the school it was saved with; the user hears
+    // of it when that is not the one chosen so far.
+    if (file.positions != positions_) opening.positionsMessage = estate::positionsTakenFromFileText(file.positions);
+    keypad_.replace(*opened.state);
+    positions_ = file.positions;
+    estate_ = file.estate;
+    later_ = file.later;
+    markSaved();
+    answerAgain();
+    return opening;
+}
+
+void CaseSession::markSaved()
+{
+    saved_ = currentCase();
+    keptInFile_ = true;
+}
+
+bool CaseSession::hasUnsavedWork() const
+{
+    const estate::CaseFile current = currentCase();
+    return current != saved_ && (keptInFile_ || current.estate.has_value() || !current.later.empty());
+}
+
+CaseQuestion CaseSession::question() const
+{
+    CaseQuestion question{state().counts, positions_, estate_, {}};
+    question.later.reserve(later_.size());
+    for (const estate::LaterDeathEntry& entry : later_) question.later.push_back(estate::laterDeathOf(entry));
+    return question;
+}
+
+void CaseSession::answerAgain()
+{
+    answer_ = state().computed ? answerCase(question(), Detail::Steps) : openAnswer(question());
+}
+
+}  // namespace qismaru

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "answer/case_answer.h"
+#include "answer/heir_keypad.h"
+#include "files/case_file.h"
+
+namespace qismaru {
+
+// What Calculate, or a change of the positions, came to.
+struct Calculation {
+    enum class Outcome : std::uint8_t {
+        Unchanged,         // nothing to calculate, or the same positions again
+        Open,              // other positions, for a case not yet answered
+        Refused,           // the school refuses the case as entered; it stays open
+        BeyondExactRange,  // no exact table exists; the case stays open
+        Answered,          // the answer of the case is the new answer
+    } outcome = Outcome::Unchanged;
+    // In the words the user reads: why it was refused, or, once answered,
+    // what Calculate says (CaseAnswer::announcements).
+    std::vector<std::string> said;
+};
+
+// A case file opened in place of the case, or why it was not.
+struct FileOpening {
+    std::string problem;  // "" when it opened
+    // Said after opening a file saved under other positions than the ones
+    // chosen, which now follow the file's; "" when they were the same.
+    std::string positionsMessage;
+
+    bool ok() const { return problem.empty(); }
+};
+
+// The case a user works on, whatever shows it: the heirs entered in order by
+// the keypad's rule, the school and positions, the estate, the heirs who
+// died before the division, the file it is kept in, and its one answer,
+// computed once per change. The desktop's document and the web page adapt
+// it; neither keeps a case of its own.
+class CaseSession {
+public:
+    // The first deceased's heirs, by the keypad's rule under the chosen
+    // school; each entry leaves the case open.
+    KeyAnswer press(HeirKind kind);
+    KeyAnswer confirmCount(int count);
+    void cancelCount();
+    std::optional<int> cancelLast();
+    // The heirs of a link entered in place of the case, as their buttons
+    // would enter them; why not, with the case left as it was, or "".
+    std::string enterHeirs(const std::vector<HeirEntry>& heirs, School school);
+    // The heirs of a case entered elsewhere in place of the case's heirs.
+    void replaceHeirs(const CaseState& state);
+    const CaseState& state() const { return keypad_.state(); }
+    std::vector<HeirEntry> heirs() const { return keypad_.heirs(); }
+
+    // Calculate: the case answered, or refused by the school, or beyond exact computation.
+    Calculation calculate();
+    const CaseAnswer& answer() const { return answer_; }
+
+    const Positions& positions() const { return positions_; }
+    // Chooses the school and positions, as the engine applies them. A
+    // computed case is answered again under them at once, so that no answer
+    // of the former ones stays on any view; one they refuse is withdrawn,
+    // open again, with the reason.
+    Calculation setPositions(Positions positions);
+    // Why the chosen school refuses the case as entered (more grandmothers
+    // than it lets inherit), or "".
+    std::string refusalUnderSchool() const;
+
+    const std::optional<estate::EstateInputs>& estate() const { return estate_; }
+    // The settlement follows at once when the case is answered.
+    void setEstate(const std::optional<estate::EstateInputs>& estate);
+
+    // Heirs who died before the division, entered after Calculate divided the
+    // case: a death joins the case, which is answered again with it, or is
+    // refused with the reason (Arabic), and nothing changes.
+    const std::vector<estate::LaterDeathEntry>& laterDeaths() const { return later_; }
+    std::string addLaterDeath(const estate::LaterDeathEntry& death);
+    void removeLastLaterDeath();
+
+    // Empties the case, its estate and later deaths, and forgets its file;
+    // the positions stay.
+    void newCase();
+
+    // The case as a file keeps it.
+    estate::CaseFile currentCase() const;
+    // A case file read (from disk, or a page's chosen bytes) opened in place
+    // of the case: its heirs entered under its school, its positions,
+    // estate and later deaths taken.
+    FileOpening open(const estate::CaseFileReading& reading);
+    // The case is now what its file holds.
+    void markSaved();
+    // A case of heirs alone is entered again in seconds; a case kept in a
+    // file, or one with an estate's amounts or later deaths, is work, and is
+    // not lost without asking.
+    bool hasUnsavedWork() const;
+    bool keptInFile() const { return keptInFile_; }
+
+private:
+    CaseQuestion question() const;
+    // The answer of the case as it stands: computed once Calculate ran, else open.
+    void answerAgain();
+    Calculation answerNow();
+
+    HeirKeypad keypad_;
+    Positions positions_;
+    std::optional<estate::EstateInputs> estate_;
+    std::vector<estate::LaterDeathEntry> later_;
+    CaseAnswer answer_;
+    bool keptInFile_ = false;
+    estate::CaseFile saved_;  // the case as last opened or saved; empty for a new one
+};
+
+}  // namespace qismaru
