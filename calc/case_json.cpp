@@ -170,10 +170,7 @@ void writeTable(JsonWriter& json, const char* name, const DeathResult& death, Ta
     json.key(name);
     json.beginArray();
     if (death.computation.outcome == CaseOutcome::Computed) {
-        const ResultTable table = buildResultTable(death.counts, death.computation.result, medium);
-        for (const auto& row : table.rows) writePlacedTexts(json, row);
-        writePlacedTexts(json, table.header);
-        writePlacedTexts(json, table.totals);
+        writePlacedTexts(json, buildResultTable(death.counts, death.computation.result, medium).placedTexts());
     }
     json.endArray();
 }

@@ -1,6 +1,5 @@
 #include "calc/text_report.h"
 
-#include <array>
 #include <string>
 
 #include "calc/case_json.h"
@@ -11,8 +10,6 @@ namespace qismaru::calc {
 
 namespace {
 
-using namespace table_geometry;
-
 std::string trimmed(const std::string& text)
 {
     const auto first = text.find_first_not_of(' ');
@@ -21,18 +18,13 @@ std::string trimmed(const std::string& text)
 }
 
 // The columns read right to left, as on the screen.
-constexpr std::array<int, 5> kColumnsInReadingOrder = {kHeirX, kShareX, kPortionX, kPerHeadX, kPercentageX};
-
-void writeRow(std::ostream& out, const std::vector<PlacedText>& row)
+void writeRow(std::ostream& out, const TableRow& row)
 {
-    std::array<std::string, kColumnsInReadingOrder.size()> cells;
-    for (const PlacedText& item : row) {
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (item.x == kColumnsInReadingOrder[c]) cells[c] = trimmed(item.text);
-        }
-    }
     std::string line;
-    for (std::size_t c = 0; c < cells.size(); ++c) line += (c == 0 ? "" : " | ") + cells[c];
+    for (const TableColumn column : kTableColumns) {
+        if (column != TableColumn::Heir) line += " | ";
+        line += trimmed(row.text(column));
+    }
     out << line << '\n';
 }
 
@@ -49,9 +41,9 @@ void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComp
 {
     if (computation.outcome == CaseOutcome::Computed) {
         const ResultTable table = buildResultTable(counts, computation.result, TableMedium::Screen);
-        for (const auto& row : table.rows) writeRow(out, row);
-        out << trimmed(table.header[0].text) << " | " << table.header[1].text << '\n';
-        for (const PlacedText& line : table.totals) out << trimmed(line.text) << '\n';
+        for (const TableRow& row : table.rows) writeRow(out, row);
+        out << trimmed(table.base) << " | " << table.percentageTitle << '\n';
+        for (const std::string& line : table.totals) out << trimmed(line) << '\n';
         writeCaseWideValues(out, computation.result);
     } else if (computation.stopped()) {
         out << "validation stop: no table\n";

@@ -157,33 +157,31 @@ public:
         const bool drawn = formApplies(rule, share);
         const std::int64_t parts = partsOf(rule.kind, result_);
         if (drawn) {
-            y_ += kRowStep;
-            table_.rows.emplace_back();
-            table_.rowKinds.push_back(rule.kind);
-            place(kHeirX, heirText(rule.kind, count, medium_));
-            place(kShareX, shareText(share));
-            place(kPortionX, numberText(parts));
+            table_.rows.push_back({rule.kind, line_++, {}});
+            place(TableColumn::Heir, heirText(rule.kind, count, medium_));
+            place(TableColumn::Share, shareText(share));
+            place(TableColumn::Parts, numberText(parts));
         }
-        if (share.value > 0.0) place(kPercentageX, percentageText(100.0 * share.value * scaleOf(rule.scale, result_)));
+        if (share.value > 0.0) {
+            place(TableColumn::Percentage, percentageText(100.0 * share.value * scaleOf(rule.scale, result_)));
+        }
         if (infoOf(rule.kind).entry == EntryKind::Counted && count > 1 && drawn) {
-            place(kPerHeadX, perHeadText(parts, count));
+            place(TableColumn::PerHead, perHeadText(parts, count));
         }
     }
 
     void writeHeader()
     {
-        table_.header.push_back({kPortionX, kHeaderY, numberText(finalBaseOf(result_))});
-        table_.header.push_back({kPercentageHeaderX, kHeaderY, "النسبةالمئوية"});
+        table_.base = numberText(finalBaseOf(result_));
+        table_.percentageTitle = "النسبةالمئوية";
     }
 
     void writeTotals()
     {
-        int y = kTotalsY;
         const auto line = [&](std::int64_t figure, const char* literal) {
             std::string text = numberText(figure);
             text += literal;
-            table_.totals.push_back({kTotalsX, y, std::move(text)});
-            y += kRowStep;
+            table_.totals.push_back(std::move(text));
         };
         const CaseResult& r = result_;
         line(r.base, "=أصل المسألة");
@@ -196,28 +194,77 @@ public:
     ResultTable take() { return std::move(table_); }
 
 private:
-    // Items of a kind go to its row, at the height of the last row drawn.
-    void place(int x, std::string text)
+    // Items of a kind go to the last row drawn; before any, to a row of their own.
+    void place(TableColumn column, std::string text)
     {
-        if (table_.rows.empty()) table_.rows.emplace_back();
-        table_.rows.back().push_back({x, y_, std::move(text)});
+        if (table_.rows.empty()) table_.rows.push_back({std::nullopt, -1, {}});
+        table_.rows.back().cells.push_back({column, std::move(text)});
     }
 
     const KindCounts& counts_;
     const CaseResult& result_;
     const TableMedium medium_;
-    int y_ = kFirstRowY - kRowStep;
+    int line_ = 0;
     ResultTable table_;
 };
 
+// Where each column is drawn: the left edge of its texts.
+constexpr int columnX(TableColumn column)
+{
+    switch (column) {
+    case TableColumn::Heir: return kHeirX;
+    case TableColumn::Share: return kShareX;
+    case TableColumn::Parts: return kPortionX;
+    case TableColumn::PerHead: return kPerHeadX;
+    case TableColumn::Percentage: return kPercentageX;
+    }
+    return kHeirX;
+}
+
 }  // namespace
+
+std::string TableRow::text(TableColumn column) const
+{
+    for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell) {
+        if (cell->column == column) return cell->text;
+    }
+    return {};
+}
+
+std::vector<PlacedText> ResultTable::placedRow(std::size_t row) const
+{
+    const TableRow& r = rows.at(row);
+    std::vector<PlacedText> placed;
+    placed.reserve(r.cells.size());
+    for (const TableCell& cell : r.cells)
+        placed.push_back({columnX(cell.column), kFirstRowY + r.line * kRowStep, cell.text});
+    return placed;
+}
+
+std::vector<PlacedText> ResultTable::placedHeader() const
+{
+    return {{kPortionX, kHeaderY, base}, {kPercentageHeaderX, kHeaderY, percentageTitle}};
+}
+
+std::vector<PlacedText> ResultTable::placedTotals() const
+{
+    std::vector<PlacedText> placed;
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        placed.push_back({kTotalsX, kTotalsY + static_cast<int>(i) * kRowStep, totals[i]});
+    return placed;
+}
 
 std::vector<PlacedText> ResultTable::placedTexts() const
 {
     std::vector<PlacedText> all;
-    for (const auto& row : rows) all.insert(all.end(), row.begin(), row.end());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::vector<PlacedText> placed = placedRow(row);
+        all.insert(all.end(), placed.begin(), placed.end());
+    }
+    const std::vector<PlacedText> header = placedHeader();
     all.insert(all.end(), header.begin(), header.end());
-    all.insert(all.end(), totals.begin(), totals.end());
+    const std::vector<PlacedText> lines = placedTotals();
+    all.insert(all.end(), lines.begin(), lines.end());
     return all;
 }
 

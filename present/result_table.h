@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,21 +24,48 @@ struct PlacedText {
 // uterine siblings' name written without its blank.
 enum class TableMedium { Screen, Paper };
 
-// The result table of a computed case, in its three parts.
-struct ResultTable {
-    // One entry per heir kind that receives something, in the medium's row
-    // order; within a row: name, share, portion, percentage, per head.
-    std::vector<std::vector<PlacedText>> rows;
-    // The heir kind of each row, in the same order, for a view that names
-    // its rows (the web page's table says which heir each row is).
-    std::vector<HeirKind> rowKinds;
-    // The final corrected base above the portion column, and the percentage title.
-    std::vector<PlacedText> header;
-    // The base, then the increased or reduced base and the corrected base where they apply.
-    std::vector<PlacedText> totals;
+// The columns of the table, in its reading order (right to left).
+enum class TableColumn : std::uint8_t { Heir, Share, Parts, PerHead, Percentage };
+inline constexpr std::array<TableColumn, 5> kTableColumns{TableColumn::Heir, TableColumn::Share, TableColumn::Parts,
+                                                          TableColumn::PerHead, TableColumn::Percentage};
 
-    // Everything in drawing order: the rows, the header line, the totals block.
+struct TableCell {
+    TableColumn column;
+    std::string text;
+};
+
+// A row of the table: its cells in the order they are drawn (name, share,
+// parts, percentage, per head), each in its column.
+struct TableRow {
+    // The heir kind of the row; nothing for a figure the table draws before
+    // its first row, which has no row of its own.
+    std::optional<HeirKind> kind;
+    // The row's line, counted from the first row at 0 (-1 before it).
+    int line = 0;
+    std::vector<TableCell> cells;
+
+    // The text in a column, the one drawn last where two are drawn there;
+    // empty where there is none.
+    std::string text(TableColumn column) const;
+};
+
+// The result table of a computed case, in its three parts, by column;
+// where it is drawn, each text takes its place (placedTexts()).
+struct ResultTable {
+    // One per heir kind that receives something, in the medium's row order.
+    std::vector<TableRow> rows;
+    // The final corrected base, above the parts column, and the percentage column's title.
+    std::string base;
+    std::string percentageTitle;
+    // The base, then the increased or reduced base and the corrected base where they apply.
+    std::vector<std::string> totals;
+
+    // Where each text is drawn, in drawing order: the rows, the header line,
+    // the totals block.
     std::vector<PlacedText> placedTexts() const;
+    std::vector<PlacedText> placedRow(std::size_t row) const;
+    std::vector<PlacedText> placedHeader() const;
+    std::vector<PlacedText> placedTotals() const;
 };
 
 ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium);

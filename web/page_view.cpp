@@ -13,19 +13,17 @@ namespace qismaru::web {
 
 namespace {
 
-using namespace table_geometry;
-
-// The column a placed text of a row stands in, by its anchor.
-const char* columnAt(int x)
+// The name of a column in the page's table.
+const char* columnName(TableColumn column)
 {
-    switch (x) {
-    case kHeirX: return "name";
-    case kShareX: return "share";
-    case kPortionX: return "parts";
-    case kPerHeadX: return "perHead";
-    case kPercentageX: return "percentage";
-    default: return "other";
+    switch (column) {
+    case TableColumn::Heir: return "name";
+    case TableColumn::Share: return "share";
+    case TableColumn::Parts: return "parts";
+    case TableColumn::PerHead: return "perHead";
+    case TableColumn::Percentage: return "percentage";
     }
+    return "";
 }
 
 std::string trimmed(const std::string& text)
@@ -38,22 +36,19 @@ std::string trimmed(const std::string& text)
 Json tableJson(const ResultTable& table, const CaseResult& result)
 {
     Json rows = Json::array();
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+    for (const TableRow& tableRow : table.rows) {
         Json cells = Json::object();
-        for (const PlacedText& item : table.rows[i]) cells[columnAt(item.x)] = item.text;
+        for (const TableCell& cell : tableRow.cells) cells[columnName(cell.column)] = cell.text;
         Json row{{"cells", cells}};
         // Every drawn row names its kind; a row without one would be a figure
         // the table places on its own, and is shown without a name.
-        if (i < table.rowKinds.size()) {
-            row["kind"] = infoOf(table.rowKinds[i]).code;
-            row["parts"] = partsOf(table.rowKinds[i], result);
+        if (tableRow.kind) {
+            row["kind"] = infoOf(*tableRow.kind).code;
+            row["parts"] = partsOf(*tableRow.kind, result);
         }
         rows.push_back(row);
     }
-    Json json{{"rows", rows}, {"base", ""}, {"percentageTitle", ""}, {"totals", Json::array()}};
-    for (const PlacedText& item : table.header) json[item.x == kPortionX ? "base" : "percentageTitle"] = item.text;
-    for (const PlacedText& item : table.totals) json["totals"].push_back(item.text);
-    return json;
+    return {{"rows", rows}, {"base", table.base}, {"percentageTitle", table.percentageTitle}, {"totals", table.totals}};
 }
 
 Json estateJson(const estate::EstateReport& report)

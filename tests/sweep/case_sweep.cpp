@@ -18,7 +18,6 @@ namespace qismaru::sweep {
 namespace {
 
 using enum HeirKind;
-using namespace table_geometry;
 
 constexpr int kMaxFindingsKept = 20;
 constexpr int kHighestCount = 3;
@@ -164,34 +163,34 @@ private:
                 signature_.add(placed.text);
             }
         };
-        for (const std::vector<PlacedText>& row : table.rows) signAll(row);
-        signAll(table.header);
-        signAll(table.totals);
+        for (std::size_t row = 0; row < table.rows.size(); ++row) signAll(table.placedRow(row));
+        signAll(table.placedHeader());
+        signAll(table.placedTotals());
     }
 
     std::string tableProblem(const ResultTable& table, bool undistributed) const
     {
         bool whole = false;
-        const std::int64_t header = wholeNumberIn(table.header.at(0).text, whole);
+        const std::int64_t header = wholeNumberIn(table.base, whole);
         if (!whole || header <= 0) return "the header figure is not a positive whole number";
 
         std::int64_t portions = 0;
         double percentages = 0.0;
-        for (const std::vector<PlacedText>& row : table.rows) {
-            for (const PlacedText& item : row) {
-                if (item.x == kHeirX) {
+        for (const TableRow& row : table.rows) {
+            for (const TableCell& item : row.cells) {
+                if (item.column == TableColumn::Heir) {
                     const auto kind = kindNamedBy(item.text);
                     if (!kind) return "a row names no kind: " + item.text;
                     if (isExcluded(*kind, counts_, positions_.school))
                         return "an excluded kind has a row: " + item.text;
-                } else if (item.x == kPortionX) {
+                } else if (item.column == TableColumn::Parts) {
                     const std::int64_t portion = wholeNumberIn(item.text, whole);
                     if (!whole || portion <= 0) return "a drawn row has no positive portion: " + item.text;
                     portions += portion;
-                } else if (item.x == kPerHeadX) {
+                } else if (item.column == TableColumn::PerHead) {
                     wholeNumberIn(item.text, whole);
                     if (!whole) return "a per-head value is not whole: " + item.text;
-                } else if (item.x == kPercentageX) {
+                } else if (item.column == TableColumn::Percentage) {
                     percentages += std::strtod(item.text.c_str() + 1, nullptr);  // after the "%"
                 }
             }
