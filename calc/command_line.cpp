@@ -1,4 +1,5 @@
-// qismaru-calc: the share computation from a terminal.
+// qismaru-calc's command line: its options, their help and checks, and the
+// run they ask for.
 //
 //   qismaru-calc h=1 m=1 f=1                  the result table
 //   qismaru-calc --json w=3 d=2 m=1           the same as one JSON object
@@ -12,7 +13,7 @@
 //                                             the case as the Shafi'i school answers it
 //   qismaru-calc --version                    the version
 
-#include <iostream>
+#include "calc/command_line.h"
 
 #include <CLI/CLI.hpp>
 
@@ -23,10 +24,9 @@
 #include "calc/case_positions.h"
 #include "present/utf8_text.h"
 
-namespace {
+namespace qismaru::calc {
 
-using namespace qismaru;
-using namespace qismaru::calc;
+namespace {
 
 std::string footer()
 {
@@ -36,24 +36,18 @@ std::string footer()
 }
 
 // Help and version go to standard output like results, and fail like them.
-int exitAfterOutput(const CLI::App& app, const CLI::Error& e)
+int exitAfterOutput(const CLI::App& app, const CLI::Error& e, std::ostream& out, std::ostream& err)
 {
-    const int status = app.exit(e);
-    if (std::cout.flush()) return status;
-    writeErrorLine(std::cerr, "cannot write to standard output");
+    const int status = app.exit(e, out, err);
+    if (out.flush()) return status;
+    writeErrorLine(err, "cannot write to standard output");
     return kExitInputOutputFailed;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// The options of the command line, each bound to its place in `options`,
+// in the order the help lists them.
+void addCaseOptions(CLI::App& app, CalcOptions& options, bool& json, bool& batch)
 {
-    CLI::App app{"Divides an estate among heirs under the Islamic law of inheritance (قسمارو)."};
-    app.footer(footer());
-    app.set_version_flag("--version", "qismaru-calc " + std::string(qismaru::kVersion));
-    CalcOptions options;
-    bool json = false;
-    bool batch = false;
     app.add_flag("--json", json, "Write the result as one JSON object");
     app.add_flag("--batch", batch, "Read one JSON case per line from standard input, write one JSON result per line");
     app.add_option("--fields", options.fields,
@@ -64,14 +58,10 @@ int main(int argc, char** argv)
     app.add_option("--case-file", options.caseFile,
                    "Read the case, its estate and its school, from a .qismaru file; --estate and --school take "
                    "the place of the file's own, and --spouse-return and --no-return are added to its positions");
-    EstateOptions& estate = options.estate;
-    app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
-        ->type_name("AMOUNT");
-    app.add_option("--funeral", estate.funeral, "Funeral and burial costs, paid first")->type_name("AMOUNT");
-    app.add_option("--debts", estate.debts, "Debts, paid next")->type_name("AMOUNT");
-    app.add_option("--bequest", estate.bequest, "Bequest, at most one third of what the debts leave")
-        ->type_name("AMOUNT");
-    app.add_flag("--heirs-consent", estate.heirsConsent, "The heirs allow the bequest beyond one third");
+}
+
+void addPositionOptions(CLI::App& app, CalcOptions& options)
+{
     app.add_option("--school", options.school,
                    "Answer by this school: " + schoolKeys() +
                        " (default hanafi); in --batch, a line's \"school\" "
@@ -82,23 +72,53 @@ int main(int argc, char** argv)
     app.add_flag("--no-return", options.noReturn,
                  "No return: what the shares leave goes to the public treasury; maliki and shafii only (a line's "
                  "\"noReturn\" takes its place)");
-    app.add_option("--decimals", estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")->type_name("N");
+}
 
+void addEstateOptions(CLI::App& app, EstateOptions& estate)
+{
+    app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
+        ->type_name("AMOUNT");
+    app.add_option("--funeral", estate.funeral, "Funeral and burial costs, paid first")->type_name("AMOUNT");
+    app.add_option("--debts", estate.debts, "Debts, paid next")->type_name("AMOUNT");
+    app.add_option("--bequest", estate.bequest, "Bequest, at most one third of what the debts leave")
+        ->type_name("AMOUNT");
+    app.add_flag("--heirs-consent", estate.heirsConsent, "The heirs allow the bequest beyond one third");
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                   const std::string& program)
+{
+    CLI::App app{"Divides an estate among heirs under the Islamic law of inheritance (قسمارو)."};
+    app.footer(footer());
+    app.set_version_flag("--version", "qismaru-calc " + std::string(kVersion));
+    CalcOptions options;
+    bool json = false;
+    bool batch = false;
+    addCaseOptions(app, options, json, batch);
+    addEstateOptions(app, options.estate);
+    addPositionOptions(app, options);
+    app.add_option("--decimals", options.estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")
+        ->type_name("N");
+
+    std::vector<const char*> argv{program.c_str()};
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::CallForHelp& e) {
-        return exitAfterOutput(app, e);
+        return exitAfterOutput(app, e, out, err);
     } catch (const CLI::CallForVersion& e) {
-        return exitAfterOutput(app, e);
+        return exitAfterOutput(app, e, out, err);
     } catch (const CLI::ParseError& e) {
         // The message may quote a whole argument: keep the hint after it in sight.
         std::string why = e.what();
         if (why.size() > kEchoedBytes * 3) why = std::string(cutAtCharacter(why, kEchoedBytes * 3)) + "…";
-        writeErrorLine(std::cerr, why + " (see --help)");
+        writeErrorLine(err, why + " (see --help)");
         return kExitBadInput;
     }
-
     options.form = batch ? OutputForm::Batch : json ? OutputForm::Json : OutputForm::Text;
-    std::ios::sync_with_stdio(false);
-    return runCalculator(options, std::cin, std::cout, std::cerr);
+    return runCalculator(options, in, out, err);
 }
+
+}  // namespace qismaru::calc

@@ -7,7 +7,7 @@
 namespace qismaru::web {
 
 // What `qismaru-calc --batch FLAGS` writes for one line of input, run by the
-// calculator's own main(): its options, checks, results and error objects
+// calculator's own command line (runCommandLine): its options, checks, results and error objects
 // are those of the program in a terminal, whatever they come to be.
 struct LineAnswer {
     std::string output;  // what it wrote, without the final line break
