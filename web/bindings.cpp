@@ -1,6 +1,7 @@
 // The C++ the web page calls, bound for JavaScript: the calculator's answer
-// to a batch line, and the few functions that keep the page's entry rules,
-// checks, texts and figures in the C++ the desktop program runs.
+// to a batch line, and the case's session, which keeps the page's entry
+// rules, checks, answers, texts and figures in the C++ the desktop program
+// runs.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -30,10 +31,10 @@ std::string answer(const std::string& line, const val& flags)
 
 // A chosen file's bytes as they are (a Uint8Array), so that its reader sees
 // what the desktop's sees, not a text the browser has decoded already.
-std::string openFile(qismaru::web::PageCase& pageCase, const val& bytes, const std::string& positions)
+std::string openFile(qismaru::web::PageCase& pageCase, const val& bytes)
 {
     const std::vector<unsigned char> data = emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
-    return pageCase.openFile(std::string(data.begin(), data.end()), positions);
+    return pageCase.openFile(std::string(data.begin(), data.end()));
 }
 
 }  // namespace
@@ -45,7 +46,6 @@ EMSCRIPTEN_BINDINGS(qismaru)
     function("answer", &answer);
     function("catalogue", &qismaru::web::catalogue);
     function("helpTexts", &qismaru::web::helpTexts);
-    function("positionsInfo", &qismaru::web::positionsInfo);
     function("readEstateForm", &qismaru::web::readEstateForm);
     function("viewOfLine", &qismaru::web::viewOfLine);
     class_<PageCase>("PageCase")
@@ -58,11 +58,24 @@ EMSCRIPTEN_BINDINGS(qismaru)
         .function("entries", &PageCase::entries)
         .function("canCalculate", &PageCase::canCalculate)
         .function("computed", &PageCase::computed)
-        .function("markComputed", &PageCase::markComputed)
-        .function("reopen", &PageCase::reopen)
-        .function("refusalUnder", &PageCase::refusalUnder)
-        .function("batchLine", &PageCase::batchLine)
+        .function("calculate", &PageCase::calculate)
+        .function("setPositions", &PageCase::setPositions)
+        .function("positions", &PageCase::positions)
+        .function("view", &PageCase::view)
+        .function("setEstate", &PageCase::setEstate)
         .function("enterLink", &PageCase::enterLink)
         .function("openFile", &openFile)
-        .function("fileText", &PageCase::fileText);
+        .function("fileText", &PageCase::fileText)
+        .function("markSaved", &PageCase::markSaved)
+        .function("hasUnsavedWork", &PageCase::hasUnsavedWork)
+        .function("laterStart", &PageCase::laterStart)
+        .function("laterForm", &PageCase::laterForm)
+        .function("laterChoose", &PageCase::laterChoose)
+        .function("laterPress", &PageCase::laterPress)
+        .function("laterCount", &PageCase::laterCount)
+        .function("laterCancelCount", &PageCase::laterCancelCount)
+        .function("laterCancelLast", &PageCase::laterCancelLast)
+        .function("laterLink", &PageCase::laterLink)
+        .function("laterAdd", &PageCase::laterAdd)
+        .function("removeLastLater", &PageCase::removeLastLater);
 }

@@ -4,27 +4,42 @@
 #include <optional>
 #include <vector>
 
-#include "files/case_opening.h"
+#include "files/case_file.h"
 #include "files/estate_json.h"
-#include "present/positions_text.h"
-#include "present/refusal_texts.h"
+#include "present/heir_names.h"
 #include "web/page_json.h"
+#include "web/page_view.h"
 
 namespace qismaru::web {
 
 namespace {
 
-School schoolOf(const std::string& key) { return schoolFromKey(key).value_or(School::Hanafi); }
+Json refusedJson(const std::string& message) { return Json{{"ok", false}, {"message", message}}; }
 
-Json outcomeJson(const char* outcome, int row = 0, const std::string& message = {})
+// What a press or a count came to, in the page's words.
+std::string keyJson(const KeyAnswer& key, const char* entered)
 {
-    Json answer{{"outcome", outcome}};
-    if (row > 0) answer["row"] = row;
-    if (!message.empty()) answer["message"] = message;
-    return answer;
+    Json answer;
+    switch (key.outcome) {
+    case KeyOutcome::Ignored: answer = {{"outcome", "ignored"}}; break;
+    case KeyOutcome::Entered: answer = {{"outcome", entered}, {"row", key.row}}; break;
+    case KeyOutcome::AskCount: answer = {{"outcome", "askCount"}}; break;
+    case KeyOutcome::Refused: answer = {{"outcome", "refused"}, {"message", key.refusal}}; break;
+    }
+    return answer.dump();
 }
 
-std::string refusedJson(const std::string& message) { return Json{{"ok", false}, {"message", message}}.dump(); }
+const char* outcomeName(Calculation::Outcome outcome)
+{
+    switch (outcome) {
+    case Calculation::Outcome::Unchanged: return "unchanged";
+    case Calculation::Outcome::Open: return "open";
+    case Calculation::Outcome::Refused: return "refused";
+    case Calculation::Outcome::BeyondExactRange: return "beyond";
+    case Calculation::Outcome::Answered: return "answered";
+    }
+    return "unchanged";
+}
 
 // "h=1,m=1" as its codes and counts, in the order written; nothing when a
 // part is not CODE=N with a known code and a whole count.
@@ -46,139 +61,187 @@ std::optional<std::vector<HeirEntry>> linkHeirs(const std::string& text)
     return heirs;
 }
 
+std::string calculationJson(const Calculation& calculation, const Positions& positions)
+{
+    return Json{{"outcome", outcomeName(calculation.outcome)},
+                {"said", calculation.said},
+                {"positions", positionsToJson(positions)}}
+        .dump();
+}
+
+Json choicesJson(const std::vector<LaterDeathForm::Choice>& choices)
+{
+    Json list = Json::array();
+    for (const LaterDeathForm::Choice& choice : choices)
+        list.push_back({{"group", choice.group}, {"ref", refText(choice.ref)}, {"name", choice.name}});
+    return list;
+}
+
 }  // namespace
 
-std::string PageCase::press(const std::string& code, const std::string& school)
+std::string PageCase::press(const std::string& code)
 {
     const std::optional<HeirKind> kind = kindFromCode(code);
-    return (kind ? pressed(*kind, schoolOf(school)) : outcomeJson("ignored")).dump();
+    return kind ? keyJson(session_.press(*kind), "entered") : Json{{"outcome", "ignored"}}.dump();
 }
 
-Json PageCase::pressed(HeirKind kind, School school)
+std::string PageCase::confirmCount(int count) { return keyJson(session_.confirmCount(count), "recorded"); }
+
+void PageCase::cancelCount() { session_.cancelCount(); }
+
+int PageCase::cancelLast() { return session_.cancelLast().value_or(0); }
+
+void PageCase::newCase()
 {
-    const KindCounts before = state_.counts;
-    const PressResult press = pressHeirButton(state_, kind, school);
-    switch (press.outcome) {
-    case PressOutcome::Ignored: return outcomeJson("ignored");
-    case PressOutcome::SpouseConflict:
-    case PressOutcome::TooManyGrandmothers:
-        return outcomeJson("refused", 0, pressRefusalText(press.outcome, before, kind, school));
-    case PressOutcome::Entered: return outcomeJson("entered", press.row);
-    case PressOutcome::AskCount: return outcomeJson("askCount");
-    }
-    return outcomeJson("ignored");
+    session_.newCase();
+    later_.reset();
 }
-
-std::string PageCase::confirmCount(int count, const std::string& school)
-{
-    return counted(count, schoolOf(school)).dump();
-}
-
-Json PageCase::counted(int count, School school)
-{
-    const KindCounts before = state_.counts;
-    const CountResult result = qismaru::confirmCount(state_, count, school);
-    switch (result.outcome) {
-    case CountOutcome::Ignored: return outcomeJson("ignored");
-    case CountOutcome::TooManyWives:
-    case CountOutcome::TooManyGrandmothers:
-        return outcomeJson("refused", 0, countRefusalText(result, before, count, school));
-    case CountOutcome::Recorded: return outcomeJson("recorded", result.row);
-    }
-    return outcomeJson("ignored");
-}
-
-void PageCase::cancelCount() { qismaru::cancelCount(state_); }
-
-int PageCase::cancelLast() { return cancelLastChoice(state_).value_or(0); }
-
-void PageCase::newCase() { startNewCase(state_); }
 
 std::string PageCase::entries() const
 {
     Json list = Json::array();
-    for (const HeirEntry& heir : enteredHeirs(state_)) {
+    for (const HeirEntry& heir : session_.heirs()) {
         const HeirKindInfo& info = infoOf(heir.kind);
         list.push_back({{"code", info.code},
                         {"name", info.displayName},
                         {"count", heir.count},
                         {"counted", info.entry == EntryKind::Counted},
-                        {"row", state_.entryRow[indexOf(heir.kind)].value_or(0)}});
+                        {"row", session_.state().entryRow[indexOf(heir.kind)].value_or(0)}});
     }
     return list.dump();
 }
 
-bool PageCase::canCalculate() const { return qismaru::canCalculate(state_); }
+bool PageCase::canCalculate() const { return qismaru::canCalculate(session_.state()); }
 
-void PageCase::markComputed() { qismaru::markComputed(state_); }
+bool PageCase::computed() const { return session_.state().computed; }
 
-void PageCase::reopen() { reopenCase(state_); }
+std::string PageCase::calculate() { return calculationJson(session_.calculate(), session_.positions()); }
 
-std::string PageCase::refusalUnder(const std::string& school) const
+std::string PageCase::setPositions(const std::string& positions)
 {
-    return grandmothersBeyondLimit(state_.counts, schoolOf(school))
-               ? grandmotherLimitText(schoolOf(school), state_.counts)
-               : "";
+    return calculationJson(session_.setPositions(positionsFromJson(positions)), session_.positions());
 }
 
-std::string PageCase::batchLine(const std::string& positions, const std::string& estate) const
-{
-    Json counts = Json::object();
-    for (const HeirEntry& heir : enteredHeirs(state_)) counts[std::string(infoOf(heir.kind).code)] = heir.count;
-    Json line{{"counts", counts}};
-    const Json chosen = positionsToJson(positionsFromJson(positions));
-    for (const auto& [key, value] : chosen.items()) line[key] = value;
-    const Json estateObject = Json::parse(estate, nullptr, false);
-    if (estateObject.is_object()) line["estate"] = estateObject;
-    return line.dump();
-}
+std::string PageCase::positions() const { return positionsToJson(session_.positions()).dump(); }
+
+std::string PageCase::view() const { return viewOf(session_.answer()); }
+
+void PageCase::setEstate(const std::string& estate) { session_.setEstate(estateFromText(estate)); }
 
 std::string PageCase::enterLink(const std::string& heirs, const std::string& school)
 {
     const std::optional<std::vector<HeirEntry>> entries = linkHeirs(heirs);
-    if (!entries) return refusedJson("لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه وعدده، مثل h=1,m=1,f=1");
-    const HeirsEntry entry = enterHeirs(*entries, schoolOf(school));
-    if (entry.entered()) {
-        state_ = entry.state;
-        return Json{{"ok", true}}.dump();
-    }
-    // Refused with the words the button or the count dialog would say, and
-    // where they say nothing, that the heir does not enter so.
-    const HeirEntry& heir = (*entries)[*entry.refused];
-    const std::string why = entry.count
-                                ? countRefusalText(*entry.count, entry.before, heir.count, schoolOf(school))
-                                : pressRefusalText(entry.press.outcome, entry.before, heir.kind, schoolOf(school));
-    return refusedJson(why.empty() ? "لا يدخل " + std::string(infoOf(heir.kind).displayName) + " بهذا العدد في مسألة"
-                                   : why);
+    if (!entries) return refusedJson("لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه وعدده، مثل h=1,m=1,f=1").dump();
+    const HeirsEntered entered = enterAll(*entries, schoolFromKey(school).value_or(School::Hanafi));
+    if (!entered.state) return refusedJson(entered.refusal).dump();
+    newCase();
+    session_.replaceHeirs(*entered.state);
+    return Json{{"ok", true}}.dump();
 }
 
-std::string PageCase::openFile(const std::string& text, const std::string& positions)
+std::string PageCase::openFile(const std::string& text)
 {
-    const estate::OpenedCase opened = estate::openCaseFile(text);
-    if (!opened.ok()) return refusedJson(opened.problem);
-    // The page shows no later deaths yet: the first death alone, saved again,
-    // would lose them.
-    if (!opened.file->later.empty()) {
-        return refusedJson(
-            "في هذا الملف وفاة وارث قبل القسمة، ولا تعرضها هذه الصفحة بعد، فلم يفتح؛ ويحسبها برنامج "
-            "قسمارو على الحاسوب.");
-    }
-    state_ = *opened.state;
-    const Positions& kept = opened.file->positions;
-    Json answer{{"ok", true}, {"positions", positionsToJson(kept)}};
-    if (kept != positionsFromJson(positions)) answer["positionsMessage"] = estate::positionsTakenFromFileText(kept);
-    answer["estate"] = nullptr;
+    const FileOpening opening = session_.open(estate::readCaseFile(text));
+    if (!opening.ok()) return refusedJson(opening.problem).dump();
+    later_.reset();
+    Json answer{{"ok", true}, {"positions", positionsToJson(session_.positions())}};
+    if (!opening.positionsMessage.empty()) answer["positionsMessage"] = opening.positionsMessage;
     answer["form"] = nullptr;
-    if (opened.file->estate) {
-        answer["estate"] = estate::estateToJson(*opened.file->estate);
-        answer["form"] = formToJson(estate::formOf(*opened.file->estate));
-    }
+    if (const auto& estate = session_.estate()) answer["form"] = formToJson(estate::formOf(*estate));
     return answer.dump();
 }
 
-std::string PageCase::fileText(const std::string& positions, const std::string& estate) const
+std::string PageCase::fileText() const { return estate::caseFileText(session_.currentCase()); }
+
+void PageCase::markSaved() { session_.markSaved(); }
+
+bool PageCase::hasUnsavedWork() const { return session_.hasUnsavedWork(); }
+
+std::string PageCase::laterStart()
 {
-    return estate::caseFileText({enteredHeirs(state_), estateFromText(estate), positionsFromJson(positions)});
+    const CaseAnswer& answer = session_.answer();
+    if (!answer.divided() || (answer.successive && !answer.joined())) {
+        later_.reset();
+        return refusedJson("تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.").dump();
+    }
+    later_ = std::make_unique<LaterDeathForm>(answer);
+    return Json{{"ok", true}}.dump();
 }
+
+std::string PageCase::laterForm() const
+{
+    if (!later_) return "null";
+    Json buttons = Json::array();
+    for (const HeirKind kind : readingOrder())
+        buttons.push_back({{"code", infoOf(kind).code}, {"name", infoOf(kind).displayName}});
+    Json heirs = Json::array();
+    const estate::LaterDeathEntry entry = later_->entry();
+    for (const HeirEntry& heir : later_->heirs()) {
+        std::string linked;
+        for (const SameLink& link : entry.same) {
+            if (link.kind == heir.kind) linked = refText(link.earlier);
+        }
+        heirs.push_back({{"code", infoOf(heir.kind).code},
+                         {"name", infoOf(heir.kind).displayName},
+                         {"count", heir.count},
+                         {"same", choicesJson(later_->sameChoices(heir.kind))},
+                         {"linked", linked}});
+    }
+    const std::optional<GroupRef> died = later_->deceased();
+    return Json{{"death", later_->death()},
+                {"deceased", choicesJson(later_->deceasedChoices())},
+                {"chosen", died ? Json(refText(*died)) : Json(nullptr)},
+                {"notTheSame", LaterDeathForm::kNotTheSame},
+                {"buttons", buttons},
+                {"heirs", heirs},
+                {"incomplete", later_->incomplete()}}
+        .dump();
+}
+
+void PageCase::laterChoose(int group)
+{
+    if (later_) later_->chooseDeceased(group < 0 ? std::nullopt : std::optional<int>(group));
+}
+
+std::string PageCase::laterPress(const std::string& code)
+{
+    const std::optional<HeirKind> kind = kindFromCode(code);
+    if (!later_ || !kind) return Json{{"outcome", "ignored"}}.dump();
+    return keyJson(later_->press(*kind), "entered");
+}
+
+std::string PageCase::laterCount(int count)
+{
+    if (!later_) return Json{{"outcome", "ignored"}}.dump();
+    return keyJson(later_->confirmCount(count), "recorded");
+}
+
+void PageCase::laterCancelCount()
+{
+    if (later_) later_->cancelCount();
+}
+
+void PageCase::laterCancelLast()
+{
+    if (later_) later_->cancelLast();
+}
+
+void PageCase::laterLink(const std::string& code, const std::string& ref)
+{
+    const std::optional<HeirKind> kind = kindFromCode(code);
+    if (later_ && kind) later_->link(*kind, refFromText(ref));
+}
+
+std::string PageCase::laterAdd()
+{
+    if (!later_) return refusedJson("تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.").dump();
+    if (const std::string missing = later_->incomplete(); !missing.empty()) return refusedJson(missing).dump();
+    const std::string refused = session_.addLaterDeath(later_->entry());
+    if (!refused.empty()) return refusedJson(refused).dump();
+    later_.reset();
+    return Json{{"ok", true}}.dump();
+}
+
+void PageCase::removeLastLater() { session_.removeLastLaterDeath(); }
 
 }  // namespace qismaru::web

@@ -1,26 +1,28 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
-#include "model/case_entry.h"
+#include "answer/case_session.h"
+#include "answer/later_death_form.h"
 
 namespace qismaru::web {
 
-// The case being entered on the web page, kept by the entry rules of the
-// desktop window (model/case_entry.h). Each method is one press or command
-// of the page and answers in JSON, with the refusal's sentence where the
-// window would show one in a message box.
+// The case on the web page: its session (answer/case_session.h), as the
+// desktop's document keeps it, with each press or command of the page
+// answered in JSON, and the sentence to show where the window would show one
+// in a message box.
 class PageCase {
 public:
-    // An heir's button under the school: {"outcome": "entered" | "askCount" |
-    // "refused" | "ignored", "row": n, "message": "..."}.
-    std::string press(const std::string& code, const std::string& school);
-    // OK of the count dialog for the kind pressed last, under the school:
-    // {"outcome": "recorded" | "refused" | "ignored", "message": "..."}; the
-    // dialog stays open unless the count was recorded.
-    std::string confirmCount(int count, const std::string& school);
+    // An heir's button: {"outcome": "entered" | "askCount" | "refused" |
+    // "ignored", "row": n, "message": "..."}.
+    std::string press(const std::string& code);
+    // OK of the count dialog for the kind pressed last: {"outcome":
+    // "recorded" | "refused" | "ignored", "message": "..."}; the dialog
+    // stays open unless the count was recorded.
+    std::string confirmCount(int count);
     // Cancel, Escape or the close box of the count dialog.
     void cancelCount();
     // Cancel last choice: the row it emptied, or 0.
@@ -30,19 +32,19 @@ public:
     // [{"code", "name", "count", "counted", "row"}], in the order of entry.
     std::string entries() const;
     bool canCalculate() const;
-    bool computed() const { return state_.computed; }
-    void markComputed();
-    // The answer was withdrawn (the school changed, or refused the case).
-    void reopen();
+    bool computed() const;
 
-    // Why Calculate refuses the case under the school (more grandmothers
-    // than it lets inherit), or "".
-    std::string refusalUnder(const std::string& school) const;
+    // Calculate, and the positions chosen: {"outcome": "unchanged" | "open"
+    // | "refused" | "beyond" | "answered", "said": [...], "positions": {...}}.
+    std::string calculate();
+    std::string setPositions(const std::string& positions);
+    // {"school", "spouseReturn", "noReturn"}, as the engine applies them.
+    std::string positions() const;
+    // The answer's view (page_view.h).
+    std::string view() const;
 
-    // The case as one line of qismaru-calc --batch: the counts in the order
-    // of entry, the positions {"school", "spouseReturn", "noReturn"} and the
-    // estate (a JSON object as a batch line carries it, or "null").
-    std::string batchLine(const std::string& positions, const std::string& estate) const;
+    // The estate as a batch line carries it, or "null" for none.
+    void setEstate(const std::string& estate);
 
     // The heirs of a link "h=1,m=1,f=1" entered as their buttons would enter
     // them under the school, in place of the case: {"ok": true} or
@@ -51,17 +53,35 @@ public:
 
     // A .qismaru file's text opened in place of the case: {"ok": true,
     // "positions": {...}, "positionsMessage": "..." when they differ from
-    // `positions`, "estate": {...} or null, "form": the estate form's texts},
-    // or {"ok": false, "message": "..."} with the case left as it was.
-    std::string openFile(const std::string& text, const std::string& positions);
-    // The case as a .qismaru file's text, with the positions and the estate.
-    std::string fileText(const std::string& positions, const std::string& estate) const;
+    // the ones chosen, "form": the estate form's texts or null}, or
+    // {"ok": false, "message": "..."} with the case left as it was.
+    std::string openFile(const std::string& text);
+    // The case as a .qismaru file's text; markSaved() once it is saved.
+    std::string fileText() const;
+    void markSaved();
+    bool hasUnsavedWork() const;
+
+    // A later death entered in its dialog (answer/later_death_form.h):
+    // laterStart() opens the form on the divided case ({"ok"} or why not);
+    // laterForm() is its state, {"death", "deceased": [{"group", "name"}],
+    // "chosen", "buttons": [{"code", "name"}], "heirs": [{"code", "name",
+    // "count", "same": [{"ref", "name"}], "linked"}], "incomplete"};
+    // laterAdd() joins the death to the case, {"ok": true} or
+    // {"ok": false, "message": "..."} with the form left open.
+    std::string laterStart();
+    std::string laterForm() const;
+    void laterChoose(int group);
+    std::string laterPress(const std::string& code);
+    std::string laterCount(int count);
+    void laterCancelCount();
+    void laterCancelLast();
+    void laterLink(const std::string& code, const std::string& ref);
+    std::string laterAdd();
+    void removeLastLater();
 
 private:
-    nlohmann::ordered_json pressed(HeirKind kind, School school);
-    nlohmann::ordered_json counted(int count, School school);
-
-    CaseState state_;
+    CaseSession session_;
+    std::unique_ptr<LaterDeathForm> later_;
 };
 
 }  // namespace qismaru::web

@@ -122,12 +122,6 @@ std::string helpTexts(const std::string& positions)
     return Json{{"kinds", kinds}, {"schools", schoolsJson()}, {"questions", questions}}.dump();
 }
 
-std::string positionsInfo(const std::string& positions)
-{
-    const Positions effective = effectivePositions(positionsFromJson(positions));
-    return Json{{"positions", positionsToJson(effective)}, {"line", positionsLine(effective)}}.dump();
-}
-
 std::string readEstateForm(const std::string& form)
 {
     const estate::EstateFormReading reading = estate::readEstateForm(formFromJson(form));

@@ -15,10 +15,6 @@ std::string catalogue();
 //  "questions": [{"heading", "when", "holdings": [...], "note"}]}.
 std::string helpTexts(const std::string& positions);
 
-// The positions as the engine applies them (no return only where a school
-// held it), with the line that names them: {"positions", "line"}.
-std::string positionsInfo(const std::string& positions);
-
 // OK of the estate form: {"ok": true, "estate": {...}, "form": {...}} with
 // the estate as a batch line carries it and the form as it shows it again,
 // or {"ok": false, "field": 0..3, "message": "..."}.

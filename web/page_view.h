@@ -2,24 +2,35 @@
 
 #include <string>
 
+#include "answer/case_answer.h"
+
 namespace qismaru::web {
 
-// Everything the page shows of one batch line, computed once: what
-// Calculate says (the calculator's messages), the solution's steps as
-// `qismaru-calc --explain` writes them, the result table as rows of columns,
-// each row with its heir's code and parts; the settlement of the estate as
-// the desktop's window lays it out; whether the answer differs from the
-// Hanafi one and the mark that says so, naming the position that makes it
-// differ; and the whole as plain text for copying. JSON:
-//   {"outcome": "computed" | "stopped" | "beyond" | "refused", "error",
-//    "positionsLine", "messages": [...], "steps": [...],
-//    "differsFromHanafi", "differenceMark", "differenceNote", "surplus",
+// Everything the page shows of an answer, as JSON, written once from it:
+// what Calculate says, the solution's steps as `qismaru-calc --explain`
+// writes them, the result table as rows of columns, each row with its
+// heir's code and parts; the settlement of the estate as the desktop's
+// window lays it out; whether the answer differs from the Hanafi one and the
+// mark that says so; the later deaths, each with its heading, heirs and
+// solution, and the combined table; and the whole as plain text for copying:
+//   {"outcome": "open" | "computed" | "stopped" | "beyond",
+//    "positionsLine", "messages": [...] (the calculator's), "surplus",
+//    "announcements": [...] (all that Calculate says), "steps": [...],
+//    "differsFromHanafi", "differenceMark", "differenceNote",
 //    "table": {"rows": [{"kind", "parts", "cells": {"name", "share",
 //              "parts", "perHead", "percentage"}}], "base",
 //              "percentageTitle", "totals": [...]},
 //    "estate": {"title", "claims", "columns", "kinds", "closing", "notes",
 //               "text"} or null,
-//    "text"}
+//    "later": null, or {"count", "joined", "refusal", "deaths": [{"heading",
+//             "heirs", "steps": [...]}], "combinedSteps": [...],
+//             "combined": {"title", "positions", "deaths", "header",
+//             "rows", "diedAs", "text"}},
+//    "canAddLater", "text"}
+std::string viewOf(const CaseAnswer& answer);
+
+// The view of one batch line's answer, with its steps; a line refused gives
+// {"outcome": "refused", "error": "..."}.
 std::string viewOfLine(const std::string& line);
 
 }  // namespace qismaru::web

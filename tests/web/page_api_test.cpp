@@ -69,10 +69,13 @@ TEST(PageApi, TheCaseAsABatchLineAndItsView)
 {
     PageCase page;
     page.enterLink("h=1,m=1,d=3,bm=1", "maliki");
-    const std::string line = page.batchLine(R"({"school":"maliki","spouseReturn":false,"noReturn":true})",
-                                            R"({"gross":"120000.50","debts":"5000"})");
-    EXPECT_EQ(line, R"({"counts":{"h":1,"m":1,"d":3,"bm":1},"school":"maliki","spouseReturn":false,)"
-                    R"("noReturn":true,"estate":{"gross":"120000.50","debts":"5000"}})");
+    page.setPositions(R"({"school":"maliki","spouseReturn":false,"noReturn":true})");
+    page.setEstate(R"({"gross":"120000.50","debts":"5000"})");
+    page.calculate();
+    // The page's case is this batch line's: the same view.
+    const std::string line = R"({"counts":{"h":1,"m":1,"d":3,"bm":1},"school":"maliki","spouseReturn":false,)"
+                             R"("noReturn":true,"estate":{"gross":"120000.50","debts":"5000"}})";
+    EXPECT_EQ(page.view(), viewOfLine(line));
 
     const json view = json::parse(viewOfLine(line));
     EXPECT_EQ(view["outcome"], "computed");

@@ -1,9 +1,10 @@
 // The web page as a user drives it, opened from disk: heirs entered by
 // clicks and by keys, Calculate, the table against the native calculator's
 // answer to the same case, another school, the solution, the estate, the
-// entry rules' refusals, case files opened, refused and saved, the link
-// that reopens a case, the copied text, the printed page, a phone's width,
-// and no request outside the page's folder.
+// entry rules' refusals, case files opened, refused and saved, a later
+// death entered and its combined table, the link that reopens a case, the
+// copied text, the printed page, a phone's width, and no request outside
+// the page's folder.
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -289,6 +290,74 @@ async function caseFiles(page, downloads) {
   check.ok(fs.readFileSync(saved, 'utf8').includes('"school": "shafii"'), 'and with the school it was saved under');
 }
 
+// The books' first example of successive deaths entered by clicks and
+// keys: the son died; his mother and his sister are the wife and the
+// daughter of the first case. The combined table is the calculator's; the
+// case is saved with its later death, read by qismaru-calc, and the
+// README's file of successive deaths opens and divides its estate.
+async function laterDeaths(page, downloads) {
+  await page.click('#new-case');
+  await page.select('#school', 'hanafi');
+  for (const code of ['w', 's', 'd']) {
+    await press(page, code);
+    await typeCount(page, 1);
+  }
+  await page.click('#calculate');
+  await calculated(page);
+  await page.click('#add-later');
+  await page.waitForSelector('#later-dialog[open]');
+  const son = await page.$$eval('#later-deceased option', (options) =>
+    options.find((o) => o.textContent.startsWith('الابن'))?.value
+  );
+  await page.select('#later-deceased', son);
+  await page.click('#later-buttons button[data-code="h"]');
+  check.ok((await message(page)).includes('رجل'), 'a man leaves no husband');
+  await page.click('#later-buttons button[data-code="m"]');
+  await page.click('#later-buttons button[data-code="si"]');
+  await page.waitForSelector('#later-count-row:not([hidden])');
+  await page.keyboard.press('Enter');
+  check.equal(
+    await page.$$eval('#later-heirs tr', (rows) => rows.map((row) => row.dataset.kind)),
+    ['m', 'si'],
+    'his heirs are entered in order, the count by the keyboard'
+  );
+  await page.select('#later-heirs tr[data-kind="m"] select', '1:w');
+  await page.select('#later-heirs tr[data-kind="si"] select', '1:d');
+  await page.click('#later-ok');
+  await page.waitForSelector('#later-dialog:not([open])');
+  const line =
+    '{"counts":{"w":1,"s":1,"d":1},"later":[{"deceased":"1:s","counts":{"m":1,"si":1},"same":{"m":"1:w","si":"1:d"}}]}';
+  const native = spawnSync(calc, ['--batch'], { input: line + '\n', encoding: 'utf8' });
+  check.equal(JSON.parse(native.stdout).combined.base, 120, 'the calculator joins the books\' example in 120');
+  const text = spawnSync(calc, ['--case-file', path.join(repository, 'docs/successive-deaths.qismaru')], {
+    encoding: 'utf8',
+  }).stdout;
+  const table = text.slice(text.indexOf('الجامعة\n') + 'الجامعة\n'.length).split('\n\n')[0].split('\n');
+  const shown = await page.$$eval('#combined-table tr', (rows) =>
+    rows.map((row) => [...row.cells].map((cell) => cell.textContent).join(' | '))
+  );
+  check.equal(shown, table, 'the combined table is the calculator\'s');
+  check.ok(await page.$('#combined-table tr.died'), 'the son\'s row is shaded: his parts passed on');
+
+  const client = await page.createCDPSession();
+  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.click('#save-file');
+  const saved = path.join(downloads, 'مسألة.qismaru');
+  for (let i = 0; i < 50 && !fs.existsSync(saved); ++i) await new Promise((r) => setTimeout(r, 100));
+  const reread = spawnSync(calc, ['--case-file', saved, '--json', '--fields', 'combined'], { encoding: 'utf8' });
+  check.equal(JSON.parse(reread.stdout).combined.base, 120, 'the case is saved with its later death');
+
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-file')]);
+  await chooser.accept([path.join(repository, 'docs/successive-deaths.qismaru')]);
+  await page.waitForFunction(() => document.querySelectorAll('#entry-list li').length === 3);
+  await page.click('#calculate');
+  await calculated(page);
+  const amounts = await page.$$eval('#estate-kinds tr', (rows) => rows.slice(1).map((row) => row.cells[4].textContent));
+  check.equal(amounts, ['43,000.00', '77,000.00'], 'a file with a later death opens and divides its estate by the combined table');
+  await page.click('#remove-later');
+  check.ok(await page.$eval('#later-result', (e) => e.hidden), 'the last later death is withdrawn');
+}
+
 async function linkedCase(page) {
   await page.goto(fileUrl('#case=h=1,m=1,d=3,bm=1&school=maliki'));
   await page.waitForSelector('body[data-ready]');
@@ -363,6 +432,7 @@ async function main() {
     await onePrintedPage(page);
     await refusals(page, questions);
     await caseFiles(page, downloads);
+    await laterDeaths(page, downloads);
     await linkedCase(page);
     await help(page);
     await phone(page);

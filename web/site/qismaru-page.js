@@ -1,5 +1,5 @@
-// The web page of Qismaru. The entry rules, the checks, the answers, the
-// texts and the figures are the C++ of the desktop program and of
+// The web page of Qismaru. The case's session, its entry rules, checks,
+// answers, texts and figures are the C++ of the desktop program and of
 // qismaru-calc, compiled to WebAssembly (qismaru.js): this script shows what
 // they say and passes the user's presses on to them.
 'use strict';
@@ -8,15 +8,11 @@
   const $ = (id) => document.getElementById(id);
   const views = qismaruViews;
 
-  let engine = null; // the module: viewOfLine(), catalogue(), ...
-  let pageCase = null; // the case being entered (C++ PageCase)
+  let engine = null; // the module: catalogue(), readEstateForm(), ...
+  let pageCase = null; // the case's session (C++ PageCase)
   let catalogue = null; // heir kinds, schools, the estate form's words
-  let positions = { school: 'hanafi', spouseReturn: false, noReturn: false };
-  let estate = null; // the estate as a batch line carries it, or null
   let estateForm = null; // the estate form's texts, as the user gave them
-  let shown = null; // {line, view} of the case on the page
   let fileName = null; // the case file the case came from or went to
-  let savedText = null; // that file's text, to tell unsaved work
 
   // A message box: the text alone and OK; resolves when it is closed.
   function tell(text) {
@@ -29,12 +25,8 @@
     });
   }
 
-  function positionsJson() {
-    return JSON.stringify(positions);
-  }
-
-  function estateJson() {
-    return estate ? JSON.stringify(estate) : 'null';
+  function positions() {
+    return JSON.parse(pageCase.positions());
   }
 
   // The entry list and every control that depends on the state of the case.
@@ -49,7 +41,7 @@
   }
 
   function pressHeir(code) {
-    const pressed = JSON.parse(pageCase.press(code, positions.school));
+    const pressed = JSON.parse(pageCase.press(code));
     if (pressed.outcome === 'refused') tell(pressed.message);
     else if (pressed.outcome === 'entered') showEntries();
     else if (pressed.outcome === 'askCount') askCount(code);
@@ -65,16 +57,22 @@
     input.select();
   }
 
+  // The number typed, 0 for anything that is not one; above the largest
+  // count, nothing (the limit is said instead).
+  function typedCount(input) {
+    const text = input.value.trim();
+    const count = /^[0-9]+$/.test(text) ? Number(text) : 0;
+    if (count <= catalogue.maxCount) return count;
+    tell(catalogue.countLimitText).then(() => input.select());
+    return null;
+  }
+
   function confirmCount(event) {
     event.preventDefault();
     const input = $('count-input');
-    const text = input.value.trim();
-    const count = /^[0-9]+$/.test(text) ? Number(text) : 0;
-    if (count > catalogue.maxCount) {
-      tell(catalogue.countLimitText).then(() => input.select());
-      return;
-    }
-    const result = JSON.parse(pageCase.confirmCount(count, positions.school));
+    const count = typedCount(input);
+    if (count === null) return;
+    const result = JSON.parse(pageCase.confirmCount(count));
     if (result.outcome === 'recorded') {
       $('count-dialog').close('recorded');
       showEntries();
@@ -90,106 +88,81 @@
     $('count-dialog').close('cancelled');
   }
 
-  // The answer of the case under the chosen positions, computed once: the
-  // page's view of the batch line, with the calculator's messages and steps.
-  async function answerCase() {
-    const line = pageCase.batchLine(positionsJson(), estateJson());
-    const view = JSON.parse(engine.viewOfLine(line));
-    if (view.outcome === 'beyond') {
-      await tell(catalogue.beyondExactRangeText);
-      return false;
-    }
-    if (view.outcome === 'refused') {
-      await tell(view.error);
-      return false;
-    }
-    shown = { line, view };
+  // What Calculate, or a change of the positions, came to: the answer
+  // shown, or the reason it was refused.
+  async function shown(result) {
+    showEntries();
     showAnswer();
-    return true;
+    if (result.outcome === 'answered') keepLink();
+    if (result.outcome === 'refused' || result.outcome === 'beyond') await tell(result.said.join('\n'));
   }
 
   async function calculate() {
     if (!pageCase.canCalculate()) return;
-    const refusal = pageCase.refusalUnder(positions.school);
-    if (refusal) {
-      await tell(refusal);
-      return;
-    }
     const started = performance.now();
-    if (!(await answerCase())) return;
-    pageCase.markComputed();
-    showEntries();
-    keepLink();
-    performance.measure('qismaru-calculate', { start: started, end: performance.now() });
+    const result = JSON.parse(pageCase.calculate());
+    await shown(result);
+    if (result.outcome === 'answered') {
+      performance.measure('qismaru-calculate', { start: started, end: performance.now() });
+    }
   }
 
+  // The answer of the case on screen, or none while the case is open.
   function showAnswer() {
-    const { view } = shown;
-    $('result').hidden = false;
+    const view = JSON.parse(pageCase.view());
+    const answered = view.outcome !== 'open';
+    $('result').hidden = !answered;
+    if (!answered) return;
     $('positions-line').textContent = view.positionsLine;
     const difference = $('hanafi-difference');
     difference.hidden = !view.differsFromHanafi;
     difference.textContent = view.differenceMark;
     difference.title = view.differenceNote;
     views.resultTable(view.table);
-    const messages = view.messages.concat(view.surplus ? [view.surplus] : []);
-    $('case-messages').replaceChildren(...messages.map((message) => views.cell('p', message)));
-    $('steps').replaceChildren(...view.steps.map((step) => views.cell('li', step.text)));
+    $('case-messages').replaceChildren(...view.announcements.map((said) => views.cell('p', said)));
+    views.steps(view);
     $('show-steps').disabled = view.steps.length === 0;
     views.settlement(view.estate);
+    views.laterDeaths(view.later);
+    $('add-later').disabled = !view.canAddLater;
+    $('remove-later').disabled = !view.later;
+    $('copy-text').dataset.text = view.text;
     $('copied').textContent = '';
-  }
-
-  // The table of the former positions or case leaves the page; the case
-  // stays as entered, open again, until it is answered anew.
-  function withdrawAnswer() {
-    shown = null;
-    $('result').hidden = true;
-    pageCase.reopen();
-    showEntries();
   }
 
   // The school and positions are kept between visits, as the desktop keeps
   // them between runs; a case's link or file brings its own.
   const keptPositions = 'qismaru.positions';
 
-  function takePositions(next) {
-    const effective = JSON.parse(engine.positionsInfo(JSON.stringify(next))).positions;
-    const changed = JSON.stringify(effective) !== JSON.stringify(positions);
-    positions = effective;
-    showPositions();
+  function keepPositions() {
     try {
-      localStorage.setItem(keptPositions, JSON.stringify(positions));
+      localStorage.setItem(keptPositions, pageCase.positions());
     } catch (error) {
       // A browser that keeps nothing for this page: the choice lasts the visit.
     }
-    return changed;
+    showPositions();
   }
 
   function keptOrDefaultPositions() {
     try {
-      return JSON.parse(localStorage.getItem(keptPositions)) || positions;
+      return localStorage.getItem(keptPositions) || pageCase.positions();
     } catch (error) {
-      return positions;
+      return pageCase.positions();
     }
   }
 
   async function setPositions(next) {
-    if (!takePositions(next)) return;
-    if (pageCase.computed()) {
-      withdrawAnswer();
-      await calculate();
-    } else {
-      const refusal = pageCase.refusalUnder(positions.school);
-      if (refusal) await tell(refusal);
-    }
+    const result = JSON.parse(pageCase.setPositions(JSON.stringify(next)));
+    keepPositions();
+    if (result.outcome !== 'unchanged') await shown(result);
   }
 
   function showPositions() {
-    $('school').value = positions.school;
-    $('spouse-return').checked = positions.spouseReturn;
-    $('no-return').checked = positions.noReturn;
-    const school = catalogue.schools.find((s) => s.key === positions.school);
+    const chosen = positions();
+    $('school').value = chosen.school;
+    $('spouse-return').checked = chosen.spouseReturn;
+    $('no-return').checked = chosen.noReturn;
+    const school = catalogue.schools.find((s) => s.key === chosen.school);
     $('no-return').disabled = !school.mayRefuseReturn;
   }
 
@@ -197,24 +170,13 @@
     if (pageCase.cancelLast() > 0) showEntries();
   }
 
-  // A case kept in a file and changed since, or one with an estate, is work
-  // not to be lost without asking; a case of heirs alone is entered again in
-  // a few presses.
-  function hasUnsavedWork() {
-    if (fileName === null && estate === null) return false;
-    return pageCase.fileText(positionsJson(), estateJson()) !== savedText;
-  }
-
   function mayLeaveCase() {
-    return !hasUnsavedWork() || window.confirm('في المسألة عمل لم يحفظ. أتتركه؟');
+    return !pageCase.hasUnsavedWork() || window.confirm('في المسألة عمل لم يحفظ. أتتركه؟');
   }
 
   function forgetCase() {
-    estate = null;
     estateForm = null;
     fileName = null;
-    savedText = null;
-    shown = null;
     $('result').hidden = true;
     history.replaceState(null, '', location.pathname + location.search);
   }
@@ -230,9 +192,10 @@
     const heirs = JSON.parse(pageCase.entries())
       .map((entry) => entry.code + '=' + entry.count)
       .join(',');
-    let link = '#case=' + heirs + '&school=' + positions.school;
-    if (positions.spouseReturn) link += '&spouseReturn=1';
-    if (positions.noReturn) link += '&noReturn=1';
+    const chosen = positions();
+    let link = '#case=' + heirs + '&school=' + chosen.school;
+    if (chosen.spouseReturn) link += '&spouseReturn=1';
+    if (chosen.noReturn) link += '&noReturn=1';
     return link;
   }
 
@@ -258,7 +221,8 @@
     }
     forgetCase();
     const truth = (name) => link.get(name) === '1' || link.get(name) === 'true';
-    takePositions({ school: key, spouseReturn: truth('spouseReturn'), noReturn: truth('noReturn') });
+    pageCase.setPositions(JSON.stringify({ school: key, spouseReturn: truth('spouseReturn'), noReturn: truth('noReturn') }));
+    keepPositions();
     showEntries();
     await calculate();
   }
@@ -279,7 +243,7 @@
   }
 
   function saveFile() {
-    const text = pageCase.fileText(positionsJson(), estateJson());
+    const text = pageCase.fileText();
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
     link.download = fileName || 'مسألة' + catalogue.caseFileSuffix;
@@ -288,7 +252,7 @@
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
     fileName = link.download;
-    savedText = text;
+    pageCase.markSaved();
   }
 
   function chooseFile() {
@@ -301,17 +265,15 @@
     if (!file) return;
     // One byte more than a case file may hold tells a case file from a larger one.
     const bytes = new Uint8Array(await file.slice(0, catalogue.maxCaseFileBytes + 1).arrayBuffer());
-    const opened = JSON.parse(pageCase.openFile(bytes, positionsJson()));
+    const opened = JSON.parse(pageCase.openFile(bytes));
     if (!opened.ok) {
       await tell(opened.message + '\n' + file.name);
       return;
     }
     forgetCase();
-    takePositions(opened.positions);
-    estate = opened.estate;
+    keepPositions();
     estateForm = opened.form;
     fileName = file.name;
-    savedText = pageCase.fileText(positionsJson(), estateJson());
     showEntries();
     if (opened.positionsMessage) await tell(opened.positionsMessage);
   }
@@ -329,12 +291,12 @@
     fields[0].focus();
   }
 
-  async function estateChosen(chosen, form) {
-    estate = chosen;
+  function estateChosen(chosen, form) {
+    pageCase.setEstate(chosen ? JSON.stringify(chosen) : 'null');
     estateForm = form;
     $('estate-dialog').close();
     // The settlement follows at once when the case is answered already.
-    if (pageCase.computed()) await answerCase();
+    if (pageCase.computed()) showAnswer();
   }
 
   function acceptEstate(event) {
@@ -358,9 +320,10 @@
   }
 
   function openHelp() {
-    views.help(JSON.parse(engine.helpTexts(positionsJson())));
+    views.help(JSON.parse(engine.helpTexts(pageCase.positions())));
+    const school = positions().school;
     for (const row of $('help-schools').querySelectorAll('tr')) {
-      row.classList.toggle('current', row.dataset.school === positions.school);
+      row.classList.toggle('current', row.dataset.school === school);
     }
     $('help-dialog').showModal();
     $('help-close').focus();
@@ -377,22 +340,22 @@
       event.preventDefault();
       cancelCount();
     });
-    $('school').addEventListener('change', () => setPositions({ ...positions, school: $('school').value }));
+    $('school').addEventListener('change', () => setPositions({ ...positions(), school: $('school').value }));
     // The calculator refuses a return to the spouse and no return at once:
     // choosing one lets the other go.
     $('spouse-return').addEventListener('change', () =>
-      setPositions({ ...positions, spouseReturn: $('spouse-return').checked, noReturn: false })
+      setPositions({ ...positions(), spouseReturn: $('spouse-return').checked, noReturn: false })
     );
     $('no-return').addEventListener('change', () =>
-      setPositions({ ...positions, noReturn: $('no-return').checked, spouseReturn: false })
+      setPositions({ ...positions(), noReturn: $('no-return').checked, spouseReturn: false })
     );
     $('show-steps').addEventListener('click', () => {
       const section = $('steps-section');
       section.hidden = !section.hidden;
       $('show-steps').setAttribute('aria-expanded', String(!section.hidden));
     });
-    $('copy-text').addEventListener('click', () => shown && copyText(shown.view.text));
-    $('copy-link').addEventListener('click', () => shown && copyText(location.href));
+    $('copy-text').addEventListener('click', () => pageCase.computed() && copyText($('copy-text').dataset.text));
+    $('copy-link').addEventListener('click', () => pageCase.computed() && copyText(location.href));
     $('print').addEventListener('click', () => pageCase.computed() && window.print());
     $('save-file').addEventListener('click', saveFile);
     $('open-file').addEventListener('click', chooseFile);
@@ -402,11 +365,12 @@
     $('estate-cancel').addEventListener('click', () => $('estate-dialog').close());
     $('estate-none').addEventListener('click', () => estateChosen(null, null));
     $('help-button').addEventListener('click', openHelp);
+    qismaruLaterDeaths.connect({ pageCase, tell, typedCount, answered: () => (showEntries(), showAnswer()) });
     window.addEventListener('hashchange', () => {
       if (mayLeaveCase()) openLinkedCase();
     });
     window.addEventListener('beforeunload', (event) => {
-      if (hasUnsavedWork()) event.preventDefault();
+      if (pageCase.hasUnsavedWork()) event.preventDefault();
     });
   }
 
@@ -421,7 +385,8 @@
     for (const id of ['school', 'spouse-return', 'open-file', 'save-file', 'estate-button', 'help-button', 'new-case']) {
       $(id).disabled = false;
     }
-    takePositions(keptOrDefaultPositions());
+    pageCase.setPositions(keptOrDefaultPositions());
+    keepPositions();
     showEntries();
     $('loading').hidden = true;
     performance.mark('qismaru-ready');
@@ -430,7 +395,7 @@
     // The browser compiles the module's code when it first runs: one answer
     // in idle time, as Calculate asks for it and shown nowhere, spares the
     // first Calculate that wait.
-    if (!shown) (window.requestIdleCallback || setTimeout)(() => engine.viewOfLine('{"h":1}'));
+    if (!pageCase.computed()) (window.requestIdleCallback || setTimeout)(() => engine.viewOfLine('{"h":1}'));
   }
 
   start().catch((error) => {

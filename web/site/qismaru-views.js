@@ -65,6 +65,48 @@ const qismaruViews = (function () {
     $('estate-notes').replaceChildren(...report.notes.map((note) => cell('p', note)));
   }
 
+  // The solution: the first death's steps, then each later death's under
+  // its heading, and how they join in the combined base.
+  function steps(view) {
+    $('steps').replaceChildren(...view.steps.map((step) => cell('li', step.text)));
+    const later = view.later && view.later.joined ? view.later : null;
+    const parts = [];
+    if (later) {
+      for (const death of later.deaths) {
+        const list = document.createElement('ol');
+        list.append(...death.steps.map((text) => cell('li', text)));
+        parts.push(cell('h4', death.heading), cell('p', death.heirs), list);
+      }
+      const joined = document.createElement('ol');
+      joined.append(...later.combinedSteps.map((text) => cell('li', text)));
+      parts.push(cell('h4', later.combined.title), joined);
+    }
+    $('later-steps').replaceChildren(...parts);
+  }
+
+  // The later deaths: who died, and the combined table (الجامعة), each
+  // deceased's row shaded; or why they do not join.
+  function laterDeaths(later) {
+    $('later-result').hidden = !later;
+    if (!later) return;
+    $('later-refusal').hidden = later.joined;
+    $('later-refusal').textContent = later.refusal;
+    $('combined').hidden = !later.joined;
+    if (!later.joined) return;
+    const page = later.combined;
+    $('combined-title').textContent = page.title;
+    $('combined-deaths').replaceChildren(...page.deaths.map((death) => cell('li', death)));
+    const head = document.createElement('tr');
+    head.append(...page.header.map((title) => cell('th', title)));
+    const rows = page.rows.map((cells, i) => {
+      const tr = document.createElement('tr');
+      tr.append(...cells.map((text) => cell('td', text)));
+      if (page.diedAs[i] > 0) tr.className = 'died';
+      return tr;
+    });
+    $('combined-table').replaceChildren(head, ...rows);
+  }
+
   function heirButtons(kinds, press) {
     $('heir-buttons').replaceChildren(
       ...kinds.map((kind) => {
@@ -174,5 +216,5 @@ const qismaruViews = (function () {
     );
   }
 
-  return { cell, entryList, resultTable, settlement, heirButtons, schools, estateForm, help };
+  return { cell, entryList, resultTable, steps, settlement, laterDeaths, heirButtons, schools, estateForm, help };
 })();
