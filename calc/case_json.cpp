@@ -177,7 +177,8 @@ void writeTable(JsonWriter& json, const char* name, const DeathResult& death, Ta
 
 void writeEstate(JsonWriter& json, const DeathResult& death)
 {
-    if (death.settlement) writeEstateJson(json, *death.settlement, death.counts);
+    if (death.settlement)
+        writeEstateJson(json, *death.settlement, death.settledHeirs ? *death.settledHeirs : death.counts);
 }
 
 void writeScreen(JsonWriter& json, const DeathResult& death) { writeTable(json, "screen", death, TableMedium::Screen); }

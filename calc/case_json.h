@@ -20,8 +20,11 @@ struct DeathResult {
     const CaseComputation& computation;
     // The solution, written under "steps" when it was asked for (--explain).
     const std::vector<SolutionStep>* steps = nullptr;
-    // The estate divided by this death's table, when it is the division of the estate.
+    // The division of the estate, when this death's result gives it: by its
+    // table, or by the combined table of later deaths, whose settlement
+    // speaks of no kind of heirs (`settledHeirs` empty).
     const estate::Settlement* settlement = nullptr;
+    const KindCounts* settledHeirs = nullptr;
 };
 
 // The first death of an answer as its result members give it, with its

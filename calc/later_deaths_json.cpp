@@ -185,12 +185,14 @@ void writeLaterDeathsResult(JsonWriter& json, const CaseAnswer& answer, ResultFi
         return;
     }
     FirstDeathResult first(answer);
-    // The first death's own division, as the member "estate" has given it.
-    std::optional<estate::Settlement> own;
-    if (answer.question.estate)
-        own = estate::settleEstate(*answer.question.estate, answer.counts(), *answer.computation);
+    // The estate is divided by the combined table: the first death's own
+    // table would pay the heirs who died after him.
+    static const KindCounts kNoKind;
+    std::optional<estate::Settlement> combined;
+    if (answer.combinedSettlement) combined = estate::withoutKinds(*answer.combinedSettlement);
     DeathResult members = first.death;
-    members.settlement = own ? &*own : nullptr;
+    members.settlement = combined ? &*combined : nullptr;
+    members.settledHeirs = &kNoKind;
     json.beginObject();
     writeCaseMembers(json, members, fields);
     if (fields.hasLater()) writeLater(json, answer, fields);

@@ -9,19 +9,6 @@ namespace qismaru::estate {
 
 namespace {
 
-// The claims, the closing lines and the notes are a single settlement's:
-// the same net, what no heir takes and the rounding difference; only the
-// heirs' lines differ, and those are the groups of the combined table.
-Settlement asSingleSettlement(const CombinedSettlement& combined)
-{
-    Settlement single;
-    single.inputs = combined.inputs;
-    single.claims = combined.claims;
-    single.finalBase = combined.base;
-    static_cast<Leftover&>(single) = combined;
-    return single;
-}
-
 std::string fractionText(std::int64_t parts, std::int64_t base)
 {
     const std::int64_t g = std::gcd(parts, base);
@@ -32,7 +19,9 @@ std::string fractionText(std::int64_t parts, std::int64_t base)
 
 EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table, Grouping grouping)
 {
-    EstateReport report = buildEstateReport(asSingleSettlement(settlement), KindCounts{}, CaseResult{}, grouping);
+    // The claims, the closing lines and the notes are a single settlement's;
+    // only the heirs' lines differ, and those are the groups of the table.
+    EstateReport report = buildEstateReport(withoutKinds(settlement), KindCounts{}, CaseResult{}, grouping);
     report.shareTitle = "من التركة";
     const auto money = [&settlement, grouping](const Minor& minor) {
         return amountText(minor, settlement.inputs.decimals, grouping);

@@ -24,4 +24,14 @@ CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTabl
     return s;
 }
 
+Settlement withoutKinds(const CombinedSettlement& combined)
+{
+    Settlement single;
+    single.inputs = combined.inputs;
+    single.claims = combined.claims;
+    single.finalBase = combined.base;
+    static_cast<Leftover&>(single) = combined;
+    return single;
+}
+
 }  // namespace qismaru::estate

@@ -29,4 +29,9 @@ struct CombinedSettlement : Leftover {
 
 CombinedSettlement settleCombined(const EstateInputs& inputs, const CombinedTable& table);
 
+// The same as a single death's settlement without its kinds: the claims,
+// the net, what no heir takes and the rounding difference, which are a
+// single settlement's; the heirs' money is the groups' of the combined table.
+Settlement withoutKinds(const CombinedSettlement& combined);
+
 }  // namespace qismaru::estate

@@ -144,6 +144,13 @@ TEST(CalculatorLaterDeaths, MoneyAndStepsOfTheCombinedTable)
     EXPECT_EQ(classic["heirs"][0]["amount"], "43000.01");       // 120000.05 × 43/120 = 43000.017…, cut down
     EXPECT_EQ(classic["heirs"][1]["exact"], "184800077/2400");  // 120000.05 × 77/120
     EXPECT_EQ(classic["estate"]["net"], "120000.05");
+    // The result's own "estate" divides the estate: by the combined table,
+    // never paying by kind the son who died before the division.
+    const ordered_json estate = ordered_json::parse(line)["estate"];
+    EXPECT_EQ(estate["kinds"].dump(), "{}") << "the first table would pay the dead son";
+    EXPECT_EQ(estate["net"], classic["estate"]["net"]);
+    EXPECT_EQ(estate["undistributed"], classic["estate"]["undistributed"]);
+    EXPECT_EQ(estate["roundingDifference"], classic["estate"]["roundingDifference"]);
     std::vector<std::string> texts;
     for (const auto& step : classic["steps"]) texts.push_back(step["text"]);
     ASSERT_EQ(texts.size(), 4u);
