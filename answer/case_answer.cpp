@@ -57,11 +57,17 @@ std::string CaseAnswer::differenceMark() const
     return differsFromHanafi() ? qismaru::differenceMark(counts(), *computation) : "";
 }
 
+std::vector<std::string> messageTexts(const CaseComputation& computation)
+{
+    std::vector<std::string> texts;
+    for (const CaseMessage message : computation.messages) texts.emplace_back(messageText(message));
+    return texts;
+}
+
 std::vector<std::string> CaseAnswer::announcements() const
 {
-    std::vector<std::string> said;
-    if (!computation) return said;
-    for (const CaseMessage message : computation->messages) said.emplace_back(messageText(message));
+    if (!computation) return {};
+    std::vector<std::string> said = messageTexts(*computation);
     if (std::string surplus = surplusNote(*computation); !surplus.empty()) said.push_back(std::move(surplus));
     if (successive && !successive->joined()) said.push_back(successive->refusalText());
     return said;

@@ -89,6 +89,9 @@ struct CaseAnswer {
     std::optional<estate::EstateReport> estateReport(Reader reader) const;
 };
 
+// A computation's named cases and validation stops, in the words the user reads.
+std::vector<std::string> messageTexts(const CaseComputation& computation);
+
 // The case as entered, not yet answered.
 CaseAnswer openAnswer(CaseQuestion question);
 

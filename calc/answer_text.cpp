@@ -14,7 +14,7 @@ void writeFirstDeath(std::ostream& out, const CaseAnswer& answer)
     if (!steps.empty()) {
         out << solutionText(answer.counts(), steps);
     } else {
-        writeTextReport(out, answer.counts(), *answer.computation);
+        writeTextReport(out, answer.counts(), *answer.computation, answer.announcements());
     }
 }
 
@@ -25,10 +25,11 @@ void writeLaterDeaths(std::ostream& out, const CaseAnswer& answer)
         return;
     }
     const LaterDeathsAnswer& deaths = *answer.successive;
-    writeTextReport(out, answer.counts(), *answer.computation);
+    writeTextReport(out, answer.counts(), *answer.computation, answer.announcements());
     for (std::size_t i = 0; i < deaths.later.size(); ++i) {
+        const CaseComputation& death = deaths.deaths()[i + 1].computation;
         out << '\n' << deaths.heading(i) << '\n';
-        writeTextReport(out, deaths.later[i].counts, deaths.deaths()[i + 1].computation);
+        writeTextReport(out, deaths.later[i].counts, death, messageTexts(death));
     }
     out << "\nالجامعة\n" << tableLines(combinedTableText(deaths.table()), " | ");
 }

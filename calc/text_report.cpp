@@ -37,7 +37,8 @@ void writeCaseWideValues(std::ostream& out, const CaseResult& r)
 
 }  // namespace
 
-void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation)
+void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation,
+                     const std::vector<std::string>& said)
 {
     if (computation.outcome == CaseOutcome::Computed) {
         const ResultTable table = buildResultTable(counts, computation.result, TableMedium::Screen);
@@ -48,7 +49,7 @@ void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComp
     } else if (computation.stopped()) {
         out << "validation stop: no table\n";
     }
-    for (const CaseMessage message : computation.messages) out << messageText(message) << '\n';
+    for (const std::string& line : said) out << line << '\n';
 }
 
 }  // namespace qismaru::calc

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "engine/compute_case.h"
 
@@ -8,7 +10,9 @@ namespace qismaru::calc {
 
 // The result table for a terminal: one line per row in the table's reading
 // order (heir, share, portion, per head, percentage), then the header and
-// totals lines, the case-wide values and the messages.
-void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation);
+// totals lines, the case-wide values, and what Calculate says of it, one
+// line each.
+void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation,
+                     const std::vector<std::string>& said);
 
 }  // namespace qismaru::calc

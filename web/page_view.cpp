@@ -212,11 +212,7 @@ std::string plainText(const CaseAnswer& answer, const ResultTable& table)
 
 void writeSaid(JsonWriter& json, const CaseAnswer& answer)
 {
-    std::vector<std::string> messages;
-    if (answer.computed()) {
-        for (const CaseMessage message : answer.computation->messages) messages.emplace_back(messageText(message));
-    }
-    texts(json, "messages", messages);
+    texts(json, "messages", answer.computed() ? messageTexts(*answer.computation) : std::vector<std::string>{});
     if (answer.computed()) {
         if (const std::string surplus = surplusNote(*answer.computation); !surplus.empty())
             member(json, "surplus", surplus);

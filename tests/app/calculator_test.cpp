@@ -430,6 +430,20 @@ TEST(Calculator, TextTableRowByRow)
                             }));
 }
 
+// Under no return the surplus goes to the treasury, and the text says so
+// after the table, as the window and the web page do.
+TEST(Calculator, TextSaysWhereTheSurplusGoes)
+{
+    CalcOptions options;
+    options.caseArguments = {"m=1", "d=1"};
+    options.school = "shafii";
+    options.noReturn = true;
+    const CalcRun r = runOnce(options);
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(lines(r.out).back(), "لا رد على هذا القول: ما فضل عن الفروض، 2 من 6، لبيت المال، ولا يوزع على الورثة.")
+        << r.out;
+}
+
 TEST(Calculator, TextAfterAValidationStopHasNoTable)
 {
     const CalcRun r = run(OutputForm::Text, {"h=1", "w=1"});
