@@ -103,11 +103,17 @@ CaseFileReading readPositions(const json& document, Positions& positions)
 
 CaseFileReading readLater(const json& later, int version, CaseFile& file)
 {
-    if (version < 3) return refused(CaseFileProblem::BadLaterDeaths, "later deaths need format version 3");
-    std::string why = readLaterDeathEntries(later, file.positions.school, file.later);
-    if (why.empty()) why = laterDeathsProblem(file.heirs, file.later, file.positions);
-    if (!why.empty()) return refused(CaseFileProblem::BadLaterDeaths, std::move(why));
-    return {};
+    LaterDeathsFault fault;
+    if (version < 3) {
+        fault.entry = LaterDeathsFault::Entry::NeedsVersion3;
+        fault.english = "later deaths need format version 3";
+    }
+    if (!fault.refused()) fault = readLaterDeathEntries(later, file.positions.school, file.later);
+    if (!fault.refused()) fault = laterDeathsProblem(file.heirs, file.later, file.positions);
+    if (!fault.refused()) return {};
+    CaseFileReading reading = refused(CaseFileProblem::BadLaterDeaths, fault.english);
+    reading.later = std::move(fault);
+    return reading;
 }
 
 }  // namespace
@@ -221,10 +227,7 @@ std::string arabicProblemText(const CaseFileReading& reading)
         }
         return "بيانات التركة في هذا الملف غير صحيحة، فلم يفتح.";
     case CaseFileProblem::BadPositions: return "المذهب أو أحد القولين في الرد المحفوظ في هذا الملف غير صحيح، فلم يفتح.";
-    case CaseFileProblem::BadLaterDeaths:
-        return "الوفيات قبل القسمة في هذا الملف غير صحيحة (ورثة لا يمكن إدخالهم، أو إحالة إلى غير وارث أو إلى ميت، أو "
-               "عدد لا "
-               "يطابق)، فلم يفتح.";
+    case CaseFileProblem::BadLaterDeaths: return arabicFaultText(reading.later);
     }
     return "";
 }

@@ -65,10 +65,11 @@ enum class CaseFileProblem {
 struct CaseFileReading {
     std::optional<CaseFile> file;
     CaseFileProblem problem = CaseFileProblem::None;
-    std::string detail;    // English, for the calculator
-    EstateReading estate;  // why the estate was refused, for BadEstate
-    DiskOutcome disk;      // why the file could not be read, for Unreadable
-    std::string member;    // the member given twice or not known, for RepeatedMember and UnknownMember
+    std::string detail;      // English, for the calculator
+    EstateReading estate;    // why the estate was refused, for BadEstate
+    DiskOutcome disk;        // why the file could not be read, for Unreadable
+    std::string member;      // the member given twice or not known, for RepeatedMember and UnknownMember
+    LaterDeathsFault later;  // why a later death is refused, for BadLaterDeaths
 
     bool ok() const { return file.has_value(); }
 };

@@ -5,6 +5,7 @@
 #include "engine/combined_base.h"
 #include "files/estate_json.h"
 #include "files/heir_entries.h"
+#include "present/combined_sentences.h"
 #include "present/deaths_refusal_text.h"
 
 namespace qismaru::estate {
@@ -13,21 +14,48 @@ namespace {
 
 using nlohmann::json;
 
-std::string readEntry(const json& value, School school, LaterDeathEntry& entry)
+using Entry = LaterDeathsFault::Entry;
+
+LaterDeathsFault entryFault(Entry entry, std::string why)
 {
-    if (!value.is_object()) return "a later death must be an object";
+    LaterDeathsFault fault;
+    fault.entry = entry;
+    fault.english = std::move(why);
+    return fault;
+}
+
+LaterDeathsFault readEntry(const json& value, School school, LaterDeathEntry& entry)
+{
+    if (!value.is_object()) return entryFault(Entry::NotAnObject, "a later death must be an object");
     for (const auto& [name, member] : value.items()) {
         if (name != "deceased" && name != "heirs" && name != "same")
-            return "unknown member '" + name.substr(0, 20) + "'";
+            return entryFault(Entry::UnknownMember, "unknown member '" + name.substr(0, 20) + "'");
     }
     const std::optional<GroupRef> deceased = value.contains("deceased") ? groupRefIn(value["deceased"]) : std::nullopt;
-    if (!deceased) return "\"deceased\" must name a group as \"N:code\"";
+    if (!deceased) return entryFault(Entry::NoDeceased, "\"deceased\" must name a group as \"N:code\"");
     entry.deceased = *deceased;
-    if (!value.contains("heirs")) return "a later death must give its \"heirs\"";
-    if (std::string why = readHeirEntries(value["heirs"], school, entry.heirs); !why.empty()) return why;
-    if (entry.heirs.empty()) return "a later deceased must leave heirs";
+    if (!value.contains("heirs")) return entryFault(Entry::NoHeirs, "a later death must give its \"heirs\"");
+    if (std::string why = readHeirEntries(value["heirs"], school, entry.heirs); !why.empty())
+        return entryFault(Entry::BadHeirs, std::move(why));
+    if (entry.heirs.empty()) return entryFault(Entry::NoHeirs, "a later deceased must leave heirs");
     if (value.contains("same") && readSameLinks(value["same"], entry.same).problem != SameLinksReading::Problem::None) {
-        return "\"same\" must link heir codes to groups \"N:code\"";
+        return entryFault(Entry::BadSame, "\"same\" must link heir codes to groups \"N:code\"");
+    }
+    return {};
+}
+
+// What is wrong with a death's entry, in the words the window shows.
+const char* entrySentence(Entry entry)
+{
+    switch (entry) {
+    case Entry::None:
+    case Entry::NeedsVersion3: break;
+    case Entry::NotAnObject: return "ليست على الصورة التي يكتبها قسمارو.";
+    case Entry::UnknownMember: return "فيها حقل لا يكتبه قسمارو.";
+    case Entry::NoDeceased: return "لم يُذكر من مات من ورثة ما قبلها.";
+    case Entry::NoHeirs: return "لم يُذكر ورثة الميت.";
+    case Entry::BadHeirs: return "ورثة الميت غير صحيحين (وارث مجهول أو مكرر، أو عدد غير مقبول، أو زوج مع زوجات).";
+    case Entry::BadSame: return "الإحالة من ورثة الميت إلى ورثة ما قبلها غير صحيحة.";
     }
     return "";
 }
@@ -55,29 +83,48 @@ SameLinksReading readSameLinks(const json& value, std::vector<SameLink>& same)
     return {};
 }
 
-std::string readLaterDeathEntries(const json& value, School school, std::vector<LaterDeathEntry>& later)
+LaterDeathsFault readLaterDeathEntries(const json& value, School school, std::vector<LaterDeathEntry>& later)
 {
-    if (!value.is_array()) return "\"later\" must be a list";
+    if (!value.is_array()) return entryFault(Entry::NotAnObject, "\"later\" must be a list");
     for (const json& item : value) {
-        const std::string death = std::to_string(later.size() + 2);
-        std::string why = readEntry(item, school, later.emplace_back());
-        if (!why.empty()) return "death " + death + ": " + why;
+        const int death = static_cast<int>(later.size()) + 2;
+        LaterDeathsFault fault = readEntry(item, school, later.emplace_back());
+        if (!fault.refused()) continue;
+        fault.death = death;
+        fault.english = "death " + std::to_string(death) + ": " + fault.english;
+        return fault;
     }
-    return "";
+    return {};
 }
 
-std::string laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<LaterDeathEntry>& later,
-                               const Positions& positions)
+LaterDeathsFault laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<LaterDeathEntry>& later,
+                                    const Positions& positions)
 {
     std::vector<LaterDeath> deaths;
     for (const LaterDeathEntry& entry : later) deaths.push_back(laterDeathOf(entry));
-    const CombinedComputation c = computeSuccessiveDeaths(countsOf(first), deaths, positions);
+    CombinedComputation c = computeSuccessiveDeaths(countsOf(first), deaths, positions);
     const DeathsProblem problem = c.refusal.problem;
     if (!c.refusal.refused() || problem == DeathsProblem::CaseBeyondExactRange ||
         problem == DeathsProblem::CombinedBeyondExactRange) {
-        return "";
+        return {};
     }
-    return englishRefusalText(c.refusal, c.deaths);
+    LaterDeathsFault fault;
+    fault.death = c.refusal.death;
+    fault.english = englishRefusalText(c.refusal, c.deaths);
+    fault.refusal = c.refusal;
+    fault.deaths = std::move(c.deaths);
+    return fault;
+}
+
+std::string arabicFaultText(const LaterDeathsFault& fault)
+{
+    if (fault.entry == Entry::None) {
+        return "لا تجتمع الوفيات قبل القسمة في هذا الملف، فلم يفتح: " +
+               arabicRefusalReason(fault.refusal, fault.deaths);
+    }
+    const std::string refused = "الوفيات قبل القسمة في هذا الملف غير صحيحة، فلم يفتح";
+    if (fault.entry == Entry::NeedsVersion3 || fault.death == 0) return refused + ".";
+    return refused + ": في الوفاة " + caseOrdinal(fault.death) + "، " + entrySentence(fault.entry);
 }
 
 nlohmann::ordered_json laterDeathsToJson(const std::vector<LaterDeathEntry>& later)

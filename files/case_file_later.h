@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json_fwd.hpp>
 
-#include "engine/successive_deaths.h"
+#include "engine/combined_base.h"
 #include "model/case_entry.h"
 
 namespace qismaru::estate {
@@ -41,15 +42,43 @@ struct SameLinksReading {
 // Appends the links to `same`, in the order given, up to the first that is refused.
 SameLinksReading readSameLinks(const nlohmann::json& value, std::vector<SameLink>& same);
 
-// Reads the member; "" or why it is refused (English, naming the death).
-// Each death's heirs must be ones the window could enter under the school.
-std::string readLaterDeathEntries(const nlohmann::json& value, School school, std::vector<LaterDeathEntry>& later);
+// Why the later deaths of a file are refused, naming the death (2 for the
+// first later one): what is wrong with its entry as written, or why it does
+// not join the deaths before it, with the cases joined, which name the
+// persons. One fault, worded in English for the calculator and in Arabic for
+// the window and the web page.
+struct LaterDeathsFault {
+    enum class Entry : std::uint8_t {
+        None,  // the entries are read; `refusal` says why they do not join
+        NotAnObject,
+        UnknownMember,
+        NoDeceased,  // "deceased" names no group as "N:code"
+        NoHeirs,
+        BadHeirs,  // heirs the window could not enter under the school
+        BadSame,
+        NeedsVersion3,  // later deaths in a file of an older format
+    } entry = Entry::None;
+    int death = 0;
+    std::string english;  // "death 2: ...", or "" when there is no fault
+    DeathsRefusal refusal{};
+    std::vector<DeathCase> deaths{};
+
+    bool refused() const { return !english.empty(); }
+};
+
+// Why the file is refused, in Arabic: "لا تجتمع الوفيات قبل القسمة في هذا
+// الملف، فلم يفتح: الابن في المسألة الأولى رجل، فلا يكون له زوج."
+std::string arabicFaultText(const LaterDeathsFault& fault);
+
+// Reads the member; each death's heirs must be ones the window could enter
+// under the school.
+LaterDeathsFault readLaterDeathEntries(const nlohmann::json& value, School school, std::vector<LaterDeathEntry>& later);
 
 // Why the deaths cannot be joined as the file gives them (a reference to no
-// group or to a dead one, a count that differs, ...), or "". A combined base
-// beyond exact computation is no fault of the file, and is not refused here.
-std::string laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<LaterDeathEntry>& later,
-                               const Positions& positions);
+// group or to a dead one, a count that differs, ...). A combined base beyond
+// exact computation is no fault of the file, and is not refused here.
+LaterDeathsFault laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<LaterDeathEntry>& later,
+                                    const Positions& positions);
 
 nlohmann::ordered_json laterDeathsToJson(const std::vector<LaterDeathEntry>& later);
 

@@ -136,6 +136,41 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
     }
 }
 
+// A wrong later death is refused naming the death and its fault, in Arabic
+// for the window and the web page, in English for the calculator.
+TEST(CaseFile, AWrongLaterDeathIsNamedWithItsFault)
+{
+    const auto later = [](const std::string& list) {
+        return R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "w", "count": 1}, {"code": "s", )"
+               R"("count": 1}, {"code": "d", "count": 1}], "later": )" +
+               list + "}";
+    };
+    const auto m = R"({"deceased": "1:s", "heirs": [{"code": "m", "count": 1}]})";
+    const struct {
+        std::string text;
+        const char* arabic;   // a part of the Arabic refusal
+        const char* english;  // a part of the calculator's
+    } rows[] = {
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "h", "count": 1}]}])"),
+         "لا تجتمع الوفيات قبل القسمة في هذا الملف، "
+         "فلم يفتح: الابن في المسألة الأولى "
+         "رجل، فلا يكون له زوج",
+         "death 2: the deceased '1:s' is a man"},
+        {later(R"([{"deceased": "s", "heirs": [{"code": "m", "count": 1}]}])"), "في الوفاة الثانية، لم يُذكر من مات",
+         "death 2: \"deceased\" must name a group"},
+        {later(std::string("[") + m + R"(, {"deceased": "2:m", "heirs": [{"code": "w", "count": 5}]}])"),
+         "في الوفاة الثالثة، ورثة الميت غير صحيحين", "death 3: "},
+        {later(R"([{"deceased": "1:s", "heirs": [{"code": "si", "count": 2}], "same": {"si": "1:d"}}])"),
+         "في مسألة الميت الثاني: عدد", "death 2: 'si' counts 2 heirs"},
+    };
+    for (const auto& row : rows) {
+        const CaseFileReading reading = readCaseFile(row.text);
+        ASSERT_EQ(reading.problem, CaseFileProblem::BadLaterDeaths) << row.text;
+        EXPECT_NE(arabicProblemText(reading).find(row.arabic), std::string::npos) << arabicProblemText(reading);
+        EXPECT_NE(reading.detail.find(row.english), std::string::npos) << reading.detail;
+    }
+}
+
 std::string contentsOf(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
