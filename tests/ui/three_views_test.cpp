@@ -1,0 +1,315 @@
+// The three views of one case: the desktop window, the calculator's text and
+// the web page's view. Each case is entered in each as its user enters it,
+// and all three must show the same table, say the same things after
+// Calculate, divide the estate alike, draw the same combined table of later
+// deaths and write the same solution.
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "calc/command_line.h"
+#include "files/case_file.h"
+#include "present/positions_text.h"
+#include "tests/support/case_text.h"
+#include "ui/document/case_document.h"
+#include "ui/kit/fonts.h"
+#include "ui/kit/message_boxes.h"
+#include "ui/main/main_window.h"
+#include "ui/reports/solution_window.h"
+#include "web/page_case.h"
+#include "web/page_json.h"
+
+namespace qismaru::ui {
+
+namespace {
+
+using nlohmann::json;
+using Lines = std::vector<std::string>;
+
+std::vector<HeirEntry> entriesOf(const std::string& heirs)
+{
+    std::vector<HeirEntry> entries;
+    std::istringstream in(heirs);
+    for (std::string item; in >> item;) {
+        const auto eq = item.find('=');
+        entries.push_back({*kindFromCode(item.substr(0, eq)), std::stoi(item.substr(eq + 1))});
+    }
+    return entries;
+}
+
+// "1:s m=1:w si=1:d": who died, then which of his heirs are which earlier ones.
+estate::LaterDeathEntry laterOf(const std::string& deceased, const std::string& heirs, const std::string& same)
+{
+    estate::LaterDeathEntry entry{*refFromText(deceased), entriesOf(heirs), {}};
+    std::istringstream in(same);
+    for (std::string link; in >> link;) {
+        const auto eq = link.find('=');
+        entry.same.push_back({*kindFromCode(link.substr(0, eq)), *refFromText(link.substr(eq + 1))});
+    }
+    return entry;
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+Lines split(const std::string& text, const std::string& at)
+{
+    Lines parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(at, start)) != std::string::npos; start = end + at.size())
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string withoutGrouping(std::string amount)
+{
+    std::erase(amount, ',');
+    return amount;
+}
+
+std::string run(const std::vector<std::string>& args)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    calc::runCommandLine(args, in, out, err);
+    return out.str();
+}
+
+// What one view shows of the case, in one form for all three.
+struct Shown {
+    std::vector<Lines> rows;  // each row's cells in reading order
+    Lines said;               // what Calculate says
+    Lines amounts;            // each heir's amount of the estate
+    Lines combined;           // the combined table's lines, cells by tabs
+    std::string solution;     // the solution as text
+};
+
+// The calculator's text, read back by its sections.
+Shown calculatorShows(const std::string& text, const std::string& explained)
+{
+    Shown shown;
+    const Lines lines = split(text, "\n");
+    std::size_t i = 1;  // after the school
+    for (; i < lines.size() && lines[i].find("النسبةالمئوية") == std::string::npos; ++i) {
+        Lines cells;
+        for (const std::string& cell : split(lines[i], " | ")) cells.push_back(trimmed(cell));
+        shown.rows.push_back(cells);
+    }
+    while (i < lines.size() && lines[i].rfind("Base ", 0) != 0) ++i;
+    for (++i; i < lines.size() && !lines[i].empty(); ++i) shown.said.push_back(lines[i]);
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        if (lines[j] == "الجامعة") {
+            for (++j; j < lines.size() && !lines[j].empty(); ++j) {
+                std::string line = lines[j];
+                for (std::size_t at; (at = line.find(" | ")) != std::string::npos;) line.replace(at, 3, "\t");
+                shown.combined.push_back(line);
+            }
+        }
+        if (lines[j].rfind("الوارث | العدد", 0) == 0) {
+            for (++j; j < lines.size() && !lines[j].empty(); ++j) shown.amounts.push_back(split(lines[j], " | ")[4]);
+        }
+    }
+    shown.solution = explained;
+    return shown;
+}
+
+}  // namespace
+
+class ThreeViewsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    struct Asked {
+        std::vector<HeirEntry> heirs;
+        Positions positions;
+        std::optional<estate::EstateInputs> estate;
+        std::vector<estate::LaterDeathEntry> later;
+    };
+
+    Asked asked()
+    {
+        QFETCH(QString, heirs);
+        QFETCH(int, school);
+        QFETCH(bool, noReturn);
+        QFETCH(QString, gross);
+        QFETCH(QString, later);
+        Asked a{entriesOf(heirs.toStdString()), {School(school), false, noReturn}, std::nullopt, {}};
+        if (!gross.isEmpty()) a.estate = estate::EstateInputs{std::stoll(gross.toStdString()) * 100};
+        const QStringList parts = later.split('|');
+        if (!later.isEmpty())
+            a.later.push_back(laterOf(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString()));
+        return a;
+    }
+
+    Shown desktopShows(const Asked& a)
+    {
+        RecordingMessageBoxes messages;
+        MainWindow window(messages);
+        attachSolutionWindow(window, messages);
+        CaseDocument& document = window.document();
+        window.loadCase(*caseWithHeirs(a.heirs, a.positions.school));
+        window.setPositions(a.positions);
+        if (a.estate) document.setEstate(a.estate);
+        window.calculate();
+        Shown shown;
+        for (const QString& text : messages.texts) shown.said.push_back(text.toStdString());
+        for (const estate::LaterDeathEntry& death : a.later) document.addLaterDeath(death);
+        const ResultTable table = document.answer().table(TableMedium::Screen);
+        for (const TableRow& row : table.rows) {
+            Lines cells;
+            for (const TableColumn column : kTableColumns) cells.push_back(trimmed(row.text(column)));
+            shown.rows.push_back(cells);
+        }
+        if (EstateWindow* settled = document.estateWindow()) {
+            for (const estate::KindLine& line : settled->report().kinds)
+                shown.amounts.push_back(withoutGrouping(line.amount));
+        }
+        if (CombinedWindow* combined = document.combinedWindow()) {
+            shown.combined = split(tableLines(combined->page().table, "\t"), "\n");
+            shown.combined.pop_back();  // after the last line's break
+        }
+        window.secondaryWindows().solutionSteps();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* solution = qobject_cast<SolutionWindow*>(top))
+                shown.solution = solution->plainText().toStdString();
+        }
+        return shown;
+    }
+
+    Shown webShows(const Asked& a)
+    {
+        web::PageCase page;
+        std::string link;
+        for (const HeirEntry& heir : a.heirs)
+            link += (link.empty() ? "" : ",") + std::string(infoOf(heir.kind).code) + "=" + std::to_string(heir.count);
+        page.enterLink(link, std::string(schoolInfo(a.positions.school).key));
+        page.setPositions(web::positionsToJson(a.positions).dump());
+        if (a.estate) page.setEstate(R"({"gross": ")" + estate::amountText(a.estate->gross, 2) + R"("})");
+        page.calculate();
+        for (const estate::LaterDeathEntry& death : a.later) enterLater(page, death);
+        const json view = json::parse(page.view());
+        Shown shown;
+        for (const json& row : view["table"]["rows"]) {
+            Lines cells;
+            for (const char* column : {"name", "share", "parts", "perHead", "percentage"})
+                cells.push_back(trimmed(row["cells"].value(column, "")));
+            shown.rows.push_back(cells);
+        }
+        for (const json& said : view["announcements"]) shown.said.push_back(said);
+        if (view["estate"].is_object()) {
+            for (const json& kind : view["estate"]["kinds"]) shown.amounts.push_back(withoutGrouping(kind[4]));
+        }
+        if (view["later"].is_object() && view["later"]["joined"]) {
+            const json& combined = view["later"]["combined"];
+            shown.combined.push_back(joinCells(combined["header"]));
+            for (const json& row : combined["rows"]) shown.combined.push_back(joinCells(row));
+        }
+        std::string steps;
+        for (const json& step : view["steps"]) steps += step["text"].get<std::string>() + "\n";
+        shown.solution = steps;
+        return shown;
+    }
+
+    static std::string joinCells(const json& cells)
+    {
+        std::string line;
+        for (const json& cell : cells) line += (line.empty() ? "" : "\t") + cell.get<std::string>();
+        return line;
+    }
+
+    static void enterLater(web::PageCase& page, const estate::LaterDeathEntry& death)
+    {
+        page.laterStart();
+        const json form = json::parse(page.laterForm());
+        for (const json& choice : form["deceased"]) {
+            if (choice["ref"] == refText(death.deceased)) page.laterChoose(choice["group"]);
+        }
+        for (const HeirEntry& heir : death.heirs) {
+            page.laterPress(std::string(infoOf(heir.kind).code));
+            page.laterCount(heir.count);
+        }
+        for (const SameLink& link : death.same)
+            page.laterLink(std::string(infoOf(link.kind).code), refText(link.earlier));
+        const std::string added = page.laterAdd();
+        QVERIFY2(json::parse(added)["ok"] == true, added.c_str());
+    }
+
+    Shown calculatorShowsOf(const Asked& a)
+    {
+        const QString path = folder_.filePath(QString("%1.qismaru").arg(QTest::currentDataTag()));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return {};
+        file.write(QByteArray::fromStdString(estate::caseFileText({a.heirs, a.estate, a.positions, a.later})));
+        file.close();
+        const std::string text = run({"--case-file", path.toStdString()});
+        std::string explained = run({"--case-file", path.toStdString(), "--explain"});
+        // The solution alone: the school comes first, the estate after it.
+        explained = explained.substr(0, explained.find("\n" + std::string(estate::kEstateTitle)));
+        return calculatorShows(text, explained);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installFontSubstitutions();
+        QVERIFY(folder_.isValid());
+    }
+
+    void theThreeViewsShowOneAnswer_data()
+    {
+        QTest::addColumn<QString>("heirs");
+        QTest::addColumn<int>("school");
+        QTest::addColumn<bool>("noReturn");
+        QTest::addColumn<QString>("gross");
+        QTest::addColumn<QString>("later");  // "deceased|heirs|same", or empty
+        QTest::newRow("a named case") << "h=1 m=1 f=1" << int(School::Hanafi) << false << ""
+                                      << "";
+        QTest::newRow("the surplus to the treasury") << "m=1 d=1" << int(School::Shafii) << true << ""
+                                                     << "";
+        QTest::newRow("the grandfather with brothers") << "gf=1 b=2" << int(School::Maliki) << false << ""
+                                                       << "";
+        QTest::newRow("an estate settled") << "h=1 m=1 d=3 bm=1" << int(School::Hanafi) << false << "120000"
+                                           << "";
+        QTest::newRow("a later death") << "w=1 s=1 d=1" << int(School::Hanafi) << false << "120000"
+                                       << "1:s|m=1 si=1|m=1:w si=1:d";
+    }
+
+    void theThreeViewsShowOneAnswer()
+    {
+        const Asked a = asked();
+        const Shown desktop = desktopShows(a);
+        const Shown calculator = calculatorShowsOf(a);
+        const Shown page = webShows(a);
+        QVERIFY(!desktop.rows.empty());
+        QCOMPARE(calculator.rows, desktop.rows);
+        QCOMPARE(page.rows, desktop.rows);
+        QCOMPARE(calculator.said, desktop.said);
+        QCOMPARE(page.said, desktop.said);
+        QCOMPARE(calculator.amounts, desktop.amounts);
+        QCOMPARE(page.amounts, desktop.amounts);
+        QCOMPARE(calculator.combined, desktop.combined);
+        QCOMPARE(page.combined, desktop.combined);
+        QCOMPARE(calculator.solution, desktop.solution);
+        // The page lists the first death's steps; the desktop writes them among its sections.
+        std::size_t at = 0;
+        for (const std::string& step : split(page.solution, "\n")) {
+            at = desktop.solution.find(step, at);
+            QVERIFY2(at != std::string::npos, step.c_str());
+        }
+    }
+};
+
+}  // namespace qismaru::ui
+
+QTEST_MAIN(qismaru::ui::ThreeViewsTest)
+#include "three_views_test.moc"
