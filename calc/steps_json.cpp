@@ -30,72 +30,84 @@ void writeKinds(JsonWriter& json, const char* name, KindSet kinds)
     json.endArray();
 }
 
+void writeNumber(JsonWriter& json, const char* name, std::int64_t n)
+{
+    json.key(name);
+    json.value(n);
+}
+
+void writeKind(JsonWriter& json, const SolutionStep& s)
+{
+    json.key("kind");
+    json.value(infoOf(s.kind).code);
+}
+
+// The whole multiplier of a correction, and every group whose parts did not
+// divide among its heads.
+void writeCorrection(JsonWriter& json, const SolutionStep& s)
+{
+    writeNumber(json, "factor", s.factor);
+    writeNumber(json, "reduced_by", s.reducedBy);
+    writeNumber(json, "to", s.to);
+    json.key("groups");
+    json.beginArray();
+    for (const HeadsGroup& g : s.groups) {
+        json.beginObject();
+        writeKinds(json, "kinds", g.kinds);
+        writeNumber(json, "parts", g.parts);
+        writeNumber(json, "heads", g.heads);
+        writeNumber(json, "factor", g.factor);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void writeSchoolRule(JsonWriter& json, const SolutionStep& s)
+{
+    writeKind(json, s);
+    json.key("rule");
+    json.value(s.rule);
+    writeKinds(json, "kinds", s.kinds);
+    if (s.rule == "grandfather") {
+        json.key("share");
+        json.value(s.share.text());
+    }
+}
+
 void writeFields(JsonWriter& json, const SolutionStep& s)
 {
-    const auto kind = [&] {
-        json.key("kind");
-        json.value(infoOf(s.kind).code);
-    };
-    const auto number = [&](const char* name, std::int64_t n) {
-        json.key(name);
-        json.value(n);
-    };
     switch (s.type) {
     case StepType::Excluded:
-        kind();
+        writeKind(json, s);
         writeKinds(json, "by", s.kinds);
         return;
     case StepType::Fixed:
-        kind();
+        writeKind(json, s);
         json.key("share");
         json.value(s.share.text());
         json.key("basis");
         json.value(s.basis);
         return;
     case StepType::Residue:
-        kind();
+        writeKind(json, s);
         writeKinds(json, "with", s.kinds);
         return;
-    case StepType::NothingLeft: kind(); return;
-    case StepType::Base: number("value", s.value); return;
+    case StepType::NothingLeft: writeKind(json, s); return;
+    case StepType::Base: writeNumber(json, "value", s.value); return;
     case StepType::Increase:
     case StepType::Return:
-        number("from", s.from);
-        number("to", s.to);
+        writeNumber(json, "from", s.from);
+        writeNumber(json, "to", s.to);
         return;
-    case StepType::Correction:
-        number("factor", s.factor);
-        number("reduced_by", s.reducedBy);
-        number("to", s.to);
-        json.key("groups");
-        json.beginArray();
-        for (const HeadsGroup& g : s.groups) {
-            json.beginObject();
-            writeKinds(json, "kinds", g.kinds);
-            number("parts", g.parts);
-            number("heads", g.heads);
-            number("factor", g.factor);
-            json.endObject();
-        }
-        json.endArray();
-        return;
+    case StepType::Correction: writeCorrection(json, s); return;
     case StepType::Division:
-        kind();
-        number("parts", s.value);
-        number("heads", s.heads);
-        number("per_head", s.perHead);
+        writeKind(json, s);
+        writeNumber(json, "parts", s.value);
+        writeNumber(json, "heads", s.heads);
+        writeNumber(json, "per_head", s.perHead);
         return;
     case StepType::Named: return;
-    case StepType::School:
-        kind();
-        json.key("rule");
-        json.value(s.rule);
-        writeKinds(json, "kinds", s.kinds);
-        if (s.rule == "grandfather") {
-            json.key("share");
-            json.value(s.share.text());
-        }
-        return;
+    case StepType::School: writeSchoolRule(json, s); return;
     }
 }
 

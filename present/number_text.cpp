@@ -31,6 +31,48 @@ std::string plainDecimalOfPositive(double x)
     return digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
 }
 
+// The significant digits of a number as fmt writes it shortest ("-0.00012",
+// "123.45", "1e-07", "1.5e+22"), without the sign, and the power of ten of
+// the first of them.
+struct SignificantDigits {
+    char digits[24];
+    int count = 0;
+    int exponent = -1;
+};
+
+SignificantDigits significantDigits(const char* p)
+{
+    SignificantDigits d;
+    bool afterPoint = false;
+    for (; *p != '\0' && *p != 'e'; ++p) {
+        if (*p == '.') {
+            afterPoint = true;
+        } else if (d.count == 0 && *p == '0') {
+            if (afterPoint) --d.exponent;
+        } else {
+            d.digits[d.count++] = *p;
+            if (!afterPoint) ++d.exponent;
+        }
+    }
+    if (*p == 'e') d.exponent += std::atoi(p + 1);
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    return d;
+}
+
+// "1.5e+22", "1e-07": the exponent with two digits at least.
+void appendScientific(std::string& out, const SignificantDigits& d)
+{
+    out += d.digits[0];
+    if (d.count > 1) {
+        out += '.';
+        out.append(d.digits + 1, static_cast<std::size_t>(d.count - 1));
+    }
+    const int magnitude = std::abs(d.exponent);
+    out += d.exponent < 0 ? "e-" : "e+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+}
+
 }  // namespace
 
 std::string plainDecimal(double x)
@@ -78,59 +120,36 @@ void appendShortestDecimal(std::string& out, double x)
         out += '0';
         return;
     }
-    // fmt writes the shortest digits in a layout of its own: "-0.00012",
-    // "123.45", "1e-07", "1.5e+22".
     char text[48];
     char* const end = fmt::format_to(text, "{}", x);
     *end = '\0';
     const char* p = text;
     if (*p == '-') out += *p++;
-    // The significant digits, and the power of ten of the first of them.
-    char digits[24];
-    int count = 0;
-    int exponent = -1;
-    bool afterPoint = false;
-    for (; *p != '\0' && *p != 'e'; ++p) {
-        if (*p == '.') {
-            afterPoint = true;
-        } else if (count == 0 && *p == '0') {
-            if (afterPoint) --exponent;
-        } else {
-            digits[count++] = *p;
-            if (!afterPoint) ++exponent;
-        }
-    }
-    if (*p == 'e') exponent += std::atoi(p + 1);
-    while (count > 1 && digits[count - 1] == '0') --count;
-    if (count == 0) {
+    const SignificantDigits d = significantDigits(p);
+    if (d.count == 0) {
         out += '0';
         return;
     }
-
-    const int magnitude = std::abs(exponent);
-    const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + (magnitude >= 100 ? 3 : 2);
-    const int plainLength = exponent < 0 ? count + 1 - exponent : count <= exponent + 1 ? exponent + 1 : count + 1;
+    // The layout of fewer characters: plain, or with an exponent.
+    const int magnitude = std::abs(d.exponent);
+    const int scientificLength = d.count + (d.count > 1 ? 1 : 0) + 2 + (magnitude >= 100 ? 3 : 2);
+    const int plainLength = d.exponent < 0              ? d.count + 1 - d.exponent
+                            : d.count <= d.exponent + 1 ? d.exponent + 1
+                                                        : d.count + 1;
     if (plainLength > scientificLength) {
-        out += digits[0];
-        if (count > 1) {
-            out += '.';
-            out.append(digits + 1, static_cast<std::size_t>(count - 1));
-        }
-        out += exponent < 0 ? "e-" : "e+";
-        if (magnitude < 10) out += '0';
-        out += std::to_string(magnitude);
-    } else if (exponent < 0) {
+        appendScientific(out, d);
+    } else if (d.exponent < 0) {
         out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out.append(digits, static_cast<std::size_t>(count));
-    } else if (count <= exponent + 1) {
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(d.digits, static_cast<std::size_t>(d.count));
+    } else if (d.count <= d.exponent + 1) {
         // A whole number is written with all its digits, as the double holds
         // it exactly: past 2^53 they are not the shortest digits padded.
         fmt::format_to(std::back_inserter(out), "{:.0f}", std::fabs(x));
     } else {
-        out.append(digits, static_cast<std::size_t>(exponent + 1));
+        out.append(d.digits, static_cast<std::size_t>(d.exponent + 1));
         out += '.';
-        out.append(digits + exponent + 1, static_cast<std::size_t>(count - exponent - 1));
+        out.append(d.digits + d.exponent + 1, static_cast<std::size_t>(d.count - d.exponent - 1));
     }
 }
 
