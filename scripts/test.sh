@@ -2,8 +2,18 @@
 # Installs what is missing, builds everything and runs every test: the
 # tests, the same under sanitizers, a fuzz run, the Debian package check,
 # the sweeps and the web page in headless Chromium.
+#   bash scripts/test.sh --quick   the fast loop: the house style, then the
+#                                  Qt-free core built and tested (the core
+#                                  preset: no Qt, no benchmarks, no sweeps)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--quick" ]; then
+    bash scripts/setup.sh --core
+    bash scripts/format-check.sh
+    export LC_ALL=C.UTF-8
+    exec cmake --workflow --preset core
+fi
 
 bash scripts/setup.sh
 

@@ -42,8 +42,8 @@ inline constexpr const char* kExitWindow = "Form13";
 inline constexpr const char* kExitYesButton = "Command2";
 inline constexpr const char* kExitNoButton = "Command1";
 
-// The solution window, which the original design did not have, and the menu
-// item that opens it.
+// The solution window and the menu item that opens it: names of their own,
+// beside the windows' fixed ones.
 inline constexpr const char* kSolutionStepsMenu = "solutionSteps";
 inline constexpr const char* kSolutionWindow = "SolutionWindow";
 inline constexpr const char* kSolutionText = "solutionText";
