@@ -13,6 +13,7 @@
 #include "ui/kit/qt_arabic.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/window_placement.h"
+#include "ui/main/attached_windows.h"
 #include "ui/main/case_menus.h"
 #include "ui/main/main_window.h"
 #include "ui/main/school_menu.h"

@@ -42,6 +42,7 @@
 #include "ui/kit/drawing_surface.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
+#include "ui/main/attached_windows.h"
 #include "ui/main/case_menus.h"
 #include "ui/main/main_window.h"
 #include "ui/reports/estate_printing.h"

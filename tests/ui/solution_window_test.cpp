@@ -19,6 +19,7 @@
 #include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
+#include "ui/main/attached_windows.h"
 #include "ui/main/main_window.h"
 #include "ui/reports/solution_window.h"
 

@@ -17,6 +17,7 @@
 #include "ui/document/case_document.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
+#include "ui/main/attached_windows.h"
 #include "ui/main/main_window.h"
 #include "ui/reports/solution_window.h"
 #include "web/page_case.h"

@@ -5,9 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "ui/document/case_document.h"
 #include "ui/kit/message_boxes.h"
-#include "ui/main/main_window.h"
 #include "ui/printing/print_layout.h"
 
 namespace qismaru::ui {
@@ -88,20 +86,6 @@ PrintOutcome CasePrinter::offerPdf(const PrintedCase& printed, QWidget* parent, 
     if (savePdf(printed, file)) return PrintOutcome::SavedAsPdf;
     messages_.inform(parent, kProgramCaption, QString(kPdfSaveFailed).arg(file));
     return PrintOutcome::SaveFailed;
-}
-
-void attachPrinter(MainWindow& window, std::shared_ptr<CasePrinter> printer)
-{
-    // The page of the answer on screen, as the table shows it.
-    window.secondaryWindows().print = [&window, printer = std::move(printer)] {
-        const CaseAnswer& answer = window.document().answer();
-        printer->print({answer.counts(), answer.result(), answer.positions()}, &window);
-    };
-}
-
-void attachDefaultPrinter(MainWindow& window, MessageBoxes& messages)
-{
-    attachPrinter(window, std::make_shared<CasePrinter>(messages, std::make_unique<ModalPdfFallbackDialogs>()));
 }
 
 }  // namespace qismaru::ui

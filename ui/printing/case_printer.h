@@ -14,7 +14,6 @@ class QPrinter;
 
 namespace qismaru::ui {
 
-class MainWindow;
 class MessageBoxes;
 
 // One computed case, answered by `positions`, as its page shows it.
@@ -72,10 +71,5 @@ private:
     std::unique_ptr<PdfFallbackDialogs> fallback_;
     PrinterSource printers_;
 };
-
-// Makes the Print button of `window` print its computed case with `printer`.
-void attachPrinter(MainWindow& window, std::shared_ptr<CasePrinter> printer);
-// The program's printing: the default printer, and modal dialogs for the PDF offer.
-void attachDefaultPrinter(MainWindow& window, MessageBoxes& messages);
 
 }  // namespace qismaru::ui

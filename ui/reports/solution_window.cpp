@@ -19,13 +19,11 @@
 
 #include "present/combined_sentences.h"
 #include "present/positions_text.h"
-#include "ui/document/case_document.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
 #include "ui/kit/qt_text.h"
 #include "ui/kit/window_placement.h"
-#include "ui/main/main_window.h"
 #include "ui/printing/case_printer.h"
 #include "ui/printing/pdf_fallback.h"
 #include "ui/reports/combined_page.h"
@@ -214,24 +212,6 @@ void SolutionWindow::printTo(QPagedPaintDevice& device)
     const std::unique_ptr<QTextDocument> page(view_->document()->clone());
     page->setDefaultFont(view_->font());
     page->print(&device);
-}
-
-void attachSolutionWindow(MainWindow& window, MessageBoxes& messages)
-{
-    auto opened = std::make_shared<QPointer<SolutionWindow>>();
-    window.secondaryWindows().solutionSteps = [&window, &messages, opened] {
-        CaseDocument& document = window.document();
-        if (!*opened) {
-            auto* created = new SolutionWindow(document.answer(), messages);
-            // Without a parent (a disabled parent would disable it too), it
-            // goes when the main window goes.
-            QObject::connect(&window, &QObject::destroyed, created, [created] { delete created; });
-            QObject::connect(&document, &CaseDocument::answerChanged, created,
-                             [created, &document] { created->showAnswer(document.answer()); });
-            *opened = created;
-        }
-        window.windowPlaces().showBeside(**opened, window);
-    };
 }
 
 }  // namespace qismaru::ui

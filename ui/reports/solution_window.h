@@ -15,7 +15,6 @@ class QTextDocument;
 
 namespace qismaru::ui {
 
-class MainWindow;
 class MessageBoxes;
 
 // The window "خطوات الحل": the solution of a computed case as a teacher
@@ -59,9 +58,5 @@ private:
     QTextBrowser* view_ = nullptr;
     FileChooser chooseFile_;
 };
-
-// Makes the main window's menu item "خطوات الحل" open the solution of its
-// answer in one window, which follows the answer for as long as it is open.
-void attachSolutionWindow(MainWindow& window, MessageBoxes& messages);
 
 }  // namespace qismaru::ui
