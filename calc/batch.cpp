@@ -3,8 +3,8 @@
 #include <istream>
 #include <ostream>
 
-#include "calc/calculator.h"
 #include "calc/case_positions.h"
+#include "calc/exit_status.h"
 #include "calc/later_deaths_json.h"
 #include "calc/line_reader.h"
 #include "calc/result_output.h"

@@ -15,9 +15,6 @@ namespace qismaru::calc {
 
 namespace {
 
-// A whole message fits a terminal line or two; an echoed argument is cut long before.
-constexpr std::size_t kMaxErrorLineBytes = 400;
-
 int outputFailed(const ResultOutput& output, std::ostream& err)
 {
     writeErrorLine(err,
@@ -99,11 +96,6 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
 }
 
 }  // namespace
-
-void writeErrorLine(std::ostream& err, std::string_view why)
-{
-    err << "qismaru-calc: " << printableText(why, kMaxErrorLineBytes) << '\n' << std::flush;
-}
 
 int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {

@@ -7,22 +7,12 @@
 #include <vector>
 
 #include "calc/estate_request.h"
+#include "calc/exit_status.h"
 #include "model/positions.h"
 
 namespace qismaru::calc {
 
 enum class OutputForm { Text, Json, Batch };
-
-// Exit statuses of qismaru-calc.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitBadInput = 2;
-inline constexpr int kExitBeyondExactRange = 3;
-// The results could not be written (full disk, closed output, broken pipe)
-// or the cases could not be read: whatever was done is incomplete.
-inline constexpr int kExitInputOutputFailed = 4;
-// A batch ran to its end, but some of its lines were answered with an error
-// object instead of a result.
-inline constexpr int kExitSomeLinesFailed = 5;
 
 // The command line, as parsed. A new option is one member here.
 struct CalcOptions {
@@ -40,9 +30,5 @@ struct CalcOptions {
 // Runs the calculator on parsed options; all I/O goes through the streams so
 // that tests can run it in-process.
 int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
-
-// Writes "qismaru-calc: WHY" as one line of bounded length, with control
-// characters and bytes that are not UTF-8 shown as escapes.
-void writeErrorLine(std::ostream& err, std::string_view why);
 
 }  // namespace qismaru::calc

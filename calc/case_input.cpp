@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 
+#include "calc/heir_codes.h"
 #include "calc/later_deaths_input.h"
 #include "calc/plain_estate_line.h"
 #include "calc/plain_line.h"
@@ -190,9 +191,17 @@ void readPositionMember(const estate::JsonDocument&, const json& value, CaseBuil
     builder.input().*position = value.get<bool>();
 }
 
+// A later death's heirs, by the rules of the line's own "counts".
+std::string readDeathCounts(const estate::JsonDocument& line, const json& counts, KindCounts& heirs)
+{
+    CaseInput read = countsFromJson(line, counts);
+    heirs = read.counts;
+    return std::move(read.error);
+}
+
 void readLaterMember(const estate::JsonDocument& line, const json& value, CaseBuilder& builder)
 {
-    std::string why = readLaterDeaths(line, value, builder.input().later);
+    std::string why = readLaterDeaths(line, value, builder.input().later, readDeathCounts);
     if (!why.empty()) builder.refuse(std::move(why));
 }
 
@@ -227,16 +236,6 @@ std::string lineProblem(const estate::JsonDocument& line, std::string_view text)
 
 }  // namespace
 
-std::string validCodes()
-{
-    std::string codes;
-    for (const HeirKindInfo& info : heirKinds()) {
-        if (!codes.empty()) codes += ' ';
-        codes += info.code;
-    }
-    return codes;
-}
-
 CaseInput countsFromArguments(const std::vector<std::string>& arguments)
 {
     CaseBuilder builder;
@@ -269,7 +268,11 @@ CaseInput countsFromJson(const estate::JsonDocument& line, const json& counts)
 CaseInput caseFromLine(std::string_view text)
 {
     if (const std::optional<KindCounts> counts = readPlainLine(text)) return CaseInput{*counts, {}};
-    if (std::optional<CaseInput> withEstate = readPlainEstateLine(text)) return std::move(*withEstate);
+    if (std::optional<PlainEstateLine> withEstate = readPlainEstateLine(text)) {
+        CaseInput input{withEstate->counts, {}};
+        input.estate = std::move(withEstate->estate);
+        return input;
+    }
     return caseFromLineInFull(text);
 }
 

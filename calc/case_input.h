@@ -7,6 +7,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include "calc/heir_codes.h"
 #include "engine/successive_deaths.h"
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
@@ -49,8 +50,5 @@ CaseInput caseFromLineInFull(std::string_view line);
 // The heirs of a JSON object {"h": 1, "m": 1} read by the rules of a batch
 // line's "counts"; an empty object is no heirs and no error.
 CaseInput countsFromJson(const estate::JsonDocument& line, const nlohmann::json& counts);
-
-// "bm gm s ... h": the heir codes in kind order, for error messages and help.
-std::string validCodes();
 
 }  // namespace qismaru::calc

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "answer/case_answer.h"
-#include "calc/case_input.h"
 #include "calc/json_writer.h"
 #include "engine/compute_case.h"
 #include "present/solution_steps.h"

@@ -1,7 +1,7 @@
 #include "calc/later_deaths_input.h"
 
-#include "calc/case_input.h"
 #include "calc/case_json.h"
+#include "calc/heir_codes.h"
 #include "files/case_file_later.h"
 #include "files/json_document.h"
 #include "present/utf8_text.h"
@@ -40,7 +40,8 @@ std::string readSame(const json& value, LaterDeath& later)
     return "\"same\" links a kind of heirs to an earlier group, such as {\"m\": \"1:w\"}";
 }
 
-std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, LaterDeath& later)
+std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, LaterDeath& later,
+                           CountsReader readCounts)
 {
     if (!entry.is_object()) {
         return "a later death must be an object such as {\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}";
@@ -53,9 +54,7 @@ std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, 
             why = readDeceased(value, later);
             deceased = true;
         } else if (name == "counts") {
-            CaseInput heirs = countsFromJson(line, value);
-            why = std::move(heirs.error);
-            later.counts = heirs.counts;
+            why = readCounts(line, value, later.counts);
             counts = true;
         } else if (name == "same") {
             why = readSame(value, later);
@@ -71,7 +70,8 @@ std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, 
 
 }  // namespace
 
-std::string readLaterDeaths(const estate::JsonDocument& line, const json& value, std::vector<LaterDeath>& later)
+std::string readLaterDeaths(const estate::JsonDocument& line, const json& value, std::vector<LaterDeath>& later,
+                            CountsReader readCounts)
 {
     if (!value.is_array()) {
         return "\"later\" must be a list of later deaths, such as [{\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}]";
@@ -80,7 +80,7 @@ std::string readLaterDeaths(const estate::JsonDocument& line, const json& value,
     later.reserve(value.size());
     for (const json& entry : value) {
         const std::string death = std::to_string(later.size() + 2);
-        std::string why = readLaterDeath(line, entry, later.emplace_back());
+        std::string why = readLaterDeath(line, entry, later.emplace_back(), readCounts);
         if (!why.empty()) return "death " + death + ": " + why;
     }
     return "";

@@ -21,7 +21,10 @@ namespace qismaru::calc {
 // member is refused. Returns why the member is refused, naming the death
 // ("death 2: ..."), or "" with `later` filled. Whether the references name
 // groups that exist is the engine's to judge.
+// Each death's "counts" are read by `readCounts`, the rules of a batch
+// line's: "" or why they are refused.
+using CountsReader = std::string (*)(const estate::JsonDocument& line, const nlohmann::json& counts, KindCounts& heirs);
 std::string readLaterDeaths(const estate::JsonDocument& line, const nlohmann::json& value,
-                            std::vector<LaterDeath>& later);
+                            std::vector<LaterDeath>& later, CountsReader readCounts);
 
 }  // namespace qismaru::calc

@@ -68,7 +68,7 @@ std::optional<estate::EstateInputs> readPlainEstate(PlainReader& reader)
 
 }  // namespace
 
-std::optional<CaseInput> readPlainEstateLine(std::string_view line)
+std::optional<PlainEstateLine> readPlainEstateLine(std::string_view line)
 {
     PlainReader reader(line);
     if (!reader.take('{')) return std::nullopt;
@@ -88,10 +88,7 @@ std::optional<CaseInput> readPlainEstateLine(std::string_view line)
     if (!reader.take('}')) return std::nullopt;
     reader.skipBlanks();
     if (!reader.atEnd() || !counts || !estate) return std::nullopt;
-    CaseInput input;
-    input.counts = *counts;
-    input.estate = std::move(estate);
-    return input;
+    return PlainEstateLine{*counts, std::move(*estate)};
 }
 
 }  // namespace qismaru::calc

@@ -138,7 +138,7 @@ TEST(CalculatorEstate, PlainEstateLinesReadAsInFull)
         R"({ "estate" : { "decimals" : 0 , "gross" : " 7 " , "heirsConsent" : true } , "counts" : { "w" : 4 } })",
     };
     for (const char* line : taken) {
-        const std::optional<CaseInput> plain = readPlainEstateLine(line);
+        const std::optional<PlainEstateLine> plain = readPlainEstateLine(line);
         const CaseInput full = caseFromLineInFull(line);
         ASSERT_TRUE(plain && full.ok()) << line << ": " << full.error;
         EXPECT_EQ(plain->counts.count, full.counts.count) << line;
