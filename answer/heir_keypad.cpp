@@ -1,4 +1,5 @@
 #include "answer/heir_keypad.h"
+#include "present/heir_labels.h"
 
 #include "present/refusal_texts.h"
 
@@ -55,7 +56,7 @@ HeirsEntered enterAll(const std::vector<HeirEntry>& heirs, School school)
     const std::string why = entry.count ? countRefusalText(*entry.count, entry.before, heir.count, school)
                                         : pressRefusalText(entry.press.outcome, entry.before, heir.kind, school);
     if (!why.empty()) return {std::nullopt, why};
-    return {std::nullopt, "لا يدخل " + std::string(infoOf(heir.kind).displayName) + " بهذا العدد في مسألة"};
+    return {std::nullopt, "لا يدخل " + std::string(labelsOf(heir.kind).displayName) + " بهذا العدد في مسألة"};
 }
 
 }  // namespace qismaru

@@ -1,4 +1,5 @@
 #include "estate/estate_report.h"
+#include "present/heir_labels.h"
 
 #include <algorithm>
 #include <functional>
@@ -48,7 +49,7 @@ public:
             const auto amount =
                 std::find_if(s_.kinds.begin(), s_.kinds.end(), [kind](const KindAmount& k) { return k.kind == kind; });
             if (amount == s_.kinds.end()) continue;
-            report.kinds.push_back({kind, std::string(infoOf(kind).displayName), std::to_string(counts.of(kind)),
+            report.kinds.push_back({kind, std::string(labelsOf(kind).displayName), std::to_string(counts.of(kind)),
                                     shareText(result[kind]), std::to_string(amount->parts), money(amount->amount),
                                     money(amount->perHead), exactText(amount->exact), exactText(amount->perHeadExact)});
         }

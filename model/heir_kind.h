@@ -38,14 +38,10 @@ enum class HeirKind : std::uint8_t {
 // Single kinds are present or absent; counted kinds are entered with a number.
 enum class EntryKind : std::uint8_t { Counted, Single };
 
+// What the rules know of a kind; how it is written is present/heir_labels.h.
 struct HeirKindInfo {
     HeirKind kind;
-    std::string_view code;           // Latin heir code, compared exactly
-    std::string_view buttonName;     // the heir button's control name
-    std::string_view buttonCaption;  // text on the heir button, blanks and tatweel kept
-    std::string_view displayName;    // name in the entry list and the result table
-    std::string_view printedName;    // name on the printed page
-    int nameColumn;                  // entry-list column where the display name begins
+    std::string_view code;  // Latin heir code, compared exactly
     EntryKind entry;
 };
 

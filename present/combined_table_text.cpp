@@ -1,4 +1,5 @@
 #include "present/combined_table_text.h"
+#include "present/heir_labels.h"
 
 #include <algorithm>
 
@@ -23,14 +24,14 @@ bool everReceived(const CombinedTable& table, std::size_t row)
 std::string groupLabel(const PersonGroup& group)
 {
     const HeirKindInfo& first = infoOf(group.ref.kind);
-    std::string label(first.displayName);
+    std::string label(labelsOf(group.ref.kind).displayName);
     if (first.entry == EntryKind::Counted) {
         label += ' ';
         label += figure(std::int64_t{group.count});
     }
     for (const GroupRef& r : group.also) {
         label += "، ";
-        label += infoOf(r.kind).displayName;
+        label += labelsOf(r.kind).displayName;
         label += " في " + caseOrdinal(r.death);
     }
     return label;

@@ -1,4 +1,5 @@
 #include "present/deaths_refusal_text.h"
+#include "present/heir_labels.h"
 
 #include "engine/messages.h"
 #include "model/case_entry.h"
@@ -60,7 +61,7 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
 // A group as the user chose it: "زوجة في المسألة الأولى".
 std::string groupName(GroupRef ref)
 {
-    return "«" + std::string(infoOf(ref.kind).displayName) + " في المسألة " + caseOrdinal(ref.death) + "»";
+    return "«" + std::string(labelsOf(ref.kind).displayName) + " في المسألة " + caseOrdinal(ref.death) + "»";
 }
 
 }  // namespace
@@ -72,7 +73,7 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     const auto death = [&]() -> const DeathCase& { return deaths.at(static_cast<std::size_t>(r.death - 1)); };
     const std::string deceased = "الميت " + deceasedOrdinal(r.death);
     const std::string inHisCase = "في مسألة " + deceased + ": ";
-    const std::string kind = "«" + std::string(infoOf(r.kind).displayName) + "»";
+    const std::string kind = "«" + std::string(labelsOf(r.kind).displayName) + "»";
     // The deceased as the sentences of the solution name him; his group is
     // an heir of an earlier death, so it is known.
     const auto named = [&] { return deceasedName(r.ref, deaths); };

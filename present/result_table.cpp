@@ -1,6 +1,7 @@
 #include "present/result_table.h"
 
 #include "engine/parts.h"
+#include "present/heir_labels.h"
 #include "present/number_text.h"
 
 namespace qismaru {
@@ -122,7 +123,8 @@ double scaleOf(Scale scale, const CaseResult& r)
 std::string heirText(HeirKind kind, int count, TableMedium medium)
 {
     const HeirKindInfo& info = infoOf(kind);
-    std::string name(medium == TableMedium::Paper ? info.printedName : info.displayName);
+    const HeirLabels& labels = labelsOf(kind);
+    std::string name(medium == TableMedium::Paper ? labels.printedName : labels.displayName);
     if (info.entry == EntryKind::Counted) name += numberText(std::int64_t{count});
     return name;
 }

@@ -1,4 +1,5 @@
 #include "web/page_case.h"
+#include "present/heir_labels.h"
 
 #include <algorithm>
 #include <optional>
@@ -103,7 +104,7 @@ std::string PageCase::entries() const
     for (const HeirEntry& heir : session_.heirs()) {
         const HeirKindInfo& info = infoOf(heir.kind);
         list.push_back({{"code", info.code},
-                        {"name", info.displayName},
+                        {"name", labelsOf(heir.kind).displayName},
                         {"count", heir.count},
                         {"counted", info.entry == EntryKind::Counted},
                         {"row", session_.state().entryRow[indexOf(heir.kind)].value_or(0)}});
@@ -173,7 +174,7 @@ std::string PageCase::laterForm() const
     if (!later_) return "null";
     Json buttons = Json::array();
     for (const HeirKind kind : readingOrder())
-        buttons.push_back({{"code", infoOf(kind).code}, {"name", infoOf(kind).displayName}});
+        buttons.push_back({{"code", infoOf(kind).code}, {"name", labelsOf(kind).displayName}});
     Json heirs = Json::array();
     const estate::LaterDeathEntry entry = later_->entry();
     for (const HeirEntry& heir : later_->heirs()) {
@@ -182,7 +183,7 @@ std::string PageCase::laterForm() const
             if (link.kind == heir.kind) linked = refText(link.earlier);
         }
         heirs.push_back({{"code", infoOf(heir.kind).code},
-                         {"name", infoOf(heir.kind).displayName},
+                         {"name", labelsOf(heir.kind).displayName},
                          {"count", heir.count},
                          {"same", choicesJson(later_->sameChoices(heir.kind))},
                          {"linked", linked}});

@@ -1,4 +1,5 @@
 #include "web/page_catalogue.h"
+#include "present/heir_labels.h"
 
 #include "files/case_file.h"
 #include "files/estate_json.h"
@@ -84,8 +85,8 @@ std::string catalogue()
     Json kinds = Json::array();
     for (const HeirKindInfo& info : heirKinds()) {
         kinds.push_back({{"code", info.code},
-                         {"caption", info.buttonCaption},
-                         {"name", info.displayName},
+                         {"caption", labelsOf(info.kind).buttonCaption},
+                         {"name", labelsOf(info.kind).displayName},
                          {"counted", info.entry == EntryKind::Counted}});
     }
     return Json{{"kinds", kinds},
@@ -109,8 +110,9 @@ std::string helpTexts(const std::string& positions)
         for (const help::PageStatement& statement : help::statementsOf(entry.topic, chosen)) {
             statements.push_back(statement.text);
         }
-        kinds.push_back(
-            {{"code", infoOf(entry.kind).code}, {"name", infoOf(entry.kind).displayName}, {"statements", statements}});
+        kinds.push_back({{"code", infoOf(entry.kind).code},
+                         {"name", labelsOf(entry.kind).displayName},
+                         {"statements", statements}});
     }
     Json questions = Json::array();
     for (const help::SchoolQuestion& question : help::schoolQuestions()) {

@@ -10,6 +10,7 @@
 #include "engine/compute_case.h"
 #include "engine/exclusion.h"
 #include "engine/kind_groups.h"
+#include "present/heir_labels.h"
 #include "present/result_table.h"
 #include "tests/support/case_families.h"
 
@@ -109,7 +110,7 @@ std::optional<HeirKind> kindNamedBy(std::string text)
     while (!text.empty() && text.back() >= '0' && text.back() <= '9') text.pop_back();
     while (!text.empty() && text.back() == ' ') text.pop_back();
     for (const HeirKindInfo& info : heirKinds()) {
-        if (info.displayName == text) return info.kind;
+        if (labelsOf(info.kind).displayName == text) return info.kind;
     }
     return std::nullopt;
 }

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "present/heir_labels.h"
 #include "present/heir_names.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/message_boxes.h"
@@ -24,7 +25,7 @@ constexpr int kButtonColumns = 3;
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
-QString kindName(HeirKind kind) { return fromView(infoOf(kind).displayName); }
+QString kindName(HeirKind kind) { return fromView(labelsOf(kind).displayName); }
 
 QString sameChoiceName(HeirKind kind) { return design::kLaterSamePrefix + fromView(infoOf(kind).code); }
 

@@ -3,9 +3,38 @@
 // The object names the windows and their controls were designed with. They
 // are how scripts, tests and accessibility tools find a control, so they
 // stay exactly as designed; the code and the tests use these constants and
-// never repeat the strings. The heir buttons are named in the heir-kind
-// table, the index boxes and the explanation pages in their own tables.
+// never repeat the strings. The index boxes and the explanation pages are
+// named in their own tables.
+#include <array>
+
+#include "model/heir_kind.h"
+
 namespace qismaru::ui::design {
+
+// The heir buttons, named after their kind in Arabic without blanks, in kind order.
+inline constexpr std::array<const char*, kHeirKindCount> kHeirButtons{
+    "إخوةلأم",      // UterineSiblings
+    "جدات",         // Grandmothers
+    "أبناء",        // Sons
+    "أبناءالابن",   // SonsSons
+    "أخوةأشقاء",    // FullBrothers
+    "إخوةلأب",      // ConsanguineBrothers
+    "أبناءأخِشقيق",  // FullBrothersSons
+    "أبناءأخلأب",   // ConsanguineBrothersSons
+    "أعمامأشقاء",   // FullUncles
+    "أعماملأب",     // ConsanguineUncles
+    "أبناءعمشقيق",  // FullUnclesSons
+    "أبناءعملأب",   // ConsanguineUnclesSons
+    "زوجة",         // Wives
+    "بنات",         // Daughters
+    "بناتابن",      // SonsDaughters
+    "أختشقيقة",     // FullSisters
+    "أختلأب",       // ConsanguineSisters
+    "أم",           // Mother
+    "جد",           // Grandfather
+    "أب",           // Father
+    "زوج",          // Husband
+};
 
 // The main window and its controls.
 inline constexpr const char* kMainWindow = "Form1";

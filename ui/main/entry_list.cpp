@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include "present/heir_labels.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/line_control.h"
@@ -44,7 +45,7 @@ void EntryList::drawEntry(int row, HeirKind kind, int count)
         setCurrentPosition(cellsOf(kCountLeft), row);
         printText(QString::number(count));
     }
-    const QString name = fromView(info.displayName);
+    const QString name = fromView(labelsOf(kind).displayName);
     setCurrentPosition(cellsOf(kNamesEnd - QFontMetrics(drawingFont()).horizontalAdvance(name)), row);
     printText(name);
 }

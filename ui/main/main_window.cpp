@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "present/heir_labels.h"
 #include "present/positions_text.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/caption_button.h"
@@ -84,10 +85,10 @@ void MainWindow::createControls(QWidget* client)
     addLines(listTop, client);
 
     for (const HeirButtonPlace& heir : heirButtonPlaces()) {
-        const HeirKindInfo& info = infoOf(heir.kind);
         const char* family = heir.kind == HeirKind::UterineSiblings ? kSimplifiedArabic : kTraditionalArabic;
-        auto* button = new CaptionButton(fromView(info.buttonName), fromView(info.buttonCaption),
-                                         geometryOf(heir.place), designFont(family, heir.place.fontPoints), client);
+        auto* button =
+            new CaptionButton(design::kHeirButtons[indexOf(heir.kind)], fromView(labelsOf(heir.kind).buttonCaption),
+                              geometryOf(heir.place), designFont(family, heir.place.fontPoints), client);
         connect(button, &QPushButton::clicked, this, [this, kind = heir.kind] { pressHeirButton(kind); });
         heirButtons_[indexOf(heir.kind)] = button;
     }
