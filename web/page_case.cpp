@@ -7,6 +7,7 @@
 
 #include "files/case_file.h"
 #include "files/estate_json.h"
+#include "present/combined_sentences.h"
 #include "present/heir_names.h"
 #include "web/page_json.h"
 #include "web/page_view.h"
@@ -190,6 +191,7 @@ std::string PageCase::laterForm() const
     }
     const std::optional<GroupRef> died = later_->deceased();
     return Json{{"death", later_->death()},
+                {"deathName", deceasedOrdinal(later_->death())},
                 {"deceased", choicesJson(later_->deceasedChoices())},
                 {"chosen", died ? Json(refText(*died)) : Json(nullptr)},
                 {"notTheSame", LaterDeathForm::kNotTheSame},

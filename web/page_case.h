@@ -63,7 +63,8 @@ public:
 
     // A later death entered in its dialog (answer/later_death_form.h):
     // laterStart() opens the form on the divided case ({"ok"} or why not);
-    // laterForm() is its state, {"death", "deceased": [{"group", "name"}],
+    // laterForm() is its state, {"death", "deathName" ("الثاني", ...),
+    // "deceased": [{"group", "name"}],
     // "chosen", "buttons": [{"code", "name"}], "heirs": [{"code", "name",
     // "count", "same": [{"ref", "name"}], "linked"}], "incomplete"};
     // laterAdd() joins the death to the case, {"ok": true} or

@@ -53,7 +53,7 @@ const qismaruLaterDeaths = (function () {
   function show() {
     const state = form();
     if (!state) return;
-    $('later-title').textContent = 'وفاة وارث قبل القسمة: الميت رقم ' + state.death;
+    $('later-title').textContent = 'وفاة وارث قبل القسمة: الميت ' + state.deathName;
     showDeceased(state);
     showHeirs(state);
   }
