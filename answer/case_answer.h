@@ -49,7 +49,7 @@ struct CaseAnswer {
     std::optional<CaseComputation> computation;
     std::optional<StepTrace> trace;
     // The later deaths joined to the first, when the question has any.
-    std::optional<LaterDeathsAnswer> successive;
+    std::optional<SuccessiveDeaths> successive;
     // The estate divided by the first death's table (a single death; a
     // stopped case settles the claims alone), or by the combined table when
     // the later deaths joined; nothing without an estate, and nothing when

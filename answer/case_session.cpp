@@ -12,16 +12,16 @@ using Outcome = Calculation::Outcome;
 
 }  // namespace
 
-KeyAnswer CaseSession::press(HeirKind kind)
+KeyPress CaseSession::press(HeirKind kind)
 {
-    KeyAnswer key = keypad_.press(kind, positions_.school);
+    KeyPress key = keypad_.press(kind, positions_.school);
     if (key.outcome == KeyOutcome::Entered) answerAgain();
     return key;
 }
 
-KeyAnswer CaseSession::confirmCount(int count)
+KeyPress CaseSession::confirmCount(int count)
 {
-    KeyAnswer key = keypad_.count(count, positions_.school);
+    KeyPress key = keypad_.count(count, positions_.school);
     if (key.outcome == KeyOutcome::Entered) answerAgain();
     return key;
 }

@@ -43,8 +43,8 @@ class CaseSession {
 public:
     // The first deceased's heirs, by the keypad's rule under the chosen
     // school; each entry leaves the case open.
-    KeyAnswer press(HeirKind kind);
-    KeyAnswer confirmCount(int count);
+    KeyPress press(HeirKind kind);
+    KeyPress confirmCount(int count);
     void cancelCount();
     std::optional<int> cancelLast();
     // The heirs of a link entered in place of the case, as their buttons

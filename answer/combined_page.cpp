@@ -6,7 +6,7 @@ namespace qismaru {
 
 CombinedPage combinedPageOf(const CaseAnswer& answer)
 {
-    const LaterDeathsAnswer& joined = *answer.successive;
+    const SuccessiveDeaths& joined = *answer.successive;
     CombinedPage page;
     page.positions = positionsLine(answer.positions());
     for (std::size_t i = 0; i < joined.later.size(); ++i) page.deaths.push_back(joined.heading(i));

@@ -7,11 +7,11 @@ namespace qismaru {
 
 namespace {
 
-KeyAnswer refused(HeirKind kind, std::string why) { return {KeyOutcome::Refused, kind, 0, 0, std::move(why)}; }
+KeyPress refused(HeirKind kind, std::string why) { return {KeyOutcome::Refused, kind, 0, 0, std::move(why)}; }
 
 }  // namespace
 
-KeyAnswer HeirKeypad::press(HeirKind kind, School school)
+KeyPress HeirKeypad::press(HeirKind kind, School school)
 {
     const KindCounts before = state_.counts;
     const PressResult press = pressHeirButton(state_, kind, school);
@@ -25,7 +25,7 @@ KeyAnswer HeirKeypad::press(HeirKind kind, School school)
     return {KeyOutcome::Ignored, kind, 0, 0, {}};
 }
 
-KeyAnswer HeirKeypad::count(int count, School school)
+KeyPress HeirKeypad::count(int count, School school)
 {
     const KindCounts before = state_.counts;
     const CountResult result = confirmCount(state_, count, school);

@@ -17,7 +17,7 @@ enum class KeyOutcome : std::uint8_t {
     Refused,   // refused, and the user is told why
 };
 
-struct KeyAnswer {
+struct KeyPress {
     KeyOutcome outcome = KeyOutcome::Ignored;
     HeirKind kind = HeirKind::Mother;
     int row = 0;          // Entered: the entry list's row
@@ -30,9 +30,9 @@ struct KeyAnswer {
 // count dialog, a later death's dialog and the web page enter heirs alike.
 class HeirKeypad {
 public:
-    KeyAnswer press(HeirKind kind, School school);
+    KeyPress press(HeirKind kind, School school);
     // OK of the count for the kind pressed last.
-    KeyAnswer count(int count, School school);
+    KeyPress count(int count, School school);
     // Cancel (or Escape, or the close box) of the count.
     void cancelCount();
     // The row emptied, or nothing when nothing could be withdrawn.

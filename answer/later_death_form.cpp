@@ -51,7 +51,7 @@ std::optional<GroupRef> LaterDeathForm::deceased() const
     return table_.groups.at(static_cast<std::size_t>(*deceased_)).ref;
 }
 
-KeyAnswer LaterDeathForm::press(HeirKind kind)
+KeyPress LaterDeathForm::press(HeirKind kind)
 {
     if (const std::optional<GroupRef> died = deceased()) {
         const DeathsProblem side = spouseSideProblem(died->kind, kind);
@@ -63,7 +63,7 @@ KeyAnswer LaterDeathForm::press(HeirKind kind)
     return keypad_.press(kind, school_);
 }
 
-KeyAnswer LaterDeathForm::confirmCount(int count) { return keypad_.count(count, school_); }
+KeyPress LaterDeathForm::confirmCount(int count) { return keypad_.count(count, school_); }
 
 int LaterDeathForm::survivorsOf(int group) const
 {

@@ -39,8 +39,8 @@ public:
     void chooseDeceased(std::optional<int> group);
     std::optional<GroupRef> deceased() const;
 
-    KeyAnswer press(HeirKind kind);
-    KeyAnswer confirmCount(int count);
+    KeyPress press(HeirKind kind);
+    KeyPress confirmCount(int count);
     void cancelCount() { keypad_.cancelCount(); }
     std::optional<int> cancelLast() { return keypad_.cancelLast(); }
     std::vector<HeirEntry> heirs() const { return keypad_.heirs(); }

@@ -4,13 +4,13 @@
 
 namespace qismaru {
 
-bool LaterDeathsAnswer::beyondExactRange() const
+bool SuccessiveDeaths::beyondExactRange() const
 {
     const DeathsProblem problem = combined.refusal.problem;
     return problem == DeathsProblem::CaseBeyondExactRange || problem == DeathsProblem::CombinedBeyondExactRange;
 }
 
-std::vector<SolutionStep> LaterDeathsAnswer::solution(std::size_t laterDeath) const
+std::vector<SolutionStep> SuccessiveDeaths::solution(std::size_t laterDeath) const
 {
     const DeathCase& death = deaths().at(laterDeath + 1);
     if (death.computation.outcome != CaseOutcome::Computed) return {};
@@ -19,29 +19,29 @@ std::vector<SolutionStep> LaterDeathsAnswer::solution(std::size_t laterDeath) co
     return solutionSteps(death.counts, again, trace);
 }
 
-std::vector<CombinedStep> LaterDeathsAnswer::combinedSteps() const
+std::vector<CombinedStep> SuccessiveDeaths::combinedSteps() const
 {
     return qismaru::combinedSteps(deaths(), later, table());
 }
 
-std::string LaterDeathsAnswer::heading(std::size_t laterDeath) const
+std::string SuccessiveDeaths::heading(std::size_t laterDeath) const
 {
     return laterDeathHeading(static_cast<int>(laterDeath) + 2, later.at(laterDeath), deaths());
 }
 
-std::string LaterDeathsAnswer::refusalText() const
+std::string SuccessiveDeaths::refusalText() const
 {
     return joined() ? "" : estate::arabicRefusalText(combined.refusal, deaths());
 }
 
-std::string LaterDeathsAnswer::englishRefusalText() const
+std::string SuccessiveDeaths::englishRefusalText() const
 {
     return joined() ? "" : estate::englishRefusalText(combined.refusal, deaths());
 }
 
-LaterDeathsAnswer joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions)
+SuccessiveDeaths joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions)
 {
-    LaterDeathsAnswer answer;
+    SuccessiveDeaths answer;
     answer.combined = computeSuccessiveDeaths(first, later, positions);
     answer.later = std::move(later);
     return answer;

@@ -13,7 +13,7 @@ namespace qismaru {
 // Heirs of the first deceased who died before the division (المناسخات),
 // each with his own case, joined by the engine in the combined table
 // (الجامعة), or the reason they do not join.
-struct LaterDeathsAnswer {
+struct SuccessiveDeaths {
     std::vector<LaterDeath> later;
     CombinedComputation combined;  // every death's case, the first at 0, and their table
 
@@ -40,6 +40,6 @@ struct LaterDeathsAnswer {
 };
 
 // The later deaths joined to the first death's heirs under the positions.
-LaterDeathsAnswer joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions);
+SuccessiveDeaths joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions);
 
 }  // namespace qismaru

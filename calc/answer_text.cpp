@@ -24,7 +24,7 @@ void writeLaterDeaths(std::ostream& out, const CaseAnswer& answer)
         out << answer.solutionText();
         return;
     }
-    const LaterDeathsAnswer& deaths = *answer.successive;
+    const SuccessiveDeaths& deaths = *answer.successive;
     writeTextReport(out, answer.counts(), *answer.computation, answer.announcements());
     for (std::size_t i = 0; i < deaths.later.size(); ++i) {
         const CaseComputation& death = deaths.deaths()[i + 1].computation;

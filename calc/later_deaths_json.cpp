@@ -24,7 +24,7 @@ void member(JsonWriter& json, const char* name, std::int64_t value)
 
 void writeLater(JsonWriter& json, const CaseAnswer& answer, ResultFields fields)
 {
-    const LaterDeathsAnswer& deaths = *answer.successive;
+    const SuccessiveDeaths& deaths = *answer.successive;
     json.key("later");
     json.beginArray();
     for (std::size_t i = 0; i < deaths.later.size(); ++i) {

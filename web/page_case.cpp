@@ -19,7 +19,7 @@ namespace {
 Json refusedJson(const std::string& message) { return Json{{"ok", false}, {"message", message}}; }
 
 // What a press or a count came to, in the page's words.
-std::string keyJson(const KeyAnswer& key, const char* entered)
+std::string keyJson(const KeyPress& key, const char* entered)
 {
     Json answer;
     switch (key.outcome) {

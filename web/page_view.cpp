@@ -151,7 +151,7 @@ void writeLater(JsonWriter& json, const CaseAnswer& answer)
 {
     json.key("later");
     if (!answer.successive) return json.written("null");
-    const LaterDeathsAnswer& deaths = *answer.successive;
+    const SuccessiveDeaths& deaths = *answer.successive;
     json.beginObject();
     json.key("count");
     json.value(static_cast<std::int64_t>(deaths.later.size()));

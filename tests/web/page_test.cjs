@@ -256,6 +256,16 @@ async function refusals(page, questions) {
   await page.select('#school', 'hanafi');
 }
 
+// "حفظ": the page's download, once it has arrived in `downloads` as `name`.
+async function saveCase(page, downloads, name) {
+  const client = await page.createCDPSession();
+  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.click('#save-file');
+  const saved = path.join(downloads, name);
+  for (let i = 0; i < 50 && !fs.existsSync(saved); ++i) await new Promise((r) => setTimeout(r, 100));
+  return saved;
+}
+
 async function caseFiles(page, downloads) {
   const bad = path.join(downloads, 'bad.qismaru');
   const cases = [
@@ -278,11 +288,7 @@ async function caseFiles(page, downloads) {
   await page.waitForFunction(() => document.querySelectorAll('#entry-list li').length === 4);
   check.equal(await entries(page), ['h=1', 'm=1', 'd=3', 'bm=1'], 'the README\'s case file opens');
   await page.select('#school', 'shafii');
-  const client = await page.createCDPSession();
-  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.click('#save-file');
-  const saved = path.join(downloads, 'worked-example.qismaru');
-  for (let i = 0; i < 50 && !fs.existsSync(saved); ++i) await new Promise((r) => setTimeout(r, 100));
+  const saved = await saveCase(page, downloads, 'worked-example.qismaru');
   const native = spawnSync(calc, ['--case-file', saved, '--json', '--fields', 'counts,estate'], { encoding: 'utf8' });
   const reread = JSON.parse(native.stdout);
   check.equal(Object.entries(reread.counts).sort(), [['bm', 1], ['d', 3], ['h', 1], ['m', 1]], 'the saved file is a case file qismaru-calc reads');
@@ -339,11 +345,7 @@ async function laterDeaths(page, downloads) {
   check.equal(shown, table, 'the combined table is the calculator\'s');
   check.ok(await page.$('#combined-table tr.died'), 'the son\'s row is shaded: his parts passed on');
 
-  const client = await page.createCDPSession();
-  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.click('#save-file');
-  const saved = path.join(downloads, 'مسألة.qismaru');
-  for (let i = 0; i < 50 && !fs.existsSync(saved); ++i) await new Promise((r) => setTimeout(r, 100));
+  const saved = await saveCase(page, downloads, 'مسألة.qismaru');
   const reread = spawnSync(calc, ['--case-file', saved, '--json', '--fields', 'combined'], { encoding: 'utf8' });
   check.equal(JSON.parse(reread.stdout).combined.base, 120, 'the case is saved with its later death');
 

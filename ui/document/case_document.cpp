@@ -66,16 +66,16 @@ void CaseDocument::changed()
     emit fileChanged();
 }
 
-KeyAnswer CaseDocument::press(HeirKind kind)
+KeyPress CaseDocument::press(HeirKind kind)
 {
-    KeyAnswer key = session_.press(kind);
+    KeyPress key = session_.press(kind);
     if (key.outcome == KeyOutcome::Entered) changed();
     return key;
 }
 
-KeyAnswer CaseDocument::confirmCount(int count)
+KeyPress CaseDocument::confirmCount(int count)
 {
-    KeyAnswer key = session_.confirmCount(count);
+    KeyPress key = session_.confirmCount(count);
     if (key.outcome == KeyOutcome::Entered) changed();
     return key;
 }
@@ -251,7 +251,7 @@ std::string CaseDocument::addLaterDeath(const estate::LaterDeathEntry& death)
     if (!refused.empty()) return refused;
     changed();
     showCombined();
-    const LaterDeathsAnswer& deaths = *answer().successive;
+    const SuccessiveDeaths& deaths = *answer().successive;
     emit done(fromStd(deaths.heading(deaths.later.size() - 1)));
     return "";
 }

@@ -46,8 +46,8 @@ public:
     const CaseAnswer& answer() const { return session_.answer(); }
 
     // The keypad of the main window and its count dialog.
-    KeyAnswer press(HeirKind kind);
-    KeyAnswer confirmCount(int count);
+    KeyPress press(HeirKind kind);
+    KeyPress confirmCount(int count);
     void cancelCount() { session_.cancelCount(); }
     std::optional<int> cancelLast();
     // Calculate, and the school and positions chosen (menu "المذهب").

@@ -203,14 +203,14 @@ void LaterDeathDialog::showHeirs()
     cancelLast_->setEnabled(!heirs.empty() && !countRow_->isVisible());
 }
 
-void LaterDeathDialog::tell(const KeyAnswer& key)
+void LaterDeathDialog::tell(const KeyPress& key)
 {
     if (key.outcome == KeyOutcome::Refused) messages_.inform(this, kProgramCaption, fromStd(key.refusal));
 }
 
 void LaterDeathDialog::pressHeir(HeirKind kind)
 {
-    const KeyAnswer key = form_.press(kind);
+    const KeyPress key = form_.press(kind);
     tell(key);
     if (key.outcome == KeyOutcome::Entered) showHeirs();
     if (key.outcome != KeyOutcome::AskCount) return;
@@ -220,7 +220,7 @@ void LaterDeathDialog::pressHeir(HeirKind kind)
 
 void LaterDeathDialog::confirmCount()
 {
-    const KeyAnswer key = form_.confirmCount(count_->value());
+    const KeyPress key = form_.confirmCount(count_->value());
     tell(key);
     // 0: the user must raise the number or withdraw it.
     if (key.outcome != KeyOutcome::Entered) return;

@@ -56,7 +56,7 @@ private:
     void fillSameChoice(QComboBox& choice, HeirKind kind, const QString& kept);
     void showCounting(bool counting);
     void say(const QString& problem);
-    void tell(const KeyAnswer& key);
+    void tell(const KeyPress& key);
 
     MessageBoxes& messages_;
     Adder add_;

@@ -98,7 +98,7 @@ void CountDialog::raiseCount()
 
 void CountDialog::confirm()
 {
-    const KeyAnswer key = document_.confirmCount(shownCount());
+    const KeyPress key = document_.confirmCount(shownCount());
     switch (key.outcome) {
     case KeyOutcome::Ignored:
     case KeyOutcome::AskCount: return;  // 0: the user must raise the number or cancel

@@ -152,7 +152,7 @@ void MainWindow::openOver(const std::function<void()>& open)
 
 void MainWindow::pressHeirButton(HeirKind kind)
 {
-    const KeyAnswer key = document_->press(kind);
+    const KeyPress key = document_->press(kind);
     switch (key.outcome) {
     case KeyOutcome::Ignored: return;
     case KeyOutcome::Refused: messages_.inform(this, kProgramCaption, QString::fromStdString(key.refusal)); return;

@@ -57,7 +57,7 @@ QString sectionsHtml(const std::vector<SolutionStep>& steps)
 
 // Each later death's own case under a line naming who died, then how they
 // join in the combined base; or why they do not.
-QString laterDeathsHtml(const LaterDeathsAnswer& successive)
+QString laterDeathsHtml(const SuccessiveDeaths& successive)
 {
     if (!successive.joined()) return "<p>" + fromUtf8(successive.refusalText()).toHtmlEscaped() + "</p>";
     QString html;
