@@ -39,8 +39,8 @@ std::string CaseSession::enterHeirs(const std::vector<HeirEntry>& heirs, School 
 {
     HeirsEntered entered = enterAll(heirs, school);
     if (!entered.state) return entered.refusal;
-    keypad_.replace(*entered.state);
-    answerAgain();
+    newCase();
+    replaceHeirs(*entered.state);
     return "";
 }
 

@@ -47,8 +47,8 @@ public:
     KeyPress confirmCount(int count);
     void cancelCount();
     std::optional<int> cancelLast();
-    // The heirs of a link entered in place of the case, as their buttons
-    // would enter them; why not, with the case left as it was, or "".
+    // A new case with the heirs of a link, entered as their buttons would
+    // enter them under the school; why not, with the case left as it was, or "".
     std::string enterHeirs(const std::vector<HeirEntry>& heirs, School school);
     // The heirs of a case entered elsewhere in place of the case's heirs.
     void replaceHeirs(const CaseState& state);

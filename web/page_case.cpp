@@ -134,10 +134,9 @@ std::string PageCase::enterLink(const std::string& heirs, const std::string& sch
 {
     const std::optional<std::vector<HeirEntry>> entries = linkHeirs(heirs);
     if (!entries) return refusedJson("لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه وعدده، مثل h=1,m=1,f=1").dump();
-    const HeirsEntered entered = enterAll(*entries, schoolFromKey(school).value_or(School::Hanafi));
-    if (!entered.state) return refusedJson(entered.refusal).dump();
-    newCase();
-    session_.replaceHeirs(*entered.state);
+    const std::string refused = session_.enterHeirs(*entries, schoolFromKey(school).value_or(School::Hanafi));
+    if (!refused.empty()) return refusedJson(refused).dump();
+    later_.reset();
     return Json{{"ok", true}}.dump();
 }
 
