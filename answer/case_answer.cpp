@@ -98,11 +98,19 @@ CaseAnswer openAnswer(CaseQuestion question)
 CaseAnswer answerCase(CaseQuestion question, Detail detail)
 {
     CaseAnswer answer = openAnswer(std::move(question));
-    if (detail == Detail::Steps) answer.trace.emplace();
-    answer.computation = computeCase(answer.counts(), answer.positions(), answer.trace ? &*answer.trace : nullptr);
-    // The joining refuses a first case that is not divided, naming it.
+    // The joining computes every death, the first too, and refuses a first
+    // case that is not divided, naming it.
     if (!answer.question.later.empty()) {
         answer.successive = joinLaterDeaths(answer.counts(), answer.question.later, answer.positions());
+    }
+    if (detail == Detail::Steps) {
+        auto trace = std::make_shared<StepTrace>();
+        answer.computation = computeCase(answer.counts(), answer.positions(), trace.get());
+        answer.trace = std::move(trace);
+    } else if (answer.successive && !answer.counts().empty()) {
+        answer.computation = answer.successive->deaths().front().computation;
+    } else {
+        answer.computation = computeCase(answer.counts(), answer.positions());
     }
     settle(answer);
     return answer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,10 +45,11 @@ enum class Reader : bool { Page, Terminal };
 struct CaseAnswer {
     CaseQuestion question;
     // Calculate's computation, and the decisions it took on the way when the
-    // answer was asked with its steps (a trace is large: a batch asks for
-    // the figures alone); nothing while the case is open.
+    // answer was asked with its steps; nothing while the case is open. The
+    // trace is large and never changes once recorded: the copies of an
+    // answer share it, and a batch, which asks for the figures alone, has none.
     std::optional<CaseComputation> computation;
-    std::optional<StepTrace> trace;
+    std::shared_ptr<const StepTrace> trace;
     // The later deaths joined to the first, when the question has any.
     std::optional<SuccessiveDeaths> successive;
     // The estate divided by the first death's table (a single death; a
@@ -60,7 +62,7 @@ struct CaseAnswer {
     const KindCounts& counts() const { return question.counts; }
     const Positions& positions() const { return question.positions; }
     bool computed() const { return computation.has_value(); }
-    bool explained() const { return trace.has_value(); }
+    bool explained() const { return trace != nullptr; }
     bool divided() const { return computation && computation->outcome == CaseOutcome::Computed; }
     bool beyondExactRange() const { return computation && computation->outcome == CaseOutcome::BeyondExactRange; }
     // The later deaths joined in a combined table, which their views show.

@@ -149,18 +149,16 @@ void writeCaseWide(JsonWriter& json, const DeathResult& death)
     }
 }
 
-void writePlacedTexts(JsonWriter& json, const std::vector<PlacedText>& items)
+void writePlacedText(JsonWriter& json, int x, int y, const std::string& text)
 {
-    for (const PlacedText& item : items) {
-        json.beginObject();
-        json.key("x");
-        json.value(item.x);
-        json.key("y");
-        json.value(item.y);
-        json.key("text");
-        json.value(item.text);
-        json.endObject();
-    }
+    json.beginObject();
+    json.key("x");
+    json.value(x);
+    json.key("y");
+    json.value(y);
+    json.key("text");
+    json.value(text);
+    json.endObject();
 }
 
 // The table's texts in drawing order (rows, header, totals); none after a
@@ -170,7 +168,8 @@ void writeTable(JsonWriter& json, const char* name, const DeathResult& death, Ta
     json.key(name);
     json.beginArray();
     if (death.computation.outcome == CaseOutcome::Computed) {
-        writePlacedTexts(json, buildResultTable(death.counts, death.computation.result, medium).placedTexts());
+        buildResultTable(death.counts, death.computation.result, medium)
+            .forEachPlaced([&json](int x, int y, const std::string& text) { writePlacedText(json, x, y, text); });
     }
     json.endArray();
 }

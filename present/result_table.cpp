@@ -210,19 +210,6 @@ private:
     ResultTable table_;
 };
 
-// Where each column is drawn: the left edge of its texts.
-constexpr int columnX(TableColumn column)
-{
-    switch (column) {
-    case TableColumn::Heir: return kHeirX;
-    case TableColumn::Share: return kShareX;
-    case TableColumn::Parts: return kPortionX;
-    case TableColumn::PerHead: return kPerHeadX;
-    case TableColumn::Percentage: return kPercentageX;
-    }
-    return kHeirX;
-}
-
 }  // namespace
 
 std::string TableRow::text(TableColumn column) const
@@ -233,40 +220,10 @@ std::string TableRow::text(TableColumn column) const
     return {};
 }
 
-std::vector<PlacedText> ResultTable::placedRow(std::size_t row) const
-{
-    const TableRow& r = rows.at(row);
-    std::vector<PlacedText> placed;
-    placed.reserve(r.cells.size());
-    for (const TableCell& cell : r.cells)
-        placed.push_back({columnX(cell.column), kFirstRowY + r.line * kRowStep, cell.text});
-    return placed;
-}
-
-std::vector<PlacedText> ResultTable::placedHeader() const
-{
-    return {{kPortionX, kHeaderY, base}, {kPercentageHeaderX, kHeaderY, percentageTitle}};
-}
-
-std::vector<PlacedText> ResultTable::placedTotals() const
-{
-    std::vector<PlacedText> placed;
-    for (std::size_t i = 0; i < totals.size(); ++i)
-        placed.push_back({kTotalsX, kTotalsY + static_cast<int>(i) * kRowStep, totals[i]});
-    return placed;
-}
-
 std::vector<PlacedText> ResultTable::placedTexts() const
 {
     std::vector<PlacedText> all;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const std::vector<PlacedText> placed = placedRow(row);
-        all.insert(all.end(), placed.begin(), placed.end());
-    }
-    const std::vector<PlacedText> header = placedHeader();
-    all.insert(all.end(), header.begin(), header.end());
-    const std::vector<PlacedText> lines = placedTotals();
-    all.insert(all.end(), lines.begin(), lines.end());
+    forEachPlaced([&all](int x, int y, const std::string& text) { all.push_back({x, y, text}); });
     return all;
 }
 

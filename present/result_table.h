@@ -29,6 +29,34 @@ enum class TableColumn : std::uint8_t { Heir, Share, Parts, PerHead, Percentage 
 inline constexpr std::array<TableColumn, 5> kTableColumns{TableColumn::Heir, TableColumn::Share, TableColumn::Parts,
                                                           TableColumn::PerHead, TableColumn::Percentage};
 
+// Where the columns and lines of the table stand, in twips.
+namespace table_geometry {
+inline constexpr int kHeirX = 6000;
+inline constexpr int kShareX = 4500;
+inline constexpr int kPortionX = 3500;
+inline constexpr int kPerHeadX = 2100;
+inline constexpr int kPercentageX = 1000;
+inline constexpr int kHeaderY = 200;
+inline constexpr int kPercentageHeaderX = 800;
+inline constexpr int kFirstRowY = 600;
+inline constexpr int kRowStep = 200;
+inline constexpr int kTotalsX = 4500;
+inline constexpr int kTotalsY = 3200;
+
+// Where a column's texts begin.
+constexpr int columnX(TableColumn column)
+{
+    switch (column) {
+    case TableColumn::Heir: return kHeirX;
+    case TableColumn::Share: return kShareX;
+    case TableColumn::Parts: return kPortionX;
+    case TableColumn::PerHead: return kPerHeadX;
+    case TableColumn::Percentage: return kPercentageX;
+    }
+    return kHeirX;
+}
+}  // namespace table_geometry
+
 struct TableCell {
     TableColumn column;
     std::string text;
@@ -60,12 +88,12 @@ struct ResultTable {
     // The base, then the increased or reduced base and the corrected base where they apply.
     std::vector<std::string> totals;
 
-    // Where each text is drawn, in drawing order: the rows, the header line,
-    // the totals block.
+    // Where each text is drawn, in drawing order (the rows, the header line,
+    // the totals block): visit(x, y, text) for each, without a copy.
+    template <typename Visit>
+    void forEachPlaced(Visit&& visit) const;
+    // The same as placed texts.
     std::vector<PlacedText> placedTexts() const;
-    std::vector<PlacedText> placedRow(std::size_t row) const;
-    std::vector<PlacedText> placedHeader() const;
-    std::vector<PlacedText> placedTotals() const;
 };
 
 ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium);
@@ -73,24 +101,23 @@ ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result,
 // The order in which the medium lists the heir kinds, all 21 of them.
 const std::array<HeirKind, kHeirKindCount>& rowOrder(TableMedium medium);
 
+template <typename Visit>
+void ResultTable::forEachPlaced(Visit&& visit) const
+{
+    using namespace table_geometry;
+    for (const TableRow& row : rows) {
+        for (const TableCell& cell : row.cells)
+            visit(columnX(cell.column), kFirstRowY + row.line * kRowStep, cell.text);
+    }
+    visit(kPortionX, kHeaderY, base);
+    visit(kPercentageHeaderX, kHeaderY, percentageTitle);
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        visit(kTotalsX, kTotalsY + static_cast<int>(i) * kRowStep, totals[i]);
+}
+
 inline std::vector<PlacedText> layoutResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium)
 {
     return buildResultTable(counts, result, medium).placedTexts();
 }
-
-// Where the columns and lines of the table stand, in twips.
-namespace table_geometry {
-inline constexpr int kHeirX = 6000;
-inline constexpr int kShareX = 4500;
-inline constexpr int kPortionX = 3500;
-inline constexpr int kPerHeadX = 2100;
-inline constexpr int kPercentageX = 1000;
-inline constexpr int kHeaderY = 200;
-inline constexpr int kPercentageHeaderX = 800;
-inline constexpr int kFirstRowY = 600;
-inline constexpr int kRowStep = 200;
-inline constexpr int kTotalsX = 4500;
-inline constexpr int kTotalsY = 3200;
-}  // namespace table_geometry
 
 }  // namespace qismaru

@@ -157,16 +157,11 @@ private:
 
     void sign(const ResultTable& table)
     {
-        const auto signAll = [this](const std::vector<PlacedText>& texts) {
-            for (const PlacedText& placed : texts) {
-                signature_.add(placed.x);
-                signature_.add(placed.y);
-                signature_.add(placed.text);
-            }
-        };
-        for (std::size_t row = 0; row < table.rows.size(); ++row) signAll(table.placedRow(row));
-        signAll(table.placedHeader());
-        signAll(table.placedTotals());
+        table.forEachPlaced([this](int x, int y, const std::string& text) {
+            signature_.add(x);
+            signature_.add(y);
+            signature_.add(text);
+        });
     }
 
     std::string tableProblem(const ResultTable& table, bool undistributed) const
