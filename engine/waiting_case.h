@@ -56,18 +56,23 @@ struct WaitingCase {
 struct UnbornProvision {
     int children = 1;
     // No number bounds the children in the school's view: an heir who shares
-    // with them loses more with every further child, so he is given nothing
-    // now. The others are given their least over `children`, by which number
-    // every rule that counts heads has reached its last step (two daughters'
-    // two thirds, the mother's sixth beside two siblings, the grandfather's
-    // third beside four heads of siblings); four is also the number of Abu
-    // Hanifa's narration, the most the books report of one pregnancy.
+    // with them (his own relation, or the full brother sharing the uterine
+    // third with unborn uterine siblings) loses more with every further child,
+    // so he is given nothing now. `children` is then five: by four every rule
+    // that counts heads has reached its last step (two daughters' two thirds,
+    // the mother's sixth beside two siblings, the grandfather's third beside
+    // four heads of siblings), so whoever still loses from four children to
+    // five is such an heir, and the others' least over five is their least
+    // over any number.
     bool noLimit = false;
     // The division waits for the birth; what is certain is given on request.
     bool waitsForBirth = false;
+    // Those given now name a guarantor (ضمين) for what a larger birth would
+    // take back from them: Abu Yusuf's condition, the Hanafi practice.
+    bool guarantor = false;
 };
 
-inline constexpr int kNoLimitProvidedFor = 4;
+inline constexpr int kNoLimitProvidedFor = 5;
 // The most children a user may have the division provide for, and the most
 // heirs of unclear sex in one case: every combination is a computed case.
 inline constexpr int kMostChildren = 12;
@@ -78,10 +83,10 @@ inline constexpr int kMostUnclear = 6;
 constexpr UnbornProvision unbornProvision(School school)
 {
     switch (school) {
-    case School::Hanafi: return {1, false, false};
-    case School::Hanbali: return {2, false, false};
-    case School::Shafii: return {kNoLimitProvidedFor, true, false};
-    case School::Maliki: return {kNoLimitProvidedFor, true, true};
+    case School::Hanafi: return {1, false, false, true};
+    case School::Hanbali: return {2, false, false, false};
+    case School::Shafii: return {kNoLimitProvidedFor, true, false, false};
+    case School::Maliki: return {kNoLimitProvidedFor, true, true, false};
     }
     return {};
 }

@@ -33,7 +33,7 @@ WaitingProblem caseProblem(const WaitingCase& wait)
 // who shares with them is given his least over that number.
 UnbornProvision provisionFor(const WaitingCase& wait, School school)
 {
-    if (!wait.unborn) return {0, false, false};
+    if (!wait.unborn) return {0, false, false, false};
     UnbornProvision provision = unbornProvision(school);
     if (wait.unborn->most > 0) {
         provision.children = wait.unborn->most;
@@ -42,35 +42,39 @@ UnbornProvision provisionFor(const WaitingCase& wait, School school)
     return provision;
 }
 
-bool sameRelationAsUnborn(std::optional<HeirKind> kind, const WaitingRelation& unborn)
+const WaitingOutcome* outcomeWith(const std::vector<WaitingOutcome>& outcomes, const OutcomeKey& key)
 {
-    return kind && (*kind == unborn.kind || kind == unborn.asWoman);
+    for (const WaitingOutcome& o : outcomes) {
+        if (o.key == key) return &o;
+    }
+    return nullptr;
 }
 
-// A present heir of the unborn child's own relation, boy or girl (a son or a
-// daughter beside an unborn child, a uterine sibling beside an unborn
-// uterine sibling): his part falls with every further child.
-bool sharesWithUnborn(const Claimant& c, const WaitingCase& wait)
+// Whether a claimant's share still falls from one child fewer than those
+// provided for to all of them, boys or girls, whatever else the outcome has:
+// then it falls with every further child, and no number bounds his loss.
+bool fallsWithEveryChild(const WaitingDivision& d, std::size_t claimant)
 {
-    if (!wait.unborn) return false;
-    const WaitingRelation& unborn = wait.unborn->as;
-    switch (c.role) {
-    case ClaimantRole::Present: return sameRelationAsUnborn(c.kind, unborn);
-    case ClaimantRole::Unclear:
-        return sameRelationAsUnborn(wait.unclear->as.kind, unborn) ||
-               sameRelationAsUnborn(wait.unclear->as.asWoman, unborn);
-    case ClaimantRole::Unborn:
-    case ClaimantRole::Missing: return false;
+    const int n = d.provision.children;
+    for (const WaitingOutcome& o : d.outcomes) {
+        const bool boys = o.key.males == n && o.key.females == 0;
+        const bool girls = o.key.females == n && o.key.males == 0;
+        if (!boys && !girls) continue;
+        OutcomeKey fewer = o.key;
+        (boys ? fewer.males : fewer.females) -= 1;
+        const WaitingOutcome* before = outcomeWith(d.outcomes, fewer);
+        if (before && o.shares[claimant] < before->shares[claimant]) return true;
     }
     return false;
 }
 
-GivenBasis basisOf(const WaitingDivision& d, const Claimant& c, const WaitingCase& wait)
+GivenBasis basisOf(const WaitingDivision& d, std::size_t claimant, const WaitingCase& wait)
 {
+    const ClaimantRole role = d.claimants[claimant].role;
     if (d.atOnce()) return GivenBasis::AtOnce;
-    if (c.role == ClaimantRole::Unborn || c.role == ClaimantRole::Missing) return GivenBasis::Absent;
+    if (role == ClaimantRole::Unborn || role == ClaimantRole::Missing) return GivenBasis::Absent;
     if (d.provision.waitsForBirth && !wait.certainAsked) return GivenBasis::BirthAwaited;
-    if (d.provision.noLimit && sharesWithUnborn(c, wait)) return GivenBasis::SharesWithUnborn;
+    if (d.provision.noLimit && fallsWithEveryChild(d, claimant)) return GivenBasis::SharesWithUnborn;
     return GivenBasis::Least;
 }
 
@@ -99,7 +103,7 @@ WaitingProblem giveNow(WaitingDivision& d, const WaitingCase& wait)
     d.leastIn.assign(n, -1);
     std::optional<Fraction> total = Fraction{};
     for (std::size_t i = 0; i < n; ++i) {
-        d.basis[i] = basisOf(d, d.claimants[i], wait);
+        d.basis[i] = basisOf(d, i, wait);
         if (d.basis[i] == GivenBasis::AtOnce) d.given[i] = d.outcomes.front().shares[i];
         if (d.basis[i] == GivenBasis::Least) {
             std::tie(d.given[i], d.leastIn[i]) = leastOver(d.outcomes, static_cast<int>(i));

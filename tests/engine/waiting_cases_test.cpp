@@ -90,6 +90,10 @@ INSTANTIATE_TEST_SUITE_P(Unborn, WaitingCaseTest, ::testing::Values(
     WaitingRow{"kashshaf_fixed_below_third", Hanbali, unborn("w=1 f=1", "s"), "w 1/8, f 1/6, unborn 0 | 17/24"},
     // al-Mughni, bab mirath al-haml: the known Shafi'i view gives a sharer with the unborn nothing, no number bounds it.
     WaitingRow{"mughni_shafii_sharer_nothing", Shafii, unborn("w=1 s=1", "s"), "s 0, w 1/8, unborn 0 | 7/8"},
+    // By hand: the mother pregnant by another husband, beside a full brother. Two uterine siblings or more
+    // make the Mushtaraka, where the brother shares their third by heads (1/9 with two, 1/12 with three, ...):
+    // no number bounds his loss, so he is given nothing; the mother her sixth, the husband his half.
+    WaitingRow{"mushtaraka_brother_shares_with_unborn", Shafii, unborn("h=1 m=1 b=1", "bm"), "b 0, m 1/6, h 1/2, unborn 0 | 1/3"},
     // Fiqh al-Sunna 3/642: the grandmother's sixth changes with no birth, she takes it whole.
     WaitingRow{"fiqh_sunna_grandmother_whole", Shafii, unborn("gm=1 w=1", "s"), "gm 1/6, w 1/8, unborn 0 | 17/24"},
     // The Maliki division waits for the birth; asked, what is certain is the wife's eighth.

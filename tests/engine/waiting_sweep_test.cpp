@@ -23,7 +23,8 @@ std::vector<WaitingCase> waitingStatesOf(const KindCounts& counts)
     std::vector<WaitingCase> states;
     for (const std::string_view path : kMaybeUnclear) {
         const WaitingRelation as = *relationNamed(path);
-        states.push_back({counts, UnbornChild{as}, {}, {}});
+        // Asking for what is certain has the Maliki division give now as the others do.
+        states.push_back({counts, UnbornChild{as}, {}, {}, true});
         states.push_back({counts, {}, {}, UnclearHeirs{as, 1, true}});
         states.push_back({counts, {}, {}, UnclearHeirs{as, 2, false}});
     }
