@@ -6,6 +6,8 @@
 #include "bench/case_mix.h"
 #include "bench/death_pairs.h"
 #include "engine/compute_case.h"
+#include "engine/waiting_division.h"
+#include "model/case_entry.h"
 #include "present/result_table.h"
 #include "present/solution_steps.h"
 
@@ -102,6 +104,50 @@ void BM_twoDeathLine(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pairs.size()));
 }
 BENCHMARK(BM_twoDeathLine);
+
+// A case with an unborn child under the Hanbali school (six outcomes: none,
+// one or two boys or girls, a boy and a girl), against the six cases computed
+// alone: the division now and the reserve should cost little beyond them.
+std::vector<qismaru::WaitingCase> unbornChildCases()
+{
+    const qismaru::WaitingRelation child = *qismaru::relationNamed("s");
+    std::vector<qismaru::WaitingCase> cases;
+    for (const auto& counts : qismaru::bench::caseMix(kMixSize)) {
+        if (qismaru::grandmothersBeyondLimit(counts, qismaru::School::Hanbali)) continue;
+        cases.push_back({counts, qismaru::UnbornChild{child}});
+    }
+    return cases;
+}
+
+void BM_unbornChildHanbali(benchmark::State& state)
+{
+    const auto cases = unbornChildCases();
+    const qismaru::Positions hanbali{qismaru::School::Hanbali};
+    for (auto _ : state) {
+        for (const auto& wait : cases) benchmark::DoNotOptimize(qismaru::divideWaiting(wait, hanbali));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_unbornChildHanbali);
+
+void BM_unbornOutcomesAlone(benchmark::State& state)
+{
+    const auto cases = unbornChildCases();
+    const qismaru::Positions hanbali{qismaru::School::Hanbali};
+    constexpr int kBirths[6][2] = {{0, 0}, {1, 0}, {0, 1}, {2, 0}, {0, 2}, {1, 1}};
+    for (auto _ : state) {
+        for (const auto& wait : cases) {
+            for (const auto& birth : kBirths) {
+                qismaru::KindCounts counts = wait.counts;
+                counts.set(qismaru::HeirKind::Sons, counts.of(qismaru::HeirKind::Sons) + birth[0]);
+                counts.set(qismaru::HeirKind::Daughters, counts.of(qismaru::HeirKind::Daughters) + birth[1]);
+                if (!counts.empty()) benchmark::DoNotOptimize(qismaru::computeCase(counts, hanbali));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_unbornOutcomesAlone);
 
 }  // namespace
 
