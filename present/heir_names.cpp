@@ -146,6 +146,17 @@ std::string countedHeirs(HeirKind kind, int count)
     return std::string(forms.aMany) + (forms.feminine ? " عددهن " : " عددهم ") + std::to_string(count);
 }
 
+std::string oneMemberName(HeirKind kind, int count)
+{
+    if (kind == UterineSiblings) {
+        if (count <= 1) return "ولد الأم";
+        return count == 2 ? "أحد ولدي الأم" : "أحد أولاد الأم";
+    }
+    // One of several is "أحد الأبناء", the name after it genitive.
+    if (count <= 1) return heirName(kind, count, Nominative);
+    return (formsOf(kind).feminine ? "إحدى " : "أحد ") + heirName(kind, count, Genitive);
+}
+
 Agreement agreementOf(HeirKind kind, int count) { return {formsOf(kind).feminine, std::max(count, 1)}; }
 
 Agreement agreementOf(KindSet kinds, const KindCounts& counts)

@@ -10,24 +10,16 @@
 #include <vector>
 
 #include "engine/combined_base.h"
-#include "tests/support/case_text.h"
+#include "tests/support/death_text.h"
 
 namespace qismaru {
 namespace {
 
 using testing::countsOf;
+using testing::died;
+using testing::ref;
 using enum PartsRelation;
 using enum DeathsProblem;
-
-GroupRef ref(std::string_view text) { return *refFromText(text); }
-
-LaterDeath died(std::string_view deceased, std::string_view heirs,
-                std::vector<std::pair<std::string_view, std::string_view>> same = {})
-{
-    LaterDeath later{ref(deceased), countsOf(heirs), {}};
-    for (const auto& [code, earlier] : same) later.same.push_back({*kindFromCode(code), ref(earlier)});
-    return later;
-}
 
 struct Example {
     std::string name;  // and its source

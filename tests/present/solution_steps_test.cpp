@@ -9,9 +9,11 @@
 #include <string>
 #include <tuple>
 
+#include "present/combined_sentences.h"
+#include "present/combined_table_text.h"
 #include "present/heir_names.h"
 #include "present/solution_steps.h"
-#include "tests/support/case_text.h"
+#include "tests/support/death_text.h"
 
 namespace qismaru {
 namespace {
@@ -240,6 +242,45 @@ TEST(HeirNames, EveryKindInItsCaseNumberAndGender)
         {HeirKind::Wives, 4, "أربع زوجات"},
     };
     for (const auto& [kind, n, expected] : listed) EXPECT_EQ(countedHeirs(kind, n), expected);
+}
+
+// A later deceased as the combined base's sentences, the heading of his or
+// her case and the combined table name him or her: verb, pronouns, title and
+// the row's note agree with a woman; a uterine sibling, whose sex is not
+// entered, is "ولد الأم", masculine in grammar as the word is.
+TEST(SuccessiveDeaths, TheDeceasedIsNamedInGender)
+{
+    using testing::died;
+    const std::vector<LaterDeath> sonThenDaughter{died("1:s", "m=1 si=1", {{"m", "1:w"}, {"si", "1:d"}}),
+                                                  died("1:d", "m=1", {{"m", "1:w"}})};
+    const std::tuple<std::string_view, std::vector<LaterDeath>, std::string_view> rows[] = {
+        {"si=2 u=1",
+         {died("1:si", "si=1 u=1", {{"si", "1:si"}, {"u", "1:u"}})},
+         "ماتت إحدى الأختين الشقيقتين في المسألة الأولى قبل القسمة، وهي الميتة الثانية، ومسألتها تصح من 2، "
+         "وسهامها من المسألة الأولى 3 هي 1؛ وبين 1 و2 تباين، فتُضرب مسألتها كاملة 2"},
+        {"w=1 s=1 d=1", sonThenDaughter, "الميتة الثالثة: البنت في المسألة الأولى، ماتت قبل القسمة\n"},
+        {"w=1 s=1 d=1", sonThenDaughter, "|الميتة الثالثة\n"},
+        {"w=1 s=1 d=1", sonThenDaughter, "ماتت قبل القسمة، فانتقلت سهامها إلى ورثتها\n"},
+        {"w=1 s=1 d=1",
+         {died("1:w", "s=1 d=1", {{"s", "1:s"}, {"d", "1:d"}})},
+         "ماتت الزوجة في المسألة الأولى قبل القسمة، وهي الميتة الثانية، ومسألتها"},
+        {"m=1 bm=2 u=1",
+         {died("1:bm", "m=1 bm=1", {{"m", "1:m"}, {"bm", "1:bm"}})},
+         "مات أحد ولدي الأم في المسألة الأولى قبل القسمة، وهو الميت الثاني، ومسألته"},
+    };
+    for (const auto& [first, later, expected] : rows) {
+        const CombinedComputation c = computeSuccessiveDeaths(countsOf(first), later);
+        ASSERT_FALSE(c.refusal.refused()) << first;
+        std::string text;
+        for (std::size_t i = 0; i < later.size(); ++i) {
+            text += laterDeathHeading(static_cast<int>(i) + 2, later[i], c.deaths) + "\n";
+        }
+        for (const CombinedStep& step : combinedSteps(c.deaths, later, c.table)) text += step.text + "\n";
+        const CombinedTableText table = combinedTableText(c.table);
+        text += tableLines(table, "|");
+        for (const std::string& note : table.notes) text += note + "\n";
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
 }
 
 TEST(SolutionSteps, ACaseTheValidationStopsHasNoSolution)

@@ -815,7 +815,7 @@ private slots:
             << "";
         QTest::newRow("more than four wives")
             << kBooksExample << hanafi << son << QStringList{"w=5"} << "" << kTooManyWivesText << "";
-        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد الاثنين من الإخوة لأم في المسألة الأولى"
+        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد ولدي الأم في المسألة الأولى"
                                               << QStringList{"h", "w=1"} << "" << kSpouseConflictText << "h=1";
         QTest::newRow("three grandmothers for the Malikis")
             << kBooksExample << int(School::Maliki) << son << QStringList{"gm=3"} << ""
