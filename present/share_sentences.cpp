@@ -139,10 +139,13 @@ std::string basisText(const step::Fixed& f)
     return f.kind == Grandfather ? "الإجماع: الجد كالأب عند عدمه" : "الإجماع، قياسًا على بنت الابن مع البنت";
 }
 
-// Where the program's rule is one school's among several, the sentence says so.
+// Where the program's rule is one school's among several, the sentence says
+// so: grandmothers beside the father are the Hanbali view. One grandmother
+// beside him is the mother's mother as the other schools have it, whom no
+// school excludes, and needs no note.
 std::string grandmotherNote(const SolutionContext& c)
 {
-    if (!c.counts.has(Father)) return "";
+    if (!c.counts.has(Father) || c.counts.of(Grandmothers) < 2) return "";
     return "؛ ولا يحجب الأب الجدات هنا، وهو قول الحنابلة، وعند الحنفية والمالكية والشافعية يحجب الأب أمه دون أم "
            "الأم";
 }
