@@ -19,7 +19,12 @@ bool isAscendant(HeirKind kind) { return kind == Father || kind == Grandfather; 
 // Why each excluder keeps the kind out, as a phrase after "لـ".
 std::string exclusionReasons(const step::Excluded& excluded, const SolutionContext& c)
 {
-    const KindSet femaleDescendants = KindSet::enteredIn(c.counts) & KindSet{Daughters, SonsDaughters};
+    // The daughters and son's daughters who inherit: an excluded son's
+    // daughter makes no sister a residuary and is given as no reason.
+    KindSet femaleDescendants;
+    for (const HeirKind kind : {Daughters, SonsDaughters}) {
+        if (c.counts.has(kind) && !c.wasExcluded(kind)) femaleDescendants.add(kind);
+    }
     KindSet present;
     std::string completing;  // the daughters' or the full sisters' two thirds
     std::string sisters;     // sisters taking the remainder beside daughters

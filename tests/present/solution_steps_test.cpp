@@ -63,6 +63,8 @@ const Sentence kSentences[] = {
     {"an_excluded_excluder_is_not_named", "f=1 gf=1 b=1", "- يُحجب الأخ الشقيق حجب حرمان لوجود الأب، فلا شيء له."},
     {"sister_residuary_beside_a_daughter", "d=1 si=1 bf=1",
      "- يُحجب الأخ لأب حجب حرمان لوجود الأخت الشقيقة عصبةً مع البنت، فلا شيء له."},
+    {"an_excluded_heir_is_no_reason", "d=2 gd=2 si=1 sif=2 bf=1 u=1",
+     "- يُحجب الأخ لأب حجب حرمان لوجود الأخت الشقيقة عصبةً مع البنتين، فلا شيء له."},
     {"grandfather_and_brothers_by_school", "gf=1 b=1",
      "وحجب الجد للإخوة قول أبي حنيفة، وعند مالك والشافعي وأحمد وصاحبي أبي حنيفة يقاسمهم الجد."},
     {"grandmothers_beside_father_by_school", "gm=2 f=1", "ولا يحجب الأب الجدات هنا، وهو قول الحنابلة"},
