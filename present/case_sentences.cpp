@@ -85,11 +85,21 @@ std::string theirShares(KindSet sharers, const SolutionContext& c)
     return std::string(shares) + std::string(pronoun(c.agreement(sharers)));
 }
 
+// Where what the spouse leaves goes. Under no return (the early Maliki and
+// Shafi'i doctrine) the distant kindred do not inherit either, and it goes
+// to the treasury; the others give it to the distant kindred first.
 std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
 {
-    const Fraction rest = Fraction::whole(1) - c.result()[alone.spouse].exact;
-    return "؛ ولا وارث مع " + c.name(alone.spouse, Genitive) + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " +
-           figure(rest) +
+    const std::string rest = figure(Fraction::whole(1) - c.result()[alone.spouse].exact);
+    const Positions& positions = c.computation.positions;
+    const std::string noHeirBeside = "؛ ولا وارث مع " + c.name(alone.spouse, Genitive);
+    if (positions.noReturn) {
+        return noHeirBeside + "، ولا رد ولا يرث ذوو الأرحام في أصل المذهب " +
+               std::string(schoolInfo(positions.school).name) + "، فيبقى " + rest +
+               " من التركة لبيت المال؛ وعند الحنفية والحنابلة ومتأخري المالكية والشافعية يكون لذوي الأرحام، وأفتى "
+               "بعض المتأخرين بالرد على الزوجين إذا لم يوجد غيرهما";
+    }
+    return noHeirBeside + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + rest +
            " من التركة بلا وارث من المذكورين (لذوي الأرحام أو لبيت المال، على خلاف بينهم)، وأفتى بعض المتأخرين "
            "بالرد على الزوجين إذا لم يوجد غيرهما";
 }
