@@ -250,15 +250,16 @@ std::string residueSentence(const step::Residue& r, const SolutionContext& c)
     switch (r.way) {
     case ResidueWay::BySelf:
         if (!r.with.empty()) {
-            return who + " " + taken + " تعصيبًا بالنفس مع " + c.names(r.with, Genitive) + "، للذكر مثل حظ الأنثيين (" +
-                   twoToOneVerse(r.kind) + ").";
+            // The male and his sisters take the remainder together, he by
+            // himself and they through him: one sentence tells both.
+            return c.forNames(r.with | KindSet::of(r.kind)) + " " + taken + " تعصيبًا، للذكر مثل حظ الأنثيين (" +
+                   twoToOneVerse(r.kind) + ")، و" + c.names(r.with, Nominative) + " عصبة بالغير.";
         }
         return who + " " + taken + " تعصيبًا، عصبةً بالنفس، " + kFirstMaleHadith + ".";
-    case ResidueWay::ThroughBrother:
-        return who + " " + taken + " مع " + c.names(r.with, Genitive) + " تعصيبًا بالغير، للأنثى نصف حظ الذكر.";
     case ResidueWay::WithDaughters:
         return who + " " + taken + " تعصيبًا مع الغير لوجود " + c.names(r.beside, Genitive) +
                " (حديث ابن مسعود: «وما بقي فللأخت»، رواه البخاري).";
+    case ResidueWay::ThroughBrother:  // told in the brother's sentence
     case ResidueWay::AfterSixth:
     case ResidueWay::TwoThirdsOfRemainder: break;
     }

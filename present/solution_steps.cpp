@@ -51,6 +51,9 @@ public:
     }
     void operator()(const step::Residue& r)
     {
+        // Sisters who share the remainder with their brother are told in
+        // his step, which names them among those he shares it with.
+        if (r.way == step::ResidueWay::ThroughBrother) return;
         SolutionStep& s =
             add(StepType::Residue, isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries,
                 r.kind, residueSentence(r, c_));

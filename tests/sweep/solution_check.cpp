@@ -149,10 +149,17 @@ private:
             ++fixed_[k];
             if (s.basis.empty()) return "a fixed share has no basis";
             return fixedShareAgrees(s, r_[s.kind]) ? "" : "the fixed share differs from the result's";
-        case StepType::Residue:
+        case StepType::Residue: {
+            // The sisters who share the remainder with their brother are told in his step.
+            bool allResiduaries = r_[s.kind].isResiduary();
+            s.kinds.forEach([&](HeirKind partner) {
+                ++residue_[indexOf(partner)];
+                allResiduaries = allResiduaries && r_[partner].isResiduary();
+            });
             ++residue_[k];
             withs_[k] = s.kinds;
-            return r_[s.kind].isResiduary() ? "" : "a residuary step for a kind that holds no remainder";
+            return allResiduaries ? "" : "a residuary step for a kind that holds no remainder";
+        }
         case StepType::NothingLeft:
             ++nothing_[k];
             return r_[s.kind].value == 0.0 && r_.parts[k] == 0 ? "" : "nothing left, yet the kind holds something";
