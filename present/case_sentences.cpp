@@ -209,15 +209,14 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
     return "";
 }
 
-// The return goes to one kind of several heads and no spouse: the books make
-// the case from their heads, whatever the base and its reduction were.
+bool toOneKind(const step::Return& ret) { return !ret.spouse && ret.sharers.size() == 1; }
+
+// The return goes to one kind and no spouse: the books make the case from
+// their heads straight away, whatever the base and its reduction were.
 const step::Return* returnToOneKind(const SolutionContext& c)
 {
     const auto* ret = findRecord<step::Return>(c.trace);
-    if (!ret || ret->spouse || ret->sharers.size() != 1) return nullptr;
-    bool several = false;
-    ret->sharers.forEach([&](HeirKind kind) { several = c.counts.of(kind) > 1; });
-    return several ? ret : nullptr;
+    return ret && toOneKind(*ret) ? ret : nullptr;
 }
 
 std::string returnToOneKindSentence(const step::Return& ret, const SolutionContext& c)
@@ -296,7 +295,8 @@ std::string returnSentence(const step::Return& ret, const SolutionContext& c)
     if (ret.spouse) {
         text += "، ولا يُرد على " + c.name(*ret.spouse, Genitive) + ": " + c.forName(*ret.spouse) +
                 " فرض الزوجية كاملًا، وقد دخل الرد في أصل المسألة " + figure(r.base);
-    } else {
+    } else if (!toOneKind(ret)) {
+        // One kind's case is made from their heads, in the correction.
         text += "، وتُرد المسألة من " + figure(r.base) + " إلى " + figure(increasedOrReducedBaseOf(r)) +
                 "، وهو مجموع سهام الفروض";
     }

@@ -84,6 +84,8 @@ const Sentence kSentences[] = {
     {"one_step_of_euclid_told_as_computed", "w=2 d=6 gm=5",
      "فيضرب البرنامج أحدهما في الآخر: 60 (وهما في الحقيقة متوافقان بـ2، وأصغر عدد ينقسم عليهما 30)"},
     {"return_to_one_kind_from_its_heads", "d=3", "فالمسألة من عدد رؤوسهم؛ فتصح المسألة من 3."},
+    {"return_to_one_kind_straight_to_its_heads", "gm=2", "من 6 إلى 1", {}, kMarkedWrong},
+    {"return_to_one_heir_from_her_head", "m=1", "الرد كله للأم، وإذا كان أهل الرد صنفًا واحدًا فالمسألة من عدد"},
     {"no_return_to_a_spouse_alone", "h=1", "ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى 1/2 من التركة"},
     {"no_return_spouse_alone_leaves_to_the_treasury",
      "h=1",
