@@ -825,6 +825,10 @@ private slots:
             << kBooksExample << hanafi << son << QStringList{"m", "si=1"} << "m=1:w si=1:w"
             << "صنفين"
             << "si=1 m=1";
+        QTest::newRow("a father linked to a daughter")
+            << kBooksExample << hanafi << son << QStringList{"f"} << "f=1:d"
+            << "جُعل «أب» هم «بنت في المسألة الأولى»، و«أب» من الرجال و«بنت» من النساء"
+            << "f=1";
         QTest::newRow("no heir") << kBooksExample << hanafi << son << QStringList{} << ""
                                  << "أدخل ورثته"
                                  << "";
