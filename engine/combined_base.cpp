@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 
 #include "engine/kind_groups.h"
 #include "engine/whole_numbers.h"
@@ -65,6 +66,9 @@ DeathsRefusal resolveLinks(const CombinedTable& table, const LaterDeath& later, 
         if (DeathsRefusal r = resolve(table, link.earlier, death, index); r.refused()) {
             r.kind = link.kind;
             return r;
+        }
+        if (const auto other = otherSexRef(table.groups[static_cast<std::size_t>(index)], link.kind)) {
+            return refusedAt(OtherSex, death, *other, link.kind);
         }
         if (std::find(linked.begin(), linked.end(), index) != linked.end()) {
             return refusedAt(LinkedTwice, death, link.earlier, link.kind);
@@ -216,6 +220,15 @@ DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir)
     if (heir == HeirKind::Husband && side == SpouseSide::Man) return HusbandOfMan;
     if (heir == HeirKind::Wives && side == SpouseSide::Woman) return WivesOfWoman;
     return None;
+}
+
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind)
+{
+    if (sexesDiffer(kind, group.ref.kind)) return group.ref;
+    for (const GroupRef& r : group.also) {
+        if (sexesDiffer(kind, r.kind)) return r;
+    }
+    return std::nullopt;
 }
 
 bool PersonGroup::knownAs(GroupRef r) const { return ref == r || std::find(also.begin(), also.end(), r) != also.end(); }

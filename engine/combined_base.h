@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/compute_case.h"
@@ -93,6 +94,7 @@ enum class DeathsProblem : std::uint8_t {
     LinkedTwice,               // one group linked to two kinds of a death, or one kind linked twice
     DeceasedLinked,            // the deceased among his own heirs
     CountDiffers,              // linked to a group with another number of survivors
+    OtherSex,                  // linked to a group of the other sex (ref: the reference that says so)
     SchoolRefuses,             // more grandmothers than the school lets inherit together
     ValidationStop,            // husband with wives, or more than four wives
     CaseBeyondExactRange,      // a death's own corrected base passes 2^53
@@ -114,6 +116,11 @@ struct DeathsRefusal {
 // where a deceased of `deceasedKind` cannot leave heirs of `heir`, else None.
 // Beyond the spouse's side the program does not judge kinship.
 DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir);
+
+// A reference by which the group is known as a kind of the other sex than
+// `kind`, whose heirs therefore cannot be its persons (a uterine brother once
+// linked as a husband is a man); nothing when they may be.
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind);
 
 // One death's case, computed alone.
 struct DeathCase {

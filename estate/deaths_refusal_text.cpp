@@ -1,5 +1,6 @@
 #include "estate/deaths_refusal_text.h"
 
+#include "engine/kind_groups.h"
 #include "engine/messages.h"
 #include "model/case_entry.h"
 #include "present/combined_sentences.h"
@@ -20,6 +21,9 @@ std::string quoted(std::string_view text)
     quoted += '\'';
     return quoted;
 }
+
+// The sex of a kind of heirs that has one (sexesDiffer).
+std::string sexWord(HeirKind kind) { return spouseSideOf(kind) == SpouseSide::Man ? "male" : "female"; }
 
 std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School school)
 {
@@ -42,6 +46,9 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     case CountDiffers:
         return code + " counts " + std::to_string(r.heirs) + " heirs, but " + ref + " has " +
                std::to_string(r.survivors) + " surviving members";
+    case OtherSex:
+        return "\"same\" links " + code + " to " + ref + ", but " + code + " is " + sexWord(r.kind) + " and " + ref +
+               " " + sexWord(r.ref.kind) + ": they cannot be the same persons";
     case SchoolRefuses: return grandmotherLimitProblem(counts, school);
     case ValidationStop:
         return counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives)
@@ -56,6 +63,8 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     }
     return "";
 }
+
+std::string sexWords(HeirKind kind) { return spouseSideOf(kind) == SpouseSide::Man ? "من الرجال" : "من النساء"; }
 
 // A group as the user chose it: "زوجة في المسألة الأولى".
 std::string groupName(GroupRef ref)
@@ -97,6 +106,9 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     case CountDiffers:
         return inHisCase + "عدد " + kind + " " + figure(std::int64_t{r.heirs}) + "، والباقون من " + groupName(r.ref) +
                " " + figure(std::int64_t{r.survivors}) + "، فلا يكونون هم أنفسهم.";
+    case OtherSex:
+        return inHisCase + "جُعل " + kind + " هم " + groupName(r.ref) + "، و" + kind + " " + sexWords(r.kind) + " و«" +
+               std::string(infoOf(r.ref.kind).displayName) + "» " + sexWords(r.ref.kind) + "، فلا يكونون هم أنفسهم.";
     case SchoolRefuses: return inHisCase + grandmotherLimitText(death().computation.positions.school, death().counts);
     case ValidationStop: {
         const KindCounts& counts = death().counts;

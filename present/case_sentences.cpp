@@ -85,11 +85,21 @@ std::string theirShares(KindSet sharers, const SolutionContext& c)
     return std::string(shares) + std::string(pronoun(c.agreement(sharers)));
 }
 
+// Where what the spouse leaves goes. Under no return (the early Maliki and
+// Shafi'i doctrine) the distant kindred do not inherit either, and it goes
+// to the treasury; the others give it to the distant kindred first.
 std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
 {
-    const Fraction rest = Fraction::whole(1) - c.result()[alone.spouse].exact;
-    return "؛ ولا وارث مع " + c.name(alone.spouse, Genitive) + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " +
-           figure(rest) +
+    const std::string rest = figure(Fraction::whole(1) - c.result()[alone.spouse].exact);
+    const Positions& positions = c.computation.positions;
+    const std::string noHeirBeside = "؛ ولا وارث مع " + c.name(alone.spouse, Genitive);
+    if (positions.noReturn) {
+        return noHeirBeside + "، ولا رد ولا يرث ذوو الأرحام في أصل المذهب " +
+               std::string(schoolInfo(positions.school).name) + "، فيبقى " + rest +
+               " من التركة لبيت المال؛ وعند الحنفية والحنابلة ومتأخري المالكية والشافعية يكون لذوي الأرحام، وأفتى "
+               "بعض المتأخرين بالرد على الزوجين إذا لم يوجد غيرهما";
+    }
+    return noHeirBeside + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + rest +
            " من التركة بلا وارث من المذكورين (لذوي الأرحام أو لبيت المال، على خلاف بينهم)، وأفتى بعض المتأخرين "
            "بالرد على الزوجين إذا لم يوجد غيرهما";
 }
@@ -199,15 +209,14 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
     return "";
 }
 
-// The return goes to one kind of several heads and no spouse: the books make
-// the case from their heads, whatever the base and its reduction were.
+bool toOneKind(const step::Return& ret) { return !ret.spouse && ret.sharers.size() == 1; }
+
+// The return goes to one kind and no spouse: the books make the case from
+// their heads straight away, whatever the base and its reduction were.
 const step::Return* returnToOneKind(const SolutionContext& c)
 {
     const auto* ret = findRecord<step::Return>(c.trace);
-    if (!ret || ret->spouse || ret->sharers.size() != 1) return nullptr;
-    bool several = false;
-    ret->sharers.forEach([&](HeirKind kind) { several = c.counts.of(kind) > 1; });
-    return several ? ret : nullptr;
+    return ret && toOneKind(*ret) ? ret : nullptr;
 }
 
 std::string returnToOneKindSentence(const step::Return& ret, const SolutionContext& c)
@@ -286,7 +295,8 @@ std::string returnSentence(const step::Return& ret, const SolutionContext& c)
     if (ret.spouse) {
         text += "، ولا يُرد على " + c.name(*ret.spouse, Genitive) + ": " + c.forName(*ret.spouse) +
                 " فرض الزوجية كاملًا، وقد دخل الرد في أصل المسألة " + figure(r.base);
-    } else {
+    } else if (!toOneKind(ret)) {
+        // One kind's case is made from their heads, in the correction.
         text += "، وتُرد المسألة من " + figure(r.base) + " إلى " + figure(increasedOrReducedBaseOf(r)) +
                 "، وهو مجموع سهام الفروض";
     }

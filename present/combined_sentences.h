@@ -18,9 +18,18 @@ namespace qismaru {
 std::string deceasedOrdinal(int death);
 std::string caseOrdinal(int death);
 
-// Who died, as a sentence names him: "الابن في المسألة الأولى", or one of a
-// group, "إحدى البنات في المسألة الأولى".
+// Who died, as a sentence names him or her: "الابن في المسألة الأولى", or
+// one of a group, "إحدى البنات في المسألة الأولى"; a uterine sibling, whose
+// sex is not entered, "ولد الأم في المسألة الأولى".
 std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths);
+
+// The deceased of a later death by number, agreeing with a deceased of
+// `kind`: "الميت الثاني", "الميتة الثانية".
+std::string deceasedTitle(int death, HeirKind kind);
+
+// Why a deceased's row of the combined table holds no total: "ماتت قبل
+// القسمة، فانتقلت سهامها إلى ورثتها".
+std::string passedOnNote(HeirKind kind);
 
 enum class CombinedStepType : std::uint8_t {
     Join,           // death: a later death joined to the combined base
@@ -50,8 +59,9 @@ std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std
                                  const std::vector<std::vector<SolutionStep>>& solutions,
                                  const std::vector<CombinedStep>& combined);
 
-// "الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة": the line above a
-// later death's own case.
+// "الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة", "الميتة الثالثة:
+// البنت في المسألة الأولى، ماتت قبل القسمة": the line above a later death's
+// own case.
 std::string laterDeathHeading(int death, const LaterDeath& later, const std::vector<DeathCase>& deaths);
 
 }  // namespace qismaru

@@ -71,14 +71,16 @@ CombinedTableText combinedTableText(const CombinedTable& table)
             const std::int64_t parts = table.casePart(index, d);
             row.push_back(parts > 0 ? figure(parts) : "");
         }
-        row.push_back(g.alive() ? figure(g.parts) : "الميت " + deceasedOrdinal(g.diedAs));
+        row.push_back(g.alive() ? figure(g.parts) : deceasedTitle(g.diedAs, g.ref.kind));
         text.diedAs.push_back(g.diedAs);
+        text.notes.push_back(g.alive() ? "" : passedOnNote(g.ref.kind));
     }
     if (table.undistributed > 0) {
         std::vector<std::string>& row = text.rows.emplace_back(text.header.size());
         row.front() = "لا يأخذه وارث";
         row.back() = figure(table.undistributed);
         text.diedAs.push_back(0);
+        text.notes.emplace_back();
     }
     return text;
 }

@@ -19,6 +19,9 @@ struct CombinedTableText {
     // Per row, the later death its persons are the deceased of (2, 3, ...),
     // so that a view can mark it; 0 for the living and what no heir takes.
     std::vector<int> diedAs;
+    // Per row, what a view shows when its deceased's row is pointed at
+    // (passedOnNote); "" for the other rows.
+    std::vector<std::string> notes;
 };
 
 // The groups that have a row, in the order the books list them: the first

@@ -19,7 +19,12 @@ bool isAscendant(HeirKind kind) { return kind == Father || kind == Grandfather; 
 // Why each excluder keeps the kind out, as a phrase after "لـ".
 std::string exclusionReasons(const step::Excluded& excluded, const SolutionContext& c)
 {
-    const KindSet femaleDescendants = KindSet::enteredIn(c.counts) & KindSet{Daughters, SonsDaughters};
+    // The daughters and son's daughters who inherit: an excluded son's
+    // daughter makes no sister a residuary and is given as no reason.
+    KindSet femaleDescendants;
+    for (const HeirKind kind : {Daughters, SonsDaughters}) {
+        if (c.counts.has(kind) && !c.wasExcluded(kind)) femaleDescendants.add(kind);
+    }
     KindSet present;
     std::string completing;  // the daughters' or the full sisters' two thirds
     std::string sisters;     // sisters taking the remainder beside daughters
@@ -139,10 +144,13 @@ std::string basisText(const step::Fixed& f)
     return f.kind == Grandfather ? "الإجماع: الجد كالأب عند عدمه" : "الإجماع، قياسًا على بنت الابن مع البنت";
 }
 
-// Where the program's rule is one school's among several, the sentence says so.
+// Where the program's rule is one school's among several, the sentence says
+// so: grandmothers beside the father are the Hanbali view. One grandmother
+// beside him is the mother's mother as the other schools have it, whom no
+// school excludes, and needs no note.
 std::string grandmotherNote(const SolutionContext& c)
 {
-    if (!c.counts.has(Father)) return "";
+    if (!c.counts.has(Father) || c.counts.of(Grandmothers) < 2) return "";
     return "؛ ولا يحجب الأب الجدات هنا، وهو قول الحنابلة، وعند الحنفية والمالكية والشافعية يحجب الأب أمه دون أم "
            "الأم";
 }
@@ -242,15 +250,16 @@ std::string residueSentence(const step::Residue& r, const SolutionContext& c)
     switch (r.way) {
     case ResidueWay::BySelf:
         if (!r.with.empty()) {
-            return who + " " + taken + " تعصيبًا بالنفس مع " + c.names(r.with, Genitive) + "، للذكر مثل حظ الأنثيين (" +
-                   twoToOneVerse(r.kind) + ").";
+            // The male and his sisters take the remainder together, he by
+            // himself and they through him: one sentence tells both.
+            return c.forNames(r.with | KindSet::of(r.kind)) + " " + taken + " تعصيبًا، للذكر مثل حظ الأنثيين (" +
+                   twoToOneVerse(r.kind) + ")، و" + c.names(r.with, Nominative) + " عصبة بالغير.";
         }
         return who + " " + taken + " تعصيبًا، عصبةً بالنفس، " + kFirstMaleHadith + ".";
-    case ResidueWay::ThroughBrother:
-        return who + " " + taken + " مع " + c.names(r.with, Genitive) + " تعصيبًا بالغير، للأنثى نصف حظ الذكر.";
     case ResidueWay::WithDaughters:
         return who + " " + taken + " تعصيبًا مع الغير لوجود " + c.names(r.beside, Genitive) +
                " (حديث ابن مسعود: «وما بقي فللأخت»، رواه البخاري).";
+    case ResidueWay::ThroughBrother:  // told in the brother's sentence
     case ResidueWay::AfterSixth:
     case ResidueWay::TwoThirdsOfRemainder: break;
     }

@@ -26,6 +26,7 @@ struct SolutionContext {
     }
     // "للبنتين": a name after "لـ" is genitive.
     std::string forName(HeirKind kind) const { return withLam(name(kind, Genitive)); }
+    std::string forNames(KindSet kinds) const { return withLam(names(kinds, Genitive)); }
     Agreement agreement(HeirKind kind) const { return agreementOf(kind, counts.of(kind)); }
     Agreement agreement(KindSet kinds) const { return agreementOf(kinds, counts); }
     bool hasMessage(CaseMessage message) const;

@@ -21,11 +21,22 @@ bool isAscendant(HeirKind kind) { return kind == HeirKind::Father || kind == Hei
 // Turns each recorded decision about an heir into its step of the solution.
 class HeirSteps {
 public:
-    HeirSteps(const SolutionContext& context, std::vector<SolutionStep>& steps) : c_(context), steps_(steps) {}
+    HeirSteps(const SolutionContext& context, std::vector<SolutionStep>& steps) : c_(context), steps_(steps)
+    {
+        for (const Step& s : c_.trace.steps()) {
+            if (const auto* counted = std::get_if<step::Counted>(&s)) counted_ = counted->consanguine;
+        }
+    }
 
     void operator()(const step::Excluded& e)
     {
-        SolutionStep& s = add(StepType::Excluded, StepSection::Exclusion, e.kind, excludedSentence(e, c_));
+        // In al-Mu'adda the full siblings count the consanguine ones against
+        // the grandfather, then exclude them: their exclusion is told after
+        // the counting, as the books tell it ("يعدّه الشقيق على الجد ثم يحجبه").
+        const bool countedFirst = counted_.has(e.kind);
+        SolutionStep& s =
+            add(StepType::Excluded, countedFirst ? StepSection::FatherAndGrandfather : StepSection::Exclusion, e.kind,
+                (countedFirst ? "ثم " : "") + excludedSentence(e, c_));
         s.kinds = e.by;
     }
     void operator()(const step::Fixed& f)
@@ -40,6 +51,9 @@ public:
     }
     void operator()(const step::Residue& r)
     {
+        // Sisters who share the remainder with their brother are told in
+        // his step, which names them among those he shares it with.
+        if (r.way == step::ResidueWay::ThroughBrother) return;
         SolutionStep& s =
             add(StepType::Residue, isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries,
                 r.kind, residueSentence(r, c_));
@@ -130,6 +144,7 @@ private:
 
     const SolutionContext& c_;
     std::vector<SolutionStep>& steps_;
+    KindSet counted_;  // the consanguine kinds counted against the grandfather
 };
 
 SolutionStep caseStep(StepType type, StepSection section, std::string text)
@@ -188,15 +203,18 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
 
 // Within the exclusion, the fixed shares and the residuaries the heirs come
 // in reading order; in the 'Umariyyatan the mother's third of the remainder
-// comes before the father's two thirds; elsewhere steps keep the order in
-// which they were decided.
+// comes before the father's two thirds, and in al-Mu'adda the exclusion of
+// the consanguine siblings after their counting; elsewhere steps keep the
+// order in which they were decided.
 int rankInSection(const SolutionStep& step)
 {
     switch (step.section) {
     case StepSection::Exclusion:
     case StepSection::FixedShares:
     case StepSection::Residuaries: return readingRank(step.kind);
-    case StepSection::FatherAndGrandfather: return step.kind == Mother ? 0 : 1;
+    case StepSection::FatherAndGrandfather:
+        if (step.kind == Mother) return 0;
+        return step.type == StepType::Excluded ? 2 : 1;
     default: return 0;
     }
 }

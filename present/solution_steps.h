@@ -17,7 +17,7 @@ namespace qismaru {
 enum class StepType : std::uint8_t {
     Excluded,     // kind, kinds: every inheriting kind that excludes it
     Fixed,        // kind, share, basis
-    Residue,      // kind, kinds: the kinds it shares the remainder with
+    Residue,      // kind, kinds: the sisters or daughters who take the remainder with it, told in this step
     NothingLeft,  // kind: a residuary for whom the fixed shares left nothing
     Base,         // value: the base, as CaseResult::base
     Increase,     // from, to: the base and the increased base

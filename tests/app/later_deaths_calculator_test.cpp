@@ -89,6 +89,8 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
          "death 2: the deceased '1:s' is linked into his own case"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1, "si": 1}, "same": {"m": "1:w", "si": "1:w"}}])"),
          "death 2: the group '1:w' is linked twice"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"f": 1}, "same": {"f": "1:d"}}])"),
+         "death 2: \"same\" links 'f' to '1:d', but 'f' is male and '1:d' female"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"h": 1}}])"),
          "death 2: the deceased '1:s' is a man: he leaves no husband"},
         {line(R"({"m": 1, "bm": 2})", R"([{"deceased": "1:bm", "counts": {"h": 1, "w": 1}}])"),

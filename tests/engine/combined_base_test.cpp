@@ -10,24 +10,16 @@
 #include <vector>
 
 #include "engine/combined_base.h"
-#include "tests/support/case_text.h"
+#include "tests/support/death_text.h"
 
 namespace qismaru {
 namespace {
 
 using testing::countsOf;
+using testing::died;
+using testing::ref;
 using enum PartsRelation;
 using enum DeathsProblem;
-
-GroupRef ref(std::string_view text) { return *refFromText(text); }
-
-LaterDeath died(std::string_view deceased, std::string_view heirs,
-                std::vector<std::pair<std::string_view, std::string_view>> same = {})
-{
-    LaterDeath later{ref(deceased), countsOf(heirs), {}};
-    for (const auto& [code, earlier] : same) later.same.push_back({*kindFromCode(code), ref(earlier)});
-    return later;
-}
 
 struct Example {
     std::string name;  // and its source
@@ -204,6 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"the_deceased_in_his_own_case", "w=1 s=1", {died("1:s", "s=1", {{"s", "1:s"}})}, DeceasedLinked, 2},
         Refusal{"a_link_with_another_count", "w=1 s=1 d=1", {died("1:s", "si=2", {{"si", "1:d"}})}, CountDiffers, 2},
         Refusal{"the_surviving_sister_alone_counts", "d=2", {died("1:d", "si=2", {{"si", "1:d"}})}, CountDiffers, 2},
+        Refusal{"a_daughters_husband_linked_to_a_wife",
+                "w=1 s=1 d=1",
+                {died("1:d", "h=1 m=1", {{"h", "1:w"}})},
+                OtherSex,
+                2},
+        Refusal{
+            "a_sons_mother_linked_to_his_brother", "w=1 s=2", {died("1:s", "m=1 b=1", {{"m", "1:s"}})}, OtherSex, 2},
+        Refusal{"a_father_linked_to_a_daughter", "w=1 s=1 d=1", {died("1:s", "f=1", {{"f", "1:d"}})}, OtherSex, 2},
         Refusal{"no_heirs", "w=1 s=1", {died("1:s", "")}, NoHeirs, 2},
         Refusal{"three_grandmothers_under_the_maliki_school",
                 "s=1",

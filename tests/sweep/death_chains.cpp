@@ -89,6 +89,7 @@ bool drawLaterDeath(std::mt19937_64& random, const CombinedTable& table, LaterDe
         const PersonGroup& group = table.groups[g];
         const int survivors = group.count - (g == deceased ? 1 : 0);
         if (!group.alive() || survivors == 0 || !admits(later.counts, kind, survivors)) return;
+        if (otherSexRef(group, kind)) return;  // persons of one sex are no heirs of a kind of the other
         if (std::find(linked.begin(), linked.end(), g) != linked.end()) return;
         linked.push_back(g);
         later.counts.set(kind, survivors);

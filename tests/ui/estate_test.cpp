@@ -815,7 +815,7 @@ private slots:
             << "";
         QTest::newRow("more than four wives")
             << kBooksExample << hanafi << son << QStringList{"w=5"} << "" << kTooManyWivesText << "";
-        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد الاثنين من الإخوة لأم في المسألة الأولى"
+        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد ولدي الأم في المسألة الأولى"
                                               << QStringList{"h", "w=1"} << "" << kSpouseConflictText << "h=1";
         QTest::newRow("three grandmothers for the Malikis")
             << kBooksExample << int(School::Maliki) << son << QStringList{"gm=3"} << ""
@@ -825,6 +825,10 @@ private slots:
             << kBooksExample << hanafi << son << QStringList{"m", "si=1"} << "m=1:w si=1:w"
             << "صنفين"
             << "si=1 m=1";
+        QTest::newRow("a father linked to a daughter")
+            << kBooksExample << hanafi << son << QStringList{"f"} << "f=1:d"
+            << "جُعل «أب» هم «بنت في المسألة الأولى»، و«أب» من الرجال و«بنت» من النساء"
+            << "f=1";
         QTest::newRow("no heir") << kBooksExample << hanafi << son << QStringList{} << ""
                                  << "أدخل ورثته"
                                  << "";
