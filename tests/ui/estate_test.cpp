@@ -2,8 +2,6 @@
 // menus, dialogs and buttons: the amounts a user types, the distribution
 // window, its page, and files that keep or refuse a case.
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -34,9 +32,11 @@
 #include "present/solution_steps.h"
 #include "tests/print/scripted_fallback.h"
 #include "tests/support/case_text.h"
+#include "tests/support/full_disk.h"
 #include "tests/ui/image_probe.h"
 #include "ui/case_document.h"
 #include "ui/case_menus.h"
+#include "ui/case_printer.h"
 #include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/estate_dialog.h"
@@ -86,20 +86,7 @@ QByteArray contentsOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Writes to `path` until the file system has no room left, byte by byte at the end.
-bool fillDisk(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    const QByteArray page(4096, 'x');
-    while (::write(fd, page.constData(), page.size()) == page.size()) {
-    }
-    while (::write(fd, "x", 1) == 1) {
-    }
-    const bool full = errno == ENOSPC;
-    ::close(fd);
-    return full;
-}
+bool fillDisk(const QString& path) { return qismaru::testing::fillDisk(QFile::encodeName(path).toStdString()); }
 
 // The heirs of "gf=1 b=2" in the order of the codes, as a file enters them.
 std::vector<HeirEntry> entriesOf(const char* heirs)
@@ -132,6 +119,9 @@ estate::LaterDeathEntry laterEntry(const char* deceased, const char* heirs, cons
 // The heirs of the books' first example, and the son's death after his father.
 const char* const kBooksExample = "w=1 s=1 d=1";
 const estate::LaterDeathEntry kSonDies = laterEntry("1:s", "m=1 si=1", "m=1:w si=1:d");
+
+// The pages the windows save as PDF files.
+enum class SavedPage { Table, Solution, Estate, Combined };
 
 // Every kind of change a case on screen undergoes.
 enum class Change {
@@ -556,6 +546,68 @@ private slots:
         QCOMPARE(messages_->texts.size(), 2);
         QVERIFY(!document_->hasUnsavedWork());
         QVERIFY(contentsOf(files_->saveName).contains(R"("gross": "2000.00")"));
+    }
+
+    // Every page a window saves as a PDF file is written as a case file is:
+    // on a full disk the file of that name stays as it was, nothing of the
+    // new one is left beside it, and the user hears why.
+    void aPageOnAFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("the table's page") << int(SavedPage::Table);
+        QTest::newRow("the solution") << int(SavedPage::Solution);
+        QTest::newRow("the estate's page") << int(SavedPage::Estate);
+        QTest::newRow("the combined table's page") << int(SavedPage::Combined);
+    }
+
+    void aPageOnAFullDiskKeepsTheOldFile()
+    {
+        QFETCH(int, page);
+        const QString disk = qEnvironmentVariable("QISMARU_FULL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own: the test full_disk_save gives it one");
+        QDir folder(disk);
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) QVERIFY(folder.remove(name));
+        const QString pdf = folder.filePath("page.pdf");
+        const QByteArray old = "%PDF-1.4 the page saved before\n";
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        window_->loadCase(*caseWithHeirs(entriesOf(kBooksExample)));
+        fillEstate({"1200"});
+        window_->calculate();
+        QCOMPARE(document_->addLaterDeath(kSonDies), std::string());
+        attachSolutionWindow(*window_, *messages_);
+        window_->secondaryWindows().solutionSteps();
+        fallback_->acceptOffer = true;
+        fallback_->fileName = pdf;
+        attachPrinter(*window_,
+                      std::make_shared<CasePrinter>(*messages_, std::make_unique<testing::ScriptedFallback>(*fallback_),
+                                                    [] { return std::unique_ptr<QPrinter>(); }));
+        const qsizetype said = messages_->texts.size();
+        QVERIFY(fillDisk(folder.filePath("filler")));
+
+        switch (SavedPage(page)) {
+        case SavedPage::Table: window_->secondaryWindows().print(); break;
+        case SavedPage::Solution:
+            for (QWidget* shown : QApplication::topLevelWidgets()) {
+                if (auto* solution = qobject_cast<SolutionWindow*>(shown)) QVERIFY(!solution->writePdf(pdf));
+            }
+            break;
+        case SavedPage::Estate:
+            QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kSaveEstatePdfButton),
+                              Qt::LeftButton);
+            break;
+        case SavedPage::Combined:
+            QTest::mouseClick(document_->combinedWindow()->findChild<QPushButton*>(design::kSaveCombinedPdfButton),
+                              Qt::LeftButton);
+            break;
+        }
+        QCOMPARE(messages_->texts.size(), said + 1);
+        QVERIFY2(messages_->texts.constLast().contains("لا مساحة كافية على القرص") &&
+                     messages_->texts.constLast().contains("بقي الملف الذي بهذا الاسم على حاله"),
+                 qPrintable(messages_->texts.constLast()));
+        QCOMPARE(contentsOf(pdf), old);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "page.pdf"}));
     }
 
     // One answer on screen: whatever changes, every open window shows the
