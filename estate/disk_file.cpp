@@ -98,6 +98,17 @@ void syncFolder(const std::string& folder)
     if (fd.valid()) ::fsync(fd.get());
 }
 
+// The old file's owner and group where the system allows (a user may give
+// a file a group of his own, only root another owner), then its mode, which
+// a change of owner may have cut.
+bool keepOwnerAndMode(int fd, const struct stat& old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 }  // namespace
 
 DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::string& bytes)
@@ -136,9 +147,8 @@ DiskOutcome replaceFile(const std::string& path, std::string_view bytes)
     std::string temporary;
     Descriptor fd = createBeside(target, temporary);
     if (!fd.valid()) return lastSystemFailure();
-    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 &&
-                         (!exists || ::fchmod(fd.get(), old.st_mode & 07777) == 0) && fd.close() &&
-                         ::rename(temporary.c_str(), target.c_str()) == 0;
+    const bool written = writeAll(fd.get(), bytes) && (!exists || keepOwnerAndMode(fd.get(), old)) &&
+                         ::fsync(fd.get()) == 0 && fd.close() && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!written) {
         const int error = errno;
         ::unlink(temporary.c_str());

@@ -25,8 +25,10 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
 // once every byte is written and on the disk; on any failure (a full disk,
 // no permission) the new file is removed and the old one is left exactly as
 // it was. A link is followed, so that the file it names is replaced and the
-// link stays; the old file's permissions are kept. What is not a regular
-// file (a directory, a device) is not replaced.
+// link stays. The old file's permissions are kept, and its owner and group
+// where the system lets the user give them. Only the old file's name takes
+// the new bytes: its other hard links, if any, keep the old ones. What is
+// not a regular file (a directory, a device) is not replaced.
 DiskOutcome replaceFile(const std::string& path, std::string_view bytes);
 
 // Why it failed, as a clause to follow "تعذر حفظ المسألة: " or the like.
