@@ -5,10 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <system_error>
+
+#include "estate/beside_file.h"
 
 namespace qismaru::estate {
 
@@ -72,24 +73,6 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A new file beside `path`, hidden, named so that it meets no other; the
-// system gives it the user's usual permissions.
-Descriptor createBeside(const std::string& path, std::string& name)
-{
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    // A name of the longest length a folder allows must leave room for the suffix.
-    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
-    const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "." + base + "." + std::to_string(::getpid()) + "-" +
-               std::to_string((seed + attempt) % 1000000) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return Descriptor(fd);
-    }
-    return Descriptor(-1);
-}
-
 // The new name is kept through a power failure only once the folder is on
 // the disk too; a file system that cannot sync a folder loses nothing by it.
 void syncFolder(const std::string& folder)
@@ -144,8 +127,10 @@ DiskOutcome replaceFile(const std::string& path, std::string_view bytes)
     // A file the user may not change stays as it is, though its folder would let it be replaced.
     if (exists && ::access(target.c_str(), W_OK) != 0) return lastSystemFailure();
 
+    removeStaleBeside(target);
+
     std::string temporary;
-    Descriptor fd = createBeside(target, temporary);
+    Descriptor fd(createBeside(target, temporary));
     if (!fd.valid()) return lastSystemFailure();
     const bool written = writeAll(fd.get(), bytes) && (!exists || keepOwnerAndMode(fd.get(), old)) &&
                          ::fsync(fd.get()) == 0 && fd.close() && ::rename(temporary.c_str(), target.c_str()) == 0;

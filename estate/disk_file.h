@@ -28,7 +28,9 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
 // link stays. The old file's permissions are kept, and its owner and group
 // where the system lets the user give them. Only the old file's name takes
 // the new bytes: its other hard links, if any, keep the old ones. What is
-// not a regular file (a directory, a device) is not replaced.
+// not a regular file (a directory, a device) is not replaced. Temporary
+// files of earlier saves beside it, left by a program that ended during its
+// save, are removed.
 DiskOutcome replaceFile(const std::string& path, std::string_view bytes);
 
 // Why it failed, as a clause to follow "تعذر حفظ المسألة: " or the like.
