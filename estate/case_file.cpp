@@ -177,7 +177,9 @@ CaseFileReading readCaseFileAt(const std::string& path)
         reading.disk = disk;
         return reading;
     }
-    return readCaseFile(text);
+    CaseFileReading reading = readCaseFile(text);
+    reading.disk = disk;
+    return reading;
 }
 
 std::string caseFileText(const CaseFile& file)

@@ -67,7 +67,7 @@ struct CaseFileReading {
     CaseFileProblem problem = CaseFileProblem::None;
     std::string detail;    // English, for the calculator
     EstateReading estate;  // why the estate was refused, for BadEstate
-    DiskOutcome disk;      // why the file could not be read, for Unreadable
+    DiskOutcome disk;      // why the file could not be read, for Unreadable; else the file as read
     std::string member;    // the member given twice or not known, for RepeatedMember and UnknownMember
 
     bool ok() const { return file.has_value(); }

@@ -17,7 +17,7 @@ namespace {
 
 using Failure = DiskOutcome::Failure;
 
-DiskOutcome systemFailure(int error) { return {Failure::System, error}; }
+DiskOutcome systemFailure(int error) { return {Failure::System, error, std::nullopt}; }
 DiskOutcome lastSystemFailure() { return systemFailure(errno); }
 
 // Closes a descriptor that is still open when its function leaves early.
@@ -73,6 +73,16 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+FileStamp stampOf(const std::string& finalPath, const struct stat& status)
+{
+    return {finalPath,
+            static_cast<std::uint64_t>(status.st_dev),
+            static_cast<std::uint64_t>(status.st_ino),
+            static_cast<std::int64_t>(status.st_size),
+            static_cast<std::int64_t>(status.st_mtim.tv_sec),
+            static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+}
+
 // The new name is kept through a power failure only once the folder is on
 // the disk too; a file system that cannot sync a folder loses nothing by it.
 void syncFolder(const std::string& folder)
@@ -81,15 +91,37 @@ void syncFolder(const std::string& folder)
     if (fd.valid()) ::fsync(fd.get());
 }
 
+// Where the bytes go, and what of the old file is kept.
+struct Target {
+    std::string path;
+    bool exists = false;
+    struct stat old {};
+};
+
+// The file the save replaces, the one `path` leads to, unless that is no
+// longer the file read or written before (then ChangedSince).
+DiskOutcome findTarget(const std::string& path, Expected expected, Target& target)
+{
+    target.path = finalPath(path);
+    target.exists = ::stat(target.path.c_str(), &target.old) == 0;
+    const bool changed = expected.stamp && (!target.exists || stampOf(target.path, target.old) != *expected.stamp);
+    if (changed && !expected.evenIfChanged) return {Failure::ChangedSince, 0, std::nullopt};
+    if (target.exists && !S_ISREG(target.old.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
+    // A file the user may not change stays as it is, though its folder would let it be replaced.
+    if (target.exists && ::access(target.path.c_str(), W_OK) != 0) return lastSystemFailure();
+    return {};
+}
+
 // The old file's owner and group where the system allows (a user may give
 // a file a group of his own, only root another owner), then its mode, which
 // a change of owner may have cut.
-bool keepOwnerAndMode(int fd, const struct stat& old)
+bool keepOwnerAndMode(int fd, const Target& target)
 {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    if (!target.exists) return true;
+    if (::fchown(fd, target.old.st_uid, target.old.st_gid) != 0) {
+        [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid);
     }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    return ::fchmod(fd, target.old.st_mode & 07777) == 0;
 }
 
 }  // namespace
@@ -99,12 +131,12 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
     bytes.clear();
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return lastSystemFailure();
-    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile};
+    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
     // Not waiting, should the file have been swapped for a FIFO meanwhile.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid()) return lastSystemFailure();
     if (::fstat(fd.get(), &status) != 0) return lastSystemFailure();
-    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile};
+    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
     bytes.resize(limit);
     std::size_t filled = 0;
     while (filled < limit) {
@@ -115,37 +147,35 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
         filled += static_cast<std::size_t>(got);
     }
     bytes.resize(filled);
-    return {};
+    return {Failure::None, 0, stampOf(finalPath(path), status)};
 }
 
-DiskOutcome replaceFile(const std::string& path, std::string_view bytes)
+DiskOutcome replaceFile(const std::string& path, std::string_view bytes, Expected expected)
 {
-    const std::string target = finalPath(path);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return {Failure::NotARegularFile};
-    // A file the user may not change stays as it is, though its folder would let it be replaced.
-    if (exists && ::access(target.c_str(), W_OK) != 0) return lastSystemFailure();
-
-    removeStaleBeside(target);
+    Target target;
+    if (DiskOutcome found = findTarget(path, expected, target); !found.ok()) return found;
+    removeStaleBeside(target.path);
 
     std::string temporary;
-    Descriptor fd(createBeside(target, temporary));
+    Descriptor fd(createBeside(target.path, temporary));
     if (!fd.valid()) return lastSystemFailure();
-    const bool written = writeAll(fd.get(), bytes) && (!exists || keepOwnerAndMode(fd.get(), old)) &&
-                         ::fsync(fd.get()) == 0 && fd.close() && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!written) {
+    struct stat written {};
+    const bool whole = writeAll(fd.get(), bytes) && keepOwnerAndMode(fd.get(), target) && ::fsync(fd.get()) == 0 &&
+                       ::fstat(fd.get(), &written) == 0 && fd.close() &&
+                       ::rename(temporary.c_str(), target.path.c_str()) == 0;
+    if (!whole) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return systemFailure(error);
     }
-    syncFolder(folderOf(target));
-    return {};
+    syncFolder(folderOf(target.path));
+    return {Failure::None, 0, stampOf(finalPath(path), written)};
 }
 
 std::string arabicDiskText(const DiskOutcome& outcome)
 {
     if (outcome.failure == Failure::NotARegularFile) return "ليس ملفاً عادياً، بل هو مجلد أو جهاز أو أنبوب";
+    if (outcome.failure == Failure::ChangedSince) return "تغيّر الملف على القرص منذ فُتح أو حُفظ";
     switch (outcome.error) {
     case ENOSPC: return "لا مساحة كافية على القرص";
     case EDQUOT: return "جاوز المستخدم حصته من القرص";
@@ -166,6 +196,7 @@ std::string arabicDiskText(const DiskOutcome& outcome)
 std::string englishDiskText(const DiskOutcome& outcome)
 {
     if (outcome.failure == Failure::NotARegularFile) return "not a regular file (a directory, a FIFO or a device)";
+    if (outcome.failure == Failure::ChangedSince) return "the file changed on disk since it was read or written";
     return std::generic_category().message(outcome.error);
 }
 

@@ -1,5 +1,6 @@
 // A file replaced on disk: what is the old file's own is kept, what earlier
-// saves left behind is cleared.
+// saves left behind is cleared, and a file that is no longer the one read
+// or written before is not replaced unasked.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "estate/disk_file.h"
 
@@ -15,6 +17,13 @@ namespace qismaru::estate {
 namespace {
 
 namespace fs = std::filesystem;
+using Failure = DiskOutcome::Failure;
+
+std::string contentsOf(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
 
 fs::path freshFolder(const char* name)
 {
@@ -31,6 +40,53 @@ pid_t endedProcess()
     if (child == 0) ::_exit(0);
     ::waitpid(child, nullptr, 0);
     return child;
+}
+
+// Saved once, then something happens to the file before it is saved again
+// with what was known of it: the second save goes through, or asks first
+// (ChangedSince), or is told to go on.
+TEST(DiskFile, ASecondSaveKnowsWhetherTheFileIsStillTheOneSaved)
+{
+    const fs::path folder = freshFolder("second-save-");
+    const fs::path path = folder / "c.qismaru";
+    const fs::path other = folder / "other.txt";
+    const struct {
+        const char* name;
+        std::function<void()> meanwhile;
+        bool evenIfChanged;
+        Failure failure;
+        std::string atPath;
+    } rows[] = {
+        {"nothing happened", [] {}, false, Failure::None, "new"},
+        {"saved meanwhile by another window", [&] { replaceFile(path, "another window's"); }, false,
+         Failure::ChangedSince, "another window's"},
+        {"saved by another window, saved anyway", [&] { replaceFile(path, "another window's"); }, true, Failure::None,
+         "new"},
+        {"removed meanwhile", [&] { fs::remove(path); }, false, Failure::ChangedSince, ""},
+        {"a link to another file put in its place",
+         [&] {
+             fs::remove(path);
+             fs::create_symlink(other, path);
+         },
+         false, Failure::ChangedSince, "other"},
+    };
+    for (const auto& row : rows) {
+        fs::remove(path);
+        std::ofstream(other) << "other";
+        const DiskOutcome first = replaceFile(path, "old");
+        ASSERT_TRUE(first.ok() && first.stamp) << row.name;
+        row.meanwhile();
+        const DiskOutcome second = replaceFile(path, "new", {&*first.stamp, row.evenIfChanged});
+        EXPECT_EQ(second.failure, row.failure) << row.name;
+        EXPECT_EQ(contentsOf(path), row.atPath) << row.name;
+        EXPECT_EQ(contentsOf(other), "other") << row.name;
+        if (!second.ok()) continue;
+        EXPECT_FALSE(fs::is_symlink(path)) << row.name;
+        // What is known of the file after a save is what a read finds.
+        std::string bytes;
+        EXPECT_EQ(readRegularFile(path, 100, bytes).stamp, second.stamp) << row.name;
+    }
+    fs::remove_all(folder);
 }
 
 // The old file's mode, owner and group stay (the owner only where the

@@ -53,6 +53,7 @@ namespace {
 
 using enum HeirKind;
 using Choice = CaseFileDialogs::UnsavedChoice;
+using ChangedChoice = CaseFileDialogs::ChangedChoice;
 
 // Answers the file dialogs and the unsaved-work question as a test says.
 struct ScriptedFileDialogs : CaseFileDialogs {
@@ -67,6 +68,13 @@ struct ScriptedFileDialogs : CaseFileDialogs {
     {
         ++questions;
         return answer;
+    }
+    ChangedChoice changedAnswer = ChangedChoice::Cancel;
+    int changedQuestions = 0;
+    ChangedChoice askChanged(QWidget*, const QString&) override
+    {
+        ++changedQuestions;
+        return changedAnswer;
     }
 };
 
@@ -546,6 +554,63 @@ private slots:
         QCOMPARE(messages_->texts.size(), 2);
         QVERIFY(!document_->hasUnsavedWork());
         QVERIFY(contentsOf(files_->saveName).contains(R"("gross": "2000.00")"));
+    }
+
+    // Two windows on one file, or another program: a file that changed on
+    // disk since this window opened or saved it is not saved over unasked.
+    void aFileChangedOnDiskIsNotSavedOverUnasked_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("saved");  // the case is in the file (or, for save as, in the new one)
+        const int anyway = int(ChangedChoice::SaveAnyway);
+        const int cancel = int(ChangedChoice::Cancel);
+        const int saveAs = int(ChangedChoice::SaveAs);
+        QTest::newRow("nothing happened") << "" << cancel << false << true;
+        QTest::newRow("another window saved it: cancel") << "saved" << cancel << true << false;
+        QTest::newRow("another window saved it: save anyway") << "saved" << anyway << true << true;
+        QTest::newRow("another window saved it: save as") << "saved" << saveAs << true << true;
+        QTest::newRow("a link put in its place: cancel") << "link" << cancel << true << false;
+    }
+
+    void aFileChangedOnDiskIsNotSavedOverUnasked()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, saved);
+        const QString path = inFolder("two windows.qismaru");
+        const QString other = inFolder("other.txt");
+        const QString elsewhere = inFolder("elsewhere.qismaru");
+        for (const QString& name : {path, other, elsewhere}) QFile::remove(name);
+        writeFile("other.txt", "not a case");
+        writeFile("two windows.qismaru", QByteArray::fromStdString(estate::caseFileText({entriesOf("d=2"), {}, {}})));
+        QVERIFY(document_->open(path));
+        window_->pressHeirButton(Mother);
+        const std::vector<HeirEntry> ours = {{Daughters, 2}, {Mother, 1}};
+        const QByteArray theirs = QByteArray::fromStdString(estate::caseFileText({entriesOf("s=1 d=1"), {}, {}}));
+        if (meanwhile == "saved")
+            QVERIFY(estate::replaceFile(QFile::encodeName(path).toStdString(), theirs.toStdString()).ok());
+        if (meanwhile == "link") QVERIFY(QFile::remove(path) && QFile::link(other, path));
+        files_->changedAnswer = ChangedChoice(answer);
+        files_->saveName = elsewhere;
+
+        QCOMPARE(document_->save(), saved);
+        QCOMPARE(files_->changedQuestions, asked ? 1 : 0);
+        QCOMPARE(contentsOf(other), QByteArray("not a case"));
+        const bool savedAs = ChangedChoice(answer) == ChangedChoice::SaveAs;
+        const QString written = savedAs ? elsewhere : path;
+        const estate::CaseFileReading reading = estate::readCaseFile(contentsOf(written).toStdString());
+        QCOMPARE(reading.ok() && reading.file->heirs == ours, saved);
+        if (savedAs) QCOMPARE(contentsOf(path), theirs);
+        if (saved) QCOMPARE(QFileInfo(written).isSymLink(), false);
+        QCOMPARE(document_->hasUnsavedWork(), !saved);
+        // Once saved, the window knows the file again: the next save asks nothing.
+        if (saved) {
+            QVERIFY(document_->save());
+            QCOMPARE(files_->changedQuestions, asked ? 1 : 0);
+        }
     }
 
     // Every page a window saves as a PDF file is written as a case file is:
