@@ -98,14 +98,23 @@ struct Target {
     struct stat old {};
 };
 
-// The file the save replaces, the one `path` leads to, unless that is no
-// longer the file read or written before (then ChangedSince).
+// The file the save replaces: the one `path` leads to, unless that is no
+// longer the file read or written before (then ChangedSince, or with
+// `evenIfChanged` the name itself, a link put there replaced, not followed).
 DiskOutcome findTarget(const std::string& path, Expected expected, Target& target)
 {
     target.path = finalPath(path);
-    target.exists = ::stat(target.path.c_str(), &target.old) == 0;
-    const bool changed = expected.stamp && (!target.exists || stampOf(target.path, target.old) != *expected.stamp);
-    if (changed && !expected.evenIfChanged) return {Failure::ChangedSince, 0, std::nullopt};
+    const bool elsewhere = expected.stamp && target.path != expected.stamp->finalPath;
+    if (elsewhere) {
+        if (!expected.evenIfChanged) return {Failure::ChangedSince, 0, std::nullopt};
+        target.path = path;
+        target.exists = ::lstat(path.c_str(), &target.old) == 0;
+        if (target.exists && S_ISLNK(target.old.st_mode)) target.exists = false;  // nothing of a link to keep
+    } else {
+        target.exists = ::stat(target.path.c_str(), &target.old) == 0;
+        const bool changed = expected.stamp && (!target.exists || stampOf(target.path, target.old) != *expected.stamp);
+        if (changed && !expected.evenIfChanged) return {Failure::ChangedSince, 0, std::nullopt};
+    }
     if (target.exists && !S_ISREG(target.old.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
     // A file the user may not change stays as it is, though its folder would let it be replaced.
     if (target.exists && ::access(target.path.c_str(), W_OK) != 0) return lastSystemFailure();

@@ -47,7 +47,9 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
 
 // How a file that was read or written before is replaced: `expected` is
 // the file as it was then. A file no longer as it was is not replaced
-// (ChangedSince) unless `evenIfChanged`.
+// (ChangedSince) unless `evenIfChanged`; then a name that now leads to
+// another file than that one (a link put in its place) is itself replaced,
+// and the file it leads to is left alone.
 struct Expected {
     const FileStamp* stamp = nullptr;
     bool evenIfChanged = false;

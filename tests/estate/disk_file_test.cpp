@@ -1,6 +1,7 @@
 // A file replaced on disk: what is the old file's own is kept, what earlier
 // saves left behind is cleared, and a file that is no longer the one read
-// or written before is not replaced unasked.
+// or written before is not replaced unasked, nor a link put in its place
+// followed.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -44,7 +45,7 @@ pid_t endedProcess()
 
 // Saved once, then something happens to the file before it is saved again
 // with what was known of it: the second save goes through, or asks first
-// (ChangedSince), or is told to go on.
+// (ChangedSince), or, told to go on, replaces the name and nothing else.
 TEST(DiskFile, ASecondSaveKnowsWhetherTheFileIsStillTheOneSaved)
 {
     const fs::path folder = freshFolder("second-save-");
@@ -69,6 +70,12 @@ TEST(DiskFile, ASecondSaveKnowsWhetherTheFileIsStillTheOneSaved)
              fs::create_symlink(other, path);
          },
          false, Failure::ChangedSince, "other"},
+        {"a link put in its place, saved anyway",
+         [&] {
+             fs::remove(path);
+             fs::create_symlink(other, path);
+         },
+         true, Failure::None, "new"},
     };
     for (const auto& row : rows) {
         fs::remove(path);

@@ -557,7 +557,8 @@ private slots:
     }
 
     // Two windows on one file, or another program: a file that changed on
-    // disk since this window opened or saved it is not saved over unasked.
+    // disk since this window opened or saved it is not saved over unasked,
+    // and a link put in its place is not followed to the file it names.
     void aFileChangedOnDiskIsNotSavedOverUnasked_data()
     {
         QTest::addColumn<QString>("meanwhile");
@@ -572,6 +573,7 @@ private slots:
         QTest::newRow("another window saved it: save anyway") << "saved" << anyway << true << true;
         QTest::newRow("another window saved it: save as") << "saved" << saveAs << true << true;
         QTest::newRow("a link put in its place: cancel") << "link" << cancel << true << false;
+        QTest::newRow("a link put in its place: save anyway") << "link" << anyway << true << true;
     }
 
     void aFileChangedOnDiskIsNotSavedOverUnasked()
