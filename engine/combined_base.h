@@ -50,6 +50,12 @@ struct PersonGroup {
     bool knownAs(GroupRef r) const;
 };
 
+// A group's parts of one death's own corrected base.
+struct CasePart {
+    std::size_t death = 0;  // the first at 0
+    std::int64_t parts = 0;
+};
+
 struct CombinedTable {
     std::int64_t base = 0;  // J
     // Per death, the first at 0: its corrected base, and what its parts are
@@ -65,24 +71,31 @@ struct CombinedTable {
     std::int64_t undistributed = 0;
 
     // A group's parts of a death's own corrected base (0 where it is no heir,
-    // or is excluded), the first death at 0.
-    std::int64_t casePart(std::size_t group, std::size_t death) const { return caseParts[group * deaths + death]; }
-    std::int64_t& casePart(std::size_t group, std::size_t death) { return caseParts[group * deaths + death]; }
+    // or is excluded), the first death at 0; and all of them, in the order
+    // of the deaths.
+    std::int64_t casePart(std::size_t group, std::size_t death) const;
+    const std::vector<CasePart>& casePartsOf(std::size_t group) const { return caseParts[group]; }
     std::size_t deathCount() const { return deaths; }
 
     // While the table is built: room for the groups of `deathCount` deaths,
-    // then each group appended with no parts in any death yet.
+    // then each group appended with no parts in any death yet, and given
+    // its parts death by death.
     void reserve(std::size_t deathCount, std::size_t groupCount);
     PersonGroup& addGroup(PersonGroup group);
+    void setCasePart(std::size_t group, std::size_t death, std::int64_t parts);
 
 private:
     std::size_t deaths = 0;
-    std::vector<std::int64_t> caseParts;  // a row of `deaths` per group, in one allocation for all
+    // Per group, only the deaths it inherits in: a person is an heir in a
+    // few of them, so the table grows with what it holds, not with groups
+    // × deaths.
+    std::vector<std::vector<CasePart>> caseParts;
 };
 
 // Why the deaths cannot be joined.
 enum class DeathsProblem : std::uint8_t {
     None,
+    TooManyDeaths,             // more than kMaxLaterDeaths later deaths
     NoHeirs,                   // a later death names no heir
     UnknownGroup,              // no such group in an earlier death
     DeadGroup,                 // every member of the group has died
@@ -127,7 +140,8 @@ DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, Step
 
 // Joins computed cases: deaths[0] is the first death, deaths[i] the case of
 // later[i - 1], each computed by the same school and positions. On a
-// refusal the table is left incomplete.
+// refusal the table is left incomplete; more than kMaxLaterDeaths later
+// deaths are refused before anything is joined, at the first beyond them.
 DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                             CombinedTable& table);
 

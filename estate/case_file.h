@@ -59,7 +59,8 @@ enum class CaseFileProblem {
     // An unknown school, a switch that is not true or false, no return under a
     // school that returns or beside the return to a spouse.
     BadPositions,
-    BadLaterDeaths,  // heirs the window could not enter, or references that do not hold
+    BadLaterDeaths,      // heirs the window could not enter, or references that do not hold
+    TooManyLaterDeaths,  // more than a case holds (kMaxLaterDeaths)
 };
 
 struct CaseFileReading {

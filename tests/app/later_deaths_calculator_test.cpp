@@ -76,6 +76,10 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
         chain += R"(, {"deceased": ")" + std::string(deceased) + R"(", "counts": {"d": 30000}})";
     }
     chain += "]";
+    // A line of 6,400 later deaths, each son leaving a son: refused before a death is computed.
+    std::string sons = R"([{"deceased": "1:s", "counts": {"s": 1}})";
+    for (int d = 2; d <= 6400; ++d) sons += R"(, {"deceased": ")" + std::to_string(d) + R"(:s", "counts": {"s": 1}})";
+    sons += "]";
     const std::pair<std::string, std::string> rows[] = {
         {line(wsd, R"([{"deceased": "1:f", "counts": {"m": 1}}])"),
          "death 2: no group '1:f' among the heirs of an earlier death"},
@@ -98,6 +102,7 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
         {R"({"counts": {"s": 1}, "school": "shafii", "later": [{"deceased": "1:s", "counts": {"gm": 2, "f": 1}}]})",
          "death 2: the father excludes his own mother under the shafii school: beside him only one grandmother"},
         {line(R"({"s": 1})", chain), "death 5: the combined base passes 2^53"},
+        {line(R"({"s": 2})", sons), "death 52: a case holds at most 50 later deaths"},
         {line(wsd, R"([{"deceased": "s", "counts": {"m": 1}}])"), "death 2: \"deceased\" must name a group"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "sam": {"m": "1:w"}}])"),
          "death 2: unknown member 'sam'"},

@@ -79,6 +79,14 @@ TEST_P(CombinedBaseTest, BaseRelationsAndEachGroupsParts)
     }
 }
 
+// Each later son leaves one son: every case is 1, and J stays 2 however long the chain.
+std::vector<LaterDeath> sonsChain(std::size_t deaths)
+{
+    std::vector<LaterDeath> chain{died("1:s", "s=1")};
+    while (chain.size() < deaths) chain.push_back(died(std::to_string(chain.size() + 1) + ":s", "s=1"));
+    return chain;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Textbook, CombinedBaseTest,
     ::testing::Values(
@@ -154,7 +162,14 @@ INSTANTIATE_TEST_SUITE_P(
                 {Divides},
                 {{"1:w", 1}, {"2:w", 3}},
                 0,
-                {School::Hanafi, true, false}}));
+                {School::Hanafi, true, false}},
+        // As many later deaths as a case holds.
+        Example{"the_longest_chain_a_case_holds",
+                "s=2",
+                sonsChain(kMaxLaterDeaths),
+                2,
+                std::vector<PartsRelation>(kMaxLaterDeaths, Divides),
+                {{"1:s", 1}, {"51:s", 1}}}));
 
 struct Refusal {
     std::string name;
@@ -212,7 +227,8 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 {School::Maliki}},
         Refusal{"the_first_death_stopped", "h=1 w=1 s=1", {died("1:s", "m=1")}, ValidationStop, 1},
-        Refusal{"a_combined_base_beyond_two_to_the_53", "s=1", daughtersChain(5), CombinedBeyondExactRange, 5}));
+        Refusal{"a_combined_base_beyond_two_to_the_53", "s=1", daughtersChain(5), CombinedBeyondExactRange, 5},
+        Refusal{"more_later_deaths_than_a_case_holds", "s=2", sonsChain(kMaxLaterDeaths + 1), TooManyDeaths, 52}));
 
 TEST(CombinedBase, RefusalNamesTheCountsOfALink)
 {

@@ -69,6 +69,13 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         return R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 1}], "later": )" + list +
                "}";
     };
+    // One later death more than a case holds, each son leaving a son.
+    std::string longChain = "[";
+    for (std::size_t d = 1; d <= kMaxLaterDeaths + 1; ++d) {
+        longChain += (d > 1 ? ", " : "") + (R"({"deceased": ")" + std::to_string(d)) +
+                     R"(:s", "heirs": [{"code": "s", "count": 1}]})";
+    }
+    longChain += "]";
     const struct {
         std::string text;
         CaseFileProblem problem;
@@ -118,6 +125,7 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"mm": "1:d"}}])"),
          BadLaterDeaths},
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"m": 1}}])"), BadLaterDeaths},
+        {later(longChain), TooManyLaterDeaths},
         {std::string(kMaxCaseFileBytes + 1, ' '), TooLarge},
         // Deep nesting inside the size limit: refused, not a crash.
         {heirs(std::string(20000, '[') + std::string(20000, ']')), NotJson},

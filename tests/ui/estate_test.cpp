@@ -493,6 +493,16 @@ private slots:
         QTest::newRow("a misspelt estate")
             << QByteArray(R"({"format": "qismaru-case", "version": 1, "heirs": [], "Estate": {"gross": "100"}})")
             << "حقل لا يكتبه قسمارو: \"Estate\"";
+        QByteArray sons =
+            R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 2}], "later": [)";
+        for (int d = 1; d <= 51; ++d) {
+            sons += QString(R"(%1{"deceased": "%2:s", "heirs": [{"code": "s", "count": 1}]})")
+                        .arg(d > 1 ? ", " : "")
+                        .arg(d)
+                        .toUtf8();
+        }
+        QTest::newRow("more later deaths than a case holds") << sons + "]}"
+                                                             << "لا تُدخل في المسألة الواحدة أكثر من 50 وفاة قبل القسمة";
         QTest::newRow("no such file") << QByteArray() << "تعذر فتح الملف: لا يوجد ملف أو مجلد بهذا الاسم";
     }
 
