@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "estate/case_file.h"
 #include "ui/case_file_dialogs.h"
 #include "ui/message_boxes.h"
 
@@ -28,6 +29,14 @@ CaseSaving saveCaseText(QWidget* parent, MessageBoxes& messages, CaseFileDialogs
                         const std::string& text, const std::optional<estate::FileStamp>& known)
 {
     using estate::DiskOutcome;
+    // What a case may hold is bounded so that this never happens; should it,
+    // the file stays as it was rather than become one no Qismaru opens.
+    if (text.size() > estate::kMaxCaseFileBytes) {
+        messages.inform(parent, kProgramCaption,
+                        "تعذر حفظ المسألة في الملف:\n" + QDir::toNativeSeparators(path) +
+                            "\nهي أكبر مما يقرؤه قسمارو من ملف مسألة، فلم يُكتب الملف.");
+        return {Result::NotSaved, std::nullopt};
+    }
     const std::string onDisk = QFile::encodeName(path).toStdString();
     const estate::FileStamp* stamp = known ? &*known : nullptr;
     DiskOutcome written = estate::replaceFile(onDisk, text, {stamp, false});

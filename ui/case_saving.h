@@ -16,7 +16,8 @@ class MessageBoxes;
 // A case's text saved in its file as the window saves it, by the writer of
 // case files (estate/disk_file.h). A file that changed on disk since it was
 // opened or saved here (`known`), by another window or another program, is
-// not saved over unasked; a save that fails says why in a message.
+// not saved over unasked; a text larger than a case file may be is not
+// written; a save that fails says why in a message.
 struct CaseSaving {
     enum class Result { Saved, NotSaved, SaveAsWanted };
     Result result = Result::NotSaved;

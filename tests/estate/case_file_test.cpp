@@ -11,6 +11,7 @@
 
 #include "estate/case_file.h"
 #include "estate/deaths_refusal_text.h"
+#include "estate/json_document.h"
 #include "tests/support/case_text.h"
 
 namespace qismaru::estate {
@@ -57,6 +58,27 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     EXPECT_NE(caseFileText(hanbali).find(R"("version": 2,)"), std::string::npos);
     EXPECT_NE(caseFileText(hanbali).find(R"("school": "hanbali")"), std::string::npos);
     EXPECT_NE(caseFileText(laterDeath).find(R"("version": 3,)"), std::string::npos);
+}
+
+// What a case may hold is bounded so that its largest saved form is a file
+// its reader takes: every kind at the largest count, as many later deaths
+// as a case holds, each with every kind and a link for each, the largest
+// estate. More than any case the window can hold, and still readable.
+TEST(CaseFile, TheLargestCaseIsSavedInAFormItsReaderTakes)
+{
+    CaseFile largest;
+    largest.positions = {School::Hanbali, false, false};
+    largest.estate = EstateInputs{kMaxAmount, kMaxAmount, kMaxAmount, kMaxAmount, true, kMaxDecimals};
+    for (const HeirKindInfo& info : heirKinds()) largest.heirs.push_back({info.kind, kMaxCount});
+    const GroupRef longestRef{static_cast<int>(kMaxLaterDeaths) + 1, ConsanguineUnclesSons};
+    for (std::size_t d = 0; d < kMaxLaterDeaths; ++d) {
+        LaterDeathEntry& death = largest.later.emplace_back(LaterDeathEntry{longestRef, largest.heirs, {}});
+        for (const HeirEntry& heir : largest.heirs) death.same.push_back({heir.kind, longestRef});
+    }
+    const std::string text = caseFileText(largest);
+    EXPECT_LE(text.size(), kMaxCaseFileBytes) << text.size();
+    const JsonDocument read = readJsonDocument(text);
+    EXPECT_TRUE(read.ok()) << read.error;
 }
 
 TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)

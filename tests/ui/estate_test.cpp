@@ -37,6 +37,7 @@
 #include "ui/case_document.h"
 #include "ui/case_menus.h"
 #include "ui/case_printer.h"
+#include "ui/case_saving.h"
 #include "ui/design_names.h"
 #include "ui/drawing_surface.h"
 #include "ui/estate_dialog.h"
@@ -1064,6 +1065,19 @@ private slots:
         for (QWidget* shown : QApplication::topLevelWidgets()) QVERIFY(shown == window_.get() || !shown->isVisible());
         window_->calculate();  // answered already: Calculate does nothing
         QVERIFY(!document_->estateWindow() || !document_->estateWindow()->isVisible());
+    }
+
+    // A text larger than a case file may be is never written over one: it
+    // would be a file no Qismaru opens.
+    void aCaseLargerThanItsReaderTakesIsNotWritten()
+    {
+        writeFile("kept.qismaru", "the case saved before");
+        const CaseSaving saving = saveCaseText(window_.get(), *messages_, files_, inFolder("kept.qismaru"),
+                                               std::string(estate::kMaxCaseFileBytes + 1, ' '), std::nullopt);
+        QVERIFY(saving.result == CaseSaving::Result::NotSaved);
+        QCOMPARE(messages_->texts.size(), 1);
+        QVERIFY2(messages_->texts.constFirst().contains("أكبر مما يقرؤه قسمارو"), qPrintable(messages_->texts[0]));
+        QCOMPARE(contentsOf(inFolder("kept.qismaru")), QByteArray("the case saved before"));
     }
 
     void aFailedSaveSaysSoAndKeepsTheWorkUnsaved()
