@@ -177,6 +177,23 @@ void addLaterHeirs(CombinedTable& table, const DeathCase& dc, const LinkedGroups
     table.undistributed += (r.finalBase - given) * step.caseMultiplier;
 }
 
+// The books' الاختصار: where J, what no heir takes and the parts of every
+// living person share a factor, all are divided by it, so that the table
+// stands in its least figures, as a single case does. A person's parts,
+// not his group's: each head keeps whole parts.
+void reduceTable(CombinedTable& table)
+{
+    std::int64_t common = std::gcd(table.base, table.undistributed);
+    for (const PersonGroup& g : table.groups) {
+        if (g.alive() && g.parts > 0) common = std::gcd(common, g.parts / g.count);
+    }
+    if (common <= 1) return;
+    table.reducedBy = common;
+    table.base /= common;
+    table.undistributed /= common;
+    for (PersonGroup& g : table.groups) g.parts /= common;
+}
+
 DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDeath& later, int death)
 {
     if (dc.counts.empty()) return refusedAt(NoHeirs, death);
@@ -274,6 +291,7 @@ DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vec
         const int death = static_cast<int>(i) + 2;
         if (DeathsRefusal r = joinDeath(table, deaths[i + 1], later[i], death); r.refused()) return r;
     }
+    if (!later.empty()) reduceTable(table);
     return {};
 }
 

@@ -13,6 +13,8 @@ namespace qismaru {
 // corrected base B, whose deceased holds p parts of J, g = gcd(p, B): every
 // part so far is multiplied by B/g, his own case's parts by p/g, and J
 // becomes J × B/g. A person who inherits in several deaths takes the sum.
+// When every death is joined, J and all the parts are divided by what they
+// share (الاختصار).
 
 // How the deceased's parts p stand to his own case's corrected base B.
 enum class PartsRelation : std::uint8_t {
@@ -69,6 +71,11 @@ struct CombinedTable {
     // Parts of J that go to no heir: what a spouse alone leaves, or a
     // surplus kept from the return, in any of the deaths.
     std::int64_t undistributed = 0;
+    // What J, every person's parts and what no heir takes were divided by
+    // once every death was joined (الاختصار), 1 when nothing divides them
+    // all: the columns' parts times their multipliers are the parts before
+    // it, and the last join's base is J before it.
+    std::int64_t reducedBy = 1;
 
     // A group's parts of a death's own corrected base (0 where it is no heir,
     // or is excluded), the first death at 0; and all of them, in the order
@@ -139,7 +146,8 @@ struct DeathCase {
 DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
 
 // Joins computed cases: deaths[0] is the first death, deaths[i] the case of
-// later[i - 1], each computed by the same school and positions. On a
+// later[i - 1], each computed by the same school and positions, then
+// reduces the table to its least figures, as a single case is. On a
 // refusal the table is left incomplete; more than kMaxLaterDeaths later
 // deaths are refused before anything is joined, at the first beyond them.
 DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
