@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "estate/deaths_refusal_text.h"
 #include "estate/heir_entries.h"
 #include "estate/json_document.h"
 #include "present/utf8_text.h"
@@ -104,6 +105,9 @@ CaseFileReading readPositions(const json& document, Positions& positions)
 CaseFileReading readLater(const json& later, int version, CaseFile& file)
 {
     if (version < 3) return refused(CaseFileProblem::BadLaterDeaths, "later deaths need format version 3");
+    if (later.is_array() && later.size() > kMaxLaterDeaths) {
+        return refused(CaseFileProblem::TooManyLaterDeaths, englishTooManyDeathsText());
+    }
     std::string why = readLaterDeathEntries(later, file.positions.school, file.later);
     if (why.empty()) why = laterDeathsProblem(file.heirs, file.later, file.positions);
     if (!why.empty()) return refused(CaseFileProblem::BadLaterDeaths, std::move(why));
@@ -177,7 +181,9 @@ CaseFileReading readCaseFileAt(const std::string& path)
         reading.disk = disk;
         return reading;
     }
-    return readCaseFile(text);
+    CaseFileReading reading = readCaseFile(text);
+    reading.disk = disk;
+    return reading;
 }
 
 std::string caseFileText(const CaseFile& file)
@@ -225,6 +231,7 @@ std::string arabicProblemText(const CaseFileReading& reading)
         return "الوفيات قبل القسمة في هذا الملف غير صحيحة (ورثة لا يمكن إدخالهم، أو إحالة إلى غير وارث أو إلى ميت، أو "
                "عدد لا "
                "يطابق)، فلم يفتح.";
+    case CaseFileProblem::TooManyLaterDeaths: return arabicTooManyDeathsText() + "، وفي هذا الملف أكثر منها، فلم يفتح.";
     }
     return "";
 }

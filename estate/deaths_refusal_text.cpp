@@ -31,6 +31,9 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     const std::string code = quoted(infoOf(r.kind).code);
     switch (r.problem) {
     case None: return "";
+    case TooManyDeaths:
+        return "a case holds at most " + std::to_string(kMaxLaterDeaths) +
+               " later deaths (the books' tables join a handful)";
     case NoHeirs: return "no heir given";
     case UnknownGroup: return "no group " + ref + " among the heirs of an earlier death";
     case DeadGroup: return "every member of " + ref + " has died before this death";
@@ -87,6 +90,7 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     const auto named = [&] { return deceasedName(r.ref, deaths); };
     switch (r.problem) {
     case None: return "";
+    case TooManyDeaths: return arabicTooManyDeathsText() + ".";
     case NoHeirs: return "لم يُدخل للميت " + deceasedOrdinal(r.death) + " وارث.";
     case UnknownGroup: return "ليس في ورثة المسائل قبل مسألة " + deceased + " " + groupName(r.ref) + ".";
     case DeadGroup: return "مات كل من في " + groupName(r.ref) + " قبل " + deceased + ".";
@@ -128,9 +132,24 @@ std::string arabicRefusalText(const DeathsRefusal& refusal, const std::vector<De
 
 std::string englishRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths)
 {
+    if (refusal.problem == TooManyDeaths) return englishTooManyDeathsText();
     const DeathCase& death = deaths.at(static_cast<std::size_t>(refusal.death - 1));
     return "death " + std::to_string(refusal.death) + ": " +
            problemText(refusal, death.counts, death.computation.positions.school);
+}
+
+std::string englishTooManyDeathsText()
+{
+    DeathsRefusal refusal;
+    refusal.problem = TooManyDeaths;
+    refusal.death = static_cast<int>(kMaxLaterDeaths) + 2;
+    return "death " + std::to_string(refusal.death) + ": " + problemText(refusal, {}, School::Hanafi);
+}
+
+std::string arabicTooManyDeathsText()
+{
+    return "لا تُدخل في المسألة الواحدة أكثر من " + figure(static_cast<std::int64_t>(kMaxLaterDeaths)) +
+           " وفاة قبل القسمة";
 }
 
 }  // namespace qismaru::estate

@@ -82,13 +82,25 @@ std::string heirsSentence(const CombinedTable& table, std::size_t row)
     std::string text = withLam(named(g.ref));
     for (const GroupRef& r : g.also) text += "، " + named(r);
     text += ": ";
+    const std::size_t sum = text.size();
     bool first = true;
     for (std::size_t d = 0; d < table.deathCount(); ++d) {
         if (table.casePart(row, d) == 0) continue;
         text += (first ? "" : " + ") + figure(table.casePart(row, d)) + " × " + figure(table.multipliers[d]);
         first = false;
     }
+    if (table.reducedBy > 1) text = text.substr(0, sum) + "(" + text.substr(sum) + ") ÷ " + figure(table.reducedBy);
     return text + " = " + figure(g.parts) + " من " + figure(table.base) + ".";
+}
+
+// "سهام كل وارث والجامعة 6 تنقسم كلها على 3، فتُختصر الجامعة: 6 ÷ 3 = 2."
+std::string reductionSentence(const CombinedTable& table)
+{
+    const std::string before = figure(table.base * table.reducedBy);
+    const std::string by = figure(table.reducedBy);
+    const std::string unclaimed = table.undistributed > 0 ? " وما لا يأخذه أحد" : "";
+    return "سهام كل وارث" + unclaimed + " والجامعة " + before + " تنقسم كلها على " + by +
+           "، فتُختصر الجامعة: " + before + " ÷ " + by + " = " + figure(table.base) + ".";
 }
 
 }  // namespace
@@ -127,6 +139,9 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
     for (const JoinStep& join : table.joins) {
         const LaterDeath& death = later[static_cast<std::size_t>(join.death - 2)];
         steps.push_back({CombinedStepType::Join, join.death, death.deceased, 0, joinSentence(join, death, deaths)});
+    }
+    if (table.reducedBy > 1) {
+        steps.push_back({CombinedStepType::Reduction, 0, {}, table.base, reductionSentence(table), table.reducedBy});
     }
     steps.push_back(
         {CombinedStepType::Base, 0, {}, table.base, "فتصح المسائل كلها من الجامعة " + figure(table.base) + ":"});

@@ -33,6 +33,7 @@ std::string passedOnNote(HeirKind kind);
 
 enum class CombinedStepType : std::uint8_t {
     Join,           // death: a later death joined to the combined base
+    Reduction,      // parts, by: the combined base divided by what all its figures share (الاختصار)
     Base,           // parts: the combined base
     Heirs,          // ref, parts: a group of surviving persons and its parts
     Undistributed,  // parts: what no heir takes
@@ -43,12 +44,14 @@ struct CombinedStep {
     int death = 0;
     GroupRef ref{};
     std::int64_t parts = 0;
-    std::string text;  // the Arabic sentence
+    std::string text;     // the Arabic sentence
+    std::int64_t by = 0;  // Reduction: what the figures were divided by
 };
 
-// From a joined table: every join in order, the combined base, each group
-// of surviving persons with parts (their parts of each death times its
-// multiplier), and what no heir takes, if anything.
+// From a joined table: every join in order, its reduction if any, the
+// combined base, each group of surviving persons with parts (their parts of
+// each death times its multiplier, divided as the base was), and what no
+// heir takes, if anything.
 std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                                         const CombinedTable& table);
 

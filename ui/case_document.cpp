@@ -12,6 +12,7 @@
 #include "model/case_entry.h"
 #include "present/combined_sentences.h"
 #include "present/positions_text.h"
+#include "ui/case_saving.h"
 #include "ui/estate_dialog.h"
 #include "ui/kept_settings.h"
 #include "ui/later_death_dialog.h"
@@ -36,15 +37,6 @@ QString withSuffix(const QString& path)
 }
 
 std::string onDisk(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString saveFailureText(const QString& path, const estate::DiskOutcome& outcome)
-{
-    // A failed save replaces nothing: a file that was there is there as it was.
-    const QString kept =
-        QFileInfo::exists(path) ? "بقي الملف على حاله، ولم تحفظ المسألة المعروضة." : "لم تحفظ المسألة المعروضة.";
-    return "تعذر حفظ المسألة في الملف:\n" + QDir::toNativeSeparators(path) + "\n" +
-           fromStd(estate::arabicDiskText(outcome)) + ".\n" + kept;
-}
 
 }  // namespace
 
@@ -147,6 +139,7 @@ bool CaseDocument::open(const QString& path)
     estate_ = opened.file->estate;
     later_ = opened.file->later;
     path_ = QFileInfo(path).absoluteFilePath();
+    stamp_ = reading.disk.stamp;
     saved_ = currentCase();
     remember(path_);
     caseEdited();
@@ -172,11 +165,11 @@ bool CaseDocument::save()
     const estate::CaseFile current = currentCase();
     // Not QSaveFile: Qt 6.4's commit() misses a buffered write that failed
     // (a full disk) and renames the empty file over the case.
-    const estate::DiskOutcome written = estate::replaceFile(onDisk(path_), estate::caseFileText(current));
-    if (!written.ok()) {
-        messages_.inform(&window_, kProgramCaption, saveFailureText(path_, written));
-        return false;
-    }
+    const CaseSaving saving =
+        saveCaseText(&window_, messages_, dialogs_.get(), path_, estate::caseFileText(current), stamp_);
+    if (saving.result == CaseSaving::Result::SaveAsWanted) return saveAs();
+    if (saving.result != CaseSaving::Result::Saved) return false;
+    stamp_ = saving.stamp;
     saved_ = current;
     remember(path_);
     emit fileChanged();
@@ -191,9 +184,13 @@ bool CaseDocument::saveAs()
     const QString chosen = dialogs_->fileToSave(&window_, suggested);
     if (chosen.isEmpty()) return false;
     const QString previous = path_;
+    const std::optional<estate::FileStamp> previousStamp = stamp_;
+    // The file chosen is saved over as the user chose it in the dialog.
     path_ = QFileInfo(withSuffix(chosen)).absoluteFilePath();
+    stamp_.reset();
     if (save()) return true;
     path_ = previous;
+    stamp_ = previousStamp;
     return false;
 }
 
@@ -294,6 +291,7 @@ void CaseDocument::forgetCase()
     estate_.reset();
     later_.clear();
     path_.clear();
+    stamp_.reset();
     saved_ = {};
     emit fileChanged();
 }

@@ -117,7 +117,8 @@ private:
     std::optional<estate::EstateInputs> estate_;
     std::vector<estate::LaterDeathEntry> later_;
     QString path_;
-    estate::CaseFile saved_;  // the case as last opened or saved; empty for a new one
+    estate::CaseFile saved_;                  // the case as last opened or saved; empty for a new one
+    std::optional<estate::FileStamp> stamp_;  // the file as last opened or saved
     QPointer<EstateDialog> estateDialog_;
     QPointer<EstateWindow> estateWindow_;
     QPointer<LaterDeathDialog> laterDeathDialog_;

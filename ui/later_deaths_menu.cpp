@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "estate/deaths_refusal_text.h"
 #include "ui/case_document.h"
 #include "ui/design_names.h"
 #include "ui/main_window.h"
@@ -31,9 +32,12 @@ void offer(QAction& item, bool offered, const QString& does, const QString& wait
 void showState(QAction& add, QAction& combined, QAction& remove, const ShownAnswer& answer)
 {
     const bool refused = answer.successive && !answer.joined();
+    const bool full = answer.later.size() >= kMaxLaterDeaths;
     const QString why = refused ? QString::fromStdString(answer.successive->refusalText()) : QString();
-    offer(add, answer.divided() && !refused, "أدخل وارثاً مات قبل القسمة، وورثته",
-          refused ? why : "تُدخل وفاة وارث بعد «الحساب» لمسألة قُسمت");
+    offer(add, answer.divided() && !refused && !full, "أدخل وارثاً مات قبل القسمة، وورثته",
+          refused ? why
+          : full  ? QString::fromStdString(estate::arabicTooManyDeathsText())
+                  : "تُدخل وفاة وارث بعد «الحساب» لمسألة قُسمت");
     offer(combined, answer.joined(), "جدول الجامعة: مسائل الأموات كلها في جدول واحد",
           refused ? why : "تُعرض الجامعة بعد «الحساب» لمسألة فيها وفاة وارث قبل القسمة");
     offer(remove, !answer.later.empty(), "احذف آخر وفاة أُدخلت، وورثته", "لا وفاة وارث في هذه المسألة");
