@@ -50,7 +50,7 @@ PressResult pressHeirButton(CaseState& state, HeirKind kind, School school)
 
 GrandmotherLimit grandmotherLimitOf(const KindCounts& counts, School school)
 {
-    return grandmotherLimit(school, counts.has(HeirKind::Father));
+    return grandmotherLimit(school, counts.has(HeirKind::Father), counts.has(HeirKind::Grandfather));
 }
 
 bool grandmothersBeyondLimit(const KindCounts& counts, School school)
@@ -68,6 +68,11 @@ std::string grandmotherLimitProblem(const KindCounts& counts, School school)
     if (limit.besideFather) {
         return "the father excludes his own mother under the " + key +
                " school: beside him only one grandmother inherits, the one on the mother's side, not " + given +
+               " (gm)";
+    }
+    if (limit.besideGrandfather) {
+        return "the grandfather excludes his own mother under the " + key +
+               " school: beside him at most two grandmothers inherit, the mother's and the father's, not " + given +
                " (gm)";
     }
     return "the " + key + " school lets at most " + std::to_string(limit.most) +
