@@ -79,6 +79,18 @@ std::string grandmotherLimitProblem(const KindCounts& counts, School school)
            " grandmothers inherit together, not " + given + " (gm)";
 }
 
+GrandmotherSideNote grandmotherSideNote(const KindCounts& counts, School school)
+{
+    using enum GrandmotherSideNote;
+    if (!counts.has(HeirKind::Grandmothers)) return None;
+    if (counts.has(HeirKind::Father)) {
+        if (!ascendantExcludesHisMother(school)) return HanbaliBesideFather;
+        return counts.of(HeirKind::Grandmothers) == 1 ? MothersMotherBesideFather : HanafiTableBesideFather;
+    }
+    if (counts.has(HeirKind::Grandfather) && ascendantExcludesHisMother(school)) return BesideGrandfather;
+    return None;
+}
+
 CountResult confirmCount(CaseState& state, int count, School school)
 {
     if (count <= 0) return {};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/case_entry.h"
+#include "tests/support/case_text.h"
 
 namespace qismaru {
 namespace {
@@ -152,6 +153,28 @@ TEST(CountDialog, GrandmothersRefusedBeyondTheSchoolsNumber)
         if (row.beside) counts.set(*row.beside, 1);
         EXPECT_EQ(grandmothersBeyondLimit(counts, row.school), !recorded);
         EXPECT_EQ(grandmotherLimitProblem(counts, row.school).empty(), recorded);
+    }
+}
+
+TEST(GrandmotherSide, NoteSaysWhomTheCountStandsFor)
+{
+    using enum GrandmotherSideNote;
+    struct Row {
+        std::string_view heirs;
+        School school;
+        GrandmotherSideNote note;
+    };
+    const Row rows[] = {
+        {"gm=1 f=1", School::Shafii, MothersMotherBesideFather},
+        {"gm=1 f=1", School::Hanafi, MothersMotherBesideFather},
+        {"gm=2 f=1", School::Hanafi, HanafiTableBesideFather},
+        {"gm=2 f=1", School::Hanbali, HanbaliBesideFather},
+        {"gm=2 gf=1", School::Maliki, BesideGrandfather},
+        {"gm=2 gf=1", School::Hanbali, None},
+        {"gm=2 s=1", School::Hanafi, None},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(grandmotherSideNote(testing::countsOf(row.heirs), row.school), row.note) << row.heirs;
     }
 }
 
