@@ -45,7 +45,12 @@ void BM_computePathCase(benchmark::State& state)
 {
     const auto cases = qismaru::bench::pathMix(kMixSize);
     for (auto _ : state) {
-        for (const auto& entries : cases) benchmark::DoNotOptimize(qismaru::computeCase(entries, {}));
+        for (const auto& entries : cases) {
+            const qismaru::PathComputation p = qismaru::computeCase(entries, {});
+            for (std::size_t i = 0; p.divided() && i < entries.size(); ++i) {
+                benchmark::DoNotOptimize(qismaru::shareOf(p, entries, i));
+            }
+        }
     }
     state.SetItemsProcessed(state.iterations() * kMixSize);
 }

@@ -12,8 +12,8 @@ namespace qismaru::bench {
 // son, and an emancipator after everyone.
 inline std::vector<std::vector<RelativeEntry>> pathMix(int size)
 {
-    const auto path = [](std::initializer_list<Link> links, int count, const char* written) {
-        return RelativeEntry{RelativePath{links}, "", count, written};
+    const auto path = [](std::initializer_list<Link> links, int count) {
+        return RelativeEntry{RelativePath{links}, false, count, ""};
     };
     using enum Link;
     std::vector<std::vector<RelativeEntry>> cases;
@@ -21,19 +21,17 @@ inline std::vector<std::vector<RelativeEntry>> pathMix(int size)
         std::vector<RelativeEntry> entries;
         for (const RelativeEntry& e : entriesOf(counts)) {
             switch (*e.path.kind()) {
-            case HeirKind::SonsSons: entries.push_back(path({Son, Son, Son}, e.count, "s.s.s")); break;
-            case HeirKind::SonsDaughters: entries.push_back(path({Son, Son, Daughter}, e.count, "s.s.d")); break;
-            case HeirKind::FullUnclesSons:
-                entries.push_back(path({Father, FullBrother, Son, Son}, e.count, "f.b.s.s"));
-                break;
+            case HeirKind::SonsSons: entries.push_back(path({Son, Son, Son}, e.count)); break;
+            case HeirKind::SonsDaughters: entries.push_back(path({Son, Son, Daughter}, e.count)); break;
+            case HeirKind::FullUnclesSons: entries.push_back(path({Father, FullBrother, Son, Son}, e.count)); break;
             case HeirKind::Grandmothers:
-                entries.push_back(path({Mother, Mother}, 1, "m.m"));
-                if (e.count > 1) entries.push_back(path({Father, Mother}, 1, "f.m"));
+                entries.push_back(path({Mother, Mother}, 1));
+                if (e.count > 1) entries.push_back(path({Father, Mother}, 1));
                 break;
             default: entries.push_back(e);
             }
         }
-        entries.push_back(path({Emancipator}, 1, "mut"));
+        entries.push_back(path({Emancipator}, 1));
         cases.push_back(std::move(entries));
     }
     return cases;

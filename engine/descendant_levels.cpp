@@ -1,4 +1,4 @@
-#include <array>
+#include <algorithm>
 
 #include "engine/resolution_work.h"
 
@@ -13,29 +13,32 @@ constexpr int kNone = RelativePath::kMaxLinks + 1;
 // The sons' line level by level: level 1 the sons and daughters, level 2
 // the son's sons and son's daughters, and so on down.
 struct Levels {
-    std::array<int, kNone + 1> males{};
-    std::array<int, kNone + 1> females{};
+    const ResolutionWork& work;
     int highest = kNone;      // the nearest level with anyone
     int highestMale = kNone;  // the nearest level with a male
     int lowest = 0;
+    int femalesOnTop = 0;  // at the highest level
 
-    explicit Levels(const ResolutionWork& work)
+    explicit Levels(const ResolutionWork& w) : work(w)
     {
         work.forEach(KinshipKind::Descendant, [&](std::size_t i) {
-            const Kinship& r = work.kinships[i];
-            (r.female ? females : males)[static_cast<std::size_t>(r.down)] += work.entries[i].count;
-            highest = std::min(highest, r.down);
-            lowest = std::max(lowest, r.down);
-            if (!r.female) highestMale = std::min(highestMale, r.down);
+            const Kinship& r = work.kinship(i);
+            const int level = r.down;
+            if (level < highest) highest = level, femalesOnTop = 0;
+            if (level == highest && r.female) femalesOnTop += work.entries[i].count;
+            lowest = std::max(lowest, level);
+            if (!r.female) highestMale = std::min(highestMale, level);
         });
     }
     // The first level below `from` and above `to` with females, or kNone.
     int nextFemales(int from, int to) const
     {
-        for (int level = from + 1; level < to; ++level) {
-            if (females[static_cast<std::size_t>(level)] > 0) return level;
-        }
-        return kNone;
+        int next = kNone;
+        work.forEach(KinshipKind::Descendant, [&](std::size_t i) {
+            const Kinship& r = work.kinship(i);
+            if (r.female && r.down > from && r.down < to) next = std::min(next, int{r.down});
+        });
+        return next;
     }
 };
 
@@ -65,7 +68,7 @@ LevelPlan planOf(const Levels& l)
     p.shareLevel = l.highest;
     p.residuaryLevel = l.highestMale;
     p.male = SonsSons;
-    const bool oneOnTop = l.females[static_cast<std::size_t>(l.highest)] == 1;
+    const bool oneOnTop = l.femalesOnTop == 1;
     if (oneOnTop) p.sixthLevel = l.nextFemales(l.highest, l.highestMale);
     p.sixthBesideMale = p.sixthLevel != kNone && l.highestMale != kNone;
     const int aboveLifted = p.sixthLevel != kNone ? p.sixthLevel : l.highest;
@@ -80,11 +83,12 @@ LevelPlan planOf(const Levels& l)
 // the same rules and taken to the kinds that stand in their place.
 void resolveDescendants(ResolutionWork& work)
 {
+    if (!work.any(KinshipKind::Descendant)) return;
     const Levels l(work);
     if (l.highest == kNone) return;
     if (l.lowest <= 2) {
         work.forEach(KinshipKind::Descendant, [&](std::size_t i) {
-            const Kinship& r = work.kinships[i];
+            const Kinship& r = work.kinship(i);
             work.inherit(i, r.down == 1 ? (r.female ? Daughters : Sons) : (r.female ? SonsDaughters : SonsSons));
         });
         return;
@@ -92,13 +96,13 @@ void resolveDescendants(ResolutionWork& work)
     const LevelPlan p = planOf(l);
     const KindSet twoThirds = p.sixthLevel != kNone ? KindSet{Daughters, SonsDaughters} : KindSet{Daughters};
     work.forEach(KinshipKind::Descendant, [&](std::size_t i) {
-        const Kinship& r = work.kinships[i];
+        const Kinship& r = work.kinship(i);
         const int level = r.down;
         if (level == p.residuaryLevel && !r.female) return work.inherit(i, p.male);
         if (level == p.shareLevel) return work.inherit(i, Daughters);
         if (level == p.sixthLevel && !p.sixthBesideMale) return work.inherit(i, SonsDaughters);
         if (level == p.sixthLevel) {
-            work.out.standings[i] = {StandingWay::CompletesTwoThirds, SonsDaughters, {}, -1};
+            work.out.standings[i].way = StandingWay::CompletesTwoThirds;
             work.out.capacities.completingSixth += work.entries[i].count;
             return;
         }

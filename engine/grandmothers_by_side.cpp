@@ -6,8 +6,6 @@ namespace qismaru {
 
 namespace {
 
-enum class GrandmotherState : std::uint8_t { Inherits, ExcludedByAscendant, Blocked };
-
 int degreeOf(const Kinship& r) { return r.up + r.mothers; }
 bool maternalSide(const Kinship& r) { return r.up == 0; }
 
@@ -19,7 +17,7 @@ int excludingAscendant(const ResolutionWork& work, const Kinship& g)
     if (!ascendantExcludesHisMother(work.school)) return 0;
     int nearest = 0;
     work.forEach(KinshipKind::Father, [&](std::size_t i) {
-        const int up = work.kinships[i].up;
+        const int up = work.kinship(i).up;
         if (up <= g.up && (nearest == 0 || up < nearest)) nearest = up;
     });
     return nearest;
@@ -35,6 +33,32 @@ bool keepsOut(const Kinship& nearer, const Kinship& farther, School school)
     return nearerPaternalGrandmotherExcludesMaternal(school);
 }
 
+// Whether a grandmother decided already keeps a farther one out: one who
+// inherits, or under the Hanafi school one nearer though excluded herself.
+bool stillExcludes(const ResolutionWork& work, std::size_t h)
+{
+    const Standing& s = work.out.standings[h];
+    return s.way == StandingWay::Inherits || excludedGrandmotherStillExcludes(work.school);
+}
+
+void resolveGrandmother(ResolutionWork& work, std::size_t i)
+{
+    const Kinship& g = work.kinship(i);
+    if (const int up = excludingAscendant(work, g); up > 0) {
+        work.exclude(i, KindSet{up == 1 ? HeirKind::Father : HeirKind::Grandfather});
+        return;
+    }
+    int by = -1;
+    work.forEach(KinshipKind::Grandmother, [&](std::size_t h) {
+        if (by < 0 && stillExcludes(work, h) && keepsOut(work.kinship(h), g, work.school)) by = static_cast<int>(h);
+    });
+    if (by >= 0) {
+        work.exclude(i, {}, by);
+    } else {
+        work.inherit(i, HeirKind::Grandmothers);
+    }
+}
+
 }  // namespace
 
 // The grandmothers by their side (the Hanafi table for "gm", whose side is
@@ -42,41 +66,27 @@ bool keepsOut(const Kinship& nearer, const Kinship& farther, School school)
 void resolveGrandmothers(ResolutionWork& work)
 {
     work.forEach(KinshipKind::GrandmotherSide, [&](std::size_t i) { work.inherit(i, HeirKind::Grandmothers); });
-    std::vector<std::size_t> sided;
-    work.forEach(KinshipKind::Grandmother, [&](std::size_t i) { sided.push_back(i); });
-    if (sided.empty()) return;
-    for (const std::size_t i : sided) {
-        work.refuse(grandmotherLineProblem(work.entries[i].path, work.entries[i].written, work.school));
-    }
+    if (!work.any(KinshipKind::Grandmother)) return;
+    int nearest = RelativePath::kMaxLinks;
+    int farthest = 0;
+    work.forEach(KinshipKind::Grandmother, [&](std::size_t i) {
+        if (!grandmotherLineInherits(work.school, work.kinship(i).up)) {
+            work.refuse(grandmotherLineProblem(work.entries[i].path, work.entries[i].written(), work.school));
+        }
+        nearest = std::min(nearest, degreeOf(work.kinship(i)));
+        farthest = std::max(farthest, degreeOf(work.kinship(i)));
+    });
     // The mother keeps every grandmother out.
     if (work.any(KinshipKind::Mother)) {
-        for (const std::size_t i : sided) work.exclude(i, KindSet{HeirKind::Mother});
+        work.forEach(KinshipKind::Grandmother, [&](std::size_t i) { work.exclude(i, KindSet{HeirKind::Mother}); });
         return;
     }
     // Nearest first: whether one inherits depends only on those nearer than she.
-    std::stable_sort(sided.begin(), sided.end(), [&](std::size_t a, std::size_t b) {
-        return degreeOf(work.kinships[a]) < degreeOf(work.kinships[b]);
-    });
-    std::vector<GrandmotherState> state(work.size(), GrandmotherState::Inherits);
-    for (const std::size_t i : sided) {
-        const Kinship& g = work.kinships[i];
-        if (const int up = excludingAscendant(work, g); up > 0) {
-            state[i] = GrandmotherState::ExcludedByAscendant;
-            work.exclude(i, KindSet{up == 1 ? HeirKind::Father : HeirKind::Grandfather});
-            continue;
-        }
-        // Under the Hanafi school a nearer one keeps her out though excluded herself.
-        const auto blocks = [&](std::size_t h) {
-            return (state[h] == GrandmotherState::Inherits || excludedGrandmotherStillExcludes(work.school)) &&
-                   keepsOut(work.kinships[h], g, work.school);
-        };
-        const auto nearer = std::find_if(sided.begin(), sided.end(), blocks);
-        if (nearer != sided.end()) {
-            state[i] = GrandmotherState::Blocked;
-            work.exclude(i, {}, static_cast<int>(*nearer));
-            continue;
-        }
-        work.inherit(i, HeirKind::Grandmothers);
+    for (int degree = nearest; degree <= farthest; ++degree) {
+        work.forEach(KinshipKind::Grandmother, [&](std::size_t i) {
+            const Kinship& g = work.kinship(i);
+            if (degreeOf(g) == degree) resolveGrandmother(work, i);
+        });
     }
 }
 

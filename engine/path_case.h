@@ -7,6 +7,7 @@
 
 #include "engine/compute_case.h"
 #include "model/kind_set.h"
+#include "model/kinship.h"
 #include "model/relative_case.h"
 
 namespace qismaru {
@@ -29,6 +30,7 @@ enum class StandingWay : std::uint8_t {
 };
 
 struct Standing {
+    Kinship kinship;  // what the relative is to the deceased
     StandingWay way = StandingWay::Excluded;
     HeirKind capacity = HeirKind::Sons;
     // Excluded: the kinds of the division that keep him out (the father, the
@@ -50,22 +52,32 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
 struct RelativeShare {
     std::int64_t parts = 0;  // of the corrected base
     std::int64_t partsPerHead = 0;
-    Fraction ofEstate;  // parts over the corrected base, in lowest terms
-    Fraction perHead;
+    std::int64_t correctedBase = 1;
+
+    // Of the whole estate, in lowest terms: reduced when asked, as most
+    // answers are read as parts.
+    Fraction ofEstate() const { return Fraction::of(parts, correctedBase); }
+    Fraction perHead() const { return Fraction::of(partsPerHead, correctedBase); }
 };
 
 struct PathComputation {
     Resolution resolution;
     CaseComputation computation;
-    std::vector<RelativeShare> shares;  // one per entry once computed, in the order entered
 
     bool refused() const { return !resolution.refusal.empty(); }
+    bool divided() const { return !refused() && computation.outcome == CaseOutcome::Computed; }
 };
 
 // The division of a case written by path under the school and positions.
 // A case of the 21 kinds alone is divided exactly as their counts are.
 PathComputation computeCase(std::span<const RelativeEntry> entries, const Positions& positions,
                             StepTrace* trace = nullptr);
+
+// The part of entry `i` of a divided case, read from his kind's: every head
+// of a kind has the same whole parts. Nothing for one kept out.
+RelativeShare shareOf(const PathComputation& computation, std::span<const RelativeEntry> entries, std::size_t i);
+// Every entry's, in the order entered; none when the case was not divided.
+std::vector<RelativeShare> sharesOf(const PathComputation& computation, std::span<const RelativeEntry> entries);
 
 // Whether any relative is given another part of the estate, or another part
 // is left undistributed, than under the Hanafi school.

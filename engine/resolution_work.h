@@ -5,38 +5,36 @@
 #include <vector>
 
 #include "engine/path_case.h"
-#include "model/kinship.h"
 
 namespace qismaru {
 
 // What the resolution of a case's relatives shares between its steps.
 struct ResolutionWork {
     std::span<const RelativeEntry> entries;
-    std::vector<Kinship> kinships;  // of each entry
     School school;
     Resolution& out;
+    std::uint32_t present = 0;  // a bit for each kind of kinship entered
+
+    const Kinship& kinship(std::size_t i) const { return out.standings[i].kinship; }
 
     std::size_t size() const { return entries.size(); }
     // The entries whose relation is of `kind`, in the order entered.
     template <typename Visit>
     void forEach(KinshipKind kind, Visit&& visit) const
     {
+        if (!any(kind)) return;
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (kinships[i].kind == kind) visit(i);
+            if (kinship(i).kind == kind) visit(i);
         }
     }
-    bool any(KinshipKind kind) const
-    {
-        for (const Kinship& r : kinships) {
-            if (r.kind == kind) return true;
-        }
-        return false;
-    }
+    bool any(KinshipKind kind) const { return (present >> static_cast<int>(kind) & 1u) != 0; }
 
     // The entry inherits by the rules of `kind`, its heads added to the kind's.
     void inherit(std::size_t i, HeirKind kind)
     {
-        out.standings[i] = {StandingWay::Inherits, kind, {}, -1};
+        Standing& s = out.standings[i];
+        s.way = StandingWay::Inherits;
+        s.capacity = kind;
         const int heads = out.capacities.counts.of(kind) + entries[i].count;
         if (heads > kMaxCount) {
             refuse("more than " + std::to_string(kMaxCount) + " heirs inherit together as one kind");
@@ -46,7 +44,10 @@ struct ResolutionWork {
     }
     void exclude(std::size_t i, KindSet byKinds, int byEntry = -1)
     {
-        out.standings[i] = {StandingWay::Excluded, HeirKind::Sons, byKinds, byEntry};
+        Standing& s = out.standings[i];
+        s.way = StandingWay::Excluded;
+        s.byKinds = byKinds;
+        s.byEntry = byEntry;
     }
     void refuse(std::string why)
     {

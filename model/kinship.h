@@ -32,19 +32,21 @@ enum class KinshipKind : std::uint8_t {
     NotRelative,     // a spouse's relative or a relative's spouse: h.m, s.w
 };
 
-// The relation a path names, in the measures the rules compare.
+// The relation a path names, in the measures the rules compare. Eight bytes
+// (a path has at most RelativePath::kMaxLinks links), so that it travels in
+// a register.
 struct Kinship {
     KinshipKind kind = KinshipKind::NotRelative;
     bool female = false;  // a uterine sibling written "bm" beside no "sim" may be either
     // Generations up before the chain turns across or ends: the fathers of a
     // grandmother, the ancestor whose brother begins an agnate's line (0:
     // the deceased's own brother), or of a father.
-    int up = 0;
-    int down = 0;         // generations down: of a descendant, or below the brother who begins an agnate's line
-    int mothers = 0;      // of a grandmother
-    bool across = false;  // the chain passes through a brother or sister
+    std::int8_t up = 0;
+    std::int8_t down = 0;     // generations down: of a descendant, or below the brother who begins an agnate's line
+    std::int8_t mothers = 0;  // of a grandmother
+    bool across = false;      // the chain passes through a brother or sister
     Strength strength = Strength::Full;  // of that brother or sister
-    int hops = 0;  // steps of wala: 1 for the emancipator and his agnates, 2 for his emancipator's, ...
+    std::int8_t hops = 0;  // steps of wala: 1 for the emancipator and his agnates, 2 for his emancipator's, ...
 
     // Whether a case may hold the relative: an heir, or one who is shown
     // inheriting nothing by the nature of the relation.
@@ -54,8 +56,21 @@ struct Kinship {
                kind != KinshipKind::NotRelative;
     }
     // A man who takes the remainder by himself when nearer ones are absent.
-    bool isAgnateBySelf() const;
+    bool isAgnateBySelf() const
+    {
+        switch (kind) {
+        case KinshipKind::Descendant:
+        case KinshipKind::Sibling: return !female && strength != Strength::Uterine;
+        case KinshipKind::Father:
+        case KinshipKind::Agnate:
+        case KinshipKind::Emancipator:
+        case KinshipKind::EmancipatorsAgnate: return true;
+        default: return false;
+        }
+    }
 };
+
+static_assert(sizeof(Kinship) == 8 && RelativePath::kMaxLinks < 128);
 
 Kinship kinshipOf(const RelativePath& path);
 
@@ -63,6 +78,7 @@ Kinship kinshipOf(const RelativePath& path);
 // accepted one: distant kindred (told apart from those who are no relative
 // at all), the emancipator's kin through a woman, a spouse's relatives.
 std::string kinshipProblem(const RelativePath& path, std::string_view written);
+std::string kinshipProblem(const Kinship& kinship, std::string_view written);
 
 // Whether a true grandmother `fathers` generations up the father's line
 // inherits under the school at all: every one under the Hanafi and Shafi'i

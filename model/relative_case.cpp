@@ -8,9 +8,7 @@ namespace {
 
 using enum KinshipKind;
 
-std::string quoted(std::string_view text) { return "'" + std::string(text.substr(0, 64)) + "'"; }
-
-std::string shown(const RelativeEntry& e) { return e.label.empty() ? e.written : e.written + "@" + e.label; }
+std::string shown(const RelativeEntry& e) { return e.label.empty() ? e.written() : e.written() + "@" + e.label; }
 
 // A person of whom the deceased has one: the father and each grandfather,
 // the mother, each grandmother, the husband.
@@ -21,36 +19,36 @@ bool onePerson(const Kinship& r)
 
 std::string countProblem(const RelativeEntry& e, const Kinship& r)
 {
-    if (e.count < 1) return "the count of " + quoted(shown(e)) + " is below 1";
-    if (e.count > kMaxCount) return "the count of " + quoted(shown(e)) + " is above " + std::to_string(kMaxCount);
+    if (e.count < 1) return "the count of " + quotedPath(shown(e)) + " is below 1";
+    if (e.count > kMaxCount) return "the count of " + quotedPath(shown(e)) + " is above " + std::to_string(kMaxCount);
     if (onePerson(r) && e.count > 1) {
-        return quoted(shown(e)) + " is one person: the count is 1, not " + std::to_string(e.count);
+        return quotedPath(shown(e)) + " is one person: the count is 1, not " + std::to_string(e.count);
     }
     return "";
 }
 
-std::string repeatProblem(std::span<const RelativeEntry> entries, std::size_t i)
+std::string repeatProblem(std::span<const RelativeEntry> entries, std::size_t i, bool single)
 {
     const RelativeEntry& e = entries[i];
-    const bool single = onePerson(kinshipOf(e.path));
     for (std::size_t j = 0; j < i; ++j) {
         const RelativeEntry& earlier = entries[j];
         if (earlier.path != e.path) continue;
         if (earlier.label == e.label) {
-            return quoted(shown(e)) + " is given twice" +
-                   (earlier.written != e.written ? " (as " + quoted(shown(earlier)) + ")" : "");
+            return quotedPath(shown(e)) + " is given twice" +
+                   (earlier.writtenAsCode != e.writtenAsCode ? " (as " + quotedPath(shown(earlier)) + ")" : "");
         }
-        if (single) return quoted(e.written) + " is one person: a label cannot tell two apart";
+        if (single) return quotedPath(e.written()) + " is one person: a label cannot tell two apart";
     }
     return "";
 }
 
 }  // namespace
 
-RelativeEntry relativeEntry(const WrittenRelative& relative, int count, std::string_view written)
+std::string RelativeEntry::written() const { return writtenAsCode ? std::string(path.code()) : path.text(); }
+
+RelativeEntry relativeEntry(const WrittenRelative& relative, int count)
 {
-    const std::string_view letters = written.substr(0, written.find('@'));
-    return {relative.path, relative.label, count, std::string(letters)};
+    return {relative.path, relative.asCode, count, relative.label};
 }
 
 std::vector<RelativeEntry> entriesOf(const KindCounts& counts)
@@ -58,7 +56,7 @@ std::vector<RelativeEntry> entriesOf(const KindCounts& counts)
     std::vector<RelativeEntry> entries;
     for (const HeirKindInfo& info : heirKinds()) {
         if (counts.has(info.kind)) {
-            entries.push_back({RelativePath::ofKind(info.kind), "", counts.of(info.kind), std::string(info.code)});
+            entries.push_back({RelativePath::ofKind(info.kind), true, counts.of(info.kind), ""});
         }
     }
     return entries;
@@ -81,24 +79,52 @@ bool uterineSexGiven(std::span<const RelativeEntry> entries)
                        [](const RelativeEntry& e) { return e.path == RelativePath{Link::UterineSister}; });
 }
 
+// The earlier entry on the same path, if any: the same path twice is one
+// relative given twice, unless labels tell two lines apart.
+const RelativeEntry* earlierOnPath(std::span<const RelativeEntry> entries, std::size_t i)
+{
+    for (std::size_t j = 0; j < i; ++j) {
+        if (entries[j].path == entries[i].path) return &entries[j];
+    }
+    return nullptr;
+}
+
+bool entryStandsAlone(const RelativeEntry& e, const Kinship& r)
+{
+    const bool countInRange = e.count >= 1 && e.count <= kMaxCount && (!onePerson(r) || e.count == 1);
+    return r.isAccepted() && countInRange;
+}
+
+bool pathGivenBefore(std::span<const RelativeEntry> entries, std::size_t i) { return earlierOnPath(entries, i); }
+
+std::string entryProblem(std::span<const RelativeEntry> entries, std::size_t i, const Kinship& r)
+{
+    const RelativeEntry& e = entries[i];
+    if (entryStandsAlone(e, r) && !earlierOnPath(entries, i)) return {};
+    if (!r.isAccepted()) return kinshipProblem(r, shown(e));
+    const bool countOutOfRange = e.count < 1 || e.count > kMaxCount || (onePerson(r) && e.count > 1);
+    if (countOutOfRange) return countProblem(e, r);
+    return repeatProblem(entries, i, onePerson(r));
+}
+
+std::string grandmotherSidesProblem(bool sideless, bool sided)
+{
+    if (!sideless || !sided) return "";
+    return "a grandmother whose side is not given (gm) cannot stand beside grandmothers given by their side "
+           "(m.m, f.m, ...): give every grandmother by her side";
+}
+
 std::string relativesProblem(std::span<const RelativeEntry> entries)
 {
     bool sideless = false;
     bool sided = false;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const RelativeEntry& e = entries[i];
-        const Kinship r = kinshipOf(e.path);
-        if (std::string why = kinshipProblem(e.path, shown(e)); !why.empty()) return why;
-        if (std::string why = countProblem(e, r); !why.empty()) return why;
-        if (std::string why = repeatProblem(entries, i); !why.empty()) return why;
+        const Kinship r = kinshipOf(entries[i].path);
+        if (std::string why = entryProblem(entries, i, r); !why.empty()) return why;
         sideless = sideless || r.kind == GrandmotherSide;
         sided = sided || r.kind == Grandmother;
     }
-    if (sideless && sided) {
-        return "a grandmother whose side is not given (gm) cannot stand beside grandmothers given by their side "
-               "(m.m, f.m, ...): give every grandmother by her side";
-    }
-    return "";
+    return grandmotherSidesProblem(sideless, sided);
 }
 
 }  // namespace qismaru

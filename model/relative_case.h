@@ -17,15 +17,18 @@ namespace qismaru {
 // their common path unless their labels tell the lines apart.
 struct RelativeEntry {
     RelativePath path;
-    std::string label;  // after "@", kept in every output; "" for none
+    bool writtenAsCode = false;  // the whole path written as its heir code: "gs" rather than "s.s"
     int count = 0;
-    std::string written;  // the path as the user wrote it, before any "@": "gs", "s.s.s"
+    std::string label;  // after "@", kept in every output; "" for none
 
+    // The path as written, without the label: the heir code when it was
+    // written so, else its letters ("gs", "s.s.s").
+    std::string written() const;
     bool operator==(const RelativeEntry&) const = default;
 };
 
-// The entry of `count` relatives read from `written` ("d.d@1").
-RelativeEntry relativeEntry(const WrittenRelative& relative, int count, std::string_view written);
+// The entry of `count` relatives as read.
+RelativeEntry relativeEntry(const WrittenRelative& relative, int count);
 
 // The entries of the 21 heir kinds, in the order given.
 std::vector<RelativeEntry> entriesOf(const KindCounts& counts);
@@ -42,6 +45,13 @@ std::optional<KindCounts> kindCountsOf(std::span<const RelativeEntry> entries);
 // given twice, or a grandmother whose side is not given beside grandmothers
 // given by their side.
 std::string relativesProblem(std::span<const RelativeEntry> entries);
+// The same, one entry at a time with its kinship known, and for the case.
+std::string entryProblem(std::span<const RelativeEntry> entries, std::size_t i, const Kinship& kinship);
+// Whether the entry stands by itself (an accepted relative, a count in
+// range), and whether an earlier entry has its path.
+bool entryStandsAlone(const RelativeEntry& entry, const Kinship& kinship);
+bool pathGivenBefore(std::span<const RelativeEntry> entries, std::size_t i);
+std::string grandmotherSidesProblem(bool sideless, bool sided);
 
 // Whether the uterine siblings' sex is given: "sim" names the sisters, and
 // beside them "bm" counts the brothers. "bm" alone may be either.

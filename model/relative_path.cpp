@@ -72,8 +72,6 @@ constexpr LetterKind kLetterKinds[] = {
 
 constexpr std::size_t kMaxLabel = 16;
 
-std::string quoted(std::string_view text) { return "'" + std::string(text.substr(0, 64)) + "'"; }
-
 // Adds the links a letter or an heir code stands for; false for neither.
 bool addToken(std::string_view token, RelativePath& path, bool& tooLong)
 {
@@ -108,10 +106,11 @@ std::string orderProblem(const RelativePath& path, std::string_view written)
     const int afterEmancipators = at;
     for (int i = at; i < path.size(); ++i) {
         if (path[i] == Emancipator) {
-            return quoted(written) + ": 'mut' (the emancipator) begins a path: mut, mut.s, mut.mut (his emancipator)";
+            return quotedPath(written) +
+                   ": 'mut' (the emancipator) begins a path: mut, mut.s, mut.mut (his emancipator)";
         }
         if (path[i] == Grandmother && path.size() > 1) {
-            return quoted(written) +
+            return quotedPath(written) +
                    ": 'gm' (a grandmother whose side is not given) stands alone; write a grandmother by her "
                    "side: m.m, f.m, f.f.m, ...";
         }
@@ -122,7 +121,7 @@ std::string orderProblem(const RelativePath& path, std::string_view written)
         const bool turnsBack = (isParent(link) && phase != Up) || (isSibling(link) && phase != Up) ||
                                (isChild(link) && phase == Up && i > afterEmancipators);
         if (turnsBack) {
-            return quoted(written) + ": '" + std::string(letterOf(link)) + "' after '" +
+            return quotedPath(written) + ": '" + std::string(letterOf(link)) + "' after '" +
                    std::string(letterOf(path[i - 1])) +
                    "' turns back to a nearer relative or the deceased; write the relative by the shortest path "
                    "(b for a full brother, f.b for a full uncle, ...)";
@@ -134,6 +133,24 @@ std::string orderProblem(const RelativePath& path, std::string_view written)
 }
 
 }  // namespace
+
+std::string quotedPath(std::string_view written)
+{
+    constexpr std::size_t kShownBytes = 64;
+    std::string_view shown = written.substr(0, kShownBytes);
+    // A UTF-8 character cut at its end is dropped whole.
+    if (shown.size() < written.size()) {
+        while (!shown.empty() && (static_cast<unsigned char>(written[shown.size()]) & 0xC0) == 0x80) {
+            shown.remove_suffix(1);
+        }
+    }
+    std::string text;
+    text.reserve(shown.size() + 2);
+    text += '\'';
+    text += shown;
+    text += '\'';
+    return text;
+}
 
 RelativePath::RelativePath(std::initializer_list<Link> links)
 {
@@ -171,6 +188,16 @@ std::optional<HeirKind> RelativePath::kind() const
     return std::nullopt;
 }
 
+std::string_view RelativePath::code() const
+{
+    const std::optional<HeirKind> named = kind();
+    if (!named) return "";
+    for (const CodePath& code : kCodePaths) {
+        if (code.kind == *named) return code.code;
+    }
+    return letterOf(links_[0]);
+}
+
 RelativePath RelativePath::ofKind(HeirKind kind)
 {
     for (const LetterKind& k : kLetterKinds) {
@@ -193,33 +220,6 @@ std::string_view letterOf(Link link)
     return "?";
 }
 
-bool isFemale(Link link)
-{
-    return link == Daughter || link == Mother || link == FullSister || link == ConsanguineSister ||
-           link == UterineSister || link == Wife || link == Grandmother;
-}
-
-bool isParent(Link link) { return link == Father || link == Mother; }
-
-bool isChild(Link link) { return link == Son || link == Daughter; }
-
-bool isSibling(Link link)
-{
-    return link == FullBrother || link == ConsanguineBrother || link == UterineBrother || link == FullSister ||
-           link == ConsanguineSister || link == UterineSister;
-}
-
-Strength strengthOf(Link sibling)
-{
-    switch (sibling) {
-    case ConsanguineBrother:
-    case ConsanguineSister: return Strength::Consanguine;
-    case UterineBrother:
-    case UterineSister: return Strength::Uterine;
-    default: return Strength::Full;
-    }
-}
-
 PathReading readRelative(std::string_view written)
 {
     const std::size_t at = written.find('@');
@@ -229,26 +229,27 @@ PathReading readRelative(std::string_view written)
         relative.label = std::string(written.substr(at + 1));
         if (!labelIsClean(relative.label)) {
             return {std::nullopt,
-                    quoted(written) + ": the label after '@' is one to sixteen Latin letters, digits, '-' or '_'"};
+                    quotedPath(written) + ": the label after '@' is one to sixteen Latin letters, digits, '-' or '_'"};
         }
     }
     bool tooLong = false;
     for (std::size_t from = 0;;) {
         const std::size_t dot = letters.find('.', from);
         const std::string_view token = letters.substr(from, dot == std::string_view::npos ? dot : dot - from);
-        if (token.empty()) return {std::nullopt, quoted(written) + ": a letter is missing before or after a '.'"};
+        if (token.empty()) return {std::nullopt, quotedPath(written) + ": a letter is missing before or after a '.'"};
         if (!addToken(token, relative.path, tooLong)) {
-            return {std::nullopt, quoted(written) + ": unknown letter " + quoted(token) +
+            return {std::nullopt, quotedPath(written) + ": unknown letter " + quotedPath(token) +
                                       " (letters: s d f m b bf bm si sif sim mut, and the heir codes)"};
         }
         if (tooLong) {
             return {std::nullopt,
-                    quoted(written) + ": longer than " + std::to_string(RelativePath::kMaxLinks) + " links"};
+                    quotedPath(written) + ": longer than " + std::to_string(RelativePath::kMaxLinks) + " links"};
         }
         if (dot == std::string_view::npos) break;
         from = dot + 1;
     }
     if (std::string why = orderProblem(relative.path, written); !why.empty()) return {std::nullopt, std::move(why)};
+    relative.asCode = !relative.path.code().empty() && relative.path.code() == letters;
     return {std::move(relative), ""};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -61,11 +62,20 @@ public:
     // The letters joined by ".": "s.s.s", "f.f.m", "mut.b.s".
     std::string text() const;
 
-    // The heir kind whose code names exactly this path ("s.s" is "gs"), if any.
+    // The heir kind whose code names exactly this path ("s.s" is "gs"), if
+    // any, and that code.
     std::optional<HeirKind> kind() const;
+    std::string_view code() const;
     static RelativePath ofKind(HeirKind kind);
 
-    bool operator==(const RelativePath&) const = default;
+    bool operator==(const RelativePath& other) const
+    {
+        if (size_ != other.size_) return false;
+        for (std::uint8_t i = 0; i < size_; ++i) {
+            if (links_[i] != other.links_[i]) return false;
+        }
+        return true;
+    }
 
 private:
     std::array<Link, kMaxLinks> links_{};
@@ -75,18 +85,33 @@ private:
 // The letter of a link in the notation: "s", "bf", "mut", ...
 std::string_view letterOf(Link link);
 
-bool isFemale(Link link);
-bool isParent(Link link);
-bool isChild(Link link);
-bool isSibling(Link link);
-Strength strengthOf(Link sibling);
+constexpr bool isFemale(Link link)
+{
+    return link == Link::Daughter || link == Link::Mother || link == Link::FullSister ||
+           link == Link::ConsanguineSister || link == Link::UterineSister || link == Link::Wife ||
+           link == Link::Grandmother;
+}
+constexpr bool isParent(Link link) { return link == Link::Father || link == Link::Mother; }
+constexpr bool isChild(Link link) { return link == Link::Son || link == Link::Daughter; }
+constexpr bool isSibling(Link link) { return link >= Link::FullBrother && link <= Link::UterineSister; }
+constexpr Strength strengthOf(Link sibling)
+{
+    if (sibling == Link::ConsanguineBrother || sibling == Link::ConsanguineSister) return Strength::Consanguine;
+    if (sibling == Link::UterineBrother || sibling == Link::UterineSister) return Strength::Uterine;
+    return Strength::Full;
+}
 
 // A relative as written: the path, and a label after "@" that tells apart
 // two lines of descent along the same path ("d.d@1", "d.d@2").
 struct WrittenRelative {
     RelativePath path;
     std::string label;
+    bool asCode = false;  // written as the heir code that names the path ("gs", not "s.s")
 };
+
+// A path as written, in quotes for a message, cut short (at a character's
+// boundary) if it runs long.
+std::string quotedPath(std::string_view written);
 
 // Reads "s.s.s", "gs", "f.f.m", "mut.b.s" or "d.d@1". Letters and codes may
 // be mixed ("gf.m" is "f.f.m"). On failure `error` says why in one line.

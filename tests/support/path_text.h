@@ -21,7 +21,7 @@ inline std::vector<RelativeEntry> entriesOf(std::string_view text)
         if (eq == std::string::npos) throw std::invalid_argument("bad case text: " + item);
         const PathReading read = readRelative(item.substr(0, eq));
         if (!read.relative) throw std::invalid_argument(read.error);
-        entries.push_back(relativeEntry(*read.relative, std::stoi(item.substr(eq + 1)), item.substr(0, eq)));
+        entries.push_back(relativeEntry(*read.relative, std::stoi(item.substr(eq + 1))));
     }
     return entries;
 }
