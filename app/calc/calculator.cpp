@@ -104,7 +104,9 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
         // The school first: the same heirs have another answer under another.
         std::ostream& text = output.stream();
         text << positionsLine(answer.computation.positions) << '\n';
-        if (!answer.steps.empty()) {
+        if (answer.byPath) {
+            writePathReport(text, answer.relatives, *answer.byPath);
+        } else if (!answer.steps.empty()) {
             text << solutionText(answer.counts, answer.steps);
         } else {
             writeTextReport(text, answer.counts, answer.computation);
