@@ -88,6 +88,10 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
         writeErrorLine(err, positions.error);
         return kExitBadInput;
     }
+    if (options.explain && input.byPath) {
+        writeErrorLine(err, kNoStepsByPath);
+        return kExitBadInput;
+    }
     if (options.fields && fields.has("estate") && !input.estate) {
         writeErrorLine(err,
                        "--fields names estate, but the case has no estate: give --estate, or a case file with one");

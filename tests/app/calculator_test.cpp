@@ -106,6 +106,11 @@ TEST(Calculator, AnswersRelativesByPath)
         }
         EXPECT_EQ(heirs, row.heirs);
     }
+    CalcOptions explained;
+    explained.caseArguments = {"s.s.s=1"};
+    explained.explain = true;
+    EXPECT_EQ(runOnce(explained).status, kExitBadInput);  // not answered without what was asked for
+
     // A batch line names its relatives as the command line does.
     const CalcRun batch = run(OutputForm::Batch, {},
                               R"({"counts": {"d": 2, "s.d": 1, "s.s.s": 1}})"
