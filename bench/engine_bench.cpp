@@ -5,7 +5,9 @@
 
 #include "bench/case_mix.h"
 #include "bench/death_pairs.h"
+#include "bench/path_mix.h"
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 #include "engine/waiting_division.h"
 #include "model/case_entry.h"
 #include "present/result_table.h"
@@ -37,6 +39,24 @@ void BM_computeCaseBySchool(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMixSize);
 }
 BENCHMARK(BM_computeCaseBySchool)->DenseRange(0, qismaru::kSchoolCount - 1);
+
+// The mix written by path beyond the 21 kinds (bench/path_mix.h): each
+// relative resolved to his kind, the division, and each relative's part.
+// It should cost at most twice a case of the 21 kinds.
+void BM_computePathCase(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::pathMix(kMixSize);
+    for (auto _ : state) {
+        for (const auto& entries : cases) {
+            const qismaru::PathComputation p = qismaru::computeCase(entries, {});
+            for (std::size_t i = 0; p.divided() && i < entries.size(); ++i) {
+                benchmark::DoNotOptimize(qismaru::shareOf(p, entries, i));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computePathCase);
 
 // The same with every decision recorded, as the solution asks for them.
 void BM_computeCaseWithSteps(benchmark::State& state)

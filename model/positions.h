@@ -9,7 +9,7 @@
 namespace qismaru {
 
 // The school of law whose answer the user wants. The Hanafi answer is the
-// program's original one; the others differ on the grandfather with
+// default; the others differ on the grandfather with
 // siblings, the Mushtaraka and how many grandmothers inherit.
 enum class School : std::uint8_t { Hanafi, Maliki, Shafii, Hanbali };
 
@@ -22,14 +22,14 @@ struct SchoolInfo {
     // How many grandmothers of the same degree can inherit together; 0 for
     // no limit.
     int grandmotherLimit;
-    // Beside the father only one grandmother is entered: the school has him
-    // keep his own mother (and every grandmother related through him) out,
-    // as he keeps out the grandfather. The Hanbalis let a grandmother
-    // inherit beside her son. The Hanafi books hold as the Malikis and the
-    // Shafi'is do, but the Hanafi answer is the program's original table, in
-    // which the grandmothers beside the father share their sixth whatever
-    // their number; it is kept as it was, and the README says which
-    // grandmother the one button then stands for.
+    // Beside the father only one grandmother whose side is not given ("gm")
+    // is entered: the school has him keep his own mother (and every
+    // grandmother related through him) out, as he keeps out the grandfather.
+    // The Hanbalis let a grandmother inherit beside her son. The Hanafi
+    // books hold as the Malikis and the Shafi'is do, but the Hanafi table for
+    // "gm" beside the father lets the grandmothers share their sixth
+    // whatever their number; it is kept as it was, and the solution points
+    // to the grandmothers by their side (m.m, f.m) for the school's answer.
     bool oneGrandmotherBesideFather;
 };
 
@@ -57,13 +57,41 @@ constexpr std::optional<School> schoolFromKey(std::string_view key)
 struct GrandmotherLimit {
     int most = 0;  // 0: no limit
     bool besideFather = false;
+    bool besideGrandfather = false;
 };
 
-constexpr GrandmotherLimit grandmotherLimit(School school, bool fatherPresent)
+// The father keeps his own mother out, and every grandmother related
+// through him, as the grandfather keeps out his: so the Hanafis, the Malikis
+// and the Shafi'is. The Hanbalis let a grandmother inherit beside her son.
+constexpr bool ascendantExcludesHisMother(School school) { return school != School::Hanbali; }
+
+// A nearer grandmother on the father's side keeps out a farther one on the
+// mother's side under the Hanafi and Hanbali schools; under the Maliki and
+// Shafi'i schools the two share the sixth. (A nearer one on the mother's
+// side keeps out a farther one on the father's under every school.)
+constexpr bool nearerPaternalGrandmotherExcludesMaternal(School school)
+{
+    return school == School::Hanafi || school == School::Hanbali;
+}
+
+// The Hanafis: a nearer grandmother keeps a farther one out though she is
+// herself excluded ("وارثة كانت القربى أو محجوبة"): beside the father, the
+// father's mother keeps out the mother's mother's mother.
+constexpr bool excludedGrandmotherStillExcludes(School school) { return school == School::Hanafi; }
+
+constexpr GrandmotherLimit grandmotherLimit(School school, bool fatherPresent, bool grandfatherPresent = false)
 {
     const SchoolInfo& info = schoolInfo(school);
-    if (fatherPresent && info.oneGrandmotherBesideFather) return {1, true};
-    return {info.grandmotherLimit, false};
+    if (fatherPresent && info.oneGrandmotherBesideFather) return {1, true, false};
+    // Of the true grandmothers of one degree, all but two (the mother's
+    // mothers' line and the father's mothers' line) are related through the
+    // grandfather, who keeps them out.
+    constexpr int kBesideGrandfather = 2;
+    const bool stricter = info.grandmotherLimit == 0 || info.grandmotherLimit > kBesideGrandfather;
+    if (!fatherPresent && grandfatherPresent && ascendantExcludesHisMother(school) && stricter) {
+        return {kBesideGrandfather, false, true};
+    }
+    return {info.grandmotherLimit, false, false};
 }
 
 // The positions a case is answered by: the school, and two positions that

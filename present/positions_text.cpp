@@ -75,6 +75,10 @@ std::string grandmotherLimitText(School school, const KindCounts& counts)
         return "يحجب الأبُ أمَّه عند " + scholars + "، فلا ترث معه إلا جدة واحدة، هي التي من جهة الأم" + refused +
                "جدة واحدة" + otherwise;
     }
+    if (limit.besideGrandfather) {
+        return "يحجب الجدُّ أمَّه عند " + scholars + "، فلا ترث معه أكثر من جدتين، واحدة من جهة الأم وأخرى من جهة الأب" +
+               refused + "جدتين أو أقل" + otherwise;
+    }
     const std::string number = limit.most == 2 ? "جدتين" : "ثلاث جدات";
     return "لا يرث عند " + scholars + " أكثر من " + number + " معاً" + refused + "عدداً أقل" + otherwise;
 }

@@ -11,6 +11,7 @@
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
+#include "model/relative_case.h"
 
 namespace qismaru::estate {
 struct JsonDocument;
@@ -32,6 +33,11 @@ struct CaseInput {
     bool unreadable = false;
     // Heirs who died before the division, each with his own heirs.
     std::vector<LaterDeath> later{};
+    // The relatives as entered, in order (the heir codes too), and whether
+    // any is written by a path beyond the 21 codes ("s.s.s", "f.m", "mut"):
+    // such a case is divided by path.
+    std::vector<RelativeEntry> relatives{};
+    bool byPath = false;
 
     bool ok() const { return error.empty(); }
 };
@@ -49,6 +55,9 @@ CaseInput caseFromLineInFull(std::string_view line);
 // The heirs of a JSON object {"h": 1, "m": 1} read by the rules of a batch
 // line's "counts"; an empty object is no heirs and no error.
 CaseInput countsFromJson(const estate::JsonDocument& line, const nlohmann::json& counts);
+
+// What the calculator says of --explain for a case by path.
+extern const char* const kNoStepsByPath;
 
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.
 std::string validCodes();

@@ -7,6 +7,7 @@
 
 #include "app/calc/estate_output.h"
 #include "app/calc/steps_json.h"
+#include "present/relative_names.h"
 #include "present/result_table.h"
 #include "present/utf8_text.h"
 
@@ -30,7 +31,21 @@ void writeCounts(JsonWriter& json, const KindCounts& counts)
     json.endObject();
 }
 
-void writeCountsSection(JsonWriter& json, const CaseAnswer& answer) { writeCounts(json, answer.counts); }
+// A case by path is written back as it was given, paths and labels kept.
+void writeCountsSection(JsonWriter& json, const CaseAnswer& answer)
+{
+    if (!answer.byPath) {
+        writeCounts(json, answer.counts);
+        return;
+    }
+    json.key("counts");
+    json.beginObject();
+    for (const RelativeEntry& e : answer.relatives) {
+        json.key(e.label.empty() ? e.written() : e.written() + "@" + e.label);
+        json.value(e.count);
+    }
+    json.endObject();
+}
 
 // The school and positions the case was answered by, one written text per
 // combination: every line of a batch carries them.
@@ -118,6 +133,7 @@ const std::array<std::string, kHeirKindCount>& sharesOfNothing()
 
 void writeShares(JsonWriter& json, const CaseAnswer& answer)
 {
+    if (answer.byPath) return;  // the kinds a case by path is divided over are no names of its heirs
     const CaseResult& result = answer.computation.result;
     const auto& nothingTexts = sharesOfNothing();
     json.key("shares");
@@ -167,6 +183,7 @@ void writePlacedTexts(JsonWriter& json, const std::vector<PlacedText>& items)
 // validation stop.
 void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, TableMedium medium)
 {
+    if (answer.byPath) return;
     json.key(name);
     json.beginArray();
     if (answer.computation.outcome == CaseOutcome::Computed) {
@@ -191,6 +208,50 @@ void writeScreen(JsonWriter& json, const CaseAnswer& answer)
 }
 void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "print", answer, TableMedium::Paper); }
 
+// Every heir as entered (for the 21 kinds, in the order of the table's rows),
+// the excluded ones with no parts: what a script reads each heir's share by.
+void writeHeirs(JsonWriter& json, const CaseAnswer& answer)
+{
+    const bool divided = answer.computation.outcome == CaseOutcome::Computed;
+    const std::int64_t corrected = divided ? answer.computation.result.finalBase : 0;
+    json.key("corrected");
+    json.value(corrected);
+    json.key("heirs");
+    json.beginArray();
+    const bool sexGiven = uterineSexGiven(answer.relatives);
+    const auto row = [&](const RelativeEntry& e, std::int64_t perHead) {
+        const std::int64_t parts = perHead * e.count;
+        json.beginObject();
+        json.key("path");
+        json.value(e.written());
+        json.key("label");
+        json.value(e.label);
+        json.key("name");
+        json.value(relativeName(e.path, {1, Nominative, false, sexGiven}));
+        json.key("count");
+        json.value(e.count);
+        json.key("parts");
+        json.value(parts);
+        json.key("fraction");
+        json.value(divided ? Fraction::of(parts, corrected).text() : "0");
+        json.key("perHead");
+        json.value(divided ? Fraction::of(perHead, corrected).text() : "0");
+        json.endObject();
+    };
+    if (answer.byPath) {
+        for (std::size_t i = 0; i < answer.relatives.size(); ++i) {
+            row(answer.relatives[i], divided ? shareOf(*answer.byPath, answer.relatives, i).partsPerHead : 0);
+        }
+    } else {
+        for (const HeirKind kind : rowOrder(TableMedium::Screen)) {
+            if (!answer.counts.has(kind)) continue;
+            const std::int64_t parts = divided ? answer.computation.result.parts[indexOf(kind)] : 0;
+            row({RelativePath::ofKind(kind), true, answer.counts.of(kind), ""}, parts / answer.counts.of(kind));
+        }
+    }
+    json.endArray();
+}
+
 // Only when asked for: the steps cost a trace and the Arabic text.
 void writeStepsSection(JsonWriter& json, const CaseAnswer& answer)
 {
@@ -209,6 +270,7 @@ struct ResultSection {
 constexpr std::string_view kSchoolMembers[] = {"school", "positions"};
 constexpr std::string_view kCaseWideMembers[] = {"Base",        "Correction",   "ShareScale",
                                                  "BaseDivisor", "ReturnFactor", "SpouseScale"};
+constexpr std::string_view kHeirsMembers[] = {"corrected", "heirs"};
 
 // "later" and "combined" belong to a line with later deaths: the writer of
 // such a line writes them (later_deaths_json.h).
@@ -225,6 +287,7 @@ constexpr ResultSection kSections[] = {
     {"estate", writeEstate},
     {"later", nullptr},
     {"combined", nullptr},
+    {"heirs", writeHeirs, kHeirsMembers},
 };
 constexpr std::size_t kCountsSection = 0;
 constexpr std::size_t kEstateSection = 9;
@@ -239,7 +302,14 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 
 CaseAnswer answerCase(const CaseInput& input, bool explain, const Positions& positions)
 {
-    CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt};
+    if (input.byPath) {
+        // The solution's sentences and the estate are written for the 21 kinds only, as yet.
+        CaseAnswer answer{input.counts, {}, false, {}, std::nullopt, input.relatives, std::nullopt};
+        answer.byPath = computeCase(input.relatives, positions);
+        answer.computation = answer.byPath->computation;
+        return answer;
+    }
+    CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt, input.relatives, std::nullopt};
     if (explain) {
         StepTrace trace;
         answer.computation = computeCase(input.counts, positions, &trace);

@@ -8,6 +8,7 @@
 #include "app/calc/case_input.h"
 #include "app/calc/json_writer.h"
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 #include "present/solution_steps.h"
 
 namespace qismaru::calc {
@@ -20,6 +21,9 @@ struct CaseAnswer {
     bool explained = false;                        // the steps were asked for (--explain)
     std::vector<SolutionStep> steps;               // the solution, when asked for and the case was divided
     std::optional<estate::Settlement> settlement;  // when the case came with an estate
+    // The relatives as entered, and for a case by path its division by path.
+    std::vector<RelativeEntry> relatives{};
+    std::optional<PathComputation> byPath{};
 };
 
 // With `explain`, the case is computed with its steps recorded and the

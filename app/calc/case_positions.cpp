@@ -1,5 +1,6 @@
 #include "app/calc/case_positions.h"
 
+#include "engine/path_case.h"
 #include "model/case_entry.h"
 
 namespace qismaru::calc {
@@ -13,7 +14,10 @@ PositionsChoice positionsFor(const CaseInput& input, const Positions& defaults)
     if (input.noReturn) p.noReturn = *input.noReturn;
 
     choice.error = positionsProblemText(p);
-    if (choice.error.empty()) choice.error = grandmotherLimitProblem(input.counts, p.school);
+    // A case by path is refused where the school cannot divide it (a
+    // grandmother's line it does not count, "gm" beyond its limits, ...).
+    if (choice.error.empty() && input.byPath) choice.error = resolveRelatives(input.relatives, p.school).refusal;
+    if (choice.error.empty() && !input.byPath) choice.error = grandmotherLimitProblem(input.counts, p.school);
     return choice;
 }
 

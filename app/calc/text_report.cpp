@@ -5,6 +5,7 @@
 
 #include "app/calc/case_json.h"
 #include "present/number_text.h"
+#include "present/relative_names.h"
 #include "present/result_table.h"
 
 namespace qismaru::calc {
@@ -57,6 +58,26 @@ void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComp
         out << "validation stop: no table\n";
     }
     for (const CaseMessage message : computation.messages) out << messageText(message) << '\n';
+}
+
+void writePathReport(std::ostream& out, std::span<const RelativeEntry> relatives, const PathComputation& p)
+{
+    const CaseComputation& c = p.computation;
+    if (p.divided()) {
+        const bool sexGiven = uterineSexGiven(relatives);
+        for (std::size_t i = 0; i < relatives.size(); ++i) {
+            const RelativeEntry& e = relatives[i];
+            const RelativeShare share = shareOf(p, relatives, i);
+            out << countedRelatives(e.path, e.count, sexGiven) << " (" << e.written()
+                << (e.label.empty() ? "" : "@" + e.label) << ") | " << share.ofEstate().text() << " | " << share.parts
+                << " | " << share.partsPerHead << '\n';
+        }
+        out << "corrected base " << c.result.finalBase << '\n';
+        writeCaseWideValues(out, c.result);
+    } else if (c.stopped()) {
+        out << "validation stop: no table\n";
+    }
+    for (const CaseMessage message : c.messages) out << messageText(message) << '\n';
 }
 
 }  // namespace qismaru::calc

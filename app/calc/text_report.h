@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 
 namespace qismaru::calc {
 
@@ -10,5 +11,10 @@ namespace qismaru::calc {
 // order (heir, share, portion, per head, percentage), then the header and
 // totals lines, the case-wide values and the messages.
 void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation);
+
+// A case by path: each relative as entered, named from his path, with his
+// fraction of the estate, his parts of the corrected base and each head's,
+// then the case-wide values and the messages.
+void writePathReport(std::ostream& out, std::span<const RelativeEntry> relatives, const PathComputation& p);
 
 }  // namespace qismaru::calc
