@@ -264,10 +264,6 @@ std::string lineProblem(const estate::JsonDocument& line, std::string_view text)
 
 }  // namespace
 
-const char* const kNoStepsByPath =
-    "the step-by-step solution is written for the 21 heir codes only, as yet: give the case by path without "
-    "--explain";
-
 std::string validCodes()
 {
     std::string codes;
