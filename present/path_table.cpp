@@ -12,23 +12,6 @@ namespace {
 
 using namespace table_geometry;
 
-// The heir column: the name the table gives the 21 kinds where the path is
-// one of them, else the name built from the path; the label that tells a
-// line apart; the count, but for one who is one person.
-std::string rowName(const RelativeEntry& e, const Standing& s, bool sexGiven, TableMedium medium)
-{
-    std::string name;
-    if (const std::optional<HeirKind> kind = namedKind(e.path, sexGiven)) {
-        const HeirKindInfo& info = infoOf(*kind);
-        name = medium == TableMedium::Paper ? info.printedName : info.displayName;
-    } else {
-        name = relativeName(e.path, {1, Nominative, false, sexGiven});
-    }
-    if (!e.label.empty()) name += " @" + e.label;
-    if (!isOnePerson(s.kinship)) name += numberText(std::int64_t{e.count});
-    return name;
-}
-
 // Whether relatives of other rows stand in the entry's kind beside it.
 bool sharesItsKind(std::span<const Standing> standings, std::size_t i)
 {
@@ -49,10 +32,27 @@ std::string jointShareText(const ShareResult& share, bool feminine)
     return std::string(labelText(share.label));
 }
 
-std::string shareCell(std::span<const RelativeEntry> entries, const PathComputation& p, std::size_t i,
-                      std::int64_t parts)
+}  // namespace
+
+// The name the table gives the 21 kinds where the path is one of them, else
+// the name built from the path; the label that tells a line apart.
+std::string relativeRowName(const RelativeEntry& e, bool sexGiven, TableMedium medium)
+{
+    std::string name;
+    if (const std::optional<HeirKind> kind = namedKind(e.path, sexGiven)) {
+        const HeirKindInfo& info = infoOf(*kind);
+        name = medium == TableMedium::Paper ? info.printedName : info.displayName;
+    } else {
+        name = relativeName(e.path, {1, Nominative, false, sexGiven});
+    }
+    if (!e.label.empty()) name += " @" + e.label;
+    return name;
+}
+
+std::string relativeShareText(std::span<const RelativeEntry> entries, const PathComputation& p, std::size_t i)
 {
     const Standing& s = p.resolution.standings[i];
+    const std::int64_t parts = shareOf(p, entries, i).parts;
     const CaseResult& r = p.computation.result;
     switch (s.way) {
     case StandingWay::Excluded: return "محجوب";
@@ -68,8 +68,6 @@ std::string shareCell(std::span<const RelativeEntry> entries, const PathComputat
     return jointShareText(share, feminine);
 }
 
-}  // namespace
-
 ResultTable buildResultTable(std::span<const RelativeEntry> entries, const PathComputation& p, TableMedium medium)
 {
     // The header and the totals are the division's, whoever stands in its kinds.
@@ -84,8 +82,11 @@ ResultTable buildResultTable(std::span<const RelativeEntry> entries, const PathC
         const RelativeShare share = shareOf(p, entries, i);
         std::vector<PlacedText>& row = table.rows.emplace_back();
         table.rowEntries.push_back(i);
-        row.push_back({kHeirX, y, rowName(e, p.resolution.standings[i], sexGiven, medium)});
-        row.push_back({kShareX, y, shareCell(entries, p, i, share.parts)});
+        // The count but for one who is one person, as for the 21 kinds.
+        std::string name = relativeRowName(e, sexGiven, medium);
+        if (!isOnePerson(p.resolution.standings[i].kinship)) name += numberText(std::int64_t{e.count});
+        row.push_back({kHeirX, y, std::move(name)});
+        row.push_back({kShareX, y, relativeShareText(entries, p, i)});
         row.push_back({kPortionX, y, numberText(share.parts)});
         if (share.parts > 0) {
             row.push_back({kPercentageX, y,

@@ -52,6 +52,12 @@ ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result,
 ResultTable buildResultTable(std::span<const RelativeEntry> entries, const PathComputation& computation,
                              TableMedium medium);
 
+// A relative's row in the table of a case by path: his name as the heir
+// column gives it, without his count, and the words of his share column.
+std::string relativeRowName(const RelativeEntry& entry, bool uterineSexGiven, TableMedium medium);
+std::string relativeShareText(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                              std::size_t i);
+
 // The share column's text for a kind, and a row's parts per head.
 std::string shareCellText(const ShareResult& share);
 std::string perHeadCellText(std::int64_t parts, int count);

@@ -112,7 +112,11 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
         } else {
             writeTextReport(text, answer.counts, answer.computation);
         }
-        if (answer.settlement) writeEstateText(text, *answer.settlement, answer.counts, answer.computation.result);
+        if (answer.settlement && answer.byPath) {
+            writePathEstateText(text, *answer.settlement, answer.relatives, *answer.byPath);
+        } else if (answer.settlement) {
+            writeEstateText(text, *answer.settlement, answer.counts, answer.computation.result);
+        }
     }
     if (!output.flush()) return outputFailed(output, err);
     if (beyond && options.form == OutputForm::Text) writeErrorLine(err, kBeyondExactRangeError);

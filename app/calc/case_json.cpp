@@ -198,7 +198,11 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
 void writeEstate(JsonWriter& json, const CaseAnswer& answer)
 {
     if (answer.settlement) {
-        writeEstateJson(json, *answer.settlement, answer.counts);
+        if (answer.byPath) {
+            writeEstateJson(json, *answer.settlement, answer.byPath->resolution.capacities.counts, answer.relatives);
+        } else {
+            writeEstateJson(json, *answer.settlement, answer.counts);
+        }
     }
 }
 
@@ -303,7 +307,6 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 CaseAnswer answerCase(const CaseInput& input, bool explain, const Positions& positions)
 {
     if (input.byPath) {
-        // The estate is settled for the 21 kinds only, as yet.
         CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt, input.relatives, std::nullopt};
         if (explain) {
             StepTrace trace;
@@ -313,6 +316,7 @@ CaseAnswer answerCase(const CaseInput& input, bool explain, const Positions& pos
             answer.byPath = computeCase(input.relatives, positions);
         }
         answer.computation = answer.byPath->computation;
+        if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.relatives, *answer.byPath);
         return answer;
     }
     CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt, input.relatives, std::nullopt};
