@@ -44,7 +44,12 @@ std::int64_t completingSixthFactor(const CaseWork& work)
 {
     const CompletingSixth& lower = work.result.completingSixth;
     const std::int64_t parts = partsBeforeCorrection(work, lower.share, false);
-    return parts % lower.heads == 0 ? 1 : headFactorOf(parts, lower.heads).factor;
+    if (parts % lower.heads == 0) return 1;
+    const HeadFactor factor = headFactorOf(parts, lower.heads);
+    const std::int64_t heads = lower.heads;
+    if (factor.factor > 1)
+        work.record([parts, heads, factor] { return step::CompletingSixthHeads{parts, heads, factor}; });
+    return factor.factor;
 }
 
 // The factor found so far, combined with one more by the common-multiple step.

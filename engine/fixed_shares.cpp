@@ -110,6 +110,7 @@ void assignCompletingSixth(CaseWork& work)
     CompletingSixth& lower = work.result.completingSixth;
     if (lower.heads > 0 && work.count(Daughters) == 1 && work.has(SonsSons) && !work.has(Sons)) {
         setFraction(lower.share, 1, 6);
+        work.record([&lower] { return step::CompletingSixth{lower.share.exact, lower.heads}; });
     }
 }
 

@@ -75,9 +75,13 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
         const std::uint64_t bit = std::uint64_t{1} << pathFilterBit(entries[i].path);
         const bool repeated = (seen & bit) != 0 && pathGivenBefore(entries, i);
         seen |= bit;
+        // The same path again is one relative given twice, unless labels
+        // tell two lines apart: then it stands as any entry does.
         if (!entryStandsAlone(entries[i], k) || repeated) {
-            resolution.refusal = entryProblem(entries, i, k);
-            return resolution;
+            if (std::string why = entryProblem(entries, i, k); !why.empty()) {
+                resolution.refusal = std::move(why);
+                return resolution;
+            }
         }
     }
     if (work.any(KinshipKind::GrandmotherSide) && work.any(KinshipKind::Grandmother)) {

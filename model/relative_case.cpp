@@ -10,12 +10,7 @@ using enum KinshipKind;
 
 std::string shown(const RelativeEntry& e) { return e.label.empty() ? e.written() : e.written() + "@" + e.label; }
 
-// A person of whom the deceased has one: the father and each grandfather,
-// the mother, each grandmother, the husband.
-bool onePerson(const Kinship& r)
-{
-    return r.kind == Father || r.kind == Mother || r.kind == Grandmother || r.kind == Husband;
-}
+bool onePerson(const Kinship& r) { return isOnePerson(r); }
 
 std::string countProblem(const RelativeEntry& e, const Kinship& r)
 {
@@ -43,6 +38,11 @@ std::string repeatProblem(std::span<const RelativeEntry> entries, std::size_t i,
 }
 
 }  // namespace
+
+bool isOnePerson(const Kinship& r)
+{
+    return r.kind == Father || r.kind == Mother || r.kind == Grandmother || r.kind == Husband;
+}
 
 std::string RelativeEntry::written() const { return writtenAsCode ? std::string(path.code()) : path.text(); }
 

@@ -53,6 +53,10 @@ bool entryStandsAlone(const RelativeEntry& entry, const Kinship& kinship);
 bool pathGivenBefore(std::span<const RelativeEntry> entries, std::size_t i);
 std::string grandmotherSidesProblem(bool sideless, bool sided);
 
+// A person of whom the deceased has one: the father and each grandfather,
+// the mother, each grandmother by her side, the husband.
+bool isOnePerson(const Kinship& kinship);
+
 // Whether the uterine siblings' sex is given: "sim" names the sisters, and
 // beside them "bm" counts the brothers. "bm" alone may be either.
 bool uterineSexGiven(std::span<const RelativeEntry> entries);

@@ -174,8 +174,8 @@ std::string headsNote(KindSet kinds)
 std::string correctionFinding(const Step& s, const SolutionContext& c)
 {
     if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
-        const std::string_view their = pronoun(agreementOf(pool->kinds, c.counts));
-        return "الباقي " + figure(pool->parts) + " بين " + heirNames(pool->kinds, c.counts, Genitive) + "، وعدد رؤوس" +
+        const std::string_view their = pronoun(c.agreement(pool->kinds));
+        return "الباقي " + figure(pool->parts) + " بين " + c.names(pool->kinds, Genitive) + "، وعدد رؤوس" +
                std::string(their) + " " + figure(pool->heads) + headsNote(pool->kinds) + "، ولا ينقسم عليه؛ " +
                headsRelation(pool->parts, pool->heads, pool->factor);
     }
@@ -205,6 +205,10 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
                "، وعدد الرؤوس " + figure(pair->heads) + " (الذكر برأسين والأنثى برأس)، ولا تنقسم عليه؛ " +
                headsRelation(pair->parts, pair->heads, pair->factor);
     }
+    if (const auto* lower = std::get_if<step::CompletingSixthHeads>(&s)) {
+        return "سهام " + c.completingSixthName(Genitive) + " " + figure(lower->parts) + "، وعدد الرؤوس " +
+               figure(lower->heads) + "، ولا تنقسم عليه؛ " + headsRelation(lower->parts, lower->heads, lower->factor);
+    }
     if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
     return "";
 }
@@ -223,7 +227,7 @@ std::string returnToOneKindSentence(const step::Return& ret, const SolutionConte
 {
     // The books' rule is said of the returnees in general ("رؤوسهم"); the
     // figure is these heirs' number of heads.
-    return "الرد كله " + withLam(heirNames(ret.sharers, c.counts, Genitive)) +
+    return "الرد كله " + c.forNames(ret.sharers) +
            "، وإذا كان أهل الرد صنفًا واحدًا فالمسألة من عدد رؤوسهم؛ فتصح المسألة من " + figure(finalBaseOf(c.result())) +
            ".";
 }
@@ -240,6 +244,9 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
             groups.push_back({KindSet{pair->male, pair->female}, pair->parts, pair->heads, pair->factor.factor});
         } else if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
             groups.push_back({pool->kinds, pool->parts, pool->heads, pool->factor.factor});
+        } else if (const auto* lower = std::get_if<step::CompletingSixthHeads>(&s)) {
+            // Of no kind: the level stands beside the 21 kinds.
+            groups.push_back({{}, lower->parts, lower->heads, lower->factor.factor});
         }
     }
     return groups;
@@ -248,7 +255,7 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
 std::string baseSentence(const SolutionContext& c)
 {
     if (const auto* heads = findRecord<step::HeadsBase>(c.trace)) {
-        return "ليس في المسألة صاحب فرض، فأصلها من عدد رؤوس " + heirNames(heads->kinds, c.counts, Genitive) +
+        return "ليس في المسألة صاحب فرض، فأصلها من عدد رؤوس " + c.names(heads->kinds, Genitive) +
                headsNote(heads->kinds) + ": " + figure(heads->heads) + ".";
     }
     const step::BaseOfDenominators* b = findRecord<step::BaseOfDenominators>(c.trace);

@@ -145,11 +145,10 @@ std::string generatedName(const RelativePath& path, const NameForm& form)
     return name;
 }
 
-// The 21 kinds keep the names the rest of the program gives them; "bm"
-// beside "sim" is a uterine brother, named as any path is.
+// The 21 kinds keep the names the rest of the program gives them.
 bool namedAsKind(const RelativePath& path, bool uterineSexGiven)
 {
-    return path.kind() && !(uterineSexGiven && path == RelativePath{UterineBrother});
+    return namedKind(path, uterineSexGiven).has_value();
 }
 
 constexpr std::array<std::string_view, 8> kForMasculine{"ثلاثة", "أربعة",  "خمسة", "ستة",
@@ -157,6 +156,12 @@ constexpr std::array<std::string_view, 8> kForMasculine{"ثلاثة", "أربع�
 constexpr std::array<std::string_view, 8> kForFeminine{"ثلاث", "أربع", "خمس", "ست", "سبع", "ثماني", "تسع", "عشر"};
 
 }  // namespace
+
+std::optional<HeirKind> namedKind(const RelativePath& path, bool uterineSexGiven)
+{
+    if (uterineSexGiven && path == RelativePath{Link::UterineBrother}) return std::nullopt;
+    return path.kind();
+}
 
 std::string relativeName(const RelativePath& path, const NameForm& form)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/relative_path.h"
@@ -17,6 +18,10 @@ struct NameForm {
     // "bm" beside "sim" counts brothers; alone it may be brothers or sisters.
     bool uterineSexGiven = false;
 };
+
+// The heir kind whose name a path keeps: a path of one of the 21 codes,
+// but for "bm" beside "sim", a uterine brother named as any path is.
+std::optional<HeirKind> namedKind(const RelativePath& path, bool uterineSexGiven);
 
 // A relative named from his path as the books name him, the nearest link
 // last: "ابن ابن ابن", "بنت ابن الابن", "أم أبي الأب", "عم الأب الشقيق",

@@ -127,21 +127,6 @@ std::string heirText(HeirKind kind, int count, TableMedium medium)
     return name;
 }
 
-std::string shareText(const ShareResult& share)
-{
-    if (share.denominator > 0) return fractionText(share.numerator, share.denominator);
-    return std::string(labelText(share.label));
-}
-
-// The parts of one heir: whole in every case the rules produce, but written
-// as the division it is.
-std::string perHeadText(std::int64_t parts, int count)
-{
-    std::string text = parts % count == 0 ? numberText(parts / count) : numberText(static_cast<double>(parts) / count);
-    text += " لكل";
-    return text;
-}
-
 class TableWriter {
 public:
     TableWriter(const KindCounts& counts, const CaseResult& result, TableMedium medium)
@@ -161,12 +146,12 @@ public:
             table_.rows.emplace_back();
             table_.rowKinds.push_back(rule.kind);
             place(kHeirX, heirText(rule.kind, count, medium_));
-            place(kShareX, shareText(share));
+            place(kShareX, shareCellText(share));
             place(kPortionX, numberText(parts));
         }
         if (share.value > 0.0) place(kPercentageX, percentageText(100.0 * share.value * scaleOf(rule.scale, result_)));
         if (infoOf(rule.kind).entry == EntryKind::Counted && count > 1 && drawn) {
-            place(kPerHeadX, perHeadText(parts, count));
+            place(kPerHeadX, perHeadCellText(parts, count));
         }
     }
 
@@ -211,6 +196,21 @@ private:
 };
 
 }  // namespace
+
+std::string shareCellText(const ShareResult& share)
+{
+    if (share.denominator > 0) return fractionText(share.numerator, share.denominator);
+    return std::string(labelText(share.label));
+}
+
+// The parts of one heir: whole in every case the rules produce, but written
+// as the division it is.
+std::string perHeadCellText(std::int64_t parts, int count)
+{
+    std::string text = parts % count == 0 ? numberText(parts / count) : numberText(static_cast<double>(parts) / count);
+    text += " لكل";
+    return text;
+}
 
 std::vector<PlacedText> ResultTable::placedTexts() const
 {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/case_result.h"
+#include "engine/path_case.h"
 #include "model/heir_kind.h"
 
 namespace qismaru {
@@ -30,6 +31,9 @@ struct ResultTable {
     // The heir kind of each row, in the same order, for a view that names
     // its rows (the web page's table says which heir each row is).
     std::vector<HeirKind> rowKinds;
+    // For a case written by path, the entry of each row instead (rowKinds
+    // stays empty): every relative has a row, in the order entered.
+    std::vector<std::size_t> rowEntries;
     // The final corrected base above the portion column, and the percentage title.
     std::vector<PlacedText> header;
     // The base, then the increased or reduced base and the corrected base where they apply.
@@ -40,6 +44,23 @@ struct ResultTable {
 };
 
 ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium);
+
+// The table of a case written by path: one row for each relative entered,
+// in the order entered, with the same columns, header and totals. A relative
+// kept out has his row, marked "محجوب" with no parts; one who shares a fixed
+// share with relatives of other rows says so ("شريكة في السدس").
+ResultTable buildResultTable(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                             TableMedium medium);
+
+// A relative's row in the table of a case by path: his name as the heir
+// column gives it, without his count, and the words of his share column.
+std::string relativeRowName(const RelativeEntry& entry, bool uterineSexGiven, TableMedium medium);
+std::string relativeShareText(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                              std::size_t i);
+
+// The share column's text for a kind, and a row's parts per head.
+std::string shareCellText(const ShareResult& share);
+std::string perHeadCellText(std::int64_t parts, int count);
 
 // The order in which the medium lists the heir kinds, all 21 of them.
 const std::array<HeirKind, kHeirKindCount>& rowOrder(TableMedium medium);

@@ -7,8 +7,11 @@
 #include "engine/parts.h"
 #include "present/case_names.h"
 #include "present/case_sentences.h"
+#include "present/path_steps.h"
+#include "present/relative_names.h"
 #include "present/share_sentences.h"
 #include "present/solution_schools.h"
+#include "present/standing_sentences.h"
 
 namespace qismaru {
 
@@ -62,6 +65,16 @@ public:
     void operator()(const step::NothingLeft& n)
     {
         add(StepType::NothingLeft, StepSection::Residuaries, n.kind, nothingLeftSentence(n, c_));
+    }
+    // A lower level of son's daughters, beside the 21 kinds: told with the
+    // son's daughters, whose rule it repeats a level down.
+    void operator()(const step::CompletingSixth& sixth)
+    {
+        SolutionStep& s =
+            add(StepType::Fixed, StepSection::FixedShares, SonsDaughters, completingSixthSentence(sixth, c_));
+        s.share = sixth.share;
+        s.basis = "sunnah";
+        if (c_.relatives) s.relatives = c_.relatives->writtenCompletingSixth();
     }
     void operator()(const step::Increase& i)
     {
@@ -125,6 +138,7 @@ private:
         SolutionStep& s = add(StepType::School, section, kind, std::move(text));
         s.rule = rule;
         s.kinds = decided;
+        if (c_.relatives) s.relatives = c_.relatives->writtenIn(decided | KindSet::of(kind));
         return s;
     }
     SolutionStep& add(StepType type, StepSection section, HeirKind kind, std::string text)
@@ -134,6 +148,9 @@ private:
         s.section = section;
         s.kind = kind;
         s.text = std::move(text);
+        const bool aboutHeirs = type == StepType::Excluded || type == StepType::Fixed || type == StepType::Residue ||
+                                type == StepType::NothingLeft;
+        if (c_.relatives && aboutHeirs) s.relatives = c_.relatives->writtenIn(KindSet::of(kind));
         return s;
     }
     void setFromTo(SolutionStep& s) const
@@ -184,14 +201,18 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
     correction.groups = correctionGroups(c);
     steps.push_back(std::move(correction));
 
-    for (const HeirKind kind : readingOrder()) {
-        if (partsOf(kind, r) <= 0) continue;
-        SolutionStep division = caseStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
-        division.kind = kind;
-        division.value = partsOf(kind, r);
-        division.heads = c.counts.of(kind);
-        division.perHead = division.value / division.heads;
-        steps.push_back(std::move(division));
+    if (c.relatives) {
+        addEntryDivisions(c, steps);
+    } else {
+        for (const HeirKind kind : readingOrder()) {
+            if (partsOf(kind, r) <= 0) continue;
+            SolutionStep division = caseStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
+            division.kind = kind;
+            division.value = partsOf(kind, r);
+            division.heads = c.counts.of(kind);
+            division.perHead = division.value / division.heads;
+            steps.push_back(std::move(division));
+        }
     }
     for (const CaseMessage message : c.computation.messages) {
         steps.push_back(caseStep(StepType::Named, StepSection::Division, namedCaseSentence(message)));
@@ -227,6 +248,31 @@ void orderSteps(std::vector<SolutionStep>& steps)
     });
 }
 
+// The steps of the division the context holds, after any already given.
+void addDivisionSteps(const SolutionContext& context, std::vector<SolutionStep>& steps)
+{
+    HeirSteps heirSteps(context, steps);
+    for (const Step& s : context.trace.steps()) std::visit(heirSteps, s);
+    addCaseSteps(context, steps);
+    orderSteps(steps);
+}
+
+std::string solutionBody(std::string text, const std::vector<SolutionStep>& steps)
+{
+    text += '\n';
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (i == 0 || steps[i].section != steps[i - 1].section) {
+            text += '\n';
+            text += sectionHeading(steps[i].section, steps);
+            text += '\n';
+        }
+        text += "- ";
+        text += steps[i].text;
+        text += '\n';
+    }
+    return text;
+}
+
 }  // namespace
 
 std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
@@ -234,12 +280,28 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
 {
     std::vector<SolutionStep> steps;
     if (computation.outcome != CaseOutcome::Computed) return steps;
-    const SolutionContext context{counts, computation, trace};
-    HeirSteps heirSteps(context, steps);
-    for (const Step& s : trace.steps()) std::visit(heirSteps, s);
-    addCaseSteps(context, steps);
-    orderSteps(steps);
+    addDivisionSteps(SolutionContext{counts, computation, trace}, steps);
     return steps;
+}
+
+std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                                        const StepTrace& trace)
+{
+    std::vector<SolutionStep> steps;
+    if (!computation.divided()) return steps;
+    const RelativesByKind relatives(entries, computation);
+    const SolutionContext context{computation.resolution.capacities.counts, computation.computation, trace, &relatives};
+    // Decided before the division, told first within their section.
+    addStandingSteps(context, steps);
+    addDivisionSteps(context, steps);
+    return steps;
+}
+
+std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions)
+{
+    StepTrace trace;
+    const PathComputation computation = computeCase(entries, positions, &trace);
+    return solutionSteps(entries, computation, trace);
 }
 
 std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions)
@@ -281,20 +343,26 @@ std::string caseHeirsLine(const KindCounts& counts)
     return line;
 }
 
+std::string caseHeirsLine(std::span<const RelativeEntry> entries)
+{
+    const bool sexGiven = uterineSexGiven(entries);
+    std::string line = "الورثة: ";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) line += "، و";
+        line += countedRelatives(entries[i].path, entries[i].count, sexGiven);
+        if (!entries[i].label.empty()) line += " (@" + entries[i].label + ")";
+    }
+    return line;
+}
+
 std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps)
 {
-    std::string text = caseHeirsLine(counts) + "\n";
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (i == 0 || steps[i].section != steps[i - 1].section) {
-            text += '\n';
-            text += sectionHeading(steps[i].section, steps);
-            text += '\n';
-        }
-        text += "- ";
-        text += steps[i].text;
-        text += '\n';
-    }
-    return text;
+    return solutionBody(caseHeirsLine(counts), steps);
+}
+
+std::string solutionText(std::span<const RelativeEntry> entries, const std::vector<SolutionStep>& steps)
+{
+    return solutionBody(caseHeirsLine(entries), steps);
 }
 
 }  // namespace qismaru

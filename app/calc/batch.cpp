@@ -33,8 +33,8 @@ bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, Result
         return false;
     }
     const PositionsChoice positions = positionsFor(input, defaults);
-    if (!positions.ok() || (explain && input.byPath)) {
-        writeLineError(json, positions.ok() ? kNoStepsByPath : positions.error, lineNumber);
+    if (!positions.ok()) {
+        writeLineError(json, positions.error, lineNumber);
         return false;
     }
     if (!input.later.empty()) {

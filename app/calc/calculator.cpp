@@ -88,10 +88,6 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
         writeErrorLine(err, positions.error);
         return kExitBadInput;
     }
-    if (options.explain && input.byPath) {
-        writeErrorLine(err, kNoStepsByPath);
-        return kExitBadInput;
-    }
     if (options.fields && fields.has("estate") && !input.estate) {
         writeErrorLine(err,
                        "--fields names estate, but the case has no estate: give --estate, or a case file with one");
@@ -108,14 +104,19 @@ int runOneCase(const CalcOptions& options, const Positions& defaults, ResultFiel
         // The school first: the same heirs have another answer under another.
         std::ostream& text = output.stream();
         text << positionsLine(answer.computation.positions) << '\n';
-        if (answer.byPath) {
+        if (!answer.steps.empty()) {
+            text << (answer.byPath ? solutionText(answer.relatives, answer.steps)
+                                   : solutionText(answer.counts, answer.steps));
+        } else if (answer.byPath) {
             writePathReport(text, answer.relatives, *answer.byPath);
-        } else if (!answer.steps.empty()) {
-            text << solutionText(answer.counts, answer.steps);
         } else {
             writeTextReport(text, answer.counts, answer.computation);
         }
-        if (answer.settlement) writeEstateText(text, *answer.settlement, answer.counts, answer.computation.result);
+        if (answer.settlement && answer.byPath) {
+            writePathEstateText(text, *answer.settlement, answer.relatives, *answer.byPath);
+        } else if (answer.settlement) {
+            writeEstateText(text, *answer.settlement, answer.counts, answer.computation.result);
+        }
     }
     if (!output.flush()) return outputFailed(output, err);
     if (beyond && options.form == OutputForm::Text) writeErrorLine(err, kBeyondExactRangeError);

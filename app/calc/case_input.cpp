@@ -91,15 +91,12 @@ public:
         return false;
     }
 
-    // A case by path: what no school divides is refused here; the estate and
-    // later deaths are settled for the 21 kinds only.
+    // A case by path: what no school divides is refused here; later deaths
+    // are divided for the 21 kinds only.
     void finishByPath()
     {
         if (std::string why = relativesProblem(input_.relatives); !why.empty()) {
             refuse(std::move(why));
-        } else if (input_.estate) {
-            refuse(
-                "an estate is settled for the 21 heir codes only: give the case without paths, or without an estate");
         } else if (!input_.later.empty()) {
             refuse("later deaths are divided for the 21 heir codes only: give the case without paths");
         }
@@ -263,10 +260,6 @@ std::string lineProblem(const estate::JsonDocument& line, std::string_view text)
 }
 
 }  // namespace
-
-const char* const kNoStepsByPath =
-    "the step-by-step solution is written for the 21 heir codes only, as yet: give the case by path without "
-    "--explain";
 
 std::string validCodes()
 {

@@ -56,9 +56,6 @@ CaseInput caseFromLineInFull(std::string_view line);
 // line's "counts"; an empty object is no heirs and no error.
 CaseInput countsFromJson(const estate::JsonDocument& line, const nlohmann::json& counts);
 
-// What the calculator says of --explain for a case by path.
-extern const char* const kNoStepsByPath;
-
 // "bm gm s ... h": the heir codes in kind order, for error messages and help.
 std::string validCodes();
 

@@ -183,11 +183,11 @@ void writePlacedTexts(JsonWriter& json, const std::vector<PlacedText>& items)
 // validation stop.
 void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, TableMedium medium)
 {
-    if (answer.byPath) return;
     json.key(name);
     json.beginArray();
     if (answer.computation.outcome == CaseOutcome::Computed) {
-        const ResultTable table = buildResultTable(answer.counts, answer.computation.result, medium);
+        const ResultTable table = answer.byPath ? buildResultTable(answer.relatives, *answer.byPath, medium)
+                                                : buildResultTable(answer.counts, answer.computation.result, medium);
         for (const auto& row : table.rows) writePlacedTexts(json, row);
         writePlacedTexts(json, table.header);
         writePlacedTexts(json, table.totals);
@@ -198,7 +198,11 @@ void writeTable(JsonWriter& json, const char* name, const CaseAnswer& answer, Ta
 void writeEstate(JsonWriter& json, const CaseAnswer& answer)
 {
     if (answer.settlement) {
-        writeEstateJson(json, *answer.settlement, answer.counts);
+        if (answer.byPath) {
+            writeEstateJson(json, *answer.settlement, answer.byPath->resolution.capacities.counts, answer.relatives);
+        } else {
+            writeEstateJson(json, *answer.settlement, answer.counts);
+        }
     }
 }
 
@@ -303,10 +307,16 @@ static_assert(kSectionCount <= 32, "ResultFields keeps one bit per section");
 CaseAnswer answerCase(const CaseInput& input, bool explain, const Positions& positions)
 {
     if (input.byPath) {
-        // The solution's sentences and the estate are written for the 21 kinds only, as yet.
-        CaseAnswer answer{input.counts, {}, false, {}, std::nullopt, input.relatives, std::nullopt};
-        answer.byPath = computeCase(input.relatives, positions);
+        CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt, input.relatives, std::nullopt};
+        if (explain) {
+            StepTrace trace;
+            answer.byPath = computeCase(input.relatives, positions, &trace);
+            answer.steps = solutionSteps(input.relatives, *answer.byPath, trace);
+        } else {
+            answer.byPath = computeCase(input.relatives, positions);
+        }
         answer.computation = answer.byPath->computation;
+        if (input.estate) answer.settlement = estate::settleEstate(*input.estate, input.relatives, *answer.byPath);
         return answer;
     }
     CaseAnswer answer{input.counts, {}, explain, {}, std::nullopt, input.relatives, std::nullopt};

@@ -5,8 +5,8 @@
 
 #include "app/calc/case_json.h"
 #include "present/number_text.h"
-#include "present/relative_names.h"
 #include "present/result_table.h"
+#include "present/share_sentences.h"
 
 namespace qismaru::calc {
 
@@ -44,12 +44,9 @@ void writeCaseWideValues(std::ostream& out, const CaseResult& r)
         << plainDecimal(r.returnFactor) << ", SpouseScale " << plainDecimal(r.spouseScale) << '\n';
 }
 
-}  // namespace
-
-void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation)
+void writeTable(std::ostream& out, const ResultTable& table, const CaseComputation& computation)
 {
     if (computation.outcome == CaseOutcome::Computed) {
-        const ResultTable table = buildResultTable(counts, computation.result, TableMedium::Screen);
         for (const auto& row : table.rows) writeRow(out, row);
         out << trimmed(table.header[0].text) << " | " << table.header[1].text << '\n';
         for (const PlacedText& line : table.totals) out << trimmed(line.text) << '\n';
@@ -60,24 +57,21 @@ void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComp
     for (const CaseMessage message : computation.messages) out << messageText(message) << '\n';
 }
 
+}  // namespace
+
+void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation)
+{
+    const bool divided = computation.outcome == CaseOutcome::Computed;
+    writeTable(out, divided ? buildResultTable(counts, computation.result, TableMedium::Screen) : ResultTable{},
+               computation);
+    // Which grandmother a count whose side is not given stands for may decide the school's answer.
+    if (const std::string note = grandmotherSideText(counts, computation.positions.school); divided && !note.empty())
+        out << note << '\n';
+}
+
 void writePathReport(std::ostream& out, std::span<const RelativeEntry> relatives, const PathComputation& p)
 {
-    const CaseComputation& c = p.computation;
-    if (p.divided()) {
-        const bool sexGiven = uterineSexGiven(relatives);
-        for (std::size_t i = 0; i < relatives.size(); ++i) {
-            const RelativeEntry& e = relatives[i];
-            const RelativeShare share = shareOf(p, relatives, i);
-            out << countedRelatives(e.path, e.count, sexGiven) << " (" << e.written()
-                << (e.label.empty() ? "" : "@" + e.label) << ") | " << share.ofEstate().text() << " | " << share.parts
-                << " | " << share.partsPerHead << '\n';
-        }
-        out << "corrected base " << c.result.finalBase << '\n';
-        writeCaseWideValues(out, c.result);
-    } else if (c.stopped()) {
-        out << "validation stop: no table\n";
-    }
-    for (const CaseMessage message : c.messages) out << messageText(message) << '\n';
+    writeTable(out, p.divided() ? buildResultTable(relatives, p, TableMedium::Screen) : ResultTable{}, p.computation);
 }
 
 }  // namespace qismaru::calc

@@ -12,9 +12,7 @@ namespace qismaru::calc {
 // totals lines, the case-wide values and the messages.
 void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation);
 
-// A case by path: each relative as entered, named from his path, with his
-// fraction of the estate, his parts of the corrected base and each head's,
-// then the case-wide values and the messages.
+// The same for a case by path: one line for each relative, in the order entered.
 void writePathReport(std::ostream& out, std::span<const RelativeEntry> relatives, const PathComputation& p);
 
 }  // namespace qismaru::calc

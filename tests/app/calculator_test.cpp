@@ -106,10 +106,15 @@ TEST(Calculator, AnswersRelativesByPath)
         }
         EXPECT_EQ(heirs, row.heirs);
     }
+    // The solution names the relatives, and its steps say whom they are about.
     CalcOptions explained;
-    explained.caseArguments = {"s.s.s=1"};
+    explained.caseArguments = {"s.s.s=1", "b=1"};
     explained.explain = true;
-    EXPECT_EQ(runOnce(explained).status, kExitBadInput);  // not answered without what was asked for
+    const CalcRun text = runOnce(explained);
+    EXPECT_NE(text.out.find("- لابن ابن الابن التركة كلها تعصيبًا"), std::string::npos) << text.out;
+    explained.form = OutputForm::Json;
+    const auto steps = nlohmann::json::parse(runOnce(explained).out)["steps"];
+    EXPECT_EQ(steps[0]["relatives"], nlohmann::json::array({"b"}));
 
     // A batch line names its relatives as the command line does.
     const CalcRun batch = run(OutputForm::Batch, {},

@@ -103,6 +103,7 @@ const BookCase kBookCases[] = {
     {"a nearer consanguine nephew before a farther full one", kAll, "bf.s=1 b.s.s=1", "1: 1 0"},
     {"a consanguine cousin's son however low before the father's full uncle", kAll, "f.bf.s.s.s=1 f.f.b=1", "1: 1 0"},
     {"a nephew's son beside the husband", kAll, "h=1 b.s.s=2 f.b=1", "4: 2 2 0"},
+    {"nephew's sons of two lines, one rank", kAll, "h=1 b.s.s@1=1 b.s.s@2=2", "6: 3 1 2"},
     // Published solved cases with grandmothers by side.
     {"qias-nd4t5w6y", {Hanafi, Maliki, Shafii}, "f=1 gs=4 bf=1 gf=1 f.m=1", "24: 4 20 0 0 0"},
     {"qias-ns9j4r1b", kAll, "m.m=1 f.m=1 h=1 d=1 gs=3 si=4 bm=1", "36: 3 3 9 18 3 0 0"},

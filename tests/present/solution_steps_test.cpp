@@ -70,6 +70,16 @@ const Sentence kSentences[] = {
     {"grandmothers_beside_father_by_school", "gm=2 f=1", "ولا يحجب الأب الجدات هنا، وهو قول الحنابلة"},
     // Beside the father one grandmother is the mother's mother, whom no school excludes.
     {"one_grandmother_beside_father", "gm=1 f=1", "قول الحنابلة", {Shafii}, kMarkedWrong},
+    // Which grandmother "gm" stands for decides the school's answer: the note says so, and where to write her side.
+    {"lone_grandmother_is_the_mothers_mother",
+     "gm=1 f=1",
+     "والجدة مع الأب هي أم الأم، لأن الأب يحجب أمه عند الحنفية والمالكية والشافعية؛ ولجواب المذهب في أم الأب اكتب "
+     "الجدة بجهتها: f.m.",
+     {Shafii}},
+    {"grandmothers_beside_father_by_their_side", "gm=2 f=1",
+     "ولجواب المذهب اكتب كل جدة بجهتها: m.m لأم الأم، وf.m لأم الأب"},
+    {"hanbali_grandmothers_need_no_side", "gm=2 f=1", "ولجواب المذهب", {Hanbali}, kMarkedWrong},
+    {"grandfather_keeps_his_mother_out", "gm=2 gf=1", "ويحجب الجد أمه عند الحنفية والمالكية والشافعية", {Shafii}},
     {"mushtaraka_by_school", "h=1 m=1 bm=2 b=1", "وعند المالكية والشافعية يشاركون الإخوة لأم في ثلثهم."},
     {"umariyyatan_mother", "h=1 m=1 f=1", "- في العمريتين: للأم ثلث الباقي بعد فرض الزوج، وهو 1/6 من التركة"},
     {"umariyyatan_base", "h=1 m=1 f=1", "يُضرب الأصل في 3: 2 × 3 = 6."},
