@@ -75,9 +75,10 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
         const std::uint64_t bit = std::uint64_t{1} << pathFilterBit(entries[i].path);
         const bool repeated = (seen & bit) != 0 && pathGivenBefore(entries, i);
         seen |= bit;
+        // A path given before under another label is another line, and stands.
         if (!entryStandsAlone(entries[i], k) || repeated) {
             resolution.refusal = entryProblem(entries, i, k);
-            return resolution;
+            if (!resolution.refusal.empty()) return resolution;
         }
     }
     if (work.any(KinshipKind::GrandmotherSide) && work.any(KinshipKind::Grandmother)) {

@@ -49,6 +49,7 @@ const BookCase kBookCases[] = {
      "18: 9 3 2 4"},
     {"al-Bayan: lower levels take nothing once the two thirds are complete", kAll, "d=1 s.d=1 s.s.d=2", "4: 3 1 0"},
     {"a son's son's son in the son's place", kAll, "w=1 s.s.s=2 s.s.d=1", "40: 5 28 7"},
+    {"two lines of one path told apart by their labels", kAll, "m=1 s.s@1=1 s.s@2=2", "18: 3 5 10"},
     // Grandmothers by side (FIQH: Bidayat al-Mujtahid 822; Nihayat al-Matlab 4643; Kashshaf 4/508).
     {"father, father's mother, mother's mother: the mother's mother takes the whole sixth",
      {Hanafi, Maliki, Shafii},
