@@ -11,10 +11,12 @@ using enum KinshipKind;
 std::string shown(const RelativeEntry& e) { return e.label.empty() ? e.written() : e.written() + "@" + e.label; }
 
 // A person of whom the deceased has one: the father and each grandfather,
-// the mother, each grandmother, the husband.
+// the mother, each grandmother (a false one too: the mother's father, his
+// mother), the husband.
 bool onePerson(const Kinship& r)
 {
-    return r.kind == Father || r.kind == Mother || r.kind == Grandmother || r.kind == Husband;
+    const bool falseAscendant = r.kind == DistantKindred && !r.across && r.down == 0;
+    return r.kind == Father || r.kind == Mother || r.kind == Grandmother || r.kind == Husband || falseAscendant;
 }
 
 std::string countProblem(const RelativeEntry& e, const Kinship& r)
