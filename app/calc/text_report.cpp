@@ -72,7 +72,7 @@ void writePathReport(std::ostream& out, std::span<const RelativeEntry> relatives
                 << (e.label.empty() ? "" : "@" + e.label) << ") | " << share.ofEstate().text() << " | " << share.parts
                 << " | " << share.partsPerHead << '\n';
         }
-        out << "corrected base " << c.result.finalBase << '\n';
+        out << "corrected base " << p.correctedBase() << '\n';
         writeCaseWideValues(out, c.result);
     } else if (c.stopped()) {
         out << "validation stop: no table\n";
