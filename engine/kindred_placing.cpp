@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "engine/kindred_work.h"
 
@@ -86,6 +87,8 @@ std::optional<std::vector<Fraction>> branchShares(KindredWork& w, const std::vec
 void passDown(KindredWork& w, const Members& members, int links, Fraction share, bool uterineLine)
 {
     if (share.isZero() || !w.refusal.empty()) return;
+    // One line alone below him: all of it goes down that line.
+    if (members.size() == 1) return w.give(members.front(), share);
     // The person himself entered: anyone below him was kept out as farther.
     for (const std::size_t i : members) {
         if (w.path(i).size() == links) return w.give(i, share);
@@ -129,22 +132,29 @@ void divideByPlacing(KindredWork& w, const Members& kindred)
                                         w.path(i).size() - placed[i], directionOf(heir)};
         });
     }
-    Members kept;
-    for (const Direction direction : {Direction::Sonship, Direction::Fatherhood, Direction::Motherhood}) {
-        Members ofDirection;
-        for (const std::size_t i : kindred) {
-            if (directionOf(w.path(i)) == direction) ofDirection.push_back(i);
-        }
-        if (ofDirection.empty()) continue;
-        const Members nearest = keepLeast(
-            w, ofDirection, [&](std::size_t i) { return w.path(i).size() - placed[i]; },
-            kindred_step::Nearness::NearerToAnHeir);
-        kept.insert(kept.end(), nearest.begin(), nearest.end());
+    // Within each direction, the fewest steps to an heir, and the first to take them.
+    const auto stepsOf = [&](std::size_t i) { return w.path(i).size() - placed[i]; };
+    std::array<std::size_t, 3> nearest{};
+    std::array<bool, 3> seen{};
+    for (const std::size_t i : kindred) {
+        const auto d = static_cast<std::size_t>(directionOf(w.path(i)));
+        if (!seen[d] || stepsOf(i) < stepsOf(nearest[d])) nearest[d] = i, seen[d] = true;
     }
-    std::sort(kept.begin(), kept.end());
+    Members kept;
+    kept.reserve(kindred.size());
+    for (const std::size_t i : kindred) {
+        const std::size_t by = nearest[static_cast<std::size_t>(directionOf(w.path(i)))];
+        if (stepsOf(i) == stepsOf(by)) {
+            kept.push_back(i);
+        } else {
+            w.keepOut(i, by, kindred_step::Nearness::NearerToAnHeir);
+        }
+    }
     // One heir for each person at the head of their lines.
     std::vector<PlacedHeir> heirs;
     std::vector<RelativeEntry> heirEntries;
+    heirs.reserve(kept.size());
+    heirEntries.reserve(kept.size());
     for (const std::size_t i : kept) {
         const RelativeEntry heir{prefixOf(w.path(i), placed[i]), false, 1,
                                  std::string(labelAt(w.entries[i], placed[i]))};
