@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 
 #include "engine/kindred_work.h"
@@ -171,10 +172,11 @@ void divideUnclesLines(KindredWork& w, const Members& members)
 
 void divideByClasses(KindredWork& w, const Members& kindred)
 {
-    const Members first = keepLeast(
-        w, kindred, [&](std::size_t i) { return classOf(shapeOf(w.path(i))); }, Nearness::EarlierClass);
-    const int number = classOf(shapeOf(w.path(first.front())));
+    const auto classOfEntry = [&](std::size_t i) { return classOf(shapeOf(w.path(i))); };
+    int number = 4;
+    for (const std::size_t i : kindred) number = std::min(number, classOfEntry(i));
     w.record([&] { return kindred_step::Class{number}; });
+    const Members first = keepLeast(w, kindred, classOfEntry, Nearness::EarlierClass);
     switch (number) {
     case 1: return divideDescendants(w, first);
     case 2: return divideFalseAscendants(w, first);
