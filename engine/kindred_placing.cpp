@@ -119,20 +119,10 @@ struct PlacedHeir {
     int links;
 };
 
-}  // namespace
-
-void divideByPlacing(KindredWork& w, const Members& kindred)
+// Within each direction the fewest steps to an heir keep the others out,
+// by the first to take them; across directions each goes to his heir.
+Members nearestOfEachDirection(KindredWork& w, const Members& kindred, const std::vector<int>& placed)
 {
-    std::vector<int> placed(w.entries.size());
-    for (const std::size_t i : kindred) {
-        placed[i] = placedAt(w.path(i), w.school);
-        w.record([&] {
-            const RelativePath heir = prefixOf(w.path(i), placed[i]);
-            return kindred_step::Placed{i, heir, std::string(labelAt(w.entries[i], placed[i])),
-                                        w.path(i).size() - placed[i], directionOf(heir)};
-        });
-    }
-    // Within each direction, the fewest steps to an heir, and the first to take them.
     const auto stepsOf = [&](std::size_t i) { return w.path(i).size() - placed[i]; };
     std::array<std::size_t, 3> nearest{};
     std::array<bool, 3> seen{};
@@ -150,6 +140,23 @@ void divideByPlacing(KindredWork& w, const Members& kindred)
             w.keepOut(i, by, kindred_step::Nearness::NearerToAnHeir);
         }
     }
+    return kept;
+}
+
+}  // namespace
+
+void divideByPlacing(KindredWork& w, const Members& kindred)
+{
+    std::vector<int> placed(w.entries.size());
+    for (const std::size_t i : kindred) {
+        placed[i] = placedAt(w.path(i), w.school);
+        w.record([&] {
+            const RelativePath heir = prefixOf(w.path(i), placed[i]);
+            return kindred_step::Placed{i, heir, std::string(labelAt(w.entries[i], placed[i])),
+                                        w.path(i).size() - placed[i], directionOf(heir)};
+        });
+    }
+    const Members kept = nearestOfEachDirection(w, kindred, placed);
     // One heir for each person at the head of their lines.
     std::vector<PlacedHeir> heirs;
     std::vector<RelativeEntry> heirEntries;
