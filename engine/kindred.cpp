@@ -65,59 +65,30 @@ std::optional<KindredDivision> partsOf(const PathComputation& heirs, std::span<c
 {
     KindredDivision d{w.way, remainder, {}, 1};
     d.perHead.reserve(entries.size());
-    Wide base = 1;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const bool kindred = w.standings[i].way == StandingWay::Kindred;
         const Fraction perHead = kindred ? w.times(w.times(remainder, w.shares[i]), Fraction::of(1, entries[i].count))
                                          : shareOf(heirs, entries, i).perHead();
         d.perHead.push_back(perHead);
-        base = base / std::gcd(static_cast<std::int64_t>(base % perHead.den), perHead.den) * perHead.den;
-        if (w.beyondRange || base > kMaxExactWhole) return std::nullopt;
+        const bool beyond = __builtin_mul_overflow(d.correctedBase / std::gcd(d.correctedBase, perHead.den),
+                                                   perHead.den, &d.correctedBase);
+        if (w.beyondRange || beyond || d.correctedBase > kMaxExactWhole) return std::nullopt;
     }
-    d.correctedBase = static_cast<std::int64_t>(base);
     return d;
 }
 
-}  // namespace
-
-PathComputation computeWithKindred(std::span<const RelativeEntry> entries, Resolution resolution,
-                                   const Positions& asked, StepTrace* trace, KindredTrace* kindredTrace)
+// What a spouse beside them leaves, which they divide as if it were the
+// whole estate; then each one's part of it.
+void divideAmongKindred(PathComputation& out, std::span<const RelativeEntry> entries, KindredWork& w,
+                        const Members& kindred)
 {
-    const Positions positions = effectivePositions(asked);
-    PathComputation out{std::move(resolution), {}, std::nullopt};
-    const Members kindred = kindredOf(out.resolution);
-    KindredWork w{entries, out.resolution.standings, positions.school, kindredWayOf(positions), kindredTrace};
-    const auto keepAllOut = [&](int by) {
-        for (const std::size_t i : kindred)
-            out.resolution.standings[i] = {
-                out.resolution.standings[i].kinship, StandingWay::Excluded, HeirKind::Sons, {}, by};
-    };
-    if (const int heir = firstBloodHeir(out.resolution); heir >= 0) {
-        keepAllOut(heir);
-        w.record([&] { return kindred_step::HeirsFirst{static_cast<std::size_t>(heir)}; });
-        out.computation = computeCase(out.resolution.capacities, asked, trace);
-        return out;
-    }
-    // A spouse beside them takes the full share, and no return.
-    Positions spouseAlone = asked;
-    spouseAlone.spouseReturn = false;
-    const bool spouse = !out.resolution.capacities.counts.empty();
-    out.computation =
-        spouse ? computeCase(out.resolution.capacities, spouseAlone, trace) : nothingForTheHeirs(positions);
-    out.computation.positions = positions;
-    if (positions.noReturn) {
-        keepAllOut(-1);
-        w.record([] { return kindred_step::ToTreasury{}; });
-        return out;
-    }
-    if (out.computation.outcome != CaseOutcome::Computed) return out;
     const CaseResult& heirs = out.computation.result;
-    std::optional<HeirKind> spouseKind;
-    if (spouse)
-        spouseKind = out.resolution.capacities.counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
-    const Fraction spouseShare = spouse ? Fraction::of(heirs.parts[indexOf(*spouseKind)], heirs.finalBase) : Fraction{};
+    const KindCounts& counts = out.resolution.capacities.counts;
+    std::optional<HeirKind> spouse;
+    if (!counts.empty()) spouse = counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
+    const Fraction spouseShare = spouse ? Fraction::of(heirs.parts[indexOf(*spouse)], heirs.finalBase) : Fraction{};
     const Fraction remainder = Fraction::whole(1) - spouseShare;
-    w.record([&] { return kindred_step::Inherit{spouseKind, remainder}; });
+    w.record([&] { return kindred_step::Inherit{spouse, remainder}; });
     if (w.way == KindredWay::PlacingAlike || w.way == KindredWay::PlacingTwoToOne) {
         divideByPlacing(w, kindred);
     } else {
@@ -125,7 +96,7 @@ PathComputation computeWithKindred(std::span<const RelativeEntry> entries, Resol
     }
     if (!w.refusal.empty()) {
         out.resolution.refusal = std::move(w.refusal);
-        return out;
+        return;
     }
     [[maybe_unused]] Fraction all;
     for (const std::size_t i : kindred) {
@@ -137,6 +108,41 @@ PathComputation computeWithKindred(std::span<const RelativeEntry> entries, Resol
     assert(w.beyondRange || all == Fraction::whole(1));
     out.kindred = partsOf(out, entries, w, remainder);
     if (!out.kindred) out.computation.outcome = CaseOutcome::BeyondExactRange;
+}
+
+}  // namespace
+
+PathComputation computeWithKindred(std::span<const RelativeEntry> entries, Resolution resolution,
+                                   const Positions& asked, StepTrace* trace, KindredTrace* kindredTrace)
+{
+    const Positions positions = effectivePositions(asked);
+    const int heir = firstBloodHeir(resolution);
+    const Capacities capacities = resolution.capacities;
+    // Beside a sharer or residuary the heirs divide as they would without
+    // the kindred; a spouse alone beside them takes the full share and no
+    // return.
+    Positions heirsPositions = asked;
+    if (heir < 0) heirsPositions.spouseReturn = false;
+    const bool anyHeir = !capacities.counts.empty();
+    PathComputation out{std::move(resolution),
+                        anyHeir ? computeCase(capacities, heirsPositions, trace) : nothingForTheHeirs(positions),
+                        std::nullopt};
+    if (heir < 0) out.computation.positions = positions;
+    const Members kindred = kindredOf(out.resolution);
+    KindredWork w{entries, out.resolution.standings, positions.school, kindredWayOf(positions), kindredTrace};
+    if (heir >= 0 || positions.noReturn) {
+        for (const std::size_t i : kindred) {
+            out.resolution.standings[i] = {
+                out.resolution.standings[i].kinship, StandingWay::Excluded, HeirKind::Sons, {}, heir};
+        }
+        if (heir >= 0) {
+            w.record([&] { return kindred_step::HeirsFirst{static_cast<std::size_t>(heir)}; });
+        } else {
+            w.record([] { return kindred_step::ToTreasury{}; });
+        }
+        return out;
+    }
+    if (out.computation.outcome == CaseOutcome::Computed) divideAmongKindred(out, entries, w, kindred);
     return out;
 }
 
