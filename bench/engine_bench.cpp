@@ -5,6 +5,7 @@
 
 #include "bench/case_mix.h"
 #include "bench/death_pairs.h"
+#include "bench/kindred_mix.h"
 #include "bench/path_mix.h"
 #include "engine/compute_case.h"
 #include "engine/path_case.h"
@@ -57,6 +58,27 @@ void BM_computePathCase(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMixSize);
 }
 BENCHMARK(BM_computePathCase);
+
+// The mix with its heirs turned into distant kindred (bench/kindred_mix.h),
+// divided by each school's method (0 Hanafi, 1 Maliki, 2 Shafi'i, 3
+// Hanbali) and each relative's part read: the placed heirs' case and each
+// passing down are divisions of their own. It should cost at most a few
+// times a case of the 21 kinds.
+void BM_computeKindredCase(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::kindredMix(kMixSize);
+    const qismaru::Positions positions{static_cast<qismaru::School>(state.range(0))};
+    for (auto _ : state) {
+        for (const auto& entries : cases) {
+            const qismaru::PathComputation p = qismaru::computeCase(entries, positions);
+            for (std::size_t i = 0; p.divided() && i < entries.size(); ++i) {
+                benchmark::DoNotOptimize(qismaru::shareOf(p, entries, i));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computeKindredCase)->DenseRange(0, qismaru::kSchoolCount - 1);
 
 // The same with every decision recorded, as the solution asks for them.
 void BM_computeCaseWithSteps(benchmark::State& state)

@@ -9,6 +9,16 @@ namespace {
 int degreeOf(const Kinship& r) { return r.up + r.mothers; }
 bool maternalSide(const Kinship& r) { return r.up == 0; }
 
+// The grandmothers of the lines the school counts; the others are of the
+// distant kindred there, and are divided with them.
+template <typename Visit>
+void forEachCounted(const ResolutionWork& work, Visit&& visit)
+{
+    work.forEach(KinshipKind::Grandmother, [&](std::size_t i) {
+        if (grandmotherLineInherits(work.school, work.kinship(i).up)) visit(i);
+    });
+}
+
 // The nearest father or grandfather entered through whom the grandmother is
 // related (her path begins with his), or 0: she is his mother or his mother's
 // mother, and under the schools but the Hanbali he keeps her out.
@@ -49,7 +59,7 @@ void resolveGrandmother(ResolutionWork& work, std::size_t i)
         return;
     }
     int by = -1;
-    work.forEach(KinshipKind::Grandmother, [&](std::size_t h) {
+    forEachCounted(work, [&](std::size_t h) {
         if (by < 0 && stillExcludes(work, h) && keepsOut(work.kinship(h), g, work.school)) by = static_cast<int>(h);
     });
     if (by >= 0) {
@@ -69,21 +79,18 @@ void resolveGrandmothers(ResolutionWork& work)
     if (!work.any(KinshipKind::Grandmother)) return;
     int nearest = RelativePath::kMaxLinks;
     int farthest = 0;
-    work.forEach(KinshipKind::Grandmother, [&](std::size_t i) {
-        if (!grandmotherLineInherits(work.school, work.kinship(i).up)) {
-            work.refuse(grandmotherLineProblem(work.entries[i].path, work.entries[i].written(), work.school));
-        }
+    forEachCounted(work, [&](std::size_t i) {
         nearest = std::min(nearest, degreeOf(work.kinship(i)));
         farthest = std::max(farthest, degreeOf(work.kinship(i)));
     });
     // The mother keeps every grandmother out.
     if (work.any(KinshipKind::Mother)) {
-        work.forEach(KinshipKind::Grandmother, [&](std::size_t i) { work.exclude(i, KindSet{HeirKind::Mother}); });
+        forEachCounted(work, [&](std::size_t i) { work.exclude(i, KindSet{HeirKind::Mother}); });
         return;
     }
     // Nearest first: whether one inherits depends only on those nearer than she.
     for (int degree = nearest; degree <= farthest; ++degree) {
-        work.forEach(KinshipKind::Grandmother, [&](std::size_t i) {
+        forEachCounted(work, [&](std::size_t i) {
             const Kinship& g = work.kinship(i);
             if (degreeOf(g) == degree) resolveGrandmother(work, i);
         });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/kindred_work.h"
 #include "engine/resolution_work.h"
 #include "model/case_entry.h"
 
@@ -72,6 +73,10 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
         const Kinship k = kinshipOf(entries[i].path);
         resolution.standings[i].kinship = k;
         work.present |= std::uint32_t{1} << static_cast<int>(k.kind);
+        if (isDistantKindred(k, school)) {
+            resolution.standings[i].way = StandingWay::Kindred;
+            resolution.kindred = true;
+        }
         const std::uint64_t bit = std::uint64_t{1} << pathFilterBit(entries[i].path);
         const bool repeated = (seen & bit) != 0 && pathGivenBefore(entries, i);
         seen |= bit;
@@ -98,7 +103,7 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
                                    [](const auto& e) { return e.path == RelativePath{Link::UterineBrother}; });
     // "gm" keeps its own limits beside the father and the grandfather.
     if (work.any(KinshipKind::GrandmotherSide)) work.refuse(grandmotherLimitProblem(c.counts, school));
-    if (c.counts.empty() && c.completingSixth == 0) {
+    if (c.counts.empty() && c.completingSixth == 0 && !resolution.kindred) {
         work.refuse(
             "no one entered inherits (a woman inherits the wala only from one she freed): the estate goes "
             "to the distant kindred or the public treasury");
@@ -106,17 +111,29 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
     return resolution;
 }
 
-PathComputation computeCase(std::span<const RelativeEntry> entries, const Positions& positions, StepTrace* trace)
+PathComputation computeCase(std::span<const RelativeEntry> entries, const Positions& positions, StepTrace* trace,
+                            KindredTrace* kindredTrace)
 {
+    if (kindredTrace) kindredTrace->clear();
     Resolution resolution = resolveRelatives(entries, positions.school);
-    if (!resolution.refusal.empty()) return {std::move(resolution), {}};
+    if (!resolution.refusal.empty()) return {std::move(resolution), {}, std::nullopt};
+    if (resolution.kindred) return computeWithKindred(entries, std::move(resolution), positions, trace, kindredTrace);
     const Capacities capacities = resolution.capacities;
     // Built in place: a computation is a large record.
-    return {std::move(resolution), computeCase(capacities, positions, trace)};
+    return {std::move(resolution), computeCase(capacities, positions, trace), std::nullopt};
 }
 
 RelativeShare shareOf(const PathComputation& p, std::span<const RelativeEntry> entries, std::size_t i)
 {
+    if (p.kindred) {
+        // Every part is whole on the corrected base, which is their common denominator.
+        const Fraction perHead = p.kindred->perHead[i];
+        RelativeShare share;
+        share.correctedBase = p.kindred->correctedBase;
+        share.partsPerHead = perHead.num * (share.correctedBase / perHead.den);
+        share.parts = share.partsPerHead * entries[i].count;
+        return share;
+    }
     const CaseResult& r = p.computation.result;
     const Standing& s = p.resolution.standings[i];
     std::int64_t kindParts = 0;

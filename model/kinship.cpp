@@ -138,8 +138,6 @@ constexpr Kinship kSingleLinks[] = {
 };
 static_assert(std::size(kSingleLinks) == static_cast<std::size_t>(Link::Grandmother) + 1);
 
-constexpr std::string_view kNotYet = "Qismaru does not divide for distant kindred yet";
-
 Kinship kinshipFromLinks(const RelativePath& path)
 {
     Kinship r;
@@ -202,17 +200,6 @@ std::string kinshipProblem(const RelativePath& path, std::string_view written)
 std::string kinshipProblem(const Kinship& r, std::string_view written)
 {
     switch (r.kind) {
-    case DistantKindred: {
-        const bool ascendant = !r.across && r.down == 0;
-        if (ascendant) {
-            return quotedPath(written) + " is a false " + (r.female ? "grandmother" : "grandfather") +
-                   " (a man stands between two women in the line): distant kindred (dhawu al-arham), never a "
-                   "sharer; " +
-                   std::string(kNotYet);
-        }
-        return quotedPath(written) + " is distant kindred (dhawu al-arham): neither a sharer nor a residuary; " +
-               std::string(kNotYet);
-    }
     case NotOfTheWala:
         return quotedPath(written) +
                " is related to the emancipator through a woman: only the emancipator and his male agnates by "
@@ -234,15 +221,9 @@ bool grandmotherLineInherits(School school, int fathers)
     }
 }
 
-std::string grandmotherLineProblem(const RelativePath& path, std::string_view written, School school)
+bool isDistantKindred(const Kinship& r, School school)
 {
-    const Kinship r = kinshipOf(path);
-    if (r.kind != Grandmother || grandmotherLineInherits(school, r.up)) return "";
-    const std::string key(schoolInfo(school).key);
-    const std::string lines = school == School::Maliki ? "the mother's and the father's mothers"
-                                                       : "the mother's, the father's and the grandfather's mothers";
-    return "only " + lines + " (and their mothers) inherit under the " + key + " school: " + quotedPath(written) +
-           " is distant kindred there; " + std::string(kNotYet);
+    return r.kind == DistantKindred || (r.kind == Grandmother && !grandmotherLineInherits(school, r.up));
 }
 
 }  // namespace qismaru

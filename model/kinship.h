@@ -26,10 +26,12 @@ enum class KinshipKind : std::uint8_t {
     // inherits the wala of one she did not free, and is entered to be shown
     // so ("the emancipator's son and daughter: all to the son").
     EmancipatorsWoman,
+    // Related, yet neither sharer nor residuary: d.s, si.s, m.b, m.f, m.f.m.
+    // They inherit only where no sharer but a spouse and no residuary does.
+    DistantKindred,
     // Not heirs, and refused:
-    DistantKindred,  // related, yet neither sharer nor residuary: d.s, si.s, m.b, m.f, m.f.m
-    NotOfTheWala,    // related to the emancipator through a woman or the mother only: mut.d.s, mut.bm
-    NotRelative,     // a spouse's relative or a relative's spouse: h.m, s.w
+    NotOfTheWala,  // related to the emancipator through a woman or the mother only: mut.d.s, mut.bm
+    NotRelative,   // a spouse's relative or a relative's spouse: h.m, s.w
 };
 
 // The relation a path names, in the measures the rules compare. Eight bytes
@@ -48,13 +50,10 @@ struct Kinship {
     Strength strength = Strength::Full;  // of that brother or sister
     std::int8_t hops = 0;  // steps of wala: 1 for the emancipator and his agnates, 2 for his emancipator's, ...
 
-    // Whether a case may hold the relative: an heir, or one who is shown
-    // inheriting nothing by the nature of the relation.
-    bool isAccepted() const
-    {
-        return kind != KinshipKind::DistantKindred && kind != KinshipKind::NotOfTheWala &&
-               kind != KinshipKind::NotRelative;
-    }
+    // Whether a case may hold the relative: an heir, one of the distant
+    // kindred, or one who is shown inheriting nothing by the nature of the
+    // relation.
+    bool isAccepted() const { return kind != KinshipKind::NotOfTheWala && kind != KinshipKind::NotRelative; }
     // A man who takes the remainder by himself when nearer ones are absent.
     bool isAgnateBySelf() const
     {
@@ -75,8 +74,7 @@ static_assert(sizeof(Kinship) == 8 && RelativePath::kMaxLinks < 128);
 Kinship kinshipOf(const RelativePath& path);
 
 // Why a relative cannot be divided for, in one English line, or "" for an
-// accepted one: distant kindred (told apart from those who are no relative
-// at all), the emancipator's kin through a woman, a spouse's relatives.
+// accepted one: the emancipator's kin through a woman, a spouse's relatives.
 std::string kinshipProblem(const RelativePath& path, std::string_view written);
 std::string kinshipProblem(const Kinship& kinship, std::string_view written);
 
@@ -87,7 +85,8 @@ std::string kinshipProblem(const Kinship& kinship, std::string_view written);
 // school that does not count her she is distant kindred.
 bool grandmotherLineInherits(School school, int fathers);
 
-// Why a grandmother's line does not inherit under the school, or "".
-std::string grandmotherLineProblem(const RelativePath& path, std::string_view written, School school);
+// Whether the relative is of the distant kindred under the school: by the
+// relation itself, or a grandmother of a line the school does not count.
+bool isDistantKindred(const Kinship& kinship, School school);
 
 }  // namespace qismaru

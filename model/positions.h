@@ -94,7 +94,39 @@ constexpr GrandmotherLimit grandmotherLimit(School school, bool fatherPresent, b
     return {info.grandmotherLimit, false, false};
 }
 
-// The positions a case is answered by: the school, and two positions that
+// How the Hanafi school divides among distant kindred of one class once the
+// nearer are preferred. Muhammad ibn al-Hasan looks to the roots through whom
+// they are related, down to the first generation where the roots' sexes
+// differ, each root counted as many as his branches; the Sirajiyya and its
+// commentaries follow him, and so do the courts that take it as their text.
+// Abu Yusuf looks to the persons themselves (and, among the children of
+// brothers and sisters, to the strength of their relation first); the
+// Syrian courts follow him by decree.
+enum class KindredMethod : std::uint8_t { Muhammad, AbuYusuf };
+
+struct KindredMethodInfo {
+    KindredMethod method;
+    std::string_view key;  // in the calculator's options and JSON: "muhammad", "abu-yusuf"
+};
+
+inline constexpr std::array<KindredMethodInfo, 2> kKindredMethods{{
+    {KindredMethod::Muhammad, "muhammad"},
+    {KindredMethod::AbuYusuf, "abu-yusuf"},
+}};
+
+constexpr std::string_view kindredMethodKey(KindredMethod method)
+{
+    return kKindredMethods[static_cast<std::size_t>(method)].key;
+}
+
+constexpr std::optional<KindredMethod> kindredMethodFromKey(std::string_view key)
+{
+    for (const KindredMethodInfo& info : kKindredMethods)
+        if (info.key == key) return info.method;
+    return std::nullopt;
+}
+
+// The positions a case is answered by: the school, and the positions that
 // later scholars of several schools and modern courts take on their own.
 struct Positions {
     School school = School::Hanafi;
@@ -103,6 +135,9 @@ struct Positions {
     // The early Maliki and Shafi'i doctrine: no return at all; what the fixed
     // shares leave goes to the public treasury. Only those two schools hold it.
     bool noReturn = false;
+    // Among distant kindred, under the Hanafi school only: the other schools
+    // place each relative in the position of the heir he is related through.
+    KindredMethod kindredMethod = KindredMethod::Muhammad;
 
     bool operator==(const Positions&) const = default;
 };
@@ -144,11 +179,12 @@ std::string positionsProblemText(const Positions& positions);
 
 // The positions as the engine applies them: no return is ignored in the
 // schools that never held it, and where it holds there is no return to a
-// spouse either.
+// spouse either; the rule among distant kindred is the Hanafi school's alone.
 constexpr Positions effectivePositions(Positions positions)
 {
     if (!schoolMayRefuseReturn(positions.school)) positions.noReturn = false;
     if (positions.noReturn) positions.spouseReturn = false;
+    if (positions.school != School::Hanafi) positions.kindredMethod = KindredMethod::Muhammad;
     return positions;
 }
 

@@ -41,7 +41,8 @@ std::string repeatProblem(std::span<const RelativeEntry> entries, std::size_t i,
 
 bool isOnePerson(const Kinship& r)
 {
-    return r.kind == Father || r.kind == Mother || r.kind == Grandmother || r.kind == Husband;
+    const bool falseAscendant = r.kind == DistantKindred && !r.across && r.down == 0;
+    return r.kind == Father || r.kind == Mother || r.kind == Grandmother || r.kind == Husband || falseAscendant;
 }
 
 std::string RelativeEntry::written() const { return writtenAsCode ? std::string(path.code()) : path.text(); }

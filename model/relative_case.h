@@ -39,8 +39,8 @@ std::vector<RelativeEntry> entriesOf(const KindCounts& counts);
 std::optional<KindCounts> kindCountsOf(std::span<const RelativeEntry> entries);
 
 // Why a case written by path cannot be divided under any school, in one
-// English line, or "": a relative who is no heir (distant kindred, the
-// emancipator's women, a spouse's relatives), a count out of range or above
+// English line, or "": a relative who is no heir (the emancipator's kin
+// through a woman, a spouse's relatives), a count out of range or above
 // one for a person who is one (the father, a grandmother), the same path
 // given twice, or a grandmother whose side is not given beside grandmothers
 // given by their side.
@@ -54,7 +54,8 @@ bool pathGivenBefore(std::span<const RelativeEntry> entries, std::size_t i);
 std::string grandmotherSidesProblem(bool sideless, bool sided);
 
 // A person of whom the deceased has one: the father and each grandfather,
-// the mother, each grandmother by her side, the husband.
+// the mother, each grandmother by her side (a false one too: the mother's
+// father, his mother), the husband.
 bool isOnePerson(const Kinship& kinship);
 
 // Whether the uterine siblings' sex is given: "sim" names the sisters, and

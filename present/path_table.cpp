@@ -58,6 +58,9 @@ std::string relativeShareText(std::span<const RelativeEntry> entries, const Path
     case StandingWay::Excluded: return "محجوب";
     case StandingWay::NeverInherits: return "لا شيء";
     case StandingWay::CompletesTwoThirds: return shareCellText(r.completingSixth.share);
+    // Distant kindred inherit by the kinship of the womb, neither by a fixed
+    // share nor as residuaries.
+    case StandingWay::Kindred: return "بالرحم";
     case StandingWay::Inherits: break;
     }
     const KindCounts& counts = p.resolution.capacities.counts;
@@ -74,7 +77,7 @@ ResultTable buildResultTable(std::span<const RelativeEntry> entries, const PathC
     ResultTable table = buildResultTable(p.resolution.capacities.counts, p.computation.result, medium);
     table.rows.clear();
     table.rowKinds.clear();
-    const std::int64_t finalBase = p.computation.result.finalBase;
+    const std::int64_t finalBase = p.correctedBase();
     const bool sexGiven = uterineSexGiven(entries);
     int y = kFirstRowY;
     for (std::size_t i = 0; i < entries.size(); ++i, y += kRowStep) {

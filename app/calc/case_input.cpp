@@ -224,6 +224,17 @@ void readPositionMember(const estate::JsonDocument&, const json& value, CaseBuil
     builder.input().*position = value.get<bool>();
 }
 
+void readKindredMethodMember(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
+{
+    std::optional<KindredMethod> method;
+    if (value.is_string()) method = kindredMethodFromKey(value.get_ref<const std::string&>());
+    if (!method) {
+        builder.refuse("\"kindredMethod\" must be muhammad or abu-yusuf");
+        return;
+    }
+    builder.input().kindredMethod = method;
+}
+
 void readLaterMember(const estate::JsonDocument& line, const json& value, CaseBuilder& builder)
 {
     std::string why = readLaterDeaths(line, value, builder.input().later);
@@ -237,6 +248,7 @@ constexpr LineKey kLineKeys[] = {
     {"school", readSchoolMember},
     {"spouseReturn", readPositionMember<&CaseInput::spouseReturn>},
     {"noReturn", readPositionMember<&CaseInput::noReturn>},
+    {"kindredMethod", readKindredMethodMember},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)

@@ -29,6 +29,7 @@ struct CaseInput {
     std::optional<School> school{};
     std::optional<bool> spouseReturn{};
     std::optional<bool> noReturn{};
+    std::optional<KindredMethod> kindredMethod{};
     // The case file could not be read at all: a failure of reading, not bad input.
     bool unreadable = false;
     // Heirs who died before the division, each with his own heirs.

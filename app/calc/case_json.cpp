@@ -78,6 +78,11 @@ void writeSchool(JsonWriter& json, const CaseAnswer& answer)
     const Positions& p = answer.computation.positions;
     json.written(texts[static_cast<std::size_t>(static_cast<int>(p.school) * 4 + (p.spouseReturn ? 1 : 0) +
                                                 (p.noReturn ? 2 : 0))]);
+    // Only where it was asked for: every other answer stays as it was written.
+    if (p.kindredMethod != KindredMethod::Muhammad) {
+        json.key("kindredMethod");
+        json.value(kindredMethodKey(p.kindredMethod));
+    }
 }
 
 void writeStopped(JsonWriter& json, const CaseAnswer& answer)
@@ -217,7 +222,9 @@ void writePrint(JsonWriter& json, const CaseAnswer& answer) { writeTable(json, "
 void writeHeirs(JsonWriter& json, const CaseAnswer& answer)
 {
     const bool divided = answer.computation.outcome == CaseOutcome::Computed;
-    const std::int64_t corrected = divided ? answer.computation.result.finalBase : 0;
+    const std::int64_t corrected = !divided        ? 0
+                                   : answer.byPath ? answer.byPath->correctedBase()
+                                                   : answer.computation.result.finalBase;
     json.key("corrected");
     json.value(corrected);
     json.key("heirs");
@@ -271,7 +278,7 @@ struct ResultSection {
     std::span<const std::string_view> members = {};
 };
 
-constexpr std::string_view kSchoolMembers[] = {"school", "positions"};
+constexpr std::string_view kSchoolMembers[] = {"school", "positions", "kindredMethod"};
 constexpr std::string_view kCaseWideMembers[] = {"Base",        "Correction",   "ShareScale",
                                                  "BaseDivisor", "ReturnFactor", "SpouseScale"};
 constexpr std::string_view kHeirsMembers[] = {"corrected", "heirs"};

@@ -82,6 +82,10 @@ int main(int argc, char** argv)
     app.add_flag("--no-return", options.noReturn,
                  "No return: what the shares leave goes to the public treasury; maliki and shafii only (a line's "
                  "\"noReturn\" takes its place)");
+    app.add_option("--kindred-method", options.kindredMethod,
+                   "Among distant kindred under the hanafi school: muhammad (the default) or abu-yusuf (a line's "
+                   "\"kindredMethod\" takes its place)")
+        ->type_name("METHOD");
     app.add_option("--decimals", estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")->type_name("N");
 
     try {

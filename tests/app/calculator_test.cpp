@@ -82,9 +82,11 @@ TEST(Calculator, AnswersRelativesByPath)
         {{"f=1", "f.m=1", "m.m=1"}, "hanbali", "12: f 10 5/6 5/6, f.m 1 1/12 1/12, m.m 1 1/12 1/12"},
         {{"mut.s=1", "mut.d=1", "w=1"}, "hanafi", "4: mut.s 3 3/4 3/4, mut.d 0 0 0, w 1 1/4 1/4"},
         {{"h=1", "m=1", "f=1"}, "hanafi", "6: m 1 1/6 1/6, h 3 1/2 1/2, f 2 1/3 1/3"},  // the table's order
-        {{"m.f.m=1", "s=1"}, "hanafi", "'m.f.m' is a false grandmother"},
+        {{"m.f.m=1", "s=1"}, "hanafi", "1: m.f.m 0 0 0, s 1 1 1"},                      // distant kindred, beside a son
         {{"f.s=1"}, "hanafi", "'f.s': 's' after 'f' turns back"},
-        {{"s=1", "f.f.m=1"}, "maliki", "only the mother's and the father's mothers"},
+        {{"s=1", "f.f.m=1"}, "maliki", "1: s 1 1 1, f.f.m 0 0 0"},  // of a line the school does not count
+        {{"w=1", "d.d=1", "s.d.d=1"}, "hanbali", "16: w 4 1/4 1/4, d.d 9 9/16 9/16, s.d.d 3 3/16 3/16"},
+        {{"m.f=2"}, "hanafi", "'m.f' is one person: the count is 1, not 2"},
     };
     for (const Row& row : rows) {
         CalcOptions options;
@@ -124,6 +126,31 @@ TEST(Calculator, AnswersRelativesByPath)
     EXPECT_EQ(json["heirs"][2]["name"], "ابن ابن ابن");
     EXPECT_EQ(json["heirs"][1]["fraction"], "1/9");
     EXPECT_EQ(json["counts"], nlohmann::json::parse(R"({"d": 2, "s.d": 1, "s.s.s": 1})"));
+
+    // The Hanafi rule among distant kindred, from the command line or a line's own member.
+    const CalcRun methods = run(OutputForm::Batch, {},
+                                R"({"d.s.d": 1, "d.d.s": 1})"
+                                "\n"
+                                R"({"d.s.d": 1, "d.d.s": 1, "kindredMethod": "abu-yusuf"})"
+                                "\n"
+                                R"({"d.s.d": 1, "kindredMethod": "abu-yusuf", "school": "shafii"})"
+                                "\n",
+                                "heirs,school");
+    const auto answered = lines(methods.out);
+    ASSERT_EQ(answered.size(), 3u);
+    const auto muhammad = nlohmann::json::parse(answered[0]);
+    const auto abuYusuf = nlohmann::json::parse(answered[1]);
+    const auto daughterOfTheSon = [](const nlohmann::json& answer) {
+        for (const auto& h : answer["heirs"]) {
+            if (h["path"] == "d.s.d") return h["fraction"].get<std::string>();
+        }
+        return std::string();
+    };
+    EXPECT_EQ(daughterOfTheSon(muhammad), "2/3");
+    EXPECT_FALSE(muhammad.contains("kindredMethod"));
+    EXPECT_EQ(daughterOfTheSon(abuYusuf), "1/3");
+    EXPECT_EQ(abuYusuf["kindredMethod"], "abu-yusuf");
+    EXPECT_NE(answered[2].find("the kindred method abu-yusuf is the Hanafi school's"), std::string::npos);
 }
 
 TEST(Calculator, LetsTheEnginesOwnChecksThrough)

@@ -24,7 +24,7 @@ std::string partsText(const PathComputation& p, std::span<const RelativeEntry> e
 {
     if (p.refused()) return "refused: " + p.resolution.refusal;
     std::ostringstream text;
-    text << p.computation.result.finalBase << ":";
+    text << p.correctedBase() << ":";
     for (const RelativeShare& share : sharesOf(p, entries)) text << ' ' << share.parts;
     return text.str();
 }
@@ -49,6 +49,7 @@ const BookCase kBookCases[] = {
      "18: 9 3 2 4"},
     {"al-Bayan: lower levels take nothing once the two thirds are complete", kAll, "d=1 s.d=1 s.s.d=2", "4: 3 1 0"},
     {"a son's son's son in the son's place", kAll, "w=1 s.s.s=2 s.s.d=1", "40: 5 28 7"},
+    {"two lines of one path told apart by their labels", kAll, "m=1 s.s@1=1 s.s@2=2", "18: 3 5 10"},
     // Grandmothers by side (FIQH: Bidayat al-Mujtahid 822; Nihayat al-Matlab 4643; Kashshaf 4/508).
     {"father, father's mother, mother's mother: the mother's mother takes the whole sixth",
      {Hanafi, Maliki, Shafii},
@@ -82,16 +83,17 @@ const BookCase kBookCases[] = {
      {Hanafi, Shafii, Hanbali},
      "s=1 m.m.m=1 f.m.m=1 f.f.m=1",
      "18: 15 1 1 1"},
-    {"Maliki: two lines only (al-Bayan wa al-Tahsil; shamela 14555/813)",
+    {"Maliki: two lines only, the grandfather's mother is distant kindred (al-Bayan wa al-Tahsil; shamela "
+     "14555/813)",
      {Maliki},
      "s=1 m.m.m=1 f.m.m=1 f.f.m=1",
-     "refused"},
+     "12: 10 1 1 0"},
     {"the grandfather excludes his own mother, not the mother's line",
      {Hanafi, Shafii},
      "f.f=1 f.f.m=1 m.m.m=1",
      "6: 5 0 1"},
     {"Kashshaf 4/508: الجد لا يحجب أمه", {Hanbali}, "f.f=1 f.f.m=1 m.m.m=1", "12: 10 1 1"},
-    {"Hanbali: the great-grandfather's mother is distant kindred", {Hanbali}, "s=1 f.f.f.m=1", "refused"},
+    {"Hanbali: the great-grandfather's mother is distant kindred", {Hanbali}, "s=1 f.f.f.m=1", "1: 1 0"},
     // The emancipator (FIQH chapter 3).
     {"Hamza's daughter: a daughter and the female emancipator halve the estate", kAll, "d=1 mut=1", "2: 1 1"},
     {"Ibn 'Uthaymin: the full uncle before the emancipator", kAll, "u=1 mut=1", "1: 1 0"},
@@ -142,8 +144,9 @@ std::string lawBroken(std::span<const RelativeEntry> entries, const PathComputat
             return "an excluded relative is paid";
         }
     }
-    const CaseResult& r = p.computation.result;
-    if (r.undistributedRemainder ? total >= r.finalBase : total != r.finalBase) return "the parts do not add up";
+    // What the heirs leave, the distant kindred take when they inherit.
+    const bool undistributed = !p.kindred && p.computation.result.undistributedRemainder;
+    if (undistributed ? total >= p.correctedBase() : total != p.correctedBase()) return "the parts do not add up";
     for (std::size_t a = 0; a < entries.size(); ++a) {
         for (std::size_t b = 0; b < entries.size(); ++b) {
             if (a == b || shares[b].parts == 0) continue;
