@@ -14,11 +14,26 @@ void settle(CaseAnswer& answer)
 {
     const std::optional<estate::EstateInputs>& estate = answer.question.estate;
     if (!estate) return;
-    if (!answer.successive) {
+    if (answer.byPath) {
+        answer.settlement = estate::settleEstate(*estate, answer.relatives(), *answer.byPath);
+    } else if (!answer.successive) {
         answer.settlement = estate::settleEstate(*estate, answer.counts(), *answer.computation);
     } else if (answer.joined()) {
         answer.combinedSettlement = estate::settleCombined(*estate, answer.successive->table());
     }
+}
+
+// A case by path is divided by path; later deaths are joined for the 21
+// kinds alone, and its question has none.
+CaseAnswer answerByPath(CaseAnswer answer, Detail detail)
+{
+    std::shared_ptr<StepTrace> trace;
+    if (detail == Detail::Steps) trace = std::make_shared<StepTrace>();
+    answer.byPath = computeCase(answer.relatives(), answer.positions(), trace.get());
+    answer.computation = answer.byPath->computation;
+    answer.trace = std::move(trace);
+    settle(answer);
+    return answer;
 }
 
 }  // namespace
@@ -32,29 +47,38 @@ const CaseResult& CaseAnswer::result() const
 ResultTable CaseAnswer::table(TableMedium medium) const
 {
     if (!divided()) return {};
+    if (byPath) return buildResultTable(relatives(), *byPath, medium);
     return buildResultTable(counts(), result(), medium);
 }
 
 std::vector<SolutionStep> CaseAnswer::solution() const
 {
     if (!divided() || !trace) return {};
+    if (byPath) return solutionSteps(relatives(), *byPath, *trace);
     return solutionSteps(counts(), *computation, *trace);
 }
 
 std::string CaseAnswer::solutionText() const
 {
     std::vector<SolutionStep> first = solution();
+    if (byPath) return qismaru::solutionText(relatives(), first);
     if (!joined()) return qismaru::solutionText(counts(), first);
     std::vector<std::vector<SolutionStep>> solutions{std::move(first)};
     for (std::size_t i = 0; i < successive->later.size(); ++i) solutions.push_back(successive->solution(i));
     return successiveDeathsText(successive->deaths(), successive->later, solutions, successive->combinedSteps());
 }
 
-bool CaseAnswer::differsFromHanafi() const { return divided() && qismaru::differsFromHanafi(counts(), *computation); }
+bool CaseAnswer::differsFromHanafi() const
+{
+    if (!divided()) return false;
+    if (byPath) return qismaru::differsFromHanafi(relatives(), *byPath);
+    return qismaru::differsFromHanafi(counts(), *computation);
+}
 
 std::string CaseAnswer::differenceMark() const
 {
-    return differsFromHanafi() ? qismaru::differenceMark(counts(), *computation) : "";
+    if (!differsFromHanafi()) return "";
+    return qismaru::differenceMark(byPath ? byPath->resolution.capacities.counts : counts(), *computation);
 }
 
 std::vector<std::string> messageTexts(const CaseComputation& computation)
@@ -68,7 +92,10 @@ std::vector<std::string> CaseAnswer::announcements() const
 {
     if (!computation) return {};
     std::vector<std::string> said = messageTexts(*computation);
-    if (std::string surplus = surplusNote(*computation); !surplus.empty()) said.push_back(std::move(surplus));
+    // Beside distant kindred who inherit, what the spouse leaves is theirs.
+    const bool kindredInherit = byPath && byPath->kindred;
+    if (std::string surplus = surplusNote(*computation); !surplus.empty() && !kindredInherit)
+        said.push_back(std::move(surplus));
     if (successive && !successive->joined()) said.push_back(successive->refusalText());
     return said;
 }
@@ -77,7 +104,9 @@ std::optional<estate::EstateReport> CaseAnswer::estateReport(Reader reader) cons
 {
     const estate::Grouping grouping = reader == Reader::Page ? estate::Grouping::Accepted : estate::Grouping::Refused;
     std::optional<estate::EstateReport> report;
-    if (settlement) {
+    if (settlement && byPath) {
+        report = estate::buildEstateReport(*settlement, relatives(), *byPath, grouping);
+    } else if (settlement) {
         report = estate::buildEstateReport(*settlement, counts(), result(), grouping);
     } else if (combinedSettlement) {
         report = estate::buildCombinedReport(*combinedSettlement, successive->table(), grouping);
@@ -98,6 +127,7 @@ CaseAnswer openAnswer(CaseQuestion question)
 CaseAnswer answerCase(CaseQuestion question, Detail detail)
 {
     CaseAnswer answer = openAnswer(std::move(question));
+    if (answer.question.byPath) return answerByPath(std::move(answer), detail);
     // The joining computes every death, the first too, and refuses a first
     // case that is not divided, naming it.
     if (!answer.question.later.empty()) {

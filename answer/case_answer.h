@@ -2,11 +2,13 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "answer/later_deaths.h"
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 #include "engine/step_trace.h"
 #include "estate/combined_settlement.h"
 #include "estate/estate_report.h"
@@ -26,6 +28,11 @@ struct CaseQuestion {
     Positions positions;
     std::optional<estate::EstateInputs> estate{};
     std::vector<LaterDeath> later{};
+    // The relatives as entered, in order, and whether any of them is written
+    // by a path beyond the 21 kinds ("s.s.s", "f.m", "mut"): such a case is
+    // divided by path, a row for each relative.
+    std::vector<RelativeEntry> relatives{};
+    bool byPath = false;
 };
 
 // How much of the answer is worked out: its figures alone, as a batch asks
@@ -50,6 +57,9 @@ struct CaseAnswer {
     // answer share it, and a batch, which asks for the figures alone, has none.
     std::optional<CaseComputation> computation;
     std::shared_ptr<const StepTrace> trace;
+    // A case by path: its division by path, of which `computation` is the
+    // division by the kinds its relatives stand in.
+    std::optional<PathComputation> byPath;
     // The later deaths joined to the first, when the question has any.
     std::optional<SuccessiveDeaths> successive;
     // The estate divided by the first death's table (a single death; a
@@ -61,6 +71,7 @@ struct CaseAnswer {
 
     const KindCounts& counts() const { return question.counts; }
     const Positions& positions() const { return question.positions; }
+    std::span<const RelativeEntry> relatives() const { return question.relatives; }
     bool computed() const { return computation.has_value(); }
     bool explained() const { return trace != nullptr; }
     bool divided() const { return computation && computation->outcome == CaseOutcome::Computed; }

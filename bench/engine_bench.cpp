@@ -5,7 +5,12 @@
 
 #include "bench/case_mix.h"
 #include "bench/death_pairs.h"
+#include "bench/kindred_mix.h"
+#include "bench/path_mix.h"
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
+#include "engine/waiting_division.h"
+#include "model/case_entry.h"
 #include "present/result_table.h"
 #include "present/solution_steps.h"
 
@@ -35,6 +40,45 @@ void BM_computeCaseBySchool(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMixSize);
 }
 BENCHMARK(BM_computeCaseBySchool)->DenseRange(0, qismaru::kSchoolCount - 1);
+
+// The mix written by path beyond the 21 kinds (bench/path_mix.h): each
+// relative resolved to his kind, the division, and each relative's part.
+// It should cost at most twice a case of the 21 kinds.
+void BM_computePathCase(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::pathMix(kMixSize);
+    for (auto _ : state) {
+        for (const auto& entries : cases) {
+            const qismaru::PathComputation p = qismaru::computeCase(entries, {});
+            for (std::size_t i = 0; p.divided() && i < entries.size(); ++i) {
+                benchmark::DoNotOptimize(qismaru::shareOf(p, entries, i));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computePathCase);
+
+// The mix with its heirs turned into distant kindred (bench/kindred_mix.h),
+// divided by each school's method (0 Hanafi, 1 Maliki, 2 Shafi'i, 3
+// Hanbali) and each relative's part read: the placed heirs' case and each
+// passing down are divisions of their own. It should cost at most a few
+// times a case of the 21 kinds.
+void BM_computeKindredCase(benchmark::State& state)
+{
+    const auto cases = qismaru::bench::kindredMix(kMixSize);
+    const qismaru::Positions positions{static_cast<qismaru::School>(state.range(0))};
+    for (auto _ : state) {
+        for (const auto& entries : cases) {
+            const qismaru::PathComputation p = qismaru::computeCase(entries, positions);
+            for (std::size_t i = 0; p.divided() && i < entries.size(); ++i) {
+                benchmark::DoNotOptimize(qismaru::shareOf(p, entries, i));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kMixSize);
+}
+BENCHMARK(BM_computeKindredCase)->DenseRange(0, qismaru::kSchoolCount - 1);
 
 // The same with every decision recorded, as the solution asks for them.
 void BM_computeCaseWithSteps(benchmark::State& state)
@@ -102,6 +146,50 @@ void BM_twoDeathLine(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pairs.size()));
 }
 BENCHMARK(BM_twoDeathLine);
+
+// A case with an unborn child under the Hanbali school (six outcomes: none,
+// one or two boys or girls, a boy and a girl), against the six cases computed
+// alone: the division now and the reserve should cost little beyond them.
+std::vector<qismaru::WaitingCase> unbornChildCases()
+{
+    const qismaru::WaitingRelation child = *qismaru::relationNamed("s");
+    std::vector<qismaru::WaitingCase> cases;
+    for (const auto& counts : qismaru::bench::caseMix(kMixSize)) {
+        if (qismaru::grandmothersBeyondLimit(counts, qismaru::School::Hanbali)) continue;
+        cases.push_back({counts, qismaru::UnbornChild{child}});
+    }
+    return cases;
+}
+
+void BM_unbornChildHanbali(benchmark::State& state)
+{
+    const auto cases = unbornChildCases();
+    const qismaru::Positions hanbali{qismaru::School::Hanbali};
+    for (auto _ : state) {
+        for (const auto& wait : cases) benchmark::DoNotOptimize(qismaru::divideWaiting(wait, hanbali));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_unbornChildHanbali);
+
+void BM_unbornOutcomesAlone(benchmark::State& state)
+{
+    const auto cases = unbornChildCases();
+    const qismaru::Positions hanbali{qismaru::School::Hanbali};
+    constexpr int kBirths[6][2] = {{0, 0}, {1, 0}, {0, 1}, {2, 0}, {0, 2}, {1, 1}};
+    for (auto _ : state) {
+        for (const auto& wait : cases) {
+            for (const auto& birth : kBirths) {
+                qismaru::KindCounts counts = wait.counts;
+                counts.set(qismaru::HeirKind::Sons, counts.of(qismaru::HeirKind::Sons) + birth[0]);
+                counts.set(qismaru::HeirKind::Daughters, counts.of(qismaru::HeirKind::Daughters) + birth[1]);
+                if (!counts.empty()) benchmark::DoNotOptimize(qismaru::computeCase(counts, hanbali));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_unbornOutcomesAlone);
 
 }  // namespace
 

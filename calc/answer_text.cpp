@@ -10,9 +10,10 @@ namespace {
 
 void writeFirstDeath(std::ostream& out, const CaseAnswer& answer)
 {
-    const std::vector<SolutionStep> steps = answer.solution();
-    if (!steps.empty()) {
-        out << solutionText(answer.counts(), steps);
+    if (answer.explained() && answer.divided()) {
+        out << answer.solutionText();
+    } else if (answer.byPath) {
+        writePathReport(out, answer.relatives(), *answer.byPath, answer.announcements());
     } else {
         writeTextReport(out, answer.counts(), *answer.computation, answer.announcements());
     }

@@ -43,6 +43,7 @@ CaseInput oneCaseInput(const CalcOptions& options)
     }
     if (options.spouseReturn) input.spouseReturn.reset();
     if (options.noReturn) input.noReturn.reset();
+    if (options.kindredMethod) input.kindredMethod.reset();
     EstateRequest estate = estateFromOptions(options.estate);
     if (!estate.ok()) input.error = std::move(estate.error);
     if (estate.inputs) input.estate = std::move(estate.inputs);
@@ -123,7 +124,14 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
         writeErrorLine(err, "unknown school '" + schoolKey + "' (schools: " + schoolKeys() + ")");
         return kExitBadInput;
     }
-    const Positions positions{*school, options.spouseReturn, options.noReturn};
+    const std::string methodKey =
+        options.kindredMethod.value_or(std::string(kindredMethodKey(KindredMethod::Muhammad)));
+    const std::optional<KindredMethod> method = kindredMethodFromKey(methodKey);
+    if (!method) {
+        writeErrorLine(err, "unknown kindred method '" + methodKey + "' (methods: muhammad abu-yusuf)");
+        return kExitBadInput;
+    }
+    const Positions positions{*school, options.spouseReturn, options.noReturn, *method};
     if (options.form == OutputForm::Batch) {
         if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven()) {
             writeErrorLine(err,

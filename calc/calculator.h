@@ -25,6 +25,8 @@ struct CalcOptions {
     std::optional<std::string> school{};     // --school: the key of the school the cases are answered by
     bool spouseReturn = false;               // --spouse-return: a lone spouse takes the whole
     bool noReturn = false;                   // --no-return: the surplus to the public treasury
+    // --kindred-method: the Hanafi rule among distant kindred, muhammad or abu-yusuf
+    std::optional<std::string> kindredMethod{};
 };
 
 // Runs the calculator on parsed options; all I/O goes through the streams so

@@ -43,7 +43,7 @@ public:
     bool add(std::string_view code, long long count, std::string_view shown)
     {
         const std::optional<HeirKind> kind = kindFromCode(code);
-        if (!kind) return knowsCode(code);
+        if (!kind) return addPath(code, count, shown);
         if (given_[indexOf(*kind)]) return refuse("heir code '" + echoed(code) + "' is given twice");
         given_[indexOf(*kind)] = true;
         if (count < 0) return refuse("the count of '" + echoed(code) + "' is negative: " + echoed(shown));
@@ -55,12 +55,34 @@ public:
             return refuse(inQuotes(code) + " is a single heir: its count is 0 or 1, not " + echoed(shown));
         }
         input_.counts.set(*kind, static_cast<int>(count));
+        if (count > 0) input_.relatives.push_back({RelativePath::ofKind(*kind), true, static_cast<int>(count), ""});
         return true;
     }
 
+    // A relative by path ("s.s.s=1", "d.d@1=2"); a count of 0 enters no one,
+    // as for a code.
+    bool addPath(std::string_view written, long long count, std::string_view shown)
+    {
+        const PathReading read = readRelative(written);
+        if (!read.relative) return refuse(read.error);
+        if (count < 0) return refuse("the count of '" + echoed(written) + "' is negative: " + echoed(shown));
+        if (count > kMaxCount) {
+            return refuse("the count of '" + echoed(written) + "' is above " + std::to_string(kMaxCount) + ": " +
+                          echoed(shown));
+        }
+        if (count > 0) input_.relatives.push_back(relativeEntry(*read.relative, static_cast<int>(count)));
+        input_.byPath = true;
+        return true;
+    }
+
+    // An heir code, or a path: a name with a "." or "@" is read as a path and
+    // refused in its own words; any other unknown name as an unknown code.
     bool knowsCode(std::string_view code)
     {
         if (kindFromCode(code)) return true;
+        const PathReading read = readRelative(code);
+        if (read.relative) return true;
+        if (code.find_first_of(".@") != std::string_view::npos) return refuse(read.error);
         return refuse("unknown heir code '" + echoed(code) + "' (valid codes: " + validCodes() + ")");
     }
 
@@ -70,12 +92,24 @@ public:
         return false;
     }
 
+    // A case by path: what no school divides is refused here; later deaths
+    // are divided for the 21 kinds only.
+    void finishByPath()
+    {
+        if (std::string why = relativesProblem(input_.relatives); !why.empty()) {
+            refuse(std::move(why));
+        } else if (!input_.later.empty()) {
+            refuse("later deaths are divided for the 21 heir codes only: give the case without paths");
+        }
+    }
+
     bool refused() const { return !input_.ok(); }
     CaseInput& input() { return input_; }
 
     CaseInput finish()
     {
-        if (input_.ok() && input_.counts.empty()) {
+        if (input_.ok() && input_.byPath) finishByPath();
+        if (input_.ok() && input_.counts.empty() && input_.relatives.empty()) {
             refuse("no heir given: write CODE=N for each kind of heir, for example h=1 m=1 f=1 (valid codes: " +
                    validCodes() + ")");
         }
@@ -191,6 +225,17 @@ void readPositionMember(const estate::JsonDocument&, const json& value, CaseBuil
     builder.input().*position = value.get<bool>();
 }
 
+void readKindredMethodMember(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
+{
+    std::optional<KindredMethod> method;
+    if (value.is_string()) method = kindredMethodFromKey(value.get_ref<const std::string&>());
+    if (!method) {
+        builder.refuse("\"kindredMethod\" must be muhammad or abu-yusuf");
+        return;
+    }
+    builder.input().kindredMethod = method;
+}
+
 // A later death's heirs, by the rules of the line's own "counts".
 std::string readDeathCounts(const estate::JsonDocument& line, const json& counts, KindCounts& heirs)
 {
@@ -212,6 +257,7 @@ constexpr LineKey kLineKeys[] = {
     {"school", readSchoolMember},
     {"spouseReturn", readPositionMember<&CaseInput::spouseReturn>},
     {"noReturn", readPositionMember<&CaseInput::noReturn>},
+    {"kindredMethod", readKindredMethodMember},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)

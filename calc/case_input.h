@@ -12,6 +12,7 @@
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
+#include "model/relative_case.h"
 
 namespace qismaru::estate {
 struct JsonDocument;
@@ -29,10 +30,16 @@ struct CaseInput {
     std::optional<School> school{};
     std::optional<bool> spouseReturn{};
     std::optional<bool> noReturn{};
+    std::optional<KindredMethod> kindredMethod{};
     // The case file could not be read at all: a failure of reading, not bad input.
     bool unreadable = false;
     // Heirs who died before the division, each with his own heirs.
     std::vector<LaterDeath> later{};
+    // The relatives as entered, in order (the heir codes too), and whether
+    // any is written by a path beyond the 21 codes ("s.s.s", "f.m", "mut"):
+    // such a case is divided by path.
+    std::vector<RelativeEntry> relatives{};
+    bool byPath = false;
 
     bool ok() const { return error.empty(); }
 };

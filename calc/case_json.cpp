@@ -7,6 +7,7 @@
 
 #include "calc/estate_output.h"
 #include "calc/steps_json.h"
+#include "present/relative_names.h"
 #include "present/result_table.h"
 #include "present/utf8_text.h"
 
@@ -30,7 +31,21 @@ void writeCounts(JsonWriter& json, const KindCounts& counts)
     json.endObject();
 }
 
-void writeCountsSection(JsonWriter& json, const DeathResult& death) { writeCounts(json, death.counts); }
+// A case by path is written back as it was given, paths and labels kept.
+void writeCountsSection(JsonWriter& json, const DeathResult& death)
+{
+    if (!death.byPath) {
+        writeCounts(json, death.counts);
+        return;
+    }
+    json.key("counts");
+    json.beginObject();
+    for (const RelativeEntry& e : death.relatives) {
+        json.key(e.label.empty() ? e.written() : e.written() + "@" + e.label);
+        json.value(e.count);
+    }
+    json.endObject();
+}
 
 // The school and positions the case was answered by, one written text per
 // combination: every line of a batch carries them.
@@ -63,6 +78,11 @@ void writeSchool(JsonWriter& json, const DeathResult& death)
     const Positions& p = death.computation.positions;
     json.written(texts[static_cast<std::size_t>(static_cast<int>(p.school) * 4 + (p.spouseReturn ? 1 : 0) +
                                                 (p.noReturn ? 2 : 0))]);
+    // Only where it was asked for: every other answer stays as it was written.
+    if (p.kindredMethod != KindredMethod::Muhammad) {
+        json.key("kindredMethod");
+        json.value(kindredMethodKey(p.kindredMethod));
+    }
 }
 
 void writeStopped(JsonWriter& json, const DeathResult& death)
@@ -118,6 +138,7 @@ const std::array<std::string, kHeirKindCount>& sharesOfNothing()
 
 void writeShares(JsonWriter& json, const DeathResult& death)
 {
+    if (death.byPath) return;  // the kinds a case by path is divided over are no names of its heirs
     const CaseResult& result = death.computation.result;
     const auto& nothingTexts = sharesOfNothing();
     json.key("shares");
@@ -168,20 +189,71 @@ void writeTable(JsonWriter& json, const char* name, const DeathResult& death, Ta
     json.key(name);
     json.beginArray();
     if (death.computation.outcome == CaseOutcome::Computed) {
-        buildResultTable(death.counts, death.computation.result, medium)
-            .forEachPlaced([&json](int x, int y, const std::string& text) { writePlacedText(json, x, y, text); });
+        const ResultTable table = death.byPath ? buildResultTable(death.relatives, *death.byPath, medium)
+                                               : buildResultTable(death.counts, death.computation.result, medium);
+        table.forEachPlaced([&json](int x, int y, const std::string& text) { writePlacedText(json, x, y, text); });
     }
     json.endArray();
 }
 
 void writeEstate(JsonWriter& json, const DeathResult& death)
 {
-    if (death.settlement)
+    if (!death.settlement) return;
+    if (death.byPath) {
+        writeEstateJson(json, *death.settlement, death.byPath->resolution.capacities.counts, death.relatives);
+    } else {
         writeEstateJson(json, *death.settlement, death.settledHeirs ? *death.settledHeirs : death.counts);
+    }
 }
 
 void writeScreen(JsonWriter& json, const DeathResult& death) { writeTable(json, "screen", death, TableMedium::Screen); }
 void writePrint(JsonWriter& json, const DeathResult& death) { writeTable(json, "print", death, TableMedium::Paper); }
+
+// Every heir as entered (for the 21 kinds, in the order of the table's rows),
+// the excluded ones with no parts: what a script reads each heir's share by.
+void writeHeirs(JsonWriter& json, const DeathResult& death)
+{
+    const bool divided = death.computation.outcome == CaseOutcome::Computed;
+    const std::int64_t corrected = !divided       ? 0
+                                   : death.byPath ? death.byPath->correctedBase()
+                                                  : death.computation.result.finalBase;
+    json.key("corrected");
+    json.value(corrected);
+    json.key("heirs");
+    json.beginArray();
+    const bool sexGiven = uterineSexGiven(death.relatives);
+    const auto row = [&](const RelativeEntry& e, std::int64_t perHead) {
+        const std::int64_t parts = perHead * e.count;
+        json.beginObject();
+        json.key("path");
+        json.value(e.written());
+        json.key("label");
+        json.value(e.label);
+        json.key("name");
+        json.value(relativeName(e.path, {1, Nominative, false, sexGiven}));
+        json.key("count");
+        json.value(e.count);
+        json.key("parts");
+        json.value(parts);
+        json.key("fraction");
+        json.value(divided ? Fraction::of(parts, corrected).text() : "0");
+        json.key("perHead");
+        json.value(divided ? Fraction::of(perHead, corrected).text() : "0");
+        json.endObject();
+    };
+    if (death.byPath) {
+        for (std::size_t i = 0; i < death.relatives.size(); ++i) {
+            row(death.relatives[i], divided ? shareOf(*death.byPath, death.relatives, i).partsPerHead : 0);
+        }
+    } else {
+        for (const HeirKind kind : rowOrder(TableMedium::Screen)) {
+            if (!death.counts.has(kind)) continue;
+            const std::int64_t parts = divided ? death.computation.result.parts[indexOf(kind)] : 0;
+            row({RelativePath::ofKind(kind), true, death.counts.of(kind), ""}, parts / death.counts.of(kind));
+        }
+    }
+    json.endArray();
+}
 
 // Only when asked for: the steps cost a trace and the Arabic text.
 void writeStepsSection(JsonWriter& json, const DeathResult& death)
@@ -198,9 +270,10 @@ struct ResultSection {
     std::span<const std::string_view> members = {};
 };
 
-constexpr std::string_view kSchoolMembers[] = {"school", "positions"};
+constexpr std::string_view kSchoolMembers[] = {"school", "positions", "kindredMethod"};
 constexpr std::string_view kCaseWideMembers[] = {"Base",        "Correction",   "ShareScale",
                                                  "BaseDivisor", "ReturnFactor", "SpouseScale"};
+constexpr std::string_view kHeirsMembers[] = {"corrected", "heirs"};
 
 // "later" and "combined" belong to a line with later deaths: the writer of
 // such a line writes them (later_deaths_json.h).
@@ -217,6 +290,7 @@ constexpr ResultSection kSections[] = {
     {"estate", writeEstate},
     {"later", nullptr},
     {"combined", nullptr},
+    {"heirs", writeHeirs, kHeirsMembers},
 };
 constexpr std::size_t kCountsSection = 0;
 constexpr std::size_t kEstateSection = 9;
@@ -234,6 +308,10 @@ FirstDeathResult::FirstDeathResult(const CaseAnswer& answer)
       death{answer.counts(), *answer.computation, answer.explained() ? &steps : nullptr,
             answer.settlement ? &*answer.settlement : nullptr}
 {
+    if (answer.byPath) {
+        death.relatives = answer.relatives();
+        death.byPath = &*answer.byPath;
+    }
 }
 
 ResultFields ResultFields::all()
@@ -287,7 +365,7 @@ void writeCaseResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fi
     const FirstDeathResult first(answer);
     json.beginObject();
     if (answer.beyondExactRange()) {
-        writeCounts(json, answer.counts());
+        writeCountsSection(json, first.death);
         json.key("error");
         json.value(kBeyondExactRangeError);
         if (lineNumber) {

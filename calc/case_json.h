@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "answer/case_answer.h"
 #include "calc/json_writer.h"
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 #include "present/solution_steps.h"
 
 namespace qismaru::calc {
@@ -24,6 +26,9 @@ struct DeathResult {
     // speaks of no kind of heirs (`settledHeirs` empty).
     const estate::Settlement* settlement = nullptr;
     const KindCounts* settledHeirs = nullptr;
+    // A case by path: its relatives as entered and its division by path.
+    std::span<const RelativeEntry> relatives{};
+    const PathComputation* byPath = nullptr;
 };
 
 // The first death of an answer as its result members give it, with its

@@ -9,8 +9,8 @@
 namespace qismaru::calc {
 
 // The school and positions one case is answered by: those of the command
-// line, with a batch line's own "school", "spouseReturn" and "noReturn" in
-// their place; or why the case cannot be answered by them.
+// line, with a batch line's own "school", "spouseReturn", "noReturn" and
+// "kindredMethod" in their place; or why the case cannot be answered by them.
 struct PositionsChoice {
     Positions positions;
     std::string error;  // empty when the positions can be used

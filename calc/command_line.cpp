@@ -72,6 +72,10 @@ void addPositionOptions(CLI::App& app, CalcOptions& options)
     app.add_flag("--no-return", options.noReturn,
                  "No return: what the shares leave goes to the public treasury; maliki and shafii only (a line's "
                  "\"noReturn\" takes its place)");
+    app.add_option("--kindred-method", options.kindredMethod,
+                   "Among distant kindred under the hanafi school: muhammad (the default) or abu-yusuf (a line's "
+                   "\"kindredMethod\" takes its place)")
+        ->type_name("METHOD");
 }
 
 void addEstateOptions(CLI::App& app, EstateOptions& estate)

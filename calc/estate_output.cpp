@@ -69,9 +69,32 @@ void writeKinds(JsonWriter& json, EstateMembers& members, const estate::Settleme
     json.endObject();
 }
 
+void writeRelatives(JsonWriter& json, EstateMembers& members, const estate::Settlement& s,
+                    std::span<const RelativeEntry> relatives)
+{
+    json.key("relatives");
+    json.beginArray();
+    for (const estate::RelativeAmount& a : s.relatives) {
+        json.beginObject();
+        json.key("path");
+        json.value(relatives[a.entry].written());
+        json.key("label");
+        json.value(relatives[a.entry].label);
+        json.key("count");
+        json.value(a.count);
+        members.exact("exact", a.exact);
+        members.exact("perHeadExact", a.perHeadExact);
+        members.amount("amount", a.amount);
+        members.amount("perHead", a.perHead);
+        json.endObject();
+    }
+    json.endArray();
+}
+
 }  // namespace
 
-void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts)
+void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCounts& counts,
+                     std::span<const RelativeEntry> relatives)
 {
     const estate::Claims& c = s.claims;
     EstateMembers members(json, s.inputs.decimals);
@@ -86,6 +109,7 @@ void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCo
     members.amount("net", c.net);
     members.amount("unpaidDebts", c.unpaidDebts);
     writeKinds(json, members, s);
+    if (!relatives.empty()) writeRelatives(json, members, s, relatives);
     if (s.division == estate::Division::Divided) {
         members.amount("bequestFromRest", s.bequestFromRest);
         members.amount("undistributed", s.undistributed);

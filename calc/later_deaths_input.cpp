@@ -4,6 +4,7 @@
 #include "calc/heir_codes.h"
 #include "files/case_file_later.h"
 #include "files/json_document.h"
+#include "present/deaths_refusal_text.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {
@@ -76,6 +77,8 @@ std::string readLaterDeaths(const estate::JsonDocument& line, const json& value,
     if (!value.is_array()) {
         return "\"later\" must be a list of later deaths, such as [{\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}]";
     }
+    // Refused before a death is read: a line may hold thousands.
+    if (value.size() > kMaxLaterDeaths) return estate::englishTooManyDeathsText();
     later.clear();
     later.reserve(value.size());
     for (const json& entry : value) {

@@ -129,6 +129,7 @@ std::string_view stepKey(CombinedStepType type)
 {
     switch (type) {
     case CombinedStepType::Join: return "join";
+    case CombinedStepType::Reduction: return "reduction";
     case CombinedStepType::Base: return "base";
     case CombinedStepType::Heirs: return "heirs";
     case CombinedStepType::Undistributed: return "undistributed";
@@ -149,6 +150,7 @@ void writeCombinedSteps(JsonWriter& json, const std::vector<CombinedStep>& steps
         if (step.type == CombinedStepType::Join) member(json, "death", step.death);
         if (step.type == CombinedStepType::Heirs) text(json, "ref", refText(step.ref));
         if (step.type != CombinedStepType::Join) member(json, "parts", step.parts);
+        if (step.type == CombinedStepType::Reduction) member(json, "by", step.by);
         json.endObject();
     }
     json.endArray();
@@ -160,6 +162,7 @@ void writeCombined(JsonWriter& json, const CaseAnswer& answer)
     json.key("combined");
     json.beginObject();
     member(json, "base", table.base);
+    member(json, "reducedBy", table.reducedBy);
     writeDeaths(json, table);
     writeHeirs(json, answer);
     json.key("undistributed");

@@ -124,6 +124,12 @@ void writeSteps(JsonWriter& json, const std::vector<SolutionStep>& steps)
         json.key("text");
         json.value(s.text);
         writeFields(json, s);
+        if (!s.relatives.empty()) {
+            json.key("relatives");
+            json.beginArray();
+            for (const std::string& written : s.relatives) json.value(written);
+            json.endArray();
+        }
         json.endObject();
     }
     json.endArray();

@@ -5,6 +5,7 @@
 #include "calc/case_json.h"
 #include "present/number_text.h"
 #include "present/result_table.h"
+#include "present/share_sentences.h"
 
 namespace qismaru::calc {
 
@@ -35,13 +36,10 @@ void writeCaseWideValues(std::ostream& out, const CaseResult& r)
         << plainDecimal(r.returnFactor) << ", SpouseScale " << plainDecimal(r.spouseScale) << '\n';
 }
 
-}  // namespace
-
-void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation,
-                     const std::vector<std::string>& said)
+void writeTable(std::ostream& out, const ResultTable& table, const CaseComputation& computation,
+                const std::vector<std::string>& said)
 {
     if (computation.outcome == CaseOutcome::Computed) {
-        const ResultTable table = buildResultTable(counts, computation.result, TableMedium::Screen);
         for (const TableRow& row : table.rows) writeRow(out, row);
         out << trimmed(table.base) << " | " << table.percentageTitle << '\n';
         for (const std::string& line : table.totals) out << trimmed(line) << '\n';
@@ -50,6 +48,26 @@ void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComp
         out << "validation stop: no table\n";
     }
     for (const std::string& line : said) out << line << '\n';
+}
+
+}  // namespace
+
+void writeTextReport(std::ostream& out, const KindCounts& counts, const CaseComputation& computation,
+                     const std::vector<std::string>& said)
+{
+    const bool divided = computation.outcome == CaseOutcome::Computed;
+    writeTable(out, divided ? buildResultTable(counts, computation.result, TableMedium::Screen) : ResultTable{},
+               computation, said);
+    // Which grandmother a count whose side is not given stands for may decide the school's answer.
+    if (const std::string note = grandmotherSideText(counts, computation.positions.school); divided && !note.empty())
+        out << note << '\n';
+}
+
+void writePathReport(std::ostream& out, std::span<const RelativeEntry> relatives, const PathComputation& p,
+                     const std::vector<std::string>& said)
+{
+    writeTable(out, p.divided() ? buildResultTable(relatives, p, TableMedium::Screen) : ResultTable{}, p.computation,
+               said);
 }
 
 }  // namespace qismaru::calc

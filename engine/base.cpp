@@ -31,6 +31,7 @@ std::uint32_t denominatorsTaken(const CaseWork& work, bool spouseCounts)
     for (const HeirKind kind : kBaseKinds) {
         if (const int d = denominatorTaken(work, kind, spouseCounts); d > 0) denominators |= std::uint32_t{1} << d;
     }
+    if (const int d = work.result.completingSixth.share.denominator; d > 0) denominators |= std::uint32_t{1} << d;
     return denominators;
 }
 
@@ -43,6 +44,7 @@ std::int64_t baseOfDenominators(const CaseWork& work)
         const int denominator = denominatorTaken(work, kind, spouseCounts);
         if (denominator > 0) base = commonMultipleStep(base, denominator);
     }
+    if (const int d = work.result.completingSixth.share.denominator; d > 0) base = commonMultipleStep(base, d);
     work.record([&work, base, spouseCounts] {
         return step::BaseOfDenominators{denominatorsTaken(work, spouseCounts), base, !spouseCounts};
     });

@@ -40,6 +40,18 @@ struct ShareResult {
     bool isResiduary() const { return denominator == 0 && value > 0.0; }
 };
 
+// A level of son's daughters between one daughter and a son's son below
+// them, in a case entered by path (d, s.d, s.s.s):
+// they complete her two thirds with a sixth, and the son's son does not make
+// them residuaries with him (the books: "بنتا وبنات ابن وابن ابن ابن: للبنت
+// النصف، ولبنات الابن السدس، والباقي لابن ابن الابن"). No one of the 21 kinds
+// holds this share, so it stands beside them.
+struct CompletingSixth {
+    int heads = 0;
+    ShareResult share;
+    std::int64_t parts = 0;
+};
+
 struct CaseResult {
     std::array<ShareResult, kHeirKindCount> shares{};
     std::int64_t base = 0;      // after a return with a spouse, the spouse-return base
@@ -60,6 +72,7 @@ struct CaseResult {
     // spouse's fraction, or no return at all): the parts fall short of the
     // corrected base by exactly that part.
     bool undistributedRemainder = false;
+    CompletingSixth completingSixth;
 
     ShareResult& operator[](HeirKind kind) { return shares[indexOf(kind)]; }
     const ShareResult& operator[](HeirKind kind) const { return shares[indexOf(kind)]; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 
 #include "engine/kind_groups.h"
 #include "engine/whole_numbers.h"
@@ -66,6 +67,9 @@ DeathsRefusal resolveLinks(const CombinedTable& table, const LaterDeath& later, 
             r.kind = link.kind;
             return r;
         }
+        if (const auto other = otherSexRef(table.groups[static_cast<std::size_t>(index)], link.kind)) {
+            return refusedAt(OtherSex, death, *other, link.kind);
+        }
         if (std::find(linked.begin(), linked.end(), index) != linked.end()) {
             return refusedAt(LinkedTwice, death, link.earlier, link.kind);
         }
@@ -116,7 +120,7 @@ void startTable(CombinedTable& table, const DeathCase& first)
         if (!first.counts.has(info.kind)) continue;
         const std::int64_t parts = r.parts[indexOf(info.kind)];
         table.addGroup({{1, info.kind}, {}, first.counts.of(info.kind), parts, 0});
-        table.casePart(table.groups.size() - 1, 0) = parts;
+        table.setCasePart(table.groups.size() - 1, 0, parts);
         given += parts;
     }
     table.undistributed = r.finalBase - given;
@@ -144,9 +148,11 @@ void passOnDeceasedParts(CombinedTable& table, std::size_t deceased, const JoinS
     person.diedAs = step.death;
     table.addGroup(std::move(person));
     const std::size_t row = table.groups.size() - 1;
-    for (std::size_t d = 0; d < table.deathCount(); ++d) {
-        table.casePart(row, d) = table.casePart(deceased, d) / count;
-        table.casePart(deceased, d) -= table.casePart(row, d);
+    const std::vector<CasePart> shares = table.casePartsOf(deceased);
+    for (const CasePart& share : shares) {
+        const std::int64_t his = share.parts / count;
+        table.setCasePart(row, share.death, his);
+        table.setCasePart(deceased, share.death, share.parts - his);
     }
 }
 
@@ -169,10 +175,27 @@ void addLaterHeirs(CombinedTable& table, const DeathCase& dc, const LinkedGroups
             table.addGroup({ref, {}, dc.counts.of(info.kind), 0, 0});
             row = table.groups.size() - 1;
         }
-        table.casePart(row, d) = parts;
+        table.setCasePart(row, d, parts);
         table.groups[row].parts += parts * step.caseMultiplier;
     }
     table.undistributed += (r.finalBase - given) * step.caseMultiplier;
+}
+
+// The books' الاختصار: where J, what no heir takes and the parts of every
+// living person share a factor, all are divided by it, so that the table
+// stands in its least figures, as a single case does. A person's parts,
+// not his group's: each head keeps whole parts.
+void reduceTable(CombinedTable& table)
+{
+    std::int64_t common = std::gcd(table.base, table.undistributed);
+    for (const PersonGroup& g : table.groups) {
+        if (g.alive() && g.parts > 0) common = std::gcd(common, g.parts / g.count);
+    }
+    if (common <= 1) return;
+    table.reducedBy = common;
+    table.base /= common;
+    table.undistributed /= common;
+    for (PersonGroup& g : table.groups) g.parts /= common;
 }
 
 DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDeath& later, int death)
@@ -218,27 +241,56 @@ DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir)
     return None;
 }
 
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind)
+{
+    if (sexesDiffer(kind, group.ref.kind)) return group.ref;
+    for (const GroupRef& r : group.also) {
+        if (sexesDiffer(kind, r.kind)) return r;
+    }
+    return std::nullopt;
+}
+
 bool PersonGroup::knownAs(GroupRef r) const { return ref == r || std::find(also.begin(), also.end(), r) != also.end(); }
+
+std::int64_t CombinedTable::casePart(std::size_t group, std::size_t death) const
+{
+    for (const CasePart& part : caseParts[group]) {
+        if (part.death == death) return part.parts;
+    }
+    return 0;
+}
 
 void CombinedTable::reserve(std::size_t deathCount, std::size_t groupCount)
 {
     deaths = deathCount;
     groups.reserve(groupCount);
-    caseParts.reserve(groupCount * deathCount);
+    caseParts.reserve(groupCount);
     caseBases.reserve(deathCount);
     multipliers.reserve(deathCount);
 }
 
 PersonGroup& CombinedTable::addGroup(PersonGroup group)
 {
-    caseParts.resize(caseParts.size() + deaths, 0);
+    caseParts.emplace_back();
     return groups.emplace_back(std::move(group));
+}
+
+void CombinedTable::setCasePart(std::size_t group, std::size_t death, std::int64_t parts)
+{
+    std::vector<CasePart>& row = caseParts[group];
+    const auto at = std::find_if(row.begin(), row.end(), [death](const CasePart& p) { return p.death >= death; });
+    if (at != row.end() && at->death == death) {
+        at->parts = parts;
+    } else {
+        row.insert(at, {death, parts});
+    }
 }
 
 DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                             CombinedTable& table)
 {
     table = {};
+    if (later.size() > kMaxLaterDeaths) return refusedAt(TooManyDeaths, static_cast<int>(kMaxLaterDeaths) + 2);
     if (deaths.front().counts.empty()) return refusedAt(NoHeirs, 1);
     if (DeathsRefusal r = caseProblem(deaths.front(), 1); r.refused()) return r;
     // At most a group per kind of each death and one per deceased: reserved
@@ -252,6 +304,7 @@ DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vec
         const int death = static_cast<int>(i) + 2;
         if (DeathsRefusal r = joinDeath(table, deaths[i + 1], later[i], death); r.refused()) return r;
     }
+    if (!later.empty()) reduceTable(table);
     return {};
 }
 

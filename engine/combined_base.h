@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/compute_case.h"
@@ -13,6 +14,8 @@ namespace qismaru {
 // corrected base B, whose deceased holds p parts of J, g = gcd(p, B): every
 // part so far is multiplied by B/g, his own case's parts by p/g, and J
 // becomes J × B/g. A person who inherits in several deaths takes the sum.
+// When every death is joined, J and all the parts are divided by what they
+// share (الاختصار).
 
 // How the deceased's parts p stand to his own case's corrected base B.
 enum class PartsRelation : std::uint8_t {
@@ -50,6 +53,12 @@ struct PersonGroup {
     bool knownAs(GroupRef r) const;
 };
 
+// A group's parts of one death's own corrected base.
+struct CasePart {
+    std::size_t death = 0;  // the first at 0
+    std::int64_t parts = 0;
+};
+
 struct CombinedTable {
     std::int64_t base = 0;  // J
     // Per death, the first at 0: its corrected base, and what its parts are
@@ -63,26 +72,38 @@ struct CombinedTable {
     // Parts of J that go to no heir: what a spouse alone leaves, or a
     // surplus kept from the return, in any of the deaths.
     std::int64_t undistributed = 0;
+    // What J, every person's parts and what no heir takes were divided by
+    // once every death was joined (الاختصار), 1 when nothing divides them
+    // all: the columns' parts times their multipliers are the parts before
+    // it, and the last join's base is J before it.
+    std::int64_t reducedBy = 1;
 
     // A group's parts of a death's own corrected base (0 where it is no heir,
-    // or is excluded), the first death at 0.
-    std::int64_t casePart(std::size_t group, std::size_t death) const { return caseParts[group * deaths + death]; }
-    std::int64_t& casePart(std::size_t group, std::size_t death) { return caseParts[group * deaths + death]; }
+    // or is excluded), the first death at 0; and all of them, in the order
+    // of the deaths.
+    std::int64_t casePart(std::size_t group, std::size_t death) const;
+    const std::vector<CasePart>& casePartsOf(std::size_t group) const { return caseParts[group]; }
     std::size_t deathCount() const { return deaths; }
 
     // While the table is built: room for the groups of `deathCount` deaths,
-    // then each group appended with no parts in any death yet.
+    // then each group appended with no parts in any death yet, and given
+    // its parts death by death.
     void reserve(std::size_t deathCount, std::size_t groupCount);
     PersonGroup& addGroup(PersonGroup group);
+    void setCasePart(std::size_t group, std::size_t death, std::int64_t parts);
 
 private:
     std::size_t deaths = 0;
-    std::vector<std::int64_t> caseParts;  // a row of `deaths` per group, in one allocation for all
+    // Per group, only the deaths it inherits in: a person is an heir in a
+    // few of them, so the table grows with what it holds, not with groups
+    // × deaths.
+    std::vector<std::vector<CasePart>> caseParts;
 };
 
 // Why the deaths cannot be joined.
 enum class DeathsProblem : std::uint8_t {
     None,
+    TooManyDeaths,             // more than kMaxLaterDeaths later deaths
     NoHeirs,                   // a later death names no heir
     UnknownGroup,              // no such group in an earlier death
     DeadGroup,                 // every member of the group has died
@@ -93,6 +114,7 @@ enum class DeathsProblem : std::uint8_t {
     LinkedTwice,               // one group linked to two kinds of a death, or one kind linked twice
     DeceasedLinked,            // the deceased among his own heirs
     CountDiffers,              // linked to a group with another number of survivors
+    OtherSex,                  // linked to a group of the other sex (ref: the reference that says so)
     SchoolRefuses,             // more grandmothers than the school lets inherit together
     ValidationStop,            // husband with wives, or more than four wives
     CaseBeyondExactRange,      // a death's own corrected base passes 2^53
@@ -115,6 +137,11 @@ struct DeathsRefusal {
 // Beyond the spouse's side the program does not judge kinship.
 DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir);
 
+// A reference by which the group is known as a kind of the other sex than
+// `kind`, whose heirs therefore cannot be its persons (a uterine brother once
+// linked as a husband is a man); nothing when they may be.
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind);
+
 // One death's case, computed alone.
 struct DeathCase {
     KindCounts counts;
@@ -126,8 +153,10 @@ struct DeathCase {
 DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
 
 // Joins computed cases: deaths[0] is the first death, deaths[i] the case of
-// later[i - 1], each computed by the same school and positions. On a
-// refusal the table is left incomplete.
+// later[i - 1], each computed by the same school and positions, then
+// reduces the table to its least figures, as a single case is. On a
+// refusal the table is left incomplete; more than kMaxLaterDeaths later
+// deaths are refused before anything is joined, at the first beyond them.
 DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                             CombinedTable& table);
 

@@ -39,29 +39,43 @@ CaseOutcome divide(CaseWork& work)
     return computeParts(work) ? CaseOutcome::Computed : CaseOutcome::BeyondExactRange;
 }
 
-}  // namespace
-
-CaseComputation computeCase(const KindCounts& counts, StepTrace* trace)
+CaseComputation computeHanafi(const Capacities& capacities, StepTrace* trace)
 {
     if (trace) trace->clear();
     CaseComputation computation;
-    CaseWork work(counts, computation.result, trace);
+    computation.result.completingSixth.heads = capacities.completingSixth;
+    CaseWork work(capacities.counts, computation.result, trace);
     computation.outcome = divide(work);
-    collectCaseMessages(counts, computation.messages);
-    assert(!findInvariantViolation(counts, computation));
+    collectCaseMessages(capacities.counts, computation.messages, capacities.uterineBrother);
+    assert(!findInvariantViolation(capacities.counts, computation));
     return computation;
+}
+
+}  // namespace
+
+CaseComputation computeCase(const KindCounts& counts, StepTrace* trace) { return computeHanafi({counts}, trace); }
+
+CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace)
+{
+    return computeCase(Capacities{counts}, positions, trace);
 }
 
 // The Hanafi answer first: the schools agree with it in all but a few kinds
 // of case, and where they differ the school's rule starts from its shares.
-CaseComputation computeCase(const KindCounts& counts, const Positions& asked, StepTrace* trace)
+// No rule of a school reaches a lower level of son's daughters: each needs
+// a case without male descendants, or one with a return.
+CaseComputation computeCase(const Capacities& capacities, const Positions& asked, StepTrace* trace)
 {
     const Positions positions = effectivePositions(asked);
-    CaseComputation computation = computeCase(counts, trace);
+    CaseComputation computation = computeHanafi(capacities, trace);
     if (positions == Positions{}) return computation;
     computation.positions = positions;
-    if (computation.outcome == CaseOutcome::Computed) applySchoolRules(counts, positions, computation, trace);
-    assert(!findInvariantViolation(counts, computation));
+    if (computation.outcome == CaseOutcome::Computed) {
+        assert(capacities.completingSixth == 0 ||
+               schoolRuleFor(capacities.counts, positions, computation.result) == SchoolRule::None);
+        applySchoolRules(capacities.counts, positions, computation, trace);
+    }
+    assert(!findInvariantViolation(capacities.counts, computation));
     return computation;
 }
 
@@ -77,6 +91,7 @@ bool differsFromHanafi(const KindCounts& counts, const CaseComputation& computat
         // parts / corrected base, compared across the two bases
         if (Wide{a.parts[k]} * b.finalBase != Wide{b.parts[k]} * a.finalBase) return true;
     }
+    if (Wide{a.completingSixth.parts} * b.finalBase != Wide{b.completingSixth.parts} * a.finalBase) return true;
     return a.undistributedRemainder != b.undistributedRemainder;
 }
 

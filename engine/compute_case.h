@@ -38,6 +38,23 @@ CaseComputation computeCase(const KindCounts& counts, StepTrace* trace = nullptr
 // school with no extra position gives exactly the answer above.
 CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
 
+// What a division runs over: the heads of each of the 21 kinds, and what a
+// case entered by path holds beyond them (engine/path_case.h resolves each
+// relative to the kind by whose rules he inherits).
+struct Capacities {
+    KindCounts counts;
+    // The heads of a level of son's daughters who hold the completing sixth
+    // above a son's son (CompletingSixth).
+    int completingSixth = 0;
+    // A uterine brother is known to be among the uterine siblings: their sex
+    // was given, so a case that needs them to be women is not that case.
+    bool uterineBrother = false;
+};
+
+// The same division over capacities; with nothing beyond the 21 kinds it is
+// exactly the division of their counts.
+CaseComputation computeCase(const Capacities& capacities, const Positions& positions, StepTrace* trace = nullptr);
+
 // Whether the case's answer gives any heir another part of the estate, or
 // leaves another part undistributed, than the Hanafi answer: what the table
 // marks for a user of another school.

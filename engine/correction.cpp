@@ -11,17 +11,21 @@ using enum HeirKind;
 
 // A kind's parts of the base, before the correction, as the correction must
 // make them divisible by the kind's heads. 0 when the kind has no parts.
-std::int64_t partsBeforeCorrection(const CaseWork& work, HeirKind kind)
+std::int64_t partsBeforeCorrection(const CaseWork& work, const ShareResult& share, bool spouse)
 {
-    const ShareResult& share = work.share(kind);
     const double base = static_cast<double>(work.result.base);
     if (share.isFraction()) {
         const double parts = base / share.denominator * share.numerator;
         // The spouse's parts never carry the return.
-        return whole(kind == Wives ? parts : parts * work.result.returnFactor);
+        return whole(spouse ? parts : parts * work.result.returnFactor);
     }
     if (share.isResiduary()) return whole(base * share.value);
     return 0;
+}
+
+std::int64_t partsBeforeCorrection(const CaseWork& work, HeirKind kind)
+{
+    return partsBeforeCorrection(work, work.share(kind), kind == Wives);
 }
 
 std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
@@ -33,6 +37,18 @@ std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
     const HeadFactor factor = headFactorOf(parts, heads);
     if (factor.factor > 1)
         work.record([kind, parts, heads, factor] { return step::GroupHeads{kind, parts, heads, factor}; });
+    return factor.factor;
+}
+
+std::int64_t completingSixthFactor(const CaseWork& work)
+{
+    const CompletingSixth& lower = work.result.completingSixth;
+    const std::int64_t parts = partsBeforeCorrection(work, lower.share, false);
+    if (parts % lower.heads == 0) return 1;
+    const HeadFactor factor = headFactorOf(parts, lower.heads);
+    const std::int64_t heads = lower.heads;
+    if (factor.factor > 1)
+        work.record([parts, heads, factor] { return step::CompletingSixthHeads{parts, heads, factor}; });
     return factor.factor;
 }
 
@@ -74,10 +90,14 @@ std::int64_t accumulateHeadFactors(const CaseWork& work)
         {ConsanguineUnclesSons, {}},
     };
     std::int64_t correction = 1;
-    for (const CorrectedKind& k : kinds) {
-        if (k.unlessPresent && work.has(*k.unlessPresent)) continue;
-        const std::int64_t factor = groupHeadFactor(work, k.kind);
+    const auto combine = [&](std::int64_t factor) {
         if (factor > 1) correction = correction == 1 ? factor : combineFactors(work, correction, factor);
+    };
+    for (const CorrectedKind& k : kinds) {
+        // The level of son's daughters who hold the completing sixth stands above those the son's son lifts.
+        if (k.kind == SonsDaughters && work.result.completingSixth.heads > 0) combine(completingSixthFactor(work));
+        if (k.unlessPresent && work.has(*k.unlessPresent)) continue;
+        combine(groupHeadFactor(work, k.kind));
     }
     return correction;
 }
@@ -129,7 +149,7 @@ std::int64_t applyPairHeadFactor(const CaseWork& work, std::int64_t correction)
 
 bool othersHoldNothing(const CaseResult& result, HeirKind kind)
 {
-    double others = 0.0;
+    double others = result.completingSixth.share.value;
     for (int i = 0; i < kHeirKindCount; ++i) {
         if (i != indexOf(kind)) others += result.shares[i].value;
     }

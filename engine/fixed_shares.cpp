@@ -102,6 +102,18 @@ void assignSonsDaughters(CaseWork& work)
     }
 }
 
+// The books' "the highest level of daughters takes the half, the next the
+// completing sixth" repeated below a son's son who does not reach them: the
+// level that holds the sixth keeps it, and he takes what is left.
+void assignCompletingSixth(CaseWork& work)
+{
+    CompletingSixth& lower = work.result.completingSixth;
+    if (lower.heads > 0 && work.count(Daughters) == 1 && work.has(SonsSons) && !work.has(Sons)) {
+        setFraction(lower.share, 1, 6);
+        work.record([&lower] { return step::CompletingSixth{lower.share.exact, lower.heads}; });
+    }
+}
+
 bool sistersMayHoldFractions(const CaseWork& work)
 {
     return work.sums.descendants == 0 && !work.has(Father) && !work.has(Grandfather) && !work.has(FullBrothers);
@@ -137,6 +149,7 @@ bool assignFixedShares(CaseWork& work)
     assignFatherAndGrandfatherSixth(work);
     assignDaughters(work);
     assignSonsDaughters(work);
+    assignCompletingSixth(work);
     assignFullSisters(work);
     assignConsanguineSisters(work);
     return true;
@@ -146,6 +159,7 @@ double sumFixedShares(const CaseResult& r)
 {
     double total = 0.0;
     for (const HeirKind kind : kFixedKinds) total += r[kind].value;
+    if (r.completingSixth.heads > 0) total += r.completingSixth.share.value;
     return total;
 }
 
@@ -153,10 +167,11 @@ Fraction sumExactFixedShares(const CaseResult& r)
 {
     // Every fixed denominator divides 24: add in twenty-fourths.
     std::int64_t twentyFourths = 0;
-    for (const HeirKind kind : kFixedKinds) {
-        const ShareResult& share = r[kind];
+    const auto add = [&twentyFourths](const ShareResult& share) {
         if (share.isFraction()) twentyFourths += share.numerator * (24 / share.denominator);
-    }
+    };
+    for (const HeirKind kind : kFixedKinds) add(r[kind]);
+    add(r.completingSixth.share);
     return Fraction::of(twentyFourths, 24);
 }
 

@@ -27,6 +27,9 @@ std::optional<std::string_view> shareViolation(const KindCounts& counts, const C
         }
         if (share.isResiduary() && share.label == ShareLabel::None) return "a residuary share has no label";
     }
+    if (r.completingSixth.heads == 0 && !holdsNothing(r.completingSixth.share)) {
+        return "a completing sixth is held by no lower son's daughter";
+    }
     return std::nullopt;
 }
 
@@ -44,6 +47,11 @@ std::optional<std::string_view> partsViolation(const KindCounts& counts, const C
         if (parts > 0 && parts % counts.of(info.kind) != 0) return "an heir gets a fraction of a part";
         totalParts += parts;
     }
+    const CompletingSixth& lower = r.completingSixth;
+    if (lower.parts < 0 || (lower.parts > 0 && lower.parts % lower.heads != 0)) {
+        return "a lower son's daughter gets a fraction of a part";
+    }
+    totalParts += lower.parts;
     if (paidMaleResiduaries > 1) return "more than one male residuary kind is paid";
     if (r.base < 1) return "the base is below 1";
     // Below 1 only where every part and the base were reduced by a common

@@ -67,4 +67,14 @@ constexpr SpouseSide spouseSideOf(HeirKind kind)
     }
 }
 
+// Heirs of the two kinds are of different sexes, so they cannot be the same
+// persons: a father is no daughter, a husband no wife. A uterine sibling may
+// be either.
+constexpr bool sexesDiffer(HeirKind a, HeirKind b)
+{
+    const SpouseSide x = spouseSideOf(a);
+    const SpouseSide y = spouseSideOf(b);
+    return x != SpouseSide::Either && y != SpouseSide::Either && x != y;
+}
+
 }  // namespace qismaru

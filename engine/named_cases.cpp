@@ -84,7 +84,7 @@ bool mushtaraka(const CaseTest& t)
 
 bool isMushtaraka(const KindCounts& counts) { return mushtaraka(CaseTest(counts)); }
 
-void collectCaseMessages(const KindCounts& counts, MessageList& messages)
+void collectCaseMessages(const KindCounts& counts, MessageList& messages, bool uterineBrother)
 {
     const CaseTest t(counts);
     const bool bothSpouses = t.has(Husband) && t.has(Wives);
@@ -99,7 +99,8 @@ void collectCaseMessages(const KindCounts& counts, MessageList& messages)
     if (mulzima(t)) messages.add(CaseMessage::Mulzima);
     if (marwaniyya(t)) messages.add(CaseMessage::Marwaniyya);
     if (shurayhiyya(t)) messages.add(CaseMessage::Shurayhiyya);
-    if (ummAlAramil(t)) messages.add(CaseMessage::UmmAlAramil);
+    // The mother of the widows: seventeen women, the uterine siblings among them.
+    if (ummAlAramil(t) && !uterineBrother) messages.add(CaseMessage::UmmAlAramil);
     if (mushtaraka(t)) messages.add(CaseMessage::Mushtaraka);
 }
 

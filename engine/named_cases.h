@@ -7,7 +7,8 @@ namespace qismaru {
 
 // The messages Calculate shows for a case: the two validation rules first,
 // then every named case whose conditions hold, in their fixed order.
-void collectCaseMessages(const KindCounts& counts, MessageList& messages);
+// `uterineBrother`: a uterine brother is known among the uterine siblings.
+void collectCaseMessages(const KindCounts& counts, MessageList& messages, bool uterineBrother = false);
 
 // Husband, mother or grandmother, two or more uterine siblings and full
 // brothers, with no descendant, father or grandfather: the Mushtaraka.

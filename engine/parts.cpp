@@ -79,6 +79,10 @@ bool computeParts(CaseWork& work)
         const Fraction portion = share.exact * scale;
         r.parts[indexOf(info.kind)] = partsOfPortion(r.base, twiceCorrection, portion);
     }
+    CompletingSixth& lower = r.completingSixth;
+    if (lower.share.isFraction()) {
+        lower.parts = partsOfPortion(r.base, twiceCorrection, lower.share.exact * returnFactor);
+    }
     return true;
 }
 

@@ -65,6 +65,21 @@ struct Residue {
     Fraction remainder;  // what was left to take, of the estate
 };
 
+// A lower level of son's daughters in a case written by path took the
+// completing sixth beside one female of the level above, a son's son below
+// them not making them residuaries (engine/case_result.h, CompletingSixth).
+struct CompletingSixth {
+    Fraction share;
+    std::int64_t heads;
+};
+
+// That level's parts do not divide among its heads.
+struct CompletingSixthHeads {
+    std::int64_t parts;
+    std::int64_t heads;
+    HeadFactor factor;
+};
+
 // A residuary for whom the fixed shares left nothing.
 struct NothingLeft {
     HeirKind kind;
@@ -270,13 +285,15 @@ using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::Noth
                           step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving, step::HeadsBase,
                           step::ThirdOfRemainderBase, step::PoolHeads, step::ShareOfBase, step::BaseMultiplied,
                           step::Reduction, step::GrandfatherOptions, step::Counted, step::Akdariyya, step::SharedThird,
-                          step::NoReturn, step::SpouseTakesWhole>;
+                          step::NoReturn, step::SpouseTakesWhole, step::CompletingSixth, step::CompletingSixthHeads>;
 
 // The decisions of one computation, in the order they were made. Fixed in
 // size, so that recording never allocates: every entered kind leaves at most
 // two records (an exclusion, or a fixed share and a residue), the base three,
 // the increase or return one, and the correction at most 17 group factors,
-// one pair, 17 combinations and a halving: 42 + 3 + 1 + 36 = 82.
+// one pair, 17 combinations and a halving: 42 + 3 + 1 + 36 = 82; a case by
+// path adds the completing sixth of a lower level, its heads and one more
+// combination: 85.
 class StepTrace {
 public:
     static constexpr std::size_t kCapacity = 96;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,11 @@ struct SameLink {
 
     bool operator==(const SameLink&) const = default;
 };
+
+// The books' tables join a handful of deaths; a case holds at most this
+// many later deaths, so that its table, its solution and its saved file stay
+// of a size a teacher reads and every reader takes.
+inline constexpr std::size_t kMaxLaterDeaths = 50;
 
 // One heir who died before the division: one member of the group `deceased`
 // of an earlier death, with his own heirs.

@@ -21,6 +21,18 @@ std::string shareText(const ShareResult& share)
     return label;
 }
 
+// The table writes a fraction with blanks between its figures (" 1 / 6 "),
+// the settlement as "1/6"; its words it keeps.
+std::string compactFraction(const std::string& cell)
+{
+    if (cell.find_first_not_of(" 0123456789/") != std::string::npos) return cell;
+    std::string compact;
+    for (const char ch : cell) {
+        if (ch != ' ') compact += ch;
+    }
+    return compact;
+}
+
 class ReportWriter {
 public:
     ReportWriter(const Settlement& s, Grouping grouping) : s_(s), grouping_(grouping) {}
@@ -52,6 +64,19 @@ public:
             report.kinds.push_back({kind, std::string(labelsOf(kind).displayName), std::to_string(counts.of(kind)),
                                     shareText(result[kind]), std::to_string(amount->parts), money(amount->amount),
                                     money(amount->perHead), exactText(amount->exact), exactText(amount->perHeadExact)});
+        }
+    }
+
+    void writeRelatives(EstateReport& report, std::span<const RelativeEntry> entries, const PathComputation& p) const
+    {
+        const bool sexGiven = uterineSexGiven(entries);
+        for (const RelativeAmount& a : s_.relatives) {
+            const Standing& standing = p.resolution.standings[a.entry];
+            const HeirKind kind = standing.way == StandingWay::Inherits ? standing.capacity : HeirKind::SonsDaughters;
+            report.kinds.push_back({kind, relativeRowName(entries[a.entry], sexGiven, TableMedium::Screen),
+                                    std::to_string(a.count), compactFraction(relativeShareText(entries, p, a.entry)),
+                                    std::to_string(a.parts), money(a.amount), money(a.perHead), exactText(a.exact),
+                                    exactText(a.perHeadExact)});
         }
     }
 
@@ -202,6 +227,22 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
     writer.writeClaims(report);
     if (settlement.division == Division::Divided) {
         writer.writeKinds(report, counts, result);
+        writer.writeClosing(report, counts);
+    }
+    writer.writeNotes([&report](std::string_view note) { report.notes.emplace_back(note); }, counts);
+    return report;
+}
+
+EstateReport buildEstateReport(const Settlement& settlement, std::span<const RelativeEntry> entries,
+                               const PathComputation& computation, Grouping grouping)
+{
+    EstateReport report;
+    report.finalBase = settlement.finalBase;
+    const ReportWriter writer(settlement, grouping);
+    const KindCounts& counts = computation.resolution.capacities.counts;
+    writer.writeClaims(report);
+    if (settlement.division == Division::Divided) {
+        writer.writeRelatives(report, entries, computation);
         writer.writeClosing(report, counts);
     }
     writer.writeNotes([&report](std::string_view note) { report.notes.emplace_back(note); }, counts);

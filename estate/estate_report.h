@@ -59,6 +59,10 @@ std::array<std::string, kKindColumns> cellsOf(const KindLine& line);
 
 EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& counts, const CaseResult& result,
                                Grouping grouping);
+// A case written by path: a line for each relative who receives parts, in
+// the order entered, named and worded as the result table's rows are.
+EstateReport buildEstateReport(const Settlement& settlement, std::span<const RelativeEntry> entries,
+                               const PathComputation& computation, Grouping grouping);
 
 // The report's notes alone, one by one, for a writer that gives the amounts itself.
 void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,

@@ -43,20 +43,46 @@ Leftover leftoverOf(Minor net, Minor paid, Minor undistributed, std::int64_t bas
     return l;
 }
 
-Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation)
+namespace {
+
+// The claims; false when the case has no table to divide the net by.
+bool beginSettlement(Settlement& s, const EstateInputs& inputs, const CaseComputation& computation)
 {
-    Settlement s;
     s.inputs = inputs;
     s.claims = settleClaims(inputs);
     s.positions = computation.positions;
     if (computation.outcome != CaseOutcome::Computed) {
         s.division = computation.stopped() ? Division::NotDividedStopped : Division::NotDividedBeyondRange;
-        return s;
+        return false;
     }
-    const CaseResult& r = computation.result;
-    const Minor net = s.claims.net;
-    s.finalBase = r.finalBase;
+    s.finalBase = computation.result.finalBase;
+    return true;
+}
 
+// What no heir takes once the heirs have `partsGiven` and were paid `paid`,
+// the rest of a bequest taken from what a lone spouse leaves first.
+void closeSettlement(Settlement& s, const KindCounts& counts, std::int64_t partsGiven, Minor paid)
+{
+    const Minor net = s.claims.net;
+    // In minor units times the corrected base.
+    Minor undistributed = net * (s.finalBase - partsGiven);
+    if (s.claims.bequestCut() && legateeBeforeTreasury(s.positions, counts)) {
+        const Minor asked = s.claims.bequestAsked - s.claims.bequestAllowed;
+        const Minor whole = undistributed / s.finalBase;
+        s.bequestFromRest = asked < whole ? asked : whole;
+        undistributed -= s.bequestFromRest * s.finalBase;
+    }
+    static_cast<Leftover&>(s) =
+        leftoverOf(net, paid + s.bequestFromRest, undistributed, s.finalBase, s.inputs.decimals);
+}
+
+}  // namespace
+
+Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation)
+{
+    Settlement s;
+    if (!beginSettlement(s, inputs, computation)) return s;
+    const CaseResult& r = computation.result;
     std::int64_t partsGiven = 0;
     Minor paid = 0;
     s.kinds.reserve(kHeirKindCount);
@@ -64,20 +90,40 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         if (!hasRow(info.kind, counts, r)) continue;
         KindAmount& k = s.kinds.emplace_back();
         static_cast<HeadsAmount&>(k) =
-            headsAmount(net, r.parts[indexOf(info.kind)], r.finalBase, counts.of(info.kind), inputs.decimals);
+            headsAmount(s.claims.net, r.parts[indexOf(info.kind)], r.finalBase, counts.of(info.kind), inputs.decimals);
         k.kind = info.kind;
         partsGiven += k.parts;
         paid += k.amount;
     }
-    // What no heir takes, in minor units times the corrected base.
-    Minor undistributed = net * (r.finalBase - partsGiven);
-    if (s.claims.bequestCut() && legateeBeforeTreasury(s.positions, counts)) {
-        const Minor asked = s.claims.bequestAsked - s.claims.bequestAllowed;
-        const Minor whole = undistributed / r.finalBase;
-        s.bequestFromRest = asked < whole ? asked : whole;
-        undistributed -= s.bequestFromRest * r.finalBase;
+    closeSettlement(s, counts, partsGiven, paid);
+    return s;
+}
+
+Settlement settleEstate(const EstateInputs& inputs, std::span<const RelativeEntry> entries,
+                        const PathComputation& computation)
+{
+    Settlement s;
+    if (!beginSettlement(s, inputs, computation.computation)) return s;
+    if (computation.refused()) {
+        s.division = Division::NotDividedStopped;
+        return s;
     }
-    static_cast<Leftover&>(s) = leftoverOf(net, paid + s.bequestFromRest, undistributed, r.finalBase, inputs.decimals);
+    // Beside distant kindred the computation above is the spouse's alone;
+    // every relative's parts are counted in the base that holds theirs too.
+    s.finalBase = computation.correctedBase();
+    std::int64_t partsGiven = 0;
+    Minor paid = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const RelativeShare share = shareOf(computation, entries, i);
+        if (share.parts == 0) continue;
+        RelativeAmount& a = s.relatives.emplace_back();
+        static_cast<HeadsAmount&>(a) =
+            headsAmount(s.claims.net, share.parts, s.finalBase, entries[i].count, inputs.decimals);
+        a.entry = i;
+        partsGiven += a.parts;
+        paid += a.amount;
+    }
+    closeSettlement(s, computation.resolution.capacities.counts, partsGiven, paid);
     return s;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 #include "estate/amount.h"
 
 namespace qismaru::estate {
@@ -58,6 +60,11 @@ struct KindAmount : HeadsAmount {
     HeirKind kind = HeirKind::Mother;
 };
 
+// One relative of a case written by path: all the persons of his entry.
+struct RelativeAmount : HeadsAmount {
+    std::size_t entry = 0;  // his place among the entries
+};
+
 enum class Division {
     Divided,
     NotDividedStopped,      // a validation stop: the case has no table
@@ -89,6 +96,9 @@ struct Settlement : Leftover {
     std::int64_t finalBase = 0;
     // In kind order, one per kind with a row in the result table.
     std::vector<KindAmount> kinds;
+    // For a case written by path instead (`kinds` stays empty): one per
+    // relative who receives parts, in the order entered.
+    std::vector<RelativeAmount> relatives;
     // A lone spouse under the Hanafi and Hanbali schools: the legatee of
     // more than a third takes the rest of the bequest from what the spouse
     // leaves, before the public treasury, for no heir can object to it
@@ -110,5 +120,8 @@ bool legateeBeforeTreasury(const Positions& positions, const KindCounts& counts)
 // net × its parts ÷ the corrected base, each head's amount cut down to the
 // minor unit.
 Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, const CaseComputation& computation);
+// The same for a case written by path: each relative by his own parts.
+Settlement settleEstate(const EstateInputs& inputs, std::span<const RelativeEntry> entries,
+                        const PathComputation& computation);
 
 }  // namespace qismaru::estate

@@ -7,6 +7,7 @@
 
 #include "files/heir_entries.h"
 #include "files/json_document.h"
+#include "present/deaths_refusal_text.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::estate {
@@ -108,6 +109,10 @@ CaseFileReading readLater(const json& later, int version, CaseFile& file)
         fault.entry = LaterDeathsFault::Entry::NeedsVersion3;
         fault.english = "later deaths need format version 3";
     }
+    // Refused before a death is read: a file may hold thousands.
+    if (!fault.refused() && later.is_array() && later.size() > kMaxLaterDeaths) {
+        return refused(CaseFileProblem::TooManyLaterDeaths, englishTooManyDeathsText());
+    }
     if (!fault.refused()) fault = readLaterDeathEntries(later, file.positions.school, file.later);
     if (!fault.refused()) fault = laterDeathsProblem(file.heirs, file.later, file.positions);
     if (!fault.refused()) return {};
@@ -183,7 +188,9 @@ CaseFileReading readCaseFileAt(const std::string& path)
         reading.disk = disk;
         return reading;
     }
-    return readCaseFile(text);
+    CaseFileReading reading = readCaseFile(text);
+    reading.disk = disk;
+    return reading;
 }
 
 std::string caseFileText(const CaseFile& file)
@@ -228,6 +235,7 @@ std::string arabicProblemText(const CaseFileReading& reading)
         return "بيانات التركة في هذا الملف غير صحيحة، فلم يفتح.";
     case CaseFileProblem::BadPositions: return "المذهب أو أحد القولين في الرد المحفوظ في هذا الملف غير صحيح، فلم يفتح.";
     case CaseFileProblem::BadLaterDeaths: return arabicFaultText(reading.later);
+    case CaseFileProblem::TooManyLaterDeaths: return arabicTooManyDeathsText() + "، وفي هذا الملف أكثر منها، فلم يفتح.";
     }
     return "";
 }

@@ -31,9 +31,12 @@ namespace qismaru::estate {
 inline constexpr std::string_view kCaseFileFormat = "qismaru-case";
 inline constexpr int kCaseFileVersion = 3;
 inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
-// A case of 21 kinds and an estate is well under a kilobyte; anything near
-// this is not a case file, and is refused before it is parsed.
-inline constexpr std::size_t kMaxCaseFileBytes = 64 * 1024;
+// A case of 21 kinds and an estate is well under a kilobyte; the largest a
+// case may hold (every kind at the largest count, as many later deaths as a
+// case holds, each with every kind and a link for each, the largest
+// estate) is saved in under 102 KiB. Anything larger is not a case file,
+// and is refused before it is parsed; and a case is never saved larger.
+inline constexpr std::size_t kMaxCaseFileBytes = 128 * 1024;
 
 struct CaseFile {
     std::vector<HeirEntry> heirs;
@@ -59,7 +62,8 @@ enum class CaseFileProblem {
     // An unknown school, a switch that is not true or false, no return under a
     // school that returns or beside the return to a spouse.
     BadPositions,
-    BadLaterDeaths,  // heirs the window could not enter, or references that do not hold
+    BadLaterDeaths,      // heirs the window could not enter, or references that do not hold
+    TooManyLaterDeaths,  // more than a case holds (kMaxLaterDeaths)
 };
 
 struct CaseFileReading {

@@ -5,10 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <system_error>
+
+#include "files/beside_file.h"
 
 namespace qismaru::estate {
 
@@ -16,7 +17,7 @@ namespace {
 
 using Failure = DiskOutcome::Failure;
 
-DiskOutcome systemFailure(int error) { return {Failure::System, error}; }
+DiskOutcome systemFailure(int error) { return {Failure::System, error, std::nullopt}; }
 DiskOutcome lastSystemFailure() { return systemFailure(errno); }
 
 // Closes a descriptor that is still open when its function leaves early.
@@ -72,22 +73,14 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A new file beside `path`, hidden, named so that it meets no other; the
-// system gives it the user's usual permissions.
-Descriptor createBeside(const std::string& path, std::string& name)
+FileStamp stampOf(const std::string& finalPath, const struct stat& status)
 {
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    // A name of the longest length a folder allows must leave room for the suffix.
-    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
-    const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "." + base + "." + std::to_string(::getpid()) + "-" +
-               std::to_string((seed + attempt) % 1000000) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return Descriptor(fd);
-    }
-    return Descriptor(-1);
+    return {finalPath,
+            static_cast<std::uint64_t>(status.st_dev),
+            static_cast<std::uint64_t>(status.st_ino),
+            static_cast<std::int64_t>(status.st_size),
+            static_cast<std::int64_t>(status.st_mtim.tv_sec),
+            static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
 }
 
 // The new name is kept through a power failure only once the folder is on
@@ -98,6 +91,48 @@ void syncFolder(const std::string& folder)
     if (fd.valid()) ::fsync(fd.get());
 }
 
+// Where the bytes go, and what of the old file is kept.
+struct Target {
+    std::string path;
+    bool exists = false;
+    struct stat old {};
+};
+
+// The file the save replaces: the one `path` leads to, unless that is no
+// longer the file read or written before (then ChangedSince, or with
+// `evenIfChanged` the name itself, a link put there replaced, not followed).
+DiskOutcome findTarget(const std::string& path, Expected expected, Target& target)
+{
+    target.path = finalPath(path);
+    const bool elsewhere = expected.stamp && target.path != expected.stamp->finalPath;
+    if (elsewhere) {
+        if (!expected.evenIfChanged) return {Failure::ChangedSince, 0, std::nullopt};
+        target.path = path;
+        target.exists = ::lstat(path.c_str(), &target.old) == 0;
+        if (target.exists && S_ISLNK(target.old.st_mode)) target.exists = false;  // nothing of a link to keep
+    } else {
+        target.exists = ::stat(target.path.c_str(), &target.old) == 0;
+        const bool changed = expected.stamp && (!target.exists || stampOf(target.path, target.old) != *expected.stamp);
+        if (changed && !expected.evenIfChanged) return {Failure::ChangedSince, 0, std::nullopt};
+    }
+    if (target.exists && !S_ISREG(target.old.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
+    // A file the user may not change stays as it is, though its folder would let it be replaced.
+    if (target.exists && ::access(target.path.c_str(), W_OK) != 0) return lastSystemFailure();
+    return {};
+}
+
+// The old file's owner and group where the system allows (a user may give
+// a file a group of his own, only root another owner), then its mode, which
+// a change of owner may have cut.
+bool keepOwnerAndMode(int fd, const Target& target)
+{
+    if (!target.exists) return true;
+    if (::fchown(fd, target.old.st_uid, target.old.st_gid) != 0) {
+        [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid);
+    }
+    return ::fchmod(fd, target.old.st_mode & 07777) == 0;
+}
+
 }  // namespace
 
 DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::string& bytes)
@@ -105,12 +140,12 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
     bytes.clear();
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return lastSystemFailure();
-    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile};
+    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
     // Not waiting, should the file have been swapped for a FIFO meanwhile.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid()) return lastSystemFailure();
     if (::fstat(fd.get(), &status) != 0) return lastSystemFailure();
-    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile};
+    if (!S_ISREG(status.st_mode)) return {Failure::NotARegularFile, 0, std::nullopt};
     bytes.resize(limit);
     std::size_t filled = 0;
     while (filled < limit) {
@@ -121,36 +156,35 @@ DiskOutcome readRegularFile(const std::string& path, std::size_t limit, std::str
         filled += static_cast<std::size_t>(got);
     }
     bytes.resize(filled);
-    return {};
+    return {Failure::None, 0, stampOf(finalPath(path), status)};
 }
 
-DiskOutcome replaceFile(const std::string& path, std::string_view bytes)
+DiskOutcome replaceFile(const std::string& path, std::string_view bytes, Expected expected)
 {
-    const std::string target = finalPath(path);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return {Failure::NotARegularFile};
-    // A file the user may not change stays as it is, though its folder would let it be replaced.
-    if (exists && ::access(target.c_str(), W_OK) != 0) return lastSystemFailure();
+    Target target;
+    if (DiskOutcome found = findTarget(path, expected, target); !found.ok()) return found;
+    removeStaleBeside(target.path);
 
     std::string temporary;
-    Descriptor fd = createBeside(target, temporary);
+    Descriptor fd(createBeside(target.path, temporary));
     if (!fd.valid()) return lastSystemFailure();
-    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 &&
-                         (!exists || ::fchmod(fd.get(), old.st_mode & 07777) == 0) && fd.close() &&
-                         ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!written) {
+    struct stat written {};
+    const bool whole = writeAll(fd.get(), bytes) && keepOwnerAndMode(fd.get(), target) && ::fsync(fd.get()) == 0 &&
+                       ::fstat(fd.get(), &written) == 0 && fd.close() &&
+                       ::rename(temporary.c_str(), target.path.c_str()) == 0;
+    if (!whole) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return systemFailure(error);
     }
-    syncFolder(folderOf(target));
-    return {};
+    syncFolder(folderOf(target.path));
+    return {Failure::None, 0, stampOf(finalPath(path), written)};
 }
 
 std::string arabicDiskText(const DiskOutcome& outcome)
 {
     if (outcome.failure == Failure::NotARegularFile) return "ليس ملفاً عادياً، بل هو مجلد أو جهاز أو أنبوب";
+    if (outcome.failure == Failure::ChangedSince) return "تغيّر الملف على القرص منذ فُتح أو حُفظ";
     switch (outcome.error) {
     case ENOSPC: return "لا مساحة كافية على القرص";
     case EDQUOT: return "جاوز المستخدم حصته من القرص";
@@ -171,6 +205,7 @@ std::string arabicDiskText(const DiskOutcome& outcome)
 std::string englishDiskText(const DiskOutcome& outcome)
 {
     if (outcome.failure == Failure::NotARegularFile) return "not a regular file (a directory, a FIFO or a device)";
+    if (outcome.failure == Failure::ChangedSince) return "the file changed on disk since it was read or written";
     return std::generic_category().message(outcome.error);
 }
 

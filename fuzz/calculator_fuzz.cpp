@@ -2,9 +2,10 @@
 //
 // The first byte chooses the form. For the batch forms the rest is standard
 // input, one JSON case per line, either as it is or grown into the lines a
-// hostile input holds: nested tens of thousands deep, or longer than the
-// line limit. For the case-file form the rest is a .qismaru file, read as
-// the window and --case-file read it. For the estate form its first line is
+// hostile input holds: nested tens of thousands deep, longer than the line
+// limit, or a chain of later deaths, up to twice as many as a case holds or
+// thousands. For the case-file form the rest is a .qismaru file, read as
+// the window and --case-file read it, or such a chain written as one. For the estate form its first line is
 // CODE=N arguments and the lines after it the amounts of --estate,
 // --funeral, --debts and --bequest and the --decimals, as raw bytes.
 // Otherwise the rest is split at blanks into CODE=N arguments, and the
@@ -36,6 +37,7 @@
 #include "calc/plain_estate_line.h"
 #include "calc/plain_line.h"
 #include "engine/compute_case.h"
+#include "engine/successive_deaths.h"
 #include "estate/settlement.h"
 #include "files/case_file.h"
 #include "present/result_table.h"
@@ -189,6 +191,83 @@ std::string overLongLines(const std::string& rest)
     return repeated(piece, times) + "\n{\"d\":3}\n";
 }
 
+// A chain of later deaths grown from the fuzzer's bytes: the first says how
+// many, each next one (taken in turn) one death: which living member of an
+// earlier group dies, the one or two kinds of heirs he leaves, how many,
+// and whether the first kind is the same persons as another earlier group
+// (then as many as are left of it). Most chains join; the rest are refused.
+struct ChainDeath {
+    std::string deceased;
+    std::vector<std::pair<std::string, int>> heirs;
+    std::string same;  // "" or the earlier group the first kind of heirs is
+};
+
+std::vector<ChainDeath> laterChain(const std::string& rest)
+{
+    // No spouses (a man leaves no husband, a woman no wives): kinds any deceased may leave.
+    static const char* const kinds[] = {"s", "d", "b", "si", "m", "f", "u", "gm", "gs", "gd", "sb", "bm"};
+    constexpr std::size_t kindCount = std::size(kinds);
+    const auto single = [](const std::string& code) { return code == "m" || code == "f"; };
+    std::vector<ChainDeath> chain;
+    if (rest.size() < 2) return chain;
+    const auto first = static_cast<unsigned char>(rest[0]);
+    const std::size_t deaths = first < 240 ? first % (2 * kMaxLaterDeaths + 2) : 1000 + (first - 240) * 500;
+    std::vector<std::pair<std::string, int>> alive = {{"1:s", 2}, {"1:d", 1}, {"1:w", 1}};
+    for (std::size_t i = 0; i < deaths; ++i) {
+        const auto byte = static_cast<unsigned char>(rest[1 + i % (rest.size() - 1)]);
+        const std::size_t dies = (byte + i) % alive.size();
+        if (alive[dies].second == 0) continue;
+        ChainDeath& next = chain.emplace_back();
+        next.deceased = alive[dies].first;
+        --alive[dies].second;
+        const std::string kind = kinds[byte % kindCount];
+        const std::string other = kinds[(byte / kindCount + 1 + byte % kindCount) % kindCount];
+        int count = single(kind) ? 1 : 1 + byte % 3;
+        const auto& linked = alive[byte / 5 % alive.size()];
+        if (byte & 0x80 && linked.second > 0 && (linked.second == 1 || !single(kind))) {
+            next.same = linked.first;
+            count = linked.second;
+        }
+        next.heirs.emplace_back(kind, count);
+        if (other != kind && byte & 0x40) next.heirs.emplace_back(other, single(other) ? 1 : 1 + byte / 3 % 2);
+        // Heirs linked to an earlier group are that group, not new persons.
+        const std::string death = std::to_string(chain.size() + 1);
+        for (std::size_t h = next.same.empty() ? 0 : 1; h < next.heirs.size(); ++h)
+            alive.emplace_back(death + ":" + next.heirs[h].first, next.heirs[h].second);
+    }
+    return chain;
+}
+
+// The chain as one batch line, {"counts": ..., "later": [...]}, then a good line.
+std::string chainLines(const std::string& rest)
+{
+    nlohmann::json later = nlohmann::json::array();
+    for (const ChainDeath& death : laterChain(rest)) {
+        nlohmann::json entry{{"deceased", death.deceased}, {"counts", nlohmann::json::object()}};
+        for (const auto& [code, count] : death.heirs) entry["counts"][code] = count;
+        if (!death.same.empty()) entry["same"] = {{death.heirs.front().first, death.same}};
+        later.push_back(std::move(entry));
+    }
+    const nlohmann::json line{{"counts", {{"s", 2}, {"d", 1}, {"w", 1}}}, {"later", std::move(later)}};
+    return line.dump() + "\n{\"h\":1,\"m\":1,\"f\":1}\n";
+}
+
+// The same chain as a case file.
+std::string chainCaseFile(const std::string& rest)
+{
+    nlohmann::json later = nlohmann::json::array();
+    for (const ChainDeath& death : laterChain(rest)) {
+        nlohmann::json entry{{"deceased", death.deceased}, {"heirs", nlohmann::json::array()}};
+        for (const auto& [code, count] : death.heirs) entry["heirs"].push_back({{"code", code}, {"count", count}});
+        if (!death.same.empty()) entry["same"] = {{death.heirs.front().first, death.same}};
+        later.push_back(std::move(entry));
+    }
+    const nlohmann::json heirs =
+        nlohmann::json::parse(R"([{"code": "s", "count": 2}, {"code": "d", "count": 1}, {"code": "w", "count": 1}])");
+    return nlohmann::json{{"format", "qismaru-case"}, {"version", 3}, {"heirs", heirs}, {"later", std::move(later)}}
+        .dump();
+}
+
 // One case of the command line: a status the calculator has, and at most
 // one short line on standard error. Returns the status and the output.
 std::pair<int, std::string> runOneCase(const calc::CalcOptions& options)
@@ -264,10 +343,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     const bool secondHalf = data[0] / 7 % 2 == 1;
     switch (data[0] % 7) {
-    case 0: runBatch(rest); return 0;
+    case 0: runBatch(secondHalf ? chainLines(rest) : rest); return 0;
     case 1: runBatch(nestedLines(rest)); return 0;
     case 2: runBatch(overLongLines(rest)); return 0;
-    case 5: runCaseFile(rest); return 0;
+    case 5: runCaseFile(secondHalf ? chainCaseFile(rest) : rest); return 0;
     case 6: runEstateArguments(rest, secondHalf ? calc::OutputForm::Text : calc::OutputForm::Json); return 0;
     default: break;
     }

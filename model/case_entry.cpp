@@ -50,7 +50,7 @@ PressResult pressHeirButton(CaseState& state, HeirKind kind, School school)
 
 GrandmotherLimit grandmotherLimitOf(const KindCounts& counts, School school)
 {
-    return grandmotherLimit(school, counts.has(HeirKind::Father));
+    return grandmotherLimit(school, counts.has(HeirKind::Father), counts.has(HeirKind::Grandfather));
 }
 
 bool grandmothersBeyondLimit(const KindCounts& counts, School school)
@@ -70,8 +70,25 @@ std::string grandmotherLimitProblem(const KindCounts& counts, School school)
                " school: beside him only one grandmother inherits, the one on the mother's side, not " + given +
                " (gm)";
     }
+    if (limit.besideGrandfather) {
+        return "the grandfather excludes his own mother under the " + key +
+               " school: beside him at most two grandmothers inherit, the mother's and the father's, not " + given +
+               " (gm)";
+    }
     return "the " + key + " school lets at most " + std::to_string(limit.most) +
            " grandmothers inherit together, not " + given + " (gm)";
+}
+
+GrandmotherSideNote grandmotherSideNote(const KindCounts& counts, School school)
+{
+    using enum GrandmotherSideNote;
+    if (!counts.has(HeirKind::Grandmothers)) return None;
+    if (counts.has(HeirKind::Father)) {
+        if (!ascendantExcludesHisMother(school)) return HanbaliBesideFather;
+        return counts.of(HeirKind::Grandmothers) == 1 ? MothersMotherBesideFather : HanafiTableBesideFather;
+    }
+    if (counts.has(HeirKind::Grandfather) && ascendantExcludesHisMother(school)) return BesideGrandfather;
+    return None;
 }
 
 CountResult confirmCount(CaseState& state, int count, School school)

@@ -58,6 +58,29 @@ GrandmotherLimit grandmotherLimitOf(const KindCounts& counts, School school);
 // and the case files; "" when the grandmothers are within the limit.
 std::string grandmotherLimitProblem(const KindCounts& counts, School school);
 
+// What a note on the grandmothers whose side is not given ("gm") must say
+// when the father or the grandfather stands beside them: which grandmother
+// the count stands for decides the answer, since every school but the
+// Hanbali has each of them keep his own mother out. The solution and the
+// calculator word it; the grandmothers by their side (m.m, f.m, f.f.m) give
+// each school's answer.
+enum class GrandmotherSideNote : std::uint8_t {
+    None,
+    // One beside the father: she can only be the mother's mother (or her
+    // mother), whom no school excludes; his own mother he keeps out, but
+    // under the Hanbali school.
+    MothersMotherBesideFather,
+    // Several beside the father under the Hanafi school: the table lets them
+    // share the sixth, while the Hanafi books have him keep his mother out.
+    HanafiTableBesideFather,
+    // Under the Hanbali school a grandmother inherits beside her son.
+    HanbaliBesideFather,
+    // Beside the grandfather: he keeps his own mother out, not the
+    // father's mother nor the mother's; the count is of those beside him.
+    BesideGrandfather,
+};
+GrandmotherSideNote grandmotherSideNote(const KindCounts& counts, School school);
+
 // Cancel (or the close box) of the count dialog.
 void cancelCount(CaseState& state);
 

@@ -85,11 +85,21 @@ std::string theirShares(KindSet sharers, const SolutionContext& c)
     return std::string(shares) + std::string(pronoun(c.agreement(sharers)));
 }
 
+// Where what the spouse leaves goes. Under no return (the early Maliki and
+// Shafi'i doctrine) the distant kindred do not inherit either, and it goes
+// to the treasury; the others give it to the distant kindred first.
 std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
 {
-    const Fraction rest = Fraction::whole(1) - c.result()[alone.spouse].exact;
-    return "؛ ولا وارث مع " + c.name(alone.spouse, Genitive) + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " +
-           figure(rest) +
+    const std::string rest = figure(Fraction::whole(1) - c.result()[alone.spouse].exact);
+    const Positions& positions = c.computation.positions;
+    const std::string noHeirBeside = "؛ ولا وارث مع " + c.name(alone.spouse, Genitive);
+    if (positions.noReturn) {
+        return noHeirBeside + "، ولا رد ولا يرث ذوو الأرحام في أصل المذهب " +
+               std::string(schoolInfo(positions.school).name) + "، فيبقى " + rest +
+               " من التركة لبيت المال؛ وعند الحنفية والحنابلة ومتأخري المالكية والشافعية يكون لذوي الأرحام، وأفتى "
+               "بعض المتأخرين بالرد على الزوجين إذا لم يوجد غيرهما";
+    }
+    return noHeirBeside + "، ولا يُرد على الزوجين عند جمهور الفقهاء، فيبقى " + rest +
            " من التركة بلا وارث من المذكورين (لذوي الأرحام أو لبيت المال، على خلاف بينهم)، وأفتى بعض المتأخرين "
            "بالرد على الزوجين إذا لم يوجد غيرهما";
 }
@@ -164,8 +174,8 @@ std::string headsNote(KindSet kinds)
 std::string correctionFinding(const Step& s, const SolutionContext& c)
 {
     if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
-        const std::string_view their = pronoun(agreementOf(pool->kinds, c.counts));
-        return "الباقي " + figure(pool->parts) + " بين " + heirNames(pool->kinds, c.counts, Genitive) + "، وعدد رؤوس" +
+        const std::string_view their = pronoun(c.agreement(pool->kinds));
+        return "الباقي " + figure(pool->parts) + " بين " + c.names(pool->kinds, Genitive) + "، وعدد رؤوس" +
                std::string(their) + " " + figure(pool->heads) + headsNote(pool->kinds) + "، ولا ينقسم عليه؛ " +
                headsRelation(pool->parts, pool->heads, pool->factor);
     }
@@ -195,26 +205,29 @@ std::string correctionFinding(const Step& s, const SolutionContext& c)
                "، وعدد الرؤوس " + figure(pair->heads) + " (الذكر برأسين والأنثى برأس)، ولا تنقسم عليه؛ " +
                headsRelation(pair->parts, pair->heads, pair->factor);
     }
+    if (const auto* lower = std::get_if<step::CompletingSixthHeads>(&s)) {
+        return "سهام " + c.completingSixthName(Genitive) + " " + figure(lower->parts) + "، وعدد الرؤوس " +
+               figure(lower->heads) + "، ولا تنقسم عليه؛ " + headsRelation(lower->parts, lower->heads, lower->factor);
+    }
     if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
     return "";
 }
 
-// The return goes to one kind of several heads and no spouse: the books make
-// the case from their heads, whatever the base and its reduction were.
+bool toOneKind(const step::Return& ret) { return !ret.spouse && ret.sharers.size() == 1; }
+
+// The return goes to one kind and no spouse: the books make the case from
+// their heads straight away, whatever the base and its reduction were.
 const step::Return* returnToOneKind(const SolutionContext& c)
 {
     const auto* ret = findRecord<step::Return>(c.trace);
-    if (!ret || ret->spouse || ret->sharers.size() != 1) return nullptr;
-    bool several = false;
-    ret->sharers.forEach([&](HeirKind kind) { several = c.counts.of(kind) > 1; });
-    return several ? ret : nullptr;
+    return ret && toOneKind(*ret) ? ret : nullptr;
 }
 
 std::string returnToOneKindSentence(const step::Return& ret, const SolutionContext& c)
 {
     // The books' rule is said of the returnees in general ("رؤوسهم"); the
     // figure is these heirs' number of heads.
-    return "الرد كله " + withLam(heirNames(ret.sharers, c.counts, Genitive)) +
+    return "الرد كله " + c.forNames(ret.sharers) +
            "، وإذا كان أهل الرد صنفًا واحدًا فالمسألة من عدد رؤوسهم؛ فتصح المسألة من " + figure(finalBaseOf(c.result())) +
            ".";
 }
@@ -231,6 +244,9 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
             groups.push_back({KindSet{pair->male, pair->female}, pair->parts, pair->heads, pair->factor.factor});
         } else if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
             groups.push_back({pool->kinds, pool->parts, pool->heads, pool->factor.factor});
+        } else if (const auto* lower = std::get_if<step::CompletingSixthHeads>(&s)) {
+            // Of no kind: the level stands beside the 21 kinds.
+            groups.push_back({{}, lower->parts, lower->heads, lower->factor.factor});
         }
     }
     return groups;
@@ -239,7 +255,7 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
 std::string baseSentence(const SolutionContext& c)
 {
     if (const auto* heads = findRecord<step::HeadsBase>(c.trace)) {
-        return "ليس في المسألة صاحب فرض، فأصلها من عدد رؤوس " + heirNames(heads->kinds, c.counts, Genitive) +
+        return "ليس في المسألة صاحب فرض، فأصلها من عدد رؤوس " + c.names(heads->kinds, Genitive) +
                headsNote(heads->kinds) + ": " + figure(heads->heads) + ".";
     }
     const step::BaseOfDenominators* b = findRecord<step::BaseOfDenominators>(c.trace);
@@ -286,7 +302,8 @@ std::string returnSentence(const step::Return& ret, const SolutionContext& c)
     if (ret.spouse) {
         text += "، ولا يُرد على " + c.name(*ret.spouse, Genitive) + ": " + c.forName(*ret.spouse) +
                 " فرض الزوجية كاملًا، وقد دخل الرد في أصل المسألة " + figure(r.base);
-    } else {
+    } else if (!toOneKind(ret)) {
+        // One kind's case is made from their heads, in the correction.
         text += "، وتُرد المسألة من " + figure(r.base) + " إلى " + figure(increasedOrReducedBaseOf(r)) +
                 "، وهو مجموع سهام الفروض";
     }

@@ -24,28 +24,51 @@ std::string ordinal(int death, const std::array<std::string_view, 10>& words)
 // Before the first join the combined base is the first case itself.
 std::string combinedBaseName(int death) { return death == 2 ? "المسألة الأولى" : "الجامعة"; }
 
+// How the sentences about a later deceased agree with him or her: "مات الابن
+// …، وهو الميت الثاني، ومسألته …", "ماتت البنت …، وهي الميتة الثانية،
+// ومسألتها …". A uterine sibling, named "ولد الأم", agrees as a man.
+struct DeceasedWords {
+    std::string_view died;  // "مات", "ماتت"
+    std::string_view self;  // "هو", "هي"
+    std::string_view his;   // the attached pronoun: "ه", "ها"
+    bool feminine;
+};
+
+DeceasedWords deceasedWords(HeirKind kind)
+{
+    if (agreementOf(kind, 1).feminine) return {"ماتت", "هي", "ها", true};
+    return {"مات", "هو", "ه", false};
+}
+
 std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::vector<DeathCase>& deaths)
 {
+    const DeceasedWords w = deceasedWords(later.deceased.kind);
+    const std::string his(w.his);
     const std::string p = figure(s.deceasedParts);
     const std::string b = figure(s.caseBase);
     const std::string j = combinedBaseName(s.death) + " " + figure(s.baseBefore);
     const std::string becomes = (s.death == 2 ? " فتكون الجامعة " : " فتصير ") + figure(s.baseAfter);
     const std::string earlier = s.death == 2 ? "من المسألة الأولى" : "من المسائل قبلها";
-    std::string text = "مات " + deceasedName(later.deceased, deaths) + " قبل القسمة، وهو الميت " +
-                       deceasedOrdinal(s.death) + "، ومسألته تصح من " + b + "، وسهامه من " + j + " هي " + p + "؛ ";
+    const std::string hisCase = "مسألت" + his;
+    const std::string hisParts = "سهام" + his;
+    std::string text = std::string(w.died) + " " + deceasedName(later.deceased, deaths) + " قبل القسمة، و" +
+                       std::string(w.self) + " " + deceasedTitle(s.death, later.deceased.kind) + "، و" + hisCase +
+                       " تصح من " + b + "، و" + hisParts + " من " + j + " هي " + p + "؛ ";
     switch (s.relation) {
     case PartsRelation::Divides:
-        text += "وسهامه تنقسم على مسألته، فلا تتغير الجامعة " + figure(s.baseAfter) +
-                "، ويُضرب ما لكل وارث من مسألته في " + p + " ÷ " + b + " = " + figure(s.caseMultiplier) + ".";
+        text += "و" + hisParts + " تنقسم على " + hisCase + "، فلا تتغير الجامعة " + figure(s.baseAfter) +
+                "، ويُضرب ما لكل وارث من " + hisCase + " في " + p + " ÷ " + b + " = " + figure(s.caseMultiplier) + ".";
         break;
     case PartsRelation::Agrees:
-        text += "وبين " + p + " و" + b + " توافق بـ" + figure(s.commonFactor) + "، فيُضرب وفق مسألته " +
+        text += "وبين " + p + " و" + b + " توافق بـ" + figure(s.commonFactor) + "، فيُضرب وفق " + hisCase + " " +
                 figure(s.earlierMultiplier) + " في " + j + becomes + "، ويُضرب ما لكل وارث " + earlier + " في " +
-                figure(s.earlierMultiplier) + "، وما لكل وارث من مسألته في وفق سهامه " + figure(s.caseMultiplier) + ".";
+                figure(s.earlierMultiplier) + "، وما لكل وارث من " + hisCase + " في وفق " + hisParts + " " +
+                figure(s.caseMultiplier) + ".";
         break;
     case PartsRelation::Coprime:
-        text += "وبين " + p + " و" + b + " تباين، فتُضرب مسألته كاملة " + b + " في " + j + becomes +
-                "، ويُضرب ما لكل وارث " + earlier + " في " + b + "، وما لكل وارث من مسألته في سهامه كاملة " + p + ".";
+        text += "وبين " + p + " و" + b + " تباين، فتُضرب " + hisCase + " كاملة " + b + " في " + j + becomes +
+                "، ويُضرب ما لكل وارث " + earlier + " في " + b + "، وما لكل وارث من " + hisCase + " في " + hisParts +
+                " كاملة " + p + ".";
         break;
     }
     return text;
@@ -59,13 +82,25 @@ std::string heirsSentence(const CombinedTable& table, std::size_t row)
     std::string text = withLam(named(g.ref));
     for (const GroupRef& r : g.also) text += "، " + named(r);
     text += ": ";
+    const std::size_t sum = text.size();
     bool first = true;
     for (std::size_t d = 0; d < table.deathCount(); ++d) {
         if (table.casePart(row, d) == 0) continue;
         text += (first ? "" : " + ") + figure(table.casePart(row, d)) + " × " + figure(table.multipliers[d]);
         first = false;
     }
+    if (table.reducedBy > 1) text = text.substr(0, sum) + "(" + text.substr(sum) + ") ÷ " + figure(table.reducedBy);
     return text + " = " + figure(g.parts) + " من " + figure(table.base) + ".";
+}
+
+// "سهام كل وارث والجامعة 6 تنقسم كلها على 3، فتُختصر الجامعة: 6 ÷ 3 = 2."
+std::string reductionSentence(const CombinedTable& table)
+{
+    const std::string before = figure(table.base * table.reducedBy);
+    const std::string by = figure(table.reducedBy);
+    const std::string unclaimed = table.undistributed > 0 ? " وما لا يأخذه أحد" : "";
+    return "سهام كل وارث" + unclaimed + " والجامعة " + before + " تنقسم كلها على " + by +
+           "، فتُختصر الجامعة: " + before + " ÷ " + by + " = " + figure(table.base) + ".";
 }
 
 }  // namespace
@@ -73,20 +108,28 @@ std::string heirsSentence(const CombinedTable& table, std::size_t row)
 std::string deceasedOrdinal(int death) { return ordinal(death, kMasculine); }
 std::string caseOrdinal(int death) { return ordinal(death, kFeminine); }
 
+std::string deceasedTitle(int death, HeirKind kind)
+{
+    return deceasedWords(kind).feminine ? "الميتة " + ordinal(death, kFeminine) : "الميت " + deceasedOrdinal(death);
+}
+
+std::string passedOnNote(HeirKind kind)
+{
+    const DeceasedWords w = deceasedWords(kind);
+    const std::string his(w.his);
+    return std::string(w.died) + " قبل القسمة، فانتقلت سهام" + his + " إلى ورثت" + his;
+}
+
 std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths)
 {
     const int count = deaths[static_cast<std::size_t>(ref.death - 1)].counts.of(ref.kind);
-    // One of several is "أحد الأبناء", the name after it genitive; one alone
-    // is named as the subject of his death, "مات الابن".
-    const std::string name =
-        count > 1 ? (agreementOf(ref.kind, 1).feminine ? "إحدى " : "أحد ") + heirName(ref.kind, count, Genitive)
-                  : heirName(ref.kind, count, Nominative);
-    return name + " في المسألة " + caseOrdinal(ref.death);
+    return oneMemberName(ref.kind, count) + " في المسألة " + caseOrdinal(ref.death);
 }
 
 std::string laterDeathHeading(int death, const LaterDeath& later, const std::vector<DeathCase>& deaths)
 {
-    return "الميت " + deceasedOrdinal(death) + ": " + deceasedName(later.deceased, deaths) + "، مات قبل القسمة";
+    return deceasedTitle(death, later.deceased.kind) + ": " + deceasedName(later.deceased, deaths) + "، " +
+           std::string(deceasedWords(later.deceased.kind).died) + " قبل القسمة";
 }
 
 std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
@@ -96,6 +139,9 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
     for (const JoinStep& join : table.joins) {
         const LaterDeath& death = later[static_cast<std::size_t>(join.death - 2)];
         steps.push_back({CombinedStepType::Join, join.death, death.deceased, 0, joinSentence(join, death, deaths)});
+    }
+    if (table.reducedBy > 1) {
+        steps.push_back({CombinedStepType::Reduction, 0, {}, table.base, reductionSentence(table), table.reducedBy});
     }
     steps.push_back(
         {CombinedStepType::Base, 0, {}, table.base, "فتصح المسائل كلها من الجامعة " + figure(table.base) + ":"});

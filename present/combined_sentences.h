@@ -18,12 +18,22 @@ namespace qismaru {
 std::string deceasedOrdinal(int death);
 std::string caseOrdinal(int death);
 
-// Who died, as a sentence names him: "الابن في المسألة الأولى", or one of a
-// group, "إحدى البنات في المسألة الأولى".
+// Who died, as a sentence names him or her: "الابن في المسألة الأولى", or
+// one of a group, "إحدى البنات في المسألة الأولى"; a uterine sibling, whose
+// sex is not entered, "ولد الأم في المسألة الأولى".
 std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths);
+
+// The deceased of a later death by number, agreeing with a deceased of
+// `kind`: "الميت الثاني", "الميتة الثانية".
+std::string deceasedTitle(int death, HeirKind kind);
+
+// Why a deceased's row of the combined table holds no total: "ماتت قبل
+// القسمة، فانتقلت سهامها إلى ورثتها".
+std::string passedOnNote(HeirKind kind);
 
 enum class CombinedStepType : std::uint8_t {
     Join,           // death: a later death joined to the combined base
+    Reduction,      // parts, by: the combined base divided by what all its figures share (الاختصار)
     Base,           // parts: the combined base
     Heirs,          // ref, parts: a group of surviving persons and its parts
     Undistributed,  // parts: what no heir takes
@@ -34,12 +44,14 @@ struct CombinedStep {
     int death = 0;
     GroupRef ref{};
     std::int64_t parts = 0;
-    std::string text;  // the Arabic sentence
+    std::string text;     // the Arabic sentence
+    std::int64_t by = 0;  // Reduction: what the figures were divided by
 };
 
-// From a joined table: every join in order, the combined base, each group
-// of surviving persons with parts (their parts of each death times its
-// multiplier), and what no heir takes, if anything.
+// From a joined table: every join in order, its reduction if any, the
+// combined base, each group of surviving persons with parts (their parts of
+// each death times its multiplier, divided as the base was), and what no
+// heir takes, if anything.
 std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                                         const CombinedTable& table);
 
@@ -50,8 +62,9 @@ std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std
                                  const std::vector<std::vector<SolutionStep>>& solutions,
                                  const std::vector<CombinedStep>& combined);
 
-// "الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة": the line above a
-// later death's own case.
+// "الميت الثاني: الابن في المسألة الأولى، مات قبل القسمة", "الميتة الثالثة:
+// البنت في المسألة الأولى، ماتت قبل القسمة": the line above a later death's
+// own case.
 std::string laterDeathHeading(int death, const LaterDeath& later, const std::vector<DeathCase>& deaths);
 
 }  // namespace qismaru

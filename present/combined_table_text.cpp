@@ -62,7 +62,10 @@ CombinedTableText combinedTableText(const CombinedTable& table)
         text.header.push_back("المسألة " + caseOrdinal(static_cast<int>(d) + 1) + " " + figure(table.caseBases[d]) +
                               " × " + figure(table.multipliers[d]));
     }
-    text.header.push_back("الجامعة " + figure(table.base));
+    // Reduced (الاختصار), the combined base before it, then after it.
+    const bool reduced = table.reducedBy > 1;
+    text.header.push_back("الجامعة " + figure(table.base * table.reducedBy));
+    if (reduced) text.header.push_back("بعد الاختصار " + figure(table.base));
 
     for (const std::size_t index : combinedRowOrder(table)) {
         const PersonGroup& g = table.groups[index];
@@ -72,14 +75,18 @@ CombinedTableText combinedTableText(const CombinedTable& table)
             const std::int64_t parts = table.casePart(index, d);
             row.push_back(parts > 0 ? figure(parts) : "");
         }
-        row.push_back(g.alive() ? figure(g.parts) : "الميت " + deceasedOrdinal(g.diedAs));
+        if (reduced) row.push_back(g.alive() ? figure(g.parts * table.reducedBy) : "");
+        row.push_back(g.alive() ? figure(g.parts) : deceasedTitle(g.diedAs, g.ref.kind));
         text.diedAs.push_back(g.diedAs);
+        text.notes.push_back(g.alive() ? "" : passedOnNote(g.ref.kind));
     }
     if (table.undistributed > 0) {
         std::vector<std::string>& row = text.rows.emplace_back(text.header.size());
         row.front() = "لا يأخذه وارث";
+        if (reduced) row[row.size() - 2] = figure(table.undistributed * table.reducedBy);
         row.back() = figure(table.undistributed);
         text.diedAs.push_back(0);
+        text.notes.emplace_back();
     }
     return text;
 }

@@ -10,8 +10,9 @@ namespace qismaru {
 
 // The combined table as the books draw it, in texts: a column per death
 // with its corrected base and what its parts are multiplied by, then the
-// combined base; a row per group of persons with its parts in each death and
-// its total, the deceased marked in place of a total. For a terminal, and
+// combined base, and when it was reduced (الاختصار) the base after it; a
+// row per group of persons with its parts in each death and its total (and
+// its total reduced), the deceased marked in place of the last. For a terminal, and
 // for copying as tab-separated text.
 struct CombinedTableText {
     std::vector<std::string> header;
@@ -19,6 +20,9 @@ struct CombinedTableText {
     // Per row, the later death its persons are the deceased of (2, 3, ...),
     // so that a view can mark it; 0 for the living and what no heir takes.
     std::vector<int> diedAs;
+    // Per row, what a view shows when its deceased's row is pointed at
+    // (passedOnNote); "" for the other rows.
+    std::vector<std::string> notes;
 };
 
 // The groups that have a row, in the order the books list them: the first

@@ -1,6 +1,7 @@
 #include "present/deaths_refusal_text.h"
 #include "present/heir_labels.h"
 
+#include "engine/kind_groups.h"
 #include "engine/messages.h"
 #include "model/case_entry.h"
 #include "present/combined_sentences.h"
@@ -22,12 +23,18 @@ std::string quoted(std::string_view text)
     return quoted;
 }
 
+// The sex of a kind of heirs that has one (sexesDiffer).
+std::string sexWord(HeirKind kind) { return spouseSideOf(kind) == SpouseSide::Man ? "male" : "female"; }
+
 std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School school)
 {
     const std::string ref = quoted(refText(r.ref));
     const std::string code = quoted(infoOf(r.kind).code);
     switch (r.problem) {
     case None: return "";
+    case TooManyDeaths:
+        return "a case holds at most " + std::to_string(kMaxLaterDeaths) +
+               " later deaths (the books' tables join a handful)";
     case NoHeirs: return "no heir given";
     case UnknownGroup: return "no group " + ref + " among the heirs of an earlier death";
     case DeadGroup: return "every member of " + ref + " has died before this death";
@@ -43,6 +50,9 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     case CountDiffers:
         return code + " counts " + std::to_string(r.heirs) + " heirs, but " + ref + " has " +
                std::to_string(r.survivors) + " surviving members";
+    case OtherSex:
+        return "\"same\" links " + code + " to " + ref + ", but " + code + " is " + sexWord(r.kind) + " and " + ref +
+               " " + sexWord(r.ref.kind) + ": they cannot be the same persons";
     case SchoolRefuses: return grandmotherLimitProblem(counts, school);
     case ValidationStop:
         return counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives)
@@ -57,6 +67,8 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     }
     return "";
 }
+
+std::string sexWords(HeirKind kind) { return spouseSideOf(kind) == SpouseSide::Man ? "من الرجال" : "من النساء"; }
 
 // A group as the user chose it: "زوجة في المسألة الأولى".
 std::string groupName(GroupRef ref)
@@ -79,6 +91,7 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     const auto named = [&] { return deceasedName(r.ref, deaths); };
     switch (r.problem) {
     case None: return "";
+    case TooManyDeaths: return arabicTooManyDeathsText() + ".";
     case NoHeirs: return "لم يُدخل للميت " + deceasedOrdinal(r.death) + " وارث.";
     case UnknownGroup: return "ليس في ورثة المسائل قبل مسألة " + deceased + " " + groupName(r.ref) + ".";
     case DeadGroup: return "مات كل من في " + groupName(r.ref) + " قبل " + deceased + ".";
@@ -98,6 +111,9 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     case CountDiffers:
         return inHisCase + "عدد " + kind + " " + figure(std::int64_t{r.heirs}) + "، والباقون من " + groupName(r.ref) +
                " " + figure(std::int64_t{r.survivors}) + "، فلا يكونون هم أنفسهم.";
+    case OtherSex:
+        return inHisCase + "جُعل " + kind + " هم " + groupName(r.ref) + "، و" + kind + " " + sexWords(r.kind) + " و«" +
+               std::string(labelsOf(r.ref.kind).displayName) + "» " + sexWords(r.ref.kind) + "، فلا يكونون هم أنفسهم.";
     case SchoolRefuses: return inHisCase + grandmotherLimitText(death().computation.positions.school, death().counts);
     case ValidationStop: {
         const KindCounts& counts = death().counts;
@@ -117,9 +133,24 @@ std::string arabicRefusalText(const DeathsRefusal& refusal, const std::vector<De
 
 std::string englishRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths)
 {
+    if (refusal.problem == TooManyDeaths) return englishTooManyDeathsText();
     const DeathCase& death = deaths.at(static_cast<std::size_t>(refusal.death - 1));
     return "death " + std::to_string(refusal.death) + ": " +
            problemText(refusal, death.counts, death.computation.positions.school);
+}
+
+std::string englishTooManyDeathsText()
+{
+    DeathsRefusal refusal;
+    refusal.problem = TooManyDeaths;
+    refusal.death = static_cast<int>(kMaxLaterDeaths) + 2;
+    return "death " + std::to_string(refusal.death) + ": " + problemText(refusal, {}, School::Hanafi);
+}
+
+std::string arabicTooManyDeathsText()
+{
+    return "لا تُدخل في المسألة الواحدة أكثر من " + figure(static_cast<std::int64_t>(kMaxLaterDeaths)) +
+           " وفاة قبل القسمة";
 }
 
 }  // namespace qismaru::estate

@@ -18,4 +18,11 @@ std::string englishRefusalText(const DeathsRefusal& refusal, const std::vector<D
 std::string arabicRefusalText(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths);
 std::string arabicRefusalReason(const DeathsRefusal& refusal, const std::vector<DeathCase>& deaths);
 
+// A case holds at most kMaxLaterDeaths later deaths: the refusal of the one
+// beyond them, as the joining words it, for the readers that refuse it
+// before anything is computed; and in Arabic, a clause as the window and a
+// case file say it.
+std::string englishTooManyDeathsText();
+std::string arabicTooManyDeathsText();
+
 }  // namespace qismaru::estate

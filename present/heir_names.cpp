@@ -24,12 +24,12 @@ struct NameForms {
     bool feminine;
 };
 
-// A uterine sibling may be a brother or a sister: the sentences name both,
-// and count them as the books do, male and female alike; the list of the
-// heirs names them as the books list a case, "أخ لأم", "أخوان لأم".
+// A uterine sibling may be a brother or a sister; the books name them as a
+// mixed group is named, in the masculine, and count them male and female
+// alike: "أخ لأم", "الأخوان لأم", "الإخوة لأم", in the list of the heirs and
+// in the sentences alike.
 constexpr std::array<NameForms, kHeirKindCount> kNames{{
-    {UterineSiblings, "الأخ أو الأخت لأم", "الاثنان من الإخوة لأم", "الاثنين من الإخوة لأم", "الإخوة لأم", "أخ لأم",
-     "أخوان لأم", "إخوة لأم", false},
+    {UterineSiblings, "الأخ لأم", "الأخوان لأم", "الأخوين لأم", "الإخوة لأم", "أخ لأم", "أخوان لأم", "إخوة لأم", false},
     {Grandmothers, "الجدة", "الجدتان", "الجدتين", "الجدات", "جدة", "جدتان", "جدات", true},
     {Sons, "الابن", "الابنان", "الابنين", "الأبناء", "ابن", "ابنان", "أبناء", false},
     {SonsSons, "ابن الابن", "ابنا الابن", "ابني الابن", "أبناء الابن", "ابن ابن", "ابنا ابن", "أبناء ابن", false},
@@ -144,6 +144,17 @@ std::string countedHeirs(HeirKind kind, int count)
         return std::string(words[count - 3]) + " " + std::string(forms.aMany);
     }
     return std::string(forms.aMany) + (forms.feminine ? " عددهن " : " عددهم ") + std::to_string(count);
+}
+
+std::string oneMemberName(HeirKind kind, int count)
+{
+    if (kind == UterineSiblings) {
+        if (count <= 1) return "ولد الأم";
+        return count == 2 ? "أحد ولدي الأم" : "أحد أولاد الأم";
+    }
+    // One of several is "أحد الأبناء", the name after it genitive.
+    if (count <= 1) return heirName(kind, count, Nominative);
+    return (formsOf(kind).feminine ? "إحدى " : "أحد ") + heirName(kind, count, Genitive);
 }
 
 Agreement agreementOf(HeirKind kind, int count) { return {formsOf(kind).feminine, std::max(count, 1)}; }

@@ -47,6 +47,14 @@ std::string heirNames(KindSet kinds, const KindCounts& counts, GrammaticalCase g
 // written in digits after the plural: "إخوة أشقاء عددهم 12".
 std::string countedHeirs(HeirKind kind, int count);
 
+// One member of a group of `count` heirs of a kind, named alone as the
+// subject of what befell him or her (a death before the division):
+// "البنت", "إحدى البنات", "أحد الابنين". A uterine sibling's sex is not
+// entered, so one of them is "ولد الأم" (one of several "أحد أولاد الأم"),
+// the books' word for a brother or a sister through the mother; it is
+// masculine in grammar, as agreementOf(kind, 1) is for every uterine sibling.
+std::string oneMemberName(HeirKind kind, int count);
+
 // Whom a verb or pronoun about these heirs agrees with: one kind, or several
 // together (feminine only when every one of them is).
 Agreement agreementOf(HeirKind kind, int count);

@@ -26,6 +26,7 @@ std::string positionsLine(const Positions& positions)
     std::string line = "المذهب: " + std::string(schoolInfo(positions.school).name);
     if (positions.spouseReturn) line += "، مع الرد على أحد الزوجين";
     if (positions.noReturn) line += "، ولا رد: ما فضل لبيت المال";
+    if (positions.kindredMethod == KindredMethod::AbuYusuf) line += "، وذوو الأرحام على قول أبي يوسف";
     return line;
 }
 
@@ -49,8 +50,16 @@ PlacedText positionsOnPage(const Positions& positions)
 
 std::string differsFromHanafiNote(const Positions& positions)
 {
-    // Under the Hanafi school only the return to a spouse can change the answer.
-    if (positions.school == School::Hanafi) return "تخالف هذه النتيجة جواب المذهب الحنفي دون الرد على أحد الزوجين";
+    // Under the Hanafi school only the return to a spouse, and Abu Yusuf's
+    // rule among distant kindred, can change the answer.
+    if (positions.school == School::Hanafi) {
+        const bool abuYusuf = positions.kindredMethod == KindredMethod::AbuYusuf;
+        if (abuYusuf && !positions.spouseReturn) {
+            return "تخالف هذه النتيجة جواب المذهب الحنفي على قول محمد في ذوي الأرحام";
+        }
+        return std::string("تخالف هذه النتيجة جواب المذهب الحنفي دون الرد على أحد الزوجين") +
+               (abuYusuf ? " وعلى قول محمد في ذوي الأرحام" : "");
+    }
     return "تخالف هذه النتيجة جواب المذهب الحنفي في هذه المسألة";
 }
 
@@ -74,6 +83,10 @@ std::string grandmotherLimitText(School school, const KindCounts& counts)
     if (limit.besideFather) {
         return "يحجب الأبُ أمَّه عند " + scholars + "، فلا ترث معه إلا جدة واحدة، هي التي من جهة الأم" + refused +
                "جدة واحدة" + otherwise;
+    }
+    if (limit.besideGrandfather) {
+        return "يحجب الجدُّ أمَّه عند " + scholars + "، فلا ترث معه أكثر من جدتين، واحدة من جهة الأم وأخرى من جهة الأب" +
+               refused + "جدتين أو أقل" + otherwise;
     }
     const std::string number = limit.most == 2 ? "جدتين" : "ثلاث جدات";
     return "لا يرث عند " + scholars + " أكثر من " + number + " معاً" + refused + "عدداً أقل" + otherwise;

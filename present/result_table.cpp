@@ -129,21 +129,6 @@ std::string heirText(HeirKind kind, int count, TableMedium medium)
     return name;
 }
 
-std::string shareText(const ShareResult& share)
-{
-    if (share.denominator > 0) return fractionText(share.numerator, share.denominator);
-    return std::string(labelText(share.label));
-}
-
-// The parts of one heir: whole in every case the rules produce, but written
-// as the division it is.
-std::string perHeadText(std::int64_t parts, int count)
-{
-    std::string text = parts % count == 0 ? numberText(parts / count) : numberText(static_cast<double>(parts) / count);
-    text += " لكل";
-    return text;
-}
-
 class TableWriter {
 public:
     TableWriter(const KindCounts& counts, const CaseResult& result, TableMedium medium)
@@ -159,16 +144,16 @@ public:
         const bool drawn = formApplies(rule, share);
         const std::int64_t parts = partsOf(rule.kind, result_);
         if (drawn) {
-            table_.rows.push_back({rule.kind, line_++, {}});
+            table_.rows.push_back({rule.kind, std::nullopt, line_++, {}});
             place(TableColumn::Heir, heirText(rule.kind, count, medium_));
-            place(TableColumn::Share, shareText(share));
+            place(TableColumn::Share, shareCellText(share));
             place(TableColumn::Parts, numberText(parts));
         }
         if (share.value > 0.0) {
             place(TableColumn::Percentage, percentageText(100.0 * share.value * scaleOf(rule.scale, result_)));
         }
         if (infoOf(rule.kind).entry == EntryKind::Counted && count > 1 && drawn) {
-            place(TableColumn::PerHead, perHeadText(parts, count));
+            place(TableColumn::PerHead, perHeadCellText(parts, count));
         }
     }
 
@@ -199,7 +184,7 @@ private:
     // Items of a kind go to the last row drawn; before any, to a row of their own.
     void place(TableColumn column, std::string text)
     {
-        if (table_.rows.empty()) table_.rows.push_back({std::nullopt, -1, {}});
+        if (table_.rows.empty()) table_.rows.push_back({std::nullopt, std::nullopt, -1, {}});
         table_.rows.back().cells.push_back({column, std::move(text)});
     }
 
@@ -218,6 +203,21 @@ std::string TableRow::text(TableColumn column) const
         if (cell->column == column) return cell->text;
     }
     return {};
+}
+
+std::string shareCellText(const ShareResult& share)
+{
+    if (share.denominator > 0) return fractionText(share.numerator, share.denominator);
+    return std::string(labelText(share.label));
+}
+
+// The parts of one heir: whole in every case the rules produce, but written
+// as the division it is.
+std::string perHeadCellText(std::int64_t parts, int count)
+{
+    std::string text = parts % count == 0 ? numberText(parts / count) : numberText(static_cast<double>(parts) / count);
+    text += " لكل";
+    return text;
 }
 
 std::vector<PlacedText> ResultTable::placedTexts() const

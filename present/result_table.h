@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "engine/case_result.h"
+#include "engine/path_case.h"
 #include "model/heir_kind.h"
 
 namespace qismaru {
@@ -66,8 +69,10 @@ struct TableCell {
 // parts, percentage, per head), each in its column.
 struct TableRow {
     // The heir kind of the row; nothing for a figure the table draws before
-    // its first row, which has no row of its own.
+    // its first row, which has no row of its own, and for a row of a case
+    // written by path, which gives the relative's place in the order entered.
     std::optional<HeirKind> kind;
+    std::optional<std::size_t> entry;
     // The row's line, counted from the first row at 0 (-1 before it).
     int line = 0;
     std::vector<TableCell> cells;
@@ -97,6 +102,23 @@ struct ResultTable {
 };
 
 ResultTable buildResultTable(const KindCounts& counts, const CaseResult& result, TableMedium medium);
+
+// The table of a case written by path: one row for each relative entered,
+// in the order entered, with the same columns, header and totals. A relative
+// kept out has his row, marked "محجوب" with no parts; one who shares a fixed
+// share with relatives of other rows says so ("شريكة في السدس").
+ResultTable buildResultTable(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                             TableMedium medium);
+
+// A relative's row in the table of a case by path: his name as the heir
+// column gives it, without his count, and the words of his share column.
+std::string relativeRowName(const RelativeEntry& entry, bool uterineSexGiven, TableMedium medium);
+std::string relativeShareText(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                              std::size_t i);
+
+// The share column's text for a kind, and a row's parts per head.
+std::string shareCellText(const ShareResult& share);
+std::string perHeadCellText(std::int64_t parts, int count);
 
 // The order in which the medium lists the heir kinds, all 21 of them.
 const std::array<HeirKind, kHeirKindCount>& rowOrder(TableMedium medium);

@@ -1,6 +1,7 @@
 #include "present/share_sentences.h"
 
 #include "engine/kind_groups.h"
+#include "model/case_entry.h"
 
 namespace qismaru {
 
@@ -10,16 +11,21 @@ using enum HeirKind;
 using step::FixedReason;
 using step::ResidueWay;
 
-constexpr Verb kIsExcluded{"يُحجب", "تُحجب", "يُحجبان", "تُحجبان", "يُحجبون", "يُحجبن"};
-
 bool isSibling(HeirKind kind) { return kFullAndConsanguineSiblings.has(kind); }
 
 bool isAscendant(HeirKind kind) { return kind == Father || kind == Grandfather; }
 
+}  // namespace
+
 // Why each excluder keeps the kind out, as a phrase after "لـ".
 std::string exclusionReasons(const step::Excluded& excluded, const SolutionContext& c)
 {
-    const KindSet femaleDescendants = KindSet::enteredIn(c.counts) & KindSet{Daughters, SonsDaughters};
+    // The daughters and son's daughters who inherit: an excluded son's
+    // daughter makes no sister a residuary and is given as no reason.
+    KindSet femaleDescendants;
+    for (const HeirKind kind : {Daughters, SonsDaughters}) {
+        if (c.counts.has(kind) && !c.wasExcluded(kind)) femaleDescendants.add(kind);
+    }
     KindSet present;
     std::string completing;  // the daughters' or the full sisters' two thirds
     std::string sisters;     // sisters taking the remainder beside daughters
@@ -50,6 +56,8 @@ std::string exclusionReasons(const step::Excluded& excluded, const SolutionConte
     return reasons;
 }
 
+namespace {
+
 std::string aloneOrSeveral(FixedReason reason) { return reason == FixedReason::Alone ? "للانفراد" : "للتعدد"; }
 
 // The condition of the fixed share, as a phrase after the share.
@@ -73,7 +81,8 @@ std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
     case FixedReason::BesideFemaleDescendant: return "لوجود الفرع الوارث المؤنث دون المذكر";
     case FixedReason::RemainderAtMostSixth: break;
     case FixedReason::CompletingTwoThirds:
-        return f.kind == SonsDaughters ? "مع البنت الواحدة، تكملة للثلثين" : "مع الأخت الشقيقة الواحدة، تكملة للثلثين";
+        if (f.kind == SonsDaughters) return "مع " + c.name(Daughters, Genitive) + " الواحدة، تكملة للثلثين";
+        return "مع الأخت الشقيقة الواحدة، تكملة للثلثين";
     case FixedReason::ThirdOfRemainder: break;
     }
     const std::string heads = aloneOrSeveral(f.reason);
@@ -81,7 +90,12 @@ std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
     case UterineSiblings:
         return heads + "، ولعدم الفرع الوارث والأب والجد" +
                (f.reason == FixedReason::Several ? "، الذكر والأنثى فيه سواء" : "");
-    case Daughters: return heads + " وعدم المعصب";
+    case Daughters:
+        // A lower level in the daughters' place holds their share by the same conditions, and one more.
+        if (c.inPlaceOf(Daughters)) {
+            return heads + "، ولعدم الفرع الوارث الأعلى من" + std::string(pronoun(c.agreement(Daughters))) + " والمعصب";
+        }
+        return heads + " وعدم المعصب";
     case SonsDaughters: return heads + "، ولعدم الابن والبنت والمعصب";
     case FullSisters: return heads + "، ولعدم الفرع الوارث والأب والجد والمعصب";
     case ConsanguineSisters: return heads + "، ولعدم الفرع الوارث والأب والجد والأشقاء والمعصب";
@@ -121,11 +135,12 @@ std::string_view unreducedShare(const step::Fixed& f, const SolutionContext& c)
     }
 }
 
-std::string basisText(const step::Fixed& f)
+std::string basisText(const step::Fixed& f, const SolutionContext& c)
 {
     const std::string_view basis = basisOf(f);
     if (basis == "4:11") {
-        return f.kind == SonsDaughters ? "النساء 11، وبنات الابن كالبنات عند عدمهن بالإجماع" : "النساء 11";
+        const bool sonsDaughters = f.kind == SonsDaughters || (f.kind == Daughters && c.inPlaceOf(Daughters));
+        return sonsDaughters ? "النساء 11، وبنات الابن كالبنات عند عدمهن بالإجماع" : "النساء 11";
     }
     if (basis == "4:12") return "النساء 12";
     if (basis == "4:176") return "النساء 176";
@@ -139,12 +154,14 @@ std::string basisText(const step::Fixed& f)
     return f.kind == Grandfather ? "الإجماع: الجد كالأب عند عدمه" : "الإجماع، قياسًا على بنت الابن مع البنت";
 }
 
-// Where the program's rule is one school's among several, the sentence says so.
+// Grandmothers whose side is not given, beside the father or the
+// grandfather: which of them the count stands for decides the answer, and
+// the sentence says so. Those given by their side need no note.
 std::string grandmotherNote(const SolutionContext& c)
 {
-    if (!c.counts.has(Father)) return "";
-    return "؛ ولا يحجب الأب الجدات هنا، وهو قول الحنابلة، وعند الحنفية والمالكية والشافعية يحجب الأب أمه دون أم "
-           "الأم";
+    if (c.inPlaceOf(Grandmothers)) return "";
+    const std::string note = grandmotherSideText(c.counts, c.computation.positions.school);
+    return note.empty() ? "" : "؛ و" + note;
 }
 
 std::string remainderWords(Fraction remainder)
@@ -159,6 +176,38 @@ std::string twoToOneVerse(HeirKind kind)
 }
 
 constexpr const char* kFirstMaleHadith = "لحديث «ألحقوا الفرائض بأهلها، فما بقي فلأولى رجل ذكر»، رواه البخاري ومسلم";
+
+// The emancipator and his agnates take the remainder by cause, after every
+// residuary by kinship and before the return.
+std::string walaResidue(const step::Residue& r, const SolutionContext& c)
+{
+    std::string text = c.forName(r.kind) + " " + remainderWords(r.remainder) + " تعصيبًا، عصبةً بالسبب (الولاء)، ";
+    if (c.walaOf(r.kind) == RelativesByKind::Wala::Emancipator) {
+        text += "لحديث «إنما الولاء لمن أعتق»، رواه البخاري ومسلم";
+    } else {
+        text +=
+            "فالولاء ينتقل إلى عصبة المعتق المتعصبين بأنفسهم، لحديث «الولاء لُحمة كلُحمة النسب»، رواه ابن حبان والحاكم";
+    }
+    return text + "؛ والعصبة بالسبب بعد العصبة بالنسب، وقبل الرد.";
+}
+
+// A son's son who makes residuaries of the son's daughters above him, who
+// have nothing of the two thirds (القريب المبارك), in a case by path.
+std::string blessedKinsman(HeirKind male, const SolutionContext& c)
+{
+    if (!c.relatives || male != SonsSons) return "";
+    const std::vector<std::size_t> above = c.relatives->liftedAbove();
+    if (above.empty()) return "";
+    std::string women;
+    Agreement them{true, 0};
+    for (const std::size_t i : above) {
+        women += (women.empty() ? "" : " و") + c.relatives->entryName(i, Accusative);
+        them.persons += c.relatives->entries()[i].count;
+    }
+    const std::string_view their = pronoun(them);
+    return "؛ و" + c.name(male, Nominative) + " هو القريب المبارك: عصّب " + women + " وهو أنزل من" + std::string(their) +
+           "، إذ لا شيء ل" + std::string(their) + " في الثلثين";
+}
 
 std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
 {
@@ -191,6 +240,7 @@ std::string excludedSentence(const step::Excluded& excluded, const SolutionConte
     if (isSibling(excluded.kind) && excluded.by.has(Grandfather)) {
         text += "؛ وحجب الجد للإخوة قول أبي حنيفة، وعند مالك والشافعي وأحمد وصاحبي أبي حنيفة يقاسمهم الجد";
     }
+    if (c.walaOf(excluded.kind) != RelativesByKind::Wala::None) text += "؛ والعصبة بالنسب مقدمون على العصبة بالسبب";
     return text + ".";
 }
 
@@ -226,7 +276,7 @@ std::string fixedSentence(const step::Fixed& f, const SolutionContext& c)
             text += "، بالسوية بين " + c.name(f.kind, Genitive);
         }
     }
-    text += " (" + basisText(f) + ")";
+    text += " (" + basisText(f, c) + ")";
     if (const std::string_view whole = unreducedShare(f, c); !whole.empty()) {
         text += "؛ وهذا حجب نقصان من " + std::string(whole) + " إلى " + shareWord(f.share);
     }
@@ -241,16 +291,19 @@ std::string residueSentence(const step::Residue& r, const SolutionContext& c)
     const std::string taken = remainderWords(r.remainder);
     switch (r.way) {
     case ResidueWay::BySelf:
+        if (c.walaOf(r.kind) != RelativesByKind::Wala::None) return walaResidue(r, c);
         if (!r.with.empty()) {
-            return who + " " + taken + " تعصيبًا بالنفس مع " + c.names(r.with, Genitive) + "، للذكر مثل حظ الأنثيين (" +
-                   twoToOneVerse(r.kind) + ").";
+            // The male and his sisters take the remainder together, he by
+            // himself and they through him: one sentence tells both.
+            return c.forNames(r.with | KindSet::of(r.kind)) + " " + taken + " تعصيبًا، للذكر مثل حظ الأنثيين (" +
+                   twoToOneVerse(r.kind) + ")، و" + c.names(r.with, Nominative) + " عصبة بالغير" +
+                   blessedKinsman(r.kind, c) + ".";
         }
         return who + " " + taken + " تعصيبًا، عصبةً بالنفس، " + kFirstMaleHadith + ".";
-    case ResidueWay::ThroughBrother:
-        return who + " " + taken + " مع " + c.names(r.with, Genitive) + " تعصيبًا بالغير، للأنثى نصف حظ الذكر.";
     case ResidueWay::WithDaughters:
         return who + " " + taken + " تعصيبًا مع الغير لوجود " + c.names(r.beside, Genitive) +
                " (حديث ابن مسعود: «وما بقي فللأخت»، رواه البخاري).";
+    case ResidueWay::ThroughBrother:  // told in the brother's sentence
     case ResidueWay::AfterSixth:
     case ResidueWay::TwoThirdsOfRemainder: break;
     }
@@ -267,6 +320,28 @@ std::string nothingLeftSentence(const step::NothingLeft& nothing, const Solution
             "لأم في ثلثهم";
     }
     return text + ".";
+}
+
+std::string grandmotherSideText(const KindCounts& counts, School school)
+{
+    switch (grandmotherSideNote(counts, school)) {
+    case GrandmotherSideNote::None: return "";
+    case GrandmotherSideNote::MothersMotherBesideFather:
+        return "الجدة مع الأب هي أم الأم، لأن الأب يحجب أمه عند الحنفية والمالكية والشافعية؛ ولجواب المذهب في "
+               "أم الأب اكتب الجدة بجهتها: f.m";
+    case GrandmotherSideNote::HanafiTableBesideFather:
+        return "لا يحجب الأب الجدات هنا، وهو قول الحنابلة، وعند الحنفية والمالكية والشافعية يحجب الأب أمه دون أم "
+               "الأم؛ ولجواب المذهب اكتب كل جدة بجهتها: m.m لأم الأم، وf.m لأم الأب";
+    case GrandmotherSideNote::HanbaliBesideFather:
+        // One beside him inherits under this school whoever she is: nothing to tell.
+        if (counts.of(Grandmothers) < 2) return "";
+        return "لا يحجب الأب الجدات هنا، وهو قول الحنابلة، وعند الحنفية والمالكية والشافعية يحجب الأب أمه دون أم "
+               "الأم";
+    case GrandmotherSideNote::BesideGrandfather:
+        return "يحجب الجد أمه عند الحنفية والمالكية والشافعية، ولا يحجب أم الأب ولا أم الأم، فالعدد هنا لمن لا "
+               "تدلي به من الجدات؛ ولجواب المذهب اكتب كل جدة بجهتها: m.m، f.m، f.f.m";
+    }
+    return "";
 }
 
 }  // namespace qismaru

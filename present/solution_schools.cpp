@@ -153,17 +153,24 @@ std::string countedSentence(const step::Counted& counted, const SolutionContext&
     const Agreement fullSiblings = c.agreement(full);
     const Agreement consanguine = c.agreement(counted.consanguine);
     const std::string them = std::string(pronoun(consanguine));
+    // Left nothing, they are excluded, which the step after this one tells.
+    bool excludedAfter = true;
+    counted.consanguine.forEach([&](HeirKind kind) { excludedAfter = excludedAfter && c.wasExcluded(kind); });
     std::string text = "و" + std::string(verbBefore(kCounts, firstNamedOf(full, c.counts))) + " " +
                        c.names(full, Nominative) + " " + c.names(counted.consanguine, Accusative) +
                        " على الجد ليقلّ نصيبه (المعادة)، ثم " + std::string(verbAfter(kTakes, fullSiblings)) + " من" +
                        them + " ";
     if (counted.fullBrother) {
-        text += "ما كان ل" + them + "، " + figure(counted.counted) + " من التركة، فلا شيء ل" + them;
+        text += "ما كان ل" + them + "، " + figure(counted.counted) + " من التركة";
+        if (!excludedAfter) text += "، فلا شيء ل" + them;
     } else {
         const std::string_view share = c.counts.of(FullSisters) == 1 ? "النصف" : "الثلثان";
         text += "ما يتمّ به فرض" + std::string(pronoun(fullSiblings)) + " " + std::string(share);
-        text +=
-            counted.kept.isZero() ? "، فلا يبقى ل" + them + " شيء" : "، ويبقى ل" + them + " " + figure(counted.kept);
+        if (!counted.kept.isZero()) {
+            text += "، ويبقى ل" + them + " " + figure(counted.kept);
+        } else if (!excludedAfter) {
+            text += "، فلا يبقى ل" + them + " شيء";
+        }
     }
     return text + "؛ والمعادة قول زيد، عليه المالكية والشافعية والحنابلة، ولا معادة عند الحنفية إذ يحجب الجد الإخوة.";
 }

@@ -7,8 +7,11 @@
 #include "engine/parts.h"
 #include "present/case_names.h"
 #include "present/case_sentences.h"
+#include "present/path_steps.h"
+#include "present/relative_names.h"
 #include "present/share_sentences.h"
 #include "present/solution_schools.h"
+#include "present/standing_sentences.h"
 
 namespace qismaru {
 
@@ -21,11 +24,22 @@ bool isAscendant(HeirKind kind) { return kind == HeirKind::Father || kind == Hei
 // Turns each recorded decision about an heir into its step of the solution.
 class HeirSteps {
 public:
-    HeirSteps(const SolutionContext& context, std::vector<SolutionStep>& steps) : c_(context), steps_(steps) {}
+    HeirSteps(const SolutionContext& context, std::vector<SolutionStep>& steps) : c_(context), steps_(steps)
+    {
+        for (const Step& s : c_.trace.steps()) {
+            if (const auto* counted = std::get_if<step::Counted>(&s)) counted_ = counted->consanguine;
+        }
+    }
 
     void operator()(const step::Excluded& e)
     {
-        SolutionStep& s = add(StepType::Excluded, StepSection::Exclusion, e.kind, excludedSentence(e, c_));
+        // In al-Mu'adda the full siblings count the consanguine ones against
+        // the grandfather, then exclude them: their exclusion is told after
+        // the counting, as the books tell it ("يعدّه الشقيق على الجد ثم يحجبه").
+        const bool countedFirst = counted_.has(e.kind);
+        SolutionStep& s =
+            add(StepType::Excluded, countedFirst ? StepSection::FatherAndGrandfather : StepSection::Exclusion, e.kind,
+                (countedFirst ? "ثم " : "") + excludedSentence(e, c_));
         s.kinds = e.by;
     }
     void operator()(const step::Fixed& f)
@@ -40,6 +54,9 @@ public:
     }
     void operator()(const step::Residue& r)
     {
+        // Sisters who share the remainder with their brother are told in
+        // his step, which names them among those he shares it with.
+        if (r.way == step::ResidueWay::ThroughBrother) return;
         SolutionStep& s =
             add(StepType::Residue, isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries,
                 r.kind, residueSentence(r, c_));
@@ -48,6 +65,16 @@ public:
     void operator()(const step::NothingLeft& n)
     {
         add(StepType::NothingLeft, StepSection::Residuaries, n.kind, nothingLeftSentence(n, c_));
+    }
+    // A lower level of son's daughters, beside the 21 kinds: told with the
+    // son's daughters, whose rule it repeats a level down.
+    void operator()(const step::CompletingSixth& sixth)
+    {
+        SolutionStep& s =
+            add(StepType::Fixed, StepSection::FixedShares, SonsDaughters, completingSixthSentence(sixth, c_));
+        s.share = sixth.share;
+        s.basis = "sunnah";
+        if (c_.relatives) s.relatives = c_.relatives->writtenCompletingSixth();
     }
     void operator()(const step::Increase& i)
     {
@@ -111,6 +138,7 @@ private:
         SolutionStep& s = add(StepType::School, section, kind, std::move(text));
         s.rule = rule;
         s.kinds = decided;
+        if (c_.relatives) s.relatives = c_.relatives->writtenIn(decided | KindSet::of(kind));
         return s;
     }
     SolutionStep& add(StepType type, StepSection section, HeirKind kind, std::string text)
@@ -120,6 +148,9 @@ private:
         s.section = section;
         s.kind = kind;
         s.text = std::move(text);
+        const bool aboutHeirs = type == StepType::Excluded || type == StepType::Fixed || type == StepType::Residue ||
+                                type == StepType::NothingLeft;
+        if (c_.relatives && aboutHeirs) s.relatives = c_.relatives->writtenIn(KindSet::of(kind));
         return s;
     }
     void setFromTo(SolutionStep& s) const
@@ -130,6 +161,7 @@ private:
 
     const SolutionContext& c_;
     std::vector<SolutionStep>& steps_;
+    KindSet counted_;  // the consanguine kinds counted against the grandfather
 };
 
 SolutionStep caseStep(StepType type, StepSection section, std::string text)
@@ -169,14 +201,18 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
     correction.groups = correctionGroups(c);
     steps.push_back(std::move(correction));
 
-    for (const HeirKind kind : readingOrder()) {
-        if (partsOf(kind, r) <= 0) continue;
-        SolutionStep division = caseStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
-        division.kind = kind;
-        division.value = partsOf(kind, r);
-        division.heads = c.counts.of(kind);
-        division.perHead = division.value / division.heads;
-        steps.push_back(std::move(division));
+    if (c.relatives) {
+        addEntryDivisions(c, steps);
+    } else {
+        for (const HeirKind kind : readingOrder()) {
+            if (partsOf(kind, r) <= 0) continue;
+            SolutionStep division = caseStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
+            division.kind = kind;
+            division.value = partsOf(kind, r);
+            division.heads = c.counts.of(kind);
+            division.perHead = division.value / division.heads;
+            steps.push_back(std::move(division));
+        }
     }
     for (const CaseMessage message : c.computation.messages) {
         steps.push_back(caseStep(StepType::Named, StepSection::Division, namedCaseSentence(message)));
@@ -188,15 +224,18 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
 
 // Within the exclusion, the fixed shares and the residuaries the heirs come
 // in reading order; in the 'Umariyyatan the mother's third of the remainder
-// comes before the father's two thirds; elsewhere steps keep the order in
-// which they were decided.
+// comes before the father's two thirds, and in al-Mu'adda the exclusion of
+// the consanguine siblings after their counting; elsewhere steps keep the
+// order in which they were decided.
 int rankInSection(const SolutionStep& step)
 {
     switch (step.section) {
     case StepSection::Exclusion:
     case StepSection::FixedShares:
     case StepSection::Residuaries: return readingRank(step.kind);
-    case StepSection::FatherAndGrandfather: return step.kind == Mother ? 0 : 1;
+    case StepSection::FatherAndGrandfather:
+        if (step.kind == Mother) return 0;
+        return step.type == StepType::Excluded ? 2 : 1;
     default: return 0;
     }
 }
@@ -209,6 +248,31 @@ void orderSteps(std::vector<SolutionStep>& steps)
     });
 }
 
+// The steps of the division the context holds, after any already given.
+void addDivisionSteps(const SolutionContext& context, std::vector<SolutionStep>& steps)
+{
+    HeirSteps heirSteps(context, steps);
+    for (const Step& s : context.trace.steps()) std::visit(heirSteps, s);
+    addCaseSteps(context, steps);
+    orderSteps(steps);
+}
+
+std::string solutionBody(std::string text, const std::vector<SolutionStep>& steps)
+{
+    text += '\n';
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (i == 0 || steps[i].section != steps[i - 1].section) {
+            text += '\n';
+            text += sectionHeading(steps[i].section, steps);
+            text += '\n';
+        }
+        text += "- ";
+        text += steps[i].text;
+        text += '\n';
+    }
+    return text;
+}
+
 }  // namespace
 
 std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
@@ -216,12 +280,28 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
 {
     std::vector<SolutionStep> steps;
     if (computation.outcome != CaseOutcome::Computed) return steps;
-    const SolutionContext context{counts, computation, trace};
-    HeirSteps heirSteps(context, steps);
-    for (const Step& s : trace.steps()) std::visit(heirSteps, s);
-    addCaseSteps(context, steps);
-    orderSteps(steps);
+    addDivisionSteps(SolutionContext{counts, computation, trace}, steps);
     return steps;
+}
+
+std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                                        const StepTrace& trace)
+{
+    std::vector<SolutionStep> steps;
+    if (!computation.divided()) return steps;
+    const RelativesByKind relatives(entries, computation);
+    const SolutionContext context{computation.resolution.capacities.counts, computation.computation, trace, &relatives};
+    // Decided before the division, told first within their section.
+    addStandingSteps(context, steps);
+    addDivisionSteps(context, steps);
+    return steps;
+}
+
+std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions)
+{
+    StepTrace trace;
+    const PathComputation computation = computeCase(entries, positions, &trace);
+    return solutionSteps(entries, computation, trace);
 }
 
 std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions)
@@ -263,20 +343,26 @@ std::string caseHeirsLine(const KindCounts& counts)
     return line;
 }
 
+std::string caseHeirsLine(std::span<const RelativeEntry> entries)
+{
+    const bool sexGiven = uterineSexGiven(entries);
+    std::string line = "الورثة: ";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) line += "، و";
+        line += countedRelatives(entries[i].path, entries[i].count, sexGiven);
+        if (!entries[i].label.empty()) line += " (@" + entries[i].label + ")";
+    }
+    return line;
+}
+
 std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps)
 {
-    std::string text = caseHeirsLine(counts) + "\n";
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (i == 0 || steps[i].section != steps[i - 1].section) {
-            text += '\n';
-            text += sectionHeading(steps[i].section, steps);
-            text += '\n';
-        }
-        text += "- ";
-        text += steps[i].text;
-        text += '\n';
-    }
-    return text;
+    return solutionBody(caseHeirsLine(counts), steps);
+}
+
+std::string solutionText(std::span<const RelativeEntry> entries, const std::vector<SolutionStep>& steps)
+{
+    return solutionBody(caseHeirsLine(entries), steps);
 }
 
 }  // namespace qismaru

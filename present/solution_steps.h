@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/compute_case.h"
 #include "engine/fraction.h"
+#include "engine/path_case.h"
 #include "engine/step_trace.h"
 #include "model/kind_set.h"
 #include "present/case_sentences.h"
@@ -17,7 +19,7 @@ namespace qismaru {
 enum class StepType : std::uint8_t {
     Excluded,     // kind, kinds: every inheriting kind that excludes it
     Fixed,        // kind, share, basis
-    Residue,      // kind, kinds: the kinds it shares the remainder with
+    Residue,      // kind, kinds: the sisters or daughters who take the remainder with it, told in this step
     NothingLeft,  // kind: a residuary for whom the fixed shares left nothing
     Base,         // value: the base, as CaseResult::base
     Increase,     // from, to: the base and the increased base
@@ -64,6 +66,10 @@ struct SolutionStep {
     // "no_return" or "spouse_takes_whole". For "grandfather", share is the
     // part of the estate he took.
     std::string_view rule;
+    // In a case written by path, the relatives the step is about, as written
+    // ("s.s.s", "d.d@1"): those standing in `kind`, or the one entry kept out
+    // or paid; `kind` is then the kind whose rules they inherit by.
+    std::vector<std::string> relatives;
 };
 
 // The solution of a computed case, rendered from the decisions the engine
@@ -75,6 +81,13 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
 // Computes the case with a trace and renders its solution.
 std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions = {});
 
+// The solution of a case written by path: the steps of its division over
+// the kinds, each naming the relatives who stand in them, the relatives kept
+// out before the division, and each relative's parts in the order entered.
+std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                                        const StepTrace& trace);
+std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions = {});
+
 // The heading of a section ("الحجب", "الفروض", ...); the increase or return
 // section is named after what happened in it.
 std::string_view sectionHeading(StepSection section, const std::vector<SolutionStep>& steps);
@@ -83,9 +96,11 @@ std::string_view sectionHeading(StepSection section, const std::vector<SolutionS
 // heading and its sentences, one to a line. What `--explain` prints and the
 // window copies.
 std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps);
+std::string solutionText(std::span<const RelativeEntry> entries, const std::vector<SolutionStep>& steps);
 
 // "الورثة: زوجة، وثلاث بنات، وأم، وأخ لأم": the heirs of the case, as the
-// first line says them.
+// first line says them; a case by path lists its relatives as entered.
 std::string caseHeirsLine(const KindCounts& counts);
+std::string caseHeirsLine(std::span<const RelativeEntry> entries);
 
 }  // namespace qismaru

@@ -1,7 +1,6 @@
 #include "app/desktop/scripted_run.h"
 
 #include <QApplication>
-#include <QImageWriter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -35,8 +34,9 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 int writePage(const ScriptedCase& scriptedCase, const Positions& positions, const QString& file)
 {
     const CaseResult result = computeCase(scriptedCase.counts, positions).result;
-    if (ui::savePdf({scriptedCase.counts, result, positions}, file)) return kExitOk;
-    complain("could not write the page to " + file);
+    const ui::DrawnFileOutcome saved = ui::savePdf({scriptedCase.counts, result, positions}, file);
+    if (saved.ok()) return kExitOk;
+    complain("could not write the page to " + file + ": " + ui::englishReason(saved));
     return kExitFailed;
 }
 
@@ -75,9 +75,9 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopR
     // Let the window lay itself out first (a scroll area sizes its contents
     // on its own resize event), so that the picture is what the user sees.
     QCoreApplication::processEvents();
-    QImageWriter writer(file, "png");
-    if (writer.write(window->grab().toImage())) return kExitOk;
-    complain("could not write the picture to " + file + ": " + writer.errorString());
+    const ui::DrawnFileOutcome saved = ui::writePngFile(file, window->grab().toImage());
+    if (saved.ok()) return kExitOk;
+    complain("could not write the picture to " + file + ": " + ui::englishReason(saved));
     return kExitFailed;
 }
 

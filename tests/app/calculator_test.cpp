@@ -66,6 +66,93 @@ TEST(Calculator, RefusesBadInputWithOneLineAndStatusTwo)
     }
 }
 
+// Relatives by path on the command line and on batch lines: each heir's
+// parts, fraction and share per head under "heirs", in the order entered,
+// and a path that is no heir refused in one line.
+TEST(Calculator, AnswersRelativesByPath)
+{
+    struct Row {
+        std::vector<std::string> arguments;
+        const char* school;
+        std::string heirs;  // "path parts fraction perHead ..." of each heir, or the start of the refusal
+    };
+    const Row rows[] = {
+        {{"d=1", "s.d=2", "s.s.s=1"}, "hanafi", "12: d 6 1/2 1/2, s.d 2 1/6 1/12, s.s.s 4 1/3 1/3"},
+        {{"f=1", "f.m=1", "m.m=1"}, "shafii", "6: f 5 5/6 5/6, f.m 0 0 0, m.m 1 1/6 1/6"},
+        {{"f=1", "f.m=1", "m.m=1"}, "hanbali", "12: f 10 5/6 5/6, f.m 1 1/12 1/12, m.m 1 1/12 1/12"},
+        {{"mut.s=1", "mut.d=1", "w=1"}, "hanafi", "4: mut.s 3 3/4 3/4, mut.d 0 0 0, w 1 1/4 1/4"},
+        {{"h=1", "m=1", "f=1"}, "hanafi", "6: m 1 1/6 1/6, h 3 1/2 1/2, f 2 1/3 1/3"},  // the table's order
+        {{"m.f.m=1", "s=1"}, "hanafi", "1: m.f.m 0 0 0, s 1 1 1"},                      // distant kindred, beside a son
+        {{"f.s=1"}, "hanafi", "'f.s': 's' after 'f' turns back"},
+        {{"s=1", "f.f.m=1"}, "maliki", "1: s 1 1 1, f.f.m 0 0 0"},  // of a line the school does not count
+        {{"w=1", "d.d=1", "s.d.d=1"}, "hanbali", "16: w 4 1/4 1/4, d.d 9 9/16 9/16, s.d.d 3 3/16 3/16"},
+        {{"m.f=2"}, "hanafi", "'m.f' is one person: the count is 1, not 2"},
+    };
+    for (const Row& row : rows) {
+        CalcOptions options;
+        options.form = OutputForm::Json;
+        options.caseArguments = row.arguments;
+        options.school = row.school;
+        const CalcRun r = runOnce(options, "");
+        if (r.status != kExitOk) {
+            EXPECT_EQ(r.err.find("qismaru-calc: " + row.heirs), 0u) << r.err;
+            EXPECT_EQ(lines(r.err).size(), 1u);
+            continue;
+        }
+        const auto json = nlohmann::json::parse(r.out);
+        std::string heirs = std::to_string(json["corrected"].get<long>()) + ":";
+        for (const auto& h : json["heirs"]) {
+            heirs += (heirs.back() == ':' ? " " : ", ") + h["path"].get<std::string>() + " " +
+                     std::to_string(h["parts"].get<long>()) + " " + h["fraction"].get<std::string>() + " " +
+                     h["perHead"].get<std::string>();
+        }
+        EXPECT_EQ(heirs, row.heirs);
+    }
+    // The solution names the relatives, and its steps say whom they are about.
+    CalcOptions explained;
+    explained.caseArguments = {"s.s.s=1", "b=1"};
+    explained.explain = true;
+    const CalcRun text = runOnce(explained);
+    EXPECT_NE(text.out.find("- لابن ابن الابن التركة كلها تعصيبًا"), std::string::npos) << text.out;
+    explained.form = OutputForm::Json;
+    const auto steps = nlohmann::json::parse(runOnce(explained).out)["steps"];
+    EXPECT_EQ(steps[0]["relatives"], nlohmann::json::array({"b"}));
+
+    // A batch line names its relatives as the command line does.
+    const CalcRun batch = run(OutputForm::Batch, {},
+                              R"({"counts": {"d": 2, "s.d": 1, "s.s.s": 1}})"
+                              "\n");
+    const auto json = nlohmann::json::parse(batch.out);
+    EXPECT_EQ(json["heirs"][2]["name"], "ابن ابن ابن");
+    EXPECT_EQ(json["heirs"][1]["fraction"], "1/9");
+    EXPECT_EQ(json["counts"], nlohmann::json::parse(R"({"d": 2, "s.d": 1, "s.s.s": 1})"));
+
+    // The Hanafi rule among distant kindred, from the command line or a line's own member.
+    const CalcRun methods = run(OutputForm::Batch, {},
+                                R"({"d.s.d": 1, "d.d.s": 1})"
+                                "\n"
+                                R"({"d.s.d": 1, "d.d.s": 1, "kindredMethod": "abu-yusuf"})"
+                                "\n"
+                                R"({"d.s.d": 1, "kindredMethod": "abu-yusuf", "school": "shafii"})"
+                                "\n",
+                                "heirs,school");
+    const auto answered = lines(methods.out);
+    ASSERT_EQ(answered.size(), 3u);
+    const auto muhammad = nlohmann::json::parse(answered[0]);
+    const auto abuYusuf = nlohmann::json::parse(answered[1]);
+    const auto daughterOfTheSon = [](const nlohmann::json& answer) {
+        for (const auto& h : answer["heirs"]) {
+            if (h["path"] == "d.s.d") return h["fraction"].get<std::string>();
+        }
+        return std::string();
+    };
+    EXPECT_EQ(daughterOfTheSon(muhammad), "2/3");
+    EXPECT_FALSE(muhammad.contains("kindredMethod"));
+    EXPECT_EQ(daughterOfTheSon(abuYusuf), "1/3");
+    EXPECT_EQ(abuYusuf["kindredMethod"], "abu-yusuf");
+    EXPECT_NE(answered[2].find("the kindred method abu-yusuf is the Hanafi school's"), std::string::npos);
+}
+
 TEST(Calculator, LetsTheEnginesOwnChecksThrough)
 {
     // Husband with wives and more than four wives reach the engine's validation stop.
@@ -91,7 +178,7 @@ TEST(Calculator, JsonCarriesEveryKeyInOrder)
     for (const auto& [key, value] : json.items()) keys.push_back(key);
     EXPECT_EQ(keys, (std::vector<std::string>{"counts", "school", "positions", "stopped", "messages", "shares", "Base",
                                               "Correction", "ShareScale", "BaseDivisor", "ReturnFactor", "SpouseScale",
-                                              "screen", "print"}));
+                                              "screen", "print", "corrected", "heirs"}));
     EXPECT_EQ(json["school"], "hanafi");
     EXPECT_EQ(json["positions"], nlohmann::ordered_json::parse(R"({"spouseReturn":false,"noReturn":false})"));
     EXPECT_EQ(json["counts"], nlohmann::ordered_json::parse(R"({"w":3,"d":2,"m":1})"));
@@ -401,7 +488,8 @@ TEST(Calculator, FieldsChooseMembersOfTheFullResult)
     ASSERT_EQ(out.size(), full.size());
     for (std::size_t i = 0; i < full.size(); ++i) {
         auto expected = nlohmann::ordered_json::parse(full[i]);
-        for (const char* dropped : {"counts", "school", "positions", "stopped", "messages", "screen", "print"})
+        for (const char* dropped :
+             {"counts", "school", "positions", "stopped", "messages", "screen", "print", "corrected", "heirs"})
             expected.erase(dropped);
         EXPECT_EQ(out[i], expected.dump());
     }

@@ -226,5 +226,37 @@ TEST(CalculatorEstate, TextShowsTheSettlementAfterTheTable)
     }
 }
 
+// A case by path is settled relative by relative: the worked example with
+// the son's daughters written by their path gets the daughters' amounts, and
+// the uterine brother, kept out, no line.
+TEST(CalculatorEstate, RelativesByPathOneByOne)
+{
+    CalcOptions options = workedExample(OutputForm::Text);
+    options.caseArguments = {"h=1", "m=1", "s.d=3", "bm=1"};
+    const CalcRun text = runOnce(options);
+    ASSERT_EQ(text.status, kExitOk) << text.err;
+    EXPECT_NE(text.out.find("بنت ابن | 3 | 2/3 | 24 | 46769.43 | 15589.81\n"), std::string::npos) << text.out;
+    options.form = OutputForm::Json;
+    const ordered_json estate = ordered_json::parse(runOnce(options).out)["estate"];
+    EXPECT_TRUE(estate["kinds"].empty());
+    ASSERT_EQ(estate["relatives"].size(), 3u);
+    EXPECT_EQ(estate["relatives"][2], ordered_json::parse(R"({"path":"s.d","label":"","count":3,"exact":"1169236/25",
+                                                              "perHeadExact":"1169236/75","amount":"46769.43",
+                                                              "perHead":"15589.81"})"));
+    // The emancipator beside a daughter: half of the net each.
+    options.caseArguments = {"d=1", "mut=1"};
+    options.estate = {};
+    options.estate.gross = "1000";
+    EXPECT_EQ(ordered_json::parse(runOnce(options).out)["estate"]["relatives"][1]["amount"], "500.00");
+    // Distant kindred beside a wife: her quarter, the rest to the daughter's
+    // two sons, on the base of 8 that holds both, nothing left over.
+    options.caseArguments = {"w=1", "d.s=2"};
+    options.estate.gross = "800";
+    const ordered_json kindred = ordered_json::parse(runOnce(options).out)["estate"];
+    EXPECT_EQ(kindred["relatives"][0]["amount"], "200.00");
+    EXPECT_EQ(kindred["relatives"][1]["perHead"], "300.00");
+    EXPECT_EQ(kindred["undistributed"], "0.00");
+}
+
 }  // namespace
 }  // namespace qismaru::calc

@@ -39,12 +39,13 @@ TEST(CalculatorLaterDeaths, CombinedAsTheBooksHaveIt)
     const CalcRun r = batch(kClassic + "\n");
     ASSERT_EQ(r.status, kExitOk) << r.out;
     const ordered_json result = ordered_json::parse(r.out);
-    EXPECT_EQ(result["combined"].dump(),
-              R"({"base":120,"deaths":[{"death":1,"base":24,"multiplier":5},{"death":2,"base":5,"multiplier":14,)"
-              R"("deceasedParts":14,"relation":"coprime","commonFactor":1,"earlierMultiplier":5,"caseMultiplier":14,)"
-              R"("combinedBase":120}],"heirs":[{"ref":"1:w","also":["2:m"],"count":1,"parts":43,"fraction":"43/120"},)"
-              R"({"ref":"1:d","also":["2:si"],"count":1,"parts":77,"fraction":"77/120"}],)"
-              R"("undistributed":{"parts":0,"fraction":"0"}})");
+    EXPECT_EQ(
+        result["combined"].dump(),
+        R"({"base":120,"reducedBy":1,"deaths":[{"death":1,"base":24,"multiplier":5},{"death":2,"base":5,"multiplier":14,)"
+        R"("deceasedParts":14,"relation":"coprime","commonFactor":1,"earlierMultiplier":5,"caseMultiplier":14,)"
+        R"("combinedBase":120}],"heirs":[{"ref":"1:w","also":["2:m"],"count":1,"parts":43,"fraction":"43/120"},)"
+        R"({"ref":"1:d","also":["2:si"],"count":1,"parts":77,"fraction":"77/120"}],)"
+        R"("undistributed":{"parts":0,"fraction":"0"}})");
     // Death 1 as a single case; each later death in the same form, named by its deceased and links.
     CalcOptions single;
     single.form = OutputForm::Json;
@@ -76,6 +77,10 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
         chain += R"(, {"deceased": ")" + std::string(deceased) + R"(", "counts": {"d": 30000}})";
     }
     chain += "]";
+    // A line of 6,400 later deaths, each son leaving a son: refused before a death is computed.
+    std::string sons = R"([{"deceased": "1:s", "counts": {"s": 1}})";
+    for (int d = 2; d <= 6400; ++d) sons += R"(, {"deceased": ")" + std::to_string(d) + R"(:s", "counts": {"s": 1}})";
+    sons += "]";
     const std::pair<std::string, std::string> rows[] = {
         {line(wsd, R"([{"deceased": "1:f", "counts": {"m": 1}}])"),
          "death 2: no group '1:f' among the heirs of an earlier death"},
@@ -89,6 +94,8 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
          "death 2: the deceased '1:s' is linked into his own case"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1, "si": 1}, "same": {"m": "1:w", "si": "1:w"}}])"),
          "death 2: the group '1:w' is linked twice"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"f": 1}, "same": {"f": "1:d"}}])"),
+         "death 2: \"same\" links 'f' to '1:d', but 'f' is male and '1:d' female"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"h": 1}}])"),
          "death 2: the deceased '1:s' is a man: he leaves no husband"},
         {line(R"({"m": 1, "bm": 2})", R"([{"deceased": "1:bm", "counts": {"h": 1, "w": 1}}])"),
@@ -98,6 +105,7 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
         {R"({"counts": {"s": 1}, "school": "shafii", "later": [{"deceased": "1:s", "counts": {"gm": 2, "f": 1}}]})",
          "death 2: the father excludes his own mother under the shafii school: beside him only one grandmother"},
         {line(R"({"s": 1})", chain), "death 5: the combined base passes 2^53"},
+        {line(R"({"s": 2})", sons), "death 52: a case holds at most 50 later deaths"},
         {line(wsd, R"([{"deceased": "s", "counts": {"m": 1}}])"), "death 2: \"deceased\" must name a group"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "sam": {"m": "1:w"}}])"),
          "death 2: unknown member 'sam'"},
@@ -134,6 +142,7 @@ TEST(CalculatorLaterDeaths, MoneyAndStepsOfTheCombinedTable)
     const std::string input =
         kClassic.substr(0, kClassic.size() - 1) + R"(, "estate": {"gross": "120000.05"}})" + "\n" +
         R"({"counts": {"w": 1, "b": 1}, "later": [{"deceased": "1:b", "counts": {"w": 1}}], "estate": {"gross": "1000"}})" +
+        "\n" + R"({"counts": {"s": 3}, "later": [{"deceased": "1:s", "counts": {"b": 2}, "same": {"b": "1:s"}}]})" +
         "\n";
     const CalcRun r = batch(input, true);
     ASSERT_EQ(r.status, kExitOk) << r.out;
@@ -163,6 +172,16 @@ TEST(CalculatorLaterDeaths, MoneyAndStepsOfTheCombinedTable)
     EXPECT_EQ(alone["undistributed"].dump(), R"({"parts":9,"fraction":"9/16"})");
     EXPECT_EQ(alone["estate"]["undistributed"], "562.50");
     EXPECT_EQ(alone["heirs"][1]["amount"], "187.50");
+    // The books reduce the combined table as a single case: 6 by 3 to 2, and say so.
+    std::getline(out, line);
+    const ordered_json reduced = ordered_json::parse(line)["combined"];
+    EXPECT_EQ(reduced["base"], 2);
+    EXPECT_EQ(reduced["reducedBy"], 3);
+    EXPECT_EQ(reduced["steps"][1].dump(),
+              R"({"step":"reduction","text":"سهام كل وارث والجامعة 6 تنقسم كلها على 3، فتُختصر الجامعة: 6 ÷ 3 = 2.",)"
+              R"("parts":2,"by":3})");
+    EXPECT_EQ(reduced["steps"][3]["text"],
+              "للابنين في الأولى، الأخوين الشقيقين في الثانية: (2 × 2 + 2 × 1) ÷ 3 = 2 من 2.");
 }
 
 TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTable)

@@ -13,6 +13,7 @@
 #include "app/desktop/scripted_case.h"
 #include "files/case_file.h"
 #include "tests/print/page_text.h"
+#include "tests/support/full_disk.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/message_boxes.h"
 #include "ui/main/main_window.h"
@@ -134,6 +135,49 @@ private slots:
                  qPrintable(run.errLines.first()));
         QVERIFY(!run.errLines.first().contains(QChar(0x1b)));
         QVERIFY(!QFile::exists(file("refused.png")) && !QFile::exists(file("refused.pdf")));
+    }
+
+    // On a full disk the picture or the page is not written, the file of
+    // that name stays as it was, nothing is left beside it, and the script
+    // hears why in one line with status 1.
+    void aFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("page") << "--pdf"
+                              << "page.pdf"
+                              << "could not write the page to";
+        QTest::newRow("picture") << "--screenshot"
+                                 << "main.png"
+                                 << "could not write the picture to";
+    }
+
+    void aFullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        const QString disk = qEnvironmentVariable("QISMARU_FULL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own: the test full_disk_pictures gives it one");
+        QDir folder(disk);
+        for (const QString& old : folder.entryList(QDir::Files | QDir::Hidden)) QVERIFY(folder.remove(old));
+        const QString target = folder.filePath(name);
+        const QByteArray old = "the file written before\n";
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        QVERIFY(testing::fillDisk(QFile::encodeName(folder.filePath("filler")).toStdString()));
+
+        const Run run = runProgram({option, target, "--case", "h=1 m=1 f=1"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.errLines.size(), 1);
+        QVERIFY2(run.errLines.first().contains(said) && run.errLines.first().endsWith(": No space left on device"),
+                 qPrintable(run.errLines.first()));
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList({"filler", name}));
     }
 
     void noDisplayIsOneLine_data()

@@ -10,24 +10,16 @@
 #include <vector>
 
 #include "engine/combined_base.h"
-#include "tests/support/case_text.h"
+#include "tests/support/death_text.h"
 
 namespace qismaru {
 namespace {
 
 using testing::countsOf;
+using testing::died;
+using testing::ref;
 using enum PartsRelation;
 using enum DeathsProblem;
-
-GroupRef ref(std::string_view text) { return *refFromText(text); }
-
-LaterDeath died(std::string_view deceased, std::string_view heirs,
-                std::vector<std::pair<std::string_view, std::string_view>> same = {})
-{
-    LaterDeath later{ref(deceased), countsOf(heirs), {}};
-    for (const auto& [code, earlier] : same) later.same.push_back({*kindFromCode(code), ref(earlier)});
-    return later;
-}
 
 struct Example {
     std::string name;  // and its source
@@ -75,8 +67,16 @@ TEST_P(CombinedBaseTest, BaseRelationsAndEachGroupsParts)
         if (!t.groups[row].alive()) continue;
         std::int64_t sum = 0;
         for (std::size_t d = 0; d < t.deathCount(); ++d) sum += t.casePart(row, d) * t.multipliers[d];
-        EXPECT_EQ(sum, t.groups[row].parts) << refText(t.groups[row].ref);
+        EXPECT_EQ(sum, t.groups[row].parts * t.reducedBy) << refText(t.groups[row].ref);
     }
+}
+
+// Each later son leaves one son: every case is 1, and J stays 2 however long the chain.
+std::vector<LaterDeath> sonsChain(std::size_t deaths)
+{
+    std::vector<LaterDeath> chain{died("1:s", "s=1")};
+    while (chain.size() < deaths) chain.push_back(died(std::to_string(chain.size() + 1) + ":s", "s=1"));
+    return chain;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,13 +107,17 @@ INSTANTIATE_TEST_SUITE_P(
                 {Coprime},
                 {{"1:s", 24}, {"1:h", 14}, {"2:s", 7}, {"2:h", 3}}},
         // islam-wa-sunnah.com fatwa 2429 (Munasakhah): husband, son, two daughters, 16 (4, 6, 6); the husband
-        // leaves the same children, 4 (2, 2): it divides his 4 parts, and 16 stays.
+        // leaves the same children, 4 (2, 2): it divides his 4 parts, and 16 stays; the son's 8 and each
+        // daughter's 4 share a fourth with it, and the table is reduced to 4 (الاختصار).
         Example{"husband_son_two_daughters_then_the_husband_divides",
                 "h=1 s=1 d=2",
                 {died("1:h", "s=1 d=2", {{"s", "1:s"}, {"d", "1:d"}})},
-                16,
+                4,
                 {Divides},
-                {{"1:s", 8}, {"1:d", 8}}},
+                {{"1:s", 2}, {"1:d", 2}}},
+        // Three sons, 3; one dies leaving his two brothers, 2; 1 and 2 coprime: 6, each brother 3, which
+        // the books reduce by 3 to 2, one each.
+        Example{"three_sons_then_one_reduced", "s=3", {died("1:s", "b=2", {{"b", "1:s"}})}, 2, {Coprime}, {{"1:s", 2}}},
         // The same fatwa: husband and two brothers, 4 (2, 1, 1); the husband leaves four sons, 4: 2 and 4
         // agree by a half: 8.
         Example{"husband_two_brothers_then_the_husband_agrees",
@@ -154,7 +158,14 @@ INSTANTIATE_TEST_SUITE_P(
                 {Divides},
                 {{"1:w", 1}, {"2:w", 3}},
                 0,
-                {School::Hanafi, true, false}}));
+                {School::Hanafi, true, false}},
+        // As many later deaths as a case holds.
+        Example{"the_longest_chain_a_case_holds",
+                "s=2",
+                sonsChain(kMaxLaterDeaths),
+                2,
+                std::vector<PartsRelation>(kMaxLaterDeaths, Divides),
+                {{"1:s", 1}, {"51:s", 1}}}));
 
 struct Refusal {
     std::string name;
@@ -204,6 +215,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"the_deceased_in_his_own_case", "w=1 s=1", {died("1:s", "s=1", {{"s", "1:s"}})}, DeceasedLinked, 2},
         Refusal{"a_link_with_another_count", "w=1 s=1 d=1", {died("1:s", "si=2", {{"si", "1:d"}})}, CountDiffers, 2},
         Refusal{"the_surviving_sister_alone_counts", "d=2", {died("1:d", "si=2", {{"si", "1:d"}})}, CountDiffers, 2},
+        Refusal{"a_daughters_husband_linked_to_a_wife",
+                "w=1 s=1 d=1",
+                {died("1:d", "h=1 m=1", {{"h", "1:w"}})},
+                OtherSex,
+                2},
+        Refusal{
+            "a_sons_mother_linked_to_his_brother", "w=1 s=2", {died("1:s", "m=1 b=1", {{"m", "1:s"}})}, OtherSex, 2},
+        Refusal{"a_father_linked_to_a_daughter", "w=1 s=1 d=1", {died("1:s", "f=1", {{"f", "1:d"}})}, OtherSex, 2},
         Refusal{"no_heirs", "w=1 s=1", {died("1:s", "")}, NoHeirs, 2},
         Refusal{"three_grandmothers_under_the_maliki_school",
                 "s=1",
@@ -212,7 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 {School::Maliki}},
         Refusal{"the_first_death_stopped", "h=1 w=1 s=1", {died("1:s", "m=1")}, ValidationStop, 1},
-        Refusal{"a_combined_base_beyond_two_to_the_53", "s=1", daughtersChain(5), CombinedBeyondExactRange, 5}));
+        Refusal{"a_combined_base_beyond_two_to_the_53", "s=1", daughtersChain(5), CombinedBeyondExactRange, 5},
+        Refusal{"more_later_deaths_than_a_case_holds", "s=2", sonsChain(kMaxLaterDeaths + 1), TooManyDeaths, 52}));
 
 TEST(CombinedBase, RefusalNamesTheCountsOfALink)
 {

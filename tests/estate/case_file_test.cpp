@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "files/case_file.h"
+#include "files/json_document.h"
 #include "present/deaths_refusal_text.h"
 #include "tests/support/case_text.h"
 
@@ -59,6 +60,27 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     EXPECT_NE(caseFileText(laterDeath).find(R"("version": 3,)"), std::string::npos);
 }
 
+// What a case may hold is bounded so that its largest saved form is a file
+// its reader takes: every kind at the largest count, as many later deaths
+// as a case holds, each with every kind and a link for each, the largest
+// estate. More than any case the window can hold, and still readable.
+TEST(CaseFile, TheLargestCaseIsSavedInAFormItsReaderTakes)
+{
+    CaseFile largest;
+    largest.positions = {School::Hanbali, false, false};
+    largest.estate = EstateInputs{kMaxAmount, kMaxAmount, kMaxAmount, kMaxAmount, true, kMaxDecimals};
+    for (const HeirKindInfo& info : heirKinds()) largest.heirs.push_back({info.kind, kMaxCount});
+    const GroupRef longestRef{static_cast<int>(kMaxLaterDeaths) + 1, ConsanguineUnclesSons};
+    for (std::size_t d = 0; d < kMaxLaterDeaths; ++d) {
+        LaterDeathEntry& death = largest.later.emplace_back(LaterDeathEntry{longestRef, largest.heirs, {}});
+        for (const HeirEntry& heir : largest.heirs) death.same.push_back({heir.kind, longestRef});
+    }
+    const std::string text = caseFileText(largest);
+    EXPECT_LE(text.size(), kMaxCaseFileBytes) << text.size();
+    const JsonDocument read = readJsonDocument(text);
+    EXPECT_TRUE(read.ok()) << read.error;
+}
+
 TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
 {
     using enum CaseFileProblem;
@@ -69,6 +91,13 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         return R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 1}], "later": )" + list +
                "}";
     };
+    // One later death more than a case holds, each son leaving a son.
+    std::string longChain = "[";
+    for (std::size_t d = 1; d <= kMaxLaterDeaths + 1; ++d) {
+        longChain += (d > 1 ? ", " : "") + (R"({"deceased": ")" + std::to_string(d)) +
+                     R"(:s", "heirs": [{"code": "s", "count": 1}]})";
+    }
+    longChain += "]";
     const struct {
         std::string text;
         CaseFileProblem problem;
@@ -118,6 +147,7 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"mm": "1:d"}}])"),
          BadLaterDeaths},
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"m": 1}}])"), BadLaterDeaths},
+        {later(longChain), TooManyLaterDeaths},
         {std::string(kMaxCaseFileBytes + 1, ' '), TooLarge},
         // Deep nesting inside the size limit: refused, not a crash.
         {heirs(std::string(20000, '[') + std::string(20000, ']')), NotJson},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/case_entry.h"
+#include "tests/support/case_text.h"
 
 namespace qismaru {
 namespace {
@@ -110,42 +111,70 @@ TEST(CountDialog, GrandmothersRefusedBeyondTheSchoolsNumber)
     struct Row {
         School school;
         int count;
-        bool father;
+        std::optional<HeirKind> beside;  // the father or the grandfather
         CountOutcome outcome;
     };
     const Row rows[] = {
-        {School::Hanafi, 5, false, CountOutcome::Recorded},
-        {School::Shafii, 4, false, CountOutcome::Recorded},
-        {School::Maliki, 2, false, CountOutcome::Recorded},
-        {School::Maliki, 3, false, CountOutcome::TooManyGrandmothers},
-        {School::Hanbali, 3, false, CountOutcome::Recorded},
-        {School::Hanbali, 4, false, CountOutcome::TooManyGrandmothers},
-        {School::Hanafi, 1, true, CountOutcome::Recorded},
-        {School::Hanafi, 2, true, CountOutcome::Recorded},
-        {School::Maliki, 2, true, CountOutcome::TooManyGrandmothers},
-        {School::Shafii, 2, true, CountOutcome::TooManyGrandmothers},
-        {School::Hanbali, 3, true, CountOutcome::Recorded},
+        {School::Hanafi, 5, {}, CountOutcome::Recorded},
+        {School::Shafii, 4, {}, CountOutcome::Recorded},
+        {School::Maliki, 2, {}, CountOutcome::Recorded},
+        {School::Maliki, 3, {}, CountOutcome::TooManyGrandmothers},
+        {School::Hanbali, 3, {}, CountOutcome::Recorded},
+        {School::Hanbali, 4, {}, CountOutcome::TooManyGrandmothers},
+        {School::Hanafi, 1, Father, CountOutcome::Recorded},
+        {School::Hanafi, 2, Father, CountOutcome::Recorded},
+        {School::Maliki, 2, Father, CountOutcome::TooManyGrandmothers},
+        {School::Shafii, 2, Father, CountOutcome::TooManyGrandmothers},
+        {School::Hanbali, 3, Father, CountOutcome::Recorded},
+        // The grandfather keeps his own mother out: of one degree, the
+        // mother's and the father's lines are left.
+        {School::Hanafi, 2, Grandfather, CountOutcome::Recorded},
+        {School::Hanafi, 3, Grandfather, CountOutcome::TooManyGrandmothers},
+        {School::Shafii, 3, Grandfather, CountOutcome::TooManyGrandmothers},
+        {School::Hanbali, 3, Grandfather, CountOutcome::Recorded},
     };
     for (const Row& row : rows) {
         const bool recorded = row.outcome == CountOutcome::Recorded;
         CaseState state;
-        if (row.father) pressHeirButton(state, Father, row.school);
+        if (row.beside) pressHeirButton(state, *row.beside, row.school);
         pressHeirButton(state, Grandmothers, row.school);
         EXPECT_EQ(confirmCount(state, row.count, row.school).outcome, row.outcome)
             << schoolInfo(row.school).key << " " << row.count;
         std::vector<HeirEntry> grandmothersFirst = {{Grandmothers, row.count}};
-        if (row.father) grandmothersFirst.push_back({Father, 1});
+        if (row.beside) grandmothersFirst.push_back({*row.beside, 1});
         EXPECT_EQ(caseWithHeirs(grandmothersFirst, row.school).has_value(), recorded);
-        CaseState fatherLast = *caseWithHeirs({{Grandmothers, row.count}});
-        if (row.father) {
-            EXPECT_EQ(pressHeirButton(fatherLast, Father, row.school).outcome,
+        CaseState besideLast = *caseWithHeirs({{Grandmothers, row.count}});
+        if (row.beside) {
+            EXPECT_EQ(pressHeirButton(besideLast, *row.beside, row.school).outcome,
                       recorded ? PressOutcome::Entered : PressOutcome::TooManyGrandmothers);
         }
         KindCounts counts;
         counts.set(Grandmothers, row.count);
-        counts.set(Father, row.father ? 1 : 0);
+        if (row.beside) counts.set(*row.beside, 1);
         EXPECT_EQ(grandmothersBeyondLimit(counts, row.school), !recorded);
         EXPECT_EQ(grandmotherLimitProblem(counts, row.school).empty(), recorded);
+    }
+}
+
+TEST(GrandmotherSide, NoteSaysWhomTheCountStandsFor)
+{
+    using enum GrandmotherSideNote;
+    struct Row {
+        std::string_view heirs;
+        School school;
+        GrandmotherSideNote note;
+    };
+    const Row rows[] = {
+        {"gm=1 f=1", School::Shafii, MothersMotherBesideFather},
+        {"gm=1 f=1", School::Hanafi, MothersMotherBesideFather},
+        {"gm=2 f=1", School::Hanafi, HanafiTableBesideFather},
+        {"gm=2 f=1", School::Hanbali, HanbaliBesideFather},
+        {"gm=2 gf=1", School::Maliki, BesideGrandfather},
+        {"gm=2 gf=1", School::Hanbali, None},
+        {"gm=2 s=1", School::Hanafi, None},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(grandmotherSideNote(testing::countsOf(row.heirs), row.school), row.note) << row.heirs;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <random>
 
 #include "engine/combined_base.h"
@@ -89,6 +90,7 @@ bool drawLaterDeath(std::mt19937_64& random, const CombinedTable& table, LaterDe
         const PersonGroup& group = table.groups[g];
         const int survivors = group.count - (g == deceased ? 1 : 0);
         if (!group.alive() || survivors == 0 || !admits(later.counts, kind, survivors)) return;
+        if (otherSexRef(group, kind)) return;  // persons of one sex are no heirs of a kind of the other
         if (std::find(linked.begin(), linked.end(), g) != linked.end()) return;
         linked.push_back(g);
         later.counts.set(kind, survivors);
@@ -180,7 +182,7 @@ std::string disagreement(const CombinedComputation& c, const std::vector<LaterDe
             return name + ": " + std::to_string(g.parts) + " parts for " + std::to_string(g.count);
         std::int64_t columns = 0;
         for (std::size_t d = 0; d < t.deathCount(); ++d) columns += t.casePart(row, d) * t.multipliers[d];
-        if (columns != g.parts) return name + ": the columns give " + std::to_string(columns);
+        if (columns != g.parts * t.reducedBy) return name + ": the columns give " + std::to_string(columns);
         std::vector<GroupRef> refs{g.ref};
         refs.insert(refs.end(), g.also.begin(), g.also.end());
         const auto same = std::find_if(shares.begin(), shares.end(),
@@ -191,6 +193,13 @@ std::string disagreement(const CombinedComputation& c, const std::vector<LaterDe
         total += shown;
     }
     if (total != 1) return "the shares add up to " + total.get_str();
+    // In its least figures: nothing but 1 divides the base, what no heir takes and every person's parts.
+    std::int64_t common = std::gcd(t.base, t.undistributed);
+    for (const PersonGroup& g : t.groups) {
+        if (g.alive() && g.parts > 0) common = std::gcd(common, g.parts / g.count);
+    }
+    if (common != 1)
+        return "the combined base " + std::to_string(t.base) + " is not reduced by " + std::to_string(common);
     return "";
 }
 

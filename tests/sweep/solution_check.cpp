@@ -149,10 +149,17 @@ private:
             ++fixed_[k];
             if (s.basis.empty()) return "a fixed share has no basis";
             return fixedShareAgrees(s, r_[s.kind]) ? "" : "the fixed share differs from the result's";
-        case StepType::Residue:
+        case StepType::Residue: {
+            // The sisters who share the remainder with their brother are told in his step.
+            bool allResiduaries = r_[s.kind].isResiduary();
+            s.kinds.forEach([&](HeirKind partner) {
+                ++residue_[indexOf(partner)];
+                allResiduaries = allResiduaries && r_[partner].isResiduary();
+            });
             ++residue_[k];
             withs_[k] = s.kinds;
-            return r_[s.kind].isResiduary() ? "" : "a residuary step for a kind that holds no remainder";
+            return allResiduaries ? "" : "a residuary step for a kind that holds no remainder";
+        }
         case StepType::NothingLeft:
             ++nothing_[k];
             return r_[s.kind].value == 0.0 && r_.parts[k] == 0 ? "" : "nothing left, yet the kind holds something";
@@ -162,11 +169,16 @@ private:
         case StepType::Increase:
         case StepType::Return: {
             ++(s.type == StepType::Increase ? increases_ : returns_);
-            const bool figures = s.from == r_.base && s.to == increasedOrReducedBaseOf(r_) && mentions(s, s.from);
+            // A return to one kind goes straight to their heads, in the correction.
+            const bool stated = mentions(s, s.from) || (s.type == StepType::Return && returnToOneKind());
+            const bool figures = s.from == r_.base && s.to == increasedOrReducedBaseOf(r_) && stated;
             return figures ? "" : "the increase or return states other figures than the table's";
         }
         case StepType::Correction:
             ++corrections_;
+            if (returnToOneKind() && s.text.find("فالمسألة من عدد رؤوسهم") == std::string::npos) {
+                return "a return to one kind does not make the case from their heads";
+            }
             // Whole figures that make the table's corrected base from its base.
             if (s.factor < 1 || s.reducedBy < 1 ||
                 Wide{increasedOrReducedBaseOf(r_)} * s.factor != Wide{s.to} * s.reducedBy || s.to != finalBaseOf(r_) ||
@@ -198,6 +210,15 @@ private:
             return "the grandfather's option differs from his share in the table";
         }
         return "";
+    }
+
+    // The surplus goes back to one kind of heirs, not a spouse: they alone hold parts.
+    bool returnToOneKind() const
+    {
+        if (!(r_.shareScale > 1.0) || partsOf(Husband, r_) > 0 || partsOf(Wives, r_) > 0) return false;
+        int holding = 0;
+        for (const HeirKindInfo& info : heirKinds()) holding += partsOf(info.kind, r_) > 0;
+        return holding == 1;
     }
 
     // A named case is one Calculate announced, spaced as it should be, or one

@@ -2,8 +2,6 @@
 // menus, dialogs and buttons: the amounts a user types, the distribution
 // window, its page, and files that keep or refuse a case.
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -34,8 +32,10 @@
 #include "present/solution_steps.h"
 #include "tests/print/scripted_fallback.h"
 #include "tests/support/case_text.h"
+#include "tests/support/full_disk.h"
 #include "tests/ui/image_probe.h"
 #include "ui/document/case_document.h"
+#include "ui/document/case_saving.h"
 #include "ui/document/estate_dialog.h"
 #include "ui/document/later_death_dialog.h"
 #include "ui/kit/design_names.h"
@@ -45,6 +45,7 @@
 #include "ui/main/attached_windows.h"
 #include "ui/main/case_menus.h"
 #include "ui/main/main_window.h"
+#include "ui/printing/case_printer.h"
 #include "ui/reports/estate_printing.h"
 #include "ui/reports/solution_window.h"
 
@@ -54,6 +55,7 @@ namespace {
 
 using enum HeirKind;
 using Choice = CaseFileDialogs::UnsavedChoice;
+using ChangedChoice = CaseFileDialogs::ChangedChoice;
 
 // Answers the file dialogs and the unsaved-work question as a test says.
 struct ScriptedFileDialogs : CaseFileDialogs {
@@ -68,6 +70,13 @@ struct ScriptedFileDialogs : CaseFileDialogs {
     {
         ++questions;
         return answer;
+    }
+    ChangedChoice changedAnswer = ChangedChoice::Cancel;
+    int changedQuestions = 0;
+    ChangedChoice askChanged(QWidget*, const QString&) override
+    {
+        ++changedQuestions;
+        return changedAnswer;
     }
 };
 
@@ -87,20 +96,7 @@ QByteArray contentsOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Writes to `path` until the file system has no room left, byte by byte at the end.
-bool fillDisk(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    const QByteArray page(4096, 'x');
-    while (::write(fd, page.constData(), page.size()) == page.size()) {
-    }
-    while (::write(fd, "x", 1) == 1) {
-    }
-    const bool full = errno == ENOSPC;
-    ::close(fd);
-    return full;
-}
+bool fillDisk(const QString& path) { return qismaru::testing::fillDisk(QFile::encodeName(path).toStdString()); }
 
 // The heirs of "gf=1 b=2" in the order of the codes, as a file enters them.
 std::vector<HeirEntry> entriesOf(const char* heirs)
@@ -133,6 +129,9 @@ estate::LaterDeathEntry laterEntry(const char* deceased, const char* heirs, cons
 // The heirs of the books' first example, and the son's death after his father.
 const char* const kBooksExample = "w=1 s=1 d=1";
 const estate::LaterDeathEntry kSonDies = laterEntry("1:s", "m=1 si=1", "m=1:w si=1:d");
+
+// The pages the windows save as PDF files.
+enum class SavedPage { Table, Solution, Estate, Combined };
 
 // Every kind of change a case on screen undergoes.
 enum class Change {
@@ -496,6 +495,16 @@ private slots:
         QTest::newRow("a misspelt estate")
             << QByteArray(R"({"format": "qismaru-case", "version": 1, "heirs": [], "Estate": {"gross": "100"}})")
             << "حقل لا يكتبه قسمارو: \"Estate\"";
+        QByteArray sons =
+            R"({"format": "qismaru-case", "version": 3, "heirs": [{"code": "s", "count": 2}], "later": [)";
+        for (int d = 1; d <= 51; ++d) {
+            sons += QString(R"(%1{"deceased": "%2:s", "heirs": [{"code": "s", "count": 1}]})")
+                        .arg(d > 1 ? ", " : "")
+                        .arg(d)
+                        .toUtf8();
+        }
+        QTest::newRow("more later deaths than a case holds") << sons + "]}"
+                                                             << "لا تُدخل في المسألة الواحدة أكثر من 50 وفاة قبل القسمة";
         QTest::newRow("no such file") << QByteArray() << "تعذر فتح الملف: لا يوجد ملف أو مجلد بهذا الاسم";
     }
 
@@ -557,6 +566,127 @@ private slots:
         QCOMPARE(messages_->texts.size(), 2);
         QVERIFY(!document_->hasUnsavedWork());
         QVERIFY(contentsOf(files_->saveName).contains(R"("gross": "2000.00")"));
+    }
+
+    // Two windows on one file, or another program: a file that changed on
+    // disk since this window opened or saved it is not saved over unasked,
+    // and a link put in its place is not followed to the file it names.
+    void aFileChangedOnDiskIsNotSavedOverUnasked_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("saved");  // the case is in the file (or, for save as, in the new one)
+        const int anyway = int(ChangedChoice::SaveAnyway);
+        const int cancel = int(ChangedChoice::Cancel);
+        const int saveAs = int(ChangedChoice::SaveAs);
+        QTest::newRow("nothing happened") << "" << cancel << false << true;
+        QTest::newRow("another window saved it: cancel") << "saved" << cancel << true << false;
+        QTest::newRow("another window saved it: save anyway") << "saved" << anyway << true << true;
+        QTest::newRow("another window saved it: save as") << "saved" << saveAs << true << true;
+        QTest::newRow("a link put in its place: cancel") << "link" << cancel << true << false;
+        QTest::newRow("a link put in its place: save anyway") << "link" << anyway << true << true;
+    }
+
+    void aFileChangedOnDiskIsNotSavedOverUnasked()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, saved);
+        const QString path = inFolder("two windows.qismaru");
+        const QString other = inFolder("other.txt");
+        const QString elsewhere = inFolder("elsewhere.qismaru");
+        for (const QString& name : {path, other, elsewhere}) QFile::remove(name);
+        writeFile("other.txt", "not a case");
+        writeFile("two windows.qismaru", QByteArray::fromStdString(estate::caseFileText({entriesOf("d=2"), {}, {}})));
+        QVERIFY(document_->open(path));
+        window_->pressHeirButton(Mother);
+        const std::vector<HeirEntry> ours = {{Daughters, 2}, {Mother, 1}};
+        const QByteArray theirs = QByteArray::fromStdString(estate::caseFileText({entriesOf("s=1 d=1"), {}, {}}));
+        if (meanwhile == "saved")
+            QVERIFY(estate::replaceFile(QFile::encodeName(path).toStdString(), theirs.toStdString()).ok());
+        if (meanwhile == "link") QVERIFY(QFile::remove(path) && QFile::link(other, path));
+        files_->changedAnswer = ChangedChoice(answer);
+        files_->saveName = elsewhere;
+
+        QCOMPARE(document_->save(), saved);
+        QCOMPARE(files_->changedQuestions, asked ? 1 : 0);
+        QCOMPARE(contentsOf(other), QByteArray("not a case"));
+        const bool savedAs = ChangedChoice(answer) == ChangedChoice::SaveAs;
+        const QString written = savedAs ? elsewhere : path;
+        const estate::CaseFileReading reading = estate::readCaseFile(contentsOf(written).toStdString());
+        QCOMPARE(reading.ok() && reading.file->heirs == ours, saved);
+        if (savedAs) QCOMPARE(contentsOf(path), theirs);
+        if (saved) QCOMPARE(QFileInfo(written).isSymLink(), false);
+        QCOMPARE(document_->hasUnsavedWork(), !saved);
+        // Once saved, the window knows the file again: the next save asks nothing.
+        if (saved) {
+            QVERIFY(document_->save());
+            QCOMPARE(files_->changedQuestions, asked ? 1 : 0);
+        }
+    }
+
+    // Every page a window saves as a PDF file is written as a case file is:
+    // on a full disk the file of that name stays as it was, nothing of the
+    // new one is left beside it, and the user hears why.
+    void aPageOnAFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("the table's page") << int(SavedPage::Table);
+        QTest::newRow("the solution") << int(SavedPage::Solution);
+        QTest::newRow("the estate's page") << int(SavedPage::Estate);
+        QTest::newRow("the combined table's page") << int(SavedPage::Combined);
+    }
+
+    void aPageOnAFullDiskKeepsTheOldFile()
+    {
+        QFETCH(int, page);
+        const QString disk = qEnvironmentVariable("QISMARU_FULL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own: the test full_disk_save gives it one");
+        QDir folder(disk);
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) QVERIFY(folder.remove(name));
+        const QString pdf = folder.filePath("page.pdf");
+        const QByteArray old = "%PDF-1.4 the page saved before\n";
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        window_->loadCase(*caseWithHeirs(entriesOf(kBooksExample)));
+        fillEstate({"1200"});
+        window_->calculate();
+        QCOMPARE(document_->addLaterDeath(kSonDies), std::string());
+        attachSolutionWindow(*window_, *messages_);
+        window_->secondaryWindows().solutionSteps();
+        fallback_->acceptOffer = true;
+        fallback_->fileName = pdf;
+        attachPrinter(*window_,
+                      std::make_shared<CasePrinter>(*messages_, std::make_unique<testing::ScriptedFallback>(*fallback_),
+                                                    [] { return std::unique_ptr<QPrinter>(); }));
+        const qsizetype said = messages_->texts.size();
+        QVERIFY(fillDisk(folder.filePath("filler")));
+
+        switch (SavedPage(page)) {
+        case SavedPage::Table: window_->secondaryWindows().print(); break;
+        case SavedPage::Solution:
+            for (QWidget* shown : QApplication::topLevelWidgets()) {
+                if (auto* solution = qobject_cast<SolutionWindow*>(shown)) QVERIFY(!solution->writePdf(pdf));
+            }
+            break;
+        case SavedPage::Estate:
+            QTest::mouseClick(document_->estateWindow()->findChild<QPushButton*>(design::kSaveEstatePdfButton),
+                              Qt::LeftButton);
+            break;
+        case SavedPage::Combined:
+            QTest::mouseClick(document_->combinedWindow()->findChild<QPushButton*>(design::kSaveCombinedPdfButton),
+                              Qt::LeftButton);
+            break;
+        }
+        QCOMPARE(messages_->texts.size(), said + 1);
+        QVERIFY2(messages_->texts.constLast().contains("لا مساحة كافية على القرص") &&
+                     messages_->texts.constLast().contains("بقي الملف الذي بهذا الاسم على حاله"),
+                 qPrintable(messages_->texts.constLast()));
+        QCOMPARE(contentsOf(pdf), old);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList({"filler", "page.pdf"}));
     }
 
     // One answer on screen: whatever changes, every open window shows the
@@ -805,7 +935,7 @@ private slots:
             << "";
         QTest::newRow("more than four wives")
             << kBooksExample << hanafi << son << QStringList{"w=5"} << "" << kTooManyWivesText << "";
-        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد الاثنين من الإخوة لأم في المسألة الأولى"
+        QTest::newRow("husband beside wives") << "m=1 bm=2" << hanafi << "أحد ولدي الأم في المسألة الأولى"
                                               << QStringList{"h", "w=1"} << "" << kSpouseConflictText << "h=1";
         QTest::newRow("three grandmothers for the Malikis")
             << kBooksExample << int(School::Maliki) << son << QStringList{"gm=3"} << ""
@@ -815,6 +945,10 @@ private slots:
             << kBooksExample << hanafi << son << QStringList{"m", "si=1"} << "m=1:w si=1:w"
             << "صنفين"
             << "si=1 m=1";
+        QTest::newRow("a father linked to a daughter")
+            << kBooksExample << hanafi << son << QStringList{"f"} << "f=1:d"
+            << "جُعل «أب» هم «بنت في المسألة الأولى»، و«أب» من الرجال و«بنت» من النساء"
+            << "f=1";
         QTest::newRow("no heir") << kBooksExample << hanafi << son << QStringList{} << ""
                                  << "أدخل ورثته"
                                  << "";
@@ -925,6 +1059,19 @@ private slots:
         for (QWidget* shown : QApplication::topLevelWidgets()) QVERIFY(shown == window_.get() || !shown->isVisible());
         window_->calculate();  // answered already: Calculate does nothing
         QVERIFY(!document_->estateWindow() || !document_->estateWindow()->isVisible());
+    }
+
+    // A text larger than a case file may be is never written over one: it
+    // would be a file no Qismaru opens.
+    void aCaseLargerThanItsReaderTakesIsNotWritten()
+    {
+        writeFile("kept.qismaru", "the case saved before");
+        const CaseSaving saving = saveCaseText(window_.get(), *messages_, files_, inFolder("kept.qismaru"),
+                                               std::string(estate::kMaxCaseFileBytes + 1, ' '), std::nullopt);
+        QVERIFY(saving.result == CaseSaving::Result::NotSaved);
+        QCOMPARE(messages_->texts.size(), 1);
+        QVERIFY2(messages_->texts.constFirst().contains("أكبر مما يقرؤه قسمارو"), qPrintable(messages_->texts[0]));
+        QCOMPARE(contentsOf(inFolder("kept.qismaru")), QByteArray("the case saved before"));
     }
 
     void aFailedSaveSaysSoAndKeepsTheWorkUnsaved()

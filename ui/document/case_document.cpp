@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "answer/combined_page.h"
+#include "ui/document/case_saving.h"
 #include "ui/document/estate_dialog.h"
 #include "ui/document/kept_settings.h"
 #include "ui/document/later_death_dialog.h"
@@ -27,15 +28,6 @@ QString withSuffix(const QString& path)
 }
 
 std::string onDisk(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString saveFailureText(const QString& path, const estate::DiskOutcome& outcome)
-{
-    // A failed save replaces nothing: a file that was there is there as it was.
-    const QString kept =
-        QFileInfo::exists(path) ? "بقي الملف على حاله، ولم تحفظ المسألة المعروضة." : "لم تحفظ المسألة المعروضة.";
-    return "تعذر حفظ المسألة في الملف:\n" + QDir::toNativeSeparators(path) + "\n" +
-           fromStd(estate::arabicDiskText(outcome)) + ".\n" + kept;
-}
 
 }  // namespace
 
@@ -107,6 +99,7 @@ void CaseDocument::newCase()
 {
     session_.newCase();
     path_.clear();
+    stamp_.reset();
     emit caseReplaced();
     changed();
 }
@@ -116,6 +109,7 @@ void CaseDocument::replaceHeirs(const CaseState& state)
     session_.newCase();
     session_.replaceHeirs(state);
     path_.clear();
+    stamp_.reset();
     emit caseReplaced();
     changed();
 }
@@ -142,6 +136,7 @@ bool CaseDocument::open(const QString& path)
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
+    stamp_ = reading.disk.stamp;
     remember(path_);
     emit caseReplaced();
     if (session_.positions() != before) emit positionsChanged(session_.positions());
@@ -172,11 +167,11 @@ bool CaseDocument::save()
     const estate::CaseFile current = session_.currentCase();
     // Not QSaveFile: Qt 6.4's commit() misses a buffered write that failed
     // (a full disk) and renames the empty file over the case.
-    const estate::DiskOutcome written = estate::replaceFile(onDisk(path_), estate::caseFileText(current));
-    if (!written.ok()) {
-        messages_.inform(&window_, kProgramCaption, saveFailureText(path_, written));
-        return false;
-    }
+    const CaseSaving saving =
+        saveCaseText(&window_, messages_, dialogs_.get(), path_, estate::caseFileText(current), stamp_);
+    if (saving.result == CaseSaving::Result::SaveAsWanted) return saveAs();
+    if (saving.result != CaseSaving::Result::Saved) return false;
+    stamp_ = saving.stamp;
     session_.markSaved();
     remember(path_);
     emit fileChanged();
@@ -191,9 +186,13 @@ bool CaseDocument::saveAs()
     const QString chosen = dialogs_->fileToSave(&window_, suggested);
     if (chosen.isEmpty()) return false;
     const QString previous = path_;
+    const std::optional<estate::FileStamp> previousStamp = stamp_;
+    // The file chosen is saved over as the user chose it in the dialog.
     path_ = QFileInfo(withSuffix(chosen)).absoluteFilePath();
+    stamp_.reset();
     if (save()) return true;
     path_ = previous;
+    stamp_ = previousStamp;
     return false;
 }
 

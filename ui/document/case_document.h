@@ -125,6 +125,7 @@ private:
     EstateWindow::Commands estateCommands_;
     CombinedWindow::Commands combinedCommands_;
     QString path_;
+    std::optional<estate::FileStamp> stamp_;  // the file as last opened or saved
     QPointer<EstateDialog> estateDialog_;
     QPointer<EstateWindow> estateWindow_;
     QPointer<LaterDeathDialog> laterDeathDialog_;

@@ -1,5 +1,6 @@
 #include "ui/document/case_file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -41,6 +42,24 @@ CaseFileDialogs::UnsavedChoice ModalCaseFileDialogs::askUnsaved(QWidget* parent)
     case QMessageBox::Discard: return UnsavedChoice::Discard;
     default: return UnsavedChoice::Cancel;
     }
+}
+
+CaseFileDialogs::ChangedChoice ModalCaseFileDialogs::askChanged(QWidget* parent, const QString& path)
+{
+    QMessageBox box(QMessageBox::Warning, "قسمارو",
+                    "تغيّر هذا الملف على القرص منذ فُتح أو حُفظ هنا، ولعل نافذة أخرى أو برنامجاً آخر حفظ فيه:\n" +
+                        QDir::toNativeSeparators(path) + "\nفإن حُفظت المسألة فيه ذهب ما فيه الآن.",
+                    QMessageBox::NoButton, parent);
+    box.setLayoutDirection(Qt::RightToLeft);
+    QPushButton* anyway = box.addButton("حفظ على أي حال", QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton("حفظ باسم…", QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton("إلغاء", QMessageBox::RejectRole);
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == anyway) return ChangedChoice::SaveAnyway;
+    if (box.clickedButton() == saveAs) return ChangedChoice::SaveAs;
+    return ChangedChoice::Cancel;
 }
 
 }  // namespace qismaru::ui

@@ -1,6 +1,7 @@
 #include "ui/printing/case_printer.h"
 
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,25 +24,31 @@ const char* const kNoPrinter = "لا توجد طابعة معرفة على هذ�
 
 }  // namespace
 
-bool printCaseTable(const PrintedCase& printed, QPrinter& printer)
+namespace {
+
+// The page on a printer or a PDF writer of `dotsPerInch`.
+bool paintCasePage(const PrintedCase& printed, QPaintDevice& device, int dotsPerInch)
 {
-    if (printer.docName().isEmpty()) printer.setDocName(kDocumentName);
     QPainter page;
-    if (!page.begin(&printer)) return false;
-    // The printer's own dots, not the page's size, set the scale: 7152 twips
+    if (!page.begin(&device)) return false;
+    // The device's own dots, not the page's size, set the scale: 7152 twips
     // stay 4.97 inches on any paper.
-    paintPrintedPage(page, printed.counts, printed.result, printed.positions, printer.resolution() / kTwipsPerInch);
+    paintPrintedPage(page, printed.counts, printed.result, printed.positions, dotsPerInch / kTwipsPerInch);
     return page.end();
 }
 
-bool savePdf(const PrintedCase& printed, const QString& file)
+}  // namespace
+
+bool printCaseTable(const PrintedCase& printed, QPrinter& printer)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file);
-    pdf.setCreator(QStringLiteral("qismaru"));
-    pdf.setDocName(kCasePageTitle);
-    return printCaseTable(printed, pdf);
+    if (printer.docName().isEmpty()) printer.setDocName(kDocumentName);
+    return paintCasePage(printed, printer, printer.resolution());
+}
+
+DrawnFileOutcome savePdf(const PrintedCase& printed, const QString& file)
+{
+    return writePdfFile(file, kCasePageTitle,
+                        [&printed](QPdfWriter& pdf) { return paintCasePage(printed, pdf, pdf.resolution()); });
 }
 
 std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, const QString& dialogTitle, const QString& pdfTitle)
@@ -83,8 +90,9 @@ PrintOutcome CasePrinter::offerPdf(const PrintedCase& printed, QWidget* parent, 
     const QString file = fallback_->pdfFileName(parent, suggestedPdfPath());
     if (file.isEmpty()) return PrintOutcome::NotPrinted;
 
-    if (savePdf(printed, file)) return PrintOutcome::SavedAsPdf;
-    messages_.inform(parent, kProgramCaption, QString(kPdfSaveFailed).arg(file));
+    const DrawnFileOutcome saved = savePdf(printed, file);
+    if (saved.ok()) return PrintOutcome::SavedAsPdf;
+    messages_.inform(parent, kProgramCaption, drawnFileFailureText(kPageNamed, file, saved));
     return PrintOutcome::SaveFailed;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/case_result.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
+#include "ui/printing/drawn_file.h"
 #include "ui/printing/pdf_fallback.h"
 
 class QPrinter;
@@ -28,8 +29,8 @@ struct PrintedCase {
 // start or end.
 bool printCaseTable(const PrintedCase& printed, QPrinter& printer);
 
-// The same page written to a PDF file. False when the file cannot be written.
-bool savePdf(const PrintedCase& printed, const QString& file);
+// The same page written to a PDF file, as case files are written.
+DrawnFileOutcome savePdf(const PrintedCase& printed, const QString& file);
 
 // A printer for the system's default print queue, or none when there is no
 // queue; Qt on its own would hand out a PDF writer without a file instead.

@@ -26,13 +26,13 @@ public:
 
 // What the program says when a page did not reach the printer, offering the
 // file instead: the main window prints on the default printer, the report
-// windows on the one chosen in the print dialog. And when the file could not
-// be written (%1: its name).
+// windows on the one chosen in the print dialog. And what the page is
+// called when it could not be written ("تعذر حفظ الصفحة في الملف").
 inline constexpr const char* kPrintJobFailed =
     "تعذر بدء الطباعة على الطابعة الافتراضية.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
 inline constexpr const char* kChosenPrinterFailed =
     "تعذر بدء الطباعة على الطابعة المختارة.\nهل تريد حفظ الصفحة في ملف PDF بدلا من طباعتها؟";
-inline constexpr const char* kPdfSaveFailed = "تعذر حفظ الصفحة في الملف:\n%1";
+inline constexpr const char* kPageNamed = "الصفحة";
 
 // Where the file dialog starts: the user's documents folder, or the home folder.
 QString suggestedPdfPath();

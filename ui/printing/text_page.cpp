@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTextOption>
@@ -25,15 +26,17 @@ std::unique_ptr<QTextDocument> rightToLeftPage(const QString& bodyHtml)
     return page;
 }
 
-bool printOnOnePage(QTextDocument& page, QPrinter& printer, const char* jobName)
+namespace {
+
+// The page on a printer or a PDF writer whose printable area is `paper` in
+// its dots, `dotsPerInch` of them to the inch.
+bool drawOnOnePage(QTextDocument& page, QPaintDevice& device, const QRectF& paper, int dotsPerInch)
 {
-    if (printer.docName().isEmpty()) printer.setDocName(jobName);
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRectF paper = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (!painter.begin(&device)) return false;
     // Lay the text out at screen size across the page's width, then scale it
-    // to the printer's dots; a long report shrinks to stay on its one page.
-    const double dotsPerPixel = printer.resolution() / 96.0;
+    // to the device's dots; a long report shrinks to stay on its one page.
+    const double dotsPerPixel = dotsPerInch / 96.0;
     page.setPageSize(QSizeF(paper.width() / dotsPerPixel, 1e6));
     page.setTextWidth(paper.width() / dotsPerPixel);
     const double height = page.documentLayout()->documentSize().height() * dotsPerPixel;
@@ -43,14 +46,20 @@ bool printOnOnePage(QTextDocument& page, QPrinter& printer, const char* jobName)
     return painter.end();
 }
 
-bool writeOnePagePdf(QTextDocument& page, const QString& file, const QString& title, const char* jobName)
+}  // namespace
+
+bool printOnOnePage(QTextDocument& page, QPrinter& printer, const char* jobName)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file);
-    pdf.setCreator(QStringLiteral("qismaru"));
-    pdf.setDocName(title);
-    return printOnOnePage(page, pdf, jobName);
+    if (printer.docName().isEmpty()) printer.setDocName(jobName);
+    return drawOnOnePage(page, printer, printer.pageLayout().paintRectPixels(printer.resolution()),
+                         printer.resolution());
+}
+
+DrawnFileOutcome writeOnePagePdf(QTextDocument& page, const QString& file, const QString& title)
+{
+    return writePdfFile(file, title, [&page](QPdfWriter& pdf) {
+        return drawOnOnePage(page, pdf, pdf.pageLayout().paintRectPixels(pdf.resolution()), pdf.resolution());
+    });
 }
 
 PagePrinting::PagePrinting(MessageBoxes& messages, std::shared_ptr<PdfFallbackDialogs> dialogs, PrinterChooser printers,
@@ -75,8 +84,8 @@ void PagePrinting::savePdf(const Page& page, QWidget* parent) const
     const QString suggested = QFileInfo(suggestedPdfPath()).dir().filePath(title_ + ".pdf");
     const QString file = dialogs_->pdfFileName(parent, suggested);
     if (file.isEmpty()) return;
-    if (!writeOnePagePdf(*page(), file, title_, jobName_))
-        messages_.inform(parent, kProgramCaption, QString(kPdfSaveFailed).arg(file));
+    const DrawnFileOutcome saved = writeOnePagePdf(*page(), file, title_);
+    if (!saved.ok()) messages_.inform(parent, kProgramCaption, drawnFileFailureText(kPageNamed, file, saved));
 }
 
 PrinterChooser printDialogFor(const QString& title)

@@ -23,14 +23,15 @@ std::unique_ptr<QTextDocument> rightToLeftPage(const QString& bodyHtml);
 // mangle Arabic ones). False when the job could not start or end.
 bool printOnOnePage(QTextDocument& page, QPrinter& printer, const char* jobName);
 
-// The same page as a PDF file with an Arabic title, as a reader lists it.
-bool writeOnePagePdf(QTextDocument& page, const QString& file, const QString& title, const char* jobName);
+// The same page as a PDF file with an Arabic title, as a reader lists it,
+// written as case files are.
+DrawnFileOutcome writeOnePagePdf(QTextDocument& page, const QString& file, const QString& title);
 
 // What a report window's Print and PDF buttons do with its page. Print
 // opens the print dialog titled for the report and sends the page to the
 // printer chosen there; when the job cannot start it offers the PDF file
 // instead. PDF asks for the file and writes it; a file that cannot be
-// written is named in a message.
+// written is named in a message, with the reason.
 class PagePrinting {
 public:
     using Page = std::function<std::unique_ptr<QTextDocument>()>;

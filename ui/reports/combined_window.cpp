@@ -46,11 +46,11 @@ void fillCells(QStandardItemModel& model, const CombinedPage& page)
             auto* item = new QStandardItem(fromStd(text));
             item->setEditable(false);
             if (!row.isEmpty()) item->setTextAlignment(Qt::AlignCenter);
-            // His parts passed to his own heirs: the row is shaded, as the
+            // The deceased's parts passed to his or her own heirs: the row is shaded, as the
             // books cross out or mark the deceased.
             if (deceased) {
                 item->setBackground(QColor(228, 228, 228));
-                item->setToolTip("مات قبل القسمة، فانتقلت سهامه إلى ورثته");
+                item->setToolTip(fromStd(page.table.notes[i]));
             }
             row << item;
         }

@@ -2,9 +2,7 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,6 +23,7 @@
 #include "ui/kit/qt_text.h"
 #include "ui/kit/window_placement.h"
 #include "ui/printing/case_printer.h"
+#include "ui/printing/drawn_file.h"
 #include "ui/printing/pdf_fallback.h"
 #include "ui/reports/combined_page.h"
 
@@ -35,7 +34,6 @@ namespace {
 const char* const kTitle = "خطوات الحل";
 const char* const kNoSolution = "لم تُقسم هذه المسألة، فلا خطوات لها.";
 const char* const kNotYetComputed = "لم تُحسب هذه المسألة بعد: تظهر خطوات حلها بعد «الحساب».";
-const char* const kSaveFailed = "تعذر حفظ خطوات الحل في الملف:\n%1";
 
 QString fromUtf8(const std::string& text) { return fromView(text); }
 
@@ -183,22 +181,12 @@ bool SolutionWindow::saveAsPdf()
 
 bool SolutionWindow::writePdf(const QString& path)
 {
-    // QPdfWriter says nothing when it cannot open its file: try it first.
-    QFile probe(path);
-    const bool writable = probe.open(QIODevice::WriteOnly);
-    probe.close();
-    if (writable) {
-        QPdfWriter writer(path);
-        writer.setTitle(kTitle);
-        writer.setCreator("qismaru");
-        writer.setPageSize(QPageSize(QPageSize::A4));
+    const DrawnFileOutcome saved = writePdfFile(path, kTitle, [this](QPdfWriter& writer) {
         printTo(writer);
-    }
-    if (!writable || QFileInfo(path).size() == 0) {
-        messages_.inform(this, kProgramCaption, QString(kSaveFailed).arg(path));
-        return false;
-    }
-    return true;
+        return true;
+    });
+    if (!saved.ok()) messages_.inform(this, kProgramCaption, drawnFileFailureText(kTitle, path, saved));
+    return saved.ok();
 }
 
 void SolutionWindow::print()

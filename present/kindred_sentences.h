@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/path_case.h"
+
+namespace qismaru {
+
+// The solution's sentences about the distant kindred of a case, one for
+// each decision of their division (engine/kindred_trace.h), in the order it
+// was made: why they inherit or not, the school's method and where the
+// schools differ on it, each placing («تُنزَّل بنت البنت منزلة البنت»), who
+// keeps whom out and why, the placed heirs' case, each share passed down,
+// the class and the rule applied. Shares are named as fractions of what the
+// kindred divide. Nothing for a case without distant kindred.
+std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries, const PathComputation& computation,
+                                          const KindredTrace& trace);
+
+}  // namespace qismaru
