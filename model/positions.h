@@ -26,10 +26,11 @@ struct SchoolInfo {
     // is entered: the school has him keep his own mother (and every
     // grandmother related through him) out, as he keeps out the grandfather.
     // The Hanbalis let a grandmother inherit beside her son. The Hanafi
-    // books hold as the Malikis and the Shafi'is do, but the Hanafi table for
-    // "gm" beside the father lets the grandmothers share their sixth
-    // whatever their number; it is kept as it was, and the solution points
-    // to the grandmothers by their side (m.m, f.m) for the school's answer.
+    // books hold as the Malikis and the Shafi'is do; but "gm" gives a count,
+    // not the sides, so under the Hanafi answer the grandmothers counted
+    // beside the father share their sixth whatever their number, and the
+    // solution points to the grandmothers by their side (m.m, f.m) for the
+    // school's own answer.
     bool oneGrandmotherBesideFather;
 };
 

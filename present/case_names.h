@@ -8,8 +8,9 @@
 namespace qismaru {
 
 // The named cases as the solution names them. Calculate announces its
-// named cases in the original texts, spaces missing and all; the solution
-// writes the same announcements as a teacher writes them.
+// named cases in its own fixed texts, spaces missing and all (the window
+// shows them as they are); the solution writes the same announcements as a
+// teacher writes them.
 std::string namedCaseSentence(CaseMessage message);
 
 // The cases the books name by their heirs and figures that Calculate does

@@ -14,8 +14,8 @@ namespace qismaru {
 std::string positionsLine(const Positions& positions);
 
 // Said where an answer differs from the Hanafi school's without the extra
-// positions: the answer the program gave before the schools could be chosen,
-// against which the others are marked.
+// positions: the default answer, the one every other school and position is
+// marked against.
 std::string differsFromHanafiNote(const Positions& positions);
 
 // The mark beside the school menu while the answer differs from the Hanafi

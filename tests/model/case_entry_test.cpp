@@ -105,7 +105,8 @@ TEST(CountDialog, ZeroIgnoredFiveWivesRefusedFourAccepted)
 // three; the Hanafis and the Shafi'is set no number. Beside the father only
 // the grandmother on the mother's side inherits under the Maliki and Shafi'i
 // schools: the father is refused after more, and more are refused after
-// him. The Hanafi answer keeps the original table, the sixth shared.
+// him. Under the Hanafi answer a count of grandmothers whose side is not
+// given shares the sixth beside the father whatever their number.
 TEST(CountDialog, GrandmothersRefusedBeyondTheSchoolsNumber)
 {
     struct Row {
