@@ -49,7 +49,9 @@ AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAbo
 
 void AboutWindow::becomeActive()
 {
-    if (beneath()) beneath()->setEnabled(false);
+    // The activation of a window its Close button has closed arrives after
+    // the click: it must not disable the main window for good.
+    if (beneath() && isVisible()) beneath()->setEnabled(false);
     surface_->clear();
     drawLines(*surface_, lines());
 }

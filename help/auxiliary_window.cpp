@@ -27,6 +27,9 @@ AuxiliaryWindow::AuxiliaryWindow(QWidget& beneath, const QString& objectName, co
     setObjectName(objectName);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window system keeps the window beneath from taking input or focus
+    // while this one is open, whatever the user clicks.
+    setWindowModality(Qt::WindowModal);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(ui::twipsSize(clientWidth, clientHeight));
     // The design font of every form; controls and drawings choose their own.

@@ -271,6 +271,33 @@ private slots:
         QVERIFY(!dialog());
     }
 
+    // A count recorded step by step; the main window takes input again once
+    // it is, also where it was clicked while the dialog was open, which
+    // makes the dialog's own activation arrive after the click on OK.
+    void aCountIsRecordedByMouseOrKeyboard_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("recorded");
+        QTest::newRow("OK after a click on the main window") << QStringList{"up", "up", "main window", "OK"} << 2;
+    }
+
+    void aCountIsRecordedByMouseOrKeyboard()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, recorded);
+        press(Daughters);
+        const QPointer<CountDialog> counting = dialog();
+        for (const QString& step : steps) {
+            if (step == "up") up();
+            if (step == "OK") ok();
+            if (step == "main window") QApplication::setActiveWindow(&window());
+        }
+        if (steps.contains("main window") && counting) QApplication::setActiveWindow(counting);
+        QTRY_VERIFY(!dialog());
+        QVERIFY(window().isEnabled());
+        QCOMPARE(state().counts.of(Daughters), recorded);
+    }
+
     // The count label is small by design; long numbers are drawn narrower
     // or smaller, never cut.
     void everyCountShowsWhole_data()
@@ -321,23 +348,33 @@ private slots:
         QCOMPARE(state().counts.of(Sons), kMaxCount);
     }
 
+    // Every way out of the count dialog but OK leaves the case as it was
+    // and the main window usable, whatever window was active before: a
+    // click on the main window's title bar while the dialog is open makes
+    // the dialog's own activation arrive after the click that closes it.
     void cancelOrCloseBoxLeavesTheCaseAsItWas_data()
     {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("cancel") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("mainWindowClickedFirst");
+        QTest::newRow("cancel") << "cancel" << false;
+        QTest::newRow("close box") << "close box" << false;
+        QTest::newRow("cancel after a click on the main window") << "cancel" << true;
     }
 
     void cancelOrCloseBoxLeavesTheCaseAsItWas()
     {
-        QFETCH(bool, byCloseBox);
+        QFETCH(QString, way);
+        QFETCH(bool, mainWindowClickedFirst);
         press(Sons);
         for (int i = 0; i < 3; ++i) up();
-        if (byCloseBox) {
+        const QPointer<CountDialog> closing = dialog();
+        if (mainWindowClickedFirst) QApplication::setActiveWindow(&window());
+        if (way == "close box") {
             dialog()->close();
-        } else {
+        } else if (way == "cancel") {
             clickInDialog(design::kCountCancelButton);
         }
+        if (mainWindowClickedFirst && closing) QApplication::setActiveWindow(closing);
         QTRY_VERIFY(!dialog());
         QVERIFY(window().isEnabled());
         QCOMPARE(state().counts.of(Sons), 0);

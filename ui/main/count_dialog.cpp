@@ -49,6 +49,9 @@ CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& 
     setObjectName(design::kCountDialog);
     setWindowTitle(" حدد العدد");
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window system keeps the main window from taking input or focus
+    // while the dialog is open, whatever the user clicks.
+    setWindowModality(Qt::WindowModal);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(twipsSize(1920, 1068));
     setFont(designFont(kMsSansSerif, 7.8));
@@ -132,7 +135,11 @@ void CountDialog::showEvent(QShowEvent* event)
 
 void CountDialog::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) mainWindow_.setEnabled(false);
+    // A click on the dialog while another window is active activates it only
+    // after the click is handled: the activation of a dialog that OK or
+    // Cancel has closed must not disable the main window for good.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !finished_)
+        mainWindow_.setEnabled(false);
     QWidget::changeEvent(event);
 }
 
