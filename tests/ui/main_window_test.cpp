@@ -271,14 +271,24 @@ private slots:
         QVERIFY(!dialog());
     }
 
-    // A count recorded step by step; the main window takes input again once
-    // it is, also where it was clicked while the dialog was open, which
-    // makes the dialog's own activation arrive after the click on OK.
+    // A count recorded step by step: "up" and "ok" clicked, "main window"
+    // clicked, "type 12" typed, and keys by their names ("Up", "Return").
+    // The main window takes input again once it is, also where it was
+    // clicked while the dialog was open, which makes the dialog's own
+    // activation arrive after the click on OK. 0 records nothing.
     void aCountIsRecordedByMouseOrKeyboard_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("recorded");
-        QTest::newRow("OK after a click on the main window") << QStringList{"up", "up", "main window", "OK"} << 2;
+        QTest::newRow("OK after a click on the main window") << QStringList{"up", "up", "main window", "ok"} << 2;
+        QTest::newRow("digits typed, then Enter") << QStringList{"type 12", "Return"} << 12;
+        QTest::newRow("Arabic-Indic digits") << QStringList{"type ١٥", "Enter"} << 15;
+        QTest::newRow("a digit taken back") << QStringList{"type 37", "Backspace", "Return"} << 3;
+        QTest::newRow("the arrow keys") << QStringList{"Up", "Up", "Up", "Down", "Return"} << 2;
+        QTest::newRow("Enter on 0 waits for a number") << QStringList{"Return", "type 4", "Return"} << 4;
+        QTest::newRow("Tab to the arrows")
+            << QStringList{"Tab", "Tab", "Space", "Space", "Tab", "Space", "Return"} << 1;
+        QTest::newRow("Enter on the focused Cancel") << QStringList{"type 3", "Tab", "Return"} << 0;
     }
 
     void aCountIsRecordedByMouseOrKeyboard()
@@ -287,10 +297,15 @@ private slots:
         QFETCH(int, recorded);
         press(Daughters);
         const QPointer<CountDialog> counting = dialog();
+        QCOMPARE(dialog()->kindLabel()->text(), QString("بنت"));  // the caption is cut short in its title bar
         for (const QString& step : steps) {
+            QWidget* focus = dialog()->focusWidget() ? dialog()->focusWidget() : dialog();
             if (step == "up") up();
-            if (step == "OK") ok();
+            if (step == "ok") ok();
             if (step == "main window") QApplication::setActiveWindow(&window());
+            for (const QChar typed : step.startsWith("type ") ? step.mid(5) : QString())
+                QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, typed, Qt::NoModifier);
+            if (step.front().isUpper()) QTest::keyClick(focus, Qt::Key(QKeySequence(step)[0].key()));
         }
         if (steps.contains("main window") && counting) QApplication::setActiveWindow(counting);
         QTRY_VERIFY(!dialog());
@@ -359,6 +374,7 @@ private slots:
         QTest::newRow("cancel") << "cancel" << false;
         QTest::newRow("close box") << "close box" << false;
         QTest::newRow("cancel after a click on the main window") << "cancel" << true;
+        QTest::newRow("Escape") << "Escape" << false;
     }
 
     void cancelOrCloseBoxLeavesTheCaseAsItWas()
@@ -373,6 +389,8 @@ private slots:
             dialog()->close();
         } else if (way == "cancel") {
             clickInDialog(design::kCountCancelButton);
+        } else if (way == "Escape") {
+            QTest::keyClick(dialog()->focusWidget(), Qt::Key_Escape);
         }
         if (mainWindowClickedFirst && closing) QApplication::setActiveWindow(closing);
         QTRY_VERIFY(!dialog());

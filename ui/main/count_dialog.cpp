@@ -2,15 +2,20 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QToolButton>
+#include <array>
 
 #include "model/case_entry.h"
+#include "present/heir_labels.h"
 #include "present/refusal_texts.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
+#include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/up_down_control.h"
 #include "ui/main/entry_list.h"
@@ -65,6 +70,12 @@ CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& 
     countLabel_->setForegroundRole(QPalette::WindowText);
     countLabel_->setFrameShape(QFrame::StyledPanel);
     showCount(0);
+    // The caption is cut short by the title bar of so narrow a window: the
+    // kind counted is named under the number, in the band the design leaves
+    // free there.
+    kindLabel_ = new QLabel(this);
+    kindLabel_->setGeometry(twipsRect(0, 852, 960, 216));
+    kindLabel_->setAlignment(Qt::AlignCenter);
 
     upDown_ = new UpDownControl(twipsRect(600, 240, 252, 612), this);
     const QFont buttons = designFont(kTraditionalArabic, 13.8);
@@ -72,9 +83,25 @@ CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& 
     cancel_ = new CaptionButton(design::kCountCancelButton, "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
 
     connect(upDown_, &UpDownControl::upPressed, this, &CountDialog::raiseCount);
-    connect(upDown_, &UpDownControl::downPressed, this, [this] { showCount(countAfterDownArrow(shownCount())); });
+    connect(upDown_, &UpDownControl::downPressed, this, &CountDialog::lowerCount);
     connect(ok_, &QPushButton::clicked, this, &CountDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &CountDialog::cancel);
+    // The buttons would take the arrow keys to move the focus among them.
+    const std::array<QWidget*, 4> focusable{ok_, cancel_, upDown_->upArrow(), upDown_->downArrow()};
+    for (QWidget* control : focusable) control->installEventFilter(this);
+    // From OK, the first control the dialog gives the focus to, to the arrows.
+    setTabOrder(ok_, cancel_);
+    setTabOrder(cancel_, upDown_->upArrow());
+    setTabOrder(upDown_->upArrow(), upDown_->downArrow());
+    ok_->setFocus();
+}
+
+void CountDialog::askFor(HeirKind kind)
+{
+    const QString name = fromView(labelsOf(kind).displayName);
+    kindLabel_->setText(name);
+    setToolTip(windowTitle().trimmed() + ": " + name);
+    setAccessibleName(toolTip());
 }
 
 int CountDialog::shownCount() const { return countLabel_->text().toInt(); }
@@ -97,6 +124,49 @@ void CountDialog::raiseCount()
         return;
     }
     showCount(countAfterUpArrow(shownCount()));
+}
+
+void CountDialog::lowerCount() { showCount(countAfterDownArrow(shownCount())); }
+
+void CountDialog::typeDigit(int digit)
+{
+    const int typed = shownCount() * 10 + digit;
+    if (typed > kMaxCount) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(countLimitText()));
+        return;
+    }
+    showCount(typed);
+}
+
+bool CountDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up) raiseCount();
+        if (key == Qt::Key_Down) lowerCount();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CountDialog::keyPressEvent(QKeyEvent* event)
+{
+    // OK and Cancel take Enter and Space themselves when they have the focus.
+    switch (event->key()) {
+    case Qt::Key_Up: raiseCount(); return;
+    case Qt::Key_Down: lowerCount(); return;
+    case Qt::Key_Backspace: showCount(shownCount() / 10); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: confirm(); return;  // the arrows are the number's, not buttons of their own
+    case Qt::Key_Escape: cancel(); return;
+    default: break;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.front().isDigit()) {
+        typeDigit(typed.front().digitValue());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CountDialog::confirm()

@@ -157,13 +157,14 @@ void MainWindow::pressHeirButton(HeirKind kind)
     case KeyOutcome::Ignored: return;
     case KeyOutcome::Refused: messages_.inform(this, kProgramCaption, QString::fromStdString(key.refusal)); return;
     case KeyOutcome::Entered: entryList_->drawEntry(key.row, kind, key.count); return;
-    case KeyOutcome::AskCount: openCountDialog(); return;
+    case KeyOutcome::AskCount: openCountDialog(kind); return;
     }
 }
 
-void MainWindow::openCountDialog()
+void MainWindow::openCountDialog(HeirKind kind)
 {
     if (!countDialog_) countDialog_ = new CountDialog(*document_, *entryList_, *this, messages_);
+    countDialog_->askFor(kind);
     showOver(*countDialog_, *this);
 }
 

@@ -97,7 +97,7 @@ private:
     void createControls(QWidget* client);
     void createMenu();
     void addSolutionStepsItem();
-    void openCountDialog();
+    void openCountDialog(HeirKind kind);
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);
     bool mayLeaveCase();
