@@ -45,6 +45,7 @@ AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAbo
         new ui::CaptionButton(ui::design::kAboutCloseButton, " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
                               ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(close);
 }
 
 void AboutWindow::becomeActive()

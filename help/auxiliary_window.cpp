@@ -1,6 +1,8 @@
 #include "help/auxiliary_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "ui/kit/fonts.h"
 #include "ui/kit/twips.h"
@@ -47,6 +49,20 @@ void AuxiliaryWindow::present()
         return;
     }
     ui::showOver(*this, *beneath_);
+}
+
+void AuxiliaryWindow::setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+
+void AuxiliaryWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        close();
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && defaultButton_) {
+        defaultButton_->click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void AuxiliaryWindow::closeEvent(QCloseEvent* event)

@@ -108,7 +108,7 @@ QString pageWindow(HelpTopic topic) { return pageOf(topic).form; }
 // The window beneath is the one it disables. The way out, where a test
 // takes one: "close box"; "main window first", the window's button after a
 // click on the main window, which makes the window's own activation arrive
-// after the click that closed it.
+// after the click that closed it; a key, "Escape" or "Return".
 void addOpeningColumns()
 {
     QTest::addColumn<QString>("menu");
@@ -133,6 +133,10 @@ void leave(QWidget* window, const QString& way, QWidget& main)
         QApplication::setActiveWindow(&main);
         QTest::mouseClick(window->findChildren<QPushButton*>().constLast(), Qt::LeftButton);
         if (closing) QApplication::setActiveWindow(closing);
+    }
+    if (way == "Escape" || way == "Return") {
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(focus, way == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
     }
 }
 
@@ -183,8 +187,8 @@ private slots:
         QVERIFY(program.main.isEnabled());
     }
 
-    // Every way out of a window, here the close box, does what its button
-    // does: the window beneath takes input again.
+    // Every way out of a window (the close box, Escape, Enter) does what its
+    // button does: the window beneath takes input again.
     void closeBoxEnablesTheWindowBeneath_data()
     {
         addOpeningColumns();
@@ -196,6 +200,15 @@ private slots:
                    pageWindow(HelpTopic::Grandmothers), design::kExplanationIndex);
         addOpening("about, the main window clicked first", design::kAboutMenu, {}, design::kAboutWindow,
                    design::kMainWindow, "main window first");
+        addOpening("welcome, Return", {}, {}, design::kWelcomeWindow, design::kMainWindow, "Return");
+        addOpening("about, Escape", design::kAboutMenu, {}, design::kAboutWindow, design::kMainWindow, "Escape");
+        addOpening("about, Return", design::kAboutMenu, {}, design::kAboutWindow, design::kMainWindow, "Return");
+        addOpening("exit, Escape", design::kExitMenu, {}, design::kExitWindow, design::kMainWindow, "Escape");
+        addOpening("index, Escape", design::kExplanationMenu, {}, design::kExplanationIndex, design::kMainWindow,
+                   "Escape");
+        addOpening("page, Return", design::kExplanationMenu,
+                   indexBox(IndexAction::OpenPage, HelpTopic::Grandmothers).name, pageWindow(HelpTopic::Grandmothers),
+                   design::kExplanationIndex, "Return");
     }
 
     void closeBoxEnablesTheWindowBeneath()

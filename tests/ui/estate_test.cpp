@@ -240,6 +240,10 @@ private slots:
         QCOMPARE(names.mid(0, 4),
                  QStringList({design::kFileMenu, design::kEstateMenu, design::kLaterDeathsMenu, design::kExitMenu}));
         QCOMPARE(tops.size(), 1);
+        // Alt and a letter opens each menu: no two titles share their letter.
+        QSet<QKeySequence> letters;
+        for (QAction* action : window_->menuBar()->actions()) letters << QKeySequence::mnemonic(action->text());
+        QCOMPARE(letters.size(), names.size());
         // The mark of the longest position leaves every menu its room.
         window_->setPositions({School::Shafii, true, false});
         window_->loadCase(*caseWithHeirs(entriesOf("w=1")));

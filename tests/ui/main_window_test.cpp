@@ -141,6 +141,21 @@ private slots:
                                     QString(design::kExplanationMenu) + ":إيــضــــاح",
                                     QString(design::kSolutionStepsMenu) + ":خطوات الحل",
                                     QString(design::kSchoolMenu) + ":المذهب: الحنفي"}));
+
+        // Tab walks the heir buttons as the grid is read: row by row, each right to left.
+        QList<HeirKind> walked;
+        for (QWidget* at = window().heirButton(Daughters); walked.size() < kHeirKindCount;
+             at = at->nextInFocusChain()) {
+            for (int index = 0; index < kHeirKindCount; ++index)
+                if (at == window().heirButton(kindAt(index))) walked << kindAt(index);
+        }
+        const QList<HeirKind> rows[] = {
+            {Daughters, Sons, Father, Mother},
+            {SonsDaughters, SonsSons, Grandfather, Grandmothers},
+            {FullSisters, FullBrothers, FullBrothersSons, Husband, ConsanguineUncles, FullUncles},
+            {ConsanguineSisters, ConsanguineBrothers, ConsanguineBrothersSons, UterineSiblings, Wives,
+             ConsanguineUnclesSons, FullUnclesSons}};
+        QCOMPARE(walked, rows[0] + rows[1] + rows[2] + rows[3]);
     }
 
     // The boxes the user answers read Arabic, right to left, down to the
@@ -223,7 +238,7 @@ private slots:
     void motherPressedTwiceIsEnteredOnce()
     {
         press(Mother);
-        press(Mother);
+        QTest::keyClick(window().heirButton(Mother), Qt::Key_Return);  // Enter presses a focused button as well
         QCOMPARE(state().nextRow, 2);
         QVERIFY(entryInk(1) > 5);
         QCOMPARE(entryInk(2), 0);

@@ -93,6 +93,11 @@ void MainWindow::createControls(QWidget* client)
         heirButtons_[indexOf(heir.kind)] = button;
     }
 
+    // Tab goes through the heir buttons as the grid is read, not in the
+    // order the buttons were made.
+    const std::array<HeirKind, kHeirKindCount> reading = heirButtonsInReadingOrder();
+    for (std::size_t i = 1; i < reading.size(); ++i) setTabOrder(heirButton(reading[i - 1]), heirButton(reading[i]));
+
     const auto command = [&](const char* name, const char* caption, const ControlPlace& place,
                              void (MainWindow::*handler)()) {
         auto* button = new CaptionButton(name, caption, geometryOf(place),
