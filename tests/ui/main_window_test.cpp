@@ -451,11 +451,18 @@ private slots:
         QVERIFY(!resultAreaBlank());
         const QImage table = window().resultArea()->image();
 
-        // A computed case: Calculate, the heir buttons and Cancel last choice do nothing.
+        // A computed case: Calculate, the heir buttons and Cancel last choice
+        // do nothing, and the status bar and the buttons' tips say why.
+        const QString computedHint = "المسألة محسوبة: احسب مسألة جديدة بالضغط على «مسألة جديدة»";
         calculate();
         press(Sons);
+        QCOMPARE(window().statusBar()->currentMessage(), computedHint);
+        window().statusBar()->clearMessage();
         press(Father);
         cancelLastChoice();
+        QCOMPARE(window().statusBar()->currentMessage(), computedHint);
+        QCOMPARE(window().heirButton(Sons)->toolTip(), computedHint);
+        QCOMPARE(window().findChild<QPushButton*>(design::kCancelLastButton)->toolTip(), computedHint);
         QVERIFY(!dialog());
         QCOMPARE(messages_->texts.size(), 2);
         QCOMPARE(state().nextRow, 5);
@@ -470,8 +477,11 @@ private slots:
         press(Father);
         calculate();
         QCOMPARE(messages_->texts, QStringList{"هذه المسألةهي إحدىالمسألتين العمريتين"});
+        press(Mother);  // says in the status bar that the case is computed
 
         newCase();
+        QCOMPARE(window().statusBar()->currentMessage(), QString());
+        QCOMPARE(window().heirButton(Mother)->toolTip(), QString());
         QVERIFY(resultAreaBlank());
         QVERIFY(testing::allBackground(window().entryList()->image(), EntryList::listGrey()));
         QCOMPARE(window().findChildren<LineControl*>().size(), lines);

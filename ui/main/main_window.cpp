@@ -32,6 +32,10 @@ namespace {
 // added to it, so that no answer is read as the Hanafi one by mistake.
 const char* const kCaption = "قسمارو 2";
 
+// Why the heir buttons and Cancel last choice do nothing once the case is
+// computed: the table on screen is the answer of the heirs entered.
+const char* const kComputedCaseHint = "المسألة محسوبة: احسب مسألة جديدة بالضغط على «مسألة جديدة»";
+
 QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
 
 }  // namespace
@@ -103,10 +107,12 @@ void MainWindow::createControls(QWidget* client)
         auto* button = new CaptionButton(name, caption, geometryOf(place),
                                          designFont(kTraditionalArabic, place.fontPoints), client);
         connect(button, &QPushButton::clicked, this, handler);
+        return button;
     };
     command(design::kCalculateButton, "الحـســــــاب", kCalculatePlace, &MainWindow::calculate);
     command(design::kNewCaseButton, "مـسألة جــــــديــــدة", kNewCasePlace, &MainWindow::newCase);
-    command(design::kCancelLastButton, " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
+    cancelLast_ =
+        command(design::kCancelLastButton, " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
     command(design::kPrintButton, " طباعة", kPrintPlace, &MainWindow::print);
 
     // The line along the top of the list belongs to the window and is drawn above the list.
@@ -159,7 +165,7 @@ void MainWindow::pressHeirButton(HeirKind kind)
 {
     const KeyPress key = document_->press(kind);
     switch (key.outcome) {
-    case KeyOutcome::Ignored: return;
+    case KeyOutcome::Ignored: sayWhyComputedCaseIsClosed(); return;
     case KeyOutcome::Refused: messages_.inform(this, kProgramCaption, QString::fromStdString(key.refusal)); return;
     case KeyOutcome::Entered: entryList_->drawEntry(key.row, kind, key.count); return;
     case KeyOutcome::AskCount: openCountDialog(kind); return;
@@ -194,6 +200,11 @@ void MainWindow::showAnswer()
     resultArea_->clear();
     if (answer.divided()) drawPlacedTexts(*resultArea_, answer.table(TableMedium::Screen).placedTexts());
     updateTitle();
+    // The buttons a computed case leaves inert say why when pointed at.
+    const QString hint = caseState().computed ? kComputedCaseHint : QString();
+    for (CaptionButton* button : heirButtons_) button->setToolTip(hint);
+    cancelLast_->setToolTip(hint);
+    if (hint.isEmpty() && statusBar()->currentMessage() == kComputedCaseHint) statusBar()->clearMessage();
     emit caseDivided(answer.divided());
 }
 
@@ -222,7 +233,16 @@ void MainWindow::updateTitle()
 
 void MainWindow::cancelLastChoice()
 {
-    if (const auto row = document_->cancelLast()) entryList_->eraseRow(*row);
+    if (const auto row = document_->cancelLast()) {
+        entryList_->eraseRow(*row);
+    } else {
+        sayWhyComputedCaseIsClosed();
+    }
+}
+
+void MainWindow::sayWhyComputedCaseIsClosed()
+{
+    if (caseState().computed) statusBar()->showMessage(kComputedCaseHint);
 }
 
 void MainWindow::newCase()

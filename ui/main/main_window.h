@@ -110,6 +110,8 @@ private:
     void showEntries();
     void showAnswer();
     void updateTitle();
+    // In the status bar, where a computed case makes a press do nothing.
+    void sayWhyComputedCaseIsClosed();
 
     MessageBoxes& messages_;
     SecondaryWindows windows_;
@@ -119,6 +121,7 @@ private:
     EntryList* entryList_ = nullptr;
     DrawingSurface* resultArea_ = nullptr;
     std::array<CaptionButton*, kHeirKindCount> heirButtons_{};
+    CaptionButton* cancelLast_ = nullptr;
     QPointer<CountDialog> countDialog_;
 };
 
