@@ -666,19 +666,38 @@ private slots:
     }
 
     // A window read beside the main window is placed beside it where the
-    // screen has room, on either side, else offset; always on the screen,
-    // made smaller to fit it (a laptop's 1024×600).
+    // screen has room, on either side, narrowed by a third at most if it
+    // must be, else against the edge of the roomier side; below the windows
+    // already open there, never on them; always on the screen, made smaller
+    // to fit it (a laptop's 1024×600, 1366×768 with the solution, the estate
+    // and the combined table open in turn).
     void windowsOpenBesideTheMainWindow_data()
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("owner");
         QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QList<QRect>>("taken");
         QTest::addColumn<bool>("beside");
-        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 600);
-        QTest::newRow("room on the left") << QSize(760, 600) << QRect(900, 100, 660, 520) << wide << true;
-        QTest::newRow("room on the right only") << QSize(760, 600) << QRect(0, 100, 660, 520) << wide << true;
-        QTest::newRow("no room: offset") << QSize(500, 400) << QRect(200, 50, 660, 520) << small << false;
-        QTest::newRow("taller than the screen") << QSize(760, 620) << QRect(0, 0, 660, 520) << small << false;
+        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 600), laptop(0, 0, 1366, 740);
+        const QRect atTheLeft(0, 0, 656, 520), centred(355, 100, 656, 520);
+        QTest::newRow("room on the left")
+            << QSize(760, 600) << QRect(900, 100, 660, 520) << wide << QList<QRect>{} << true;
+        QTest::newRow("room on the right only")
+            << QSize(760, 600) << QRect(0, 100, 660, 520) << wide << QList<QRect>{} << true;
+        QTest::newRow("no room: offset") << QSize(500, 400) << QRect(200, 50, 660, 520) << small << QList<QRect>{}
+                                         << false;
+        QTest::newRow("taller than the screen")
+            << QSize(760, 620) << QRect(0, 0, 660, 520) << small << QList<QRect>{} << false;
+        QTest::newRow("1366×768: the solution, narrowed")
+            << QSize(770, 750) << atTheLeft << laptop << QList<QRect>{} << true;
+        QTest::newRow("1366×768: the estate, below the solution")
+            << QSize(720, 520) << atTheLeft << laptop << QList<QRect>{{664, 0, 702, 740}} << true;
+        QTest::newRow("1366×768: the combined table, below both")
+            << QSize(568, 220) << atTheLeft << laptop << QList<QRect>{{664, 0, 702, 740}, {664, 40, 702, 520}} << true;
+        QTest::newRow("1366×768, the main window centred: the solution")
+            << QSize(770, 750) << centred << laptop << QList<QRect>{} << false;
+        QTest::newRow("1366×768, the main window centred: the estate")
+            << QSize(720, 520) << centred << laptop << QList<QRect>{{0, 0, 770, 740}} << false;
     }
 
     void windowsOpenBesideTheMainWindow()
@@ -686,12 +705,19 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QRect, owner);
         QFETCH(QRect, screen);
+        QFETCH(QList<QRect>, taken);
         QFETCH(bool, beside);
-        const QRect place = placeBeside(size, owner, screen);
+        const QRect place = placeBeside(size, owner, screen, taken);
         QVERIFY(screen.contains(place));
-        QCOMPARE(place.size(), size.boundedTo(screen.size()));
+        const QSize fitted = size.boundedTo(screen.size());
+        QCOMPARE(place.height(), fitted.height());
+        QVERIFY(place.width() <= fitted.width() && place.width() * 3 >= fitted.width() * 2);
         QCOMPARE(!place.intersects(owner), beside);
-        if (!beside) QVERIFY(place.topLeft() != owner.topLeft());
+        // Where it covers the owner, it covers no more than it must.
+        if (!beside) QVERIFY(place.left() == screen.left() || place.right() == screen.right());
+        for (const QRect& other : taken) {
+            QVERIFY((place.topLeft() - other.topLeft()).manhattanLength() >= 40);
+        }
     }
 
     // The choice outlives the window, in the settings it is given; a school
