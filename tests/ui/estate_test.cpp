@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -701,6 +702,10 @@ private slots:
         if (settles) {
             QCOMPARE(QString::fromStdString(estate::reportText(settled->report())),
                      QString::fromStdString(estate::reportText(*report)));
+            // Every column in sight, the later deaths' "من التركة" too.
+            QCoreApplication::processEvents();
+            const auto* kinds = settled->findChild<QTableView*>(design::kKindsTable);
+            QVERIFY(kinds->minimumWidth() <= settled->findChild<QScrollArea*>()->viewport()->width());
         }
         delete solution;
     }
