@@ -45,11 +45,14 @@ AboutWindow::AboutWindow(QWidget& main) : AuxiliaryWindow(main, ui::design::kAbo
         new ui::CaptionButton(ui::design::kAboutCloseButton, " إغـلا ق", ui::twipsRect(600, kCloseTop, 1212, 372),
                               ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(close);
 }
 
 void AboutWindow::becomeActive()
 {
-    if (beneath()) beneath()->setEnabled(false);
+    // The activation of a window its Close button has closed arrives after
+    // the click: it must not disable the main window for good.
+    if (beneath() && isVisible()) beneath()->setEnabled(false);
     surface_->clear();
     drawLines(*surface_, lines());
 }

@@ -1,6 +1,8 @@
 #include "help/auxiliary_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "ui/kit/fonts.h"
 #include "ui/kit/twips.h"
@@ -27,6 +29,9 @@ AuxiliaryWindow::AuxiliaryWindow(QWidget& beneath, const QString& objectName, co
     setObjectName(objectName);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window system keeps the window beneath from taking input or focus
+    // while this one is open, whatever the user clicks.
+    setWindowModality(Qt::WindowModal);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(ui::twipsSize(clientWidth, clientHeight));
     // The design font of every form; controls and drawings choose their own.
@@ -44,6 +49,20 @@ void AuxiliaryWindow::present()
         return;
     }
     ui::showOver(*this, *beneath_);
+}
+
+void AuxiliaryWindow::setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+
+void AuxiliaryWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        close();
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && defaultButton_) {
+        defaultButton_->click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void AuxiliaryWindow::closeEvent(QCloseEvent* event)

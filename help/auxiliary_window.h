@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+
 namespace qismaru::help {
 
 // A window of the help chain (the explanation index and pages, the welcome,
@@ -28,6 +30,9 @@ public:
     // Shows the window in front, without waiting for it to close.
     void present();
 
+    // The button Enter presses where no other button has the focus.
+    void setDefaultButton(QAbstractButton* button);
+
 protected:
     // Every way of closing (the window's own Close button calls close(), the
     // frame's close box, the window system) enables the window beneath and
@@ -35,9 +40,13 @@ protected:
     // below. A window that is itself disabled has an open window above it and
     // refuses to close, as the main window does.
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window, as its close box does; Enter presses the
+    // default button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPointer<QWidget> beneath_;
+    QAbstractButton* defaultButton_ = nullptr;
 };
 
 }  // namespace qismaru::help

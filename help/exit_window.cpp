@@ -34,6 +34,8 @@ ExitWindow::ExitWindow(QWidget& main, std::function<void()> endProgram)
                                      ui::designFont(ui::kTraditionalArabic, 12), this);
     connect(yes, &QPushButton::clicked, this, &ExitWindow::confirm);
     connect(no, &QPushButton::clicked, this, &QWidget::close);
+    // The user who asked to leave confirms with Enter; Escape is "لا".
+    setDefaultButton(yes);
 }
 
 void ExitWindow::confirm()

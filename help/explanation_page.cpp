@@ -45,6 +45,7 @@ ExplanationPage::ExplanationPage(const ExplanationPageInfo& info, const Position
     auto* close = new ui::CaptionButton(ui::design::kPageCloseButton, info.closeCaption, info.closeGeometry(),
                                         ui::designFont(ui::kMsSansSerif, 7.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(close);
 }
 
 }  // namespace qismaru::help

@@ -38,6 +38,7 @@ WelcomeWindow::WelcomeWindow(ui::MainWindow& main)
         new ui::CaptionButton(ui::design::kWelcomeCloseButton, "إغــلاق", ui::twipsRect(2040, 2520, 1095, 375),
                               ui::designFont(ui::kTraditionalArabic, 13.8), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(close);
 }
 
 }  // namespace qismaru::help

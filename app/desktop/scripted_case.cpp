@@ -5,6 +5,7 @@
 
 #include "app/desktop/command_line.h"
 #include "calc/case_input.h"
+#include "calc/case_json.h"
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
 #include "ui/main/count_dialog.h"
@@ -70,10 +71,7 @@ CaseReading readScriptedCase(const QString& text, const Positions& positions)
     }
     if (const auto why = entryRefusal(scripted.entries, positions.school)) return refused(*why);
     if (computeCase(scripted.counts, positions).outcome == CaseOutcome::BeyondExactRange) {
-        return refused(
-            "the corrected base of this case passes 2^53 (9007199254740992), beyond which parts cannot "
-            "be computed exactly; no table is given",
-            kExitBeyondExactRange);
+        return refused(calc::kBeyondExactRangeError, kExitBeyondExactRange);
     }
     return {std::move(scripted), {}, kExitOk};
 }

@@ -9,6 +9,7 @@
 #include "app/desktop/program_windows.h"
 #include "app/desktop/scripted_case.h"
 #include "app/desktop/terminal.h"
+#include "calc/case_json.h"
 #include "engine/compute_case.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/message_boxes.h"
@@ -40,16 +41,30 @@ int writePage(const ScriptedCase& scriptedCase, const Positions& positions, cons
     return kExitFailed;
 }
 
-// Opens the case file as the menu does and presses Calculate; what the
-// window would say of a file it cannot open is the one line of the refusal.
-bool openAndCalculate(ui::MainWindow& main, const ui::RecordingMessageBoxes& messages, const QString& caseFile)
+// Opens the case file as the menu does and presses Calculate. A file it
+// cannot open, or a case it cannot divide exactly, is the one line and the
+// status qismaru-calc gives: a picture of the first death alone would be
+// taken for the answer.
+int openAndCalculate(ui::MainWindow& main, const ui::RecordingMessageBoxes& messages, const QString& caseFile)
 {
     if (!main.document().open(caseFile)) {
         complain(messages.texts.join(' ').replace('\n', ' '));
-        return false;
+        return kExitBadInput;
     }
     main.calculate();
-    return main.caseState().computed;
+    const CaseAnswer& answer = main.document().answer();
+    if (answer.successive && !answer.joined()) {
+        complain(QString::fromStdString(answer.successive->englishRefusalText()));
+        return answer.successive->beyondExactRange() ? kExitBeyondExactRange : kExitBadInput;
+    }
+    if (main.caseState().computed) return kExitOk;
+    // Calculate leaves the case open, as the window does, where no exact table exists.
+    if (computeCase(main.caseState().counts, main.positions()).outcome == CaseOutcome::BeyondExactRange) {
+        complain(calc::kBeyondExactRangeError);
+        return kExitBeyondExactRange;
+    }
+    complain(messages.texts.join(' ').replace('\n', ' '));
+    return kExitBadInput;
 }
 
 int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopRequest& request)
@@ -64,7 +79,9 @@ int writePicture(const std::optional<ScriptedCase>& scriptedCase, const DesktopR
         complain("the main window did not take the case as it was given");
         return kExitFailed;
     }
-    if (!request.caseFile.isEmpty() && !openAndCalculate(main, messages, request.caseFile)) return kExitBadInput;
+    if (!request.caseFile.isEmpty()) {
+        if (const int status = openAndCalculate(main, messages, request.caseFile); status != kExitOk) return status;
+    }
     const QString& windowName = request.windowName;
     const QString& file = request.screenshotFile;
     QWidget* window = findPicturedWindow(windowName)->open(main);

@@ -57,6 +57,16 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
 
 // Rejected as the window rejects them, or as qismaru-calc does.
 const char* const kBeyondExactRange = "gm=32717 w=4 d=32693 b=32609 si=32653";
+// A son dies leaving 30,000 daughters, and so does a daughter of each
+// death after him: the combined base passes 2^53 at the fifth death.
+QByteArray laterDeathsBeyondExactRange()
+{
+    QByteArray later = R"({"deceased":"1:s","heirs":[{"code":"d","count":30000}]})";
+    for (int death = 3; death <= 5; ++death)
+        later += QByteArray(R"(,{"deceased":"%:d","heirs":[{"code":"d","count":30000}]})")
+                     .replace('%', QByteArray::number(death - 1));
+    return R"({"format":"qismaru-case","version":3,"heirs":[{"code":"s","count":1}],"later":[)" + later + "]}";
+}
 const QString kNoDisplay = "qismaru: no display to show the window on; qismaru-calc computes cases in a terminal.";
 
 }  // namespace
@@ -66,6 +76,12 @@ class DesktopTest : public QObject {
 
     QTemporaryDir folder_;
     QString file(const QString& name) const { return folder_.filePath(name); }
+    QString caseFile(const QString& name, const QByteArray& content) const
+    {
+        QFile written(file(name));
+        if (!written.open(QIODevice::WriteOnly) || written.write(content) != content.size()) return {};
+        return written.fileName();
+    }
 
 private slots:
     void initTestCase() { QVERIFY(folder_.isValid()); }
@@ -88,6 +104,19 @@ private slots:
         QTest::newRow("beyond_exact_range") << shoot(kBeyondExactRange) << 3 << "passes 2^53";
         QTest::newRow("page_beyond_exact_range")
             << QStringList{"--pdf", file("refused.pdf"), "--case", kBeyondExactRange} << 3 << "passes 2^53";
+        QTest::newRow("case_file_beyond_exact_range")
+            << QStringList{"--screenshot", png,
+                           caseFile("single.qismaru", R"({"format":"qismaru-case","version":3,"heirs":[)"
+                                                      R"({"code":"gm","count":32717},{"code":"w","count":4},)"
+                                                      R"({"code":"d","count":32693},{"code":"b","count":32609},)"
+                                                      R"({"code":"si","count":32653}]})")}
+            << 3 << "passes 2^53";
+        for (const QString window : {"main", "combined"}) {
+            QTest::addRow("later_deaths_beyond_exact_range_%s", qPrintable(window))
+                << QStringList{"--screenshot", png, "--window", window,
+                               caseFile("later.qismaru", laterDeathsBeyondExactRange())}
+                << 3 << "death 5: the combined base passes 2^53";
+        }
         QTest::newRow("qt_option") << QStringList{"-platform", "xcb"} << 2 << "Unknown option 'platform'";
         QTest::newRow("stray_argument") << QStringList{"case.qismaru", "h=1"} << 2 << "unexpected argument 'h=1'";
         QTest::newRow("case_and_case_file")

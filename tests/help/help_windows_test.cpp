@@ -105,19 +105,39 @@ QString pageWindow(HelpTopic topic) { return pageOf(topic).form; }
 
 // How a user reaches a window: a menu item of the main window (none for the
 // welcome window, which comes by itself), then perhaps a box of the index.
-// The window beneath is the one it disables.
+// The window beneath is the one it disables. The way out, where a test
+// takes one: "close box"; "main window first", the window's button after a
+// click on the main window, which makes the window's own activation arrive
+// after the click that closed it; a key, "Escape" or "Return".
 void addOpeningColumns()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("indexBox");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("beneath");
+    QTest::addColumn<QString>("way");
 }
 
 void addOpening(const char* row, const QString& menu, const QString& box, const QString& window,
-                const QString& beneath = design::kMainWindow)
+                const QString& beneath = design::kMainWindow, const QString& way = "close box")
 {
-    QTest::newRow(row) << menu << box << window << beneath;
+    QTest::newRow(row) << menu << box << window << beneath << way;
+}
+
+// Leaves `window` by `way`, as addOpeningColumns says.
+void leave(QWidget* window, const QString& way, QWidget& main)
+{
+    const QPointer<QWidget> closing = window;
+    if (way == "close box") window->close();
+    if (way == "main window first") {
+        QApplication::setActiveWindow(&main);
+        QTest::mouseClick(window->findChildren<QPushButton*>().constLast(), Qt::LeftButton);
+        if (closing) QApplication::setActiveWindow(closing);
+    }
+    if (way == "Escape" || way == "Return") {
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(focus, way == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+    }
 }
 
 }  // namespace
@@ -167,8 +187,8 @@ private slots:
         QVERIFY(program.main.isEnabled());
     }
 
-    // Every way out of a window, here the close box, does what its button
-    // does: the window beneath takes input again.
+    // Every way out of a window (the close box, Escape, Enter) does what its
+    // button does: the window beneath takes input again.
     void closeBoxEnablesTheWindowBeneath_data()
     {
         addOpeningColumns();
@@ -178,17 +198,29 @@ private slots:
         addOpening("index", design::kExplanationMenu, {}, design::kExplanationIndex);
         addOpening("page", design::kExplanationMenu, indexBox(IndexAction::OpenPage, HelpTopic::Grandmothers).name,
                    pageWindow(HelpTopic::Grandmothers), design::kExplanationIndex);
+        addOpening("about, the main window clicked first", design::kAboutMenu, {}, design::kAboutWindow,
+                   design::kMainWindow, "main window first");
+        addOpening("welcome, Return", {}, {}, design::kWelcomeWindow, design::kMainWindow, "Return");
+        addOpening("about, Escape", design::kAboutMenu, {}, design::kAboutWindow, design::kMainWindow, "Escape");
+        addOpening("about, Return", design::kAboutMenu, {}, design::kAboutWindow, design::kMainWindow, "Return");
+        addOpening("exit, Escape", design::kExitMenu, {}, design::kExitWindow, design::kMainWindow, "Escape");
+        addOpening("index, Escape", design::kExplanationMenu, {}, design::kExplanationIndex, design::kMainWindow,
+                   "Escape");
+        addOpening("page, Return", design::kExplanationMenu,
+                   indexBox(IndexAction::OpenPage, HelpTopic::Grandmothers).name, pageWindow(HelpTopic::Grandmothers),
+                   design::kExplanationIndex, "Return");
     }
 
     void closeBoxEnablesTheWindowBeneath()
     {
         QFETCH(QString, window);
         QFETCH(QString, beneath);
+        QFETCH(QString, way);
         const auto program = openWindowOfRow();
         QTRY_VERIFY(shown(window));
         QVERIFY(!shown(beneath)->isEnabled());
 
-        shown(window)->close();
+        leave(shown(window), way, program->main);
         settle();
         QVERIFY(!shown(window));
         QVERIFY(shown(beneath)->isEnabled());

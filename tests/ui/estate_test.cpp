@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -239,6 +240,10 @@ private slots:
         QCOMPARE(names.mid(0, 4),
                  QStringList({design::kFileMenu, design::kEstateMenu, design::kLaterDeathsMenu, design::kExitMenu}));
         QCOMPARE(tops.size(), 1);
+        // Alt and a letter opens each menu: no two titles share their letter.
+        QSet<QKeySequence> letters;
+        for (QAction* action : window_->menuBar()->actions()) letters << QKeySequence::mnemonic(action->text());
+        QCOMPARE(letters.size(), names.size());
         // The mark of the longest position leaves every menu its room.
         window_->setPositions({School::Shafii, true, false});
         window_->loadCase(*caseWithHeirs(entriesOf("w=1")));
@@ -827,6 +832,10 @@ private slots:
         if (settles) {
             QCOMPARE(QString::fromStdString(estate::reportText(settled->report())),
                      QString::fromStdString(estate::reportText(*report)));
+            // Every column in sight, the later deaths' "من التركة" too.
+            QCoreApplication::processEvents();
+            const auto* kinds = settled->findChild<QTableView*>(design::kKindsTable);
+            QVERIFY(kinds->minimumWidth() <= settled->findChild<QScrollArea*>()->viewport()->width());
         }
         delete solution;
     }

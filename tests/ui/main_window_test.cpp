@@ -141,6 +141,21 @@ private slots:
                                     QString(design::kExplanationMenu) + ":إيــضــــاح",
                                     QString(design::kSolutionStepsMenu) + ":خطوات الحل",
                                     QString(design::kSchoolMenu) + ":المذهب: الحنفي"}));
+
+        // Tab walks the heir buttons as the grid is read: row by row, each right to left.
+        QList<HeirKind> walked;
+        for (QWidget* at = window().heirButton(Daughters); walked.size() < kHeirKindCount;
+             at = at->nextInFocusChain()) {
+            for (int index = 0; index < kHeirKindCount; ++index)
+                if (at == window().heirButton(kindAt(index))) walked << kindAt(index);
+        }
+        const QList<HeirKind> rows[] = {
+            {Daughters, Sons, Father, Mother},
+            {SonsDaughters, SonsSons, Grandfather, Grandmothers},
+            {FullSisters, FullBrothers, FullBrothersSons, Husband, ConsanguineUncles, FullUncles},
+            {ConsanguineSisters, ConsanguineBrothers, ConsanguineBrothersSons, UterineSiblings, Wives,
+             ConsanguineUnclesSons, FullUnclesSons}};
+        QCOMPARE(walked, rows[0] + rows[1] + rows[2] + rows[3]);
     }
 
     // The boxes the user answers read Arabic, right to left, down to the
@@ -223,7 +238,7 @@ private slots:
     void motherPressedTwiceIsEnteredOnce()
     {
         press(Mother);
-        press(Mother);
+        QTest::keyClick(window().heirButton(Mother), Qt::Key_Return);  // Enter presses a focused button as well
         QCOMPARE(state().nextRow, 2);
         QVERIFY(entryInk(1) > 5);
         QCOMPARE(entryInk(2), 0);
@@ -269,6 +284,48 @@ private slots:
 
         press(Daughters);  // entered already: no dialog
         QVERIFY(!dialog());
+    }
+
+    // A count recorded step by step: "up" and "ok" clicked, "main window"
+    // clicked, "type 12" typed, and keys by their names ("Up", "Return").
+    // The main window takes input again once it is, also where it was
+    // clicked while the dialog was open, which makes the dialog's own
+    // activation arrive after the click on OK. 0 records nothing.
+    void aCountIsRecordedByMouseOrKeyboard_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("recorded");
+        QTest::newRow("OK after a click on the main window") << QStringList{"up", "up", "main window", "ok"} << 2;
+        QTest::newRow("digits typed, then Enter") << QStringList{"type 12", "Return"} << 12;
+        QTest::newRow("Arabic-Indic digits") << QStringList{"type ١٥", "Enter"} << 15;
+        QTest::newRow("a digit taken back") << QStringList{"type 37", "Backspace", "Return"} << 3;
+        QTest::newRow("the arrow keys") << QStringList{"Up", "Up", "Up", "Down", "Return"} << 2;
+        QTest::newRow("Enter on 0 waits for a number") << QStringList{"Return", "type 4", "Return"} << 4;
+        QTest::newRow("Tab to the arrows")
+            << QStringList{"Tab", "Tab", "Space", "Space", "Tab", "Space", "Return"} << 1;
+        QTest::newRow("Enter on the focused Cancel") << QStringList{"type 3", "Tab", "Return"} << 0;
+    }
+
+    void aCountIsRecordedByMouseOrKeyboard()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, recorded);
+        press(Daughters);
+        const QPointer<CountDialog> counting = dialog();
+        QCOMPARE(dialog()->kindLabel()->text(), QString("بنت"));  // the caption is cut short in its title bar
+        for (const QString& step : steps) {
+            QWidget* focus = dialog()->focusWidget() ? dialog()->focusWidget() : dialog();
+            if (step == "up") up();
+            if (step == "ok") ok();
+            if (step == "main window") QApplication::setActiveWindow(&window());
+            for (const QChar typed : step.startsWith("type ") ? step.mid(5) : QString())
+                QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, typed, Qt::NoModifier);
+            if (step.front().isUpper()) QTest::keyClick(focus, Qt::Key(QKeySequence(step)[0].key()));
+        }
+        if (steps.contains("main window") && counting) QApplication::setActiveWindow(counting);
+        QTRY_VERIFY(!dialog());
+        QVERIFY(window().isEnabled());
+        QCOMPARE(state().counts.of(Daughters), recorded);
     }
 
     // The count label is small by design; long numbers are drawn narrower
@@ -321,23 +378,36 @@ private slots:
         QCOMPARE(state().counts.of(Sons), kMaxCount);
     }
 
+    // Every way out of the count dialog but OK leaves the case as it was
+    // and the main window usable, whatever window was active before: a
+    // click on the main window's title bar while the dialog is open makes
+    // the dialog's own activation arrive after the click that closes it.
     void cancelOrCloseBoxLeavesTheCaseAsItWas_data()
     {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("cancel") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("mainWindowClickedFirst");
+        QTest::newRow("cancel") << "cancel" << false;
+        QTest::newRow("close box") << "close box" << false;
+        QTest::newRow("cancel after a click on the main window") << "cancel" << true;
+        QTest::newRow("Escape") << "Escape" << false;
     }
 
     void cancelOrCloseBoxLeavesTheCaseAsItWas()
     {
-        QFETCH(bool, byCloseBox);
+        QFETCH(QString, way);
+        QFETCH(bool, mainWindowClickedFirst);
         press(Sons);
         for (int i = 0; i < 3; ++i) up();
-        if (byCloseBox) {
+        const QPointer<CountDialog> closing = dialog();
+        if (mainWindowClickedFirst) QApplication::setActiveWindow(&window());
+        if (way == "close box") {
             dialog()->close();
-        } else {
+        } else if (way == "cancel") {
             clickInDialog(design::kCountCancelButton);
+        } else if (way == "Escape") {
+            QTest::keyClick(dialog()->focusWidget(), Qt::Key_Escape);
         }
+        if (mainWindowClickedFirst && closing) QApplication::setActiveWindow(closing);
         QTRY_VERIFY(!dialog());
         QVERIFY(window().isEnabled());
         QCOMPARE(state().counts.of(Sons), 0);
@@ -381,11 +451,18 @@ private slots:
         QVERIFY(!resultAreaBlank());
         const QImage table = window().resultArea()->image();
 
-        // A computed case: Calculate, the heir buttons and Cancel last choice do nothing.
+        // A computed case: Calculate, the heir buttons and Cancel last choice
+        // do nothing, and the status bar and the buttons' tips say why.
+        const QString computedHint = "المسألة محسوبة: احسب مسألة جديدة بالضغط على «مسألة جديدة»";
         calculate();
         press(Sons);
+        QCOMPARE(window().statusBar()->currentMessage(), computedHint);
+        window().statusBar()->clearMessage();
         press(Father);
         cancelLastChoice();
+        QCOMPARE(window().statusBar()->currentMessage(), computedHint);
+        QCOMPARE(window().heirButton(Sons)->toolTip(), computedHint);
+        QCOMPARE(window().findChild<QPushButton*>(design::kCancelLastButton)->toolTip(), computedHint);
         QVERIFY(!dialog());
         QCOMPARE(messages_->texts.size(), 2);
         QCOMPARE(state().nextRow, 5);
@@ -400,8 +477,11 @@ private slots:
         press(Father);
         calculate();
         QCOMPARE(messages_->texts, QStringList{"هذه المسألةهي إحدىالمسألتين العمريتين"});
+        press(Mother);  // says in the status bar that the case is computed
 
         newCase();
+        QCOMPARE(window().statusBar()->currentMessage(), QString());
+        QCOMPARE(window().heirButton(Mother)->toolTip(), QString());
         QVERIFY(resultAreaBlank());
         QVERIFY(testing::allBackground(window().entryList()->image(), EntryList::listGrey()));
         QCOMPARE(window().findChildren<LineControl*>().size(), lines);
@@ -586,19 +666,38 @@ private slots:
     }
 
     // A window read beside the main window is placed beside it where the
-    // screen has room, on either side, else offset; always on the screen,
-    // made smaller to fit it (a laptop's 1024×600).
+    // screen has room, on either side, narrowed by a third at most if it
+    // must be, else against the edge of the roomier side; below the windows
+    // already open there, never on them; always on the screen, made smaller
+    // to fit it (a laptop's 1024×600, 1366×768 with the solution, the estate
+    // and the combined table open in turn).
     void windowsOpenBesideTheMainWindow_data()
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("owner");
         QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QList<QRect>>("taken");
         QTest::addColumn<bool>("beside");
-        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 600);
-        QTest::newRow("room on the left") << QSize(760, 600) << QRect(900, 100, 660, 520) << wide << true;
-        QTest::newRow("room on the right only") << QSize(760, 600) << QRect(0, 100, 660, 520) << wide << true;
-        QTest::newRow("no room: offset") << QSize(500, 400) << QRect(200, 50, 660, 520) << small << false;
-        QTest::newRow("taller than the screen") << QSize(760, 620) << QRect(0, 0, 660, 520) << small << false;
+        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 600), laptop(0, 0, 1366, 740);
+        const QRect atTheLeft(0, 0, 656, 520), centred(355, 100, 656, 520);
+        QTest::newRow("room on the left")
+            << QSize(760, 600) << QRect(900, 100, 660, 520) << wide << QList<QRect>{} << true;
+        QTest::newRow("room on the right only")
+            << QSize(760, 600) << QRect(0, 100, 660, 520) << wide << QList<QRect>{} << true;
+        QTest::newRow("no room: offset") << QSize(500, 400) << QRect(200, 50, 660, 520) << small << QList<QRect>{}
+                                         << false;
+        QTest::newRow("taller than the screen")
+            << QSize(760, 620) << QRect(0, 0, 660, 520) << small << QList<QRect>{} << false;
+        QTest::newRow("1366×768: the solution, narrowed")
+            << QSize(770, 750) << atTheLeft << laptop << QList<QRect>{} << true;
+        QTest::newRow("1366×768: the estate, below the solution")
+            << QSize(720, 520) << atTheLeft << laptop << QList<QRect>{{664, 0, 702, 740}} << true;
+        QTest::newRow("1366×768: the combined table, below both")
+            << QSize(568, 220) << atTheLeft << laptop << QList<QRect>{{664, 0, 702, 740}, {664, 40, 702, 520}} << true;
+        QTest::newRow("1366×768, the main window centred: the solution")
+            << QSize(770, 750) << centred << laptop << QList<QRect>{} << false;
+        QTest::newRow("1366×768, the main window centred: the estate")
+            << QSize(720, 520) << centred << laptop << QList<QRect>{{0, 0, 770, 740}} << false;
     }
 
     void windowsOpenBesideTheMainWindow()
@@ -606,12 +705,19 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QRect, owner);
         QFETCH(QRect, screen);
+        QFETCH(QList<QRect>, taken);
         QFETCH(bool, beside);
-        const QRect place = placeBeside(size, owner, screen);
+        const QRect place = placeBeside(size, owner, screen, taken);
         QVERIFY(screen.contains(place));
-        QCOMPARE(place.size(), size.boundedTo(screen.size()));
+        const QSize fitted = size.boundedTo(screen.size());
+        QCOMPARE(place.height(), fitted.height());
+        QVERIFY(place.width() <= fitted.width() && place.width() * 3 >= fitted.width() * 2);
         QCOMPARE(!place.intersects(owner), beside);
-        if (!beside) QVERIFY(place.topLeft() != owner.topLeft());
+        // Where it covers the owner, it covers no more than it must.
+        if (!beside) QVERIFY(place.left() == screen.left() || place.right() == screen.right());
+        for (const QRect& other : taken) {
+            QVERIFY((place.topLeft() - other.topLeft()).manhattanLength() >= 40);
+        }
     }
 
     // The choice outlives the window, in the settings it is given; a school

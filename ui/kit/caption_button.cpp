@@ -1,6 +1,7 @@
 #include "ui/kit/caption_button.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -83,6 +84,17 @@ CaptionButton::CaptionButton(const QString& objectName, const QString& caption, 
     lines_ = layout.lines;
     setGeometry(geometry);
     setAutoDefault(false);
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent* event)
+{
+    // Qt gives Enter to a button only in a dialog of its own kind; these
+    // buttons stand on plain windows, where the user expects the same.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 QList<QPoint> CaptionButton::lineOrigins() const

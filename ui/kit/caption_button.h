@@ -34,6 +34,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The baseline's starting point of each line, unpressed.

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 
 namespace qismaru::ui {
 
@@ -14,6 +15,8 @@ namespace {
 // Between two windows side by side, and from the owner's corner.
 constexpr int kGap = 8;
 constexpr int kOffset = 40;
+// How narrow a window may be made to stand beside its owner.
+constexpr double kNarrowestShare = 2.0 / 3.0;
 
 QString placeKey(const QWidget& window) { return "windows/" + window.objectName(); }
 
@@ -37,20 +40,32 @@ QSize largestOnScreen(const QWidget& window)
     return shown->availableGeometry().size() * 9 / 10;
 }
 
-QRect placeBeside(QSize size, const QRect& owner, const QRect& available)
+QRect placeBeside(QSize size, const QRect& owner, const QRect& available, const QList<QRect>& taken)
 {
     size = size.boundedTo(available.size());
+    const int roomLeft = owner.left() - kGap - available.left();
+    const int roomRight = available.right() - kGap - owner.right();
+    const bool left = roomLeft >= size.width() || (roomRight < size.width() && roomLeft >= roomRight);
+    // Where neither side has room, a window that keeps most of its width is
+    // narrowed to the roomier side (its content scrolls); a wider one stands
+    // against that edge of the screen, covering as little of the owner as it can.
+    const int room = std::max(left ? roomLeft : roomRight, 0);
+    if (room < size.width() && room >= size.width() * kNarrowestShare) size.setWidth(room);
     QRect place(QPoint(), size);
-    if (owner.left() - kGap - size.width() >= available.left()) {
+    if (left) {
         place.moveTopRight(QPoint(owner.left() - kGap - 1, owner.top()));
-    } else if (owner.right() + kGap + size.width() <= available.right()) {
-        place.moveTopLeft(QPoint(owner.right() + kGap + 1, owner.top()));
     } else {
-        place.moveTopLeft(owner.topLeft() + QPoint(kOffset, kOffset));
+        place.moveTopLeft(QPoint(owner.right() + kGap + 1, owner.top()));
     }
     // Pushed back inside the screen where it passes an edge.
     place.moveLeft(std::clamp(place.left(), available.left(), available.right() - size.width() + 1));
-    place.moveTop(std::clamp(place.top(), available.top(), available.bottom() - size.height() + 1));
+    const int lowest = available.bottom() - size.height() + 1;
+    place.moveTop(std::clamp(place.top(), available.top(), lowest));
+    // Cascaded below the windows already open there, their titles in sight.
+    const auto hides = [&place](const QRect& other) {
+        return std::abs(other.left() - place.left()) < kOffset && std::abs(other.top() - place.top()) < kOffset;
+    };
+    while (std::ranges::any_of(taken, hides) && place.top() + kOffset <= lowest) place.translate(0, kOffset);
     return place;
 }
 
@@ -68,6 +83,7 @@ void WindowPlaces::showBeside(QWidget& window, const QWidget& owner)
         return;
     }
     window.installEventFilter(this);
+    if (!placed_.contains(&window)) placed_ << &window;
     const QString key = placeKey(window);
     QByteArray kept = places_.value(key);
     if (kept.isEmpty() && settings_) kept = settings_->value(key).toByteArray();
@@ -82,7 +98,11 @@ void WindowPlaces::showBeside(QWidget& window, const QWidget& owner)
                              owner.window()->geometry().top() - ownerFrame.top(),
                              ownerFrame.right() - owner.window()->geometry().right(),
                              ownerFrame.bottom() - owner.window()->geometry().bottom());
-        const QRect place = placeBeside(window.size().grownBy(frame), ownerFrame, available);
+        QList<QRect> taken;
+        for (const QPointer<QWidget>& open : placed_) {
+            if (open && open->isVisible() && open != &window) taken << open->frameGeometry();
+        }
+        const QRect place = placeBeside(window.size().grownBy(frame), ownerFrame, available, taken);
         window.resize(place.size().shrunkBy(frame));
         // A window's position is its frame's.
         window.move(place.topLeft());

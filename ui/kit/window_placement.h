@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <memory>
 
@@ -17,9 +19,11 @@ namespace qismaru::ui {
 void showOver(QWidget& window, const QWidget& owner);
 
 // Where a window of `size` (frame included) goes beside the owner's frame:
-// to its left where the screen has room, else to its right, else offset
-// from its corner; always inside `available`, made smaller if it must be.
-QRect placeBeside(QSize size, const QRect& owner, const QRect& available);
+// to its left where the screen has room, else to its right, else on the
+// roomier side, narrowed or against the screen's edge; below the windows
+// already `taken` there rather than on them; always inside `available`,
+// made smaller if it must be.
+QRect placeBeside(QSize size, const QRect& owner, const QRect& available, const QList<QRect>& taken = {});
 
 // The largest size a window that fits its content takes on `window`'s
 // screen: nine tenths of what is available, so that its frame and the
@@ -45,6 +49,7 @@ protected:
 private:
     std::unique_ptr<QSettings> settings_;
     QHash<QString, QByteArray> places_;
+    QList<QPointer<QWidget>> placed_;
 };
 
 }  // namespace qismaru::ui

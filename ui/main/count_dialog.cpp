@@ -2,15 +2,20 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QToolButton>
+#include <array>
 
 #include "model/case_entry.h"
+#include "present/heir_labels.h"
 #include "present/refusal_texts.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
+#include "ui/kit/qt_text.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/up_down_control.h"
 #include "ui/main/entry_list.h"
@@ -49,6 +54,9 @@ CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& 
     setObjectName(design::kCountDialog);
     setWindowTitle(" حدد العدد");
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window system keeps the main window from taking input or focus
+    // while the dialog is open, whatever the user clicks.
+    setWindowModality(Qt::WindowModal);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(twipsSize(1920, 1068));
     setFont(designFont(kMsSansSerif, 7.8));
@@ -62,6 +70,12 @@ CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& 
     countLabel_->setForegroundRole(QPalette::WindowText);
     countLabel_->setFrameShape(QFrame::StyledPanel);
     showCount(0);
+    // The caption is cut short by the title bar of so narrow a window: the
+    // kind counted is named under the number, in the band the design leaves
+    // free there.
+    kindLabel_ = new QLabel(this);
+    kindLabel_->setGeometry(twipsRect(0, 852, 960, 216));
+    kindLabel_->setAlignment(Qt::AlignCenter);
 
     upDown_ = new UpDownControl(twipsRect(600, 240, 252, 612), this);
     const QFont buttons = designFont(kTraditionalArabic, 13.8);
@@ -69,9 +83,25 @@ CountDialog::CountDialog(CaseDocument& document, EntryList& entryList, QWidget& 
     cancel_ = new CaptionButton(design::kCountCancelButton, "إلغاء", twipsRect(960, 600, 855, 375), buttons, this);
 
     connect(upDown_, &UpDownControl::upPressed, this, &CountDialog::raiseCount);
-    connect(upDown_, &UpDownControl::downPressed, this, [this] { showCount(countAfterDownArrow(shownCount())); });
+    connect(upDown_, &UpDownControl::downPressed, this, &CountDialog::lowerCount);
     connect(ok_, &QPushButton::clicked, this, &CountDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &CountDialog::cancel);
+    // The buttons would take the arrow keys to move the focus among them.
+    const std::array<QWidget*, 4> focusable{ok_, cancel_, upDown_->upArrow(), upDown_->downArrow()};
+    for (QWidget* control : focusable) control->installEventFilter(this);
+    // From OK, the first control the dialog gives the focus to, to the arrows.
+    setTabOrder(ok_, cancel_);
+    setTabOrder(cancel_, upDown_->upArrow());
+    setTabOrder(upDown_->upArrow(), upDown_->downArrow());
+    ok_->setFocus();
+}
+
+void CountDialog::askFor(HeirKind kind)
+{
+    const QString name = fromView(labelsOf(kind).displayName);
+    kindLabel_->setText(name);
+    setToolTip(windowTitle().trimmed() + ": " + name);
+    setAccessibleName(toolTip());
 }
 
 int CountDialog::shownCount() const { return countLabel_->text().toInt(); }
@@ -94,6 +124,49 @@ void CountDialog::raiseCount()
         return;
     }
     showCount(countAfterUpArrow(shownCount()));
+}
+
+void CountDialog::lowerCount() { showCount(countAfterDownArrow(shownCount())); }
+
+void CountDialog::typeDigit(int digit)
+{
+    const int typed = shownCount() * 10 + digit;
+    if (typed > kMaxCount) {
+        messages_.inform(this, kProgramCaption, QString::fromStdString(countLimitText()));
+        return;
+    }
+    showCount(typed);
+}
+
+bool CountDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up) raiseCount();
+        if (key == Qt::Key_Down) lowerCount();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CountDialog::keyPressEvent(QKeyEvent* event)
+{
+    // OK and Cancel take Enter and Space themselves when they have the focus.
+    switch (event->key()) {
+    case Qt::Key_Up: raiseCount(); return;
+    case Qt::Key_Down: lowerCount(); return;
+    case Qt::Key_Backspace: showCount(shownCount() / 10); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: confirm(); return;  // the arrows are the number's, not buttons of their own
+    case Qt::Key_Escape: cancel(); return;
+    default: break;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.front().isDigit()) {
+        typeDigit(typed.front().digitValue());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CountDialog::confirm()
@@ -132,7 +205,11 @@ void CountDialog::showEvent(QShowEvent* event)
 
 void CountDialog::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) mainWindow_.setEnabled(false);
+    // A click on the dialog while another window is active activates it only
+    // after the click is handled: the activation of a dialog that OK or
+    // Cancel has closed must not disable the main window for good.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !finished_)
+        mainWindow_.setEnabled(false);
     QWidget::changeEvent(event);
 }
 

@@ -48,7 +48,7 @@ void showState(QAction& add, QAction& combined, QAction& remove, const CaseAnswe
 void addLaterDeathsMenu(MainWindow& window, CaseDocument& document, QAction* before)
 {
     QMenuBar* bar = window.menuBar();
-    auto* menu = new QMenu("الم&ناسخات", bar);
+    auto* menu = new QMenu("المنا&سخات", bar);
     menu->setObjectName(design::kLaterDeathsMenu);
     menu->menuAction()->setObjectName(design::kLaterDeathsMenu);
     hintDisabledItems(*menu, *window.statusBar());

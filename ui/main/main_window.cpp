@@ -32,6 +32,10 @@ namespace {
 // added to it, so that no answer is read as the Hanafi one by mistake.
 const char* const kCaption = "قسمارو 2";
 
+// Why the heir buttons and Cancel last choice do nothing once the case is
+// computed: the table on screen is the answer of the heirs entered.
+const char* const kComputedCaseHint = "المسألة محسوبة: احسب مسألة جديدة بالضغط على «مسألة جديدة»";
+
 QRect geometryOf(const ControlPlace& place) { return twipsRect(place.left, place.top, place.width, place.height); }
 
 }  // namespace
@@ -93,15 +97,22 @@ void MainWindow::createControls(QWidget* client)
         heirButtons_[indexOf(heir.kind)] = button;
     }
 
+    // Tab goes through the heir buttons as the grid is read, not in the
+    // order the buttons were made.
+    const std::array<HeirKind, kHeirKindCount> reading = heirButtonsInReadingOrder();
+    for (std::size_t i = 1; i < reading.size(); ++i) setTabOrder(heirButton(reading[i - 1]), heirButton(reading[i]));
+
     const auto command = [&](const char* name, const char* caption, const ControlPlace& place,
                              void (MainWindow::*handler)()) {
         auto* button = new CaptionButton(name, caption, geometryOf(place),
                                          designFont(kTraditionalArabic, place.fontPoints), client);
         connect(button, &QPushButton::clicked, this, handler);
+        return button;
     };
     command(design::kCalculateButton, "الحـســــــاب", kCalculatePlace, &MainWindow::calculate);
     command(design::kNewCaseButton, "مـسألة جــــــديــــدة", kNewCasePlace, &MainWindow::newCase);
-    command(design::kCancelLastButton, " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
+    cancelLast_ =
+        command(design::kCancelLastButton, " إلغاء آخر اختيار", kCancelLastPlace, &MainWindow::cancelLastChoice);
     command(design::kPrintButton, " طباعة", kPrintPlace, &MainWindow::print);
 
     // The line along the top of the list belongs to the window and is drawn above the list.
@@ -154,16 +165,17 @@ void MainWindow::pressHeirButton(HeirKind kind)
 {
     const KeyPress key = document_->press(kind);
     switch (key.outcome) {
-    case KeyOutcome::Ignored: return;
+    case KeyOutcome::Ignored: sayWhyComputedCaseIsClosed(); return;
     case KeyOutcome::Refused: messages_.inform(this, kProgramCaption, QString::fromStdString(key.refusal)); return;
     case KeyOutcome::Entered: entryList_->drawEntry(key.row, kind, key.count); return;
-    case KeyOutcome::AskCount: openCountDialog(); return;
+    case KeyOutcome::AskCount: openCountDialog(kind); return;
     }
 }
 
-void MainWindow::openCountDialog()
+void MainWindow::openCountDialog(HeirKind kind)
 {
     if (!countDialog_) countDialog_ = new CountDialog(*document_, *entryList_, *this, messages_);
+    countDialog_->askFor(kind);
     showOver(*countDialog_, *this);
 }
 
@@ -188,6 +200,11 @@ void MainWindow::showAnswer()
     resultArea_->clear();
     if (answer.divided()) drawPlacedTexts(*resultArea_, answer.table(TableMedium::Screen).placedTexts());
     updateTitle();
+    // The buttons a computed case leaves inert say why when pointed at.
+    const QString hint = caseState().computed ? kComputedCaseHint : QString();
+    for (CaptionButton* button : heirButtons_) button->setToolTip(hint);
+    cancelLast_->setToolTip(hint);
+    if (hint.isEmpty() && statusBar()->currentMessage() == kComputedCaseHint) statusBar()->clearMessage();
     emit caseDivided(answer.divided());
 }
 
@@ -216,7 +233,16 @@ void MainWindow::updateTitle()
 
 void MainWindow::cancelLastChoice()
 {
-    if (const auto row = document_->cancelLast()) entryList_->eraseRow(*row);
+    if (const auto row = document_->cancelLast()) {
+        entryList_->eraseRow(*row);
+    } else {
+        sayWhyComputedCaseIsClosed();
+    }
+}
+
+void MainWindow::sayWhyComputedCaseIsClosed()
+{
+    if (caseState().computed) statusBar()->showMessage(kComputedCaseHint);
 }
 
 void MainWindow::newCase()

@@ -97,7 +97,7 @@ private:
     void createControls(QWidget* client);
     void createMenu();
     void addSolutionStepsItem();
-    void openCountDialog();
+    void openCountDialog(HeirKind kind);
     // Disables this window and opens a secondary window, if there is one.
     void openOver(const std::function<void()>& open);
     bool mayLeaveCase();
@@ -110,6 +110,8 @@ private:
     void showEntries();
     void showAnswer();
     void updateTitle();
+    // In the status bar, where a computed case makes a press do nothing.
+    void sayWhyComputedCaseIsClosed();
 
     MessageBoxes& messages_;
     SecondaryWindows windows_;
@@ -119,6 +121,7 @@ private:
     EntryList* entryList_ = nullptr;
     DrawingSurface* resultArea_ = nullptr;
     std::array<CaptionButton*, kHeirKindCount> heirButtons_{};
+    CaptionButton* cancelLast_ = nullptr;
     QPointer<CountDialog> countDialog_;
 };
 

@@ -1,5 +1,8 @@
 #include "ui/main/main_window_layout.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace qismaru::ui {
 
 namespace {
@@ -35,5 +38,22 @@ static_assert(inKindOrder(kHeirButtons));
 }  // namespace
 
 const std::array<HeirButtonPlace, kHeirKindCount>& heirButtonPlaces() { return kHeirButtons; }
+
+std::array<HeirKind, kHeirKindCount> heirButtonsInReadingOrder()
+{
+    std::array<HeirButtonPlace, kHeirKindCount> places = kHeirButtons;
+    std::ranges::sort(places, {}, [](const HeirButtonPlace& heir) { return heir.place.top; });
+    // A row is the buttons whose tops lie within half a button of its first.
+    int rowTop = places.front().place.top;
+    for (HeirButtonPlace& heir : places) {
+        if (heir.place.top - rowTop >= heir.place.height / 2) rowTop = heir.place.top;
+        heir.place.top = rowTop;
+    }
+    std::ranges::sort(places, {},
+                      [](const HeirButtonPlace& heir) { return std::pair(heir.place.top, -heir.place.left); });
+    std::array<HeirKind, kHeirKindCount> order{};
+    std::ranges::transform(places, order.begin(), &HeirButtonPlace::kind);
+    return order;
+}
 
 }  // namespace qismaru::ui

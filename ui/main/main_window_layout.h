@@ -20,6 +20,10 @@ struct HeirButtonPlace {
 
 // The 21 heir buttons, in the order of the heir-kind table.
 const std::array<HeirButtonPlace, kHeirKindCount>& heirButtonPlaces();
+// The same, in the order an Arabic reader reads the grid: row by row from
+// the top, each from right to left. A button set a little lower than its
+// neighbours still stands in their row.
+std::array<HeirKind, kHeirKindCount> heirButtonsInReadingOrder();
 
 inline constexpr ControlPlace kCalculatePlace{4560, 4200, 2532, 555, 16.2};
 inline constexpr ControlPlace kNewCasePlace{4560, 4800, 2532, 252, 10.2};

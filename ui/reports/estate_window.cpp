@@ -161,11 +161,18 @@ void EstateWindow::showReport(const estate::EstateReport& report)
         view->ensurePolished();
         fitToCells(*view);
     }
-    // Sized to the report when it first opens; after that the user's size stays.
-    if (!isVisible()) fitToReport();
+    // Sized to the report when it first opens; after that the user's size
+    // stays, only widened where a new report has more columns (the later
+    // deaths' "من التركة") or wider ones than the window shows.
+    const QSize wanted = reportSize().boundedTo(largestOnScreen(*this));
+    if (!isVisible()) {
+        resize(wanted);
+    } else if (wanted.width() > width()) {
+        resize(wanted.width(), height());
+    }
 }
 
-void EstateWindow::fitToReport()
+QSize EstateWindow::reportSize() const
 {
     // The notes wrap: their height is the one they take at the tables' width.
     QWidget* content = scroll_->widget();
@@ -173,9 +180,8 @@ void EstateWindow::fitToReport()
     const int height = content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
     const int buttons = findChild<QDialogButtonBox*>()->sizeHint().height() + layout()->spacing();
     const QMargins margins = layout()->contentsMargins();
-    QSize wanted = QSize(width, height) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
-                   QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), buttons);
-    resize(wanted.boundedTo(largestOnScreen(*this)));
+    return QSize(width, height) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
+           QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), buttons);
 }
 
 void EstateWindow::copyAsText() { QApplication::clipboard()->setText(fromStd(estate::reportText(report_))); }

@@ -35,7 +35,8 @@ public:
 
 private:
     QTableView* addTable(const char* name, QStandardItemModel* model, bool header);
-    void fitToReport();
+    // The size that shows the whole report without scrolling.
+    QSize reportSize() const;
 
     Commands commands_;
     estate::EstateReport report_;
