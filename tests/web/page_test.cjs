@@ -366,6 +366,10 @@ async function linkedCase(page) {
   await calculated(page);
   await checkTable(page, '{"counts":{"h":1,"m":1,"d":3,"bm":1},"school":"maliki"}', 'a linked case');
   check.equal(await page.$eval('#school', (e) => e.value), 'maliki', 'the link chooses the school');
+  // A count of 0 is an heir absent, in a link as in the calculator's line.
+  await page.goto(fileUrl('#case=h=0,m=1,f=1&school=maliki'));
+  await page.waitForFunction(() => location.hash.startsWith('#case=m=1,f=1'));
+  await checkTable(page, '{"counts":{"h":0,"m":1,"f":1},"school":"maliki"}', 'a link with no husband (h=0)');
   await page.goto(fileUrl('#case=h=1,w=1'));
   check.equal(await message(page), 'لايجتمع الزوجان في مسألة واحدة', 'a link to an impossible case is refused');
   await page.goto(fileUrl());
