@@ -1,6 +1,6 @@
 // The web page as a user drives it, opened from disk: heirs entered by
 // clicks and by keys, Calculate, the table against the native calculator's
-// answer to the same case, another school, the solution, the estate, the
+// answer to the same case, the page's faces, another school, the solution, the estate, the
 // entry rules' refusals, case files opened, refused and saved, a later
 // death entered and its combined table, the link that reopens a case, the
 // copied text, the printed page, a phone's width, and no request outside
@@ -116,6 +116,23 @@ async function typicalCaseByClicks(page) {
   );
   await press(page, 's');
   check.ok(!(await page.$('#count-dialog[open]')), 'a computed case takes no more heirs');
+  await fonts(page);
+}
+
+// The page's faces, cut to the characters it writes: each loads, and
+// together they weigh a fraction of Debian's files (927 KB).
+async function fonts(page) {
+  const faces = await page.evaluate(async () => {
+    await document.fonts.ready;
+    return [...document.fonts].map((face) => `${face.family} ${face.weight}: ${face.status}`);
+  });
+  check.ok(faces.length === 3 && faces.every((face) => face.endsWith(': loaded')), `the faces load: ${faces}`);
+  const folder = path.join(site, 'fonts');
+  const bytes = fs
+    .readdirSync(folder)
+    .filter((name) => /\.(ttf|otf|woff2?)$/.test(name))
+    .reduce((sum, name) => sum + fs.statSync(path.join(folder, name)).size, 0);
+  check.ok(bytes < 200 * 1024, `the fonts sent weigh ${bytes} bytes`);
 }
 
 async function otherSchoolByKeys(page) {
