@@ -48,6 +48,19 @@ PlacedText positionsOnPage(const Positions& positions)
     return {page_positions::kX, page_positions::kY, positionsLine(positions)};
 }
 
+std::string positionHindrance(PositionsProblem problem, bool ofNoReturn)
+{
+    switch (problem) {
+    case PositionsProblem::None: return "";
+    case PositionsProblem::NoReturnOutsideItsSchools:
+        return "عدم الرد قول المتقدمين من المالكية والشافعية وحدهم: اختر أحد المذهبين ليتاح";
+    case PositionsProblem::BothReturns:
+        return ofNoReturn ? "لا يجتمع عدم الرد والرد على أحد الزوجين: ألغِ الرد على أحد الزوجين ليتاح"
+                          : "لا يجتمع الرد على أحد الزوجين وعدم الرد: ألغِ عدم الرد ليتاح";
+    }
+    return "";
+}
+
 std::string differsFromHanafiNote(const Positions& positions)
 {
     // Under the Hanafi school only the return to a spouse, and Abu Yusuf's

@@ -13,6 +13,11 @@ namespace qismaru {
 // estate name them.
 std::string positionsLine(const Positions& positions);
 
+// Why a position cannot be chosen with the others (no return under a school
+// that never held it, or beside the return to a spouse), said where the user
+// looks for it beside the disabled switch; "" for PositionsProblem::None.
+std::string positionHindrance(PositionsProblem problem, bool ofNoReturn);
+
 // Said where an answer differs from the Hanafi school's without the extra
 // positions: the default answer, the one every other school and position is
 // marked against.

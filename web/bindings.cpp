@@ -17,14 +17,19 @@ using emscripten::val;
 
 // answer(line, flags): the line qismaru-calc --batch writes for `line`
 // given `flags`; flags the calculator refuses throw its one-line reason.
-std::string answer(const std::string& line, const val& flags)
+// The texts come as the script holds them, UTF-16, so that a lone surrogate
+// reaches the calculator as malformed UTF-8 (utf8FromScript).
+std::string answer(const std::u16string& line, const val& flags)
 {
     std::vector<std::string> arguments;
     if (!flags.isUndefined() && !flags.isNull()) {
         if (!flags.isArray()) val::global("TypeError").new_(std::string("flags must be an array of strings")).throw_();
-        arguments = emscripten::vecFromJSArray<std::string>(flags);
+        for (const std::u16string& flag : emscripten::vecFromJSArray<std::u16string>(flags)) {
+            arguments.push_back(qismaru::web::utf8FromScript(flag));
+        }
     }
-    const qismaru::web::LineAnswer answered = qismaru::web::answerBatchLine(line, arguments);
+    const qismaru::web::LineAnswer answered =
+        qismaru::web::answerBatchLine(qismaru::web::utf8FromScript(line), arguments);
     if (!answered.ok()) val::global("Error").new_(answered.error).throw_();
     return answered.output;
 }

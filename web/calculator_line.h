@@ -23,4 +23,12 @@ struct LineAnswer {
 // refused, so that one line always gets one answer.
 LineAnswer answerBatchLine(std::string_view line, const std::vector<std::string>& flags);
 
+// A text of the page's script, which holds it as UTF-16 code units, in
+// UTF-8. A surrogate without its other half is no character, and no UTF-8
+// holds it: it is written as the three bytes its code unit would take, which
+// the calculator refuses as it refuses any malformed UTF-8, rather than
+// taking the character after it for its other half and answering another
+// line than the one given.
+std::string utf8FromScript(std::u16string_view text);
+
 }  // namespace qismaru::web

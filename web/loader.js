@@ -6,11 +6,10 @@
 var createQismaru = (function () {
   'use strict';
   var scriptUrl = typeof document !== 'undefined' && document.currentScript ? document.currentScript.src : '';
-  var wasmFromDisk = null;
+  var fromDisk = scriptUrl.indexOf('file:') === 0;
 
   function loadWasmScript() {
-    if (wasmFromDisk) return wasmFromDisk;
-    wasmFromDisk = new Promise(function (resolve, reject) {
+    return new Promise(function (resolve, reject) {
       var script = document.createElement('script');
       script.src = new URL('qismaru.wasm.js', scriptUrl).href;
       script.onload = function () {
@@ -35,19 +34,50 @@ var createQismaru = (function () {
       };
       document.head.appendChild(script);
     });
-    return wasmFromDisk;
   }
 
-  var fromDisk = scriptUrl.indexOf('file:') === 0;
-  // Read at once, while the page is still being parsed.
-  if (fromDisk) loadWasmScript();
+  // The module's code, compiled as it arrives (over http) and while the
+  // page's scripts, styles and fonts load: begun as soon as this script runs.
+  function compile() {
+    if (fromDisk) return loadWasmScript().then(WebAssembly.compile);
+    var address = new URL('qismaru.wasm', scriptUrl).href;
+    var fetched = function () {
+      return fetch(address, { credentials: 'same-origin' });
+    };
+    // A host that does not send it as application/wasm cannot stream it.
+    return WebAssembly.compileStreaming(fetched()).catch(function () {
+      return fetched()
+        .then(function (response) {
+          return response.arrayBuffer();
+        })
+        .then(WebAssembly.compile);
+    });
+  }
+
+  var compiled = null;
+  if (scriptUrl) {
+    compiled = compile();
+    // A failure is told when the page asks for the module (createQismaru).
+    compiled.catch(function () {});
+  }
 
   return function createQismaru(options) {
     var settings = Object.assign({}, options);
-    var bytes = fromDisk && !settings.wasmBinary ? loadWasmScript() : Promise.resolve(settings.wasmBinary);
-    return bytes.then(function (wasm) {
-      if (wasm) settings.wasmBinary = wasm;
-      return qismaruModule(settings);
+    if (!compiled || settings.wasmBinary || settings.instantiateWasm) return qismaruModule(settings);
+    var failure = null;
+    var failed = new Promise(function (resolve, reject) {
+      failure = reject;
     });
+    settings.instantiateWasm = function (imports, receive) {
+      compiled
+        .then(function (module) {
+          return WebAssembly.instantiate(module, imports).then(function (instance) {
+            receive(instance, module);
+          });
+        })
+        .catch(failure);
+      return {};
+    };
+    return Promise.race([qismaruModule(settings), failed]);
   };
 })();

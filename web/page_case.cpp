@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "calc/case_input.h"
 #include "files/case_file.h"
 #include "files/estate_json.h"
 #include "present/combined_sentences.h"
@@ -43,22 +44,24 @@ const char* outcomeName(Calculation::Outcome outcome)
     return "unchanged";
 }
 
-// "h=1,m=1" as its codes and counts, in the order written; nothing when a
-// part is not CODE=N with a known code and a whole count.
+// "h=1,m=1" read as qismaru-calc and the desktop's --case read their CODE=N
+// arguments, by the calculator's own reader: a count of 0 is an heir
+// absent, and what it refuses is no case. The heirs come in the order
+// written, as their buttons would have entered them.
 std::optional<std::vector<HeirEntry>> linkHeirs(const std::string& text)
 {
-    std::vector<HeirEntry> heirs;
-    std::size_t start = 0;
-    while (start <= text.size()) {
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find(',', start), text.size());
-        const std::string part = text.substr(start, end - start);
-        const std::size_t eq = part.find('=');
-        const std::optional<HeirKind> kind = kindFromCode(part.substr(0, eq));
-        const std::string count = eq == std::string::npos ? "" : part.substr(eq + 1);
-        const bool whole = !count.empty() && count.size() <= 5 && count.find_first_not_of("0123456789") == count.npos;
-        if (!kind || !whole || std::stoi(count) > kMaxCount) return std::nullopt;
-        heirs.push_back({*kind, std::stoi(count)});
+        items.push_back(text.substr(start, end - start));
         start = end + 1;
+    }
+    const calc::CaseInput read = calc::countsFromArguments(items);
+    if (!read.ok()) return std::nullopt;
+    std::vector<HeirEntry> heirs;
+    for (const std::string& item : items) {
+        const HeirKind kind = *kindFromCode(item.substr(0, item.find('=')));
+        if (read.counts.has(kind)) heirs.push_back({kind, read.counts.of(kind)});
     }
     return heirs;
 }

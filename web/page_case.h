@@ -46,8 +46,9 @@ public:
     // The estate as a batch line carries it, or "null" for none.
     void setEstate(const std::string& estate);
 
-    // The heirs of a link "h=1,m=1,f=1" entered as their buttons would enter
-    // them under the school, in place of the case: {"ok": true} or
+    // The heirs of a link "h=1,m=1,f=1", read as the calculator reads its
+    // CODE=N arguments (h=0 is no husband), entered as their buttons would
+    // enter them under the school, in place of the case: {"ok": true} or
     // {"ok": false, "message": "..."} with the case left as it was.
     std::string enterLink(const std::string& heirs, const std::string& school);
 

@@ -54,7 +54,9 @@ Json schoolsJson()
         schools.push_back({{"key", info.key},
                            {"name", info.name},
                            {"grandmotherLimit", info.grandmotherLimit},
-                           {"mayRefuseReturn", schoolMayRefuseReturn(info.school)}});
+                           {"mayRefuseReturn", schoolMayRefuseReturn(info.school)},
+                           {"noReturnHindrance",
+                            positionHindrance(problemOf(Positions{.school = info.school, .noReturn = true}), true)}});
     }
     return schools;
 }

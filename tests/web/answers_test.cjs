@@ -1,7 +1,7 @@
 // answer(line, flags) in the browser against the native qismaru-calc --batch,
 // byte for byte: mixed lines (every school and position, estates, result
-// lines read back, refused lines) under the calculator's batch flags, and
-// flags it refuses. The page is served over http, as a static host serves
+// lines read back, refused lines, lines a script holds that UTF-8 cannot)
+// under the calculator's batch flags, and flags it refuses. The page is served over http, as a static host serves
 // it, so that the module is fetched from qismaru.wasm.
 'use strict';
 const { spawnSync } = require('child_process');
@@ -120,6 +120,19 @@ const namedLines = [
   '{"counts":' + '{"a":'.repeat(40) + '1' + '}'.repeat(41),
 ];
 
+// Lines a script may hold that UTF-8 cannot: a surrogate without its other
+// half. The calculator is given the three bytes of the lone code unit, which
+// it refuses as malformed UTF-8; the character after it is not taken for its
+// other half. A whole pair is one character, as in any UTF-8.
+const lone = (hex) => Buffer.from(hex, 'hex');
+const scriptLines = [
+  { line: '{"h":1}\ud800x', bytes: ['{"h":1}', lone('eda080'), 'x'] },
+  { line: '{"h":1,"m":1}\udfff', bytes: ['{"h":1,"m":1}', lone('edbfbf')] },
+  { line: '{"counts":{"h":1},"school":"\udc00\ud800"}', bytes: ['{"counts":{"h":1},"school":"', lone('edb080eda080'), '"}'] },
+  { line: '\ud83d{"h":1}', bytes: [lone('eda0bd'), '{"h":1}'] },
+  { line: '{"h":1,"x\ud83d\ude00":1}', bytes: ['{"h":1,"x\ud83d\ude00":1}'] },
+].map(({ line, bytes }) => ({ line, flags: [], input: Buffer.concat(bytes.map((part) => Buffer.from(part))) }));
+
 const flagSets = [
   [],
   ['--explain'],
@@ -143,13 +156,14 @@ function questions() {
   const asked = [];
   for (const line of namedLines) for (const flags of flagSets) asked.push({ line, flags });
   for (let i = 0; i < 2000; ++i) asked.push({ line: caseLine(), flags: flagSets[i % (flagSets.length - 3)] });
-  return asked;
+  return [...asked, ...scriptLines];
 }
 
 // What the native calculator writes for one line alone: its line, or the
 // reason it refused to run, as answer() throws it.
-function nativeAnswer({ line, flags }) {
-  const run = spawnSync(calc, ['--batch', ...flags], { input: line + '\n', encoding: 'utf8' });
+function nativeAnswer({ line, flags, input }) {
+  const bytes = Buffer.concat([input || Buffer.from(line), Buffer.from('\n')]);
+  const run = spawnSync(calc, ['--batch', ...flags], { input: bytes, encoding: 'utf8' });
   if (run.status === 2 || run.status === 4) return { error: run.stderr.replace(/\n$/, '') };
   return { output: run.stdout.replace(/\n$/, '') };
 }
@@ -164,16 +178,19 @@ async function main() {
     await page.goto(siteUrl + 'index.html', { waitUntil: 'load' });
     await page.waitForSelector('body[data-ready]');
     const started = Date.now();
+    // Each line goes to the page as JSON text, whose escapes carry a lone
+    // surrogate that the browser's protocol would not.
+    const written = asked.map(({ line, flags }) => ({ line: JSON.stringify(line), flags }));
     const answered = await page.evaluate(async (asked) => {
       const module = await createQismaru();
       return asked.map(({ line, flags }) => {
         try {
-          return { output: module.answer(line, flags) };
+          return { output: module.answer(JSON.parse(line), flags) };
         } catch (error) {
           return { error: error.message };
         }
       });
-    }, asked);
+    }, written);
     const seconds = (Date.now() - started) / 1000;
     asked.forEach((question, i) => {
       check.equal(answered[i], expected[i], `answer(${JSON.stringify(question.line).slice(0, 120)}, ${JSON.stringify(question.flags)})`);

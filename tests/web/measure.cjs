@@ -1,8 +1,9 @@
 // The web page's speed and size, for the README (measured, not asserted):
-// the time from opening index.html from disk to the first answer on the
-// screen, the time of each Calculate, and the bytes a static host sends.
+// the time from opening index.html, from disk and over http, to the first
+// answer on the screen, the time of each Calculate, the bytes a host sends.
 'use strict';
 const fs = require('fs');
+const http = require('http');
 const path = require('path');
 const zlib = require('zlib');
 const { launch, fileUrl, site } = require('./browser.cjs');
@@ -10,22 +11,51 @@ const { launch, fileUrl, site } = require('./browser.cjs');
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const ms = (value) => `${value.toFixed(1)} ms`;
 
-// Each opening in a fresh browser profile, as a first visit.
-async function firstAnswers(browser, runs) {
+// Each opening a cold start: a browser of its own, with an empty profile,
+// so that nothing of the page (its files, the module's compiled code) is
+// cached. The time is the page's own, from the navigation's start to the
+// table on the screen.
+async function firstAnswers(address, runs) {
   const times = [];
   for (let i = 0; i < runs; ++i) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.goto(fileUrl('#case=h=1,m=1,f=1'));
-    await page.waitForSelector('body[data-ready]');
-    const [calculate] = await page.evaluate(() =>
-      performance.getEntriesByName('qismaru-calculate').map((entry) => entry.startTime + entry.duration)
-    );
-    times.push(calculate);
-    await context.close();
+    const browser = await launch();
+    try {
+      const page = await browser.newPage();
+      await page.goto(address + '#case=h=1,m=1,f=1');
+      await page.waitForSelector('body[data-ready]');
+      const [calculate] = await page.evaluate(() =>
+        performance.getEntriesByName('qismaru-calculate').map((entry) => entry.startTime + entry.duration)
+      );
+      times.push(calculate);
+    } finally {
+      await browser.close();
+    }
   }
   return times;
 }
+
+// The site over http, as a static host serves it, on a port of its own.
+function serve() {
+  const server = http.createServer((request, response) => {
+    const name = path.join(site, decodeURIComponent(new URL(request.url, 'http://host').pathname));
+    if (!name.startsWith(site + path.sep) || !fs.existsSync(name) || !fs.statSync(name).isFile()) {
+      response.writeHead(404);
+      response.end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': contentTypes[path.extname(name)] || 'application/octet-stream' });
+    fs.createReadStream(name).pipe(response);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+const contentTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.css': 'text/css',
+  '.js': 'text/javascript',
+  '.wasm': 'application/wasm',
+  '.woff2': 'font/woff2',
+  '.ttf': 'font/ttf',
+};
 
 // Cases of every size, answered one after another through the page's link,
 // each Calculate timed from the press to the table on the screen.
@@ -88,16 +118,24 @@ function sizes() {
   }));
   const fonts = fs
     .readdirSync(path.join(site, 'fonts'))
-    .filter((name) => name.endsWith('.ttf'))
+    .filter((name) => /\.(ttf|woff2)$/.test(name))
     .reduce((sum, name) => sum + fs.statSync(path.join(site, 'fonts', name)).size, 0);
   return { rows: [...rows, total], fonts, fromDisk: fs.statSync(path.join(site, 'qismaru.wasm.js')).size };
 }
 
 async function main() {
+  const server = await serve();
+  const runs = 9;
+  const first = {
+    'from disk (file://)': await firstAnswers(fileUrl(), runs),
+    'over http': await firstAnswers(`http://127.0.0.1:${server.address().port}/index.html`, runs),
+  };
+  server.close();
+  for (const [where, times] of Object.entries(first)) {
+    console.log(`first answer ${where}, index.html#case=h=1,m=1,f=1, ${runs} cold browsers: median ${ms(median(times))}, slowest ${ms(Math.max(...times))}`);
+  }
   const browser = await launch();
   try {
-    const first = await firstAnswers(browser, 9);
-    console.log(`first answer from disk (index.html#case=h=1,m=1,f=1, 9 fresh profiles): median ${ms(median(first))}, slowest ${ms(Math.max(...first))}`);
     const { times, slowest } = await calculations(browser);
     const sorted = [...times].sort((a, b) => a - b);
     console.log(`Calculate (${times.length} cases, press to table): median ${ms(median(times))}, 95th percentile ${ms(sorted[Math.floor(sorted.length * 0.95)])}, slowest ${ms(sorted[sorted.length - 1])}`);

@@ -44,22 +44,44 @@ TEST(PageApi, OneBatchLineAnsweredAsTheCalculatorAnswersIt)
 
 TEST(PageApi, LinksEnteredByTheEntryRules)
 {
+    // A link is read as the calculator reads its CODE=N arguments: a count of
+    // 0 is an heir absent, a count it refuses is no case; what it reads is
+    // entered by the buttons' rules, refused in their words.
     struct Row {
         const char* heirs;
         const char* school;
-        const char* refusal;  // a part of the message, or nothing when entered
+        const char* refusal;       // a part of the message, or nothing when entered
+        const char* entered = "";  // the codes entered, in order, when it is
     } const rows[] = {
-        {"h=1,m=1,f=1", "hanafi", nullptr}, {"gm=3", "hanbali", nullptr},    {"h=1,w=1", "hanafi", "الزوجان"},
-        {"w=5", "hanafi", "أربع"},          {"gm=3", "maliki", "جدتين"},     {"d=0", "hanafi", "بهذا العدد"},
-        {"d=99999", "hanafi", "لا يدل"},    {"m=2", "hanafi", "بهذا العدد"}, {"x=1", "hanafi", "لا يدل"},
-        {"h=1,", "hanafi", "لا يدل"},       {"", "hanafi", "لا يدل"},
+        {"h=1,m=1,f=1", "hanafi", nullptr, "h m f"},
+        {"gm=3", "hanbali", nullptr, "gm"},
+        {"h=0,m=1,f=1", "hanafi", nullptr, "m f"},
+        {"m=1,d=0,w=0,s=2", "hanafi", nullptr, "m s"},
+        {"h=1,w=1", "hanafi", "الزوجان"},
+        {"w=5", "hanafi", "أربع"},
+        {"gm=3", "maliki", "جدتين"},
+        {"d=0", "hanafi", "لا يدل"},
+        {"h=0", "hanafi", "لا يدل"},
+        {"d=99999", "hanafi", "لا يدل"},
+        {"m=2", "hanafi", "لا يدل"},
+        {"x=1", "hanafi", "لا يدل"},
+        {"h=1,", "hanafi", "لا يدل"},
+        {"h=1,h=0", "hanafi", "لا يدل"},
+        {"", "hanafi", "لا يدل"},
     };
     for (const Row& row : rows) {
         PageCase page;
         page.enterLink("m=1", "hanafi");
         const json entered = json::parse(page.enterLink(row.heirs, row.school));
         EXPECT_EQ(entered["ok"], row.refusal == nullptr) << row.heirs;
-        if (!row.refusal) continue;
+        if (!row.refusal) {
+            std::string codes;
+            for (const json& entry : json::parse(page.entries())) {
+                codes += (codes.empty() ? "" : " ") + entry["code"].get<std::string>();
+            }
+            EXPECT_EQ(codes, row.entered) << row.heirs;
+            continue;
+        }
         EXPECT_NE(entered["message"].get<std::string>().find(row.refusal), std::string::npos) << row.heirs;
         EXPECT_EQ(page.entries(), R"([{"code":"m","name":"أم","count":1,"counted":false,"row":1}])") << row.heirs;
     }

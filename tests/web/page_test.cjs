@@ -1,6 +1,6 @@
 // The web page as a user drives it, opened from disk: heirs entered by
 // clicks and by keys, Calculate, the table against the native calculator's
-// answer to the same case, another school, the solution, the estate, the
+// answer to the same case, the page's faces, another school, the solution, the estate, the
 // entry rules' refusals, case files opened, refused and saved, a later
 // death entered and its combined table, the link that reopens a case, the
 // copied text, the printed page, a phone's width, and no request outside
@@ -116,6 +116,23 @@ async function typicalCaseByClicks(page) {
   );
   await press(page, 's');
   check.ok(!(await page.$('#count-dialog[open]')), 'a computed case takes no more heirs');
+  await fonts(page);
+}
+
+// The page's faces, cut to the characters it writes: each loads, and
+// together they weigh a fraction of Debian's files (927 KB).
+async function fonts(page) {
+  const faces = await page.evaluate(async () => {
+    await document.fonts.ready;
+    return [...document.fonts].map((face) => `${face.family} ${face.weight}: ${face.status}`);
+  });
+  check.ok(faces.length === 3 && faces.every((face) => face.endsWith(': loaded')), `the faces load: ${faces}`);
+  const folder = path.join(site, 'fonts');
+  const bytes = fs
+    .readdirSync(folder)
+    .filter((name) => /\.(ttf|otf|woff2?)$/.test(name))
+    .reduce((sum, name) => sum + fs.statSync(path.join(folder, name)).size, 0);
+  check.ok(bytes < 200 * 1024, `the fonts sent weigh ${bytes} bytes`);
 }
 
 async function otherSchoolByKeys(page) {
@@ -366,6 +383,16 @@ async function linkedCase(page) {
   await calculated(page);
   await checkTable(page, '{"counts":{"h":1,"m":1,"d":3,"bm":1},"school":"maliki"}', 'a linked case');
   check.equal(await page.$eval('#school', (e) => e.value), 'maliki', 'the link chooses the school');
+  // A count of 0 is an heir absent, in a link as in the calculator's line.
+  await page.goto(fileUrl('#case=h=0,m=1,f=1&school=maliki'));
+  await page.waitForFunction(() => location.hash.startsWith('#case=m=1,f=1'));
+  await checkTable(page, '{"counts":{"h":0,"m":1,"f":1},"school":"maliki"}', 'a link with no husband (h=0)');
+  // A school that refuses the shown case takes it out of the address.
+  await page.goto(fileUrl('#case=gm=3,d=1&school=hanafi'));
+  await calculated(page);
+  await page.select('#school', 'maliki');
+  check.ok((await message(page)).includes('جدتين'), 'three grandmothers are refused under the Malikis');
+  check.equal(await page.evaluate(() => location.hash), '', 'and the address no longer names the Hanafi answer');
   await page.goto(fileUrl('#case=h=1,w=1'));
   check.equal(await message(page), 'لايجتمع الزوجان في مسألة واحدة', 'a link to an impossible case is refused');
   await page.goto(fileUrl());
@@ -391,14 +418,39 @@ async function help(page) {
   await page.keyboard.press('Escape');
 }
 
+// A phone: the linked case with its estate answered and brought into view,
+// the settlement's wide table scrolled in its frame, the dialogs opened at
+// their start, and why no return cannot be chosen under the Hanafis.
 async function phone(page) {
   await page.setViewport({ width: 360, height: 740 });
-  await page.goto(fileUrl('#case=h=1,m=1,d=3,bm=1'));
+  await page.goto(fileUrl('#case=h=1,m=1,d=3,bm=1&school=hanafi&estate=120000.50&debts=5000'));
   await page.waitForSelector('body[data-ready]');
   check.ok(
     await page.evaluate(() => document.documentElement.scrollWidth <= 360),
-    'a 360-pixel phone needs no sideways scrolling'
+    'a 360-pixel phone needs no sideways scrolling, a settlement shown'
   );
+  check.ok(await page.$eval('#estate-result', (e) => !e.hidden), 'the link carries the estate');
+  check.ok(
+    (await page.evaluate(() => location.hash)).includes('&estate=120,000.50&'),
+    'and the address keeps it after Calculate'
+  );
+  const top = await page.$eval('#result', (e) => e.getBoundingClientRect().top);
+  check.ok(top >= -1 && top < 100, `the answer is brought into view (its top at ${top})`);
+  check.ok(
+    await page.$eval('#no-return-why', (e) => !e.hidden && e.textContent.includes('المالكية والشافعية')),
+    'a disabled no return says why'
+  );
+  await page.click('#estate-button');
+  await page.waitForSelector('#estate-dialog[open]');
+  check.ok(
+    await page.$eval('#estate-dialog', (e) => e.scrollLeft === 0 && e.scrollWidth <= e.clientWidth),
+    'the estate dialog fits the phone, its labels and OK on screen'
+  );
+  await page.keyboard.press('Escape');
+  await page.click('#help-button');
+  await page.waitForSelector('#help-dialog[open]');
+  check.equal(await page.$eval('#help-dialog', (e) => e.scrollTop), 0, 'the help opens at its start');
+  await page.keyboard.press('Escape');
 }
 
 // The folder copied elsewhere, under a name with a blank and Arabic letters,

@@ -32,21 +32,6 @@ QAction* addCheckable(QMenu& menu, const QString& objectName, const QString& cap
 const char* const kSpouseReturnTip = "يأخذ أحد الزوجين إذا انفرد المال كله: فرضه، والباقي بالرد";
 const char* const kNoReturnTip = "لا رد: ما فضل عن الفروض لبيت المال، على قول المتقدمين من المالكية والشافعية";
 
-// Why a position cannot be chosen with the others, said where the user
-// looks for it: in the status bar and the tip of its disabled item.
-QString hindrance(PositionsProblem problem, bool ofNoReturn)
-{
-    switch (problem) {
-    case PositionsProblem::None: return {};
-    case PositionsProblem::NoReturnOutsideItsSchools:
-        return "عدم الرد قول المتقدمين من المالكية والشافعية وحدهم: اختر أحد المذهبين ليتاح";
-    case PositionsProblem::BothReturns:
-        return ofNoReturn ? "لا يجتمع عدم الرد والرد على أحد الزوجين: ألغِ الرد على أحد الزوجين ليتاح"
-                          : "لا يجتمع الرد على أحد الزوجين وعدم الرد: ألغِ عدم الرد ليتاح";
-    }
-    return {};
-}
-
 // A switch is offered when turning it on leaves positions that go together;
 // turned on, it can always be turned off.
 void showSwitch(QAction& item, bool on, PositionsProblem ifTurnedOn, bool ofNoReturn, const char* tip)
@@ -54,7 +39,7 @@ void showSwitch(QAction& item, bool on, PositionsProblem ifTurnedOn, bool ofNoRe
     item.setChecked(on);
     const bool offered = on || ifTurnedOn == PositionsProblem::None;
     item.setEnabled(offered);
-    const QString said = offered ? QString(tip) : hindrance(ifTurnedOn, ofNoReturn);
+    const QString said = offered ? QString(tip) : fromView(positionHindrance(ifTurnedOn, ofNoReturn));
     item.setStatusTip(said);
     item.setToolTip(said);
 }

@@ -93,7 +93,10 @@
   async function shown(result) {
     showEntries();
     showAnswer();
+    // The address names the case shown; a case refused under the chosen
+    // school is not the one a link would reopen.
     if (result.outcome === 'answered') keepLink();
+    else forgetLink();
     if (result.outcome === 'refused' || result.outcome === 'beyond') await tell(result.said.join('\n'));
   }
 
@@ -104,7 +107,15 @@
     await shown(result);
     if (result.outcome === 'answered') {
       performance.measure('qismaru-calculate', { start: started, end: performance.now() });
+      bringIntoView($('result'));
     }
+  }
+
+  // On a phone the answer stands below the heirs' buttons: Calculate brings
+  // it up, where a wide screen shows it beside them already.
+  function bringIntoView(element) {
+    const top = element.getBoundingClientRect().top;
+    if (top < 0 || top > window.innerHeight / 2) element.scrollIntoView({ block: 'start' });
   }
 
   // The answer of the case on screen, or none while the case is open.
@@ -164,6 +175,10 @@
     $('no-return').checked = chosen.noReturn;
     const school = catalogue.schools.find((s) => s.key === chosen.school);
     $('no-return').disabled = !school.mayRefuseReturn;
+    // Why it cannot be chosen, where a phone's user, who has no tooltip, sees it.
+    $('no-return-why').textContent = school.noReturnHindrance;
+    $('no-return-why').hidden = school.mayRefuseReturn;
+    $('no-return').parentElement.title = school.noReturnHindrance;
   }
 
   function cancelLast() {
@@ -178,6 +193,10 @@
     estateForm = null;
     fileName = null;
     $('result').hidden = true;
+    forgetLink();
+  }
+
+  function forgetLink() {
     history.replaceState(null, '', location.pathname + location.search);
   }
 
@@ -196,7 +215,40 @@
     let link = '#case=' + heirs + '&school=' + chosen.school;
     if (chosen.spouseReturn) link += '&spouseReturn=1';
     if (chosen.noReturn) link += '&noReturn=1';
+    return link + linkOfEstate();
+  }
+
+  // The estate in a link, named as qismaru-calc's options name it.
+  const estateLinkNames = ['estate', 'funeral', 'debts', 'bequest'];
+
+  function linkOfEstate() {
+    if (!estateForm) return '';
+    let link = '';
+    estateForm.amounts.forEach((amount, i) => {
+      if (amount !== '') link += '&' + estateLinkNames[i] + '=' + encodeURIComponent(amount).replace(/%2C/g, ',');
+    });
+    if (estateForm.heirsConsent) link += '&heirsConsent=1';
+    if (estateForm.decimals !== null) link += '&decimals=' + estateForm.decimals;
     return link;
+  }
+
+  // The estate a link names, read as the estate dialog reads its fields:
+  // true when there is none or it was entered, false when it was refused.
+  async function enterLinkedEstate(link, truth) {
+    if (!link.has('estate')) return true;
+    const form = {
+      amounts: estateLinkNames.map((name) => link.get(name) || ''),
+      heirsConsent: truth('heirsConsent'),
+      decimals: link.has('decimals') ? Number(link.get('decimals')) : catalogue.estateForm.defaultDecimals,
+    };
+    const reading = JSON.parse(engine.readEstateForm(JSON.stringify(form)));
+    if (!reading.ok) {
+      await tell(reading.message);
+      return false;
+    }
+    pageCase.setEstate(JSON.stringify(reading.estate));
+    estateForm = reading.form;
+    return true;
   }
 
   // The address of the page names the computed case, so that it can be
@@ -224,7 +276,7 @@
     pageCase.setPositions(JSON.stringify({ school: key, spouseReturn: truth('spouseReturn'), noReturn: truth('noReturn') }));
     keepPositions();
     showEntries();
-    await calculate();
+    if (await enterLinkedEstate(link, truth)) await calculate();
   }
 
   async function copyText(text) {
@@ -296,7 +348,10 @@
     estateForm = form;
     $('estate-dialog').close();
     // The settlement follows at once when the case is answered already.
-    if (pageCase.computed()) showAnswer();
+    if (pageCase.computed()) {
+      showAnswer();
+      keepLink();
+    }
   }
 
   function acceptEstate(event) {
@@ -325,8 +380,11 @@
     for (const row of $('help-schools').querySelectorAll('tr')) {
       row.classList.toggle('current', row.dataset.school === school);
     }
-    $('help-dialog').showModal();
-    $('help-close').focus();
+    const dialog = $('help-dialog');
+    dialog.showModal();
+    // Read from its start: the close button is at its end.
+    $('help-close').focus({ preventScroll: true });
+    dialog.scrollTop = 0;
   }
 
   function connect() {
