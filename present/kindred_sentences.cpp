@@ -51,7 +51,7 @@ std::string shareText(Fraction share) { return share == Fraction::whole(1) ? "ا
 // "ه" or "ها" after a word about one person on the path.
 std::string_view hisOrHer(const RelativePath& path) { return pronoun(agreementOf(path, 1)); }
 
-std::string joined(const std::vector<std::string>& parts, std::string_view separator = "، ")
+std::string joined(const std::vector<std::string>& parts, std::string_view separator = "، و")
 {
     std::string text;
     for (const std::string& part : parts) {
