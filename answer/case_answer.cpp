@@ -28,10 +28,15 @@ void settle(CaseAnswer& answer)
 CaseAnswer answerByPath(CaseAnswer answer, Detail detail)
 {
     std::shared_ptr<StepTrace> trace;
-    if (detail == Detail::Steps) trace = std::make_shared<StepTrace>();
-    answer.byPath = computeCase(answer.relatives(), answer.positions(), trace.get());
+    std::shared_ptr<KindredTrace> kindredTrace;
+    if (detail == Detail::Steps) {
+        trace = std::make_shared<StepTrace>();
+        kindredTrace = std::make_shared<KindredTrace>();
+    }
+    answer.byPath = computeCase(answer.relatives(), answer.positions(), trace.get(), kindredTrace.get());
     answer.computation = answer.byPath->computation;
     answer.trace = std::move(trace);
+    answer.kindredTrace = std::move(kindredTrace);
     settle(answer);
     return answer;
 }
@@ -54,7 +59,7 @@ ResultTable CaseAnswer::table(TableMedium medium) const
 std::vector<SolutionStep> CaseAnswer::solution() const
 {
     if (!divided() || !trace) return {};
-    if (byPath) return solutionSteps(relatives(), *byPath, *trace);
+    if (byPath) return solutionSteps(relatives(), *byPath, *trace, *kindredTrace);
     return solutionSteps(counts(), *computation, *trace);
 }
 

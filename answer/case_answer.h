@@ -8,6 +8,7 @@
 
 #include "answer/later_deaths.h"
 #include "engine/compute_case.h"
+#include "engine/kindred_trace.h"
 #include "engine/path_case.h"
 #include "engine/step_trace.h"
 #include "estate/combined_settlement.h"
@@ -57,6 +58,8 @@ struct CaseAnswer {
     // answer share it, and a batch, which asks for the figures alone, has none.
     std::optional<CaseComputation> computation;
     std::shared_ptr<const StepTrace> trace;
+    // With the steps, a case by path: the decisions about its distant kindred.
+    std::shared_ptr<const KindredTrace> kindredTrace;
     // A case by path: its division by path, of which `computation` is the
     // division by the kinds its relatives stand in.
     std::optional<PathComputation> byPath;

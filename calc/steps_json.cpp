@@ -18,6 +18,7 @@ const char* stepName(StepType type)
     case StepType::Division: return "division";
     case StepType::Named: return "named";
     case StepType::School: return "school";
+    case StepType::Kindred: return "kindred";
     }
     return "";
 }
@@ -36,8 +37,10 @@ void writeNumber(JsonWriter& json, const char* name, std::int64_t n)
     json.value(n);
 }
 
+// The distant kindred stand in no kind: their steps name them by path alone.
 void writeKind(JsonWriter& json, const SolutionStep& s)
 {
+    if (s.ofKindred) return;
     json.key("kind");
     json.value(infoOf(s.kind).code);
 }
@@ -108,6 +111,7 @@ void writeFields(JsonWriter& json, const SolutionStep& s)
         return;
     case StepType::Named: return;
     case StepType::School: writeSchoolRule(json, s); return;
+    case StepType::Kindred: return;
     }
 }
 

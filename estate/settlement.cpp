@@ -60,13 +60,14 @@ bool beginSettlement(Settlement& s, const EstateInputs& inputs, const CaseComput
 }
 
 // What no heir takes once the heirs have `partsGiven` and were paid `paid`,
-// the rest of a bequest taken from what a lone spouse leaves first.
-void closeSettlement(Settlement& s, const KindCounts& counts, std::int64_t partsGiven, Minor paid)
+// the rest of a bequest taken from what a lone spouse leaves first where
+// `legateeFirst`.
+void closeSettlement(Settlement& s, bool legateeFirst, std::int64_t partsGiven, Minor paid)
 {
     const Minor net = s.claims.net;
     // In minor units times the corrected base.
     Minor undistributed = net * (s.finalBase - partsGiven);
-    if (s.claims.bequestCut() && legateeBeforeTreasury(s.positions, counts)) {
+    if (s.claims.bequestCut() && legateeFirst) {
         const Minor asked = s.claims.bequestAsked - s.claims.bequestAllowed;
         const Minor whole = undistributed / s.finalBase;
         s.bequestFromRest = asked < whole ? asked : whole;
@@ -95,7 +96,7 @@ Settlement settleEstate(const EstateInputs& inputs, const KindCounts& counts, co
         partsGiven += k.parts;
         paid += k.amount;
     }
-    closeSettlement(s, counts, partsGiven, paid);
+    closeSettlement(s, legateeBeforeTreasury(s.positions, counts), partsGiven, paid);
     return s;
 }
 
@@ -123,7 +124,12 @@ Settlement settleEstate(const EstateInputs& inputs, std::span<const RelativeEntr
         partsGiven += a.parts;
         paid += a.amount;
     }
-    closeSettlement(s, computation.resolution.capacities.counts, partsGiven, paid);
+    // The distant kindred who inherit beside a lone spouse are heirs: what
+    // she leaves is theirs, and the bequest beyond the third waits for their
+    // consent. The legatee comes before the treasury only, never before them.
+    const bool legateeFirst =
+        !computation.kindred && legateeBeforeTreasury(s.positions, computation.resolution.capacities.counts);
+    closeSettlement(s, legateeFirst, partsGiven, paid);
     return s;
 }
 

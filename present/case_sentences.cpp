@@ -85,14 +85,16 @@ std::string theirShares(KindSet sharers, const SolutionContext& c)
     return std::string(shares) + std::string(pronoun(c.agreement(sharers)));
 }
 
-// Where what the spouse leaves goes. Under no return (the early Maliki and
-// Shafi'i doctrine) the distant kindred do not inherit either, and it goes
-// to the treasury; the others give it to the distant kindred first.
+// Where what the spouse leaves goes: to the distant kindred entered beside
+// him. Under no return (the early Maliki and Shafi'i doctrine) the distant
+// kindred do not inherit either, and it goes to the treasury; the others
+// give it to the distant kindred first.
 std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
 {
     const std::string rest = figure(Fraction::whole(1) - c.result()[alone.spouse].exact);
     const Positions& positions = c.computation.positions;
     const std::string noHeirBeside = "؛ ولا وارث مع " + c.name(alone.spouse, Genitive);
+    if (c.relatives && c.relatives->kindred()) return "، والباقي " + rest + " لذوي الأرحام";
     if (positions.noReturn) {
         return noHeirBeside + "، ولا رد ولا يرث ذوو الأرحام في أصل المذهب " +
                std::string(schoolInfo(positions.school).name) + "، فيبقى " + rest +

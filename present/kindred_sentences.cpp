@@ -51,7 +51,7 @@ std::string shareText(Fraction share) { return share == Fraction::whole(1) ? "ا
 // "ه" or "ها" after a word about one person on the path.
 std::string_view hisOrHer(const RelativePath& path) { return pronoun(agreementOf(path, 1)); }
 
-std::string joined(const std::vector<std::string>& parts, std::string_view separator = "، ")
+std::string joined(const std::vector<std::string>& parts, std::string_view separator = "، و")
 {
     std::string text;
     for (const std::string& part : parts) {
@@ -104,6 +104,20 @@ std::string inheritSentence(const Inherit& inherit, const Positions& positions, 
            ") لذوي الأرحام يُقسم بينهم كأنه المال كله. " + methodSentence(positions);
 }
 
+// Beside a sharer or a residuary the distant kindred take nothing: every
+// one of them entered is named.
+std::string heirsFirstSentence(const HeirsFirst& first, const Names& names, const PathComputation& computation)
+{
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < names.entries.size(); ++i) {
+        if (isDistantKindred(computation.resolution.standings[i].kinship, computation.computation.positions.school)) {
+            kept.push_back(names.entry(i, Genitive));
+        }
+    }
+    return "لا يرث ذوو الأرحام مع صاحب فرض غير الزوجين ولا مع عاصب، وفي المسألة " +
+           names.entry(first.heir, Nominative) + "؛ فلا شيء " + withLam(joined(kept, " و")) + ".";
+}
+
 std::string placedSentence(const Placed& placed, const Names& names)
 {
     const RelativeEntry& e = names.entries[placed.entry];
@@ -152,7 +166,7 @@ std::string branchShares(const std::vector<Branch>& branches, const Names* roots
     std::vector<std::string> shares;
     for (const Branch& b : branches) {
         const std::string name = roots ? roots->root(b) : Names::person(b.path, b.label, b.heads, Genitive);
-        shares.push_back(withLam(name) + " " + figure(b.share));
+        shares.push_back(withLam(name) + " " + (b.share.isZero() ? std::string("لا شيء") : figure(b.share)));
     }
     return joined(shares);
 }
@@ -238,8 +252,7 @@ std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries
             [&](const auto& s) {
                 using S = std::decay_t<decltype(s)>;
                 if constexpr (std::is_same_v<S, HeirsFirst>) {
-                    sentences.push_back("لا يرث ذوو الأرحام مع صاحب فرض غير الزوجين ولا مع عاصب، وفي المسألة " +
-                                        names.entry(s.heir, Nominative) + "؛ فلا شيء لهم.");
+                    sentences.push_back(heirsFirstSentence(s, names, computation));
                 } else if constexpr (std::is_same_v<S, ToTreasury>) {
                     sentences.push_back(
                         "لا رد ولا يرث ذوو الأرحام في أصل المذهب " + std::string(schoolInfo(positions.school).name) +
@@ -270,10 +283,20 @@ std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries
             },
             step);
     }
-    if (computation.kindred) {
-        sentences.push_back("وتصح المسألة من " + figure(computation.kindred->correctedBase) + ".");
-    }
     return sentences;
+}
+
+std::string kindredCorrectionSentence(const PathComputation& computation)
+{
+    const KindredDivision& kindred = *computation.kindred;
+    const std::string base = figure(kindred.correctedBase);
+    if (kindred.remainder == Fraction::whole(1)) {
+        return "تُجمع أنصباء ذوي الأرحام على أقل عدد تصح منه سهامهم، فتصح المسألة من " + base + ".";
+    }
+    const KindCounts& counts = computation.resolution.capacities.counts;
+    const HeirKind spouse = counts.has(HeirKind::Husband) ? HeirKind::Husband : HeirKind::Wives;
+    return "تُجمع سهام " + heirName(spouse, counts.of(spouse), Genitive) +
+           " وسهام ذوي الأرحام على أقل عدد تصح منه سهام كل واحد منهم، فتصح المسألة من " + base + ".";
 }
 
 }  // namespace qismaru

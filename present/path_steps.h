@@ -13,5 +13,10 @@ namespace qismaru {
 // then as entered.
 void addStandingSteps(const SolutionContext& context, std::vector<SolutionStep>& steps);
 void addEntryDivisions(const SolutionContext& context, std::vector<SolutionStep>& steps);
+// The decisions about the distant kindred: kept out by an heir among the
+// exclusions, else in a section of their own; and the base their parts and
+// the spouse's are counted in, where they inherit.
+void addKindredSteps(const SolutionContext& context, const KindredTrace& trace, std::vector<SolutionStep>& steps);
+void addKindredCorrection(const SolutionContext& context, std::vector<SolutionStep>& steps);
 
 }  // namespace qismaru

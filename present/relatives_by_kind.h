@@ -24,6 +24,16 @@ public:
     const Standing& standing(std::size_t i) const { return computation_.resolution.standings[i]; }
     RelativeShare shareOf(std::size_t i) const { return qismaru::shareOf(computation_, entries_, i); }
     bool uterineSexGiven() const { return sexGiven_; }
+    const PathComputation& computation() const { return computation_; }
+    // The division of the distant kindred, where they inherit.
+    const std::optional<KindredDivision>& kindred() const { return computation_.kindred; }
+    // No one entered inherits as a sharer or a residuary: there are only
+    // distant kindred, whose estate they take or the treasury does.
+    bool kindredAlone() const
+    {
+        return computation_.resolution.capacities.counts.empty() &&
+               computation_.resolution.capacities.completingSixth == 0;
+    }
 
     // The relatives who inherit by the kind's rules, definite and in the
     // case the sentence needs, joined by "و": "أم الأم وأم الأب". Entries on

@@ -192,14 +192,19 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
     base.value = r.base;
     steps.push_back(std::move(base));
 
-    SolutionStep correction = caseStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
-    correction.reducedBy = reductionOf(c.trace);
-    // The correction, a whole number or a half after the halving rule, or a
-    // school's multiplier over its reduction, times the reduction is whole.
-    correction.factor = std::llround(r.correction * static_cast<double>(correction.reducedBy));
-    correction.to = finalBaseOf(r);
-    correction.groups = correctionGroups(c);
-    steps.push_back(std::move(correction));
+    if (c.relatives && c.relatives->kindred()) {
+        // The spouse's case joined to the kindred's division.
+        addKindredCorrection(c, steps);
+    } else {
+        SolutionStep correction = caseStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
+        correction.reducedBy = reductionOf(c.trace);
+        // The correction, a whole number or a half after the halving rule, or a
+        // school's multiplier over its reduction, times the reduction is whole.
+        correction.factor = std::llround(r.correction * static_cast<double>(correction.reducedBy));
+        correction.to = finalBaseOf(r);
+        correction.groups = correctionGroups(c);
+        steps.push_back(std::move(correction));
+    }
 
     if (c.relatives) {
         addEntryDivisions(c, steps);
@@ -231,6 +236,9 @@ int rankInSection(const SolutionStep& step)
 {
     switch (step.section) {
     case StepSection::Exclusion:
+        // The distant kindred kept out by an heir after the heirs kept out.
+        if (step.ofKindred) return kHeirKindCount;
+        [[fallthrough]];
     case StepSection::FixedShares:
     case StepSection::Residuaries: return readingRank(step.kind);
     case StepSection::FatherAndGrandfather:
@@ -249,11 +257,17 @@ void orderSteps(std::vector<SolutionStep>& steps)
 }
 
 // The steps of the division the context holds, after any already given.
+// Where only distant kindred are entered there is no heirs' case to tell.
 void addDivisionSteps(const SolutionContext& context, std::vector<SolutionStep>& steps)
 {
     HeirSteps heirSteps(context, steps);
     for (const Step& s : context.trace.steps()) std::visit(heirSteps, s);
-    addCaseSteps(context, steps);
+    if (!context.relatives || !context.relatives->kindredAlone()) {
+        addCaseSteps(context, steps);
+    } else if (context.relatives->kindred()) {
+        addKindredCorrection(context, steps);
+        addEntryDivisions(context, steps);
+    }
     orderSteps(steps);
 }
 
@@ -285,7 +299,7 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
 }
 
 std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
-                                        const StepTrace& trace)
+                                        const StepTrace& trace, const KindredTrace& kindredTrace)
 {
     std::vector<SolutionStep> steps;
     if (!computation.divided()) return steps;
@@ -293,6 +307,7 @@ std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, 
     const SolutionContext context{computation.resolution.capacities.counts, computation.computation, trace, &relatives};
     // Decided before the division, told first within their section.
     addStandingSteps(context, steps);
+    addKindredSteps(context, kindredTrace, steps);
     addDivisionSteps(context, steps);
     return steps;
 }
@@ -300,8 +315,9 @@ std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, 
 std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions)
 {
     StepTrace trace;
-    const PathComputation computation = computeCase(entries, positions, &trace);
-    return solutionSteps(entries, computation, trace);
+    KindredTrace kindredTrace;
+    const PathComputation computation = computeCase(entries, positions, &trace, &kindredTrace);
+    return solutionSteps(entries, computation, trace, kindredTrace);
 }
 
 std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions)
@@ -324,6 +340,7 @@ std::string_view sectionHeading(StepSection section, const std::vector<SolutionS
             std::any_of(steps.begin(), steps.end(), [](const SolutionStep& s) { return s.type == StepType::Increase; });
         return increase ? "العول" : "الرد";
     }
+    case StepSection::Kindred: return "ذوو الأرحام";
     case StepSection::Correction: return "التصحيح";
     case StepSection::Division: return "القسمة";
     }

@@ -8,6 +8,7 @@
 
 #include "engine/compute_case.h"
 #include "engine/fraction.h"
+#include "engine/kindred_trace.h"
 #include "engine/path_case.h"
 #include "engine/step_trace.h"
 #include "model/kind_set.h"
@@ -29,6 +30,7 @@ enum class StepType : std::uint8_t {
     Named,        // the named-case message alone
     School,       // kind, rule, kinds: a rule where the schools differ from the Hanafi answer, and the kinds
                   // whose part it decides
+    Kindred,      // a decision about the distant kindred: why they inherit or not, the method, a placing, ...
 };
 
 // The parts of the solution, in the order a teacher writes them on the board.
@@ -39,6 +41,7 @@ enum class StepSection : std::uint8_t {
     FatherAndGrandfather,
     Base,
     IncreaseOrReturn,
+    Kindred,  // what the heirs leave to the distant kindred, divided among them
     Correction,
     Division,
 };
@@ -70,6 +73,8 @@ struct SolutionStep {
     // ("s.s.s", "d.d@1"): those standing in `kind`, or the one entry kept out
     // or paid; `kind` is then the kind whose rules they inherit by.
     std::vector<std::string> relatives;
+    // About the distant kindred, who stand in no kind: `kind` says nothing.
+    bool ofKindred = false;
 };
 
 // The solution of a computed case, rendered from the decisions the engine
@@ -83,9 +88,10 @@ std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positio
 
 // The solution of a case written by path: the steps of its division over
 // the kinds, each naming the relatives who stand in them, the relatives kept
-// out before the division, and each relative's parts in the order entered.
+// out before the division, the division of the distant kindred told from
+// `kindredTrace`, and each relative's parts in the order entered.
 std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
-                                        const StepTrace& trace);
+                                        const StepTrace& trace, const KindredTrace& kindredTrace);
 std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions = {});
 
 // The heading of a section ("الحجب", "الفروض", ...); the increase or return

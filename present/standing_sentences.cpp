@@ -175,6 +175,8 @@ std::string standingSentence(std::size_t i, const SolutionContext& c)
         return "لا شيء ل" + r.entryName(i, Genitive) + "، فليس للنساء من الولاء إلا ما أعتقن أو أعتق من أعتقن.";
     }
     if (s.way != StandingWay::Excluded) return "";
+    // Told with the decisions about the distant kindred.
+    if (isDistantKindred(s.kinship, c.computation.positions.school)) return "";
     switch (s.kinship.kind) {
     case KinshipKind::Father:
         return excludedOpening(i, r) + "لوجود " + c.names(s.byKinds, Genitive) + nothingFor(i, r) +
@@ -197,19 +199,21 @@ std::string completingSixthSentence(const step::CompletingSixth& sixth, const So
            (level.persons == 1 ? "النصف" : "الثلثين") + " إلى السدس.";
 }
 
-std::string entryDivisionSentence(std::size_t i, std::int64_t parts, const SolutionContext& c)
+std::string entryDivisionSentence(std::size_t i, const RelativeShare& share, const SolutionContext& c)
 {
     const RelativesByKind& r = *c.relatives;
     const int heads = r.entries()[i].count;
     std::string text =
-        withLam(r.entryName(i, Genitive)) + " " + figure(parts) + " من " + figure(finalBaseOf(c.result()));
+        withLam(r.entryName(i, Genitive)) + " " + figure(share.parts) + " من " + figure(share.correctedBase);
     if (heads > 1) {
-        text +=
-            "، ل" + std::string(r.entryAgreement(i).feminine ? "كل واحدة" : "كل واحد") + " " + figure(parts / heads);
+        text += "، ل" + std::string(r.entryAgreement(i).feminine ? "كل واحدة" : "كل واحد") + " " +
+                figure(share.partsPerHead);
     }
+    // Beside distant kindred who inherit, nothing is left undistributed.
+    if (r.kindred()) return text + ".";
     for (const Step& s : c.trace.steps()) {
         if (std::holds_alternative<step::SpouseAlone>(s)) {
-            text += "، ويبقى " + figure(finalBaseOf(c.result()) - parts) + " بلا وارث من المذكورين";
+            text += "، ويبقى " + figure(share.correctedBase - share.parts) + " بلا وارث من المذكورين";
         }
     }
     return text + ".";

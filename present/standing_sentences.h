@@ -22,7 +22,8 @@ std::string standingSentence(std::size_t i, const SolutionContext& context);
 
 std::string completingSixthSentence(const step::CompletingSixth& sixth, const SolutionContext& context);
 
-// "لابن ابن الابن 4 من 12", with each one's parts where there are several.
-std::string entryDivisionSentence(std::size_t i, std::int64_t parts, const SolutionContext& context);
+// "لابن ابن الابن 4 من 12", with each one's parts where there are several, of
+// the base the share is counted in.
+std::string entryDivisionSentence(std::size_t i, const RelativeShare& share, const SolutionContext& context);
 
 }  // namespace qismaru

@@ -24,7 +24,8 @@ if [ "${1:-}" != "--core" ]; then
   )
 fi
 if [ "${1:-}" = "--web" ]; then
-  packages+=(emscripten chromium nodejs python3)
+  # The page's fonts are cut to the characters it writes (pyftsubset, WOFF2).
+  packages+=(emscripten chromium nodejs python3 python3-fonttools python3-brotli)
   # npm comes with Node.js from some sources; Debian packs it apart.
   command -v npm >/dev/null || packages+=(npm)
 fi

@@ -6,6 +6,7 @@
 #include "app/desktop/command_line.h"
 #include "calc/case_input.h"
 #include "calc/case_json.h"
+#include "calc/heir_codes.h"
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
 #include "ui/main/count_dialog.h"
@@ -63,6 +64,12 @@ CaseReading readScriptedCase(const QString& text, const Positions& positions)
     const std::vector<std::string> items = itemsOf(text);
     const calc::CaseInput input = calc::countsFromArguments(items);
     if (!input.ok()) return refused(input.error);
+    // The window's buttons enter the 21 kinds only: a relative by path would
+    // be left out of the case, and another case answered in its place.
+    if (input.byPath) {
+        return refused("the window enters the heir codes only (" + calc::validCodes() +
+                       "); a relative by path such as 'd.s' is answered by qismaru-calc");
+    }
 
     ScriptedCase scripted{{}, input.counts};
     for (const std::string& item : items) {

@@ -256,6 +256,18 @@ TEST(CalculatorEstate, RelativesByPathOneByOne)
     EXPECT_EQ(kindred["relatives"][0]["amount"], "200.00");
     EXPECT_EQ(kindred["relatives"][1]["perHead"], "300.00");
     EXPECT_EQ(kindred["undistributed"], "0.00");
+    // A bequest beyond the third beside them: the legatee comes before the
+    // treasury only, and what the wife leaves is theirs (al-Sirajiyya's order
+    // of the claimants: the distant kindred before the legatee of more than
+    // the third). Of 1200, the third 400; the wife 200, the sons 300 each.
+    for (const char* school : {"hanafi", "hanbali"}) {
+        options.school = school;
+        options.estate.gross = "1200";
+        options.estate.bequest = "800";
+        const ordered_json beyond = ordered_json::parse(runOnce(options).out)["estate"];
+        EXPECT_EQ(beyond["bequestFromRest"], "0.00");
+        EXPECT_EQ(beyond["relatives"][1]["perHead"], "300.00");
+    }
 }
 
 }  // namespace

@@ -99,6 +99,7 @@ private slots:
         QTest::newRow("both_spouses") << shoot("h=1 w=2") << 2 << "husband and wives";
         QTest::newRow("five_wives") << shoot("w=5") << 2 << "at most 4 wives";
         QTest::newRow("unknown_code") << shoot("q=1") << 2 << "unknown heir code 'q'";
+        QTest::newRow("relative_by_path") << shoot("w=1 d.s=2") << 2 << "the window enters the heir codes only";
         QTest::newRow("nothing_given") << shoot("") << 2 << "no heir given";
         QTest::newRow("control_bytes_escaped") << shoot("h=1\x1b[2J") << 2 << "'1\\x1b[2J'";
         QTest::newRow("beyond_exact_range") << shoot(kBeyondExactRange) << 3 << "passes 2^53";

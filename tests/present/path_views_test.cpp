@@ -168,31 +168,33 @@ std::string viewBroken(std::span<const RelativeEntry> entries, const PathComputa
         const bool toldOf = std::any_of(steps.begin(), steps.end(), [&](const SolutionStep& s) {
             const bool about = std::find(s.relatives.begin(), s.relatives.end(), written) != s.relatives.end();
             if (share.parts > 0) return about && s.type == StepType::Division && s.value == share.parts;
-            return about &&
-                   (s.type == StepType::Excluded || s.type == StepType::NothingLeft || s.type == StepType::School);
+            return about && (s.type == StepType::Excluded || s.type == StepType::NothingLeft ||
+                             s.type == StepType::School || s.type == StepType::Kindred);
         });
         if (!toldOf) return written + ": no step tells his part";
     }
     return "";
 }
 
-// Up to three relatives from every chapter, under every school.
+// Up to three relatives from every chapter, the distant kindred too, under
+// every school.
 TEST(PathViews, GeneratedFamilyIsToldWhole)
 {
     const char* const pool[] = {"s",       "d",     "s.d", "s.s.s", "s.s.d", "s.s.s.s", "f",    "f.f",   "f.f.f",
                                 "m",       "m.m",   "f.m", "f.f.m", "m.m.m", "gm",      "h",    "w",     "b",
                                 "si",      "bf",    "sif", "bm",    "sim",   "b.s",     "bf.s", "b.s.s", "f.b",
-                                "f.b.s.s", "f.f.b", "mut", "mut.s", "mut.d", "mut.b"};
+                                "f.b.s.s", "f.f.b", "mut", "mut.s", "mut.d", "mut.b",   "d.d",  "si.s",  "m.b"};
     long told = 0;
     std::vector<RelativeEntry> entries;
     const std::function<void(std::size_t)> extend = [&](std::size_t from) {
         for (const School school : {Hanafi, Maliki, Shafii, Hanbali}) {
             if (entries.empty()) break;
             StepTrace trace;
-            const PathComputation p = computeCase(entries, Positions{school}, &trace);
+            KindredTrace kindredTrace;
+            const PathComputation p = computeCase(entries, Positions{school}, &trace, &kindredTrace);
             if (!p.divided()) continue;
             ++told;
-            const std::string broken = viewBroken(entries, p, solutionSteps(entries, p, trace));
+            const std::string broken = viewBroken(entries, p, solutionSteps(entries, p, trace, kindredTrace));
             if (broken.empty()) continue;
             std::string text;
             for (const RelativeEntry& e : entries) text += e.written() + "=" + std::to_string(e.count) + " ";

@@ -195,6 +195,7 @@ private:
             return mentions(s, s.value) ? "" : "a division does not state its parts";
         case StepType::Named: return namedProblem(s);
         case StepType::School: returns_ += s.rule == "spouse_takes_whole"; return schoolProblem(s);
+        case StepType::Kindred: return "the distant kindred in a case of the heirs' kinds";
         }
         return "an unknown step";
     }
