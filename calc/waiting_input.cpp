@@ -54,9 +54,12 @@ std::optional<WaitingRelation> relationOf(std::string_view path, bool unclearOnl
 std::optional<int> countWithin(const json& value, int least, int most)
 {
     if (!value.is_number_integer()) return std::nullopt;
-    if (value.is_number_unsigned() ? value.get<std::uint64_t>() > static_cast<std::uint64_t>(most)
-                                   : value.get<std::int64_t>() < least || value.get<std::int64_t>() > most)
-        return std::nullopt;
+    // JSON reads a number without a sign as unsigned, one too large for 64 bits as no integer.
+    const bool inRange = value.is_number_unsigned()
+                             ? value.get<std::uint64_t>() >= static_cast<std::uint64_t>(least) &&
+                                   value.get<std::uint64_t>() <= static_cast<std::uint64_t>(most)
+                             : value.get<std::int64_t>() >= least && value.get<std::int64_t>() <= most;
+    if (!inRange) return std::nullopt;
     return value.get<int>();
 }
 
