@@ -1,5 +1,6 @@
 #include "calc/waiting_text.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -50,6 +51,20 @@ std::string birthText(const OutcomeKey& key)
     return text;
 }
 
+std::string_view sexWord(bool man) { return man ? "ذكر" : "أنثى"; }
+
+// "male+female" as the books say it: "ذكر وأنثى".
+std::string sexesText(std::string_view name)
+{
+    std::string text;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t plus = std::min(name.find('+', at), name.size());
+        text += (at == 0 ? "" : " و") + std::string(sexWord(name.substr(at, plus - at) == "male"));
+        at = plus + 1;
+    }
+    return text;
+}
+
 std::string unclearText(const WaitingCase& wait, UnclearRule rule, const OutcomeKey& key)
 {
     if (rule == UnclearRule::Worse) return "الخنثى بأسوأ حاليه";
@@ -57,7 +72,7 @@ std::string unclearText(const WaitingCase& wait, UnclearRule rule, const Outcome
     std::string text = wait.unclear->count == 1 ? "الخنثى: " : "الخناثى: ";
     for (int i = 0; i < wait.unclear->count; ++i) {
         text += i == 0 ? "" : " و";
-        text += (key.unclearMen >> i & 1u) != 0 ? "ذكر" : "أنثى";
+        text += sexWord((key.unclearMen >> i & 1u) != 0);
     }
     return text;
 }
@@ -100,7 +115,7 @@ void writeWaitingText(std::ostream& out, const CaseAnswer& answer)
     out << "موقوف | " << d.reserve.text() << '\n';
     if (d.atOnce()) {
         for (const Estimate& e : d.outcomes.front().estimates) {
-            out << "\nتقدير الخنثى: " << e.name << '\n';
+            out << "\nتقدير الخنثى: " << sexesText(e.name) << " (" << e.name << ")\n";
             writeShares(out, d, wait, e.shares, e.noHeir);
         }
         return;
