@@ -61,13 +61,16 @@ CaseInput oneCaseInput(const CalcOptions& options)
 // bad input; past the exact range a JSON result still says so, as for a
 // single case.
 // A case that waits, or of those who died together: its division, or why
-// it has none, bad input unless beyond the exact range.
+// it has none, bad input unless beyond the exact range, which a JSON result
+// still says, as for a single case.
 int writeWaitingAnswer(const CalcOptions& options, const CaseAnswer& answer, ResultFields fields, std::ostream& out,
                        std::ostream& err)
 {
     const std::string refusal = waitingRefusalText(answer);
+    const bool beyond = waitingBeyondExactRange(answer);
+    const bool json = options.form == OutputForm::Json;
     ResultOutput output(out);
-    if (refusal.empty() && options.form == OutputForm::Json) {
+    if (json && (refusal.empty() || beyond)) {
         writeResult(output.json(), answer, fields);
         output.endLine();
     } else if (refusal.empty()) {
@@ -75,8 +78,8 @@ int writeWaitingAnswer(const CalcOptions& options, const CaseAnswer& answer, Res
     }
     if (!output.flush()) return outputFailed(output, err);
     if (refusal.empty()) return kExitOk;
-    writeErrorLine(err, refusal);
-    return waitingBeyondExactRange(answer) ? kExitBeyondExactRange : kExitBadInput;
+    if (!json || !beyond) writeErrorLine(err, refusal);
+    return beyond ? kExitBeyondExactRange : kExitBadInput;
 }
 
 int writeAnswer(const CalcOptions& options, const CaseAnswer& answer, ResultFields fields, std::ostream& out,
