@@ -103,6 +103,17 @@ void writeShares(std::ostream& out, const WaitingDivision& d, const WaitingCase&
     if (!noHeir.isZero()) out << kNoHeir << " | " << noHeir.text() << '\n';
 }
 
+// How many children the reserve is held for, and on what terms.
+std::string provisionText(const UnbornProvision& p)
+{
+    if (p.waitsForBirth) return "تُوقف القسمة حتى يولد الحمل، ويُعطى من طلب ما لا شك فيه";
+    if (p.noLimit) return "لا حد لعدد الحمل، فلا يُعطى الآن من يشاركه في التعصيب";
+    const std::string children = p.children == 1   ? "الحمل واحدًا"
+                                 : p.children == 2 ? "الحمل اثنين"
+                                                   : "عدد الحمل " + std::to_string(p.children);
+    return "يُقدَّر " + children + (p.guarantor ? "، ويؤخذ ممن يُعطى الآن ضمين" : "");
+}
+
 }  // namespace
 
 void writeWaitingText(std::ostream& out, const CaseAnswer& answer)
@@ -113,6 +124,7 @@ void writeWaitingText(std::ostream& out, const CaseAnswer& answer)
     out << "الوارث | يعطى الآن\n";
     writeShares(out, d, wait, d.given, d.noHeir);
     out << "موقوف | " << d.reserve.text() << '\n';
+    if (q.unborn) out << provisionText(d.provision) << '\n';
     if (d.atOnce()) {
         for (const Estimate& e : d.outcomes.front().estimates) {
             out << "\nتقدير الخنثى: " << sexesText(e.name) << " (" << e.name << ")\n";

@@ -147,8 +147,9 @@ TEST(CalculatorWaiting, TextGivesNowHeldBackAndEachOutcome)
     options.waiting.unborn = "s";
     const CalcRun r = runOnce(options);
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    for (const char* line : {"الوارث | يعطى الآن\n", "زوجة | 1/8\nأب | 1/6\nالحمل | 0\nموقوف | 17/24\n",
-                             "الحمل: أنثى (1f)\nزوجة | 1/8\nأب | 3/8\nالحمل | 1/2\n"}) {
+    for (const char* line :
+         {"الوارث | يعطى الآن\n", "زوجة | 1/8\nأب | 1/6\nالحمل | 0\nموقوف | 17/24\n",
+          "يُقدَّر الحمل واحدًا، ويؤخذ ممن يُعطى الآن ضمين\n", "الحمل: أنثى (1f)\nزوجة | 1/8\nأب | 3/8\nالحمل | 1/2\n"}) {
         EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
     }
 }
