@@ -132,6 +132,16 @@ CaseAnswer openAnswer(CaseQuestion question)
 CaseAnswer answerCase(CaseQuestion question, Detail detail)
 {
     CaseAnswer answer = openAnswer(std::move(question));
+    const CaseQuestion& asked = answer.question;
+    if (asked.together) {
+        answer.together = divideDiedTogether(*asked.together, asked.positions);
+        return answer;
+    }
+    if (asked.waits()) {
+        answer.waiting =
+            divideWaiting({asked.counts, asked.unborn, asked.missing, asked.unclear, false}, asked.positions);
+        return answer;
+    }
     if (answer.question.byPath) return answerByPath(std::move(answer), detail);
     // The joining computes every death, the first too, and refuses a first
     // case that is not divided, naming it.

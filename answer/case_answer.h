@@ -8,9 +8,11 @@
 
 #include "answer/later_deaths.h"
 #include "engine/compute_case.h"
+#include "engine/died_together.h"
 #include "engine/kindred_trace.h"
 #include "engine/path_case.h"
 #include "engine/step_trace.h"
+#include "engine/waiting_division.h"
 #include "estate/combined_settlement.h"
 #include "estate/estate_report.h"
 #include "estate/settlement.h"
@@ -34,6 +36,16 @@ struct CaseQuestion {
     // divided by path, a row for each relative.
     std::vector<RelativeEntry> relatives{};
     bool byPath = false;
+    // Beside the heirs of `counts`, one whose existence, life or sex is not
+    // known yet: the case is divided for each possibility, with a reserve.
+    std::optional<UnbornChild> unborn{};
+    std::optional<MissingHeirs> missing{};
+    std::optional<UnclearHeirs> unclear{};
+    // Those who died together, in an unknown order: a question of its own,
+    // each death with his living heirs, and `counts` empty.
+    std::optional<DiedTogether> together{};
+
+    bool waits() const { return unborn || missing || unclear; }
 };
 
 // How much of the answer is worked out: its figures alone, as a batch asks
@@ -71,6 +83,11 @@ struct CaseAnswer {
     // later deaths do not join, since the first table would pay the dead.
     std::optional<estate::Settlement> settlement;
     std::optional<estate::CombinedSettlement> combinedSettlement;
+    // A case that waits: what each heir is given now, the reserve and each
+    // outcome's division, in place of `computation`, which it has none of.
+    std::optional<WaitingDivision> waiting;
+    // Those who died together: each death's own property divided.
+    std::optional<TogetherDivision> together;
 
     const KindCounts& counts() const { return question.counts; }
     const Positions& positions() const { return question.positions; }
@@ -113,7 +130,8 @@ CaseAnswer openAnswer(CaseQuestion question);
 
 // The case answered: the engine once (recording its decisions with
 // Detail::Steps), the later deaths joined to it, and the settlement of the
-// estate when one is given. Beyond exact computation the computation's
+// estate when one is given; a case that waits, and those who died together,
+// by their own division. Beyond exact computation the computation's
 // outcome says so, and only the claims on the estate are settled.
 CaseAnswer answerCase(CaseQuestion question, Detail detail);
 

@@ -1,6 +1,7 @@
 #include "calc/answer_text.h"
 
 #include "calc/text_report.h"
+#include "calc/waiting_text.h"
 #include "present/combined_table_text.h"
 #include "present/positions_text.h"
 
@@ -40,7 +41,11 @@ void writeLaterDeaths(std::ostream& out, const CaseAnswer& answer)
 void writeAnswerText(std::ostream& out, const CaseAnswer& answer)
 {
     out << positionsLine(answer.positions()) << '\n';
-    if (answer.successive) {
+    if (answer.waiting) {
+        writeWaitingText(out, answer);
+    } else if (answer.together) {
+        writeTogetherText(out, answer);
+    } else if (answer.successive) {
         writeLaterDeaths(out, answer);
     } else {
         writeFirstDeath(out, answer);

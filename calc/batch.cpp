@@ -8,6 +8,7 @@
 #include "calc/later_deaths_json.h"
 #include "calc/line_reader.h"
 #include "calc/result_output.h"
+#include "calc/waiting_json.h"
 
 namespace qismaru::calc {
 
@@ -40,6 +41,7 @@ bool answerLine(const InputLine& line, long lineNumber, JsonWriter& json, Result
     const CaseAnswer answer =
         answerCase(questionOf(input, positions.positions), explain ? Detail::Steps : Detail::Figures);
     writeResult(json, answer, fields, lineNumber);
+    if (answer.waiting || answer.together) return waitingRefusalText(answer).empty();
     return answer.successive ? answer.joined() : !answer.beyondExactRange();
 }
 

@@ -9,6 +9,7 @@
 #include "calc/case_positions.h"
 #include "calc/later_deaths_json.h"
 #include "calc/result_output.h"
+#include "calc/waiting_json.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {
@@ -32,7 +33,12 @@ CaseInput oneCaseInput(const CalcOptions& options)
         input.error = "give CODE=N arguments or --case-file, not both";
         return input;
     }
-    input = options.caseFile ? caseFromFile(*options.caseFile) : countsFromArguments(options.caseArguments);
+    if (options.caseFile && options.waiting.anyGiven()) {
+        input.error = "--unborn, --missing and --khuntha are given with CODE=N arguments, not --case-file";
+        return input;
+    }
+    input = options.caseFile ? caseFromFile(*options.caseFile)
+                             : countsFromArguments(options.caseArguments, options.waiting);
     if (!input.ok()) return input;
     // A school named here answers the case as that school does, without the
     // positions the file was saved with; a position named here is added.
@@ -54,9 +60,32 @@ CaseInput oneCaseInput(const CalcOptions& options)
 // standard error, and the exit status. Later deaths that do not join are
 // bad input; past the exact range a JSON result still says so, as for a
 // single case.
+// A case that waits, or of those who died together: its division, or why
+// it has none, bad input unless beyond the exact range, which a JSON result
+// still says, as for a single case.
+int writeWaitingAnswer(const CalcOptions& options, const CaseAnswer& answer, ResultFields fields, std::ostream& out,
+                       std::ostream& err)
+{
+    const std::string refusal = waitingRefusalText(answer);
+    const bool beyond = waitingBeyondExactRange(answer);
+    const bool json = options.form == OutputForm::Json;
+    ResultOutput output(out);
+    if (json && (refusal.empty() || beyond)) {
+        writeResult(output.json(), answer, fields);
+        output.endLine();
+    } else if (refusal.empty()) {
+        writeAnswerText(output.stream(), answer);
+    }
+    if (!output.flush()) return outputFailed(output, err);
+    if (refusal.empty()) return kExitOk;
+    if (!json || !beyond) writeErrorLine(err, refusal);
+    return beyond ? kExitBeyondExactRange : kExitBadInput;
+}
+
 int writeAnswer(const CalcOptions& options, const CaseAnswer& answer, ResultFields fields, std::ostream& out,
                 std::ostream& err)
 {
+    if (answer.waiting || answer.together) return writeWaitingAnswer(options, answer, fields, out, err);
     const bool json = options.form == OutputForm::Json;
     const bool refused = answer.successive && !answer.joined();
     const bool beyond = refused ? answer.successive->beyondExactRange() : answer.beyondExactRange();
@@ -133,10 +162,11 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
     }
     const Positions positions{*school, options.spouseReturn, options.noReturn, *method};
     if (options.form == OutputForm::Batch) {
-        if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven()) {
+        if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven() ||
+            options.waiting.anyGiven()) {
             writeErrorLine(err,
                            "--batch reads its cases, and their estates, from standard input; give no CODE=N "
-                           "arguments, --case-file or --estate");
+                           "arguments, --case-file, --estate, --unborn, --missing or --khuntha");
             return kExitBadInput;
         }
         return runBatch(in, out, err, fields, options.explain, positions);

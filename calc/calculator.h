@@ -8,6 +8,7 @@
 
 #include "calc/estate_request.h"
 #include "calc/exit_status.h"
+#include "calc/waiting_input.h"
 #include "model/positions.h"
 
 namespace qismaru::calc {
@@ -27,6 +28,8 @@ struct CalcOptions {
     bool noReturn = false;                   // --no-return: the surplus to the public treasury
     // --kindred-method: the Hanafi rule among distant kindred, muhammad or abu-yusuf
     std::optional<std::string> kindredMethod{};
+    // --unborn, --missing and --khuntha: one whose existence, life or sex is not known yet
+    WaitingOptions waiting{};
 };
 
 // Runs the calculator on parsed options; all I/O goes through the streams so

@@ -9,6 +9,7 @@
 #include "calc/later_deaths_input.h"
 #include "calc/plain_estate_line.h"
 #include "calc/plain_line.h"
+#include "calc/waiting_input.h"
 #include "files/estate_json.h"
 #include "files/json_document.h"
 #include "present/utf8_text.h"
@@ -108,8 +109,12 @@ public:
 
     CaseInput finish()
     {
+        if (std::string why = waitingRequestProblem(input_); !why.empty()) refuse(std::move(why));
         if (input_.ok() && input_.byPath) finishByPath();
-        if (input_.ok() && input_.counts.empty() && input_.relatives.empty()) {
+        // The unborn, the missing or the khuntha may be the only heir named;
+        // those who died together name their heirs under each death.
+        const bool othersNamed = input_.unborn || input_.missing || input_.unclear || input_.together;
+        if (input_.ok() && !othersNamed && input_.counts.empty() && input_.relatives.empty()) {
             refuse("no heir given: write CODE=N for each kind of heir, for example h=1 m=1 f=1 (valid codes: " +
                    validCodes() + ")");
         }
@@ -236,17 +241,35 @@ void readKindredMethodMember(const estate::JsonDocument&, const json& value, Cas
     builder.input().kindredMethod = method;
 }
 
-// A later death's heirs, by the rules of the line's own "counts".
+// A later death's heirs, or one of those who died together, by the rules of
+// the line's own "counts"; they are divided by the 21 kinds, and a path
+// beyond them would be lost.
 std::string readDeathCounts(const estate::JsonDocument& line, const json& counts, KindCounts& heirs)
 {
     CaseInput read = countsFromJson(line, counts);
     heirs = read.counts;
+    if (read.ok() && read.byPath) return "a death's heirs are given by heir codes (valid codes: " + validCodes() + ")";
     return std::move(read.error);
 }
 
 void readLaterMember(const estate::JsonDocument& line, const json& value, CaseBuilder& builder)
 {
     std::string why = readLaterDeaths(line, value, builder.input().later, readDeathCounts);
+    if (!why.empty()) builder.refuse(std::move(why));
+}
+
+// An unborn child, missing heirs, heirs of unclear sex, those who died together.
+template <typename Member, std::optional<Member> CaseInput::*field,
+          std::string (*read)(const json&, std::optional<Member>&)>
+void readWaitingMember(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
+{
+    std::string why = read(value, builder.input().*field);
+    if (!why.empty()) builder.refuse(std::move(why));
+}
+
+void readTogether(const estate::JsonDocument& line, const json& value, CaseBuilder& builder)
+{
+    std::string why = readTogetherMember(line, value, builder.input().together, readDeathCounts);
     if (!why.empty()) builder.refuse(std::move(why));
 }
 
@@ -258,6 +281,10 @@ constexpr LineKey kLineKeys[] = {
     {"spouseReturn", readPositionMember<&CaseInput::spouseReturn>},
     {"noReturn", readPositionMember<&CaseInput::noReturn>},
     {"kindredMethod", readKindredMethodMember},
+    {"unborn", readWaitingMember<UnbornChild, &CaseInput::unborn, readUnbornMember>},
+    {"missing", readWaitingMember<MissingHeirs, &CaseInput::missing, readMissingMember>},
+    {"khuntha", readWaitingMember<UnclearHeirs, &CaseInput::unclear, readKhunthaMember>},
+    {"together", readTogether},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)
@@ -282,10 +309,12 @@ std::string lineProblem(const estate::JsonDocument& line, std::string_view text)
 
 }  // namespace
 
-CaseInput countsFromArguments(const std::vector<std::string>& arguments)
+CaseInput countsFromArguments(const std::vector<std::string>& arguments, const WaitingOptions& waiting)
 {
     CaseBuilder builder;
+    if (std::string why = addWaitingOptions(waiting, builder.input()); !why.empty()) builder.refuse(std::move(why));
     for (const std::string& argument : arguments) {
+        if (builder.refused()) break;
         const auto eq = argument.find('=');
         if (eq == std::string::npos) {
             builder.refuse(inQuotes(argument) + " is not CODE=N (valid codes: " + validCodes() + ")");

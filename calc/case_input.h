@@ -8,7 +8,10 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "calc/heir_codes.h"
+#include "calc/waiting_input.h"
+#include "engine/died_together.h"
 #include "engine/successive_deaths.h"
+#include "engine/waiting_case.h"
 #include "estate/settlement.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
@@ -40,12 +43,19 @@ struct CaseInput {
     // such a case is divided by path.
     std::vector<RelativeEntry> relatives{};
     bool byPath = false;
+    // An unborn child, missing heirs or heirs of unclear sex beside the
+    // counts; or, as a case of its own, those who died together.
+    std::optional<UnbornChild> unborn{};
+    std::optional<MissingHeirs> missing{};
+    std::optional<UnclearHeirs> unclear{};
+    std::optional<DiedTogether> together{};
 
     bool ok() const { return error.empty(); }
 };
 
-// Arguments "CODE=N", for example {"h=1", "m=1", "f=1"}.
-CaseInput countsFromArguments(const std::vector<std::string>& arguments);
+// Arguments "CODE=N", for example {"h=1", "m=1", "f=1"}, with the unborn
+// child, the missing heirs or the khuntha of the command line beside them.
+CaseInput countsFromArguments(const std::vector<std::string>& arguments, const WaitingOptions& waiting = {});
 
 // One line of batch input: a JSON object {"h": 1, "m": 1}, or a result line
 // carrying such an object under "counts".

@@ -17,8 +17,6 @@ const char* const kBeyondExactRangeError =
     "the corrected base of this case passes 2^53 (9007199254740992), beyond which parts cannot be "
     "computed exactly; no table is given";
 
-namespace {
-
 void writeCounts(JsonWriter& json, const KindCounts& counts)
 {
     json.key("counts");
@@ -30,6 +28,8 @@ void writeCounts(JsonWriter& json, const KindCounts& counts)
     }
     json.endObject();
 }
+
+namespace {
 
 // A case by path is written back as it was given, paths and labels kept.
 void writeCountsSection(JsonWriter& json, const DeathResult& death)
@@ -47,9 +47,10 @@ void writeCountsSection(JsonWriter& json, const DeathResult& death)
     json.endObject();
 }
 
-// The school and positions the case was answered by, one written text per
-// combination: every line of a batch carries them.
-void writeSchool(JsonWriter& json, const DeathResult& death)
+}  // namespace
+
+// One written text per combination: every line of a batch carries them.
+void writeSchool(JsonWriter& json, const Positions& p)
 {
     static const std::array<std::string, kSchoolCount* 4> texts = [] {
         std::array<std::string, kSchoolCount * 4> all;
@@ -75,7 +76,6 @@ void writeSchool(JsonWriter& json, const DeathResult& death)
         }
         return all;
     }();
-    const Positions& p = death.computation.positions;
     json.written(texts[static_cast<std::size_t>(static_cast<int>(p.school) * 4 + (p.spouseReturn ? 1 : 0) +
                                                 (p.noReturn ? 2 : 0))]);
     // Only where it was asked for: every other answer stays as it was written.
@@ -84,6 +84,10 @@ void writeSchool(JsonWriter& json, const DeathResult& death)
         json.value(kindredMethodKey(p.kindredMethod));
     }
 }
+
+namespace {
+
+void writeSchoolSection(JsonWriter& json, const DeathResult& death) { writeSchool(json, death.computation.positions); }
 
 void writeStopped(JsonWriter& json, const DeathResult& death)
 {
@@ -275,11 +279,12 @@ constexpr std::string_view kCaseWideMembers[] = {"Base",        "Correction",   
                                                  "BaseDivisor", "ReturnFactor", "SpouseScale"};
 constexpr std::string_view kHeirsMembers[] = {"corrected", "heirs"};
 
-// "later" and "combined" belong to a line with later deaths: the writer of
-// such a line writes them (later_deaths_json.h).
+// "later" and "combined" belong to a line with later deaths, "waiting" and
+// "together" to the cases of their name: the writer of such a line writes
+// them (later_deaths_json.h, waiting_json.h).
 constexpr ResultSection kSections[] = {
     {"counts", writeCountsSection},
-    {"school", writeSchool, kSchoolMembers},
+    {"school", writeSchoolSection, kSchoolMembers},
     {"stopped", writeStopped},
     {"messages", writeMessages},
     {"shares", writeShares},
@@ -291,6 +296,8 @@ constexpr ResultSection kSections[] = {
     {"later", nullptr},
     {"combined", nullptr},
     {"heirs", writeHeirs, kHeirsMembers},
+    {"waiting", nullptr},
+    {"together", nullptr},
 };
 constexpr std::size_t kCountsSection = 0;
 constexpr std::size_t kEstateSection = 9;

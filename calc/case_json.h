@@ -81,6 +81,12 @@ void writeCaseMembers(JsonWriter& json, const DeathResult& death, ResultFields f
 // question (its "counts"): what a result read back as a question passes over.
 bool isResultMember(std::string_view name);
 
+// The member "counts" of the 21 kinds, and the members "school" and
+// "positions" (and "kindredMethod" where it is asked for), as every result
+// writes them.
+void writeCounts(JsonWriter& json, const KindCounts& counts);
+void writeSchool(JsonWriter& json, const Positions& positions);
+
 // A batch line that could not be read as a case: {"error": ..., "line": n}.
 void writeLineError(JsonWriter& json, std::string_view why, long lineNumber);
 

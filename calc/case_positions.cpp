@@ -29,7 +29,8 @@ PositionsChoice positionsFor(const CaseInput& input, const Positions& defaults)
 
 CaseQuestion questionOf(const CaseInput& input, const Positions& positions)
 {
-    return {input.counts, positions, input.estate, input.later, input.relatives, input.byPath};
+    return {input.counts, positions,    input.estate,  input.later,   input.relatives,
+            input.byPath, input.unborn, input.missing, input.unclear, input.together};
 }
 
 std::string schoolKeys()

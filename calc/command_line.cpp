@@ -11,6 +11,8 @@
 //   qismaru-calc --case-file case.qismaru     a case (and its estate) kept by the window
 //   qismaru-calc --school shafii gf=1 si=1 bf=1
 //                                             the case as the Shafi'i school answers it
+//   qismaru-calc --unborn s w=1 f=1          the case of an unborn child: given now, held back,
+//                                             and each outcome
 //   qismaru-calc --version                    the version
 
 #include "calc/command_line.h"
@@ -78,6 +80,24 @@ void addPositionOptions(CLI::App& app, CalcOptions& options)
         ->type_name("METHOD");
 }
 
+void addWaitingOptions(CLI::App& app, WaitingOptions& waiting)
+{
+    app.add_option("--unborn", waiting.unborn,
+                   "A child not yet born, by its relation in the male form: s, s.s, b, bf, bm, b.s, bf.s, f.b, f.bf, "
+                   "f.b.s or f.bf.s (a batch line's \"unborn\")")
+        ->type_name("PATH");
+    app.add_option("--unborn-most", waiting.unbornMost,
+                   "How many children the division provides for (default: the school's number)")
+        ->type_name("N");
+    app.add_option("--missing", waiting.missing, "N heirs of relation PATH whose life is unknown (default 1)")
+        ->type_name("PATH[=N]");
+    app.add_option("--khuntha", waiting.khuntha,
+                   "N heirs of relation PATH, in the male form, whose sex is not clear (default 1)")
+        ->type_name("PATH[=N]");
+    app.add_flag("--khuntha-hopeless", waiting.khunthaHopeless,
+                 "The khuntha's sex is not hoped to become clear (the Hanbali half of the two estimates)");
+}
+
 void addEstateOptions(CLI::App& app, EstateOptions& estate)
 {
     app.add_option("--estate", estate.gross, "Settle an estate of AMOUNT in money (for example 120000.50)")
@@ -103,6 +123,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     addCaseOptions(app, options, json, batch);
     addEstateOptions(app, options.estate);
     addPositionOptions(app, options);
+    addWaitingOptions(app, options.waiting);
     app.add_option("--decimals", options.estate.decimals, "Decimals of the currency, 0 to 3 (default 2)")
         ->type_name("N");
 

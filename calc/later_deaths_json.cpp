@@ -1,5 +1,7 @@
 #include "calc/later_deaths_json.h"
 
+#include "calc/waiting_json.h"
+
 #include "engine/fraction.h"
 
 namespace qismaru::calc {
@@ -205,7 +207,11 @@ void writeLaterDeathsResult(JsonWriter& json, const CaseAnswer& answer, ResultFi
 
 void writeResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields, std::optional<long> lineNumber)
 {
-    if (answer.successive) {
+    if (answer.waiting) {
+        writeWaitingResult(json, answer, fields, lineNumber);
+    } else if (answer.together) {
+        writeTogetherResult(json, answer, fields, lineNumber);
+    } else if (answer.successive) {
         writeLaterDeathsResult(json, answer, fields, lineNumber);
     } else {
         writeCaseResult(json, answer, fields, lineNumber);

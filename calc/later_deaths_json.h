@@ -20,7 +20,8 @@ namespace qismaru::calc {
 void writeLaterDeathsResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                             std::optional<long> lineNumber = std::nullopt);
 
-// The result object of any answer: with later deaths as above, else a
+// The result object of any answer: with later deaths as above, a case that
+// waits or those who died together as waiting_json.h writes them, else a
 // single case's (case_json.h).
 void writeResult(JsonWriter& json, const CaseAnswer& answer, ResultFields fields,
                  std::optional<long> lineNumber = std::nullopt);

@@ -48,6 +48,8 @@ std::optional<WaitingRelation> relationNamed(std::string_view pathOrCode)
     return *row;
 }
 
+std::span<const WaitingRelation> waitingRelations() { return kRelations; }
+
 std::string_view pathOf(HeirKind kind)
 {
     const auto* row =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "model/heir_kind.h"
@@ -26,6 +27,10 @@ struct WaitingRelation {
 
 // The relation named by a path or a code; nothing for a name not in the table.
 std::optional<WaitingRelation> relationNamed(std::string_view pathOrCode);
+
+// Every relation the table knows, in its order: the men's relations that may
+// be unclear first, each path once.
+std::span<const WaitingRelation> waitingRelations();
 
 // The relation a heir kind stands for, as a path: "s.s" for the son's sons.
 std::string_view pathOf(HeirKind kind);

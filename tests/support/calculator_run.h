@@ -43,6 +43,12 @@ inline std::vector<std::string> commandLineOf(const calc::CalcOptions& options)
     option("--bequest", estate.bequest);
     flag(estate.heirsConsent, "--heirs-consent");
     option("--decimals", estate.decimals);
+    const calc::WaitingOptions& waiting = options.waiting;
+    option("--unborn", waiting.unborn);
+    option("--unborn-most", waiting.unbornMost);
+    option("--missing", waiting.missing);
+    option("--khuntha", waiting.khuntha);
+    flag(waiting.khunthaHopeless, "--khuntha-hopeless");
     if (!options.caseArguments.empty()) args.emplace_back("--");
     args.insert(args.end(), options.caseArguments.begin(), options.caseArguments.end());
     return args;
