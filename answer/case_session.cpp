@@ -13,8 +13,6 @@ namespace {
 using Outcome = Calculation::Outcome;
 
 constexpr const char* kAnsweredCaseText = "المسألة محسوبة: ابدأ مسألة جديدة لتُدخل ورثة آخرين.";
-constexpr const char* kLaterDeathsByPathText =
-    "تُضمّ وفاة وارث قبل القسمة إلى مسألة أصنافها من أزرار الورثة وحدها، لا إلى مسألة فيها قريب بنسبه.";
 
 }  // namespace
 
