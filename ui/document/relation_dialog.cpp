@@ -228,7 +228,15 @@ void RelationDialog::showPath()
     // Of one person (the father, a grandmother, the husband) the count is one.
     const bool one = !path_.empty() && isOnePerson(kinshipOf(path_));
     count_->setMaximum(one ? 1 : kMaxCount);
-    add_->setEnabled(!path_.empty());
+    showCommands();
+}
+
+// An answered case takes no more relatives until it is a new one.
+void RelationDialog::showCommands()
+{
+    const bool open = !document_.session().state().computed;
+    add_->setEnabled(open && !path_.empty());
+    removeLast_->setEnabled(open && !document_.session().relativesByPath().empty());
 }
 
 void RelationDialog::showAdded()
@@ -237,8 +245,7 @@ void RelationDialog::showAdded()
     const bool sexGiven = uterineSexGiven(document_.session().allRelatives());
     added_->clear();
     for (const RelativeEntry& relative : relatives) added_->addItem(countedName(relative, sexGiven));
-    const bool open = !document_.session().state().computed;
-    removeLast_->setEnabled(open && !relatives.empty());
+    showCommands();
 }
 
 void RelationDialog::say(const QString& problem)

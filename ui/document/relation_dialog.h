@@ -47,6 +47,7 @@ private:
     // The name, the steps offered and the count allowed for the path as built.
     void showPath();
     void showAdded();
+    void showCommands();
     void say(const QString& problem);
 
     CaseDocument& document_;
