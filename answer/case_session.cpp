@@ -18,6 +18,14 @@ constexpr const char* kAnsweredCaseText = "المسألة محسوبة: ابدأ
 
 KeyPress CaseSession::press(HeirKind kind)
 {
+    // A kind whose path is among the relatives by path is given already.
+    if (!relatives_.empty() && !state().computed) {
+        std::vector<RelativeEntry> entries = relatives_;
+        entries.push_back({RelativePath::ofKind(kind), true, 1, ""});
+        if (std::string why = relativeEntryRefusalText(entries); !why.empty()) {
+            return {KeyOutcome::Refused, kind, 0, 0, std::move(why)};
+        }
+    }
     KeyPress key = keypad_.press(kind, positions_.school);
     if (key.outcome == KeyOutcome::Entered) answerAgain();
     return key;

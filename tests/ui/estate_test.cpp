@@ -1079,11 +1079,13 @@ private slots:
     {
         QTest::addColumn<QString>("heirs");
         QTest::addColumn<int>("school");
-        QTest::addColumn<QStringList>("relatives");  // "path=count", added in order
+        QTest::addColumn<QStringList>("relatives");  // "path=count", added in order; "key:code", a button pressed
         QTest::addColumn<QString>("said");
         const int hanafi = int(School::Hanafi);
         QTest::newRow("the same relative twice") << "" << hanafi << QStringList{"s.s.s=1", "s.s.s=2"} << "سبق إدخال";
         QTest::newRow("a button's kind again by its path") << "gs=1" << hanafi << QStringList{"s.s=1"} << "سبق إدخال";
+        QTest::newRow("a button's kind given by its path before")
+            << "" << hanafi << QStringList{"s.s=1", "key:gs"} << "سبق إدخال";
         QTest::newRow("one grandmother counted twice") << "" << hanafi << QStringList{"f.m=2"} << "شخص واحد";
         QTest::newRow("a spouse's relative") << "w=1" << hanafi << QStringList{"h.m=1"} << "أقارب أحد الزوجين";
         QTest::newRow("through the emancipator's daughter") << "" << hanafi << QStringList{"mut.d.s=1"} << "تمرّ بامرأة";
@@ -1105,6 +1107,12 @@ private slots:
         if (!heirs.isEmpty()) window_->loadCase(*caseWithHeirs(entriesOf(qPrintable(heirs)), School(school)));
         QString refused;
         for (const QString& relative : relatives) {
+            if (relative.startsWith("key:")) {
+                messages_->texts.clear();
+                window_->pressHeirButton(*kindFromCode(relative.mid(4).toStdString()));
+                refused = messages_->texts.value(0);
+                break;
+            }
             const QStringList parts = relative.split('=');
             const PathReading read = readRelative(parts[0].toStdString());
             QVERIFY2(read.relative, read.error.c_str());
