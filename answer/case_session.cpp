@@ -1,8 +1,10 @@
 #include "answer/case_session.h"
 
 #include "files/case_opening.h"
+#include "files/relative_entries.h"
 #include "present/positions_text.h"
 #include "present/refusal_texts.h"
+#include "present/relative_refusals.h"
 
 namespace qismaru {
 
@@ -10,10 +12,20 @@ namespace {
 
 using Outcome = Calculation::Outcome;
 
+constexpr const char* kAnsweredCaseText = "المسألة محسوبة: ابدأ مسألة جديدة لتُدخل ورثة آخرين.";
+
 }  // namespace
 
 KeyPress CaseSession::press(HeirKind kind)
 {
+    // A kind whose path is among the relatives by path is given already.
+    if (!relatives_.empty() && !state().computed) {
+        std::vector<RelativeEntry> entries = relatives_;
+        entries.push_back({RelativePath::ofKind(kind), true, 1, ""});
+        if (std::string why = relativeEntryRefusalText(entries); !why.empty()) {
+            return {KeyOutcome::Refused, kind, 0, 0, std::move(why)};
+        }
+    }
     KeyPress key = keypad_.press(kind, positions_.school);
     if (key.outcome == KeyOutcome::Entered) answerAgain();
     return key;
@@ -50,9 +62,42 @@ void CaseSession::replaceHeirs(const CaseState& state)
     answerAgain();
 }
 
+std::string CaseSession::addRelative(const RelativeEntry& relative)
+{
+    if (state().computed) return kAnsweredCaseText;
+    if (!later_.empty()) return kLaterDeathsByPathText;
+    if (relatives_.size() >= estate::kMaxRelativesByPath) {
+        return "لا تتسع المسألة لأكثر من " + std::to_string(estate::kMaxRelativesByPath) +
+               " من الأقارب المدخلين بنسبهم.";
+    }
+    std::vector<RelativeEntry> entries = allRelatives();
+    entries.push_back(relative);
+    if (std::string why = relativeEntryRefusalText(entries); !why.empty()) return why;
+    relatives_.push_back(relative);
+    answerAgain();
+    return "";
+}
+
+bool CaseSession::removeLastRelative()
+{
+    if (state().computed || relatives_.empty()) return false;
+    relatives_.pop_back();
+    answerAgain();
+    return true;
+}
+
+std::vector<RelativeEntry> CaseSession::allRelatives() const
+{
+    std::vector<RelativeEntry> entries = estate::entriesOfHeirs(heirs());
+    entries.insert(entries.end(), relatives_.begin(), relatives_.end());
+    return entries;
+}
+
+bool CaseSession::canCalculateNow() const { return relatives_.empty() ? canCalculate(state()) : !state().computed; }
+
 Calculation CaseSession::calculate()
 {
-    if (!canCalculate(state())) return {};
+    if (!canCalculateNow()) return {};
     if (std::string why = refusalUnderSchool(); !why.empty()) return {Outcome::Refused, {std::move(why)}};
     return answerNow();
 }
@@ -93,6 +138,10 @@ Calculation CaseSession::setPositions(Positions positions)
 
 std::string CaseSession::refusalUnderSchool() const
 {
+    if (!relatives_.empty()) {
+        const std::vector<RelativeEntry> entries = allRelatives();
+        return pathRefusalText(resolveRelatives(entries, positions_.school), entries, positions_.school);
+    }
     const KindCounts& counts = state().counts;
     if (!grandmothersBeyondLimit(counts, positions_.school)) return "";
     return grandmotherLimitText(positions_.school, counts);
@@ -107,6 +156,7 @@ void CaseSession::setEstate(const std::optional<estate::EstateInputs>& estate)
 std::string CaseSession::addLaterDeath(const estate::LaterDeathEntry& death)
 {
     if (!answer_.divided()) return "تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.";
+    if (!relatives_.empty()) return kLaterDeathsByPathText;
     later_.push_back(death);
     CaseAnswer next = answerCase(question(), Detail::Steps);
     if (!next.joined()) {
@@ -127,6 +177,7 @@ void CaseSession::removeLastLaterDeath()
 void CaseSession::newCase()
 {
     keypad_.clear();
+    relatives_.clear();
     estate_.reset();
     later_.clear();
     keptInFile_ = false;
@@ -134,7 +185,7 @@ void CaseSession::newCase()
     answerAgain();
 }
 
-estate::CaseFile CaseSession::currentCase() const { return {heirs(), estate_, positions_, later_}; }
+estate::CaseFile CaseSession::currentCase() const { return {heirs(), estate_, positions_, later_, relatives_}; }
 
 FileOpening CaseSession::open(const estate::CaseFileReading& reading)
 {
@@ -149,6 +200,7 @@ FileOpening CaseSession::open(const estate::CaseFileReading& reading)
     positions_ = file.positions;
     estate_ = file.estate;
     later_ = file.later;
+    relatives_ = file.relatives;
     markSaved();
     answerAgain();
     return opening;
@@ -169,6 +221,11 @@ bool CaseSession::hasUnsavedWork() const
 CaseQuestion CaseSession::question() const
 {
     CaseQuestion question{state().counts, positions_, estate_, {}};
+    if (!relatives_.empty()) {
+        question.relatives = allRelatives();
+        question.byPath = true;
+        return question;
+    }
     question.later.reserve(later_.size());
     for (const estate::LaterDeathEntry& entry : later_) question.later.push_back(estate::laterDeathOf(entry));
     return question;

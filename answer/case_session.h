@@ -7,6 +7,7 @@
 #include "answer/case_answer.h"
 #include "answer/heir_keypad.h"
 #include "files/case_file.h"
+#include "model/relative_case.h"
 
 namespace qismaru {
 
@@ -55,6 +56,21 @@ public:
     const CaseState& state() const { return keypad_.state(); }
     std::vector<HeirEntry> heirs() const { return keypad_.heirs(); }
 
+    // Relatives beyond the keypad's kinds, by their path from the deceased
+    // ("s.s.s", "f.m", "mut"), each with a count and an optional label; a
+    // case that holds any is answered by path, the keypad's heirs first. A
+    // relative who stands in no case is refused with the reason (Arabic),
+    // and nothing changes; so is any while the case is answered or has
+    // later deaths, which are joined for the keypad's kinds alone.
+    std::string addRelative(const RelativeEntry& relative);
+    // The relative added last withdrawn; false when there is none, or the
+    // case is answered.
+    bool removeLastRelative();
+    const std::vector<RelativeEntry>& relativesByPath() const { return relatives_; }
+    // Every relative of the case as a case by path holds them: the keypad's
+    // heirs in the order entered, then the relatives by path.
+    std::vector<RelativeEntry> allRelatives() const;
+
     // Calculate: the case answered, or refused by the school, or beyond exact computation.
     Calculation calculate();
     const CaseAnswer& answer() const { return answer_; }
@@ -66,7 +82,7 @@ public:
     // open again, with the reason.
     Calculation setPositions(Positions positions);
     // Why the chosen school refuses the case as entered (more grandmothers
-    // than it lets inherit), or "".
+    // than it lets inherit, a relative by path it cannot place), or "".
     std::string refusalUnderSchool() const;
 
     const std::optional<estate::EstateInputs>& estate() const { return estate_; }
@@ -100,11 +116,13 @@ public:
 
 private:
     CaseQuestion question() const;
+    bool canCalculateNow() const;
     // The answer of the case as it stands: computed once Calculate ran, else open.
     void answerAgain();
     Calculation answerNow();
 
     HeirKeypad keypad_;
+    std::vector<RelativeEntry> relatives_;
     Positions positions_;
     std::optional<estate::EstateInputs> estate_;
     std::vector<estate::LaterDeathEntry> later_;

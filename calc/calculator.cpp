@@ -46,6 +46,7 @@ CaseInput oneCaseInput(const CalcOptions& options)
         input.school.reset();
         input.spouseReturn.reset();
         input.noReturn.reset();
+        input.kindredMethod.reset();
     }
     if (options.spouseReturn) input.spouseReturn.reset();
     if (options.noReturn) input.noReturn.reset();

@@ -1,6 +1,7 @@
 #include "calc/estate_request.h"
 
 #include "files/case_file.h"
+#include "files/relative_entries.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {
@@ -65,6 +66,12 @@ CaseInput caseFromFile(const std::string& path)
     input.counts = countsOf(reading.file->heirs);
     input.estate = reading.file->estate;
     for (const estate::LaterDeathEntry& later : reading.file->later) input.later.push_back(estate::laterDeathOf(later));
+    // Relatives by path make it a case by path, the buttons' heirs first.
+    if (!reading.file->relatives.empty()) {
+        input.relatives = estate::entriesOfHeirs(reading.file->heirs);
+        input.relatives.insert(input.relatives.end(), reading.file->relatives.begin(), reading.file->relatives.end());
+        input.byPath = true;
+    }
     // A file saved under another school than the Hanafi one, or with a
     // return position, is answered as it was saved, as a batch line's own
     // school is; a file without them takes the command line's.
@@ -72,8 +79,9 @@ CaseInput caseFromFile(const std::string& path)
         input.school = saved.school;
         input.spouseReturn = saved.spouseReturn;
         input.noReturn = saved.noReturn;
+        input.kindredMethod = saved.kindredMethod;
     }
-    if (input.counts.empty()) input.error = "the case file " + shown + " names no heir";
+    if (input.counts.empty() && input.relatives.empty()) input.error = "the case file " + shown + " names no heir";
     return input;
 }
 

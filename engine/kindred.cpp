@@ -96,6 +96,7 @@ void divideAmongKindred(PathComputation& out, std::span<const RelativeEntry> ent
     }
     if (!w.refusal.empty()) {
         out.resolution.refusal = std::move(w.refusal);
+        out.resolution.refusalCause = w.refusalCause;
         return;
     }
     [[maybe_unused]] Fraction all;

@@ -93,6 +93,7 @@ std::optional<std::vector<Fraction>> divideAsHeirs(KindredWork& w, std::span<con
     const PathComputation p = computeCase(heirs, Positions{w.school});
     if (p.refused()) {
         w.refusal = p.resolution.refusal;
+        w.refusalCause = p.resolution.refusalCause;
         return std::nullopt;
     }
     if (!p.divided()) {

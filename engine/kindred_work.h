@@ -30,7 +30,9 @@ struct KindredWork {
     // Per entry, of what the kindred divide, all its heads together.
     std::vector<Fraction> shares = std::vector<Fraction>(entries.size());
     bool beyondRange = false;  // a fraction passed 64 bits: no exact answer
+    // Why the heirs they are placed as cannot be divided, and its cause.
     std::string refusal;
+    PathRefusal refusalCause = PathRefusal::None;
 
     // Notes a decision when one is asked for: `describe` runs only then.
     template <typename Describe>

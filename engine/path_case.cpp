@@ -85,12 +85,15 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
         if (!entryStandsAlone(entries[i], k) || repeated) {
             if (std::string why = entryProblem(entries, i, k); !why.empty()) {
                 resolution.refusal = std::move(why);
+                resolution.refusalCause = PathRefusal::Entry;
+                resolution.refusedEntry = static_cast<int>(i);
                 return resolution;
             }
         }
     }
     if (work.any(KinshipKind::GrandmotherSide) && work.any(KinshipKind::Grandmother)) {
         resolution.refusal = grandmotherSidesProblem(true, true);
+        resolution.refusalCause = PathRefusal::GrandmotherSides;
         return resolution;
     }
     resolveNearest(work);
@@ -102,11 +105,12 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
                        std::any_of(entries.begin(), entries.end(),
                                    [](const auto& e) { return e.path == RelativePath{Link::UterineBrother}; });
     // "gm" keeps its own limits beside the father and the grandfather.
-    if (work.any(KinshipKind::GrandmotherSide)) work.refuse(grandmotherLimitProblem(c.counts, school));
+    if (work.any(KinshipKind::GrandmotherSide))
+        work.refuse(PathRefusal::GrandmotherLimit, grandmotherLimitProblem(c.counts, school));
     if (c.counts.empty() && c.completingSixth == 0 && !resolution.kindred) {
-        work.refuse(
-            "no one entered inherits (a woman inherits the wala only from one she freed): the estate goes "
-            "to the distant kindred or the public treasury");
+        work.refuse(PathRefusal::NoOneInherits,
+                    "no one entered inherits (a woman inherits the wala only from one she freed): the estate goes "
+                    "to the distant kindred or the public treasury");
     }
     return resolution;
 }

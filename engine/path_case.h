@@ -49,11 +49,25 @@ struct Standing {
     int byEntry = -1;
 };
 
+// Why a case by path cannot be divided, for a front end that words the
+// refusal in its own language.
+enum class PathRefusal : std::uint8_t {
+    None,
+    Entry,             // an entry stands in no case (relativesProblem): no relative, a count, given twice
+    GrandmotherSides,  // "gm" beside grandmothers given by their side
+    GrandmotherLimit,  // "gm" beyond the grandmothers the school lets inherit
+    TooManyOfOneKind,  // more heads than a count holds inherit as one kind
+    WalaDisputed,      // the emancipator's grandfather beside his brothers, outside the Hanafi school
+    NoOneInherits,     // only women of the emancipator's family, who never take the wala
+};
+
 struct Resolution {
     Capacities capacities;
     std::vector<Standing> standings;  // one per entry, in the order entered
     std::string refusal;              // why the case cannot be divided under the school; "" when it can
-    bool kindred = false;             // some entry is of the distant kindred under the school
+    PathRefusal refusalCause = PathRefusal::None;
+    int refusedEntry = -1;  // PathRefusal::Entry: the first entry that stands in no case
+    bool kindred = false;   // some entry is of the distant kindred under the school
 };
 
 Resolution resolveRelatives(std::span<const RelativeEntry> entries, School school);

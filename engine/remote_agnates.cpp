@@ -107,11 +107,11 @@ void resolveAgnates(ResolutionWork& work)
     }
     if (!remote) return;
     if (walaDisputed(work, best)) {
-        work.refuse(
-            "the emancipator's grandfather beside his brothers or their sons: who takes the wala is "
-            "disputed in the " +
-            std::string(schoolInfo(work.school).key) +
-            " school (Abu Hanifa: the grandfather); give one of them, or answer by the hanafi school");
+        work.refuse(PathRefusal::WalaDisputed,
+                    "the emancipator's grandfather beside his brothers or their sons: who takes the wala is "
+                    "disputed in the " +
+                        std::string(schoolInfo(work.school).key) +
+                        " school (Abu Hanifa: the grandfather); give one of them, or answer by the hanafi school");
     }
     for (std::size_t i = 0; i < work.size(); ++i) {
         const AgnateRank r = rankAt(i);

@@ -37,7 +37,8 @@ struct ResolutionWork {
         s.capacity = kind;
         const int heads = out.capacities.counts.of(kind) + entries[i].count;
         if (heads > kMaxCount) {
-            refuse("more than " + std::to_string(kMaxCount) + " heirs inherit together as one kind");
+            refuse(PathRefusal::TooManyOfOneKind,
+                   "more than " + std::to_string(kMaxCount) + " heirs inherit together as one kind");
             return;
         }
         out.capacities.counts.set(kind, heads);
@@ -49,9 +50,11 @@ struct ResolutionWork {
         s.byKinds = byKinds;
         s.byEntry = byEntry;
     }
-    void refuse(std::string why)
+    void refuse(PathRefusal cause, std::string why)
     {
-        if (out.refusal.empty()) out.refusal = std::move(why);
+        if (!out.refusal.empty() || why.empty()) return;
+        out.refusal = std::move(why);
+        out.refusalCause = cause;
     }
 };
 

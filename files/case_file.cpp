@@ -7,6 +7,7 @@
 
 #include "files/heir_entries.h"
 #include "files/json_document.h"
+#include "files/relative_entries.h"
 #include "present/deaths_refusal_text.h"
 #include "present/utf8_text.h"
 
@@ -29,8 +30,11 @@ const json& member(const json& object, const char* key)
 // the heir list's (heir_entries.h), the estate's the estate reader's. A new member is one row here
 // and its reading below; a file with a member no row names is refused, so
 // that a misspelt name is not silently passed over.
-constexpr std::string_view kFileMembers[] = {"format",   "version", "school", "spouseReturn",
-                                             "noReturn", "heirs",   "estate", "later"};
+constexpr std::string_view kFileMembers[] = {"format", "version", "school", "spouseReturn", "noReturn",
+                                             "heirs",  "estate",  "later",  "relatives",    "kindredMethod"};
+
+// The version that keeps relatives by path and the rule among distant kindred.
+constexpr int kRelativesVersion = 4;
 
 CaseFileReading refused(CaseFileProblem problem, std::string detail)
 {
@@ -73,6 +77,44 @@ CaseFileReading readHeirs(const json& heirs, CaseFile& file)
     return problem.empty() ? CaseFileReading{} : refused(CaseFileProblem::BadHeirs, std::move(problem));
 }
 
+// Abu Yusuf's rule among distant kindred, written only when it is chosen,
+// and only the Hanafi school's.
+CaseFileReading readKindredMethod(const json& given, Positions& positions)
+{
+    if (given.is_null()) return {};
+    const std::optional<KindredMethod> method =
+        given.is_string() ? kindredMethodFromKey(given.get_ref<const std::string&>()) : std::nullopt;
+    if (method != KindredMethod::AbuYusuf || positions.school != School::Hanafi) {
+        return refused(CaseFileProblem::BadPositions,
+                       "\"kindredMethod\" is written only as \"abu-yusuf\", and only "
+                       "for the hanafi school");
+    }
+    positions.kindredMethod = *method;
+    return {};
+}
+
+CaseFileReading readRelatives(const json& relatives, CaseFile& file)
+{
+    std::string problem = readRelativeEntries(relatives, file.heirs, file.relatives);
+    if (problem.empty() && !file.later.empty()) {
+        problem = "later deaths are joined for the heirs of the buttons alone, not beside relatives by path";
+    }
+    return problem.empty() ? CaseFileReading{} : refused(CaseFileProblem::BadHeirs, std::move(problem));
+}
+
+// The members a version before 4 does not have.
+CaseFileReading readNeedsVersion4(const json& document, int version)
+{
+    if (version >= kRelativesVersion) return {};
+    if (document.contains("relatives")) {
+        return refused(CaseFileProblem::BadHeirs, "relatives by path need format version 4");
+    }
+    if (document.contains("kindredMethod")) {
+        return refused(CaseFileProblem::BadPositions, "\"kindredMethod\" needs format version 4");
+    }
+    return {};
+}
+
 // A switch is absent (off) or true or false; anything else is refused.
 bool readSwitch(const json& document, const char* key, bool& value)
 {
@@ -99,7 +141,7 @@ CaseFileReading readPositions(const json& document, Positions& positions)
     if (std::string why = positionsProblemText(positions); !why.empty()) {
         return refused(CaseFileProblem::BadPositions, std::move(why));
     }
-    return {};
+    return readKindredMethod(member(document, "kindredMethod"), positions);
 }
 
 CaseFileReading readLater(const json& later, int version, CaseFile& file)
@@ -155,6 +197,8 @@ CaseFileReading readCaseFile(std::string_view text)
     }
 
     CaseFile file;
+    CaseFileReading newer = readNeedsVersion4(document, version.get<int>());
+    if (newer.problem != CaseFileProblem::None) return newer;
     // The school first: it says how many grandmothers the heirs may hold.
     CaseFileReading positions = readPositions(document, file.positions);
     if (positions.problem != CaseFileProblem::None) return positions;
@@ -163,6 +207,10 @@ CaseFileReading readCaseFile(std::string_view text)
     if (const json& later = member(document, "later"); !later.is_null()) {
         CaseFileReading deaths = readLater(later, version.get<int>(), file);
         if (deaths.problem != CaseFileProblem::None) return deaths;
+    }
+    if (const json& relatives = member(document, "relatives"); !relatives.is_null()) {
+        CaseFileReading read = readRelatives(relatives, file);
+        if (read.problem != CaseFileProblem::None) return read;
     }
     if (const json& estateObject = member(document, "estate"); !estateObject.is_null()) {
         EstateReading estate = estateFromJson(estateObject);
@@ -197,14 +245,20 @@ std::string caseFileText(const CaseFile& file)
 {
     nlohmann::ordered_json document;
     const bool hanafiAlone = file.positions == Positions{};
+    const bool abuYusuf = file.positions.kindredMethod == KindredMethod::AbuYusuf;
     document["format"] = kCaseFileFormat;
-    document["version"] = !file.later.empty() ? kCaseFileVersion : hanafiAlone ? 1 : 2;
+    document["version"] = !file.relatives.empty() || abuYusuf ? kRelativesVersion
+                          : !file.later.empty()               ? 3
+                          : hanafiAlone                       ? 1
+                                                              : 2;
     if (!hanafiAlone) {
         document["school"] = schoolInfo(file.positions.school).key;
         document["spouseReturn"] = file.positions.spouseReturn;
         document["noReturn"] = file.positions.noReturn;
     }
+    if (abuYusuf) document["kindredMethod"] = kindredMethodKey(file.positions.kindredMethod);
     document["heirs"] = heirEntriesToJson(file.heirs);
+    if (!file.relatives.empty()) document["relatives"] = relativeEntriesToJson(file.relatives);
     if (!file.later.empty()) document["later"] = laterDeathsToJson(file.later);
     if (file.estate) document["estate"] = estateToJson(*file.estate);
     return document.dump(2) + "\n";

@@ -9,6 +9,7 @@
 #include "files/disk_file.h"
 #include "files/estate_json.h"
 #include "model/case_entry.h"
+#include "model/relative_case.h"
 
 namespace qismaru::estate {
 
@@ -28,8 +29,14 @@ namespace qismaru::estate {
 // A case with heirs who died before the division keeps them under "later"
 // (case_file_later.h) as version 3, which older versions refuse rather than
 // divide the estate as if those heirs were alive.
+// A case with relatives beyond the heir buttons keeps them under
+// "relatives" (relative_entries.h), and the Hanafi rule among distant
+// kindred, when it is Abu Yusuf's, as "kindredMethod": "abu-yusuf"; either
+// makes it version 4, which older versions refuse rather than answer the
+// case without those relatives, or by the other rule. Such a case has no
+// later deaths, which are joined for the heirs of the buttons alone.
 inline constexpr std::string_view kCaseFileFormat = "qismaru-case";
-inline constexpr int kCaseFileVersion = 3;
+inline constexpr int kCaseFileVersion = 4;
 inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
 // A case of 21 kinds and an estate is well under a kilobyte; the largest a
 // case may hold (every kind at the largest count, as many later deaths as a
@@ -43,6 +50,8 @@ struct CaseFile {
     std::optional<EstateInputs> estate;
     Positions positions;
     std::vector<LaterDeathEntry> later{};
+    // After the heirs of the buttons, the relatives entered by path.
+    std::vector<RelativeEntry> relatives{};
 
     bool operator==(const CaseFile&) const = default;
 };

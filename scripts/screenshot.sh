@@ -5,7 +5,8 @@
 # step-by-step solution, and the distribution of its estate, from its case
 # file, the grandfather case of "The school" under the Shafi'i school, and
 # the combined table (الجامعة) of the books' first example of successive
-# deaths, from its case file.
+# deaths, from its case file, and the relation builder beside a case of
+# relatives by path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
@@ -25,3 +26,4 @@ shoot_file() {
 }
 shoot_file docs/estate-window.png estate docs/worked-example.qismaru
 shoot_file docs/combined-window.png combined docs/successive-deaths.qismaru
+shoot_file docs/relation-builder.png relative docs/relatives-by-path.qismaru

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/document/case_document.h"
 #include "ui/kit/design_names.h"
 #include "ui/main/main_window.h"
 
@@ -43,6 +44,16 @@ const std::array kPicturedWindows = {
     PicturedWindow{
         "schools", "the page on where the four schools differ (menu المذهب)",
         [](MainWindow& main) { return openedBy(main.secondaryWindows().schoolsHelp, ui::design::kSchoolsWindow); }},
+    // The builder as it names a relative while he grows: the father's full
+    // brother's son; a case file with relatives by path lists them in it.
+    PicturedWindow{"relative", "the relation builder (menu ملف, قريب آخر…), building a cousin step by step",
+                   [](MainWindow& main) -> QWidget* {
+                       main.document().enterRelative();
+                       ui::RelationDialog* builder = main.document().relationDialog();
+                       if (!builder) return nullptr;
+                       for (const Link link : {Link::Father, Link::FullBrother, Link::Son}) builder->step(link);
+                       return builder;
+                   }},
     // Calculate opens it for a case with an estate: give a case file that has one.
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
                    [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},

@@ -202,6 +202,26 @@ TEST(CalculatorEstate, ACaseFileIsReadAsTheWindowSavedIt)
     const ordered_json shafii = ordered_json::parse(runOnce(fromFile).out);
     EXPECT_EQ(shafii["shares"]["b"]["value"], shafii["shares"]["gf"]["value"]);
 
+    // Relatives by path after the buttons' heirs, under Abu Yusuf's rule:
+    // answered as the same case on the command line.
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 4, "school": "hanafi", "spouseReturn": false,
+        "noReturn": false, "kindredMethod": "abu-yusuf", "heirs": [{"code": "w", "count": 1}],
+        "relatives": [{"path": "d.d.s", "count": 1}, {"path": "d.s.d@2", "count": 1}]})";
+    CalcOptions byPath;
+    byPath.form = OutputForm::Json;
+    byPath.caseArguments = {"w=1", "d.d.s=1", "d.s.d@2=1"};
+    byPath.kindredMethod = "abu-yusuf";
+    const CalcRun asked = runOnce(byPath);
+    ASSERT_EQ(asked.status, kExitOk) << asked.err;
+    EXPECT_EQ(runOnce(fromFile).out, asked.out);
+    // Muhammad's rule counts the roots, and gives the other answer; a
+    // school named on the command line answers without the file's rule.
+    byPath.kindredMethod.reset();
+    EXPECT_NE(runOnce(fromFile).out, runOnce(byPath).out);
+    fromFile.school = "hanafi";
+    EXPECT_EQ(runOnce(fromFile).out, runOnce(byPath).out);
+    fromFile.school.reset();
+
     std::ofstream(path) << R"({"format": "qismaru-case", "version": 9, "heirs": []})";
     const CalcRun newer = runOnce(fromFile);
     EXPECT_EQ(newer.status, kExitBadInput);

@@ -11,6 +11,7 @@
 
 #include "files/case_file.h"
 #include "files/json_document.h"
+#include "files/relative_entries.h"
 #include "present/deaths_refusal_text.h"
 #include "tests/support/case_text.h"
 
@@ -19,6 +20,11 @@ namespace {
 
 using enum HeirKind;
 using testing::countsOf;
+
+RelativeEntry relative(std::string_view written, int count)
+{
+    return relativeEntry(*readRelative(written).relative, count);
+}
 
 TEST(CaseFile, ReadsBackWhatWasWritten)
 {
@@ -44,7 +50,17 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     laterDeath.heirs = {{Wives, 1}, {Sons, 1}, {Daughters, 1}};
     laterDeath.later = {
         {{1, Sons}, {{Mother, 1}, {FullSisters, 1}}, {{Mother, {1, Wives}}, {FullSisters, {1, Daughters}}}}};
-    for (const CaseFile& file : {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse, laterDeath}) {
+    // Relatives by path after the buttons' heirs, two lines of one path told
+    // apart by their labels; and Abu Yusuf's rule among distant kindred.
+    CaseFile byPath;
+    byPath.heirs = {{Wives, 1}};
+    byPath.relatives = {relative("s.s.s", 2), relative("d.d@1", 1), relative("d.d@2", 2), relative("gs", 1)};
+    CaseFile abuYusuf;
+    abuYusuf.heirs = {{Husband, 1}};
+    abuYusuf.relatives = {relative("si.s", 1), relative("si.d", 2)};
+    abuYusuf.positions.kindredMethod = KindredMethod::AbuYusuf;
+    for (const CaseFile& file :
+         {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse, laterDeath, byPath, abuYusuf}) {
         const std::string text = caseFileText(file);
         const CaseFileReading reading = readCaseFile(text);
         ASSERT_TRUE(reading.ok()) << reading.detail << "\n" << text;
@@ -58,6 +74,27 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     EXPECT_NE(caseFileText(hanbali).find(R"("version": 2,)"), std::string::npos);
     EXPECT_NE(caseFileText(hanbali).find(R"("school": "hanbali")"), std::string::npos);
     EXPECT_NE(caseFileText(laterDeath).find(R"("version": 3,)"), std::string::npos);
+    EXPECT_NE(caseFileText(byPath).find(R"("version": 4,)"), std::string::npos);
+    EXPECT_NE(caseFileText(byPath).find(R"("path": "d.d@2")"), std::string::npos);
+    EXPECT_NE(caseFileText(abuYusuf).find(R"("kindredMethod": "abu-yusuf")"), std::string::npos);
+    // A case of the buttons alone is written byte for byte as before.
+    CaseFile plain;
+    plain.heirs = {{Husband, 1}, {Daughters, 3}};
+    EXPECT_EQ(caseFileText(plain), R"({
+  "format": "qismaru-case",
+  "version": 1,
+  "heirs": [
+    {
+      "code": "h",
+      "count": 1
+    },
+    {
+      "code": "d",
+      "count": 3
+    }
+  ]
+}
+)");
 }
 
 // What a case may hold is bounded so that its largest saved form is a file
@@ -79,6 +116,24 @@ TEST(CaseFile, TheLargestCaseIsSavedInAFormItsReaderTakes)
     EXPECT_LE(text.size(), kMaxCaseFileBytes) << text.size();
     const JsonDocument read = readJsonDocument(text);
     EXPECT_TRUE(read.ok()) << read.error;
+
+    // Relatives by path instead of later deaths: as many as a case holds,
+    // each on the longest path with the longest label.
+    largest.later.clear();
+    std::string longest = "mut";
+    for (int link = 1; link < RelativePath::kMaxLinks; ++link) longest += ".mut";
+    for (std::size_t i = 0; i < kMaxRelativesByPath; ++i) {
+        const std::string label = std::string(13, 'x') + std::to_string(100 + i);
+        largest.relatives.push_back(relative(longest + "@" + label, kMaxCount));
+    }
+    const std::string byPath = caseFileText(largest);
+    EXPECT_LE(byPath.size(), kMaxCaseFileBytes) << byPath.size();
+    // Without the heirs and the estate no case holds all at once, they are read back.
+    CaseFile many;
+    many.relatives = largest.relatives;
+    const CaseFileReading reading = readCaseFile(caseFileText(many));
+    ASSERT_TRUE(reading.ok()) << reading.detail;
+    EXPECT_EQ(*reading.file, many);
 }
 
 TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
@@ -98,6 +153,15 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
                      R"(:s", "heirs": [{"code": "s", "count": 1}]})";
     }
     longChain += "]";
+    const auto byPath = [](const std::string& list) {
+        return R"({"format": "qismaru-case", "version": 4, "heirs": [{"code": "s", "count": 1}], "relatives": )" +
+               list + "}";
+    };
+    std::string tooManyRelatives = "[";
+    for (std::size_t i = 0; i <= kMaxRelativesByPath; ++i) {
+        tooManyRelatives += (i > 0 ? ", " : "") + (R"({"path": "d.d@)" + std::to_string(i)) + R"(", "count": 1})";
+    }
+    tooManyRelatives += "]";
     const struct {
         std::string text;
         CaseFileProblem problem;
@@ -108,7 +172,7 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {R"({"heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "version": "1", "heirs": []})", NotACaseFile},
-        {R"({"format": "qismaru-case", "version": 4, "heirs": [{"code": "x"}]})", NewerVersion},
+        {R"({"format": "qismaru-case", "version": 5, "heirs": [{"code": "x"}]})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 18446744073709551615, "heirs": []})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 1})", BadHeirs},
         {heirs(R"([{"code": "q", "count": 1}])"), BadHeirs},
@@ -148,6 +212,26 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
          BadLaterDeaths},
         {later(R"([{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}], "same": {"m": 1}}])"), BadLaterDeaths},
         {later(longChain), TooManyLaterDeaths},
+        // Relatives by path and the rule among distant kindred: only in
+        // version 4, each relative as the case would take him.
+        {heirs(R"([], "relatives": [{"path": "s.s.s", "count": 1}])"), BadHeirs},
+        {heirs(R"([], "school": "hanafi", "kindredMethod": "abu-yusuf")"), BadPositions},
+        {byPath(R"([{"path": "s.x", "count": 1}])"), BadHeirs},
+        {byPath(R"([{"path": "h.m", "count": 1}])"), BadHeirs},
+        {byPath(R"([{"path": "mut.d.s", "count": 1}])"), BadHeirs},
+        {byPath(R"([{"path": "f.m", "count": 2}])"), BadHeirs},
+        {byPath(R"([{"path": "s.s.s", "count": 0}])"), BadHeirs},
+        {byPath(R"([{"path": "s.s.s", "count": 1}, {"path": "s.s.s", "count": 2}])"), BadHeirs},
+        {byPath(R"([{"path": "s", "count": 1}])"), BadHeirs},
+        {byPath(R"([{"path": "f.m@1", "count": 1}, {"path": "f.m@2", "count": 1}])"), BadHeirs},
+        {byPath(R"([{"path": "s.s.s", "count": 1, "label": "1"}])"), BadHeirs},
+        {byPath(R"([])"), BadHeirs},
+        {byPath(
+             R"([{"path": "s.s.s", "count": 1}], "later": [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}]}])"),
+         BadHeirs},
+        {byPath(R"([{"path": "m.b", "count": 1}], "school": "shafii", "kindredMethod": "abu-yusuf")"), BadPositions},
+        {byPath(R"([{"path": "m.b", "count": 1}], "kindredMethod": "muhammad")"), BadPositions},
+        {byPath(tooManyRelatives), BadHeirs},
         {std::string(kMaxCaseFileBytes + 1, ' '), TooLarge},
         // Deep nesting inside the size limit: refused, not a crash.
         {heirs(std::string(20000, '[') + std::string(20000, ']')), NotJson},

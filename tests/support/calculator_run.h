@@ -36,6 +36,7 @@ inline std::vector<std::string> commandLineOf(const calc::CalcOptions& options)
     option("--school", options.school);
     flag(options.spouseReturn, "--spouse-return");
     flag(options.noReturn, "--no-return");
+    option("--kindred-method", options.kindredMethod);
     const calc::EstateOptions& estate = options.estate;
     option("--estate", estate.gross);
     option("--funeral", estate.funeral);

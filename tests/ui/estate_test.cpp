@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
@@ -39,6 +40,7 @@
 #include "ui/document/case_saving.h"
 #include "ui/document/estate_dialog.h"
 #include "ui/document/later_death_dialog.h"
+#include "ui/document/relation_dialog.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/drawing_surface.h"
 #include "ui/kit/fonts.h"
@@ -255,10 +257,11 @@ private slots:
             if (!item->objectName().isEmpty())
                 fileItems << item->objectName() + " " + item->shortcut().toString(QKeySequence::PortableText);
         }
-        QCOMPARE(fileItems,
-                 QStringList({QString(design::kNewCaseItem) + " Ctrl+N", QString(design::kOpenCaseItem) + " Ctrl+O",
-                              QString(design::kSaveCaseItem) + " Ctrl+S",
-                              QString(design::kSaveCaseAsItem) + " Ctrl+Shift+S"}));
+        QCOMPARE(
+            fileItems,
+            QStringList({QString(design::kNewCaseItem) + " Ctrl+N", QString(design::kOpenCaseItem) + " Ctrl+O",
+                         QString(design::kSaveCaseItem) + " Ctrl+S", QString(design::kSaveCaseAsItem) + " Ctrl+Shift+S",
+                         QString(design::kAddRelativeItem) + " Ctrl+R"}));
         QCOMPARE(window_->centralWidget()->size(), QSize(646, 443));
     }
 
@@ -484,7 +487,7 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::newRow("not JSON") << QByteArray("{\"format\": \"qismaru-case\", \"heirs\": [") << "ليس ملف مسألة";
         QTest::newRow("a newer format") << QByteArray(
-                                               R"({"format": "qismaru-case", "version": 4, "heirs": [], "judge": {}})")
+                                               R"({"format": "qismaru-case", "version": 5, "heirs": [], "judge": {}})")
                                         << "أحدث";
         QTest::newRow("husband and wives")
             << QByteArray(
@@ -1002,6 +1005,136 @@ private slots:
                  entered);
         QVERIFY(dialog->isVisible());
         QVERIFY(document_->laterDeaths().empty());
+    }
+
+    // A relative beyond the buttons built in the relation builder by the
+    // mouse or the keyboard alone, named as he grows; the case answered by
+    // path and kept in its file. The mother's mother beside the father:
+    // "من ستة، للجدة واحد وللأب خمسة" (Mawsu'at al-Ijma' fi al-Fiqh al-Islami).
+    void aRelativeIsBuiltByMouseOrKeyboard_data()
+    {
+        QTest::addColumn<bool>("keyboard");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("keyboard") << true;
+    }
+
+    void aRelativeIsBuiltByMouseOrKeyboard()
+    {
+        QFETCH(bool, keyboard);
+        window_->loadCase(*caseWithHeirs(entriesOf("f=1")));
+        window_->findChild<QAction*>(design::kAddRelativeItem)->trigger();
+        RelationDialog* dialog = document_->relationDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        const auto click = [&](QPushButton* button) {
+            QVERIFY(button && button->isEnabled());
+            if (!keyboard) return QTest::mouseClick(button, Qt::LeftButton);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        };
+        const auto step = [&](const char* letter) {
+            click(dialog->findChild<QPushButton*>(QString(design::kRelationStepPrefix) + letter));
+        };
+        const auto name = [&] { return dialog->findChild<QLabel*>(design::kRelationName)->text(); };
+        step("m");
+        QCOMPARE(name(), QString("أم"));
+        step("m");
+        QCOMPARE(name(), QString("أم الأم"));
+        // Of a spouse there is no relative; of one grandmother, one.
+        QVERIFY(!dialog->findChild<QPushButton*>(QString(design::kRelationStepPrefix) + "h")->isEnabled());
+        QCOMPARE(dialog->findChild<QSpinBox*>(design::kRelationCount)->maximum(), 1);
+        const auto add = [&] {
+            if (!keyboard)
+                return QTest::mouseClick(dialog->findChild<QPushButton*>(design::kRelationAdd), Qt::LeftButton);
+            QTest::keyClick(dialog->findChild<QLineEdit*>(design::kRelationLabel), Qt::Key_Return);
+        };
+        add();
+        QCOMPARE(dialog->findChild<QListWidget*>(design::kRelationList)->count(), 1);
+        // Once is enough: the second time the dialog says why, and stays.
+        add();
+        QVERIFY(dialog->findChild<QLabel*>(design::kRelationProblem)->text().contains("سبق إدخال"));
+        QCOMPARE(document_->session().relativesByPath().size(), 1u);
+        click(dialog->findChild<QPushButton*>(design::kRelationBack));
+        QCOMPARE(name(), QString("أم"));
+        dialog->reject();
+
+        window_->calculate();
+        QStringList rows;
+        for (const TableRow& row : document_->answer().table(TableMedium::Screen).rows) {
+            if (row.entry) {
+                rows << QString::fromStdString(row.text(TableColumn::Heir)).trimmed() + "|" +
+                            QString::fromStdString(row.text(TableColumn::Parts)).trimmed();
+            }
+        }
+        QCOMPARE(rows, QStringList({"أب|5", "أم الأم|1"}));
+        // Later deaths are joined for the heirs of the buttons alone.
+        QCOMPARE(document_->addLaterDeath(kSonDies), std::string(kLaterDeathsByPathText));
+        QVERIFY(!window_->findChild<QAction*>(design::kAddLaterDeathItem)->isEnabled());
+
+        // The file keeps the relative; opened again, the case is the same.
+        files_->saveName = inFolder(QString("relative-%1.qismaru").arg(QTest::currentDataTag()));
+        QVERIFY(document_->saveAs());
+        QVERIFY(contentsOf(files_->saveName).contains(R"("path": "m.m")"));
+        document_->newCase();
+        QVERIFY(document_->session().relativesByPath().empty());
+        QVERIFY(document_->open(files_->saveName));
+        QCOMPARE(document_->session().allRelatives().size(), 2u);
+        window_->calculate();
+        QVERIFY(document_->answer().divided());
+    }
+
+    // What the case does not take, by the builder or at Calculate, is
+    // refused with its reason in Arabic, and the case is not answered.
+    void aRelativeIsRefusedAsTheRulesSay_data()
+    {
+        QTest::addColumn<QString>("heirs");
+        QTest::addColumn<int>("school");
+        QTest::addColumn<QStringList>("relatives");  // "path=count", added in order; "key:code", a button pressed
+        QTest::addColumn<QString>("said");
+        const int hanafi = int(School::Hanafi);
+        QTest::newRow("the same relative twice") << "" << hanafi << QStringList{"s.s.s=1", "s.s.s=2"} << "سبق إدخال";
+        QTest::newRow("a button's kind again by its path") << "gs=1" << hanafi << QStringList{"s.s=1"} << "سبق إدخال";
+        QTest::newRow("a button's kind given by its path before")
+            << "" << hanafi << QStringList{"s.s=1", "key:gs"} << "سبق إدخال";
+        QTest::newRow("one grandmother counted twice") << "" << hanafi << QStringList{"f.m=2"} << "شخص واحد";
+        QTest::newRow("a spouse's relative") << "w=1" << hanafi << QStringList{"h.m=1"} << "أقارب أحد الزوجين";
+        QTest::newRow("through the emancipator's daughter") << "" << hanafi << QStringList{"mut.d.s=1"} << "تمرّ بامرأة";
+        QTest::newRow("a grandmother without her side beside one with it")
+            << "gm=1" << hanafi << QStringList{"f.m=1"} << "لم تُعيَّن جهتها";
+        QTest::newRow("the emancipator's grandfather beside his brother")
+            << "" << int(School::Shafii) << QStringList{"mut.f.f=1", "mut.b=1"} << "اختُلف في المذهب الشافعي";
+        QTest::newRow("only a woman of the emancipator's family")
+            << "" << hanafi << QStringList{"mut.d=1"} << "لا يرث أحد ممن أُدخلوا";
+    }
+
+    void aRelativeIsRefusedAsTheRulesSay()
+    {
+        QFETCH(QString, heirs);
+        QFETCH(int, school);
+        QFETCH(QStringList, relatives);
+        QFETCH(QString, said);
+        window_->setPositions({School(school)});
+        if (!heirs.isEmpty()) window_->loadCase(*caseWithHeirs(entriesOf(qPrintable(heirs)), School(school)));
+        QString refused;
+        for (const QString& relative : relatives) {
+            if (relative.startsWith("key:")) {
+                messages_->texts.clear();
+                window_->pressHeirButton(*kindFromCode(relative.mid(4).toStdString()));
+                refused = messages_->texts.value(0);
+                break;
+            }
+            const QStringList parts = relative.split('=');
+            const PathReading read = readRelative(parts[0].toStdString());
+            QVERIFY2(read.relative, read.error.c_str());
+            refused = QString::fromStdString(document_->addRelative(relativeEntry(*read.relative, parts[1].toInt())));
+            if (!refused.isEmpty()) break;
+        }
+        if (refused.isEmpty()) {
+            messages_->texts.clear();
+            window_->calculate();
+            refused = messages_->texts.value(0);
+        }
+        QVERIFY2(refused.contains(said), qPrintable(refused));
+        QVERIFY(!document_->answer().divided());
     }
 
     // The books' example from its case file: its combined table printed as

@@ -135,6 +135,7 @@ private:
         Positions positions;
         std::optional<estate::EstateInputs> estate;
         std::vector<estate::LaterDeathEntry> later;
+        std::vector<RelativeEntry> relatives;
     };
 
     Asked asked()
@@ -144,7 +145,12 @@ private:
         QFETCH(bool, noReturn);
         QFETCH(QString, gross);
         QFETCH(QString, later);
-        Asked a{entriesOf(heirs.toStdString()), {School(school), false, noReturn}, std::nullopt, {}};
+        QFETCH(QString, relatives);
+        Asked a{entriesOf(heirs.toStdString()), {School(school), false, noReturn}, std::nullopt, {}, {}};
+        for (const QString& relative : relatives.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = relative.split('=');
+            a.relatives.push_back(relativeEntry(*readRelative(parts[0].toStdString()).relative, parts[1].toInt()));
+        }
         if (!gross.isEmpty()) a.estate = estate::EstateInputs{std::stoll(gross.toStdString()) * 100};
         const QStringList parts = later.split('|');
         if (!later.isEmpty())
@@ -160,6 +166,7 @@ private:
         CaseDocument& document = window.document();
         window.loadCase(*caseWithHeirs(a.heirs, a.positions.school));
         window.setPositions(a.positions);
+        for (const RelativeEntry& relative : a.relatives) document.addRelative(relative);
         if (a.estate) document.setEstate(a.estate);
         window.calculate();
         Shown shown;
@@ -250,7 +257,8 @@ private:
         const QString path = folder_.filePath(QString("%1.qismaru").arg(QTest::currentDataTag()));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) return {};
-        file.write(QByteArray::fromStdString(estate::caseFileText({a.heirs, a.estate, a.positions, a.later})));
+        file.write(
+            QByteArray::fromStdString(estate::caseFileText({a.heirs, a.estate, a.positions, a.later, a.relatives})));
         file.close();
         const std::string text = run({"--case-file", path.toStdString()});
         std::string explained = run({"--case-file", path.toStdString(), "--explain"});
@@ -272,17 +280,34 @@ private slots:
         QTest::addColumn<int>("school");
         QTest::addColumn<bool>("noReturn");
         QTest::addColumn<QString>("gross");
-        QTest::addColumn<QString>("later");  // "deceased|heirs|same", or empty
+        QTest::addColumn<QString>("later");      // "deceased|heirs|same", or empty
+        QTest::addColumn<QString>("relatives");  // "path=count ...": relatives by path, or empty
         QTest::newRow("a named case") << "h=1 m=1 f=1" << int(School::Hanafi) << false << ""
+                                      << ""
                                       << "";
         QTest::newRow("the surplus to the treasury") << "m=1 d=1" << int(School::Shafii) << true << ""
+                                                     << ""
                                                      << "";
         QTest::newRow("the grandfather with brothers") << "gf=1 b=2" << int(School::Maliki) << false << ""
+                                                       << ""
                                                        << "";
         QTest::newRow("an estate settled") << "h=1 m=1 d=3 bm=1" << int(School::Hanafi) << false << "120000"
+                                           << ""
                                            << "";
         QTest::newRow("a later death") << "w=1 s=1 d=1" << int(School::Hanafi) << false << "120000"
-                                       << "1:s|m=1 si=1|m=1:w si=1:d";
+                                       << "1:s|m=1 si=1|m=1:w si=1:d"
+                                       << "";
+        // Relatives by path, which the page does not enter yet: the window
+        // and the calculator. The mother's mother beside the father, "من
+        // ستة، للجدة واحد وللأب خمسة" (Mawsu'at al-Ijma'); a nearer
+        // consanguine nephew before a farther full one (Hashiyat al-Rawd,
+        // shamela 9851/4610).
+        QTest::newRow("a grandmother by her side") << "f=1" << int(School::Hanafi) << false << ""
+                                                   << ""
+                                                   << "m.m=1";
+        QTest::newRow("the nearer nephew") << "w=1" << int(School::Shafii) << false << "90000"
+                                           << ""
+                                           << "bf.s=2 b.s.s=1";
     }
 
     void theThreeViewsShowOneAnswer()
@@ -290,17 +315,18 @@ private slots:
         const Asked a = asked();
         const Shown desktop = desktopShows(a);
         const Shown calculator = calculatorShowsOf(a);
-        const Shown page = webShows(a);
         QVERIFY(!desktop.rows.empty());
         QCOMPARE(calculator.rows, desktop.rows);
-        QCOMPARE(page.rows, desktop.rows);
         QCOMPARE(calculator.said, desktop.said);
-        QCOMPARE(page.said, desktop.said);
         QCOMPARE(calculator.amounts, desktop.amounts);
-        QCOMPARE(page.amounts, desktop.amounts);
         QCOMPARE(calculator.combined, desktop.combined);
-        QCOMPARE(page.combined, desktop.combined);
         QCOMPARE(calculator.solution, desktop.solution);
+        if (!a.relatives.empty()) return;
+        const Shown page = webShows(a);
+        QCOMPARE(page.rows, desktop.rows);
+        QCOMPARE(page.said, desktop.said);
+        QCOMPARE(page.amounts, desktop.amounts);
+        QCOMPARE(page.combined, desktop.combined);
         // The page lists the first death's steps; the desktop writes them among its sections.
         std::size_t at = 0;
         for (const std::string& step : split(page.solution, "\n")) {

@@ -47,6 +47,7 @@ void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_
 
 CaseDocument::~CaseDocument()
 {
+    delete relationDialog_;
     delete combinedWindow_;
     delete estateWindow_;
     delete estateDialog_;
@@ -232,6 +233,31 @@ void CaseDocument::showSettlement()
         estateWindow_->showReport(*answer().estateReport(Reader::Page));
     }
     places_.showBeside(*estateWindow_, window_);
+}
+
+void CaseDocument::enterRelative()
+{
+    if (relationDialog_ && relationDialog_->isVisible()) return;
+    relationDialog_ = new RelationDialog(*this, &window_);
+    relationDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    relationDialog_->open();
+}
+
+std::string CaseDocument::addRelative(const RelativeEntry& relative)
+{
+    std::string refused = session_.addRelative(relative);
+    if (!refused.empty()) return refused;
+    emit relativesChanged();
+    changed();
+    return "";
+}
+
+bool CaseDocument::removeLastRelative()
+{
+    if (!session_.removeLastRelative()) return false;
+    emit relativesChanged();
+    changed();
+    return true;
 }
 
 void CaseDocument::enterLaterDeath()

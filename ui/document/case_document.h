@@ -10,6 +10,7 @@
 #include "ui/document/case_file_dialogs.h"
 #include "ui/document/estate_dialog.h"
 #include "ui/document/later_death_dialog.h"
+#include "ui/document/relation_dialog.h"
 #include "ui/reports/combined_window.h"
 #include "ui/reports/estate_window.h"
 
@@ -57,6 +58,14 @@ public:
     // with these heirs entered elsewhere.
     void newCase();
     void replaceHeirs(const CaseState& state);
+
+    // Relatives beyond the heir buttons (menu "ملف", "قريب آخر…"): the
+    // relation builder, and the commands it gives. A relative the case does
+    // not take is refused with the reason (Arabic), and nothing changes.
+    void enterRelative();
+    std::string addRelative(const RelativeEntry& relative);
+    bool removeLastRelative();
+    RelationDialog* relationDialog() const { return relationDialog_; }
 
     // Opens the estate window on the settlement, if there is one: the user
     // asked for it (Calculate with an estate, or the estate dialog's OK).
@@ -106,6 +115,8 @@ signals:
     void fileChanged();
     // The heirs were replaced as a whole (a new case, a file opened).
     void caseReplaced();
+    // A relative by path was added or withdrawn.
+    void relativesChanged();
     void positionsChanged(const qismaru::Positions& positions);
     // What a command did, for the status bar.
     void done(const QString& what);
@@ -129,6 +140,7 @@ private:
     QPointer<EstateDialog> estateDialog_;
     QPointer<EstateWindow> estateWindow_;
     QPointer<LaterDeathDialog> laterDeathDialog_;
+    QPointer<RelationDialog> relationDialog_;
     QPointer<CombinedWindow> combinedWindow_;
 };
 

@@ -135,6 +135,23 @@ inline constexpr const char* kSaveCombinedPdfButton = "saveCombinedPdf";
 inline constexpr const char* kCopyCombinedButton = "copyCombined";
 inline constexpr const char* kCloseCombinedButton = "closeCombined";
 
+// Relatives beyond the heir buttons: the item of the menu "ملف" that opens
+// the relation builder, the builder, its step buttons (named
+// "relationStep.s", "relationStep.mut", ... by the letters of the notation)
+// and its controls.
+inline constexpr const char* kAddRelativeItem = "addRelative";
+inline constexpr const char* kRelationDialog = "RelationDialog";
+inline constexpr const char* kRelationStepPrefix = "relationStep.";
+inline constexpr const char* kRelationName = "relationName";
+inline constexpr const char* kRelationBack = "relationBack";
+inline constexpr const char* kRelationRestart = "relationRestart";
+inline constexpr const char* kRelationCount = "relationCount";
+inline constexpr const char* kRelationLabel = "relationLabel";
+inline constexpr const char* kRelationProblem = "relationProblem";
+inline constexpr const char* kRelationList = "relationList";
+inline constexpr const char* kRelationAdd = "relationAdd";
+inline constexpr const char* kRelationRemoveLast = "relationRemoveLast";
+
 // The school setting: the menu, its four schools (named "school.hanafi",
 // ...), the two positions and the help page on the schools.
 inline constexpr const char* kSchoolMenu = "schoolMenu";

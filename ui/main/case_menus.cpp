@@ -62,6 +62,11 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
         addItem(*file, design::kSaveCaseAsItem, "حفظ باسم…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         &QAction::triggered, &document, &CaseDocument::saveAs);
     file->addSeparator();
+    // Any relative beyond the heir buttons, by his relation to the deceased.
+    QAction* relative = addItem(*file, design::kAddRelativeItem, "&قريب آخر…", QKeySequence(Qt::CTRL | Qt::Key_R));
+    relative->setStatusTip("أدخل قريباً ليس له زر: ابن ابن ابن، أم أبي الأب، ابن عم الأب، المعتق، ذوو الأرحام …");
+    QObject::connect(relative, &QAction::triggered, &document, &CaseDocument::enterRelative);
+    file->addSeparator();
     QMenu* recent = file->addMenu("الملفات الأخيرة");
     recent->setObjectName(design::kRecentFilesMenu);
     QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, &document] { fillRecentFiles(*recent, document); });

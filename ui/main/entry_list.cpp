@@ -50,6 +50,21 @@ void EntryList::drawEntry(int row, HeirKind kind, int count)
     printText(name);
 }
 
+void EntryList::drawRelative(int row, const QString& name, std::optional<int> count)
+{
+    const QFontMetrics metrics(drawingFont());
+    int room = kNamesEnd - kCountLeft;
+    if (count) {
+        const QString shown = QString::number(*count);
+        setCurrentPosition(cellsOf(kCountLeft), row);
+        printText(shown);
+        room -= metrics.horizontalAdvance(shown + ' ');
+    }
+    const QString fitted = metrics.elidedText(name, Qt::ElideRight, room);
+    setCurrentPosition(cellsOf(kNamesEnd - metrics.horizontalAdvance(fitted)), row);
+    printText(fitted);
+}
+
 void EntryList::eraseRow(int row) { fillRect(0, row, 20, row + 1, listGrey()); }
 
 }  // namespace qismaru::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 #include "model/heir_kind.h"
 #include "ui/kit/drawing_surface.h"
@@ -18,6 +19,9 @@ public:
 
     // A single kind shows its name only; a counted kind its count as well.
     void drawEntry(int row, HeirKind kind, int count);
+    // A relative by path, by his name as the table gives it; the count
+    // unless he is one person. A name longer than the list is cut short.
+    void drawRelative(int row, const QString& name, std::optional<int> count);
     // Blanks the whole band of a row, wider than the list itself.
     void eraseRow(int row);
 

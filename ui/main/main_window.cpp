@@ -8,6 +8,7 @@
 
 #include "present/heir_labels.h"
 #include "present/positions_text.h"
+#include "present/result_table.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"
@@ -56,6 +57,12 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     connect(document_, &CaseDocument::answerChanged, this, &MainWindow::showAnswer);
     connect(document_, &CaseDocument::fileChanged, this, &MainWindow::updateTitle);
     connect(document_, &CaseDocument::caseReplaced, this, &MainWindow::showEntries);
+    connect(document_, &CaseDocument::relativesChanged, this, &MainWindow::showEntries);
+    // The relatives by path follow the heirs of the buttons in the list, and
+    // move down or up a row as one is entered or withdrawn.
+    connect(document_, &CaseDocument::answerChanged, this, [this] {
+        if (!document_->session().relativesByPath().empty()) showEntries();
+    });
     connect(document_, &CaseDocument::positionsChanged, this, &MainWindow::positionsChanged);
     createMenu();
     // Below the designed client area: the hints of the menus' items, and
@@ -235,6 +242,7 @@ void MainWindow::cancelLastChoice()
 {
     if (const auto row = document_->cancelLast()) {
         entryList_->eraseRow(*row);
+        if (!document_->session().relativesByPath().empty()) showEntries();
     } else {
         sayWhyComputedCaseIsClosed();
     }
@@ -255,6 +263,15 @@ void MainWindow::showEntries()
     entryList_->clear();
     for (const HeirEntry& heir : document_->session().heirs()) {
         entryList_->drawEntry(*caseState().entryRow[indexOf(heir.kind)], heir.kind, heir.count);
+    }
+    const CaseSession& session = document_->session();
+    const bool sexGiven = uterineSexGiven(session.allRelatives());
+    int row = caseState().nextRow;
+    for (const RelativeEntry& relative : session.relativesByPath()) {
+        const bool one = isOnePerson(kinshipOf(relative.path));
+        entryList_->drawRelative(row++,
+                                 QString::fromStdString(relativeRowName(relative, sexGiven, TableMedium::Screen)),
+                                 one ? std::nullopt : std::optional<int>(relative.count));
     }
 }
 
