@@ -107,7 +107,8 @@ std::vector<std::string> CaseAnswer::announcements() const
 
 std::optional<estate::EstateReport> CaseAnswer::estateReport(Reader reader) const
 {
-    const estate::Grouping grouping = reader == Reader::Page ? estate::Grouping::Accepted : estate::Grouping::Refused;
+    const estate::DigitGrouping grouping =
+        reader == Reader::Page ? estate::DigitGrouping::Accepted : estate::DigitGrouping::Refused;
     std::optional<estate::EstateReport> report;
     if (settlement && byPath) {
         report = estate::buildEstateReport(*settlement, relatives(), *byPath, grouping);

@@ -110,7 +110,7 @@ void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCo
     members.amount("unpaidDebts", c.unpaidDebts);
     writeKinds(json, members, s);
     if (!relatives.empty()) writeRelatives(json, members, s, relatives);
-    if (s.division == estate::Division::Divided) {
+    if (s.division == estate::NetOutcome::Divided) {
         members.amount("bequestFromRest", s.bequestFromRest);
         members.amount("undistributed", s.undistributed);
         members.exact("undistributedExact", s.undistributedExact);
@@ -122,7 +122,8 @@ void writeEstateJson(JsonWriter& json, const estate::Settlement& s, const KindCo
     }
     json.key("notes");
     json.beginArray();
-    estate::forEachNote(s, counts, estate::Grouping::Refused, [&json](std::string_view note) { json.ownText(note); });
+    estate::forEachNote(s, counts, estate::DigitGrouping::Refused,
+                        [&json](std::string_view note) { json.ownText(note); });
     json.endArray();
     json.endObject();
 }

@@ -40,7 +40,8 @@ EstateRequest estateFromOptions(const EstateOptions& options)
                    {EstateField::Bequest, options.bequest, inputs.bequest}};
     for (const auto& a : amounts) {
         if (!a.text) continue;
-        const estate::AmountReading reading = estate::readAmount(*a.text, inputs.decimals, estate::Grouping::Refused);
+        const estate::AmountReading reading =
+            estate::readAmount(*a.text, inputs.decimals, estate::DigitGrouping::Refused);
         if (!reading.ok()) return refused(estate::englishProblemText(reading.problem, a.field, inputs.decimals));
         a.amount = *reading.minor;
     }

@@ -46,7 +46,8 @@ struct PlainEstate {
         estate::Minor* targets[] = {&in.gross, &in.funeral, &in.debts, &in.bequest};
         for (std::size_t i = 0; i < kAmountNames.size(); ++i) {
             if (!amounts[i]) continue;
-            estate::AmountReading reading = estate::readAmount(*amounts[i], in.decimals, estate::Grouping::Refused);
+            estate::AmountReading reading =
+                estate::readAmount(*amounts[i], in.decimals, estate::DigitGrouping::Refused);
             if (!reading.ok()) return std::nullopt;
             *targets[i] = std::move(*reading.minor);
         }

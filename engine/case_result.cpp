@@ -12,7 +12,7 @@ std::string_view labelText(ShareLabel label)
     case ShareLabel::GrandfatherSixthAndRemainder: return "1/6+الباقي";
     case ShareLabel::ThirdOfRemainderHusbandForm: return "ثلث الباقي ";
     case ShareLabel::ThirdOfRemainderWifeForm: return "ثلث الباقي";
-    case ShareLabel::Division: return "مقاسمة";
+    case ShareLabel::WithSiblings: return "مقاسمة";
     case ShareLabel::GrandfatherThird: return "ثلث الباقي";
     case ShareLabel::SharesUterineThird: return "شريك في الثلث";
     }

@@ -20,7 +20,7 @@ enum class ShareLabel : std::uint8_t {
     ThirdOfRemainderWifeForm,      // "ثلث الباقي"
     // Beside the brothers and sisters, where the schools let them share with
     // the grandfather:
-    Division,            // "مقاسمة": the grandfather and the siblings divide as brothers and sisters
+    WithSiblings,        // "مقاسمة": the grandfather and the siblings divide as brothers and sisters
     GrandfatherThird,    // "ثلث الباقي": the grandfather's third of what the sharers leave
     SharesUterineThird,  // "شريك في الثلث": the Mushtaraka, full and uterine siblings alike
 };

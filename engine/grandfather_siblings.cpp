@@ -13,7 +13,7 @@ Fraction smaller(Fraction a, Fraction b) { return b < a ? b : a; }
 // The sharers of the Hanafi answer that keep their fixed shares under every
 // school: the spouse, the mother, the grandmothers, the daughters and the
 // son's daughters (the grandfather and the sisters are decided anew).
-void keepFixedSharers(const CaseResult& hanafi, Division& d)
+void keepFixedSharers(const CaseResult& hanafi, GroupedShares& d)
 {
     for (const HeirKind kind : {Husband, Wives, Mother, Grandmothers, Daughters, SonsDaughters}) {
         if (hanafi[kind].isFraction()) d.fixed(kind, hanafi[kind].exact);
@@ -62,7 +62,7 @@ step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction r
     o.third = remainder * Fraction::of(1, 3);
     o.sixth = sharers ? Fraction::of(1, 6) : Fraction{};
     Fraction taken = o.division;
-    o.took = step::GrandfatherTook::Division;
+    o.took = step::GrandfatherTook::WithSiblings;
     if (sharers && !(Fraction::of(1, 6) < remainder)) {
         // A sixth or less is left: the sixth is his, and the siblings take nothing.
         o.took = step::GrandfatherTook::SixthOfWhole;
@@ -85,14 +85,14 @@ step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction r
 // among, even where the third or the sixth would give him as much: so the
 // books divide al-Mukhtasara (6, then 36 and 108, reduced to 54) and a
 // grandfather with a full sister and three consanguine sisters (6, then 18).
-bool dividesAsPool(const step::GrandfatherOptions& o) { return o.took == step::GrandfatherTook::Division; }
+bool dividesAsPool(const step::GrandfatherOptions& o) { return o.took == step::GrandfatherTook::WithSiblings; }
 
-void addGrandfather(const step::GrandfatherOptions& o, Division& d)
+void addGrandfather(const step::GrandfatherOptions& o, GroupedShares& d)
 {
     const Fraction part = o.taken();
     switch (o.took) {
-    case step::GrandfatherTook::Division:
-        d.add({{Grandfather}, {1}, 1, part, ShareLabel::Division, GroupRole::Pooled});
+    case step::GrandfatherTook::WithSiblings:
+        d.add({{Grandfather}, {1}, 1, part, ShareLabel::WithSiblings, GroupRole::Pooled});
         return;
     case step::GrandfatherTook::ThirdOfRemainder:
         // A third of what the sharers leave brings its own denominator into the base.
@@ -122,10 +122,11 @@ GrandfatherPool poolOf(const KindCounts& counts, const step::GrandfatherOptions&
 // full siblings take back what they would have had: a full brother all of
 // it, full sisters up to their own share (a half, two thirds for two or
 // more), the rest to the consanguine siblings, the male twice the female.
-void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Division& d, StepTrace* trace)
+void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, GroupedShares& d, StepTrace* trace)
 {
     const Fraction all = o.siblings;
-    const ShareLabel label = o.took == step::GrandfatherTook::Division ? ShareLabel::Division : ShareLabel::Remainder;
+    const ShareLabel label =
+        o.took == step::GrandfatherTook::WithSiblings ? ShareLabel::WithSiblings : ShareLabel::Remainder;
     const bool full = counts.has(FullBrothers) || counts.has(FullSisters);
     const bool consanguine = counts.has(ConsanguineBrothers) || counts.has(ConsanguineSisters);
     if (!full || !consanguine) {
@@ -161,7 +162,7 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Di
 }  // namespace
 
 void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, School school, const CaseResult& hanafi,
-                           Division& d, MessageList& messages, StepTrace* trace)
+                           GroupedShares& d, MessageList& messages, StepTrace* trace)
 {
     keepFixedSharers(hanafi, d);
     const Fraction sharers = d.total();
@@ -175,7 +176,7 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
                {2, 1},
                2,
                pooled,
-               ShareLabel::Division,
+               ShareLabel::WithSiblings,
                GroupRole::Sharer,
                (std::uint32_t{1} << 6) | (std::uint32_t{1} << 2)});
         recordStep(trace, step::Akdariyya{sister, pooled});

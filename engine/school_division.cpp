@@ -43,7 +43,7 @@ std::uint32_t denominatorsNamed(const ShareGroup& g)
 // denominators (the grandfather's sixth or third among them); with his
 // third of what they leave, times 3 where that does not divide by 3; with
 // no sharer at all, the heads of those who divide with the grandfather.
-std::optional<std::int64_t> baseOf(const Division& d, StepTrace* trace)
+std::optional<std::int64_t> baseOf(const GroupedShares& d, StepTrace* trace)
 {
     std::int64_t base = 1;
     std::uint32_t named = 0;
@@ -106,7 +106,8 @@ struct Corrected {
 
 class Corrector {
 public:
-    Corrector(const KindCounts& counts, const Division& d, std::int64_t base, std::int64_t adjusted, StepTrace* trace)
+    Corrector(const KindCounts& counts, const GroupedShares& d, std::int64_t base, std::int64_t adjusted,
+              StepTrace* trace)
         : counts_(counts), d_(d), base_(base), trace_(trace), baseSoFar_(base), adjustedSoFar_(adjusted)
     {
     }
@@ -219,7 +220,7 @@ private:
     }
 
     const KindCounts& counts_;
-    const Division& d_;
+    const GroupedShares& d_;
     const std::int64_t base_;
     StepTrace* const trace_;
     std::int64_t factor_ = 1;
@@ -229,7 +230,7 @@ private:
 
 }  // namespace
 
-CaseOutcome settle(const KindCounts& counts, const Division& d, CaseResult& r, StepTrace* trace)
+CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult& r, StepTrace* trace)
 {
     r = CaseResult{};
     const std::optional<std::int64_t> formed = baseOf(d, trace);

@@ -50,7 +50,7 @@ struct GrandfatherPool {
 
 // The school's division of a case: its groups, and whether what they leave
 // goes to no heir.
-struct Division {
+struct GroupedShares {
     std::array<ShareGroup, kHeirKindCount> groups{};
     int size = 0;
     bool undistributed = false;
@@ -89,7 +89,7 @@ struct Division {
 // the base do not divide among their heads, then of what the full siblings
 // take back; the reduction by a factor common to every heir's parts; and
 // the parts.
-CaseOutcome settle(const KindCounts& counts, const Division& d, CaseResult& result, StepTrace* trace);
+CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult& result, StepTrace* trace);
 
 // Notes a decision when the steps are asked for.
 inline void recordStep(StepTrace* trace, const Step& step)

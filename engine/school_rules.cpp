@@ -15,7 +15,7 @@ using enum HeirKind;
 
 // The Mushtaraka as the Maliki and Shafi'i schools divide it: the full
 // siblings are counted as uterine ones, every head alike.
-void shareUterineThird(const KindCounts& counts, const CaseResult& hanafi, Division& d, StepTrace* trace)
+void shareUterineThird(const KindCounts& counts, const CaseResult& hanafi, GroupedShares& d, StepTrace* trace)
 {
     for (const HeirKind kind : {Husband, Mother, Grandmothers}) {
         if (hanafi[kind].isFraction()) d.fixed(kind, hanafi[kind].exact);
@@ -80,7 +80,7 @@ void applySchoolRules(const KindCounts& counts, const Positions& positions, Case
         dropReplacedDecisions(*trace, rule);
         if (rule == SchoolRule::GrandfatherWithSiblings) recordExclusions(counts, positions.school, *trace);
     }
-    Division d;
+    GroupedShares d;
     switch (rule) {
     case SchoolRule::GrandfatherWithSiblings:
         divideWithGrandfather(counts, sumCounts(counts), positions.school, hanafi, d, computation.messages, trace);

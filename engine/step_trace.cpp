@@ -27,7 +27,7 @@ bool replaceDecision(std::span<Step> steps, const Step& step)
 Fraction step::GrandfatherOptions::taken() const
 {
     switch (took) {
-    case GrandfatherTook::Division: return division;
+    case GrandfatherTook::WithSiblings: return division;
     case GrandfatherTook::ThirdOfWhole:
     case GrandfatherTook::ThirdOfRemainder: return third;
     case GrandfatherTook::SixthOfWhole: return sixth;

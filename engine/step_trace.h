@@ -223,7 +223,7 @@ struct Reduction {
 
 // What the grandfather took beside the brothers and sisters.
 enum class GrandfatherTook : std::uint8_t {
-    Division,          // dividing with them as a brother
+    WithSiblings,      // dividing with them as a brother
     ThirdOfWhole,      // a third of the estate (no sharer beside them)
     ThirdOfRemainder,  // a third of what the sharers leave
     SixthOfWhole,      // a sixth of the estate

@@ -59,7 +59,7 @@ std::uint64_t gcdWith(Minor n, std::uint64_t d)
 
 }  // namespace
 
-void appendAmount(std::string& out, Minor minor, int decimals, Grouping grouping)
+void appendAmount(std::string& out, Minor minor, int decimals, DigitGrouping grouping)
 {
     const Digits all(minor);
     std::string_view digits = all.text;
@@ -71,7 +71,7 @@ void appendAmount(std::string& out, Minor minor, int decimals, Grouping grouping
     const std::size_t wholeLength = digits.size() > places ? digits.size() - places : 0;
     if (wholeLength == 0) out += '0';
     for (std::size_t i = 0; i < wholeLength; ++i) {
-        if (grouping == Grouping::Accepted && i > 0 && (wholeLength - i) % 3 == 0) out += ',';
+        if (grouping == DigitGrouping::Accepted && i > 0 && (wholeLength - i) % 3 == 0) out += ',';
         out += digits[i];
     }
     if (decimals == 0) return;
@@ -80,7 +80,7 @@ void appendAmount(std::string& out, Minor minor, int decimals, Grouping grouping
     out += digits.substr(wholeLength);
 }
 
-std::string amountText(Minor minor, int decimals, Grouping grouping)
+std::string amountText(Minor minor, int decimals, DigitGrouping grouping)
 {
     std::string text;
     appendAmount(text, minor, decimals, grouping);

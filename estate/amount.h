@@ -65,7 +65,7 @@ enum class AmountProblem {
     BadGrouping,
 };
 
-enum class Grouping { Refused, Accepted };
+enum class DigitGrouping { Refused, Accepted };
 
 struct AmountReading {
     std::optional<Minor> minor;
@@ -75,16 +75,16 @@ struct AmountReading {
 };
 
 // Reads a decimal amount exactly: ASCII or Arabic-Indic digits, "." or "٫"
-// before the decimals, blanks at either end. With Grouping::Accepted the
+// before the decimals, blanks at either end. With DigitGrouping::Accepted the
 // whole part may be grouped in threes by ",", "٬" or a blank.
-AmountReading readAmount(std::string_view utf8, int decimals, Grouping grouping);
+AmountReading readAmount(std::string_view utf8, int decimals, DigitGrouping grouping);
 
 // An amount as decimal text with exactly `decimals` decimals, "." before
 // them: "120000.50", "-0.01". Grouped in threes by "," when asked, for the
 // eye; never grouped in JSON and files.
-std::string amountText(Minor minor, int decimals, Grouping grouping = Grouping::Refused);
+std::string amountText(Minor minor, int decimals, DigitGrouping grouping = DigitGrouping::Refused);
 // The same at the end of `out`, for writers that put many amounts in one text.
-void appendAmount(std::string& out, Minor minor, int decimals, Grouping grouping = Grouping::Refused);
+void appendAmount(std::string& out, Minor minor, int decimals, DigitGrouping grouping = DigitGrouping::Refused);
 
 // A whole number in plain decimal: "-12000050".
 std::string decimalText(Minor n);

@@ -149,7 +149,7 @@ private:
 
 }  // namespace
 
-AmountReading readAmount(std::string_view utf8, int decimals, Grouping grouping)
+AmountReading readAmount(std::string_view utf8, int decimals, DigitGrouping grouping)
 {
     Symbols symbols;
     if (!readSymbols(utf8, symbols)) return refused(AmountProblem::TooLong);
@@ -186,7 +186,7 @@ AmountReading readAmount(std::string_view utf8, int decimals, Grouping grouping)
         }
     }
     if (!afterDecimal) badGrouping = badGrouping || !digits.endOfWholePart();
-    if (hasGroups && grouping == Grouping::Refused) return refused(AmountProblem::GroupingNotAccepted);
+    if (hasGroups && grouping == DigitGrouping::Refused) return refused(AmountProblem::GroupingNotAccepted);
     if (badGrouping) return refused(AmountProblem::BadGrouping);
     if (digits.wholeDigits() == 0 && digits.decimals() == 0) return refused(AmountProblem::NotANumber);
     if (digits.significantWholeDigits() > kMaxWholeDigits) return refused(AmountProblem::TooLong);

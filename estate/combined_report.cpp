@@ -17,7 +17,8 @@ std::string fractionText(std::int64_t parts, std::int64_t base)
 
 }  // namespace
 
-EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table, Grouping grouping)
+EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table,
+                                 DigitGrouping grouping)
 {
     // The claims, the closing lines and the notes are a single settlement's;
     // only the heirs' lines differ, and those are the groups of the table.

@@ -15,6 +15,6 @@ namespace qismaru::estate {
 // window shows them, unless `grouping` refuses it (a terminal, as for a
 // single case).
 EstateReport buildCombinedReport(const CombinedSettlement& settlement, const CombinedTable& table,
-                                 Grouping grouping = Grouping::Accepted);
+                                 DigitGrouping grouping = DigitGrouping::Accepted);
 
 }  // namespace qismaru::estate

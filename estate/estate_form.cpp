@@ -18,7 +18,8 @@ EstateFormReading readEstateForm(const EstateForm& form)
     inputs.decimals = form.decimals;
     inputs.heirsConsent = form.heirsConsent;
     for (const EstateFormField& row : kEstateFormFields) {
-        const AmountReading reading = readAmount(form.amounts[slotOf(row.field)], form.decimals, Grouping::Accepted);
+        const AmountReading reading =
+            readAmount(form.amounts[slotOf(row.field)], form.decimals, DigitGrouping::Accepted);
         const bool mayBeEmpty = row.field != EstateField::Gross;
         if (!reading.ok() && !(mayBeEmpty && reading.problem == AmountProblem::Empty)) {
             return {std::nullopt, row.field, arabicProblemText(reading.problem, row.field, form.decimals)};
@@ -35,7 +36,7 @@ EstateForm formOf(const EstateInputs& inputs)
     form.decimals = inputs.decimals;
     for (const EstateFormField& row : kEstateFormFields) {
         form.amounts[slotOf(row.field)] =
-            amountText(inputs.*kAmountOf[slotOf(row.field)], inputs.decimals, Grouping::Accepted);
+            amountText(inputs.*kAmountOf[slotOf(row.field)], inputs.decimals, DigitGrouping::Accepted);
     }
     return form;
 }

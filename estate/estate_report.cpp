@@ -35,7 +35,7 @@ std::string compactFraction(const std::string& cell)
 
 class ReportWriter {
 public:
-    ReportWriter(const Settlement& s, Grouping grouping) : s_(s), grouping_(grouping) {}
+    ReportWriter(const Settlement& s, DigitGrouping grouping) : s_(s), grouping_(grouping) {}
 
     std::string money(const Minor& minor) const { return amountText(minor, s_.inputs.decimals, grouping_); }
 
@@ -112,11 +112,11 @@ public:
             add("أجاز الورثة ما زاد من الوصية على الثلث، فنفذت كلها.");
         }
         switch (s_.division) {
-        case Division::NotDividedStopped: add("لم تقسم التركة: أوقف التحقق حساب هذه المسألة."); break;
-        case Division::NotDividedBeyondRange:
+        case NetOutcome::NotDividedStopped: add("لم تقسم التركة: أوقف التحقق حساب هذه المسألة."); break;
+        case NetOutcome::NotDividedBeyondRange:
             add("لم تقسم التركة: أصل هذه المسألة بعد التصحيح أكبر من أن يحسب حساباً تاماً.");
             break;
-        case Division::Divided: writeDivisionNotes(add, counts); break;
+        case NetOutcome::Divided: writeDivisionNotes(add, counts); break;
         }
         writeLeftOut(add);
     }
@@ -202,7 +202,7 @@ private:
     }
 
     const Settlement& s_;
-    Grouping grouping_;
+    DigitGrouping grouping_;
 };
 
 }  // namespace
@@ -219,13 +219,13 @@ std::array<std::string, kKindColumns> cellsOf(const KindLine& line)
 }
 
 EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& counts, const CaseResult& result,
-                               Grouping grouping)
+                               DigitGrouping grouping)
 {
     EstateReport report;
     report.finalBase = settlement.finalBase;
     const ReportWriter writer(settlement, grouping);
     writer.writeClaims(report);
-    if (settlement.division == Division::Divided) {
+    if (settlement.division == NetOutcome::Divided) {
         writer.writeKinds(report, counts, result);
         writer.writeClosing(report, counts);
     }
@@ -234,14 +234,14 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
 }
 
 EstateReport buildEstateReport(const Settlement& settlement, std::span<const RelativeEntry> entries,
-                               const PathComputation& computation, Grouping grouping)
+                               const PathComputation& computation, DigitGrouping grouping)
 {
     EstateReport report;
     report.finalBase = settlement.finalBase;
     const ReportWriter writer(settlement, grouping);
     const KindCounts& counts = computation.resolution.capacities.counts;
     writer.writeClaims(report);
-    if (settlement.division == Division::Divided) {
+    if (settlement.division == NetOutcome::Divided) {
         writer.writeRelatives(report, entries, computation);
         writer.writeClosing(report, counts);
     }
@@ -249,7 +249,7 @@ EstateReport buildEstateReport(const Settlement& settlement, std::span<const Rel
     return report;
 }
 
-void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,
+void forEachNote(const Settlement& settlement, const KindCounts& counts, DigitGrouping grouping,
                  const std::function<void(std::string_view)>& note)
 {
     ReportWriter(settlement, grouping).writeNotes(note, counts);

@@ -58,14 +58,14 @@ std::array<std::string, kKindColumns> kindColumnTitles(const EstateReport& repor
 std::array<std::string, kKindColumns> cellsOf(const KindLine& line);
 
 EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& counts, const CaseResult& result,
-                               Grouping grouping);
+                               DigitGrouping grouping);
 // A case written by path: a line for each relative who receives parts, in
 // the order entered, named and worded as the result table's rows are.
 EstateReport buildEstateReport(const Settlement& settlement, std::span<const RelativeEntry> entries,
-                               const PathComputation& computation, Grouping grouping);
+                               const PathComputation& computation, DigitGrouping grouping);
 
 // The report's notes alone, one by one, for a writer that gives the amounts itself.
-void forEachNote(const Settlement& settlement, const KindCounts& counts, Grouping grouping,
+void forEachNote(const Settlement& settlement, const KindCounts& counts, DigitGrouping grouping,
                  const std::function<void(std::string_view)>& note);
 
 // The settlement follows the school of the table: the line that names it,

@@ -52,7 +52,7 @@ bool beginSettlement(Settlement& s, const EstateInputs& inputs, const CaseComput
     s.claims = settleClaims(inputs);
     s.positions = computation.positions;
     if (computation.outcome != CaseOutcome::Computed) {
-        s.division = computation.stopped() ? Division::NotDividedStopped : Division::NotDividedBeyondRange;
+        s.division = computation.stopped() ? NetOutcome::NotDividedStopped : NetOutcome::NotDividedBeyondRange;
         return false;
     }
     s.finalBase = computation.result.finalBase;
@@ -106,7 +106,7 @@ Settlement settleEstate(const EstateInputs& inputs, std::span<const RelativeEntr
     Settlement s;
     if (!beginSettlement(s, inputs, computation.computation)) return s;
     if (computation.refused()) {
-        s.division = Division::NotDividedStopped;
+        s.division = NetOutcome::NotDividedStopped;
         return s;
     }
     // Beside distant kindred the computation above is the spouse's alone;

@@ -65,7 +65,7 @@ struct RelativeAmount : HeadsAmount {
     std::size_t entry = 0;  // his place among the entries
 };
 
-enum class Division {
+enum class NetOutcome {
     Divided,
     NotDividedStopped,      // a validation stop: the case has no table
     NotDividedBeyondRange,  // the corrected base passes 2^53: no exact table
@@ -92,7 +92,7 @@ struct Settlement : Leftover {
     EstateInputs inputs;
     Claims claims;
     Positions positions;  // the school and positions the case was answered by
-    Division division = Division::Divided;
+    NetOutcome division = NetOutcome::Divided;
     std::int64_t finalBase = 0;
     // In kind order, one per kind with a row in the result table.
     std::vector<KindAmount> kinds;

@@ -73,7 +73,7 @@ EstateReading estateFromJson(const nlohmann::json& value)
                            "\" must be a JSON string such as \"1000.50\", which keeps the amount exact");
         }
         const AmountReading reading =
-            readAmount(amount.get_ref<const std::string&>(), inputs.decimals, Grouping::Refused);
+            readAmount(amount.get_ref<const std::string&>(), inputs.decimals, DigitGrouping::Refused);
         if (!reading.ok()) {
             EstateReading bad = refused(englishProblemText(reading.problem, k.field, inputs.decimals));
             bad.field = k.field;

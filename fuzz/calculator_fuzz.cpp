@@ -98,7 +98,7 @@ void checkEstate(const calc::CaseInput& input)
         estate::settleEstate(*input.estate, input.counts, computeCase(input.counts, positions));
     const estate::Claims& c = s.claims;
     if (c.funeralPaid + c.debtsPaid + c.bequestAllowed + c.net != input.estate->gross) __builtin_trap();
-    if (s.division != estate::Division::Divided) return;
+    if (s.division != estate::NetOutcome::Divided) return;
     // Summed in GMP's rationals, read back from the texts the calculator writes.
     mpq_class exact(estate::exactText(s.undistributedExact));
     exact += mpq_class(estate::decimalText(s.bequestFromRest)) / estate::minorPerMajor(input.estate->decimals);

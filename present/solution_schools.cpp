@@ -48,7 +48,7 @@ struct Option {
 // weigh them.
 std::vector<Option> optionsOf(const step::GrandfatherOptions& o)
 {
-    std::vector<Option> options{{GrandfatherTook::Division, o.division, "المقاسمة"}};
+    std::vector<Option> options{{GrandfatherTook::WithSiblings, o.division, "المقاسمة"}};
     if (o.sixth.isZero()) {
         options.push_back({GrandfatherTook::ThirdOfWhole, o.third, "الثلث"});
     } else {
@@ -62,7 +62,7 @@ std::vector<Option> optionsOf(const step::GrandfatherOptions& o)
 std::string_view takenAs(GrandfatherTook took)
 {
     switch (took) {
-    case GrandfatherTook::Division: return "بالمقاسمة";
+    case GrandfatherTook::WithSiblings: return "بالمقاسمة";
     case GrandfatherTook::ThirdOfWhole: return "بالثلث";
     case GrandfatherTook::ThirdOfRemainder: return "بثلث الباقي";
     case GrandfatherTook::SixthOfWhole: return "بالسدس";
@@ -88,7 +88,7 @@ std::string verdict(const step::GrandfatherOptions& o)
     for (const Option& option : options) {
         if (!(option.value == best)) continue;
         equal += (equals++ == 0 ? "" : " و") + std::string(option.name);
-        if (share.empty() && option.took != GrandfatherTook::Division) share = option.name;
+        if (share.empty() && option.took != GrandfatherTook::WithSiblings) share = option.name;
     }
     if (equals == 1) {
         for (const Option& option : options) {
@@ -97,7 +97,7 @@ std::string verdict(const step::GrandfatherOptions& o)
     }
     std::string text =
         "؛ واستوت " + equal + "، فالنصيب واحد، ويأخذه " + std::string(takenAs(o.took)) + " في هذا البرنامج";
-    if (o.took == GrandfatherTook::Division)
+    if (o.took == GrandfatherTook::WithSiblings)
         text += "، ومن الفرضيين من يعبّر عنه ب" + std::string(share) + " لقوة الفرض";
     return text;
 }

@@ -28,7 +28,7 @@ std::string answer(const std::u16string& line, const val& flags)
             arguments.push_back(qismaru::web::utf8FromScript(flag));
         }
     }
-    const qismaru::web::LineAnswer answered =
+    const qismaru::web::LineReply answered =
         qismaru::web::answerBatchLine(qismaru::web::utf8FromScript(line), arguments);
     if (!answered.ok()) val::global("Error").new_(answered.error).throw_();
     return answered.output;

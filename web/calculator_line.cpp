@@ -55,7 +55,7 @@ std::string utf8FromScript(std::u16string_view text)
     return out;
 }
 
-LineAnswer answerBatchLine(std::string_view line, const std::vector<std::string>& flags)
+LineReply answerBatchLine(std::string_view line, const std::vector<std::string>& flags)
 {
     if (line.find('\n') != std::string_view::npos) {
         return {{}, "qismaru-calc: a batch line holds no line break", calc::kExitBadInput};

@@ -11,13 +11,13 @@ namespace {
 struct Reading {
     const char* text;
     int decimals;
-    Grouping grouping;
+    DigitGrouping grouping;
     const char* minor;  // nullptr when refused
     AmountProblem problem;
 };
 
-constexpr Grouping kWindow = Grouping::Accepted;
-constexpr Grouping kCalc = Grouping::Refused;
+constexpr DigitGrouping kWindow = DigitGrouping::Accepted;
+constexpr DigitGrouping kCalc = DigitGrouping::Refused;
 using enum AmountProblem;
 
 const Reading kReadings[] = {
@@ -99,9 +99,9 @@ TEST(Amount, WritesTheChosenDecimalsAndReadsBack)
         if (text.front() == '-') minor = -minor;
         EXPECT_EQ(decimalText(minor), row.minor);
         EXPECT_EQ(amountText(minor, row.decimals), row.plain);
-        EXPECT_EQ(amountText(minor, row.decimals, Grouping::Accepted), row.grouped);
+        EXPECT_EQ(amountText(minor, row.decimals, DigitGrouping::Accepted), row.grouped);
         if (minor >= 0) {
-            EXPECT_EQ(decimalText(*readAmount(row.grouped, row.decimals, Grouping::Accepted).minor), row.minor);
+            EXPECT_EQ(decimalText(*readAmount(row.grouped, row.decimals, DigitGrouping::Accepted).minor), row.minor);
         }
     }
 }

@@ -19,7 +19,7 @@ namespace {
 
 using testing::countsOf;
 
-Minor amount(const char* text, int decimals) { return *readAmount(text, decimals, Grouping::Refused).minor; }
+Minor amount(const char* text, int decimals) { return *readAmount(text, decimals, DigitGrouping::Refused).minor; }
 
 // GMP's rationals as the independent check of the 128-bit arithmetic: an
 // exact amount read back from its text, a whole amount from its digits.
@@ -136,7 +136,7 @@ TEST(Settlement, TheNetDividedByTheTableToTheMinorUnit)
         const KindCounts counts = countsOf(row.counts);
         const int d = row.decimals;
         const Settlement s = settleEstate(inputs(row.net, "0", "0", "0", false, d), counts, computeCase(counts));
-        ASSERT_EQ(s.division, Division::Divided) << row.counts;
+        ASSERT_EQ(s.division, NetOutcome::Divided) << row.counts;
         ASSERT_EQ(s.kinds.size(), row.kinds.size()) << row.counts;
         for (const KindAmount& k : s.kinds) {
             const KindMoney& want = row.kinds.at(std::string(infoOf(k.kind).code));
@@ -195,7 +195,7 @@ TEST(Settlement, ACaseWithoutATableIsNotDivided)
     for (const char* text : {"h=1 w=1", "w=5 d=1"}) {
         const KindCounts counts = countsOf(text);
         const Settlement s = settleEstate(inputs("1000", "0", "0", "0", false), counts, computeCase(counts));
-        EXPECT_EQ(s.division, Division::NotDividedStopped) << text;
+        EXPECT_EQ(s.division, NetOutcome::NotDividedStopped) << text;
         EXPECT_TRUE(s.kinds.empty()) << text;
         EXPECT_EQ(decimalText(s.claims.net), "100000") << text;
     }
@@ -215,7 +215,7 @@ TEST(Settlement, TheLoneSpouseNoteAgreesWithTheSpouse)
         const KindCounts counts = countsOf(heirs);
         const CaseComputation computation = computeCase(counts);
         const Settlement s = settleEstate(inputs("1000", "0", "0", "0", false), counts, computation);
-        const std::string text = reportText(buildEstateReport(s, counts, computation.result, Grouping::Refused));
+        const std::string text = reportText(buildEstateReport(s, counts, computation.result, DigitGrouping::Refused));
         EXPECT_NE(text.find(expected), std::string::npos) << text;
     }
 }

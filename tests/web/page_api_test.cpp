@@ -30,7 +30,7 @@ TEST(PageApi, OneBatchLineAnsweredAsTheCalculatorAnswersIt)
         {"{\"h\":1}\n{\"m\":1}", {}, nullptr, "line break"},
     };
     for (const Row& row : rows) {
-        const LineAnswer answer = answerBatchLine(row.line, row.flags);
+        const LineReply answer = answerBatchLine(row.line, row.flags);
         if (row.output) {
             EXPECT_EQ(answer.output, row.output) << row.line;
         } else if (*row.error) {
