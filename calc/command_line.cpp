@@ -19,7 +19,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/version/version.h"
+#include "packaging/version.h"
 #include "calc/calculator.h"
 #include "calc/case_input.h"
 #include "calc/case_json.h"

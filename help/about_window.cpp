@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "app/version/version.h"
+#include "packaging/version.h"
 #include "help/drawn_lines.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 
 #include "app/desktop/pictured_windows.h"
-#include "app/version/version.h"
+#include "packaging/version.h"
 #include "ui/kit/qt_text.h"
 
 namespace qismaru::app {

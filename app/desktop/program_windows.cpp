@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/version/version.h"
+#include "packaging/version.h"
 #include "help/help_windows.h"
 #include "ui/document/case_document.h"
 #include "ui/document/kept_settings.h"
