@@ -27,10 +27,10 @@ void settle(CaseAnswer& answer)
 // kinds alone, and its question has none.
 CaseAnswer answerByPath(CaseAnswer answer, Detail detail)
 {
-    std::shared_ptr<StepTrace> trace;
+    std::shared_ptr<DecisionTrace> trace;
     std::shared_ptr<KindredTrace> kindredTrace;
     if (detail == Detail::Steps) {
-        trace = std::make_shared<StepTrace>();
+        trace = std::make_shared<DecisionTrace>();
         kindredTrace = std::make_shared<KindredTrace>();
     }
     answer.byPath = computeCase(answer.relatives(), answer.positions(), trace.get(), kindredTrace.get());
@@ -150,7 +150,7 @@ CaseAnswer answerCase(CaseQuestion question, Detail detail)
         answer.successive = joinLaterDeaths(answer.counts(), answer.question.later, answer.positions());
     }
     if (detail == Detail::Steps) {
-        auto trace = std::make_shared<StepTrace>();
+        auto trace = std::make_shared<DecisionTrace>();
         answer.computation = computeCase(answer.counts(), answer.positions(), trace.get());
         answer.trace = std::move(trace);
     } else if (answer.successive && !answer.counts().empty()) {

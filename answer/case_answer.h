@@ -8,10 +8,10 @@
 
 #include "answer/later_deaths.h"
 #include "engine/compute_case.h"
+#include "engine/decision_trace.h"
 #include "engine/died_together.h"
 #include "engine/kindred_trace.h"
 #include "engine/path_case.h"
-#include "engine/step_trace.h"
 #include "engine/waiting_division.h"
 #include "estate/combined_settlement.h"
 #include "estate/estate_report.h"
@@ -69,7 +69,7 @@ struct CaseAnswer {
     // trace is large and never changes once recorded: the copies of an
     // answer share it, and a batch, which asks for the figures alone, has none.
     std::optional<CaseComputation> computation;
-    std::shared_ptr<const StepTrace> trace;
+    std::shared_ptr<const DecisionTrace> trace;
     // With the steps, a case by path: the decisions about its distant kindred.
     std::shared_ptr<const KindredTrace> kindredTrace;
     // A case by path: its division by path, of which `computation` is the

@@ -14,7 +14,7 @@ std::vector<SolutionStep> SuccessiveDeaths::solution(std::size_t laterDeath) con
 {
     const DeathCase& death = deaths().at(laterDeath + 1);
     if (death.computation.outcome != CaseOutcome::Computed) return {};
-    StepTrace trace;
+    DecisionTrace trace;
     const CaseComputation again = computeCase(death.counts, deaths().front().computation.positions, &trace);
     return solutionSteps(death.counts, again, trace);
 }

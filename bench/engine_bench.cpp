@@ -84,7 +84,7 @@ BENCHMARK(BM_computeKindredCase)->DenseRange(0, qismaru::kSchoolCount - 1);
 void BM_computeCaseWithSteps(benchmark::State& state)
 {
     const auto cases = qismaru::bench::caseMix(kMixSize);
-    qismaru::StepTrace trace;
+    qismaru::DecisionTrace trace;
     for (auto _ : state) {
         for (const auto& counts : cases) {
             benchmark::DoNotOptimize(qismaru::computeCase(counts, &trace));

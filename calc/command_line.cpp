@@ -19,11 +19,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "packaging/version.h"
 #include "calc/calculator.h"
 #include "calc/case_input.h"
 #include "calc/case_json.h"
 #include "calc/case_positions.h"
+#include "packaging/version.h"
 #include "present/utf8_text.h"
 
 namespace qismaru::calc {

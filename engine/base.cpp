@@ -46,7 +46,7 @@ std::int64_t baseOfDenominators(const CaseWork& work)
     }
     if (const int d = work.result.completingSixth.share.denominator; d > 0) base = commonMultipleStep(base, d);
     work.record([&work, base, spouseCounts] {
-        return step::BaseOfDenominators{denominatorsTaken(work, spouseCounts), base, !spouseCounts};
+        return decision::BaseOfDenominators{denominatorsTaken(work, spouseCounts), base, !spouseCounts};
     });
     return base;
 }
@@ -75,20 +75,20 @@ std::int64_t spouseReturnBase(const CaseWork& work, std::int64_t base)
     // The other heirs always hold at least one part; guard the divisions anyway.
     h = std::max<std::int64_t>(h, 1);
 
-    step::SpouseReturnBase fit{spouseKind, d, base, othersParts, h, step::SpouseReturnFit::Divides, 0, d};
+    decision::SpouseReturnBase fit{spouseKind, d, base, othersParts, h, decision::SpouseReturnFit::Divides, 0, d};
     if (g % h == 0 || h == 1) {
         fit.base = d;
     } else if (g == 1) {
-        fit.fit = step::SpouseReturnFit::OneLeft;
+        fit.fit = decision::SpouseReturnFit::OneLeft;
         fit.base = h * d;
     } else {
         const std::int64_t r = std::max(g, h) % std::min(g, h);
         fit.remainder = r;
         if (r != 1 && g % r == 0 && h % r == 0) {
-            fit.fit = step::SpouseReturnFit::CommonFactor;
+            fit.fit = decision::SpouseReturnFit::CommonFactor;
             fit.base = d * h / r;
         } else {
-            fit.fit = step::SpouseReturnFit::NoFactorFound;
+            fit.fit = decision::SpouseReturnFit::NoFactorFound;
             fit.base = d * h;
         }
     }
@@ -105,7 +105,7 @@ void computeBase(CaseWork& work)
     // The mother's third of the remainder after the husband's half is a sixth.
     if (umariyyatanHusbandForm(work.counts, work.sums)) {
         r.base *= 3;
-        work.record([&r] { return step::UmariyyatanBase{r.base / 3, r.base}; });
+        work.record([&r] { return decision::UmariyyatanBase{r.base / 3, r.base}; });
     }
     if (isReturnWithSpouse(work)) {
         r.baseDivisor = 1.0;

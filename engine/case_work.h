@@ -2,7 +2,7 @@
 
 #include "engine/case_result.h"
 #include "engine/count_sums.h"
-#include "engine/step_trace.h"
+#include "engine/decision_trace.h"
 
 namespace qismaru {
 
@@ -10,7 +10,7 @@ namespace qismaru {
 // result it fills, the intermediate totals that later steps compare, and the
 // trace its decisions go to when one was asked for.
 struct CaseWork {
-    CaseWork(const KindCounts& c, CaseResult& r, StepTrace* t = nullptr)
+    CaseWork(const KindCounts& c, CaseResult& r, DecisionTrace* t = nullptr)
         : counts(c), sums(sumCounts(c)), result(r), trace(t)
     {
     }
@@ -18,7 +18,7 @@ struct CaseWork {
     const KindCounts& counts;
     const CountSums sums;
     CaseResult& result;
-    StepTrace* const trace;
+    DecisionTrace* const trace;
 
     // 1 minus the fixed shares before the sixth rule. Never clamped: the father's
     // and grandfather's tests compare it with 1/6 to the last bit.
@@ -56,9 +56,9 @@ private:
     // Out of line and cold, so that the rule steps around a record stay as
     // small as they were and are inlined as before.
     template <typename Describe>
-    [[gnu::cold, gnu::noinline]] static void recordInto(StepTrace& into, Describe describe)
+    [[gnu::cold, gnu::noinline]] static void recordInto(DecisionTrace& into, Describe describe)
     {
-        into.add(Step{describe()});
+        into.add(Decision{describe()});
     }
 };
 

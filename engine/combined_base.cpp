@@ -308,7 +308,7 @@ DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vec
     return {};
 }
 
-DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, StepTrace* trace)
+DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, DecisionTrace* trace)
 {
     return DeathCase{counts, counts.empty() ? CaseComputation{} : computeCase(counts, positions, trace)};
 }

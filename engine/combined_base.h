@@ -150,7 +150,7 @@ struct DeathCase {
 
 // A death's case by the positions, its decisions recorded in `trace` when
 // one is given. A death without heirs has no case: the joining refuses it.
-DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
+DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, DecisionTrace* trace = nullptr);
 
 // Joins computed cases: deaths[0] is the first death, deaths[i] the case of
 // later[i - 1], each computed by the same school and positions, then

@@ -22,7 +22,7 @@ void recordExclusions(const CaseWork& work)
 {
     KindSet::enteredIn(work.counts).forEach([&](HeirKind kind) {
         const KindSet by = inheritingExcludersOf(kind, work.counts, work.sums);
-        if (!by.empty()) work.record([kind, by] { return step::Excluded{kind, by}; });
+        if (!by.empty()) work.record([kind, by] { return decision::Excluded{kind, by}; });
     });
 }
 
@@ -39,7 +39,7 @@ CaseOutcome divide(CaseWork& work)
     return computeParts(work) ? CaseOutcome::Computed : CaseOutcome::BeyondExactRange;
 }
 
-CaseComputation computeHanafi(const Capacities& capacities, StepTrace* trace)
+CaseComputation computeHanafi(const Capacities& capacities, DecisionTrace* trace)
 {
     if (trace) trace->clear();
     CaseComputation computation;
@@ -53,9 +53,9 @@ CaseComputation computeHanafi(const Capacities& capacities, StepTrace* trace)
 
 }  // namespace
 
-CaseComputation computeCase(const KindCounts& counts, StepTrace* trace) { return computeHanafi({counts}, trace); }
+CaseComputation computeCase(const KindCounts& counts, DecisionTrace* trace) { return computeHanafi({counts}, trace); }
 
-CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace)
+CaseComputation computeCase(const KindCounts& counts, const Positions& positions, DecisionTrace* trace)
 {
     return computeCase(Capacities{counts}, positions, trace);
 }
@@ -64,7 +64,7 @@ CaseComputation computeCase(const KindCounts& counts, const Positions& positions
 // of case, and where they differ the school's rule starts from its shares.
 // No rule of a school reaches a lower level of son's daughters: each needs
 // a case without male descendants, or one with a return.
-CaseComputation computeCase(const Capacities& capacities, const Positions& asked, StepTrace* trace)
+CaseComputation computeCase(const Capacities& capacities, const Positions& asked, DecisionTrace* trace)
 {
     const Positions positions = effectivePositions(asked);
     CaseComputation computation = computeHanafi(capacities, trace);

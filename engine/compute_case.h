@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "engine/case_result.h"
+#include "engine/decision_trace.h"
 #include "engine/messages.h"
-#include "engine/step_trace.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
 
@@ -32,11 +32,11 @@ struct CaseComputation {
 // the increase or return, the correction and the named-case messages.
 // Pure: no I/O, no allocation. With a trace, every decision is also noted in
 // it, in the order it was made (the trace is emptied first).
-CaseComputation computeCase(const KindCounts& counts, StepTrace* trace = nullptr);
+CaseComputation computeCase(const KindCounts& counts, DecisionTrace* trace = nullptr);
 
 // The same case answered by the given school and positions. The Hanafi
 // school with no extra position gives exactly the answer above.
-CaseComputation computeCase(const KindCounts& counts, const Positions& positions, StepTrace* trace = nullptr);
+CaseComputation computeCase(const KindCounts& counts, const Positions& positions, DecisionTrace* trace = nullptr);
 
 // What a division runs over: the heads of each of the 21 kinds, and what a
 // case entered by path holds beyond them (engine/path_case.h resolves each
@@ -53,7 +53,7 @@ struct Capacities {
 
 // The same division over capacities; with nothing beyond the 21 kinds it is
 // exactly the division of their counts.
-CaseComputation computeCase(const Capacities& capacities, const Positions& positions, StepTrace* trace = nullptr);
+CaseComputation computeCase(const Capacities& capacities, const Positions& positions, DecisionTrace* trace = nullptr);
 
 // Whether the case's answer gives any heir another part of the estate, or
 // leaves another part undistributed, than the Hanafi answer: what the table

@@ -36,7 +36,7 @@ std::int64_t groupHeadFactor(const CaseWork& work, HeirKind kind)
     if (parts % heads == 0) return 1;
     const HeadFactor factor = headFactorOf(parts, heads);
     if (factor.factor > 1)
-        work.record([kind, parts, heads, factor] { return step::GroupHeads{kind, parts, heads, factor}; });
+        work.record([kind, parts, heads, factor] { return decision::GroupHeads{kind, parts, heads, factor}; });
     return factor.factor;
 }
 
@@ -48,7 +48,7 @@ std::int64_t completingSixthFactor(const CaseWork& work)
     const HeadFactor factor = headFactorOf(parts, lower.heads);
     const std::int64_t heads = lower.heads;
     if (factor.factor > 1)
-        work.record([parts, heads, factor] { return step::CompletingSixthHeads{parts, heads, factor}; });
+        work.record([parts, heads, factor] { return decision::CompletingSixthHeads{parts, heads, factor}; });
     return factor.factor;
 }
 
@@ -57,7 +57,7 @@ std::int64_t combineFactors(const CaseWork& work, std::int64_t correction, std::
 {
     const CommonMultiple combined = commonMultipleStepOf(correction, factor);
     if (correction > 1 && factor > 1)
-        work.record([correction, factor, combined] { return step::CombinedFactors{correction, factor, combined}; });
+        work.record([correction, factor, combined] { return decision::CombinedFactors{correction, factor, combined}; });
     return combined.value;
 }
 
@@ -142,7 +142,7 @@ std::int64_t applyPairHeadFactor(const CaseWork& work, std::int64_t correction)
     const HeadFactor factor = pairHeadFactorOf(parts, heads);
     if (factor.factor > 1)
         work.record([pair, parts, heads, factor] {
-            return step::PairHeads{pair.male, pair.female, parts, heads, factor};
+            return decision::PairHeads{pair.male, pair.female, parts, heads, factor};
         });
     return combineFactors(work, correction, factor.factor);
 }
@@ -167,7 +167,7 @@ double applyHalvingRule(const CaseWork& work, std::int64_t correction)
         if (heads < 2 || !othersHoldNothing(r, kind)) continue;
         const std::int64_t parts = whole(static_cast<double>(r.base) * r[kind].value * static_cast<double>(correction));
         if (static_cast<double>(parts) / heads != 1.0) {
-            work.record([kind, correction] { return step::Halving{kind, correction}; });
+            work.record([kind, correction] { return decision::Halving{kind, correction}; });
             return static_cast<double>(correction) / 2.0;
         }
     }

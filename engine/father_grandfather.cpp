@@ -5,7 +5,7 @@ namespace qismaru {
 namespace {
 
 using enum HeirKind;
-using step::FixedReason;
+using decision::FixedReason;
 
 // The grandfather stands in the father's place only when the father is absent.
 HeirKind standingAscendant(const CaseWork& work) { return work.has(Father) ? Father : Grandfather; }
@@ -27,8 +27,8 @@ void applySixthRule(CaseWork& work)
     setFraction(work.share(ascendant), 1, 6);
     if (!alreadyHeld) {
         work.record([&work, ascendant] {
-            return step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::RemainderAtMostSixth,
-                               work.exactRemainderBeforeSixth};
+            return decision::Fixed{ascendant, Fraction::of(1, 6), FixedReason::RemainderAtMostSixth,
+                                   work.exactRemainderBeforeSixth};
         });
     }
 }
@@ -44,17 +44,18 @@ void assignFatherResidue(CaseWork& work)
     if (work.sums.descendants == 0) {
         setResiduary(work.share(ascendant), work.remainderBeforeSixth, remainder, ShareLabel::Remainder);
         work.record([ascendant, remainder] {
-            return step::Residue{ascendant, step::ResidueWay::BySelf, {}, {}, remainder};
+            return decision::Residue{ascendant, decision::ResidueWay::BySelf, {}, {}, remainder};
         });
     } else if (work.sums.maleDescendants == 0) {
         const ShareLabel label =
             ascendant == Father ? ShareLabel::FatherSixthAndRemainder : ShareLabel::GrandfatherSixthAndRemainder;
         setResiduary(work.share(ascendant), work.remainderBeforeSixth, remainder, label);
         work.record([ascendant, remainder] {
-            return step::Fixed{ascendant, Fraction::of(1, 6), FixedReason::BesideFemaleDescendant, remainder};
+            return decision::Fixed{ascendant, Fraction::of(1, 6), FixedReason::BesideFemaleDescendant, remainder};
         });
         work.record([ascendant, remainder] {
-            return step::Residue{ascendant, step::ResidueWay::AfterSixth, {}, {}, remainder - Fraction::of(1, 6)};
+            return decision::Residue{
+                ascendant, decision::ResidueWay::AfterSixth, {}, {}, remainder - Fraction::of(1, 6)};
         });
     }
 }

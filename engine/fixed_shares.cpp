@@ -13,7 +13,7 @@ constexpr HeirKind kFixedKinds[] = {Mother,        UterineSiblings, Grandmothers
                                     Wives,         Father,          Grandfather,       Daughters,
                                     SonsDaughters, FullSisters,     ConsanguineSisters};
 
-using step::FixedReason;
+using decision::FixedReason;
 
 // A fixed share, and the condition it was given under. Inlined, so that the
 // fraction of constant terms is formed at compile time, as before it was noted.
@@ -21,7 +21,7 @@ using step::FixedReason;
                                             FixedReason reason)
 {
     setFraction(work.share(kind), numerator, denominator);
-    work.record([&work, kind, reason] { return step::Fixed{kind, work.share(kind).exact, reason, {}}; });
+    work.record([&work, kind, reason] { return decision::Fixed{kind, work.share(kind).exact, reason, {}}; });
 }
 
 // One heir alone takes the first fraction, two or more share the second.
@@ -110,7 +110,7 @@ void assignCompletingSixth(CaseWork& work)
     CompletingSixth& lower = work.result.completingSixth;
     if (lower.heads > 0 && work.count(Daughters) == 1 && work.has(SonsSons) && !work.has(Sons)) {
         setFraction(lower.share, 1, 6);
-        work.record([&lower] { return step::CompletingSixth{lower.share.exact, lower.heads}; });
+        work.record([&lower] { return decision::CompletingSixth{lower.share.exact, lower.heads}; });
     }
 }
 

@@ -52,9 +52,9 @@ bool malikiyya(const KindCounts& counts, const CountSums& sums, School school)
 }
 
 // The grandfather beside the siblings: the best of his options.
-step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction remainder, bool sharers)
+decision::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction remainder, bool sharers)
 {
-    step::GrandfatherOptions o{};
+    decision::GrandfatherOptions o{};
     o.remainder = remainder;
     o.heads = 2 + 2 * std::int64_t{counts.of(FullBrothers)} + counts.of(FullSisters) +
               2 * std::int64_t{counts.of(ConsanguineBrothers)} + counts.of(ConsanguineSisters);
@@ -62,22 +62,23 @@ step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction r
     o.third = remainder * Fraction::of(1, 3);
     o.sixth = sharers ? Fraction::of(1, 6) : Fraction{};
     Fraction taken = o.division;
-    o.took = step::GrandfatherTook::WithSiblings;
+    o.took = decision::GrandfatherTook::WithSiblings;
     if (sharers && !(Fraction::of(1, 6) < remainder)) {
         // A sixth or less is left: the sixth is his, and the siblings take nothing.
-        o.took = step::GrandfatherTook::SixthOfWhole;
+        o.took = decision::GrandfatherTook::SixthOfWhole;
         taken = o.sixth;
     } else {
         if (taken < o.third) {
             taken = o.third;
-            o.took = sharers ? step::GrandfatherTook::ThirdOfRemainder : step::GrandfatherTook::ThirdOfWhole;
+            o.took = sharers ? decision::GrandfatherTook::ThirdOfRemainder : decision::GrandfatherTook::ThirdOfWhole;
         }
         if (sharers && taken < o.sixth) {
             taken = o.sixth;
-            o.took = step::GrandfatherTook::SixthOfWhole;
+            o.took = decision::GrandfatherTook::SixthOfWhole;
         }
     }
-    o.siblings = o.took == step::GrandfatherTook::SixthOfWhole && !(taken < remainder) ? Fraction{} : remainder - taken;
+    o.siblings =
+        o.took == decision::GrandfatherTook::SixthOfWhole && !(taken < remainder) ? Fraction{} : remainder - taken;
     return o;
 }
 
@@ -85,32 +86,32 @@ step::GrandfatherOptions grandfatherOptions(const KindCounts& counts, Fraction r
 // among, even where the third or the sixth would give him as much: so the
 // books divide al-Mukhtasara (6, then 36 and 108, reduced to 54) and a
 // grandfather with a full sister and three consanguine sisters (6, then 18).
-bool dividesAsPool(const step::GrandfatherOptions& o) { return o.took == step::GrandfatherTook::WithSiblings; }
+bool dividesAsPool(const decision::GrandfatherOptions& o) { return o.took == decision::GrandfatherTook::WithSiblings; }
 
-void addGrandfather(const step::GrandfatherOptions& o, GroupedShares& d)
+void addGrandfather(const decision::GrandfatherOptions& o, GroupedShares& d)
 {
     const Fraction part = o.taken();
     switch (o.took) {
-    case step::GrandfatherTook::WithSiblings:
+    case decision::GrandfatherTook::WithSiblings:
         d.add({{Grandfather}, {1}, 1, part, ShareLabel::WithSiblings, GroupRole::Pooled});
         return;
-    case step::GrandfatherTook::ThirdOfRemainder:
+    case decision::GrandfatherTook::ThirdOfRemainder:
         // A third of what the sharers leave brings its own denominator into the base.
         d.thirdOfRemainder = d.size;
         d.add({{Grandfather}, {1}, 1, part, ShareLabel::GrandfatherThird, GroupRole::Sharer});
         return;
-    case step::GrandfatherTook::WholeRemainder:
+    case decision::GrandfatherTook::WholeRemainder:
         d.add({{Grandfather}, {1}, 1, part, ShareLabel::Remainder, GroupRole::Remainder});
         return;
-    case step::GrandfatherTook::ThirdOfWhole:
-    case step::GrandfatherTook::SixthOfWhole: d.fixed(Grandfather, part); return;
+    case decision::GrandfatherTook::ThirdOfWhole:
+    case decision::GrandfatherTook::SixthOfWhole: d.fixed(Grandfather, part); return;
     }
 }
 
 // The heads the grandfather divides with, as the books count them: each
 // male two and each female one when there are females among them, else one
 // head each.
-GrandfatherPool poolOf(const KindCounts& counts, const step::GrandfatherOptions& o)
+GrandfatherPool poolOf(const KindCounts& counts, const decision::GrandfatherOptions& o)
 {
     GrandfatherPool pool{kGrandfatherAndSiblings & KindSet::enteredIn(counts), o.remainder, o.heads};
     if (!malesCountTwice(pool.kinds)) pool.heads /= 2;
@@ -122,11 +123,12 @@ GrandfatherPool poolOf(const KindCounts& counts, const step::GrandfatherOptions&
 // full siblings take back what they would have had: a full brother all of
 // it, full sisters up to their own share (a half, two thirds for two or
 // more), the rest to the consanguine siblings, the male twice the female.
-void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, GroupedShares& d, StepTrace* trace)
+void addSiblings(const KindCounts& counts, const decision::GrandfatherOptions& o, GroupedShares& d,
+                 DecisionTrace* trace)
 {
     const Fraction all = o.siblings;
     const ShareLabel label =
-        o.took == step::GrandfatherTook::WithSiblings ? ShareLabel::WithSiblings : ShareLabel::Remainder;
+        o.took == decision::GrandfatherTook::WithSiblings ? ShareLabel::WithSiblings : ShareLabel::Remainder;
     const bool full = counts.has(FullBrothers) || counts.has(FullSisters);
     const bool consanguine = counts.has(ConsanguineBrothers) || counts.has(ConsanguineSisters);
     if (!full || !consanguine) {
@@ -138,7 +140,7 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Gr
     constexpr GroupRole takenBack = GroupRole::TakenBack;
     const std::int64_t consanguineHeads =
         2 * std::int64_t{counts.of(ConsanguineBrothers)} + counts.of(ConsanguineSisters);
-    step::Counted counted{
+    decision::Counted counted{
         KindSet::ifEntered(ConsanguineBrothers, counts) | KindSet::ifEntered(ConsanguineSisters, counts),
         all * Fraction::of(consanguineHeads, o.heads - 2),
         {},
@@ -162,7 +164,7 @@ void addSiblings(const KindCounts& counts, const step::GrandfatherOptions& o, Gr
 }  // namespace
 
 void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, School school, const CaseResult& hanafi,
-                           GroupedShares& d, MessageList& messages, StepTrace* trace)
+                           GroupedShares& d, MessageList& messages, DecisionTrace* trace)
 {
     keepFixedSharers(hanafi, d);
     const Fraction sharers = d.total();
@@ -179,13 +181,13 @@ void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, Scho
                ShareLabel::WithSiblings,
                GroupRole::Sharer,
                (std::uint32_t{1} << 6) | (std::uint32_t{1} << 2)});
-        recordStep(trace, step::Akdariyya{sister, pooled});
+        recordStep(trace, decision::Akdariyya{sister, pooled});
         messages.add(CaseMessage::Akdariyya);
         return;
     }
-    step::GrandfatherOptions o = grandfatherOptions(counts, remainder, !sharers.isZero());
+    decision::GrandfatherOptions o = grandfatherOptions(counts, remainder, !sharers.isZero());
     if (malikiyya(counts, sums, school)) {
-        o.took = step::GrandfatherTook::WholeRemainder;
+        o.took = decision::GrandfatherTook::WholeRemainder;
         o.siblings = {};
     }
     recordStep(trace, o);

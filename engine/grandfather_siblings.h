@@ -13,6 +13,6 @@ bool grandfatherWithSiblings(const KindCounts& counts, const CountSums& sums, Sc
 // al-Malikiyya after Malik): the sharers keep their Hanafi shares, the
 // grandfather takes the best of his options, the siblings the rest.
 void divideWithGrandfather(const KindCounts& counts, const CountSums& sums, School school, const CaseResult& hanafi,
-                           GroupedShares& d, MessageList& messages, StepTrace* trace);
+                           GroupedShares& d, MessageList& messages, DecisionTrace* trace);
 
 }  // namespace qismaru

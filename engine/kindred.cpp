@@ -114,7 +114,7 @@ void divideAmongKindred(PathComputation& out, std::span<const RelativeEntry> ent
 }  // namespace
 
 PathComputation computeWithKindred(std::span<const RelativeEntry> entries, Resolution resolution,
-                                   const Positions& asked, StepTrace* trace, KindredTrace* kindredTrace)
+                                   const Positions& asked, DecisionTrace* trace, KindredTrace* kindredTrace)
 {
     const Positions positions = effectivePositions(asked);
     const int heir = firstBloodHeir(resolution);

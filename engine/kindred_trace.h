@@ -132,19 +132,19 @@ struct ByPersons {
 
 }  // namespace kindred_step
 
-using KindredStep =
+using KindredDecision =
     std::variant<kindred_step::HeirsFirst, kindred_step::ToTreasury, kindred_step::Inherit, kindred_step::Placed,
                  kindred_step::KeptOut, kindred_step::PlacedCase, kindred_step::Passed, kindred_step::Class,
                  kindred_step::Sides, kindred_step::RootsAsHeirs, kindred_step::ByRoots, kindred_step::ByPersons>;
 
 class KindredTrace {
 public:
-    void add(KindredStep step) { steps_.push_back(std::move(step)); }
-    const std::vector<KindredStep>& steps() const { return steps_; }
+    void add(KindredDecision step) { steps_.push_back(std::move(step)); }
+    const std::vector<KindredDecision>& steps() const { return steps_; }
     void clear() { steps_.clear(); }
 
 private:
-    std::vector<KindredStep> steps_;
+    std::vector<KindredDecision> steps_;
 };
 
 }  // namespace qismaru

@@ -113,6 +113,6 @@ void divideByClasses(KindredWork& w, const Members& kindred);
 // A case whose distant kindred may inherit, divided: the heirs beside them,
 // then, where they inherit, their own division.
 PathComputation computeWithKindred(std::span<const RelativeEntry> entries, Resolution resolution,
-                                   const Positions& positions, StepTrace* trace, KindredTrace* kindredTrace);
+                                   const Positions& positions, DecisionTrace* trace, KindredTrace* kindredTrace);
 
 }  // namespace qismaru

@@ -115,7 +115,7 @@ Resolution resolveRelatives(std::span<const RelativeEntry> entries, School schoo
     return resolution;
 }
 
-PathComputation computeCase(std::span<const RelativeEntry> entries, const Positions& positions, StepTrace* trace,
+PathComputation computeCase(std::span<const RelativeEntry> entries, const Positions& positions, DecisionTrace* trace,
                             KindredTrace* kindredTrace)
 {
     if (kindredTrace) kindredTrace->clear();

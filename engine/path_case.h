@@ -105,7 +105,7 @@ struct PathComputation {
 // `kindredTrace`, the decisions about the distant kindred are noted in it
 // (it is emptied first).
 PathComputation computeCase(std::span<const RelativeEntry> entries, const Positions& positions,
-                            StepTrace* trace = nullptr, KindredTrace* kindredTrace = nullptr);
+                            DecisionTrace* trace = nullptr, KindredTrace* kindredTrace = nullptr);
 
 // The part of entry `i` of a divided case, read from his kind's: every head
 // of a kind has the same whole parts. Nothing for one kept out.

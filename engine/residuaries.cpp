@@ -6,15 +6,15 @@ namespace qismaru {
 namespace {
 
 using enum HeirKind;
-using step::ResidueWay;
+using decision::ResidueWay;
 
 // Notes that a residuary took the remainder, or that nothing was left for it.
 [[gnu::always_inline]] inline void recordResidue(const CaseWork& work, HeirKind kind, ResidueWay way, KindSet with,
                                                  KindSet beside = {})
 {
     work.record([&work, kind, way, with, beside] {
-        return work.exactRemainder.isZero() ? Step{step::NothingLeft{kind}}
-                                            : Step{step::Residue{kind, way, with, beside, work.exactRemainder}};
+        return work.exactRemainder.isZero() ? Decision{decision::NothingLeft{kind}}
+                                            : Decision{decision::Residue{kind, way, with, beside, work.exactRemainder}};
     });
 }
 

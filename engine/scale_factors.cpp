@@ -70,13 +70,13 @@ void setScaleFactors(CaseWork& work)
     if (sharesExceedEstate(work)) {
         // The increase: every share shrinks in proportion.
         r.shareScale = r.spouseScale = r.baseDivisor = 1.0 / work.fixedTotal;
-        work.record([&work] { return step::Increase{work.exactFixedTotal}; });
+        work.record([&work] { return decision::Increase{work.exactFixedTotal}; });
         return;
     }
     // A spouse alone keeps only the spouse's fraction.
     if (spouseAlone(work.counts)) {
         r.undistributedRemainder = true;
-        work.record([&work] { return step::SpouseAlone{work.has(Husband) ? Husband : Wives}; });
+        work.record([&work] { return decision::SpouseAlone{work.has(Husband) ? Husband : Wives}; });
         return;
     }
     if (!sharesFallShort(work) || someoneTakesRemainder(work) || maleResiduaryPresent(work)) return;
@@ -86,12 +86,14 @@ void setScaleFactors(CaseWork& work)
         if (work.has(spouse)) {
             const double spouseValue = work.share(spouse).value;
             r.shareScale = (1.0 - spouseValue) / (work.fixedTotal - spouseValue);
-            work.record([&work, spouse] { return step::Return{work.exactFixedTotal, returnSharers(work), spouse}; });
+            work.record([&work, spouse] {
+                return decision::Return{work.exactFixedTotal, returnSharers(work), spouse};
+            });
             return;
         }
     }
     r.shareScale = r.baseDivisor = 1.0 / work.fixedTotal;
-    work.record([&work] { return step::Return{work.exactFixedTotal, returnSharers(work), std::nullopt}; });
+    work.record([&work] { return decision::Return{work.exactFixedTotal, returnSharers(work), std::nullopt}; });
 }
 
 }  // namespace qismaru

@@ -43,7 +43,7 @@ std::uint32_t denominatorsNamed(const ShareGroup& g)
 // denominators (the grandfather's sixth or third among them); with his
 // third of what they leave, times 3 where that does not divide by 3; with
 // no sharer at all, the heads of those who divide with the grandfather.
-std::optional<std::int64_t> baseOf(const GroupedShares& d, StepTrace* trace)
+std::optional<std::int64_t> baseOf(const GroupedShares& d, DecisionTrace* trace)
 {
     std::int64_t base = 1;
     std::uint32_t named = 0;
@@ -58,16 +58,16 @@ std::optional<std::int64_t> baseOf(const GroupedShares& d, StepTrace* trace)
         named |= denominatorsNamed(g);
     }
     if (!sharers && !d.pool.kinds.empty()) {
-        recordStep(trace, step::HeadsBase{d.pool.kinds, d.pool.heads});
+        recordStep(trace, decision::HeadsBase{d.pool.kinds, d.pool.heads});
         return d.pool.heads;
     }
-    recordStep(trace, step::BaseOfDenominators{named, base, false});
+    recordStep(trace, decision::BaseOfDenominators{named, base, false});
     if (d.thirdOfRemainder < 0) return base;
     const Fraction third = d.groups[d.thirdOfRemainder].share;
     const std::int64_t left = (third * Fraction::whole(3 * base)).num;  // whole: the sharers' parts are
     const auto next = leastCommonMultiple(base, third.den);
     if (!next) return std::nullopt;
-    recordStep(trace, step::ThirdOfRemainderBase{base, left, *next});
+    recordStep(trace, decision::ThirdOfRemainderBase{base, left, *next});
     return next;
 }
 
@@ -85,14 +85,14 @@ HeadFactor exactHeadFactor(std::int64_t parts, std::int64_t heads)
 }
 
 void recordHeads(const KindCounts& counts, const ShareGroup& g, std::int64_t parts, const HeadFactor& found,
-                 StepTrace* trace)
+                 DecisionTrace* trace)
 {
     const std::int64_t heads = g.heads(counts);
     // A pool of equal heads (the Mushtaraka) is told as the uterine siblings' group it joined.
     if (g.size == 1 || g.weights[0] == g.weights[1]) {
-        recordStep(trace, step::GroupHeads{g.kinds[0], parts, heads, found});
+        recordStep(trace, decision::GroupHeads{g.kinds[0], parts, heads, found});
     } else {
-        recordStep(trace, step::PairHeads{g.kinds[0], g.kinds[1], parts, heads, found});
+        recordStep(trace, decision::PairHeads{g.kinds[0], g.kinds[1], parts, heads, found});
     }
 }
 
@@ -107,7 +107,7 @@ struct Corrected {
 class Corrector {
 public:
     Corrector(const KindCounts& counts, const GroupedShares& d, std::int64_t base, std::int64_t adjusted,
-              StepTrace* trace)
+              DecisionTrace* trace)
         : counts_(counts), d_(d), base_(base), trace_(trace), baseSoFar_(base), adjustedSoFar_(adjusted)
     {
     }
@@ -140,7 +140,7 @@ private:
             if (parts % heads == 0) continue;
             const HeadFactor found = exactHeadFactor(parts, heads);
             if (pool) {
-                recordStep(trace_, step::PoolHeads{d_.pool.kinds, parts, heads, found});
+                recordStep(trace_, decision::PoolHeads{d_.pool.kinds, parts, heads, found});
             } else {
                 recordHeads(counts_, g, parts, found, trace_);
             }
@@ -154,7 +154,8 @@ private:
                                    : hi % lo == 0 ? Relation::Divides
                                    : shared > 1   ? Relation::CommonFactor
                                                   : Relation::NoFactorFound;
-                recordStep(trace_, step::CombinedFactors{correction, found.factor, CommonMultiple{next, r, shared}});
+                recordStep(trace_,
+                           decision::CombinedFactors{correction, found.factor, CommonMultiple{next, r, shared}});
             }
             correction = next;
         }
@@ -173,7 +174,7 @@ private:
             const auto onBase = ofBase(g.share, baseSoFar_);
             if (!onBase) return false;
             if (onBase->den > 1) {
-                recordStep(trace_, step::ShareOfBase{g.kinds[0], g.share, baseSoFar_, onBase->den});
+                recordStep(trace_, decision::ShareOfBase{g.kinds[0], g.share, baseSoFar_, onBase->den});
                 if (!multiplyBy(onBase->den)) return false;
             }
             // Whole now: a fraction's base was multiplied by its denominator.
@@ -195,7 +196,7 @@ private:
         if (!multiply(factor_, factor) || !multiply(adjustedSoFar_, factor) || !multiply(baseSoFar_, factor)) {
             return false;
         }
-        recordStep(trace_, step::BaseMultiplied{from, factor, adjustedSoFar_});
+        recordStep(trace_, decision::BaseMultiplied{from, factor, adjustedSoFar_});
         return true;
     }
 
@@ -215,14 +216,14 @@ private:
                 common = std::gcd(common, perHead->num);
             }
         }
-        if (common > 1) recordStep(trace_, step::Reduction{corrected, common, corrected / common});
+        if (common > 1) recordStep(trace_, decision::Reduction{corrected, common, corrected / common});
         return Corrected{factor_, std::max<std::int64_t>(common, 1)};
     }
 
     const KindCounts& counts_;
     const GroupedShares& d_;
     const std::int64_t base_;
-    StepTrace* const trace_;
+    DecisionTrace* const trace_;
     std::int64_t factor_ = 1;
     std::int64_t baseSoFar_;      // the base times the factor so far: what the parts are counted on
     std::int64_t adjustedSoFar_;  // the same after any increase or return: what the table shows
@@ -230,7 +231,7 @@ private:
 
 }  // namespace
 
-CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult& r, StepTrace* trace)
+CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult& r, DecisionTrace* trace)
 {
     r = CaseResult{};
     const std::optional<std::int64_t> formed = baseOf(d, trace);
@@ -248,7 +249,7 @@ CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult&
     r.returnFactor = 1.0;
     r.base = base;
     r.undistributedRemainder = total < Fraction::whole(1) && d.undistributed;
-    if (increase) recordStep(trace, step::Increase{total});
+    if (increase) recordStep(trace, decision::Increase{total});
 
     // The increased or reduced base is whole: the base is a multiple of every sharer's denominator.
     const std::optional<Corrected> c = Corrector(counts, d, base, adjusted.num, trace).run();

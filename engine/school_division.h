@@ -4,7 +4,7 @@
 
 #include "engine/case_result.h"
 #include "engine/compute_case.h"
-#include "engine/step_trace.h"
+#include "engine/decision_trace.h"
 
 namespace qismaru {
 
@@ -45,7 +45,7 @@ struct ShareGroup {
 struct GrandfatherPool {
     KindSet kinds;
     Fraction share;
-    std::int64_t heads = 0;  // as the books count them: see step::HeadsBase
+    std::int64_t heads = 0;  // as the books count them: see decision::HeadsBase
 };
 
 // The school's division of a case: its groups, and whether what they leave
@@ -89,10 +89,10 @@ struct GroupedShares {
 // the base do not divide among their heads, then of what the full siblings
 // take back; the reduction by a factor common to every heir's parts; and
 // the parts.
-CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult& result, StepTrace* trace);
+CaseOutcome settle(const KindCounts& counts, const GroupedShares& d, CaseResult& result, DecisionTrace* trace);
 
 // Notes a decision when the steps are asked for.
-inline void recordStep(StepTrace* trace, const Step& step)
+inline void recordStep(DecisionTrace* trace, const Decision& step)
 {
     if (trace) trace->add(step);
 }

@@ -15,7 +15,7 @@ using enum HeirKind;
 
 // The Mushtaraka as the Maliki and Shafi'i schools divide it: the full
 // siblings are counted as uterine ones, every head alike.
-void shareUterineThird(const KindCounts& counts, const CaseResult& hanafi, GroupedShares& d, StepTrace* trace)
+void shareUterineThird(const KindCounts& counts, const CaseResult& hanafi, GroupedShares& d, DecisionTrace* trace)
 {
     for (const HeirKind kind : {Husband, Mother, Grandmothers}) {
         if (hanafi[kind].isFraction()) d.fixed(kind, hanafi[kind].exact);
@@ -23,23 +23,23 @@ void shareUterineThird(const KindCounts& counts, const CaseResult& hanafi, Group
     ShareGroup pool{{UterineSiblings, FullBrothers}, {1, 1}, 2, Fraction::of(1, 3), ShareLabel::SharesUterineThird};
     if (counts.has(FullSisters)) pool.kinds[pool.size] = FullSisters, pool.weights[pool.size++] = 1;
     d.add(pool);
-    recordStep(trace, step::SharedThird{pool.heads(counts)});
+    recordStep(trace, decision::SharedThird{pool.heads(counts)});
 }
 
 // The decisions of the Hanafi answer that a school's rule replaces: those
 // about the whole case, and those about the kinds the rule decides anew.
-void dropReplacedDecisions(StepTrace& trace, SchoolRule rule)
+void dropReplacedDecisions(DecisionTrace& trace, SchoolRule rule)
 {
-    trace.dropIf([rule](const Step& s) {
+    trace.dropIf([rule](const Decision& s) {
         const auto about = [&](HeirKind kind) {
             if (rule == SchoolRule::GrandfatherWithSiblings) return kGrandfatherAndSiblings.has(kind);
             if (rule == SchoolRule::SharedThird) return kind == FullBrothers || kind == FullSisters;
             return false;
         };
-        if (std::holds_alternative<step::Excluded>(s)) return rule == SchoolRule::GrandfatherWithSiblings;
-        if (const auto* f = std::get_if<step::Fixed>(&s)) return about(f->kind);
-        if (const auto* r = std::get_if<step::Residue>(&s)) return about(r->kind);
-        if (const auto* n = std::get_if<step::NothingLeft>(&s)) return about(n->kind);
+        if (std::holds_alternative<decision::Excluded>(s)) return rule == SchoolRule::GrandfatherWithSiblings;
+        if (const auto* f = std::get_if<decision::Fixed>(&s)) return about(f->kind);
+        if (const auto* r = std::get_if<decision::Residue>(&s)) return about(r->kind);
+        if (const auto* n = std::get_if<decision::NothingLeft>(&s)) return about(n->kind);
         // The base, the increase or return and the correction are formed anew.
         return true;
     });
@@ -47,12 +47,12 @@ void dropReplacedDecisions(StepTrace& trace, SchoolRule rule)
 
 // The exclusions under the school, where the grandfather no longer keeps
 // the brothers and sisters out.
-void recordExclusions(const KindCounts& counts, School school, StepTrace& trace)
+void recordExclusions(const KindCounts& counts, School school, DecisionTrace& trace)
 {
     const CountSums sums = sumCounts(counts);
     KindSet::enteredIn(counts).forEach([&](HeirKind kind) {
         const KindSet by = inheritingExcludersOf(kind, counts, sums, school);
-        if (!by.empty()) trace.add(step::Excluded{kind, by});
+        if (!by.empty()) trace.add(decision::Excluded{kind, by});
     });
 }
 
@@ -71,7 +71,7 @@ SchoolRule schoolRuleFor(const KindCounts& counts, const Positions& positions, c
 }
 
 void applySchoolRules(const KindCounts& counts, const Positions& positions, CaseComputation& computation,
-                      StepTrace* trace)
+                      DecisionTrace* trace)
 {
     const CaseResult& hanafi = computation.result;
     const SchoolRule rule = schoolRuleFor(counts, positions, hanafi);
@@ -89,7 +89,7 @@ void applySchoolRules(const KindCounts& counts, const Positions& positions, Case
     case SchoolRule::SpouseTakesWhole: {
         const HeirKind spouse = counts.has(Husband) ? Husband : Wives;
         d.fixed(spouse, hanafi[spouse].exact);
-        recordStep(trace, step::SpouseTakesWhole{spouse, hanafi[spouse].exact});
+        recordStep(trace, decision::SpouseTakesWhole{spouse, hanafi[spouse].exact});
         break;
     }
     case SchoolRule::NoReturn:
@@ -97,7 +97,7 @@ void applySchoolRules(const KindCounts& counts, const Positions& positions, Case
             if (hanafi[info.kind].isFraction()) d.fixed(info.kind, hanafi[info.kind].exact);
         }
         d.undistributed = true;
-        recordStep(trace, step::NoReturn{d.total()});
+        recordStep(trace, decision::NoReturn{d.total()});
         break;
     case SchoolRule::None: return;
     }

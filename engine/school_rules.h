@@ -21,6 +21,6 @@ SchoolRule schoolRuleFor(const KindCounts& counts, const Positions& positions, c
 // of the school changes it: the shares, the base, the increase, the
 // correction and the parts, the messages, and the decisions in the trace.
 void applySchoolRules(const KindCounts& counts, const Positions& positions, CaseComputation& computation,
-                      StepTrace* trace);
+                      DecisionTrace* trace);
 
 }  // namespace qismaru

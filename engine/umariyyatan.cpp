@@ -24,9 +24,11 @@ void divideRemainderAfterSpouse(CaseWork& work, ShareLabel motherLabel)
     // The mother's third of the remainder is a fixed share in the books, the
     // father's two thirds his remainder; this replaces his whole remainder.
     work.record([&work, exact] {
-        return step::Fixed{Mother, work.share(Mother).exact, step::FixedReason::ThirdOfRemainder, exact};
+        return decision::Fixed{Mother, work.share(Mother).exact, decision::FixedReason::ThirdOfRemainder, exact};
     });
-    work.record([exact] { return step::Residue{Father, step::ResidueWay::TwoThirdsOfRemainder, {}, {}, exact}; });
+    work.record([exact] {
+        return decision::Residue{Father, decision::ResidueWay::TwoThirdsOfRemainder, {}, {}, exact};
+    });
 }
 
 }  // namespace

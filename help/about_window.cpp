@@ -2,8 +2,8 @@
 
 #include <QEvent>
 
-#include "packaging/version.h"
 #include "help/drawn_lines.h"
+#include "packaging/version.h"
 #include "ui/kit/caption_button.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/drawing_surface.h"

@@ -14,9 +14,9 @@ namespace {
 using enum HeirKind;
 
 template <typename Record>
-const Record* findRecord(const StepTrace& trace)
+const Record* findRecord(const DecisionTrace& trace)
 {
-    for (const Step& s : trace.steps()) {
+    for (const Decision& s : trace.steps()) {
         if (const auto* record = std::get_if<Record>(&s)) return record;
     }
     return nullptr;
@@ -33,7 +33,7 @@ std::string denominatorList(std::uint32_t denominators)
     return list;
 }
 
-std::string denominatorsGive(const step::BaseOfDenominators& b, const char* whose)
+std::string denominatorsGive(const decision::BaseOfDenominators& b, const char* whose)
 {
     const int count = std::popcount(b.denominators);
     if (count == 1) return std::string("مخرج ") + whose + " " + denominatorList(b.denominators);
@@ -41,22 +41,22 @@ std::string denominatorsGive(const step::BaseOfDenominators& b, const char* whos
            figure(b.base);
 }
 
-std::string spouseReturnFit(const step::SpouseReturnBase& s)
+std::string spouseReturnFit(const decision::SpouseReturnBase& s)
 {
     const std::int64_t left = s.spouseDenominator - 1;
     const std::string g = figure(left);
     const std::string h = figure(s.taken);
     const std::string d = figure(s.spouseDenominator);
     switch (s.fit) {
-    case step::SpouseReturnFit::Divides:
+    case decision::SpouseReturnFit::Divides:
         if (s.taken == 1) return "والباقي " + g + " كله لأهل الرد";
         if (left == s.taken) return "و" + g + " يماثل " + h + "، فيكفي أصل مسألة الزوجية";
         return "و" + g + " ينقسم على " + h + "، فيكفي أصل مسألة الزوجية";
-    case step::SpouseReturnFit::OneLeft: return "والسهم الباقي لا ينقسم على " + h + "، فيُضرب " + h + " في " + d;
-    case step::SpouseReturnFit::CommonFactor:
+    case decision::SpouseReturnFit::OneLeft: return "والسهم الباقي لا ينقسم على " + h + "، فيُضرب " + h + " في " + d;
+    case decision::SpouseReturnFit::CommonFactor:
         return "وبين " + g + " و" + h + " توافق بـ" + figure(s.remainder) + "، فيُضرب وفق " + h + " وهو " +
                figure(s.taken / s.remainder) + " في " + d;
-    case step::SpouseReturnFit::NoFactorFound:
+    case decision::SpouseReturnFit::NoFactorFound:
         if (std::gcd(left, s.taken) == 1) return "وبين " + g + " و" + h + " تباين، فيُضرب " + h + " في " + d;
         return "وباقي قسمة الأكبر من " + g + " و" + h + " على الأصغر " + figure(s.remainder) +
                " لا يقسمهما معًا، فيُضرب " + h + " في " + d;
@@ -64,7 +64,7 @@ std::string spouseReturnFit(const step::SpouseReturnBase& s)
     return "";
 }
 
-std::string spouseReturnBaseSentence(const step::BaseOfDenominators& b, const step::SpouseReturnBase& s,
+std::string spouseReturnBaseSentence(const decision::BaseOfDenominators& b, const decision::SpouseReturnBase& s,
                                      const SolutionContext& c)
 {
     std::string text = "في المسألة ردٌّ مع " + c.name(s.spouse, Genitive) + "، فيُركَّب أصلها من مسألتين: مسألة أهل الرد، " +
@@ -89,7 +89,7 @@ std::string theirShares(KindSet sharers, const SolutionContext& c)
 // him. Under no return (the early Maliki and Shafi'i doctrine) the distant
 // kindred do not inherit either, and it goes to the treasury; the others
 // give it to the distant kindred first.
-std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContext& c)
+std::string spouseAloneNote(const decision::SpouseAlone& alone, const SolutionContext& c)
 {
     const std::string rest = figure(Fraction::whole(1) - c.result()[alone.spouse].exact);
     const Positions& positions = c.computation.positions;
@@ -112,7 +112,7 @@ std::string spouseAloneNote(const step::SpouseAlone& alone, const SolutionContex
 KindSet groupOf(HeirKind kind, const SolutionContext& c)
 {
     KindSet kinds = KindSet::of(kind);
-    if (kind == UterineSiblings && findRecord<step::SharedThird>(c.trace)) {
+    if (kind == UterineSiblings && findRecord<decision::SharedThird>(c.trace)) {
         kinds = kinds | KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
     }
     return kinds;
@@ -142,7 +142,7 @@ std::string headsRelation(std::int64_t parts, std::int64_t heads, const HeadFact
     return "";
 }
 
-std::string combinedFactors(const step::CombinedFactors& c)
+std::string combinedFactors(const decision::CombinedFactors& c)
 {
     const std::int64_t hi = std::max(c.before, c.factor);
     const std::int64_t lo = std::min(c.before, c.factor);
@@ -173,59 +173,59 @@ std::string headsNote(KindSet kinds)
     return males && malesCountTwice(kinds) ? " (الذكر برأسين والأنثى برأس)" : "";
 }
 
-std::string correctionFinding(const Step& s, const SolutionContext& c)
+std::string correctionFinding(const Decision& s, const SolutionContext& c)
 {
-    if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
+    if (const auto* pool = std::get_if<decision::PoolHeads>(&s)) {
         const std::string_view their = pronoun(c.agreement(pool->kinds));
         return "الباقي " + figure(pool->parts) + " بين " + c.names(pool->kinds, Genitive) + "، وعدد رؤوس" +
                std::string(their) + " " + figure(pool->heads) + headsNote(pool->kinds) + "، ولا ينقسم عليه؛ " +
                headsRelation(pool->parts, pool->heads, pool->factor);
     }
-    if (const auto* share = std::get_if<step::ShareOfBase>(&s)) {
+    if (const auto* share = std::get_if<decision::ShareOfBase>(&s)) {
         const Fraction onBase = share->share * Fraction::whole(share->base);
         return c.forName(share->kind) + " " + shareWord(share->share) + "، و" + shareWord(share->share) + " من " +
                figure(share->base) + " = " + figure(onBase) + "، وهذا كسر";
     }
-    if (const auto* multiplied = std::get_if<step::BaseMultiplied>(&s)) {
+    if (const auto* multiplied = std::get_if<decision::BaseMultiplied>(&s)) {
         return "فتُضرب المسألة في " + figure(multiplied->factor) + ": " + figure(multiplied->from) + " × " +
                figure(multiplied->factor) + " = " + figure(multiplied->to);
     }
-    if (const auto* reduction = std::get_if<step::Reduction>(&s)) {
+    if (const auto* reduction = std::get_if<decision::Reduction>(&s)) {
         return "سهام كل وارث والمسألة " + figure(reduction->from) + " تنقسم كلها على " + figure(reduction->by) +
                "، فتُختصر المسألة: " + figure(reduction->from) + " ÷ " + figure(reduction->by) + " = " +
                figure(reduction->to);
     }
-    if (const auto* group = std::get_if<step::GroupHeads>(&s)) {
+    if (const auto* group = std::get_if<decision::GroupHeads>(&s)) {
         const KindSet kinds = groupOf(group->kind, c);
         const std::string heads = kinds.size() > 1 ? "، وعدد رؤوسهم " : "، وعدد الرؤوس ";
         return "سهام " + c.names(kinds, Genitive) + (kinds.size() > 1 ? " في الثلث " : " ") + figure(group->parts) +
                heads + figure(group->heads) + "، ولا تنقسم عليه؛ " +
                headsRelation(group->parts, group->heads, group->factor);
     }
-    if (const auto* pair = std::get_if<step::PairHeads>(&s)) {
+    if (const auto* pair = std::get_if<decision::PairHeads>(&s)) {
         return "سهام " + c.names(KindSet{pair->male, pair->female}, Genitive) + " " + figure(pair->parts) +
                "، وعدد الرؤوس " + figure(pair->heads) + " (الذكر برأسين والأنثى برأس)، ولا تنقسم عليه؛ " +
                headsRelation(pair->parts, pair->heads, pair->factor);
     }
-    if (const auto* lower = std::get_if<step::CompletingSixthHeads>(&s)) {
+    if (const auto* lower = std::get_if<decision::CompletingSixthHeads>(&s)) {
         return "سهام " + c.completingSixthName(Genitive) + " " + figure(lower->parts) + "، وعدد الرؤوس " +
                figure(lower->heads) + "، ولا تنقسم عليه؛ " + headsRelation(lower->parts, lower->heads, lower->factor);
     }
-    if (const auto* combined = std::get_if<step::CombinedFactors>(&s)) return combinedFactors(*combined);
+    if (const auto* combined = std::get_if<decision::CombinedFactors>(&s)) return combinedFactors(*combined);
     return "";
 }
 
-bool toOneKind(const step::Return& ret) { return !ret.spouse && ret.sharers.size() == 1; }
+bool toOneKind(const decision::Return& ret) { return !ret.spouse && ret.sharers.size() == 1; }
 
 // The return goes to one kind and no spouse: the books make the case from
 // their heads straight away, whatever the base and its reduction were.
-const step::Return* returnToOneKind(const SolutionContext& c)
+const decision::Return* returnToOneKind(const SolutionContext& c)
 {
-    const auto* ret = findRecord<step::Return>(c.trace);
+    const auto* ret = findRecord<decision::Return>(c.trace);
     return ret && toOneKind(*ret) ? ret : nullptr;
 }
 
-std::string returnToOneKindSentence(const step::Return& ret, const SolutionContext& c)
+std::string returnToOneKindSentence(const decision::Return& ret, const SolutionContext& c)
 {
     // The books' rule is said of the returnees in general ("رؤوسهم"); the
     // figure is these heirs' number of heads.
@@ -239,14 +239,14 @@ std::string returnToOneKindSentence(const step::Return& ret, const SolutionConte
 std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
 {
     std::vector<HeadsGroup> groups;
-    for (const Step& s : c.trace.steps()) {
-        if (const auto* group = std::get_if<step::GroupHeads>(&s)) {
+    for (const Decision& s : c.trace.steps()) {
+        if (const auto* group = std::get_if<decision::GroupHeads>(&s)) {
             groups.push_back({groupOf(group->kind, c), group->parts, group->heads, group->factor.factor});
-        } else if (const auto* pair = std::get_if<step::PairHeads>(&s)) {
+        } else if (const auto* pair = std::get_if<decision::PairHeads>(&s)) {
             groups.push_back({KindSet{pair->male, pair->female}, pair->parts, pair->heads, pair->factor.factor});
-        } else if (const auto* pool = std::get_if<step::PoolHeads>(&s)) {
+        } else if (const auto* pool = std::get_if<decision::PoolHeads>(&s)) {
             groups.push_back({pool->kinds, pool->parts, pool->heads, pool->factor.factor});
-        } else if (const auto* lower = std::get_if<step::CompletingSixthHeads>(&s)) {
+        } else if (const auto* lower = std::get_if<decision::CompletingSixthHeads>(&s)) {
             // Of no kind: the level stands beside the 21 kinds.
             groups.push_back({{}, lower->parts, lower->heads, lower->factor.factor});
         }
@@ -256,14 +256,14 @@ std::vector<HeadsGroup> correctionGroups(const SolutionContext& c)
 
 std::string baseSentence(const SolutionContext& c)
 {
-    if (const auto* heads = findRecord<step::HeadsBase>(c.trace)) {
+    if (const auto* heads = findRecord<decision::HeadsBase>(c.trace)) {
         return "ليس في المسألة صاحب فرض، فأصلها من عدد رؤوس " + c.names(heads->kinds, Genitive) +
                headsNote(heads->kinds) + ": " + figure(heads->heads) + ".";
     }
-    const step::BaseOfDenominators* b = findRecord<step::BaseOfDenominators>(c.trace);
+    const decision::BaseOfDenominators* b = findRecord<decision::BaseOfDenominators>(c.trace);
     // A rule that forms its base without noting how still has its base told.
     if (!b) return "أصل المسألة " + figure(c.result().base) + ".";
-    if (const auto* spouseReturn = findRecord<step::SpouseReturnBase>(c.trace)) {
+    if (const auto* spouseReturn = findRecord<decision::SpouseReturnBase>(c.trace)) {
         return spouseReturnBaseSentence(*b, *spouseReturn, c);
     }
     std::string text;
@@ -273,21 +273,21 @@ std::string baseSentence(const SolutionContext& c)
         text = denominatorsGive(*b, std::popcount(b->denominators) == 1 ? "الفرض" : "الفروض") + "، فأصل المسألة " +
                figure(b->base);
     }
-    if (const auto* third = findRecord<step::ThirdOfRemainderBase>(c.trace)) {
+    if (const auto* third = findRecord<decision::ThirdOfRemainderBase>(c.trace)) {
         text += "؛ وللجد ثلث الباقي، والباقي بعد الفروض " + figure(third->remainder);
         text += third->to == third->from
                     ? " ينقسم على 3، فيبقى الأصل " + figure(third->to)
                     : " لا ينقسم على 3، فيُضرب الأصل في 3: " + figure(third->from) + " × 3 = " + figure(third->to);
     }
-    if (const auto* umariyyatan = findRecord<step::UmariyyatanBase>(c.trace)) {
+    if (const auto* umariyyatan = findRecord<decision::UmariyyatanBase>(c.trace)) {
         text += "؛ ولأن للأم ثلث الباقي بعد نصف الزوج، وهو سدس، يُضرب الأصل في 3: " + figure(umariyyatan->from) +
                 " × 3 = " + figure(umariyyatan->to);
     }
-    if (const auto* alone = findRecord<step::SpouseAlone>(c.trace)) text += spouseAloneNote(*alone, c);
+    if (const auto* alone = findRecord<decision::SpouseAlone>(c.trace)) text += spouseAloneNote(*alone, c);
     return text + ".";
 }
 
-std::string increaseSentence(const step::Increase& increase, const SolutionContext& c)
+std::string increaseSentence(const decision::Increase& increase, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
     return "مجموع الفروض " + figure(increase.fixedTotal) + " يزيد على التركة، فتعول المسألة من " + figure(r.base) +
@@ -296,7 +296,7 @@ std::string increaseSentence(const step::Increase& increase, const SolutionConte
            "المذاهب الأربعة، وخالف فيه ابن عباس.";
 }
 
-std::string returnSentence(const step::Return& ret, const SolutionContext& c)
+std::string returnSentence(const decision::Return& ret, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
     std::string text = "مجموع الفروض " + figure(ret.fixedTotal) + " أقل من التركة ولا عاصب، فيُرد الباقي على " +
@@ -319,11 +319,11 @@ std::string correctionSentence(const SolutionContext& c)
     if (const auto* ret = returnToOneKind(c)) return returnToOneKindSentence(*ret, c);
     std::string text;
     bool stepwise = false;  // the case was multiplied as it went, or reduced: every figure is told already
-    for (const Step& s : c.trace.steps()) {
+    for (const Decision& s : c.trace.steps()) {
         const std::string finding = correctionFinding(s, c);
         if (!finding.empty()) text += (text.empty() ? "" : "؛ ") + finding;
-        stepwise =
-            stepwise || std::holds_alternative<step::BaseMultiplied>(s) || std::holds_alternative<step::Reduction>(s);
+        stepwise = stepwise || std::holds_alternative<decision::BaseMultiplied>(s) ||
+                   std::holds_alternative<decision::Reduction>(s);
     }
     const CaseResult& r = c.result();
     if (stepwise) return text + "؛ فتصح المسألة من " + figure(finalBaseOf(r)) + ".";
@@ -346,7 +346,7 @@ std::string divisionSentence(HeirKind kind, const SolutionContext& c)
     const int heads = c.counts.of(kind);
     std::string text = c.forName(kind) + " " + figure(parts) + " من " + figure(finalBaseOf(r));
     if (heads > 1) text += "، ل" + std::string(eachOne(kind)) + " " + figure(parts / heads);
-    if (findRecord<step::SpouseAlone>(c.trace)) {
+    if (findRecord<decision::SpouseAlone>(c.trace)) {
         text += "، ويبقى " + figure(finalBaseOf(r) - parts) + " بلا وارث من المذكورين";
     }
     return text + ".";

@@ -10,8 +10,8 @@ namespace qismaru {
 // The sentences about the whole case: the base, the increase or return, the
 // correction, and each kind's parts of the corrected base.
 std::string baseSentence(const SolutionContext& context);
-std::string increaseSentence(const step::Increase& increase, const SolutionContext& context);
-std::string returnSentence(const step::Return& ret, const SolutionContext& context);
+std::string increaseSentence(const decision::Increase& increase, const SolutionContext& context);
+std::string returnSentence(const decision::Return& ret, const SolutionContext& context);
 std::string correctionSentence(const SolutionContext& context);
 
 // A group whose parts of the base do not divide among its heads, as the

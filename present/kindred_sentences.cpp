@@ -247,7 +247,7 @@ std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries
     const Names names{entries, uterineSexGiven(entries)};
     const Positions& positions = computation.computation.positions;
     std::vector<std::string> sentences;
-    for (const KindredStep& step : trace.steps()) {
+    for (const KindredDecision& step : trace.steps()) {
         std::visit(
             [&](const auto& s) {
                 using S = std::decay_t<decltype(s)>;

@@ -78,7 +78,7 @@ void addEntryDivisions(const SolutionContext& c, std::vector<SolutionStep>& step
 }
 
 // The entries a decision about the distant kindred is about, as written.
-std::vector<std::string> aboutWhom(const KindredStep& step, const RelativesByKind& relatives)
+std::vector<std::string> aboutWhom(const KindredDecision& step, const RelativesByKind& relatives)
 {
     std::vector<std::string> written;
     if (const auto* placed = std::get_if<kindred_step::Placed>(&step))
@@ -111,7 +111,7 @@ void addKindredSteps(const SolutionContext& c, const KindredTrace& trace, std::v
     const PathComputation& computation = relatives.computation();
     std::vector<std::string> sentences = kindredSentences(relatives.entries(), computation, trace);
     for (std::size_t k = 0; k < sentences.size(); ++k) {
-        const KindredStep& decided = trace.steps()[k];
+        const KindredDecision& decided = trace.steps()[k];
         // Beside a spouse the base already says where what is left goes.
         const bool toTreasury = std::holds_alternative<kindred_step::ToTreasury>(decided);
         if (toTreasury && !relatives.kindredAlone()) continue;

@@ -8,8 +8,8 @@ namespace qismaru {
 namespace {
 
 using enum HeirKind;
-using step::FixedReason;
-using step::ResidueWay;
+using decision::FixedReason;
+using decision::ResidueWay;
 
 bool isSibling(HeirKind kind) { return kFullAndConsanguineSiblings.has(kind); }
 
@@ -18,7 +18,7 @@ bool isAscendant(HeirKind kind) { return kind == Father || kind == Grandfather; 
 }  // namespace
 
 // Why each excluder keeps the kind out, as a phrase after "لـ".
-std::string exclusionReasons(const step::Excluded& excluded, const SolutionContext& c)
+std::string exclusionReasons(const decision::Excluded& excluded, const SolutionContext& c)
 {
     // The daughters and son's daughters who inherit: an excluded son's
     // daughter makes no sister a residuary and is given as no reason.
@@ -61,7 +61,7 @@ namespace {
 std::string aloneOrSeveral(FixedReason reason) { return reason == FixedReason::Alone ? "للانفراد" : "للتعدد"; }
 
 // The condition of the fixed share, as a phrase after the share.
-std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
+std::string fixedCondition(const decision::Fixed& f, const SolutionContext& c)
 {
     switch (f.reason) {
     case FixedReason::NoDescendants: return "لعدم الفرع الوارث";
@@ -104,7 +104,7 @@ std::string fixedCondition(const step::Fixed& f, const SolutionContext& c)
 }
 
 // The sixth of the father or grandfather when the others left little or nothing.
-std::string sixthAtMostSentence(const step::Fixed& f, const SolutionContext& c)
+std::string sixthAtMostSentence(const decision::Fixed& f, const SolutionContext& c)
 {
     std::string text = c.forName(f.kind) + " السدس فرضًا";
     if (c.counts.has(Daughters) || c.counts.has(SonsDaughters)) text += " لوجود الفرع الوارث المؤنث";
@@ -123,7 +123,7 @@ std::string sixthAtMostSentence(const step::Fixed& f, const SolutionContext& c)
 // the reduction is a حجب نقصان: the spouses and the mother beside a
 // descendant, the mother beside siblings, the son's daughters beside one
 // daughter and the consanguine sisters beside one full sister.
-std::string_view unreducedShare(const step::Fixed& f, const SolutionContext& c)
+std::string_view unreducedShare(const decision::Fixed& f, const SolutionContext& c)
 {
     switch (f.reason) {
     case FixedReason::WithDescendants:
@@ -135,7 +135,7 @@ std::string_view unreducedShare(const step::Fixed& f, const SolutionContext& c)
     }
 }
 
-std::string basisText(const step::Fixed& f, const SolutionContext& c)
+std::string basisText(const decision::Fixed& f, const SolutionContext& c)
 {
     const std::string_view basis = basisOf(f);
     if (basis == "4:11") {
@@ -179,7 +179,7 @@ constexpr const char* kFirstMaleHadith = "لحديث «ألحقوا الفرائ
 
 // The emancipator and his agnates take the remainder by cause, after every
 // residuary by kinship and before the return.
-std::string walaResidue(const step::Residue& r, const SolutionContext& c)
+std::string walaResidue(const decision::Residue& r, const SolutionContext& c)
 {
     std::string text = c.forName(r.kind) + " " + remainderWords(r.remainder) + " تعصيبًا، عصبةً بالسبب (الولاء)، ";
     if (c.walaOf(r.kind) == RelativesByKind::Wala::Emancipator) {
@@ -209,7 +209,7 @@ std::string blessedKinsman(HeirKind male, const SolutionContext& c)
            "، إذ لا شيء ل" + std::string(their) + " في الثلثين";
 }
 
-std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
+std::string ascendantResidue(const decision::Residue& r, const SolutionContext& c)
 {
     const std::string who = c.forName(r.kind);
     switch (r.way) {
@@ -231,7 +231,7 @@ std::string ascendantResidue(const step::Residue& r, const SolutionContext& c)
 
 }  // namespace
 
-std::string excludedSentence(const step::Excluded& excluded, const SolutionContext& c)
+std::string excludedSentence(const decision::Excluded& excluded, const SolutionContext& c)
 {
     const Agreement excludedHeirs = c.agreement(excluded.kind);
     std::string text = std::string(verbBefore(kIsExcluded, excludedHeirs)) + " " + c.name(excluded.kind, Nominative) +
@@ -244,7 +244,7 @@ std::string excludedSentence(const step::Excluded& excluded, const SolutionConte
     return text + ".";
 }
 
-std::string_view basisOf(const step::Fixed& f)
+std::string_view basisOf(const decision::Fixed& f)
 {
     if (f.reason == FixedReason::ThirdOfRemainder) return "athar";
     switch (f.kind) {
@@ -262,7 +262,7 @@ std::string_view basisOf(const step::Fixed& f)
     }
 }
 
-std::string fixedSentence(const step::Fixed& f, const SolutionContext& c)
+std::string fixedSentence(const decision::Fixed& f, const SolutionContext& c)
 {
     std::string text;
     if (f.reason == FixedReason::ThirdOfRemainder) {
@@ -284,7 +284,7 @@ std::string fixedSentence(const step::Fixed& f, const SolutionContext& c)
     return text + ".";
 }
 
-std::string residueSentence(const step::Residue& r, const SolutionContext& c)
+std::string residueSentence(const decision::Residue& r, const SolutionContext& c)
 {
     if (isAscendant(r.kind)) return ascendantResidue(r, c) + ".";
     const std::string who = c.forName(r.kind);
@@ -310,7 +310,7 @@ std::string residueSentence(const step::Residue& r, const SolutionContext& c)
     return who + " " + taken + " تعصيبًا.";
 }
 
-std::string nothingLeftSentence(const step::NothingLeft& nothing, const SolutionContext& c)
+std::string nothingLeftSentence(const decision::NothingLeft& nothing, const SolutionContext& c)
 {
     std::string text = "لا شيء " + c.forName(nothing.kind) + ": استغرقت الفروض التركة، فلم يبق للعصبة شيء";
     const bool fullSiblings = nothing.kind == FullBrothers || nothing.kind == FullSisters;

@@ -12,13 +12,13 @@ inline constexpr Verb kIsExcluded{"يُحجب", "تُحجب", "يُحجبان", 
 
 // The sentences about single heirs: who is excluded and by whom, who takes
 // which fixed share and why, who takes the remainder and how.
-std::string excludedSentence(const step::Excluded& excluded, const SolutionContext& context);
-std::string fixedSentence(const step::Fixed& fixed, const SolutionContext& context);
-std::string residueSentence(const step::Residue& residue, const SolutionContext& context);
-std::string nothingLeftSentence(const step::NothingLeft& nothing, const SolutionContext& context);
+std::string excludedSentence(const decision::Excluded& excluded, const SolutionContext& context);
+std::string fixedSentence(const decision::Fixed& fixed, const SolutionContext& context);
+std::string residueSentence(const decision::Residue& residue, const SolutionContext& context);
+std::string nothingLeftSentence(const decision::NothingLeft& nothing, const SolutionContext& context);
 
 // Why the excluders keep the kind out, as a phrase after "لـ": "لوجود الابن".
-std::string exclusionReasons(const step::Excluded& excluded, const SolutionContext& context);
+std::string exclusionReasons(const decision::Excluded& excluded, const SolutionContext& context);
 
 // The note on the grandmothers whose side is not given ("gm") beside the
 // father or the grandfather, as a clause that stands alone or after "و"
@@ -29,6 +29,6 @@ std::string grandmotherSideText(const KindCounts& counts, School school);
 
 // Where a fixed share comes from: "4:11", "4:12" or "4:176" for a verse of
 // al-Nisa', "sunnah", "ijma" (consensus) or "athar" (a Companion's ruling).
-std::string_view basisOf(const step::Fixed& fixed);
+std::string_view basisOf(const decision::Fixed& fixed);
 
 }  // namespace qismaru

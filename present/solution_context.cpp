@@ -14,8 +14,8 @@ bool SolutionContext::hasMessage(CaseMessage message) const
 
 bool SolutionContext::wasExcluded(HeirKind kind) const
 {
-    for (const Step& s : trace.steps()) {
-        if (const auto* excluded = std::get_if<step::Excluded>(&s); excluded && excluded->kind == kind) return true;
+    for (const Decision& s : trace.steps()) {
+        if (const auto* excluded = std::get_if<decision::Excluded>(&s); excluded && excluded->kind == kind) return true;
     }
     return false;
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/compute_case.h"
-#include "engine/step_trace.h"
+#include "engine/decision_trace.h"
 #include "present/heir_names.h"
 #include "present/relatives_by_kind.h"
 
@@ -16,7 +16,7 @@ namespace qismaru {
 struct SolutionContext {
     const KindCounts& counts;
     const CaseComputation& computation;
-    const StepTrace& trace;
+    const DecisionTrace& trace;
     const RelativesByKind* relatives = nullptr;
 
     const CaseResult& result() const { return computation.result; }

@@ -9,7 +9,7 @@ namespace qismaru {
 namespace {
 
 using enum HeirKind;
-using step::GrandfatherTook;
+using decision::GrandfatherTook;
 
 constexpr Verb kCounts{"يعُدّ", "تعُدّ", "يعُدّان", "تعُدّان", "يعُدّون", "يعدُدن"};
 constexpr Verb kShares{"يشترك", "تشترك", "يشتركان", "تشتركان", "يشتركون", "يشتركن"};
@@ -29,7 +29,7 @@ constexpr const char* kZaydAndHanafiNote =
 
 // Dividing as a brother, counted in persons: every male two heads and
 // every female one, the grandfather two; without sisters, one head each.
-std::string divisionWords(const step::GrandfatherOptions& o, const SolutionContext& c)
+std::string divisionWords(const decision::GrandfatherOptions& o, const SolutionContext& c)
 {
     const std::string how =
         malesCountTwice(KindSet::enteredIn(c.counts))
@@ -46,7 +46,7 @@ struct Option {
 
 // The grandfather's options that were open to him, in the order the books
 // weigh them.
-std::vector<Option> optionsOf(const step::GrandfatherOptions& o)
+std::vector<Option> optionsOf(const decision::GrandfatherOptions& o)
 {
     std::vector<Option> options{{GrandfatherTook::WithSiblings, o.division, "المقاسمة"}};
     if (o.sixth.isZero()) {
@@ -75,7 +75,7 @@ std::string_view takenAs(GrandfatherTook took)
 // is the same whichever he takes, and the books differ only in the name
 // they give it, some preferring a share to dividing, a share being the
 // stronger title.
-std::string verdict(const step::GrandfatherOptions& o)
+std::string verdict(const decision::GrandfatherOptions& o)
 {
     const std::vector<Option> options = optionsOf(o);
     Fraction best;
@@ -103,7 +103,7 @@ std::string verdict(const step::GrandfatherOptions& o)
 }
 
 // Al-Malikiyya, and its likeness with full brothers, as Malik answered them.
-std::string malikiyyaSentence(const step::GrandfatherOptions& o, const SolutionContext& c)
+std::string malikiyyaSentence(const decision::GrandfatherOptions& o, const SolutionContext& c)
 {
     const KindSet siblings = siblingsOf(c);
     const std::string rest = "فيأخذ الجد الباقي كله، ولا شيء " + withLam(c.names(siblings, Genitive));
@@ -126,7 +126,7 @@ std::string malikiyyaSentence(const step::GrandfatherOptions& o, const SolutionC
 
 }  // namespace
 
-std::string grandfatherSentence(const step::GrandfatherOptions& o, const SolutionContext& c)
+std::string grandfatherSentence(const decision::GrandfatherOptions& o, const SolutionContext& c)
 {
     if (o.took == GrandfatherTook::WholeRemainder) return malikiyyaSentence(o, c);
     const std::string siblings = c.names(siblingsOf(c), Genitive);
@@ -147,7 +147,7 @@ std::string grandfatherSentence(const step::GrandfatherOptions& o, const Solutio
     return text + kZaydNote + ".";
 }
 
-std::string countedSentence(const step::Counted& counted, const SolutionContext& c)
+std::string countedSentence(const decision::Counted& counted, const SolutionContext& c)
 {
     const KindSet full = KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
     const Agreement fullSiblings = c.agreement(full);
@@ -175,7 +175,7 @@ std::string countedSentence(const step::Counted& counted, const SolutionContext&
     return text + "؛ والمعادة قول زيد، عليه المالكية والشافعية والحنابلة، ولا معادة عند الحنفية إذ يحجب الجد الإخوة.";
 }
 
-std::string akdariyyaSentence(const step::Akdariyya& a, const SolutionContext& c)
+std::string akdariyyaSentence(const decision::Akdariyya& a, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
     return "هذه الأكدرية: للزوج النصف، وللأم الثلث، وللجد السدس، ويُفرض " + c.forName(a.sister) +
@@ -184,7 +184,7 @@ std::string akdariyyaSentence(const step::Akdariyya& a, const SolutionContext& c
            "والحنابلة، وعند الحنفية يحجب الجدُّ الأختَ ويأخذ الباقي وهو السدس.";
 }
 
-std::string sharedThirdSentence(const step::SharedThird& shared, const SolutionContext& c)
+std::string sharedThirdSentence(const decision::SharedThird& shared, const SolutionContext& c)
 {
     const KindSet full = KindSet::ifEntered(FullBrothers, c.counts) | KindSet::ifEntered(FullSisters, c.counts);
     return "وهذه المشرَّكة: استغرقت الفروض التركة، ف" + std::string(verbBefore(kShares, firstNamedOf(full, c.counts))) +
@@ -195,7 +195,7 @@ std::string sharedThirdSentence(const step::SharedThird& shared, const SolutionC
            "عصبة لم يبق لهم شيء.";
 }
 
-std::string noReturnSentence(const step::NoReturn& n, const SolutionContext& c)
+std::string noReturnSentence(const decision::NoReturn& n, const SolutionContext& c)
 {
     return "مجموع الفروض " + figure(n.fixedTotal) + " أقل من التركة ولا عاصب، ولا رد في أصل المذهب " +
            std::string(schoolInfo(c.computation.positions.school).name) + ": يبقى " +
@@ -204,7 +204,7 @@ std::string noReturnSentence(const step::NoReturn& n, const SolutionContext& c)
            "الباقي على أصحاب الفروض غير الزوجين.";
 }
 
-std::string spouseTakesWholeSentence(const step::SpouseTakesWhole& whole, const SolutionContext& c)
+std::string spouseTakesWholeSentence(const decision::SpouseTakesWhole& whole, const SolutionContext& c)
 {
     const CaseResult& r = c.result();
     const Agreement spouse = c.agreement(whole.spouse);

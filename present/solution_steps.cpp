@@ -26,12 +26,12 @@ class HeirSteps {
 public:
     HeirSteps(const SolutionContext& context, std::vector<SolutionStep>& steps) : c_(context), steps_(steps)
     {
-        for (const Step& s : c_.trace.steps()) {
-            if (const auto* counted = std::get_if<step::Counted>(&s)) counted_ = counted->consanguine;
+        for (const Decision& s : c_.trace.steps()) {
+            if (const auto* counted = std::get_if<decision::Counted>(&s)) counted_ = counted->consanguine;
         }
     }
 
-    void operator()(const step::Excluded& e)
+    void operator()(const decision::Excluded& e)
     {
         // In al-Mu'adda the full siblings count the consanguine ones against
         // the grandfather, then exclude them: their exclusion is told after
@@ -42,33 +42,33 @@ public:
                 (countedFirst ? "ثم " : "") + excludedSentence(e, c_));
         s.kinds = e.by;
     }
-    void operator()(const step::Fixed& f)
+    void operator()(const decision::Fixed& f)
     {
         // The 'Umariyyatan is told with the father, whose share it turns on.
-        const bool withFather = isAscendant(f.kind) || f.reason == step::FixedReason::ThirdOfRemainder;
+        const bool withFather = isAscendant(f.kind) || f.reason == decision::FixedReason::ThirdOfRemainder;
         SolutionStep& s =
             add(StepType::Fixed, withFather ? StepSection::FatherAndGrandfather : StepSection::FixedShares, f.kind,
                 fixedSentence(f, c_));
         s.share = f.share;
         s.basis = basisOf(f);
     }
-    void operator()(const step::Residue& r)
+    void operator()(const decision::Residue& r)
     {
         // Sisters who share the remainder with their brother are told in
         // his step, which names them among those he shares it with.
-        if (r.way == step::ResidueWay::ThroughBrother) return;
+        if (r.way == decision::ResidueWay::ThroughBrother) return;
         SolutionStep& s =
             add(StepType::Residue, isAscendant(r.kind) ? StepSection::FatherAndGrandfather : StepSection::Residuaries,
                 r.kind, residueSentence(r, c_));
         s.kinds = r.with;
     }
-    void operator()(const step::NothingLeft& n)
+    void operator()(const decision::NothingLeft& n)
     {
         add(StepType::NothingLeft, StepSection::Residuaries, n.kind, nothingLeftSentence(n, c_));
     }
     // A lower level of son's daughters, beside the 21 kinds: told with the
     // son's daughters, whose rule it repeats a level down.
-    void operator()(const step::CompletingSixth& sixth)
+    void operator()(const decision::CompletingSixth& sixth)
     {
         SolutionStep& s =
             add(StepType::Fixed, StepSection::FixedShares, SonsDaughters, completingSixthSentence(sixth, c_));
@@ -76,43 +76,43 @@ public:
         s.basis = "sunnah";
         if (c_.relatives) s.relatives = c_.relatives->writtenCompletingSixth();
     }
-    void operator()(const step::Increase& i)
+    void operator()(const decision::Increase& i)
     {
         SolutionStep& s = add(StepType::Increase, StepSection::IncreaseOrReturn, Husband, increaseSentence(i, c_));
         setFromTo(s);
     }
-    void operator()(const step::Return& r)
+    void operator()(const decision::Return& r)
     {
         SolutionStep& s = add(StepType::Return, StepSection::IncreaseOrReturn, Husband, returnSentence(r, c_));
         setFromTo(s);
     }
-    void operator()(const step::GrandfatherOptions& o)
+    void operator()(const decision::GrandfatherOptions& o)
     {
         const KindSet decided = notExcluded(kGrandfatherAndSiblings);
         SolutionStep& s =
             school(StepSection::FatherAndGrandfather, Grandfather, "grandfather", decided, grandfatherSentence(o, c_));
         s.share = o.taken();
     }
-    void operator()(const step::Counted& counted)
+    void operator()(const decision::Counted& counted)
     {
         school(StepSection::FatherAndGrandfather, Grandfather, "counted", notExcluded(counted.consanguine),
                countedSentence(counted, c_));
     }
-    void operator()(const step::Akdariyya& a)
+    void operator()(const decision::Akdariyya& a)
     {
         school(StepSection::FatherAndGrandfather, Grandfather, "akdariyya", KindSet{Grandfather, a.sister},
                akdariyyaSentence(a, c_));
     }
-    void operator()(const step::SharedThird& shared)
+    void operator()(const decision::SharedThird& shared)
     {
         school(StepSection::Residuaries, UterineSiblings, "shared_third",
                notExcluded(KindSet{FullBrothers, FullSisters}), sharedThirdSentence(shared, c_));
     }
-    void operator()(const step::NoReturn& n)
+    void operator()(const decision::NoReturn& n)
     {
         school(StepSection::IncreaseOrReturn, Husband, "no_return", {}, noReturnSentence(n, c_));
     }
-    void operator()(const step::SpouseTakesWhole& whole)
+    void operator()(const decision::SpouseTakesWhole& whole)
     {
         school(StepSection::IncreaseOrReturn, whole.spouse, "spouse_takes_whole", {},
                spouseTakesWholeSentence(whole, c_));
@@ -176,11 +176,11 @@ SolutionStep caseStep(StepType type, StepSection section, std::string text)
 // What every part and the base were divided by after the correction: half
 // the head factor of several daughters or sisters alone after a return, or
 // a school's reduction by their common factor; 1 when nothing was reduced.
-std::int64_t reductionOf(const StepTrace& trace)
+std::int64_t reductionOf(const DecisionTrace& trace)
 {
-    for (const Step& s : trace.steps()) {
-        if (std::holds_alternative<step::Halving>(s)) return 2;
-        if (const auto* reduction = std::get_if<step::Reduction>(&s)) return reduction->by;
+    for (const Decision& s : trace.steps()) {
+        if (std::holds_alternative<decision::Halving>(s)) return 2;
+        if (const auto* reduction = std::get_if<decision::Reduction>(&s)) return reduction->by;
     }
     return 1;
 }
@@ -261,7 +261,7 @@ void orderSteps(std::vector<SolutionStep>& steps)
 void addDivisionSteps(const SolutionContext& context, std::vector<SolutionStep>& steps)
 {
     HeirSteps heirSteps(context, steps);
-    for (const Step& s : context.trace.steps()) std::visit(heirSteps, s);
+    for (const Decision& s : context.trace.steps()) std::visit(heirSteps, s);
     if (!context.relatives || !context.relatives->kindredAlone()) {
         addCaseSteps(context, steps);
     } else if (context.relatives->kindred()) {
@@ -290,7 +290,7 @@ std::string solutionBody(std::string text, const std::vector<SolutionStep>& step
 }  // namespace
 
 std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
-                                        const StepTrace& trace)
+                                        const DecisionTrace& trace)
 {
     std::vector<SolutionStep> steps;
     if (computation.outcome != CaseOutcome::Computed) return steps;
@@ -299,7 +299,7 @@ std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComp
 }
 
 std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
-                                        const StepTrace& trace, const KindredTrace& kindredTrace)
+                                        const DecisionTrace& trace, const KindredTrace& kindredTrace)
 {
     std::vector<SolutionStep> steps;
     if (!computation.divided()) return steps;
@@ -314,7 +314,7 @@ std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, 
 
 std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions)
 {
-    StepTrace trace;
+    DecisionTrace trace;
     KindredTrace kindredTrace;
     const PathComputation computation = computeCase(entries, positions, &trace, &kindredTrace);
     return solutionSteps(entries, computation, trace, kindredTrace);
@@ -322,7 +322,7 @@ std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries,
 
 std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions)
 {
-    StepTrace trace;
+    DecisionTrace trace;
     const CaseComputation computation = computeCase(counts, positions, &trace);
     return solutionSteps(counts, computation, trace);
 }

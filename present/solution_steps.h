@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "engine/compute_case.h"
+#include "engine/decision_trace.h"
 #include "engine/fraction.h"
 #include "engine/kindred_trace.h"
 #include "engine/path_case.h"
-#include "engine/step_trace.h"
 #include "model/kind_set.h"
 #include "present/case_sentences.h"
 
@@ -81,7 +81,7 @@ struct SolutionStep {
 // recorded while computing it and from its result. Empty when the case was
 // not divided (a validation stop, or beyond exact computation).
 std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
-                                        const StepTrace& trace);
+                                        const DecisionTrace& trace);
 
 // Computes the case with a trace and renders its solution.
 std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positions& positions = {});
@@ -91,7 +91,7 @@ std::vector<SolutionStep> solveWithSteps(const KindCounts& counts, const Positio
 // out before the division, the division of the distant kindred told from
 // `kindredTrace`, and each relative's parts in the order entered.
 std::vector<SolutionStep> solutionSteps(std::span<const RelativeEntry> entries, const PathComputation& computation,
-                                        const StepTrace& trace, const KindredTrace& kindredTrace);
+                                        const DecisionTrace& trace, const KindredTrace& kindredTrace);
 std::vector<SolutionStep> solveWithSteps(std::span<const RelativeEntry> entries, const Positions& positions = {});
 
 // The heading of a section ("الحجب", "الفروض", ...); the increase or return

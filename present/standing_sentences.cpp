@@ -140,10 +140,11 @@ Precedence precedence(const Kinship& nearer, const Kinship& farther, Agreement n
     return {"، و" + he + " أقوى منه قرابة", "والشقيق مقدم على الذي لأب إذا استويا جهةً ودرجة"};
 }
 
-const step::Excluded* exclusionOf(HeirKind kind, const StepTrace& trace)
+const decision::Excluded* exclusionOf(HeirKind kind, const DecisionTrace& trace)
 {
-    for (const Step& s : trace.steps()) {
-        if (const auto* excluded = std::get_if<step::Excluded>(&s); excluded && excluded->kind == kind) return excluded;
+    for (const Decision& s : trace.steps()) {
+        if (const auto* excluded = std::get_if<decision::Excluded>(&s); excluded && excluded->kind == kind)
+            return excluded;
     }
     return nullptr;
 }
@@ -156,7 +157,7 @@ std::string agnateSentence(std::size_t i, const SolutionContext& c)
     const std::size_t b = static_cast<std::size_t>(r.standing(i).byEntry);
     const Standing& nearest = r.standing(b);
     if (nearest.way == StandingWay::Inherits) {
-        if (const step::Excluded* excluded = exclusionOf(nearest.capacity, c.trace)) {
+        if (const decision::Excluded* excluded = exclusionOf(nearest.capacity, c.trace)) {
             return excludedOpening(i, r) + exclusionReasons(*excluded, c) + nothingFor(i, r) + ".";
         }
     }
@@ -187,7 +188,7 @@ std::string standingSentence(std::size_t i, const SolutionContext& c)
     }
 }
 
-std::string completingSixthSentence(const step::CompletingSixth& sixth, const SolutionContext& c)
+std::string completingSixthSentence(const decision::CompletingSixth& sixth, const SolutionContext& c)
 {
     const Agreement level = c.relatives ? c.relatives->completingSixthAgreement() : Agreement{true, 1};
     const std::string them(pronoun(level));
@@ -211,8 +212,8 @@ std::string entryDivisionSentence(std::size_t i, const RelativeShare& share, con
     }
     // Beside distant kindred who inherit, nothing is left undistributed.
     if (r.kindred()) return text + ".";
-    for (const Step& s : c.trace.steps()) {
-        if (std::holds_alternative<step::SpouseAlone>(s)) {
+    for (const Decision& s : c.trace.steps()) {
+        if (std::holds_alternative<decision::SpouseAlone>(s)) {
             text += "، ويبقى " + figure(share.correctedBase - share.parts) + " بلا وارث من المذكورين";
         }
     }

@@ -20,7 +20,7 @@ namespace qismaru {
 // emancipator's family), or "" for one who was not.
 std::string standingSentence(std::size_t i, const SolutionContext& context);
 
-std::string completingSixthSentence(const step::CompletingSixth& sixth, const SolutionContext& context);
+std::string completingSixthSentence(const decision::CompletingSixth& sixth, const SolutionContext& context);
 
 // "لابن ابن الابن 4 من 12", with each one's parts where there are several, of
 // the base the share is counted in.

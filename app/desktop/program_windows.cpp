@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "packaging/version.h"
 #include "help/help_windows.h"
+#include "packaging/version.h"
 #include "ui/document/case_document.h"
 #include "ui/document/kept_settings.h"
 #include "ui/kit/fonts.h"

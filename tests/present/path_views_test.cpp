@@ -189,7 +189,7 @@ TEST(PathViews, GeneratedFamilyIsToldWhole)
     const std::function<void(std::size_t)> extend = [&](std::size_t from) {
         for (const School school : {Hanafi, Maliki, Shafii, Hanbali}) {
             if (entries.empty()) break;
-            StepTrace trace;
+            DecisionTrace trace;
             KindredTrace kindredTrace;
             const PathComputation p = computeCase(entries, Positions{school}, &trace, &kindredTrace);
             if (!p.divided()) continue;

@@ -413,7 +413,7 @@ bool schoolRuleApplies(const KindCounts& counts, const Positions& positions, con
 
 std::string solutionProblemOf(const KindCounts& counts, const Positions& positions)
 {
-    StepTrace trace;
+    DecisionTrace trace;
     const CaseComputation traced = computeCase(counts, positions, &trace);
     const CaseComputation plain = computeCase(counts, positions);
     if (traced.outcome != plain.outcome || !sameShares(traced.result, plain.result)) {

@@ -17,7 +17,7 @@ namespace qismaru {
 // What the computation decided, step by step, as it decided it: the record a
 // teacher's solution is written from. Each rule appends its decision when a
 // trace is asked for; the figures of the result itself stay in CaseResult.
-namespace step {
+namespace decision {
 
 // An entered kind that receives nothing, and the inheriting kinds that keep it out.
 struct Excluded {
@@ -278,14 +278,16 @@ struct SpouseTakesWhole {
     Fraction share;  // the spouse's own fraction
 };
 
-}  // namespace step
+}  // namespace decision
 
-using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::NothingLeft, step::Increase, step::Return,
-                          step::SpouseAlone, step::BaseOfDenominators, step::UmariyyatanBase, step::SpouseReturnBase,
-                          step::GroupHeads, step::PairHeads, step::CombinedFactors, step::Halving, step::HeadsBase,
-                          step::ThirdOfRemainderBase, step::PoolHeads, step::ShareOfBase, step::BaseMultiplied,
-                          step::Reduction, step::GrandfatherOptions, step::Counted, step::Akdariyya, step::SharedThird,
-                          step::NoReturn, step::SpouseTakesWhole, step::CompletingSixth, step::CompletingSixthHeads>;
+using Decision =
+    std::variant<decision::Excluded, decision::Fixed, decision::Residue, decision::NothingLeft, decision::Increase,
+                 decision::Return, decision::SpouseAlone, decision::BaseOfDenominators, decision::UmariyyatanBase,
+                 decision::SpouseReturnBase, decision::GroupHeads, decision::PairHeads, decision::CombinedFactors,
+                 decision::Halving, decision::HeadsBase, decision::ThirdOfRemainderBase, decision::PoolHeads,
+                 decision::ShareOfBase, decision::BaseMultiplied, decision::Reduction, decision::GrandfatherOptions,
+                 decision::Counted, decision::Akdariyya, decision::SharedThird, decision::NoReturn,
+                 decision::SpouseTakesWhole, decision::CompletingSixth, decision::CompletingSixthHeads>;
 
 // The decisions of one computation, in the order they were made. Fixed in
 // size, so that recording never allocates: every entered kind leaves at most
@@ -294,16 +296,16 @@ using Step = std::variant<step::Excluded, step::Fixed, step::Residue, step::Noth
 // one pair, 17 combinations and a halving: 42 + 3 + 1 + 36 = 82; a case by
 // path adds the completing sixth of a lower level, its heads and one more
 // combination: 85.
-class StepTrace {
+class DecisionTrace {
 public:
     static constexpr std::size_t kCapacity = 96;
 
     // A later decision about a kind's fixed share or residue replaces the
     // earlier one, as the later rule overwrites the share itself (the
     // 'Umariyyatan after the father's remainder).
-    void add(const Step& step);
+    void add(const Decision& step);
 
-    std::span<const Step> steps() const { return {steps_.data(), size_}; }
+    std::span<const Decision> steps() const { return {steps_.data(), size_}; }
     void clear() { size_ = 0; }
 
     // Drops every decision that `drop` names, keeping the others in order:
@@ -319,7 +321,7 @@ public:
     }
 
 private:
-    std::array<Step, kCapacity> steps_{};
+    std::array<Decision, kCapacity> steps_{};
     std::size_t size_ = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "engine/step_trace.h"
+#include "engine/decision_trace.h"
 
 #include <cassert>
 
@@ -7,13 +7,13 @@ namespace qismaru {
 namespace {
 
 // Replaces an earlier decision of the same sort about the same kind.
-template <typename Decision>
-bool replaceDecision(std::span<Step> steps, const Step& step)
+template <typename Record>
+bool replaceDecision(std::span<Decision> steps, const Decision& step)
 {
-    const Decision* incoming = std::get_if<Decision>(&step);
+    const Record* incoming = std::get_if<Record>(&step);
     if (!incoming) return false;
-    for (Step& earlier : steps) {
-        const Decision* old = std::get_if<Decision>(&earlier);
+    for (Decision& earlier : steps) {
+        const Record* old = std::get_if<Record>(&earlier);
         if (old && old->kind == incoming->kind) {
             earlier = step;
             return true;
@@ -24,7 +24,7 @@ bool replaceDecision(std::span<Step> steps, const Step& step)
 
 }  // namespace
 
-Fraction step::GrandfatherOptions::taken() const
+Fraction decision::GrandfatherOptions::taken() const
 {
     switch (took) {
     case GrandfatherTook::WithSiblings: return division;
@@ -36,10 +36,10 @@ Fraction step::GrandfatherOptions::taken() const
     return {};
 }
 
-void StepTrace::add(const Step& step)
+void DecisionTrace::add(const Decision& step)
 {
-    const std::span<Step> recorded(steps_.data(), size_);
-    if (replaceDecision<step::Fixed>(recorded, step) || replaceDecision<step::Residue>(recorded, step)) return;
+    const std::span<Decision> recorded(steps_.data(), size_);
+    if (replaceDecision<decision::Fixed>(recorded, step) || replaceDecision<decision::Residue>(recorded, step)) return;
     assert(size_ < kCapacity);
     if (size_ < kCapacity) steps_[size_++] = step;
 }
