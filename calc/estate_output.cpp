@@ -51,6 +51,17 @@ private:
     std::string text_;
 };
 
+// What the heads of a kind or of a relative receive, in the members both write.
+void writeHeads(JsonWriter& json, EstateMembers& members, const estate::HeadsAmount& heads)
+{
+    json.key("count");
+    json.value(heads.count);
+    members.exact("exact", heads.exact);
+    members.exact("perHeadExact", heads.perHeadExact);
+    members.amount("amount", heads.amount);
+    members.amount("perHead", heads.perHead);
+}
+
 void writeKinds(JsonWriter& json, EstateMembers& members, const estate::Settlement& s)
 {
     json.key("kinds");
@@ -58,12 +69,7 @@ void writeKinds(JsonWriter& json, EstateMembers& members, const estate::Settleme
     for (const estate::KindAmount& k : s.kinds) {
         json.key(infoOf(k.kind).code);
         json.beginObject();
-        json.key("count");
-        json.value(k.count);
-        members.exact("exact", k.exact);
-        members.exact("perHeadExact", k.perHeadExact);
-        members.amount("amount", k.amount);
-        members.amount("perHead", k.perHead);
+        writeHeads(json, members, k);
         json.endObject();
     }
     json.endObject();
@@ -80,12 +86,7 @@ void writeRelatives(JsonWriter& json, EstateMembers& members, const estate::Sett
         json.value(relatives[a.entry].written());
         json.key("label");
         json.value(relatives[a.entry].label);
-        json.key("count");
-        json.value(a.count);
-        members.exact("exact", a.exact);
-        members.exact("perHeadExact", a.perHeadExact);
-        members.amount("amount", a.amount);
-        members.amount("perHead", a.perHead);
+        writeHeads(json, members, a);
         json.endObject();
     }
     json.endArray();

@@ -11,15 +11,6 @@ namespace {
 
 using enum HeirKind;
 
-SolutionStep stepOf(StepType type, StepSection section, std::string text)
-{
-    SolutionStep s{};
-    s.type = type;
-    s.section = section;
-    s.text = std::move(text);
-    return s;
-}
-
 // The chapter a relative kept out before the division is told in: the
 // grandfathers', the grandmothers', the son's line's or the agnates'.
 HeirKind chapterOf(const Kinship& k)
@@ -40,7 +31,7 @@ void addStandingSteps(const SolutionContext& c, std::vector<SolutionStep>& steps
     for (std::size_t i = 0; i < relatives.entries().size(); ++i) {
         std::string text = standingSentence(i, c);
         if (text.empty()) continue;
-        SolutionStep s = stepOf(StepType::Excluded, StepSection::Exclusion, std::move(text));
+        SolutionStep s = solutionStep(StepType::Excluded, StepSection::Exclusion, std::move(text));
         s.kind = chapterOf(relatives.standing(i).kinship);
         s.kinds = relatives.standing(i).byKinds;
         s.relatives = {relatives.written(i)};
@@ -65,7 +56,8 @@ void addEntryDivisions(const SolutionContext& c, std::vector<SolutionStep>& step
     for (const std::size_t i : order) {
         const RelativeShare share = relatives.shareOf(i);
         if (share.parts <= 0) continue;
-        SolutionStep division = stepOf(StepType::Division, StepSection::Division, entryDivisionSentence(i, share, c));
+        SolutionStep division =
+            solutionStep(StepType::Division, StepSection::Division, entryDivisionSentence(i, share, c));
         const Standing& s = relatives.standing(i);
         division.kind = s.way == StandingWay::CompletesTwoThirds ? SonsDaughters : s.capacity;
         division.ofKindred = s.way == StandingWay::Kindred;
@@ -117,8 +109,8 @@ void addKindredSteps(const SolutionContext& c, const KindredTrace& trace, std::v
         if (toTreasury && !relatives.kindredAlone()) continue;
         // Kept out by an heir, the kindred are told with the heirs kept out.
         const bool heirsFirst = std::holds_alternative<kindred_step::HeirsFirst>(decided);
-        SolutionStep s = stepOf(StepType::Kindred, heirsFirst ? StepSection::Exclusion : StepSection::Kindred,
-                                std::move(sentences[k]));
+        SolutionStep s = solutionStep(StepType::Kindred, heirsFirst ? StepSection::Exclusion : StepSection::Kindred,
+                                      std::move(sentences[k]));
         s.ofKindred = true;
         s.relatives = aboutWhom(decided, relatives);
         steps.push_back(std::move(s));
@@ -131,7 +123,7 @@ void addKindredCorrection(const SolutionContext& c, std::vector<SolutionStep>& s
 {
     const PathComputation& computation = c.relatives->computation();
     SolutionStep correction =
-        stepOf(StepType::Correction, StepSection::Correction, kindredCorrectionSentence(computation));
+        solutionStep(StepType::Correction, StepSection::Correction, kindredCorrectionSentence(computation));
     const std::int64_t base = c.relatives->kindredAlone() ? 1 : c.result().adjustedBase;
     correction.to = computation.kindred->correctedBase;
     if (correction.to % base == 0) {

@@ -164,15 +164,6 @@ private:
     KindSet counted_;  // the consanguine kinds counted against the grandfather
 };
 
-SolutionStep caseStep(StepType type, StepSection section, std::string text)
-{
-    SolutionStep s{};
-    s.type = type;
-    s.section = section;
-    s.text = std::move(text);
-    return s;
-}
-
 // What every part and the base were divided by after the correction: half
 // the head factor of several daughters or sisters alone after a return, or
 // a school's reduction by their common factor; 1 when nothing was reduced.
@@ -188,7 +179,7 @@ std::int64_t reductionOf(const DecisionTrace& trace)
 void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
 {
     const CaseResult& r = c.result();
-    SolutionStep base = caseStep(StepType::Base, StepSection::Base, baseSentence(c));
+    SolutionStep base = solutionStep(StepType::Base, StepSection::Base, baseSentence(c));
     base.value = r.base;
     steps.push_back(std::move(base));
 
@@ -196,7 +187,7 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
         // The spouse's case joined to the kindred's division.
         addKindredCorrection(c, steps);
     } else {
-        SolutionStep correction = caseStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
+        SolutionStep correction = solutionStep(StepType::Correction, StepSection::Correction, correctionSentence(c));
         correction.reducedBy = reductionOf(c.trace);
         // The correction, a whole number or a half after the halving rule, or a
         // school's multiplier over its reduction, times the reduction is whole.
@@ -211,7 +202,7 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
     } else {
         for (const HeirKind kind : readingOrder()) {
             if (partsOf(kind, r) <= 0) continue;
-            SolutionStep division = caseStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
+            SolutionStep division = solutionStep(StepType::Division, StepSection::Division, divisionSentence(kind, c));
             division.kind = kind;
             division.value = partsOf(kind, r);
             division.heads = c.counts.of(kind);
@@ -220,10 +211,10 @@ void addCaseSteps(const SolutionContext& c, std::vector<SolutionStep>& steps)
         }
     }
     for (const CaseMessage message : c.computation.messages) {
-        steps.push_back(caseStep(StepType::Named, StepSection::Division, namedCaseSentence(message)));
+        steps.push_back(solutionStep(StepType::Named, StepSection::Division, namedCaseSentence(message)));
     }
     for (std::string& sentence : bookCaseSentences(c.counts, c.computation)) {
-        steps.push_back(caseStep(StepType::Named, StepSection::Division, std::move(sentence)));
+        steps.push_back(solutionStep(StepType::Named, StepSection::Division, std::move(sentence)));
     }
 }
 
@@ -288,6 +279,15 @@ std::string solutionBody(std::string text, const std::vector<SolutionStep>& step
 }
 
 }  // namespace
+
+SolutionStep solutionStep(StepType type, StepSection section, std::string text)
+{
+    SolutionStep s{};
+    s.type = type;
+    s.section = section;
+    s.text = std::move(text);
+    return s;
+}
 
 std::vector<SolutionStep> solutionSteps(const KindCounts& counts, const CaseComputation& computation,
                                         const DecisionTrace& trace)

@@ -77,6 +77,9 @@ struct SolutionStep {
     bool ofKindred = false;
 };
 
+// One sentence of a solution, of its type, in its section.
+SolutionStep solutionStep(StepType type, StepSection section, std::string text);
+
 // The solution of a computed case, rendered from the decisions the engine
 // recorded while computing it and from its result. Empty when the case was
 // not divided (a validation stop, or beyond exact computation).
