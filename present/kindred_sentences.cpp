@@ -1,5 +1,7 @@
 #include "present/kindred_sentences.h"
 
+#include <algorithm>
+
 #include "present/heir_names.h"
 #include "present/relative_names.h"
 #include "present/solution_context.h"
@@ -42,6 +44,20 @@ struct Names {
         if (b.heads == 1) return name;
         return name + " (فروع" + std::string(pronoun(agreementOf(b.path, 1))) + " " + figure(std::int64_t{b.heads}) +
                ")";
+    }
+    // Whether a root is one of the entries themselves: his share is then
+    // his own and is not passed down to anyone.
+    const RelativeEntry* asEntry(const Branch& b) const
+    {
+        for (const RelativeEntry& e : entries) {
+            if (e.path == b.path && e.label == b.label) return &e;
+        }
+        return nullptr;
+    }
+    bool isLonePerson(const Branch& b) const
+    {
+        const RelativeEntry* e = asEntry(b);
+        return e && e->count == 1;
     }
 };
 
@@ -166,7 +182,7 @@ std::string branchShares(const std::vector<Branch>& branches, const Names* roots
     std::vector<std::string> shares;
     for (const Branch& b : branches) {
         const std::string name = roots ? roots->root(b) : Names::person(b.path, b.label, b.heads, Genitive);
-        shares.push_back(withLam(name) + " " + (b.share.isZero() ? std::string("لا شيء") : figure(b.share)));
+        shares.push_back(withLam(name) + " " + (b.share.isZero() ? std::string("لا شيء") : shareText(b.share)));
     }
     return joined(shares);
 }
@@ -218,6 +234,12 @@ std::string rootsAsHeirsSentence(const RootsAsHeirs& roots, const Names& names)
 
 std::string byRootsSentence(const ByRoots& roots, const Names& names)
 {
+    const bool persons = std::all_of(roots.roots.begin(), roots.roots.end(),
+                                     [&](const Branch& b) { return names.asEntry(b) != nullptr; });
+    if (persons) {
+        return "ولم تختلف أصولهم ذكورة وأنوثة، فيُقسم على أبدانهم للذكر مثل حظ الأنثيين: " +
+               branchShares(roots.roots, &names) + ".";
+    }
     return "ويُقسم على أول بطن اختلف فيه الأصول ذكورة وأنوثة، يُعدّ كل أصل بعدد فروعه، للذكر مثل حظ الأنثيين: " +
            branchShares(roots.roots, &names) + "، ثم ما أصاب الذكور لفروعهم وما أصاب الإناث لفروعهن.";
 }
@@ -239,6 +261,17 @@ std::string byPersonsSentence(const ByPersons& persons, const Names& names)
     return "ويُقسم " + shareText(persons.share) + " على أبدان " + joined(named, " و") + " " + rule + ".";
 }
 
+// A lone person's share named already where the roots were divided, when
+// the first generation that differs is the persons' own.
+bool alreadyStated(const ByPersons& persons, const Names& names, const std::vector<const Branch*>& stated)
+{
+    if (persons.entries.size() != 1) return false;
+    const RelativeEntry& e = names.entries[persons.entries.front()];
+    return std::any_of(stated.begin(), stated.end(), [&](const Branch* b) {
+        return b->path == e.path && b->label == e.label && b->share == persons.share;
+    });
+}
+
 }  // namespace
 
 std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries, const PathComputation& computation,
@@ -247,6 +280,7 @@ std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries
     const Names names{entries, uterineSexGiven(entries)};
     const Positions& positions = computation.computation.positions;
     std::vector<std::string> sentences;
+    std::vector<const Branch*> stated;  // persons whose share the roots' division named
     for (const KindredDecision& step : trace.steps()) {
         std::visit(
             [&](const auto& s) {
@@ -274,10 +308,14 @@ std::vector<std::string> kindredSentences(std::span<const RelativeEntry> entries
                 } else if constexpr (std::is_same_v<S, Sides>) {
                     sentences.push_back(sidesSentence(s));
                 } else if constexpr (std::is_same_v<S, RootsAsHeirs>) {
-                    sentences.push_back(rootsAsHeirsSentence(s, names));
+                    // One root takes all: the persons' own division says it.
+                    if (s.roots.size() > 1) sentences.push_back(rootsAsHeirsSentence(s, names));
                 } else if constexpr (std::is_same_v<S, ByRoots>) {
-                    sentences.push_back(byRootsSentence(s, names));
-                } else {
+                    if (s.roots.size() > 1) sentences.push_back(byRootsSentence(s, names));
+                    for (const Branch& b : s.roots) {
+                        if (names.isLonePerson(b)) stated.push_back(&b);
+                    }
+                } else if (!alreadyStated(s, names, stated)) {
                     sentences.push_back(byPersonsSentence(s, names));
                 }
             },

@@ -39,6 +39,12 @@ TEST(KindredSentences, EachDecisionInTheBooksWords)
         {"f.si=1 m.b=1", {School::Hanafi}, "ولقرابة الأب الثلثان (2/3)، ولقرابة الأم الثلث (1/3)"},
         {"f.sif=1 f.sim=1", {School::Hanafi}, "لا شيء للعمة لأم: تُقدَّم عليها العمة لأب لأنها أقوى قرابة."},
         {"si.s=1 b.d=1", {School::Hanafi, false, false, KindredMethod::AbuYusuf}, "على قول أبي يوسف"},
+        // The first generation that differs is the persons' own: their shares are said once.
+        {"d.d@1=1 d.s@2=1",
+         {School::Hanafi},
+         "فيُقسم على أبدانهم للذكر مثل حظ الأنثيين: لبنت البنت (1) 1/3، ولابن البنت (2) 2/3.\n\nالتصحيح"},
+        // One root takes all: no division among the roots is told.
+        {"si.s=1 m.b=1", {School::Hanafi}, "لأنه من صنف مقدَّم.\n- ولابن الأخت الشقيقة الكل.\n\nالتصحيح"},
     };
     for (const SentenceRow& row : rows) {
         const std::vector<RelativeEntry> entries = testing::entriesOf(row.heirs);
