@@ -1,5 +1,7 @@
 #include "answer/case_session.h"
 
+#include <algorithm>
+
 #include "files/case_opening.h"
 #include "files/relative_entries.h"
 #include "present/positions_text.h"
@@ -27,23 +29,39 @@ KeyPress CaseSession::press(HeirKind kind)
         }
     }
     KeyPress key = keypad_.press(kind, positions_.school);
-    if (key.outcome == KeyOutcome::Entered) answerAgain();
+    if (key.outcome == KeyOutcome::Entered) keypadEntered();
     return key;
 }
 
 KeyPress CaseSession::confirmCount(int count)
 {
     KeyPress key = keypad_.count(count, positions_.school);
-    if (key.outcome == KeyOutcome::Entered) answerAgain();
+    if (key.outcome == KeyOutcome::Entered) keypadEntered();
     return key;
+}
+
+void CaseSession::keypadEntered()
+{
+    entryOrder_.push_back(EntryWay::Keypad);
+    answerAgain();
 }
 
 void CaseSession::cancelCount() { keypad_.cancelCount(); }
 
 std::optional<int> CaseSession::cancelLast()
 {
+    // The last entry withdrawn, whichever way it came: a relative by path
+    // when one was added after the last press of the keypad, or when the
+    // order is not known (a case opened from a file lists them last).
+    const bool relativeLast = !relatives_.empty() && (entryOrder_.empty() || entryOrder_.back() == EntryWay::Relative);
+    if (relativeLast) {
+        const int row = static_cast<int>(heirs().size() + relatives_.size() - 1);
+        return removeLastRelative() ? std::optional<int>(row) : std::nullopt;
+    }
     const std::optional<int> row = keypad_.cancelLast();
-    if (row) answerAgain();
+    if (!row) return row;
+    if (!entryOrder_.empty()) entryOrder_.pop_back();
+    answerAgain();
     return row;
 }
 
@@ -59,6 +77,7 @@ std::string CaseSession::enterHeirs(const std::vector<HeirEntry>& heirs, School 
 void CaseSession::replaceHeirs(const CaseState& state)
 {
     keypad_.replace(state);
+    entryOrder_.clear();
     answerAgain();
 }
 
@@ -74,6 +93,7 @@ std::string CaseSession::addRelative(const RelativeEntry& relative)
     entries.push_back(relative);
     if (std::string why = relativeEntryRefusalText(entries); !why.empty()) return why;
     relatives_.push_back(relative);
+    entryOrder_.push_back(EntryWay::Relative);
     answerAgain();
     return "";
 }
@@ -82,6 +102,8 @@ bool CaseSession::removeLastRelative()
 {
     if (state().computed || relatives_.empty()) return false;
     relatives_.pop_back();
+    const auto last = std::find(entryOrder_.rbegin(), entryOrder_.rend(), EntryWay::Relative);
+    if (last != entryOrder_.rend()) entryOrder_.erase(std::next(last).base());
     answerAgain();
     return true;
 }
@@ -178,6 +200,7 @@ void CaseSession::newCase()
 {
     keypad_.clear();
     relatives_.clear();
+    entryOrder_.clear();
     estate_.reset();
     later_.clear();
     keptInFile_ = false;
@@ -201,6 +224,7 @@ FileOpening CaseSession::open(const estate::CaseFileReading& reading)
     estate_ = file.estate;
     later_ = file.later;
     relatives_ = file.relatives;
+    entryOrder_.clear();
     markSaved();
     answerAgain();
     return opening;

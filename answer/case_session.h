@@ -47,6 +47,8 @@ public:
     KeyPress press(HeirKind kind);
     KeyPress confirmCount(int count);
     void cancelCount();
+    // "إلغاء آخر اختيار": the last heir entered withdrawn, by the keypad or
+    // as a relative by path; the row of the entry list it held.
     std::optional<int> cancelLast();
     // A new case with the heirs of a link, entered as their buttons would
     // enter them under the school; why not, with the case left as it was, or "".
@@ -121,8 +123,14 @@ private:
     void answerAgain();
     Calculation answerNow();
 
+    void keypadEntered();
+
     HeirKeypad keypad_;
     std::vector<RelativeEntry> relatives_;
+    // How each entry still in the case came, in order, so that the last
+    // can be withdrawn whichever way it was entered.
+    enum class EntryWay : std::uint8_t { Keypad, Relative };
+    std::vector<EntryWay> entryOrder_;
     Positions positions_;
     std::optional<estate::EstateInputs> estate_;
     std::vector<estate::LaterDeathEntry> later_;

@@ -1082,6 +1082,25 @@ private slots:
         QVERIFY(document_->answer().divided());
     }
 
+    // "إلغاء آخر اختيار" withdraws the last heir entered, whether by a
+    // button or as a relative by path.
+    void cancelLastWithdrawsTheLastEntryWhicheverWay()
+    {
+        window_->pressHeirButton(HeirKind::Father);
+        QVERIFY(document_->addRelative(relativeEntry(*readRelative("s.s.s").relative, 1)).empty());
+        window_->pressHeirButton(HeirKind::Mother);
+        const auto entered = [&] {
+            return std::pair(document_->session().heirs().size(), document_->session().relativesByPath().size());
+        };
+        QCOMPARE(entered(), std::pair(std::size_t{2}, std::size_t{1}));
+        window_->cancelLastChoice();
+        QCOMPARE(entered(), std::pair(std::size_t{1}, std::size_t{1}));
+        window_->cancelLastChoice();
+        QCOMPARE(entered(), std::pair(std::size_t{1}, std::size_t{0}));
+        window_->cancelLastChoice();
+        QCOMPARE(entered(), std::pair(std::size_t{0}, std::size_t{0}));
+    }
+
     // What the case does not take, by the builder or at Calculate, is
     // refused with its reason in Arabic, and the case is not answered.
     void aRelativeIsRefusedAsTheRulesSay_data()
