@@ -63,6 +63,8 @@ std::vector<SolutionStep> CaseAnswer::solution() const
     return solutionSteps(counts(), *computation, *trace);
 }
 
+std::string CaseAnswer::heirsLine() const { return byPath ? caseHeirsLine(relatives()) : caseHeirsLine(counts()); }
+
 std::string CaseAnswer::solutionText() const
 {
     std::vector<SolutionStep> first = solution();

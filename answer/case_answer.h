@@ -105,6 +105,9 @@ struct CaseAnswer {
     // The solution as a teacher writes it; empty unless the case was divided
     // and the answer asked with its steps.
     std::vector<SolutionStep> solution() const;
+    // The line that opens the solution: the heirs as a teacher lists them,
+    // every relative by path included ("الورثة: زوجة، وابنا بنت").
+    std::string heirsLine() const;
     // The whole solution as plain text: the first death's, then, when later
     // deaths joined, each of theirs under a line naming who died and how
     // they join in the combined base.

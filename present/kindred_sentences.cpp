@@ -24,14 +24,14 @@ struct Names {
     {
         const RelativeEntry& e = entries[i];
         const std::string name = relativeName(e.path, {e.count, grammaticalCase, true, sexGiven});
-        return e.label.empty() ? name : name + " (" + e.label + ")";
+        return e.label.empty() ? name : name + " (@" + e.label + ")";
     }
     // A person between the deceased and the entries, or an heir they are placed as.
     static std::string person(const RelativePath& path, const std::string& label, int count,
                               GrammaticalCase grammaticalCase)
     {
         const std::string name = relativeName(path, {count, grammaticalCase, true, false});
-        return label.empty() ? name : name + " (" + label + ")";
+        return label.empty() ? name : name + " (@" + label + ")";
     }
     // A root counted by his branches: the entry itself with its heads, or
     // one person between, counted as many as his branches.

@@ -11,7 +11,7 @@ namespace {
 std::string quotedName(const RelativeEntry& e, bool uterineSexGiven)
 {
     std::string name = "«" + relativeName(e.path, {.uterineSexGiven = uterineSexGiven}) + "»";
-    if (!e.label.empty()) name += " (" + e.label + ")";
+    if (!e.label.empty()) name += " (@" + e.label + ")";
     return name;
 }
 

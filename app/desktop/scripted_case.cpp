@@ -3,12 +3,14 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "answer/case_session.h"
 #include "app/desktop/command_line.h"
 #include "calc/case_input.h"
 #include "calc/case_json.h"
 #include "calc/heir_codes.h"
 #include "engine/compute_case.h"
 #include "model/case_entry.h"
+#include "ui/document/case_document.h"
 #include "ui/main/count_dialog.h"
 #include "ui/main/main_window.h"
 
@@ -64,20 +66,24 @@ CaseReading readScriptedCase(const QString& text, const Positions& positions)
     const std::vector<std::string> items = itemsOf(text);
     const calc::CaseInput input = calc::countsFromArguments(items);
     if (!input.ok()) return refused(input.error);
-    // The window's buttons enter the 21 kinds only: a relative by path would
-    // be left out of the case, and another case answered in its place.
+    ScriptedCase scripted{{}, input.counts, {}};
     if (input.byPath) {
-        return refused("the window enters the heir codes only (" + calc::validCodes() +
-                       "); a relative by path such as 'd.s' is answered by qismaru-calc");
+        // The heir codes are pressed on their buttons; every other relative
+        // is added by his path, after them, as the relation builder adds him.
+        for (const RelativeEntry& relative : input.relatives) {
+            if (!relative.writtenAsCode || !relative.label.empty()) scripted.relatives.push_back(relative);
+        }
     }
-
-    ScriptedCase scripted{{}, input.counts};
+    KindCounts pressed;
     for (const std::string& item : items) {
-        const HeirKind kind = *kindFromCode(item.substr(0, item.find('=')));
-        if (input.counts.of(kind) > 0) scripted.entries.emplace_back(kind, input.counts.of(kind));
+        const std::optional<HeirKind> kind = kindFromCode(item.substr(0, item.find('=')));
+        if (!kind || input.counts.of(*kind) == 0) continue;
+        scripted.entries.emplace_back(*kind, input.counts.of(*kind));
+        pressed.set(*kind, input.counts.of(*kind));
     }
+    scripted.counts = pressed;
     if (const auto why = entryRefusal(scripted.entries, positions.school)) return refused(*why);
-    if (computeCase(scripted.counts, positions).outcome == CaseOutcome::BeyondExactRange) {
+    if (!input.byPath && computeCase(scripted.counts, positions).outcome == CaseOutcome::BeyondExactRange) {
         return refused(calc::kBeyondExactRangeError, kExitBeyondExactRange);
     }
     return {std::move(scripted), {}, kExitOk};
@@ -92,8 +98,25 @@ bool enterAndCalculate(ui::MainWindow& window, const ScriptedCase& scriptedCase)
             dialog->confirm();
         }
     }
+    for (const RelativeEntry& relative : scriptedCase.relatives) {
+        if (!window.document().addRelative(relative).empty()) return false;
+    }
     window.calculate();
     return window.caseState().computed && window.caseState().counts.count == scriptedCase.counts.count;
+}
+
+std::optional<CaseAnswer> answerAsEntered(const ScriptedCase& scriptedCase, const Positions& positions)
+{
+    CaseSession session;
+    session.setPositions(positions);
+    for (const auto& [kind, count] : scriptedCase.entries) {
+        if (session.press(kind).outcome == KeyOutcome::AskCount) session.confirmCount(count);
+    }
+    for (const RelativeEntry& relative : scriptedCase.relatives) {
+        if (!session.addRelative(relative).empty()) return std::nullopt;
+    }
+    if (session.calculate().outcome != Calculation::Outcome::Answered) return std::nullopt;
+    return session.answer();
 }
 
 bool enterAndCalculate(ui::MainWindow& window, const QString& text)

@@ -34,8 +34,13 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 
 int writePage(const ScriptedCase& scriptedCase, const Positions& positions, const QString& file)
 {
-    const CaseResult result = computeCase(scriptedCase.counts, positions).result;
-    const ui::DrawnFileOutcome saved = ui::savePdf({scriptedCase.counts, result, positions}, file);
+    const std::optional<CaseAnswer> answer = answerAsEntered(scriptedCase, positions);
+    if (!answer) {
+        complain("the case was not taken as it was given");
+        return kExitFailed;
+    }
+    const ResultTable table = answer->table(TableMedium::Paper);
+    const ui::DrawnFileOutcome saved = ui::savePdf({table, positions}, file);
     if (saved.ok()) return kExitOk;
     complain("could not write the page to " + file + ": " + ui::englishReason(saved));
     return kExitFailed;

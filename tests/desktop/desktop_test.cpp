@@ -99,7 +99,7 @@ private slots:
         QTest::newRow("both_spouses") << shoot("h=1 w=2") << 2 << "husband and wives";
         QTest::newRow("five_wives") << shoot("w=5") << 2 << "at most 4 wives";
         QTest::newRow("unknown_code") << shoot("q=1") << 2 << "unknown heir code 'q'";
-        QTest::newRow("relative_by_path") << shoot("w=1 d.s=2") << 2 << "the window enters the heir codes only";
+        QTest::newRow("spouses_relative") << shoot("w=1 h.m=1") << 2 << "'h.m' is a spouse's relative";
         QTest::newRow("nothing_given") << shoot("") << 2 << "no heir given";
         QTest::newRow("control_bytes_escaped") << shoot("h=1\x1b[2J") << 2 << "'1\\x1b[2J'";
         QTest::newRow("beyond_exact_range") << shoot(kBeyondExactRange) << 3 << "passes 2^53";
@@ -251,6 +251,20 @@ private slots:
                     .contains(QRegularExpression(QString("Title:\\s+") + ui::kCasePageTitle)));
         // The 'Umariyyatan are answered alike by the four schools; the page names the one asked for.
         for (const char* expected : {"زوج", "أم", "أب", "الباقي", "ثلث", "6", "%50", "=أصل", "المسألة", "الشافعي"}) {
+            QVERIFY2(words.contains(ui::testing::comparableWords(expected).constFirst()), expected);
+        }
+    }
+
+    // Relatives by path are added as the relation builder adds them: the
+    // daughter's two sons beside the wife, who keeps her whole quarter.
+    void relativesByPathArePictured()
+    {
+        const QString page = file("kindred.pdf");
+        const Run run = runProgram({"--pdf", page, "--case", "w=1 d.s=2"}, {"-DISPLAY", "-QT_QPA_PLATFORM"});
+        QCOMPARE(run.status, 0);
+        const QStringList words =
+            ui::testing::comparableWords(ui::testing::textIn(page, QRectF(0, 0, 20 * 1440, 20 * 1440)));
+        for (const char* expected : {"زوجة", "ابن", "بنت", "بالرحم", "8", "6"}) {
             QVERIFY2(words.contains(ui::testing::comparableWords(expected).constFirst()), expected);
         }
     }

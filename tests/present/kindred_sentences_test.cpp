@@ -42,7 +42,7 @@ TEST(KindredSentences, EachDecisionInTheBooksWords)
         // The first generation that differs is the persons' own: their shares are said once.
         {"d.d@1=1 d.s@2=1",
          {School::Hanafi},
-         "فيُقسم على أبدانهم للذكر مثل حظ الأنثيين: لبنت البنت (1) 1/3، ولابن البنت (2) 2/3.\n\nالتصحيح"},
+         "فيُقسم على أبدانهم للذكر مثل حظ الأنثيين: لبنت البنت (@1) 1/3، ولابن البنت (@2) 2/3.\n\nالتصحيح"},
         // One root takes all: no division among the roots is told.
         {"si.s=1 m.b=1", {School::Hanafi}, "لأنه من صنف مقدَّم.\n- ولابن الأخت الشقيقة الكل.\n\nالتصحيح"},
     };

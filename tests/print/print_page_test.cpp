@@ -16,6 +16,7 @@
 #include "tests/print/page_raster.h"
 #include "tests/print/page_text.h"
 #include "tests/print/scripted_fallback.h"
+#include "ui/document/case_document.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/drawing_surface.h"
 #include "ui/kit/fonts.h"
@@ -248,9 +249,8 @@ private slots:
             return printerExists ? pdfPrinter(file("no-such-folder/page.pdf")) : nullptr;
         };
 
-        QCOMPARE(
-            printer_->print({window_->caseState().counts, window_->caseResult(), window_->positions()}, window_.get()),
-            outcome);
+        const ResultTable paper = window_->document().answer().table(TableMedium::Paper);
+        QCOMPARE(printer_->print({paper, window_->positions()}, window_.get()), outcome);
         QCOMPARE(fallback_->offers.size(), 1);
         QVERIFY(fallback_->offers.first().contains(printerExists ? "تعذر بدء الطباعة" : "لا توجد طابعة"));
         QCOMPARE(fallback_->fileDialogs, acceptOffer ? 1 : 0);

@@ -16,7 +16,8 @@ void attachPrinter(MainWindow& window, std::shared_ptr<CasePrinter> printer)
     // The page of the answer on screen, as the table shows it.
     window.secondaryWindows().print = [&window, printer = std::move(printer)] {
         const CaseAnswer& answer = window.document().answer();
-        printer->print({answer.counts(), answer.result(), answer.positions()}, &window);
+        const ResultTable table = answer.table(TableMedium::Paper);
+        printer->print({table, answer.positions()}, &window);
     };
 }
 

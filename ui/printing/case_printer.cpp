@@ -33,7 +33,7 @@ bool paintCasePage(const PrintedCase& printed, QPaintDevice& device, int dotsPer
     if (!page.begin(&device)) return false;
     // The device's own dots, not the page's size, set the scale: 7152 twips
     // stay 4.97 inches on any paper.
-    paintPrintedPage(page, printed.counts, printed.result, printed.positions, dotsPerInch / kTwipsPerInch);
+    paintPrintedPage(page, printed.table, printed.positions, dotsPerInch / kTwipsPerInch);
     return page.end();
 }
 

@@ -5,9 +5,8 @@
 
 #include <QString>
 
-#include "engine/case_result.h"
-#include "model/heir_kind.h"
 #include "model/positions.h"
+#include "present/result_table.h"
 #include "ui/printing/drawn_file.h"
 #include "ui/printing/pdf_fallback.h"
 
@@ -17,10 +16,11 @@ namespace qismaru::ui {
 
 class MessageBoxes;
 
-// One computed case, answered by `positions`, as its page shows it.
+// One computed case, answered by `positions`, as its page shows it: the
+// answer's own table laid out for paper, whatever the case holds (the heirs
+// of the buttons, relatives by path, distant kindred).
 struct PrintedCase {
-    const KindCounts& counts;
-    const CaseResult& result;
+    const ResultTable& table;
     const Positions& positions;
 };
 

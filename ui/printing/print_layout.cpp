@@ -17,8 +17,7 @@ constexpr double kTwipsPerPixel = 15.0;
 
 }  // namespace
 
-void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseResult& result, const Positions& positions,
-                      double dotsPerTwip)
+void paintPrintedPage(QPainter& painter, const ResultTable& table, const Positions& positions, double dotsPerTwip)
 {
     const auto at = [dotsPerTwip](int x, int y) { return QPointF(x * dotsPerTwip, y * dotsPerTwip); };
     const double pixel = kTwipsPerPixel * dotsPerTwip;
@@ -27,7 +26,7 @@ void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseRes
     painter.save();
     // Paper takes black ink, whatever colours the screen's theme gives.
     painter.setPen(Qt::black);
-    for (const PlacedText& item : layoutResultTable(counts, result, TableMedium::Paper)) {
+    for (const PlacedText& item : table.placedTexts()) {
         painter.fillRect(QRectF(at(item.x, item.y), QSizeF(pixel, pixel)), DrawingSurface::anchorColour());
         paintText(painter, at(item.x, item.y), QString::fromStdString(item.text), font,
                   roomRightOf(item, TableMedium::Paper) * dotsPerTwip);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/case_result.h"
-#include "model/heir_kind.h"
 #include "model/positions.h"
+#include "present/result_table.h"
 
 class QPainter;
 
@@ -13,7 +12,6 @@ namespace qismaru::ui {
 // top-left corner at the painter's origin, `dotsPerTwip` device units a twip.
 // Texts and lines go to the device as they are, so a printer or a PDF file
 // gets sharp, searchable text at its own resolution.
-void paintPrintedPage(QPainter& painter, const KindCounts& counts, const CaseResult& result, const Positions& positions,
-                      double dotsPerTwip);
+void paintPrintedPage(QPainter& painter, const ResultTable& table, const Positions& positions, double dotsPerTwip);
 
 }  // namespace qismaru::ui

@@ -72,14 +72,14 @@ QString laterDeathsHtml(const SuccessiveDeaths& successive)
 
 // The solution as a page: the heirs and the school, then each section's
 // heading and its sentences, then the later deaths.
-QString solutionHtml(const KindCounts& counts, const Positions& positions, const std::vector<SolutionStep>& steps,
+QString solutionHtml(const std::string& heirsLine, const Positions& positions, const std::vector<SolutionStep>& steps,
                      bool computed)
 {
     // Headings close to their sentences, so that a whole case fits the window.
     QString html =
         "<html><head><style>h2 { margin-bottom: 4px; } h3 { margin-top: 10px; margin-bottom: 2px; } "
         "ul { margin-top: 0px; margin-bottom: 0px; }</style></head><body dir=\"rtl\"><h2>" +
-        QString(kTitle) + "</h2><p>" + fromUtf8(caseHeirsLine(counts)).toHtmlEscaped() + "<br>" +
+        QString(kTitle) + "</h2><p>" + fromUtf8(heirsLine).toHtmlEscaped() + "<br>" +
         fromUtf8(positionsLine(positions)).toHtmlEscaped() + "</p>";
     if (steps.empty()) html += "<p>" + QString(computed ? kNoSolution : kNotYetComputed) + "</p>";
     return html + sectionsHtml(steps);
@@ -153,7 +153,7 @@ void SolutionWindow::showAnswer(const CaseAnswer& answer)
     answer_ = answer;
     const Positions& positions = answer_.positions();
     setWindowTitle(QString(kTitle) + " — " + fromUtf8(positionsLine(positions)));
-    QString html = solutionHtml(answer_.counts(), positions, answer_.solution(), answer_.computed());
+    QString html = solutionHtml(answer_.heirsLine(), positions, answer_.solution(), answer_.computed());
     if (answer_.successive) html += laterDeathsHtml(*answer_.successive);
     view_->setHtml(html + "</body></html>");
     view_->document()->setDocumentMargin(12);
