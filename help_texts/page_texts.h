@@ -22,6 +22,10 @@ enum class Holds : std::uint8_t {
     NotReturned,     // no return: it goes to the public treasury
     SpouseKeepsShare,
     SpouseTakesWhole,  // a lone spouse takes the whole by return
+    // How the distant kindred inherit where no residuary and no sharer but a
+    // spouse does; under no return they take nothing (NotReturned).
+    KindredByKinship,  // the Hanafi school: the four classes, the nearest first
+    KindredByPlacing,  // each placed as the heir he is related through: the Hanbalis, the later Malikis and Shafi'is
 };
 
 bool holdsUnder(Holds holds, const Positions& positions);

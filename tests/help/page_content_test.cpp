@@ -8,20 +8,24 @@
 #include <QSet>
 #include <QTest>
 
+#include <sstream>
+
 #include "engine/compute_case.h"
 #include "engine/parts.h"
+#include "engine/path_case.h"
 #include "help_texts/page_texts.h"
 #include "tests/support/case_text.h"
+#include "tests/support/path_text.h"
 
 namespace qismaru::help {
 namespace {
 
-enum class Claim { Fraction, Residuary, Nothing, Receives, Parts, Bases, Announced };
+enum class Claim { Fraction, Residuary, Nothing, Receives, Parts, Bases, Announced, RelativeReceives };
 
 struct Check {
     const char* statement;
-    const char* counts;
-    const char* kind;  // heir code; unused for an announcement or the bases
+    const char* counts;  // by path for RelativeReceives: "d.d=1 s.d.d=1"
+    const char* kind;    // heir code, or the relative's path; unused for an announcement or the bases
     Claim claim;
     // The fraction n/d; for Parts, the parts and the corrected base; for
     // Bases, the base and the base after the increase or return.
@@ -71,12 +75,19 @@ Check announced(const char* s, const char* counts, CaseMessage message)
 {
     return {s, counts, "", Claim::Announced, 0, 0, ShareLabel::None, message};
 }
+// In a case written by path, the relative written `relative` (all his heads)
+// receives n/d of the estate: the distant kindred, and those beside them.
+Check byPath(const char* s, const char* relatives, const char* relative, int n, int d)
+{
+    return {s, relatives, relative, Claim::RelativeReceives, n, d};
+}
 
 using enum ShareLabel;
 using enum CaseMessage;
 using enum School;
 constexpr Positions kMaliki{Maliki}, kShafii{Shafii}, kHanbali{Hanbali};
 constexpr Positions kNoReturn{Shafii, false, true}, kSpouseReturn{Hanafi, true, false};
+constexpr Positions kAbuYusuf{Hanafi, false, false, KindredMethod::AbuYusuf};
 
 const Check kChecks[] = {
     // The mother.
@@ -139,6 +150,14 @@ const Check kChecks[] = {
     parts("fullSisters.shurayhiyya", "h=1 m=1 si=2 bm=2", "m", 1, 10),
     parts("fullSisters.shurayhiyya", "h=1 m=1 si=2 bm=2", "si", 4, 10),
     parts("fullSisters.shurayhiyya", "h=1 m=1 si=2 bm=2", "bm", 2, 10),
+    // Their children (the Sirajiyya, Jones p.540; https://shamela.ws/book/9851/4736).
+    byPath("fullSisters.kindred", "si.s=1 si.d.d=1", "si.s", 1, 1),
+    byPath("fullSisters.kindred", "si.d=1 sif.d=1", "si.d", 3, 4),
+    under(kAbuYusuf, byPath("fullSisters.kindred", "si.d=1 sif.d=1", "sif.d", 0, 1)),
+    under(kHanbali, byPath("fullSisters.kindred", "si.d=1 sif.d=1", "si.d", 3, 4)),
+    under(kHanbali, byPath("fullSisters.kindred", "si.s=1 si.d=1", "si.s", 1, 2)),
+    under(kShafii, byPath("fullSisters.kindred", "si.s=1 si.d=1", "si.s", 2, 3)),
+    under(kNoReturn, byPath("fullSisters.kindred", "si.s=1", "si.s", 0, 1)),
     // The son's daughters.
     fixed("sonsDaughters.fixed", "gd=1 b=1", "gd", 1, 2),
     fixed("sonsDaughters.fixed", "gd=2 b=1", "gd", 2, 3),
@@ -188,6 +207,13 @@ const Check kChecks[] = {
     parts("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", "gm", 2, 17),
     parts("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", "bm", 4, 17),
     parts("grandmothers.ummAlAramil", "w=3 gm=2 si=8 bm=4", "si", 8, 17),
+    // The false grandmother: the second class before the fourth under the
+    // Hanafi school (the Sirajiyya, Jones p.540); placed as the mother, the
+    // maternal aunt reaches her first (al-Mughni 15/4224).
+    byPath("grandmothers.false", "m.m=1 m.f.m=1", "m.f.m", 0, 1),
+    byPath("grandmothers.false", "m.f.m=1 m.si=1", "m.f.m", 1, 1),
+    under(kHanbali, byPath("grandmothers.false", "m.f.m=1 m.si=1", "m.si", 1, 1)),
+    under(kNoReturn, byPath("grandmothers.false", "m.f.m=1", "m.f.m", 0, 1)),
     // The son's sons.
     residuary("sonsSons", "gs=1 m=1", "gs", Remainder),
     receives("sonsSons", "gs=1 gd=2", "gs", 1, 2),
@@ -202,6 +228,9 @@ const Check kChecks[] = {
     receives("spouses.alone", "h=1 d=1", "h", 1, 4),
     under(kSpouseReturn, receives("spouses.alone", "h=1", "h", 1, 1)),
     under(Positions{Maliki, true, false}, receives("spouses.alone", "w=3", "w", 1, 1)),
+    byPath("spouses.alone", "w=1 d.d=1", "w", 1, 4),
+    under(Positions{Maliki, false, true}, byPath("spouses.alone", "w=1 d.d=1", "d.d", 0, 1)),
+    under(kSpouseReturn, byPath("spouses.alone", "h=1 d.s=1", "h", 1, 2)),
     receives("spouses.increase", "h=1 si=2", "h", 3, 7),
     announced("spouses.notTogether", "h=1 w=1", BothSpouses),
     // The daughters.
@@ -213,6 +242,21 @@ const Check kChecks[] = {
     fixed("daughters.return", "d=1 f=1 gf=1 m=1 h=1 b=1", "d", 1, 2),
     under(kNoReturn, receives("daughters.return", "d=1", "d", 1, 2)),
     under(Positions{Maliki, false, true}, receives("daughters.return", "d=1 h=1", "d", 1, 2)),
+    // Their children and the son's daughters' (al-Mabsut 30/4; the Sirajiyya,
+    // Jones p.540; al-Najm al-Wahhaj 2705; al-Mughni 15/4224).
+    byPath("daughters.kindred", "m=1 d.d=1", "d.d", 0, 1),
+    byPath("daughters.kindred", "h=1 d.s=1", "d.s", 1, 2),
+    byPath("daughters.kindred", "d.d=1 s.d.d=1", "s.d.d", 0, 1),
+    byPath("daughters.kindred", "d.d.d=1 s.d.d=1", "s.d.d", 1, 1),
+    byPath("daughters.kindred", "d.s=1 d.d=1", "d.s", 2, 3),
+    byPath("daughters.kindred", "d.s.d=1 d.d.s=1", "d.s.d", 2, 3),
+    under(kAbuYusuf, byPath("daughters.kindred", "d.s.d=1 d.d.s=1", "d.d.s", 2, 3)),
+    under(kHanbali, byPath("daughters.kindred", "m=1 d.d=1", "d.d", 0, 1)),
+    under(kHanbali, byPath("daughters.kindred", "d.d=1 s.d.d=1", "d.d", 3, 4)),
+    under(kMaliki, byPath("daughters.kindred", "d.d=1 s.d.d=1", "d.d", 3, 4)),
+    under(kHanbali, byPath("daughters.kindred", "d.s=1 d.d=1", "d.s", 1, 2)),
+    under(kShafii, byPath("daughters.kindred", "d.s=1 d.d=1", "d.s", 2, 3)),
+    under(kNoReturn, byPath("daughters.kindred", "d.d=1", "d.d", 0, 1)),
     // The consanguine sisters.
     fixed("consanguineSisters.fixed", "sif=1 u=1", "sif", 1, 2),
     fixed("consanguineSisters.fixed", "sif=2 u=1", "sif", 2, 3),
@@ -227,6 +271,11 @@ const Check kChecks[] = {
     under(kShafii, receives("consanguineSisters.excluded", "gf=1 si=1 sif=1", "sif", 0, 1)),
     under(kMaliki, receives("consanguineSisters.excluded", "gf=1 si=1 sif=2", "sif", 1, 10)),
     under(kHanbali, nothing("consanguineSisters.excluded", "gf=1 b=1 sif=1", "sif")),
+    byPath("consanguineSisters.kindred", "si.d=1 sif.d=1", "sif.d", 1, 4),
+    byPath("consanguineSisters.kindred", "si.d@1=1 si.d@2=1 sif.d=1", "sif.d", 0, 1),
+    under(kAbuYusuf, byPath("consanguineSisters.kindred", "si.d=1 sif.d=1", "sif.d", 0, 1)),
+    under(kShafii, byPath("consanguineSisters.kindred", "si.d@1=1 si.d@2=1 sif.d=1", "sif.d", 0, 1)),
+    under(Positions{Maliki, false, true}, byPath("consanguineSisters.kindred", "w=1 sif.s=1", "sif.s", 0, 1)),
     // The sons.
     residuary("sons", "s=1 m=1", "s", Remainder),
     receives("sons", "s=1 d=1", "s", 2, 3),
@@ -258,10 +307,20 @@ const Check kChecks[] = {
     nothing("fullUncles.excluded", "u=1 gd=1 sif=1", "u"),
     nothing("fullUncles.excludes", "u=1 uf=1", "uf"),
     nothing("fullUncles.excludes", "u=1 su=1", "su"),
+    // The paternal aunt, the uterine uncle, the maternal uncle and aunt
+    // (https://shamela.ws/book/384/7615-7616; al-Najm al-Wahhaj 2705).
+    byPath("fullUncles.kindred", "m.b=1 f.si=1", "m.b", 1, 3),
+    byPath("fullUncles.kindred", "f.sif=1 f.sim=1", "f.sif", 1, 1),
+    under(kAbuYusuf, byPath("fullUncles.kindred", "f.sif=1 f.sim=1", "f.sim", 0, 1)),
+    under(kHanbali, byPath("fullUncles.kindred", "m.b=1 f.si=1", "f.si", 2, 3)),
+    under(kShafii, byPath("fullUncles.kindred", "f.bm=1 m.si=1", "f.bm", 2, 3)),
+    under(kHanbali, byPath("fullUncles.kindred", "f.b.d=1 m.si=1", "f.b.d", 2, 3)),
+    under(Positions{Maliki, false, true}, byPath("fullUncles.kindred", "f.si=1", "f.si", 0, 1)),
     // The consanguine uncles.
     residuary("consanguineUncles.remainder", "uf=1 m=1", "uf", Remainder),
     nothing("consanguineUncles.excluded", "uf=1 u=1", "uf"),
     nothing("consanguineUncles.excludes", "uf=1 su=1", "su"),
+    byPath("consanguineUncles.kindred", "w=1 f.bf.d=1", "f.bf.d", 3, 4),
     // The full brothers.
     residuary("fullBrothers.remainder", "b=1 d=1", "b", Remainder),
     receives("fullBrothers.remainder", "b=1 si=2", "b", 1, 2),
@@ -276,6 +335,11 @@ const Check kChecks[] = {
     announced("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", Mushtaraka),
     under(kMaliki, receives("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1", "b", 1, 9)),
     under(kShafii, receives("fullBrothers.mushtaraka", "h=1 m=1 bm=2 b=1 si=1", "b", 1, 12)),
+    // Their daughters (the Sirajiyya, Jones p.540; al-Najm al-Wahhaj 2705).
+    byPath("fullBrothers.kindred", "si.s=1 b.d=1", "b.d", 2, 3),
+    under(kAbuYusuf, byPath("fullBrothers.kindred", "si.s=1 b.d=1", "b.d", 1, 3)),
+    under(kHanbali, byPath("fullBrothers.kindred", "si.s=1 b.d=1", "b.d", 2, 3)),
+    under(kNoReturn, byPath("fullBrothers.kindred", "b.d=1", "b.d", 0, 1)),
     // The consanguine brothers.
     receives("consanguineBrothers.remainder", "bf=1 sif=1", "bf", 2, 3),
     residuary("consanguineBrothers.remainder", "si=2 bf=1 sif=2", "sif", SharesRemainder),
@@ -286,6 +350,7 @@ const Check kChecks[] = {
     under(kShafii, nothing("consanguineBrothers.excluded", "gf=1 b=1 bf=1", "bf")),
     under(kHanbali, nothing("consanguineBrothers.excluded", "bf=1 d=1 si=1", "bf")),
     under(kMaliki, nothing("consanguineBrothers.excluded", "h=1 m=1 gf=1 bm=2 bf=1", "bf")),
+    byPath("consanguineBrothers.kindred", "w=1 bf.d=1", "bf.d", 3, 4),
     // The uterine brothers and sisters.
     fixed("uterineSiblings.fixed", "bm=1 u=1", "bm", 1, 6),
     fixed("uterineSiblings.fixed", "bm=3 u=1", "bm", 1, 3),
@@ -299,7 +364,29 @@ const Check kChecks[] = {
     parts("uterineSiblings.mulzima", "h=1 m=1 bm=2", "h", 3, 6),
     parts("uterineSiblings.mulzima", "h=1 m=1 bm=2", "m", 1, 6),
     parts("uterineSiblings.mulzima", "h=1 m=1 bm=2", "bm", 2, 6),
+    // Their children (the Sirajiyya, Jones p.540; Sharh al-Fusul 733).
+    byPath("uterineSiblings.kindred", "bm.s=1 b.d=1", "bm.s", 1, 6),
+    under(kAbuYusuf, byPath("uterineSiblings.kindred", "bm.s=1 b.d=1", "bm.s", 0, 1)),
+    under(kHanbali, byPath("uterineSiblings.kindred", "bm.s=1 b.d=1", "bm.s", 1, 6)),
+    under(kShafii, byPath("uterineSiblings.kindred", "bm.s=1 bm.d=1", "bm.s", 1, 2)),
+    under(kShafii, byPath("uterineSiblings.kindred", "bm.s=1 sim.d=1", "bm.s", 1, 2)),
+    under(kNoReturn, byPath("uterineSiblings.kindred", "bm.s=1", "bm.s", 0, 1)),
 };
+
+// The part of the estate the relative written `relative` receives in a case
+// written by path: all his heads'.
+Fraction relativePart(const Check& check)
+{
+    const std::vector<RelativeEntry> entries = testing::entriesOf(check.counts);
+    const PathComputation computation = computeCase(entries, check.positions);
+    if (computation.refused()) throw std::invalid_argument(computation.resolution.refusal);
+    std::istringstream written{check.counts};
+    std::string item;
+    for (std::size_t i = 0; written >> item; ++i) {
+        if (item.substr(0, item.find('=')) == check.kind) return shareOf(computation, entries, i).ofEstate();
+    }
+    throw std::invalid_argument(std::string("no such relative: ") + check.kind);
+}
 
 QString describe(const ShareResult& share)
 {
@@ -321,7 +408,9 @@ private slots:
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(kChecks)); ++row) {
             const Check& c = kChecks[row];
-            QTest::addRow("%s: %s (%s) %s", c.statement, c.counts, c.kind, schoolInfo(c.positions.school).key.data())
+            const bool byPersons = c.positions.kindredMethod == KindredMethod::AbuYusuf;
+            QTest::addRow("%s: %s (%s) %s%s", c.statement, c.counts, c.kind, schoolInfo(c.positions.school).key.data(),
+                          byPersons ? " abu-yusuf" : "")
                 << row;
         }
     }
@@ -330,6 +419,12 @@ private slots:
     {
         QFETCH(int, row);
         const Check& check = kChecks[row];
+        if (check.claim == Claim::RelativeReceives) {
+            const Fraction part = relativePart(check);
+            QVERIFY2(part == Fraction::of(check.numerator, check.denominator),
+                     QByteArray::number(qlonglong(part.num)) + "/" + QByteArray::number(qlonglong(part.den)));
+            return;
+        }
         const CaseComputation computation = computeCase(testing::countsOf(check.counts), check.positions);
 
         if (check.claim == Claim::Announced) {
@@ -364,7 +459,8 @@ private slots:
             QCOMPARE(finalBaseOf(computation.result), std::int64_t{check.denominator});
             break;
         case Claim::Bases:
-        case Claim::Announced: break;
+        case Claim::Announced:
+        case Claim::RelativeReceives: break;
         }
     }
 
@@ -397,8 +493,15 @@ private slots:
     // in the one statement of the answer in force.
     void everyPointOnceUnderEverySchool()
     {
-        const Positions everyChoice[] = {
-            {}, kMaliki, kShafii, kHanbali, kNoReturn, kSpouseReturn, {Maliki, false, true}, {Hanbali, true, false}};
+        const Positions everyChoice[] = {{},
+                                         kMaliki,
+                                         kShafii,
+                                         kHanbali,
+                                         kNoReturn,
+                                         kSpouseReturn,
+                                         {Maliki, false, true},
+                                         {Hanbali, true, false},
+                                         kAbuYusuf};
         for (const Positions& positions : everyChoice) {
             for (const PageText& page : pageTexts()) {
                 QSet<QString> all;

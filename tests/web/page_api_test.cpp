@@ -1,6 +1,6 @@
 // The C++ behind the web page, natively: the calculator run on one line,
 // the case entered from a link and written as a batch line, and the view of
-// an answer with its heirs named.
+// an answer with its heirs named, and the help cards it shows.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "web/calculator_line.h"
 #include "web/page_case.h"
+#include "web/page_catalogue.h"
 #include "web/page_view.h"
 
 namespace qismaru::web {
@@ -117,6 +118,33 @@ TEST(PageApi, TheCaseAsABatchLineAndItsView)
     EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"spouseReturn":true})"))["differenceMark"],
               "النتيجة على القول بالرد على أحد الزوجين");
     EXPECT_EQ(json::parse(viewOfLine(R"({"counts":{"h":1},"school":"zahiri"})"))["outcome"], "refused");
+}
+
+// The page's cards read the help's texts: the daughters' card teaches how
+// their children inherit as distant kindred by the answer in force.
+TEST(PageApi, TheCardsTeachTheDistantKindredByTheSchoolInForce)
+{
+    struct Row {
+        const char* positions;
+        const char* taught;
+    };
+    const Row rows[] = {
+        {R"({"school":"hanafi"})", "وهم الصنف الأول عند الحنفية"},
+        {R"({"school":"hanbali"})", "بنت البنت تُنزَّل منزلة البنت"},
+        {R"({"school":"maliki"})", "بنت البنت تُنزَّل منزلة البنت"},
+        {R"({"school":"shafii","noReturn":true})", "ولا يرثون على القول بعدم الرد"},
+    };
+    for (const Row& row : rows) {
+        int taught = 0;
+        const json page = json::parse(helpTexts(row.positions));
+        for (const json& card : page["kinds"]) {
+            if (card["code"] != "d") continue;
+            for (const json& statement : card["statements"]) {
+                taught += statement.get<std::string>().find(row.taught) != std::string::npos;
+            }
+        }
+        EXPECT_EQ(taught, 1) << row.positions;
+    }
 }
 
 }  // namespace
