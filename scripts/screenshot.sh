@@ -5,8 +5,8 @@
 # step-by-step solution, and the distribution of its estate, from its case
 # file, the grandfather case of "The school" under the Shafi'i school, and
 # the combined table (الجامعة) of the books' first example of successive
-# deaths, from its case file, and the relation builder beside a case of
-# relatives by path.
+# deaths, from its case file, the relation builder beside a case of
+# relatives by path, and the solution of a case of distant kindred.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
@@ -20,6 +20,7 @@ shoot docs/main-window.png "h=1 m=1 f=1"
 shoot docs/worked-example.png "h=1 m=1 d=3 bm=1"
 shoot docs/worked-example-steps.png "h=1 m=1 d=3 bm=1" --window steps
 shoot docs/school-shafii.png "gf=1 b=2" --school shafii
+shoot docs/kindred-steps.png "w=1 d.d=1 s.d.d=1" --school hanbali --window steps
 shoot_file() {
     QT_QPA_PLATFORM=offscreen build/release/app/desktop/qismaru --screenshot "$1" --window "$2" "$3"
     echo "$1"
