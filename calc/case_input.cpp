@@ -178,8 +178,8 @@ void readCountsMember(const estate::JsonDocument& line, const json& counts, Case
         builder.refuse("\"counts\" must be a JSON object such as {\"h\": 1, \"m\": 1, \"f\": 1}");
         return;
     }
-    for (const auto& [code, count] : counts.items()) {
-        readCount(line, code, count, builder);
+    for (const auto& [code, count] : line.membersInOrder(counts)) {
+        readCount(line, std::string(code), *count, builder);
         if (builder.refused()) return;
     }
 }
@@ -366,11 +366,11 @@ CaseInput caseFromLineInFull(std::string_view text)
     // A result line names its case under "counts"; its other members are the
     // results, not the question.
     const bool resultLine = line.root.contains("counts");
-    for (const auto& [name, value] : line.root.items()) {
+    for (const auto& [name, value] : line.membersInOrder(line.root)) {
         if (const LineKey* key = lineKeyNamed(name)) {
-            key->read(line, value, builder);
+            key->read(line, *value, builder);
         } else if (!resultLine) {
-            readCount(line, name, value, builder);
+            readCount(line, std::string(name), *value, builder);
         }
         if (builder.refused()) break;
     }

@@ -47,6 +47,7 @@ public:
                           "the member '" + std::string(cutAtCharacter(name, kEchoedBytes)) + "' is given twice");
         }
         member_ = &member->second;
+        document_.memberOrder.emplace_back(&members, &member->first);
         return true;
     }
 
@@ -118,6 +119,22 @@ std::string_view JsonDocument::numberText(const nlohmann::json& value) const
         if (number == &value) return text;
     }
     return {};
+}
+
+std::vector<std::pair<std::string_view, const json*>> JsonDocument::membersInOrder(const json& object) const
+{
+    const json::object_t& members = object.get_ref<const json::object_t&>();
+    std::vector<std::pair<std::string_view, const json*>> inOrder;
+    inOrder.reserve(members.size());
+    for (const auto& [of, name] : memberOrder) {
+        if (of == &members) inOrder.emplace_back(*name, &members.at(*name));
+    }
+    // An object built otherwise than by reading (or a copy) has no record.
+    if (inOrder.size() != members.size()) {
+        inOrder.clear();
+        for (const auto& [name, value] : members) inOrder.emplace_back(name, &value);
+    }
+    return inOrder;
 }
 
 bool isWholeNumberText(std::string_view text)

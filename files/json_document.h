@@ -38,9 +38,18 @@ struct JsonDocument {
     // wrote, and a reader that needs it exactly can have it.
     std::vector<std::pair<const nlohmann::json*, std::string>> numberTexts;
 
+    // Every member's name with its object, in the order written: an object
+    // is read into a map sorted by name, and the order of a case's heirs is
+    // the order of its rows. Both point into the maps, which stay in place
+    // while the document lives.
+    std::vector<std::pair<const nlohmann::json::object_t*, const std::string*>> memberOrder;
+
     bool ok() const { return problem == JsonProblem::None; }
     // The text of `value` if it is such a number, else empty.
     std::string_view numberText(const nlohmann::json& value) const;
+    // The members of an object of this document as (name, value) in the
+    // order written.
+    std::vector<std::pair<std::string_view, const nlohmann::json*>> membersInOrder(const nlohmann::json& object) const;
 };
 
 // Reads a text as a JSON document, refusing what JSON readers commonly take

@@ -118,13 +118,13 @@ TEST(Calculator, AnswersRelativesByPath)
     const auto steps = nlohmann::json::parse(runOnce(explained).out)["steps"];
     EXPECT_EQ(steps[0]["relatives"], nlohmann::json::array({"b"}));
 
-    // A batch line names its relatives as the command line does.
+    // A batch line names its relatives as the command line does, in the order written.
     const CalcRun batch = run(OutputForm::Batch, {},
-                              R"({"counts": {"d": 2, "s.d": 1, "s.s.s": 1}})"
+                              R"({"counts": {"s.s.s": 1, "d": 2, "s.d": 1}})"
                               "\n");
     const auto json = nlohmann::json::parse(batch.out);
-    EXPECT_EQ(json["heirs"][2]["name"], "ابن ابن ابن");
-    EXPECT_EQ(json["heirs"][1]["fraction"], "1/9");
+    EXPECT_EQ(json["heirs"][0]["name"], "ابن ابن ابن");
+    EXPECT_EQ(json["heirs"][2]["fraction"], "1/9");
     EXPECT_EQ(json["counts"], nlohmann::json::parse(R"({"d": 2, "s.d": 1, "s.s.s": 1})"));
 
     // The Hanafi rule among distant kindred, from the command line or a line's own member.
