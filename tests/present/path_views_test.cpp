@@ -146,6 +146,13 @@ TEST(PathTable, ARowForEveryRelative)
         ASSERT_TRUE(p.divided()) << example.heirs;
         EXPECT_EQ(rowsOf(buildResultTable(entries, p, TableMedium::Screen)), example.rows) << example.heirs;
     }
+    // Distant kindred beside the wife: her quarter of 4, the rest theirs,
+    // corrected to 8 over the daughter's two sons; the header says so.
+    const std::vector<RelativeEntry> kindred = entriesOf("w=1 d.s=2");
+    const ResultTable table = buildResultTable(kindred, computeCase(kindred, Positions{Hanafi}), TableMedium::Screen);
+    EXPECT_EQ(rowsOf(table), (std::vector<std::string>{"زوجة 1|1 / 4|2||%25", "ابن بنت 2|بالرحم|6|3  لكل|%75"}));
+    EXPECT_EQ(table.base, " 8 ");
+    EXPECT_EQ(table.totals, (std::vector<std::string>{" 4 =أصل المسألة", " 8 =التصحيح"}));
 }
 
 // What a table and a solution of a case by path must hold: a row for every
