@@ -18,8 +18,11 @@ const calc = process.env.QISMARU_CALC;
 const repository = path.resolve(__dirname, '../..');
 const check = checker('page');
 
-// The native calculator's JSON answer to one batch line.
+// The native calculator's JSON answer to one batch line, or to its
+// arguments ['d=1', 's.s.s=2'], which keep the order of relatives by path
+// that a JSON object does not.
 function nativeAnswer(line, flags = []) {
+  if (Array.isArray(line)) return JSON.parse(spawnSync(calc, ['--json', ...flags, ...line], { encoding: 'utf8' }).stdout);
   const run = spawnSync(calc, ['--batch', ...flags], { input: line + '\n', encoding: 'utf8' });
   return JSON.parse(run.stdout);
 }
@@ -419,6 +422,7 @@ async function relativesByPath(page) {
   await page.goto(fileUrl());
   await page.waitForSelector('body[data-ready]');
   await press(page, 'd');
+  await typeCount(page, 1);
   await page.focus('#add-relative');
   await page.keyboard.press('Enter');
   await page.waitForSelector('#relative-dialog[open]');
@@ -454,7 +458,7 @@ async function relativesByPath(page) {
   check.equal(await entries(page), ['d=1', 's.s.s=2', 'f.m=1'], 'the relatives by path join the entry list');
   await page.click('#calculate');
   await calculated(page);
-  const { rows } = await checkTable(page, '{"counts":{"d":1,"s.s.s":2,"f.m":1}}', 'relatives by path');
+  const { rows } = await checkTable(page, ['d=1', 's.s.s=2', 'f.m=1'], 'relatives by path');
   check.ok(rows.some((row) => row.texts[0].startsWith('ابن ابن ابن')), 'the great-grandsons have their row');
   check.ok(
     (await page.evaluate(() => location.hash)).startsWith('#case=d=1,s.s.s=2,f.m=1&'),
@@ -465,7 +469,7 @@ async function relativesByPath(page) {
   await page.waitForSelector('#entry-list li[data-kind="d.d@2"]');
   await calculated(page);
   check.equal(await entries(page), ['h=1', 'd.d@1=1', 'd.d@2=2'], 'a link with labelled paths enters them');
-  await checkTable(page, '{"counts":{"h":1,"d.d@1":1,"d.d@2":2}}', 'a linked case by path');
+  await checkTable(page, ['h=1', 'd.d@1=1', 'd.d@2=2'], 'a linked case by path');
 }
 
 async function help(page) {
