@@ -73,6 +73,9 @@ public:
     // heirs in the order entered, then the relatives by path.
     std::vector<RelativeEntry> allRelatives() const;
 
+    // Whether Calculate has a case to answer: heirs entered, or relatives by
+    // path, and the case not answered yet.
+    bool canCalculateNow() const;
     // Calculate: the case answered, or refused by the school, or beyond exact computation.
     Calculation calculate();
     const CaseAnswer& answer() const { return answer_; }
@@ -118,7 +121,6 @@ public:
 
 private:
     CaseQuestion question() const;
-    bool canCalculateNow() const;
     // The answer of the case as it stands: computed once Calculate ran, else open.
     void answerAgain();
     Calculation answerNow();

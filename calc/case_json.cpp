@@ -41,7 +41,7 @@ void writeCountsSection(JsonWriter& json, const DeathResult& death)
     json.key("counts");
     json.beginObject();
     for (const RelativeEntry& e : death.relatives) {
-        json.key(e.label.empty() ? e.written() : e.written() + "@" + e.label);
+        json.key(e.writtenWithLabel());
         json.value(e.count);
     }
     json.endObject();

@@ -68,7 +68,7 @@ nlohmann::ordered_json relativeEntriesToJson(const std::vector<RelativeEntry>& r
 {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const RelativeEntry& r : relatives) {
-        list.push_back({{"path", r.label.empty() ? r.written() : r.written() + "@" + r.label}, {"count", r.count}});
+        list.push_back({{"path", r.writtenWithLabel()}, {"count", r.count}});
     }
     return list;
 }

@@ -8,16 +8,15 @@ namespace {
 
 using enum KinshipKind;
 
-std::string shown(const RelativeEntry& e) { return e.label.empty() ? e.written() : e.written() + "@" + e.label; }
-
 bool onePerson(const Kinship& r) { return isOnePerson(r); }
 
 std::string countProblem(const RelativeEntry& e, const Kinship& r)
 {
-    if (e.count < 1) return "the count of " + quotedPath(shown(e)) + " is below 1";
-    if (e.count > kMaxCount) return "the count of " + quotedPath(shown(e)) + " is above " + std::to_string(kMaxCount);
+    if (e.count < 1) return "the count of " + quotedPath(e.writtenWithLabel()) + " is below 1";
+    if (e.count > kMaxCount)
+        return "the count of " + quotedPath(e.writtenWithLabel()) + " is above " + std::to_string(kMaxCount);
     if (onePerson(r) && e.count > 1) {
-        return quotedPath(shown(e)) + " is one person: the count is 1, not " + std::to_string(e.count);
+        return quotedPath(e.writtenWithLabel()) + " is one person: the count is 1, not " + std::to_string(e.count);
     }
     return "";
 }
@@ -29,8 +28,9 @@ std::string repeatProblem(std::span<const RelativeEntry> entries, std::size_t i,
         const RelativeEntry& earlier = entries[j];
         if (earlier.path != e.path) continue;
         if (earlier.label == e.label) {
-            return quotedPath(shown(e)) + " is given twice" +
-                   (earlier.writtenAsCode != e.writtenAsCode ? " (as " + quotedPath(shown(earlier)) + ")" : "");
+            return quotedPath(e.writtenWithLabel()) + " is given twice" +
+                   (earlier.writtenAsCode != e.writtenAsCode ? " (as " + quotedPath(earlier.writtenWithLabel()) + ")"
+                                                             : "");
         }
         if (single) return quotedPath(e.written()) + " is one person: a label cannot tell two apart";
     }
@@ -46,6 +46,8 @@ bool isOnePerson(const Kinship& r)
 }
 
 std::string RelativeEntry::written() const { return writtenAsCode ? std::string(path.code()) : path.text(); }
+
+std::string RelativeEntry::writtenWithLabel() const { return label.empty() ? written() : written() + "@" + label; }
 
 RelativeEntry relativeEntry(const WrittenRelative& relative, int count)
 {
@@ -102,7 +104,7 @@ std::string entryProblem(std::span<const RelativeEntry> entries, std::size_t i, 
 {
     const RelativeEntry& e = entries[i];
     if (entryStandsAlone(e, r) && !earlierOnPath(entries, i)) return {};
-    if (!r.isAccepted()) return kinshipProblem(r, shown(e));
+    if (!r.isAccepted()) return kinshipProblem(r, e.writtenWithLabel());
     const bool countOutOfRange = e.count < 1 || e.count > kMaxCount || (onePerson(r) && e.count > 1);
     if (countOutOfRange) return countProblem(e, r);
     return repeatProblem(entries, i, onePerson(r));

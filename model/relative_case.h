@@ -24,6 +24,9 @@ struct RelativeEntry {
     // The path as written, without the label: the heir code when it was
     // written so, else its letters ("gs", "s.s.s").
     std::string written() const;
+    // The path as written with its label joined, as every output keeps it:
+    // "d.d@1"; the path alone when it has none.
+    std::string writtenWithLabel() const;
     bool operator==(const RelativeEntry&) const = default;
 };
 

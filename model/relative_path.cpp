@@ -86,13 +86,6 @@ bool addToken(std::string_view token, RelativePath& path, bool& tooLong)
     return false;
 }
 
-bool labelIsClean(std::string_view label)
-{
-    return !label.empty() && label.size() <= kMaxLabel && std::all_of(label.begin(), label.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-    });
-}
-
 // The order a chain must follow: up through parents, across to one brother or
 // sister, down through children. A link that turns back ("f.s" is a brother or
 // the deceased himself, "s.m" the deceased or a spouse) names no one surely.
@@ -133,6 +126,13 @@ std::string orderProblem(const RelativePath& path, std::string_view written)
 }
 
 }  // namespace
+
+bool labelIsClean(std::string_view label)
+{
+    return !label.empty() && label.size() <= kMaxLabel && std::all_of(label.begin(), label.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+    });
+}
 
 std::string quotedPath(std::string_view written)
 {

@@ -109,6 +109,10 @@ struct WrittenRelative {
     bool asCode = false;  // written as the heir code that names the path ("gs", not "s.s")
 };
 
+// Whether a label may follow "@": one to sixteen Latin letters, digits, '-'
+// or '_', so that it reads the same in a file, a link and a batch line.
+bool labelIsClean(std::string_view label);
+
 // A path as written, in quotes for a message, cut short (at a character's
 // boundary) if it runs long.
 std::string quotedPath(std::string_view written);

@@ -97,11 +97,7 @@ Agreement RelativesByKind::entryAgreement(std::size_t i) const
     return qismaru::agreementOf(entries_[i].path, entries_[i].count, sexGiven_);
 }
 
-std::string RelativesByKind::written(std::size_t i) const
-{
-    const RelativeEntry& e = entries_[i];
-    return e.label.empty() ? e.written() : e.written() + "@" + e.label;
-}
+std::string RelativesByKind::written(std::size_t i) const { return entries_[i].writtenWithLabel(); }
 
 bool RelativesByKind::ownPathOnly(HeirKind kind) const
 {

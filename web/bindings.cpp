@@ -82,5 +82,11 @@ EMSCRIPTEN_BINDINGS(qismaru)
         .function("laterCancelLast", &PageCase::laterCancelLast)
         .function("laterLink", &PageCase::laterLink)
         .function("laterAdd", &PageCase::laterAdd)
-        .function("removeLastLater", &PageCase::removeLastLater);
+        .function("removeLastLater", &PageCase::removeLastLater)
+        .function("relativeForm", &PageCase::relativeForm)
+        .function("relativeStep", &PageCase::relativeStep)
+        .function("relativeBack", &PageCase::relativeBack)
+        .function("relativeRestart", &PageCase::relativeRestart)
+        .function("addRelative", &PageCase::addRelative)
+        .function("removeLastRelative", &PageCase::removeLastRelative);
 }

@@ -44,11 +44,19 @@ const char* outcomeName(Calculation::Outcome outcome)
     return "unchanged";
 }
 
-// "h=1,m=1" read as qismaru-calc and the desktop's --case read their CODE=N
-// arguments, by the calculator's own reader: a count of 0 is an heir
-// absent, and what it refuses is no case. The heirs come in the order
-// written, as their buttons would have entered them.
-std::optional<std::vector<HeirEntry>> linkHeirs(const std::string& text)
+// A case of a link: the heirs of the buttons, in the order written, and
+// the relatives by path after them.
+struct LinkCase {
+    std::vector<HeirEntry> heirs;
+    std::vector<RelativeEntry> relatives;
+};
+
+// "h=1,m=1,s.s.s=2" read as qismaru-calc and the desktop's --case read their
+// CODE=N and PATH=N arguments, by the calculator's own reader: a count of 0
+// is an heir absent, and what it refuses is no case. The heirs come in the
+// order written, as their buttons would have entered them; a relative
+// written by his path ("s.s", "d.d@1") is one the relation builder adds.
+std::optional<LinkCase> linkCase(const std::string& text)
 {
     std::vector<std::string> items;
     for (std::size_t start = 0; start <= text.size();) {
@@ -58,12 +66,16 @@ std::optional<std::vector<HeirEntry>> linkHeirs(const std::string& text)
     }
     const calc::CaseInput read = calc::countsFromArguments(items);
     if (!read.ok()) return std::nullopt;
-    std::vector<HeirEntry> heirs;
-    for (const std::string& item : items) {
-        const HeirKind kind = *kindFromCode(item.substr(0, item.find('=')));
-        if (read.counts.has(kind)) heirs.push_back({kind, read.counts.of(kind)});
+    LinkCase linked;
+    for (const RelativeEntry& entry : read.relatives) {
+        const std::optional<HeirKind> kind = entry.path.kind();
+        if (entry.writtenAsCode && kind && entry.label.empty()) {
+            linked.heirs.push_back({*kind, entry.count});
+        } else {
+            linked.relatives.push_back(entry);
+        }
     }
-    return heirs;
+    return linked;
 }
 
 std::string calculationJson(const Calculation& calculation, const Positions& positions)
@@ -113,10 +125,11 @@ std::string PageCase::entries() const
                         {"counted", info.entry == EntryKind::Counted},
                         {"row", session_.state().entryRow[indexOf(heir.kind)].value_or(0)}});
     }
+    for (const Json& relative : relativeEntries()) list.push_back(relative);
     return list.dump();
 }
 
-bool PageCase::canCalculate() const { return qismaru::canCalculate(session_.state()); }
+bool PageCase::canCalculate() const { return session_.canCalculateNow(); }
 
 bool PageCase::computed() const { return session_.state().computed; }
 
@@ -135,10 +148,21 @@ void PageCase::setEstate(const std::string& estate) { session_.setEstate(estateF
 
 std::string PageCase::enterLink(const std::string& heirs, const std::string& school)
 {
-    const std::optional<std::vector<HeirEntry>> entries = linkHeirs(heirs);
-    if (!entries) return refusedJson("لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه وعدده، مثل h=1,m=1,f=1").dump();
-    const std::string refused = session_.enterHeirs(*entries, schoolFromKey(school).value_or(School::Hanafi));
+    const std::optional<LinkCase> linked = linkCase(heirs);
+    if (!linked) {
+        return refusedJson(
+                   "لا يدل هذا الرابط على مسألة: يكتب كل وارث برمزه أو بنسبه وعدده، مثل h=1,m=1,f=1 أو d=1,s.s.s=2")
+            .dump();
+    }
+    // Entered in a session of their own first, so that a relative refused
+    // leaves the case as it was.
+    CaseSession entered = session_;
+    std::string refused = entered.enterHeirs(linked->heirs, schoolFromKey(school).value_or(School::Hanafi));
+    for (std::size_t i = 0; refused.empty() && i < linked->relatives.size(); ++i) {
+        refused = entered.addRelative(linked->relatives[i]);
+    }
     if (!refused.empty()) return refusedJson(refused).dump();
+    session_ = std::move(entered);
     later_.reset();
     return Json{{"ok", true}}.dump();
 }

@@ -7,6 +7,8 @@
 
 #include "answer/case_session.h"
 #include "answer/later_death_form.h"
+#include "present/relation_builder.h"
+#include "web/page_json.h"
 
 namespace qismaru::web {
 
@@ -29,7 +31,9 @@ public:
     int cancelLast();
     void newCase();
 
-    // [{"code", "name", "count", "counted", "row"}], in the order of entry.
+    // [{"code", "name", "count", "counted", "row"}], in the order of entry:
+    // the heirs of the buttons, then the relatives by path, whose code is
+    // their path with its label ("s.s.s", "d.d@1"), named counted, row 0.
     std::string entries() const;
     bool canCalculate() const;
     bool computed() const;
@@ -46,10 +50,12 @@ public:
     // The estate as a batch line carries it, or "null" for none.
     void setEstate(const std::string& estate);
 
-    // The heirs of a link "h=1,m=1,f=1", read as the calculator reads its
-    // CODE=N arguments (h=0 is no husband), entered as their buttons would
-    // enter them under the school, in place of the case: {"ok": true} or
-    // {"ok": false, "message": "..."} with the case left as it was.
+    // The heirs of a link "h=1,m=1,f=1,s.s.s=2,d.d@1=1", read as the
+    // calculator reads its CODE=N and PATH=N arguments (h=0 is no husband),
+    // the codes entered as their buttons would enter them under the school
+    // and the paths as the relation builder adds them, in place of the case:
+    // {"ok": true} or {"ok": false, "message": "..."} with the case left as
+    // it was.
     std::string enterLink(const std::string& heirs, const std::string& school);
 
     // A .qismaru file's text opened in place of the case: {"ok": true,
@@ -81,8 +87,25 @@ public:
     std::string laterAdd();
     void removeLastLater();
 
+    // The relation builder "قريب آخر" (present/relation_builder.h), in
+    // page_relatives.cpp: relativeForm() is its state, {"path", "name",
+    // "steps": [{"letter", "caption", "offered"}], "maxCount", "canAdd",
+    // "canRemoveLast", "added": ["ثلاثة أبناء ابن ابن @1", ...]}; a step
+    // is taken by its letter ("s", "f", "mut"); addRelative() adds the
+    // relative as built to the case, {"ok": true} or {"ok": false,
+    // "message": "..."} with the case left as it was.
+    std::string relativeForm() const;
+    void relativeStep(const std::string& letter);
+    void relativeBack();
+    void relativeRestart();
+    std::string addRelative(int count, const std::string& label);
+    bool removeLastRelative();
+
 private:
+    Json relativeEntries() const;
+
     CaseSession session_;
+    RelationBuilder builder_;
     std::unique_ptr<LaterDeathForm> later_;
 };
 

@@ -73,6 +73,8 @@ TEST(RelativeCase, RefusesWhatIsNoHeirInOneLine)
         {"f=2", "'f' is one person"},
         {"f.m@1=1 f.m@2=1", "'f.m' is one person"},
         {"gs=1 s.s=1", "'s.s' is given twice (as 'gs')"},
+        {"d.d@1=1 d.d@1=2", "'d.d@1' is given twice"},
+        {"gs@x=1 s.s@x=1", "'s.s@x' is given twice (as 'gs@x')"},
         {"gm=1 m.m=1", "a grandmother whose side is not given (gm) cannot stand beside"},
         {"s.s@1=1 s.s@2=2 m.m=1 mut.d=1", ""},
     };

@@ -147,5 +147,106 @@ TEST(PageApi, TheCardsTeachTheDistantKindredByTheSchoolInForce)
     }
 }
 
+// The codes and counts of the page's entry list, as its link writes them.
+std::string entryCodes(const PageCase& page)
+{
+    std::string codes;
+    for (const json& entry : json::parse(page.entries())) {
+        codes += (codes.empty() ? "" : ",") + entry["code"].get<std::string>() + "=" +
+                 std::to_string(entry["count"].get<int>());
+    }
+    return codes;
+}
+
+TEST(PageApi, RelativesBuiltStepByStep)
+{
+    // The builder offers what the desktop's dialog offers, and the session
+    // refuses what it refuses, in the same words.
+    struct Row {
+        const char* steps;  // letters pressed, in order; a letter not offered is ignored
+        int count;
+        const char* label;
+        const char* path;        // the path as built
+        const char* name;        // as the builder names it
+        int maxCount;            // the count allowed
+        const char* refusal;     // a part of the refusal, or nothing when added
+        const char* afterwards;  // the entry list once added
+    } const rows[] = {
+        {"s s s", 2, "", "s.s.s", "ابن ابن ابن", kMaxCount, nullptr, "s.s.s=2"},
+        {"f m", 1, "", "f.m", "أم الأب", 1, nullptr, "f.m=1"},
+        {"f m", 2, "", "f.m", "أم الأب", 1, "شخص واحد", ""},
+        {"h m", 1, "", "h", "زوج", 1, nullptr, "h=1"},  // of a spouse no relative is offered
+        {"d d", 1, "1", "d.d", "بنت بنت", kMaxCount, nullptr, "d.d@1=1"},
+        {"d d", 1, "two lines", "d.d", "بنت بنت", kMaxCount, "علامة الفرع", ""},
+        {"", 1, "", "", "اختر صلته بالميت", kMaxCount, "اختر صلته", ""},
+    };
+    for (const Row& row : rows) {
+        PageCase page;
+        std::string letters = row.steps;
+        for (std::size_t at = 0; at < letters.size();) {
+            const std::size_t space = std::min(letters.find(' ', at), letters.size());
+            page.relativeStep(letters.substr(at, space - at));
+            at = space + 1;
+        }
+        const json form = json::parse(page.relativeForm());
+        EXPECT_EQ(form["path"], row.path) << row.steps;
+        EXPECT_NE(form["name"].get<std::string>().find(row.name), std::string::npos)
+            << row.steps << ": " << form["name"];
+        EXPECT_EQ(form["maxCount"], row.maxCount) << row.steps;
+        const json added = json::parse(page.addRelative(row.count, row.label));
+        EXPECT_EQ(added["ok"], row.refusal == nullptr) << row.steps;
+        if (row.refusal) {
+            EXPECT_NE(added["message"].get<std::string>().find(row.refusal), std::string::npos) << added["message"];
+        }
+        EXPECT_EQ(entryCodes(page), row.afterwards) << row.steps;
+    }
+
+    PageCase page;
+    page.enterLink("d=1", "hanafi");
+    for (const char* letter : {"s", "s", "s"}) page.relativeStep(letter);
+    EXPECT_EQ(json::parse(page.addRelative(2, ""))["ok"], true);
+    EXPECT_NE(json::parse(page.addRelative(1, ""))["message"].get<std::string>().find("سبق إدخال"), std::string::npos);
+    EXPECT_EQ(json::parse(page.relativeForm())["added"], json::array({"ابنا ابن ابن"}));
+    EXPECT_TRUE(page.removeLastRelative());
+    EXPECT_EQ(entryCodes(page), "d=1");
+    page.addRelative(2, "");
+    // A case of relatives by path is the same case as the batch line that writes them.
+    page.calculate();
+    EXPECT_EQ(page.view(), viewOfLine(R"({"counts":{"d":1,"s.s.s":2}})"));
+    EXPECT_FALSE(json::parse(page.relativeForm())["canAdd"]);
+}
+
+TEST(PageApi, LinksWithRelativesByPath)
+{
+    struct Row {
+        const char* link;
+        const char* entered;  // the entry list, or nothing when refused
+        const char* refusal;  // a part of the refusal
+    } const rows[] = {
+        {"d=1,s.s.s=2", "d=1,s.s.s=2", ""},
+        {"s.s.s=2,d=1", "d=1,s.s.s=2", ""},  // the buttons' heirs come first, as on the page
+        {"h=1,d.d@1=1,d.d@2=2", "h=1,d.d@1=1,d.d@2=2", ""},
+        {"gs@1=1,gs@2=1", "gs@1=1,gs@2=1", ""},
+        {"s.s=1,m.m=1,s.s.s=0", "s.s=1,m.m=1", ""},
+        {"s.s.s=1,s.s.s=2", nullptr, "لا يدل"},
+        {"h.m=1", nullptr, "لا يدل"},
+        {"s.x=1", nullptr, "لا يدل"},
+        {"gs=1,s.s=1", nullptr, "لا يدل"},
+    };
+    for (const Row& row : rows) {
+        PageCase page;
+        page.enterLink("m=1", "hanafi");
+        const json entered = json::parse(page.enterLink(row.link, "hanafi"));
+        EXPECT_EQ(entered["ok"], row.entered != nullptr) << row.link;
+        if (row.entered) {
+            EXPECT_EQ(entryCodes(page), row.entered) << row.link;
+            EXPECT_TRUE(page.canCalculate()) << row.link;
+            continue;
+        }
+        EXPECT_NE(entered["message"].get<std::string>().find(row.refusal), std::string::npos) << row.link;
+        EXPECT_EQ(entryCodes(page), "m=1") << row.link;
+    }
+}
+
 }  // namespace
 }  // namespace qismaru::web

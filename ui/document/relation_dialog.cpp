@@ -12,8 +12,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "present/relative_names.h"
-#include "present/result_table.h"
 #include "ui/document/case_document.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/qt_text.h"
@@ -24,47 +22,7 @@ namespace {
 
 constexpr int kStepColumns = 4;
 
-// Each step outwards, as the user reads it: who of the person reached so far.
-struct StepCaption {
-    Link link;
-    const char* caption;
-};
-
-constexpr StepCaption kSteps[] = {
-    {Link::Son, "ابن"},
-    {Link::Daughter, "بنت"},
-    {Link::Father, "أب"},
-    {Link::Mother, "أم"},
-    {Link::FullBrother, "أخ شقيق"},
-    {Link::ConsanguineBrother, "أخ لأب"},
-    {Link::UterineBrother, "أخ لأم"},
-    {Link::FullSister, "أخت شقيقة"},
-    {Link::ConsanguineSister, "أخت لأب"},
-    {Link::UterineSister, "أخت لأم"},
-    {Link::Husband, "زوج"},
-    {Link::Wife, "زوجة"},
-    {Link::Emancipator, "المعتِق"},
-};
-
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-// Whether the path with one step more names someone a case may hold: read
-// as the notation reads it, and a relative of the deceased or an agnate of
-// his emancipator.
-bool offered(RelativePath path, Link link)
-{
-    if (!path.add(link)) return false;
-    const PathReading read = readRelative(path.text());
-    return read.relative && kinshipOf(path).isAccepted();
-}
-
-// As a list of heirs names them, counted: "ثلاثة أبناء ابن ابن @1".
-QString countedName(const RelativeEntry& entry, bool uterineSexGiven)
-{
-    std::string name = countedRelatives(entry.path, entry.count, uterineSexGiven);
-    if (!entry.label.empty()) name += " @" + entry.label;
-    return fromStd(name);
-}
 
 }  // namespace
 
@@ -89,7 +47,7 @@ QWidget* RelationDialog::createSteps()
     auto* box = new QGroupBox("ال&صلة بالميت، خطوة خطوة", this);
     auto* grid = new QGridLayout(box);
     int place = 0;
-    for (const StepCaption& s : kSteps) {
+    for (const RelationStep& s : relationSteps()) {
         auto* button = new QPushButton(s.caption, box);
         button->setObjectName(design::kRelationStepPrefix + fromView(letterOf(s.link)));
         button->setAutoDefault(false);
@@ -175,33 +133,29 @@ QLayout* RelationDialog::createAdded()
     return layout;
 }
 
-RelativeEntry RelationDialog::entry() const { return {path_, false, count_->value(), label_->text().toStdString()}; }
+RelativeEntry RelationDialog::entry() const { return builder_.entry(count_->value(), label_->text().toStdString()); }
 
 void RelationDialog::step(Link link)
 {
-    if (!offered(path_, link)) return;
-    path_.add(link);
-    showPath();
+    if (builder_.step(link)) showPath();
 }
 
 void RelationDialog::back()
 {
-    if (path_.empty()) return;
-    RelativePath shorter;
-    for (int i = 0; i + 1 < path_.size(); ++i) shorter.add(path_[i]);
-    path_ = shorter;
+    if (path().empty()) return;
+    builder_.back();
     showPath();
 }
 
 void RelationDialog::restart()
 {
-    path_ = {};
+    builder_.restart();
     showPath();
 }
 
 void RelationDialog::add()
 {
-    if (path_.empty()) return;
+    if (path().empty()) return;
     const std::string refused = document_.addRelative(entry());
     say(fromStd(refused));
     if (!refused.empty()) return;
@@ -220,14 +174,11 @@ void RelationDialog::showPath()
 {
     say({});
     const bool sexGiven = uterineSexGiven(document_.session().allRelatives());
-    name_->setText(path_.empty() ? "اختر صلته بالميت: ابن، بنت، أب، أم، أخ، أخت، زوج، زوجة، المعتِق"
-                                 : fromStd(relativeRowName({path_, false, 1, ""}, sexGiven, TableMedium::Screen)));
-    for (const auto& [link, button] : steps_) button->setEnabled(offered(path_, link));
-    back_->setEnabled(!path_.empty());
-    restart_->setEnabled(!path_.empty());
-    // Of one person (the father, a grandmother, the husband) the count is one.
-    const bool one = !path_.empty() && isOnePerson(kinshipOf(path_));
-    count_->setMaximum(one ? 1 : kMaxCount);
+    name_->setText(fromStd(builder_.name(sexGiven)));
+    for (const auto& [link, button] : steps_) button->setEnabled(builder_.offers(link));
+    back_->setEnabled(!path().empty());
+    restart_->setEnabled(!path().empty());
+    count_->setMaximum(builder_.maxCount());
     showCommands();
 }
 
@@ -235,7 +186,7 @@ void RelationDialog::showPath()
 void RelationDialog::showCommands()
 {
     const bool open = !document_.session().state().computed;
-    add_->setEnabled(open && !path_.empty());
+    add_->setEnabled(builder_.mayAdd(!open));
     removeLast_->setEnabled(open && !document_.session().relativesByPath().empty());
 }
 
@@ -244,7 +195,7 @@ void RelationDialog::showAdded()
     const std::vector<RelativeEntry>& relatives = document_.session().relativesByPath();
     const bool sexGiven = uterineSexGiven(document_.session().allRelatives());
     added_->clear();
-    for (const RelativeEntry& relative : relatives) added_->addItem(countedName(relative, sexGiven));
+    for (const RelativeEntry& relative : relatives) added_->addItem(fromStd(addedRelativeName(relative, sexGiven)));
     showCommands();
 }
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "model/relative_case.h"
+#include "present/relation_builder.h"
 
 class QLabel;
 class QLineEdit;
@@ -30,7 +30,7 @@ class RelationDialog : public QDialog {
 public:
     RelationDialog(CaseDocument& document, QWidget* parent = nullptr);
 
-    const RelativePath& path() const { return path_; }
+    const RelativePath& path() const { return builder_.path(); }
 
     // The commands of the controls, callable by tests as a press.
     void step(Link link);
@@ -44,14 +44,15 @@ private:
     QLayout* createRelative();
     QLayout* createAdded();
     RelativeEntry entry() const;
-    // The name, the steps offered and the count allowed for the path as built.
+    // The name, the steps offered and the count allowed for the path as built
+    // (present/relation_builder.h decides them, for the web page too).
     void showPath();
     void showAdded();
     void showCommands();
     void say(const QString& problem);
 
     CaseDocument& document_;
-    RelativePath path_;
+    RelationBuilder builder_;
     std::vector<std::pair<Link, QPushButton*>> steps_;
     QLabel* name_ = nullptr;
     QPushButton* back_ = nullptr;

@@ -36,7 +36,10 @@
     const computed = pageCase.computed();
     for (const button of $('heir-buttons').children) button.disabled = computed;
     $('calculate').disabled = !pageCase.canCalculate();
-    $('cancel-last').disabled = computed || entries.length === 0;
+    // Cancel last withdraws an heir of the buttons; a relative by path is
+    // withdrawn in the relation builder.
+    $('cancel-last').disabled = computed || !entries.some((entry) => entry.row > 0);
+    $('add-relative').disabled = computed;
     return entries;
   }
 
@@ -423,6 +426,7 @@
     $('estate-cancel').addEventListener('click', () => $('estate-dialog').close());
     $('estate-none').addEventListener('click', () => estateChosen(null, null));
     $('help-button').addEventListener('click', openHelp);
+    qismaruRelatives.connect({ pageCase, changed: showEntries });
     qismaruLaterDeaths.connect({ pageCase, tell, typedCount, answered: () => (showEntries(), showAnswer()) });
     window.addEventListener('hashchange', () => {
       if (mayLeaveCase()) openLinkedCase();
