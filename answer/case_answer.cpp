@@ -1,7 +1,9 @@
 #include "answer/case_answer.h"
 
+#include "answer/waiting_answer.h"
 #include "estate/combined_report.h"
 #include "present/positions_text.h"
+#include "present/waiting_sentences.h"
 
 namespace qismaru {
 
@@ -58,6 +60,12 @@ ResultTable CaseAnswer::table(TableMedium medium) const
 
 std::vector<SolutionStep> CaseAnswer::solution() const
 {
+    if (waiting && trace) {
+        const bool known = recorded && recorded->payout;
+        return waitingSteps(waitingCaseOf(question), *waiting, known ? &recorded->outcome : nullptr,
+                            known ? &*recorded->payout : nullptr);
+    }
+    if (together && trace) return togetherSteps(*question.together, *together, positions().school);
     if (!divided() || !trace) return {};
     if (byPath) return solutionSteps(relatives(), *byPath, *trace, *kindredTrace);
     return solutionSteps(counts(), *computation, *trace);
@@ -68,6 +76,7 @@ std::string CaseAnswer::heirsLine() const { return byPath ? caseHeirsLine(relati
 std::string CaseAnswer::solutionText() const
 {
     std::vector<SolutionStep> first = solution();
+    if (waiting || together) return solutionBody(waitingHeirsLine(question), first);
     if (byPath) return qismaru::solutionText(relatives(), first);
     if (!joined()) return qismaru::solutionText(counts(), first);
     std::vector<std::vector<SolutionStep>> solutions{std::move(first)};
@@ -138,11 +147,15 @@ CaseAnswer answerCase(CaseQuestion question, Detail detail)
     const CaseQuestion& asked = answer.question;
     if (asked.together) {
         answer.together = divideDiedTogether(*asked.together, asked.positions);
+        if (detail == Detail::Steps) answer.trace = std::make_shared<DecisionTrace>();
         return answer;
     }
     if (asked.waits()) {
-        answer.waiting =
-            divideWaiting({asked.counts, asked.unborn, asked.missing, asked.unclear, false}, asked.positions);
+        answer.waiting = divideWaiting(waitingCaseOf(asked), asked.positions);
+        // Its solution is told from the division: the trace only says it is asked for.
+        if (detail == Detail::Steps) answer.trace = std::make_shared<DecisionTrace>();
+        if (asked.estate) answer.waitingSettlement = estate::settleWaiting(*asked.estate, *answer.waiting);
+        if (!asked.outcome.empty()) answer.recorded = recordOutcome(answer);
         return answer;
     }
     if (answer.question.byPath) return answerByPath(std::move(answer), detail);

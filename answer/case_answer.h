@@ -16,6 +16,7 @@
 #include "estate/combined_settlement.h"
 #include "estate/estate_report.h"
 #include "estate/settlement.h"
+#include "estate/waiting_settlement.h"
 #include "model/heir_kind.h"
 #include "model/positions.h"
 #include "present/result_table.h"
@@ -44,8 +45,23 @@ struct CaseQuestion {
     // Those who died together, in an unknown order: a question of its own,
     // each death with his living heirs, and `counts` empty.
     std::optional<DiedTogether> together{};
+    // The outcome of what waits once it is known, named as the division
+    // names it ("1m", "alive", "male", ...): "" while it waits.
+    std::string outcome{};
 
     bool waits() const { return unborn || missing || unclear; }
+};
+
+// The outcome of a case that waits, recorded once it is known: its division
+// (also one beyond those provided for: three children under the Hanafi
+// one), what the reserve pays to whom, and, with an estate, its money.
+struct RecordedOutcome {
+    std::string name;
+    bool fits = false;  // the name is an outcome of what waits
+    WaitingProblem problem = WaitingProblem::None;
+    WaitingOutcome outcome;
+    std::optional<ReservePayout> payout;
+    std::optional<estate::OutcomeAmounts> amounts;
 };
 
 // How much of the answer is worked out: its figures alone, as a batch asks
@@ -86,6 +102,11 @@ struct CaseAnswer {
     // A case that waits: what each heir is given now, the reserve and each
     // outcome's division, in place of `computation`, which it has none of.
     std::optional<WaitingDivision> waiting;
+    // Its estate in money, when one is given: each heir's amount now, the
+    // reserve, and each outcome's amounts.
+    std::optional<estate::WaitingSettlement> waitingSettlement;
+    // Its outcome, when the question records one.
+    std::optional<RecordedOutcome> recorded;
     // Those who died together: each death's own property divided.
     std::optional<TogetherDivision> together;
 

@@ -41,10 +41,11 @@ void writeLaterDeaths(std::ostream& out, const CaseAnswer& answer)
 void writeAnswerText(std::ostream& out, const CaseAnswer& answer)
 {
     out << positionsLine(answer.positions()) << '\n';
-    if (answer.waiting) {
-        writeWaitingText(out, answer);
-    } else if (answer.together) {
-        writeTogetherText(out, answer);
+    if (answer.waiting || answer.together) {
+        if (answer.waiting) writeWaitingText(out, answer);
+        if (answer.together) writeTogetherText(out, answer);
+        // The solution after the tables: it tells how each figure came to be.
+        if (answer.explained()) out << '\n' << answer.solutionText();
     } else if (answer.successive) {
         writeLaterDeaths(out, answer);
     } else {

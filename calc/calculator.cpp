@@ -51,6 +51,10 @@ CaseInput oneCaseInput(const CalcOptions& options)
     if (options.spouseReturn) input.spouseReturn.reset();
     if (options.noReturn) input.noReturn.reset();
     if (options.kindredMethod) input.kindredMethod.reset();
+    // An outcome named here is recorded for the case, the file's too.
+    if (options.waiting.outcome) input.outcome = *options.waiting.outcome;
+    if (!input.outcome.empty() && !input.unborn && !input.missing && !input.unclear)
+        input.error = "--outcome is recorded for an unborn child, missing heirs or a khuntha";
     EstateRequest estate = estateFromOptions(options.estate);
     if (!estate.ok()) input.error = std::move(estate.error);
     if (estate.inputs) input.estate = std::move(estate.inputs);
@@ -164,10 +168,10 @@ int runCalculator(const CalcOptions& options, std::istream& in, std::ostream& ou
     const Positions positions{*school, options.spouseReturn, options.noReturn, *method};
     if (options.form == OutputForm::Batch) {
         if (!options.caseArguments.empty() || options.caseFile || options.estate.anyGiven() ||
-            options.waiting.anyGiven()) {
+            options.waiting.anyGiven() || options.waiting.outcome) {
             writeErrorLine(err,
                            "--batch reads its cases, and their estates, from standard input; give no CODE=N "
-                           "arguments, --case-file, --estate, --unborn, --missing or --khuntha");
+                           "arguments, --case-file, --estate, --unborn, --missing, --khuntha or --outcome");
             return kExitBadInput;
         }
         return runBatch(in, out, err, fields, options.explain, positions);

@@ -273,6 +273,12 @@ void readTogether(const estate::JsonDocument& line, const json& value, CaseBuild
     if (!why.empty()) builder.refuse(std::move(why));
 }
 
+void readOutcome(const estate::JsonDocument&, const json& value, CaseBuilder& builder)
+{
+    std::string why = readOutcomeMember(value, builder.input().outcome);
+    if (!why.empty()) builder.refuse(std::move(why));
+}
+
 constexpr LineKey kLineKeys[] = {
     {"counts", readCountsMember},
     {"later", readLaterMember},
@@ -285,6 +291,7 @@ constexpr LineKey kLineKeys[] = {
     {"missing", readWaitingMember<MissingHeirs, &CaseInput::missing, readMissingMember>},
     {"khuntha", readWaitingMember<UnclearHeirs, &CaseInput::unclear, readKhunthaMember>},
     {"together", readTogether},
+    {"outcome", readOutcome},
 };
 
 const LineKey* lineKeyNamed(std::string_view name)

@@ -49,6 +49,7 @@ struct CaseInput {
     std::optional<MissingHeirs> missing{};
     std::optional<UnclearHeirs> unclear{};
     std::optional<DiedTogether> together{};
+    std::string outcome{};  // the outcome of what waits, once known and recorded
 
     bool ok() const { return error.empty(); }
 };

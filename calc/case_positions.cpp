@@ -29,8 +29,8 @@ PositionsChoice positionsFor(const CaseInput& input, const Positions& defaults)
 
 CaseQuestion questionOf(const CaseInput& input, const Positions& positions)
 {
-    return {input.counts, positions,    input.estate,  input.later,   input.relatives,
-            input.byPath, input.unborn, input.missing, input.unclear, input.together};
+    return {input.counts, positions,     input.estate,  input.later,    input.relatives, input.byPath,
+            input.unborn, input.missing, input.unclear, input.together, input.outcome};
 }
 
 std::string schoolKeys()

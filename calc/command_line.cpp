@@ -96,6 +96,10 @@ void addWaitingOptions(CLI::App& app, WaitingOptions& waiting)
         ->type_name("PATH[=N]");
     app.add_flag("--khuntha-hopeless", waiting.khunthaHopeless,
                  "The khuntha's sex is not hoped to become clear (the Hanbali half of the two estimates)");
+    app.add_option("--outcome", waiting.outcome,
+                   "Once known, the outcome of what waits: none, 1m, 1f, 1m+1f, ...; alive, dead; male, female "
+                   "(several joined by +): the final division and what the reserve pays to whom")
+        ->type_name("NAME");
 }
 
 void addEstateOptions(CLI::App& app, EstateOptions& estate)

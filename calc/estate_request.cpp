@@ -67,6 +67,12 @@ CaseInput caseFromFile(const std::string& path)
     input.counts = countsOf(reading.file->heirs);
     input.estate = reading.file->estate;
     for (const estate::LaterDeathEntry& later : reading.file->later) input.later.push_back(estate::laterDeathOf(later));
+    if (const std::optional<estate::WaitingEntry>& waiting = reading.file->waiting) {
+        input.unborn = waiting->unborn;
+        input.missing = waiting->missing;
+        input.unclear = waiting->unclear;
+        input.outcome = waiting->outcome;
+    }
     // Relatives by path make it a case by path, the buttons' heirs first.
     if (!reading.file->relatives.empty()) {
         input.relatives = estate::entriesOfHeirs(reading.file->heirs);

@@ -19,6 +19,7 @@ const char* stepName(StepType type)
     case StepType::Named: return "named";
     case StepType::School: return "school";
     case StepType::Kindred: return "kindred";
+    case StepType::Waiting: return "waiting";
     }
     return "";
 }
@@ -111,7 +112,8 @@ void writeFields(JsonWriter& json, const SolutionStep& s)
         return;
     case StepType::Named: return;
     case StepType::School: writeSchoolRule(json, s); return;
-    case StepType::Kindred: return;
+    case StepType::Kindred:
+    case StepType::Waiting: return;
     }
 }
 

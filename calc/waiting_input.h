@@ -8,19 +8,21 @@
 #include "calc/later_deaths_input.h"
 #include "engine/died_together.h"
 #include "engine/waiting_case.h"
+#include "files/waiting_entries.h"
 
 namespace qismaru::calc {
 
 struct CaseInput;
 
-// The members of a batch line that ask for a case that waits, each read
-// whole; every reader returns why the member is refused, or "".
-//   "unborn":  {"as": "s", "most": 2}                 a child not yet born
-//   "missing": {"path": "s", "count": 1}              heirs whose life is unknown
-//   "khuntha": {"as": "s", "count": 1, "hope": true}  heirs whose sex is not clear
-std::string readUnbornMember(const nlohmann::json& value, std::optional<UnbornChild>& unborn);
-std::string readMissingMember(const nlohmann::json& value, std::optional<MissingHeirs>& missing);
-std::string readKhunthaMember(const nlohmann::json& value, std::optional<UnclearHeirs>& unclear);
+// The members of a batch line that ask for a case that waits are read as a
+// case file reads them (files/waiting_entries.h).
+using estate::readKhunthaMember;
+using estate::readMissingMember;
+using estate::readUnbornMember;
+
+// "outcome": "1m": the outcome of what waits, once known (its name as the
+// division names it; whether it fits the case is the answer's to judge).
+std::string readOutcomeMember(const nlohmann::json& value, std::string& outcome);
 
 // "together": {"deaths": [{"name": "A", "counts": {...}}, ...],
 //              "relations": {"A": {"B": "b"}, ...}}
@@ -36,6 +38,7 @@ struct WaitingOptions {
     std::optional<std::string> missing{};     // --missing P[=N]
     std::optional<std::string> khuntha{};     // --khuntha P[=N]
     bool khunthaHopeless = false;             // --khuntha-hopeless
+    std::optional<std::string> outcome{};     // --outcome NAME, also beside --case-file
 
     bool anyGiven() const { return unborn || unbornMost || missing || khuntha || khunthaHopeless; }
 };

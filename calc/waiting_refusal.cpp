@@ -1,5 +1,6 @@
 #include "calc/case_json.h"
 #include "calc/waiting_json.h"
+#include "present/utf8_text.h"
 
 namespace qismaru::calc {
 
@@ -63,6 +64,20 @@ std::string waitingRefusalText(const CaseAnswer& answer)
         const std::string why = waitingProblemText(d.problem, answer.positions());
         return d.problemOutcome.empty() ? why : "in the outcome '" + d.problemOutcome + "': " + why;
     }
+    if (answer.recorded && !answer.recorded->fits && answer.waiting->atOnce()) {
+        return "the khuntha is settled at once under the " + std::string(schoolInfo(answer.positions().school).key) +
+               " school: no outcome waits to be recorded";
+    }
+    if (answer.recorded && !answer.recorded->fits) {
+        std::string names;
+        for (const WaitingOutcome& o : answer.waiting->outcomes) names += (names.empty() ? "" : " ") + o.name;
+        return "the outcome '" + std::string(cutAtCharacter(answer.recorded->name, kEchoedBytes)) +
+               "' is not one of what waits (" + (names.empty() ? "male female" : names) + ", ...)";
+    }
+    if (answer.recorded && answer.recorded->problem != WaitingProblem::None) {
+        return "in the outcome '" + answer.recorded->name +
+               "': " + waitingProblemText(answer.recorded->problem, answer.positions());
+    }
     if (answer.together && answer.together->refusal.refused()) {
         const TogetherRefusal& r = answer.together->refusal;
         const std::string why = togetherProblemText(r.problem, answer.positions());
@@ -75,6 +90,7 @@ std::string waitingRefusalText(const CaseAnswer& answer)
 bool waitingBeyondExactRange(const CaseAnswer& answer)
 {
     return (answer.waiting && answer.waiting->problem == WaitingProblem::BeyondExactRange) ||
+           (answer.recorded && answer.recorded->problem == WaitingProblem::BeyondExactRange) ||
            (answer.together && answer.together->refusal.problem == TogetherProblem::BeyondExactRange);
 }
 

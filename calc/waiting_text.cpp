@@ -4,7 +4,9 @@
 #include <array>
 #include <string>
 
+#include "estate/estate_report.h"
 #include "present/heir_names.h"
+#include "present/waiting_names.h"
 
 namespace qismaru::calc {
 
@@ -12,106 +14,92 @@ namespace {
 
 constexpr std::string_view kNoHeir = "بلا وارث من المذكورين";
 
-// One, two or more, masculine or feminine: "مفقود", "مفقودتان", "أحياء".
-std::string agreeing(Agreement a, const std::array<std::string_view, 6>& words)
-{
-    const std::size_t number = a.persons == 1 ? 0 : a.persons == 2 ? 1 : 2;
-    return std::string(words[number + (a.feminine ? 3 : 0)]);
-}
-
-std::string claimantName(const Claimant& c, const WaitingCase& wait)
-{
-    switch (c.role) {
-    case ClaimantRole::Present: return countedHeirs(c.kind, c.count);
-    case ClaimantRole::Unborn: return "الحمل";
-    case ClaimantRole::Missing:
-        return countedHeirs(c.kind, c.count) + " (" +
-               agreeing(agreementOf(c.kind, c.count),
-                        {"مفقود", "مفقودان", "مفقودون", "مفقودة", "مفقودتان", "مفقودات"}) +
-               ")";
-    case ClaimantRole::Unclear: {
-        const std::optional<HeirKind> woman = wait.unclear->as.asWoman;
-        const bool alike = woman && *woman == c.kind;
-        return countedHeirs(c.kind, 1) + (woman && !alike ? " أو " + countedHeirs(*woman, 1) : "") + " (خنثى مشكل)";
+// The amounts of the estate, when one is given.
+class Money {
+public:
+    explicit Money(const CaseAnswer& answer)
+        : s_(answer.waitingSettlement && answer.waitingSettlement->divided ? &*answer.waitingSettlement : nullptr)
+    {
     }
-    }
-    return "";
-}
+    bool given() const { return s_ != nullptr; }
+    const estate::WaitingSettlement& settlement() const { return *s_; }
+    std::string text(estate::Minor minor) const { return estate::amountText(minor, s_->inputs.decimals); }
 
-std::string birthText(const OutcomeKey& key)
-{
-    if (key.males == 0 && key.females == 0) return "الحمل: لا يولد حيًّا";
-    const auto sex = [](int n, std::string_view one, std::string_view two, std::string_view many) {
-        return n == 1 ? std::string(one) : n == 2 ? std::string(two) : std::to_string(n) + " " + std::string(many);
-    };
-    std::string text = "الحمل: ";
-    if (key.males > 0) text += sex(key.males, "ذكر", "ذكران", "ذكور");
-    if (key.males > 0 && key.females > 0) text += " و";
-    if (key.females > 0) text += sex(key.females, "أنثى", "أنثيان", "إناث");
-    return text;
-}
+private:
+    const estate::WaitingSettlement* s_;
+};
 
-std::string_view sexWord(bool man) { return man ? "ذكر" : "أنثى"; }
-
-// "male+female" as the books say it: "ذكر وأنثى".
-std::string sexesText(std::string_view name)
-{
-    std::string text;
-    for (std::size_t at = 0; at < name.size();) {
-        const std::size_t plus = std::min(name.find('+', at), name.size());
-        text += (at == 0 ? "" : " و") + std::string(sexWord(name.substr(at, plus - at) == "male"));
-        at = plus + 1;
-    }
-    return text;
-}
-
-std::string unclearText(const WaitingCase& wait, UnclearRule rule, const OutcomeKey& key)
-{
-    if (rule == UnclearRule::Worse) return "الخنثى بأسوأ حاليه";
-    if (rule == UnclearRule::Half) return "الخنثى بنصف نصيبيه";
-    std::string text = wait.unclear->count == 1 ? "الخنثى: " : "الخناثى: ";
-    for (int i = 0; i < wait.unclear->count; ++i) {
-        text += i == 0 ? "" : " و";
-        text += sexWord((key.unclearMen >> i & 1u) != 0);
-    }
-    return text;
-}
-
-// The outcome as a teacher says it, then its name as the JSON writes it.
-std::string outcomeHeading(const WaitingCase& wait, UnclearRule rule, const WaitingOutcome& o)
-{
-    static constexpr std::array<std::string_view, 6> kAlive{"حي", "حيان", "أحياء", "حية", "حيتان", "أحياء"};
-    static constexpr std::array<std::string_view, 6> kDead{"ميت", "ميتان", "أموات", "ميتة", "ميتتان", "أموات"};
-    std::string text;
-    const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : "، ") + part; };
-    if (wait.unborn) add(birthText(o.key));
-    if (wait.missing) {
-        const Agreement a = agreementOf(wait.missing->relation.kind, wait.missing->count);
-        add(agreeing(a, {"المفقود", "المفقودان", "المفقودون", "المفقودة", "المفقودتان", "المفقودات"}) + " " +
-            agreeing(a, o.key.alive ? kAlive : kDead));
-    }
-    if (wait.unclear) add(unclearText(wait, rule, o.key));
-    return text + " (" + o.name + ")";
-}
-
+// With an estate, each line has the amount beside the fraction, and in an
+// outcome what the reserve then pays (or is owed back: more children than
+// were provided for).
 void writeShares(std::ostream& out, const WaitingDivision& d, const WaitingCase& wait,
-                 const std::vector<Fraction>& shares, const Fraction& noHeir)
+                 const std::vector<Fraction>& shares, const Fraction& noHeir, const Money& money,
+                 const estate::ClaimantsAmounts* amounts = nullptr, const estate::OutcomeAmounts* outcome = nullptr)
 {
     for (std::size_t i = 0; i < d.claimants.size(); ++i) {
-        out << claimantName(d.claimants[i], wait) << " | " << shares[i].text() << '\n';
+        out << claimantName(d.claimants[i], wait) << " | " << shares[i].text();
+        if (amounts) out << " | " << money.text(amounts->claimants[i].amount);
+        if (outcome) out << " | " << money.text(outcome->fromReserve[i]);
+        out << '\n';
     }
-    if (!noHeir.isZero()) out << kNoHeir << " | " << noHeir.text() << '\n';
+    if (noHeir.isZero()) return;
+    out << kNoHeir << " | " << noHeir.text();
+    if (amounts) out << " | " << money.text(amounts->undistributed);
+    if (outcome) out << " | " << money.text(outcome->toNoHeirFromReserve);
+    out << '\n';
 }
 
-// How many children the reserve is held for, and on what terms.
-std::string provisionText(const UnbornProvision& p)
+}  // namespace
+
+namespace {
+
+void writeClaimsText(std::ostream& out, const estate::WaitingSettlement& s)
 {
-    if (p.waitsForBirth) return "تُوقف القسمة حتى يولد الحمل، ويُعطى من طلب ما لا شك فيه";
-    if (p.noLimit) return "لا حد لعدد الحمل، فلا يُعطى الآن من يشاركه في التعصيب";
-    const std::string children = p.children == 1   ? "الحمل واحدًا"
-                                 : p.children == 2 ? "الحمل اثنين"
-                                                   : "عدد الحمل " + std::to_string(p.children);
-    return "يُقدَّر " + children + (p.guarantor ? "، ويؤخذ ممن يُعطى الآن ضمين" : "");
+    for (const estate::AmountLine& line : estate::claimLines(s.inputs, s.claims, estate::DigitGrouping::Refused))
+        out << line.label << " | " << line.amount << '\n';
+    out << '\n';
+}
+
+void writeOutcomesText(std::ostream& out, const WaitingDivision& d, const WaitingCase& wait, const Money& money)
+{
+    const auto amounts = [&money](std::size_t i) { return money.given() ? &money.settlement().outcomes[i] : nullptr; };
+    const std::string columns = money.given() ? "الوارث | نصيبه | المبلغ | من الموقوف\n" : "";
+    if (d.atOnce()) {
+        const std::vector<Estimate>& estimates = d.outcomes.front().estimates;
+        for (std::size_t i = 0; i < estimates.size(); ++i) {
+            out << "\nتقدير الخنثى: " << sexesText(estimates[i].name) << " (" << estimates[i].name << ")\n";
+            if (money.given()) out << "الوارث | نصيبه | المبلغ\n";
+            writeShares(out, d, wait, estimates[i].shares, estimates[i].noHeir, money, amounts(i));
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < d.outcomes.size(); ++i) {
+        const WaitingOutcome& o = d.outcomes[i];
+        out << '\n' << outcomeHeading(wait, d.unclearRule, o) << '\n' << columns;
+        writeShares(out, d, wait, o.shares, o.noHeir, money, amounts(i), amounts(i));
+    }
+}
+
+// The outcome once known: each heir's final share and what the reserve
+// pays him, in fractions and, with an estate, in money.
+void writeRecordedText(std::ostream& out, const WaitingDivision& d, const WaitingCase& wait, const RecordedOutcome& r,
+                       const Money& money)
+{
+    out << "\nعُلم الحال: " << outcomeHeading(wait, d.unclearRule, r.outcome) << '\n';
+    out << (r.amounts ? "الوارث | نصيبه | من الموقوف | المبلغ | من الموقوف\n" : "الوارث | نصيبه | من الموقوف\n");
+    for (std::size_t i = 0; i < d.claimants.size(); ++i) {
+        out << claimantName(d.claimants[i], wait) << " | " << r.outcome.shares[i].text() << " | "
+            << r.payout->toClaimant[i].text();
+        if (r.amounts)
+            out << " | " << money.text(r.amounts->claimants[i].amount) << " | "
+                << money.text(r.amounts->fromReserve[i]);
+        out << '\n';
+    }
+    if (r.outcome.noHeir.isZero()) return;
+    out << kNoHeir << " | " << r.outcome.noHeir.text() << " | " << r.payout->toNoHeir.text();
+    if (r.amounts)
+        out << " | " << money.text(r.amounts->undistributed) << " | " << money.text(r.amounts->toNoHeirFromReserve);
+    out << '\n';
 }
 
 }  // namespace
@@ -121,21 +109,18 @@ void writeWaitingText(std::ostream& out, const CaseAnswer& answer)
     const CaseQuestion& q = answer.question;
     const WaitingCase wait{q.counts, q.unborn, q.missing, q.unclear, false};
     const WaitingDivision& d = *answer.waiting;
-    out << "الوارث | يعطى الآن\n";
-    writeShares(out, d, wait, d.given, d.noHeir);
-    out << "موقوف | " << d.reserve.text() << '\n';
-    if (q.unborn) out << provisionText(d.provision) << '\n';
-    if (d.atOnce()) {
-        for (const Estimate& e : d.outcomes.front().estimates) {
-            out << "\nتقدير الخنثى: " << sexesText(e.name) << " (" << e.name << ")\n";
-            writeShares(out, d, wait, e.shares, e.noHeir);
-        }
-        return;
-    }
-    for (const WaitingOutcome& o : d.outcomes) {
-        out << '\n' << outcomeHeading(wait, d.unclearRule, o) << '\n';
-        writeShares(out, d, wait, o.shares, o.noHeir);
-    }
+    const Money money(answer);
+    const estate::ClaimantsAmounts* given = money.given() ? &money.settlement().given : nullptr;
+    if (given) writeClaimsText(out, money.settlement());
+    out << (given ? "الوارث | يعطى الآن | المبلغ\n" : "الوارث | يعطى الآن\n");
+    writeShares(out, d, wait, d.given, d.noHeir, money, given);
+    out << "موقوف | " << d.reserve.text();
+    if (given) out << " | " << money.text(money.settlement().reserve);
+    out << '\n';
+    if (given) out << "فرق التقريب | " << money.text(given->roundingDifference) << '\n';
+    if (q.unborn) out << provisionSentence(d.provision) << '\n';
+    writeOutcomesText(out, d, wait, money);
+    if (answer.recorded && answer.recorded->payout) writeRecordedText(out, d, wait, *answer.recorded, money);
 }
 
 namespace {

@@ -11,6 +11,23 @@
 
 namespace qismaru::estate {
 
+std::vector<AmountLine> claimLines(const EstateInputs& inputs, const Claims& c, DigitGrouping grouping)
+{
+    std::vector<AmountLine> lines;
+    const auto line = [&](const char* label, const Minor& amount) {
+        lines.push_back({label, amountText(amount, inputs.decimals, grouping), ""});
+    };
+    line("التركة", inputs.gross);
+    line("مؤن التجهيز", c.funeralPaid);
+    if (c.unpaidFuneral > 0) line("مؤن تجهيز لم تفِ بها التركة", c.unpaidFuneral);
+    line("الديون المسددة", c.debtsPaid);
+    if (c.unpaidDebts > 0) line("ديون لم تسدد", c.unpaidDebts);
+    line("الوصية المطلوبة", c.bequestAsked);
+    line("الوصية النافذة", c.bequestAllowed);
+    line("صافي التركة للورثة", c.net);
+    return lines;
+}
+
 namespace {
 
 std::string shareText(const ShareResult& share)
@@ -39,21 +56,7 @@ public:
 
     std::string money(const Minor& minor) const { return amountText(minor, s_.inputs.decimals, grouping_); }
 
-    void writeClaims(EstateReport& report) const
-    {
-        const Claims& c = s_.claims;
-        const auto line = [&](const char* label, const Minor& amount) {
-            report.claims.push_back({label, money(amount), ""});
-        };
-        line("التركة", s_.inputs.gross);
-        line("مؤن التجهيز", c.funeralPaid);
-        if (c.unpaidFuneral > 0) line("مؤن تجهيز لم تفِ بها التركة", c.unpaidFuneral);
-        line("الديون المسددة", c.debtsPaid);
-        if (c.unpaidDebts > 0) line("ديون لم تسدد", c.unpaidDebts);
-        line("الوصية المطلوبة", c.bequestAsked);
-        line("الوصية النافذة", c.bequestAllowed);
-        line("صافي التركة للورثة", c.net);
-    }
+    void writeClaims(EstateReport& report) const { report.claims = claimLines(s_.inputs, s_.claims, grouping_); }
 
     void writeKinds(EstateReport& report, const KindCounts& counts, const CaseResult& result) const
     {

@@ -64,6 +64,10 @@ EstateReport buildEstateReport(const Settlement& settlement, const KindCounts& c
 EstateReport buildEstateReport(const Settlement& settlement, std::span<const RelativeEntry> entries,
                                const PathComputation& computation, DigitGrouping grouping);
 
+// The gross estate, the claims met in their order, and the net, as every
+// report of a settlement lists them.
+std::vector<AmountLine> claimLines(const EstateInputs& inputs, const Claims& claims, DigitGrouping grouping);
+
 // The report's notes alone, one by one, for a writer that gives the amounts itself.
 void forEachNote(const Settlement& settlement, const KindCounts& counts, DigitGrouping grouping,
                  const std::function<void(std::string_view)>& note);

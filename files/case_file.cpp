@@ -1,4 +1,5 @@
 #include "files/case_file.h"
+#include "files/case_file_waiting.h"
 
 #include <algorithm>
 #include <array>
@@ -30,8 +31,8 @@ const json& member(const json& object, const char* key)
 // the heir list's (heir_entries.h), the estate's the estate reader's. A new member is one row here
 // and its reading below; a file with a member no row names is refused, so
 // that a misspelt name is not silently passed over.
-constexpr std::string_view kFileMembers[] = {"format", "version", "school", "spouseReturn", "noReturn",
-                                             "heirs",  "estate",  "later",  "relatives",    "kindredMethod"};
+constexpr std::string_view kFileMembers[] = {"format", "version", "school",    "spouseReturn",  "noReturn", "heirs",
+                                             "estate", "later",   "relatives", "kindredMethod", "waiting"};
 
 // The version that keeps relatives by path and the rule among distant kindred.
 constexpr int kRelativesVersion = 4;
@@ -212,6 +213,10 @@ CaseFileReading readCaseFile(std::string_view text)
         CaseFileReading read = readRelatives(relatives, file);
         if (read.problem != CaseFileProblem::None) return read;
     }
+    if (const json& waiting = member(document, "waiting"); !waiting.is_null()) {
+        std::string why = readWaitingOfFile(waiting, version.get<int>(), file);
+        if (!why.empty()) return refused(CaseFileProblem::BadWaiting, std::move(why));
+    }
     if (const json& estateObject = member(document, "estate"); !estateObject.is_null()) {
         EstateReading estate = estateFromJson(estateObject);
         if (!estate.ok()) {
@@ -247,10 +252,11 @@ std::string caseFileText(const CaseFile& file)
     const bool hanafiAlone = file.positions == Positions{};
     const bool abuYusuf = file.positions.kindredMethod == KindredMethod::AbuYusuf;
     document["format"] = kCaseFileFormat;
-    document["version"] = !file.relatives.empty() || abuYusuf ? kRelativesVersion
-                          : !file.later.empty()               ? 3
-                          : hanafiAlone                       ? 1
-                                                              : 2;
+    document["version"] = file.waiting                          ? kWaitingVersion
+                          : !file.relatives.empty() || abuYusuf ? kRelativesVersion
+                          : !file.later.empty()                 ? 3
+                          : hanafiAlone                         ? 1
+                                                                : 2;
     if (!hanafiAlone) {
         document["school"] = schoolInfo(file.positions.school).key;
         document["spouseReturn"] = file.positions.spouseReturn;
@@ -260,6 +266,7 @@ std::string caseFileText(const CaseFile& file)
     document["heirs"] = heirEntriesToJson(file.heirs);
     if (!file.relatives.empty()) document["relatives"] = relativeEntriesToJson(file.relatives);
     if (!file.later.empty()) document["later"] = laterDeathsToJson(file.later);
+    if (file.waiting) document["waiting"] = waitingEntryToJson(*file.waiting);
     if (file.estate) document["estate"] = estateToJson(*file.estate);
     return document.dump(2) + "\n";
 }
@@ -290,6 +297,8 @@ std::string arabicProblemText(const CaseFileReading& reading)
     case CaseFileProblem::BadPositions: return "المذهب أو أحد القولين في الرد المحفوظ في هذا الملف غير صحيح، فلم يفتح.";
     case CaseFileProblem::BadLaterDeaths: return arabicFaultText(reading.later);
     case CaseFileProblem::TooManyLaterDeaths: return arabicTooManyDeathsText() + "، وفي هذا الملف أكثر منها، فلم يفتح.";
+    case CaseFileProblem::BadWaiting:
+        return "بيانات الحمل أو المفقود أو الخنثى في هذا الملف غير صحيحة، أو الحال المسجلة لا توافقها، فلم يفتح.";
     }
     return "";
 }

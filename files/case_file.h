@@ -8,6 +8,7 @@
 #include "files/case_file_later.h"
 #include "files/disk_file.h"
 #include "files/estate_json.h"
+#include "files/waiting_entries.h"
 #include "model/case_entry.h"
 #include "model/relative_case.h"
 
@@ -35,8 +36,13 @@ namespace qismaru::estate {
 // makes it version 4, which older versions refuse rather than answer the
 // case without those relatives, or by the other rule. Such a case has no
 // later deaths, which are joined for the heirs of the buttons alone.
+// A case that waits keeps what waits (an unborn child, missing heirs, heirs
+// of unclear sex) under "waiting" (waiting_entries.h), with the outcome
+// once it is known and recorded, as version 5, which older versions refuse
+// rather than divide the estate as if no one waited. Such a case has no
+// later deaths and no relatives by path.
 inline constexpr std::string_view kCaseFileFormat = "qismaru-case";
-inline constexpr int kCaseFileVersion = 4;
+inline constexpr int kCaseFileVersion = 5;
 inline constexpr std::string_view kCaseFileSuffix = ".qismaru";
 // A case of 21 kinds and an estate is well under a kilobyte; the largest a
 // case may hold (every kind at the largest count, as many later deaths as a
@@ -52,6 +58,8 @@ struct CaseFile {
     std::vector<LaterDeathEntry> later{};
     // After the heirs of the buttons, the relatives entered by path.
     std::vector<RelativeEntry> relatives{};
+    // Beside the heirs, what waits, and the outcome when it is recorded.
+    std::optional<WaitingEntry> waiting{};
 
     bool operator==(const CaseFile&) const = default;
 };
@@ -73,6 +81,7 @@ enum class CaseFileProblem {
     BadPositions,
     BadLaterDeaths,      // heirs the window could not enter, or references that do not hold
     TooManyLaterDeaths,  // more than a case holds (kMaxLaterDeaths)
+    BadWaiting,          // what waits malformed, beside later deaths or relatives, or an outcome that does not fit
 };
 
 struct CaseFileReading {

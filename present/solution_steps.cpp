@@ -262,22 +262,6 @@ void addDivisionSteps(const SolutionContext& context, std::vector<SolutionStep>&
     orderSteps(steps);
 }
 
-std::string solutionBody(std::string text, const std::vector<SolutionStep>& steps)
-{
-    text += '\n';
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (i == 0 || steps[i].section != steps[i - 1].section) {
-            text += '\n';
-            text += sectionHeading(steps[i].section, steps);
-            text += '\n';
-        }
-        text += "- ";
-        text += steps[i].text;
-        text += '\n';
-    }
-    return text;
-}
-
 }  // namespace
 
 SolutionStep solutionStep(StepType type, StepSection section, std::string text)
@@ -343,6 +327,10 @@ std::string_view sectionHeading(StepSection section, const std::vector<SolutionS
     case StepSection::Kindred: return "ذوو الأرحام";
     case StepSection::Correction: return "التصحيح";
     case StepSection::Division: return "القسمة";
+    case StepSection::Estimates: return "التقدير";
+    case StepSection::GivenNow: return "ما يعطى الآن";
+    case StepSection::Reserve: return "الموقوف";
+    case StepSection::DiedTogether: return "الغرقى والهدمى";
     }
     return "";
 }
@@ -370,6 +358,22 @@ std::string caseHeirsLine(std::span<const RelativeEntry> entries)
         if (!entries[i].label.empty()) line += " (@" + entries[i].label + ")";
     }
     return line;
+}
+
+std::string solutionBody(std::string text, const std::vector<SolutionStep>& steps)
+{
+    text += '\n';
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (i == 0 || steps[i].section != steps[i - 1].section) {
+            text += '\n';
+            text += sectionHeading(steps[i].section, steps);
+            text += '\n';
+        }
+        text += "- ";
+        text += steps[i].text;
+        text += '\n';
+    }
+    return text;
 }
 
 std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps)

@@ -31,6 +31,7 @@ enum class StepType : std::uint8_t {
     School,       // kind, rule, kinds: a rule where the schools differ from the Hanafi answer, and the kinds
                   // whose part it decides
     Kindred,      // a decision about the distant kindred: why they inherit or not, the method, a placing, ...
+    Waiting,      // a case that waits, or those who died together: the sentence alone
 };
 
 // The parts of the solution, in the order a teacher writes them on the board.
@@ -44,6 +45,14 @@ enum class StepSection : std::uint8_t {
     Kindred,  // what the heirs leave to the distant kindred, divided among them
     Correction,
     Division,
+    // A case that waits: what waits and how it is reckoned, each estimate's
+    // division, what each heir is given now, and what is held back.
+    Estimates,
+    GivenNow,
+    Reserve,
+    // Those who died together: whether they inherit from one another, and
+    // each one's estate.
+    DiedTogether,
 };
 
 struct SolutionStep {
@@ -106,6 +115,9 @@ std::string_view sectionHeading(StepSection section, const std::vector<SolutionS
 // window copies.
 std::string solutionText(const KindCounts& counts, const std::vector<SolutionStep>& steps);
 std::string solutionText(std::span<const RelativeEntry> entries, const std::vector<SolutionStep>& steps);
+
+// The same under any first line: a case that waits names its heirs itself.
+std::string solutionBody(std::string firstLine, const std::vector<SolutionStep>& steps);
 
 // "الورثة: زوجة، وثلاث بنات، وأم، وأخ لأم": the heirs of the case, as the
 // first line says them; a case by path lists its relatives as entered.

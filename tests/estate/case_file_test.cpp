@@ -172,7 +172,7 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {R"({"heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "heirs": []})", NotACaseFile},
         {R"({"format": "qismaru-case", "version": "1", "heirs": []})", NotACaseFile},
-        {R"({"format": "qismaru-case", "version": 5, "heirs": [{"code": "x"}]})", NewerVersion},
+        {R"({"format": "qismaru-case", "version": 6, "heirs": [{"code": "x"}]})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 18446744073709551615, "heirs": []})", NewerVersion},
         {R"({"format": "qismaru-case", "version": 1})", BadHeirs},
         {heirs(R"([{"code": "q", "count": 1}])"), BadHeirs},

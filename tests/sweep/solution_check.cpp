@@ -196,6 +196,7 @@ private:
         case StepType::Named: return namedProblem(s);
         case StepType::School: returns_ += s.rule == "spouse_takes_whole"; return schoolProblem(s);
         case StepType::Kindred: return "the distant kindred in a case of the heirs' kinds";
+        case StepType::Waiting: return "a step of a case that waits in a case that does not";
         }
         return "an unknown step";
     }

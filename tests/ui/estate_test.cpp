@@ -487,7 +487,7 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::newRow("not JSON") << QByteArray("{\"format\": \"qismaru-case\", \"heirs\": [") << "ليس ملف مسألة";
         QTest::newRow("a newer format") << QByteArray(
-                                               R"({"format": "qismaru-case", "version": 5, "heirs": [], "judge": {}})")
+                                               R"({"format": "qismaru-case", "version": 6, "heirs": [], "judge": {}})")
                                         << "أحدث";
         QTest::newRow("husband and wives")
             << QByteArray(

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/waiting_division.h"
+#include "present/heir_names.h"
+
+namespace qismaru {
+
+// The names of a case that waits as its table and its solution say them.
+
+// One, two or more, masculine or feminine: "مفقود", "مفقودتان", "أحياء".
+std::string agreeing(Agreement a, const std::array<std::string_view, 6>& words);
+
+// A claimant as the table lists him: "ابن (مفقود)", "الحمل", "أخ شقيق أو أخت شقيقة (خنثى مشكل)".
+std::string claimantName(const Claimant& c, const WaitingCase& wait);
+
+// "male+female" as the books say it: "ذكر وأنثى".
+std::string sexesText(std::string_view name);
+
+// The outcome as a teacher says it, then its name as the JSON writes it:
+// "الحمل: أنثى (1f)".
+std::string outcomeHeading(const WaitingCase& wait, UnclearRule rule, const WaitingOutcome& o);
+
+// The same as the object of "على تقدير": "أن يكون الحمل ذكرين (2m)",
+// "حياة المفقود (alive)", "ذكورة الخنثى (male)".
+std::string outcomePhrase(const WaitingCase& wait, UnclearRule rule, const WaitingOutcome& o);
+
+// How many children the reserve is held for, and on what terms.
+std::string provisionSentence(const UnbornProvision& p);
+
+}  // namespace qismaru
