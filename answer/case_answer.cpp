@@ -14,7 +14,7 @@ void settle(CaseAnswer& answer)
 {
     const std::optional<estate::EstateInputs>& estate = answer.question.estate;
     if (!estate) return;
-    if (answer.byPath) {
+    if (answer.byPath && !answer.successive) {
         answer.settlement = estate::settleEstate(*estate, answer.relatives(), *answer.byPath);
     } else if (!answer.successive) {
         answer.settlement = estate::settleEstate(*estate, answer.counts(), *answer.computation);
@@ -23,10 +23,13 @@ void settle(CaseAnswer& answer)
     }
 }
 
-// A case by path is divided by path; later deaths are joined for the 21
-// kinds alone, and its question has none.
+// A case by path is divided by path, and its later deaths joined to its
+// rows, one for each relative.
 CaseAnswer answerByPath(CaseAnswer answer, Detail detail)
 {
+    if (!answer.question.later.empty()) {
+        answer.successive = joinLaterDeaths(answer.relatives(), answer.question.later, answer.positions());
+    }
     std::shared_ptr<DecisionTrace> trace;
     std::shared_ptr<KindredTrace> kindredTrace;
     if (detail == Detail::Steps) {
@@ -66,8 +69,7 @@ std::vector<SolutionStep> CaseAnswer::solution() const
 std::string CaseAnswer::solutionText() const
 {
     std::vector<SolutionStep> first = solution();
-    if (byPath) return qismaru::solutionText(relatives(), first);
-    if (!joined()) return qismaru::solutionText(counts(), first);
+    if (!joined()) return byPath ? qismaru::solutionText(relatives(), first) : qismaru::solutionText(counts(), first);
     std::vector<std::vector<SolutionStep>> solutions{std::move(first)};
     for (std::size_t i = 0; i < successive->later.size(); ++i) solutions.push_back(successive->solution(i));
     return successiveDeathsText(successive->deaths(), successive->later, solutions, successive->combinedSteps());

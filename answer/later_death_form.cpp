@@ -16,7 +16,7 @@ std::string otherNames(const PersonGroup& group, int persons)
 {
     std::string names;
     for (const GroupRef& r : group.also)
-        names += "، " + heirName(r.kind, persons, Nominative) + " في " + caseOrdinal(r.death);
+        names += "، " + qismaru::groupName(r, persons, Nominative) + " في " + caseOrdinal(r.death);
     return names;
 }
 
@@ -27,7 +27,8 @@ const char* const LaterDeathForm::kNotTheSame = "ليسوا من ورثة ما �
 LaterDeathForm::LaterDeathForm(const CaseAnswer& answer) : school_(answer.positions().school)
 {
     const std::vector<LaterDeath> later = answer.joined() ? answer.successive->later : std::vector<LaterDeath>{};
-    CombinedComputation persons = computeSuccessiveDeaths(answer.counts(), later, answer.positions());
+    CombinedComputation persons = answer.byPath ? computeSuccessiveDeaths(answer.relatives(), later, answer.positions())
+                                                : computeSuccessiveDeaths(answer.counts(), later, answer.positions());
     deaths_ = std::move(persons.deaths);
     table_ = std::move(persons.table);
     death_ = static_cast<int>(deaths_.size()) + 1;
@@ -54,7 +55,7 @@ std::optional<GroupRef> LaterDeathForm::deceased() const
 KeyPress LaterDeathForm::press(HeirKind kind)
 {
     if (const std::optional<GroupRef> died = deceased()) {
-        const DeathsProblem side = spouseSideProblem(died->kind, kind);
+        const DeathsProblem side = spouseSideProblem(*died, kind);
         if (side != DeathsProblem::None) {
             const DeathsRefusal refusal{side, death_, *died, kind};
             return {KeyOutcome::Refused, kind, 0, 0, estate::arabicRefusalReason(refusal, deaths_)};
@@ -75,7 +76,7 @@ int LaterDeathForm::survivorsOf(int group) const
 std::string LaterDeathForm::groupName(int group, int persons) const
 {
     const PersonGroup& g = table_.groups.at(static_cast<std::size_t>(group));
-    return heirName(g.ref.kind, persons, Nominative) + " في المسألة " + caseOrdinal(g.ref.death) +
+    return qismaru::groupName(g.ref, persons, Nominative) + " في المسألة " + caseOrdinal(g.ref.death) +
            otherNames(g, persons);
 }
 
