@@ -1066,9 +1066,15 @@ private slots:
             }
         }
         QCOMPARE(rows, QStringList({"أب|5", "أم الأم|1"}));
-        // Later deaths are joined for the heirs of the buttons alone.
-        QCOMPARE(document_->addLaterDeath(kSonDies), std::string(kLaterDeathsByPathText));
-        QVERIFY(!window_->findChild<QAction*>(design::kAddLaterDeathItem)->isEnabled());
+        // Later deaths join a case by path too: the father dies and leaves a son, or the mother's mother
+        // her son's son, given by path.
+        QVERIFY(window_->findChild<QAction*>(design::kAddLaterDeathItem)->isEnabled());
+        QCOMPARE(document_->addLaterDeath(laterEntry("1:f", "s=1")), std::string());
+        estate::LaterDeathEntry grandmotherDies{*refFromText("1:m.m"), {}, {}};
+        grandmotherDies.relatives.push_back({RelativePath{Link::Son, Link::Son}, false, 2, ""});
+        QCOMPARE(document_->addLaterDeath(grandmotherDies), std::string());
+        QVERIFY(document_->answer().joined());
+        QCOMPARE(document_->answer().successive->table().base, 12);
 
         // The file keeps the relative; opened again, the case is the same.
         files_->saveName = inFolder(QString("relative-%1.qismaru").arg(QTest::currentDataTag()));
