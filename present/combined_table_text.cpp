@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/kinship.h"
+#include "model/relative_case.h"
 #include "present/combined_sentences.h"
 #include "present/heir_names.h"
 #include "present/solution_context.h"
@@ -24,8 +26,11 @@ bool everReceived(const CombinedTable& table, std::size_t row)
 std::string groupLabel(const PersonGroup& group)
 {
     std::string label = groupDisplayName(group.ref);
-    // A relative by path is counted as a kind is: one may stand for several.
-    if (group.ref.byPath() || infoOf(group.ref.kind).entry == EntryKind::Counted) {
+    // Relatives by path are counted as a counted kind is, but for one person
+    // (a grandmother by her side, a grandfather).
+    const bool counted = group.ref.byPath() ? !isOnePerson(kinshipOf(group.ref.path))
+                                            : infoOf(group.ref.kind).entry == EntryKind::Counted;
+    if (counted) {
         label += ' ';
         label += figure(std::int64_t{group.count});
     }

@@ -249,6 +249,20 @@ TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTabl
     const CalcRun refused = runOnce(options);
     EXPECT_EQ(refused.status, kExitBadInput);
     EXPECT_NE(refused.err.find("death 2: no group '1:d'"), std::string::npos) << refused.err;
+
+    // Relatives by path in both deaths: each death's table by path, and the groups named by their paths.
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 4, "heirs": [{"code": "w", "count": 1}],
+        "relatives": [{"path": "f.m", "count": 1}, {"path": "s.s.s", "count": 1}],
+        "later": [{"deceased": "1:f.m", "heirs": [], "relatives": [{"path": "b.s.s", "count": 1}]}]})";
+    options.form = OutputForm::Text;
+    options.explain = false;
+    text = runOnce(options);
+    ASSERT_EQ(text.status, kExitOk) << text.err;
+    for (const char* line :
+         {"الميتة الثانية: أم الأب في المسألة الأولى، ماتت قبل القسمة\n", "ابن ابن أخ شقيق 1 |  | 1 | 4\n",
+          "أم الأب | 4 |  | الميتة الثانية\n", "ابن ابن ابن 1 | 17 |  | 17\n"}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+    }
     std::remove(path.c_str());
 }
 
