@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "files/relative_entries.h"
 #include "present/combined_sentences.h"
 #include "present/combined_table_text.h"
 #include "present/deaths_refusal_text.h"
 #include "present/heir_names.h"
+#include "present/relative_refusals.h"
 
 namespace qismaru {
 
@@ -64,6 +66,37 @@ KeyPress LaterDeathForm::press(HeirKind kind)
     return keypad_.press(kind, school_);
 }
 
+std::string LaterDeathForm::addRelative(const RelativeEntry& relative)
+{
+    std::vector<RelativeEntry> entries = allRelatives();
+    entries.push_back(relative);
+    if (std::string why = relativeEntryRefusalText(entries); !why.empty()) return why;
+    const std::optional<HeirKind> spouse = relative.path.kind();
+    if (const std::optional<GroupRef> died = deceased(); died && spouse && relative.label.empty()) {
+        const DeathsProblem side = spouseSideProblem(*died, *spouse);
+        if (side != DeathsProblem::None) {
+            const DeathsRefusal refusal{side, death_, *died, *spouse};
+            return estate::arabicRefusalReason(refusal, deaths_);
+        }
+    }
+    relatives_.push_back(relative);
+    return "";
+}
+
+bool LaterDeathForm::removeLastRelative()
+{
+    if (relatives_.empty()) return false;
+    relatives_.pop_back();
+    return true;
+}
+
+std::vector<RelativeEntry> LaterDeathForm::allRelatives() const
+{
+    std::vector<RelativeEntry> entries = estate::entriesOfHeirs(keypad_.heirs());
+    entries.insert(entries.end(), relatives_.begin(), relatives_.end());
+    return entries;
+}
+
 KeyPress LaterDeathForm::confirmCount(int count) { return keypad_.count(count, school_); }
 
 int LaterDeathForm::survivorsOf(int group) const
@@ -101,7 +134,7 @@ void LaterDeathForm::link(HeirKind kind, std::optional<GroupRef> earlier)
 std::string LaterDeathForm::incomplete() const
 {
     if (!deceased_) return "اختر الوارث الذي مات قبل القسمة.";
-    if (keypad_.state().counts.empty()) return "أدخل ورثته بأزرارهم.";
+    if (keypad_.state().counts.empty() && relatives_.empty()) return "أدخل ورثته بأزرارهم.";
     return "";
 }
 
@@ -110,6 +143,7 @@ estate::LaterDeathEntry LaterDeathForm::entry() const
     estate::LaterDeathEntry entry;
     if (const std::optional<GroupRef> died = deceased()) entry.deceased = *died;
     entry.heirs = keypad_.heirs();
+    entry.relatives = relatives_;
     // In the order of his heirs, as a case file keeps them; a link no longer
     // offered (another deceased, another count) is dropped.
     for (const HeirEntry& heir : entry.heirs) {

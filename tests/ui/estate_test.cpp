@@ -1007,6 +1007,38 @@ private slots:
         QVERIFY(document_->laterDeaths().empty());
     }
 
+    // A later deceased's heirs beyond the buttons, built in the relation
+    // builder: the son leaves his father and his mother's mother, 108 as in
+    // tests/engine/combined_base_test.cpp.
+    void aLaterDeceasedsHeirsAreBuiltByPath()
+    {
+        window_->loadCase(*caseWithHeirs(entriesOf("h=1 m=1 s=1 d=1"), School::Hanafi));
+        window_->calculate();
+        document_->enterLaterDeath();
+        LaterDeathDialog* dialog = document_->laterDeathDialog();
+        auto* who = dialog->findChild<QComboBox*>(design::kLaterDeceased);
+        who->setCurrentIndex(who->findText("الابن في المسألة الأولى"));
+        dialog->pressHeir(HeirKind::Father);
+        dialog->buildRelatives();
+        auto* builder = dialog->findChild<RelationDialog*>();
+        QVERIFY(builder);
+        builder->step(Link::Mother);
+        builder->step(Link::Mother);
+        builder->add();
+        // A son leaves no husband, by path as by his button.
+        builder->restart();
+        builder->step(Link::Husband);
+        builder->add();
+        QVERIFY(builder->findChild<QLabel*>(design::kRelationProblem)->text().contains("رجل"));
+        builder->accept();
+        QCOMPARE(dialog->entry().relatives.size(), 1u);
+        auto* father = dialog->findChild<QComboBox*>(QString(design::kLaterSamePrefix) + "f");
+        father->setCurrentIndex(father->findData("1:h"));
+        dialog->accept();
+        QCOMPARE(document_->laterDeaths().size(), 1u);
+        QCOMPARE(document_->answer().successive->table().base, 108);
+    }
+
     // A relative beyond the buttons built in the relation builder by the
     // mouse or the keyboard alone, named as he grows; the case answered by
     // path and kept in its file. The mother's mother beside the father:
