@@ -16,7 +16,7 @@ void settle(CaseAnswer& answer)
 {
     const std::optional<estate::EstateInputs>& estate = answer.question.estate;
     if (!estate) return;
-    if (answer.byPath) {
+    if (answer.byPath && !answer.successive) {
         answer.settlement = estate::settleEstate(*estate, answer.relatives(), *answer.byPath);
     } else if (!answer.successive) {
         answer.settlement = estate::settleEstate(*estate, answer.counts(), *answer.computation);
@@ -25,10 +25,13 @@ void settle(CaseAnswer& answer)
     }
 }
 
-// A case by path is divided by path; later deaths are joined for the 21
-// kinds alone, and its question has none.
+// A case by path is divided by path, and its later deaths joined to its
+// rows, one for each relative.
 CaseAnswer answerByPath(CaseAnswer answer, Detail detail)
 {
+    if (!answer.question.later.empty()) {
+        answer.successive = joinLaterDeaths(answer.relatives(), answer.question.later, answer.positions());
+    }
     std::shared_ptr<DecisionTrace> trace;
     std::shared_ptr<KindredTrace> kindredTrace;
     if (detail == Detail::Steps) {
@@ -71,14 +74,17 @@ std::vector<SolutionStep> CaseAnswer::solution() const
     return solutionSteps(counts(), *computation, *trace);
 }
 
-std::string CaseAnswer::heirsLine() const { return byPath ? caseHeirsLine(relatives()) : caseHeirsLine(counts()); }
+std::string CaseAnswer::heirsLine() const
+{
+    if (waiting || together) return waitingHeirsLine(question);
+    return byPath ? caseHeirsLine(relatives()) : caseHeirsLine(counts());
+}
 
 std::string CaseAnswer::solutionText() const
 {
     std::vector<SolutionStep> first = solution();
     if (waiting || together) return solutionBody(waitingHeirsLine(question), first);
-    if (byPath) return qismaru::solutionText(relatives(), first);
-    if (!joined()) return qismaru::solutionText(counts(), first);
+    if (!joined()) return byPath ? qismaru::solutionText(relatives(), first) : qismaru::solutionText(counts(), first);
     std::vector<std::vector<SolutionStep>> solutions{std::move(first)};
     for (std::size_t i = 0; i < successive->later.size(); ++i) solutions.push_back(successive->solution(i));
     return successiveDeathsText(successive->deaths(), successive->later, solutions, successive->combinedSteps());

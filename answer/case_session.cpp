@@ -84,7 +84,6 @@ void CaseSession::replaceHeirs(const CaseState& state)
 std::string CaseSession::addRelative(const RelativeEntry& relative)
 {
     if (state().computed) return kAnsweredCaseText;
-    if (!later_.empty()) return kLaterDeathsByPathText;
     if (relatives_.size() >= estate::kMaxRelativesByPath) {
         return "لا تتسع المسألة لأكثر من " + std::to_string(estate::kMaxRelativesByPath) +
                " من الأقارب المدخلين بنسبهم.";
@@ -178,7 +177,6 @@ void CaseSession::setEstate(const std::optional<estate::EstateInputs>& estate)
 std::string CaseSession::addLaterDeath(const estate::LaterDeathEntry& death)
 {
     if (!answer_.divided()) return "تُدخل وفاة وارث قبل القسمة بعد «الحساب» لمسألة قُسمت.";
-    if (!relatives_.empty()) return kLaterDeathsByPathText;
     later_.push_back(death);
     CaseAnswer next = answerCase(question(), Detail::Steps);
     if (!next.joined()) {
@@ -248,7 +246,6 @@ CaseQuestion CaseSession::question() const
     if (!relatives_.empty()) {
         question.relatives = allRelatives();
         question.byPath = true;
-        return question;
     }
     question.later.reserve(later_.size());
     for (const estate::LaterDeathEntry& entry : later_) question.later.push_back(estate::laterDeathOf(entry));

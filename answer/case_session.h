@@ -62,8 +62,7 @@ public:
     // ("s.s.s", "f.m", "mut"), each with a count and an optional label; a
     // case that holds any is answered by path, the keypad's heirs first. A
     // relative who stands in no case is refused with the reason (Arabic),
-    // and nothing changes; so is any while the case is answered or has
-    // later deaths, which are joined for the keypad's kinds alone.
+    // and nothing changes; so is any while the case is answered.
     std::string addRelative(const RelativeEntry& relative);
     // The relative added last withdrawn; false when there is none, or the
     // case is answered.

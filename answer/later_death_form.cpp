@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "files/relative_entries.h"
 #include "present/combined_sentences.h"
 #include "present/combined_table_text.h"
 #include "present/deaths_refusal_text.h"
 #include "present/heir_names.h"
+#include "present/relative_refusals.h"
 
 namespace qismaru {
 
@@ -16,7 +18,7 @@ std::string otherNames(const PersonGroup& group, int persons)
 {
     std::string names;
     for (const GroupRef& r : group.also)
-        names += "، " + heirName(r.kind, persons, Nominative) + " في " + caseOrdinal(r.death);
+        names += "، " + qismaru::groupName(r, persons, Nominative) + " في " + caseOrdinal(r.death);
     return names;
 }
 
@@ -27,7 +29,8 @@ const char* const LaterDeathForm::kNotTheSame = "ليسوا من ورثة ما �
 LaterDeathForm::LaterDeathForm(const CaseAnswer& answer) : school_(answer.positions().school)
 {
     const std::vector<LaterDeath> later = answer.joined() ? answer.successive->later : std::vector<LaterDeath>{};
-    CombinedComputation persons = computeSuccessiveDeaths(answer.counts(), later, answer.positions());
+    CombinedComputation persons = answer.byPath ? computeSuccessiveDeaths(answer.relatives(), later, answer.positions())
+                                                : computeSuccessiveDeaths(answer.counts(), later, answer.positions());
     deaths_ = std::move(persons.deaths);
     table_ = std::move(persons.table);
     death_ = static_cast<int>(deaths_.size()) + 1;
@@ -54,13 +57,44 @@ std::optional<GroupRef> LaterDeathForm::deceased() const
 KeyPress LaterDeathForm::press(HeirKind kind)
 {
     if (const std::optional<GroupRef> died = deceased()) {
-        const DeathsProblem side = spouseSideProblem(died->kind, kind);
+        const DeathsProblem side = spouseSideProblem(*died, kind);
         if (side != DeathsProblem::None) {
             const DeathsRefusal refusal{side, death_, *died, kind};
             return {KeyOutcome::Refused, kind, 0, 0, estate::arabicRefusalReason(refusal, deaths_)};
         }
     }
     return keypad_.press(kind, school_);
+}
+
+std::string LaterDeathForm::addRelative(const RelativeEntry& relative)
+{
+    std::vector<RelativeEntry> entries = allRelatives();
+    entries.push_back(relative);
+    if (std::string why = relativeEntryRefusalText(entries); !why.empty()) return why;
+    const std::optional<HeirKind> spouse = relative.path.kind();
+    if (const std::optional<GroupRef> died = deceased(); died && spouse && relative.label.empty()) {
+        const DeathsProblem side = spouseSideProblem(*died, *spouse);
+        if (side != DeathsProblem::None) {
+            const DeathsRefusal refusal{side, death_, *died, *spouse};
+            return estate::arabicRefusalReason(refusal, deaths_);
+        }
+    }
+    relatives_.push_back(relative);
+    return "";
+}
+
+bool LaterDeathForm::removeLastRelative()
+{
+    if (relatives_.empty()) return false;
+    relatives_.pop_back();
+    return true;
+}
+
+std::vector<RelativeEntry> LaterDeathForm::allRelatives() const
+{
+    std::vector<RelativeEntry> entries = estate::entriesOfHeirs(keypad_.heirs());
+    entries.insert(entries.end(), relatives_.begin(), relatives_.end());
+    return entries;
 }
 
 KeyPress LaterDeathForm::confirmCount(int count) { return keypad_.count(count, school_); }
@@ -75,7 +109,7 @@ int LaterDeathForm::survivorsOf(int group) const
 std::string LaterDeathForm::groupName(int group, int persons) const
 {
     const PersonGroup& g = table_.groups.at(static_cast<std::size_t>(group));
-    return heirName(g.ref.kind, persons, Nominative) + " في المسألة " + caseOrdinal(g.ref.death) +
+    return qismaru::groupName(g.ref, persons, Nominative) + " في المسألة " + caseOrdinal(g.ref.death) +
            otherNames(g, persons);
 }
 
@@ -100,7 +134,7 @@ void LaterDeathForm::link(HeirKind kind, std::optional<GroupRef> earlier)
 std::string LaterDeathForm::incomplete() const
 {
     if (!deceased_) return "اختر الوارث الذي مات قبل القسمة.";
-    if (keypad_.state().counts.empty()) return "أدخل ورثته بأزرارهم.";
+    if (keypad_.state().counts.empty() && relatives_.empty()) return "أدخل ورثته بأزرارهم.";
     return "";
 }
 
@@ -109,6 +143,7 @@ estate::LaterDeathEntry LaterDeathForm::entry() const
     estate::LaterDeathEntry entry;
     if (const std::optional<GroupRef> died = deceased()) entry.deceased = *died;
     entry.heirs = keypad_.heirs();
+    entry.relatives = relatives_;
     // In the order of his heirs, as a case file keeps them; a link no longer
     // offered (another deceased, another count) is dropped.
     for (const HeirEntry& heir : entry.heirs) {

@@ -45,6 +45,15 @@ public:
     std::optional<int> cancelLast() { return keypad_.cancelLast(); }
     std::vector<HeirEntry> heirs() const { return keypad_.heirs(); }
 
+    // His relatives beyond the keypad's kinds, by path ("m.m", "b.s.s"),
+    // after his heirs of the keypad as a case by path holds them: one that
+    // stands in no case beside them, or a spouse he cannot leave, is refused
+    // with the reason (Arabic), and nothing changes.
+    std::string addRelative(const RelativeEntry& relative);
+    bool removeLastRelative();
+    const std::vector<RelativeEntry>& relatives() const { return relatives_; }
+    std::vector<RelativeEntry> allRelatives() const;
+
     // The earlier groups that can be his heirs of this kind: all their
     // survivors, as many as were entered.
     std::vector<Choice> sameChoices(HeirKind kind) const;
@@ -70,6 +79,7 @@ private:
     std::optional<int> deceased_;
     HeirKeypad keypad_;
     std::vector<SameLink> same_;
+    std::vector<RelativeEntry> relatives_;
 };
 
 }  // namespace qismaru

@@ -15,7 +15,14 @@ std::vector<SolutionStep> SuccessiveDeaths::solution(std::size_t laterDeath) con
     const DeathCase& death = deaths().at(laterDeath + 1);
     if (death.computation.outcome != CaseOutcome::Computed) return {};
     DecisionTrace trace;
-    const CaseComputation again = computeCase(death.counts, deaths().front().computation.positions, &trace);
+    const Positions& positions = deaths().front().computation.positions;
+    if (death.byPath) {
+        if (!death.byPath->divided()) return {};
+        KindredTrace kindredTrace;
+        const PathComputation again = computeCase(death.relatives, positions, &trace, &kindredTrace);
+        return solutionSteps(death.relatives, again, trace, kindredTrace);
+    }
+    const CaseComputation again = computeCase(death.counts, positions, &trace);
     return solutionSteps(death.counts, again, trace);
 }
 
@@ -37,6 +44,15 @@ std::string SuccessiveDeaths::refusalText() const
 std::string SuccessiveDeaths::englishRefusalText() const
 {
     return joined() ? "" : estate::englishRefusalText(combined.refusal, deaths());
+}
+
+SuccessiveDeaths joinLaterDeaths(std::span<const RelativeEntry> first, std::vector<LaterDeath> later,
+                                 const Positions& positions)
+{
+    SuccessiveDeaths answer;
+    answer.combined = computeSuccessiveDeaths(first, later, positions);
+    answer.later = std::move(later);
+    return answer;
 }
 
 SuccessiveDeaths joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,5 +42,8 @@ struct SuccessiveDeaths {
 
 // The later deaths joined to the first death's heirs under the positions.
 SuccessiveDeaths joinLaterDeaths(const KindCounts& first, std::vector<LaterDeath> later, const Positions& positions);
+// The same, the first deceased's heirs given by path.
+SuccessiveDeaths joinLaterDeaths(std::span<const RelativeEntry> first, std::vector<LaterDeath> later,
+                                 const Positions& positions);
 
 }  // namespace qismaru

@@ -27,11 +27,19 @@ void writeLaterDeaths(std::ostream& out, const CaseAnswer& answer)
         return;
     }
     const SuccessiveDeaths& deaths = *answer.successive;
-    writeTextReport(out, answer.counts(), *answer.computation, answer.announcements());
+    if (answer.byPath) {
+        writePathReport(out, answer.relatives(), *answer.byPath, answer.announcements());
+    } else {
+        writeTextReport(out, answer.counts(), *answer.computation, answer.announcements());
+    }
     for (std::size_t i = 0; i < deaths.later.size(); ++i) {
-        const CaseComputation& death = deaths.deaths()[i + 1].computation;
+        const DeathCase& death = deaths.deaths()[i + 1];
         out << '\n' << deaths.heading(i) << '\n';
-        writeTextReport(out, deaths.later[i].counts, death, messageTexts(death));
+        if (death.byPath) {
+            writePathReport(out, death.relatives, *death.byPath, messageTexts(death.computation));
+        } else {
+            writeTextReport(out, deaths.later[i].counts, death.computation, messageTexts(death.computation));
+        }
     }
     out << "\nالجامعة\n" << tableLines(combinedTableText(deaths.table()), " | ");
 }

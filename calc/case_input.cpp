@@ -93,15 +93,10 @@ public:
         return false;
     }
 
-    // A case by path: what no school divides is refused here; later deaths
-    // are divided for the 21 kinds only.
+    // A case by path: what no school divides is refused here.
     void finishByPath()
     {
-        if (std::string why = relativesProblem(input_.relatives); !why.empty()) {
-            refuse(std::move(why));
-        } else if (!input_.later.empty()) {
-            refuse("later deaths are divided for the 21 heir codes only: give the case without paths");
-        }
+        if (std::string why = relativesProblem(input_.relatives); !why.empty()) refuse(std::move(why));
     }
 
     bool refused() const { return !input_.ok(); }
@@ -252,9 +247,23 @@ std::string readDeathCounts(const estate::JsonDocument& line, const json& counts
     return std::move(read.error);
 }
 
+// A later death's heirs, by heir codes or by path as the first deceased's.
+std::string readLaterHeirs(const estate::JsonDocument& line, const json& counts, LaterDeath& later)
+{
+    CaseInput read = countsFromJson(line, counts);
+    if (!read.ok()) return std::move(read.error);
+    if (!read.byPath) {
+        later.counts = read.counts;
+        return "";
+    }
+    if (std::string why = relativesProblem(read.relatives); !why.empty()) return why;
+    later.relatives = std::move(read.relatives);
+    return "";
+}
+
 void readLaterMember(const estate::JsonDocument& line, const json& value, CaseBuilder& builder)
 {
-    std::string why = readLaterDeaths(line, value, builder.input().later, readDeathCounts);
+    std::string why = readLaterDeaths(line, value, builder.input().later, readLaterHeirs);
     if (!why.empty()) builder.refuse(std::move(why));
 }
 

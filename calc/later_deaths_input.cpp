@@ -24,7 +24,10 @@ std::string inQuotes(std::string_view text)
 std::string readDeceased(const json& value, LaterDeath& later)
 {
     const std::optional<GroupRef> ref = estate::groupRefIn(value);
-    if (!ref) return "\"deceased\" must name a group of an earlier death as \"N:code\", such as \"1:s\"";
+    if (!ref) {
+        return "\"deceased\" must name a group of an earlier death as \"N:code\" or \"N:path\", such as \"1:s\" or "
+               "\"1:s.s.s\"";
+    }
     later.deceased = *ref;
     return "";
 }
@@ -42,7 +45,7 @@ std::string readSame(const json& value, LaterDeath& later)
 }
 
 std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, LaterDeath& later,
-                           CountsReader readCounts)
+                           LaterHeirsReader readCounts)
 {
     if (!entry.is_object()) {
         return "a later death must be an object such as {\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}";
@@ -55,7 +58,7 @@ std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, 
             why = readDeceased(value, later);
             deceased = true;
         } else if (name == "counts") {
-            why = readCounts(line, value, later.counts);
+            why = readCounts(line, value, later);
             counts = true;
         } else if (name == "same") {
             why = readSame(value, later);
@@ -65,14 +68,15 @@ std::string readLaterDeath(const estate::JsonDocument& line, const json& entry, 
         if (!why.empty()) return why;
     }
     if (!deceased) return "name the heir who died, as \"deceased\": \"N:code\"";
-    if (!counts || later.counts.empty()) return "no heir given: give the deceased's heirs under \"counts\"";
+    if (!counts || (later.counts.empty() && !later.byPath()))
+        return "no heir given: give the deceased's heirs under \"counts\"";
     return "";
 }
 
 }  // namespace
 
 std::string readLaterDeaths(const estate::JsonDocument& line, const json& value, std::vector<LaterDeath>& later,
-                            CountsReader readCounts)
+                            LaterHeirsReader readCounts)
 {
     if (!value.is_array()) {
         return "\"later\" must be a list of later deaths, such as [{\"deceased\": \"1:s\", \"counts\": {\"m\": 1}}]";

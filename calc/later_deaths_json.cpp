@@ -36,17 +36,27 @@ void writeLater(JsonWriter& json, const CaseAnswer& answer, ResultFields fields)
         json.value(refText(death.deceased));
         json.key("same");
         json.beginObject();
+        // The kinds in their order, then the relatives by path as given.
         for (const HeirKindInfo& info : heirKinds()) {
             for (const SameLink& link : death.same) {
-                if (link.kind != info.kind) continue;
+                if (link.kind != info.kind || !link.path.empty()) continue;
                 json.key(info.code);
                 json.value(refText(link.earlier));
             }
         }
+        for (const SameLink& link : death.same) {
+            if (link.path.empty()) continue;
+            json.key(groupText(link.heirsAt(1)));
+            json.value(refText(link.earlier));
+        }
         json.endObject();
         const std::vector<SolutionStep> steps = answer.explained() ? deaths.solution(i) : std::vector<SolutionStep>{};
-        const DeathResult result{death.counts, deaths.deaths()[i + 1].computation,
-                                 answer.explained() ? &steps : nullptr};
+        const DeathCase& dc = deaths.deaths()[i + 1];
+        DeathResult result{death.counts, dc.computation, answer.explained() ? &steps : nullptr};
+        if (dc.byPath) {
+            result.relatives = dc.relatives;
+            result.byPath = &*dc.byPath;
+        }
         writeCaseMembers(json, result, fields);
         json.endObject();
     }

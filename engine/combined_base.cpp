@@ -16,9 +16,9 @@ namespace {
 
 using enum DeathsProblem;
 
-// Per heir kind of a later death: the index of the group its heirs are, or
-// -1 when they are persons not met before.
-using LinkedGroups = std::array<int, kHeirKindCount>;
+// Per row of a later death: the index of the group its heirs are, or -1
+// when they are persons not met before.
+using LinkedGroups = std::vector<int>;
 
 DeathsRefusal refusedAt(DeathsProblem problem, int death, GroupRef ref = {}, HeirKind kind = HeirKind::Husband)
 {
@@ -46,42 +46,58 @@ DeathsRefusal resolve(const CombinedTable& table, GroupRef ref, int death, int& 
     return refusedAt(ref.death < death && died ? DeadGroup : UnknownGroup, death, ref);
 }
 
-DeathsRefusal spouseSideRefusal(const LaterDeath& later, int death)
+bool hasRow(const std::vector<DeathRow>& rows, const GroupRef& ref)
+{
+    return std::any_of(rows.begin(), rows.end(), [&ref](const DeathRow& row) { return row.ref == ref; });
+}
+
+DeathsRefusal spouseSideRefusal(const LaterDeath& later, const std::vector<DeathRow>& rows, int death)
 {
     for (const HeirKind spouse : {HeirKind::Husband, HeirKind::Wives}) {
-        const DeathsProblem problem = spouseSideProblem(later.deceased.kind, spouse);
-        if (later.counts.has(spouse) && problem != None) return refusedAt(problem, death, later.deceased, spouse);
+        const DeathsProblem problem = spouseSideProblem(later.deceased, spouse);
+        if (problem != None && hasRow(rows, {death, spouse})) return refusedAt(problem, death, later.deceased, spouse);
     }
     return {};
 }
 
-DeathsRefusal resolveLinks(const CombinedTable& table, const LaterDeath& later, int death, int deceased,
-                           LinkedGroups& linked)
+DeathsRefusal linkRefusal(DeathsProblem problem, int death, const GroupRef& ref, const SameLink& link)
 {
-    linked.fill(-1);
+    DeathsRefusal r = refusedAt(problem, death, ref, link.kind);
+    r.linkedHeirs = link.heirsAt(death);
+    return r;
+}
+
+DeathsRefusal resolveLinks(const CombinedTable& table, const LaterDeath& later, const std::vector<DeathRow>& rows,
+                           int death, int deceased, LinkedGroups& linked)
+{
+    linked.assign(rows.size(), -1);
     for (const SameLink& link : later.same) {
-        if (!later.counts.has(link.kind)) return refusedAt(LinkedKindAbsent, death, link.earlier, link.kind);
-        if (linked[indexOf(link.kind)] >= 0) return refusedAt(LinkedTwice, death, link.earlier, link.kind);
+        const GroupRef heirs = link.heirsAt(death);
+        const auto row = std::find_if(rows.begin(), rows.end(), [&heirs](const DeathRow& r) { return r.ref == heirs; });
+        if (row == rows.end()) return linkRefusal(LinkedKindAbsent, death, link.earlier, link);
+        int& linkedTo = linked[static_cast<std::size_t>(row - rows.begin())];
+        if (linkedTo >= 0) return linkRefusal(LinkedTwice, death, link.earlier, link);
         int index = -1;
         if (DeathsRefusal r = resolve(table, link.earlier, death, index); r.refused()) {
             r.kind = link.kind;
+            r.linkedHeirs = heirs;
             return r;
         }
-        if (const auto other = otherSexRef(table.groups[static_cast<std::size_t>(index)], link.kind)) {
-            return refusedAt(OtherSex, death, *other, link.kind);
+        if (const auto other = otherSexRef(table.groups[static_cast<std::size_t>(index)], heirs)) {
+            return linkRefusal(OtherSex, death, *other, link);
         }
         if (std::find(linked.begin(), linked.end(), index) != linked.end()) {
-            return refusedAt(LinkedTwice, death, link.earlier, link.kind);
+            return linkRefusal(LinkedTwice, death, link.earlier, link);
         }
         const int survivors = table.groups[static_cast<std::size_t>(index)].count - (index == deceased ? 1 : 0);
-        if (survivors == 0) return refusedAt(DeceasedLinked, death, link.earlier, link.kind);
-        if (survivors != later.counts.of(link.kind)) {
-            DeathsRefusal r = refusedAt(CountDiffers, death, link.earlier, link.kind);
-            r.heirs = later.counts.of(link.kind);
+        if (survivors == 0) return linkRefusal(DeceasedLinked, death, link.earlier, link);
+        if (survivors != row->count) {
+            DeathsRefusal r = linkRefusal(CountDiffers, death, link.earlier, link);
+            r.heirs = row->count;
             r.survivors = survivors;
             return r;
         }
-        linked[indexOf(link.kind)] = index;
+        linkedTo = index;
     }
     return {};
 }
@@ -89,6 +105,7 @@ DeathsRefusal resolveLinks(const CombinedTable& table, const LaterDeath& later, 
 // A death's own case must have been divided, and by a school that admits it.
 DeathsRefusal caseProblem(const DeathCase& dc, int death)
 {
+    if (dc.byPath && dc.byPath->refused()) return refusedAt(PathsRefused, death);
     if (grandmothersBeyondLimit(dc.counts, dc.computation.positions.school)) {
         return refusedAt(SchoolRefuses, death, {}, HeirKind::Grandmothers);
     }
@@ -111,19 +128,17 @@ PartsRelation relationOf(std::int64_t p, std::int64_t b, std::int64_t g)
 // that son.
 void startTable(CombinedTable& table, const DeathCase& first)
 {
-    const CaseResult& r = first.computation.result;
-    table.base = r.finalBase;
-    table.caseBases.push_back(r.finalBase);
+    const std::int64_t base = first.correctedBase();
+    table.base = base;
+    table.caseBases.push_back(base);
     table.multipliers.push_back(1);
     std::int64_t given = 0;
-    for (const HeirKindInfo& info : heirKinds()) {
-        if (!first.counts.has(info.kind)) continue;
-        const std::int64_t parts = r.parts[indexOf(info.kind)];
-        table.addGroup({{1, info.kind}, {}, first.counts.of(info.kind), parts, 0});
-        table.setCasePart(table.groups.size() - 1, 0, parts);
-        given += parts;
+    for (DeathRow& row : rowsOf(first, 1)) {
+        table.addGroup({std::move(row.ref), {}, row.count, row.parts, 0});
+        table.setCasePart(table.groups.size() - 1, 0, row.parts);
+        given += row.parts;
     }
-    table.undistributed = r.finalBase - given;
+    table.undistributed = base - given;
 }
 
 // Every part so far times B/g, the deceased's estate taken out of his
@@ -157,28 +172,26 @@ void passOnDeceasedParts(CombinedTable& table, std::size_t deceased, const JoinS
 }
 
 // The later case's parts, times p/g, to the persons who inherit them.
-void addLaterHeirs(CombinedTable& table, const DeathCase& dc, const LinkedGroups& linked, const JoinStep& step)
+void addLaterHeirs(CombinedTable& table, const std::vector<DeathRow>& rows, const LinkedGroups& linked,
+                   const JoinStep& step)
 {
-    const CaseResult& r = dc.computation.result;
     const auto d = static_cast<std::size_t>(step.death - 1);
     std::int64_t given = 0;
-    for (const HeirKindInfo& info : heirKinds()) {
-        if (!dc.counts.has(info.kind)) continue;
-        const std::int64_t parts = r.parts[indexOf(info.kind)];
-        const GroupRef ref{step.death, info.kind};
-        given += parts;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const DeathRow& heirs = rows[i];
+        given += heirs.parts;
         std::size_t row = 0;
-        if (const int index = linked[indexOf(info.kind)]; index >= 0) {
+        if (const int index = linked[i]; index >= 0) {
             row = static_cast<std::size_t>(index);
-            table.groups[row].also.push_back(ref);
+            table.groups[row].also.push_back(heirs.ref);
         } else {
-            table.addGroup({ref, {}, dc.counts.of(info.kind), 0, 0});
+            table.addGroup({heirs.ref, {}, heirs.count, 0, 0});
             row = table.groups.size() - 1;
         }
-        table.setCasePart(row, d, parts);
-        table.groups[row].parts += parts * step.caseMultiplier;
+        table.setCasePart(row, d, heirs.parts);
+        table.groups[row].parts += heirs.parts * step.caseMultiplier;
     }
-    table.undistributed += (r.finalBase - given) * step.caseMultiplier;
+    table.undistributed += (step.caseBase - given) * step.caseMultiplier;
 }
 
 // The books' الاختصار: where J, what no heir takes and the parts of every
@@ -200,12 +213,13 @@ void reduceTable(CombinedTable& table)
 
 DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDeath& later, int death)
 {
-    if (dc.counts.empty()) return refusedAt(NoHeirs, death);
+    if (!dc.hasHeirs()) return refusedAt(NoHeirs, death);
     int deceased = -1;
     if (DeathsRefusal r = resolve(table, later.deceased, death, deceased); r.refused()) return r;
-    if (DeathsRefusal r = spouseSideRefusal(later, death); r.refused()) return r;
-    LinkedGroups linked{};
-    if (DeathsRefusal r = resolveLinks(table, later, death, deceased, linked); r.refused()) return r;
+    const std::vector<DeathRow> rows = rowsOf(dc, death);
+    if (DeathsRefusal r = spouseSideRefusal(later, rows, death); r.refused()) return r;
+    LinkedGroups linked;
+    if (DeathsRefusal r = resolveLinks(table, later, rows, death, deceased, linked); r.refused()) return r;
     if (DeathsRefusal r = caseProblem(dc, death); r.refused()) return r;
 
     const PersonGroup& group = table.groups[static_cast<std::size_t>(deceased)];
@@ -213,7 +227,7 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
     step.death = death;
     step.deceasedParts = group.parts / group.count;
     if (step.deceasedParts == 0) return refusedAt(NeverInherited, death, later.deceased);
-    step.caseBase = dc.computation.result.finalBase;
+    step.caseBase = dc.correctedBase();
     step.commonFactor = std::gcd(step.deceasedParts, step.caseBase);
     step.relation = relationOf(step.deceasedParts, step.caseBase, step.commonFactor);
     step.earlierMultiplier = step.caseBase / step.commonFactor;
@@ -223,7 +237,7 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
     if (step.baseAfter > kMaxExactWhole) return refusedAt(CombinedBeyondExactRange, death);
 
     passOnDeceasedParts(table, static_cast<std::size_t>(deceased), step);
-    addLaterHeirs(table, dc, linked, step);
+    addLaterHeirs(table, rows, linked, step);
     table.base = step.baseAfter;
     table.caseBases.push_back(step.caseBase);
     table.multipliers.push_back(step.caseMultiplier);
@@ -235,19 +249,60 @@ DeathsRefusal joinDeath(CombinedTable& table, const DeathCase& dc, const LaterDe
 
 DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir)
 {
-    const SpouseSide side = spouseSideOf(deceasedKind);
+    return spouseSideProblem({1, deceasedKind}, heir);
+}
+
+DeathsProblem spouseSideProblem(const GroupRef& deceased, HeirKind heir)
+{
+    const SpouseSide side = sideOf(deceased);
     if (heir == HeirKind::Husband && side == SpouseSide::Man) return HusbandOfMan;
     if (heir == HeirKind::Wives && side == SpouseSide::Woman) return WivesOfWoman;
     return None;
 }
 
-std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind)
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind) { return otherSexRef(group, {1, kind}); }
+
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, const GroupRef& heirs)
 {
-    if (sexesDiffer(kind, group.ref.kind)) return group.ref;
+    const SpouseSide side = sideOf(heirs);
+    const auto differs = [side](const GroupRef& r) {
+        const SpouseSide other = sideOf(r);
+        return side != SpouseSide::Either && other != SpouseSide::Either && side != other;
+    };
+    if (differs(group.ref)) return group.ref;
     for (const GroupRef& r : group.also) {
-        if (sexesDiffer(kind, r.kind)) return r;
+        if (differs(r)) return r;
     }
     return std::nullopt;
+}
+
+std::vector<DeathRow> rowsOf(const DeathCase& dc, int death)
+{
+    std::vector<DeathRow> rows;
+    if (dc.byPath) {
+        const bool divided = dc.byPath->divided();
+        for (std::size_t i = 0; i < dc.relatives.size(); ++i) {
+            const RelativeEntry& entry = dc.relatives[i];
+            const std::int64_t parts = divided ? shareOf(*dc.byPath, dc.relatives, i).parts : 0;
+            rows.push_back({refOfEntry(death, entry), entry.count, parts});
+        }
+        return rows;
+    }
+    const CaseResult& r = dc.computation.result;
+    for (const HeirKindInfo& info : heirKinds()) {
+        if (dc.counts.has(info.kind))
+            rows.push_back({{death, info.kind}, dc.counts.of(info.kind), r.parts[indexOf(info.kind)]});
+    }
+    return rows;
+}
+
+int countOf(const DeathCase& dc, const GroupRef& ref)
+{
+    if (!dc.byPath) return ref.byPath() ? 0 : dc.counts.of(ref.kind);
+    for (const RelativeEntry& entry : dc.relatives) {
+        if (refOfEntry(ref.death, entry) == ref) return entry.count;
+    }
+    return 0;
 }
 
 bool PersonGroup::knownAs(GroupRef r) const { return ref == r || std::find(also.begin(), also.end(), r) != also.end(); }
@@ -291,12 +346,15 @@ DeathsRefusal combineDeaths(const std::vector<DeathCase>& deaths, const std::vec
 {
     table = {};
     if (later.size() > kMaxLaterDeaths) return refusedAt(TooManyDeaths, static_cast<int>(kMaxLaterDeaths) + 2);
-    if (deaths.front().counts.empty()) return refusedAt(NoHeirs, 1);
+    if (!deaths.front().hasHeirs()) return refusedAt(NoHeirs, 1);
     if (DeathsRefusal r = caseProblem(deaths.front(), 1); r.refused()) return r;
     // At most a group per kind of each death and one per deceased: reserved
     // once, the table is built without moving it.
     std::size_t groups = later.size();
-    for (const DeathCase& death : deaths) groups += static_cast<std::size_t>(KindSet::enteredIn(death.counts).size());
+    for (const DeathCase& death : deaths) {
+        groups +=
+            death.byPath ? death.relatives.size() : static_cast<std::size_t>(KindSet::enteredIn(death.counts).size());
+    }
     table.reserve(deaths.size(), groups);
     table.joins.reserve(later.size());
     startTable(table, deaths.front());
@@ -313,15 +371,43 @@ DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, Deci
     return DeathCase{counts, counts.empty() ? CaseComputation{} : computeCase(counts, positions, trace)};
 }
 
-CombinedComputation computeSuccessiveDeaths(const KindCounts& first, const std::vector<LaterDeath>& later,
-                                            const Positions& positions)
+DeathCase deathCaseOf(std::span<const RelativeEntry> relatives, const Positions& positions, DecisionTrace* trace,
+                      KindredTrace* kindredTrace)
+{
+    DeathCase dc;
+    dc.relatives.assign(relatives.begin(), relatives.end());
+    dc.byPath = computeCase(relatives, positions, trace, kindredTrace);
+    dc.computation = dc.byPath->computation;
+    return dc;
+}
+
+namespace {
+
+CombinedComputation joinAfter(DeathCase first, const std::vector<LaterDeath>& later, const Positions& positions)
 {
     CombinedComputation c;
     c.deaths.reserve(later.size() + 1);
-    c.deaths.push_back(deathCaseOf(first, positions));
-    for (const LaterDeath& death : later) c.deaths.push_back(deathCaseOf(death.counts, positions));
+    c.deaths.push_back(std::move(first));
+    for (const LaterDeath& death : later) {
+        c.deaths.push_back(death.byPath() ? deathCaseOf(death.relatives, positions)
+                                          : deathCaseOf(death.counts, positions));
+    }
     c.refusal = combineDeaths(c.deaths, later, c.table);
     return c;
+}
+
+}  // namespace
+
+CombinedComputation computeSuccessiveDeaths(const KindCounts& first, const std::vector<LaterDeath>& later,
+                                            const Positions& positions)
+{
+    return joinAfter(deathCaseOf(first, positions), later, positions);
+}
+
+CombinedComputation computeSuccessiveDeaths(std::span<const RelativeEntry> first, const std::vector<LaterDeath>& later,
+                                            const Positions& positions)
+{
+    return joinAfter(deathCaseOf(first, positions), later, positions);
 }
 
 }  // namespace qismaru

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/compute_case.h"
+#include "engine/path_case.h"
 #include "engine/successive_deaths.h"
 
 namespace qismaru {
@@ -116,6 +117,7 @@ enum class DeathsProblem : std::uint8_t {
     CountDiffers,              // linked to a group with another number of survivors
     OtherSex,                  // linked to a group of the other sex (ref: the reference that says so)
     SchoolRefuses,             // more grandmothers than the school lets inherit together
+    PathsRefused,              // a death's relatives by path stand in no case the school divides
     ValidationStop,            // husband with wives, or more than four wives
     CaseBeyondExactRange,      // a death's own corrected base passes 2^53
     CombinedBeyondExactRange,  // the combined base passes 2^53
@@ -126,6 +128,7 @@ struct DeathsRefusal {
     int death = 0;                      // the death in which it was found (1 = the first)
     GroupRef ref{};                     // the reference at fault
     HeirKind kind = HeirKind::Husband;  // this death's kind, for the links
+    GroupRef linkedHeirs{};             // this death's heirs, for the links: the kind's, or an entry's by path
     int heirs = 0;                      // CountDiffers: this death's heirs of the kind
     int survivors = 0;                  // CountDiffers: the surviving members of the group
 
@@ -136,21 +139,48 @@ struct DeathsRefusal {
 // where a deceased of `deceasedKind` cannot leave heirs of `heir`, else None.
 // Beyond the spouse's side the program does not judge kinship.
 DeathsProblem spouseSideProblem(HeirKind deceasedKind, HeirKind heir);
+DeathsProblem spouseSideProblem(const GroupRef& deceased, HeirKind heir);
 
 // A reference by which the group is known as a kind of the other sex than
 // `kind`, whose heirs therefore cannot be its persons (a uterine brother once
 // linked as a husband is a man); nothing when they may be.
 std::optional<GroupRef> otherSexRef(const PersonGroup& group, HeirKind kind);
+std::optional<GroupRef> otherSexRef(const PersonGroup& group, const GroupRef& heirs);
 
-// One death's case, computed alone.
+// One death's case, computed alone: its heirs of the 21 kinds, or, when
+// `byPath` holds its division, its relatives by path (and `counts` empty);
+// `computation` is then the division by the kinds they stand in.
 struct DeathCase {
     KindCounts counts;
     CaseComputation computation;
+    std::vector<RelativeEntry> relatives{};
+    std::optional<PathComputation> byPath{};
+
+    bool hasHeirs() const { return byPath ? !relatives.empty() : !counts.empty(); }
+    // The corrected base its parts are counted in: with distant kindred who
+    // inherit, theirs.
+    std::int64_t correctedBase() const { return byPath ? byPath->correctedBase() : computation.result.finalBase; }
 };
+
+// A row of one death's case: the heirs of a kind, or the relatives of an
+// entry by path, with their parts of its corrected base (0 for those kept out).
+struct DeathRow {
+    GroupRef ref;
+    int count = 0;
+    std::int64_t parts = 0;
+};
+// The rows of death `death` (1 the first): the kinds in their order, or the
+// entries as given; their parts once the case is divided.
+std::vector<DeathRow> rowsOf(const DeathCase& dc, int death);
+// The persons a reference names in its own death's case; 0 for none.
+int countOf(const DeathCase& dc, const GroupRef& ref);
 
 // A death's case by the positions, its decisions recorded in `trace` when
 // one is given. A death without heirs has no case: the joining refuses it.
 DeathCase deathCaseOf(const KindCounts& counts, const Positions& positions, DecisionTrace* trace = nullptr);
+// A death whose heirs are given by path, divided by path.
+DeathCase deathCaseOf(std::span<const RelativeEntry> relatives, const Positions& positions,
+                      DecisionTrace* trace = nullptr, KindredTrace* kindredTrace = nullptr);
 
 // Joins computed cases: deaths[0] is the first death, deaths[i] the case of
 // later[i - 1], each computed by the same school and positions, then
@@ -168,6 +198,9 @@ struct CombinedComputation {
 
 // Computes every death by the positions, then joins them.
 CombinedComputation computeSuccessiveDeaths(const KindCounts& first, const std::vector<LaterDeath>& later,
+                                            const Positions& positions = {});
+// The same, the first deceased's heirs given by path.
+CombinedComputation computeSuccessiveDeaths(std::span<const RelativeEntry> first, const std::vector<LaterDeath>& later,
                                             const Positions& positions = {});
 
 }  // namespace qismaru

@@ -9,7 +9,29 @@ constexpr std::size_t kMaxDeathDigits = 6;
 
 }  // namespace
 
-std::string refText(GroupRef ref) { return std::to_string(ref.death) + ":" + std::string(infoOf(ref.kind).code); }
+GroupRef refOfEntry(int death, const RelativeEntry& entry)
+{
+    const std::optional<HeirKind> kind = entry.path.kind();
+    if (kind && entry.label.empty()) return {death, *kind};
+    return {death, HeirKind::Sons, entry.path, entry.label};
+}
+
+std::string groupText(const GroupRef& ref)
+{
+    if (!ref.byPath()) return std::string(infoOf(ref.kind).code);
+    const std::string code(ref.path.code());
+    return (code.empty() ? ref.path.text() : code) + (ref.label.empty() ? "" : "@" + ref.label);
+}
+
+std::string refText(const GroupRef& ref) { return std::to_string(ref.death) + ":" + groupText(ref); }
+
+std::optional<GroupRef> groupFromText(int death, std::string_view written)
+{
+    if (const std::optional<HeirKind> kind = kindFromCode(written)) return GroupRef{death, *kind};
+    const PathReading reading = readRelative(written);
+    if (!reading.relative) return std::nullopt;
+    return refOfEntry(death, relativeEntry(*reading.relative, 1));
+}
 
 std::optional<GroupRef> refFromText(std::string_view text)
 {
@@ -20,9 +42,15 @@ std::optional<GroupRef> refFromText(std::string_view text)
         if (c < '0' || c > '9') return std::nullopt;
         death = death * 10 + (c - '0');
     }
-    const std::optional<HeirKind> kind = kindFromCode(text.substr(colon + 1));
-    if (!kind) return std::nullopt;
-    return GroupRef{death, *kind};
+    return groupFromText(death, text.substr(colon + 1));
+}
+
+SpouseSide sideOf(const GroupRef& ref)
+{
+    if (!ref.byPath()) return spouseSideOf(ref.kind);
+    const Link last = ref.path.last();
+    if (last == Link::Emancipator) return SpouseSide::Either;
+    return isFemale(last) ? SpouseSide::Woman : SpouseSide::Man;
 }
 
 }  // namespace qismaru

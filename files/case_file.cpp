@@ -97,9 +97,6 @@ CaseFileReading readKindredMethod(const json& given, Positions& positions)
 CaseFileReading readRelatives(const json& relatives, CaseFile& file)
 {
     std::string problem = readRelativeEntries(relatives, file.heirs, file.relatives);
-    if (problem.empty() && !file.later.empty()) {
-        problem = "later deaths are joined for the heirs of the buttons alone, not beside relatives by path";
-    }
     return problem.empty() ? CaseFileReading{} : refused(CaseFileProblem::BadHeirs, std::move(problem));
 }
 
@@ -157,7 +154,12 @@ CaseFileReading readLater(const json& later, int version, CaseFile& file)
         return refused(CaseFileProblem::TooManyLaterDeaths, englishTooManyDeathsText());
     }
     if (!fault.refused()) fault = readLaterDeathEntries(later, file.positions.school, file.later);
-    if (!fault.refused()) fault = laterDeathsProblem(file.heirs, file.later, file.positions);
+    const auto byPath = [](const LaterDeathEntry& entry) { return entry.needsVersion4(); };
+    if (!fault.refused() && version < kRelativesVersion && std::any_of(file.later.begin(), file.later.end(), byPath)) {
+        fault.entry = LaterDeathsFault::Entry::NeedsVersion3;
+        fault.english = "later deaths by path need format version 4";
+    }
+    if (!fault.refused()) fault = laterDeathsProblem(file.heirs, file.relatives, file.later, file.positions);
     if (!fault.refused()) return {};
     CaseFileReading reading = refused(CaseFileProblem::BadLaterDeaths, fault.english);
     reading.later = std::move(fault);
@@ -205,13 +207,14 @@ CaseFileReading readCaseFile(std::string_view text)
     if (positions.problem != CaseFileProblem::None) return positions;
     CaseFileReading heirs = readHeirs(member(document, "heirs"), file);
     if (heirs.problem != CaseFileProblem::None) return heirs;
-    if (const json& later = member(document, "later"); !later.is_null()) {
-        CaseFileReading deaths = readLater(later, version.get<int>(), file);
-        if (deaths.problem != CaseFileProblem::None) return deaths;
-    }
+    // The relatives before the later deaths, which may name them.
     if (const json& relatives = member(document, "relatives"); !relatives.is_null()) {
         CaseFileReading read = readRelatives(relatives, file);
         if (read.problem != CaseFileProblem::None) return read;
+    }
+    if (const json& later = member(document, "later"); !later.is_null()) {
+        CaseFileReading deaths = readLater(later, version.get<int>(), file);
+        if (deaths.problem != CaseFileProblem::None) return deaths;
     }
     if (const json& waiting = member(document, "waiting"); !waiting.is_null()) {
         std::string why = readWaitingOfFile(waiting, version.get<int>(), file);
@@ -252,11 +255,13 @@ std::string caseFileText(const CaseFile& file)
     const bool hanafiAlone = file.positions == Positions{};
     const bool abuYusuf = file.positions.kindredMethod == KindredMethod::AbuYusuf;
     document["format"] = kCaseFileFormat;
-    document["version"] = file.waiting                          ? kWaitingVersion
-                          : !file.relatives.empty() || abuYusuf ? kRelativesVersion
-                          : !file.later.empty()                 ? 3
-                          : hanafiAlone                         ? 1
-                                                                : 2;
+    const bool laterByPath = std::any_of(file.later.begin(), file.later.end(),
+                                         [](const LaterDeathEntry& entry) { return entry.needsVersion4(); });
+    document["version"] = file.waiting                                         ? kWaitingVersion
+                          : !file.relatives.empty() || abuYusuf || laterByPath ? kRelativesVersion
+                          : !file.later.empty()                                ? 3
+                          : hanafiAlone                                        ? 1
+                                                                               : 2;
     if (!hanafiAlone) {
         document["school"] = schoolInfo(file.positions.school).key;
         document["spouseReturn"] = file.positions.spouseReturn;

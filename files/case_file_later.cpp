@@ -1,10 +1,13 @@
 #include "files/case_file_later.h"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "engine/combined_base.h"
 #include "files/estate_json.h"
 #include "files/heir_entries.h"
+#include "files/relative_entries.h"
 #include "present/combined_sentences.h"
 #include "present/deaths_refusal_text.h"
 
@@ -28,7 +31,7 @@ LaterDeathsFault readEntry(const json& value, School school, LaterDeathEntry& en
 {
     if (!value.is_object()) return entryFault(Entry::NotAnObject, "a later death must be an object");
     for (const auto& [name, member] : value.items()) {
-        if (name != "deceased" && name != "heirs" && name != "same")
+        if (name != "deceased" && name != "heirs" && name != "same" && name != "relatives")
             return entryFault(Entry::UnknownMember, "unknown member '" + name.substr(0, 20) + "'");
     }
     const std::optional<GroupRef> deceased = value.contains("deceased") ? groupRefIn(value["deceased"]) : std::nullopt;
@@ -37,7 +40,12 @@ LaterDeathsFault readEntry(const json& value, School school, LaterDeathEntry& en
     if (!value.contains("heirs")) return entryFault(Entry::NoHeirs, "a later death must give its \"heirs\"");
     if (std::string why = readHeirEntries(value["heirs"], school, entry.heirs); !why.empty())
         return entryFault(Entry::BadHeirs, std::move(why));
-    if (entry.heirs.empty()) return entryFault(Entry::NoHeirs, "a later deceased must leave heirs");
+    if (value.contains("relatives")) {
+        if (std::string why = readRelativeEntries(value["relatives"], entry.heirs, entry.relatives); !why.empty())
+            return entryFault(Entry::BadHeirs, std::move(why));
+    }
+    if (entry.heirs.empty() && entry.relatives.empty())
+        return entryFault(Entry::NoHeirs, "a later deceased must leave heirs");
     if (value.contains("same") && readSameLinks(value["same"], entry.same).problem != SameLinksReading::Problem::None) {
         return entryFault(Entry::BadSame, "\"same\" must link heir codes to groups \"N:code\"");
     }
@@ -62,7 +70,21 @@ const char* entrySentence(Entry entry)
 
 }  // namespace
 
-LaterDeath laterDeathOf(const LaterDeathEntry& entry) { return {entry.deceased, countsOf(entry.heirs), entry.same}; }
+bool LaterDeathEntry::needsVersion4() const
+{
+    const auto byPath = [](const SameLink& link) { return !link.path.empty() || link.earlier.byPath(); };
+    return !relatives.empty() || deceased.byPath() || std::any_of(same.begin(), same.end(), byPath);
+}
+
+// With relatives by path, his heirs are all entries of a case by path, the
+// buttons' heirs first, as the first deceased's are.
+LaterDeath laterDeathOf(const LaterDeathEntry& entry)
+{
+    if (entry.relatives.empty()) return {entry.deceased, countsOf(entry.heirs), entry.same};
+    std::vector<RelativeEntry> all = entriesOfHeirs(entry.heirs);
+    all.insert(all.end(), entry.relatives.begin(), entry.relatives.end());
+    return {entry.deceased, {}, entry.same, std::move(all)};
+}
 
 std::optional<GroupRef> groupRefIn(const json& value)
 {
@@ -74,11 +96,12 @@ SameLinksReading readSameLinks(const json& value, std::vector<SameLink>& same)
     using Problem = SameLinksReading::Problem;
     if (!value.is_object()) return {Problem::NotLinks, {}};
     for (const auto& [code, earlier] : value.items()) {
-        const std::optional<HeirKind> kind = kindFromCode(code);
-        if (!kind) return {Problem::UnknownCode, code};
+        // A kind's code, or the path of an entry of a death given by path.
+        const std::optional<GroupRef> heirs = groupFromText(1, code);
+        if (!heirs) return {Problem::UnknownCode, code};
         const std::optional<GroupRef> ref = groupRefIn(earlier);
         if (!ref) return {Problem::NotLinks, {}};
-        same.push_back({*kind, *ref});
+        same.push_back({heirs->kind, *ref, heirs->path, heirs->label});
     }
     return {};
 }
@@ -97,12 +120,18 @@ LaterDeathsFault readLaterDeathEntries(const json& value, School school, std::ve
     return {};
 }
 
-LaterDeathsFault laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<LaterDeathEntry>& later,
-                                    const Positions& positions)
+LaterDeathsFault laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<RelativeEntry>& relatives,
+                                    const std::vector<LaterDeathEntry>& later, const Positions& positions)
 {
     std::vector<LaterDeath> deaths;
     for (const LaterDeathEntry& entry : later) deaths.push_back(laterDeathOf(entry));
-    CombinedComputation c = computeSuccessiveDeaths(countsOf(first), deaths, positions);
+    std::vector<RelativeEntry> firstByPath;
+    if (!relatives.empty()) {
+        firstByPath = entriesOfHeirs(first);
+        firstByPath.insert(firstByPath.end(), relatives.begin(), relatives.end());
+    }
+    CombinedComputation c = relatives.empty() ? computeSuccessiveDeaths(countsOf(first), deaths, positions)
+                                              : computeSuccessiveDeaths(firstByPath, deaths, positions);
     const DeathsProblem problem = c.refusal.problem;
     if (!c.refusal.refused() || problem == DeathsProblem::CaseBeyondExactRange ||
         problem == DeathsProblem::CombinedBeyondExactRange) {
@@ -135,8 +164,8 @@ nlohmann::ordered_json laterDeathsToJson(const std::vector<LaterDeathEntry>& lat
         death["deceased"] = refText(entry.deceased);
         death["heirs"] = heirEntriesToJson(entry.heirs);
         death["same"] = nlohmann::ordered_json::object();
-        for (const SameLink& link : entry.same)
-            death["same"][std::string(infoOf(link.kind).code)] = refText(link.earlier);
+        for (const SameLink& link : entry.same) death["same"][groupText(link.heirsAt(1))] = refText(link.earlier);
+        if (!entry.relatives.empty()) death["relatives"] = relativeEntriesToJson(entry.relatives);
         list.push_back(std::move(death));
     }
     return list;

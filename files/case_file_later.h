@@ -16,12 +16,19 @@ namespace qismaru::estate {
 //   [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}, {"code": "si", "count": 1}],
 //     "same": {"m": "1:w", "si": "1:d"}}]
 // each later deceased's heirs in the order they were entered, as the first's.
+// From format version 4 a later death may hold relatives by path after its
+// heirs, as the first does, and its references may name relatives by path:
+//   {"deceased": "1:s.s", "heirs": [], "relatives": [{"path": "m.m", "count": 1}],
+//    "same": {"f.m": "1:m"}}
 
 struct LaterDeathEntry {
     GroupRef deceased;
     std::vector<HeirEntry> heirs;
     std::vector<SameLink> same;
+    std::vector<RelativeEntry> relatives{};
 
+    // Whether it is written only by a format from version 4.
+    bool needsVersion4() const;
     bool operator==(const LaterDeathEntry&) const = default;
 };
 
@@ -77,8 +84,8 @@ LaterDeathsFault readLaterDeathEntries(const nlohmann::json& value, School schoo
 // Why the deaths cannot be joined as the file gives them (a reference to no
 // group or to a dead one, a count that differs, ...). A combined base beyond
 // exact computation is no fault of the file, and is not refused here.
-LaterDeathsFault laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<LaterDeathEntry>& later,
-                                    const Positions& positions);
+LaterDeathsFault laterDeathsProblem(const std::vector<HeirEntry>& first, const std::vector<RelativeEntry>& relatives,
+                                    const std::vector<LaterDeathEntry>& later, const Positions& positions);
 
 nlohmann::ordered_json laterDeathsToJson(const std::vector<LaterDeathEntry>& later);
 

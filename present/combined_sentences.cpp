@@ -3,7 +3,9 @@
 #include <array>
 
 #include "engine/kind_groups.h"
+#include "present/heir_labels.h"
 #include "present/heir_names.h"
+#include "present/relative_names.h"
 #include "present/solution_context.h"
 
 namespace qismaru {
@@ -34,15 +36,15 @@ struct DeceasedWords {
     bool feminine;
 };
 
-DeceasedWords deceasedWords(HeirKind kind)
+DeceasedWords deceasedWords(const GroupRef& ref)
 {
-    if (agreementOf(kind, 1).feminine) return {"ماتت", "هي", "ها", true};
+    if (groupFeminine(ref)) return {"ماتت", "هي", "ها", true};
     return {"مات", "هو", "ه", false};
 }
 
 std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::vector<DeathCase>& deaths)
 {
-    const DeceasedWords w = deceasedWords(later.deceased.kind);
+    const DeceasedWords w = deceasedWords(later.deceased);
     const std::string his(w.his);
     const std::string p = figure(s.deceasedParts);
     const std::string b = figure(s.caseBase);
@@ -52,7 +54,7 @@ std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::
     const std::string hisCase = "مسألت" + his;
     const std::string hisParts = "سهام" + his;
     std::string text = std::string(w.died) + " " + deceasedName(later.deceased, deaths) + " قبل القسمة، و" +
-                       std::string(w.self) + " " + deceasedTitle(s.death, later.deceased.kind) + "، و" + hisCase +
+                       std::string(w.self) + " " + deceasedTitle(s.death, later.deceased) + "، و" + hisCase +
                        " تصح من " + b + "، و" + hisParts + " من " + j + " هي " + p + "؛ ";
     switch (s.relation) {
     case PartsRelation::Divides:
@@ -78,7 +80,9 @@ std::string joinSentence(const JoinStep& s, const LaterDeath& later, const std::
 std::string heirsSentence(const CombinedTable& table, std::size_t row)
 {
     const PersonGroup& g = table.groups[row];
-    const auto named = [&g](GroupRef r) { return heirName(r.kind, g.count, Genitive) + " في " + caseOrdinal(r.death); };
+    const auto named = [&g](const GroupRef& r) {
+        return groupName(r, g.count, Genitive) + " في " + caseOrdinal(r.death);
+    };
     std::string text = withLam(named(g.ref));
     for (const GroupRef& r : g.also) text += "، " + named(r);
     text += ": ";
@@ -108,28 +112,54 @@ std::string reductionSentence(const CombinedTable& table)
 std::string deceasedOrdinal(int death) { return ordinal(death, kMasculine); }
 std::string caseOrdinal(int death) { return ordinal(death, kFeminine); }
 
-std::string deceasedTitle(int death, HeirKind kind)
+std::string deceasedTitle(int death, const GroupRef& ref)
 {
-    return deceasedWords(kind).feminine ? "الميتة " + ordinal(death, kFeminine) : "الميت " + deceasedOrdinal(death);
+    return deceasedWords(ref).feminine ? "الميتة " + ordinal(death, kFeminine) : "الميت " + deceasedOrdinal(death);
 }
 
-std::string passedOnNote(HeirKind kind)
+std::string passedOnNote(const GroupRef& ref)
 {
-    const DeceasedWords w = deceasedWords(kind);
+    const DeceasedWords w = deceasedWords(ref);
     const std::string his(w.his);
     return std::string(w.died) + " قبل القسمة، فانتقلت سهام" + his + " إلى ورثت" + his;
 }
 
-std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths)
+std::string groupName(const GroupRef& ref, int count, GrammaticalCase grammaticalCase)
 {
-    const int count = deaths[static_cast<std::size_t>(ref.death - 1)].counts.of(ref.kind);
-    return oneMemberName(ref.kind, count) + " في المسألة " + caseOrdinal(ref.death);
+    if (!ref.byPath()) return heirName(ref.kind, count, grammaticalCase);
+    return relativeName(ref.path, {count, grammaticalCase, true}) + (ref.label.empty() ? "" : " @" + ref.label);
+}
+
+std::string groupDisplayName(const GroupRef& ref)
+{
+    if (!ref.byPath()) return std::string(labelsOf(ref.kind).displayName);
+    return relativeName(ref.path) + (ref.label.empty() ? "" : " @" + ref.label);
+}
+
+bool groupFeminine(const GroupRef& ref)
+{
+    return ref.byPath() ? agreementOf(ref.path, 1).feminine : agreementOf(ref.kind, 1).feminine;
+}
+
+std::string deceasedName(const GroupRef& ref, const std::vector<DeathCase>& deaths)
+{
+    const int count = countOf(deaths[static_cast<std::size_t>(ref.death - 1)], ref);
+    std::string name;
+    if (!ref.byPath()) {
+        name = oneMemberName(ref.kind, count);
+    } else if (count <= 1) {
+        name = groupName(ref, 1, Nominative);
+    } else {
+        // One of several is "أحد أبناء ابن الابن", the name after it genitive.
+        name = (groupFeminine(ref) ? "إحدى " : "أحد ") + groupName(ref, count, Genitive);
+    }
+    return name + " في المسألة " + caseOrdinal(ref.death);
 }
 
 std::string laterDeathHeading(int death, const LaterDeath& later, const std::vector<DeathCase>& deaths)
 {
-    return deceasedTitle(death, later.deceased.kind) + ": " + deceasedName(later.deceased, deaths) + "، " +
-           std::string(deceasedWords(later.deceased.kind).died) + " قبل القسمة";
+    return deceasedTitle(death, later.deceased) + ": " + deceasedName(later.deceased, deaths) + "، " +
+           std::string(deceasedWords(later.deceased).died) + " قبل القسمة";
 }
 
 std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
@@ -165,12 +195,16 @@ std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std
                                  const std::vector<std::vector<SolutionStep>>& solutions,
                                  const std::vector<CombinedStep>& combined)
 {
-    std::string text = solutionText(deaths.front().counts, solutions.front());
+    const auto caseText = [&](std::size_t i) {
+        const DeathCase& dc = deaths[i];
+        return dc.byPath ? solutionText(dc.relatives, solutions[i]) : solutionText(dc.counts, solutions[i]);
+    };
+    std::string text = caseText(0);
     for (std::size_t i = 1; i < deaths.size(); ++i) {
         text += '\n';
         text += laterDeathHeading(static_cast<int>(i) + 1, later[i - 1], deaths);
         text += '\n';
-        text += solutionText(deaths[i].counts, solutions[i]);
+        text += caseText(i);
     }
     text += "\nالجامعة\n";
     for (const CombinedStep& step : combined) text += "- " + step.text + "\n";

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/combined_base.h"
+#include "present/heir_names.h"
 #include "present/solution_steps.h"
 
 namespace qismaru {
@@ -21,15 +22,23 @@ std::string caseOrdinal(int death);
 // Who died, as a sentence names him or her: "الابن في المسألة الأولى", or
 // one of a group, "إحدى البنات في المسألة الأولى"; a uterine sibling, whose
 // sex is not entered, "ولد الأم في المسألة الأولى".
-std::string deceasedName(GroupRef ref, const std::vector<DeathCase>& deaths);
+std::string deceasedName(const GroupRef& ref, const std::vector<DeathCase>& deaths);
 
 // The deceased of a later death by number, agreeing with a deceased of
 // `kind`: "الميت الثاني", "الميتة الثانية".
-std::string deceasedTitle(int death, HeirKind kind);
+std::string deceasedTitle(int death, const GroupRef& ref);
 
 // Why a deceased's row of the combined table holds no total: "ماتت قبل
 // القسمة، فانتقلت سهامها إلى ورثتها".
-std::string passedOnNote(HeirKind kind);
+std::string passedOnNote(const GroupRef& ref);
+
+// A group named in a sentence, definite ("الزوجة", "ابن ابن الابن"), whether
+// it is a kind's or a relative's by path; and as the table's heading names
+// it ("زوجة", "ابن ابن ابن @1").
+std::string groupName(const GroupRef& ref, int count, GrammaticalCase grammaticalCase);
+std::string groupDisplayName(const GroupRef& ref);
+// Whether a member of the group is spoken of as a woman.
+bool groupFeminine(const GroupRef& ref);
 
 enum class CombinedStepType : std::uint8_t {
     Join,           // death: a later death joined to the combined base

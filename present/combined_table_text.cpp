@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/kinship.h"
+#include "model/relative_case.h"
 #include "present/combined_sentences.h"
 #include "present/heir_names.h"
 #include "present/solution_context.h"
@@ -23,15 +25,18 @@ bool everReceived(const CombinedTable& table, std::size_t row)
 
 std::string groupLabel(const PersonGroup& group)
 {
-    const HeirKindInfo& first = infoOf(group.ref.kind);
-    std::string label(labelsOf(group.ref.kind).displayName);
-    if (first.entry == EntryKind::Counted) {
+    std::string label = groupDisplayName(group.ref);
+    // Relatives by path are counted as a counted kind is, but for one person
+    // (a grandmother by her side, a grandfather).
+    const bool counted = group.ref.byPath() ? !isOnePerson(kinshipOf(group.ref.path))
+                                            : infoOf(group.ref.kind).entry == EntryKind::Counted;
+    if (counted) {
         label += ' ';
         label += figure(std::int64_t{group.count});
     }
     for (const GroupRef& r : group.also) {
         label += "، ";
-        label += labelsOf(r.kind).displayName;
+        label += groupDisplayName(r);
         label += " في " + caseOrdinal(r.death);
     }
     return label;
@@ -39,7 +44,11 @@ std::string groupLabel(const PersonGroup& group)
 
 bool listedBefore(const GroupRef& a, const GroupRef& b)
 {
-    return a.death != b.death ? a.death < b.death : readingRank(a.kind) < readingRank(b.kind);
+    if (a.death != b.death) return a.death < b.death;
+    // The kinds in the order a teacher reads them, then the relatives by
+    // path as they were entered.
+    if (a.byPath() || b.byPath()) return !a.byPath() && b.byPath();
+    return readingRank(a.kind) < readingRank(b.kind);
 }
 
 std::vector<std::size_t> combinedRowOrder(const CombinedTable& table)
@@ -76,9 +85,9 @@ CombinedTableText combinedTableText(const CombinedTable& table)
             row.push_back(parts > 0 ? figure(parts) : "");
         }
         if (reduced) row.push_back(g.alive() ? figure(g.parts * table.reducedBy) : "");
-        row.push_back(g.alive() ? figure(g.parts) : deceasedTitle(g.diedAs, g.ref.kind));
+        row.push_back(g.alive() ? figure(g.parts) : deceasedTitle(g.diedAs, g.ref));
         text.diedAs.push_back(g.diedAs);
-        text.notes.push_back(g.alive() ? "" : passedOnNote(g.ref.kind));
+        text.notes.push_back(g.alive() ? "" : passedOnNote(g.ref));
     }
     if (table.undistributed > 0) {
         std::vector<std::string>& row = text.rows.emplace_back(text.header.size());

@@ -7,6 +7,7 @@
 #include "present/combined_sentences.h"
 #include "present/heir_names.h"
 #include "present/positions_text.h"
+#include "present/relative_refusals.h"
 #include "present/solution_context.h"
 
 namespace qismaru::estate {
@@ -23,13 +24,28 @@ std::string quoted(std::string_view text)
     return quoted;
 }
 
-// The sex of a kind of heirs that has one (sexesDiffer).
-std::string sexWord(HeirKind kind) { return spouseSideOf(kind) == SpouseSide::Man ? "male" : "female"; }
+// The sex of a group of heirs that has one (otherSexRef).
+std::string sexWord(const GroupRef& ref) { return sideOf(ref) == SpouseSide::Man ? "male" : "female"; }
 
-std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School school)
+// This death's heirs a link names: a kind's, or an entry's by path.
+GroupRef linkedHeirs(const DeathsRefusal& r)
 {
+    return r.linkedHeirs.byPath() ? r.linkedHeirs : GroupRef{r.death, r.kind};
+}
+
+// Its heirs as the link wrote them: "m", "f.m", "d.d@1".
+std::string linkedCode(const DeathsRefusal& r)
+{
+    const std::string text = refText(linkedHeirs(r));
+    return text.substr(text.find(':') + 1);
+}
+
+std::string problemText(const DeathsRefusal& r, const DeathCase& death)
+{
+    const KindCounts& counts = death.counts;
+    const School school = death.computation.positions.school;
     const std::string ref = quoted(refText(r.ref));
-    const std::string code = quoted(infoOf(r.kind).code);
+    const std::string code = quoted(linkedCode(r));
     switch (r.problem) {
     case None: return "";
     case TooManyDeaths:
@@ -51,9 +67,10 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
         return code + " counts " + std::to_string(r.heirs) + " heirs, but " + ref + " has " +
                std::to_string(r.survivors) + " surviving members";
     case OtherSex:
-        return "\"same\" links " + code + " to " + ref + ", but " + code + " is " + sexWord(r.kind) + " and " + ref +
-               " " + sexWord(r.ref.kind) + ": they cannot be the same persons";
+        return "\"same\" links " + code + " to " + ref + ", but " + code + " is " + sexWord(linkedHeirs(r)) + " and " +
+               ref + " " + sexWord(r.ref) + ": they cannot be the same persons";
     case SchoolRefuses: return grandmotherLimitProblem(counts, school);
+    case PathsRefused: return death.byPath ? death.byPath->resolution.refusal : "";
     case ValidationStop:
         return counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives)
                    ? "the husband and wives never stand in one case: no table"
@@ -68,12 +85,12 @@ std::string problemText(const DeathsRefusal& r, const KindCounts& counts, School
     return "";
 }
 
-std::string sexWords(HeirKind kind) { return spouseSideOf(kind) == SpouseSide::Man ? "من الرجال" : "من النساء"; }
+std::string sexWords(const GroupRef& ref) { return sideOf(ref) == SpouseSide::Man ? "من الرجال" : "من النساء"; }
 
 // A group as the user chose it: "زوجة في المسألة الأولى".
-std::string groupName(GroupRef ref)
+std::string chosenGroup(const GroupRef& ref)
 {
-    return "«" + std::string(labelsOf(ref.kind).displayName) + " في المسألة " + caseOrdinal(ref.death) + "»";
+    return "«" + groupDisplayName(ref) + " في المسألة " + caseOrdinal(ref.death) + "»";
 }
 
 }  // namespace
@@ -85,7 +102,7 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     const auto death = [&]() -> const DeathCase& { return deaths.at(static_cast<std::size_t>(r.death - 1)); };
     const std::string deceased = "الميت " + deceasedOrdinal(r.death);
     const std::string inHisCase = "في مسألة " + deceased + ": ";
-    const std::string kind = "«" + std::string(labelsOf(r.kind).displayName) + "»";
+    const std::string kind = "«" + groupDisplayName(linkedHeirs(r)) + "»";
     // The deceased as the sentences of the solution name him; his group is
     // an heir of an earlier death, so it is known.
     const auto named = [&] { return deceasedName(r.ref, deaths); };
@@ -93,10 +110,10 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     case None: return "";
     case TooManyDeaths: return arabicTooManyDeathsText() + ".";
     case NoHeirs: return "لم يُدخل للميت " + deceasedOrdinal(r.death) + " وارث.";
-    case UnknownGroup: return "ليس في ورثة المسائل قبل مسألة " + deceased + " " + groupName(r.ref) + ".";
-    case DeadGroup: return "مات كل من في " + groupName(r.ref) + " قبل " + deceased + ".";
+    case UnknownGroup: return "ليس في ورثة المسائل قبل مسألة " + deceased + " " + chosenGroup(r.ref) + ".";
+    case DeadGroup: return "مات كل من في " + chosenGroup(r.ref) + " قبل " + deceased + ".";
     case NeverInherited: {
-        const Agreement one = agreementOf(r.ref.kind, 1);
+        const Agreement one{groupFeminine(r.ref), 1};
         return named() + " لم " + std::string(verbBefore(kTakes, one)) + " شيئاً من التركة (" +
                (one.feminine ? "حُجبت" : "حُجب") + "، أو لم يبق ل" + std::string(pronoun(one)) + " شيء)، فلا " +
                std::string(verbBefore(kLeaves, one)) + " منها ما يُقسم.";
@@ -104,17 +121,22 @@ std::string arabicRefusalReason(const DeathsRefusal& r, const std::vector<DeathC
     case HusbandOfMan: return named() + " رجل، فلا يكون له زوج.";
     case WivesOfWoman: return named() + " امرأة، فلا تكون لها زوجة.";
     case LinkedKindAbsent:
-        return inHisCase + "جُعل " + kind + " هم " + groupName(r.ref) + "، وليس في مسألته " + kind + ".";
+        return inHisCase + "جُعل " + kind + " هم " + chosenGroup(r.ref) + "، وليس في مسألته " + kind + ".";
     case LinkedTwice:
-        return inHisCase + "جُعل " + groupName(r.ref) + " هم أنفسهم صنفين من ورثته، وإنما يكونون صنفاً واحداً منهم.";
-    case DeceasedLinked: return inHisCase + "جُعل الميت نفسه من ورثته (" + groupName(r.ref) + ").";
+        return inHisCase + "جُعل " + chosenGroup(r.ref) + " هم أنفسهم صنفين من ورثته، وإنما يكونون صنفاً واحداً منهم.";
+    case DeceasedLinked: return inHisCase + "جُعل الميت نفسه من ورثته (" + chosenGroup(r.ref) + ").";
     case CountDiffers:
-        return inHisCase + "عدد " + kind + " " + figure(std::int64_t{r.heirs}) + "، والباقون من " + groupName(r.ref) +
+        return inHisCase + "عدد " + kind + " " + figure(std::int64_t{r.heirs}) + "، والباقون من " + chosenGroup(r.ref) +
                " " + figure(std::int64_t{r.survivors}) + "، فلا يكونون هم أنفسهم.";
     case OtherSex:
-        return inHisCase + "جُعل " + kind + " هم " + groupName(r.ref) + "، و" + kind + " " + sexWords(r.kind) + " و«" +
-               std::string(labelsOf(r.ref.kind).displayName) + "» " + sexWords(r.ref.kind) + "، فلا يكونون هم أنفسهم.";
+        return inHisCase + "جُعل " + kind + " هم " + chosenGroup(r.ref) + "، و" + kind + " " + sexWords(linkedHeirs(r)) +
+               " و«" + groupDisplayName(r.ref) + "» " + sexWords(r.ref) + "، فلا يكونون هم أنفسهم.";
     case SchoolRefuses: return inHisCase + grandmotherLimitText(death().computation.positions.school, death().counts);
+    case PathsRefused: {
+        const DeathCase& dc = death();
+        if (!dc.byPath) return "";
+        return inHisCase + pathRefusalText(dc.byPath->resolution, dc.relatives, dc.computation.positions.school);
+    }
     case ValidationStop: {
         const KindCounts& counts = death().counts;
         const bool spouses = counts.has(HeirKind::Husband) && counts.has(HeirKind::Wives);
@@ -135,8 +157,7 @@ std::string englishRefusalText(const DeathsRefusal& refusal, const std::vector<D
 {
     if (refusal.problem == TooManyDeaths) return englishTooManyDeathsText();
     const DeathCase& death = deaths.at(static_cast<std::size_t>(refusal.death - 1));
-    return "death " + std::to_string(refusal.death) + ": " +
-           problemText(refusal, death.counts, death.computation.positions.school);
+    return "death " + std::to_string(refusal.death) + ": " + problemText(refusal, death);
 }
 
 std::string englishTooManyDeathsText()
@@ -144,7 +165,7 @@ std::string englishTooManyDeathsText()
     DeathsRefusal refusal;
     refusal.problem = TooManyDeaths;
     refusal.death = static_cast<int>(kMaxLaterDeaths) + 2;
-    return "death " + std::to_string(refusal.death) + ": " + problemText(refusal, {}, School::Hanafi);
+    return "death " + std::to_string(refusal.death) + ": " + problemText(refusal, DeathCase{});
 }
 
 std::string arabicTooManyDeathsText()

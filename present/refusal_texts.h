@@ -28,11 +28,6 @@ std::string countRefusalText(const CountResult& result, const KindCounts& before
 // The count dialog's up arrow at the largest count a kind can have.
 std::string countLimitText();
 
-// Later deaths are joined to a case of the heir buttons' kinds, not to one
-// with relatives by path: said when either would join the other.
-inline constexpr const char* kLaterDeathsByPathText =
-    "تُضمّ وفاة وارث قبل القسمة إلى مسألة أصنافها من أزرار الورثة وحدها، لا إلى مسألة فيها قريب بنسبه.";
-
 // Calculate, for a case whose corrected base passes what a double holds to
 // the last part. The case stays open, so that the user can withdraw the
 // last entry.

@@ -107,6 +107,10 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
         {line(R"({"s": 1})", chain), "death 5: the combined base passes 2^53"},
         {line(R"({"s": 2})", sons), "death 52: a case holds at most 50 later deaths"},
         {line(wsd, R"([{"deceased": "s", "counts": {"m": 1}}])"), "death 2: \"deceased\" must name a group"},
+        {line(wsd, R"([{"deceased": "1:s.x", "counts": {"m": 1}}])"), "death 2: \"deceased\" must name a group"},
+        {line(wsd, R"([{"deceased": "1:f.m", "counts": {"s": 1}}])"),
+         "death 2: no group '1:f.m' among the heirs of an earlier death"},
+        {line(wsd, R"([{"deceased": "1:s", "counts": {"m.m": 1, "gm": 1}}])"), "death 2: "},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "sam": {"m": "1:w"}}])"),
          "death 2: unknown member 'sam'"},
         {line(wsd, R"([{"deceased": "1:s", "counts": {"m": 1}, "same": {"m": "w"}}])"),
@@ -134,6 +138,32 @@ TEST(CalculatorLaterDeaths, EachRefusalIsAnErrorObjectAndTheBatchGoesOn)
     }
     ASSERT_TRUE(std::getline(out, answer));
     EXPECT_EQ(ordered_json::parse(answer)["combined"]["base"], 120);
+}
+
+// Relatives by path in the deaths (worked in tests/engine/combined_base_test.cpp): the later deceased's
+// heirs by path, linked by their paths; the first deceased's heirs by path, the deceased named by his.
+TEST(CalculatorLaterDeaths, RelativesByPathInTheDeaths)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {R"({"counts": {"h": 1, "m": 1, "s": 1, "d": 1}, "later": [{"deceased": "1:s", )"
+         R"("counts": {"f": 1, "m.m": 1, "si": 1}, "same": {"f": "1:h", "m.m": "1:m", "si": "1:d"}}]})",
+         R"({"ref":"1:d","also":["2:si"],"count":1,"parts":21,"fraction":"7/36"},)"
+         R"({"ref":"1:m","also":["2:m.m"],"count":1,"parts":25,"fraction":"25/108"},)"
+         R"({"ref":"1:h","also":["2:f"],"count":1,"parts":62,"fraction":"31/54"})"},
+        {R"({"counts": {"w": 1, "f.m": 1, "s.s.s": 1}, "later": [{"deceased": "1:s.s.s", "counts": {"s": 2}}]})",
+         R"({"ref":"1:f.m","also":[],"count":1,"parts":8,"fraction":"1/6"},)"
+         R"({"ref":"1:w","also":[],"count":1,"parts":6,"fraction":"1/8"},)"
+         R"({"ref":"2:s","also":[],"count":2,"parts":34,"fraction":"17/24"})"},
+    };
+    for (const auto& [question, heirs] : rows) {
+        const CalcRun r = batch(question + "\n", true);
+        ASSERT_EQ(r.status, kExitOk) << r.out;
+        const ordered_json result = ordered_json::parse(r.out);
+        EXPECT_EQ(result["combined"]["heirs"].dump(), "[" + heirs + "]") << question;
+        EXPECT_FALSE(result["combined"]["steps"].empty());
+        // A result line reads back as its question.
+        EXPECT_EQ(batch(r.out, true).out, r.out);
+    }
 }
 
 TEST(CalculatorLaterDeaths, MoneyAndStepsOfTheCombinedTable)
@@ -219,6 +249,20 @@ TEST(CalculatorLaterDeaths, ACaseFileKeepsThemAndTheTerminalShowsTheCombinedTabl
     const CalcRun refused = runOnce(options);
     EXPECT_EQ(refused.status, kExitBadInput);
     EXPECT_NE(refused.err.find("death 2: no group '1:d'"), std::string::npos) << refused.err;
+
+    // Relatives by path in both deaths: each death's table by path, and the groups named by their paths.
+    std::ofstream(path) << R"({"format": "qismaru-case", "version": 4, "heirs": [{"code": "w", "count": 1}],
+        "relatives": [{"path": "f.m", "count": 1}, {"path": "s.s.s", "count": 1}],
+        "later": [{"deceased": "1:f.m", "heirs": [], "relatives": [{"path": "b.s.s", "count": 1}]}]})";
+    options.form = OutputForm::Text;
+    options.explain = false;
+    text = runOnce(options);
+    ASSERT_EQ(text.status, kExitOk) << text.err;
+    for (const char* line :
+         {"الميتة الثانية: أم الأب في المسألة الأولى، ماتت قبل القسمة\n", "ابن ابن أخ شقيق 1 |  | 1 | 4\n",
+          "أم الأب | 4 |  | الميتة الثانية\n", "ابن ابن ابن 1 | 17 |  | 17\n"}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+    }
     std::remove(path.c_str());
 }
 

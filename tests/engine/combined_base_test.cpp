@@ -17,6 +17,8 @@ namespace {
 
 using testing::countsOf;
 using testing::died;
+using testing::diedByPath;
+using testing::entriesOf;
 using testing::ref;
 using enum PartsRelation;
 using enum DeathsProblem;
@@ -31,6 +33,7 @@ struct Example {
         parts;  // every surviving group with parts, by its earliest ref
     std::int64_t undistributed = 0;
     Positions positions{};
+    bool firstByPath = false;  // the first deceased's heirs given by path, a row for each entry
 };
 
 std::string PrintToString(const Example& e) { return e.name; }
@@ -40,7 +43,8 @@ class CombinedBaseTest : public ::testing::TestWithParam<Example> {};
 TEST_P(CombinedBaseTest, BaseRelationsAndEachGroupsParts)
 {
     const Example& e = GetParam();
-    const CombinedComputation c = computeSuccessiveDeaths(countsOf(e.first), e.later, e.positions);
+    const CombinedComputation c = e.firstByPath ? computeSuccessiveDeaths(entriesOf(e.first), e.later, e.positions)
+                                                : computeSuccessiveDeaths(countsOf(e.first), e.later, e.positions);
     ASSERT_FALSE(c.refusal.refused()) << static_cast<int>(c.refusal.problem) << " at death " << c.refusal.death;
     const CombinedTable& t = c.table;
     EXPECT_EQ(t.base, e.base);
@@ -167,6 +171,58 @@ INSTANTIATE_TEST_SUITE_P(
                 std::vector<PartsRelation>(kMaxLaterDeaths, Divides),
                 {{"1:s", 1}, {"51:s", 1}}}));
 
+// Relatives by path in the deaths, worked by hand by the same method (the
+// shares as al-Rahbiyya gives them: a grandmother's sixth, the wife's eighth
+// beside a descendant, the distant kindred after the spouse under the
+// Hanafi school).
+INSTANTIATE_TEST_SUITE_P(ByPath, CombinedBaseTest,
+                         ::testing::Values(
+                             // A woman leaves husband, mother, son and daughter: 12, corrected 36 (9, 6, 14, 7). The
+                             // son leaves his father (her husband), his mother's mother (her mother) and his sister,
+                             // excluded by the father: 6 (grandmother 1, father 5); 14 and 6 agree by a half: 108.
+                             Example{
+                                 "a_grandmother_by_side_in_the_later_death",
+                                 "h=1 m=1 s=1 d=1",
+                                 {diedByPath("1:s", "f=1 m.m=1 si=1", {{"f", "1:h"}, {"m.m", "1:m"}, {"si", "1:d"}})},
+                                 108,
+                                 {Agrees},
+                                 {{"1:d", 21}, {"1:m", 25}, {"1:h", 62}}},
+                             // A wife and a brother, 4 (1, 3); the brother leaves his wife and his son's son's son: 8
+                             // (1, 7); 3 and 8 coprime: 32.
+                             Example{"a_great_grandson_in_the_later_death",
+                                     "w=1 b=1",
+                                     {diedByPath("1:b", "w=1 s.s.s=1")},
+                                     32,
+                                     {Coprime},
+                                     {{"1:w", 8}, {"2:w", 3}, {"2:s.s.s", 21}}},
+                             // A husband and a brother, 2 (1, 1); the brother leaves his daughter and his brother's
+                             // son's son, the residuary: 2 (1, 1); 1 and 2 coprime: 4.
+                             Example{"a_nephews_son_in_the_later_death",
+                                     "h=1 b=1",
+                                     {diedByPath("1:b", "d=1 b.s.s=1")},
+                                     4,
+                                     {Coprime},
+                                     {{"1:h", 2}, {"2:d", 1}, {"2:b.s.s", 1}}},
+                             // The brother leaves his wife and his daughter's son, of the distant kindred, who takes
+                             // what the wife leaves: 4 (1, 3); 1 and 4 coprime: 8.
+                             Example{"distant_kindred_in_the_later_death",
+                                     "h=1 b=1",
+                                     {diedByPath("1:b", "w=1 d.s=1")},
+                                     8,
+                                     {Coprime},
+                                     {{"1:h", 4}, {"2:w", 1}, {"2:d.s", 3}}},
+                             // The first deceased leaves by path his wife, his father's mother and his son's son's son:
+                             // 24 (3, 4, 17); the great-grandson leaves two sons: 2; 17 and 2 coprime: 48.
+                             Example{"the_first_deceaseds_heirs_by_path",
+                                     "w=1 f.m=1 s.s.s=1",
+                                     {died("1:s.s.s", "s=2")},
+                                     48,
+                                     {Coprime},
+                                     {{"1:w", 6}, {"1:f.m", 8}, {"2:s", 34}},
+                                     0,
+                                     {},
+                                     true}));
+
 struct Refusal {
     std::string name;
     std::string_view first;
@@ -234,6 +290,40 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"a_combined_base_beyond_two_to_the_53", "s=1", daughtersChain(5), CombinedBeyondExactRange, 5},
         Refusal{"more_later_deaths_than_a_case_holds", "s=2", sonsChain(kMaxLaterDeaths + 1), TooManyDeaths, 52}));
 
+INSTANTIATE_TEST_SUITE_P(
+    ByPath, DeathsRefusalTest,
+    ::testing::Values(
+        Refusal{"no_grandmother_by_side_among_the_first", "w=1 s=1", {died("1:f.m", "s=1")}, UnknownGroup, 2},
+        Refusal{"a_grandmother_by_side_leaves_no_wives",
+                "w=1 s=1",
+                {diedByPath("1:s", "m=1 f.m=1", {{"m", "1:w"}}), diedByPath("2:f.m", "w=1 s=1")},
+                WivesOfWoman,
+                3},
+        Refusal{"a_grandmother_by_side_linked_to_a_son",
+                "w=1 s=2",
+                {diedByPath("1:s", "m=1 m.m=1", {{"m.m", "1:s"}})},
+                OtherSex,
+                2},
+        Refusal{"a_link_for_a_path_not_entered",
+                "w=1 s=1",
+                {diedByPath("1:s", "m=1", {{"f.m", "1:w"}})},
+                LinkedKindAbsent,
+                2},
+        Refusal{"a_path_no_school_divides", "w=1 s=1", {diedByPath("1:s", "m.m=1 gm=1")}, PathsRefused, 2}));
+
+TEST(CombinedBase, ByPathTheGroupsAreKnownByTheirPaths)
+{
+    // The first deceased's heirs by path: the great-grandson who dies is "1:s.s.s", his great-grandmother
+    // by side a woman who leaves no wives, and the mother's mother, excluded by the mother, never inherited.
+    const std::vector<RelativeEntry> first = entriesOf("m=1 m.m=1 f.m=1 s.s.s=1");
+    EXPECT_EQ(computeSuccessiveDeaths(first, {diedByPath("1:f.m", "s=1")}).refusal.problem, NeverInherited);
+    EXPECT_EQ(computeSuccessiveDeaths(first, {diedByPath("1:m", "w=1 s=1")}).refusal.problem, WivesOfWoman);
+    const CombinedComputation c = computeSuccessiveDeaths(first, {died("1:s.s.s", "s=1")});
+    ASSERT_FALSE(c.refusal.refused());
+    EXPECT_EQ(refText(c.table.groups.at(3).ref), "1:s.s.s");
+    EXPECT_EQ(c.table.groups.at(3).diedAs, 2);
+}
+
 TEST(CombinedBase, RefusalNamesTheCountsOfALink)
 {
     const CombinedComputation c =
@@ -263,9 +353,16 @@ TEST(CombinedBase, ColumnsOfTheClassicExample)
 TEST(CombinedBase, ReferencesReadOnlyAsWritten)
 {
     EXPECT_EQ(refFromText("12:gm"), (GroupRef{12, HeirKind::Grandmothers}));
-    for (const std::string_view bad : {"01:w", "0:w", ":w", "1:", "1w", "1:x", "-1:w", "1:w ", "1234567:w"}) {
+    for (const std::string_view bad :
+         {"01:w", "0:w", ":w", "1:", "1w", "1:x", "-1:w", "1:w ", "1234567:w", "1:s.x", "1:s..s", "1:d.d@"}) {
         EXPECT_FALSE(refFromText(bad)) << bad;
     }
+    // The 21 codes are names of paths: a path that one names is its group, unless a label sets it apart.
+    EXPECT_EQ(refFromText("1:s.s"), refFromText("1:gs"));
+    EXPECT_EQ(refFromText("2:f.f"), (GroupRef{2, HeirKind::Grandfather}));
+    EXPECT_EQ(refText(ref("1:s.s.s")), "1:s.s.s");
+    EXPECT_EQ(refText(ref("1:d.d@1")), "1:d.d@1");
+    EXPECT_NE(ref("1:s@1"), ref("1:s"));
 }
 
 }  // namespace

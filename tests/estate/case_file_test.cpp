@@ -59,8 +59,18 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     abuYusuf.heirs = {{Husband, 1}};
     abuYusuf.relatives = {relative("si.s", 1), relative("si.d", 2)};
     abuYusuf.positions.kindredMethod = KindredMethod::AbuYusuf;
-    for (const CaseFile& file :
-         {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse, laterDeath, byPath, abuYusuf}) {
+    // Later deaths beside relatives by path, and a later deceased's own heirs
+    // by path, linked by a path: written from version 4.
+    CaseFile laterByPath;
+    laterByPath.heirs = {{Wives, 1}};
+    laterByPath.relatives = {relative("f.m", 1), relative("s.s.s", 1)};
+    LaterDeathEntry greatGrandson{*refFromText("1:s.s.s"), {{Sons, 2}}, {}};
+    LaterDeathEntry grandmother{*refFromText("1:f.m"), {}, {}, {relative("b.s.s", 1)}};
+    laterByPath.later = {greatGrandson, grandmother};
+    CaseFile laterHeirsByPath = laterDeath;
+    laterHeirsByPath.later.front().relatives = {relative("s.s.s", 1)};
+    for (const CaseFile& file : {withEstate, heirsOnly, estateOnly, shafii, hanbali, malikiSpouse, laterDeath, byPath,
+                                 abuYusuf, laterByPath, laterHeirsByPath}) {
         const std::string text = caseFileText(file);
         const CaseFileReading reading = readCaseFile(text);
         ASSERT_TRUE(reading.ok()) << reading.detail << "\n" << text;
@@ -74,6 +84,8 @@ TEST(CaseFile, ReadsBackWhatWasWritten)
     EXPECT_NE(caseFileText(hanbali).find(R"("version": 2,)"), std::string::npos);
     EXPECT_NE(caseFileText(hanbali).find(R"("school": "hanbali")"), std::string::npos);
     EXPECT_NE(caseFileText(laterDeath).find(R"("version": 3,)"), std::string::npos);
+    EXPECT_NE(caseFileText(laterByPath).find(R"("deceased": "1:s.s.s")"), std::string::npos);
+    EXPECT_NE(caseFileText(laterHeirsByPath).find(R"("version": 4,)"), std::string::npos);
     EXPECT_NE(caseFileText(byPath).find(R"("version": 4,)"), std::string::npos);
     EXPECT_NE(caseFileText(byPath).find(R"("path": "d.d@2")"), std::string::npos);
     EXPECT_NE(caseFileText(abuYusuf).find(R"("kindredMethod": "abu-yusuf")"), std::string::npos);
@@ -227,8 +239,9 @@ TEST(CaseFile, RefusesWhatIsNotACaseItCanOpen)
         {byPath(R"([{"path": "s.s.s", "count": 1, "label": "1"}])"), BadHeirs},
         {byPath(R"([])"), BadHeirs},
         {byPath(
-             R"([{"path": "s.s.s", "count": 1}], "later": [{"deceased": "1:s", "heirs": [{"code": "m", "count": 1}]}])"),
-         BadHeirs},
+             R"([{"path": "s.s.s", "count": 1}], "later": [{"deceased": "1:f.m", "heirs": [{"code": "m", "count": 1}]}])"),
+         BadLaterDeaths},
+        {later(R"([{"deceased": "1:s", "heirs": [], "relatives": [{"path": "s.s.s", "count": 1}]}])"), BadLaterDeaths},
         {byPath(R"([{"path": "m.b", "count": 1}], "school": "shafii", "kindredMethod": "abu-yusuf")"), BadPositions},
         {byPath(R"([{"path": "m.b", "count": 1}], "kindredMethod": "muhammad")"), BadPositions},
         {byPath(tooManyRelatives), BadHeirs},

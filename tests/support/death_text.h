@@ -6,6 +6,7 @@
 
 #include "engine/successive_deaths.h"
 #include "tests/support/case_text.h"
+#include "tests/support/path_text.h"
 
 namespace qismaru::testing {
 
@@ -18,6 +19,19 @@ inline LaterDeath died(std::string_view deceased, std::string_view heirs,
 {
     LaterDeath later{ref(deceased), countsOf(heirs), {}};
     for (const auto& [code, earlier] : same) later.same.push_back({*kindFromCode(code), ref(earlier)});
+    return later;
+}
+
+// A later death whose heirs are given by path ("f=1 m.m=1"), linked by
+// their paths ({"m.m", "1:m"}).
+inline LaterDeath diedByPath(std::string_view deceased, std::string_view heirs,
+                             std::vector<std::pair<std::string_view, std::string_view>> same = {})
+{
+    LaterDeath later{ref(deceased), {}, {}, entriesOf(heirs)};
+    for (const auto& [written, earlier] : same) {
+        const GroupRef heirsRef = *groupFromText(1, written);
+        later.same.push_back({heirsRef.kind, ref(earlier), heirsRef.path, heirsRef.label});
+    }
     return later;
 }
 

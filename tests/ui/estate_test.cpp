@@ -1007,6 +1007,38 @@ private slots:
         QVERIFY(document_->laterDeaths().empty());
     }
 
+    // A later deceased's heirs beyond the buttons, built in the relation
+    // builder: the son leaves his father and his mother's mother, 108 as in
+    // tests/engine/combined_base_test.cpp.
+    void aLaterDeceasedsHeirsAreBuiltByPath()
+    {
+        window_->loadCase(*caseWithHeirs(entriesOf("h=1 m=1 s=1 d=1"), School::Hanafi));
+        window_->calculate();
+        document_->enterLaterDeath();
+        LaterDeathDialog* dialog = document_->laterDeathDialog();
+        auto* who = dialog->findChild<QComboBox*>(design::kLaterDeceased);
+        who->setCurrentIndex(who->findText("الابن في المسألة الأولى"));
+        dialog->pressHeir(HeirKind::Father);
+        dialog->buildRelatives();
+        auto* builder = dialog->findChild<RelationDialog*>();
+        QVERIFY(builder);
+        builder->step(Link::Mother);
+        builder->step(Link::Mother);
+        builder->add();
+        // A son leaves no husband, by path as by his button.
+        builder->restart();
+        builder->step(Link::Husband);
+        builder->add();
+        QVERIFY(builder->findChild<QLabel*>(design::kRelationProblem)->text().contains("رجل"));
+        builder->accept();
+        QCOMPARE(dialog->entry().relatives.size(), 1u);
+        auto* father = dialog->findChild<QComboBox*>(QString(design::kLaterSamePrefix) + "f");
+        father->setCurrentIndex(father->findData("1:h"));
+        dialog->accept();
+        QCOMPARE(document_->laterDeaths().size(), 1u);
+        QCOMPARE(document_->answer().successive->table().base, 108);
+    }
+
     // A relative beyond the buttons built in the relation builder by the
     // mouse or the keyboard alone, named as he grows; the case answered by
     // path and kept in its file. The mother's mother beside the father:
@@ -1066,9 +1098,15 @@ private slots:
             }
         }
         QCOMPARE(rows, QStringList({"أب|5", "أم الأم|1"}));
-        // Later deaths are joined for the heirs of the buttons alone.
-        QCOMPARE(document_->addLaterDeath(kSonDies), std::string(kLaterDeathsByPathText));
-        QVERIFY(!window_->findChild<QAction*>(design::kAddLaterDeathItem)->isEnabled());
+        // Later deaths join a case by path too: the father dies and leaves a son, or the mother's mother
+        // her son's son, given by path.
+        QVERIFY(window_->findChild<QAction*>(design::kAddLaterDeathItem)->isEnabled());
+        QCOMPARE(document_->addLaterDeath(laterEntry("1:f", "s=1")), std::string());
+        estate::LaterDeathEntry grandmotherDies{*refFromText("1:m.m"), {}, {}};
+        grandmotherDies.relatives.push_back({RelativePath{Link::Son, Link::Son}, false, 2, ""});
+        QCOMPARE(document_->addLaterDeath(grandmotherDies), std::string());
+        QVERIFY(document_->answer().joined());
+        QCOMPARE(document_->answer().successive->table().base, 12);
 
         // The file keeps the relative; opened again, the case is the same.
         files_->saveName = inFolder(QString("relative-%1.qismaru").arg(QTest::currentDataTag()));

@@ -13,6 +13,8 @@
 
 #include "present/heir_labels.h"
 #include "present/heir_names.h"
+#include "present/relative_names.h"
+#include "ui/document/relation_dialog.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/message_boxes.h"
 #include "ui/kit/qt_text.h"
@@ -109,6 +111,10 @@ QLayout* LaterDeathDialog::createEnteredHeirs()
     cancelLast_->setObjectName(design::kLaterCancelLast);
     connect(cancelLast_, &QPushButton::clicked, this, &LaterDeathDialog::cancelLastChoice);
     entered->addWidget(cancelLast_);
+    relation_ = new QPushButton("قريب آ&خر…", this);
+    relation_->setObjectName(design::kLaterRelation);
+    connect(relation_, &QPushButton::clicked, this, &LaterDeathDialog::buildRelatives);
+    entered->addWidget(relation_);
     return entered;
 }
 
@@ -172,6 +178,17 @@ void LaterDeathDialog::fillSameChoice(QComboBox& choice, HeirKind kind, const QS
             [this, &choice, kind] { form_.link(kind, refFromText(choice.currentData().toString().toStdString())); });
 }
 
+void LaterDeathDialog::buildRelatives()
+{
+    RelativesTarget target{[this](const RelativeEntry& r) { return form_.addRelative(r); },
+                           [this] { form_.removeLastRelative(); }, [this] { return form_.relatives(); },
+                           [this] { return form_.allRelatives(); }, [] { return true; }};
+    auto* builder = new RelationDialog(std::move(target), this);
+    builder->setAttribute(Qt::WA_DeleteOnClose);
+    connect(builder, &QDialog::finished, this, &LaterDeathDialog::showHeirs);
+    builder->open();
+}
+
 void LaterDeathDialog::showHeirs()
 {
     const std::vector<HeirEntry> heirs = form_.heirs();
@@ -184,9 +201,10 @@ void LaterDeathDialog::showHeirs()
         delete item->widget();
         delete item;
     }
-    if (heirs.empty()) heirRows_->addWidget(new QLabel("لم يُدخل له وارث بعد.", heirs_), 0, 0);
+    const std::vector<RelativeEntry>& relatives = form_.relatives();
+    if (heirs.empty() && relatives.empty()) heirRows_->addWidget(new QLabel("لم يُدخل له وارث بعد.", heirs_), 0, 0);
     int column = 0;
-    if (!heirs.empty()) {
+    if (!heirs.empty() || !relatives.empty()) {
         for (const char* title : {"الوارث", "العدد", "هم أنفسهم"})
             heirRows_->addWidget(new QLabel(title, heirs_), 0, column++);
     }
@@ -199,6 +217,13 @@ void LaterDeathDialog::showHeirs()
         same->setObjectName(sameChoiceName(heir.kind));
         fillSameChoice(*same, heir.kind, kept.value(heir.kind));
         heirRows_->addWidget(same, row++, 2);
+    }
+    // By path: new persons, not linked to an earlier group here.
+    for (const RelativeEntry& relative : relatives) {
+        std::string name = relativeName(relative.path, {1, Nominative, false, uterineSexGiven(form_.allRelatives())});
+        if (!relative.label.empty()) name += " @" + relative.label;
+        heirRows_->addWidget(new QLabel(fromStd(name), heirs_), row, 0);
+        heirRows_->addWidget(new QLabel(QString::number(relative.count), heirs_), row++, 1);
     }
     cancelLast_->setEnabled(!heirs.empty() && !countRow_->isVisible());
 }

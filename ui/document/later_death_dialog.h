@@ -21,7 +21,8 @@ class MessageBoxes;
 // The dialog "وفاة وارث قبل القسمة": which heir of the divided case died
 // before the division, and his own heirs, entered by their buttons with the
 // main window's rules; for each kind of his heirs, whether they are the same
-// persons as an earlier group. The rules are the form's
+// persons as an earlier group; his relatives beyond the buttons by the
+// relation builder, "قريب آخر". The rules are the form's
 // (answer/later_death_form.h): the dialog shows them. OK joins the death to
 // the case, or says why it cannot and stays open.
 class LaterDeathDialog : public QDialog {
@@ -41,6 +42,8 @@ public:
     void confirmCount();
     void cancelCount();
     void cancelLastChoice();
+    // Opens the relation builder for his relatives beyond the buttons.
+    void buildRelatives();
     void accept() override;
     // Escape withdraws a count being entered before it closes the dialog.
     void reject() override;
@@ -71,6 +74,7 @@ private:
     QSpinBox* count_ = nullptr;
     QPushButton* countOk_ = nullptr;
     QPushButton* cancelLast_ = nullptr;
+    QPushButton* relation_ = nullptr;
     QPushButton* ok_ = nullptr;
     QLabel* problem_ = nullptr;
 };

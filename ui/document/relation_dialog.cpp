@@ -26,7 +26,18 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 
 }  // namespace
 
-RelationDialog::RelationDialog(CaseDocument& document, QWidget* parent) : QDialog(parent), document_(document)
+RelationDialog::RelationDialog(CaseDocument& document, QWidget* parent)
+    : RelationDialog(RelativesTarget{[&document](const RelativeEntry& r) { return document.addRelative(r); },
+                                     [&document] { document.removeLastRelative(); },
+                                     [&document] { return document.session().relativesByPath(); },
+                                     [&document] { return document.session().allRelatives(); },
+                                     [&document] { return !document.session().state().computed; }},
+                     parent)
+{
+    connect(&document, &CaseDocument::answerChanged, this, &RelationDialog::showAdded);
+}
+
+RelationDialog::RelationDialog(RelativesTarget target, QWidget* parent) : QDialog(parent), target_(std::move(target))
 {
     setObjectName(design::kRelationDialog);
     setWindowTitle("قريب آخر");
@@ -36,7 +47,6 @@ RelationDialog::RelationDialog(CaseDocument& document, QWidget* parent) : QDialo
     layout->addWidget(createSteps());
     layout->addLayout(createRelative());
     layout->addLayout(createAdded(), 1);
-    connect(&document_, &CaseDocument::answerChanged, this, &RelationDialog::showAdded);
     showPath();
     showAdded();
 }
@@ -156,9 +166,10 @@ void RelationDialog::restart()
 void RelationDialog::add()
 {
     if (path().empty()) return;
-    const std::string refused = document_.addRelative(entry());
+    const std::string refused = target_.add(entry());
     say(fromStd(refused));
     if (!refused.empty()) return;
+    showAdded();
     // Ready for the next relative, who is most often a close one of this one.
     label_->clear();
     count_->setValue(1);
@@ -166,14 +177,15 @@ void RelationDialog::add()
 
 void RelationDialog::removeLast()
 {
-    document_.removeLastRelative();
+    target_.removeLast();
     say({});
+    showAdded();
 }
 
 void RelationDialog::showPath()
 {
     say({});
-    const bool sexGiven = uterineSexGiven(document_.session().allRelatives());
+    const bool sexGiven = uterineSexGiven(target_.all());
     name_->setText(fromStd(builder_.name(sexGiven)));
     for (const auto& [link, button] : steps_) button->setEnabled(builder_.offers(link));
     back_->setEnabled(!path().empty());
@@ -185,15 +197,15 @@ void RelationDialog::showPath()
 // An answered case takes no more relatives until it is a new one.
 void RelationDialog::showCommands()
 {
-    const bool open = !document_.session().state().computed;
+    const bool open = target_.open();
     add_->setEnabled(builder_.mayAdd(!open));
-    removeLast_->setEnabled(open && !document_.session().relativesByPath().empty());
+    removeLast_->setEnabled(open && !target_.added().empty());
 }
 
 void RelationDialog::showAdded()
 {
-    const std::vector<RelativeEntry>& relatives = document_.session().relativesByPath();
-    const bool sexGiven = uterineSexGiven(document_.session().allRelatives());
+    const std::vector<RelativeEntry> relatives = target_.added();
+    const bool sexGiven = uterineSexGiven(target_.all());
     added_->clear();
     for (const RelativeEntry& relative : relatives) added_->addItem(fromStd(addedRelativeName(relative, sexGiven)));
     showCommands();

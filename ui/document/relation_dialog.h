@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "present/relation_builder.h"
@@ -14,6 +16,16 @@ class QSpinBox;
 namespace qismaru::ui {
 
 class CaseDocument;
+
+// Where the relatives built go: the case's first deceased, or a later
+// deceased's heirs. `add` says why one is refused (Arabic) or "".
+struct RelativesTarget {
+    std::function<std::string(const RelativeEntry&)> add;
+    std::function<void()> removeLast;
+    std::function<std::vector<RelativeEntry>()> added;  // those given by path, in order
+    std::function<std::vector<RelativeEntry>()> all;    // with the buttons' heirs, as the case holds them
+    std::function<bool()> open;                         // whether relatives may still be added
+};
 
 // The relation builder "قريب آخر": a relative beyond the heir buttons,
 // built outwards from the deceased one step at a time (his son, then that
@@ -29,6 +41,7 @@ class RelationDialog : public QDialog {
 
 public:
     RelationDialog(CaseDocument& document, QWidget* parent = nullptr);
+    RelationDialog(RelativesTarget target, QWidget* parent);
 
     const RelativePath& path() const { return builder_.path(); }
 
@@ -51,7 +64,7 @@ private:
     void showCommands();
     void say(const QString& problem);
 
-    CaseDocument& document_;
+    RelativesTarget target_;
     RelationBuilder builder_;
     std::vector<std::pair<Link, QPushButton*>> steps_;
     QLabel* name_ = nullptr;

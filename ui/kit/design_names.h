@@ -126,6 +126,7 @@ inline constexpr const char* kLaterSamePrefix = "laterSame.";
 inline constexpr const char* kLaterCount = "laterCount";
 inline constexpr const char* kLaterCountOk = "laterCountOk";
 inline constexpr const char* kLaterCancelLast = "laterCancelLast";
+inline constexpr const char* kLaterRelation = "laterRelation";
 inline constexpr const char* kLaterProblem = "laterProblem";
 inline constexpr const char* kCombinedWindow = "CombinedWindow";
 inline constexpr const char* kCombinedHeading = "combinedHeading";

@@ -35,12 +35,10 @@ void showState(QAction& add, QAction& combined, QAction& remove, const CaseAnswe
     const bool refused = answer.successive && !answer.joined();
     const bool full = answer.question.later.size() >= kMaxLaterDeaths;
     const QString why = refused ? QString::fromStdString(answer.successive->refusalText()) : QString();
-    const bool byPath = answer.question.byPath;
-    offer(add, answer.divided() && !refused && !full && !byPath, "أدخل وارثاً مات قبل القسمة، وورثته",
-          refused  ? why
-          : full   ? QString::fromStdString(estate::arabicTooManyDeathsText())
-          : byPath ? kLaterDeathsByPathText
-                   : "تُدخل وفاة وارث بعد «الحساب» لمسألة قُسمت");
+    offer(add, answer.divided() && !refused && !full, "أدخل وارثاً مات قبل القسمة، وورثته",
+          refused ? why
+          : full  ? QString::fromStdString(estate::arabicTooManyDeathsText())
+                  : "تُدخل وفاة وارث بعد «الحساب» لمسألة قُسمت");
     offer(combined, answer.joined(), "جدول الجامعة: مسائل الأموات كلها في جدول واحد",
           refused ? why : "تُعرض الجامعة بعد «الحساب» لمسألة فيها وفاة وارث قبل القسمة");
     offer(remove, !answer.question.later.empty(), "احذف آخر وفاة أُدخلت، وورثته", "لا وفاة وارث في هذه المسألة");
