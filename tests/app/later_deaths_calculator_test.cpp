@@ -151,8 +151,8 @@ TEST(CalculatorLaterDeaths, RelativesByPathInTheDeaths)
          R"({"ref":"1:m","also":["2:m.m"],"count":1,"parts":25,"fraction":"25/108"},)"
          R"({"ref":"1:h","also":["2:f"],"count":1,"parts":62,"fraction":"31/54"})"},
         {R"({"counts": {"w": 1, "f.m": 1, "s.s.s": 1}, "later": [{"deceased": "1:s.s.s", "counts": {"s": 2}}]})",
-         R"({"ref":"1:f.m","also":[],"count":1,"parts":8,"fraction":"1/6"},)"
          R"({"ref":"1:w","also":[],"count":1,"parts":6,"fraction":"1/8"},)"
+         R"({"ref":"1:f.m","also":[],"count":1,"parts":8,"fraction":"1/6"},)"
          R"({"ref":"2:s","also":[],"count":2,"parts":34,"fraction":"17/24"})"},
     };
     for (const auto& [question, heirs] : rows) {
