@@ -166,6 +166,45 @@ CaseFileReading readLater(const json& later, int version, CaseFile& file)
     return reading;
 }
 
+// The case a file of a known version holds, member by member, in the order
+// one member's reading needs another's.
+CaseFileReading readCase(const json& document, int version)
+{
+    CaseFile file;
+    CaseFileReading newer = readNeedsVersion4(document, version);
+    if (newer.problem != CaseFileProblem::None) return newer;
+    // The school first: it says how many grandmothers the heirs may hold.
+    CaseFileReading positions = readPositions(document, file.positions);
+    if (positions.problem != CaseFileProblem::None) return positions;
+    CaseFileReading heirs = readHeirs(member(document, "heirs"), file);
+    if (heirs.problem != CaseFileProblem::None) return heirs;
+    // The relatives before the later deaths, which may name them.
+    if (const json& relatives = member(document, "relatives"); !relatives.is_null()) {
+        CaseFileReading read = readRelatives(relatives, file);
+        if (read.problem != CaseFileProblem::None) return read;
+    }
+    if (const json& later = member(document, "later"); !later.is_null()) {
+        CaseFileReading deaths = readLater(later, version, file);
+        if (deaths.problem != CaseFileProblem::None) return deaths;
+    }
+    if (const json& waiting = member(document, "waiting"); !waiting.is_null()) {
+        std::string why = readWaitingOfFile(waiting, version, file);
+        if (!why.empty()) return refused(CaseFileProblem::BadWaiting, std::move(why));
+    }
+    if (const json& estateObject = member(document, "estate"); !estateObject.is_null()) {
+        EstateReading estate = estateFromJson(estateObject);
+        if (!estate.ok()) {
+            CaseFileReading bad = refused(CaseFileProblem::BadEstate, estate.error);
+            bad.estate = std::move(estate);
+            return bad;
+        }
+        file.estate = std::move(*estate.inputs);
+    }
+    CaseFileReading reading;
+    reading.file = std::move(file);
+    return reading;
+}
+
 }  // namespace
 
 CaseFileReading readCaseFile(std::string_view text)
@@ -199,39 +238,7 @@ CaseFileReading readCaseFile(std::string_view text)
         return reading;
     }
 
-    CaseFile file;
-    CaseFileReading newer = readNeedsVersion4(document, version.get<int>());
-    if (newer.problem != CaseFileProblem::None) return newer;
-    // The school first: it says how many grandmothers the heirs may hold.
-    CaseFileReading positions = readPositions(document, file.positions);
-    if (positions.problem != CaseFileProblem::None) return positions;
-    CaseFileReading heirs = readHeirs(member(document, "heirs"), file);
-    if (heirs.problem != CaseFileProblem::None) return heirs;
-    // The relatives before the later deaths, which may name them.
-    if (const json& relatives = member(document, "relatives"); !relatives.is_null()) {
-        CaseFileReading read = readRelatives(relatives, file);
-        if (read.problem != CaseFileProblem::None) return read;
-    }
-    if (const json& later = member(document, "later"); !later.is_null()) {
-        CaseFileReading deaths = readLater(later, version.get<int>(), file);
-        if (deaths.problem != CaseFileProblem::None) return deaths;
-    }
-    if (const json& waiting = member(document, "waiting"); !waiting.is_null()) {
-        std::string why = readWaitingOfFile(waiting, version.get<int>(), file);
-        if (!why.empty()) return refused(CaseFileProblem::BadWaiting, std::move(why));
-    }
-    if (const json& estateObject = member(document, "estate"); !estateObject.is_null()) {
-        EstateReading estate = estateFromJson(estateObject);
-        if (!estate.ok()) {
-            CaseFileReading bad = refused(CaseFileProblem::BadEstate, estate.error);
-            bad.estate = std::move(estate);
-            return bad;
-        }
-        file.estate = std::move(*estate.inputs);
-    }
-    CaseFileReading reading;
-    reading.file = std::move(file);
-    return reading;
+    return readCase(document, version.get<int>());
 }
 
 CaseFileReading readCaseFileAt(const std::string& path)
