@@ -62,16 +62,26 @@ std::string inQuotes(std::string_view text);
 template <typename Read>
 std::string eachMember(const nlohmann::json& value, std::string_view name, std::string_view example, Read read)
 {
-    if (!value.is_object()) return "\"" + std::string(name) + "\" must be an object such as " + std::string(example);
-    for (const auto& [key, member] : value.items()) {
-        const std::optional<std::string> why = read(key, member);
-        if (!why) {
-            return "unknown member " + inQuotes(key) + " in \"" + std::string(name) + "\" (such as " +
-                   std::string(example) + ")";
-        }
-        if (!why->empty()) return *why;
+    // Appended piece by piece: GCC 12 sees overlapping copies in the chain
+    // of operator+ here that are not there (-Wrestrict).
+    std::string why;
+    if (!value.is_object()) {
+        return why.append("\"").append(name).append("\" must be an object such as ").append(example);
     }
-    return "";
+    for (const auto& [key, member] : value.items()) {
+        const std::optional<std::string> said = read(key, member);
+        if (!said) {
+            return why.append("unknown member ")
+                .append(inQuotes(key))
+                .append(" in \"")
+                .append(name)
+                .append("\" (such as ")
+                .append(example)
+                .append(")");
+        }
+        if (!said->empty()) return *said;
+    }
+    return why;
 }
 
 }  // namespace qismaru::estate

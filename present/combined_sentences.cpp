@@ -162,6 +162,23 @@ std::string laterDeathHeading(int death, const LaterDeath& later, const std::vec
            std::string(deceasedWords(later.deceased).died) + " قبل القسمة";
 }
 
+namespace {
+
+// A step about the combined table as a whole, of no death and no group.
+// Built member by member: an aggregate with a group's reference inside
+// makes the optimiser warn of a label it cannot see is empty.
+CombinedStep caseWideStep(CombinedStepType type, std::int64_t parts, std::string text, std::int64_t by = 0)
+{
+    CombinedStep step;
+    step.type = type;
+    step.parts = parts;
+    step.text = std::move(text);
+    step.by = by;
+    return step;
+}
+
+}  // namespace
+
 std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                                         const CombinedTable& table)
 {
@@ -171,22 +188,20 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
         steps.push_back({CombinedStepType::Join, join.death, death.deceased, 0, joinSentence(join, death, deaths)});
     }
     if (table.reducedBy > 1) {
-        steps.push_back({CombinedStepType::Reduction, 0, {}, table.base, reductionSentence(table), table.reducedBy});
+        steps.push_back(
+            caseWideStep(CombinedStepType::Reduction, table.base, reductionSentence(table), table.reducedBy));
     }
     steps.push_back(
-        {CombinedStepType::Base, 0, {}, table.base, "فتصح المسائل كلها من الجامعة " + figure(table.base) + ":"});
+        caseWideStep(CombinedStepType::Base, table.base, "فتصح المسائل كلها من الجامعة " + figure(table.base) + ":"));
     for (std::size_t row = 0; row < table.groups.size(); ++row) {
         const PersonGroup& g = table.groups[row];
         if (!g.alive() || g.parts == 0) continue;
         steps.push_back({CombinedStepType::Heirs, 0, g.ref, g.parts, heirsSentence(table, row)});
     }
     if (table.undistributed > 0) {
-        steps.push_back({CombinedStepType::Undistributed,
-                         0,
-                         {},
-                         table.undistributed,
-                         "ويبقى " + figure(table.undistributed) + " من " + figure(table.base) +
-                             " لا يأخذه أحد من الورثة، وهو ما بقي بلا وارث في مسائلهم."});
+        steps.push_back(caseWideStep(CombinedStepType::Undistributed, table.undistributed,
+                                     "ويبقى " + figure(table.undistributed) + " من " + figure(table.base) +
+                                         " لا يأخذه أحد من الورثة، وهو ما بقي بلا وارث في مسائلهم."));
     }
     return steps;
 }
