@@ -88,5 +88,8 @@ EMSCRIPTEN_BINDINGS(qismaru)
         .function("relativeBack", &PageCase::relativeBack)
         .function("relativeRestart", &PageCase::relativeRestart)
         .function("addRelative", &PageCase::addRelative)
-        .function("removeLastRelative", &PageCase::removeLastRelative);
+        .function("removeLastRelative", &PageCase::removeLastRelative)
+        .function("laterRelativeForm", &PageCase::laterRelativeForm)
+        .function("laterAddRelative", &PageCase::laterAddRelative)
+        .function("laterRemoveLastRelative", &PageCase::laterRemoveLastRelative);
 }

@@ -10,6 +10,7 @@
 #include "files/estate_json.h"
 #include "present/combined_sentences.h"
 #include "present/heir_names.h"
+#include "present/relative_names.h"
 #include "web/page_json.h"
 #include "web/page_view.h"
 
@@ -215,6 +216,14 @@ std::string PageCase::laterForm() const
                          {"same", choicesJson(later_->sameChoices(heir.kind))},
                          {"linked", linked}});
     }
+    // By path: new persons, not linked to an earlier group.
+    Json relatives = Json::array();
+    const bool sexGiven = uterineSexGiven(later_->allRelatives());
+    for (const RelativeEntry& relative : later_->relatives()) {
+        std::string name = relativeName(relative.path, {1, Nominative, false, sexGiven});
+        if (!relative.label.empty()) name += " @" + relative.label;
+        relatives.push_back({{"code", relative.writtenWithLabel()}, {"name", name}, {"count", relative.count}});
+    }
     const std::optional<GroupRef> died = later_->deceased();
     return Json{{"death", later_->death()},
                 {"deathName", deceasedOrdinal(later_->death())},
@@ -223,6 +232,7 @@ std::string PageCase::laterForm() const
                 {"notTheSame", LaterDeathForm::kNotTheSame},
                 {"buttons", buttons},
                 {"heirs", heirs},
+                {"relatives", relatives},
                 {"incomplete", later_->incomplete()}}
         .dump();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -73,7 +74,8 @@ public:
     // laterForm() is its state, {"death", "deathName" ("الثاني", ...),
     // "deceased": [{"group", "name"}],
     // "chosen", "buttons": [{"code", "name"}], "heirs": [{"code", "name",
-    // "count", "same": [{"ref", "name"}], "linked"}], "incomplete"};
+    // "count", "same": [{"ref", "name"}], "linked"}], "relatives": [{"code",
+    // "name", "count"}] (his relatives by path), "incomplete"};
     // laterAdd() joins the death to the case, {"ok": true} or
     // {"ok": false, "message": "..."} with the form left open.
     std::string laterStart();
@@ -100,9 +102,18 @@ public:
     void relativeRestart();
     std::string addRelative(int count, const std::string& label);
     bool removeLastRelative();
+    // The same builder for the later death's form: its state, with the
+    // relatives given to the later deceased, and his relative added to or
+    // withdrawn from the form.
+    std::string laterRelativeForm() const;
+    std::string laterAddRelative(int count, const std::string& label);
+    bool laterRemoveLastRelative();
 
 private:
     Json relativeEntries() const;
+    std::string builderForm(bool sexGiven, bool canAdd, bool canRemoveLast, const Json& added) const;
+    std::string addBuilt(int count, const std::string& label,
+                         const std::function<std::string(const RelativeEntry&)>& add);
 
     CaseSession session_;
     RelationBuilder builder_;

@@ -2,6 +2,8 @@
 // the case entered from a link and written as a batch line, and the view of
 // an answer with its heirs named, and the help cards it shows.
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -245,6 +247,58 @@ TEST(PageApi, LinksWithRelativesByPath)
         }
         EXPECT_NE(entered["message"].get<std::string>().find(row.refusal), std::string::npos) << row.link;
         EXPECT_EQ(entryCodes(page), "m=1") << row.link;
+    }
+}
+
+// A later deceased's relatives by path, built step by step and given to
+// the later death's form: the combined answer is the batch line's that
+// writes them, and the form refuses what his heirs cannot hold.
+TEST(PageApi, LaterDeathWithRelativesByPath)
+{
+    struct Row {
+        const char* first;    // the first death's heirs
+        const char* buttons;  // his heirs by the buttons: code and count, or "code=ref" linked
+        const char* steps;    // his relative by path, letters spaced
+        int count;
+        const char* line;  // the batch line of both deaths
+    } const rows[] = {
+        // The son dies leaving his father and full sister, who are the
+        // first death's husband and daughter, and his mother's mother.
+        {"h=1,m=1,s=1,d=1", "f=1:h si=1:d", "m m", 1,
+         R"({"counts":{"h":1,"m":1,"s":1,"d":1},"later":[{"deceased":"1:s","counts":{"f":1,"si":1,"m.m":1},)"
+         R"("same":{"f":"1:h","si":"1:d"}}]})"},
+        // He leaves a wife and two sons of his full brother's son.
+        {"w=1,s=1,d=2", "w", "b s s", 2,
+         R"({"counts":{"w":1,"s":1,"d":2},"later":[{"deceased":"1:s","counts":{"w":1,"b.s.s":2}}]})"},
+    };
+    for (const Row& row : rows) {
+        PageCase page;
+        page.enterLink(row.first, "hanafi");
+        page.calculate();
+        ASSERT_EQ(json::parse(page.laterStart())["ok"], true) << row.line;
+        const json form = json::parse(page.laterForm());
+        for (const json& choice : form["deceased"]) {
+            if (choice["ref"] == "1:s") page.laterChoose(choice["group"].get<int>());
+        }
+        std::istringstream buttons(row.buttons);
+        for (std::string heir; buttons >> heir;) {
+            const std::string code = heir.substr(0, heir.find('='));
+            if (json::parse(page.laterPress(code))["outcome"] == "askCount") page.laterCount(1);
+            if (code != heir) page.laterLink(code, heir.substr(heir.find('=') + 1));
+        }
+        std::istringstream steps(row.steps);
+        for (std::string letter; steps >> letter;) page.relativeStep(letter);
+        EXPECT_EQ(json::parse(page.laterAddRelative(row.count, ""))["ok"], true) << row.line;
+        EXPECT_NE(json::parse(page.laterAddRelative(1, ""))["message"].get<std::string>().find("سبق إدخال"),
+                  std::string::npos)
+            << row.line;
+        EXPECT_EQ(json::parse(page.laterRelativeForm())["added"].size(), 1u) << row.line;
+        EXPECT_TRUE(page.laterRemoveLastRelative()) << row.line;
+        EXPECT_TRUE(json::parse(page.laterForm())["relatives"].empty()) << row.line;
+        page.laterAddRelative(row.count, "");
+        const json joined = json::parse(page.laterAdd());
+        ASSERT_EQ(joined["ok"], true) << row.line << joined.dump();
+        EXPECT_EQ(page.view(), viewOfLine(row.line));
     }
 }
 

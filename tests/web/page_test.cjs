@@ -381,6 +381,68 @@ async function laterDeaths(page, downloads) {
   check.ok(await page.$eval('#later-result', (e) => e.hidden), 'the last later death is withdrawn');
 }
 
+// A later deceased's relative beyond the buttons, built by keys in the
+// relation builder opened from the later-death form and given to that
+// form: the son leaves his mother and sister, who are the first case's
+// wife and daughter, and his full brother's son's son, who takes the rest.
+async function laterRelativeByPath(page) {
+  await page.click('#new-case');
+  await page.select('#school', 'hanafi');
+  for (const code of ['w', 's', 'd']) {
+    await press(page, code);
+    await typeCount(page, 1);
+  }
+  await page.click('#calculate');
+  await calculated(page);
+  await page.click('#add-later');
+  await page.waitForSelector('#later-dialog[open]');
+  const son = await page.$$eval('#later-deceased option', (options) =>
+    options.find((o) => o.textContent.startsWith('الابن'))?.value
+  );
+  await page.select('#later-deceased', son);
+  await page.click('#later-buttons button[data-code="m"]');
+  await page.click('#later-buttons button[data-code="si"]');
+  await page.waitForSelector('#later-count-row:not([hidden])');
+  await page.keyboard.press('Enter');
+  await page.focus('#later-relative');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#relative-dialog[open]');
+  for (const letter of ['b', 's', 's']) {
+    await page.focus(`#relative-steps button[data-letter="${letter}"]`);
+    await page.keyboard.press('Enter');
+  }
+  await page.focus('#relative-count');
+  await page.keyboard.press('Enter');
+  await page.focus('#relative-count');
+  await page.keyboard.press('Enter');
+  check.ok(
+    (await page.$eval('#relative-problem', (e) => e.textContent)).includes('سبق إدخال'),
+    'the form refuses him twice, in its own words'
+  );
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#relative-dialog:not([open])');
+  check.ok(await page.$('#later-dialog[open]'), 'the later-death form stays open under the builder');
+  check.equal(
+    await page.$$eval('#later-heirs tr', (rows) => rows.map((row) => row.dataset.kind)),
+    ['m', 'si', 'b.s.s'],
+    'his relative by path is listed with his heirs'
+  );
+  await page.select('#later-heirs tr[data-kind="m"] select', '1:w');
+  await page.select('#later-heirs tr[data-kind="si"] select', '1:d');
+  await page.click('#later-ok');
+  await page.waitForSelector('#later-dialog:not([open])');
+  const line =
+    '{"counts":{"w":1,"s":1,"d":1},"later":[{"deceased":"1:s","counts":{"m":1,"si":1,"b.s.s":1},"same":{"m":"1:w","si":"1:d"}}]}';
+  const native = JSON.parse(spawnSync(calc, ['--batch'], { input: line + '\n', encoding: 'utf8' }).stdout).combined;
+  const heir = native.heirs.find((h) => h.ref === '2:b.s.s');
+  const shown = await page.$$eval('#combined-table tr', (rows) =>
+    rows.map((row) => [...row.cells].map((c) => c.textContent))
+  );
+  const row = shown.find((cells) => cells[0].startsWith('ابن ابن أخ شقيق'));
+  check.ok(row, 'the combined table shows his row');
+  check.equal(row[row.length - 1].trim(), String(heir.parts), 'his parts of the combined base are the calculator\'s');
+}
+
 async function linkedCase(page) {
   await page.goto(fileUrl('#case=h=1,m=1,d=3,bm=1&school=maliki'));
   await page.waitForSelector('body[data-ready]');
@@ -549,6 +611,7 @@ async function main() {
     await refusals(page, questions);
     await caseFiles(page, downloads);
     await laterDeaths(page, downloads);
+    await laterRelativeByPath(page);
     await linkedCase(page);
     await relativesByPath(page);
     await help(page);

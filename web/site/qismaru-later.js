@@ -1,6 +1,7 @@
 // The dialog of a heir who died before the division (المناسخات) on the web
 // page: who died, his heirs by their buttons and counts, and which earlier
-// heirs they are. The rules are the C++ form's (answer/later_death_form.h),
+// heirs they are; his relatives beyond the buttons by the relation builder
+// (qismaru-relatives.js), given to this form. The rules are the C++ form's (answer/later_death_form.h),
 // as the desktop's dialog shows them; this script shows its state and
 // passes the presses on.
 'use strict';
@@ -45,9 +46,18 @@ const qismaruLaterDeaths = (function () {
       tr.append(cell('td', heir.name), cell('td', String(heir.count)), choice);
       return tr;
     });
+    // By path: new persons, not linked to an earlier group.
+    for (const relative of state.relatives) {
+      const tr = document.createElement('tr');
+      tr.dataset.kind = relative.code;
+      tr.append(cell('td', relative.name), cell('td', String(relative.count)), cell('td', ''));
+      rows.push(tr);
+    }
     $('later-heirs').replaceChildren(...rows);
     $('later-heirs-empty').hidden = rows.length > 0;
-    $('later-cancel-last').disabled = counting || rows.length === 0;
+    // The last of the buttons' heirs is withdrawn here, the last relative
+    // by path in the relation builder.
+    $('later-cancel-last').disabled = counting || state.heirs.length === 0;
   }
 
   function show() {
@@ -63,6 +73,7 @@ const qismaruLaterDeaths = (function () {
     $('later-count-row').hidden = !on;
     for (const button of $('later-buttons').children) button.disabled = on;
     $('later-cancel-last').disabled = on || $('later-heirs').children.length === 0;
+    $('later-relative').disabled = on;
     if (!on) return;
     $('later-count-caption').textContent = 'حدد العدد: ' + name;
     const input = $('later-count');
@@ -146,8 +157,20 @@ const qismaruLaterDeaths = (function () {
     $('later-dialog').close();
   }
 
+  // The relation builder adds to this form, which refuses in its own words.
+  const laterRelatives = {
+    form: () => JSON.parse(page.pageCase.laterRelativeForm()),
+    add: (count, label) => JSON.parse(page.pageCase.laterAddRelative(count, label)),
+    removeLast: () => page.pageCase.laterRemoveLastRelative(),
+    changed: () => show(),
+    opener: $('later-relative'),
+  };
+
   function connect(pageParts) {
     page = pageParts;
+    $('later-relative').addEventListener('click', () => {
+      if (!counting) qismaruRelatives.open(laterRelatives);
+    });
     $('add-later').addEventListener('click', open);
     $('remove-later').addEventListener('click', () => {
       page.pageCase.removeLastLater();

@@ -4,15 +4,20 @@
 // are offered, his name, the count allowed and the refusals are the C++
 // builder's and session's (present/relation_builder.h), as the desktop's
 // dialog shows them; this script shows its state and passes the presses on.
+// What it adds to is its target: the case's first deceased, or a later
+// deceased's heirs in the later-death form (qismaru-later.js).
 'use strict';
 
 const qismaruRelatives = (function () {
   const $ = (id) => document.getElementById(id);
   const cell = (tag, text) => qismaruViews.cell(tag, text);
   let page = null; // {pageCase, changed}
+  // {form() → state, add(count, label) → {ok, message}, removeLast(),
+  // changed() once its relatives changed, opener: the control focused on close}
+  let target = null;
 
   function form() {
-    return JSON.parse(page.pageCase.relativeForm());
+    return target.form();
   }
 
   function say(problem) {
@@ -60,7 +65,7 @@ const qismaruRelatives = (function () {
 
   function add(event) {
     event.preventDefault();
-    const added = JSON.parse(page.pageCase.addRelative(typedCount(), $('relative-label').value.trim()));
+    const added = target.add(typedCount(), $('relative-label').value.trim());
     if (!added.ok) {
       say(added.message);
       return;
@@ -70,17 +75,18 @@ const qismaruRelatives = (function () {
     $('relative-label').value = '';
     $('relative-count').value = '1';
     show();
-    page.changed();
+    target.changed();
   }
 
   function removeLast() {
-    page.pageCase.removeLastRelative();
+    target.removeLast();
     say('');
     show();
-    page.changed();
+    target.changed();
   }
 
-  function open() {
+  function open(to) {
+    target = to;
     const state = form();
     $('relative-steps').replaceChildren(
       ...state.steps.map((step) => {
@@ -100,15 +106,22 @@ const qismaruRelatives = (function () {
 
   function connect(pageParts) {
     page = pageParts;
-    $('add-relative').addEventListener('click', open);
+    const theCase = {
+      form: () => JSON.parse(page.pageCase.relativeForm()),
+      add: (count, label) => JSON.parse(page.pageCase.addRelative(count, label)),
+      removeLast: () => page.pageCase.removeLastRelative(),
+      changed: () => page.changed(),
+      opener: $('add-relative'),
+    };
+    $('add-relative').addEventListener('click', () => open(theCase));
     $('relative-back').addEventListener('click', () => changed(() => page.pageCase.relativeBack()));
     $('relative-restart').addEventListener('click', () => changed(() => page.pageCase.relativeRestart()));
     $('relative-form').addEventListener('submit', add);
     $('relative-remove-last').addEventListener('click', removeLast);
     $('relative-close').addEventListener('click', () => $('relative-dialog').close());
     for (const id of ['relative-count', 'relative-label']) $(id).addEventListener('input', () => say(''));
-    $('relative-dialog').addEventListener('close', () => $('add-relative').focus());
+    $('relative-dialog').addEventListener('close', () => target.opener.focus());
   }
 
-  return { connect };
+  return { connect, open };
 })();
