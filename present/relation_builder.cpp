@@ -65,11 +65,24 @@ std::string labelRefusal(const std::string& label)
     return "علامة الفرع من حرف واحد إلى ستة عشر من الحروف اللاتينية والأرقام و«-» و«_».";
 }
 
-std::string addedRelativeName(const RelativeEntry& entry, bool uterineSexGiven)
+namespace {
+
+std::string withLabel(std::string name, const RelativeEntry& entry)
 {
-    std::string name = countedRelatives(entry.path, entry.count, uterineSexGiven);
     if (!entry.label.empty()) name += " @" + entry.label;
     return name;
+}
+
+}  // namespace
+
+std::string listedRelativeName(const RelativeEntry& entry, bool uterineSexGiven)
+{
+    return withLabel(relativeName(entry.path, {1, Nominative, false, uterineSexGiven}), entry);
+}
+
+std::string addedRelativeName(const RelativeEntry& entry, bool uterineSexGiven)
+{
+    return withLabel(countedRelatives(entry.path, entry.count, uterineSexGiven), entry);
 }
 
 }  // namespace qismaru

@@ -56,6 +56,10 @@ private:
 // words, or "" for a clean one or none.
 std::string labelRefusal(const std::string& label);
 
+// One of a later death's relatives by path as his form lists him, beside
+// his count: "ابن ابن أخ شقيق @1".
+std::string listedRelativeName(const RelativeEntry& entry, bool uterineSexGiven);
+
 // A relative added to a case, as the builder's list names him, counted,
 // with the label of his line: "ثلاثة أبناء ابن ابن @1".
 std::string addedRelativeName(const RelativeEntry& entry, bool uterineSexGiven);

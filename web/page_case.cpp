@@ -10,6 +10,7 @@
 #include "files/estate_json.h"
 #include "present/combined_sentences.h"
 #include "present/heir_names.h"
+#include "present/relation_builder.h"
 #include "present/relative_names.h"
 #include "web/page_json.h"
 #include "web/page_view.h"
@@ -220,8 +221,7 @@ std::string PageCase::laterForm() const
     Json relatives = Json::array();
     const bool sexGiven = uterineSexGiven(later_->allRelatives());
     for (const RelativeEntry& relative : later_->relatives()) {
-        std::string name = relativeName(relative.path, {1, Nominative, false, sexGiven});
-        if (!relative.label.empty()) name += " @" + relative.label;
+        const std::string name = listedRelativeName(relative, sexGiven);
         relatives.push_back({{"code", relative.writtenWithLabel()}, {"name", name}, {"count", relative.count}});
     }
     const std::optional<GroupRef> died = later_->deceased();

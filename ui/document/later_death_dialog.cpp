@@ -13,6 +13,7 @@
 
 #include "present/heir_labels.h"
 #include "present/heir_names.h"
+#include "present/relation_builder.h"
 #include "present/relative_names.h"
 #include "ui/document/relation_dialog.h"
 #include "ui/kit/design_names.h"
@@ -220,8 +221,7 @@ void LaterDeathDialog::showHeirs()
     }
     // By path: new persons, not linked to an earlier group here.
     for (const RelativeEntry& relative : relatives) {
-        std::string name = relativeName(relative.path, {1, Nominative, false, uterineSexGiven(form_.allRelatives())});
-        if (!relative.label.empty()) name += " @" + relative.label;
+        const std::string name = listedRelativeName(relative, uterineSexGiven(form_.allRelatives()));
         heirRows_->addWidget(new QLabel(fromStd(name), heirs_), row, 0);
         heirRows_->addWidget(new QLabel(QString::number(relative.count), heirs_), row++, 1);
     }
