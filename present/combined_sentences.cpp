@@ -206,14 +206,16 @@ std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, co
     return steps;
 }
 
+std::string deathHeirsLine(const DeathCase& death)
+{
+    return death.byPath ? caseHeirsLine(death.relatives) : caseHeirsLine(death.counts);
+}
+
 std::string successiveDeathsText(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                                  const std::vector<std::vector<SolutionStep>>& solutions,
                                  const std::vector<CombinedStep>& combined)
 {
-    const auto caseText = [&](std::size_t i) {
-        const DeathCase& dc = deaths[i];
-        return dc.byPath ? solutionText(dc.relatives, solutions[i]) : solutionText(dc.counts, solutions[i]);
-    };
+    const auto caseText = [&](std::size_t i) { return solutionBody(deathHeirsLine(deaths[i]), solutions[i]); };
     std::string text = caseText(0);
     for (std::size_t i = 1; i < deaths.size(); ++i) {
         text += '\n';

@@ -64,6 +64,9 @@ struct CombinedStep {
 std::vector<CombinedStep> combinedSteps(const std::vector<DeathCase>& deaths, const std::vector<LaterDeath>& later,
                                         const CombinedTable& table);
 
+// The line that opens a death's solution: his heirs, by path where his case is.
+std::string deathHeirsLine(const DeathCase& death);
+
 // The whole solution as plain text: the first death's solution, each later
 // death's under a line naming its deceased, then the combined base by its
 // steps (combinedSteps). What `--explain` prints.

@@ -5,6 +5,7 @@
 #include "calc/json_writer.h"
 #include "calc/steps_json.h"
 #include "engine/parts.h"
+#include "present/combined_sentences.h"
 #include "present/positions_text.h"
 
 namespace qismaru::web {
@@ -163,7 +164,7 @@ void writeLater(JsonWriter& json, const CaseAnswer& answer)
     for (std::size_t i = 0; deaths.joined() && i < deaths.later.size(); ++i) {
         json.beginObject();
         member(json, "heading", deaths.heading(i));
-        member(json, "heirs", caseHeirsLine(deaths.deaths()[i + 1].counts));
+        member(json, "heirs", deathHeirsLine(deaths.deaths()[i + 1]));
         texts(json, "steps", stepTexts(deaths.solution(i)));
         json.endObject();
     }

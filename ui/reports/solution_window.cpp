@@ -61,7 +61,7 @@ QString laterDeathsHtml(const SuccessiveDeaths& successive)
     QString html;
     for (std::size_t i = 0; i < successive.later.size(); ++i) {
         html += "<h2>" + fromUtf8(successive.heading(i)).toHtmlEscaped() + "</h2><p>" +
-                fromUtf8(caseHeirsLine(successive.deaths()[i + 1].counts)).toHtmlEscaped() + "</p>" +
+                fromUtf8(deathHeirsLine(successive.deaths()[i + 1])).toHtmlEscaped() + "</p>" +
                 sectionsHtml(successive.solution(i));
     }
     html += "<h2>" + QString(kCombinedTitle) + "</h2><ul>";
