@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "answer/waiting_answer.h"
 #include "files/case_opening.h"
 #include "files/relative_entries.h"
 #include "present/positions_text.h"
@@ -15,6 +16,9 @@ namespace {
 using Outcome = Calculation::Outcome;
 
 constexpr const char* kAnsweredCaseText = "المسألة محسوبة: ابدأ مسألة جديدة لتُدخل ورثة آخرين.";
+constexpr const char* kWaitingAloneText =
+    "لا يجتمع في مسألة واحدة حمل أو مفقود أو خنثى مع أقارب مدخلين بنسبهم أو وفاة وارث قبل القسمة.";
+constexpr const char* kOutcomeBeforeAnswerText = "يُسجَّل ما ظهر من حال الحمل أو المفقود أو الخنثى بعد «الحساب».";
 
 }  // namespace
 
@@ -84,6 +88,7 @@ void CaseSession::replaceHeirs(const CaseState& state)
 std::string CaseSession::addRelative(const RelativeEntry& relative)
 {
     if (state().computed) return kAnsweredCaseText;
+    if (waiting_) return kWaitingAloneText;
     if (relatives_.size() >= estate::kMaxRelativesByPath) {
         return "لا تتسع المسألة لأكثر من " + std::to_string(estate::kMaxRelativesByPath) +
                " من الأقارب المدخلين بنسبهم.";
@@ -114,7 +119,12 @@ std::vector<RelativeEntry> CaseSession::allRelatives() const
     return entries;
 }
 
-bool CaseSession::canCalculateNow() const { return relatives_.empty() ? canCalculate(state()) : !state().computed; }
+bool CaseSession::canCalculateNow() const
+{
+    // The unborn child, the missing or the khuntha may be the only heir named.
+    if (!relatives_.empty() || (waiting_ && waiting_->waits())) return !state().computed;
+    return canCalculate(state());
+}
 
 Calculation CaseSession::calculate()
 {
@@ -127,6 +137,10 @@ Calculation CaseSession::calculate()
 Calculation CaseSession::answerNow()
 {
     CaseAnswer computed = answerCase(question(), Detail::Steps);
+    if (std::string why = waitingRefusalSentence(computed); !why.empty()) {
+        answer_ = openAnswer(question());
+        return {Outcome::Refused, {std::move(why)}};
+    }
     if (computed.beyondExactRange()) {
         answer_ = openAnswer(question());
         return {Outcome::BeyondExactRange, {kBeyondExactRangeText}};
@@ -187,6 +201,31 @@ std::string CaseSession::addLaterDeath(const estate::LaterDeathEntry& death)
     return "";
 }
 
+std::string CaseSession::setWaiting(std::optional<estate::WaitingEntry> waiting)
+{
+    if (state().computed) return kAnsweredCaseText;
+    if (waiting && !waiting->waits()) waiting.reset();
+    if (waiting && (!relatives_.empty() || !later_.empty())) return kWaitingAloneText;
+    if (waiting) waiting->outcome.clear();
+    waiting_ = std::move(waiting);
+    answerAgain();
+    return "";
+}
+
+std::string CaseSession::recordOutcome(const std::string& name)
+{
+    if (!waiting_ || !answer_.waiting) return kOutcomeBeforeAnswerText;
+    const std::string kept = waiting_->outcome;
+    waiting_->outcome = name;
+    CaseAnswer next = answerCase(question(), Detail::Steps);
+    if (std::string why = waitingRefusalSentence(next); !why.empty()) {
+        waiting_->outcome = kept;
+        return why;
+    }
+    answer_ = std::move(next);
+    return "";
+}
+
 void CaseSession::removeLastLaterDeath()
 {
     if (later_.empty()) return;
@@ -201,12 +240,16 @@ void CaseSession::newCase()
     entryOrder_.clear();
     estate_.reset();
     later_.clear();
+    waiting_.reset();
     keptInFile_ = false;
     saved_ = {};
     answerAgain();
 }
 
-estate::CaseFile CaseSession::currentCase() const { return {heirs(), estate_, positions_, later_, relatives_}; }
+estate::CaseFile CaseSession::currentCase() const
+{
+    return {heirs(), estate_, positions_, later_, relatives_, waiting_};
+}
 
 FileOpening CaseSession::open(const estate::CaseFileReading& reading)
 {
@@ -222,6 +265,7 @@ FileOpening CaseSession::open(const estate::CaseFileReading& reading)
     estate_ = file.estate;
     later_ = file.later;
     relatives_ = file.relatives;
+    waiting_ = file.waiting;
     entryOrder_.clear();
     markSaved();
     answerAgain();
@@ -237,7 +281,8 @@ void CaseSession::markSaved()
 bool CaseSession::hasUnsavedWork() const
 {
     const estate::CaseFile current = currentCase();
-    return current != saved_ && (keptInFile_ || current.estate.has_value() || !current.later.empty());
+    return current != saved_ &&
+           (keptInFile_ || current.estate.has_value() || !current.later.empty() || current.waiting.has_value());
 }
 
 CaseQuestion CaseSession::question() const
@@ -246,6 +291,12 @@ CaseQuestion CaseSession::question() const
     if (!relatives_.empty()) {
         question.relatives = allRelatives();
         question.byPath = true;
+    }
+    if (waiting_) {
+        question.unborn = waiting_->unborn;
+        question.missing = waiting_->missing;
+        question.unclear = waiting_->unclear;
+        question.outcome = waiting_->outcome;
     }
     question.later.reserve(later_.size());
     for (const estate::LaterDeathEntry& entry : later_) question.later.push_back(estate::laterDeathOf(entry));

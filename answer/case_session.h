@@ -100,6 +100,21 @@ public:
     std::string addLaterDeath(const estate::LaterDeathEntry& death);
     void removeLastLaterDeath();
 
+    // Beside the heirs entered, one who waits: an unborn child, heirs whose
+    // life is unknown, heirs whose sex is not clear; the case is then
+    // divided for each possibility, each heir given now what no possibility
+    // takes from him and the rest held back. Set while the case is open
+    // (nothing for none), refused with the reason (Arabic) beside relatives
+    // by path or later deaths, which a case that waits does not join.
+    const std::optional<estate::WaitingEntry>& waiting() const { return waiting_; }
+    std::string setWaiting(std::optional<estate::WaitingEntry> waiting);
+    // Once the case that waits is answered, its outcome when it is known (the
+    // birth, the news of the missing, the sex become clear), named as the
+    // division names it ("1m", "alive", "male"): the reserve is then paid
+    // out. "" withdraws it. Refused with the reason (Arabic), and nothing
+    // changes, for a name that is no outcome of the case.
+    std::string recordOutcome(const std::string& name);
+
     // Empties the case, its estate and later deaths, and forgets its file;
     // the positions stay.
     void newCase();
@@ -135,6 +150,7 @@ private:
     Positions positions_;
     std::optional<estate::EstateInputs> estate_;
     std::vector<estate::LaterDeathEntry> later_;
+    std::optional<estate::WaitingEntry> waiting_;
     CaseAnswer answer_;
     bool keptInFile_ = false;
     estate::CaseFile saved_;  // the case as last opened or saved; empty for a new one

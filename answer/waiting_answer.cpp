@@ -1,6 +1,7 @@
 #include "answer/waiting_answer.h"
 
 #include "engine/waiting_outcomes.h"
+#include "present/refusal_texts.h"
 #include "present/waiting_names.h"
 
 namespace qismaru {
@@ -47,6 +48,52 @@ RecordedOutcome recordOutcome(const CaseAnswer& answer)
                                                   recorded.outcome.noHeir);
     }
     return recorded;
+}
+
+namespace {
+
+std::string problemSentence(WaitingProblem problem)
+{
+    switch (problem) {
+    case WaitingProblem::None: return "";
+    case WaitingProblem::NothingWaits: return "لم يُذكر حمل ولا مفقود ولا خنثى مشكل.";
+    case WaitingProblem::CannotBeUnclear:
+        return "الحمل والخنثى المشكل ولدٌ أو أخ أو ابن أخ أو عم أو ابن عم، ولا يكون أبًا ولا أمًّا ولا زوجًا ولا "
+               "امرأة.";
+    case WaitingProblem::UnknownRelation: return "قرابة لا يرث بها أحد.";
+    case WaitingProblem::CountOutOfRange: return "عدد يجاوز ما تتسع له المسألة.";
+    case WaitingProblem::SingleKindTaken:
+        return "الأب والأم والجد والزوج لا يتعدد أحدهم: لا يُذكر مفقود منهم ومعه حاضر، ولا أكثر من واحد.";
+    case WaitingProblem::ValidationStop: return "يجتمع فيه زوج وزوجات، أو أكثر من أربع زوجات.";
+    case WaitingProblem::SchoolRefuses: return "فيه من الجدات أكثر مما يورّثه المذهب المختار معًا.";
+    case WaitingProblem::BeyondExactRange: return kBeyondExactRangeText;
+    }
+    return "";
+}
+
+// The problem, and the outcome in which it was found.
+std::string inOutcome(const std::string& outcome, WaitingProblem problem)
+{
+    const std::string why = problemSentence(problem);
+    return outcome.empty() ? why : "على احتمال (" + outcome + "): " + why;
+}
+
+}  // namespace
+
+std::string waitingRefusalSentence(const CaseAnswer& answer)
+{
+    if (!answer.waiting) return "";
+    const WaitingDivision& d = *answer.waiting;
+    if (d.refused()) return inOutcome(d.problemOutcome, d.problem);
+    if (!answer.recorded) return "";
+    const RecordedOutcome& r = *answer.recorded;
+    if (!r.fits && d.atOnce()) return "يُقسم للخنثى في الحال في المذهب المختار، فلا ينتظر حالٌ يُسجَّل.";
+    if (!r.fits) {
+        std::string names;
+        for (const WaitingOutcome& o : d.outcomes) names += (names.empty() ? "" : "، ") + o.name;
+        return "ليس (" + r.name + ") من احتمالات المسألة: " + names + ".";
+    }
+    return inOutcome(r.name, r.problem);
 }
 
 }  // namespace qismaru

@@ -13,14 +13,6 @@ OpenedCase openCaseFile(const CaseFileReading& reading)
         opened.problem = arabicProblemText(reading);
         return opened;
     }
-    // The window and the page enter no one who waits: opened there, the case
-    // would be divided as if no one waited, and saved again without them.
-    if (reading.file->waiting) {
-        opened.problem =
-            "في هذه المسألة حمل أو مفقود أو خنثى مشكل، ولا تقسم النافذة هذه المسائل بعد، فلم يفتح. "
-            "تقسمها الحاسبة qismaru-calc بالخيار --case-file.";
-        return opened;
-    }
     opened.state = caseWithHeirs(reading.file->heirs, reading.file->positions.school);
     // The reader applies the entry rules already; this is their last word.
     if (!opened.state) {
