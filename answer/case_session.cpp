@@ -18,12 +18,15 @@ using Outcome = Calculation::Outcome;
 constexpr const char* kAnsweredCaseText = "المسألة محسوبة: ابدأ مسألة جديدة لتُدخل ورثة آخرين.";
 constexpr const char* kWaitingAloneText =
     "لا يجتمع في مسألة واحدة حمل أو مفقود أو خنثى مع أقارب مدخلين بنسبهم أو وفاة وارث قبل القسمة.";
+constexpr const char* kTogetherAloneText =
+    "مسألة من ماتوا معًا مسألة وحدها: ورثة كل منهم معه، فلا يُدخل معها ورثة آخرون ولا حمل ولا مفقود ولا خنثى.";
 constexpr const char* kOutcomeBeforeAnswerText = "يُسجَّل ما ظهر من حال الحمل أو المفقود أو الخنثى بعد «الحساب».";
 
 }  // namespace
 
 KeyPress CaseSession::press(HeirKind kind)
 {
+    if (together_) return {KeyOutcome::Refused, kind, 0, 0, kTogetherAloneText};
     // A kind whose path is among the relatives by path is given already.
     if (!relatives_.empty() && !state().computed) {
         std::vector<RelativeEntry> entries = relatives_;
@@ -89,6 +92,7 @@ std::string CaseSession::addRelative(const RelativeEntry& relative)
 {
     if (state().computed) return kAnsweredCaseText;
     if (waiting_) return kWaitingAloneText;
+    if (together_) return kTogetherAloneText;
     if (relatives_.size() >= estate::kMaxRelativesByPath) {
         return "لا تتسع المسألة لأكثر من " + std::to_string(estate::kMaxRelativesByPath) +
                " من الأقارب المدخلين بنسبهم.";
@@ -122,7 +126,7 @@ std::vector<RelativeEntry> CaseSession::allRelatives() const
 bool CaseSession::canCalculateNow() const
 {
     // The unborn child, the missing or the khuntha may be the only heir named.
-    if (!relatives_.empty() || (waiting_ && waiting_->waits())) return !state().computed;
+    if (!relatives_.empty() || (waiting_ && waiting_->waits()) || together_) return !state().computed;
     return canCalculate(state());
 }
 
@@ -205,7 +209,7 @@ std::string CaseSession::setWaiting(std::optional<estate::WaitingEntry> waiting)
 {
     if (state().computed) return kAnsweredCaseText;
     if (waiting && !waiting->waits()) waiting.reset();
-    if (waiting && (!relatives_.empty() || !later_.empty())) return kWaitingAloneText;
+    if (waiting && (!relatives_.empty() || !later_.empty() || together_)) return kWaitingAloneText;
     if (waiting) waiting->outcome.clear();
     waiting_ = std::move(waiting);
     answerAgain();
@@ -226,6 +230,15 @@ std::string CaseSession::recordOutcome(const std::string& name)
     return "";
 }
 
+std::string CaseSession::setTogether(std::optional<DiedTogether> together)
+{
+    if (state().computed) return kAnsweredCaseText;
+    if (together && (!heirs().empty() || !relatives_.empty() || !later_.empty() || waiting_)) return kTogetherAloneText;
+    together_ = std::move(together);
+    answerAgain();
+    return "";
+}
+
 void CaseSession::removeLastLaterDeath()
 {
     if (later_.empty()) return;
@@ -241,6 +254,7 @@ void CaseSession::newCase()
     estate_.reset();
     later_.clear();
     waiting_.reset();
+    together_.reset();
     keptInFile_ = false;
     saved_ = {};
     answerAgain();
@@ -298,6 +312,7 @@ CaseQuestion CaseSession::question() const
         question.unclear = waiting_->unclear;
         question.outcome = waiting_->outcome;
     }
+    question.together = together_;
     question.later.reserve(later_.size());
     for (const estate::LaterDeathEntry& entry : later_) question.later.push_back(estate::laterDeathOf(entry));
     return question;

@@ -115,6 +115,13 @@ public:
     // changes, for a name that is no outcome of the case.
     std::string recordOutcome(const std::string& name);
 
+    // Those who died together, in an unknown order: a case of its own, each
+    // death with his living heirs, in place of the heirs entered (the case
+    // must hold none, nor anything that waits). Nothing for none. Answered
+    // by Calculate, or refused with the reason (Arabic).
+    const std::optional<DiedTogether>& together() const { return together_; }
+    std::string setTogether(std::optional<DiedTogether> together);
+
     // Empties the case, its estate and later deaths, and forgets its file;
     // the positions stay.
     void newCase();
@@ -151,6 +158,7 @@ private:
     std::optional<estate::EstateInputs> estate_;
     std::vector<estate::LaterDeathEntry> later_;
     std::optional<estate::WaitingEntry> waiting_;
+    std::optional<DiedTogether> together_;
     CaseAnswer answer_;
     bool keptInFile_ = false;
     estate::CaseFile saved_;  // the case as last opened or saved; empty for a new one

@@ -78,10 +78,38 @@ std::string inOutcome(const std::string& outcome, WaitingProblem problem)
     return outcome.empty() ? why : "على احتمال (" + outcome + "): " + why;
 }
 
+std::string togetherProblemSentence(TogetherProblem problem)
+{
+    using enum TogetherProblem;
+    switch (problem) {
+    case None: return "";
+    case TooFewDeaths: return "من ماتوا معًا اثنان فأكثر.";
+    case NameMissing: return "ميت بلا اسم.";
+    case NameTwice: return "ميتان باسم واحد.";
+    case UnknownName: return "قرابة تذكر من ليس من الموتى.";
+    case OwnRelation: return "قرابة ميت لنفسه.";
+    case UnknownRelation: return "قرابة لا يرث بها أحد.";
+    case RelationTwice: return "قرابتان بين الميتين أنفسهما.";
+    case SingleKindTaken: return "أب أو أم أو جد أو زوج ثانٍ.";
+    case CountOutOfRange: return "عدد يجاوز ما تتسع له المسألة.";
+    case ValidationStop: return "زوج مع زوجات، أو أكثر من أربع زوجات.";
+    case SchoolRefuses: return "من الجدات أكثر مما يورّثه المذهب المختار معًا.";
+    case BeyondExactRange: return kBeyondExactRangeText;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string waitingRefusalSentence(const CaseAnswer& answer)
 {
+    if (answer.together && answer.together->refusal.refused()) {
+        const TogetherRefusal& r = answer.together->refusal;
+        const std::string why = togetherProblemSentence(r.problem);
+        const auto& deaths = answer.question.together->deaths;
+        const bool named = r.death >= 0 && static_cast<std::size_t>(r.death) < deaths.size();
+        return named ? "في تركة " + deaths[static_cast<std::size_t>(r.death)].name + ": " + why : why;
+    }
     if (!answer.waiting) return "";
     const WaitingDivision& d = *answer.waiting;
     if (d.refused()) return inOutcome(d.problemOutcome, d.problem);

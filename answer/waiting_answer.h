@@ -18,7 +18,8 @@ std::string waitingHeirsLine(const CaseQuestion& question);
 // the reserve; not fitting, or refused, as its members say.
 RecordedOutcome recordOutcome(const CaseAnswer& answer);
 
-// Why a case that waits is refused (its division, or the outcome recorded),
+// Why a case that waits, or of those who died together, is refused (its
+// division, or the outcome recorded),
 // as the window and the page say it (Arabic); "" when it is not.
 std::string waitingRefusalSentence(const CaseAnswer& answer);
 
