@@ -8,7 +8,7 @@ namespace qismaru {
 
 WaitingCase waitingCaseOf(const CaseQuestion& question)
 {
-    return {question.counts, question.unborn, question.missing, question.unclear, false};
+    return waitingCaseWith(question.counts, question.unborn, question.missing, question.unclear);
 }
 
 std::string waitingHeirsLine(const CaseQuestion& question)

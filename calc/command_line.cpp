@@ -89,6 +89,8 @@ void addWaitingOptions(CLI::App& app, WaitingOptions& waiting)
     app.add_option("--unborn-most", waiting.unbornMost,
                    "How many children the division provides for (default: the school's number)")
         ->type_name("N");
+    app.add_flag("--unborn-certain", waiting.unbornCertain,
+                 "Under the Maliki school, which waits for the birth: what is certain asked for meanwhile");
     app.add_option("--missing", waiting.missing, "N heirs of relation PATH whose life is unknown (default 1)")
         ->type_name("PATH[=N]");
     app.add_option("--khuntha", waiting.khuntha,

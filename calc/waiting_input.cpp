@@ -90,12 +90,16 @@ std::string readTogetherMember(const estate::JsonDocument& line, const json& val
                                std::optional<DiedTogether>& together, CountsReader readCounts)
 {
     DiedTogether read;
-    const std::string why = eachMember(value, "together", R"({"deaths": [...], "relations": {"A": {"B": "b"}}})",
-                                       [&](const std::string& key, const json& member) -> std::optional<std::string> {
-                                           if (key == "deaths") return readDeaths(line, member, read, readCounts);
-                                           if (key == "relations") return readRelations(member, read.relations);
-                                           return std::nullopt;
-                                       });
+    const std::string why =
+        eachMember(value, "together", R"({"deaths": [...], "relations": {"A": {"B": "b"}}, "dispute": false})",
+                   [&](const std::string& key, const json& member) -> std::optional<std::string> {
+                       if (key == "deaths") return readDeaths(line, member, read, readCounts);
+                       if (key == "relations") return readRelations(member, read.relations);
+                       if (key != "dispute") return std::nullopt;
+                       if (!member.is_boolean()) return "\"dispute\" of \"together\" must be true or false";
+                       read.heirsDispute = member.get<bool>();
+                       return "";
+                   });
     if (!why.empty()) return why;
     together = std::move(read);
     return "";
@@ -125,6 +129,7 @@ std::string addWaitingOptions(const WaitingOptions& options, CaseInput& input)
     std::optional<WaitingRelation> relation;
     int count = 1;
     if (options.unbornMost && !options.unborn) return "--unborn-most goes with --unborn";
+    if (options.unbornCertain && !options.unborn) return "--unborn-certain goes with --unborn";
     if (options.khunthaHopeless && !options.khuntha) return "--khuntha-hopeless goes with --khuntha";
     if (options.unborn) {
         int most = 0;
@@ -136,7 +141,7 @@ std::string addWaitingOptions(const WaitingOptions& options, CaseInput& input)
             if (!n) return rangeText("--unborn-most", 1, kMostChildren);
             most = *n;
         }
-        input.unborn = UnbornChild{*relation, most};
+        input.unborn = UnbornChild{*relation, most, options.unbornCertain};
     }
     if (options.missing) {
         std::string why = pathAndCount(*options.missing, false, "--missing", kMaxCount, relation, count);

@@ -25,7 +25,9 @@ using estate::readUnbornMember;
 std::string readOutcomeMember(const nlohmann::json& value, std::string& outcome);
 
 // "together": {"deaths": [{"name": "A", "counts": {...}}, ...],
-//              "relations": {"A": {"B": "b"}, ...}}
+//              "relations": {"A": {"B": "b"}, ...}, "dispute": true}
+// ("dispute": the heirs dispute who died first, which the Hanbalis too then
+// answer as the other schools do.)
 // Each death's "counts" are read by `readCounts`; whether the names and
 // relations fit one another is the engine's to judge.
 std::string readTogetherMember(const estate::JsonDocument& line, const nlohmann::json& value,
@@ -35,12 +37,13 @@ std::string readTogetherMember(const estate::JsonDocument& line, const nlohmann:
 struct WaitingOptions {
     std::optional<std::string> unborn{};      // --unborn P
     std::optional<std::string> unbornMost{};  // --unborn-most N
+    bool unbornCertain = false;               // --unborn-certain
     std::optional<std::string> missing{};     // --missing P[=N]
     std::optional<std::string> khuntha{};     // --khuntha P[=N]
     bool khunthaHopeless = false;             // --khuntha-hopeless
     std::optional<std::string> outcome{};     // --outcome NAME, also beside --case-file
 
-    bool anyGiven() const { return unborn || unbornMost || missing || khuntha || khunthaHopeless; }
+    bool anyGiven() const { return unborn || unbornMost || unbornCertain || missing || khuntha || khunthaHopeless; }
 };
 
 // Adds what the options ask for to the case; "" or why they are refused.

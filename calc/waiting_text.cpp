@@ -107,7 +107,7 @@ void writeRecordedText(std::ostream& out, const WaitingDivision& d, const Waitin
 void writeWaitingText(std::ostream& out, const CaseAnswer& answer)
 {
     const CaseQuestion& q = answer.question;
-    const WaitingCase wait{q.counts, q.unborn, q.missing, q.unclear, false};
+    const WaitingCase wait = waitingCaseWith(q.counts, q.unborn, q.missing, q.unclear);
     const WaitingDivision& d = *answer.waiting;
     const Money money(answer);
     const estate::ClaimantsAmounts* given = money.given() ? &money.settlement().given : nullptr;

@@ -23,6 +23,9 @@ struct UnbornChild {
     WaitingRelation as;
     // How many children the division provides for; 0 for the school's own number.
     int most = 0;
+    // Where the school waits for the birth before dividing (the Maliki), the
+    // heirs have asked meanwhile for what is certain to them.
+    bool certainAsked = false;
 };
 
 // Heirs whose life is unknown (المفقود), beside those counted as present.
@@ -51,6 +54,14 @@ struct WaitingCase {
     // meanwhile for what is certain to them.
     bool certainAsked = false;
 };
+
+// The case as given: the request for what is certain goes with the unborn child.
+inline WaitingCase waitingCaseWith(const WaitingCounts& counts, const std::optional<UnbornChild>& unborn,
+                                   const std::optional<MissingHeirs>& missing,
+                                   const std::optional<UnclearHeirs>& unclear)
+{
+    return {counts, unborn, missing, unclear, unborn && unborn->certainAsked};
+}
 
 // How many children of one pregnancy a school provides for.
 struct UnbornProvision {

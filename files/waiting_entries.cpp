@@ -100,16 +100,20 @@ std::string readUnbornMember(const json& value, std::optional<UnbornChild>& unbo
 {
     std::optional<WaitingRelation> as;
     int most = 0;
+    bool certain = false;
     const std::string why =
         eachMember(value, "unborn", R"({"as": "s", "most": 2})",
                    [&](const std::string& key, const json& member) -> std::optional<std::string> {
                        if (key == "as") return pathMember(member, true, "\"unborn\"", as);
                        if (key == "most") return countMember(member, kMostChildren, "\"most\" of \"unborn\"", most);
-                       return std::nullopt;
+                       if (key != "certain") return std::nullopt;
+                       if (!member.is_boolean()) return "\"certain\" of \"unborn\" must be true or false";
+                       certain = member.get<bool>();
+                       return "";
                    });
     if (!why.empty()) return why;
     if (!as) return "\"unborn\" names the child's relation in its male form under \"as\", such as {\"as\": \"s\"}";
-    unborn = UnbornChild{*as, most};
+    unborn = UnbornChild{*as, most, certain};
     return "";
 }
 
@@ -176,6 +180,7 @@ nlohmann::ordered_json waitingEntryToJson(const WaitingEntry& entry)
     if (entry.unborn) {
         object["unborn"]["as"] = entry.unborn->as.path;
         if (entry.unborn->most > 0) object["unborn"]["most"] = entry.unborn->most;
+        if (entry.unborn->certainAsked) object["unborn"]["certain"] = true;
     }
     if (entry.missing) object["missing"] = {{"path", entry.missing->relation.path}, {"count", entry.missing->count}};
     if (entry.unclear) {
@@ -189,7 +194,7 @@ nlohmann::ordered_json waitingEntryToJson(const WaitingEntry& entry)
 std::string outcomeProblem(const WaitingEntry& entry, const KindCounts& counts, const Positions& positions)
 {
     if (entry.outcome.empty()) return "";
-    const WaitingCase wait{counts, entry.unborn, entry.missing, entry.unclear, false};
+    const WaitingCase wait = waitingCaseWith(counts, entry.unborn, entry.missing, entry.unclear);
     if (outcomeKeyNamed(wait, positions, entry.outcome)) return "";
     return "the outcome " + inQuotes(entry.outcome) +
            " does not fit what waits (such as \"none\", \"1m\", \"1m+1f\"; \"alive\", \"dead\"; \"male\", "

@@ -14,6 +14,7 @@ namespace qismaru::estate {
 // it, each member read whole; every reader returns why the member is
 // refused, or "".
 //   "unborn":  {"as": "s", "most": 2}                 a child not yet born
+//              ("certain": true: what is certain asked for before the birth)
 //   "missing": {"path": "s", "count": 1}              heirs whose life is unknown
 //   "khuntha": {"as": "s", "count": 1, "hope": true}  heirs whose sex is not clear
 std::string readUnbornMember(const nlohmann::json& value, std::optional<UnbornChild>& unborn);

@@ -77,6 +77,9 @@ TEST(CalculatorWaiting, BooksCasesThroughTheBatch)
         // The Maliki school waits for the birth.
         {"maliki_waits", R"({"w": 1, "s": 1, "unborn": {"as": "s"}, "school": "maliki"})", "s 0, w 0, unborn 0 | 1",
          "none", "s 7/8, w 1/8, unborn 0"},
+        // ... and gives meanwhile, when the heirs ask, what is certain: the wife's eighth.
+        {"maliki_certain_asked", R"({"w": 1, "s": 1, "unborn": {"as": "s", "certain": true}, "school": "maliki"})",
+         "s 0, w 1/8, unborn 0 | 7/8"},
         // al-Fiqh al-Manhaji (shamela 6369/903): wife, son, missing son; an uncle beside him; the son's
         // daughter excluded if he lives.
         {"manhaji_missing_son", R"({"w": 1, "s": 1, "missing": {"path": "s"}, "school": "shafii"})",
@@ -144,6 +147,10 @@ TEST(CalculatorWaiting, DiedTogetherByEachSchool)
     }
     EXPECT_EQ(text(batchResult("{" + together + R"(, "school": "hanbali"})")),
               "woman: b 0, h 1/4, son 3/4 > f 3/4; son: f 2/3, woman 1/3 > b 1/6, h 1/6");
+    // Where the heirs dispute who died first, each side swears and the
+    // Hanbalis too let neither inherit (al-Insaf 7/345).
+    const std::string disputed = together.substr(0, together.size() - 1) + R"(, "dispute": true})";
+    EXPECT_EQ(text(batchResult("{" + disputed + R"(, "school": "hanbali"})")), "woman: b 1/2, h 1/2; son: f 1");
 }
 
 TEST(CalculatorWaiting, TextGivesNowHeldBackAndEachOutcome)
