@@ -20,6 +20,8 @@ constexpr const char* kWaitingAloneText =
     "لا يجتمع في مسألة واحدة حمل أو مفقود أو خنثى مع أقارب مدخلين بنسبهم أو وفاة وارث قبل القسمة.";
 constexpr const char* kTogetherAloneText =
     "مسألة من ماتوا معًا مسألة وحدها: ورثة كل منهم معه، فلا يُدخل معها ورثة آخرون ولا حمل ولا مفقود ولا خنثى.";
+constexpr const char* kOutcomeWithdrawnText =
+    "ليس ما سُجِّل من الحال من احتمالات المسألة في المذهب المختار، فحُذف، وبقي الموقوف على حاله.";
 constexpr const char* kOutcomeBeforeAnswerText = "يُسجَّل ما ظهر من حال الحمل أو المفقود أو الخنثى بعد «الحساب».";
 
 }  // namespace
@@ -141,6 +143,15 @@ Calculation CaseSession::calculate()
 Calculation CaseSession::answerNow()
 {
     CaseAnswer computed = answerCase(question(), Detail::Steps);
+    // An outcome recorded under one school may be none of another's (the
+    // Hanafi school settles the khuntha at once): it is withdrawn, and said
+    // so, rather than left to refuse every answer of the case.
+    std::vector<std::string> said;
+    if (computed.recorded && !waitingRefusalSentence(computed).empty() && !computed.waiting->refused()) {
+        waiting_->outcome.clear();
+        computed = answerCase(question(), Detail::Steps);
+        said.push_back(kOutcomeWithdrawnText);
+    }
     if (std::string why = waitingRefusalSentence(computed); !why.empty()) {
         answer_ = openAnswer(question());
         return {Outcome::Refused, {std::move(why)}};
@@ -151,7 +162,8 @@ Calculation CaseSession::answerNow()
     }
     keypad_.close();
     answer_ = std::move(computed);
-    return {Outcome::Answered, answer_.announcements()};
+    for (std::string& s : answer_.announcements()) said.push_back(std::move(s));
+    return {Outcome::Answered, std::move(said)};
 }
 
 Calculation CaseSession::setPositions(Positions positions)
