@@ -402,6 +402,7 @@ TEST(PageApi, DiedTogetherByTheSchool)
 
         // A case file opened after them is its own case, without them.
         PageCase plain;
+        plain.setPositions(std::string(R"({"school":")") + row.school + "\"}");
         plain.enterLink("h=1,m=1", row.school);
         page.newCase();
         page.setTogether(together);
