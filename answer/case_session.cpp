@@ -292,6 +292,8 @@ FileOpening CaseSession::open(const estate::CaseFileReading& reading)
     later_ = file.later;
     relatives_ = file.relatives;
     waiting_ = file.waiting;
+    // A file holds no deaths together: those entered before are not its case.
+    together_.reset();
     entryOrder_.clear();
     markSaved();
     answerAgain();

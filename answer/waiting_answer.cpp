@@ -121,6 +121,8 @@ std::string waitingRefusalSentence(const CaseAnswer& answer)
         for (const WaitingOutcome& o : d.outcomes) names += (names.empty() ? "" : "، ") + o.name;
         return "ليس (" + r.name + ") من احتمالات المسألة: " + names + ".";
     }
+    // An outcome that fits and divides is no refusal.
+    if (r.problem == WaitingProblem::None) return "";
     return inOutcome(r.name, r.problem);
 }
 

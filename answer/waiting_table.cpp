@@ -127,17 +127,20 @@ void addTogether(WaitingTables& tables, const DiedTogether& t, const TogetherDiv
         }
         if (!noHeir.isZero()) grid.rows.push_back({kNoHeirRow, noHeir.text()});
     };
+    // Each table is reached by the back of the list as it is added: a
+    // reference kept across the next emplace_back would dangle.
+    const std::vector<std::string> columns{kHeirColumn, "نصيبه"};
     for (std::size_t i = 0; i < d.estates.size(); ++i) {
         const TogetherEstate& e = d.estates[i];
         tables.togetherHeadings.push_back("تركة " + t.deaths[i].name);
         WaitingGrid& grid = tables.together.emplace_back();
-        grid.columns = {kHeirColumn, "نصيبه"};
+        grid.columns = columns;
         heirRows(grid, e.heirs, e.noHeir);
         for (const PassedOn& p : e.passedOn) {
             tables.togetherHeadings.push_back("نصيب " + t.deaths[static_cast<std::size_t>(p.dead)].name + " من تركة " +
                                               t.deaths[i].name + " لورثته الأحياء");
             WaitingGrid& passed = tables.together.emplace_back();
-            passed.columns = grid.columns;
+            passed.columns = columns;
             heirRows(passed, p.heirs, p.noHeir);
         }
     }

@@ -91,5 +91,9 @@ EMSCRIPTEN_BINDINGS(qismaru)
         .function("removeLastRelative", &PageCase::removeLastRelative)
         .function("laterRelativeForm", &PageCase::laterRelativeForm)
         .function("laterAddRelative", &PageCase::laterAddRelative)
-        .function("laterRemoveLastRelative", &PageCase::laterRemoveLastRelative);
+        .function("laterRemoveLastRelative", &PageCase::laterRemoveLastRelative)
+        .function("setWaiting", &PageCase::setWaiting)
+        .function("waiting", &PageCase::waiting)
+        .function("recordOutcome", &PageCase::recordOutcome)
+        .function("setTogether", &PageCase::setTogether);
 }

@@ -109,6 +109,22 @@ public:
     std::string laterAddRelative(int count, const std::string& label);
     bool laterRemoveLastRelative();
 
+    // What waits beside the heirs (an unborn child, missing heirs, heirs of
+    // unclear sex), in page_waiting.cpp. setWaiting takes the case file's
+    // notation, {"unborn": {"as": "s", "most": 2}, "missing": {"path": "s",
+    // "count": 1}, "khuntha": {"as": "s", "count": 1, "hope": true}}, or
+    // "null" for nothing, while the case is open; waiting() gives it back
+    // with the outcome recorded ("outcome": "1m"), or "null". recordOutcome
+    // records the outcome once known ("" withdraws it). Each answers {"ok":
+    // true} or {"ok": false, "message": "..."} with the case left as it was.
+    std::string setWaiting(const std::string& waiting);
+    std::string waiting() const;
+    std::string recordOutcome(const std::string& name);
+    // Those who died together, as a batch line's "together" writes them,
+    // {"deaths": [{"name": "A", "counts": {"w": 1}}], "relations": {"A":
+    // {"B": "b"}}}, in place of the heirs entered; "null" for none.
+    std::string setTogether(const std::string& together);
+
 private:
     Json relativeEntries() const;
     std::string builderForm(bool sexGiven, bool canAdd, bool canRemoveLast, const Json& added) const;

@@ -1,10 +1,13 @@
 #include "web/page_catalogue.h"
 #include "present/heir_labels.h"
 
+#include "engine/waiting_case.h"
+#include "engine/waiting_relations.h"
 #include "files/case_file.h"
 #include "files/estate_json.h"
 #include "help_texts/page_texts.h"
 #include "help_texts/school_texts.h"
+#include "present/heir_names.h"
 #include "present/positions_text.h"
 #include "present/refusal_texts.h"
 #include "web/page_json.h"
@@ -80,6 +83,24 @@ Json estateFormJson()
             {"defaultDecimals", estate::kDefaultDecimals}};
 }
 
+// The relations a case that waits names, for the page's form: every one may
+// be missing; a man's relation that may be either sex (never a parent or a
+// spouse) may be unborn or of unclear sex, named then with the woman of the
+// same relation where she inherits.
+Json waitingRelationsJson()
+{
+    Json relations = Json::array();
+    for (const WaitingRelation& relation : waitingRelations()) {
+        relations.push_back(
+            {{"path", relation.path},
+             {"name", heirName(relation.kind, 1, GrammaticalCase::Nominative)},
+             {"womanName",
+              relation.asWoman ? heirName(*relation.asWoman, 1, GrammaticalCase::Nominative) : std::string()},
+             {"mayBeUnclear", relation.mayBeUnclear}});
+    }
+    return {{"relations", relations}, {"mostChildren", kMostChildren}, {"mostUnclear", kMostUnclear}};
+}
+
 }  // namespace
 
 std::string catalogue()
@@ -97,6 +118,7 @@ std::string catalogue()
                 {"countLimitText", countLimitText()},
                 {"beyondExactRangeText", kBeyondExactRangeText},
                 {"estateForm", estateFormJson()},
+                {"waiting", waitingRelationsJson()},
                 {"caseFileSuffix", estate::kCaseFileSuffix},
                 {"maxCaseFileBytes", estate::kMaxCaseFileBytes}}
         .dump();

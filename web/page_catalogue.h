@@ -6,7 +6,8 @@ namespace qismaru::web {
 
 // What the page builds itself from, once: the 21 heir kinds with their
 // captions and names, the schools, the estate form's words and limits, the
-// largest count and the case file's limits. JSON.
+// largest count, the case file's limits and the relations a case that waits
+// names. JSON.
 std::string catalogue();
 
 // The help that matters on the web, from the same texts as the desktop's

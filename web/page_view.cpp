@@ -7,6 +7,7 @@
 #include "engine/parts.h"
 #include "present/combined_sentences.h"
 #include "present/positions_text.h"
+#include "web/page_waiting_view.h"
 
 namespace qismaru::web {
 
@@ -180,6 +181,10 @@ void writeLater(JsonWriter& json, const CaseAnswer& answer)
 
 const char* outcomeName(const CaseAnswer& answer)
 {
+    // A case that waits, and those who died together, are divided by
+    // their own tables, without the one computation of a case.
+    if (answer.waiting) return "waiting";
+    if (answer.together) return "together";
     if (!answer.computed()) return "open";
     switch (answer.computation->outcome) {
     case CaseOutcome::Computed: return "computed";
@@ -205,6 +210,7 @@ std::string plainText(const CaseAnswer& answer, const ResultTable& table)
         text += line + "\n";
     }
     for (const std::string& total : table.totals) text += trimmed(total) + "\n";
+    text += waitingText(answer);
     for (const std::string& said : answer.announcements()) text += said + "\n";
     if (const auto report = answer.estateReport(Reader::Page)) text += "\n" + estate::reportText(*report);
     if (answer.joined()) text += "\n" + combinedPageText(combinedPageOf(answer));
@@ -239,6 +245,7 @@ std::string viewOf(const CaseAnswer& answer)
     writeTable(json, table, answer.result());
     writeEstate(json, answer.divided() ? answer.estateReport(Reader::Page) : std::nullopt);
     writeLater(json, answer);
+    writeWaiting(json, answer);
     json.key("canAddLater");
     json.value(answer.divided() && (!answer.successive || answer.joined()));
     member(json, "text", plainText(answer, table));

@@ -13,7 +13,7 @@ namespace qismaru::web {
 // window lays it out; whether the answer differs from the Hanafi one and the
 // mark that says so; the later deaths, each with its heading, heirs and
 // solution, and the combined table; and the whole as plain text for copying:
-//   {"outcome": "open" | "computed" | "stopped" | "beyond",
+//   {"outcome": "open" | "computed" | "stopped" | "beyond" | "waiting" | "together",
 //    "positionsLine", "messages": [...] (the calculator's), "surplus",
 //    "announcements": [...] (all that Calculate says), "steps": [...],
 //    "differsFromHanafi", "differenceMark", "differenceNote",
@@ -26,7 +26,10 @@ namespace qismaru::web {
 //             "heirs", "steps": [...]}], "combinedSteps": [...],
 //             "combined": {"title", "positions", "deaths", "header",
 //             "rows", "diedAs", "text"}},
+//    "waiting": null, or the division of a case that waits, or of those
+//               who died together (page_waiting_view.h),
 //    "canAddLater", "text"}
+// A case that waits is "waiting", those who died together "together".
 std::string viewOf(const CaseAnswer& answer);
 
 // The view of one batch line's answer, with its steps; a line refused gives

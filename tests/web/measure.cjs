@@ -100,7 +100,7 @@ async function calculations(browser) {
 function sizes() {
   // What a static host sends for the page (the fonts apart), and what
   // qismaru.wasm.js adds when the page is opened from disk instead.
-  const sent = ['index.html', 'qismaru.css', 'qismaru-views.js', 'qismaru-later.js', 'qismaru-relatives.js', 'qismaru-page.js', 'qismaru.js', 'qismaru.wasm'];
+  const sent = ['index.html', 'qismaru.css', 'qismaru-views.js', 'qismaru-later.js', 'qismaru-relatives.js', 'qismaru-waiting.js', 'qismaru-together.js', 'qismaru-page.js', 'qismaru.js', 'qismaru.wasm'];
   const rows = sent.map((name) => {
     const bytes = fs.readFileSync(path.join(site, name));
     return {

@@ -302,5 +302,120 @@ TEST(PageApi, LaterDeathWithRelativesByPath)
     }
 }
 
+// The figures of a case that waits, as the calculator writes them for a line:
+// a row per claimant, each outcome's fraction, what he is given now; then the
+// reserve.
+std::vector<std::vector<std::string>> calculatorFigures(const json& waiting)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < waiting["given"].size(); ++i) {
+        std::vector<std::string> row;
+        for (const json& outcome : waiting["outcomes"]) row.push_back(outcome["heirs"][i]["fraction"]);
+        row.push_back(waiting["given"][i]["fraction"]);
+        rows.push_back(row);
+    }
+    rows.push_back({waiting["reserve"].get<std::string>()});
+    return rows;
+}
+
+// The same figures from the page's grid: the heir's name dropped, and only
+// the given column of the last row, «موقوف».
+std::vector<std::vector<std::string>> gridFigures(const json& grid)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const json& row : grid["rows"]) rows.emplace_back(row.begin() + 1, row.end());
+    rows.back() = {rows.back().back()};
+    return rows;
+}
+
+TEST(PageApi, UnbornChildMarkedRecordedAndKeptInItsFile)
+{
+    // A pregnant widow and the father under the Hanbali school, which
+    // provides for two children (the-law.md, the unborn child).
+    const std::string line = R"({"counts":{"w":1,"f":1},"school":"hanbali","unborn":{"as":"s"}})";
+    PageCase page;
+    page.setPositions(R"({"school":"hanbali"})");
+    page.enterLink("w=1,f=1", "hanbali");
+    ASSERT_EQ(json::parse(page.setWaiting(R"({"unborn":{"as":"s"}})"))["ok"], true);
+    EXPECT_EQ(json::parse(page.calculate())["outcome"], "answered");
+    EXPECT_EQ(page.view(), viewOfLine(line));
+    const json view = json::parse(page.view());
+    EXPECT_EQ(view["outcome"], "waiting");
+    EXPECT_FALSE(view["steps"].empty());
+    const json native = json::parse(answerBatchLine(line, {}).output);
+    const json& division = view["waiting"]["division"];
+    EXPECT_EQ(gridFigures(division), calculatorFigures(native["waiting"]));
+    EXPECT_EQ(division["rows"].back()[0], "موقوف");
+    EXPECT_EQ(view["waiting"]["outcomes"].size(), native["waiting"]["outcomes"].size());
+
+    // The birth of a son, recorded: the page's answer is the line's with it.
+    ASSERT_EQ(json::parse(page.recordOutcome("1m"))["ok"], true);
+    const std::string born = R"({"counts":{"w":1,"f":1},"school":"hanbali","unborn":{"as":"s"},"outcome":"1m"})";
+    EXPECT_EQ(page.view(), viewOfLine(born));
+    const json recorded = json::parse(page.view())["waiting"];
+    EXPECT_EQ(recorded["outcome"], "1m");
+    const json bornNative = json::parse(answerBatchLine(born, {}).output);
+    const json& heirs = bornNative["waiting"]["recorded"]["heirs"];
+    ASSERT_EQ(recorded["recorded"]["rows"].size(), heirs.size());
+    for (std::size_t i = 0; i < heirs.size(); ++i) EXPECT_EQ(recorded["recorded"]["rows"][i][1], heirs[i]["fraction"]);
+
+    // Refused in the session's words, and nothing changes.
+    const json alive = json::parse(page.recordOutcome("alive"));
+    EXPECT_EQ(alive["ok"], false);
+    EXPECT_NE(alive["message"].get<std::string>().find("alive"), std::string::npos) << alive.dump();
+    EXPECT_EQ(json::parse(page.setWaiting("null"))["ok"], false) << "the case is answered";
+    EXPECT_EQ(json::parse(page.setWaiting(R"({"unborn":{"as":"m"}})"))["ok"], false);
+    EXPECT_EQ(page.view(), viewOfLine(born));
+
+    // Saved and opened again: the mark and the outcome come back.
+    PageCase opened;
+    ASSERT_EQ(json::parse(opened.openFile(page.fileText()))["ok"], true);
+    EXPECT_EQ(opened.waiting(), page.waiting());
+    EXPECT_FALSE(opened.hasUnsavedWork());
+    opened.calculate();
+    EXPECT_EQ(opened.view(), page.view());
+}
+
+TEST(PageApi, DiedTogetherByTheSchool)
+{
+    // A woman and her son drown together, her husband and brother and his
+    // father alive (docs/calculator.md): the Hanbali school lets each inherit
+    // from the other's old property, the Hanafi none from another.
+    const std::string together = R"({"deaths":[{"name":"woman","counts":{"h":1,"b":1}},)"
+                                 R"({"name":"son","counts":{"f":1}}],)"
+                                 R"("relations":{"woman":{"son":"s"},"son":{"woman":"m"}}})";
+    struct Row {
+        const char* school;
+        std::size_t tables;  // each estate, and what passes on from it
+    } const rows[] = {{"hanbali", 4}, {"hanafi", 2}};
+    for (const Row& row : rows) {
+        PageCase page;
+        page.setPositions(std::string(R"({"school":")") + row.school + "\"}");
+        ASSERT_EQ(json::parse(page.setTogether(together))["ok"], true) << row.school;
+        EXPECT_EQ(json::parse(page.calculate())["outcome"], "answered") << row.school;
+        const std::string line = "{\"together\":" + together + ",\"school\":\"" + row.school + "\"}";
+        EXPECT_EQ(page.view(), viewOfLine(line)) << row.school;
+        const json view = json::parse(page.view());
+        EXPECT_EQ(view["outcome"], "together");
+        EXPECT_EQ(view["waiting"]["together"].size(), row.tables) << row.school;
+        EXPECT_FALSE(view["steps"].empty()) << row.school;
+
+        // A case file opened after them is its own case, without them.
+        PageCase plain;
+        plain.setPositions(std::string(R"({"school":")") + row.school + "\"}");
+        plain.enterLink("h=1,m=1", row.school);
+        page.newCase();
+        page.setTogether(together);
+        ASSERT_EQ(json::parse(page.openFile(plain.fileText()))["ok"], true);
+        page.calculate();
+        EXPECT_EQ(page.view(), viewOfLine(R"({"counts":{"h":1,"m":1},"school":")" + std::string(row.school) + "\"}"))
+            << row.school;
+    }
+    PageCase page;
+    page.enterLink("h=1", "hanafi");
+    EXPECT_EQ(json::parse(page.setTogether(together))["ok"], false) << "heirs are entered";
+    EXPECT_EQ(json::parse(page.setTogether(R"({"deaths":[{"name":"A","counts":{"zz":1}}]})"))["ok"], false);
+}
+
 }  // namespace
 }  // namespace qismaru::web

@@ -3,7 +3,7 @@
 // answer to the same case, the page's faces, another school, the solution, the estate, the
 // entry rules' refusals, case files opened, refused and saved, a later
 // death entered and its combined table, relatives built by path in the
-// relation builder, the link that reopens a case, the
+// relation builder, an unborn child marked and its outcome recorded, the link that reopens a case, the
 // copied text, the printed page, a phone's width, and no request outside
 // the page's folder.
 'use strict';
@@ -577,6 +577,40 @@ async function phone(page) {
   await page.keyboard.press('Escape');
 }
 
+// An unborn child marked through its form by the keyboard, beside a widow
+// and the father under the Hanbali school: the division drawn as a table with
+// the calculator's reserve in its last row, «موقوف»; then the birth of a son
+// recorded, and the link that carries both.
+async function unbornChild(page) {
+  await page.goto(fileUrl());
+  await page.waitForSelector('body[data-ready]');
+  const school = await page.$eval('#school', (e) => e.value);
+  await page.select('#school', 'hanbali');
+  await press(page, 'w');
+  await typeCount(page, 1);
+  await press(page, 'f');
+  await page.focus('#mark-waiting');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#waiting-dialog[open]');
+  await page.keyboard.press(' ');
+  await page.select('#unborn-as', 's');
+  await page.click('#waiting-ok');
+  await page.waitForSelector('#waiting-dialog:not([open])');
+  check.ok(await page.$eval('#waiting-marks', (e) => !e.hidden && e.textContent.includes('حمل')), 'the unborn child is listed');
+  await page.click('#calculate');
+  await calculated(page);
+  const native = nativeAnswer('{"counts":{"w":1,"f":1},"unborn":{"as":"s"},"school":"hanbali"}');
+  const last = await page.$$eval('#waiting-division tr:last-child > *', (cells) => cells.map((c) => c.textContent));
+  check.equal([last[0], last[last.length - 1]], ['موقوف', native.waiting.reserve], 'the reserve is held back in the drawn table');
+  await page.select('#outcome-choice', '1m');
+  await page.click('#record-outcome');
+  await page.waitForFunction(() => document.getElementById('recorded-heading').textContent.includes('(1m)'));
+  const link = await page.evaluate(() => location.hash);
+  check.ok(/^#case=w=1,f=1&school=hanbali&unborn=s&outcome=1m$/.test(link), `the link carries what waits and its outcome: ${link}`);
+  await page.click('#new-case');
+  await page.select('#school', school);
+}
+
 // The folder copied elsewhere, under a name with a blank and Arabic letters,
 // works as it did where it was built.
 async function copiedFolder(browser, downloads) {
@@ -614,6 +648,7 @@ async function main() {
     await laterRelativeByPath(page);
     await linkedCase(page);
     await relativesByPath(page);
+    await unbornChild(page);
     await help(page);
     await phone(page);
     await copiedFolder(browser, downloads);

@@ -40,6 +40,11 @@
     // withdrawn in the relation builder.
     $('cancel-last').disabled = computed || !entries.some((entry) => entry.row > 0);
     $('add-relative').disabled = computed;
+    $('mark-waiting').disabled = computed;
+    $('mark-together').disabled = computed;
+    const marks = [...qismaruWaiting.marks(), ...qismaruTogether.marks()];
+    $('waiting-marks').replaceChildren(...marks.map((mark) => views.cell('li', mark)));
+    $('waiting-marks').hidden = marks.length === 0;
     return entries;
   }
 
@@ -98,7 +103,8 @@
     showAnswer();
     // The address names the case shown; a case refused under the chosen
     // school is not the one a link would reopen.
-    if (result.outcome === 'answered') keepLink();
+    // Those who died together have no link: their case is no list of heirs.
+    if (result.outcome === 'answered' && qismaruTogether.marks().length === 0) keepLink();
     else forgetLink();
     if (result.outcome === 'refused' || result.outcome === 'beyond') await tell(result.said.join('\n'));
   }
@@ -138,6 +144,7 @@
     $('show-steps').disabled = view.steps.length === 0;
     views.settlement(view.estate);
     views.laterDeaths(view.later);
+    views.waiting(view.waiting);
     $('add-later').disabled = !view.canAddLater;
     $('remove-later').disabled = !view.later;
     $('copy-text').dataset.text = view.text;
@@ -195,6 +202,7 @@
   function forgetCase() {
     estateForm = null;
     fileName = null;
+    qismaruTogether.forget();
     $('result').hidden = true;
     forgetLink();
   }
@@ -218,7 +226,7 @@
     let link = '#case=' + heirs + '&school=' + chosen.school;
     if (chosen.spouseReturn) link += '&spouseReturn=1';
     if (chosen.noReturn) link += '&noReturn=1';
-    return link + linkOfEstate();
+    return link + qismaruWaiting.linkOf() + linkOfEstate();
   }
 
   // The estate in a link, named as qismaru-calc's options name it.
@@ -278,8 +286,22 @@
     const truth = (name) => link.get(name) === '1' || link.get(name) === 'true';
     pageCase.setPositions(JSON.stringify({ school: key, spouseReturn: truth('spouseReturn'), noReturn: truth('noReturn') }));
     keepPositions();
+    const refused = qismaruWaiting.fromLink(link);
+    if (refused) {
+      await tell(refused);
+      return;
+    }
     showEntries();
-    if (await enterLinkedEstate(link, truth)) await calculate();
+    if (!(await enterLinkedEstate(link, truth))) return;
+    await calculate();
+    if (link.has('outcome') && pageCase.computed()) await recordLinkedOutcome(link.get('outcome'));
+  }
+
+  async function recordLinkedOutcome(name) {
+    const recorded = JSON.parse(pageCase.recordOutcome(name));
+    if (!recorded.ok) await tell(recorded.message);
+    showAnswer();
+    keepLink();
   }
 
   async function copyText(text) {
@@ -427,6 +449,9 @@
     $('estate-none').addEventListener('click', () => estateChosen(null, null));
     $('help-button').addEventListener('click', openHelp);
     qismaruRelatives.connect({ pageCase, changed: showEntries });
+    const answered = () => (showEntries(), showAnswer(), keepLink());
+    qismaruWaiting.connect({ pageCase, catalogue, tell, changed: showEntries, answered });
+    qismaruTogether.connect({ pageCase, changed: showEntries, calculate });
     qismaruLaterDeaths.connect({ pageCase, tell, typedCount, answered: () => (showEntries(), showAnswer()) });
     window.addEventListener('hashchange', () => {
       if (mayLeaveCase()) openLinkedCase();

@@ -107,6 +107,54 @@ const qismaruViews = (function () {
     $('combined-table').replaceChildren(head, ...rows);
   }
 
+  function grid(table, columns, rows) {
+    const head = document.createElement('tr');
+    head.append(...columns.map((title) => cell('th', title)));
+    const body = rows.map((cells) => {
+      const tr = document.createElement('tr');
+      tr.append(...cells.map((text, i) => cell(i === 0 ? 'th' : 'td', text)));
+      return tr;
+    });
+    table.replaceChildren(head, ...body);
+  }
+
+  // A case that waits: each heir's share under every outcome, what he is
+  // given now and what is held back («موقوف»), the outcomes that may be
+  // recorded and, once one is, its table; or the estates of those who died
+  // together, each divided apart.
+  function waiting(division) {
+    $('waiting-result').hidden = !division;
+    if (!division) return;
+    amountsTable($('waiting-claims'), division.claims);
+    $('waiting-division').hidden = !division.division;
+    if (division.division) grid($('waiting-division'), division.division.columns, division.division.rows);
+    $('waiting-provision').textContent = division.provision;
+    $('outcome-row').hidden = division.outcomes.length === 0;
+    $('outcome-choice').replaceChildren(
+      ...division.outcomes.map((choice) => {
+        const option = cell('option', choice.heading);
+        option.value = choice.name;
+        return option;
+      })
+    );
+    if (division.outcome) $('outcome-choice').value = division.outcome;
+    $('recorded-heading').textContent = division.recordedHeading;
+    $('recorded-table').hidden = !division.recorded;
+    if (division.recorded) grid($('recorded-table'), division.recorded.columns, division.recorded.rows);
+    $('together-rule').textContent = division.togetherRule;
+    $('together-tables').replaceChildren(
+      ...division.together.flatMap((estate) => {
+        const table = document.createElement('table');
+        grid(table, estate.columns, estate.rows);
+        const frame = document.createElement('div');
+        frame.className = 'table-frame';
+        frame.append(table);
+        return [cell('h4', estate.heading), frame];
+      })
+    );
+    $('waiting-title').textContent = division.together.length ? 'قسمة تركاتهم' : 'القسمة على التقادير';
+  }
+
   function heirButtons(kinds, press) {
     $('heir-buttons').replaceChildren(
       ...kinds.map((kind) => {
@@ -216,5 +264,17 @@ const qismaruViews = (function () {
     );
   }
 
-  return { cell, entryList, resultTable, steps, settlement, laterDeaths, heirButtons, schools, estateForm, help };
+  return {
+    cell,
+    entryList,
+    resultTable,
+    steps,
+    settlement,
+    laterDeaths,
+    waiting,
+    heirButtons,
+    schools,
+    estateForm,
+    help,
+  };
 })();

@@ -1,0 +1,133 @@
+#include "web/page_waiting_view.h"
+
+#include "answer/waiting_table.h"
+
+namespace qismaru::web {
+
+namespace {
+
+using calc::JsonWriter;
+
+void member(JsonWriter& json, const char* name, std::string_view text)
+{
+    json.key(name);
+    json.value(text);
+}
+
+void gridMembers(JsonWriter& json, const WaitingGrid& grid)
+{
+    json.key("columns");
+    json.beginArray();
+    for (const std::string& column : grid.columns) json.value(column);
+    json.endArray();
+    json.key("rows");
+    json.beginArray();
+    for (const std::vector<std::string>& row : grid.rows) {
+        json.beginArray();
+        for (const std::string& cell : row) json.value(cell);
+        json.endArray();
+    }
+    json.endArray();
+}
+
+void writeGrid(JsonWriter& json, const char* name, const WaitingGrid& grid)
+{
+    json.key(name);
+    if (grid.empty()) return json.written("null");
+    json.beginObject();
+    gridMembers(json, grid);
+    json.endObject();
+}
+
+void writeClaims(JsonWriter& json, const std::vector<estate::AmountLine>& claims)
+{
+    json.key("claims");
+    json.beginArray();
+    for (const estate::AmountLine& line : claims) {
+        json.beginObject();
+        member(json, "label", line.label);
+        member(json, "amount", line.amount);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void writeOutcomes(JsonWriter& json, const CaseAnswer& answer)
+{
+    json.key("outcomes");
+    json.beginArray();
+    for (const OutcomeChoice& choice : outcomeChoices(answer)) {
+        json.beginObject();
+        member(json, "name", choice.name);
+        member(json, "heading", choice.heading);
+        json.endObject();
+    }
+    json.endArray();
+    member(json, "outcome", answer.question.outcome);
+}
+
+void writeTogether(JsonWriter& json, const WaitingTables& tables)
+{
+    member(json, "togetherRule", tables.togetherRule);
+    json.key("together");
+    json.beginArray();
+    for (std::size_t i = 0; i < tables.together.size(); ++i) {
+        json.beginObject();
+        member(json, "heading", tables.togetherHeadings[i]);
+        gridMembers(json, tables.together[i]);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void gridText(std::string& text, const WaitingGrid& grid)
+{
+    const auto line = [&text](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + cells[i];
+        text += '\n';
+    };
+    line(grid.columns);
+    for (const std::vector<std::string>& row : grid.rows) line(row);
+}
+
+}  // namespace
+
+bool dividedApart(const CaseAnswer& answer) { return answer.waiting.has_value() || answer.together.has_value(); }
+
+void writeWaiting(JsonWriter& json, const CaseAnswer& answer)
+{
+    json.key("waiting");
+    if (!dividedApart(answer)) return json.written("null");
+    const WaitingTables tables = waitingTables(answer, Reader::Page);
+    json.beginObject();
+    writeClaims(json, tables.claims);
+    writeGrid(json, "division", tables.division);
+    member(json, "provision", tables.provision);
+    member(json, "recordedHeading", tables.recordedHeading);
+    writeGrid(json, "recorded", tables.recorded);
+    writeOutcomes(json, answer);
+    writeTogether(json, tables);
+    json.endObject();
+}
+
+std::string waitingText(const CaseAnswer& answer)
+{
+    if (!dividedApart(answer)) return "";
+    const WaitingTables tables = waitingTables(answer, Reader::Page);
+    std::string text;
+    for (const estate::AmountLine& claim : tables.claims) text += claim.label + "\t" + claim.amount + "\n";
+    if (!tables.division.empty()) gridText(text, tables.division);
+    if (!tables.provision.empty()) text += tables.provision + "\n";
+    if (!tables.recorded.empty()) {
+        text += tables.recordedHeading + "\n";
+        gridText(text, tables.recorded);
+    }
+    if (!tables.togetherRule.empty()) text += tables.togetherRule + "\n";
+    for (std::size_t i = 0; i < tables.together.size(); ++i) {
+        text += tables.togetherHeadings[i] + "\n";
+        gridText(text, tables.together[i]);
+    }
+    return text;
+}
+
+}  // namespace qismaru::web
