@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string_view>
+
 #include "bench/case_mix.h"
 #include "bench/death_pairs.h"
 #include "bench/kindred_mix.h"
@@ -150,9 +152,9 @@ BENCHMARK(BM_twoDeathLine);
 // A case with an unborn child under the Hanbali school (six outcomes: none,
 // one or two boys or girls, a boy and a girl), against the six cases computed
 // alone: the division now and the reserve should cost little beyond them.
-std::vector<qismaru::WaitingCase> unbornChildCases()
+std::vector<qismaru::WaitingCase> unbornChildCases(std::string_view relation = "s")
 {
-    const qismaru::WaitingRelation child = *qismaru::relationNamed("s");
+    const qismaru::WaitingRelation child = *qismaru::relationNamed(relation);
     std::vector<qismaru::WaitingCase> cases;
     for (const auto& counts : qismaru::bench::caseMix(kMixSize)) {
         if (qismaru::grandmothersBeyondLimit(counts, qismaru::School::Hanbali)) continue;
@@ -171,6 +173,19 @@ void BM_unbornChildHanbali(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
 }
 BENCHMARK(BM_unbornChildHanbali);
+
+// The same with the unborn a brother's child: a girl of his adds no heir, so
+// the six outcomes make three cases, each computed once.
+void BM_unbornNephewHanbali(benchmark::State& state)
+{
+    const auto cases = unbornChildCases("b.s");
+    const qismaru::Positions hanbali{qismaru::School::Hanbali};
+    for (auto _ : state) {
+        for (const auto& wait : cases) benchmark::DoNotOptimize(qismaru::divideWaiting(wait, hanbali));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_unbornNephewHanbali);
 
 void BM_unbornOutcomesAlone(benchmark::State& state)
 {

@@ -8,13 +8,20 @@ namespace qismaru {
 CaseRefusal divideForShares(const KindCounts& counts, const Positions& positions, CaseComputation& computation,
                             HeadShares& shares)
 {
+    if (!counts.empty()) {
+        if (grandmothersBeyondLimit(counts, positions.school)) return CaseRefusal::SchoolRefuses;
+        computation = computeCase(counts, positions);
+    }
+    return sharesOf(counts, computation, shares);
+}
+
+CaseRefusal sharesOf(const KindCounts& counts, const CaseComputation& computation, HeadShares& shares)
+{
     shares = {};
     if (counts.empty()) {
         shares.noHeir = Fraction::whole(1);
         return CaseRefusal::None;
     }
-    if (grandmothersBeyondLimit(counts, positions.school)) return CaseRefusal::SchoolRefuses;
-    computation = computeCase(counts, positions);
     if (computation.outcome == CaseOutcome::ValidationStop) return CaseRefusal::ValidationStop;
     if (computation.outcome == CaseOutcome::BeyondExactRange) return CaseRefusal::BeyondExactRange;
     const CaseResult& r = computation.result;

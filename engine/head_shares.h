@@ -30,4 +30,9 @@ enum class CaseRefusal : std::uint8_t {
 CaseRefusal divideForShares(const KindCounts& counts, const Positions& positions, CaseComputation& computation,
                             HeadShares& shares);
 
+// The shares of a case divideForShares has already computed for the same
+// counts and positions: a division that meets the same case twice (two
+// outcomes that add the same heirs) reads it again instead of computing it.
+CaseRefusal sharesOf(const KindCounts& counts, const CaseComputation& computation, HeadShares& shares);
+
 }  // namespace qismaru

@@ -154,7 +154,7 @@ WaitingDivision divideWaiting(const WaitingCase& wait, const Positions& position
     const std::vector<OutcomeKey> keys = outcomeKeys(wait, d.unclearRule, d.provision.children);
     d.outcomes.reserve(keys.size());
     for (const OutcomeKey& key : keys) {
-        d.outcomes.push_back(divideOutcome(wait, positions, d.unclearRule, d.claimants, key, d.problem));
+        d.outcomes.push_back(divideOutcome(wait, positions, d.unclearRule, d.claimants, key, d.outcomes, d.problem));
         if (d.refused()) {
             d.problemOutcome = d.outcomes.back().name;
             return d;
@@ -170,7 +170,7 @@ WaitingOutcome outcomeOf(const WaitingCase& wait, const Positions& positions, co
     problem = caseProblem(wait);
     if (problem != None) return {};
     const UnclearRule rule = unclearRule(positions.school, !wait.unclear || wait.unclear->hope);
-    return divideOutcome(wait, positions, rule, claimantsOf(wait), key, problem);
+    return divideOutcome(wait, positions, rule, claimantsOf(wait), key, {}, problem);
 }
 
 std::optional<OutcomeKey> outcomeKeyNamed(const WaitingCase& wait, const Positions& positions, std::string_view name)

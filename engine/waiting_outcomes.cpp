@@ -4,6 +4,7 @@
 
 #include "engine/fraction_checked.h"
 #include "engine/head_shares.h"
+#include "model/case_entry.h"
 
 namespace qismaru {
 
@@ -92,18 +93,33 @@ WaitingProblem problemOf(CaseRefusal refusal)
     return WaitingProblem::None;
 }
 
-WaitingProblem divideEstimate(const WaitingCase& wait, const Positions& positions,
-                              const std::vector<Claimant>& claimants, const OutcomeKey& key, Estimate& e)
+// The case an estimate's counts make: read again from an estimate made
+// before with the same counts (computeCase gives the same answer to the same
+// counts and positions), or computed; not computed without heirs (all goes
+// to no heir) nor with more grandmothers than the school lets inherit.
+// Returned whole, so that it is built where the estimate keeps it.
+CaseComputation computationOf(const WaitingCounts& counts, const Positions& positions, const Estimate* same)
 {
-    const auto counts = countsOf(wait, key);
-    if (!counts) return WaitingProblem::CountOutOfRange;
-    e.counts = *counts;
-    HeadShares heads;
-    if (const CaseRefusal refusal = divideForShares(e.counts, positions, e.computation, heads);
-        refusal != CaseRefusal::None) {
-        return problemOf(refusal);
-    }
-    e.noHeir = heads.noHeir;
+    if (same) return same->computation;
+    if (counts.empty() || grandmothersBeyondLimit(counts, positions.school)) return {};
+    return computeCase(counts, positions);
+}
+
+// The case of an estimate, computed as the estimate is built in its list:
+// converted to CaseComputation there, the computed case is written once,
+// where the estimate keeps it, rather than built apart and copied.
+struct CaseToCompute {
+    const WaitingCounts& counts;
+    const Positions& positions;
+    const Estimate* same;
+
+    operator CaseComputation() const { return computationOf(counts, positions, same); }
+};
+
+// Each claimant's share: his heads in the outcome times the share of a head.
+WaitingProblem claimantShares(const WaitingCase& wait, const std::vector<Claimant>& claimants, const OutcomeKey& key,
+                              const HeadShares& heads, Estimate& e)
+{
     e.shares.assign(claimants.size(), Fraction{});
     int unclearIndex = 0;
     for (std::size_t i = 0; i < claimants.size(); ++i) {
@@ -119,6 +135,46 @@ WaitingProblem divideEstimate(const WaitingCase& wait, const Positions& position
     return WaitingProblem::None;
 }
 
+// An estimate made before in this division with these counts, in an
+// earlier outcome or earlier in this one. Outcomes often make the same case:
+// a nephew's or an uncle's daughters add no heir, a uterine brother and
+// sister stand alike, and two unclear heirs make one case whichever of them
+// is the man.
+const Estimate* estimateWith(const WaitingCounts& counts, const std::vector<WaitingOutcome>& earlier,
+                             const WaitingOutcome& o)
+{
+    for (const WaitingOutcome& before : earlier) {
+        for (const Estimate& e : before.estimates) {
+            if (e.counts.count == counts.count) return &e;
+        }
+    }
+    for (const Estimate& e : o.estimates) {
+        if (e.counts.count == counts.count) return &e;
+    }
+    return nullptr;
+}
+
+// The outcome's next estimate, named `name`: its case and each claimant's share.
+WaitingProblem divideEstimate(const WaitingCase& wait, const Positions& positions,
+                              const std::vector<Claimant>& claimants, const OutcomeKey& key, std::string name,
+                              const std::vector<WaitingOutcome>& earlier, WaitingOutcome& o)
+{
+    const auto counts = countsOf(wait, key);
+    if (!counts) {
+        o.estimates.emplace_back().name = std::move(name);
+        return WaitingProblem::CountOutOfRange;
+    }
+    const Estimate* same = estimateWith(*counts, earlier, o);
+    Estimate& e = o.estimates.emplace_back(std::move(name), *counts, CaseToCompute{*counts, positions, same});
+    if (!same && grandmothersBeyondLimit(e.counts, positions.school)) return WaitingProblem::SchoolRefuses;
+    HeadShares heads;
+    if (const CaseRefusal refusal = sharesOf(e.counts, e.computation, heads); refusal != CaseRefusal::None) {
+        return problemOf(refusal);
+    }
+    e.noHeir = heads.noHeir;
+    return claimantShares(wait, claimants, key, heads, e);
+}
+
 std::string sexesName(const WaitingCase& wait, const OutcomeKey& key)
 {
     std::string name;
@@ -132,30 +188,42 @@ std::string sexesName(const WaitingCase& wait, const OutcomeKey& key)
 std::string birthName(const OutcomeKey& key)
 {
     if (key.males == 0 && key.females == 0) return "none";
-    if (key.females == 0) return std::to_string(key.males) + "m";
-    if (key.males == 0) return std::to_string(key.females) + "f";
-    return std::to_string(key.males) + "m+" + std::to_string(key.females) + "f";
+    std::string name;
+    if (key.males > 0) name += std::to_string(key.males) + 'm';
+    if (key.males > 0 && key.females > 0) name += '+';
+    if (key.females > 0) name += std::to_string(key.females) + 'f';
+    return name;
+}
+
+// One part of an outcome's name, joined to those before it by "+".
+void addPart(std::string& name, std::string_view part)
+{
+    if (!name.empty()) name += '+';
+    name += part;
 }
 
 // The estimates of the unclear heirs' sexes the school weighs within an
-// outcome. The Hanafi worse estimate takes those of one relation all as men
-// or all as women: they stand alike, and one estimate must serve them all.
-std::vector<OutcomeKey> estimateKeys(const WaitingCase& wait, UnclearRule rule, const OutcomeKey& key)
+// outcome: one where they wait for their sex (or none is unclear), else the
+// two of the worse estimate or every combination of their sexes for the half.
+int estimateCount(const WaitingCase& wait, UnclearRule rule)
 {
-    if (!wait.unclear || rule == UnclearRule::Least) return {key};
+    if (!wait.unclear || rule == UnclearRule::Least) return 1;
+    return rule == UnclearRule::Worse ? 2 : 1 << wait.unclear->count;
+}
+
+// The key of the outcome's e-th estimate. The Hanafi worse estimate takes
+// those of one relation all as men or all as women: they stand alike, and one
+// estimate must serve them all.
+OutcomeKey estimateKey(const WaitingCase& wait, UnclearRule rule, OutcomeKey key, int e)
+{
+    if (!wait.unclear || rule == UnclearRule::Least) return key;
     const int k = wait.unclear->count;
-    std::vector<OutcomeKey> keys;
     if (rule == UnclearRule::Worse) {
-        keys = {key, key};
-        keys[0].unclearMen = (1u << k) - 1;
-        keys[1].unclearMen = 0;
-        return keys;
+        key.unclearMen = e == 0 ? (1u << k) - 1 : 0;
+    } else {
+        key.unclearMen = menOfCombination(static_cast<std::uint32_t>(e), k);
     }
-    for (std::uint32_t c = 0; c < 1u << k; ++c) {
-        keys.push_back(key);
-        keys.back().unclearMen = menOfCombination(c, k);
-    }
-    return keys;
+    return key;
 }
 
 // The worse estimate for the unclear heirs: the least they take together;
@@ -199,11 +267,20 @@ WaitingProblem meanOfEstimates(WaitingOutcome& o)
     return WaitingProblem::None;
 }
 
+// How many claimants the case has, so that their list is made at once.
+std::size_t claimantCount(const WaitingCase& wait)
+{
+    std::size_t n = static_cast<std::size_t>(unclearCount(wait)) + (wait.unborn ? 1 : 0) + (wait.missing ? 1 : 0);
+    for (const std::int16_t count : wait.counts.count) n += count > 0 ? 1 : 0;
+    return n;
+}
+
 }  // namespace
 
 std::vector<Claimant> claimantsOf(const WaitingCase& wait)
 {
     std::vector<Claimant> claimants;
+    claimants.reserve(claimantCount(wait));
     for (const HeirKindInfo& info : heirKinds()) {
         if (wait.counts.has(info.kind)) {
             claimants.push_back({ClaimantRole::Present, info.kind, wait.counts.of(info.kind), pathOf(info.kind), ""});
@@ -223,6 +300,8 @@ std::vector<Claimant> claimantsOf(const WaitingCase& wait)
 std::vector<OutcomeKey> outcomeKeys(const WaitingCase& wait, UnclearRule rule, int children)
 {
     std::vector<OutcomeKey> births{OutcomeKey{}};
+    // One birth of none, and n + 1 of n children: all boys, all girls, and n - 1 mixtures.
+    births.reserve(wait.unborn ? static_cast<std::size_t>(1 + children * (children + 3) / 2) : 1);
     for (int n = 1; wait.unborn && n <= children; ++n) {
         births.push_back({n, 0});
         births.push_back({0, n});
@@ -230,6 +309,7 @@ std::vector<OutcomeKey> outcomeKeys(const WaitingCase& wait, UnclearRule rule, i
     }
     const int sexes = unclearWait(wait, rule) ? 1 << wait.unclear->count : 1;
     std::vector<OutcomeKey> keys;
+    keys.reserve(births.size() * (wait.missing ? 2 : 1) * static_cast<std::size_t>(sexes));
     for (const OutcomeKey& birth : births) {
         for (const bool alive : {true, false}) {
             if (!alive && !wait.missing) continue;
@@ -246,28 +326,29 @@ std::vector<OutcomeKey> outcomeKeys(const WaitingCase& wait, UnclearRule rule, i
 std::string outcomeName(const WaitingCase& wait, UnclearRule rule, const OutcomeKey& key)
 {
     std::string name;
-    const auto add = [&name](const std::string& part) { name += (name.empty() ? "" : "+") + part; };
-    if (wait.unborn) add(birthName(key));
-    if (wait.missing) add(key.alive ? "alive" : "dead");
-    if (unclearWait(wait, rule)) add(sexesName(wait, key));
+    if (wait.unborn) addPart(name, birthName(key));
+    if (wait.missing) addPart(name, key.alive ? "alive" : "dead");
+    if (unclearWait(wait, rule)) addPart(name, sexesName(wait, key));
     return name;
 }
 
 WaitingOutcome divideOutcome(const WaitingCase& wait, const Positions& positions, UnclearRule rule,
-                             const std::vector<Claimant>& claimants, const OutcomeKey& key, WaitingProblem& problem)
+                             const std::vector<Claimant>& claimants, const OutcomeKey& key,
+                             const std::vector<WaitingOutcome>& earlier, WaitingProblem& problem)
 {
     WaitingOutcome o;
     o.name = outcomeName(wait, rule, key);
     o.key = key;
-    const std::vector<OutcomeKey> keys = estimateKeys(wait, rule, key);
-    o.estimates.reserve(keys.size());
-    for (const OutcomeKey& estimateKey : keys) {
-        Estimate& e = o.estimates.emplace_back();
-        if (keys.size() > 1) e.name = sexesName(wait, estimateKey);
-        problem = divideEstimate(wait, positions, claimants, estimateKey, e);
+    const int estimates = estimateCount(wait, rule);
+    // Reserved whole: an estimate holds a whole computed case, too large to move as the list grows.
+    o.estimates.reserve(static_cast<std::size_t>(estimates));
+    for (int i = 0; i < estimates; ++i) {
+        const OutcomeKey estimated = estimateKey(wait, rule, key, i);
+        std::string name = estimates > 1 ? sexesName(wait, estimated) : std::string();
+        problem = divideEstimate(wait, positions, claimants, estimated, std::move(name), earlier, o);
         if (problem != WaitingProblem::None) return o;
     }
-    if (keys.size() == 1) {
+    if (estimates == 1) {
         o.shares = o.estimates.front().shares;
         o.noHeir = o.estimates.front().noHeir;
     } else if (rule == UnclearRule::Worse) {

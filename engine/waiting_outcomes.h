@@ -23,8 +23,11 @@ std::vector<OutcomeKey> outcomeKeys(const WaitingCase& wait, UnclearRule rule, i
 std::string outcomeName(const WaitingCase& wait, UnclearRule rule, const OutcomeKey& key);
 
 // The outcome's division: one case, or the unclear heirs' estimates settled
-// by the rule. A problem leaves the outcome incomplete.
+// by the rule. A case that `earlier` (the outcomes the division has made, all
+// without a problem) or the outcome's own estimates have already met is read
+// again, not computed. A problem leaves the outcome incomplete.
 WaitingOutcome divideOutcome(const WaitingCase& wait, const Positions& positions, UnclearRule rule,
-                             const std::vector<Claimant>& claimants, const OutcomeKey& key, WaitingProblem& problem);
+                             const std::vector<Claimant>& claimants, const OutcomeKey& key,
+                             const std::vector<WaitingOutcome>& earlier, WaitingProblem& problem);
 
 }  // namespace qismaru
