@@ -262,8 +262,11 @@ WaitingProblem meanOfEstimates(WaitingOutcome& o)
         if (!share) return WaitingProblem::BeyondExactRange;
         o.shares.push_back(*share);
     }
-    if (!noHeir) return WaitingProblem::BeyondExactRange;
-    o.noHeir = *checkedProduct(*noHeir, weight);
+    // Halving (or thirding) a part multiplies its denominator, which may pass
+    // the exact range although the sum did not.
+    const std::optional<Fraction> meanNoHeir = noHeir ? checkedProduct(*noHeir, weight) : std::nullopt;
+    if (!meanNoHeir) return WaitingProblem::BeyondExactRange;
+    o.noHeir = *meanNoHeir;
     return WaitingProblem::None;
 }
 
