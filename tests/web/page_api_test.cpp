@@ -376,6 +376,23 @@ TEST(PageApi, UnbornChildMarkedRecordedAndKeptInItsFile)
     EXPECT_EQ(opened.view(), page.view());
 }
 
+// A khuntha son's sex recorded under the Shafi'i school, which holds back a
+// reserve; the Hanafi school settles him at once, so the outcome is none of
+// its own: it is withdrawn, and said so, rather than refusing every answer.
+TEST(PageApi, OutcomeOfAnotherSchoolIsWithdrawn)
+{
+    PageCase page;
+    page.setPositions(R"({"school":"shafii"})");
+    page.enterLink("s=1", "shafii");
+    ASSERT_EQ(json::parse(page.setWaiting(R"({"khuntha":{"as":"s"}})"))["ok"], true);
+    page.calculate();
+    ASSERT_EQ(json::parse(page.recordOutcome("male"))["ok"], true);
+    const json hanafi = json::parse(page.setPositions(R"({"school":"hanafi"})"));
+    EXPECT_EQ(hanafi["outcome"], "answered") << hanafi.dump();
+    EXPECT_NE(hanafi["said"].dump().find("حُذف"), std::string::npos) << hanafi.dump();
+    EXPECT_EQ(page.view(), viewOfLine(R"({"counts":{"s":1},"school":"hanafi","khuntha":{"as":"s"}})"));
+}
+
 TEST(PageApi, DiedTogetherByTheSchool)
 {
     // A woman and her son drown together, her husband and brother and his
@@ -384,16 +401,19 @@ TEST(PageApi, DiedTogetherByTheSchool)
     const std::string together = R"({"deaths":[{"name":"woman","counts":{"h":1,"b":1}},)"
                                  R"({"name":"son","counts":{"f":1}}],)"
                                  R"("relations":{"woman":{"son":"s"},"son":{"woman":"m"}}})";
+    // Where the heirs dispute who died first, the Hanbalis too let none inherit.
+    const std::string disputed = together.substr(0, together.size() - 1) + R"(,"dispute":true})";
     struct Row {
         const char* school;
+        const std::string& deaths;
         std::size_t tables;  // each estate, and what passes on from it
-    } const rows[] = {{"hanbali", 4}, {"hanafi", 2}};
+    } const rows[] = {{"hanbali", together, 4}, {"hanafi", together, 2}, {"hanbali", disputed, 2}};
     for (const Row& row : rows) {
         PageCase page;
         page.setPositions(std::string(R"({"school":")") + row.school + "\"}");
-        ASSERT_EQ(json::parse(page.setTogether(together))["ok"], true) << row.school;
+        ASSERT_EQ(json::parse(page.setTogether(row.deaths))["ok"], true) << row.school;
         EXPECT_EQ(json::parse(page.calculate())["outcome"], "answered") << row.school;
-        const std::string line = "{\"together\":" + together + ",\"school\":\"" + row.school + "\"}";
+        const std::string line = "{\"together\":" + row.deaths + ",\"school\":\"" + row.school + "\"}";
         EXPECT_EQ(page.view(), viewOfLine(line)) << row.school;
         const json view = json::parse(page.view());
         EXPECT_EQ(view["outcome"], "together");

@@ -61,7 +61,10 @@ const qismaruTogether = (function () {
   function together(list) {
     const relations = {};
     for (const death of list) if (death.related) relations[death.name] = pairs(death.related, false);
-    return { deaths: list.map((death) => ({ name: death.name, counts: pairs(death.heirs, true) })), relations };
+    // The heirs who dispute who died first each swear: then the Hanbalis too
+    // let none of the dead inherit from another.
+    const dispute = $('together-dispute').checked;
+    return { deaths: list.map((death) => ({ name: death.name, counts: pairs(death.heirs, true) })), relations, dispute };
   }
 
   function open() {
@@ -105,6 +108,7 @@ const qismaruTogether = (function () {
 
   function forget() {
     kept = null;
+    $('together-dispute').checked = false;
   }
 
   return { connect, marks, forget };
