@@ -280,6 +280,8 @@ FileOpening CaseSession::open(const estate::CaseFileReading& reading)
     later_ = file.later;
     relatives_ = file.relatives;
     waiting_ = file.waiting;
+    // A file holds no deaths together: the case it opens is the file's alone.
+    together_.reset();
     entryOrder_.clear();
     markSaved();
     answerAgain();

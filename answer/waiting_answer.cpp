@@ -75,7 +75,9 @@ std::string problemSentence(WaitingProblem problem)
 std::string inOutcome(const std::string& outcome, WaitingProblem problem)
 {
     const std::string why = problemSentence(problem);
-    return outcome.empty() ? why : "على احتمال (" + outcome + "): " + why;
+    // No problem is no refusal, whichever outcome was recorded.
+    if (why.empty() || outcome.empty()) return why;
+    return "على احتمال (" + outcome + "): " + why;
 }
 
 std::string togetherProblemSentence(TogetherProblem problem)

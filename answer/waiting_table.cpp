@@ -136,8 +136,9 @@ void addTogether(WaitingTables& tables, const DiedTogether& t, const TogetherDiv
         for (const PassedOn& p : e.passedOn) {
             tables.togetherHeadings.push_back("نصيب " + t.deaths[static_cast<std::size_t>(p.dead)].name + " من تركة " +
                                               t.deaths[i].name + " لورثته الأحياء");
+            // Not copied from `grid`: adding this grid may move the others.
             WaitingGrid& passed = tables.together.emplace_back();
-            passed.columns = grid.columns;
+            passed.columns = {kHeirColumn, "نصيبه"};
             heirRows(passed, p.heirs, p.noHeir);
         }
     }
