@@ -47,6 +47,9 @@ QTableWidget* entryTable(const char* name, const QStringList& columns, QWidget* 
     // Typing over a cell enters its text, as in a spreadsheet.
     table->setEditTriggers(QAbstractItemView::AllEditTriggers);
     table->setTabKeyNavigation(true);
+    // Narrow columns of counts, so that more kinds show at once.
+    table->horizontalHeader()->setMinimumSectionSize(table->fontMetrics().horizontalAdvance("000"));
+    table->resizeColumnsToContents();
     return table;
 }
 
@@ -68,6 +71,7 @@ TogetherDialog::TogetherDialog(const std::optional<DiedTogether>& current, Apply
     deaths_ = entryTable(design::kTogetherDeaths, kinds, this);
     connect(deathCount_, qOverload<int>(&QSpinBox::valueChanged), this, &TogetherDialog::setDeathCount);
     auto* count = new QFormLayout;
+    count->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     count->addRow("عدد الموتى:", deathCount_);
 
     relations_ =

@@ -22,6 +22,16 @@ namespace {
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
+// An outcome's heading over its column in lines: who waits, what became of
+// him, and the outcome's name ("الحمل:\nذكر\n(1m)"), so that every outcome
+// of a case fits the screen side by side.
+QString headingLines(QString heading)
+{
+    heading.replace(": ", ":\n");
+    heading.replace(" (", "\n(");
+    return heading;
+}
+
 // A grid shown whole and read only, as large as its cells: the window
 // scrolls, not each table.
 QTableWidget* gridTable(const WaitingGrid& grid, const QString& name, QWidget* parent)
@@ -29,7 +39,7 @@ QTableWidget* gridTable(const WaitingGrid& grid, const QString& name, QWidget* p
     auto* table = new QTableWidget(static_cast<int>(grid.rows.size()), static_cast<int>(grid.columns.size()), parent);
     table->setObjectName(name);
     QStringList columns;
-    for (const std::string& c : grid.columns) columns << fromStd(c);
+    for (const std::string& c : grid.columns) columns << headingLines(fromStd(c));
     table->setHorizontalHeaderLabels(columns);
     for (int r = 0; r < table->rowCount(); ++r) {
         const std::vector<std::string>& row = grid.rows[static_cast<std::size_t>(r)];
@@ -42,13 +52,26 @@ QTableWidget* gridTable(const WaitingGrid& grid, const QString& name, QWidget* p
     table->setFocusPolicy(Qt::NoFocus);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->resizeColumnsToContents();
-    table->resizeRowsToContents();
-    const int frame = 2 * table->frameWidth();
-    table->setFixedHeight(frame + table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length());
-    table->setMinimumWidth(frame + table->horizontalHeader()->length());
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     return table;
 }
+
+// Once in the window, where it takes the window's font: every cell whole.
+void fitToCells(QTableWidget& table)
+{
+    table.ensurePolished();
+    // The style's least section is wider than a column of "1/8" needs.
+    table.horizontalHeader()->setMinimumSectionSize(table.fontMetrics().horizontalAdvance("0000"));
+    table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    const int frame = 2 * table.frameWidth();
+    table.setFixedHeight(frame + table.horizontalHeader()->sizeHint().height() + table.verticalHeader()->length());
+    table.setMinimumWidth(frame + table.horizontalHeader()->length());
+}
+
+// A table hugs its cells on the reading side; a sentence takes the width.
+void addTable(QVBoxLayout& layout, QTableWidget* table) { layout.addWidget(table, 0, Qt::AlignLeft); }
 
 QLabel* textLabel(const std::string& text, const char* name, QWidget* parent, bool bold = false)
 {
@@ -105,27 +128,28 @@ void WaitingWindow::showAnswer(const CaseAnswer& answer)
     const bool together = !tables.together.empty();
     setWindowTitle(together ? "من ماتوا معًا" : "قسمة الموقوف");
     if (!tables.claims.empty())
-        layout->addWidget(gridTable(claimsGrid(tables.claims), design::kWaitingClaimsTable, content));
+        addTable(*layout, gridTable(claimsGrid(tables.claims), design::kWaitingClaimsTable, content));
     if (!tables.division.empty()) {
-        layout->addWidget(gridTable(tables.division, design::kWaitingDivisionTable, content));
+        addTable(*layout, gridTable(tables.division, design::kWaitingDivisionTable, content));
         if (!tables.provision.empty())
             layout->addWidget(textLabel(tables.provision, design::kWaitingProvision, content));
         addOutcomeChoice(answer, *layout);
     }
     if (!tables.recorded.empty()) {
         layout->addWidget(textLabel(tables.recordedHeading, design::kRecordedHeading, content, true));
-        layout->addWidget(gridTable(tables.recorded, design::kRecordedTable, content));
+        addTable(*layout, gridTable(tables.recorded, design::kRecordedTable, content));
     }
     if (together) layout->addWidget(textLabel(tables.togetherRule, design::kTogetherRule, content, true));
     for (std::size_t i = 0; i < tables.together.size(); ++i) {
         layout->addWidget(textLabel(tables.togetherHeadings[i], "", content, true));
-        layout->addWidget(gridTable(tables.together[i], design::kTogetherTablePrefix + QString::number(i), content));
+        addTable(*layout, gridTable(tables.together[i], design::kTogetherTablePrefix + QString::number(i), content));
     }
     layout->addStretch();
     // The former tables go once the event that recorded an outcome is done:
     // its button is among them.
     if (QWidget* former = scroll_->takeWidget()) former->deleteLater();
     scroll_->setWidget(content);
+    for (QTableWidget* table : content->findChildren<QTableWidget*>()) fitToCells(*table);
     fitToContents();
 }
 
@@ -138,10 +162,13 @@ void WaitingWindow::addOutcomeChoice(const CaseAnswer& answer, QVBoxLayout& layo
     auto* row = new QHBoxLayout;
     outcomes_ = new QComboBox(content);
     outcomes_->setObjectName(design::kOutcomeChoice);
+    // As wide as the row leaves it, not as its longest outcome: the button stays whole.
+    outcomes_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    outcomes_->setMinimumContentsLength(16);
     for (const OutcomeChoice& choice : choices) outcomes_->addItem(fromStd(choice.heading), fromStd(choice.name));
     const std::string recorded = answer.question.outcome;
     if (const int at = outcomes_->findData(fromStd(recorded)); at >= 0) outcomes_->setCurrentIndex(at);
-    auto* record = new QPushButton("&تسجيل ما ظهر", content);
+    auto* record = new QPushButton("تسجيل ما ظهر", content);
     record->setObjectName(design::kRecordOutcomeButton);
     record->setToolTip("إذا ظهر الحال (ولد الحمل، عُلم خبر المفقود، اتضح الخنثى) يُدفع الموقوف لمستحقيه");
     connect(record, &QPushButton::clicked, this, &WaitingWindow::recordChosen);
