@@ -74,22 +74,7 @@ TogetherDialog::TogetherDialog(const std::optional<DiedTogether>& current, Apply
     count->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     count->addRow("عدد الموتى:", deathCount_);
 
-    relations_ =
-        entryTable(design::kTogetherRelations, {"الميت", "قريبه ممن مات معه", "قرابته منه (b، s، f، h، w …)"}, this);
-    relations_->horizontalHeader()->setStretchLastSection(true);
-    auto* addRelation = new QPushButton("إضافة &قرابة", this);
-    addRelation->setObjectName(design::kTogetherAddRelation);
-    auto* removeRelation = new QPushButton("&حذف القرابة", this);
-    removeRelation->setObjectName(design::kTogetherRemoveRelation);
-    connect(addRelation, &QPushButton::clicked, this, [this] { this->addRelation({}, {}, {}); });
-    connect(removeRelation, &QPushButton::clicked, this, [this] {
-        const int row = relations_->currentRow();
-        relations_->removeRow(row >= 0 ? row : relations_->rowCount() - 1);
-    });
-    auto* relationButtons = new QHBoxLayout;
-    relationButtons->addWidget(addRelation);
-    relationButtons->addWidget(removeRelation);
-    relationButtons->addStretch();
+    QHBoxLayout* relationButtons = createRelations();
 
     dispute_ = new QCheckBox("تنازع الورثة في أيهم مات أولًا", this);
     dispute_->setObjectName(design::kTogetherDispute);
@@ -117,6 +102,28 @@ TogetherDialog::TogetherDialog(const std::optional<DiedTogether>& current, Apply
     resize(900, 520);
     setDeathCount(kFewestDeaths);
     if (current) fill(*current);
+}
+
+// The relations between the dead, a row each, and the buttons that add and withdraw one.
+QHBoxLayout* TogetherDialog::createRelations()
+{
+    relations_ =
+        entryTable(design::kTogetherRelations, {"الميت", "قريبه ممن مات معه", "قرابته منه (b، s، f، h، w …)"}, this);
+    relations_->horizontalHeader()->setStretchLastSection(true);
+    auto* addRelation = new QPushButton("إضافة &قرابة", this);
+    addRelation->setObjectName(design::kTogetherAddRelation);
+    auto* removeRelation = new QPushButton("&حذف القرابة", this);
+    removeRelation->setObjectName(design::kTogetherRemoveRelation);
+    connect(addRelation, &QPushButton::clicked, this, [this] { this->addRelation({}, {}, {}); });
+    connect(removeRelation, &QPushButton::clicked, this, [this] {
+        const int row = relations_->currentRow();
+        relations_->removeRow(row >= 0 ? row : relations_->rowCount() - 1);
+    });
+    auto* relationButtons = new QHBoxLayout;
+    relationButtons->addWidget(addRelation);
+    relationButtons->addWidget(removeRelation);
+    relationButtons->addStretch();
+    return relationButtons;
 }
 
 void TogetherDialog::setDeathCount(int count)

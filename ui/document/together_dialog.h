@@ -8,6 +8,7 @@
 #include "engine/died_together.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QSpinBox;
 class QTableWidget;
@@ -42,6 +43,7 @@ public:
     void addRelation(const QString& of, const QString& who, const QString& path);
 
 private:
+    QHBoxLayout* createRelations();
     void fill(const DiedTogether& together);
     void say(const std::string& why);
 
