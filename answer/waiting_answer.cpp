@@ -75,7 +75,9 @@ std::string problemSentence(WaitingProblem problem)
 std::string inOutcome(const std::string& outcome, WaitingProblem problem)
 {
     const std::string why = problemSentence(problem);
-    return outcome.empty() ? why : "على احتمال (" + outcome + "): " + why;
+    // No problem is no refusal, whichever outcome was recorded.
+    if (why.empty() || outcome.empty()) return why;
+    return "على احتمال (" + outcome + "): " + why;
 }
 
 std::string togetherProblemSentence(TogetherProblem problem)
@@ -107,7 +109,9 @@ std::string waitingRefusalSentence(const CaseAnswer& answer)
         const TogetherRefusal& r = answer.together->refusal;
         const std::string why = togetherProblemSentence(r.problem);
         const auto& deaths = answer.question.together->deaths;
-        const bool named = r.death >= 0 && static_cast<std::size_t>(r.death) < deaths.size();
+        // A death without a name is not named as "في تركة : ".
+        const bool named = r.death >= 0 && static_cast<std::size_t>(r.death) < deaths.size() &&
+                           !deaths[static_cast<std::size_t>(r.death)].name.empty();
         return named ? "في تركة " + deaths[static_cast<std::size_t>(r.death)].name + ": " + why : why;
     }
     if (!answer.waiting) return "";

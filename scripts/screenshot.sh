@@ -6,7 +6,8 @@
 # file, the grandfather case of "The school" under the Shafi'i school, and
 # the combined table (الجامعة) of the books' first example of successive
 # deaths, from its case file, the relation builder beside a case of
-# relatives by path, and the solution of a case of distant kindred.
+# relatives by path, the solution of a case of distant kindred, and the
+# division of a case that waits for an unborn child, from its case file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
@@ -28,3 +29,4 @@ shoot_file() {
 shoot_file docs/estate-window.png estate docs/worked-example.qismaru
 shoot_file docs/combined-window.png combined docs/successive-deaths.qismaru
 shoot_file docs/relation-builder.png relative docs/relatives-by-path.qismaru
+shoot_file docs/waiting-case.png waiting docs/waiting-case.qismaru

@@ -58,6 +58,9 @@ const std::array kPicturedWindows = {
     PicturedWindow{"estate", "the distribution of the estate of a case file, after Calculate",
                    [](MainWindow&) { return shownWindow(ui::design::kEstateWindow); }},
     // Calculate opens it for a case with later deaths: give a case file that has them.
+    // Calculate opens it for a case that waits: give a case file that marks one.
+    PicturedWindow{"waiting", "the division of a case file that waits (an unborn child), after Calculate",
+                   [](MainWindow&) { return shownWindow(ui::design::kWaitingWindow); }},
     PicturedWindow{"combined", "the combined table (الجامعة) of a case file with later deaths, after Calculate",
                    [](MainWindow&) { return shownWindow(ui::design::kCombinedWindow); }},
 };

@@ -261,7 +261,8 @@ private slots:
             fileItems,
             QStringList({QString(design::kNewCaseItem) + " Ctrl+N", QString(design::kOpenCaseItem) + " Ctrl+O",
                          QString(design::kSaveCaseItem) + " Ctrl+S", QString(design::kSaveCaseAsItem) + " Ctrl+Shift+S",
-                         QString(design::kAddRelativeItem) + " Ctrl+R"}));
+                         QString(design::kAddRelativeItem) + " Ctrl+R", QString(design::kWaitingItem) + " Ctrl+U",
+                         QString(design::kTogetherItem) + " Ctrl+T"}));
         QCOMPARE(window_->centralWidget()->size(), QSize(646, 443));
     }
 

@@ -5,6 +5,7 @@
 // deaths and write the same solution.
 
 #include <QApplication>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <nlohmann/json.hpp>
@@ -15,11 +16,13 @@
 #include "present/positions_text.h"
 #include "tests/support/case_text.h"
 #include "ui/document/case_document.h"
+#include "ui/kit/design_names.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/message_boxes.h"
 #include "ui/main/attached_windows.h"
 #include "ui/main/main_window.h"
 #include "ui/reports/solution_window.h"
+#include "ui/reports/waiting_window.h"
 #include "web/page_case.h"
 #include "web/page_json.h"
 
@@ -252,6 +255,44 @@ private:
         QVERIFY2(json::parse(added)["ok"] == true, added.c_str());
     }
 
+    // A case that waits in the window: its heirs, what waits, Calculate, then
+    // the outcome recorded; the division and the recorded grids as shown.
+    static std::pair<QTableWidget*, QTableWidget*> windowWaits(MainWindow& window, const json& line)
+    {
+        CaseDocument& document = window.document();
+        const School school = *schoolFromKey(line["school"].get<std::string>());
+        std::string heirs;
+        for (const auto& [code, count] : line["counts"].items()) heirs += code + "=" + count.dump() + " ";
+        window.setPositions({school});
+        window.loadCase(*caseWithHeirs(entriesOf(heirs), school));
+        estate::WaitingEntry entry;
+        json waiting = line;
+        for (const char* member : {"counts", "school", "outcome"}) waiting.erase(member);
+        if (!estate::readWaitingEntry(waiting, entry).empty()) return {};
+        document.setWaiting(entry);
+        window.calculate();
+        document.recordOutcome(line["outcome"]);
+        WaitingWindow* shown = document.waitingWindow();
+        if (!shown) return {};
+        return {shown->findChild<QTableWidget*>(design::kWaitingDivisionTable),
+                shown->findChild<QTableWidget*>(design::kRecordedTable)};
+    }
+
+    static json calculatorWaits(const json& line)
+    {
+        std::istringstream in(line.dump() + "\n");
+        std::ostringstream out;
+        std::ostringstream err;
+        calc::runCommandLine({"--batch", "--fields", "waiting"}, in, out, err);
+        return json::parse(out.str())["waiting"];
+    }
+
+    static std::string cell(const QTableWidget& table, int row, int column)
+    {
+        const QTableWidgetItem* item = table.item(row, column);
+        return item ? item->text().toStdString() : "";
+    }
+
     Shown calculatorShowsOf(const Asked& a)
     {
         const QString path = folder_.filePath(QString("%1.qismaru").arg(QTest::currentDataTag()));
@@ -333,6 +374,46 @@ private slots:
             at = desktop.solution.find(step, at);
             QVERIFY2(at != std::string::npos, step.c_str());
         }
+    }
+
+    // What waits, each under a school that lets it wait: the unborn child
+    // (the Hanbalis provide for two), the missing son (the Hanafis give
+    // the present their least), the child of unclear sex while clarity is
+    // hoped (the Shafi'is give each his least); each outcome recorded.
+    void aCaseThatWaitsIsDividedAlikeInTheWindowAndTheCalculator_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("an unborn child")
+            << R"({"counts": {"w": 1, "f": 1}, "school": "hanbali", "unborn": {"as": "s"}, "outcome": "1m"})";
+        QTest::newRow("a missing son")
+            << R"({"counts": {"w": 1, "s": 1}, "school": "hanafi", "missing": {"path": "s", "count": 1}, "outcome": "alive"})";
+        QTest::newRow("a child of unclear sex")
+            << R"({"counts": {"d": 1}, "school": "shafii", "khuntha": {"as": "s", "count": 1}, "outcome": "male"})";
+    }
+
+    void aCaseThatWaitsIsDividedAlikeInTheWindowAndTheCalculator()
+    {
+        QFETCH(QString, line);
+        const json asked = json::parse(line.toStdString());
+        RecordingMessageBoxes messages;
+        MainWindow window(messages);
+        const auto [division, recorded] = windowWaits(window, asked);
+        const json calculator = calculatorWaits(asked);
+        QVERIFY(division && recorded);
+        const json& given = calculator["given"];
+        const int givenNow = division->columnCount() - 1;
+        QCOMPARE(division->rowCount(), static_cast<int>(given.size()) + 1);
+        for (std::size_t i = 0; i < given.size(); ++i) {
+            const int row = static_cast<int>(i);
+            QCOMPARE(cell(*division, row, givenNow), given[i]["fraction"].get<std::string>());
+            for (std::size_t o = 0; o < calculator["outcomes"].size(); ++o)
+                QCOMPARE(cell(*division, row, static_cast<int>(o) + 1),
+                         calculator["outcomes"][o]["heirs"][i]["fraction"].get<std::string>());
+            const json& paid = calculator["recorded"]["heirs"][i];
+            QCOMPARE(cell(*recorded, row, 1), paid["fraction"].get<std::string>());
+            QCOMPARE(cell(*recorded, row, 2), paid["reserveShare"].get<std::string>());
+        }
+        QCOMPARE(cell(*division, division->rowCount() - 1, givenNow), calculator["reserve"].get<std::string>());
     }
 };
 

@@ -48,6 +48,9 @@ void CaseDocument::attach(std::unique_ptr<CaseFileDialogs> dialogs, std::unique_
 CaseDocument::~CaseDocument()
 {
     delete relationDialog_;
+    delete waitingDialog_;
+    delete togetherDialog_;
+    delete waitingWindow_;
     delete combinedWindow_;
     delete estateWindow_;
     delete estateDialog_;
@@ -162,8 +165,18 @@ void CaseDocument::openRecent(const QString& path)
     if (mayLeaveCase()) open(path);
 }
 
+// The case file keeps heirs, what waits and later deaths, not those who died
+// together: saving them would write an empty case as if it were this one.
+bool CaseDocument::mayBeSaved()
+{
+    if (!session_.together()) return true;
+    messages_.inform(&window_, kProgramCaption, "لا تُحفظ مسألة من ماتوا معًا في ملف.");
+    return false;
+}
+
 bool CaseDocument::save()
 {
+    if (!mayBeSaved()) return false;
     if (path_.isEmpty()) return saveAs();
     const estate::CaseFile current = session_.currentCase();
     // Not QSaveFile: Qt 6.4's commit() misses a buffered write that failed
@@ -182,7 +195,7 @@ bool CaseDocument::save()
 
 bool CaseDocument::saveAs()
 {
-    if (!dialogs_) return false;
+    if (!dialogs_ || !mayBeSaved()) return false;
     const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath("مسألة.qismaru") : path_;
     const QString chosen = dialogs_->fileToSave(&window_, suggested);
     if (chosen.isEmpty()) return false;

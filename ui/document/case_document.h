@@ -11,8 +11,11 @@
 #include "ui/document/estate_dialog.h"
 #include "ui/document/later_death_dialog.h"
 #include "ui/document/relation_dialog.h"
+#include "ui/document/together_dialog.h"
+#include "ui/document/waiting_dialog.h"
 #include "ui/reports/combined_window.h"
 #include "ui/reports/estate_window.h"
+#include "ui/reports/waiting_window.h"
 
 class QSettings;
 
@@ -82,6 +85,26 @@ public:
     const std::vector<estate::LaterDeathEntry>& laterDeaths() const { return session_.laterDeaths(); }
     void showCombined();
 
+    // What waits beside the heirs (menu "ملف", "حمل أو مفقود أو خنثى…"): the
+    // dialog that marks it, and the marks it hands on, refused with the
+    // reason (Arabic) while nothing changes. Once the case is answered, the
+    // outcome known and recorded, or refused with the reason.
+    void markWaiting();
+    std::string setWaiting(std::optional<estate::WaitingEntry> waiting);
+    std::string recordOutcome(const std::string& outcome);
+    // Those who died together (menu "ملف", "من ماتوا معًا…"): the dialog, and
+    // the case it hands on, divided at once or refused with the reason, the
+    // case then left as it was.
+    void enterTogether();
+    std::string setTogether(const DiedTogether& together);
+    // Opens the window of the division of a case that waits, or of those who
+    // died together, when the answer has one: the main window's table
+    // cannot hold it.
+    void showWaiting();
+    WaitingDialog* waitingDialog() const { return waitingDialog_; }
+    TogetherDialog* togetherDialog() const { return togetherDialog_; }
+    WaitingWindow* waitingWindow() const { return waitingWindow_; }
+
     // Opens a case file in place of the case; a file that cannot be opened
     // is named in a message and nothing changes.
     bool open(const QString& path);
@@ -117,12 +140,15 @@ signals:
     void caseReplaced();
     // A relative by path was added or withdrawn.
     void relativesChanged();
+    // What waits, or those who died together, was marked or withdrawn.
+    void marksChanged();
     void positionsChanged(const qismaru::Positions& positions);
     // What a command did, for the status bar.
     void done(const QString& what);
 
 private:
     void changed();
+    bool mayBeSaved();
     void remember(const QString& path);
     void forget(const QString& path);
     QString startFolder() const;
@@ -142,6 +168,9 @@ private:
     QPointer<LaterDeathDialog> laterDeathDialog_;
     QPointer<RelationDialog> relationDialog_;
     QPointer<CombinedWindow> combinedWindow_;
+    QPointer<WaitingDialog> waitingDialog_;
+    QPointer<TogetherDialog> togetherDialog_;
+    QPointer<WaitingWindow> waitingWindow_;
 };
 
 }  // namespace qismaru::ui

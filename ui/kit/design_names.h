@@ -153,6 +153,52 @@ inline constexpr const char* kRelationList = "relationList";
 inline constexpr const char* kRelationAdd = "relationAdd";
 inline constexpr const char* kRelationRemoveLast = "relationRemoveLast";
 
+// What waits (menu "ملف", "حمل أو مفقود أو خنثى…"): the dialog that marks
+// an unborn child, missing heirs and heirs of unclear sex, each in a group
+// that may be checked, with its relation and count.
+inline constexpr const char* kWaitingItem = "markWaiting";
+inline constexpr const char* kWaitingDialog = "WaitingDialog";
+inline constexpr const char* kUnbornGroup = "unborn";
+inline constexpr const char* kUnbornRelation = "unbornRelation";
+inline constexpr const char* kUnbornMost = "unbornMost";
+inline constexpr const char* kMissingGroup = "missing";
+inline constexpr const char* kMissingRelation = "missingRelation";
+inline constexpr const char* kMissingCount = "missingCount";
+inline constexpr const char* kUnclearGroup = "khuntha";
+inline constexpr const char* kUnclearRelation = "khunthaRelation";
+inline constexpr const char* kUnclearCount = "khunthaCount";
+inline constexpr const char* kUnclearHope = "khunthaHope";
+inline constexpr const char* kNoWaitingButton = "noWaiting";
+inline constexpr const char* kWaitingProblem = "waitingProblem";
+
+// Those who died together (menu "ملف", "من ماتوا معًا…"): the dialog with a
+// row per death (its name, then its living heirs by kind), the relations
+// between them, and whether the heirs dispute who died first.
+inline constexpr const char* kTogetherItem = "diedTogether";
+inline constexpr const char* kTogetherDialog = "TogetherDialog";
+inline constexpr const char* kTogetherDeaths = "togetherDeaths";
+inline constexpr const char* kTogetherDeathCount = "togetherDeathCount";
+inline constexpr const char* kTogetherRelations = "togetherRelations";
+inline constexpr const char* kTogetherAddRelation = "togetherAddRelation";
+inline constexpr const char* kTogetherRemoveRelation = "togetherRemoveRelation";
+inline constexpr const char* kTogetherDispute = "togetherDispute";
+inline constexpr const char* kTogetherProblem = "togetherProblem";
+
+// The window of a case that waits, or of those who died together: its
+// tables (the estates of the dead named "togetherTable.0", ...), the
+// outcome to record and its table.
+inline constexpr const char* kWaitingWindow = "WaitingWindow";
+inline constexpr const char* kWaitingClaimsTable = "waitingClaims";
+inline constexpr const char* kWaitingDivisionTable = "waitingDivision";
+inline constexpr const char* kWaitingProvision = "waitingProvision";
+inline constexpr const char* kOutcomeChoice = "outcomeChoice";
+inline constexpr const char* kRecordOutcomeButton = "recordOutcome";
+inline constexpr const char* kOutcomeProblem = "outcomeProblem";
+inline constexpr const char* kRecordedHeading = "recordedHeading";
+inline constexpr const char* kRecordedTable = "waitingRecorded";
+inline constexpr const char* kTogetherRule = "togetherRule";
+inline constexpr const char* kTogetherTablePrefix = "togetherTable.";
+
 // The school setting: the menu, its four schools (named "school.hanafi",
 // ...), the two positions and the help page on the schools.
 inline constexpr const char* kSchoolMenu = "schoolMenu";

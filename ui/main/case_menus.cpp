@@ -66,6 +66,15 @@ void addCaseMenus(MainWindow& window, CaseDocument& document)
     QAction* relative = addItem(*file, design::kAddRelativeItem, "&قريب آخر…", QKeySequence(Qt::CTRL | Qt::Key_R));
     relative->setStatusTip("أدخل قريباً ليس له زر: ابن ابن ابن، أم أبي الأب، ابن عم الأب، المعتق، ذوو الأرحام …");
     QObject::connect(relative, &QAction::triggered, &document, &CaseDocument::enterRelative);
+    // Heirs whose state is not known yet, and those who died together: cases
+    // divided by their own tables, in a window of their own.
+    QAction* waiting =
+        addItem(*file, design::kWaitingItem, "&حمل أو مفقود أو خنثى…", QKeySequence(Qt::CTRL | Qt::Key_U));
+    waiting->setStatusTip("أدخل حملًا، أو وارثًا مفقودًا، أو خنثى مشكلًا بجانب الورثة");
+    QObject::connect(waiting, &QAction::triggered, &document, &CaseDocument::markWaiting);
+    QAction* together = addItem(*file, design::kTogetherItem, "من &ماتوا معًا…", QKeySequence(Qt::CTRL | Qt::Key_T));
+    together->setStatusTip("الغرقى والهدمى: اثنان أو أكثر ماتوا في حادث واحد لا يُعلم أيهم مات أولًا");
+    QObject::connect(together, &QAction::triggered, &document, &CaseDocument::enterTogether);
     file->addSeparator();
     QMenu* recent = file->addMenu("الملفات الأخيرة");
     recent->setObjectName(design::kRecentFilesMenu);

@@ -24,6 +24,8 @@
 #include "ui/main/entry_list.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/school_menu.h"
+#include "ui/main/waiting_marks.h"
+#include "ui/reports/waiting_window.h"
 
 namespace qismaru::ui {
 
@@ -58,10 +60,13 @@ MainWindow::MainWindow(MessageBoxes& messages, QWidget* parent) : QMainWindow(pa
     connect(document_, &CaseDocument::fileChanged, this, &MainWindow::updateTitle);
     connect(document_, &CaseDocument::caseReplaced, this, &MainWindow::showEntries);
     connect(document_, &CaseDocument::relativesChanged, this, &MainWindow::showEntries);
-    // The relatives by path follow the heirs of the buttons in the list, and
-    // move down or up a row as one is entered or withdrawn.
+    connect(document_, &CaseDocument::marksChanged, this, &MainWindow::showEntries);
+    // The relatives by path, and the marks of what waits, follow the heirs of
+    // the buttons in the list, and move down or up a row as one is entered or
+    // withdrawn.
     connect(document_, &CaseDocument::answerChanged, this, [this] {
-        if (!document_->session().relativesByPath().empty()) showEntries();
+        if (!document_->session().relativesByPath().empty() || !waitingMarks(document_->session()).empty())
+            showEntries();
     });
     connect(document_, &CaseDocument::positionsChanged, this, &MainWindow::positionsChanged);
     createMenu();
@@ -193,6 +198,7 @@ void MainWindow::calculate()
     if (calculation.outcome != Calculation::Outcome::Answered) return;
     document_->showSettlement();
     document_->showCombined();
+    document_->showWaiting();
 }
 
 void MainWindow::tell(const Calculation& calculation)
@@ -212,7 +218,9 @@ void MainWindow::showAnswer()
     for (CaptionButton* button : heirButtons_) button->setToolTip(hint);
     cancelLast_->setToolTip(hint);
     if (hint.isEmpty() && statusBar()->currentMessage() == kComputedCaseHint) statusBar()->clearMessage();
-    emit caseDivided(answer.divided());
+    // A case that waits, and those who died together, are divided by tables
+    // of their own, in their own window; their solution is written too.
+    emit caseDivided(answer.divided() || hasWaitingTables(answer));
 }
 
 void MainWindow::setPositions(const Positions& positions) { tell(document_->setPositions(positions)); }
@@ -273,6 +281,7 @@ void MainWindow::showEntries()
                                  QString::fromStdString(relativeRowName(relative, sexGiven, TableMedium::Screen)),
                                  one ? std::nullopt : std::optional<int>(relative.count));
     }
+    for (const EntryMark& mark : waitingMarks(session)) entryList_->drawRelative(row++, mark.name, mark.count);
 }
 
 void MainWindow::loadCase(const CaseState& state) { document_->replaceHeirs(state); }
@@ -292,7 +301,9 @@ void MainWindow::leaveProgram()
 
 void MainWindow::print()
 {
-    if (caseState().computed && windows_.print) windows_.print();
+    // The page prints the table of the main window, which a case that waits
+    // has not: its window shows its tables.
+    if (caseState().computed && windows_.print && !hasWaitingTables(document_->answer())) windows_.print();
 }
 
 void MainWindow::changeEvent(QEvent* event)

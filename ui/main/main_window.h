@@ -85,7 +85,9 @@ public:
     void loadCase(const CaseState& state);
 
 signals:
-    // Whether the answer shown divides the case (not open, not stopped).
+    // Whether the answer shown divides the case (not open, not stopped): by
+    // the table, or, for a case that waits or those who died together, by
+    // the tables of their own window.
     void caseDivided(bool divided);
     void positionsChanged(const qismaru::Positions& positions);
 
