@@ -11,6 +11,7 @@
 
 #include "estate/estate_form.h"
 #include "ui/kit/design_names.h"
+#include "ui/kit/dialog_parts.h"
 #include "ui/kit/fonts.h"
 
 namespace qismaru::ui {
@@ -63,20 +64,12 @@ EstateDialog::EstateDialog(const std::optional<estate::EstateInputs>& current, Q
     note->setAlignment(Qt::AlignTop | Qt::AlignRight);
     note->setContentsMargins(3, 0, 3, 0);
     note->setWordWrap(true);
-    problem_ = new QLabel(this);
-    problem_->setObjectName(design::kEstateProblem);
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet("color: #b00020;");
-    problem_->hide();
+    problem_ = problemLabel(design::kEstateProblem, this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("موافق");
-    buttons->button(QDialogButtonBox::Cancel)->setText("إلغاء");
+    QDialogButtonBox* buttons = okCancelButtons(this);
     QPushButton* none = buttons->addButton(estate::kNoEstateCaption, QDialogButtonBox::ResetRole);
     none->setObjectName(design::kNoEstateButton);
     none->setToolTip(estate::kNoEstateHint);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EstateDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EstateDialog::reject);
     connect(none, &QPushButton::clicked, this, &EstateDialog::clearEstate);
 
     auto* layout = new QVBoxLayout(this);

@@ -13,6 +13,7 @@
 
 #include "present/heir_labels.h"
 #include "ui/kit/design_names.h"
+#include "ui/kit/dialog_parts.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/qt_text.h"
 
@@ -78,16 +79,8 @@ TogetherDialog::TogetherDialog(const std::optional<DiedTogether>& current, Apply
 
     dispute_ = new QCheckBox("تنازع الورثة في أيهم مات أولًا", this);
     dispute_->setObjectName(design::kTogetherDispute);
-    problem_ = new QLabel(this);
-    problem_->setObjectName(design::kTogetherProblem);
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet("color: #b00020;");
-    problem_->hide();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("موافق");
-    buttons->button(QDialogButtonBox::Cancel)->setText("إلغاء");
-    connect(buttons, &QDialogButtonBox::accepted, this, &TogetherDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TogetherDialog::reject);
+    problem_ = problemLabel(design::kTogetherProblem, this);
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(count);

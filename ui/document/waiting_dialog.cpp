@@ -12,6 +12,7 @@
 
 #include "present/heir_names.h"
 #include "ui/kit/design_names.h"
+#include "ui/kit/dialog_parts.h"
 #include "ui/kit/fonts.h"
 
 namespace qismaru::ui {
@@ -111,20 +112,12 @@ WaitingDialog::WaitingDialog(const std::optional<estate::WaitingEntry>& current,
     form->addRow("عددهم:", unclearCount_);
     form->addRow("", unclearHope_);
 
-    problem_ = new QLabel(this);
-    problem_->setObjectName(design::kWaitingProblem);
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet("color: #b00020;");
-    problem_->hide();
+    problem_ = problemLabel(design::kWaitingProblem, this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("موافق");
-    buttons->button(QDialogButtonBox::Cancel)->setText("إلغاء");
+    QDialogButtonBox* buttons = okCancelButtons(this);
     QPushButton* none = buttons->addButton("لا شيء", QDialogButtonBox::ResetRole);
     none->setObjectName(design::kNoWaitingButton);
     none->setToolTip("لا حمل ولا مفقود ولا خنثى في المسألة");
-    connect(buttons, &QDialogButtonBox::accepted, this, &WaitingDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &WaitingDialog::reject);
     connect(none, &QPushButton::clicked, this, [this] { applyOrSay(std::nullopt); });
 
     auto* layout = new QVBoxLayout(this);

@@ -13,6 +13,7 @@
 
 #include "answer/waiting_table.h"
 #include "ui/kit/design_names.h"
+#include "ui/kit/dialog_parts.h"
 #include "ui/kit/fonts.h"
 #include "ui/kit/window_placement.h"
 
@@ -176,11 +177,7 @@ void WaitingWindow::addOutcomeChoice(const CaseAnswer& answer, QVBoxLayout& layo
     row->addWidget(outcomes_, 1);
     row->addWidget(record);
     layout.addLayout(row);
-    problem_ = new QLabel(content);
-    problem_->setObjectName(design::kOutcomeProblem);
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet("color: #b00020;");
-    problem_->hide();
+    problem_ = problemLabel(design::kOutcomeProblem, content);
     layout.addWidget(problem_);
 }
 
