@@ -105,17 +105,6 @@ CaseComputation computationOf(const WaitingCounts& counts, const Positions& posi
     return computeCase(counts, positions);
 }
 
-// The case of an estimate, computed as the estimate is built in its list:
-// converted to CaseComputation there, the computed case is written once,
-// where the estimate keeps it, rather than built apart and copied.
-struct CaseToCompute {
-    const WaitingCounts& counts;
-    const Positions& positions;
-    const Estimate* same;
-
-    operator CaseComputation() const { return computationOf(counts, positions, same); }
-};
-
 // Each claimant's share: his heads in the outcome times the share of a head.
 WaitingProblem claimantShares(const WaitingCase& wait, const std::vector<Claimant>& claimants, const OutcomeKey& key,
                               const HeadShares& heads, Estimate& e)
@@ -165,7 +154,10 @@ WaitingProblem divideEstimate(const WaitingCase& wait, const Positions& position
         return WaitingProblem::CountOutOfRange;
     }
     const Estimate* same = estimateWith(*counts, earlier, o);
-    Estimate& e = o.estimates.emplace_back(std::move(name), *counts, CaseToCompute{*counts, positions, same});
+    // Built before it joins the list: `same` may be an estimate of this
+    // outcome, which a list grown for the new one would have moved.
+    Estimate& e =
+        o.estimates.emplace_back(Estimate{std::move(name), *counts, computationOf(*counts, positions, same), {}, {}});
     if (!same && grandmothersBeyondLimit(e.counts, positions.school)) return WaitingProblem::SchoolRefuses;
     HeadShares heads;
     if (const CaseRefusal refusal = sharesOf(e.counts, e.computation, heads); refusal != CaseRefusal::None) {
