@@ -260,16 +260,18 @@ TEST(PageApi, LaterDeathWithRelativesByPath)
         const char* buttons;  // his heirs by the buttons: code and count, or "code=ref" linked
         const char* steps;    // his relative by path, letters spaced
         int count;
-        const char* line;  // the batch line of both deaths
+        const char* line;   // the batch line of both deaths
+        const char* named;  // the relative by path as his heirs line names him
     } const rows[] = {
         // The son dies leaving his father and full sister, who are the
         // first death's husband and daughter, and his mother's mother.
         {"h=1,m=1,s=1,d=1", "f=1:h si=1:d", "m m", 1,
          R"({"counts":{"h":1,"m":1,"s":1,"d":1},"later":[{"deceased":"1:s","counts":{"f":1,"si":1,"m.m":1},)"
-         R"("same":{"f":"1:h","si":"1:d"}}]})"},
+         R"("same":{"f":"1:h","si":"1:d"}}]})",
+         "أم الأم"},
         // He leaves a wife and two sons of his full brother's son.
         {"w=1,s=1,d=2", "w", "b s s", 2,
-         R"({"counts":{"w":1,"s":1,"d":2},"later":[{"deceased":"1:s","counts":{"w":1,"b.s.s":2}}]})"},
+         R"({"counts":{"w":1,"s":1,"d":2},"later":[{"deceased":"1:s","counts":{"w":1,"b.s.s":2}}]})", "ابنا ابن أخ"},
     };
     for (const Row& row : rows) {
         PageCase page;
@@ -299,6 +301,9 @@ TEST(PageApi, LaterDeathWithRelativesByPath)
         const json joined = json::parse(page.laterAdd());
         ASSERT_EQ(joined["ok"], true) << row.line << joined.dump();
         EXPECT_EQ(page.view(), viewOfLine(row.line));
+        // His heirs line names his relative by path, not his heirs by button alone.
+        const std::string heirs = json::parse(page.view())["later"]["deaths"][0]["heirs"];
+        EXPECT_NE(heirs.find(row.named), std::string::npos) << heirs;
     }
 }
 
