@@ -2,6 +2,7 @@
 // through their dialogs as a user marks them, read from their window, the
 // outcome recorded, refusals shown, and the marks kept in a case file.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -73,11 +74,12 @@ private:
         return document().waitingDialog();
     }
 
-    void markUnborn(const char* path)
+    void markUnborn(const char* path, bool certainAsked = false)
     {
         WaitingDialog* dialog = waitingDialog();
         QVERIFY(dialog);
         dialog->findChild<QGroupBox*>(design::kUnbornGroup)->setChecked(true);
+        dialog->findChild<QCheckBox*>(design::kUnbornCertain)->setChecked(certainAsked);
         auto* relation = dialog->findChild<QComboBox*>(design::kUnbornRelation);
         relation->setCurrentIndex(relation->findData(QString(path)));
         pressOk(*dialog);
@@ -154,6 +156,29 @@ private slots:
         QCOMPARE(rowOf(*recorded, 2), QStringList({"الحمل", "17/24", "17/24"}));
         // The solution of the waiting case is offered, and the table's page is not printed.
         QVERIFY(window_->findChild<QAction*>(design::kSolutionStepsMenu)->isEnabled());
+    }
+
+    // The Maliki school waits for the birth and gives nothing before it,
+    // unless the heirs ask for what is certain: the wife's eighth beside a son.
+    void theMalikiSchoolGivesWhatIsCertainOnRequest_data()
+    {
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("wife");
+        QTest::newRow("not asked") << false << "0";
+        QTest::newRow("asked") << true << "1/8";
+    }
+
+    void theMalikiSchoolGivesWhatIsCertainOnRequest()
+    {
+        QFETCH(bool, asked);
+        QFETCH(QString, wife);
+        enter({{Sons, 1}, {Wives, 1}}, School::Maliki);
+        markUnborn("s", asked);
+        window_->calculate();
+        QTableWidget* division = grid(design::kWaitingDivisionTable);
+        QVERIFY(division);
+        const int wifeRow = rowOf(*division, 0).first() == "زوجة" ? 0 : 1;
+        QCOMPARE(rowOf(*division, wifeRow).last(), wife);
     }
 
     void aMarkTheCaseRefusesIsSaidInTheDialog_data()

@@ -95,6 +95,11 @@ WaitingDialog::WaitingDialog(const std::optional<estate::WaitingEntry>& current,
     unbornMost_->setSpecialValueText("ما يقدّره المذهب");
     form->addRow("قرابته من الميت:", unbornRelation_);
     form->addRow("يوقف نصيب كم ولدًا:", unbornMost_);
+    // The Maliki school waits for the birth, and gives before it what is
+    // certain only when the heirs ask for it.
+    unbornCertain_ = new QCheckBox("طلب الورثة ما لا شك فيه قبل الولادة (المالكية)", unborn_);
+    unbornCertain_->setObjectName(design::kUnbornCertain);
+    form->addRow("", unbornCertain_);
 
     missing_ = markGroup(design::kMissingGroup, "&مفقود", form, this);
     missingRelation_ = relationList(design::kMissingRelation, false, missing_);
@@ -135,6 +140,7 @@ void WaitingDialog::fill(const estate::WaitingEntry& entry)
         unborn_->setChecked(true);
         choosePath(*unbornRelation_, entry.unborn->as.path);
         unbornMost_->setValue(entry.unborn->most);
+        unbornCertain_->setChecked(entry.unborn->certainAsked);
     }
     if (entry.missing) {
         missing_->setChecked(true);
@@ -152,7 +158,8 @@ void WaitingDialog::fill(const estate::WaitingEntry& entry)
 std::optional<estate::WaitingEntry> WaitingDialog::chosen() const
 {
     estate::WaitingEntry entry;
-    if (unborn_->isChecked()) entry.unborn = UnbornChild{chosenRelation(*unbornRelation_), unbornMost_->value()};
+    if (unborn_->isChecked())
+        entry.unborn = UnbornChild{chosenRelation(*unbornRelation_), unbornMost_->value(), unbornCertain_->isChecked()};
     if (missing_->isChecked()) entry.missing = MissingHeirs{chosenRelation(*missingRelation_), missingCount_->value()};
     if (unclear_->isChecked())
         entry.unclear =

@@ -45,6 +45,7 @@ private:
     QGroupBox* unborn_ = nullptr;
     QComboBox* unbornRelation_ = nullptr;
     QSpinBox* unbornMost_ = nullptr;
+    QCheckBox* unbornCertain_ = nullptr;
     QGroupBox* missing_ = nullptr;
     QComboBox* missingRelation_ = nullptr;
     QSpinBox* missingCount_ = nullptr;

@@ -161,6 +161,7 @@ inline constexpr const char* kWaitingDialog = "WaitingDialog";
 inline constexpr const char* kUnbornGroup = "unborn";
 inline constexpr const char* kUnbornRelation = "unbornRelation";
 inline constexpr const char* kUnbornMost = "unbornMost";
+inline constexpr const char* kUnbornCertain = "unbornCertain";
 inline constexpr const char* kMissingGroup = "missing";
 inline constexpr const char* kMissingRelation = "missingRelation";
 inline constexpr const char* kMissingCount = "missingCount";

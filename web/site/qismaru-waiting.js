@@ -57,6 +57,8 @@ const qismaruWaiting = (function () {
     if ($('unborn-on').checked) {
       waiting.unborn = { as: $('unborn-as').value };
       if (number('unborn-most') !== null) waiting.unborn.most = number('unborn-most');
+      // The Maliki school gives before the birth what is certain only when asked.
+      if ($('unborn-certain').checked) waiting.unborn.certain = true;
     }
     if ($('missing-on').checked) waiting.missing = { path: $('missing-relation').value, count: number('missing-count') };
     if ($('unclear-on').checked) {
@@ -69,7 +71,7 @@ const qismaruWaiting = (function () {
   // parts not marked.
   function enableParts() {
     const parts = {
-      'unborn-on': ['unborn-as', 'unborn-most'],
+      'unborn-on': ['unborn-as', 'unborn-most', 'unborn-certain'],
       'missing-on': ['missing-relation', 'missing-count'],
       'unclear-on': ['unclear-as', 'unclear-count', 'unclear-hope'],
     };
@@ -81,6 +83,7 @@ const qismaruWaiting = (function () {
     $('unborn-on').checked = !!w.unborn;
     if (w.unborn) $('unborn-as').value = w.unborn.as;
     $('unborn-most').value = w.unborn && w.unborn.most ? String(w.unborn.most) : '';
+    $('unborn-certain').checked = !!(w.unborn && w.unborn.certain);
     $('missing-on').checked = !!w.missing;
     if (w.missing) $('missing-relation').value = w.missing.path;
     $('missing-count').value = String(w.missing ? w.missing.count : 1);
@@ -114,7 +117,7 @@ const qismaruWaiting = (function () {
   }
 
   // What waits, set from a link, in the calculator's option names:
-  // &unborn=s&unbornMost=2&missing=s=1&khuntha=s=1&khunthaHopeless=1, and
+  // &unborn=s&unbornMost=2&unbornCertain=1&missing=s=1&khuntha=s=1&khunthaHopeless=1, and
   // &outcome=1m once known. Nothing, or the session's refusal.
   function fromLink(link) {
     const waiting = {};
@@ -125,6 +128,7 @@ const qismaruWaiting = (function () {
     if (link.has('unborn')) {
       waiting.unborn = { as: link.get('unborn') };
       if (link.has('unbornMost')) waiting.unborn.most = Number(link.get('unbornMost'));
+      if (link.get('unbornCertain') === '1') waiting.unborn.certain = true;
     }
     if (link.has('missing')) {
       const [path, count] = pathAndCount(link.get('missing'));
@@ -145,6 +149,7 @@ const qismaruWaiting = (function () {
     let link = '';
     if (waiting.unborn) link += '&unborn=' + waiting.unborn.as;
     if (waiting.unborn && waiting.unborn.most) link += '&unbornMost=' + waiting.unborn.most;
+    if (waiting.unborn && waiting.unborn.certain) link += '&unbornCertain=1';
     if (waiting.missing) link += '&missing=' + waiting.missing.path + '=' + waiting.missing.count;
     if (waiting.khuntha) {
       link += '&khuntha=' + waiting.khuntha.as + '=' + waiting.khuntha.count;
