@@ -47,6 +47,7 @@ inline std::vector<std::string> commandLineOf(const calc::CalcOptions& options)
     const calc::WaitingOptions& waiting = options.waiting;
     option("--unborn", waiting.unborn);
     option("--unborn-most", waiting.unbornMost);
+    flag(waiting.unbornCertain, "--unborn-certain");
     option("--missing", waiting.missing);
     option("--khuntha", waiting.khuntha);
     flag(waiting.khunthaHopeless, "--khuntha-hopeless");
