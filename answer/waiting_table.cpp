@@ -171,6 +171,39 @@ WaitingTables waitingTables(const CaseAnswer& answer, Reader reader)
     return tables;
 }
 
+namespace {
+
+void gridText(std::string& text, const WaitingGrid& grid)
+{
+    const auto line = [&text](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) text.append(i ? "\t" : "").append(cells[i]);
+        text += '\n';
+    };
+    line(grid.columns);
+    for (const std::vector<std::string>& row : grid.rows) line(row);
+}
+
+}  // namespace
+
+std::string waitingTablesText(const WaitingTables& tables)
+{
+    std::string text;
+    for (const estate::AmountLine& claim : tables.claims)
+        text.append(claim.label).append("\t").append(claim.amount) += '\n';
+    if (!tables.division.empty()) gridText(text, tables.division);
+    if (!tables.provision.empty()) text.append(tables.provision) += '\n';
+    if (!tables.recorded.empty()) {
+        text.append(tables.recordedHeading) += '\n';
+        gridText(text, tables.recorded);
+    }
+    if (!tables.togetherRule.empty()) text.append(tables.togetherRule) += '\n';
+    for (std::size_t i = 0; i < tables.together.size(); ++i) {
+        text.append(tables.togetherHeadings[i]) += '\n';
+        gridText(text, tables.together[i]);
+    }
+    return text;
+}
+
 std::vector<OutcomeChoice> outcomeChoices(const CaseAnswer& answer)
 {
     std::vector<OutcomeChoice> choices;

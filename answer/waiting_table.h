@@ -39,6 +39,10 @@ struct WaitingTables {
 // Empty for an answer that does not wait, or whose division was refused.
 WaitingTables waitingTables(const CaseAnswer& answer, Reader reader);
 
+// The same tables as text to paste into a spreadsheet or a letter: a row to
+// a line, the cells separated by tabs, each heading on a line of its own.
+std::string waitingTablesText(const WaitingTables& tables);
+
 // The outcomes a user may record for the answer's case, in the division's
 // order, each with its name as the division writes it and as a teacher says it.
 struct OutcomeChoice {

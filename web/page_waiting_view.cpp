@@ -80,16 +80,6 @@ void writeTogether(JsonWriter& json, const WaitingTables& tables)
     json.endArray();
 }
 
-void gridText(std::string& text, const WaitingGrid& grid)
-{
-    const auto line = [&text](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + cells[i];
-        text += '\n';
-    };
-    line(grid.columns);
-    for (const std::vector<std::string>& row : grid.rows) line(row);
-}
-
 }  // namespace
 
 bool dividedApart(const CaseAnswer& answer) { return answer.waiting.has_value() || answer.together.has_value(); }
@@ -112,22 +102,7 @@ void writeWaiting(JsonWriter& json, const CaseAnswer& answer)
 
 std::string waitingText(const CaseAnswer& answer)
 {
-    if (!dividedApart(answer)) return "";
-    const WaitingTables tables = waitingTables(answer, Reader::Page);
-    std::string text;
-    for (const estate::AmountLine& claim : tables.claims) text += claim.label + "\t" + claim.amount + "\n";
-    if (!tables.division.empty()) gridText(text, tables.division);
-    if (!tables.provision.empty()) text += tables.provision + "\n";
-    if (!tables.recorded.empty()) {
-        text += tables.recordedHeading + "\n";
-        gridText(text, tables.recorded);
-    }
-    if (!tables.togetherRule.empty()) text += tables.togetherRule + "\n";
-    for (std::size_t i = 0; i < tables.together.size(); ++i) {
-        text += tables.togetherHeadings[i] + "\n";
-        gridText(text, tables.together[i]);
-    }
-    return text;
+    return dividedApart(answer) ? waitingTablesText(waitingTables(answer, Reader::Page)) : "";
 }
 
 }  // namespace qismaru::web

@@ -3,9 +3,11 @@
 // outcome recorded, refusals shown, and the marks kept in a case file.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -154,6 +156,11 @@ private slots:
         QCOMPARE(document().session().waiting()->outcome, std::string("1m"));
         QCOMPARE(rowOf(*recorded, 0), QStringList({"زوجة", "1/8", "0"}));
         QCOMPARE(rowOf(*recorded, 2), QStringList({"الحمل", "17/24", "17/24"}));
+        // Copy puts the tables on the clipboard, a row to a line, tab-separated.
+        document().waitingWindow()->findChild<QPushButton*>(design::kCopyWaitingButton)->click();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains("موقوف\t\t\t\t\t\t\t17/24\n"), qPrintable(copied));
+        QVERIFY2(copied.contains("الحمل\t17/24\t17/24\n"), qPrintable(copied));
         // The solution of the waiting case is offered, and the table's page is not printed.
         QVERIFY(window_->findChild<QAction*>(design::kSolutionStepsMenu)->isEnabled());
     }

@@ -189,6 +189,7 @@ inline constexpr const char* kTogetherProblem = "togetherProblem";
 // tables (the estates of the dead named "togetherTable.0", ...), the
 // outcome to record and its table.
 inline constexpr const char* kWaitingWindow = "WaitingWindow";
+inline constexpr const char* kCopyWaitingButton = "copyWaiting";
 inline constexpr const char* kWaitingClaimsTable = "waitingClaims";
 inline constexpr const char* kWaitingDivisionTable = "waitingDivision";
 inline constexpr const char* kWaitingProvision = "waitingProvision";

@@ -1,9 +1,12 @@
 #include "ui/reports/waiting_window.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -112,6 +115,13 @@ WaitingWindow::WaitingWindow(Record record, QWidget* parent) : QWidget(parent, Q
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText("إغلاق");
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    // The tables as text, the same the web page copies, for a spreadsheet or a letter.
+    QPushButton* copy = buttons->addButton("نسخ", QDialogButtonBox::ActionRole);
+    copy->setObjectName(design::kCopyWaitingButton);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setToolTip(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(text_)); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_);
     layout->addWidget(buttons);
@@ -122,6 +132,7 @@ WaitingWindow::WaitingWindow(Record record, QWidget* parent) : QWidget(parent, Q
 void WaitingWindow::showAnswer(const CaseAnswer& answer)
 {
     const WaitingTables tables = waitingTables(answer, Reader::Page);
+    text_ = waitingTablesText(tables);
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     outcomes_ = nullptr;

@@ -46,6 +46,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     QComboBox* outcomes_ = nullptr;
     QLabel* problem_ = nullptr;
+    std::string text_;  // what Copy puts on the clipboard
 };
 
 }  // namespace qismaru::ui
