@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 #include "model/case_entry.h"
@@ -25,6 +26,8 @@
 #include "ui/main/case_menus.h"
 #include "ui/main/main_window.h"
 #include "ui/main/waiting_marks.h"
+#include "ui/reports/waiting_page.h"
+#include "ui/reports/waiting_window.h"
 
 namespace qismaru::ui {
 
@@ -161,6 +164,9 @@ private slots:
         const QString copied = QGuiApplication::clipboard()->text();
         QVERIFY2(copied.contains("موقوف\t\t\t\t\t\t\t17/24\n"), qPrintable(copied));
         QVERIFY2(copied.contains("الحمل\t17/24\t17/24\n"), qPrintable(copied));
+        // The printed page holds the same tables, the outcome recorded with them.
+        const QString page = waitingDocument(waitingTables(document().session().answer(), Reader::Page))->toPlainText();
+        QVERIFY2(page.contains("موقوف") && page.contains("عُلم الحال"), qPrintable(page));
         // The solution of the waiting case is offered, and the table's page is not printed.
         QVERIFY(window_->findChild<QAction*>(design::kSolutionStepsMenu)->isEnabled());
     }

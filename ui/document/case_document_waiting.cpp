@@ -3,6 +3,9 @@
 
 #include "ui/document/case_document.h"
 #include "ui/kit/window_placement.h"
+#include "ui/printing/pdf_fallback.h"
+#include "ui/printing/text_page.h"
+#include "ui/reports/waiting_page.h"
 
 namespace qismaru::ui {
 
@@ -66,7 +69,9 @@ void CaseDocument::showWaiting()
 {
     if (!hasWaitingTables(answer())) return;
     if (!waitingWindow_) {
-        waitingWindow_ = new WaitingWindow([this](const std::string& outcome) { return recordOutcome(outcome); });
+        waitingWindow_ = new WaitingWindow([this](const std::string& outcome) { return recordOutcome(outcome); },
+                                           waitingPrintCommands(messages_, std::make_shared<ModalPdfFallbackDialogs>(),
+                                                                printDialogFor(kWaitingTitle)));
         // The window shows the division of the answer on screen, or goes
         // when the answer has none.
         connect(this, &CaseDocument::answerChanged, waitingWindow_, [this, shown = waitingWindow_.data()] {

@@ -189,7 +189,10 @@ inline constexpr const char* kTogetherProblem = "togetherProblem";
 // tables (the estates of the dead named "togetherTable.0", ...), the
 // outcome to record and its table.
 inline constexpr const char* kWaitingWindow = "WaitingWindow";
+inline constexpr const char* kPrintWaitingButton = "printWaiting";
+inline constexpr const char* kSaveWaitingPdfButton = "saveWaitingPdf";
 inline constexpr const char* kCopyWaitingButton = "copyWaiting";
+inline constexpr const char* kCloseWaitingButton = "closeWaiting";
 inline constexpr const char* kWaitingClaimsTable = "waitingClaims";
 inline constexpr const char* kWaitingDivisionTable = "waitingDivision";
 inline constexpr const char* kWaitingProvision = "waitingProvision";

@@ -93,4 +93,17 @@ PrinterChooser printDialogFor(const QString& title)
     return [title](QWidget* parent) { return choosePrinter(parent, "طباعة " + title, title); };
 }
 
+QString tableRowHtml(const std::vector<std::string>& cells, const char* cell, const char* attributes)
+{
+    // Qt's rich text lays table columns out left to right whatever the text's
+    // direction, so each row is written from its last column to its first.
+    QString row = QString("<tr") + attributes + ">";
+    for (auto text = cells.rbegin(); text != cells.rend(); ++text) {
+        const bool names = text == cells.rend() - 1;
+        row += QString("<") + cell + (names ? ">" : " align=\"center\">") +
+               QString::fromStdString(*text).toHtmlEscaped() + "</" + cell + ">";
+    }
+    return row + "</tr>";
+}
+
 }  // namespace qismaru::ui

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ui/printing/case_printer.h"
 
@@ -51,6 +53,11 @@ private:
     QString title_;
     const char* jobName_;
 };
+
+// A row of a table on such a page: its first cell (the names) at the right,
+// the figures centred; `cell` is "th" or "td", `attributes` those of the row
+// (" bgcolor=...") or "".
+QString tableRowHtml(const std::vector<std::string>& cells, const char* cell, const char* attributes);
 
 // The print dialog titled "طباعة <title>", a PDF file chosen there titled `title`.
 PrinterChooser printDialogFor(const QString& title);

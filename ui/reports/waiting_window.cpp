@@ -18,7 +18,10 @@
 #include "ui/kit/design_names.h"
 #include "ui/kit/dialog_parts.h"
 #include "ui/kit/fonts.h"
+#include "ui/kit/report_buttons.h"
 #include "ui/kit/window_placement.h"
+#include "ui/printing/text_page.h"
+#include "ui/reports/waiting_page.h"
 
 namespace qismaru::ui {
 
@@ -103,7 +106,8 @@ bool hasWaitingTables(const CaseAnswer& answer)
     return !tables.division.empty() || !tables.together.empty();
 }
 
-WaitingWindow::WaitingWindow(Record record, QWidget* parent) : QWidget(parent, Qt::Window), record_(std::move(record))
+WaitingWindow::WaitingWindow(Record record, Commands commands, QWidget* parent)
+    : QWidget(parent, Qt::Window), record_(std::move(record)), commands_(std::move(commands))
 {
     setObjectName(design::kWaitingWindow);
     setLayoutDirection(Qt::RightToLeft);
@@ -112,16 +116,18 @@ WaitingWindow::WaitingWindow(Record record, QWidget* parent) : QWidget(parent, Q
     scroll_ = new QScrollArea(this);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText("إغلاق");
-    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    // The tables as text, the same the web page copies, for a spreadsheet or a letter.
-    QPushButton* copy = buttons->addButton("نسخ", QDialogButtonBox::ActionRole);
-    copy->setObjectName(design::kCopyWaitingButton);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setToolTip(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
-    connect(copy, &QPushButton::clicked, this,
-            [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(text_)); });
+    // Copy gives the tables as text, the same the web page copies, for a
+    // spreadsheet or a letter.
+    auto* buttons = reportButtons(
+        *this, {design::kPrintWaitingButton, design::kSaveWaitingPdfButton, design::kCopyWaitingButton,
+                design::kCloseWaitingButton,
+                [this] {
+                    if (commands_.print) commands_.print(tables_, this);
+                },
+                [this] {
+                    if (commands_.savePdf) commands_.savePdf(tables_, this);
+                },
+                [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(waitingTablesText(tables_))); }});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_);
     layout->addWidget(buttons);
@@ -131,14 +137,14 @@ WaitingWindow::WaitingWindow(Record record, QWidget* parent) : QWidget(parent, Q
 // with the case.
 void WaitingWindow::showAnswer(const CaseAnswer& answer)
 {
-    const WaitingTables tables = waitingTables(answer, Reader::Page);
-    text_ = waitingTablesText(tables);
+    tables_ = waitingTables(answer, Reader::Page);
+    const WaitingTables& tables = tables_;
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     outcomes_ = nullptr;
     problem_ = nullptr;
     const bool together = !tables.together.empty();
-    setWindowTitle(together ? "من ماتوا معًا" : "قسمة الموقوف");
+    setWindowTitle(together ? kTogetherTitle : kWaitingTitle);
     if (!tables.claims.empty())
         addTable(*layout, gridTable(claimsGrid(tables.claims), design::kWaitingClaimsTable, content));
     if (!tables.division.empty()) {
@@ -220,6 +226,21 @@ void WaitingWindow::fitToContents()
     } else if (wanted.width() > width()) {
         resize(wanted.width(), height());
     }
+}
+
+WaitingWindow::Commands waitingPrintCommands(MessageBoxes& messages, std::shared_ptr<PdfFallbackDialogs> dialogs,
+                                             PrinterChooser printers)
+{
+    const auto printing = std::make_shared<PagePrinting>(messages, std::move(dialogs), std::move(printers),
+                                                         kWaitingTitle, "qismaru-waiting");
+    WaitingWindow::Commands commands;
+    commands.print = [printing](const WaitingTables& tables, QWidget* parent) {
+        printing->print([&tables] { return waitingDocument(tables); }, parent);
+    };
+    commands.savePdf = [printing](const WaitingTables& tables, QWidget* parent) {
+        printing->savePdf([&tables] { return waitingDocument(tables); }, parent);
+    };
+    return commands;
 }
 
 }  // namespace qismaru::ui

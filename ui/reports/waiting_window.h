@@ -5,6 +5,8 @@
 #include <string>
 
 #include "answer/case_answer.h"
+#include "answer/waiting_table.h"
+#include "ui/printing/case_printer.h"
 
 class QComboBox;
 class QLabel;
@@ -30,8 +32,13 @@ class WaitingWindow : public QWidget {
 
 public:
     using Record = std::function<std::string(const std::string& outcome)>;
+    // What Print and PDF do with the tables shown, given by the owner.
+    struct Commands {
+        std::function<void(const WaitingTables&, QWidget*)> print;
+        std::function<void(const WaitingTables&, QWidget*)> savePdf;
+    };
 
-    explicit WaitingWindow(Record record, QWidget* parent = nullptr);
+    WaitingWindow(Record record, Commands commands, QWidget* parent = nullptr);
 
     void showAnswer(const CaseAnswer& answer);
 
@@ -43,10 +50,16 @@ private:
     void fitToContents();
 
     Record record_;
+    Commands commands_;
+    WaitingTables tables_;  // as shown: what Print, PDF and Copy take
     QScrollArea* scroll_ = nullptr;
     QComboBox* outcomes_ = nullptr;
     QLabel* problem_ = nullptr;
-    std::string text_;  // what Copy puts on the clipboard
 };
+
+// What the window's Print and PDF buttons do: the print dialog, and the PDF
+// file offered when the job cannot start.
+WaitingWindow::Commands waitingPrintCommands(MessageBoxes& messages, std::shared_ptr<PdfFallbackDialogs> dialogs,
+                                             PrinterChooser printers);
 
 }  // namespace qismaru::ui
