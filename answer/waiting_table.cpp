@@ -14,7 +14,7 @@ constexpr const char* kHeirColumn = "الوارث";
 constexpr const char* kGivenNowColumn = "يعطى الآن";
 constexpr const char* kAmountColumn = "المبلغ";
 constexpr const char* kReserveRow = "موقوف";
-constexpr const char* kNoHeirRow = "بلا وارث من المذكورين";
+constexpr const char* kNoHeirRow = kNoHeirRowName;
 
 // The amounts of the estate as a reader reads them, when one is given and divided.
 class Amounts {
@@ -117,8 +117,7 @@ WaitingGrid recordedGrid(const CaseAnswer& answer, const WaitingCase& wait, cons
 
 void addTogether(WaitingTables& tables, const DiedTogether& t, const TogetherDivision& d)
 {
-    tables.togetherRule =
-        d.mutual ? "يرث بعضهم من بعض من تلاد المال دون طارفه" : "لا يرث بعضهم من بعض: تركة كل منهم لورثته الأحياء";
+    tables.togetherRule = togetherRuleSentence(d.mutual);
     const auto heirRows = [&t](WaitingGrid& grid, const std::vector<TogetherHeir>& heirs, const Fraction& noHeir) {
         for (const TogetherHeir& h : heirs) {
             const std::string name = h.dead >= 0 ? t.deaths[static_cast<std::size_t>(h.dead)].name + " (مات معه)"

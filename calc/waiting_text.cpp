@@ -12,7 +12,7 @@ namespace qismaru::calc {
 
 namespace {
 
-constexpr std::string_view kNoHeir = "بلا وارث من المذكورين";
+constexpr std::string_view kNoHeir = kNoHeirRowName;
 
 // The amounts of the estate, when one is given.
 class Money {
@@ -141,8 +141,7 @@ void writeTogetherText(std::ostream& out, const CaseAnswer& answer)
 {
     const DiedTogether& t = *answer.question.together;
     const TogetherDivision& d = *answer.together;
-    out << (d.mutual ? "يرث بعضهم من بعض من تلاد المال دون طارفه\n"
-                     : "لا يرث بعضهم من بعض: تركة كل منهم لورثته الأحياء\n");
+    out << togetherRuleSentence(d.mutual) << '\n';
     for (std::size_t i = 0; i < d.estates.size(); ++i) {
         const TogetherEstate& e = d.estates[i];
         out << "\nتركة " << t.deaths[i].name << '\n';

@@ -142,4 +142,12 @@ std::string provisionSentence(const UnbornProvision& p)
     return "يُقدَّر " + children + (p.guarantor ? "، ويؤخذ ممن يُعطى الآن ضمين" : "");
 }
 
+std::string relationCaption(const WaitingRelation& r, bool eitherSex)
+{
+    if (r.path == "sim") return "أخت لأم";
+    std::string caption = countedHeirs(r.kind, 1);
+    if (eitherSex && r.asWoman && *r.asWoman != r.kind) caption += " أو " + countedHeirs(*r.asWoman, 1);
+    return caption;
+}
+
 }  // namespace qismaru

@@ -11,6 +11,15 @@ namespace qismaru {
 
 // The names of a case that waits as its table and its solution say them.
 
+// The row of what no heir takes (the treasury, or the distant kindred).
+inline constexpr const char* kNoHeirRowName = "بلا وارث من المذكورين";
+
+// What the school holds of those who died together, as their tables open.
+constexpr const char* togetherRuleSentence(bool mutual)
+{
+    return mutual ? "يرث بعضهم من بعض من تلاد المال دون طارفه" : "لا يرث بعضهم من بعض: تركة كل منهم لورثته الأحياء";
+}
+
 // One, two or more, masculine or feminine: "مفقود", "مفقودتان", "أحياء".
 std::string agreeing(Agreement a, const std::array<std::string_view, 6>& words);
 
@@ -27,6 +36,11 @@ std::string outcomeHeading(const WaitingCase& wait, UnclearRule rule, const Wait
 // The same as the object of "على تقدير": "أن يكون الحمل ذكرين (2m)",
 // "حياة المفقود (alive)", "ذكورة الخنثى (male)".
 std::string outcomePhrase(const WaitingCase& wait, UnclearRule rule, const WaitingOutcome& o);
+
+// A relation as a form lists it: "ابن"; for the unborn child and the heir of
+// unclear sex (`eitherSex`) by both sexes where the woman inherits too
+// ("ابن أو بنت"); the uterine sister by her own name.
+std::string relationCaption(const WaitingRelation& r, bool eitherSex);
 
 // How many children the reserve is held for, and on what terms.
 std::string provisionSentence(const UnbornProvision& p);

@@ -7,9 +7,9 @@
 #include "files/estate_json.h"
 #include "help_texts/page_texts.h"
 #include "help_texts/school_texts.h"
-#include "present/heir_names.h"
 #include "present/positions_text.h"
 #include "present/refusal_texts.h"
+#include "present/waiting_names.h"
 #include "web/page_json.h"
 
 namespace qismaru::web {
@@ -91,12 +91,10 @@ Json waitingRelationsJson()
 {
     Json relations = Json::array();
     for (const WaitingRelation& relation : waitingRelations()) {
-        relations.push_back(
-            {{"path", relation.path},
-             {"name", heirName(relation.kind, 1, GrammaticalCase::Nominative)},
-             {"womanName",
-              relation.asWoman ? heirName(*relation.asWoman, 1, GrammaticalCase::Nominative) : std::string()},
-             {"mayBeUnclear", relation.mayBeUnclear}});
+        relations.push_back({{"path", relation.path},
+                             {"name", relationCaption(relation, false)},
+                             {"eitherName", relationCaption(relation, true)},
+                             {"mayBeUnclear", relation.mayBeUnclear}});
     }
     return {{"relations", relations}, {"mostChildren", kMostChildren}, {"mostUnclear", kMostUnclear}};
 }

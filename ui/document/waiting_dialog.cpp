@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "present/heir_names.h"
+#include "present/waiting_names.h"
 #include "ui/kit/design_names.h"
 #include "ui/kit/dialog_parts.h"
 #include "ui/kit/fonts.h"
@@ -23,17 +23,6 @@ namespace {
 // keypad takes of a counted kind.
 constexpr int kMostMissing = kMaxCount;
 
-// A relation as the list offers it. The unborn child and the heir of unclear
-// sex are named by both their possible sexes ("ابن أو بنت"); the uterine
-// sister, whose kind is the uterine siblings', by her own name.
-QString relationCaption(const WaitingRelation& r, bool eitherSex)
-{
-    if (r.path == "sim") return "أخت لأم";
-    std::string caption = countedHeirs(r.kind, 1);
-    if (eitherSex && r.asWoman && *r.asWoman != r.kind) caption += " أو " + countedHeirs(*r.asWoman, 1);
-    return QString::fromStdString(caption);
-}
-
 // The relations the engine takes for one who waits: for the unborn and the
 // unclear only the men's relations that may be either sex, for the missing
 // every relation; each item keeps its path.
@@ -43,7 +32,8 @@ QComboBox* relationList(const char* name, bool eitherSex, QWidget* parent)
     list->setObjectName(name);
     for (const WaitingRelation& r : waitingRelations()) {
         if (eitherSex && !r.mayBeUnclear) continue;
-        list->addItem(relationCaption(r, eitherSex), QString::fromUtf8(r.path.data(), static_cast<int>(r.path.size())));
+        list->addItem(QString::fromStdString(relationCaption(r, eitherSex)),
+                      QString::fromUtf8(r.path.data(), static_cast<int>(r.path.size())));
     }
     return list;
 }

@@ -17,7 +17,7 @@ const qismaruWaiting = (function () {
   // and the khuntha only a man's relation that may be either sex, named with
   // the woman of the same relation where she inherits.
   function nameOf(relation, eitherSex) {
-    return eitherSex && relation.womanName ? relation.name + ' أو ' + relation.womanName : relation.name;
+    return eitherSex ? relation.eitherName : relation.name;
   }
 
   function relationOptions(select, eitherSex) {
